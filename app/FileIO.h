@@ -1,0 +1,22 @@
+#pragma once
+// Whole-file reading and writing for everything the program keeps on disk.
+// Writing is atomic: the bytes go to a temporary file beside the target, which
+// replaces the target only when everything is written, so a failed write never
+// destroys the previous version. Failures carry the system's reason.
+
+#include <QString>
+#include <string>
+
+namespace FileIO {
+
+bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error);
+bool ReadFileBytes(const QString& path, std::string* bytes, QString* error);
+// Deletes `path` when a file is there; true when no file is left behind.
+bool RemoveIfExists(const QString& path, QString* error);
+
+// The text of the message that reports a failed file operation: the file's
+// name and the system's reason.
+QString CannotWriteMessage(const QString& path, const QString& reason);
+QString CannotReadMessage(const QString& path, const QString& reason);
+
+}  // namespace FileIO

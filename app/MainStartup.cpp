@@ -1,0 +1,36 @@
+#include "app/MainStartup.h"
+
+#include "app/AppContext.h"
+#include "app/AppFolder.h"
+#include "app/SettingsStore.h"
+#include "editor/frmPost.h"
+
+#include <QFileInfo>
+
+QString CommandLinePath(const QStringList& arguments)
+{
+    std::vector<std::string> args;
+    args.reserve(static_cast<size_t>(arguments.size()));
+    for (const QString& argument : arguments)
+        args.push_back(argument.toStdString());
+    return QString::fromStdString(Startup::CommandLinePath(args));
+}
+
+std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
+{
+    context.appFolder = QString::fromStdString(Startup::AppFolderFromDir(executableDir.toStdString()));
+
+    const QString path = CommandLinePath(arguments);
+
+    // Without a site address the options dialog comes first; whatever the user
+    // does there, start-up goes on.
+    if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty()) {
+        // The options dialog is shown here once it exists.
+    }
+
+    auto window = std::make_unique<frmPost>(context);
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        window->OpenFile(path);
+    window->show();
+    return window;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The start routine: the first code of the program.
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+struct AppContext;
+class frmPost;
+
+// Runs the start sequence, in order:
+//  1. fixes `AppFolder` from `executableDir`;
+//  2. takes the command line (`arguments`, without the program's own name)
+//     as one path, its double quotes removed;
+//  3. when no site address is stored, shows the options dialog modally first;
+//  4. when the path names an existing file, creates the main window and opens
+//     the post file in it;
+//  5. shows the main window and returns it.
+std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
+
+// The path the command line names, as the start routine reads it.
+QString CommandLinePath(const QStringList& arguments);

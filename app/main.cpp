@@ -1,0 +1,37 @@
+#include "app/AppContext.h"
+#include "app/MainStartup.h"
+#include "app/Platform.h"
+#include "app/SettingsStore.h"
+#include "app/Version.h"
+#include "editor/frmPost.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(SettingsStore::AppName);
+    QApplication::setApplicationName(SettingsStore::AppName);
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::Text));
+
+    QtPlatform platform;
+    SettingsStore settings;
+    AppContext context;
+    context.settings = &settings;
+    context.platform = &platform;
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), arguments);
+
+    // When the main window's close sequence ends the program, every other
+    // window closes too and the process exits.
+    QObject::connect(window.get(), &frmPost::programEnding, &app, [] {
+        QTimer::singleShot(0, [] {
+            QApplication::closeAllWindows();
+            QApplication::quit();
+        });
+    });
+    return app.exec();
+}

@@ -1,0 +1,459 @@
+#include "editor/frmPost.h"
+
+#include "app/Accessibility.h"
+#include "app/Makers.h"
+#include "app/PictureBox.h"
+#include "app/Platform.h"
+#include "app/SettingsStore.h"
+#include "editor/PostBackground.h"
+#include "editor/PostDocument.h"
+#include "editor/PostLayout.h"
+#include "editor/TagTable.h"
+#include "editor/ToolbarIcons.h"
+#include "render/EmoticonTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <functional>
+
+namespace {
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const QString SavePrompt = QStringLiteral(
+    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
+const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
+}  // namespace
+
+frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("frmPost"));
+    Accessibility::Install();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    CreateControls();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    m_post = new PostDocument(txtTitle, txtPost, StatusPanels[1], this);
+    // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
+    setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+frmPost::~frmPost() = default;
+
+void frmPost::CreateControls()
+{
+    m_background = new PostBackground(this);
+    m_background->setObjectName(QStringLiteral("PostBackground"));
+    setCentralWidget(m_background);
+    QWidget* area = m_background;
+
+    const QFont fieldFont(QStringLiteral("Arial"), 12);
+
+    txtTitle = new QLineEdit(area);
+    txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    txtTitle->setGeometry(PostLayout::TitleField);
+    txtTitle->setFont(fieldFont);
+    txtTitle->setAccessibleName(QStringLiteral("Subject"));
+
+    // Tag buttons, in their row order.
+    int left = PostLayout::TagRowLeft;
+    for (int index : TagTable::ButtonRowOrder) {
+        const auto& row = TagTable::Buttons[static_cast<size_t>(index)];
+        auto* button = new QPushButton(Text(row.caption), area);
+        button->setObjectName(QStringLiteral("cmdBBcode_%1").arg(index));
+        button->setProperty("Index", index);
+        button->setToolTip(Text(row.tooltip));
+        button->setAccessibleName(Text(row.caption));
+        button->setFocusPolicy(Qt::TabFocus);
+        QFont font = button->font();
+        font.setBold(index == 0 || index == 1);
+        font.setItalic(index == 1);
+        font.setUnderline(index == 2);
+        button->setFont(font);
+        const int width = std::max(36, button->fontMetrics().horizontalAdvance(button->text() + QStringLiteral(" *")) + 16);
+        button->setGeometry(left, PostLayout::TagRowTop, width, PostLayout::TagRowHeight);
+        left += width + PostLayout::TagRowGap;
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdBBcode_Click(index); });
+        cmdBBcode[static_cast<size_t>(index)] = button;
+    }
+
+    txtPost = new QPlainTextEdit(area);
+    txtPost->setObjectName(QStringLiteral("txtPost"));
+    txtPost->setGeometry(PostLayout::PostField);
+    txtPost->setFont(fieldFont);
+    txtPost->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtPost->setAccessibleName(QStringLiteral("Message body"));
+
+    cmbSize = new QComboBox(area);
+    cmbSize->setObjectName(QStringLiteral("cmbSize"));
+    cmbSize->setGeometry(PostLayout::SizeList);
+    for (const auto& size : TagTable::Sizes)
+        cmbSize->addItem(Text(size.caption));
+    cmbSize->setAccessibleName(QStringLiteral("Font size"));
+    connect(cmbSize, &QComboBox::activated, this, &frmPost::cmbSize_Click);
+
+    cmbColor = new QComboBox(area);
+    cmbColor->setObjectName(QStringLiteral("cmbColor"));
+    cmbColor->setGeometry(PostLayout::ColourList);
+    for (std::string_view colour : TagTable::Colours)
+        cmbColor->addItem(Text(colour));
+    cmbColor->setAccessibleName(QStringLiteral("Font colour"));
+    connect(cmbColor, &QComboBox::activated, this, &frmPost::cmbColor_Click);
+
+    for (int index = 0; index < 20; ++index) {
+        const auto& row = TagTable::Emoticons[static_cast<size_t>(index)];
+        auto* picture = new PictureBox(area);
+        picture->setObjectName(QStringLiteral("imgIcon_%1").arg(index));
+        picture->setProperty("Index", index);
+        picture->setGeometry(PostLayout::IconRect(index));
+        picture->setToolTip(Text(row.tooltip));
+        picture->setAccessibleName(Text(row.tooltip).trimmed());
+        picture->SetHandCursor();
+        const QString file = m_context.FileInAppFolder(
+            QStringLiteral("emo/%1.gif").arg(Text(Module2::PictureNameOf(row.code))));
+        const QPixmap pixmap(file);
+        if (!pixmap.isNull())
+            picture->setPixmap(pixmap.scaled(PostLayout::IconSize, PostLayout::IconSize, Qt::KeepAspectRatio,
+                                             Qt::SmoothTransformation));
+        connect(picture, &PictureBox::clicked, this, [this, index] { imgIcon_Click(index); });
+        imgIcon[static_cast<size_t>(index)] = picture;
+    }
+
+    Label1 = new PictureBox(area);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setText(QStringLiteral("View More Emoticons"));
+    Label1->setGeometry(PostLayout::MoreEmoticons);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(9.75);
+        font.setUnderline(true);
+        Label1->setFont(font);
+        QPalette palette = Label1->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        Label1->setPalette(palette);
+    }
+    Label1->setAccessibleName(QStringLiteral("View More Emoticons"));
+    connect(Label1, &PictureBox::clicked, this, &frmPost::Label1_Click);
+
+    chkAssist = new QCheckBox(QStringLiteral("Enable assistance"), area);
+    chkAssist->setObjectName(QStringLiteral("chkAssist"));
+    chkAssist->setGeometry(PostLayout::AssistBox);
+    chkAssist->setAccessibleName(QStringLiteral("Enable assistance"));
+    connect(chkAssist, &QCheckBox::clicked, this, &frmPost::chkAssist_Click);
+
+    cmdQuote = new QPushButton(QStringLiteral("Quote manager"), area);
+    cmdQuote->setObjectName(QStringLiteral("cmdQuote"));
+    cmdQuote->setGeometry(PostLayout::QuoteButton);
+    cmdQuote->setAccessibleName(cmdQuote->text());
+    connect(cmdQuote, &QPushButton::clicked, this, &frmPost::cmdQuote_Click);
+
+    cmdPreview = new QPushButton(QStringLiteral("Preview"), area);
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview->setGeometry(PostLayout::PreviewButton);
+    cmdPreview->setAccessibleName(cmdPreview->text());
+    connect(cmdPreview, &QPushButton::clicked, this, &frmPost::cmdPreview_Click);
+
+    auto* submitFrame = new QGroupBox(area);
+    submitFrame->setObjectName(QStringLiteral("framSubmit"));
+    submitFrame->setGeometry(PostLayout::SubmitFrame);
+    submitFrame->lower();
+
+    OptNew = new QRadioButton(QStringLiteral("New topic in Forum:"), area);
+    OptNew->setObjectName(QStringLiteral("OptNew"));
+    OptNew->setGeometry(PostLayout::NewTopicOption);
+    OptNew->setAccessibleName(OptNew->text());
+    connect(OptNew, &QRadioButton::clicked, this, &frmPost::OptNew_Click);
+
+    optReply = new QRadioButton(QStringLiteral("Reply to post no.:"), area);
+    optReply->setObjectName(QStringLiteral("optReply"));
+    optReply->setGeometry(PostLayout::ReplyOption);
+    optReply->setAccessibleName(optReply->text());
+    connect(optReply, &QRadioButton::clicked, this, &frmPost::optReply_Click);
+
+    cmbForum = new QComboBox(area);
+    cmbForum->setObjectName(QStringLiteral("cmbForum"));
+    cmbForum->setGeometry(PostLayout::ForumList);
+    cmbForum->setToolTip(QStringLiteral("Extract your site's forums and update them in Options..."));
+    cmbForum->setAccessibleName(QStringLiteral("Forum"));
+    cmbForum->setEnabled(false);
+    connect(cmbForum, &QComboBox::activated, this, &frmPost::cmbForum_Click);
+
+    txtPostNo = new QLineEdit(area);
+    txtPostNo->setObjectName(QStringLiteral("txtPostNo"));
+    txtPostNo->setGeometry(PostLayout::TopicNumber);
+    txtPostNo->setAccessibleName(QStringLiteral("Topic number"));
+    txtPostNo->setEnabled(false);
+    {
+        QPalette palette = txtPostNo->palette();
+        palette.setColor(QPalette::Base, QColor(192, 192, 192));
+        palette.setColor(QPalette::Disabled, QPalette::Base, QColor(192, 192, 192));
+        txtPostNo->setPalette(palette);
+    }
+
+    cmdPost = new QPushButton(QStringLiteral("Submit"), area);
+    cmdPost->setObjectName(QStringLiteral("cmdPost"));
+    cmdPost->setGeometry(PostLayout::SubmitButton);
+    cmdPost->setAccessibleName(cmdPost->text());
+    connect(cmdPost, &QPushButton::clicked, this, &frmPost::cmdPost_Click);
+
+    Image1 = new PictureBox(area);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(PostLayout::HotSpot);
+    Image1->SetHandCursor();
+    Image1->setAccessibleName(QStringLiteral("Open forum"));
+    Image1->setToolTip(QStringLiteral("Open forum"));
+    connect(Image1, &PictureBox::clicked, this, &frmPost::Image1_Click);
+}
+
+void frmPost::CreateActions()
+{
+    auto make = [this](QAction*& action, const char* name, const QString& text, void (frmPost::*handler)()) {
+        action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    make(mnuNew, "mnuNew", QStringLiteral("&New Post"), &frmPost::mnuNew_Click);
+    make(mnuOpen, "mnuOpen", QStringLiteral("&Open Post..."), &frmPost::mnuOpen_Click);
+    mnuSave = new QAction(QStringLiteral("&Save Post"), this);
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    connect(mnuSave, &QAction::triggered, this, [this] { mnusave_Click(); });
+    mnuSaveAs = new QAction(QStringLiteral("Sa&ve Post as..."), this);
+    mnuSaveAs->setObjectName(QStringLiteral("mnuSaveAs"));
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAs_Click(); });
+    make(mnuExit, "mnuExit", QStringLiteral("E&xit"), &frmPost::mnuExit_Click);
+    make(mnuCopy, "mnuCopy", QStringLiteral("&Copy"), &frmPost::mnuCopy_Click);
+    make(mnuCut, "mnuCut", QStringLiteral("Cu&t"), &frmPost::mnuCut_Click);
+    make(mnuPaste, "mnuPaste", QStringLiteral("&Paste"), &frmPost::mnuPaste_Click);
+    make(mnuCopyClip, "mnuCopyClip", QStringLiteral("C&opy post to clipboard"), &frmPost::mnuCopyClip_Click);
+    make(mnuPreview, "mnuPreview", QStringLiteral("Previe&w post..."), &frmPost::mnuPreview_Click);
+    make(mnuFont, "mnuFont", QStringLiteral("&Font..."), &frmPost::mnuFont_Click);
+    make(mnuOptions, "mnuOptions", QStringLiteral("Op&tions..."), &frmPost::mnuOptions_Click);
+    make(mnuContact, "mnuContact", QStringLiteral("Contact Quillforge &Team"), &frmPost::mnuContact_Click);
+    make(mnuAbout, "mnuAbout", QStringLiteral("&About..."), &frmPost::mnuAbout_Click);
+}
+
+void frmPost::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addActions({mnuNew, mnuOpen, mnuSave, mnuSaveAs});
+    file->addSeparator();
+    file->addAction(mnuExit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->addActions({mnuCopy, mnuCut, mnuPaste});
+    edit->addSeparator();
+    edit->addActions({mnuCopyClip, mnuPreview});
+    edit->addSeparator();
+    edit->addActions({mnuFont, mnuOptions});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(mnuContact);
+    help->addSeparator();
+    help->addAction(mnuAbout);
+}
+
+void frmPost::CreateToolBar()
+{
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    // Thirteen positions; each button runs the same command as its menu item.
+    struct Position {
+        const char* tooltip;  // nullptr: a separator
+        std::function<void()> command;
+    };
+    const Position positions[] = {
+        {"New", [this] { mnuNew_Click(); }},
+        {"Open", [this] { mnuOpen_Click(); }},
+        {"Save", [this] { mnusave_Click(); }},
+        {nullptr, {}},
+        {"Copy", [this] { mnuCopy_Click(); }},
+        {"Cut", [this] { mnuCut_Click(); }},
+        {"Paste", [this] { mnuPaste_Click(); }},
+        {nullptr, {}},
+        {"Copy post to clipboard", [this] { mnuCopyClip_Click(); }},
+        {"Preview post", [this] { mnuPreview_Click(); }},
+        {nullptr, {}},
+        {"Options", [this] { mnuOptions_Click(); }},
+        {"About", [this] { mnuAbout_Click(); }},
+    };
+    for (const Position& position : positions) {
+        if (!position.tooltip) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction* button = Toolbar1->addAction(QString::fromLatin1(position.tooltip));
+        button->setToolTip(QString::fromLatin1(position.tooltip));
+        connect(button, &QAction::triggered, this, position.command);
+    }
+}
+
+void frmPost::InitToolBar()
+{
+    int picture = 0;
+    for (QAction* button : Toolbar1->actions()) {
+        if (button->isSeparator())
+            continue;
+        button->setIcon(ToolbarIcons::Picture(picture++));
+    }
+}
+
+void frmPost::CreateStatusBar()
+{
+    Status = new QStatusBar(this);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setSizeGripEnabled(false);
+    setStatusBar(Status);
+    const int widths[] = {0, 160, 80, 90};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(Status);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (i == 0)
+            Status->addWidget(panel, 1);
+        else {
+            panel->setFixedWidth(widths[i]);
+            panel->setAlignment(Qt::AlignCenter);
+            Status->addPermanentWidget(panel);
+        }
+        StatusPanels[static_cast<size_t>(i)] = panel;
+    }
+    StatusPanels[0]->setAccessibleName(QStringLiteral("Help"));
+    StatusPanels[1]->setAccessibleName(QStringLiteral("Post state"));
+    StatusPanels[2]->setAccessibleName(QStringLiteral("Time"));
+    StatusPanels[3]->setAccessibleName(QStringLiteral("Date"));
+    m_clock = new QTimer(this);
+    connect(m_clock, &QTimer::timeout, this, &frmPost::UpdateClock);
+    m_clock->start(1000);
+    UpdateClock();
+}
+
+void frmPost::UpdateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    StatusPanels[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    StatusPanels[3]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+}
+
+void frmPost::Form_Load()
+{
+    setWindowTitle(Platform::ProgramTitle);
+    // The initial list choices run the list commands as a user's choice would;
+    // emptying the post afterwards removes what they inserted.
+    cmbSize->setCurrentIndex(2);
+    cmbSize_Click();
+    cmbColor->setCurrentIndex(0);
+    cmbColor_Click();
+    m_post->PostChanged = false;
+    AssistMode = false;
+    txtPost->clear();
+    Label1->setCursor(Qt::PointingHandCursor);
+    m_post->PostChanged = false;
+    m_post->ShowState(PostDocument::NoChangeText);
+    InitToolBar();
+    chkAssist->setToolTip(QString::fromUtf8(TagTable::AssistHelp.data(),
+                                            static_cast<qsizetype>(TagTable::AssistHelp.size())));
+    GetForums();
+}
+
+bool frmPost::NewPost()
+{
+    if (m_post->PostChanged) {
+        const MsgAnswer answer = m_context.platform->MsgBox(this, SavePrompt, MsgButtons::YesNoCancel,
+                                                            MsgIcon::Question);
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes) {
+            // Clearing a post that was not written would lose it.
+            if (!mnusave_Click())
+                return false;
+        } else {
+            m_post->PostChanged = false;
+        }
+    }
+    m_post->ShowState(PostDocument::NoChangeText);
+    txtPost->clear();
+    txtTitle->clear();
+    m_post->PostFileName.clear();
+    return true;
+}
+
+void frmPost::mnuNew_Click() { NewPost(); }
+
+void frmPost::mnuExit_Click() { close(); }
+
+void frmPost::closeEvent(QCloseEvent* event)
+{
+    const MsgAnswer answer = m_context.platform->MsgBox(this, ExitQuestion, MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgAnswer::Yes || !NewPost()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit programEnding();
+}
+
+void frmPost::Image1_Click()
+{
+    QString address = m_context.settings->Get(SettingsStore::SiteAdressKey);
+    if (address.isEmpty())
+        address = QString::fromLatin1(Makers::WebAddress);
+    m_context.platform->ShellOpen(this, address);
+}
+
+// Commands that other parts of the editor fill in.
+void frmPost::OpenFile(const QString& /*OpenedFile*/) {}
+void frmPost::mnuOpen_Click() {}
+bool frmPost::mnusave_Click() { return false; }
+bool frmPost::mnuSaveAs_Click() { return false; }
+void frmPost::mnuCopy_Click() {}
+void frmPost::mnuCut_Click() {}
+void frmPost::mnuPaste_Click() {}
+void frmPost::mnuCopyClip_Click() {}
+void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
+void frmPost::mnuFont_Click() {}
+void frmPost::mnuOptions_Click() {}
+void frmPost::mnuContact_Click() {}
+void frmPost::mnuAbout_Click() {}
+void frmPost::cmdBBcode_Click(int /*Index*/) {}
+void frmPost::cmbSize_Click() {}
+void frmPost::cmbColor_Click() {}
+void frmPost::imgIcon_Click(int /*Index*/) {}
+void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
+void frmPost::Label1_Click() {}
+void frmPost::cmdQuote_Click() {}
+void frmPost::cmdPreview_Click() {}
+void frmPost::cmdPost_Click() {}
+void frmPost::OptNew_Click() {}
+void frmPost::optReply_Click() {}
+void frmPost::cmbForum_Click() {}
+void frmPost::GetForums() {}

@@ -1,0 +1,138 @@
+#pragma once
+// The main window: the post document, the menus and toolbar that reach every
+// command, the tag buttons, lists and emoticon pictures, the submission
+// controls and the status bar. It wires controls to commands; what a command
+// does to text lives in the core, and each group of commands in its own class.
+
+#include "app/AppContext.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class PictureBox;
+class PostBackground;
+class PostDocument;
+
+class frmPost : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the window and runs its load sequence; the window is not shown.
+    explicit frmPost(const AppContext& context, QWidget* parent = nullptr);
+    ~frmPost() override;
+
+    PostDocument& Post() { return *m_post; }
+    const AppContext& Context() const { return m_context; }
+
+    // Loads a post file into the editor.
+    void OpenFile(const QString& OpenedFile);
+    // Reloads the forum chooser from the forum list file.
+    void GetForums();
+    // Gives the toolbar its pictures.
+    void InitToolBar();
+
+    // New: asks to save unsaved changes, then empties the post. False when the
+    // user cancelled, or chose to save and nothing was written; the post is
+    // then untouched.
+    bool NewPost();
+
+    // The controls, named as the program names them.
+    QLineEdit* txtTitle = nullptr;
+    QPlainTextEdit* txtPost = nullptr;
+    std::array<QPushButton*, 10> cmdBBcode{};
+    QComboBox* cmbSize = nullptr;
+    QComboBox* cmbColor = nullptr;
+    std::array<PictureBox*, 20> imgIcon{};
+    PictureBox* Label1 = nullptr;  // "View More Emoticons"
+    QCheckBox* chkAssist = nullptr;
+    QPushButton* cmdQuote = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdPost = nullptr;
+    QRadioButton* OptNew = nullptr;
+    QRadioButton* optReply = nullptr;
+    QComboBox* cmbForum = nullptr;
+    QLineEdit* txtPostNo = nullptr;
+    PictureBox* Image1 = nullptr;  // the forum hot spot over the banner's house icon
+    QToolBar* Toolbar1 = nullptr;
+    QStatusBar* Status = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
+
+    bool AssistMode = false;
+
+    // Menu items.
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuCopyClip = nullptr;
+    QAction* mnuPreview = nullptr;
+    QAction* mnuFont = nullptr;
+    QAction* mnuOptions = nullptr;
+    QAction* mnuContact = nullptr;
+    QAction* mnuAbout = nullptr;
+
+signals:
+    // The close sequence has ended the program: every window is to close.
+    void programEnding();
+
+public slots:
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    bool mnusave_Click();    // true when the post file was written
+    bool mnuSaveAs_Click();  // true when the post file was written
+    void mnuExit_Click();
+    void mnuCopy_Click();
+    void mnuCut_Click();
+    void mnuPaste_Click();
+    void mnuCopyClip_Click();
+    void mnuPreview_Click();
+    void mnuFont_Click();
+    void mnuOptions_Click();
+    void mnuContact_Click();
+    void mnuAbout_Click();
+    void cmdBBcode_Click(int Index);
+    void cmbSize_Click();
+    void cmbColor_Click();
+    void imgIcon_Click(int Index);
+    void chkAssist_Click();
+    void Label1_Click();
+    void cmdQuote_Click();
+    void cmdPreview_Click();
+    void cmdPost_Click();
+    void OptNew_Click();
+    void optReply_Click();
+    void cmbForum_Click();
+    void Image1_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void Form_Load();
+    void UpdateClock();
+
+    AppContext m_context;
+    PostBackground* m_background = nullptr;
+    PostDocument* m_post = nullptr;
+    QTimer* m_clock = nullptr;
+};

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds Quillforge, then starts the editor, passing on an
+# optional post file: bash scripts/run.sh [post.bbc]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+exec "${QF_BUILD_DIR:-build}/quillforge" "$@"

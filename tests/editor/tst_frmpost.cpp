@@ -1,0 +1,385 @@
+// The main window driven as a user would: typing, the changed flag, New, the
+// close sequence, the menus and toolbar, the hot spot and accessible names.
+
+#include "app/AppContext.h"
+#include "app/Makers.h"
+#include "app/PictureBox.h"
+#include "app/SettingsStore.h"
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+const QString SavePrompt =
+    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+}
+
+class tst_frmPost : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void stateAfterLoad();
+    void windowGeometry();
+    void typingFollowsTheChangedRule_data();
+    void typingFollowsTheChangedRule();
+    void deletingTheWholeBodyDoesNotMarkChanged();
+    void newPost_data();
+    void newPost();
+    void closeSequence_data();
+    void closeSequence();
+    void menus();
+    void toolbar();
+    void toolbarRunsTheMenuCommands();
+    void hotSpot_data();
+    void hotSpot();
+    void accessibleNames();
+    void clockPanels();
+
+private:
+    std::unique_ptr<frmPost> MakeWindow();
+    QTemporaryDir m_folder;
+    SettingsStore m_settings;
+    ScriptedPlatform* m_platform = nullptr;
+    AppContext m_context;
+};
+
+void tst_frmPost::init()
+{
+    QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
+    m_platform = new ScriptedPlatform;
+    m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
+}
+
+void tst_frmPost::cleanup()
+{
+    delete m_platform;
+    m_platform = nullptr;
+}
+
+std::unique_ptr<frmPost> tst_frmPost::MakeWindow()
+{
+    auto window = std::make_unique<frmPost>(m_context);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
+
+void tst_frmPost::stateAfterLoad()
+{
+    auto w = MakeWindow();
+    QCOMPARE(w->windowTitle(), QString("Quillforge"));
+    QCOMPARE(w->txtTitle->text(), QString());
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(w->Post().PostFileName, QString());
+    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->AssistMode, false);
+    QCOMPARE(w->chkAssist->isChecked(), false);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+    QCOMPARE(w->cmbSize->currentText(), QString("Normal"));
+    QCOMPARE(w->cmbColor->currentText(), QString("Default"));
+    QCOMPARE(w->chkAssist->toolTip(),
+             QString("Enable Assistant mode to have advanced options for URL, img, List and List="));
+    QVERIFY(!w->OptNew->isChecked());
+    QVERIFY(!w->optReply->isChecked());
+    QVERIFY(!w->txtPostNo->isEnabled());
+    QCOMPARE(w->txtPostNo->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
+    QVERIFY(!w->cmbForum->isEnabled());
+    QCOMPARE(w->Label1->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(w->Label1->text(), QString("View More Emoticons"));
+}
+
+void tst_frmPost::windowGeometry()
+{
+    auto w = MakeWindow();
+    QCOMPARE(w->width(), 824);
+    QCOMPARE(w->height() - w->menuBar()->height(), 525);
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    // Every control lies inside the central area.
+    const QRect area = w->centralWidget()->rect();
+    for (QWidget* child : w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(area.contains(child->geometry()), qPrintable(child->objectName()));
+}
+
+void tst_frmPost::typingFollowsTheChangedRule_data()
+{
+    QTest::addColumn<QString>("titleKeys");
+    QTest::addColumn<QString>("postKeys");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("title alone while the body is empty") << "Hello" << "" << false << "No change in post";
+    QTest::newRow("first character of the body") << "" << "x" << true << "Post Changed";
+    QTest::newRow("title then body") << "Hello" << "body" << true << "Post Changed";
+}
+
+void tst_frmPost::typingFollowsTheChangedRule()
+{
+    QFETCH(QString, titleKeys);
+    QFETCH(QString, postKeys);
+    QFETCH(bool, changed);
+    QFETCH(QString, panel);
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, titleKeys);
+    QTest::keyClicks(w->txtPost, postKeys);
+    QCOMPARE(w->txtTitle->text(), titleKeys);
+    QCOMPARE(w->txtPost->toPlainText(), postKeys);
+    QCOMPARE(w->Post().PostChanged, changed);
+    QCOMPARE(w->StatusPanels[1]->text(), panel);
+}
+
+void tst_frmPost::deletingTheWholeBodyDoesNotMarkChanged()
+{
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Title");
+    QTest::keyClicks(w->txtPost, "ab");
+    // As after a save: the post is unchanged.
+    w->Post().PostChanged = false;
+    w->Post().ShowState(PostDocument::SavedText);
+    QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QCOMPARE(w->Post().PostChanged, true);  // "a" is left: a change
+    w->Post().PostChanged = false;
+    w->Post().ShowState(PostDocument::SavedText);
+    QTest::keyClick(w->txtPost, Qt::Key_Backspace);  // the body is empty after this change
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
+    // Typing into the title now does not mark it either: the body is empty.
+    QTest::keyClicks(w->txtTitle, "!");
+    QCOMPARE(w->Post().PostChanged, false);
+}
+
+void tst_frmPost::newPost_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QList<MsgAnswer>>("answers");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("changedAfter");
+    using L = QList<MsgAnswer>;
+    QTest::newRow("unchanged: no question, cleared") << false << L{} << false << true << false;
+    QTest::newRow("No: cleared, unchanged") << true << L{MsgAnswer::No} << true << true << false;
+    QTest::newRow("Cancel: nothing changes") << true << L{MsgAnswer::Cancel} << true << false << true;
+    // Yes, and the save writes no file (its dialog is cancelled): clearing the
+    // post would lose it, so New stops.
+    QTest::newRow("Yes, save writes nothing: post kept") << true << L{MsgAnswer::Yes} << true << false << true;
+}
+
+void tst_frmPost::newPost()
+{
+    QFETCH(bool, changed);
+    QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(bool, asked);
+    QFETCH(bool, cleared);
+    QFETCH(bool, changedAfter);
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Title");
+    QTest::keyClicks(w->txtPost, "Body");
+    w->Post().PostFileName = m_folder.filePath("old.bbc");
+    if (!changed) {
+        w->Post().PostChanged = false;
+        w->Post().ShowState(PostDocument::SavedText);
+    }
+    m_platform->answers = answers;
+    w->mnuNew->trigger();
+
+    QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
+    if (asked) {
+        const MsgBoxCall& call = m_platform->messages.first();
+        QCOMPARE(call.text, SavePrompt);
+        QCOMPARE(call.buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(call.icon, MsgIcon::Question);
+        QCOMPARE(call.title, QString("Quillforge"));
+    }
+    QCOMPARE(w->txtTitle->text(), cleared ? QString() : QString("Title"));
+    QCOMPARE(w->txtPost->toPlainText(), cleared ? QString() : QString("Body"));
+    QCOMPARE(w->Post().PostFileName, cleared ? QString() : m_folder.filePath("old.bbc"));
+    QCOMPARE(w->Post().PostChanged, changedAfter);
+    if (cleared)
+        QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+    else
+        QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(m_platform->unexpectedMessages, 0);
+}
+
+void tst_frmPost::closeSequence_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QList<MsgAnswer>>("answers");
+    QTest::addColumn<bool>("ends");
+    using L = QList<MsgAnswer>;
+    QTest::newRow("No: nothing happens") << true << L{MsgAnswer::No} << false;
+    QTest::newRow("Yes, unchanged post: ends") << false << L{MsgAnswer::Yes} << true;
+    QTest::newRow("Yes, then No in the save prompt: ends") << true << L{MsgAnswer::Yes, MsgAnswer::No} << true;
+    QTest::newRow("Yes, then Cancel in the save prompt: close cancelled")
+        << true << L{MsgAnswer::Yes, MsgAnswer::Cancel} << false;
+    QTest::newRow("Yes, then Yes and the save writes nothing: close cancelled")
+        << true << L{MsgAnswer::Yes, MsgAnswer::Yes} << false;
+}
+
+void tst_frmPost::closeSequence()
+{
+    QFETCH(bool, changed);
+    QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(bool, ends);
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Title");
+    QTest::keyClicks(w->txtPost, "Body");
+    if (!changed)
+        w->Post().PostChanged = false;
+    QSignalSpy ending(w.get(), &frmPost::programEnding);
+    m_platform->answers = answers;
+    w->mnuExit->trigger();
+
+    QCOMPARE(m_platform->messages.first().text, QString("Are you sure you want to exit Quillforge"));
+    QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNo);
+    QCOMPARE(m_platform->messages.first().icon, MsgIcon::Question);
+    QCOMPARE(m_platform->messages.size(), answers.size());
+    QCOMPARE(ending.count(), ends ? 1 : 0);
+    QCOMPARE(w->isVisible(), !ends);
+    if (!ends) {
+        QCOMPARE(w->txtTitle->text(), QString("Title"));
+        QCOMPARE(w->txtPost->toPlainText(), QString("Body"));
+        QCOMPARE(w->Post().PostChanged, changed);
+    }
+}
+
+void tst_frmPost::menus()
+{
+    auto w = MakeWindow();
+    struct Item {
+        const char* name;
+        const char* text;
+    };
+    const QList<QList<Item>> expected = {
+        {{"mnuNew", "&New Post"}, {"mnuOpen", "&Open Post..."}, {"mnuSave", "&Save Post"},
+         {"mnuSaveAs", "Sa&ve Post as..."}, {"", "-"}, {"mnuExit", "E&xit"}},
+        {{"mnuCopy", "&Copy"}, {"mnuCut", "Cu&t"}, {"mnuPaste", "&Paste"}, {"", "-"},
+         {"mnuCopyClip", "C&opy post to clipboard"}, {"mnuPreview", "Previe&w post..."}, {"", "-"},
+         {"mnuFont", "&Font..."}, {"mnuOptions", "Op&tions..."}},
+        {{"mnuContact", "Contact Quillforge &Team"}, {"", "-"}, {"mnuAbout", "&About..."}},
+    };
+    const QStringList titles = {"&File", "&Edit", "&Help"};
+    const QList<QAction*> menus = w->menuBar()->actions();
+    QCOMPARE(menus.size(), 3);
+    for (int m = 0; m < 3; ++m) {
+        QCOMPARE(menus[m]->text(), titles[m]);
+        const QList<QAction*> items = menus[m]->menu()->actions();
+        QCOMPARE(items.size(), expected[m].size());
+        for (int i = 0; i < items.size(); ++i) {
+            const Item& e = expected[m][i];
+            if (QString(e.text) == "-") {
+                QVERIFY(items[i]->isSeparator());
+                continue;
+            }
+            QCOMPARE(items[i]->objectName(), QString(e.name));
+            QCOMPARE(items[i]->text(), QString(e.text));
+            QVERIFY2(items[i]->shortcut().isEmpty(), e.name);
+        }
+    }
+}
+
+void tst_frmPost::toolbar()
+{
+    auto w = MakeWindow();
+    const QStringList expected = {"New", "Open", "Save", "-", "Copy", "Cut", "Paste", "-",
+                                  "Copy post to clipboard", "Preview post", "-", "Options", "About"};
+    const QList<QAction*> buttons = w->Toolbar1->actions();
+    QCOMPARE(buttons.size(), 13);
+    for (int i = 0; i < 13; ++i) {
+        if (expected[i] == "-") {
+            QVERIFY(buttons[i]->isSeparator());
+            continue;
+        }
+        QCOMPARE(buttons[i]->toolTip(), expected[i]);
+        QVERIFY2(!buttons[i]->icon().isNull(), qPrintable(expected[i]));
+        QVERIFY(!buttons[i]->icon().pixmap(24, 24).isNull());
+    }
+}
+
+void tst_frmPost::toolbarRunsTheMenuCommands()
+{
+    // Position 1 runs New: with a changed post it asks the same question.
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtPost, "Body");
+    m_platform->answers = {MsgAnswer::No};
+    w->Toolbar1->actions().at(0)->trigger();
+    QCOMPARE(m_platform->MessageTexts(), QStringList{SavePrompt});
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+}
+
+void tst_frmPost::hotSpot_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("no site address: the makers' site") << QString() << QString(Makers::WebAddress);
+    QTest::newRow("the stored site address") << "http://forum.test/" << "http://forum.test/";
+}
+
+void tst_frmPost::hotSpot()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, opened);
+    if (!stored.isEmpty())
+        m_settings.Save(SettingsStore::SiteAdressKey, stored);
+    auto w = MakeWindow();
+    QCOMPARE(w->Image1->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(w->Image1, Qt::LeftButton);
+    QCOMPARE(m_platform->shellOpened, QStringList{opened});
+}
+
+void tst_frmPost::accessibleNames()
+{
+    auto w = MakeWindow();
+    const QList<QPair<QString, QString>> expected = {
+        {"txtTitle", "Subject"},       {"txtPost", "Message body"}, {"cmbSize", "Font size"},
+        {"cmbColor", "Font colour"},   {"cmbForum", "Forum"},       {"txtPostNo", "Topic number"},
+        {"Image1", "Open forum"},      {"cmdBBcode_0", "B"},        {"cmdBBcode_9", "[*]"},
+        {"cmdQuote", "Quote manager"}, {"cmdPreview", "Preview"},   {"cmdPost", "Submit"},
+        {"imgIcon_1", "Smile"},        {"imgIcon_0", "Very happy"}, {"chkAssist", "Enable assistance"},
+        {"OptNew", "New topic in Forum:"},
+    };
+    for (const auto& [name, accessible] : expected) {
+        auto* widget = w->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(iface, qPrintable(name));
+        QCOMPARE(iface->text(QAccessible::Name), accessible);
+    }
+    // Every control of the central area has a name a screen reader can read.
+    for (QWidget* child : w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName() == "framSubmit")
+            continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
+        QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
+    }
+}
+
+void tst_frmPost::clockPanels()
+{
+    auto w = MakeWindow();
+    QCOMPARE(w->StatusPanels[0]->text(), QString());
+    QVERIFY(!w->StatusPanels[2]->text().isEmpty());
+    QVERIFY(!w->StatusPanels[3]->text().isEmpty());
+    QCOMPARE(w->StatusPanels[3]->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+QF_TEST_MAIN(tst_frmPost)
+#include "tst_frmpost.moc"
