@@ -1,0 +1,65 @@
+#include "editor/PostFile.h"
+
+#include "app/TextFile.h"
+
+namespace PostFile {
+
+namespace {
+// The title starts after the title marker's line: 9 characters and CR LF.
+constexpr size_t kTitleStart = 11;
+// The post starts after the post marker and the CR LF that ends its line.
+constexpr size_t kPostOffset = 10;
+
+// Every line of `text` followed by CR LF, in order: lone CR and lone LF breaks
+// become CR LF, and a last line without a break gains one.
+std::string Rebuild(std::string_view text)
+{
+    std::string rebuilt;
+    rebuilt.reserve(text.size() + 2);
+    for (std::string_view line : TextFile::SplitLines(text)) {
+        rebuilt += line;
+        rebuilt += TextFile::CrLf;
+    }
+    return rebuilt;
+}
+}  // namespace
+
+std::string Write(std::string_view title, std::string_view post)
+{
+    std::string bytes;
+    bytes.reserve(TitleMarker.size() + PostMarker.size() + title.size() + post.size() + 10);
+    bytes += TitleMarker;
+    bytes += TextFile::CrLf;
+    bytes += title;
+    bytes += TextFile::CrLf;
+    bytes += TextFile::CrLf;
+    bytes += PostMarker;
+    bytes += TextFile::CrLf;
+    bytes += post;
+    bytes += TextFile::CrLf;
+    return bytes;
+}
+
+std::optional<Parsed> Read(std::string_view fileText)
+{
+    const std::string text = Rebuild(fileText);
+    const size_t postAt = text.find(PostMarker);
+    if (postAt == std::string::npos || text.find(TitleMarker) == std::string::npos)
+        return std::nullopt;
+
+    Parsed parsed;
+    if (postAt > kTitleStart) {
+        size_t titleEnd = postAt;
+        while (titleEnd > kTitleStart && (text[titleEnd - 1] == '\r' || text[titleEnd - 1] == '\n'))
+            --titleEnd;
+        parsed.title.assign(text, kTitleStart, titleEnd - kTitleStart);
+    }
+    // The rebuilt text ends with CR LF, which is not part of the post.
+    const size_t postStart = postAt + kPostOffset;
+    const size_t postEnd = text.size() - TextFile::CrLf.size();
+    if (postEnd > postStart)
+        parsed.post.assign(text, postStart, postEnd - postStart);
+    return parsed;
+}
+
+}  // namespace PostFile
