@@ -3,6 +3,7 @@
 // Qt-free.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace Module2 {
@@ -47,5 +48,24 @@ constexpr std::string_view PictureNameOf(std::string_view code)
             return e.name;
     return {};
 }
+
+// A picture tag is these two pieces around the picture file's path, with no
+// blank between the border value and "src=" and no closing element.
+inline constexpr std::string_view PictureTagOpening = "<img border=\"0\"src=\"";
+inline constexpr std::string_view PictureTagEnd = "\">";
+
+// The picture tag of the picture `name`: appFolder + "emo/" + name + ".gif"
+// between the two pieces above.
+std::string PictureTag(std::string_view name, std::string_view appFolder);
+
+// `text` with every occurrence of `code` (found from the start, without
+// overlap, letter case counting) replaced by the picture tag of `name`.
+std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::string_view name,
+                            std::string_view appFolder);
+
+// `text` with the codes of every row of the table replaced by their picture
+// tags, row after row in table order, each row working on the result of the
+// one before; where codes overlap the earlier row wins (":?:" before ":?").
+std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder);
 
 }  // namespace Module2

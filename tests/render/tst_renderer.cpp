@@ -1,0 +1,95 @@
+// The BBCode renderer: conformance files, the emoticon table.
+
+#include "ConformanceFile.h"
+#include "render/BBCodeRenderer.h"
+#include "render/EmoticonTable.h"
+#include "support/TestMain.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+QByteArray Bytes(std::string_view s)
+{
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+}  // namespace
+
+class tst_Renderer : public QObject {
+    Q_OBJECT
+private slots:
+    void conformance_data();
+    void conformance();
+    void emoticonTableIsTheOneTable();
+    void replaceEmoticon_data();
+    void replaceEmoticon();
+};
+
+void tst_Renderer::conformance_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("expected");
+    const QString dir = QStringLiteral(QF_CONFORMANCE_DIR);
+    for (const char* family : {"tags", "lists", "links", "quotes", "emoticons", "regressions"}) {
+        const std::string path = (dir + family + ".txt").toStdString();
+        std::vector<Conformance::Example> examples;
+        try {
+            examples = Conformance::Load(path);
+        } catch (const std::exception& e) {
+            QFAIL(e.what());
+        }
+        QVERIFY2(!examples.empty(), path.c_str());
+        for (const Conformance::Example& ex : examples)
+            QTest::newRow(qPrintable(QString("%1:%2 %3").arg(family).arg(ex.line).arg(QString::fromStdString(ex.title))))
+                << Bytes(ex.input) << Bytes(ex.expected);
+    }
+}
+
+void tst_Renderer::conformance()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, expected);
+    const std::string html = Module2::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
+                                                   Conformance::AppFolder);
+    QCOMPARE(Bytes(html), expected);
+}
+
+void tst_Renderer::emoticonTableIsTheOneTable()
+{
+    // 49 distinct codes; where one code starts another, the longer one is
+    // applied first, except for the pairs whose order the table fixes
+    // (":o" is replaced after ":ooh:" and ":oops:" but before ":shock:").
+    QCOMPARE(Module2::EmoticonTable.size(), size_t(49));
+    for (size_t i = 0; i < Module2::EmoticonTable.size(); ++i)
+        for (size_t j = i + 1; j < Module2::EmoticonTable.size(); ++j)
+            QVERIFY(Module2::EmoticonTable[i].code != Module2::EmoticonTable[j].code);
+    QCOMPARE(Module2::PictureTag("smile", "C:/"), "<img border=\"0\"src=\"C:/emo/smile.gif\">"s);
+}
+
+void tst_Renderer::replaceEmoticon_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray tag = Bytes(Module2::PictureTag("x", "/p/"));
+    QTest::newRow("empty text stays empty") << QByteArray() << QByteArray(":)") << QByteArray();
+    QTest::newRow("every occurrence") << QByteArray(":):):)") << QByteArray(":)") << tag + tag + tag;
+    QTest::newRow("no overlap, scanning from the start") << QByteArray("8))") << QByteArray("8)") << tag + ")";
+    QTest::newRow("case counts") << QByteArray(":d :D") << QByteArray(":D") << ":d " + tag;
+    QTest::newRow("empty code changes nothing") << QByteArray("abc") << QByteArray() << QByteArray("abc");
+}
+
+void tst_Renderer::replaceEmoticon()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, code);
+    QFETCH(QByteArray, expected);
+    const std::string out = Module2::ReplaceEmoticon(std::string_view(text.constData(), size_t(text.size())),
+                                                     std::string_view(code.constData(), size_t(code.size())),
+                                                     "x", "/p/");
+    QCOMPARE(Bytes(out), expected);
+}
+
+QF_TEST_MAIN(tst_Renderer)
+#include "tst_renderer.moc"
