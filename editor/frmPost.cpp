@@ -413,12 +413,19 @@ void frmPost::mnuExit_Click() { close(); }
 
 void frmPost::closeEvent(QCloseEvent* event)
 {
+    // Once the close sequence has ended the program, the closing of every
+    // window that follows does not ask again.
+    if (m_ending) {
+        event->accept();
+        return;
+    }
     const MsgAnswer answer = m_context.platform->MsgBox(this, ExitQuestion, MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes || !NewPost()) {
         event->ignore();
         return;
     }
     event->accept();
+    m_ending = true;
     emit programEnding();
 }
 

@@ -135,4 +135,5 @@ private:
     PostBackground* m_background = nullptr;
     PostDocument* m_post = nullptr;
     QTimer* m_clock = nullptr;
+    bool m_ending = false;  // the close sequence has ended the program
 };

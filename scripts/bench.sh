@@ -2,10 +2,13 @@
 # Builds Quillforge and runs every benchmark program, printing its figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh >/dev/null
+[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
-for b in "${QF_BUILD_DIR:-build}"/bench_*; do
+build_dir="${QF_BUILD_DIR:-build}"
+status=0
+for b in "$build_dir"/bench_*; do
   [ -x "$b" ] || continue
   echo "== $(basename "$b")"
-  "$b" "$@"
+  "$b" "$@" || { echo "$(basename "$b") failed"; status=1; }
 done
+exit $status

@@ -3,5 +3,5 @@
 # optional post file: bash scripts/run.sh [post.bbc]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh
 exec "${QF_BUILD_DIR:-build}/quillforge" "$@"

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev libegl-dev libxkbcommon-dev
   adwaita-icon-theme fonts-liberation2
   clang libclang-rt-14-dev
-  php-cli xvfb xauth imagemagick
+  php-cli xvfb xauth x11-utils imagemagick
 )
 
 missing=()

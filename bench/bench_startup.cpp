@@ -1,0 +1,61 @@
+// Start-up to the shown main window, against a bare Qt window that shows one
+// QPlainTextEdit: both are started as processes many times and the medians
+// compared. The editor must not start the web engine on its way up.
+
+#include "BenchHarness.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+bool g_failed = false;
+
+double StartMs(const QString& program, const QProcessEnvironment& environment, int runs)
+{
+    return Bench::MedianMs(runs, [&] {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, {});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            std::fprintf(stderr, "%s did not start cleanly\n", qPrintable(program));
+            g_failed = true;
+        }
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const bool quick = Bench::Quick(argc, argv);
+    QCoreApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
+
+    // A configured site, so start-up goes straight to the main window.
+    QTemporaryDir home;
+    QDir().mkpath(home.path() + "/Quillforge");
+    QFile conf(home.path() + "/Quillforge/Quillforge.conf");
+    if (!conf.open(QIODevice::WriteOnly))
+        return 1;
+    conf.write("[Options]\nSiteAdress=http://forum.test/\n");
+    conf.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", home.path());
+    if (!environment.contains("QT_QPA_PLATFORM"))
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+
+    const int runs = quick ? 1 : 15;
+    StartMs(folder + "/startup_bare", environment, 1);  // warm the file cache
+    StartMs(folder + "/startup_quillforge", environment, 1);
+    const double bare = StartMs(folder + "/startup_bare", environment, runs);
+    const double editor = StartMs(folder + "/startup_quillforge", environment, runs);
+    Bench::Report("start-up, bare Qt window", bare, "ms");
+    Bench::Report("start-up, Quillforge main window", editor, "ms");
+    Bench::Report("start-up ratio (Quillforge / bare)", editor / bare, "x");
+    return g_failed ? 1 : 0;
+}

@@ -1,0 +1,29 @@
+// A child of bench_startup: starts exactly as the editor does, and exits as
+// soon as the main window has been shown and painted.
+
+#include "app/AppContext.h"
+#include "app/MainStartup.h"
+#include "app/Platform.h"
+#include "app/SettingsStore.h"
+#include "editor/frmPost.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(SettingsStore::AppName);
+    QApplication::setApplicationName(SettingsStore::AppName);
+    QtPlatform platform;
+    SettingsStore settings;
+    AppContext context;
+    context.settings = &settings;
+    context.platform = &platform;
+    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), {});
+    QTimer::singleShot(0, [&] {
+        window->repaint();
+        QCoreApplication::exit(0);  // straight out: quit() would run the close sequence
+    });
+    return app.exec();
+}
