@@ -1,6 +1,66 @@
 #include "render/EmoticonTable.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace Module2 {
+namespace {
+
+constexpr size_t Rows = EmoticonTable.size();
+constexpr uint8_t Free = 0;
+constexpr uint8_t Inside = 0xFF;  // covered by a code, not its first byte
+
+using PictureTags = std::array<std::string, Rows>;
+
+PictureTags MakePictureTags(std::string_view appFolder)
+{
+    PictureTags tags;
+    for (size_t r = 0; r < Rows; ++r)
+        tags[r] = PictureTag(EmoticonTable[r].name, appFolder);
+    return tags;
+}
+
+// True when a picture tag holds the code of a later row, which the row by
+// row replacement would then replace inside the tag. Only a program folder
+// whose path holds such a code (say "8)") does that.
+bool TagsHoldLaterCodes(const PictureTags& tags)
+{
+    for (size_t r = 0; r < Rows; ++r)
+        for (size_t later = r + 1; later < Rows; ++later)
+            if (tags[r].find(EmoticonTable[later].code) != std::string::npos)
+                return true;
+    return false;
+}
+
+std::string ReplaceRowByRow(std::string_view text, std::string_view appFolder)
+{
+    std::string result(text);
+    for (const Emoticon& e : EmoticonTable)
+        result = ReplaceEmoticon(result, e.code, e.name, appFolder);
+    return result;
+}
+
+// The start of every code of the table in `text`, by row, each row's in
+// ascending order. Every code starts with ':' or '8'.
+std::array<std::vector<size_t>, Rows> FindCodes(std::string_view text)
+{
+    std::array<std::vector<size_t>, Rows> found;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != ':' && c != '8')
+            continue;
+        const std::string_view rest = text.substr(i);
+        for (size_t r = 0; r < Rows; ++r) {
+            const std::string_view code = EmoticonTable[r].code;
+            if (code[0] == c && rest.size() >= code.size() && rest[1] == code[1]
+                && rest.substr(0, code.size()) == code)
+                found[r].push_back(i);
+        }
+    }
+    return found;
+}
+
+}  // namespace
 
 std::string PictureTag(std::string_view name, std::string_view appFolder)
 {
@@ -18,9 +78,9 @@ std::string PictureTag(std::string_view name, std::string_view appFolder)
 std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::string_view name,
                             std::string_view appFolder)
 {
-    std::string result;
     if (code.empty())
         return std::string(text);
+    std::string result;
     const std::string tag = PictureTag(name, appFolder);
     size_t from = 0;
     for (size_t at = text.find(code); at != std::string_view::npos; at = text.find(code, from)) {
@@ -32,12 +92,55 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
     return result;
 }
 
+// The rows one after the other, in one walk. A picture tag starts with "<"
+// and ends with "\">", characters no code holds, so no code can straddle a
+// tag's edge; when no tag holds a code either (see TagsHoldLaterCodes), row
+// r replaces exactly those of its codes in the original text that overlap no
+// code replaced by an earlier row, taken from left to right without overlap.
 std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder)
 {
-    std::string result(text);
-    for (const Emoticon& e : EmoticonTable)
-        result = ReplaceEmoticon(result, e.code, e.name, appFolder);
-    return result;
+    const PictureTags tags = MakePictureTags(appFolder);
+    if (TagsHoldLaterCodes(tags))
+        return ReplaceRowByRow(text, appFolder);
+
+    const auto found = FindCodes(text);
+    std::vector<uint8_t> covered;  // per byte: Free, Inside, or 1 + the row whose code starts here
+    for (size_t r = 0; r < Rows; ++r) {
+        const size_t length = EmoticonTable[r].code.size();
+        size_t rowEnd = 0;
+        for (size_t at : found[r]) {
+            if (at < rowEnd)
+                continue;
+            if (covered.empty())
+                covered.assign(text.size(), Free);
+            bool clear = true;
+            for (size_t k = at; k < at + length && clear; ++k)
+                clear = covered[k] == Free;
+            if (!clear)
+                continue;
+            covered[at] = static_cast<uint8_t>(r + 1);
+            for (size_t k = at + 1; k < at + length; ++k)
+                covered[k] = Inside;
+            rowEnd = at + length;
+        }
+    }
+    if (covered.empty())
+        return std::string(text);
+
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    size_t done = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const uint8_t mark = covered[i];
+        if (mark == Free || mark == Inside)
+            continue;
+        out.append(text, done, i - done);
+        out += tags[mark - 1];
+        done = i + EmoticonTable[mark - 1].code.size();
+        i = done - 1;
+    }
+    out.append(text, done);
+    return out;
 }
 
 }  // namespace Module2

@@ -1,6 +1,8 @@
 // The BBCode renderer: conformance files, the emoticon table.
 
 #include "ConformanceFile.h"
+#include "PostGenerator.h"
+#include "ReferenceRenderer.h"
 #include "render/BBCodeRenderer.h"
 #include "render/EmoticonTable.h"
 #include "support/TestMain.h"
@@ -21,6 +23,10 @@ class tst_Renderer : public QObject {
 private slots:
     void conformance_data();
     void conformance();
+    void referenceAgreesWithConformance_data() { conformance_data(); }
+    void referenceAgreesWithConformance();
+    void generatedPostsMatchReference_data();
+    void generatedPostsMatchReference();
     void emoticonTableIsTheOneTable();
     void replaceEmoticon_data();
     void replaceEmoticon();
@@ -53,6 +59,48 @@ void tst_Renderer::conformance()
     const std::string html = Module2::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
                                                    Conformance::AppFolder);
     QCOMPARE(Bytes(html), expected);
+}
+
+void tst_Renderer::referenceAgreesWithConformance()
+{
+    // The reference is the other half of every comparison below, so it must
+    // get the examples right too.
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, expected);
+    if (input.size() > 4000)
+        QSKIP("too long for the quadratic reference");
+    const std::string html = Reference::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
+                                                     Conformance::AppFolder);
+    QCOMPARE(Bytes(html), expected);
+}
+
+void tst_Renderer::generatedPostsMatchReference_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("posts");
+    QTest::addColumn<int>("maxTokens");
+    QTest::addColumn<QByteArray>("appFolder");
+    QTest::newRow("short posts") << 1u << 4000 << 8 << QByteArray("/opt/quillforge/");
+    QTest::newRow("longer posts") << 2u << 1500 << 40 << QByteArray("/opt/quillforge/");
+    QTest::newRow("program folder holding emoticon codes") << 3u << 500 << 20 << QByteArray("/home/a:)b/8)/");
+    QTest::newRow("root program folder") << 4u << 300 << 20 << QByteArray("/");
+}
+
+void tst_Renderer::generatedPostsMatchReference()
+{
+    QFETCH(unsigned, seed);
+    QFETCH(int, posts);
+    QFETCH(int, maxTokens);
+    QFETCH(QByteArray, appFolder);
+    const std::string_view folder(appFolder.constData(), size_t(appFolder.size()));
+    PostGenerator::Generator generator(seed);
+    for (int n = 0; n < posts; ++n) {
+        const std::string post = generator.Post(size_t(maxTokens));
+        const std::string fast = Module2::RenderBBCode(post, folder);
+        const std::string reference = Reference::RenderBBCode(post, folder);
+        if (fast != reference)
+            QFAIL(qPrintable(QString("post %1 differs: %2").arg(n).arg(QString(Bytes(post).toPercentEncoding()))));
+    }
 }
 
 void tst_Renderer::emoticonTableIsTheOneTable()

@@ -1,0 +1,85 @@
+#pragma once
+// One opening-tag pass of the renderer in time linear in the text's length.
+// Qt-free.
+//
+// The pass it computes is described by rounds over the whole text: find an
+// opening tag T (a prefix such as "[color=" up to the first "]" after it),
+// build its replacement from T alone, replace every occurrence of T in the
+// whole text, and go on with the next prefix. Taken literally that costs the
+// text's length for every distinct tag. This class gives the same result in
+// one walk from left to right.
+//
+// Why one walk is enough. When a round replaces T further on in the text,
+// the replacement holds no "]", so the "]" that ended that occurrence is gone
+// and a prefix standing before it now reaches on to the next "]". Later
+// rounds therefore see, at each "]", the text between a prefix and that "]"
+// as earlier rounds left it. The walk keeps the prefixes that are still open
+// (the candidates) on a stack and, at each "]", asks which earlier round
+// would have replaced a candidate's tag ending there first: round t replaced
+// it when the tag's text equals round t's tag and the text already read so
+// at round t (every "]" inside it was consumed before round t, and the text
+// it holds existed by then). If no earlier round did, the "]" ends the tag of
+// the round now due, which opens at the oldest candidate. Tags are recognised
+// by hash and confirmed by comparison; a hash set of the tails of known tags
+// (from each prefix they hold to their end) stops the look-down at the first
+// candidate that no known tag could start at, so a "]" costs a constant
+// unless tags are nested inside tags' values.
+
+#include "render/TextHash.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace Module2 {
+
+class TagPass {
+public:
+    // `build` makes a tag's replacement from the tag's text ("]" included);
+    // the replacement must hold no "]", must not start with a character of
+    // the prefix, and may hold the prefix itself only as whole occurrences
+    // (they open new candidates, as the quote pass's copied names do).
+    using BuildFn = std::string (*)(std::string_view tag);
+
+    TagPass(std::string_view prefix, BuildFn build);
+
+    std::string Run(std::string_view text);
+
+private:
+    struct Candidate {
+        size_t pos;       // of the prefix in m_out
+        size_t shadow;    // latest round that changed the text between this and the next candidate
+        TextHash piece;   // of m_out from pos up to the next candidate (when there is one)
+    };
+    struct KnownTag {
+        std::string text;
+        std::vector<size_t> rounds;  // in which this text was a round's tag, ascending
+    };
+    struct Match {
+        size_t round;
+        size_t candidate;
+    };
+
+    void Open(size_t shadow);
+    void Close();
+    TextHash TopHash();
+    size_t EarliestRound(uint64_t hash, size_t candidate, size_t after) const;
+    bool TagEquals(const std::string& known, size_t candidate) const;
+    void StartRound();
+    void Replace(size_t candidate, size_t round);
+    void AppendReplacement(std::string_view replacement, size_t round);
+
+    std::string_view m_prefix;
+    BuildFn m_build;
+    std::string m_out;                 // the text as the rounds leave it, up to the walk
+    std::vector<Candidate> m_open;
+    TextHash m_top;                    // of m_out from the top candidate to m_topEnd
+    size_t m_topEnd = 0;
+    size_t m_rounds = 0;
+    std::unordered_map<uint64_t, std::vector<KnownTag>> m_known;
+    std::unordered_set<uint64_t> m_tails;
+};
+
+}  // namespace Module2
