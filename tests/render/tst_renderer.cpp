@@ -7,6 +7,8 @@
 #include "render/EmoticonTable.h"
 #include "support/TestMain.h"
 
+#include <cstdio>
+
 using namespace std::string_literals;
 
 namespace {
@@ -27,6 +29,8 @@ private slots:
     void referenceAgreesWithConformance();
     void generatedPostsMatchReference_data();
     void generatedPostsMatchReference();
+    void pathologicalInputs_data();
+    void pathologicalInputs();
     void emoticonTableIsTheOneTable();
     void replaceEmoticon_data();
     void replaceEmoticon();
@@ -101,6 +105,93 @@ void tst_Renderer::generatedPostsMatchReference()
         if (fast != reference)
             QFAIL(qPrintable(QString("post %1 differs: %2").arg(n).arg(QString(Bytes(post).toPercentEncoding()))));
     }
+}
+
+namespace {
+
+std::string Repeat(std::string_view piece, size_t times)
+{
+    std::string s;
+    s.reserve(piece.size() * times);
+    for (size_t i = 0; i < times; ++i)
+        s += piece;
+    return s;
+}
+
+std::string Wrapped(std::string_view fragment)
+{
+    return "<font face=\"Arial\">" + std::string(fragment) + "</font>";
+}
+
+const std::string QuoteBox = Conformance::Expand("{quote-box}");
+
+}  // namespace
+
+void tst_Renderer::pathologicalInputs_data()
+{
+    // Inputs that make the passes, taken literally, quadratic or worse, or
+    // that once hung or exploded. Each finishes (CTest's time-out stands
+    // guard) and gives the result worked out here independently.
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("expected");
+    auto row = [](const char* name, const std::string& in, const std::string& out) {
+        QTest::newRow(name) << Bytes(in) << Bytes(out);
+    };
+    for (const char* tag : {"[color=red", "[url=x", "[size=2", "[quote=\"a\"", "[url]x"}) {
+        const std::string in = Repeat(std::string(tag) + " ", 30000);
+        row(qPrintable(QString("30,000 unclosed %1").arg(tag)), in, Wrapped(in));
+    }
+    {
+        std::string in, out;
+        for (int i = 0; i < 30000; ++i) {
+            char colour[8];
+            std::snprintf(colour, sizeof colour, "#%06X", (i * 2654435761u) & 0xFFFFFF);
+            in += "[color=" + std::string(colour) + "]g[/color]";
+            out += "<font color=\"" + std::string(colour) + "\">g</font>";
+        }
+        row("gradient post, every letter its own colour", in, Wrapped(out));
+    }
+    {
+        std::string in, out;
+        for (int i = 0; i < 20000; ++i) {
+            const std::string name = "Poster" + std::to_string(i);
+            in += "[quote=\"" + name + "\"]t[/quote]";
+            out += QuoteBox + "<b>" + name + " Wrote:</b><br />t</p>";
+        }
+        row("20,000 distinct named quotes", in, Wrapped(out));
+    }
+    row("quotes nested 20,000 deep", Repeat("[quote]", 20000) + "x" + Repeat("[/quote]", 20000),
+        Wrapped(Repeat(QuoteBox, 20000) + "x" + Repeat("</p>", 20000)));
+    row("colours nested 20,000 deep", Repeat("[color=red]", 20000) + "x" + Repeat("[/color]", 20000),
+        Wrapped(Repeat("<font color=\"red\">", 20000) + "x" + Repeat("</font>", 20000)));
+    row("prefixes nested in one value", Repeat("[color=", 30000) + "a]",
+        Wrapped(Repeat("<font color=\"", 30000) + "a\">"));
+    row("30,000 opening prefixes then 30,000 brackets", Repeat("[size=", 30000) + Repeat("]", 30000),
+        Wrapped(Repeat("<span style=\"font-size:", 30000) + "px\">" + Repeat("]", 29999)));
+    row("quote names left open 3,000 times", Repeat("[quote=\"Anna]hi ", 3000) + "\"",
+        Wrapped(Repeat(QuoteBox + "hi ", 3000) + "\""));
+    row("bare link around 2,000 bold words", "[url]" + Repeat("[b]w[/b] ", 2000) + "[/url]",
+        Wrapped("[url]" + Repeat("<b>w</b> ", 2000) + "</a>"));
+    row("16 bytes that once ran away", Repeat("[url][url]</</a>", 2000), Wrapped(Repeat("[url][url]</</a>", 2000)));
+    row("unclosed [url] before a bold word and a bare link, 5,000 times",
+        Repeat("[url]a\r\n[b]n[/b] [url]b[/url] ", 5000),
+        Wrapped(Repeat("[url]a<br />\n<b>n</b> <a href=\"b\">b</a> ", 5000)));
+    row("links nested inside bare links", "[url]x[/url]" + Repeat("[url]", 3000) + "x[/url]",
+        Wrapped("<a href=\"x\">x</a>" + Repeat("[url]", 2999) + "<a href=\"x\">x</a>"));
+    row("100,000 colons", Repeat(":", 100000), Wrapped(Repeat(":", 100000)));
+    row("50,000 overlapping :?:)", Repeat(":?:)", 50000),
+        Wrapped(Repeat(Module2::PictureTag("confused", Conformance::AppFolder)
+                           + Module2::PictureTag("smile", Conformance::AppFolder), 50000)));
+}
+
+void tst_Renderer::pathologicalInputs()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, expected);
+    const std::string html = Module2::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
+                                                   Conformance::AppFolder);
+    QVERIFY(html.size() <= 40 * size_t(input.size()) + 64);
+    QCOMPARE(Bytes(html), expected);
 }
 
 void tst_Renderer::emoticonTableIsTheOneTable()
