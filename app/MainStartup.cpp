@@ -28,6 +28,9 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
         // The options dialog is shown here once it exists.
     }
 
+    // Only an ordinary file is opened, before the window shows; one that cannot
+    // be read or is no post file is reported by OpenFile, and the editor starts
+    // empty.
     auto window = std::make_unique<frmPost>(context);
     if (!path.isEmpty() && QFileInfo(path).isFile())
         window->OpenFile(path);

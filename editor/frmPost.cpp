@@ -7,6 +7,7 @@
 #include "app/SettingsStore.h"
 #include "editor/PostBackground.h"
 #include "editor/PostDocument.h"
+#include "editor/PostFiles.h"
 #include "editor/PostLayout.h"
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
@@ -30,12 +31,11 @@
 #include <QToolBar>
 
 #include <functional>
+#include <limits>
 
 namespace {
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const QString SavePrompt = QStringLiteral(
-    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
 const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
 }  // namespace
 
@@ -51,6 +51,7 @@ frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(paren
     CreateToolBar();
     CreateStatusBar();
     m_post = new PostDocument(txtTitle, txtPost, StatusPanels[1], this);
+    m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
     setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
     Form_Load();
@@ -71,6 +72,8 @@ void frmPost::CreateControls()
     txtTitle->setObjectName(QStringLiteral("txtTitle"));
     txtTitle->setGeometry(PostLayout::TitleField);
     txtTitle->setFont(fieldFont);
+    // A title read from a file may be longer than a line field's usual limit.
+    txtTitle->setMaxLength(std::numeric_limits<int>::max());
     txtTitle->setAccessibleName(QStringLiteral("Subject"));
 
     // Tag buttons, in their row order.
@@ -387,19 +390,11 @@ void frmPost::Form_Load()
 
 bool frmPost::NewPost()
 {
-    if (m_post->PostChanged) {
-        const MsgAnswer answer = m_context.platform->MsgBox(this, SavePrompt, MsgButtons::YesNoCancel,
-                                                            MsgIcon::Question);
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes) {
-            // Clearing a post that was not written would lose it.
-            if (!mnusave_Click())
-                return false;
-        } else {
-            m_post->PostChanged = false;
-        }
-    }
+    const PostFiles::Unsaved unsaved = m_files->AskToSaveChanges();
+    if (unsaved == PostFiles::Unsaved::Keep)
+        return false;
+    if (unsaved == PostFiles::Unsaved::Discarded)
+        m_post->PostChanged = false;
     m_post->ShowState(PostDocument::NoChangeText);
     txtPost->clear();
     txtTitle->clear();
@@ -437,11 +432,12 @@ void frmPost::Image1_Click()
     m_context.platform->ShellOpen(this, address);
 }
 
+void frmPost::OpenFile(const QString& OpenedFile) { m_files->OpenFile(OpenedFile); }
+void frmPost::mnuOpen_Click() { m_files->Open(); }
+bool frmPost::mnusave_Click() { return m_files->Save(); }
+bool frmPost::mnuSaveAs_Click() { return m_files->SaveAs(); }
+
 // Commands that other parts of the editor fill in.
-void frmPost::OpenFile(const QString& /*OpenedFile*/) {}
-void frmPost::mnuOpen_Click() {}
-bool frmPost::mnusave_Click() { return false; }
-bool frmPost::mnuSaveAs_Click() { return false; }
 void frmPost::mnuCopy_Click() {}
 void frmPost::mnuCut_Click() {}
 void frmPost::mnuPaste_Click() {}

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -24,6 +25,7 @@ class QToolBar;
 class PictureBox;
 class PostBackground;
 class PostDocument;
+class PostFiles;
 
 class frmPost : public QMainWindow {
     Q_OBJECT
@@ -134,6 +136,7 @@ private:
     AppContext m_context;
     PostBackground* m_background = nullptr;
     PostDocument* m_post = nullptr;
+    std::unique_ptr<PostFiles> m_files;
     QTimer* m_clock = nullptr;
     bool m_ending = false;  // the close sequence has ended the program
 };

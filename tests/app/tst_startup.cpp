@@ -7,11 +7,47 @@
 #include "app/SettingsStore.h"
 #include "editor/PostDocument.h"
 #include "editor/frmPost.h"
+#include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
 #include <QPlainTextEdit>
 #include <QLineEdit>
+
+#include <sys/stat.h>
+
+namespace {
+// Records, for each message box, whether its owner was already on screen.
+class WatchingPlatform : public ScriptedPlatform {
+public:
+    QList<bool> ownerVisible;
+    MsgAnswer MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title) override
+    {
+        ownerVisible.append(owner && owner->isVisible());
+        return ScriptedPlatform::MsgBox(owner, text, buttons, icon, title);
+    }
+};
+
+// Records what the main window's fields held when it was first shown.
+class ShowWatcher : public QObject {
+public:
+    bool shown = false;
+    QString titleWhenShown;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !shown) {
+            if (auto* window = qobject_cast<frmPost*>(watched)) {
+                shown = true;
+                titleWhenShown = window->txtTitle->text();
+            }
+        }
+        return false;
+    }
+};
+
+const QByteArray PostBytes = "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n";
+}  // namespace
 
 class tst_Startup : public QObject {
     Q_OBJECT
@@ -23,6 +59,10 @@ private slots:
     void commandLine();
     void pathThatOpensNothing_data();
     void pathThatOpensNothing();
+    void commandLineFileOpensBeforeTheWindowShows_data();
+    void commandLineFileOpensBeforeTheWindowShows();
+    void commandLineFileThatCannotBeOpened_data();
+    void commandLineFileThatCannotBeOpened();
     void siteAddressDecidesNothingElse_data();
     void siteAddressDecidesNothingElse();
 
@@ -90,6 +130,11 @@ void tst_Startup::pathThatOpensNothing_data()
     QTest::newRow("a folder") << m_dir.path();
     QTest::newRow("a file that was deleted") << m_dir.filePath("gone.bbc");
     QTest::newRow("two quoted paths") << QString("\"%1\" \"%1\"").arg(m_dir.filePath("x.bbc"));
+    // Not an ordinary file: reading it would block start-up.
+    const QString pipe = m_dir.filePath("pipe.bbc");
+    QFile::remove(pipe);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    QTest::newRow("a named pipe") << pipe;
 }
 
 void tst_Startup::pathThatOpensNothing()
@@ -105,6 +150,91 @@ void tst_Startup::pathThatOpensNothing()
     QCOMPARE(window->txtPost->toPlainText(), QString());
     QCOMPARE(window->Post().PostFileName, QString());
     QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Startup::commandLineFileOpensBeforeTheWindowShows_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString path = m_dir.filePath("my posts/a post.bbc");
+    QTest::newRow("quoted path with blanks, one argument") << QStringList{"\"" + path + "\""};
+    const qsizetype blank = path.indexOf(' ');
+    QTest::newRow("quoted path with blanks, split by the shell")
+        << QStringList{"\"" + path.left(blank), path.mid(blank + 1) + "\""};
+}
+
+void tst_Startup::commandLineFileOpensBeforeTheWindowShows()
+{
+    QFETCH(QStringList, arguments);
+    const QString path = m_dir.filePath("my posts/a post.bbc");
+    QVERIFY(QDir().mkpath(m_dir.filePath("my posts")));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(PostBytes);
+    }
+    ScriptedPlatform platform;
+    AppContext context{QString(), &m_settings, &platform};
+    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    ShowWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    auto window = MainStartup(context, m_dir.path(), arguments);
+    qApp->removeEventFilter(&watcher);
+
+    QVERIFY(window->isVisible());
+    QVERIFY(watcher.shown);
+    QCOMPARE(watcher.titleWhenShown, QString("From the command line"));
+    QCOMPARE(window->txtPost->toPlainText(), QString("body"));
+    QCOMPARE(window->Post().PostFileName, path);
+    QCOMPARE(window->Post().PostChanged, false);
+    QCOMPARE(window->Post().StateText(), QString("No change in post"));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Startup::commandLineFileThatCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");  // the start of the message; %1 is the file
+    QTest::newRow("a file nobody may read (mode 000)") << "mode000" << "Could not read the file \"%1\".\r\n";
+    QTest::newRow("a file that is not a post file") << "text" << "Sorry, File format is not correct";
+}
+
+void tst_Startup::commandLineFileThatCannotBeOpened()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath("cannot.bbc");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kind == "text" ? QByteArray("just some text\r\n") : PostBytes);
+    }
+    std::optional<PermissionBits> permissions;
+    if (kind == "mode000") {
+        QVERIFY(QFile::setPermissions(path, {}));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    }
+    WatchingPlatform platform;
+    AppContext context{QString(), &m_settings, &platform};
+    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    auto window = MainStartup(context, m_dir.path(), {path});
+    permissions.reset();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+
+    // One message, naming the file where it could not be read, shown before
+    // the window; then the editor starts empty.
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages[0].text.startsWith(QString(message).replace("%1", path)),
+             qPrintable(platform.messages[0].text));
+    QCOMPARE(platform.messages[0].buttons, MsgButtons::OK);
+    QCOMPARE(platform.messages[0].icon, MsgIcon::Critical);
+    QCOMPARE(platform.ownerVisible, QList<bool>{false});
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->txtTitle->text(), QString());
+    QCOMPARE(window->txtPost->toPlainText(), QString());
+    QCOMPARE(window->Post().PostFileName, QString());
+    QCOMPARE(window->Post().PostChanged, false);
 }
 
 void tst_Startup::siteAddressDecidesNothingElse_data()

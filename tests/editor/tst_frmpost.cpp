@@ -169,39 +169,54 @@ void tst_frmPost::deletingTheWholeBodyDoesNotMarkChanged()
 void tst_frmPost::newPost_data()
 {
     QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("fileName");  // the post's file, in a test folder; empty: never saved
     QTest::addColumn<QList<MsgAnswer>>("answers");
-    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("saveName");  // what the Save As dialog returns; empty: cancelled
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("changedAfter");
+    QTest::addColumn<QString>("savedTo");  // where the post was written; empty: nowhere
     using L = QList<MsgAnswer>;
-    QTest::newRow("unchanged: no question, cleared") << false << L{} << false << true << false;
-    QTest::newRow("No: cleared, unchanged") << true << L{MsgAnswer::No} << true << true << false;
-    QTest::newRow("Cancel: nothing changes") << true << L{MsgAnswer::Cancel} << true << false << true;
-    // Yes, and the save writes no file (its dialog is cancelled): clearing the
-    // post would lose it, so New stops.
-    QTest::newRow("Yes, save writes nothing: post kept") << true << L{MsgAnswer::Yes} << true << false << true;
+    QTest::newRow("unchanged: no question, cleared") << false << "old.bbc" << L{} << "" << true << false << "";
+    QTest::newRow("No: cleared, unchanged") << true << "old.bbc" << L{MsgAnswer::No} << "" << true << false << "";
+    QTest::newRow("Cancel: nothing changes") << true << "old.bbc" << L{MsgAnswer::Cancel} << "" << false << true
+                                             << "";
+    QTest::newRow("Yes, saved to its file: cleared, unchanged")
+        << true << "old.bbc" << L{MsgAnswer::Yes} << "" << true << false << "old.bbc";
+    QTest::newRow("Yes on a never-saved post, saved under a chosen name: cleared")
+        << true << "" << L{MsgAnswer::Yes} << "chosen.bbc" << true << false << "chosen.bbc";
+    // Yes, and the save writes no file: clearing the post would lose it, so New stops.
+    QTest::newRow("Yes, Save As cancelled: post kept") << true << "" << L{MsgAnswer::Yes} << "" << false << true
+                                                       << "";
+    QTest::newRow("Yes, the write fails: reported, post kept")
+        << true << "missing folder/old.bbc" << L{MsgAnswer::Yes, MsgAnswer::OK} << "" << false << true << "";
 }
 
 void tst_frmPost::newPost()
 {
     QFETCH(bool, changed);
+    QFETCH(QString, fileName);
     QFETCH(QList<MsgAnswer>, answers);
-    QFETCH(bool, asked);
+    QFETCH(QString, saveName);
     QFETCH(bool, cleared);
     QFETCH(bool, changedAfter);
+    QFETCH(QString, savedTo);
+    QTemporaryDir folder;
     auto w = MakeWindow();
     QTest::keyClicks(w->txtTitle, "Title");
     QTest::keyClicks(w->txtPost, "Body");
-    w->Post().PostFileName = m_folder.filePath("old.bbc");
+    const QString file = fileName.isEmpty() ? QString() : folder.filePath(fileName);
+    w->Post().PostFileName = file;
     if (!changed) {
         w->Post().PostChanged = false;
         w->Post().ShowState(PostDocument::SavedText);
     }
     m_platform->answers = answers;
+    if (!saveName.isEmpty())
+        m_platform->saveNames = {folder.filePath(saveName)};
     w->mnuNew->trigger();
 
-    QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
-    if (asked) {
+    QCOMPARE(m_platform->messages.size(), answers.size());
+    if (changed) {
         const MsgBoxCall& call = m_platform->messages.first();
         QCOMPARE(call.text, SavePrompt);
         QCOMPARE(call.buttons, MsgButtons::YesNoCancel);
@@ -210,12 +225,18 @@ void tst_frmPost::newPost()
     }
     QCOMPARE(w->txtTitle->text(), cleared ? QString() : QString("Title"));
     QCOMPARE(w->txtPost->toPlainText(), cleared ? QString() : QString("Body"));
-    QCOMPARE(w->Post().PostFileName, cleared ? QString() : m_folder.filePath("old.bbc"));
+    QCOMPARE(w->Post().PostFileName, cleared ? QString() : file);
     QCOMPARE(w->Post().PostChanged, changedAfter);
     if (cleared)
         QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
     else
         QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), savedTo.isEmpty() ? QStringList{} : QStringList{savedTo});
+    if (!savedTo.isEmpty()) {
+        QFile saved(folder.filePath(savedTo));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("{/Title\\}\r\nTitle\r\n\r\n{/Post\\}\r\nBody\r\n"));
+    }
     QCOMPARE(m_platform->unexpectedMessages, 0);
 }
 
@@ -223,22 +244,27 @@ void tst_frmPost::closeSequence_data()
 {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QList<MsgAnswer>>("answers");
+    QTest::addColumn<QString>("saveName");  // what the Save As dialog returns; empty: cancelled
     QTest::addColumn<bool>("ends");
     using L = QList<MsgAnswer>;
-    QTest::newRow("No: nothing happens") << true << L{MsgAnswer::No} << false;
-    QTest::newRow("Yes, unchanged post: ends") << false << L{MsgAnswer::Yes} << true;
-    QTest::newRow("Yes, then No in the save prompt: ends") << true << L{MsgAnswer::Yes, MsgAnswer::No} << true;
+    QTest::newRow("No: nothing happens") << true << L{MsgAnswer::No} << "" << false;
+    QTest::newRow("Yes, unchanged post: ends") << false << L{MsgAnswer::Yes} << "" << true;
+    QTest::newRow("Yes, then No in the save prompt: ends") << true << L{MsgAnswer::Yes, MsgAnswer::No} << "" << true;
     QTest::newRow("Yes, then Cancel in the save prompt: close cancelled")
-        << true << L{MsgAnswer::Yes, MsgAnswer::Cancel} << false;
+        << true << L{MsgAnswer::Yes, MsgAnswer::Cancel} << "" << false;
     QTest::newRow("Yes, then Yes and the save writes nothing: close cancelled")
-        << true << L{MsgAnswer::Yes, MsgAnswer::Yes} << false;
+        << true << L{MsgAnswer::Yes, MsgAnswer::Yes} << "" << false;
+    QTest::newRow("Yes, then Yes and the post is saved: ends")
+        << true << L{MsgAnswer::Yes, MsgAnswer::Yes} << "saved.bbc" << true;
 }
 
 void tst_frmPost::closeSequence()
 {
     QFETCH(bool, changed);
     QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(QString, saveName);
     QFETCH(bool, ends);
+    QTemporaryDir folder;
     auto w = MakeWindow();
     QTest::keyClicks(w->txtTitle, "Title");
     QTest::keyClicks(w->txtPost, "Body");
@@ -246,6 +272,8 @@ void tst_frmPost::closeSequence()
         w->Post().PostChanged = false;
     QSignalSpy ending(w.get(), &frmPost::programEnding);
     m_platform->answers = answers;
+    if (!saveName.isEmpty())
+        m_platform->saveNames = {folder.filePath(saveName)};
     w->mnuExit->trigger();
 
     QCOMPARE(m_platform->messages.first().text, QString("Are you sure you want to exit Quillforge"));
@@ -259,6 +287,7 @@ void tst_frmPost::closeSequence()
         QCOMPARE(w->txtPost->toPlainText(), QString("Body"));
         QCOMPARE(w->Post().PostChanged, changed);
     }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), saveName.isEmpty() ? QStringList{} : QStringList{saveName});
 }
 
 void tst_frmPost::menus()

@@ -1,0 +1,61 @@
+#pragma once
+// The post-file commands of the main window: Open, Save, Save As, loading a
+// post file into the editor, and the question about unsaved changes that New,
+// Open and closing the window ask first. The main window's handlers call
+// these; what a post file holds is decided by PostFile in the core.
+//
+// What each outcome leaves behind:
+//   open succeeds        fields replaced, PostFileName = the file, unchanged,
+//                        panel "No change in post"
+//   open fails           nothing changes (a message says why)
+//   save succeeds        PostFileName = the file written, unchanged,
+//                        panel "Post Saved, No change"
+//   Save As cancelled    nothing changes
+//   write fails          a message says why; the flag and the panel stay;
+//                        Save As keeps the newly chosen name
+// A write replaces the old file only once the new one is complete, so a
+// failed save never destroys what was saved before.
+
+#include "app/AppContext.h"
+
+#include <QString>
+
+class PostDocument;
+class QWidget;
+
+class PostFiles {
+public:
+    static inline const QString SavePrompt = QStringLiteral(
+        "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
+    static inline const QString FormatError = QStringLiteral("Sorry, File format is not correct");
+
+    PostFiles(PostDocument& post, const AppContext& context, QWidget* owner);
+
+    // What became of unsaved changes before a command that replaces the post.
+    enum class Unsaved {
+        None,       // there were none, or they were saved
+        Discarded,  // the user chose not to save them
+        Keep,       // the user cancelled, or chose to save and nothing was written: stop
+    };
+    // When the post has unsaved changes, asks whether to save them (Yes saves).
+    Unsaved AskToSaveChanges();
+
+    // Loads the post file `path` into the editor; false, after a message, when
+    // it cannot be read or is not a post file, and the editor is untouched.
+    bool OpenFile(const QString& path);
+    // Open: the question about unsaved changes, the file dialog, then OpenFile.
+    void Open();
+    // Save: writes to PostFileName, or runs Save As when the post has no file
+    // yet. True when the file was written.
+    bool Save();
+    // Save As: asks for a name, then writes there. True when the file was written.
+    bool SaveAs();
+
+private:
+    bool WriteTo(const QString& path);
+    void ReportFailure(const QString& message);
+
+    PostDocument& m_post;
+    AppContext m_context;
+    QWidget* m_owner;
+};

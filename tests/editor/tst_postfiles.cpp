@@ -1,0 +1,523 @@
+// The post-file commands of the main window, driven through its menus and
+// handlers with scripted dialogs and message boxes: Open, Save, Save As, the
+// question about unsaved changes, and every way a file can fail to open or to
+// be written.
+
+#include "app/AppContext.h"
+#include "app/FileIO.h"
+#include "app/SettingsStore.h"
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "support/PermissionBits.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolBar>
+
+#include <sys/stat.h>
+
+namespace {
+const QString SavePrompt =
+    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+const QString FormatError = "Sorry, File format is not correct";
+
+// What the user sees of the post document.
+struct State {
+    QString title, post, fileName, panel;
+    bool changed = false;
+    bool operator==(const State&) const = default;
+};
+
+State StateOf(frmPost& w)
+{
+    return {w.txtTitle->text(), w.txtPost->toPlainText(), w.Post().PostFileName, w.StatusPanels[1]->text(),
+            w.Post().PostChanged};
+}
+
+char* DescribeState(const State& s)
+{
+    return QTest::toString(QStringLiteral("title=%1 post=%2 file=%3 panel=%4 changed=%5")
+                               .arg(s.title, s.post.left(40), s.fileName, s.panel)
+                               .arg(s.changed));
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+const QByteArray GoodFile = "{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\nline one\r\nline two\r\n";
+}  // namespace
+
+#define COMPARE_STATE(actual, expected)                                                          \
+    QVERIFY2((actual) == (expected), (QByteArray("actual: ") + DescribeState(actual) + "\nexpected: " \
+                                      + DescribeState(expected)).constData())
+
+class tst_PostFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensAPostFile_data();
+    void opensAPostFile();
+    void refusedFileChangesNothing_data();
+    void refusedFileChangesNothing();
+    void unreadableFileChangesNothing_data();
+    void unreadableFileChangesNothing();
+    void savePromptOfOpen_data();
+    void savePromptOfOpen();
+    void saveAndSaveAs_data();
+    void saveAndSaveAs();
+    void typedPostSavesToTheExactBytes();
+    void failedWriteIsReportedAndLosesNothing_data();
+    void failedWriteIsReportedAndLosesNothing();
+    void roundTripThroughTheWindow_data();
+    void roundTripThroughTheWindow();
+    void toolbarOpenAndSave();
+
+private:
+    std::unique_ptr<frmPost> MakeWindow();
+    // A window holding an edited post ("Old title", "Old post") whose file is
+    // `fileName` (empty: never saved); `changed` false as just after a save.
+    std::unique_ptr<frmPost> WindowWithPost(const QString& fileName, bool changed);
+    QString Path(const QString& name) const { return name.isEmpty() ? name : m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    SettingsStore m_settings;
+    ScriptedPlatform* m_platform = nullptr;
+    AppContext m_context;
+};
+
+void tst_PostFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_platform = new ScriptedPlatform;
+    m_context = AppContext{m_dir->path() + "/", &m_settings, m_platform};
+    WriteBytes(Path("good.bbc"), GoodFile);
+    WriteBytes(Path("afile"), "a regular file, not a folder");
+}
+
+void tst_PostFiles::cleanup()
+{
+    QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(Path("locked.bbc"), QFile::ReadOwner | QFile::WriteOwner);
+    m_dir.reset();
+    delete m_platform;
+    m_platform = nullptr;
+}
+
+std::unique_ptr<frmPost> tst_PostFiles::MakeWindow()
+{
+    auto window = std::make_unique<frmPost>(m_context);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    return window;
+}
+
+std::unique_ptr<frmPost> tst_PostFiles::WindowWithPost(const QString& fileName, bool changed)
+{
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Old title");
+    QTest::keyClicks(w->txtPost, "Old post");
+    w->Post().PostFileName = Path(fileName);
+    if (!changed) {
+        w->Post().PostChanged = false;
+        w->Post().ShowState(PostDocument::SavedText);
+    }
+    return w;
+}
+
+void tst_PostFiles::opensAPostFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("post");
+    QTest::newRow("a file this program wrote") << GoodFile << "From the file" << "line one\nline two";
+    QTest::newRow("empty title and post, 27 bytes")
+        << QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n") << "" << "";
+    QTest::newRow("Windows-1252 letters")
+        << QByteArray("{/Title\\}\r\nCaf\xE9\r\n\r\n{/Post\\}\r\n\x93na\xEFve\x94 \x80\r\n") << "Café"
+        << "“naïve” €";
+    QTest::newRow("UTF-8 letters") << QByteArray("{/Title\\}\r\nCaf\xC3\xA9\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n")
+                                   << "Café" << "€";
+    QTest::newRow("lone LF line breaks") << QByteArray("{/Title\\}\nT\n\n{/Post\\}\na\n\nb\n") << "T" << "a\n\nb";
+    QTest::newRow("lone CR line breaks") << QByteArray("{/Title\\}\rT\r\r{/Post\\}\ra\r\rb\r") << "T" << "a\n\nb";
+    QTest::newRow("last line without a line break")
+        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\nb") << "T" << "a\nb";
+    QTest::newRow("a post ending in a line break keeps it")
+        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\n\r\n") << "T" << "a\n";
+}
+
+void tst_PostFiles::opensAPostFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, title);
+    QFETCH(QString, post);
+    WriteBytes(Path("open me.bbc"), file);
+    auto w = WindowWithPost("old.bbc", false);
+    m_platform->openNames = {Path("open me.bbc")};
+    w->mnuOpen->trigger();
+    QCOMPARE(m_platform->openDialogs, 1);
+    // Filling the fields raised their change handlers; the post is still unchanged.
+    COMPARE_STATE(StateOf(*w), (State{title, post, Path("open me.bbc"), "No change in post", false}));
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void tst_PostFiles::refusedFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("title marker with a lower-case t") << QByteArray("{/title\\}\r\nT\r\n\r\n{/Post\\}\r\nP\r\n");
+    QTest::newRow("post marker in upper case") << QByteArray("{/Title\\}\r\nT\r\n\r\n{/POST\\}\r\nP\r\n");
+    QTest::newRow("no post marker") << QByteArray("{/Title\\}\r\nT\r\n\r\nP\r\n");
+    QTest::newRow("an empty file") << QByteArray();
+    QTest::newRow("an ordinary text file") << QByteArray("Shopping list:\r\nmilk, eggs\r\n");
+    QByteArray binary;
+    for (int i = 0; i < 2048; ++i)
+        binary += static_cast<char>((i * 73 + 11) % 256);
+    QTest::newRow("a binary file") << binary;
+}
+
+void tst_PostFiles::refusedFileChangesNothing()
+{
+    QFETCH(QByteArray, file);
+    WriteBytes(Path("bad.bbc"), file);
+    for (bool changed : {false, true}) {
+        delete m_platform;
+        m_platform = new ScriptedPlatform;
+        m_context.platform = m_platform;
+        auto w = WindowWithPost("old.bbc", changed);
+        const State before = StateOf(*w);
+        // With unsaved changes the user answers No (do not save) first.
+        m_platform->answers = changed ? QList<MsgAnswer>{MsgAnswer::No, MsgAnswer::OK} : QList<MsgAnswer>{MsgAnswer::OK};
+        m_platform->openNames = {Path("bad.bbc")};
+        w->mnuOpen->trigger();
+
+        const MsgBoxCall& error = m_platform->messages.last();
+        QCOMPARE(error.text, FormatError);
+        QCOMPARE(error.buttons, MsgButtons::OK);
+        QCOMPARE(error.icon, MsgIcon::Critical);
+        QCOMPARE(error.title, QString("Quillforge"));
+        QCOMPARE(error.owner, w.get());
+        // Nothing changed, not even the changed flag after "No".
+        COMPARE_STATE(StateOf(*w), before);
+        QCOMPARE(m_platform->unexpectedMessages, 0);
+    }
+}
+
+void tst_PostFiles::unreadableFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a file deleted after it was chosen") << "deleted";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a file nobody may read (mode 000)") << "mode000";
+    QTest::newRow("a named pipe: no hang") << "fifo";
+}
+
+void tst_PostFiles::unreadableFileChangesNothing()
+{
+    QFETCH(QString, kind);
+    QString path = Path("victim.bbc");
+    std::optional<PermissionBits> permissions;
+    if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "mode000") {
+        path = Path("locked.bbc");
+        WriteBytes(path, GoodFile);
+        QVERIFY(QFile::setPermissions(path, {}));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    }
+    auto w = WindowWithPost("old.bbc", true);
+    const State before = StateOf(*w);
+    m_platform->answers = {MsgAnswer::No, MsgAnswer::OK};
+    m_platform->openNames = {path};
+    w->mnuOpen->trigger();
+    permissions.reset();
+
+    QCOMPARE(m_platform->messages.size(), 2);
+    const MsgBoxCall& error = m_platform->messages.last();
+    // The file's name and the system's reason.
+    const QString expectedStart = QString("Could not read the file \"%1\".\r\n").arg(path);
+    QVERIFY2(error.text.startsWith(expectedStart), qPrintable(error.text));
+    QVERIFY2(error.text.size() > expectedStart.size(), qPrintable(error.text));
+    QCOMPARE(error.buttons, MsgButtons::OK);
+    QCOMPARE(error.icon, MsgIcon::Critical);
+    QCOMPARE(error.title, QString("Quillforge"));
+    COMPARE_STATE(StateOf(*w), before);
+}
+
+void tst_PostFiles::savePromptOfOpen_data()
+{
+    QTest::addColumn<QString>("fileName");     // the post's file; empty: never saved
+    QTest::addColumn<QList<MsgAnswer>>("answers");
+    QTest::addColumn<QStringList>("saveNames");  // what the Save As dialog returns
+    QTest::addColumn<QString>("openName");       // what the Open dialog returns
+    QTest::addColumn<int>("openDialogs");
+    QTest::addColumn<QString>("savedTo");        // where the old post was written; empty: nowhere
+    QTest::addColumn<bool>("opened");
+    using L = QList<MsgAnswer>;
+    QTest::newRow("Yes: saved to its file, then the chosen file opens")
+        << "old.bbc" << L{MsgAnswer::Yes} << QStringList{} << "good.bbc" << 1 << "old.bbc" << true;
+    QTest::newRow("Yes on a never-saved post: Save As, then the chosen file opens")
+        << "" << L{MsgAnswer::Yes} << QStringList{"kept.bbc"} << "good.bbc" << 1 << "kept.bbc" << true;
+    QTest::newRow("Yes, Save As cancelled: stops before the Open dialog")
+        << "" << L{MsgAnswer::Yes} << QStringList{} << "good.bbc" << 0 << "" << false;
+    QTest::newRow("Yes, the save fails: stops before the Open dialog")
+        << "afile/old.bbc" << L{MsgAnswer::Yes, MsgAnswer::OK} << QStringList{} << "good.bbc" << 0 << "" << false;
+    QTest::newRow("No: the chosen file opens") << "old.bbc" << L{MsgAnswer::No} << QStringList{} << "good.bbc" << 1
+                                               << "" << true;
+    QTest::newRow("No, then the dialog cancelled: post kept, still changed")
+        << "old.bbc" << L{MsgAnswer::No} << QStringList{} << "" << 1 << "" << false;
+    QTest::newRow("No, then a file that is refused: post kept, still changed")
+        << "old.bbc" << L{MsgAnswer::No, MsgAnswer::OK} << QStringList{} << "afile" << 1 << "" << false;
+    QTest::newRow("Cancel: nothing happens") << "old.bbc" << L{MsgAnswer::Cancel} << QStringList{} << "good.bbc" << 0
+                                             << "" << false;
+}
+
+void tst_PostFiles::savePromptOfOpen()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(QStringList, saveNames);
+    QFETCH(QString, openName);
+    QFETCH(int, openDialogs);
+    QFETCH(QString, savedTo);
+    QFETCH(bool, opened);
+    auto w = WindowWithPost(fileName, true);
+    const State before = StateOf(*w);
+    m_platform->answers = answers;
+    for (const QString& name : saveNames)
+        m_platform->saveNames.append(Path(name));
+    m_platform->openNames = {Path(openName)};
+    w->mnuOpen->trigger();
+
+    QCOMPARE(m_platform->messages.first().text, SavePrompt);
+    QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNoCancel);
+    QCOMPARE(m_platform->messages.first().icon, MsgIcon::Question);
+    QCOMPARE(m_platform->messages.size(), answers.size());
+    QCOMPARE(m_platform->unexpectedMessages, 0);
+    QCOMPARE(m_platform->openDialogs, openDialogs);
+    if (!savedTo.isEmpty())
+        QCOMPARE(ReadBytes(Path(savedTo)), QByteArray("{/Title\\}\r\nOld title\r\n\r\n{/Post\\}\r\nOld post\r\n"));
+    QVERIFY(!QFile::exists(Path("old.bbc")) || savedTo == "old.bbc");
+    if (opened) {
+        COMPARE_STATE(StateOf(*w),
+                      (State{"From the file", "line one\nline two", Path("good.bbc"), "No change in post", false}));
+    } else {
+        State expected = before;
+        expected.fileName = w->Post().PostFileName;  // a failed Save As keeps its chosen name
+        COMPARE_STATE(StateOf(*w), expected);
+        QVERIFY(w->Post().PostChanged);
+    }
+}
+
+void tst_PostFiles::saveAndSaveAs_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("saveAs");  // the command: Save As, else Save
+    QTest::addColumn<QStringList>("saveNames");
+    QTest::addColumn<int>("saveDialogs");
+    QTest::addColumn<QString>("writtenTo");  // empty: nothing written
+    QTest::addColumn<QString>("fileNameAfter");
+    QTest::newRow("Save writes to the post's file without asking")
+        << "post.bbc" << false << QStringList{} << 0 << "post.bbc" << "post.bbc";
+    QTest::newRow("Save on a never-saved post asks for a name")
+        << "" << false << QStringList{"new.bbc"} << 1 << "new.bbc" << "new.bbc";
+    QTest::newRow("Save on a never-saved post, dialog cancelled: nothing written")
+        << "" << false << QStringList{} << 1 << "" << "";
+    QTest::newRow("Save As writes under the chosen name")
+        << "post.bbc" << true << QStringList{"other.bbc"} << 1 << "other.bbc" << "other.bbc";
+    QTest::newRow("Save As cancelled keeps the old name")
+        << "post.bbc" << true << QStringList{} << 1 << "" << "post.bbc";
+    QTest::newRow("Save replaces an older version of the file")
+        << "good.bbc" << false << QStringList{} << 0 << "good.bbc" << "good.bbc";
+}
+
+void tst_PostFiles::saveAndSaveAs()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, saveAs);
+    QFETCH(QStringList, saveNames);
+    QFETCH(int, saveDialogs);
+    QFETCH(QString, writtenTo);
+    QFETCH(QString, fileNameAfter);
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Re: \"quotes\", commas");
+    w->Post().SetPost("  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n");
+    w->Post().PostFileName = Path(fileName);
+    for (const QString& name : saveNames)
+        m_platform->saveNames.append(Path(name));
+    const State before = StateOf(*w);
+
+    const bool wrote = saveAs ? w->mnuSaveAs_Click() : w->mnusave_Click();
+    QCOMPARE(wrote, !writtenTo.isEmpty());
+    QCOMPARE(m_platform->saveDialogs, saveDialogs);
+    QCOMPARE(m_platform->messages.size(), 0);
+    State expected = before;
+    expected.fileName = Path(fileNameAfter);
+    if (wrote) {
+        QCOMPARE(ReadBytes(Path(writtenTo)),
+                 QByteArray("{/Title\\}\r\nRe: \"quotes\", commas\r\n\r\n{/Post\\}\r\n"
+                            "  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n\r\n"));
+        expected.changed = false;
+        expected.panel = "Post Saved, No change";
+    }
+    COMPARE_STATE(StateOf(*w), expected);
+    // Nothing but the written file and the files the test made: no temporary left behind.
+    QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.removeAll("good.bbc");
+    files.removeAll("afile");
+    QCOMPARE(files, wrote && writtenTo != "good.bbc" ? QStringList{writtenTo} : QStringList{});
+}
+
+void tst_PostFiles::typedPostSavesToTheExactBytes()
+{
+    // The 40-byte example, typed: the field's own line break is written as CR LF.
+    auto w = MakeWindow();
+    QTest::keyClicks(w->txtTitle, "Hello");
+    QTest::keyClicks(w->txtPost, "one");
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "two");
+    m_platform->saveNames = {Path("hello.bbc")};
+    QVERIFY(w->mnusave_Click());
+    const QByteArray bytes = ReadBytes(Path("hello.bbc"));
+    QCOMPARE(bytes, QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\n"));
+    QCOMPARE(bytes.size(), 40);
+
+    // New, then the empty post saved: the 27-byte file.
+    w->mnuNew->trigger();
+    m_platform->saveNames = {Path("empty.bbc")};
+    QVERIFY(w->mnuSaveAs_Click());
+    QCOMPARE(ReadBytes(Path("empty.bbc")), QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n"));
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void tst_PostFiles::failedWriteIsReportedAndLosesNothing_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QStringList>("saveNames");
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("Save into a read-only folder: the old file stays whole")
+        << "ro/post.bbc" << QStringList{} << true << "ro/post.bbc";
+    QTest::newRow("Save As into a read-only folder keeps the chosen name")
+        << "" << QStringList{"ro/post.bbc"} << true << "ro/post.bbc";
+    QTest::newRow("Save As under a path through a regular file")
+        << "" << QStringList{"afile/post.bbc"} << false << "afile/post.bbc";
+    QTest::newRow("Save onto a folder's name") << "ro" << QStringList{} << false << "ro";
+}
+
+void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QStringList, saveNames);
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(QString, target);
+    QVERIFY(QDir().mkpath(Path("ro")));
+    const QByteArray oldVersion = "{/Title\\}\r\nSaved before\r\n\r\n{/Post\\}\r\nkeep me\r\n";
+    WriteBytes(Path("ro/post.bbc"), oldVersion);
+    std::optional<PermissionBits> permissions;
+    if (readOnlyFolder) {
+        QVERIFY(QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                      | QFile::ExeOther));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    }
+    auto w = WindowWithPost(fileName, true);
+    for (const QString& name : saveNames)
+        m_platform->saveNames.append(Path(name));
+    const State before = StateOf(*w);
+    m_platform->answers = {MsgAnswer::OK};
+    const bool wrote = w->mnusave_Click();
+    permissions.reset();
+
+    QVERIFY(!wrote);
+    QCOMPARE(m_platform->messages.size(), 1);
+    const MsgBoxCall& error = m_platform->messages.first();
+    const QString expectedStart = QString("Could not write the file \"%1\".\r\n").arg(Path(target));
+    QVERIFY2(error.text.startsWith(expectedStart), qPrintable(error.text));
+    QVERIFY2(error.text.size() > expectedStart.size(), qPrintable(error.text));
+    QCOMPARE(error.buttons, MsgButtons::OK);
+    QCOMPARE(error.icon, MsgIcon::Critical);
+    QCOMPARE(error.title, QString("Quillforge"));
+    State expected = before;
+    expected.fileName = Path(target);  // Save keeps its name, Save As takes the chosen one
+    COMPARE_STATE(StateOf(*w), expected);
+    QCOMPARE(ReadBytes(Path("ro/post.bbc")), oldVersion);
+    QCOMPARE(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"post.bbc"});
+}
+
+void tst_PostFiles::roundTripThroughTheWindow_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("post");
+    QTest::newRow("commas, quotes, leading blanks, empty lines")
+        << "  \"Hi\", all" << "  a, \"b\"\n\n\n  c\n[quote=\"Bob\"]d[/quote]";
+    QTest::newRow("a final line break is kept") << "t" << "last line\n";
+    QTest::newRow("no final line break gains none") << "t" << "last line";
+    QTest::newRow("the post marker inside the post") << "t" << "{/Post\\}\n{/Title\\}\n{/Post\\}";
+    QTest::newRow("non-ASCII text") << "Grüße — 你好" << "€ “quoted” 😀\nÆØÅ";
+    QTest::newRow("empty title and post") << "" << "";
+    QTest::newRow("a title longer than 32767 characters") << QString(40000, 'T') << "p";
+    QString big;
+    for (int i = 0; big.size() < 2'000'000; ++i)
+        big += QString("line %1, with \"quotes\" and é\n").arg(i);
+    QTest::newRow("a 2 MB post") << "big" << big;
+}
+
+void tst_PostFiles::roundTripThroughTheWindow()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, post);
+    auto w = MakeWindow();
+    w->txtTitle->setText(title);
+    w->txtPost->setPlainText(post);
+    m_platform->saveNames = {Path("trip.bbc")};
+    QVERIFY(w->mnusave_Click());
+    w->mnuNew->trigger();  // saved: no question
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    m_platform->openNames = {Path("trip.bbc")};
+    w->mnuOpen->trigger();
+    QCOMPARE(m_platform->messages.size(), 0);
+    QCOMPARE(w->txtTitle->text(), title);
+    QVERIFY2(w->txtPost->toPlainText() == post, "the post changed on its way through the file");
+    QCOMPARE(w->Post().PostFileName, Path("trip.bbc"));
+    QCOMPARE(w->Post().PostChanged, false);
+}
+
+void tst_PostFiles::toolbarOpenAndSave()
+{
+    // Toolbar positions 2 and 3 run Open and Save.
+    auto w = MakeWindow();
+    QToolBar* bar = w->Toolbar1;
+    m_platform->openNames = {Path("good.bbc")};
+    bar->actions().at(1)->trigger();
+    QCOMPARE(w->txtTitle->text(), QString("From the file"));
+    QTest::keyClicks(w->txtPost, "!");
+    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    bar->actions().at(2)->trigger();
+    QCOMPARE(m_platform->saveDialogs, 0);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
+    QCOMPARE(ReadBytes(Path("good.bbc")),
+             QByteArray("{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\n!line one\r\nline two\r\n"));
+}
+
+QF_TEST_MAIN(tst_PostFiles)
+#include "tst_postfiles.moc"
