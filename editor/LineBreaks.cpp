@@ -3,29 +3,41 @@
 namespace LineBreaks {
 
 namespace {
-// U+2029 PARAGRAPH SEPARATOR in UTF-8.
-constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";
-}
+// U+2029 PARAGRAPH SEPARATOR and U+2028 LINE SEPARATOR in UTF-8: both share
+// their first two bytes.
+constexpr std::string_view kSeparatorLead = "\xE2\x80";
+constexpr char kParagraphSeparatorLast = '\xA9';
+constexpr char kLineSeparatorLast = '\xA8';
+}  // namespace
+
+// Both conversions copy the runs between line breaks whole, so a long post
+// costs little more than one copy.
 
 std::string FieldToPost(std::string_view fieldText)
 {
     std::string out;
     out.reserve(fieldText.size() + fieldText.size() / 16);
-    for (size_t i = 0; i < fieldText.size(); ++i) {
+    const size_t n = fieldText.size();
+    size_t run = 0;
+    for (size_t i = 0; i < n; ++i) {
         const char c = fieldText[i];
+        size_t breakLength;
         if (c == '\n') {
-            out += "\r\n";
+            breakLength = 1;
         } else if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < fieldText.size() && fieldText[i + 1] == '\n')
-                ++i;
-        } else if (c == '\xE2' && fieldText.substr(i, 3) == kParagraphSeparator) {
-            out += "\r\n";
-            i += 2;
+            breakLength = (i + 1 < n && fieldText[i + 1] == '\n') ? 2 : 1;
+        } else if (c == '\xE2' && i + 2 < n && fieldText.substr(i, 2) == kSeparatorLead
+                   && (fieldText[i + 2] == kParagraphSeparatorLast || fieldText[i + 2] == kLineSeparatorLast)) {
+            breakLength = 3;
         } else {
-            out += c;
+            continue;
         }
+        out.append(fieldText, run, i - run);
+        out += "\r\n";
+        i += breakLength - 1;
+        run = i + 1;
     }
+    out.append(fieldText, run, n - run);
     return out;
 }
 
@@ -33,16 +45,14 @@ std::string PostToField(std::string_view postText)
 {
     std::string out;
     out.reserve(postText.size());
-    for (size_t i = 0; i < postText.size(); ++i) {
-        const char c = postText[i];
-        if (c == '\r') {
-            out += '\n';
-            if (i + 1 < postText.size() && postText[i + 1] == '\n')
-                ++i;
-        } else {
-            out += c;
-        }
+    const size_t n = postText.size();
+    size_t run = 0;
+    for (size_t i = postText.find('\r'); i != std::string_view::npos; i = postText.find('\r', run)) {
+        out.append(postText, run, i - run);
+        out += '\n';
+        run = (i + 1 < n && postText[i + 1] == '\n') ? i + 2 : i + 1;
     }
+    out.append(postText, run, n - run);
     return out;
 }
 

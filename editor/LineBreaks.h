@@ -1,15 +1,16 @@
 #pragma once
 // The line-break boundary between the text widgets and the rest of the program.
-// Inside a Qt text field a line break is one LF (and a selection read through
-// QTextCursor holds U+2029 instead); everywhere else the post is text with
-// CR LF line breaks. These two functions are the only place that converts.
+// Inside a Qt text field a line break is one LF; the field's raw text and a
+// selection read through QTextCursor hold U+2029 instead, and a soft break
+// (Shift+Enter) is U+2028. Everywhere else the post is text with CR LF line
+// breaks. These two functions are the only place that converts.
 
 #include <string>
 #include <string_view>
 
 namespace LineBreaks {
 
-// Text read from a field (LF or U+2029 line breaks) as post text (CR LF).
+// Text read from a field (LF, CR, U+2029 or U+2028 line breaks) as post text (CR LF).
 std::string FieldToPost(std::string_view fieldText);
 
 // Post text as a field holds it: CR LF, a lone CR and a lone LF each become LF.

@@ -1,10 +1,12 @@
 #include "editor/PostDocument.h"
 
+#include "app/TextFile.h"
 #include "editor/LineBreaks.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -33,9 +35,28 @@ std::string PostDocument::Title() const { return FromField(m_txtTitle->text()); 
 
 void PostDocument::SetTitle(std::string_view title) { m_txtTitle->setText(ToField(title)); }
 
-std::string PostDocument::Post() const { return FromField(m_txtPost->toPlainText()); }
+// Block by block (one block per line), so that a long post reaches UTF-8
+// without whole-text copies on the way. The blocks' raw text is used:
+// toPlainText() would turn non-breaking spaces into blanks.
+std::string PostDocument::Post() const
+{
+    const QTextDocument* document = m_txtPost->document();
+    std::string post;
+    post.reserve(static_cast<size_t>(document->characterCount() + document->blockCount()));
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin())
+            post += TextFile::CrLf;
+        post += FromField(block.text());  // soft line breaks inside the line
+    }
+    return post;
+}
 
-void PostDocument::SetPost(std::string_view post) { m_txtPost->setPlainText(ToField(post)); }
+// The field itself takes CR LF, a lone CR and a lone LF each as one line break,
+// just as PostToField would make them, so a long post is not copied once more.
+void PostDocument::SetPost(std::string_view post)
+{
+    m_txtPost->setPlainText(QString::fromUtf8(post.data(), static_cast<qsizetype>(post.size())));
+}
 
 bool PostDocument::PostIsEmpty() const { return m_txtPost->document()->isEmpty(); }
 

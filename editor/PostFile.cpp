@@ -10,6 +10,29 @@ constexpr size_t kTitleStart = 11;
 // The post starts after the post marker and the CR LF that ends its line.
 constexpr size_t kPostOffset = 10;
 
+// True when rebuilding `text` would give it back unchanged: every line break
+// is CR LF and the text is empty or ends with one, as in every file this
+// program writes.
+bool IsRebuilt(std::string_view text)
+{
+    const size_t n = text.size();
+    if (n == 0)
+        return true;
+    if (n < 2 || text[n - 2] != '\r' || text[n - 1] != '\n')
+        return false;
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            if (i + 1 == n || text[i + 1] != '\n')
+                return false;
+            ++i;
+        } else if (c == '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Every line of `text` followed by CR LF, in order: lone CR and lone LF breaks
 // become CR LF, and a last line without a break gains one.
 std::string Rebuild(std::string_view text)
@@ -42,9 +65,16 @@ std::string Write(std::string_view title, std::string_view post)
 
 std::optional<Parsed> Read(std::string_view fileText)
 {
-    const std::string text = Rebuild(fileText);
+    // Files in this program's own layout need no rebuilding, which spares a
+    // copy of a long post.
+    std::string rebuilt;
+    std::string_view text = fileText;
+    if (!IsRebuilt(fileText)) {
+        rebuilt = Rebuild(fileText);
+        text = rebuilt;
+    }
     const size_t postAt = text.find(PostMarker);
-    if (postAt == std::string::npos || text.find(TitleMarker) == std::string::npos)
+    if (postAt == std::string_view::npos || text.find(TitleMarker) == std::string_view::npos)
         return std::nullopt;
 
     Parsed parsed;
@@ -52,13 +82,13 @@ std::optional<Parsed> Read(std::string_view fileText)
         size_t titleEnd = postAt;
         while (titleEnd > kTitleStart && (text[titleEnd - 1] == '\r' || text[titleEnd - 1] == '\n'))
             --titleEnd;
-        parsed.title.assign(text, kTitleStart, titleEnd - kTitleStart);
+        parsed.title = text.substr(kTitleStart, titleEnd - kTitleStart);
     }
     // The rebuilt text ends with CR LF, which is not part of the post.
     const size_t postStart = postAt + kPostOffset;
     const size_t postEnd = text.size() - TextFile::CrLf.size();
     if (postEnd > postStart)
-        parsed.post.assign(text, postStart, postEnd - postStart);
+        parsed.post = text.substr(postStart, postEnd - postStart);
     return parsed;
 }
 

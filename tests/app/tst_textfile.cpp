@@ -95,6 +95,12 @@ void tst_TextFile::lineBreakBoundary_data()
     QTest::newRow("LF to CR LF") << "one\ntwo\n" << QByteArray("one\r\ntwo\r\n") << "one\ntwo\n";
     QTest::newRow("selection separator") << QString("one") + QChar(0x2029) + "two" << QByteArray("one\r\ntwo")
                                          << "one\ntwo";
+    QTest::newRow("soft line break") << QString("one") + QChar(0x2028) + "two" << QByteArray("one\r\ntwo")
+                                     << "one\ntwo";
+    QTest::newRow("lone CR and CR LF") << "a\rb\r\nc" << QByteArray("a\r\nb\r\nc") << "a\nb\nc";
+    QTest::newRow("other characters of the separators' block stay")
+        << QString("a") + QChar(0x2026) + QChar(0x2027) + QChar(0x202A) << QByteArray("a\xE2\x80\xA6\xE2\x80\xA7\xE2\x80\xAA")
+        << QString("a") + QChar(0x2026) + QChar(0x2027) + QChar(0x202A);
     QTest::newRow("non-ASCII around breaks") << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC")
                                              << QByteArray("\xC3\xA9\r\n\xE2\x82\xAC")
                                              << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC");
