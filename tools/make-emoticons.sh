@@ -7,8 +7,9 @@
 #   bash tools/make-emoticons.sh --only NAME...  regenerate only these pictures
 #
 # Every picture is drawn as vector art at eight (or, for the large ones, four)
-# times its size and shrunk with an area filter, so small faces keep crisp
-# features; the edge is then cut to one-bit transparency, as GIF allows.
+# times its size, shrunk with an area filter and lightly sharpened, so small
+# faces keep crisp features; the edge is then cut to one-bit transparency, as
+# GIF allows.
 # The output depends only on the script and Debian's ImageMagick: running it
 # again gives the same bytes.
 set -euo pipefail
@@ -67,7 +68,8 @@ m() { M+="$*"$'\n'; }
 calc() { awk "BEGIN { printf \"%.4f\", $* }"; }
 w() { calc "$lw*$1"; }
 
-# begin W H: a new picture of W x H pixels; coordinates are pixels.
+# begin W H: a new picture of W x H pixels; coordinates are pixels. Round
+# joins also keep ImageMagick 6 from closing open strokes with a chord.
 begin() {
   W=$1 H=$2
   if ((W > 40 || H > 40)); then S=4; else S=8; fi
@@ -95,8 +97,8 @@ up() {
   unset 'lws[-1]'
 }
 
-# ln PATH [COLOUR] [WIDTH-FACTOR]: a stroked open line.
-ln() { m "push graphic-context fill none stroke ${2:-$INK} stroke-width $(w "${3:-1}") path '$1' pop graphic-context"; }
+# curve PATH [COLOUR] [WIDTH-FACTOR]: a stroked open line.
+curve() { m "push graphic-context fill none stroke ${2:-$INK} stroke-width $(w "${3:-1}") path '$1' pop graphic-context"; }
 # blob PATH FILL [OUTLINE] [WIDTH-FACTOR]: a filled shape with an outline.
 blob() {
   if [ "${3:-}" = none ]; then
@@ -126,10 +128,10 @@ face() {
 
 # Common features, in face units.
 eyes() { dot -3.3 "${1:--2.6}" "${2:-1.25}" "${3:-2.0}"; dot 3.3 "${1:--2.6}" "${2:-1.25}" "${3:-2.0}"; }
-smile() { ln 'M -5.4,2.8 Q 0,8.6 5.4,2.8'; }
-frown() { ln 'M -4.6,6.8 Q 0,2.0 4.6,6.8'; }
-happy_eyes() { ln 'M -5.2,-1.8 Q -3.3,-5.2 -1.4,-1.8'; ln 'M 1.4,-1.8 Q 3.3,-5.2 5.2,-1.8'; }
-sad_eyes() { ln 'M -5.2,-3.2 Q -3.3,-0.6 -1.4,-3.2'; ln 'M 1.4,-3.2 Q 3.3,-0.6 5.2,-3.2'; }
+smile() { curve 'M -5.4,2.8 Q 0,8.6 5.4,2.8'; }
+frown() { curve 'M -4.6,6.8 Q 0,2.0 4.6,6.8'; }
+happy_eyes() { curve 'M -5.2,-1.8 Q -3.3,-5.2 -1.4,-1.8'; curve 'M 1.4,-1.8 Q 3.3,-5.2 5.2,-1.8'; }
+sad_eyes() { curve 'M -5.2,-3.2 Q -3.3,-0.6 -1.4,-3.2'; curve 'M 1.4,-3.2 Q 3.3,-0.6 5.2,-3.2'; }
 # white eye with a pupil: X Y RX RY PUPIL-DX PUPIL-DY [PUPIL-R]
 eye_white() {
   ring "$1" "$2" "$3" "$4" "$WHITE" "$INK" 0.8
@@ -196,28 +198,28 @@ fat() {
 # An open hand seen from the palm, thumb to the right.
 open_hand() {
   blob 'M -3.4,8 L -3.8,-3.6 Q -3.8,-8.4 0,-8.4 Q 3.8,-8.4 3.8,-3.6 L 3.6,0.2 Q 5.6,-2.6 7.2,-1.2 Q 8.0,-0.2 6.4,2.2 L 3.4,8 Z' "$SKIN"
-  ln 'M -1.3,-8.0 L -1.3,-3.6 M 1.3,-8.0 L 1.3,-3.6' "$INK" 0.7
+  curve 'M -1.3,-8.0 L -1.3,-3.6 M 1.3,-8.0 L 1.3,-3.6' "$INK" 0.7
 }
 # A simple palm with the fingers together, fingers up.
 mitt() {
   blob 'M -4.6,7.0 L -4.6,-4.4 Q -4.6,-8.4 0,-8.4 Q 4.6,-8.4 4.6,-4.4 L 4.6,7.0 Z' "$SKIN"
-  ln 'M -1.5,-8.0 L -1.5,-2.6 M 1.5,-8.0 L 1.5,-2.6' "$INK" 0.6
+  curve 'M -1.5,-8.0 L -1.5,-2.6 M 1.5,-8.0 L 1.5,-2.6' "$INK" 0.6
 }
 # A fist seen from the side with the thumb up ("bare": without the sleeve).
 thumb_up() {
   blob 'M -5.0,-0.8 L -5.0,-7.0 Q -5.0,-9.6 -2.6,-9.6 Q -0.2,-9.6 -0.2,-7.0 L -0.2,-0.8 Z' "$SKIN"
   blob 'M -6.0,-1.8 L 3.6,-1.8 Q 6.2,-1.8 6.2,0.6 L 6.2,6.0 Q 6.2,8.6 3.6,8.6 L -3.4,8.6 Q -6.0,8.6 -6.0,6.0 Z' "$SKIN"
-  ln 'M 0.8,1.2 L 6.0,1.2 M 0.8,3.6 L 6.0,3.6 M 0.8,6.0 L 6.0,6.0' "$INK" 0.7
+  curve 'M 0.8,1.2 L 6.0,1.2 M 0.8,3.6 L 6.0,3.6 M 0.8,6.0 L 6.0,6.0' "$INK" 0.7
   if [ "${1:-}" != bare ]; then
     m "push graphic-context stroke none fill '#2f6fd0' path 'M -6.4,3.0 L -9.8,3.0 L -9.8,8.6 L -6.4,8.6 Z' pop graphic-context"
-    ln 'M -6.4,2.6 L -6.4,9.0' "$INK" 0.8
+    curve 'M -6.4,2.6 L -6.4,9.0' "$INK" 0.8
   fi
 }
 # A fist with the index finger raised.
 finger_up() {
   blob 'M -1.6,0 L -1.6,-8.4 Q -1.6,-10.2 0.4,-10.2 Q 2.4,-10.2 2.4,-8.4 L 2.4,0 Z' "$SKIN"
   blob 'M -5.0,-0.6 L 3.6,-0.6 Q 5.8,-0.6 5.8,1.6 L 5.8,6.6 Q 5.8,8.8 3.6,8.8 L -2.8,8.8 Q -5.0,8.8 -5.0,6.6 Z' "$SKIN"
-  ln 'M -4.4,3.2 Q -1.0,2.2 2.6,3.8 M 2.4,5.8 L 5.6,5.8' "$INK" 0.7
+  curve 'M -4.4,3.2 Q -1.0,2.2 2.6,3.8 M 2.4,5.8 L 5.6,5.8' "$INK" 0.7
 }
 
 # --- The pictures ------------------------------------------------------------
@@ -244,7 +246,7 @@ art_sad() { begin 15 15; at 7.5 7.5 7.5; face; eyes -2.2; frown; up; }
 
 art_surprised() {
   begin 15 15; at 7.5 7.5 7.5; face; eyes -2.4 1.4 2.1
-  ln 'M -5.2,-6.4 Q -3.3,-7.8 -1.6,-6.8'; ln 'M 1.6,-6.8 Q 3.3,-7.8 5.2,-6.4'
+  curve 'M -5.2,-6.4 Q -3.3,-7.8 -1.6,-6.8'; curve 'M 1.6,-6.8 Q 3.3,-7.8 5.2,-6.4'
   ring 0 5.0 1.9 2.3 "$MOUTH"
   up
 }
@@ -258,8 +260,8 @@ art_eek() {
 
 art_confused() {
   begin 15 15; at 7.5 7.5 7.5; face; eyes -2.2
-  ln 'M 1.6,-6.2 L 5.4,-7.4'
-  ln 'M -5.0,5.4 Q -2.6,3.0 0,5.0 Q 2.6,7.0 5.0,4.2'
+  curve 'M 1.6,-6.2 L 5.4,-7.4'
+  curve 'M -5.0,5.4 Q -2.6,3.0 0,5.0 Q 2.6,7.0 5.0,4.2'
   up
 }
 
@@ -267,36 +269,36 @@ art_cool() {
   begin 15 15; at 7.5 7.5 7.5; face
   blob 'M -9.0,-4.6 L -0.8,-4.6 L -1.2,-1.6 Q -1.8,1.4 -4.9,1.4 Q -8.0,1.4 -8.6,-1.6 Z' "'#141414'" "$INK" 0.6
   blob 'M 9.0,-4.6 L 0.8,-4.6 L 1.2,-1.6 Q 1.8,1.4 4.9,1.4 Q 8.0,1.4 8.6,-1.6 Z' "'#141414'" "$INK" 0.6
-  ln 'M -9.4,-4.4 L 9.4,-4.4' "'#141414'" 1.2
-  ln 'M -7.2,-2.6 L -5.6,-3.4' "$GLINT" 0.8; ln 'M 2.6,-2.6 L 4.2,-3.4' "$GLINT" 0.8
-  ln 'M -4.8,4.4 Q 0.4,7.8 5.6,3.2'
+  curve 'M -9.4,-4.4 L 9.4,-4.4' "'#141414'" 1.2
+  curve 'M -7.2,-2.6 L -5.6,-3.4' "$GLINT" 0.8; curve 'M 2.6,-2.6 L 4.2,-3.4' "$GLINT" 0.8
+  curve 'M -4.8,4.4 Q 0.4,7.8 5.6,3.2'
   up
 }
 
 art_mad() {
   begin 15 15; at 7.5 7.5 7.5; face "'#ffa62b'" "'#ffd070'" "'#e0620c'"
-  ln 'M -6.6,-6.0 L -1.2,-3.6' "$INK" 1.2; ln 'M 6.6,-6.0 L 1.2,-3.6' "$INK" 1.2
+  curve 'M -6.6,-6.0 L -1.2,-3.6' "$INK" 1.2; curve 'M 6.6,-6.0 L 1.2,-3.6' "$INK" 1.2
   eyes -1.6 1.2 1.6
   m "push graphic-context fill $WHITE stroke $INK stroke-width $lw roundrectangle -5.0,3.0 5.0,7.4 1.4,1.4 pop graphic-context"
-  ln 'M -5.0,5.2 L 5.0,5.2' "$INK" 0.6
-  ln 'M -1.7,3.0 L -1.7,7.4 M 1.7,3.0 L 1.7,7.4' "$INK" 0.6
+  curve 'M -5.0,5.2 L 5.0,5.2' "$INK" 0.6
+  curve 'M -1.7,3.0 L -1.7,7.4 M 1.7,3.0 L 1.7,7.4' "$INK" 0.6
   up
 }
 
 art_razz() {
   begin 15 15; at 7.5 7.5 7.5; face; eyes -2.8
-  ln 'M -5.2,3.4 Q 0,6.0 5.2,3.4'
+  curve 'M -5.2,3.4 Q 0,6.0 5.2,3.4'
   blob 'M -2.8,4.6 L 2.8,4.6 L 2.8,6.8 Q 2.8,9.8 0,9.8 Q -2.8,9.8 -2.8,6.8 Z' "$TONGUE"
-  ln 'M 0,5.2 L 0,7.4' "'#b02c3c'" 0.7
+  curve 'M 0,5.2 L 0,7.4' "'#b02c3c'" 0.7
   up
 }
 
 art_redface() {
   begin 15 15; at 7.5 7.5 7.5; face "'#ff9a5a'" "'#ffc38a'" "'#e2452a'"
   dot -5.6 2.2 2.8 1.8 "'rgba(230,20,40,0.6)'"; dot 5.6 2.2 2.8 1.8 "'rgba(230,20,40,0.6)'"
-  ln 'M -5.4,-6.0 Q -3.6,-7.2 -1.8,-6.0'; ln 'M 1.8,-6.0 Q 3.6,-7.2 5.4,-6.0'
+  curve 'M -5.4,-6.0 Q -3.6,-7.2 -1.8,-6.0'; curve 'M 1.8,-6.0 Q 3.6,-7.2 5.4,-6.0'
   dot -3.6 -1.8 1.2 1.6; dot 2.8 -1.8 1.2 1.6
-  ln 'M -3.0,5.6 Q -1.5,4.4 0,5.6 Q 1.5,6.8 3.0,5.6'
+  curve 'M -3.0,5.6 Q -1.5,4.4 0,5.6 Q 1.5,6.8 3.0,5.6'
   up
 }
 
@@ -305,13 +307,13 @@ art_cry() {
   m "push graphic-context fill $TEAR stroke none"
   m "path 'M -4.6,-1.6 L -2.2,-1.6 L -2.0,9.4 L -4.8,9.4 Z' path 'M 4.6,-1.6 L 2.2,-1.6 L 2.0,9.4 L 4.8,9.4 Z'"
   m "pop graphic-context"
-  ln 'M -3.0,6.4 Q 0,3.6 3.0,6.4'
+  curve 'M -3.0,6.4 Q 0,3.6 3.0,6.4'
   up
 }
 
 art_evil() {
   begin 15 15; at 7.5 7.5 7.5; face "'#e8402a'" "'#ff8266'" "'#a8180c'" "'#3a0800'"
-  ln 'M -6.6,-5.8 L -1.0,-2.8' "'#3a0800'" 1.2; ln 'M 6.6,-5.8 L 1.0,-2.8' "'#3a0800'" 1.2
+  curve 'M -6.6,-5.8 L -1.0,-2.8' "'#3a0800'" 1.2; curve 'M 6.6,-5.8 L 1.0,-2.8' "'#3a0800'" 1.2
   dot -3.4 -1.4 1.3 1.1 "'#3a0800'"; dot 3.4 -1.4 1.3 1.1 "'#3a0800'"
   blob 'M -5.0,6.8 Q 0,1.6 5.0,6.8 Q 0,5.2 -5.0,6.8 Z' "$MOUTH" "'#3a0800'"
   up
@@ -322,10 +324,10 @@ art_twisted() {
   local horn=\'#5a1a80\'
   m "push graphic-context fill $horn stroke $INK stroke-width 0.7 path 'M 1.2,5.2 L 0.3,0.2 L 5.0,2.6 Z' path 'M 13.8,5.2 L 14.7,0.2 L 10.0,2.6 Z' pop graphic-context"
   at 7.5 8.3 6.7; face "'#a45ad6'" "'#cf98ff'" "'#6a2a98'"
-  ln 'M -7.0,-5.6 L -1.2,-2.6' "$INK" 1.2; ln 'M 7.0,-5.6 L 1.2,-2.6' "$INK" 1.2
+  curve 'M -7.0,-5.6 L -1.2,-2.6' "$INK" 1.2; curve 'M 7.0,-5.6 L 1.2,-2.6' "$INK" 1.2
   dot -3.4 -1.2 1.3 1.2; dot 3.4 -1.2 1.3 1.2
   blob 'M -6.6,2.4 Q 0,5.0 6.6,2.4 Q 5.0,8.6 0,8.6 Q -5.0,8.6 -6.6,2.4 Z' "$WHITE"
-  ln 'M -5.8,4.6 Q 0,6.4 5.8,4.6' "$INK" 0.6
+  curve 'M -5.8,4.6 Q 0,6.4 5.8,4.6' "$INK" 0.6
   up
 }
 
@@ -336,15 +338,15 @@ art_rolleyes() {
   begin 15 15; at 7.5 7.5 7.5; face
   eye_white -3.3 -2.6 2.6 3.0 "${dx[f]}" "${dy[f]}" 1.2
   eye_white 3.3 -2.6 2.6 3.0 "${dx[f]}" "${dy[f]}" 1.2
-  ln 'M -4.0,5.4 L 4.0,5.0'
+  curve 'M -4.0,5.4 L 4.0,5.0'
   up
 }
 
 art_wink() {
   begin 15 15; at 7.5 7.5 7.5; face
   dot -3.3 -2.6 1.25 2.0
-  ln 'M 1.4,-2.2 Q 3.3,-3.8 5.2,-2.2'
-  ln 'M -5.4,2.6 Q 0,8.8 5.6,2.0'
+  curve 'M 1.4,-2.2 Q 3.3,-3.8 5.2,-2.2'
+  curve 'M -5.4,2.6 Q 0,8.8 5.6,2.0'
   up
 }
 
@@ -362,19 +364,19 @@ art_exclaim() {
 
 art_question() {
   begin 15 15; badge "'#2f7fe6'" "'#86bcff'" "'#1a4fa8'"
-  ln 'M -3.4,-3.0 Q -3.4,-6.8 0,-6.8 Q 3.6,-6.8 3.6,-3.6 Q 3.6,-1.2 0.4,-0.2 L 0.2,1.6' "$WHITE" 2.4
+  curve 'M -3.4,-3.0 Q -3.4,-6.8 0,-6.8 Q 3.6,-6.8 3.6,-3.6 Q 3.6,-1.2 0.4,-0.2 L 0.2,1.6' "$WHITE" 2.4
   dot 0.2 5.4 1.6 1.6 "$WHITE"
   up
 }
 
 art_idea() {
   begin 15 15; at 7.5 7.5 7.5
-  ln 'M 0,-9.4 L 0,-8.2 M -7.4,-6.0 L -6.4,-5.2 M 7.4,-6.0 L 6.4,-5.2 M -9.4,-1.4 L -8.2,-1.4 M 9.4,-1.4 L 8.2,-1.4' "'#f0a000'" 1.0
+  curve 'M 0,-9.4 L 0,-8.2 M -7.4,-6.0 L -6.4,-5.2 M 7.4,-6.0 L 6.4,-5.2 M -9.4,-1.4 L -8.2,-1.4 M 9.4,-1.4 L 8.2,-1.4' "'#f0a000'" 1.0
   blob 'M -2.6,4.2 Q -2.6,1.8 -4.2,0.2 Q -6.0,-1.6 -6.0,-3.4 Q -6.0,-8.8 0,-8.8 Q 6.0,-8.8 6.0,-3.4 Q 6.0,-1.6 4.2,0.2 Q 2.6,1.8 2.6,4.2 Z' "'#fff06a'"
   dot -2.4 -4.6 1.4 2.0 "$GLINT"
-  ln 'M -1.4,3.6 L -1.0,-0.6 L 0,0.6 L 1.0,-0.6 L 1.4,3.6' "'#d08a00'" 0.6
+  curve 'M -1.4,3.6 L -1.0,-0.6 L 0,0.6 L 1.0,-0.6 L 1.4,3.6' "'#d08a00'" 0.6
   m "push graphic-context fill '#a8a8b0' stroke $INK stroke-width $lw roundrectangle -3.0,4.2 3.0,8.2 0.8,0.8 pop graphic-context"
-  ln 'M -2.8,6.2 L 2.8,6.2' "$INK" 0.6
+  curve 'M -2.8,6.2 L 2.8,6.2' "$INK" 0.6
   dot 0 9.0 1.6 0.9 "$INK"
   up
 }
@@ -386,13 +388,13 @@ art_arrow() {
   up
 }
 
-art_neutral() { begin 15 15; at 7.5 7.5 7.5; face; eyes; ln 'M -4.6,4.8 L 4.6,4.8'; up; }
+art_neutral() { begin 15 15; at 7.5 7.5 7.5; face; eyes; curve 'M -4.6,4.8 L 4.6,4.8'; up; }
 
 art_mrgreen() {
   begin 15 15; at 7.5 7.5 7.5; face "'#6fd04a'" "'#b2f08c'" "'#2f9420'" "'#12380a'"
   dot -3.2 -4.0 1.2 1.7 "'#12380a'"; dot 3.2 -4.0 1.2 1.7 "'#12380a'"
   blob 'M -7.6,-0.2 Q 0,1.0 7.6,-0.2 Q 6.6,8.8 0,8.8 Q -6.6,8.8 -7.6,-0.2 Z' "$WHITE" "'#12380a'"
-  ln 'M -7.0,3.2 Q 0,4.4 7.0,3.2 M -3.6,0.6 L -3.4,8.0 M 0,0.8 L 0,8.8 M 3.6,0.6 L 3.4,8.0' "'#12380a'" 0.6
+  curve 'M -7.0,3.2 Q 0,4.4 7.0,3.2 M -3.6,0.6 L -3.4,8.0 M 0,0.8 L 0,8.8 M 3.6,0.6 L 3.4,8.0' "'#12380a'" 0.6
   up
 }
 
@@ -400,9 +402,9 @@ art_dizzy() {
   begin 15 15; at 7.5 7.5 7.5; face "'#d8e25a'" "'#eef29a'" "'#98a82a'"
   local e
   for e in -3.5 3.5; do
-    ln "M $e,-2.6 Q $(calc "$e+1.2"),-2.6 $(calc "$e+1.2"),-1.4 Q $(calc "$e+1.2"),0 $e,0 Q $(calc "$e-2.4"),0 $(calc "$e-2.4"),-2.6 Q $(calc "$e-2.4"),-5.2 $e,-5.2 Q $(calc "$e+2.8"),-5.2 $(calc "$e+2.9"),-2.4" "$INK" 0.75
+    curve "M $e,-2.6 Q $(calc "$e+1.2"),-2.6 $(calc "$e+1.2"),-1.4 Q $(calc "$e+1.2"),0 $e,0 Q $(calc "$e-2.4"),0 $(calc "$e-2.4"),-2.6 Q $(calc "$e-2.4"),-5.2 $e,-5.2 Q $(calc "$e+2.8"),-5.2 $(calc "$e+2.9"),-2.4" "$INK" 0.75
   done
-  ln 'M -5.0,5.4 Q -3.4,3.6 -1.7,5.4 Q 0,7.2 1.7,5.4 Q 3.4,3.6 5.0,5.4'
+  curve 'M -5.0,5.4 Q -3.4,3.6 -1.7,5.4 Q 0,7.2 1.7,5.4 Q 3.4,3.6 5.0,5.4'
   up
 }
 
@@ -421,14 +423,14 @@ art_auto_weapon() {
   blob 'M 13.6,3.0 L 15.6,3.0 L 15.6,4.2 L 13.6,4.2 Z' "$gun"
   blob 'M 22.0,9.0 L 26.6,9.0 Q 27.4,12.6 29.6,15.0 L 25.2,15.4 Q 23.2,12.6 22.0,9.0 Z' "$gun"
   blob 'M 14.4,9.0 L 18.0,9.0 L 17.0,14.4 L 13.8,14.4 Z' "$wood"
-  ln 'M 18.4,9.2 Q 18.4,12 21.4,11.6 L 21.8,9.2' "$INK" 1
-  ln 'M 12,5.4 L 29.4,5.4' "$steel" 1
-  ln 'M 31,6 L 43,6' "$steel" 0.8
+  curve 'M 18.4,9.2 Q 18.4,12 21.4,11.6 L 21.8,9.2' "$INK" 1
+  curve 'M 12,5.4 L 29.4,5.4' "$steel" 1
+  curve 'M 31,6 L 43,6' "$steel" 0.8
 }
 
 art_dontwannasee() {
   begin 19 19; at 9.5 9.5 9.5; face
-  ln 'M -3.6,6.2 Q 0,4.2 3.6,6.2'
+  curve 'M -3.6,6.2 Q 0,4.2 3.6,6.2'
   up
   at 5.6 7.6 4.6 1.0; tilt 14; mitt; up
   at 13.4 7.6 4.6 1.0; tilt -14; mitt; up
@@ -436,7 +438,7 @@ art_dontwannasee() {
 
 art_happy_loser() {
   begin 19 19; at 9.5 9.5 9.5; face
-  ln 'M -2.2,-8.2 L -2.2,-4.6 L 2.2,-4.6' "'#e0202a'" 1.3
+  curve 'M -2.2,-8.2 L -2.2,-4.6 L 2.2,-4.6' "'#e0202a'" 1.3
   happy_eyes
   blob 'M -6.4,1.6 Q 0,1.0 6.4,1.6 Q 5.8,9.0 0,9.0 Q -5.8,9.0 -6.4,1.6 Z' "$MOUTH"
   blob 'M -5.8,2.0 Q 0,1.5 5.8,2.0 L 5.2,4.2 Q 0,3.7 -5.2,4.2 Z' "$WHITE" none
@@ -445,7 +447,7 @@ art_happy_loser() {
 
 art_uuuuh() {
   begin 19 19; at 9.5 9.5 9.5; face
-  ln 'M -6.0,-6.4 Q -3.8,-8.6 -1.6,-7.2'; ln 'M 1.6,-7.2 Q 3.8,-8.6 6.0,-6.4'
+  curve 'M -6.0,-6.4 Q -3.8,-8.6 -1.6,-7.2'; curve 'M 1.6,-7.2 Q 3.8,-8.6 6.0,-6.4'
   eye_white -3.2 -2.6 2.3 2.8 0.8 -0.9 1.2; eye_white 3.2 -2.6 2.3 2.8 0.8 -0.9 1.2
   cheeks 3.0
   ring 0.6 5.4 2.0 2.4 "$MOUTH" "'#d0405a'" 1.6
@@ -457,10 +459,10 @@ art_nana() {
   local f=${1:-0} rot=(-14 14)
   begin 19 19; at 9.5 9.5 9.5 1.0; tilt "${rot[f]}"
   blob 'M -2.6,-8.2 Q -9.0,-2.0 -6.4,4.6 Q -3.6,9.8 3.8,9.4 L 6.6,8.8 Q 6.0,7.2 4.6,6.8 Q 1.4,5.8 0.6,1.6 Q 0.0,-3.6 1.0,-8.2 Z' "'#ffe030'"
-  ln 'M -1.0,-7.0 Q -4.2,-2.0 -2.6,3.6 Q -1.0,7.0 3.4,8.2' "'#d8a818'" 0.7
+  curve 'M -1.0,-7.0 Q -4.2,-2.0 -2.6,3.6 Q -1.0,7.0 3.4,8.2' "'#d8a818'" 0.7
   blob 'M -2.8,-8.0 L -2.4,-10.0 L 0.8,-10.0 L 1.0,-8.2 Z' "'#6a4010'"
   dot -4.8 -1.6 0.9 1.3; dot -1.8 -1.8 0.9 1.3
-  ln 'M -5.0,2.2 Q -3.0,4.2 -0.8,2.6' "$INK" 0.8
+  curve 'M -5.0,2.2 Q -3.0,4.2 -0.8,2.6' "$INK" 0.8
   up
 }
 
@@ -468,7 +470,7 @@ art_nana() {
 art_love() {
   local f=${1:-0}
   begin 19 19; at 8.6 10.4 8.4; face; happy_eyes; cheeks 2.2
-  ln 'M -3.4,4.0 Q 0,7.0 3.4,4.0'
+  curve 'M -3.4,4.0 Q 0,7.0 3.4,4.0'
   up
   if ((f == 0)); then heart 14.6 4.6 8.2; else heart 14.6 4.6 6.8; fi
   heart 3.0 2.6 4.4
@@ -484,18 +486,18 @@ art_heyes() {
 
 art_verysad() {
   begin 19 19; at 9.5 9.5 9.5; face "'#e8c860'" "'#f4e2a0'" "'#8894c0'"
-  ln 'M -6.4,-4.6 L -1.6,-6.8'; ln 'M 6.4,-4.6 L 1.6,-6.8'
+  curve 'M -6.4,-4.6 L -1.6,-6.8'; curve 'M 6.4,-4.6 L 1.6,-6.8'
   dot -3.3 -2.0 1.2 1.7; dot 3.3 -2.0 1.2 1.7
-  ln 'M -5.0,7.4 Q -2.6,3.0 0,3.6 Q 2.6,3.0 5.0,7.4'
+  curve 'M -5.0,7.4 Q -2.6,3.0 0,3.6 Q 2.6,3.0 5.0,7.4'
   tear 5.6 3.2 3.6
   up
 }
 
 art_sidesmile() {
   begin 19 19; at 9.5 9.5 9.5; face
-  ln 'M -5.6,-6.0 L -1.6,-6.0'; ln 'M 1.6,-6.6 Q 3.8,-8.2 6.0,-6.8'
+  curve 'M -5.6,-6.0 L -1.6,-6.0'; curve 'M 1.6,-6.6 Q 3.8,-8.2 6.0,-6.8'
   eye_white -3.2 -2.6 2.3 2.6 1.1 0.2 1.2; eye_white 3.2 -2.6 2.3 2.6 1.1 0.2 1.2
-  ln 'M -3.0,5.6 Q 2.0,7.4 6.0,3.2'
+  curve 'M -3.0,5.6 Q 2.0,7.4 6.0,3.2'
   up
 }
 
@@ -503,7 +505,7 @@ art_sidesmile() {
 art_reallylol() {
   local f=${1:-0} rot=(-24 -10 -24 -36)
   begin 19 19; at 9.5 9.5 9.5; tilt "${rot[f]}"; face
-  ln 'M -5.6,-4.6 L -2.0,-2.8 L -5.6,-1.0'; ln 'M 5.6,-4.6 L 2.0,-2.8 L 5.6,-1.0'
+  curve 'M -5.6,-4.6 L -2.0,-2.8 L -5.6,-1.0'; curve 'M 5.6,-4.6 L 2.0,-2.8 L 5.6,-1.0'
   blob 'M -6.8,0.6 Q 0,-0.2 6.8,0.6 Q 6.4,9.4 0,9.4 Q -6.4,9.4 -6.8,0.6 Z' "$MOUTH"
   blob 'M -3.4,8.6 Q -2.8,5.8 0,6.0 Q 2.8,5.8 3.4,8.6 Q 0,9.6 -3.4,8.6 Z' "$TONGUE" none
   up
@@ -512,14 +514,14 @@ art_reallylol() {
 art_dont() {
   begin 19 19; at 9.5 9.5 9.5; face
   eyes -2.6 1.2 1.8
-  ln 'M -3.6,5.4 L 3.6,5.4'
+  curve 'M -3.6,5.4 L 3.6,5.4'
   m "push graphic-context fill none stroke '#e01c24' stroke-width $(w 1.8) circle 0,0 8.4,0 line -5.9,-5.9 5.9,5.9 pop graphic-context"
   up
 }
 
 art_bad() {
   begin 19 19; at 7.2 7.2 7.2; face
-  ln 'M -6.0,-5.6 L -1.4,-3.6'; ln 'M 6.0,-5.6 L 1.4,-3.6'
+  curve 'M -6.0,-5.6 L -1.4,-3.6'; curve 'M 6.0,-5.6 L 1.4,-3.6'
   dot -3.2 -1.4 1.2 1.5; dot 3.2 -1.4 1.2 1.5
   frown
   up
@@ -539,11 +541,11 @@ art_screams() {
 
 art_proud() {
   begin 19 19; at 8.8 8.6 8.6; face
-  ln 'M -5.6,-3.6 L -1.2,-3.6'; ln 'M 1.2,-3.6 L 5.6,-3.6'
+  curve 'M -5.6,-3.6 L -1.2,-3.6'; curve 'M 1.2,-3.6 L 5.6,-3.6'
   blob 'M -4.6,-3.6 A 1.3,1.3 0 0,0 -2.0,-3.6 Z' "$INK" none
   blob 'M 2.0,-3.6 A 1.3,1.3 0 0,0 4.6,-3.6 Z' "$INK" none
-  ln 'M -6.0,-6.6 Q -3.6,-8.0 -1.4,-6.8'; ln 'M 1.4,-6.8 Q 3.6,-8.0 6.0,-6.6'
-  ln 'M -3.6,3.4 Q 1.0,5.6 5.0,2.0'
+  curve 'M -6.0,-6.6 Q -3.6,-8.0 -1.4,-6.8'; curve 'M 1.4,-6.8 Q 3.6,-8.0 6.0,-6.6'
+  curve 'M -3.6,3.4 Q 1.0,5.6 5.0,2.0'
   up
   lw=0.7
   blob 'M 11.2,10.4 L 13.4,10.4 L 15.6,14.0 L 13.4,14.6 Z' "'#2f6fd0'"
@@ -571,12 +573,12 @@ art_party() {
     m "push graphic-context stroke none fill $c translate $x,$y rotate $(((i * 47) % 180)) rectangle -1.4,-0.8 1.4,0.8 pop graphic-context"
   done
   # streamers
-  ln 'M 2,12 Q 10,4 18,12 Q 26,20 34,12' "'#2fb84a'" 2
-  ln 'M 70,4 Q 76,14 84,8 Q 92,2 96,12' "'#ff5fa8'" 2
+  curve 'M 2,12 Q 10,4 18,12 Q 26,20 34,12' "'#2fb84a'" 2
+  curve 'M 70,4 Q 76,14 84,8 Q 92,2 96,12' "'#ff5fa8'" 2
   # balloons
   local by=$((f % 2))
-  ln "M 92,$((34 + by)) Q 88,46 94,56 Q 98,64 92,76" "$INK" 1
-  ln "M 104,$((42 - by)) Q 108,52 102,60 Q 98,68 102,76" "$INK" 1
+  curve "M 92,$((34 + by)) Q 88,46 94,56 Q 98,64 92,76" "$INK" 1
+  curve "M 104,$((42 - by)) Q 108,52 102,60 Q 98,68 102,76" "$INK" 1
   blob "M 92,$((34 + by)) Q 82,$((30 + by)) 82,$((20 + by)) Q 82,$((8 + by)) 92,$((8 + by)) Q 102,$((8 + by)) 102,$((20 + by)) Q 102,$((30 + by)) 92,$((34 + by)) Z" "'#e8202e'"
   blob "M 104,$((42 - by)) Q 96,$((38 - by)) 96,$((30 - by)) Q 96,$((20 - by)) 104,$((20 - by)) Q 112,$((20 - by)) 111,$((30 - by)) Q 111,$((38 - by)) 104,$((42 - by)) Z" "'#2f7fe6'"
   dot 88 $((15 + by)) 2 3 "$GLINT"; dot 101 $((26 - by)) 1.6 2.6 "$GLINT"
@@ -588,7 +590,7 @@ art_party() {
   ring -3.0 -21.4 1.8 1.8 "'#ffe040'"
   if ((f % 2 == 0)); then
     blob 'M 1.0,4.0 L 15.8,2.6 Q 19.4,2.4 19.6,4.6 Q 19.8,6.8 16.0,6.8 L 1.0,6.8 Z' "'#ffe040'"
-    ln 'M 6,3.6 L 6,6.8 M 10.4,3.2 L 10.4,6.8 M 14.6,2.8 L 14.6,6.8' "'#e8202e'" 1.4
+    curve 'M 6,3.6 L 6,6.8 M 10.4,3.2 L 10.4,6.8 M 14.6,2.8 L 14.6,6.8' "'#e8202e'" 1.4
   else
     blob 'M 1.0,4.0 L 6.0,4.0 Q 9.8,4.0 9.8,6.6 Q 9.8,9.0 7.4,9.0 Q 5.4,9.0 5.4,7.2 Q 5.4,6.0 6.6,6.0 L 6.6,6.8 L 1.0,6.8 Z' "'#ffe040'"
   fi
@@ -600,7 +602,7 @@ art_party() {
 art_6() {
   local f=${1:-0} s
   begin 61 50; at 30.5 25 22 2.0; face
-  ln 'M -7.0,-6.0 L -1.8,-7.8'; ln 'M 7.0,-6.0 L 1.8,-7.8'
+  curve 'M -7.0,-6.0 L -1.8,-7.8'; curve 'M 7.0,-6.0 L 1.8,-7.8'
   sad_eyes
   blob 'M -4.6,3.4 Q 0,1.8 4.6,3.4 L 3.6,8.4 Q 0,9.2 -3.6,8.4 Z' "$MOUTH"
   blob 'M -2.6,8.2 Q 0,6.4 2.6,8.2 Q 0,9.0 -2.6,8.2 Z' "$TONGUE" none
@@ -623,7 +625,7 @@ art_9() {
   blob 'M -3.0,7.8 Q -2.4,5.6 0,5.8 Q 2.4,5.6 3.0,7.8 Q 0,8.6 -3.0,7.8 Z' "$TONGUE" none
   up
   if ((f == 0)); then
-    ln 'M 22,42 L 18,39 M 44,42 L 48,39 M 20,51 L 15,51 M 46,51 L 51,51' "'#f08a00'" 2
+    curve 'M 22,42 L 18,39 M 44,42 L 48,39 M 20,51 L 15,51 M 46,51 L 51,51' "'#f08a00'" 2
     at 29.6 53 11 2.0; mirror; tilt 16; open_hand; up
     at 36.4 53 11 2.0; tilt 16; open_hand; up
   else
@@ -638,9 +640,9 @@ art_14() {
   lw=0.9
   blob 'M 12,22 Q 4,10 1,14 Q 0,20 4,24 Q 0,26 2,30 Q 4,34 10,32 Q 8,38 14,37 Z' "$WHITE" "'#7a8aa8'"
   blob 'M 38,22 Q 46,10 49,14 Q 50,20 46,24 Q 50,26 48,30 Q 46,34 40,32 Q 42,38 36,37 Z' "$WHITE" "'#7a8aa8'"
-  ln 'M 4,24 Q 8,24 11,25 M 2,30 Q 7,30 11,30 M 46,24 Q 42,24 39,25 M 48,30 Q 43,30 39,30' "'#7a8aa8'" 1
+  curve 'M 4,24 Q 8,24 11,25 M 2,30 Q 7,30 11,30 M 46,24 Q 42,24 39,25 M 48,30 Q 43,30 39,30' "'#7a8aa8'" 1
   at 25 28 16 1.8; face; sad_eyes; cheeks 2.6
-  ln 'M -3.6,4.0 Q 0,6.6 3.6,4.0'
+  curve 'M -3.6,4.0 Q 0,6.6 3.6,4.0'
   up
   m "push graphic-context fill none stroke $INK stroke-width 4.2 ellipse 25,6.6 11,3.2 0,360 stroke '#ffd21e' stroke-width 2.2 ellipse 25,6.6 11,3.2 0,360 pop graphic-context"
 }
@@ -650,15 +652,15 @@ art_16() {
   begin 56 46
   sparkle 6 8 8 "'#ffb000'"; sparkle 50 10 7 "'#ffb000'"; sparkle 49 38 6 "'#ffb000'"; sparkle 7 38 5 "'#ffb000'"
   at 28 24 21 2.0; face
-  ln 'M -6.6,-6.6 L -2.2,-8.0'; ln 'M 6.6,-6.6 L 2.2,-8.0'
+  curve 'M -6.6,-6.6 L -2.2,-8.0'; curve 'M 6.6,-6.6 L 2.2,-8.0'
   local e
   for e in -3.6 3.6; do
     ring "$e" -2.2 2.9 3.5 "$WHITE" "$INK" 0.7
     dot "$e" -1.8 2.1 2.6 "'#4a2a10'"
     dot "$(calc "$e-0.8")" -3.0 0.8 0.8 "$WHITE"; dot "$(calc "$e+0.8")" -0.8 0.4 0.4 "$WHITE"
-    ln "M $(calc "$e-2.6"),-0.2 Q $e,1.8 $(calc "$e+2.6"),-0.2" "$TEAR" 0.8
+    curve "M $(calc "$e-2.6"),-0.2 Q $e,1.8 $(calc "$e+2.6"),-0.2" "$TEAR" 0.8
   done
-  ln 'M -3.0,5.6 Q -1.5,4.6 0,5.6 Q 1.5,6.6 3.0,5.6'
+  curve 'M -3.0,5.6 Q -1.5,4.6 0,5.6 Q 1.5,6.6 3.0,5.6'
   tear -6.4 3.6 2.6
   up
 }
@@ -691,7 +693,7 @@ art_19() {
   sparkle 6 7 9 "'#ffb000'"; sparkle 54 8 8 "'#ffb000'"; sparkle 54 50 6 "'#ffb000'"
   at 30 29.5 25 2.2; face
   happy_eyes; cheeks 2.6
-  ln 'M -6.0,3.0 Q 0,8.0 6.0,3.0'
+  curve 'M -6.0,3.0 Q 0,8.0 6.0,3.0'
   up
 }
 
@@ -699,11 +701,11 @@ art_19() {
 art_5() {
   local f=${1:-0} rot=(0 -16 0 16)
   begin 50 50; at 21 27 19 2.0; face
-  ln 'M -6.4,-5.4 L -1.6,-4.2'; ln 'M 1.6,-5.6 Q 4.0,-7.0 6.4,-5.8'
-  ln 'M -5.6,-2.2 L -1.2,-2.2'; ln 'M 1.2,-2.2 L 5.6,-2.2'
+  curve 'M -6.4,-5.4 L -1.6,-4.2'; curve 'M 1.6,-5.6 Q 4.0,-7.0 6.4,-5.8'
+  curve 'M -5.6,-2.2 L -1.2,-2.2'; curve 'M 1.2,-2.2 L 5.6,-2.2'
   blob 'M -4.6,-2.2 A 1.4,1.4 0 0,0 -1.8,-2.2 Z' "$INK" none
   blob 'M 1.8,-2.2 A 1.4,1.4 0 0,0 4.6,-2.2 Z' "$INK" none
-  ln 'M -4.0,6.0 Q 0,4.0 4.0,6.0'
+  curve 'M -4.0,6.0 Q 0,4.0 4.0,6.0'
   up
   at 41.5 24 10 1.8; tilt "${rot[f]}"; finger_up; up
 }
@@ -711,16 +713,16 @@ art_5() {
 # patient: waiting, with an hourglass.
 art_3() {
   begin 50 45; at 18.5 26 17 1.8; face
-  ln 'M -5.8,-2.8 L -1.2,-2.8'; ln 'M 1.2,-2.8 L 5.8,-2.8'
+  curve 'M -5.8,-2.8 L -1.2,-2.8'; curve 'M 1.2,-2.8 L 5.8,-2.8'
   blob 'M -4.8,-2.8 A 1.4,1.4 0 0,0 -2.0,-2.8 Z' "$INK" none
   blob 'M 2.0,-2.8 A 1.4,1.4 0 0,0 4.8,-2.8 Z' "$INK" none
-  ln 'M -3.6,5.2 L 3.6,5.2'
+  curve 'M -3.6,5.2 L 3.6,5.2'
   up
   lw=1.0
   blob 'M 39,11 L 48,11 L 48,13 Q 48,19 44.5,22 Q 48,25 48,31 L 48,33 L 39,33 L 39,31 Q 39,25 42.5,22 Q 39,19 39,13 Z' "'rgba(220,240,255,0.9)'"
   blob 'M 40.6,16 L 46.4,16 Q 45.6,19.6 43.5,21.4 Q 41.4,19.6 40.6,16 Z' "'#f0b840'" none
   blob 'M 43.5,25 Q 47,29 47,32 L 40,32 Q 40,29 43.5,25 Z' "'#f0b840'" none
-  ln 'M 43.5,22 L 43.5,28' "'#f0b840'" 0.8
+  curve 'M 43.5,22 L 43.5,28' "'#f0b840'" 0.8
   m "push graphic-context fill '#9a5a22' stroke $INK stroke-width 1.0 roundrectangle 36.5,8 50.5,11.4 1.2,1.2 roundrectangle 36.5,32.6 50.5,36 1.2,1.2 pop graphic-context"
 }
 
@@ -803,17 +805,18 @@ make_picture() {
   if ((frames == 1)); then
     draw "$work/$name.miff"
     "$IM" "$work/$name.miff" +dither -strip "$out/$name.gif"
-  else
-    draw "$work/$name-0.miff"
-    for ((f = 1; f < frames; f++)); do
-      "art_$name" "$f"
-      draw "$work/$name-$f.miff"
-    done
-    local list=()
-    for ((f = 0; f < frames; f++)); do list+=("$work/$name-$f.miff"); done
-    "$IM" -dispose Background -delay "$delay" "${list[@]}" -loop 0 +dither -strip "$out/$name.gif"
+    echo "$out/$name.gif ${width}x${height}"
+    return
   fi
-  echo "$out/$name.gif ${width}x${height}${4:+, $frames frames}"
+  local list=("$work/$name-0.miff")
+  draw "${list[0]}"
+  for ((f = 1; f < frames; f++)); do
+    "art_$name" "$f"
+    list+=("$work/$name-$f.miff")
+    draw "${list[f]}"
+  done
+  "$IM" -dispose Background -delay "$delay" "${list[@]}" -loop 0 +dither -strip "$out/$name.gif"
+  echo "$out/$name.gif ${width}x${height}, $frames frames"
 }
 
 for entry in "${pictures[@]}"; do
@@ -821,7 +824,7 @@ for entry in "${pictures[@]}"; do
   if ((${#only[@]})); then
     case " ${only[*]} " in *" $name "*) ;; *) continue ;; esac
   fi
-  make_picture "$name" "$width" "$height" $frames $delay
+  make_picture "$name" "$width" "$height" "${frames:-1}" "${delay:-0}"
 done
 
 # The contact sheet: every picture's first frame on a light background, the
