@@ -39,11 +39,12 @@ State StateOf(frmPost& w)
             w.Post().PostChanged};
 }
 
-char* DescribeState(const State& s)
+QByteArray DescribeState(const State& s)
 {
-    return QTest::toString(QStringLiteral("title=%1 post=%2 file=%3 panel=%4 changed=%5")
-                               .arg(s.title, s.post.left(40), s.fileName, s.panel)
-                               .arg(s.changed));
+    return QStringLiteral("title=\"%1\" post=\"%2\" file=\"%3\" panel=\"%4\" changed=%5")
+        .arg(s.title.left(40), s.post.left(40), s.fileName, s.panel)
+        .arg(s.changed)
+        .toUtf8();
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
