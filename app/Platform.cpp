@@ -1,5 +1,7 @@
 #include "app/Platform.h"
 
+#include "app/FontColorDialog.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -55,9 +57,13 @@ QString QtPlatform::GetOpenFileName(QWidget* owner) { return RunFileDialog(owner
 
 QString QtPlatform::GetSaveFileName(QWidget* owner) { return RunFileDialog(owner, true); }
 
-std::optional<FontChoice> QtPlatform::ChooseFont(QWidget* /*owner*/, const FontChoice& /*initial*/)
+std::optional<FontChoice> QtPlatform::ChooseFont(QWidget* owner, const FontChoice& initial)
 {
-    return std::nullopt;  // the font and colour dialog arrives with the font command
+    FontColorDialog dialog(owner);
+    dialog.SetChoice(initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Choice();
 }
 
 void QtPlatform::ShellOpen(QWidget* /*owner*/, const QString& address)

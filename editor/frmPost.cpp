@@ -5,10 +5,14 @@
 #include "app/PictureBox.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
+#include "editor/EditCommands.h"
 #include "editor/PostBackground.h"
 #include "editor/PostDocument.h"
 #include "editor/PostFiles.h"
 #include "editor/PostLayout.h"
+#include "editor/PostShortcuts.h"
+#include "editor/StatusHelp.h"
+#include "editor/TagInserter.h"
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
 #include "render/EmoticonTable.h"
@@ -52,6 +56,7 @@ frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(paren
     CreateStatusBar();
     m_post = new PostDocument(txtTitle, txtPost, StatusPanels[1], this);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
+    CreateCommands();
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
     setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
     Form_Load();
@@ -225,6 +230,17 @@ void frmPost::CreateControls()
     Image1->setAccessibleName(QStringLiteral("Open forum"));
     Image1->setToolTip(QStringLiteral("Open forum"));
     connect(Image1, &PictureBox::clicked, this, &frmPost::Image1_Click);
+}
+
+void frmPost::CreateCommands()
+{
+    m_tags = std::make_unique<TagInserter>(*this);
+    m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
+    m_shortcuts = new PostShortcuts(txtPost, txtTitle, [this](int index) { cmdBBcode_Click(index); }, this);
+    m_help = new StatusHelp(StatusPanels[0], m_background, this);
+    for (size_t index = 0; index < cmdBBcode.size(); ++index)
+        m_help->SetHelp(cmdBBcode[index], Text(TagTable::Buttons[index].statusHelp));
+    m_help->SetHelp(chkAssist, Text(TagTable::AssistHelp));
 }
 
 void frmPost::CreateActions()
@@ -438,19 +454,21 @@ bool frmPost::mnusave_Click() { return m_files->Save(); }
 bool frmPost::mnuSaveAs_Click() { return m_files->SaveAs(); }
 
 // Commands that other parts of the editor fill in.
-void frmPost::mnuCopy_Click() {}
-void frmPost::mnuCut_Click() {}
-void frmPost::mnuPaste_Click() {}
-void frmPost::mnuCopyClip_Click() {}
+void frmPost::mnuCopy_Click() { m_edit->Copy(); }
+void frmPost::mnuCut_Click() { m_edit->Cut(); }
+void frmPost::mnuPaste_Click() { m_edit->Paste(); }
+void frmPost::mnuCopyClip_Click() { m_edit->CopyPost(); }
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
-void frmPost::mnuFont_Click() {}
+void frmPost::mnuFont_Click() { m_edit->Font(); }
 void frmPost::mnuOptions_Click() {}
 void frmPost::mnuContact_Click() {}
 void frmPost::mnuAbout_Click() {}
-void frmPost::cmdBBcode_Click(int /*Index*/) {}
-void frmPost::cmbSize_Click() {}
-void frmPost::cmbColor_Click() {}
-void frmPost::imgIcon_Click(int /*Index*/) {}
+void frmPost::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
+void frmPost::cmbSize_Click() { m_tags->SizeChosen(); }
+void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
+void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
+void frmPost::OpenQuoteManager(const QString& /*quotedText*/) {}
+void frmPost::OpenAssistant(const QString& /*command*/) {}
 void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
 void frmPost::Label1_Click() {}
 void frmPost::cmdQuote_Click() {}

@@ -22,10 +22,14 @@ class QRadioButton;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class EditCommands;
 class PictureBox;
 class PostBackground;
 class PostDocument;
 class PostFiles;
+class PostShortcuts;
+class StatusHelp;
+class TagInserter;
 
 class frmPost : public QMainWindow {
     Q_OBJECT
@@ -48,6 +52,13 @@ public:
     // user cancelled, or chose to save and nothing was written; the post is
     // then untouched.
     bool NewPost();
+
+    // Tag button 3 with assistance on: the quote manager, modal, given the
+    // selection of `txtPost` (possibly empty) for its quoted text.
+    void OpenQuoteManager(const QString& quotedText);
+    // Tag buttons 5 to 8 with assistance on: the assistant, modal, with its
+    // `AssistCommand` ("list", "list=", "img" or "url").
+    void OpenAssistant(const QString& command);
 
     // The controls, named as the program names them.
     QLineEdit* txtTitle = nullptr;
@@ -130,6 +141,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateCommands();
     void Form_Load();
     void UpdateClock();
 
@@ -139,4 +151,8 @@ private:
     std::unique_ptr<PostFiles> m_files;
     QTimer* m_clock = nullptr;
     bool m_ending = false;  // the close sequence has ended the program
+    std::unique_ptr<TagInserter> m_tags;
+    std::unique_ptr<EditCommands> m_edit;
+    PostShortcuts* m_shortcuts = nullptr;
+    StatusHelp* m_help = nullptr;
 };

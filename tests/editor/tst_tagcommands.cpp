@@ -1,0 +1,240 @@
+// The texts of the tag buttons, the size and colour lists and the emoticon
+// pictures, and the open-tag marker of the captions, without a window.
+
+#include "editor/TagCommands.h"
+#include "editor/TagTable.h"
+#include "support/TestMain.h"
+
+namespace {
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string S(const QString& s) { return s.toStdString(); }
+}  // namespace
+
+class tst_TagCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void tagButton_data();
+    void tagButton();
+    void markerCycle_data();
+    void markerCycle();
+    void dialogsWithAssistance_data();
+    void dialogsWithAssistance();
+    void shortcutLetters_data();
+    void shortcutLetters();
+    void sizeTag_data();
+    void sizeTag();
+    void colourTag_data();
+    void colourTag();
+    void emoticonCode_data();
+    void emoticonCode();
+    void outOfRangeInsertsNothing();
+};
+
+void tst_TagCommands::tagButton_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("captionAfter");
+    QTest::addColumn<bool>("focusPost");
+
+    // Every paired button, with a selection and with none (no marker yet).
+    const QStringList closing = {"b", "i", "u", "quote", "code", "list", "list", "img", "url"};
+    for (int i = 0; i <= 8; ++i) {
+        const QString caption = Q(TagTable::Buttons[i].caption);
+        const QString word = Q(TagTable::Buttons[i].tagWord);
+        QTest::addRow("button %d wraps the selection", i)
+            << i << "hello" << caption << "[" + word + "]hello[/" + closing[i] + "]" << caption << true;
+        QTest::addRow("button %d opens and marks the caption", i)
+            << i << "" << caption << "[" + word + "]" << caption + " *" << true;
+        QTest::addRow("button %d closes and clears the marker", i)
+            << i << "" << caption + " *" << "[/" + closing[i] + "]" << caption << true;
+    }
+    QTest::newRow("selection with the marker set: full pair, marker kept")
+        << 0 << "x" << "B *" << "[b]x[/b]" << "B *" << true;
+    QTest::newRow("button 6 opens with list=1") << 6 << "" << "List=" << "[list=1]" << "List= *" << true;
+    QTest::newRow("button 6 always closes with [/list]") << 6 << "" << "List= *" << "[/list]" << "List=" << true;
+    QTest::newRow("button 6 around a selection") << 6 << "a" << "List=" << "[list=1]a[/list]" << "List=" << true;
+    QTest::newRow("button 9 alone") << 9 << "" << "[*]" << "[*]" << "[*]" << false;
+    QTest::newRow("button 9 goes in front of the selection") << 9 << "item" << "[*]" << "[*]item" << "[*]" << false;
+    QTest::newRow("line breaks inside the selection are kept")
+        << 0 << "one\r\ntwo" << "B" << "[b]one\r\ntwo[/b]" << "B" << true;
+    QTest::newRow("UTF-8 selection") << 1 << "grüße ✓" << "i" << "[i]grüße ✓[/i]" << "i" << true;
+}
+
+void tst_TagCommands::tagButton()
+{
+    QFETCH(int, index);
+    QFETCH(QString, selection);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    QFETCH(QString, captionAfter);
+    QFETCH(bool, focusPost);
+    const TagCommands::TagClick click = TagCommands::ClickTagButton(index, S(selection), S(caption));
+    QCOMPARE(Q(click.text), text);
+    QCOMPARE(Q(click.caption), captionAfter);
+    QCOMPARE(click.focusPost, focusPost);
+}
+
+void tst_TagCommands::markerCycle_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("Code") << 4;
+    QTest::newRow("Quote") << 3;
+    QTest::newRow("List=") << 6;
+}
+
+void tst_TagCommands::markerCycle()
+{
+    // Clicks with no selection alternate open and close, the caption carrying the state.
+    QFETCH(int, index);
+    const std::string caption(TagTable::Buttons[index].caption);
+    std::string current = caption;
+    std::string inserted;
+    for (int click = 0; click < 4; ++click) {
+        const TagCommands::TagClick result = TagCommands::ClickTagButton(index, "", current);
+        inserted += result.text;
+        current = result.caption;
+        QCOMPARE(Q(current), Q(click % 2 == 0 ? caption + " *" : caption));
+    }
+    const std::string word(TagTable::Buttons[index].tagWord);
+    const std::string close = index == 6 ? "list" : word;
+    const std::string pair = "[" + word + "][/" + close + "]";
+    QCOMPARE(Q(inserted), Q(pair + pair));
+}
+
+void tst_TagCommands::dialogsWithAssistance_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QString>("command");
+    using D = TagCommands::Dialog;
+    const int none = int(D::None);
+    QTest::newRow("B inserts") << 0 << none << "";
+    QTest::newRow("i inserts") << 1 << none << "";
+    QTest::newRow("u inserts") << 2 << none << "";
+    QTest::newRow("Quote: quote manager") << 3 << int(D::QuoteManager) << "";
+    QTest::newRow("Code inserts") << 4 << none << "";
+    QTest::newRow("List: assistant with list") << 5 << int(D::Assistant) << "list";
+    QTest::newRow("List=: assistant with list=") << 6 << int(D::Assistant) << "list=";
+    QTest::newRow("Img: assistant with img") << 7 << int(D::Assistant) << "img";
+    QTest::newRow("URL: assistant with url") << 8 << int(D::Assistant) << "url";
+    QTest::newRow("[*] inserts") << 9 << none << "";
+}
+
+void tst_TagCommands::dialogsWithAssistance()
+{
+    QFETCH(int, index);
+    QFETCH(int, dialog);
+    QFETCH(QString, command);
+    QCOMPARE(int(TagCommands::DialogFor(index, true)), dialog);
+    QCOMPARE(int(TagCommands::DialogFor(index, false)), int(TagCommands::Dialog::None));
+    if (dialog == int(TagCommands::Dialog::Assistant))
+        QCOMPARE(Q(TagCommands::AssistCommandFor(index)), command);
+}
+
+void tst_TagCommands::shortcutLetters_data()
+{
+    QTest::addColumn<char>("letter");
+    QTest::addColumn<int>("button");
+    QTest::newRow("B") << 'B' << 0;
+    QTest::newRow("I") << 'I' << 1;
+    QTest::newRow("U") << 'U' << 2;
+    QTest::newRow("Q") << 'Q' << 3;
+    QTest::newRow("C") << 'C' << 4;
+    QTest::newRow("M") << 'M' << 7;
+    QTest::newRow("R") << 'R' << 8;
+    QTest::newRow("no shortcut for List") << 'L' << -1;
+    QTest::newRow("A is not a tag button") << 'A' << -1;
+    QTest::newRow("lower case is not a key") << 'b' << -1;
+}
+
+void tst_TagCommands::shortcutLetters()
+{
+    QFETCH(char, letter);
+    QFETCH(int, button);
+    QCOMPARE(TagCommands::ButtonForShortcut(letter), button);
+}
+
+void tst_TagCommands::sizeTag_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Tiny") << 0 << "x" << "[size=7]x[/size]";
+    QTest::newRow("Small") << 1 << "x" << "[size=9]x[/size]";
+    QTest::newRow("Normal, no selection (as at load)") << 2 << "" << "[size=12][/size]";
+    QTest::newRow("Large") << 3 << "x" << "[size=18]x[/size]";
+    QTest::newRow("Huge") << 4 << "two\r\nlines" << "[size=24]two\r\nlines[/size]";
+}
+
+void tst_TagCommands::sizeTag()
+{
+    QFETCH(int, item);
+    QFETCH(QString, selection);
+    QFETCH(QString, text);
+    const auto result = TagCommands::SizeTag(item, S(selection));
+    QVERIFY(result);
+    QCOMPARE(Q(*result), text);
+}
+
+void tst_TagCommands::colourTag_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("value");
+    const QStringList values = {"Default", "DarkRed", "Red",      "Orange", "Brown",  "Yellow", "Green", "Olive",
+                                "Cyan",    "Blue",    "DarkBlue", "Indigo", "Violet", "White",  "Black"};
+    for (size_t i = 0; i < TagTable::Colours.size(); ++i)
+        QTest::newRow(TagTable::Colours[i].data()) << Q(TagTable::Colours[i]) << values[int(i)];
+    QTest::newRow("every blank goes") << " a b  c " << "abc";
+}
+
+void tst_TagCommands::colourTag()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, value);
+    QCOMPARE(Q(TagCommands::ColourValue(S(item))), value);
+    QCOMPARE(Q(TagCommands::ColourTag(S(item), "x")), "[color=" + value + "]x[/color]");
+    QCOMPARE(Q(TagCommands::ColourTag(S(item), "")), "[color=" + value + "][/color]");
+}
+
+void tst_TagCommands::emoticonCode_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("text");
+    const QStringList codes = {" :D ",    " :) ",     " :( ",   " :o ",      " :shock: ", " :? ",  " 8) ",
+                               " :lol: ", " :x  ",    " :P ",   " :oops: ",  " :cry: ",   " :evil: ",
+                               " :twisted: ", " :roll: ", " :wink: ", " :!: ", " :?: ", " :idea: ", " :arrow: "};
+    for (int i = 0; i < 20; ++i)
+        QTest::addRow("picture %d at the caret", i) << i << "" << codes[i];
+    QTest::newRow("the selection stays in front of the code") << 0 << "abc" << "abc :D ";
+    QTest::newRow("Mad keeps its two trailing blanks") << 8 << "grr" << "grr :x  ";
+}
+
+void tst_TagCommands::emoticonCode()
+{
+    QFETCH(int, index);
+    QFETCH(QString, selection);
+    QFETCH(QString, text);
+    const auto result = TagCommands::EmoticonCode(index, S(selection));
+    QVERIFY(result);
+    QCOMPARE(Q(*result), text);
+}
+
+void tst_TagCommands::outOfRangeInsertsNothing()
+{
+    // An index outside the controls must not turn into deleting the selection.
+    QVERIFY(!TagCommands::SizeTag(-1, "keep"));
+    QVERIFY(!TagCommands::SizeTag(5, "keep"));
+    QVERIFY(!TagCommands::EmoticonCode(20, "keep"));
+    QVERIFY(!TagCommands::EmoticonCode(-1, "keep"));
+    const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");
+    QCOMPARE(Q(click.caption), QString("X"));
+    QCOMPARE(Q(click.text), QString("keep"));
+    QCOMPARE(int(TagCommands::DialogFor(-1, true)), int(TagCommands::Dialog::None));
+}
+
+QF_TEST_MAIN(tst_TagCommands)
+#include "tst_tagcommands.moc"

@@ -1,0 +1,542 @@
+// The tag commands of the main window driven as a user would: tag buttons by
+// mouse and by keyboard shortcut, the size and colour lists, the emoticon
+// pictures and the assistance switch, with the caret, the changed flag, the
+// focus and undo that every insertion must leave right.
+
+#include "app/PictureBox.h"
+#include "editor/PostDocument.h"
+#include "editor/TagTable.h"
+#include "editor/frmPost.h"
+#include "support/EditorFixture.h"
+#include "support/TestMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBlock>
+
+namespace {
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QStringList Captions(const frmPost& w)
+{
+    QStringList captions;
+    for (QPushButton* button : w.cmdBBcode)
+        captions << button->text();
+    return captions;
+}
+
+QStringList DesignedCaptions()
+{
+    QStringList captions;
+    for (const auto& button : TagTable::Buttons)
+        captions << Q(button.caption);
+    return captions;
+}
+
+// Chooses item `item` of a drop-down list with the keyboard, as a user would.
+void ChooseItem(QComboBox* list, int item)
+{
+    list->setFocus();
+    const bool fromBelow = item + 1 < list->count();
+    list->setCurrentIndex(fromBelow ? item + 1 : item - 1);
+    QTest::keyClick(list, fromBelow ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(list->currentIndex(), item);
+}
+}  // namespace
+
+class tst_TagInserter : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void buttonsAndPicturesAsDesigned();
+    void buttonClick_data();
+    void buttonClick();
+    void markerCycleAroundTyping();
+    void markerSurvivesDeletingItsTag();
+    void assistance_data();
+    void assistance();
+    void shortcut_data();
+    void shortcut();
+    void shortcutRunsOnceEvenWithAWindowShortcut();
+    void shortcutWithShiftOrAltDoesNothing_data();
+    void shortcutWithShiftOrAltDoesNothing();
+    void shortcutWithAssistanceOn();
+    void selectAll_data();
+    void selectAll();
+    void sizeList_data();
+    void sizeList();
+    void colourList_data();
+    void colourList();
+    void loadLeavesNothingToUndo();
+    void emoticon_data();
+    void emoticon();
+    void twoLineSelectionInBold();
+    void undoTakesBackAWholeInsertion_data();
+    void undoTakesBackAWholeInsertion();
+
+private:
+    std::unique_ptr<EditorFixture> m_fx;
+};
+
+void tst_TagInserter::init() { m_fx = std::make_unique<EditorFixture>(); }
+
+void tst_TagInserter::cleanup() { m_fx.reset(); }
+
+void tst_TagInserter::buttonsAndPicturesAsDesigned()
+{
+    auto w = m_fx->MakeWindow();
+    QCOMPARE(Captions(*w), DesignedCaptions());
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(w->cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
+        QCOMPARE(w->cmdBBcode[i]->toolTip(), Q(TagTable::Buttons[i].tooltip));
+    }
+    QVERIFY(w->cmdBBcode[3]->toolTip().isEmpty());
+    QVERIFY(w->cmdBBcode[0]->font().bold() && !w->cmdBBcode[0]->font().italic());
+    QVERIFY(w->cmdBBcode[1]->font().bold() && w->cmdBBcode[1]->font().italic());
+    QVERIFY(w->cmdBBcode[2]->font().underline() && !w->cmdBBcode[2]->font().bold());
+    // One row, left to right 0 1 2 3 4 5 6 9 7 8.
+    const int order[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8};
+    for (int k = 1; k < 10; ++k) {
+        QCOMPARE(w->cmdBBcode[order[k]]->y(), w->cmdBBcode[order[0]]->y());
+        QVERIFY(w->cmdBBcode[order[k]]->x() > w->cmdBBcode[order[k - 1]]->geometry().right());
+    }
+    // Twenty pictures in four columns and five rows, Index = row * 4 + column.
+    for (int i = 0; i < 20; ++i) {
+        PictureBox* picture = w->imgIcon[i];
+        QCOMPARE(picture->toolTip(), Q(TagTable::Emoticons[i].tooltip));
+        QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(picture->size(), QSize(15, 15));
+        QCOMPARE(picture->x(), w->imgIcon[i % 4]->x());
+        QCOMPARE(picture->y(), w->imgIcon[(i / 4) * 4]->y());
+    }
+    QVERIFY(w->imgIcon[1]->x() > w->imgIcon[0]->x());
+    QVERIFY(w->imgIcon[4]->y() > w->imgIcon[0]->y());
+}
+
+void tst_TagInserter::buttonClick_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("before");  // the field's text, "|" marks the selection
+    QTest::addColumn<QString>("after");   // "|" marks the caret
+    QTest::addColumn<QString>("caption");
+
+    for (int i = 0; i < 10; ++i) {
+        const QString word = Q(TagTable::Buttons[i].tagWord);
+        const QString close = i == 6 ? "list" : word;
+        const QString caption = Q(TagTable::Buttons[i].caption);
+        if (i == 9) {
+            QTest::newRow("[*] in front of the selection") << i << "a |item| b" << "a [*]item| b" << caption;
+            QTest::newRow("[*] alone") << i << "a || b" << "a [*]| b" << caption;
+            continue;
+        }
+        QTest::addRow("%s around the selection", qPrintable(caption))
+            << i << "a |sel| b" << "a [" + word + "]sel[/" + close + "]| b" << caption;
+        QTest::addRow("%s without a selection opens", qPrintable(caption))
+            << i << "a || b" << "a [" + word + "]| b" << caption + " *";
+    }
+}
+
+void tst_TagInserter::buttonClick()
+{
+    QFETCH(int, index);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, caption);
+    auto w = m_fx->MakeWindow();
+    const int start = before.indexOf('|');
+    const int end = before.indexOf('|', start + 1) - 1;
+    EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
+    w->Post().PostChanged = false;
+    w->txtTitle->setFocus();
+
+    QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
+
+    const int caret = after.indexOf('|');
+    QCOMPARE(w->txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(w->txtPost->textCursor().position(), caret);
+    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    QCOMPARE(w->cmdBBcode[index]->text(), caption);
+    QVERIFY(w->Post().PostChanged);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    // Every button but "[*]" sends the keyboard focus to the post field.
+    QCOMPARE(w->txtPost->hasFocus(), index != 9);
+    QCOMPARE(w->txtTitle->hasFocus(), index == 9);
+    // The other buttons keep their captions.
+    QStringList others = Captions(*w);
+    others[index] = Q(TagTable::Buttons[index].caption);
+    QCOMPARE(others, DesignedCaptions());
+}
+
+void tst_TagInserter::markerCycleAroundTyping()
+{
+    auto w = m_fx->MakeWindow();
+    QTest::mouseClick(w->cmdBBcode[4], Qt::LeftButton);
+    QCOMPARE(w->cmdBBcode[4]->text(), QString("Code *"));
+    QTest::keyClicks(w->txtPost, "int x;");
+    QTest::mouseClick(w->cmdBBcode[4], Qt::LeftButton);
+    QCOMPARE(w->cmdBBcode[4]->text(), QString("Code"));
+    QTest::mouseClick(w->cmdBBcode[6], Qt::LeftButton);
+    QTest::keyClicks(w->txtPost, "one");
+    QTest::mouseClick(w->cmdBBcode[6], Qt::LeftButton);
+    QCOMPARE(EditorFixture::PostText(*w), QString("[code]int x;[/code][list=1]one[/list]"));
+    QCOMPARE(w->cmdBBcode[6]->text(), QString("List="));
+}
+
+void tst_TagInserter::markerSurvivesDeletingItsTag()
+{
+    auto w = m_fx->MakeWindow();
+    QTest::keyClicks(w->txtPost, "x");
+    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
+    QCOMPARE(w->txtPost->toPlainText(), QString("x[b]"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QCOMPARE(w->txtPost->toPlainText(), QString("x"));
+    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
+    // New does not reset the marker either.
+    w->Post().PostChanged = false;
+    w->mnuNew->trigger();
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
+    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
+    QCOMPARE(w->txtPost->toPlainText(), QString("[/b]"));
+    QCOMPARE(w->cmdBBcode[0]->text(), QString("B"));
+}
+
+void tst_TagInserter::assistance_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("inserted");  // with "x" selected; empty: a dialog's job
+    const QStringList inserted = {"[b]x[/b]", "[i]x[/i]", "[u]x[/u]", "", "[code]x[/code]", "", "", "", "", "[*]x"};
+    for (int i = 0; i < 10; ++i)
+        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << inserted[i];
+}
+
+void tst_TagInserter::assistance()
+{
+    QFETCH(int, index);
+    QFETCH(QString, inserted);
+    auto w = m_fx->MakeWindow();
+    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
+    QVERIFY(w->AssistMode);
+    QVERIFY(w->chkAssist->isChecked());
+    for (const QString& selection : {QString("x"), QString()}) {
+        EditorFixture::SetPost(*w, selection, 0, selection.size());
+        QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
+        if (inserted.isEmpty())
+            QCOMPARE(w->txtPost->toPlainText(), selection);
+        else if (!selection.isEmpty())
+            QCOMPARE(w->txtPost->toPlainText(), inserted);
+    }
+    QStringList expected = DesignedCaptions();
+    if (!inserted.isEmpty() && index != 9)
+        expected[index] += " *";  // the second round had no selection
+    QCOMPARE(Captions(*w), expected);
+    // A second click of the switch turns assistance off again.
+    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
+    QVERIFY(!w->AssistMode);
+    EditorFixture::SetPost(*w, "x", 0, 1);
+    QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
+    QVERIFY(w->txtPost->toPlainText() != "x");
+}
+
+void tst_TagInserter::shortcut_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("index");
+    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << 0;
+    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << 1;
+    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << 2;
+    QTest::newRow("Ctrl+Q quote") << int(Qt::Key_Q) << 3;
+    QTest::newRow("Ctrl+C code") << int(Qt::Key_C) << 4;
+    QTest::newRow("Ctrl+M image") << int(Qt::Key_M) << 7;
+    QTest::newRow("Ctrl+R web address") << int(Qt::Key_R) << 8;
+}
+
+void tst_TagInserter::shortcut()
+{
+    QFETCH(int, key);
+    QFETCH(int, index);
+    // The shortcut and a click of its button leave two windows alike.
+    auto byKey = m_fx->MakeWindow();
+    auto byClick = m_fx->MakeWindow();
+    for (frmPost* w : {byKey.get(), byClick.get()})
+        EditorFixture::SetPost(*w, "a sel b", 2, 5);
+    byKey->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(byKey.get()));
+    byKey->txtPost->setFocus();
+    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
+    QTest::mouseClick(byClick->cmdBBcode[index], Qt::LeftButton);
+    QCOMPARE(byKey->txtPost->toPlainText(), byClick->txtPost->toPlainText());
+    QCOMPARE(byKey->txtPost->textCursor().position(), byClick->txtPost->textCursor().position());
+    // Without a selection, the marker cycle: open, then close.
+    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(byKey->cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption) + " *");
+    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(byKey->cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption));
+    const QString word = Q(TagTable::Buttons[index].tagWord);
+    QCOMPARE(byKey->txtPost->toPlainText(),
+             "a [" + word + "]sel[/" + word + "][" + word + "][/" + word + "] b");
+}
+
+void tst_TagInserter::shortcutRunsOnceEvenWithAWindowShortcut()
+{
+    // A window-wide shortcut on the same keys does not take the key away from
+    // the post field, and the command runs once per press.
+    auto w = m_fx->MakeWindow();
+    auto* stray = new QAction(w.get());
+    stray->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    w->addAction(stray);
+    QSignalSpy triggered(stray, &QAction::triggered);
+    w->txtPost->setFocus();
+    QTest::keyClick(w->txtPost, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
+    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
+    QCOMPARE(triggered.count(), 0);
+}
+
+void tst_TagInserter::shortcutWithShiftOrAltDoesNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const int shift = int(Qt::ControlModifier | Qt::ShiftModifier);
+    const int alt = int(Qt::ControlModifier | Qt::AltModifier);
+    for (int key : {Qt::Key_B, Qt::Key_I, Qt::Key_U, Qt::Key_Q, Qt::Key_C, Qt::Key_M, Qt::Key_R}) {
+        const QString name = QKeySequence(key).toString();
+        QTest::addRow("Ctrl+Shift+%s", qPrintable(name)) << key << shift;
+        QTest::addRow("Ctrl+Alt+%s", qPrintable(name)) << key << alt;
+    }
+    QTest::newRow("B alone") << int(Qt::Key_B) << int(Qt::NoModifier);
+}
+
+void tst_TagInserter::shortcutWithShiftOrAltDoesNothing()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    auto w = m_fx->MakeWindow();
+    EditorFixture::SetPost(*w, "a sel b", 2, 5);
+    w->txtPost->setFocus();
+    QTest::keyClick(w->txtPost, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY2(!w->txtPost->toPlainText().contains('['), qPrintable(w->txtPost->toPlainText()));
+    QCOMPARE(Captions(*w), DesignedCaptions());
+}
+
+void tst_TagInserter::shortcutWithAssistanceOn()
+{
+    auto w = m_fx->MakeWindow();
+    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
+    w->txtPost->setFocus();
+    // Quote, image and address hand over to their dialogs; bold still inserts.
+    for (Qt::Key key : {Qt::Key_Q, Qt::Key_M, Qt::Key_R})
+        QTest::keyClick(w->txtPost, key, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(Captions(*w), DesignedCaptions());
+    QTest::keyClick(w->txtPost, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
+}
+
+void tst_TagInserter::selectAll_data()
+{
+    QTest::addColumn<bool>("inTitle");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("selectsAll");
+    QTest::newRow("Ctrl+A in the post") << false << int(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+A in the title") << true << int(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+Shift+A in the post") << false << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+    QTest::newRow("Ctrl+Shift+A in the title") << true << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+}
+
+void tst_TagInserter::selectAll()
+{
+    QFETCH(bool, inTitle);
+    QFETCH(int, modifiers);
+    QFETCH(bool, selectsAll);
+    auto w = m_fx->MakeWindow();
+    EditorFixture::SetPost(*w, "first line\nsecond line", 3);
+    w->txtTitle->setText("A title");
+    w->txtTitle->setCursorPosition(2);
+    QWidget* field = inTitle ? static_cast<QWidget*>(w->txtTitle) : w->txtPost;
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::KeyboardModifiers(modifiers));
+    const QString titleSelection = w->txtTitle->selectedText();
+    const QTextCursor cursor = w->txtPost->textCursor();
+    if (inTitle) {
+        QCOMPARE(titleSelection, selectsAll ? QString("A title") : QString());
+        QVERIFY(!cursor.hasSelection());  // the post is not touched
+    } else {
+        QCOMPARE(cursor.hasSelection(), selectsAll);
+        if (selectsAll) {
+            QCOMPARE(cursor.selectionStart(), 0);
+            QCOMPARE(cursor.selectionEnd(), w->txtPost->document()->characterCount() - 1);
+        }
+        QVERIFY(titleSelection.isEmpty());
+    }
+    // Ctrl+B in the title runs nothing.
+    w->txtTitle->setFocus();
+    QTest::keyClick(w->txtTitle, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString("first line\nsecond line"));
+    QCOMPARE(w->cmdBBcode[0]->text(), QString("B"));
+}
+
+void tst_TagInserter::sizeList_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("Tiny") << 0 << "[size=7]";
+    QTest::newRow("Small") << 1 << "[size=9]";
+    QTest::newRow("Normal") << 2 << "[size=12]";
+    QTest::newRow("Large") << 3 << "[size=18]";
+    QTest::newRow("Huge") << 4 << "[size=24]";
+}
+
+void tst_TagInserter::sizeList()
+{
+    QFETCH(int, item);
+    QFETCH(QString, tag);
+    auto w = m_fx->MakeWindow();
+    EditorFixture::SetPost(*w, "a sel b", 2, 5);
+    w->Post().PostChanged = false;
+    ChooseItem(w->cmbSize, item);
+    QCOMPARE(w->txtPost->toPlainText(), "a " + tag + "sel[/size] b");
+    QCOMPARE(w->txtPost->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
+    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    QVERIFY(w->Post().PostChanged);
+    QVERIFY(w->cmbSize->hasFocus());  // no focus change
+    // No toggle: without a selection the empty pair goes in.
+    EditorFixture::SetPost(*w, "", 0);
+    ChooseItem(w->cmbSize, item);
+    QCOMPARE(w->txtPost->toPlainText(), tag + "[/size]");
+}
+
+void tst_TagInserter::colourList_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("value");
+    const QStringList values = {"Default", "DarkRed", "Red",      "Orange", "Brown",  "Yellow", "Green", "Olive",
+                                "Cyan",    "Blue",    "DarkBlue", "Indigo", "Violet", "White",  "Black"};
+    for (int i = 0; i < values.size(); ++i)
+        QTest::newRow(TagTable::Colours[i].data()) << i << values[i];
+}
+
+void tst_TagInserter::colourList()
+{
+    QFETCH(int, item);
+    QFETCH(QString, value);
+    auto w = m_fx->MakeWindow();
+    QCOMPARE(w->cmbColor->count(), 15);
+    EditorFixture::SetPost(*w, "x", 0, 1);
+    ChooseItem(w->cmbColor, item);
+    const QString expected = "[color=" + value + "]x[/color]";
+    QCOMPARE(w->txtPost->toPlainText(), expected);
+    QCOMPARE(w->txtPost->textCursor().position(), int(expected.size()));
+    QVERIFY(w->cmbColor->hasFocus());
+    EditorFixture::SetPost(*w, "", 0);
+    ChooseItem(w->cmbColor, item);
+    QCOMPARE(w->txtPost->toPlainText(), "[color=" + value + "][/color]");
+}
+
+void tst_TagInserter::loadLeavesNothingToUndo()
+{
+    // The load sequence's list choices inserted their tags before the post
+    // was emptied; Ctrl+Z must not bring them back.
+    auto w = m_fx->MakeWindow();
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    w->txtPost->setFocus();
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QVERIFY(!w->Post().PostChanged);
+}
+
+void tst_TagInserter::emoticon_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("before");  // "|" marks the selection
+    QTest::addColumn<QString>("after");   // "|" marks the caret
+    for (int i = 0; i < 20; ++i) {
+        const QString code = Q(TagTable::Emoticons[i].code);
+        QTest::addRow("picture %d at the caret", i) << i << "ab||c" << "ab" + code + "|c";
+    }
+    QTest::newRow("Very happy after the selection") << 0 << "|abc|" << "abc :D |";
+    QTest::newRow("Mad with its double blank") << 8 << "x |grr| y" << "x grr :x  | y";
+}
+
+void tst_TagInserter::emoticon()
+{
+    QFETCH(int, index);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    auto w = m_fx->MakeWindow();
+    const int start = before.indexOf('|');
+    const int end = before.indexOf('|', start + 1) - 1;
+    EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
+    w->Post().PostChanged = false;
+    QTest::mouseClick(w->imgIcon[index], Qt::LeftButton);
+    QCOMPARE(w->txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(w->txtPost->textCursor().position(), after.indexOf('|'));
+    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    QVERIFY(w->Post().PostChanged);
+}
+
+void tst_TagInserter::twoLineSelectionInBold()
+{
+    auto w = m_fx->MakeWindow();
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "one");
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "two");
+    QTest::keyClick(w->txtPost, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
+    QCOMPARE(EditorFixture::PostText(*w), QString("[b]one\r\ntwo[/b]"));
+    // The field shows a real line break, not a stray character.
+    QCOMPARE(w->txtPost->document()->blockCount(), 2);
+    QCOMPARE(w->txtPost->document()->firstBlock().text(), QString("[b]one"));
+    QCOMPARE(w->txtPost->document()->lastBlock().text(), QString("two[/b]"));
+}
+
+void tst_TagInserter::undoTakesBackAWholeInsertion_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("tag button around a selection") << "cmdBBcode_0" << "typed [b]word[/b]";
+    QTest::newRow("tag button at the caret") << "cmdBBcode_4" << "typed [code]word";
+    QTest::newRow("[*]") << "cmdBBcode_9" << "typed [*]word";
+    QTest::newRow("emoticon picture") << "imgIcon_8" << "typed word :x  ";
+    QTest::newRow("size list") << "cmbSize" << "typed [size=18]word[/size]";
+}
+
+void tst_TagInserter::undoTakesBackAWholeInsertion()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, after);
+    auto w = m_fx->MakeWindow();
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "typed word");
+    QTextCursor cursor = w->txtPost->textCursor();
+    if (control == "cmdBBcode_4")
+        cursor.setPosition(6);
+    else
+        cursor.setPosition(6), cursor.setPosition(10, QTextCursor::KeepAnchor);
+    w->txtPost->setTextCursor(cursor);
+    if (control == "cmbSize") {
+        ChooseItem(w->cmbSize, 3);
+    } else {
+        QWidget* widget = w->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    QCOMPARE(w->txtPost->toPlainText(), after);
+    w->txtPost->setFocus();
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString("typed word"));
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->txtPost->toPlainText(), after);
+}
+
+QF_TEST_MAIN(tst_TagInserter)
+#include "tst_taginserter.moc"

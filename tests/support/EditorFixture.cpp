@@ -1,0 +1,36 @@
+#include "support/EditorFixture.h"
+
+#include "editor/PostDocument.h"
+
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTest>
+#include <QTextCursor>
+
+EditorFixture::EditorFixture()
+{
+    QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
+    context = AppContext{folder.path() + "/", &settings, &platform};
+}
+
+std::unique_ptr<frmPost> EditorFixture::MakeWindow()
+{
+    auto window = std::make_unique<frmPost>(context);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("window not active");
+    return window;
+}
+
+void EditorFixture::SetPost(frmPost& window, const QString& fieldText, int start, int end)
+{
+    window.txtPost->setPlainText(fieldText);
+    QTextCursor cursor = window.txtPost->textCursor();
+    cursor.setPosition(start);
+    if (end >= 0)
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+    window.txtPost->setTextCursor(cursor);
+}
+
+QString EditorFixture::PostText(frmPost& window) { return QString::fromStdString(window.Post().Post()); }

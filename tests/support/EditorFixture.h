@@ -1,0 +1,31 @@
+#pragma once
+// A main window for GUI tests: a temporary program folder, the settings store
+// (cleared first), a scripted platform, and the window shown and active.
+
+#include "app/AppContext.h"
+#include "app/SettingsStore.h"
+#include "editor/frmPost.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class EditorFixture {
+public:
+    EditorFixture();
+
+    // A new main window, shown and active (its load sequence has run).
+    std::unique_ptr<frmPost> MakeWindow();
+
+    // The post field holds `fieldText` (LF line breaks) with the characters
+    // from `start` to `end` selected (`end` = -1: the caret at `start`).
+    static void SetPost(frmPost& window, const QString& fieldText, int start, int end = -1);
+    // The post as the rest of the program sees it (CR LF line breaks).
+    static QString PostText(frmPost& window);
+
+    QTemporaryDir folder;
+    SettingsStore settings;
+    ScriptedPlatform platform;
+    AppContext context;
+};
