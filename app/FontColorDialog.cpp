@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -48,7 +49,12 @@ FontColorDialog::FontColorDialog(QWidget* parent) : QDialog(parent)
 void FontColorDialog::SetChoice(const FontChoice& choice)
 {
     m_initial = choice;
-    m_fontPart->setCurrentFont(choice.font);
+    // The list of faces holds installed faces only; a face that this desktop
+    // substitutes (Arial by Liberation Sans, say) is shown as the face really
+    // drawn, so changing the size alone does not change the face too.
+    QFont shown = choice.font;
+    shown.setFamily(QFontInfo(choice.font).family());
+    m_fontPart->setCurrentFont(shown);
     SetColour(choice.color);
     m_fontTouched = false;
 }
