@@ -1,7 +1,10 @@
 // Typing into the post field: a keystroke must cost the same in an empty post
 // and in a 1 MB post, so nothing on the keystroke path may copy or scan the
 // whole text. Types 1,000 characters at the end of the body through real key
-// events and reports both times and their ratio.
+// events and reports both times and their ratio. A tag button must cost no
+// more than a keystroke: 1,000 clicks of the bold button at the end of the
+// body ("[b]" and "[/b]" in turn, Enter after every tenth click so that lines
+// stay as long as typed ones), in both bodies, against the typing.
 
 #include "BenchHarness.h"
 
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextCursor>
 
@@ -60,6 +64,18 @@ void TypeCharacters(QPlainTextEdit* field, int count)
     }
 }
 
+// Clicks the bold button, as the mouse would, `count` times; Enter after every tenth.
+void ClickBold(frmPost& window, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        window.cmdBBcode[0]->click();
+        if (i % 10 == 9) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(window.txtPost, &press);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -80,26 +96,38 @@ int main(int argc, char** argv)
     const size_t bigSize = quick ? 100 * 1024 : 1024 * 1024;
 
     // Each run starts from the same body with the caret at its end.
-    auto typingMs = [&](const std::string& body) {
+    auto medianMs = [&](const std::string& body, const std::function<void()>& work) {
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             window.Post().SetPost(body);
             window.txtPost->moveCursor(QTextCursor::End);
             window.txtPost->setFocus();
             QApplication::processEvents();
-            times.push_back(Bench::MedianMs(1, [&] { TypeCharacters(window.txtPost, characters); }));
+            times.push_back(Bench::MedianMs(1, work));
         }
         std::sort(times.begin(), times.end());
         return times[times.size() / 2];
     };
+    auto typingMs = [&](const std::string& body) {
+        return medianMs(body, [&] { TypeCharacters(window.txtPost, characters); });
+    };
+    auto taggingMs = [&](const std::string& body) { return medianMs(body, [&] { ClickBold(window, characters); }); };
 
+    const std::string big = MakeBody(bigSize);
     typingMs(std::string());  // warm-up
     const double emptyMs = typingMs(std::string());
-    const double bigMs = typingMs(MakeBody(bigSize));
+    const double bigMs = typingMs(big);
+    const double emptyTagMs = taggingMs(std::string());
+    const double bigTagMs = taggingMs(big);
 
     Bench::Report("typing " + std::to_string(characters) + " chars, empty body", emptyMs, "ms");
     Bench::Report("typing " + std::to_string(characters) + " chars, " + std::to_string(bigSize / 1024) + " KB body",
                   bigMs, "ms");
     Bench::Report("typing ratio (large / empty)", bigMs / emptyMs, "x");
+    Bench::Report("tag button " + std::to_string(characters) + " clicks, empty body", emptyTagMs, "ms");
+    Bench::Report("tag button " + std::to_string(characters) + " clicks, " + std::to_string(bigSize / 1024) + " KB body",
+                  bigTagMs, "ms");
+    Bench::Report("tag button ratio (large / empty)", bigTagMs / emptyTagMs, "x");
+    Bench::Report("tag click / keystroke, large body", bigTagMs / bigMs, "x");
     return 0;
 }
