@@ -453,23 +453,27 @@ void frmPost::mnuOpen_Click() { m_files->Open(); }
 bool frmPost::mnusave_Click() { return m_files->Save(); }
 bool frmPost::mnuSaveAs_Click() { return m_files->SaveAs(); }
 
-// Commands that other parts of the editor fill in.
 void frmPost::mnuCopy_Click() { m_edit->Copy(); }
 void frmPost::mnuCut_Click() { m_edit->Cut(); }
 void frmPost::mnuPaste_Click() { m_edit->Paste(); }
 void frmPost::mnuCopyClip_Click() { m_edit->CopyPost(); }
-void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuFont_Click() { m_edit->Font(); }
-void frmPost::mnuOptions_Click() {}
-void frmPost::mnuContact_Click() {}
-void frmPost::mnuAbout_Click() {}
 void frmPost::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
 void frmPost::cmbSize_Click() { m_tags->SizeChosen(); }
 void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
 void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
+void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
+
+// Tag button 3, and 5 to 8, with assistance on: the quote manager and the
+// assistant come with their windows.
 void frmPost::OpenQuoteManager(const QString& /*quotedText*/) {}
 void frmPost::OpenAssistant(const QString& /*command*/) {}
-void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
+
+// Commands that other parts of the editor fill in.
+void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
+void frmPost::mnuOptions_Click() {}
+void frmPost::mnuContact_Click() {}
+void frmPost::mnuAbout_Click() {}
 void frmPost::Label1_Click() {}
 void frmPost::cmdQuote_Click() {}
 void frmPost::cmdPreview_Click() {}
