@@ -1,6 +1,7 @@
 #include "render/BBCodeRenderer.h"
 
 #include "render/EmoticonTable.h"
+#include "render/Reserve.h"
 #include "render/TagPass.h"
 
 #include <algorithm>
@@ -32,87 +33,112 @@ constexpr std::array<Replacement, 16> FixedTags = {{
 }};
 constexpr size_t LongestFixedTag = 8;
 
-// Every non-overlapping occurrence of `from`, scanning from the start.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
+// `text` with every non-overlapping occurrence of `from`, found from the
+// start, replaced by `to`, written to `out`.
+void ReplaceAll(std::string_view text, std::string_view from, std::string_view to, std::string& out)
 {
-    size_t at = text.find(from);
-    if (at == std::string::npos)
-        return text;
-    std::string result;
-    result.reserve(text.size() + text.size() / 16);
+    size_t growth = 0;
+    if (to.size() > from.size())
+        for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, at + from.size()))
+            growth += to.size() - from.size();
+    ReserveFor(out, out.size() + text.size() + growth);
     size_t done = 0;
-    for (; at != std::string::npos; at = text.find(from, done)) {
-        result.append(text, done, at - done);
-        result += to;
+    for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, done)) {
+        out.append(text, done, at - done);
+        out += to;
         done = at + from.size();
     }
-    result.append(text, done);
-    return result;
+    out.append(text, done);
 }
 
 // Step 1. Every fixed row in one walk. The rows may be applied together:
 // each bracketed tag is "[", letters and "]" with no other bracket inside, so
 // two occurrences never overlap, and no replacement holds "[" or "]", so no
 // row finds anything in another row's output.
-std::string ReplaceFixedTags(std::string_view text)
+void ReplaceFixedTags(std::string_view text, std::string& out)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
+    ReserveFor(out, text.size() + text.size() / 8);
     size_t done = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out.append(text, done, i - done);
+    size_t bracket = text.find('[');
+    size_t cr = text.find('\r');
+    while (bracket != std::string_view::npos || cr != std::string_view::npos) {
+        if (cr < bracket) {
+            out.append(text, done, cr - done);
             out += "<br />";
-            done = i + 1;
-        } else if (c == '[') {
-            const std::string_view rest = text.substr(i, LongestFixedTag);
-            for (const Replacement& r : FixedTags) {
-                if (rest.substr(0, r.from.size()) == r.from) {
-                    out.append(text, done, i - done);
-                    out += r.to;
-                    done = i + r.from.size();
-                    i = done - 1;
-                    break;
-                }
+            done = cr + 1;
+            cr = text.find('\r', done);
+            continue;
+        }
+        const std::string_view rest = text.substr(bracket, LongestFixedTag);
+        size_t next = bracket + 1;
+        for (const Replacement& r : FixedTags) {
+            if (rest.substr(0, r.from.size()) == r.from) {
+                out.append(text, done, bracket - done);
+                out += r.to;
+                done = next = bracket + r.from.size();
+                break;
             }
         }
+        bracket = text.find('[', next);
     }
     out.append(text, done);
-    return out;
 }
 
-// The valued tags: every "[" P value "]" becomes R1 value R2, the value
-// copied as typed (a prefix inside it becomes R1 too).
-std::string BuildColour(std::string_view tag)
+// The valued tags: the tag with every prefix in it replaced by R1 and its
+// "]" by R2, the value copied as typed.
+template <const std::string_view& Prefix, const std::string_view& Opening, const std::string_view& Bracket>
+void BuildValuedTag(std::string_view tag, std::string& out)
 {
-    return ReplaceAll(ReplaceAll(std::string(tag), "[color=", "<font color=\""), "]", "\">");
+    size_t done = 0;
+    for (size_t at = tag.find(Prefix); at != std::string_view::npos; at = tag.find(Prefix, done)) {
+        out.append(tag, done, at - done);
+        out += Opening;
+        done = at + Prefix.size();
+    }
+    out.append(tag, done, tag.size() - 1 - done);  // a tag holds one "]", its last character
+    out += Bracket;
 }
 
-std::string BuildLink(std::string_view tag)
+constexpr std::string_view ColourPrefix = "[color=", ColourOpening = "<font color=\"", ValueEnd = "\">";
+constexpr std::string_view LinkPrefix = "[url=", LinkOpening = "<a href=\"";
+constexpr std::string_view SizePrefix = "[size=", SizeOpening = "<span style=\"font-size:", SizeEnd = "px\">";
+
+const TagPass::BuildFn BuildColour = BuildValuedTag<ColourPrefix, ColourOpening, ValueEnd>;
+const TagPass::BuildFn BuildLink = BuildValuedTag<LinkPrefix, LinkOpening, ValueEnd>;
+const TagPass::BuildFn BuildSize = BuildValuedTag<SizePrefix, SizeOpening, SizeEnd>;
+
+// Steps 2, 4 and 7, and the closing tags of steps 3, 5 and 8.
+void ReplaceColourTags(std::string_view text, std::string& out)
 {
-    return ReplaceAll(ReplaceAll(std::string(tag), "[url=", "<a href=\""), "]", "\">");
+    thread_local TagPass pass(ColourPrefix, BuildColour, ColourOpening.size() + ValueEnd.size());
+    pass.Run(text, out);
 }
 
-std::string BuildSize(std::string_view tag)
+void CloseColours(std::string_view text, std::string& out)
 {
-    return ReplaceAll(ReplaceAll(std::string(tag), "[size=", "<span style=\"font-size:"), "]", "px\">");
+    ReplaceAll(text, "[/color]", "</font>", out);
 }
 
-// Steps 2, 4 and 7.
-std::string ReplaceColourTags(std::string_view text)
+void ReplaceLinkTags(std::string_view text, std::string& out)
 {
-    return TagPass("[color=", BuildColour).Run(text);
+    thread_local TagPass pass(LinkPrefix, BuildLink, LinkOpening.size() + ValueEnd.size());
+    pass.Run(text, out);
 }
 
-std::string ReplaceLinkTags(std::string_view text)
+void CloseLinks(std::string_view text, std::string& out)
 {
-    return TagPass("[url=", BuildLink).Run(text);
+    ReplaceAll(text, "[/url]", "</a>", out);
 }
 
-std::string ReplaceSizeTags(std::string_view text)
+void ReplaceSizeTags(std::string_view text, std::string& out)
 {
-    return TagPass("[size=", BuildSize).Run(text);
+    thread_local TagPass pass(SizePrefix, BuildSize, SizeOpening.size() + SizeEnd.size());
+    pass.Run(text, out);
+}
+
+void CloseSizes(std::string_view text, std::string& out)
+{
+    ReplaceAll(text, "[/size]", "</span>", out);
 }
 
 // Step 6, after "[/url]" became "</a>". A bare "[url]" is a link when the
@@ -124,24 +150,18 @@ std::string ReplaceSizeTags(std::string_view text)
 // tag inside an address would be copied into the link text. Each link is
 // converted on its own, so identical links elsewhere get the same text; the
 // searches only move forward, so the pass is linear.
-std::string ReplaceBareLinks(std::string_view text)
+void ReplaceBareLinks(std::string_view text, std::string& out)
 {
     constexpr std::string_view Open = "[url]";
     size_t at = text.find(Open);
-    if (at == std::string_view::npos)
-        return std::string(text);
-    std::string out;
-    out.reserve(text.size() * 2);
+    ReserveFor(out, text.size() + (at == std::string_view::npos ? 0 : text.size() / 2));
     size_t done = 0;
     size_t close = 0;  // the first "</a>" at or after the address start, once looked up
     size_t slash = 0;  // the first "</" likewise
-    bool looked = false;
     while (at != std::string_view::npos) {
         const size_t address = at + Open.size();
-        if (!looked || close < address) {
+        if (close < address)
             close = text.find("</a>", address);
-            looked = true;
-        }
         if (close == std::string_view::npos)
             break;  // no closing link after it: this and every later "[url]" stay
         if (slash < address)
@@ -161,7 +181,6 @@ std::string ReplaceBareLinks(std::string_view text)
         at = next;
     }
     out.append(text, done);
-    return out;
 }
 
 // The header of a quote tag: "<b>" name " Wrote:</b><br />" when the tag is
@@ -185,9 +204,10 @@ std::string QuoteHeader(std::string_view tag)
     return header;
 }
 
-std::string BuildQuote(std::string_view tag)
+void BuildQuote(std::string_view tag, std::string& out)
 {
-    return std::string(QuoteBoxOpening) + QuoteHeader(tag);
+    out += QuoteBoxOpening;
+    out += QuoteHeader(tag);
 }
 
 // Step 9. Described as rounds that each take the first "[quote" in the text,
@@ -196,37 +216,83 @@ std::string BuildQuote(std::string_view tag)
 // number of "[quote" in the text by at least one (a copied name may hold
 // "[quote" and be boxed in a later round, so it is not simply "each round
 // removes its tag"). The walk of TagPass reads each "]" of the text once.
-std::string ReplaceQuotes(std::string_view text)
+void ReplaceQuotes(std::string_view text, std::string& out)
 {
-    return TagPass("[quote", BuildQuote).Run(text);
+    thread_local TagPass pass("[quote", BuildQuote, QuoteBoxOpening.size() + 32);
+    pass.Run(text, out);
 }
 
-std::string WrapInFont(std::string_view text)
+void CloseQuotes(std::string_view text, std::string& out)
 {
-    std::string out;
-    out.reserve(text.size() + 32);
-    out += "<font face=\"Arial\">";
-    out += text;
-    out += "</font>";
-    return out;
+    ReplaceAll(text, "[/quote]", "</p>", out);
 }
+
+// The text between passes: each pass reads one buffer and writes the other.
+// The two buffers stay with the thread between renders (the preview renders
+// the same post again and again), so a render moves no memory it does not
+// have to; ones grown past BigBuffer are let go after the render.
+class PassChain {
+public:
+    explicit PassChain(std::string_view post) : m_text(post) {}
+
+    ~PassChain()
+    {
+        for (std::string& buffer : Buffers())
+            if (buffer.capacity() > BigBuffer)
+                std::string().swap(buffer);
+    }
+
+    template <typename Pass>
+    void Apply(Pass pass)
+    {
+        std::string& out = Buffers()[m_next];
+        out.clear();
+        pass(m_text, out);
+        m_text = out;
+        m_next ^= 1;
+    }
+
+    // Step 12: "<font face="Arial">", the text, "</font>".
+    std::string WrapInFont() const
+    {
+        std::string out;
+        out.reserve(m_text.size() + 32);
+        out += "<font face=\"Arial\">";
+        out += m_text;
+        out += "</font>";
+        return out;
+    }
+
+private:
+    static constexpr size_t BigBuffer = size_t(64) << 20;
+
+    static std::array<std::string, 2>& Buffers()
+    {
+        thread_local std::array<std::string, 2> buffers;
+        return buffers;
+    }
+
+    std::string_view m_text;
+    int m_next = 0;
+};
 
 }  // namespace
 
 std::string RenderBBCode(std::string_view post, std::string_view appFolder)
 {
-    std::string text = ReplaceFixedTags(post);
-    text = ReplaceColourTags(text);
-    text = ReplaceAll(std::move(text), "[/color]", "</font>");
-    text = ReplaceLinkTags(text);
-    text = ReplaceAll(std::move(text), "[/url]", "</a>");
-    text = ReplaceBareLinks(text);
-    text = ReplaceSizeTags(text);
-    text = ReplaceAll(std::move(text), "[/size]", "</span>");
-    text = ReplaceQuotes(text);
-    text = ReplaceAll(std::move(text), "[/quote]", "</p>");
-    text = ReplaceEmoticons(text, appFolder);
-    return WrapInFont(text);
+    PassChain text(post);
+    text.Apply(ReplaceFixedTags);   // step 1
+    text.Apply(ReplaceColourTags);  // steps 2 to 8
+    text.Apply(CloseColours);
+    text.Apply(ReplaceLinkTags);
+    text.Apply(CloseLinks);
+    text.Apply(ReplaceBareLinks);
+    text.Apply(ReplaceSizeTags);
+    text.Apply(CloseSizes);
+    text.Apply(ReplaceQuotes);      // steps 9 and 10
+    text.Apply(CloseQuotes);
+    text.Apply([appFolder](std::string_view in, std::string& out) { ReplaceEmoticons(in, appFolder, out); });
+    return text.WrapInFont();       // step 12
 }
 
 }  // namespace Module2

@@ -1,5 +1,7 @@
 #include "render/EmoticonTable.h"
 
+#include "render/Reserve.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -40,22 +42,48 @@ std::string ReplaceRowByRow(std::string_view text, std::string_view appFolder)
     return result;
 }
 
+// The rows whose code starts with ':' or '8', by the code's second character.
+struct CodeIndex {
+    std::array<std::vector<uint8_t>, 256> colon;
+    std::array<std::vector<uint8_t>, 256> eight;
+};
+
+const CodeIndex& Index()
+{
+    static const CodeIndex index = [] {
+        CodeIndex built;
+        for (size_t r = 0; r < Rows; ++r) {
+            const std::string_view code = EmoticonTable[r].code;
+            auto& byFirst = code[0] == ':' ? built.colon : built.eight;
+            byFirst[static_cast<unsigned char>(code[1])].push_back(static_cast<uint8_t>(r));
+        }
+        return built;
+    }();
+    return index;
+}
+
 // The start of every code of the table in `text`, by row, each row's in
-// ascending order. Every code starts with ':' or '8'.
+// ascending order. Every code starts with ':' or '8' and is at least two
+// characters long.
 std::array<std::vector<size_t>, Rows> FindCodes(std::string_view text)
 {
     std::array<std::vector<size_t>, Rows> found;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != ':' && c != '8')
-            continue;
-        const std::string_view rest = text.substr(i);
-        for (size_t r = 0; r < Rows; ++r) {
-            const std::string_view code = EmoticonTable[r].code;
-            if (code[0] == c && rest.size() >= code.size() && rest[1] == code[1]
-                && rest.substr(0, code.size()) == code)
-                found[r].push_back(i);
+    const CodeIndex& index = Index();
+    size_t colon = text.find(':');
+    size_t eight = text.find('8');
+    while (colon != std::string_view::npos || eight != std::string_view::npos) {
+        const bool isColon = colon < eight;
+        const size_t i = isColon ? colon : eight;
+        if (i + 1 < text.size()) {
+            const auto& rows = (isColon ? index.colon : index.eight)[static_cast<unsigned char>(text[i + 1])];
+            for (uint8_t r : rows)
+                if (text.compare(i, EmoticonTable[r].code.size(), EmoticonTable[r].code) == 0)
+                    found[r].push_back(i);
         }
+        if (isColon)
+            colon = text.find(':', i + 1);
+        else
+            eight = text.find('8', i + 1);
     }
     return found;
 }
@@ -99,9 +127,18 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
 // code replaced by an earlier row, taken from left to right without overlap.
 std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder)
 {
+    std::string out;
+    ReplaceEmoticons(text, appFolder, out);
+    return out;
+}
+
+void ReplaceEmoticons(std::string_view text, std::string_view appFolder, std::string& out)
+{
     const PictureTags tags = MakePictureTags(appFolder);
-    if (TagsHoldLaterCodes(tags))
-        return ReplaceRowByRow(text, appFolder);
+    if (TagsHoldLaterCodes(tags)) {
+        out += ReplaceRowByRow(text, appFolder);
+        return;
+    }
 
     const auto found = FindCodes(text);
     std::vector<uint8_t> covered;  // per byte: Free, Inside, or 1 + the row whose code starts here
@@ -124,11 +161,16 @@ std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder)
             rowEnd = at + length;
         }
     }
-    if (covered.empty())
-        return std::string(text);
+    if (covered.empty()) {
+        out.append(text);
+        return;
+    }
 
-    std::string out;
-    out.reserve(text.size() + text.size() / 4);
+    size_t length = text.size();
+    for (size_t i = 0; i < text.size(); ++i)
+        if (covered[i] != Free && covered[i] != Inside)
+            length += tags[covered[i] - 1].size() - EmoticonTable[covered[i] - 1].code.size();
+    ReserveFor(out, out.size() + length);
     size_t done = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const uint8_t mark = covered[i];
@@ -140,7 +182,6 @@ std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder)
         i = done - 1;
     }
     out.append(text, done);
-    return out;
 }
 
 }  // namespace Module2

@@ -68,4 +68,7 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
 // one before; where codes overlap the earlier row wins (":?:" before ":?").
 std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder);
 
+// The same, appended to `out`.
+void ReplaceEmoticons(std::string_view text, std::string_view appFolder, std::string& out);
+
 }  // namespace Module2

@@ -1,5 +1,7 @@
 #include "render/TagPass.h"
 
+#include "render/Reserve.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,6 +9,9 @@ namespace Module2 {
 namespace {
 
 constexpr size_t NoRound = std::numeric_limits<size_t>::max();
+// Tables grown past this many slots are let go after the pass; smaller ones
+// are kept for the next run.
+constexpr size_t BigTable = size_t(1) << 22;
 
 TextHash BracketHash()
 {
@@ -15,15 +20,44 @@ TextHash BracketHash()
     return h;
 }
 
+// Hash value 0 marks an empty slot.
+uint64_t SlotKey(uint64_t hash)
+{
+    return hash == 0 ? 1 : hash;
+}
+
 }  // namespace
 
-TagPass::TagPass(std::string_view prefix, BuildFn build) : m_prefix(prefix), m_build(build) {}
-
-std::string TagPass::Run(std::string_view text)
+TagPass::TagPass(std::string_view prefix, BuildFn build, size_t growth)
+    : m_prefix(prefix), m_build(build), m_growth(growth)
 {
+}
+
+void TagPass::Run(std::string_view text, std::string& out)
+{
+    m_out.swap(out);
     m_out.clear();
-    m_out.reserve(text.size() + text.size() / 4 + 16);
-    size_t i = 0;
+    size_t i = text.find(m_prefix);
+    if (i == std::string_view::npos) {
+        m_out.append(text);
+        out.swap(m_out);
+        return;
+    }
+    size_t prefixes = 0;
+    for (size_t at = i; at != std::string_view::npos; at = text.find(m_prefix, at + m_prefix.size()))
+        ++prefixes;
+    ReserveFor(m_out, text.size() + prefixes * m_growth);
+    // Every prefix adds at most one hash to the table, so it rarely grows.
+    size_t slots = 64;
+    while (slots < 2 * prefixes + 2)
+        slots *= 2;
+    m_slots.assign(slots, Slot{0, -1});
+    m_used = 0;
+    m_rounds = 0;
+    m_arena.clear();
+    m_known.clear();
+    m_moreRounds.clear();
+    m_out.append(text, 0, i);
     while (i < text.size()) {
         if (m_open.empty()) {
             // Outside any tag only the next prefix matters.
@@ -53,7 +87,12 @@ std::string TagPass::Run(std::string_view text)
     }
     // Prefixes with no "]" after them stay as typed: they are in m_out already.
     m_open.clear();
-    return std::move(m_out);
+    out.swap(m_out);
+    if (m_slots.size() > BigTable) {
+        m_slots = {};
+        m_known = {};
+        m_arena = {};
+    }
 }
 
 // A prefix starts at the end of m_out; `shadow` is the round that created it
@@ -86,10 +125,11 @@ void TagPass::Close()
     for (size_t k = m_open.size(); k-- > 0;) {
         if (k + 1 < m_open.size())
             tail = m_open[k].piece.Then(tail);
-        if (m_tails.find(tail.value) == m_tails.end())
+        const Slot* slot = Find(tail.value);
+        if (!slot)
             break;  // no known tag ends with this text, so none with a longer one
         shadow = std::max(shadow, m_open[k].shadow);
-        const size_t round = EarliestRound(tail.value, k, shadow);
+        const size_t round = EarliestRound(slot->known, k, shadow);
         if (round < best.round)
             best = {round, k};
     }
@@ -100,27 +140,24 @@ void TagPass::Close()
 }
 
 // The first round after `after` whose tag is the text from candidate `k` to
-// the end of m_out followed by "]"; NoRound when there is none.
-size_t TagPass::EarliestRound(uint64_t hash, size_t k, size_t after) const
+// the end of m_out followed by "]"; NoRound when there is none. `known` is
+// the first known tag with that text's hash.
+size_t TagPass::EarliestRound(int32_t known, size_t k, size_t after) const
 {
-    const auto found = m_known.find(hash);
-    if (found == m_known.end())
-        return NoRound;
-    for (const KnownTag& known : found->second) {
-        if (!TagEquals(known.text, k))
+    const std::string_view text = std::string_view(m_out).substr(m_open[k].pos);
+    for (; known >= 0; known = m_known[size_t(known)].sameHashNext) {
+        const KnownTag& tag = m_known[size_t(known)];
+        if (tag.length != text.size() + 1 || std::string_view(m_arena).substr(tag.offset, text.size()) != text)
             continue;
-        const auto round = std::upper_bound(known.rounds.begin(), known.rounds.end(), after);
-        return round == known.rounds.end() ? NoRound : *round;
+        if (tag.firstRound > after)
+            return tag.firstRound;
+        if (tag.moreRounds < 0)
+            return NoRound;
+        const std::vector<size_t>& rounds = m_moreRounds[size_t(tag.moreRounds)];
+        const auto round = std::upper_bound(rounds.begin(), rounds.end(), after);
+        return round == rounds.end() ? NoRound : *round;
     }
     return NoRound;
-}
-
-bool TagPass::TagEquals(const std::string& known, size_t k) const
-{
-    const size_t pos = m_open[k].pos;
-    const size_t length = m_out.size() - pos;
-    return known.size() == length + 1 && known.back() == ']'
-        && std::string_view(m_out).substr(pos) == std::string_view(known).substr(0, length);
 }
 
 // The round now due: its tag runs from the oldest candidate to this "]".
@@ -130,29 +167,42 @@ void TagPass::StartRound()
 {
     ++m_rounds;
     TextHash tail = TopHash().Then(BracketHash());
-    for (size_t k = m_open.size(); k-- > 0;) {
-        if (k + 1 < m_open.size())
-            tail = m_open[k].piece.Then(tail);
-        m_tails.insert(tail.value);
+    for (size_t k = m_open.size(); k-- > 1;) {
+        Insert(tail.value);
+        tail = m_open[k - 1].piece.Then(tail);
     }
-    std::string tag = m_out.substr(m_open.front().pos);
-    tag += ']';
-    std::vector<KnownTag>& sameHash = m_known[tail.value];
-    auto known = std::find_if(sameHash.begin(), sameHash.end(), [&](const KnownTag& t) { return t.text == tag; });
-    if (known == sameHash.end()) {
-        sameHash.push_back({std::move(tag), {}});
-        known = sameHash.end() - 1;
+    Slot& slot = Insert(tail.value);
+    const std::string_view text = std::string_view(m_out).substr(m_open.front().pos);
+    int32_t known = slot.known;
+    for (; known >= 0; known = m_known[size_t(known)].sameHashNext) {
+        const KnownTag& tag = m_known[size_t(known)];
+        if (tag.length == text.size() + 1 && std::string_view(m_arena).substr(tag.offset, text.size()) == text)
+            break;
     }
-    known->rounds.push_back(m_rounds);
+    if (known < 0) {
+        m_known.push_back({m_arena.size(), text.size() + 1, m_rounds, -1, slot.known});
+        m_arena += text;
+        m_arena += ']';
+        slot.known = int32_t(m_known.size() - 1);
+    } else {
+        KnownTag& tag = m_known[size_t(known)];
+        if (tag.moreRounds < 0) {
+            tag.moreRounds = int32_t(m_moreRounds.size());
+            m_moreRounds.emplace_back();
+        }
+        m_moreRounds[size_t(tag.moreRounds)].push_back(m_rounds);
+    }
     Replace(0, m_rounds);
 }
 
 // The tag from candidate `k` to the "]" just met becomes its replacement.
 void TagPass::Replace(size_t k, size_t round)
 {
-    std::string tag = m_out.substr(m_open[k].pos);
-    tag += ']';
-    m_out.resize(m_open[k].pos);
+    const size_t pos = m_open[k].pos;
+    m_out += ']';
+    m_replacement.clear();
+    m_build(std::string_view(m_out).substr(pos), m_replacement);
+    m_out.resize(pos);
     m_open.resize(k);
     if (!m_open.empty()) {
         Candidate& top = m_open.back();
@@ -160,13 +210,14 @@ void TagPass::Replace(size_t k, size_t round)
         m_top = top.piece;
         m_topEnd = m_out.size();
     }
-    AppendReplacement(m_build(tag), round);
+    AppendReplacement(round);
 }
 
 // Prefixes inside a replacement (a quote name that holds "[quote") open
 // candidates that exist from `round` on.
-void TagPass::AppendReplacement(std::string_view replacement, size_t round)
+void TagPass::AppendReplacement(size_t round)
 {
+    const std::string_view replacement = m_replacement;
     size_t done = 0;
     for (size_t at = replacement.find(m_prefix); at != std::string_view::npos;
          at = replacement.find(m_prefix, done)) {
@@ -175,6 +226,42 @@ void TagPass::AppendReplacement(std::string_view replacement, size_t round)
         done = at + m_prefix.size();
     }
     m_out.append(replacement, done);
+}
+
+TagPass::Slot* TagPass::Find(uint64_t hash)
+{
+    if (m_slots.empty())
+        return nullptr;
+    const uint64_t key = SlotKey(hash);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = size_t(key * 0x9E3779B97F4A7C15ull >> 20) & mask;; i = (i + 1) & mask) {
+        if (m_slots[i].hash == key)
+            return &m_slots[i];
+        if (m_slots[i].hash == 0)
+            return nullptr;
+    }
+}
+
+TagPass::Slot& TagPass::Insert(uint64_t hash)
+{
+    if (Slot* slot = Find(hash))
+        return *slot;
+    if (2 * (m_used + 1) > m_slots.size()) {
+        std::vector<Slot> old = std::move(m_slots);
+        m_slots.assign(std::max<size_t>(64, old.size() * 2), Slot{0, -1});
+        m_used = 0;
+        for (const Slot& s : old)
+            if (s.hash != 0)
+                Insert(s.hash).known = s.known;
+    }
+    const uint64_t key = SlotKey(hash);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = size_t(key * 0x9E3779B97F4A7C15ull >> 20) & mask;
+    while (m_slots[i].hash != 0)
+        i = (i + 1) & mask;
+    m_slots[i] = {key, -1};
+    ++m_used;
+    return m_slots[i];
 }
 
 }  // namespace Module2

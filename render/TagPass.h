@@ -27,25 +27,29 @@
 
 #include "render/TextHash.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace Module2 {
 
 class TagPass {
 public:
-    // `build` makes a tag's replacement from the tag's text ("]" included);
-    // the replacement must hold no "]", must not start with a character of
-    // the prefix, and may hold the prefix itself only as whole occurrences
-    // (they open new candidates, as the quote pass's copied names do).
-    using BuildFn = std::string (*)(std::string_view tag);
+    // `build` appends a tag's replacement, made from the tag's text ("]"
+    // included), to `out`. The replacement must hold no "]", must not start
+    // with a character of the prefix, and may hold the prefix itself only as
+    // whole occurrences (they open new candidates, as the quote pass's copied
+    // names do).
+    using BuildFn = void (*)(std::string_view tag, std::string& out);
 
-    TagPass(std::string_view prefix, BuildFn build);
+    // `growth` is about how much longer the text gets per prefix, used to
+    // size the result up front.
+    TagPass(std::string_view prefix, BuildFn build, size_t growth);
 
-    std::string Run(std::string_view text);
+    // Writes the pass's result over `out` (its capacity is reused). The
+    // object keeps its tables' memory for the next run and no other state.
+    void Run(std::string_view text, std::string& out);
 
 private:
     struct Candidate {
@@ -53,9 +57,18 @@ private:
         size_t shadow;    // latest round that changed the text between this and the next candidate
         TextHash piece;   // of m_out from pos up to the next candidate (when there is one)
     };
+    // A tag that was some round's tag: its text in m_arena and its rounds.
     struct KnownTag {
-        std::string text;
-        std::vector<size_t> rounds;  // in which this text was a round's tag, ascending
+        size_t offset;
+        size_t length;
+        size_t firstRound;
+        int32_t moreRounds;    // index in m_moreRounds, or -1
+        int32_t sameHashNext;  // next known tag with the same hash, or -1
+    };
+    // Open addressing over the hashes of known tags and of their tails.
+    struct Slot {
+        uint64_t hash;   // 0: empty
+        int32_t known;   // first known tag with this hash, or -1 for a tail only
     };
     struct Match {
         size_t round;
@@ -65,21 +78,27 @@ private:
     void Open(size_t shadow);
     void Close();
     TextHash TopHash();
-    size_t EarliestRound(uint64_t hash, size_t candidate, size_t after) const;
-    bool TagEquals(const std::string& known, size_t candidate) const;
+    size_t EarliestRound(int32_t known, size_t candidate, size_t after) const;
     void StartRound();
     void Replace(size_t candidate, size_t round);
-    void AppendReplacement(std::string_view replacement, size_t round);
+    void AppendReplacement(size_t round);
+    Slot* Find(uint64_t hash);
+    Slot& Insert(uint64_t hash);
 
     std::string_view m_prefix;
     BuildFn m_build;
+    size_t m_growth;
     std::string m_out;                 // the text as the rounds leave it, up to the walk
+    std::string m_replacement;         // scratch for the replacement being built
     std::vector<Candidate> m_open;
     TextHash m_top;                    // of m_out from the top candidate to m_topEnd
     size_t m_topEnd = 0;
     size_t m_rounds = 0;
-    std::unordered_map<uint64_t, std::vector<KnownTag>> m_known;
-    std::unordered_set<uint64_t> m_tails;
+    std::string m_arena;
+    std::vector<KnownTag> m_known;
+    std::vector<std::vector<size_t>> m_moreRounds;
+    std::vector<Slot> m_slots;
+    size_t m_used = 0;
 };
 
 }  // namespace Module2
