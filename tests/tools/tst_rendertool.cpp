@@ -1,0 +1,163 @@
+// quillforge-render, run as a separate process the way scripts run it.
+
+#include "app/TextFile.h"
+#include "editor/PostFile.h"
+#include "render/BBCodeRenderer.h"
+#include "support/TestMain.h"
+
+#include <QProcess>
+
+namespace {
+
+QByteArray Bytes(std::string_view s)
+{
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+std::string Std(const QByteArray& b)
+{
+    return std::string(b.constData(), size_t(b.size()));
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run RenderTool(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(QF_RENDER_TOOL), arguments);
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+const QByteArray SamplePost = QByteArray("[b]Hello[/b] :)\r\n[quote=\"Anna\"]hi 8)[/quote]\r\n[url]x.org[/url] caf\xC3\xA9 \x01\xFF");
+
+}  // namespace
+
+class tst_RenderTool : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void rendersFileExactly();
+    void rendersStandardInput();
+    void defaultProgramFolderIsTheExecutablesFolder();
+    void rendersPostFileBody();
+    void rendersLegacyPostFile();
+    void badInput_data();
+    void badInput();
+
+private:
+    QString Write(const QString& name, const QByteArray& bytes);
+    QTemporaryDir m_dir;
+};
+
+void tst_RenderTool::init()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString tst_RenderTool::Write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(bytes);
+    return path;
+}
+
+void tst_RenderTool::rendersFileExactly()
+{
+    // Any bytes, as they are: nothing added, nothing decoded.
+    const QString path = Write("post.txt", SamplePost);
+    for (const QString& folder : {QString("/opt/qf/"), QString("/opt/qf")}) {
+        const Run run = RenderTool({"--app-folder", folder, path});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(run.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/opt/qf/")));
+    }
+    const Run joined = RenderTool({"--app-folder=/srv/", "--", path});
+    QCOMPARE(joined.exitCode, 0);
+    QCOMPARE(joined.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/srv/")));
+}
+
+void tst_RenderTool::rendersStandardInput()
+{
+    for (const QStringList& args : {QStringList{"--app-folder", "/a/"}, QStringList{"--app-folder", "/a/", "-"}}) {
+        const Run run = RenderTool(args, SamplePost);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/a/")));
+    }
+    const Run empty = RenderTool({"--app-folder", "/a/"});
+    QCOMPARE(empty.exitCode, 0);
+    QCOMPARE(empty.out, QByteArray("<font face=\"Arial\"></font>"));
+}
+
+void tst_RenderTool::defaultProgramFolderIsTheExecutablesFolder()
+{
+    const Run run = RenderTool({}, ":)");
+    QCOMPARE(run.exitCode, 0);
+    const QString folder = QFileInfo(QStringLiteral(QF_RENDER_TOOL)).canonicalPath() + "/";
+    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(":)", folder.toStdString())));
+}
+
+void tst_RenderTool::rendersPostFileBody()
+{
+    const std::string body = "[i]body[/i]\r\nline :D";
+    const QString path = Write("saved.bbc", Bytes(PostFile::Write("The title [b]x[/b]", body)));
+    const Run run = RenderTool({"--post", "--app-folder", "/p/", path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(body, "/p/")));
+    const Run fromInput = RenderTool({"--app-folder", "/p/", "--post"}, Bytes(PostFile::Write("t", body)));
+    QCOMPARE(fromInput.exitCode, 0);
+    QCOMPARE(fromInput.out, run.out);
+}
+
+void tst_RenderTool::rendersLegacyPostFile()
+{
+    // A post file made on an older Windows system: Windows-1252 bytes.
+    const QByteArray legacy = QByteArray("{/Title\\}\r\nt\r\n\r\n{/Post\\}\r\ncaf\xE9 [b]\x80[/b]\r\n");
+    const QString path = Write("legacy.bbc", legacy);
+    const Run run = RenderTool({"--post", "--app-folder", "/p/", path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("<font face=\"Arial\">caf\xC3\xA9 <b>\xE2\x82\xAC</b></font>"));
+}
+
+void tst_RenderTool::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("messagePart");
+    QTest::newRow("missing file") << QStringList{"/nonexistent/quillforge/post.txt"} << QByteArray()
+                                  << QByteArray("cannot read /nonexistent/quillforge/post.txt");
+    QTest::newRow("post file without markers") << QStringList{"--post"} << QByteArray("[b]just bbcode[/b]")
+                                               << QByteArray("not a post file");
+    QTest::newRow("unknown option") << QStringList{"--pots", "x"} << QByteArray() << QByteArray("unknown option --pots");
+    QTest::newRow("program folder option without a folder") << QStringList{"--app-folder"} << QByteArray()
+                                                            << QByteArray("--app-folder needs a folder");
+    QTest::newRow("two files") << QStringList{"a", "b"} << QByteArray() << QByteArray("only one file");
+}
+
+void tst_RenderTool::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, messagePart);
+    const Run run = RenderTool(arguments, input);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(messagePart), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.endsWith('\n'));
+}
+
+QF_TEST_MAIN(tst_RenderTool)
+#include "tst_rendertool.moc"

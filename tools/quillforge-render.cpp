@@ -1,0 +1,161 @@
+// quillforge-render: the preview's HTML fragment for a post, outside the
+// editor (for scripts, other browsers and the benchmarks).
+//
+//   quillforge-render [--app-folder DIR] [--post] [FILE]
+//
+// Reads BBCode from FILE, or from standard input when FILE is missing or
+// "-", and writes exactly the renderer's output to standard output, nothing
+// added. With --post, FILE is a saved post file and its body is rendered.
+// --app-folder sets the program folder that emoticon pictures are referred
+// to from; by default the folder of this executable, as in the editor. Bad
+// input gets one line on standard error and exit status 2; a failed write,
+// exit status 1. Any byte sequence is valid BBCode.
+
+#include "app/AppFolder.h"
+#include "app/TextFile.h"
+#include "editor/PostFile.h"
+#include "render/BBCodeRenderer.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr const char* Usage = "usage: quillforge-render [--app-folder DIR] [--post] [FILE]";
+
+struct Options {
+    std::string appFolder;  // empty: the executable's folder
+    bool post = false;
+    std::string file;       // empty or "-": standard input
+};
+
+int Fail(const std::string& message)
+{
+    std::cerr << "quillforge-render: " << message << '\n';
+    return 2;
+}
+
+// The options, or a message saying what is wrong with them.
+std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
+{
+    Options options;
+    bool haveFile = false;
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (!optionsEnd && arg == "--") {
+            optionsEnd = true;
+        } else if (!optionsEnd && arg == "--post") {
+            options.post = true;
+        } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
+            if (arg == "--app-folder") {
+                if (i + 1 >= argc) {
+                    error = "--app-folder needs a folder";
+                    return std::nullopt;
+                }
+                options.appFolder = argv[++i];
+            } else {
+                options.appFolder = arg.substr(13);
+            }
+            if (options.appFolder.empty()) {
+                error = "--app-folder needs a folder";
+                return std::nullopt;
+            }
+        } else if (!optionsEnd && arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else if (haveFile) {
+            error = "only one file can be rendered, got " + options.file + " and " + arg;
+            return std::nullopt;
+        } else {
+            options.file = arg;
+            haveFile = true;
+        }
+    }
+    return options;
+}
+
+// The folder that holds this executable, with its trailing '/'.
+std::string ExecutableFolder(const char* argv0)
+{
+    std::string path(4096, '\0');
+    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+    if (length > 0)
+        path.resize(size_t(length));
+    else
+        path = argv0;
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return "./";
+    return Startup::AppFolderFromDir(slash == 0 ? "/" : std::string_view(path).substr(0, slash));
+}
+
+std::optional<std::string> ReadInput(const std::string& file, std::string& error)
+{
+    if (file.empty() || file == "-") {
+        std::ostringstream all;
+        all << std::cin.rdbuf();
+        if (std::cin.bad()) {
+            error = "cannot read standard input";
+            return std::nullopt;
+        }
+        return all.str();
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + file + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = "cannot read " + file;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << Usage << '\n';
+        return 0;
+    }
+    std::string error;
+    const std::optional<Options> options = ParseArguments(argc, argv, error);
+    if (!options)
+        return Fail(error + " (" + Usage + ")");
+    std::optional<std::string> input = ReadInput(options->file, error);
+    if (!input)
+        return Fail(error);
+
+    std::string bbcode;
+    if (options->post) {
+        const std::optional<PostFile::Parsed> parsed = PostFile::Read(TextFile::DecodeFileBytes(std::move(*input)));
+        if (!parsed)
+            return Fail((options->file.empty() || options->file == "-" ? std::string("standard input") : options->file)
+                        + " is not a post file: its title and post markers are missing");
+        bbcode = parsed->post;
+    } else {
+        bbcode = std::move(*input);
+    }
+
+    const std::string appFolder =
+        options->appFolder.empty() ? ExecutableFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
+    const std::string html = Module2::RenderBBCode(bbcode, appFolder);
+    if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
+        std::cerr << "quillforge-render: cannot write the output: " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    return 0;
+}
