@@ -67,6 +67,12 @@ void PostDocument::ReplaceSelection(std::string_view text)
     QTextCursor cursor = m_txtPost->textCursor();
     cursor.beginEditBlock();
     cursor.insertText(ToField(text));
+    // The field merges typing that directly follows an insertion into the
+    // insertion's undo step. Ending the step with a removal (of a character
+    // put there for the purpose) keeps the insertion a step of its own, so
+    // Ctrl+Z after typing takes back only the typing.
+    cursor.insertText(QString(QChar(0x200B)));
+    cursor.deletePreviousChar();
     cursor.endEditBlock();
     m_txtPost->setTextCursor(cursor);
 }

@@ -536,6 +536,14 @@ void tst_TagInserter::undoTakesBackAWholeInsertion()
     QCOMPARE(w->txtPost->toPlainText(), QString("typed word"));
     QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->txtPost->toPlainText(), after);
+
+    // Typing right after the insertion is a step of its own: Ctrl+Z takes
+    // back the typing and leaves the insertion, a second Ctrl+Z the insertion.
+    QTest::keyClicks(w->txtPost, "xy");
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), after);
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), QString("typed word"));
 }
 
 QF_TEST_MAIN(tst_TagInserter)
