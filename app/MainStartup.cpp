@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/AppFolder.h"
 #include "app/SettingsStore.h"
+#include "editor/RecoveryOffer.h"
 #include "editor/frmPost.h"
 
 #include <QFileInfo>
@@ -32,7 +33,13 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
     // be read or is no post file is reported by OpenFile, and the editor starts
     // empty.
     auto window = std::make_unique<frmPost>(context);
-    if (!path.isEmpty() && QFileInfo(path).isFile())
+
+    // A post that an editor which did not close properly left behind is
+    // offered back; once one is restored, the command line's file is not
+    // opened over it.
+    const bool restored = RecoveryOffer::Run(*window);
+
+    if (!restored && !path.isEmpty() && QFileInfo(path).isFile())
         window->OpenFile(path);
     window->show();
     return window;

@@ -13,9 +13,11 @@ class frmPost;
 //  2. takes the command line (`arguments`, without the program's own name)
 //     as one path, its double quotes removed;
 //  3. when no site address is stored, shows the options dialog modally first;
-//  4. when the path names an existing file, creates the main window and opens
-//     the post file in it;
-//  5. shows the main window and returns it.
+//  4. creates the main window and offers back the posts that editors which
+//     did not close properly left behind (RecoveryOffer);
+//  5. unless one was restored, opens the post file when the path names an
+//     existing file;
+//  6. shows the main window and returns it.
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
 
 // The path the command line names, as the start routine reads it.

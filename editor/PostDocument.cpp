@@ -77,6 +77,13 @@ void PostDocument::ReplaceSelection(std::string_view text)
     m_txtPost->setTextCursor(cursor);
 }
 
+void PostDocument::SetUnchanged(const QString& stateText)
+{
+    PostChanged = false;
+    ShowState(stateText);
+    emit unchanged();
+}
+
 void PostDocument::ShowState(const QString& text) { m_statePanel->setText(text); }
 
 QString PostDocument::StateText() const { return m_statePanel->text(); }
@@ -87,9 +94,10 @@ void PostDocument::txtPost_Change() { ApplyChangeRule(); }
 
 void PostDocument::ApplyChangeRule()
 {
-    if (PostIsEmpty())
-        return;
-    PostChanged = true;
-    ShowState(ChangedText);
-    emit edited();
+    if (!PostIsEmpty()) {
+        PostChanged = true;
+        ShowState(ChangedText);
+    }
+    if (PostChanged)
+        emit edited();
 }

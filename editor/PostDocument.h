@@ -46,6 +46,10 @@ public:
     // inserted text with nothing selected.
     void ReplaceSelection(std::string_view text);
 
+    // The post has no unsaved changes any more (it was opened or saved, or New
+    // emptied it): `PostChanged` := false, `stateText` in panel 2.
+    void SetUnchanged(const QString& stateText);
+
     // Panel 2 of the status bar.
     void ShowState(const QString& text);
     QString StateText() const;
@@ -54,8 +58,11 @@ public:
     QPlainTextEdit* PostField() const { return m_txtPost; }
 
 signals:
-    // After `PostChanged` became true through an edit.
+    // After an edit of either field that leaves the post changed: it set
+    // `PostChanged`, or it emptied the body of a post changed before.
     void edited();
+    // After SetUnchanged.
+    void unchanged();
 
 private:
     void txtTitle_Change();

@@ -51,8 +51,7 @@ bool PostFiles::OpenFile(const QString& path)
     m_post.SetTitle(parsed->title);
     m_post.SetPost(parsed->post);
     m_post.PostFileName = path;
-    m_post.PostChanged = false;
-    m_post.ShowState(PostDocument::NoChangeText);
+    m_post.SetUnchanged(PostDocument::NoChangeText);
     return true;
 }
 
@@ -91,8 +90,7 @@ bool PostFiles::WriteTo(const QString& path)
         ReportFailure(FileIO::CannotWriteMessage(path, error));
         return false;
     }
-    m_post.PostChanged = false;
-    m_post.ShowState(PostDocument::SavedText);
+    m_post.SetUnchanged(PostDocument::SavedText);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "editor/PostShortcuts.h"
 #include "editor/StatusHelp.h"
 #include "editor/TagInserter.h"
+#include "editor/RecoveryKeeper.h"
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
 #include "render/EmoticonTable.h"
@@ -60,6 +61,8 @@ frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(paren
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
     setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
     Form_Load();
+    m_recovery = new RecoveryKeeper(*m_post, StatusPanels[0], RecoverySlot::Folder(), this);
+    connect(this, &frmPost::programEnding, m_recovery, &RecoveryKeeper::Discard);
 }
 
 frmPost::~frmPost() = default;
@@ -409,9 +412,8 @@ bool frmPost::NewPost()
     const PostFiles::Unsaved unsaved = m_files->AskToSaveChanges();
     if (unsaved == PostFiles::Unsaved::Keep)
         return false;
-    if (unsaved == PostFiles::Unsaved::Discarded)
-        m_post->PostChanged = false;
-    m_post->ShowState(PostDocument::NoChangeText);
+    // Unsaved changes were saved or discarded: either way none are left.
+    m_post->SetUnchanged(PostDocument::NoChangeText);
     txtPost->clear();
     txtTitle->clear();
     m_post->PostFileName.clear();

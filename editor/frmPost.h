@@ -30,6 +30,7 @@ class PostFiles;
 class PostShortcuts;
 class StatusHelp;
 class TagInserter;
+class RecoveryKeeper;
 
 class frmPost : public QMainWindow {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     ~frmPost() override;
 
     PostDocument& Post() { return *m_post; }
+    // The recovery copy of unsaved changes.
+    RecoveryKeeper& Recovery() { return *m_recovery; }
     const AppContext& Context() const { return m_context; }
 
     // Loads a post file into the editor.
@@ -149,6 +152,7 @@ private:
     PostBackground* m_background = nullptr;
     PostDocument* m_post = nullptr;
     std::unique_ptr<PostFiles> m_files;
+    RecoveryKeeper* m_recovery = nullptr;
     QTimer* m_clock = nullptr;
     bool m_ending = false;  // the close sequence has ended the program
     std::unique_ptr<TagInserter> m_tags;
