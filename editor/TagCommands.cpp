@@ -1,5 +1,6 @@
 #include "editor/TagCommands.h"
 
+#include "app/TextConcat.h"
 #include "editor/TagTable.h"
 
 #include <algorithm>
@@ -10,18 +11,6 @@ namespace {
 constexpr std::string_view OpenMarker = " *";
 
 bool ValidButton(int index) { return index >= 0 && index < static_cast<int>(TagTable::Buttons.size()); }
-
-std::string Concat(std::initializer_list<std::string_view> parts)
-{
-    size_t size = 0;
-    for (std::string_view part : parts)
-        size += part.size();
-    std::string out;
-    out.reserve(size);
-    for (std::string_view part : parts)
-        out += part;
-    return out;
-}
 
 // The closing tag names the tag without its value: "list=1" closes with "[/list]".
 std::string_view ClosingWord(std::string_view tagWord) { return tagWord.substr(0, tagWord.find('=')); }

@@ -5,6 +5,7 @@
 #include "app/PictureBox.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
+#include "assist/AssistWindows.h"
 #include "editor/EditCommands.h"
 #include "editor/PostBackground.h"
 #include "editor/PostDocument.h"
@@ -244,6 +245,7 @@ void frmPost::CreateCommands()
     for (size_t index = 0; index < cmdBBcode.size(); ++index)
         m_help->SetHelp(cmdBBcode[index], Text(TagTable::Buttons[index].statusHelp));
     m_help->SetHelp(chkAssist, Text(TagTable::AssistHelp));
+    m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
 }
 
 void frmPost::CreateActions()
@@ -466,18 +468,16 @@ void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
 void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
 void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
 
-// Tag button 3, and 5 to 8, with assistance on: the quote manager and the
-// assistant come with their windows.
-void frmPost::OpenQuoteManager(const QString& /*quotedText*/) {}
-void frmPost::OpenAssistant(const QString& /*command*/) {}
+void frmPost::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
+void frmPost::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
+void frmPost::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
+void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(); }
 
 // Commands that other parts of the editor fill in.
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuOptions_Click() {}
 void frmPost::mnuContact_Click() {}
 void frmPost::mnuAbout_Click() {}
-void frmPost::Label1_Click() {}
-void frmPost::cmdQuote_Click() {}
 void frmPost::cmdPreview_Click() {}
 void frmPost::cmdPost_Click() {}
 void frmPost::OptNew_Click() {}

@@ -22,6 +22,7 @@ class QRadioButton;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class AssistWindows;
 class EditCommands;
 class PictureBox;
 class PostBackground;
@@ -159,4 +160,5 @@ private:
     std::unique_ptr<EditCommands> m_edit;
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
+    std::unique_ptr<AssistWindows> m_assist;
 };

@@ -8,6 +8,7 @@
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
+#include "support/ModalDriver.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -222,6 +223,7 @@ void tst_TagInserter::assistance()
 {
     QFETCH(int, index);
     QFETCH(QString, inserted);
+    const ModalDriver closeDialogs;  // the dialogs are the assistants' business
     auto w = m_fx->MakeWindow();
     QTest::mouseClick(w->chkAssist, Qt::LeftButton);
     QVERIFY(w->AssistMode);
@@ -329,6 +331,7 @@ void tst_TagInserter::shortcutWithShiftOrAltDoesNothing()
 
 void tst_TagInserter::shortcutWithAssistanceOn()
 {
+    const ModalDriver closeDialogs;
     auto w = m_fx->MakeWindow();
     QTest::mouseClick(w->chkAssist, Qt::LeftButton);
     w->txtPost->setFocus();

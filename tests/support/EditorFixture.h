@@ -7,6 +7,7 @@
 #include "editor/frmPost.h"
 #include "support/ScriptedPlatform.h"
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -23,6 +24,21 @@ public:
     static void SetPost(frmPost& window, const QString& fieldText, int start, int end = -1);
     // The post as the rest of the program sees it (CR LF line breaks).
     static QString PostText(frmPost& window);
+
+    // The one shown top-level window of class `Window`; null when there is
+    // none or more than one.
+    template <class Window>
+    static Window* OpenWindow()
+    {
+        Window* found = nullptr;
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* each = qobject_cast<Window*>(window); each && each->isVisible()) {
+                found = each;
+                ++count;
+            }
+        return count == 1 ? found : nullptr;
+    }
 
     QTemporaryDir folder;
     SettingsStore settings;

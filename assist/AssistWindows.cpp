@@ -1,0 +1,60 @@
+#include "assist/AssistWindows.h"
+
+#include "assist/FieldText.h"
+#include "assist/frmAssist.h"
+#include "assist/frmEmo.h"
+#include "assist/frmQuote.h"
+
+AssistWindows::AssistWindows(const AppContext& context, PostDocument& post, QWidget* owner)
+    : m_context(context), m_post(post), m_owner(owner)
+{
+}
+
+AssistWindows::~AssistWindows()
+{
+    // The assistant is the owner's child and goes with it.
+    delete m_quote.data();
+    delete m_emo.data();
+}
+
+void AssistWindows::BringForward(QWidget* window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void AssistWindows::OpenQuoteManager(const QString& quotedText)
+{
+    if (m_quote) {
+        m_quote->SetQuotedText(FieldText::ToUtf8(quotedText));
+        BringForward(m_quote);
+        return;
+    }
+    m_quote = new frmQuote(m_context, m_post, m_owner);
+    m_quote->SetQuotedText(FieldText::ToUtf8(quotedText));
+    m_quote->exec();  // the window deletes itself when it closes
+}
+
+void AssistWindows::ShowQuoteManager()
+{
+    if (!m_quote)
+        m_quote = new frmQuote(m_context, m_post);
+    BringForward(m_quote);
+}
+
+void AssistWindows::OpenAssistant(const QString& command)
+{
+    if (!m_assist)
+        m_assist = new frmAssist(m_post, m_owner);
+    m_assist->AssistCommand = command;
+    m_assist->exec();
+}
+
+void AssistWindows::ShowExtraEmoticons()
+{
+    if (!m_emo)
+        m_emo = new frmEmo(m_context, m_post);
+    BringForward(m_emo);
+}

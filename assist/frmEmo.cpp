@@ -1,0 +1,86 @@
+#include "assist/frmEmo.h"
+
+#include "app/PictureBox.h"
+#include "assist/AssistText.h"
+#include "assist/DialogBackground.h"
+#include "assist/ExtraEmoticonTable.h"
+#include "assist/FieldText.h"
+#include "editor/PostDocument.h"
+#include "render/EmoticonTable.h"
+
+#include <QImageReader>
+
+namespace {
+
+constexpr int HeaderHeight = 26;
+
+QRect ToRect(const ExtraEmoticons::Area& a) { return QRect(a.left, a.top, a.width, a.height); }
+
+// The picture's first frame, which is its still image when the file holds an
+// animation; fitted into `size` when drawn at another size.
+QPixmap StillPicture(const QString& file, const QSize& size)
+{
+    QImageReader reader(file);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (image.size() != size)
+        image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+frmEmo::frmEmo(const AppContext& context, PostDocument& post, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_context(context), m_post(post)
+{
+    setObjectName(QStringLiteral("frmEmo"));
+    setWindowTitle(Caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
+    CreateControls();
+}
+
+void frmEmo::CreateControls()
+{
+    Background = new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
+    Background->setObjectName(QStringLiteral("Background"));
+    Background->setGeometry(0, 0, ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
+    Background->SetSurface(Qt::white);
+    Background->AddLink(ToRect(ExtraEmoticons::CloseWindowArea), QStringLiteral("Close Window"));
+
+    for (int index = 0; index < static_cast<int>(Image1.size()); ++index) {
+        const ExtraEmoticons::Picture& row = ExtraEmoticons::Pictures[static_cast<size_t>(index)];
+        const QString code = FieldText::ToQString(row.code);
+        auto* picture = new PictureBox(Background);
+        picture->setObjectName(QStringLiteral("Image1_%1").arg(index));
+        picture->setProperty("Index", index);
+        // The text a click inserts.
+        picture->setProperty("Tag", FieldText::ToQString(*AssistText::ExtraEmoticonText(index)));
+        picture->setGeometry(ToRect(row.area));
+        const QString file = m_context.FileInAppFolder(
+            QStringLiteral("emo/%1.gif").arg(FieldText::ToQString(Module2::PictureNameOf(row.code))));
+        picture->setPixmap(StillPicture(file, picture->size()));
+        picture->setToolTip(code);
+        picture->setAccessibleName(code);
+        picture->SetHandCursor();
+        connect(picture, &PictureBox::clicked, this, [this, index] { Image1_Click(index); });
+        Image1[static_cast<size_t>(index)] = picture;
+    }
+
+    Image2 = new PictureBox(Background);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(ToRect(ExtraEmoticons::CloseWindowArea));
+    Image2->setAccessibleName(QStringLiteral("Close"));
+    Image2->SetHandCursor();
+    connect(Image2, &PictureBox::clicked, this, &frmEmo::Image2_Click);
+}
+
+void frmEmo::Image1_Click(int Index)
+{
+    if (const std::optional<std::string> text = AssistText::ExtraEmoticonText(Index))
+        m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), *text));
+}
+
+void frmEmo::Image2_Click() { close(); }

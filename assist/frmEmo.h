@@ -1,0 +1,37 @@
+#pragma once
+// The extra emoticons window: 29 pictures, each adding a blank, its emoticon
+// code and a blank right after the post's selection. It stays open for more
+// insertions; Close Window or the system's close discards it (the window
+// deletes itself).
+
+#include "app/AppContext.h"
+
+#include <QWidget>
+#include <array>
+
+class DialogBackground;
+class PictureBox;
+class PostDocument;
+
+class frmEmo : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString Caption = QStringLiteral("Extra Emoticons");
+
+    frmEmo(const AppContext& context, PostDocument& post, QWidget* parent = nullptr);
+
+    // The controls, named as the program names them.
+    DialogBackground* Background = nullptr;
+    std::array<PictureBox*, 29> Image1{};  // the pictures, by Index
+    PictureBox* Image2 = nullptr;          // Close Window
+
+public slots:
+    void Image1_Click(int Index);
+    void Image2_Click();
+
+private:
+    void CreateControls();
+
+    AppContext m_context;
+    PostDocument& m_post;
+};

@@ -1,0 +1,351 @@
+// The quote manager driven as a user would: shown modeless from its button
+// and modally from the Quote tag button, its fields typed into and pasted
+// into, text selected and quoted into the post.
+
+#include "app/PictureBox.h"
+#include "assist/frmQuote.h"
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "support/EditorFixture.h"
+#include "support/ModalDriver.h"
+#include "support/TestMain.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextCursor>
+
+namespace {
+
+constexpr int QuoteButton = 3;
+
+// The quoted-text field holds `text` (LF line breaks) with [start, end) selected.
+void SetQuoted(frmQuote& q, const QString& text, int start, int end)
+{
+    q.txtQuotedText->setPlainText(text);
+    QTextCursor cursor = q.txtQuotedText->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    q.txtQuotedText->setTextCursor(cursor);
+}
+
+}  // namespace
+
+class tst_frmQuote : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void twentySevenCharacters();
+    void quote_data();
+    void quote();
+    void quotingTwiceKeepsTheWindowAndItsFields();
+    void pasteTwice_data();
+    void pasteTwice();
+    void pasteWithoutTextAddsNothing();
+    void reopenedEmpty();
+    void buttonBringsTheOpenWindowForward();
+    void openedFromTheTagButton();
+    void tagButtonWhileOpenModeless();
+    void goesWithTheMainWindow();
+    void layoutAndNames();
+
+private:
+    frmQuote* ShowFromButton();
+
+    std::unique_ptr<EditorFixture> m_fx;
+    std::unique_ptr<frmPost> m_w;
+};
+
+void tst_frmQuote::init()
+{
+    m_fx = std::make_unique<EditorFixture>();
+    m_w = m_fx->MakeWindow();
+}
+
+void tst_frmQuote::cleanup()
+{
+    m_w.reset();
+    m_fx.reset();
+    QVERIFY(!EditorFixture::OpenWindow<frmQuote>());
+}
+
+frmQuote* tst_frmQuote::ShowFromButton()
+{
+    QTest::mouseClick(m_w->cmdQuote, Qt::LeftButton);
+    frmQuote* q = EditorFixture::OpenWindow<frmQuote>();
+    if (q && !QTest::qWaitForWindowExposed(q))
+        qWarning("quote manager not exposed");
+    return q;
+}
+
+void tst_frmQuote::twentySevenCharacters()
+{
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->txtPoster, "Anna");
+    SetQuoted(*q, "Say Hello there", 4, 9);
+    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    const QString expected = QString("[quote=") + QChar('"') + "Anna" + QChar('"') + "]Hello[/quote]";
+    QCOMPARE(expected.size(), 27);
+    QCOMPARE(EditorFixture::PostText(*m_w), expected);
+    QCOMPARE(m_w->txtPost->textCursor().position(), 27);
+    QVERIFY(m_w->Post().PostChanged);
+    QVERIFY(m_fx->platform.messages.isEmpty());
+}
+
+void tst_frmQuote::quote_data()
+{
+    QTest::addColumn<QString>("poster");
+    QTest::addColumn<QString>("quoted");  // the field's text; "|" marks its selection
+    QTest::addColumn<QList<MsgAnswer>>("answers");
+    QTest::addColumn<QString>("before");  // the post; "|" marks its selection
+    QTest::addColumn<QString>("after");   // post text (CR LF); "|" marks the caret
+
+    const QList<MsgAnswer> none;
+    QTest::newRow("empty poster: plain opening tag") << "" << "a |Hello| b" << none << "||" << "[quote]Hello[/quote]|";
+    QTest::newRow("poster holding a double quote")
+        << "A\"nna" << "|x|" << none << "||" << "[quote=\"A\"nna\"]x[/quote]|";
+    QTest::newRow("poster holding a closing bracket")
+        << "An]na" << "|x|" << none << "||" << "[quote=\"An]na\"]x[/quote]|";
+    QTest::newRow("the post's selection stays in front")
+        << "" << "|q|" << none << "1 |abc| 2" << "1 abc[quote]q[/quote]| 2";
+    QTest::newRow("no selection, Yes: the whole field")
+        << "Bo" << "all of it||" << QList<MsgAnswer>{MsgAnswer::Yes} << "p||" << "p[quote=\"Bo\"]all of it[/quote]|";
+    QTest::newRow("no selection, No: nothing changes")
+        << "Bo" << "all of it||" << QList<MsgAnswer>{MsgAnswer::No} << "p|x|" << "p|x|";
+    QTest::newRow("empty field, Yes: the tags alone")
+        << "" << "||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||" << "[quote][/quote]|";
+    QTest::newRow("line breaks in the quoted text")
+        << "" << "|one\ntwo|" << none << "||" << "[quote]one\r\ntwo[/quote]|";
+    QTest::newRow("whole field over two lines")
+        << "" << "one\ntwo\n||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||" << "[quote]one\r\ntwo\r\n[/quote]|";
+    QTest::newRow("nothing trimmed") << " Bo " << "| x |" << none << "||" << "[quote=\" Bo \"] x [/quote]|";
+}
+
+void tst_frmQuote::quote()
+{
+    QFETCH(QString, poster);
+    QFETCH(QString, quoted);
+    QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+
+    const int postStart = int(before.indexOf('|'));
+    EditorFixture::SetPost(*m_w, QString(before).remove('|'), postStart, int(before.indexOf('|', postStart + 1)) - 1);
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->txtPoster, poster);
+    const int start = int(quoted.indexOf('|'));
+    SetQuoted(*q, QString(quoted).remove('|'), start, int(quoted.indexOf('|', start + 1)) - 1);
+    m_fx->platform.answers = answers;
+    QTest::mouseClick(q->Image3, Qt::LeftButton);
+
+    QCOMPARE(m_fx->platform.unexpectedMessages, 0);
+    QCOMPARE(m_fx->platform.messages.size(), answers.size());
+    if (!answers.isEmpty()) {
+        const MsgBoxCall& box = m_fx->platform.messages.first();
+        QCOMPARE(box.text, QString("No text selected, Do you want to Quote the whole post?"));
+        QCOMPARE(box.buttons, MsgButtons::YesNo);
+        QCOMPARE(box.icon, MsgIcon::Question);
+        QCOMPARE(box.title, QString("Quillforge"));
+        QCOMPARE(box.owner, static_cast<QWidget*>(q));
+    }
+    QCOMPARE(EditorFixture::PostText(*m_w), QString(after).remove('|'));
+    const QString field = QString(after).remove('|').replace("\r\n", "\n");
+    QCOMPARE(m_w->txtPost->toPlainText(), field);
+    const QString caret = QString(after.left(after.indexOf('|'))).replace("\r\n", "\n");
+    if (after.count('|') == 2)  // nothing inserted: the selection is as it was
+        QCOMPARE(m_w->txtPost->textCursor().selectedText(), after.section('|', 1, 1));
+    else
+        QCOMPARE(m_w->txtPost->textCursor().position(), int(caret.size()));
+    // The window stays open with its fields as they were.
+    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(q->txtPoster->text(), poster);
+    QCOMPARE(q->txtQuotedText->toPlainText(), QString(quoted).remove('|'));
+}
+
+void tst_frmQuote::quotingTwiceKeepsTheWindowAndItsFields()
+{
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->txtPoster, "Cy");
+    SetQuoted(*q, "first second", 0, 5);
+    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    // The user places the caret in the post between the two quotes.
+    QTest::keyClick(m_w->txtPost, Qt::Key_Return);
+    SetQuoted(*q, "first second", 6, 12);
+    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    QCOMPARE(EditorFixture::PostText(*m_w),
+             QString("[quote=\"Cy\"]first[/quote]\r\n[quote=\"Cy\"]second[/quote]"));
+    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(q->txtPoster->text(), QString("Cy"));
+}
+
+void tst_frmQuote::pasteTwice_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one line") << "clip" << "oldclipclip";
+    QTest::newRow("CR LF line breaks become the field's own") << "a\r\nb" << "olda\nba\nb";
+}
+
+void tst_frmQuote::pasteTwice()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, expected);
+    QGuiApplication::clipboard()->setText(clipboard);
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    // A selection in the field does not matter: the text goes to the end.
+    SetQuoted(*q, "old", 0, 2);
+    QTest::mouseClick(q->Image1, Qt::LeftButton);
+    QTest::mouseClick(q->Image1, Qt::LeftButton);
+    QCOMPARE(q->txtQuotedText->toPlainText(), expected);
+    QVERIFY(m_w->txtPost->toPlainText().isEmpty());
+    QCOMPARE(q->txtQuotedText->textCursor().selectedText(), QString("ol"));
+}
+
+void tst_frmQuote::pasteWithoutTextAddsNothing()
+{
+    auto* data = new QMimeData;
+    data->setImageData(QImage(2, 2, QImage::Format_RGB32));
+    QGuiApplication::clipboard()->setMimeData(data);
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    SetQuoted(*q, "old", 0, 0);
+    QTest::mouseClick(q->Image1, Qt::LeftButton);
+    QCOMPARE(q->txtQuotedText->toPlainText(), QString("old"));
+}
+
+void tst_frmQuote::reopenedEmpty()
+{
+    QPointer<frmQuote> q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->txtPoster, "Anna");
+    QTest::keyClicks(q->txtQuotedText, "some text");
+    QTest::mouseClick(q->Image2, Qt::LeftButton);
+    QTRY_VERIFY(!q);  // discarded, fields and all
+    frmQuote* again = ShowFromButton();
+    QVERIFY(again);
+    QCOMPARE(again->txtPoster->text(), QString());
+    QCOMPARE(again->txtQuotedText->toPlainText(), QString());
+    // Closed by the system it is discarded too.
+    QPointer<frmQuote> guard = again;
+    again->close();
+    QTRY_VERIFY(!guard);
+    QVERIFY(ShowFromButton()->txtPoster->text().isEmpty());
+}
+
+void tst_frmQuote::buttonBringsTheOpenWindowForward()
+{
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QVERIFY(!q->isModal());
+    QVERIFY(!q->parentWidget());
+    QTest::keyClicks(q->txtPoster, "Anna");
+    QTest::keyClicks(q->txtQuotedText, "kept");
+    // The main window still takes input while the quote manager is open.
+    m_w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+    QTest::keyClicks(m_w->txtPost, "typed");
+    QCOMPARE(m_w->txtPost->toPlainText(), QString("typed"));
+    QTest::mouseClick(m_w->cmdQuote, Qt::LeftButton);
+    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QTRY_VERIFY(q->isActiveWindow());
+    QCOMPARE(q->txtPoster->text(), QString("Anna"));
+    QCOMPARE(q->txtQuotedText->toPlainText(), QString("kept"));
+}
+
+void tst_frmQuote::openedFromTheTagButton()
+{
+    QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+    EditorFixture::SetPost(*m_w, "x abc y", 2, 5);
+    m_fx->platform.answers = {MsgAnswer::Yes};
+    QPointer<frmQuote> shown;
+    ModalDriver driver([&](QWidget* window) {
+        shown = qobject_cast<frmQuote*>(window);
+        QVERIFY(shown);
+        QVERIFY(shown->isModal());
+        QCOMPARE(shown->parentWidget(), static_cast<QWidget*>(m_w.get()));
+        QCOMPARE(shown->windowTitle(), QString("Quote Manager"));
+        QCOMPARE(shown->txtQuotedText->toPlainText(), QString("abc"));
+        QVERIFY(!shown->txtQuotedText->textCursor().hasSelection());
+        QTest::mouseClick(shown->Image3, Qt::LeftButton);
+        QCOMPARE(m_w->txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+        QTest::mouseClick(shown->Image2, Qt::LeftButton);
+    });
+    QTest::mouseClick(m_w->cmdBBcode[QuoteButton], Qt::LeftButton);
+    QCOMPARE(driver.Driven(), 1);
+    QCOMPARE(m_fx->platform.messages.size(), 1);
+    QCOMPARE(m_w->txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+    QTRY_VERIFY(!shown);
+    QCOMPARE(m_w->cmdBBcode[QuoteButton]->text(), QString("Quote"));
+}
+
+void tst_frmQuote::tagButtonWhileOpenModeless()
+{
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->txtPoster, "Anna");
+    QTest::keyClicks(q->txtQuotedText, "earlier");
+    QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+    EditorFixture::SetPost(*m_w, "line one\nline two", 5, 13);
+    const ModalDriver driver;
+    m_w->txtPost->setFocus();
+    QTest::keyClick(m_w->txtPost, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(driver.Driven(), 0);  // it could not be made modal
+    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QVERIFY(!q->isModal());
+    QCOMPARE(q->txtQuotedText->toPlainText(), QString("one\nline"));
+    QCOMPARE(q->txtPoster->text(), QString("Anna"));
+    QTRY_VERIFY(q->isActiveWindow());
+}
+
+void tst_frmQuote::goesWithTheMainWindow()
+{
+    QPointer<frmQuote> q = ShowFromButton();
+    QVERIFY(q);
+    m_w.reset();
+    QVERIFY(!q);
+}
+
+void tst_frmQuote::layoutAndNames()
+{
+    frmQuote* q = ShowFromButton();
+    QVERIFY(q);
+    QCOMPARE(q->windowTitle(), QString("Quote Manager"));
+    QCOMPARE(q->size(), QSize(445, 539));
+    QCOMPARE(q->minimumSize(), QSize(445, 539));
+    QCOMPARE(q->maximumSize(), QSize(445, 539));
+    QCOMPARE(q->Label1->text(), QString("Posted by:"));
+    QCOMPARE(q->Label2->text(), QString("Select the text you want to quote then press Quote"));
+    QVERIFY(q->txtPoster->y() < q->txtQuotedText->y());
+    // Paste, Close and Quote from left to right along the bottom edge.
+    QVERIFY(q->Image1->x() < q->Image2->x() && q->Image2->x() < q->Image3->x());
+    for (PictureBox* area : {q->Image1, q->Image2, q->Image3}) {
+        QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(area->pixmap().isNull());
+        QVERIFY(area->geometry().bottom() < 539 && area->y() > q->txtQuotedText->geometry().bottom());
+    }
+    const QList<QPair<QString, QString>> names = {
+        {"txtPoster", "Posted by"}, {"txtQuotedText", "Select the text you want to quote then press Quote"},
+        {"Image1", "Paste"},        {"Image2", "Close"},
+        {"Image3", "Quote"},
+    };
+    for (const auto& [name, accessible] : names) {
+        auto* widget = q->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), accessible);
+    }
+}
+
+QF_TEST_MAIN(tst_frmQuote)
+#include "tst_frmquote.moc"
