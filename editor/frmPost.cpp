@@ -1,5 +1,6 @@
 #include "editor/frmPost.h"
 
+#include "about/frmAbout.h"
 #include "app/Accessibility.h"
 #include "app/Makers.h"
 #include "app/PictureBox.h"
@@ -17,6 +18,7 @@
 #include "editor/RecoveryKeeper.h"
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
+#include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
 
 #include <QAction>
@@ -476,9 +478,9 @@ void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(); }
 // Commands that other parts of the editor fill in.
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuOptions_Click() {}
-void frmPost::mnuContact_Click() {}
-void frmPost::mnuAbout_Click() {}
-void frmPost::cmdPreview_Click() {}
+void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
+void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
+void frmPost::cmdPreview_Click() { BrowserPages::Preview(m_context, this, m_post->Post()); }
 void frmPost::cmdPost_Click() {}
 void frmPost::OptNew_Click() {}
 void frmPost::optReply_Click() {}

@@ -1,0 +1,32 @@
+#pragma once
+// Where things stand in the about window's client area. The background
+// picture paints its words at these places and the controls lie beside and
+// over them, so both come from this one table.
+
+#include <QRect>
+
+namespace AboutLayout {
+
+inline constexpr int ClientWidth = 381;
+inline constexpr int ClientHeight = 317;
+
+inline constexpr QRect Header{0, 0, 381, 30};          // the header band reading About
+inline constexpr QRect HeaderWords{14, 0, 200, 30};
+inline constexpr QRect ProgramName{20, 36, 340, 40};   // Quillforge, in large letters
+inline constexpr QRect VersionText{24, 78, 200, 18};   // `lblVersion`
+inline constexpr QRect Credits{24, 100, 340, 48};     // three painted credit lines, 16 pixels each
+inline constexpr int CreditLineHeight = 16;
+
+inline constexpr QRect FirstName{24, 156, 150, 22};    // `Label3`
+inline constexpr QRect FirstMail{176, 156, 186, 22};   // `Text4`
+inline constexpr QRect SecondName{24, 182, 150, 22};   // `Label1`
+inline constexpr QRect SecondMail{176, 182, 186, 22};  // `Text2`
+inline constexpr QRect WebAddress{24, 210, 338, 18};   // `Label5`
+inline constexpr QRect Legal{24, 230, 338, 32};        // `Label4`
+inline constexpr QRect Graphics{24, 264, 338, 18};     // `Label2`
+
+// The band along the bottom edge with the link-like words Close Window.
+inline constexpr QRect BottomBand{0, 290, 381, 27};
+inline constexpr QRect CloseArea{140, 292, 101, 23};   // the words; `Image1` lies over them
+
+}  // namespace AboutLayout

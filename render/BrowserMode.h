@@ -1,0 +1,37 @@
+#pragma once
+// The modes of the browser window: who opens it, which banner it shows, what
+// its caption becomes and which page of the program folder it shows. Every
+// shown mode is opened by the same four steps (banner, caption, navigate,
+// show modally over the owner); this table is the only place where the modes
+// differ. Qt-free.
+
+#include <array>
+#include <string_view>
+
+enum class BrowserMode { Preview, Submission, Contact, AddressTest, HiddenReader };
+
+enum class BrowserBanner { None, SendTopic, ContactUs };
+
+struct BrowserModeRow {
+    BrowserMode mode;
+    BrowserBanner banner;
+    std::string_view caption;   // empty: the loaded caption "Preview post" stays
+    std::string_view pageFile;  // the page the program writes into its folder; empty: the caller's address
+    bool shown;                 // false: the window only reads a page and is never shown
+};
+
+inline constexpr std::array<BrowserModeRow, 5> BrowserModes = {{
+    {BrowserMode::Preview, BrowserBanner::None, {}, "preview.htm", true},
+    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", "submit.htm", true},
+    {BrowserMode::Contact, BrowserBanner::ContactUs, "Contact us", "Contact.htm", true},
+    {BrowserMode::AddressTest, BrowserBanner::None, {}, {}, true},
+    {BrowserMode::HiddenReader, BrowserBanner::None, {}, {}, false},
+}};
+
+constexpr const BrowserModeRow& RowOf(BrowserMode mode)
+{
+    for (const BrowserModeRow& row : BrowserModes)
+        if (row.mode == mode)
+            return row;
+    return BrowserModes[0];
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The page of the browser window. Pages the program writes itself (the
+// preview, submission and contact pages, loaded from the program folder or
+// given as text) are shown with JavaScript off, since a post may quote other
+// people's HTML; every other page (a site reached through a link, a sent form
+// or the address test) runs its scripts as in any browser. The choice is made
+// for each navigation of the main frame, before the new page arrives.
+
+#include <QWebEnginePage>
+
+class BrowserPage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    BrowserPage(QWebEngineProfile* profile, QObject* parent);
+
+    // True for the addresses of the pages the program writes itself: local
+    // files and pages given as text.
+    static bool IsProgramPage(const QUrl& url);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+};

@@ -1,0 +1,40 @@
+#include "render/BrowserPages.h"
+
+#include "about/ContactPage.h"
+#include "app/AppContext.h"
+#include "app/FileIO.h"
+#include "app/Makers.h"
+#include "app/Platform.h"
+#include "render/PreviewPage.h"
+#include "render/frmPreview.h"
+
+namespace BrowserPages {
+
+bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, const std::string& bytes,
+                  const QUrl& baseUrl)
+{
+    const std::string_view name = RowOf(mode).pageFile;
+    const QString path = context.FileInAppFolder(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QString reason;
+    if (!FileIO::RemoveIfExists(path, &reason) || !FileIO::WriteFileAtomically(path, bytes, &reason)) {
+        context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
+        return false;
+    }
+    if (baseUrl.isValid())
+        frmPreview::ShowHtml(mode, QString::fromStdString(bytes), baseUrl, owner);
+    else
+        frmPreview::Show(mode, QUrl::fromLocalFile(path), owner);
+    return true;
+}
+
+bool Preview(const AppContext& context, QWidget* owner, std::string_view post)
+{
+    return WriteAndShow(context, owner, BrowserMode::Preview, PreviewPage::Build(post, context.appFolder.toStdString()));
+}
+
+bool Contact(const AppContext& context, QWidget* owner)
+{
+    return WriteAndShow(context, owner, BrowserMode::Contact, ContactPage::Build(Makers::ContactFormEndpoint));
+}
+
+}  // namespace BrowserPages

@@ -1,0 +1,15 @@
+#pragma once
+// The preview page `preview.htm`: the renderer's fragment followed by one
+// CR LF, nothing around it (no html, head or body element, no character-set
+// declaration; the browser reads pages without one as UTF-8). Qt-free.
+
+#include <string>
+#include <string_view>
+
+namespace PreviewPage {
+
+// The page's bytes for the post body `post`; `appFolder` is the program
+// folder, where the emoticon pictures are.
+std::string Build(std::string_view post, std::string_view appFolder);
+
+}  // namespace PreviewPage

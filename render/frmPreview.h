@@ -1,0 +1,85 @@
+#pragma once
+// The program's one browser window. It shows the preview, the submission page,
+// the contact page and the options dialog's address test, and, never shown,
+// reads the forum's index page for the forum extraction. Each caller picks a
+// mode (render/BrowserMode.h); every shown mode is opened by the same four
+// steps: the mode's banner, its caption, the navigation, and the window shown
+// modally over its owner.
+//
+// A window is created for each use and discarded when it closes, so every
+// opening starts from the loaded state: both banners hidden, caption
+// "Preview post". The web engine starts with the first window.
+
+#include "render/BrowserMode.h"
+
+#include <QDialog>
+#include <QUrl>
+#include <functional>
+#include <optional>
+
+class PictureBox;
+class PreviewBackground;
+class QWebEngineView;
+
+class frmPreview : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString LoadedCaption = QStringLiteral("Preview post");
+
+    // Creates the window in its loaded state, owned by `owner`; not shown.
+    explicit frmPreview(QWidget* owner = nullptr);
+    ~frmPreview() override;
+
+    // Creates a window over `owner`, opens it in `mode` at `address` and
+    // returns once the user has closed it; the window is then discarded.
+    static void Show(BrowserMode mode, const QUrl& address, QWidget* owner);
+    // The same for a page given as text: `html` is shown as if it had been
+    // loaded from `baseUrl`, which resolves its links and form actions.
+    static void ShowHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl, QWidget* owner);
+
+    // The four opening steps on this window; returns when it has been closed.
+    void Open(BrowserMode mode, const QUrl& address);
+    void OpenHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl);
+
+    // The browser control's operations, usable without showing the window.
+    void Navigate(const QUrl& address);
+    void SetHtml(const QString& html, const QUrl& baseUrl);
+    // True from a navigation request until the page has arrived or failed.
+    bool Busy() const { return m_busy; }
+    // Runs the event loop until the control is no longer busy (at once when it
+    // is not). False when the window was discarded meanwhile.
+    bool WaitWhileBusy();
+    // The HTML text of the loaded document's body, as the browser serialises
+    // it, handed to `done` later; no value when there is no document body.
+    // Works whether or not the page may run scripts.
+    void BodyHtml(std::function<void(std::optional<QString>)> done);
+    // The same, waited for with the event loop running.
+    std::optional<QString> WaitForBodyHtml();
+
+    // The controls, named as the program names them.
+    PreviewBackground* Background = nullptr;
+    QWebEngineView* WebBrowser1 = nullptr;
+    PictureBox* imgSend = nullptr;  // banner "Send Topic"
+    PictureBox* Image2 = nullptr;   // banner "Contact us"
+    PictureBox* Image1 = nullptr;   // over the word Close
+
+signals:
+    // A navigation of the page is about to start / has completed (`ok` false
+    // when the page could not be loaded; the control then shows its own
+    // error page).
+    void navigationStarting();
+    void navigationCompleted(bool ok);
+
+public slots:
+    void Image1_Click();
+
+private:
+    void CreateControls();
+    void Form_Load();
+    void ShowBanner(BrowserBanner banner);
+    void ApplyCaption(const BrowserModeRow& row);
+    void WebBrowser1_BeforeNavigate();
+    void WebBrowser1_NavigateComplete(bool ok);
+
+    bool m_busy = false;
+};

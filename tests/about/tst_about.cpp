@@ -1,0 +1,270 @@
+// The about window (caption, version, the makers' address, Close Window, how
+// the main window opens it) and the contact page (its bytes and its command).
+
+#include "about/ContactPage.h"
+#include "about/VersionLabel.h"
+#include "about/frmAbout.h"
+#include "app/AppContext.h"
+#include "app/Makers.h"
+#include "app/PictureBox.h"
+#include "app/SettingsStore.h"
+#include "editor/frmPost.h"
+#include "render/frmPreview.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+#include "support/WindowWatcher.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QWebEngineView>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The contact page as the makers' form expects it, typed out line by line.
+QByteArray ExpectedContactPage(const QByteArray& action)
+{
+    return "<body bgcolor=\"#C0C0C0\"><p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your "
+           "comments by filling this form</font></p><form method=\"POST\" action=\""
+           + action
+           + "\">  <table border=\"0\" width=\"75%\" id=\"table1\" cellspacing=\"0\" cellpadding=\"0\"><tr>\r\n"
+             "<td height=\"35\" width=\"17%\">From name:</td> <td height=\"35\" width=\"58%\">    <input "
+             "type=\"text\" name=\"FromName\" size=\"59\"></td></tr><tr>   <td height=\"35\" width=\"17%\">From "
+             "Address:</td>\r\n"
+             "<td height=\"35\"><input type=\"text\" name=\"FromAddress\" size=\"59\"></td></tr><tr>  <td "
+             "height=\"35\" width=\"17%\">Subject:</td>           <td height=\"35\"><input type=\"text\" "
+             "name=\"Subject\" size=\"59\"></td>\r\n"
+             "</tr></table><p dir=\"ltr\">Message:</p>    <p dir=\"ltr\"><textarea rows=\"7\" name=\"Message\" "
+             "cols=\"68\"></textarea></p>    <p dir=\"ltr\"><input type=\"submit\" value=\"Submit\" "
+             "name=\"B1\"><input type=\"reset\" value=\"Reset\" name=\"B2\"></p>\r\n"
+             "</form></body>\r\n";
+}
+
+}  // namespace
+
+class tst_About : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void versionLabel_data();
+    void versionLabel();
+    void captionAndVersionBeforeFirstShown();
+    void layout();
+    void webAddressOpensThroughTheShell();
+    void closeWindow();
+    void mainWindowOpensItModally_data();
+    void mainWindowOpensItModally();
+    void accessibleNames();
+    void contactPageBytes();
+    void contactCommand();
+    void contactPageThatCannotBeWritten();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    SettingsStore m_settings;
+    ScriptedPlatform* m_platform = nullptr;
+    AppContext m_context;
+};
+
+void tst_About::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_platform = new ScriptedPlatform;
+    m_context = AppContext{m_folder->path() + "/", &m_settings, m_platform};
+}
+
+void tst_About::cleanup()
+{
+    QCOMPARE(m_platform->unexpectedMessages, 0);
+    delete m_platform;
+    m_platform = nullptr;
+    m_folder.reset();
+}
+
+void tst_About::versionLabel_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("this release") << 1 << 2 << 0 << "Version 1.2.0";
+    QTest::newRow("a revision 12 shows as 12, not padded") << 1 << 2 << 12 << "Version 1.2.12";
+    QTest::newRow("two-digit numbers everywhere") << 10 << 20 << 305 << "Version 10.20.305";
+    QTest::newRow("zeros are written once") << 0 << 0 << 0 << "Version 0.0.0";
+}
+
+void tst_About::versionLabel()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, label);
+    QCOMPARE(QString::fromStdString(About::VersionLabel(major, minor, revision)), label);
+}
+
+void tst_About::captionAndVersionBeforeFirstShown()
+{
+    frmAbout window(m_context);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.windowTitle(), QString("About Quillforge"));
+    QCOMPARE(window.lblVersion->text(), QString("Version 1.2.0"));
+}
+
+void tst_About::layout()
+{
+    frmAbout window(m_context);
+    QCOMPARE(window.size(), QSize(381, 317));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(window.Label5->text(), QString::fromLatin1(Makers::WebAddress));
+    QCOMPARE(window.Label5->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(window.Image1->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(window.Image1->pixmap().isNull());
+    QVERIFY(window.Label3->text().endsWith(':'));
+    QVERIFY(window.Label1->text().endsWith(':'));
+    QVERIFY(window.Text4->text().endsWith("@quillforge.example.org"));
+    QVERIFY(window.Text2->text().endsWith("@quillforge.example.org"));
+    QVERIFY(window.Text4->isReadOnly() && window.Text2->isReadOnly());
+    // Every control lies inside the client area, and none covers another.
+    const QList<QWidget*> controls = {window.lblVersion, window.Label3, window.Text4, window.Label1, window.Text2,
+                                      window.Label5,     window.Label4, window.Label2, window.Image1};
+    for (QWidget* control : controls) {
+        QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
+        for (QWidget* other : controls)
+            QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                     qPrintable(control->objectName() + " / " + other->objectName()));
+    }
+}
+
+void tst_About::webAddressOpensThroughTheShell()
+{
+    frmAbout window(m_context);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.Label5, Qt::LeftButton);
+    QCOMPARE(m_platform->shellOpened, QStringList{QString::fromLatin1(Makers::WebAddress)});
+    // Nothing is reported and the window stays open.
+    QVERIFY(window.isVisible());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_About::closeWindow()
+{
+    frmAbout window(m_context);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+void tst_About::mainWindowOpensItModally_data()
+{
+    QTest::addColumn<bool>("fromToolbar");
+    QTest::newRow("Help menu") << false;
+    QTest::newRow("toolbar") << true;
+}
+
+void tst_About::mainWindowOpensItModally()
+{
+    QFETCH(bool, fromToolbar);
+    frmPost owner(m_context);
+    owner.show();
+    bool inspected = false;
+    WindowWatcher watcher("frmAbout", [&](QWidget* w) {
+        auto* window = static_cast<frmAbout*>(w);
+        QVERIFY(window->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), window);
+        QCOMPARE(window->parentWidget(), &owner);
+        QCOMPARE(window->windowTitle(), QString("About Quillforge"));
+        QTest::mouseClick(window->Image1, Qt::LeftButton);
+        inspected = true;
+    });
+    if (fromToolbar) {
+        QAction* button = nullptr;
+        for (QAction* action : owner.Toolbar1->actions())
+            if (action->toolTip() == "About")
+                button = action;
+        QVERIFY(button);
+        button->trigger();
+    } else {
+        owner.mnuAbout->trigger();
+    }
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY(inspected);
+    // Discarded when closed: the next opening starts afresh.
+    QVERIFY(watcher.last.isNull());
+}
+
+void tst_About::accessibleNames()
+{
+    frmAbout window(m_context);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
+        QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.Image1)->text(QAccessible::Name), QString("Close Window"));
+}
+
+void tst_About::contactPageBytes()
+{
+    QCOMPARE(QByteArray::fromStdString(ContactPage::Build("https://makers.example/form")),
+             ExpectedContactPage("https://makers.example/form"));
+    const std::string page = ContactPage::Build(Makers::ContactFormEndpoint);
+    // Five lines, each ended by CR LF, and no other line break.
+    QCOMPARE(std::count(page.begin(), page.end(), '\n'), 5);
+    QCOMPARE(std::count(page.begin(), page.end(), '\r'), 5);
+}
+
+void tst_About::contactCommand()
+{
+    frmPost owner(m_context);
+    owner.show();
+    const QString path = m_context.FileInAppFolder("Contact.htm");
+    QStringList captions;
+    QList<bool> banners;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        captions << window->windowTitle();
+        banners << window->Image2->isVisible() << window->imgSend->isVisible();
+        QCOMPARE(window->parentWidget(), &owner);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
+        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(path));
+    });
+    owner.mnuContact->trigger();
+    owner.mnuContact->trigger();
+    QCOMPARE(watcher.shown, 2);
+    QCOMPARE(captions, (QStringList{"Contact us", "Contact us"}));
+    QCOMPARE(banners, (QList<bool>{true, false, true, false}));
+    // Written again, not appended to.
+    QCOMPARE(ReadAll(path), ExpectedContactPage(Makers::ContactFormEndpoint));
+}
+
+void tst_About::contactPageThatCannotBeWritten()
+{
+    const QString path = m_context.FileInAppFolder("Contact.htm");
+    QVERIFY(QDir().mkpath(path + "/inside"));
+    frmPost owner(m_context);
+    m_platform->answers << MsgAnswer::OK;
+    WindowWatcher watcher("frmPreview");
+    owner.mnuContact_Click();
+    QCOMPARE(watcher.shown, 0);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages[0].text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(m_platform->messages[0].icon, MsgIcon::Critical);
+}
+
+QF_TEST_MAIN(tst_About)
+#include "tst_about.moc"

@@ -1,0 +1,420 @@
+// The browser window with the real web engine, headless, against a web server
+// of the test's own on 127.0.0.1: the modes and their banners and captions,
+// the preview as the browser shows it, links and forms followed in the same
+// window with the hourglass, scripts off in the program's own pages and on in
+// remote ones, and the hidden reader's operations.
+
+#include "app/AppContext.h"
+#include "app/PictureBox.h"
+#include "app/SettingsStore.h"
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "render/BrowserProfile.h"
+#include "render/frmPreview.h"
+#include "support/LocalWebServer.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+#include "support/WindowWatcher.h"
+
+#include <QHostAddress>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+Q_DECLARE_METATYPE(BrowserMode)
+
+namespace {
+
+constexpr int LoadTimeout = 20000;
+
+// Runs `script` in the application's own script world (which works whether or
+// not the page may run scripts) and waits for its result.
+QVariant RunScript(frmPreview* window, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    window->WebBrowser1->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                               [&](const QVariant& value) {
+                                                   result = value;
+                                                   done = true;
+                                               });
+    if (!QTest::qWaitFor([&] { return done; }, LoadTimeout))
+        qWarning("script timed out: %s", qPrintable(script));
+    return result;
+}
+
+// The centre of the element `selector` in the browser control's coordinates.
+QPoint CentreOf(frmPreview* window, const QString& selector)
+{
+    const QVariantList box = RunScript(window, QStringLiteral("(function(){ const r = document.querySelector('%1')"
+                                                              ".getBoundingClientRect();"
+                                                              " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                                                   .arg(selector))
+                                 .toList();
+    return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
+}
+
+QString BodyOf(frmPreview* window)
+{
+    return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));
+}
+
+}  // namespace
+
+class tst_frmPreview : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void loadedState();
+    void modes_data();
+    void modes();
+    void previewShowsTheRenderedBody();
+    void previewAfterAnotherMode_data();
+    void previewAfterAnotherMode();
+    void scriptsInThePostDoNotRun();
+    void linkLoadsInTheSameWindowWithTheHourglass();
+    void localPagesLoadRemotePicturesAndSendForms();
+    void pageGivenAsTextUsesItsBaseAddress();
+    void hiddenReader();
+    void pageThatCannotBeLoaded();
+    void closeArea();
+
+private:
+    std::unique_ptr<frmPost> MakeMainWindow();
+    QString WritePage(const QString& name, const QByteArray& bytes);
+
+    QTemporaryDir m_folder;
+    SettingsStore m_settings;
+    ScriptedPlatform* m_platform = nullptr;
+    AppContext m_context;
+    LocalWebServer m_server;
+};
+
+void tst_frmPreview::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    QVERIFY(m_server.Start());
+}
+
+void tst_frmPreview::init()
+{
+    m_platform = new ScriptedPlatform;
+    m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
+    m_server.requests.clear();
+}
+
+void tst_frmPreview::cleanup()
+{
+    QCOMPARE(m_platform->unexpectedMessages, 0);
+    delete m_platform;
+    m_platform = nullptr;
+}
+
+std::unique_ptr<frmPost> tst_frmPreview::MakeMainWindow()
+{
+    auto window = std::make_unique<frmPost>(m_context);
+    window->show();
+    return window;
+}
+
+QString tst_frmPreview::WritePage(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_context.FileInAppFolder(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning("could not write %s", qPrintable(path));
+    return path;
+}
+
+void tst_frmPreview::loadedState()
+{
+    frmPreview window;
+    QCOMPARE(window.windowTitle(), QString("Preview post"));
+    QCOMPARE(window.size(), QSize(760, 541));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(window.WebBrowser1->geometry(), QRect(8, 36, 745, 469));
+    QCOMPARE(window.imgSend->geometry(), QRect(44, 0, 120, 20));
+    QCOMPARE(window.Image2->geometry(), QRect(44, 0, 104, 21));
+    QCOMPARE(window.Image1->geometry(), QRect(356, 516, 49, 25));
+    QVERIFY(window.imgSend->isHidden());
+    QVERIFY(window.Image2->isHidden());
+    QCOMPARE(window.Image1->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(window.Image1->pixmap().isNull());  // a transparent click area
+    QVERIFY(!window.Busy());
+    // The window's controls come from the one shared, persistent profile.
+    QWebEngineProfile* profile = window.WebBrowser1->page()->profile();
+    QCOMPARE(profile, BrowserProfile::Shared());
+    QVERIFY(!profile->isOffTheRecord());
+    QVERIFY(profile->persistentStoragePath().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+}
+
+void tst_frmPreview::modes_data()
+{
+    QTest::addColumn<BrowserMode>("mode");
+    QTest::addColumn<bool>("sendTopic");
+    QTest::addColumn<bool>("contactUs");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("preview keeps the loaded caption") << BrowserMode::Preview << false << false << "Preview post";
+    QTest::newRow("submission shows Send Topic") << BrowserMode::Submission << true << false << "Send Topic";
+    QTest::newRow("contact shows Contact us") << BrowserMode::Contact << false << true << "Contact us";
+    QTest::newRow("address test keeps the loaded caption") << BrowserMode::AddressTest << false << false
+                                                           << "Preview post";
+}
+
+void tst_frmPreview::modes()
+{
+    QFETCH(BrowserMode, mode);
+    QFETCH(bool, sendTopic);
+    QFETCH(bool, contactUs);
+    QFETCH(QString, caption);
+    const QString page = WritePage("mode.htm", "<p>mode page</p>\r\n");
+    auto owner = MakeMainWindow();
+    bool inspected = false;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        QVERIFY(window->isModal());
+        QCOMPARE(window->parentWidget(), owner.get());
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->imgSend->isVisible(), sendTopic);
+        QCOMPARE(window->Image2->isVisible(), contactUs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(page));
+        inspected = true;
+    });
+    frmPreview::Show(mode, QUrl::fromLocalFile(page), owner.get());
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY(inspected);
+    // Discarded when closed.
+    QVERIFY(watcher.last.isNull());
+    QVERIFY(owner->findChildren<frmPreview*>().isEmpty());
+}
+
+void tst_frmPreview::previewShowsTheRenderedBody()
+{
+    auto owner = MakeMainWindow();
+    owner->txtTitle->setText("A title is not part of the preview");
+    owner->Post().SetPost("Hello [b]world[/b]\r\nAccents \xC3\xA9\xE2\x82\xAC stay");
+    QString body;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm")));
+        body = BodyOf(window);
+    });
+    owner->cmdPreview->click();
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY2(body.contains("<b>world</b>"), qPrintable(body));
+    // The page declares no character set; it is read as the UTF-8 it was written in.
+    QVERIFY2(body.contains(QString::fromUtf8("Accents \xC3\xA9\xE2\x82\xAC stay")), qPrintable(body));
+    QVERIFY(!body.contains("not part of the preview"));
+}
+
+void tst_frmPreview::previewAfterAnotherMode_data()
+{
+    QTest::addColumn<BrowserMode>("before");
+    QTest::newRow("after a submission") << BrowserMode::Submission;
+    QTest::newRow("after the contact page") << BrowserMode::Contact;
+}
+
+void tst_frmPreview::previewAfterAnotherMode()
+{
+    QFETCH(BrowserMode, before);
+    const QString page = WritePage("other.htm", "<p>other</p>\r\n");
+    auto owner = MakeMainWindow();
+    owner->Post().SetPost("second");
+    QStringList captions;
+    QList<bool> banners;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        captions << window->windowTitle();
+        banners << (window->imgSend->isVisible() || window->Image2->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+    });
+    frmPreview::Show(before, QUrl::fromLocalFile(page), owner.get());
+    owner->cmdPreview->click();
+    QCOMPARE(watcher.shown, 2);
+    QCOMPARE(captions.value(1), QString("Preview post"));
+    QCOMPARE(banners, (QList<bool>{true, false}));
+}
+
+void tst_frmPreview::scriptsInThePostDoNotRun()
+{
+    auto owner = MakeMainWindow();
+    owner->Post().SetPost(
+        "<p id=\"static\">static HTML shows</p>"
+        "<script>document.body.appendChild(document.createElement('div')).id = 'scripted';</script>"
+        "<img src=\"missing.gif\" onerror=\"document.title = 'handler ran'\">");
+    QString body;
+    QString title;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        body = BodyOf(window);
+        title = RunScript(window, "document.title").toString();
+    });
+    owner->cmdPreview->click();
+    QVERIFY2(body.contains("<p id=\"static\">static HTML shows</p>"), qPrintable(body));
+    QVERIFY2(!body.contains("id=\"scripted\""), qPrintable(body));
+    QVERIFY(title != "handler ran");
+}
+
+void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
+{
+    m_server.Serve("/linked.htm",
+                   "<html><head><script>document.title = 'remote script ran';</script></head>"
+                   "<body><p>the linked page</p></body></html>");
+    m_server.Hold("/linked.htm");
+    const QUrl target = m_server.Url("/linked.htm");
+    auto owner = MakeMainWindow();
+    owner->Post().SetPost(QString("[b]Read[/b] <a id=\"go\" href=\"%1\">this link</a>").arg(target.toString()).toStdString());
+    bool inspected = false;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
+        const QPoint link = CentreOf(window, "#go");
+        QVERIFY(link.x() >= 0);
+        QWidget* surface = window->WebBrowser1->focusProxy();
+        QVERIFY(surface);
+        QTest::mouseClick(surface, Qt::LeftButton, {}, link);
+        // The request has reached the server, which holds the answer back.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+        QCOMPARE(m_server.requests.last().path, QString("/linked.htm"));
+        QVERIFY(window->Busy());
+        QCOMPARE(window->cursor().shape(), Qt::WaitCursor);
+        m_server.Release("/linked.htm");
+        QTRY_COMPARE_WITH_TIMEOUT(window->cursor().shape(), Qt::ArrowCursor, LoadTimeout);
+        QVERIFY(!window->Busy());
+        // Same window, new page; a remote page runs its scripts.
+        QCOMPARE(window->WebBrowser1->url(), target);
+        QVERIFY(BodyOf(window).contains("the linked page"));
+        QCOMPARE(window->WebBrowser1->title(), QString("remote script ran"));
+        inspected = true;
+    });
+    owner->cmdPreview->click();
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY(inspected);
+}
+
+void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
+{
+    // A GIF of one transparent pixel.
+    m_server.Serve("/pic.gif",
+                   QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7"), "image/gif");
+    m_server.Serve("/sent.htm", "<html><body>form received</body></html>");
+    const QString page = WritePage(
+        "form.htm", QString("<img id=\"pic\" src=\"%1\"><form method=\"POST\" action=\"%2\">"
+                            "<input type=\"text\" name=\"Subject\" value=\"Hi there\"></form>\r\n")
+                        .arg(m_server.Url("/pic.gif").toString(), m_server.Url("/sent.htm").toString())
+                        .toUtf8());
+    bool inspected = false;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
+        QSignalSpy started(window.data(), &frmPreview::navigationStarting);
+        RunScript(window, "document.forms[0].submit()");
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && window->WebBrowser1->url() == m_server.Url("/sent.htm"),
+                                 LoadTimeout);
+        QCOMPARE(started.count(), 1);
+        QVERIFY(BodyOf(window).contains("form received"));
+        inspected = true;
+    });
+    frmPreview::Show(BrowserMode::Submission, QUrl::fromLocalFile(page), nullptr);
+    QVERIFY(inspected);
+    QCOMPARE(m_server.requests.size(), 2);
+    QCOMPARE(m_server.requests[1].method, QByteArray("POST"));
+    QCOMPARE(m_server.requests[1].body, QByteArray("Subject=Hi+there"));
+}
+
+void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
+{
+    m_server.Serve("/forum/posting.php", "<html><body>posted</body></html>");
+    const QString html =
+        "<html><body><form action=\"posting.php\" method=\"POST\"><input type=\"hidden\" name=\"mode\" "
+        "value=\"reply\"></form><script>document.forms[0].action = 'hijacked.php';</script></body></html>";
+    bool inspected = false;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+        QCOMPARE(window->windowTitle(), QString("Send Topic"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        RunScript(window, "document.forms[0].submit()");
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && window->WebBrowser1->url() == m_server.Url("/forum/posting.php"),
+                                 LoadTimeout);
+        inspected = true;
+    });
+    frmPreview::ShowHtml(BrowserMode::Submission, html, m_server.Url("/forum/"), nullptr);
+    QVERIFY(inspected);
+    QCOMPARE(m_server.requests.size(), 1);
+    QCOMPARE(m_server.requests[0].path, QString("/forum/posting.php"));
+    QCOMPARE(m_server.requests[0].body, QByteArray("mode=reply"));
+}
+
+void tst_frmPreview::hiddenReader()
+{
+    m_server.Serve("/index.php", "<html><body><a href=\"viewforum.php?f=3&amp;sid=9\">Announcements</a></body></html>");
+    m_server.Hold("/index.php");
+    auto owner = MakeMainWindow();
+    WindowWatcher watcher("frmPreview");
+    auto reader = std::make_unique<frmPreview>(owner.get());
+    QSignalSpy completed(reader.get(), &frmPreview::navigationCompleted);
+    reader->Navigate(m_server.Url("/index.php"));
+    QVERIFY(reader->Busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+    QVERIFY(reader->Busy());
+    QCOMPARE(reader->cursor().shape(), Qt::WaitCursor);
+    m_server.Release("/index.php");
+    QVERIFY(reader->WaitWhileBusy());
+    QVERIFY(!reader->Busy());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed[0][0].toBool(), true);
+    const std::optional<QString> body = reader->WaitForBodyHtml();
+    QVERIFY(body.has_value());
+    QVERIFY2(body->contains("viewforum.php?f=3&amp;sid=9\">Announcements</a>"), qPrintable(*body));
+    QCOMPARE(watcher.shown, 0);
+    QVERIFY(!reader->isVisible());
+}
+
+void tst_frmPreview::pageThatCannotBeLoaded()
+{
+    // A port nothing listens on: the browser shows its own error page and the
+    // window is no longer busy.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QUrl address(QString("http://127.0.0.1:%1/").arg(closed.serverPort()));
+    closed.close();
+    frmPreview reader;
+    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    reader.Navigate(address);
+    QVERIFY(reader.WaitWhileBusy());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed[0][0].toBool(), false);
+    QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_frmPreview::closeArea()
+{
+    const QString page = WritePage("close.htm", "<p>close me</p>\r\n");
+    bool closedByClick = false;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        auto* window = static_cast<frmPreview*>(w);
+        QTest::mouseClick(window->Image1, Qt::LeftButton);
+        closedByClick = !window->isVisible();
+    });
+    frmPreview::Show(BrowserMode::Preview, QUrl::fromLocalFile(page), nullptr);
+    QVERIFY(closedByClick);
+}
+
+QF_TEST_MAIN(tst_frmPreview)
+#include "tst_frmpreview.moc"

@@ -1,0 +1,192 @@
+// The preview command's page file: its bytes, replacing an earlier page, and a
+// page that cannot be written (a message naming the file and the reason, and
+// no window). The browser window itself is tst_frmpreview.
+
+#include "app/AppContext.h"
+#include "app/SettingsStore.h"
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "render/BBCodeRenderer.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+#include "support/WindowWatcher.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+}  // namespace
+
+class tst_PreviewPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pageBytes_data();
+    void pageBytes();
+    void previewTwiceReplacesThePage();
+    void everyWayInRunsThePreview();
+    void previewLeavesThePostAlone();
+    void pageThatCannotBeWritten_data();
+    void pageThatCannotBeWritten();
+
+private:
+    QString PagePath() const { return m_context.FileInAppFolder("preview.htm"); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    SettingsStore m_settings;
+    ScriptedPlatform* m_platform = nullptr;
+    AppContext m_context;
+};
+
+void tst_PreviewPage::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_platform = new ScriptedPlatform;
+    m_context = AppContext{m_folder->path() + "/", &m_settings, m_platform};
+}
+
+void tst_PreviewPage::cleanup()
+{
+    delete m_platform;
+    m_platform = nullptr;
+    m_folder.reset();
+}
+
+void tst_PreviewPage::pageBytes_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("post");
+    QTest::addColumn<QByteArray>("page");
+    QTest::newRow("an empty post is the empty font wrapper and a line break")
+        << QString() << QByteArray() << QByteArray("<font face=\"Arial\"></font>\r\n");
+    QTest::newRow("a post whose text lies in the title only is an empty page")
+        << "Only a title" << QByteArray() << QByteArray("<font face=\"Arial\"></font>\r\n");
+    QTest::newRow("the fragment is followed by exactly one CR LF")
+        << QString() << QByteArray("[b]x[/b]") << QByteArray("<font face=\"Arial\"><b>x</b></font>\r\n");
+    QTest::newRow("line breaks of the post stay in the fragment")
+        << QString() << QByteArray("a\r\nb") << QByteArray("<font face=\"Arial\">a<br />\nb</font>\r\n");
+    QTest::newRow("text beyond ASCII is written as UTF-8 without a byte-order mark")
+        << QString() << QByteArray("\xC3\xA9\xE2\x82\xAC") << QByteArray("<font face=\"Arial\">\xC3\xA9\xE2\x82\xAC</font>\r\n");
+}
+
+void tst_PreviewPage::pageBytes()
+{
+    QFETCH(QString, title);
+    QFETCH(QByteArray, post);
+    QFETCH(QByteArray, page);
+    frmPost owner(m_context);
+    owner.txtTitle->setText(title);
+    owner.Post().SetPost(post.toStdString());
+    QString caption;
+    WindowWatcher watcher("frmPreview", [&](QWidget* window) { caption = window->windowTitle(); });
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(caption, QString("Preview post"));
+    QCOMPARE(ReadAll(PagePath()), page);
+    QCOMPARE(m_platform->messages.size(), 0);
+}
+
+void tst_PreviewPage::previewTwiceReplacesThePage()
+{
+    frmPost owner(m_context);
+    QList<QByteArray> pagesSeen;
+    WindowWatcher watcher("frmPreview", [&](QWidget*) { pagesSeen << ReadAll(PagePath()); });
+    owner.Post().SetPost("a long first text that the second one is shorter than");
+    owner.cmdPreview_Click();
+    owner.Post().SetPost("second");
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.shown, 2);
+    const QByteArray second = QByteArray::fromStdString(Module2::RenderBBCode("second", m_context.appFolder.toStdString()))
+                              + "\r\n";
+    QCOMPARE(pagesSeen.value(1), second);
+    QCOMPARE(ReadAll(PagePath()), second);
+    // Nothing is left behind beside the page.
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{"preview.htm"});
+}
+
+void tst_PreviewPage::everyWayInRunsThePreview()
+{
+    frmPost owner(m_context);
+    owner.Post().SetPost("x");
+    WindowWatcher watcher("frmPreview");
+    owner.cmdPreview->click();
+    owner.mnuPreview->trigger();
+    QAction* toolbarButton = nullptr;
+    for (QAction* action : owner.Toolbar1->actions())
+        if (action->toolTip() == "Preview post")
+            toolbarButton = action;
+    QVERIFY(toolbarButton);
+    toolbarButton->trigger();
+    QCOMPARE(watcher.shown, 3);
+}
+
+void tst_PreviewPage::previewLeavesThePostAlone()
+{
+    frmPost owner(m_context);
+    owner.txtTitle->setText("Title");
+    owner.Post().SetPost("[b]body[/b]\r\nline");
+    owner.Post().PostChanged = false;
+    owner.Post().ShowState(PostDocument::NoChangeText);
+    WindowWatcher watcher("frmPreview");
+    owner.cmdPreview_Click();
+    QCOMPARE(owner.Post().Post(), std::string("[b]body[/b]\r\nline"));
+    QCOMPARE(owner.txtTitle->text(), QString("Title"));
+    QCOMPARE(owner.Post().PostChanged, false);
+    QCOMPARE(owner.Post().StateText(), PostDocument::NoChangeText);
+}
+
+void tst_PreviewPage::pageThatCannotBeWritten_data()
+{
+    QTest::addColumn<bool>("folderUnderAFile");
+    // Tests run as root, whom file permissions do not stop; these two
+    // obstacles stop everyone.
+    QTest::newRow("preview.htm is a folder that is not empty") << false;
+    QTest::newRow("the program folder lies under a regular file") << true;
+}
+
+void tst_PreviewPage::pageThatCannotBeWritten()
+{
+    QFETCH(bool, folderUnderAFile);
+    if (folderUnderAFile) {
+        QFile blocker(m_folder->filePath("plainfile"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        m_context.appFolder = blocker.fileName() + "/program/";
+    } else {
+        QVERIFY(QDir().mkpath(PagePath()));
+        QFile inside(PagePath() + "/keep.txt");
+        QVERIFY(inside.open(QIODevice::WriteOnly));
+    }
+    frmPost owner(m_context);
+    owner.Post().SetPost("lost? no: the post stays in the editor");
+    m_platform->answers << MsgAnswer::OK;
+    WindowWatcher watcher("frmPreview");
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.shown, 0);
+    QCOMPARE(m_platform->messages.size(), 1);
+    const MsgBoxCall& box = m_platform->messages[0];
+    QVERIFY2(box.text.contains(QDir::toNativeSeparators(PagePath())), qPrintable(box.text));
+    // The system's reason follows the file's name.
+    const QString reason = box.text.section("\r\n", 1);
+    QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(box.text));
+    QCOMPARE(box.buttons, MsgButtons::OK);
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.title, QString("Quillforge"));
+    QCOMPARE(box.owner, &owner);
+    QCOMPARE(owner.Post().Post(), std::string("lost? no: the post stays in the editor"));
+}
+
+QF_TEST_MAIN(tst_PreviewPage)
+#include "tst_previewpage.moc"
