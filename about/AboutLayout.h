@@ -17,10 +17,10 @@ inline constexpr QRect VersionText{24, 78, 200, 18};   // `lblVersion`
 inline constexpr QRect Credits{24, 100, 340, 48};     // three painted credit lines, 16 pixels each
 inline constexpr int CreditLineHeight = 16;
 
-inline constexpr QRect FirstName{24, 156, 150, 22};    // `Label3`
-inline constexpr QRect FirstMail{176, 156, 186, 22};   // `Text4`
-inline constexpr QRect SecondName{24, 182, 150, 22};   // `Label1`
-inline constexpr QRect SecondMail{176, 182, 186, 22};  // `Text2`
+inline constexpr QRect FirstName{24, 156, 144, 22};    // `Label3`
+inline constexpr QRect FirstMail{170, 156, 198, 22};   // `Text4`
+inline constexpr QRect SecondName{24, 182, 144, 22};   // `Label1`
+inline constexpr QRect SecondMail{170, 182, 198, 22};  // `Text2`
 inline constexpr QRect WebAddress{24, 210, 338, 18};   // `Label5`
 inline constexpr QRect Legal{24, 230, 338, 32};        // `Label4`
 inline constexpr QRect Graphics{24, 264, 338, 18};     // `Label2`

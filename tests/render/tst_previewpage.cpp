@@ -7,6 +7,7 @@
 #include "editor/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/BBCodeRenderer.h"
+#include "render/frmPreview.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 #include "support/WindowWatcher.h"
@@ -17,8 +18,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
+#include <QWebEngineProfile>
 
 namespace {
+
+// The web engine's helper processes started by this test program.
+int WebEngineProcesses()
+{
+    int count = 0;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ..."
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (line.contains("(QtWebEngine") && fields.value(1) == self.toLatin1())
+            ++count;
+    }
+    return count;
+}
 
 QByteArray ReadAll(const QString& path)
 {
@@ -33,6 +54,7 @@ class tst_PreviewPage : public QObject {
 private slots:
     void init();
     void cleanup();
+    void webEngineStartsWithTheFirstBrowserWindow();  // first: nothing may have started it before
     void pageBytes_data();
     void pageBytes();
     void previewTwiceReplacesThePage();
@@ -63,6 +85,28 @@ void tst_PreviewPage::cleanup()
     delete m_platform;
     m_platform = nullptr;
     m_folder.reset();
+}
+
+void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
+{
+    frmPost owner(m_context);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    WindowWatcher about("frmAbout");
+    owner.mnuAbout->trigger();  // the about window is no browser window
+    QCOMPARE(about.shown, 1);
+    QVERIFY(qApp->findChildren<QWebEngineProfile*>().isEmpty());
+    QCOMPARE(WebEngineProcesses(), 0);
+
+    int whileShown = 0;
+    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
+        QTRY_VERIFY_WITH_TIMEOUT(!static_cast<frmPreview*>(w)->Busy(), 20000);
+        whileShown = WebEngineProcesses();
+    });
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.shown, 1);
+    QVERIFY(whileShown > 0);
+    QCOMPARE(qApp->findChildren<QWebEngineProfile*>().size(), 1);
 }
 
 void tst_PreviewPage::pageBytes_data()
