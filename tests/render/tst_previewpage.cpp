@@ -8,6 +8,7 @@
 #include "editor/frmPost.h"
 #include "render/BBCodeRenderer.h"
 #include "render/frmPreview.h"
+#include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 #include "support/WindowWatcher.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QWebEngineProfile>
+
+#include <optional>
 
 namespace {
 
@@ -194,17 +197,27 @@ void tst_PreviewPage::previewLeavesThePostAlone()
 
 void tst_PreviewPage::pageThatCannotBeWritten_data()
 {
-    QTest::addColumn<bool>("folderUnderAFile");
-    // Tests run as root, whom file permissions do not stop; these two
-    // obstacles stop everyone.
-    QTest::newRow("preview.htm is a folder that is not empty") << false;
-    QTest::newRow("the program folder lies under a regular file") << true;
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("a read-only program folder") << "read-only";
+    QTest::newRow("a read-only program folder holding an earlier page") << "read-only, earlier page";
+    // These two stop everyone, root included, without permission bits.
+    QTest::newRow("preview.htm is a folder that is not empty") << "folder";
+    QTest::newRow("the program folder lies under a regular file") << "under a file";
 }
 
 void tst_PreviewPage::pageThatCannotBeWritten()
 {
-    QFETCH(bool, folderUnderAFile);
-    if (folderUnderAFile) {
+    QFETCH(QString, obstacle);
+    std::optional<PermissionBits> permissions;
+    const QString folder = m_folder->path();
+    if (obstacle.startsWith("read-only")) {
+        if (obstacle.endsWith("earlier page"))
+            QVERIFY(QFile(PagePath()).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    } else if (obstacle == "under a file") {
         QFile blocker(m_folder->filePath("plainfile"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         m_context.appFolder = blocker.fileName() + "/program/";
@@ -218,6 +231,8 @@ void tst_PreviewPage::pageThatCannotBeWritten()
     m_platform->answers << MsgAnswer::OK;
     WindowWatcher watcher("frmPreview");
     owner.cmdPreview_Click();
+    permissions.reset();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(watcher.shown, 0);
     QCOMPARE(m_platform->messages.size(), 1);
     const MsgBoxCall& box = m_platform->messages[0];
