@@ -19,3 +19,5 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, !IsProgramPage(url));
     return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
+
+QWebEnginePage* BrowserPage::createWindow(WebWindowType /*type*/) { return this; }

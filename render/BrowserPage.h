@@ -19,4 +19,7 @@ public:
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    // The window has no tabs and opens no others: a link meant for a new
+    // window opens in this one.
+    QWebEnginePage* createWindow(WebWindowType type) override;
 };

@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -117,9 +118,32 @@ void frmPreview::OpenHtml(BrowserMode mode, const QString& html, const QUrl& bas
         exec();
 }
 
+namespace {
+
+// A web address without a site ("HTTP://", the options dialog's default):
+// the engine drops it without starting a navigation, so nothing would ever
+// report it done.
+bool LacksASite(const QUrl& address)
+{
+    static const QStringList webSchemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                           QStringLiteral("ws"), QStringLiteral("wss")};
+    if (!webSchemes.contains(address.scheme(), Qt::CaseInsensitive) || !address.host().isEmpty())
+        return false;
+    for (const QChar c : address.path())
+        if (c != QLatin1Char('/'))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 void frmPreview::Navigate(const QUrl& address)
 {
     WebBrowser1_BeforeNavigate();
+    if (LacksASite(address)) {
+        QTimer::singleShot(0, this, [this] { WebBrowser1_NavigateComplete(false); });
+        return;
+    }
     WebBrowser1->load(address);
 }
 

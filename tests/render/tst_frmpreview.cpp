@@ -79,11 +79,15 @@ private slots:
     void previewAfterAnotherMode_data();
     void previewAfterAnotherMode();
     void scriptsInThePostDoNotRun();
+    void linkLoadsInTheSameWindowWithTheHourglass_data();
     void linkLoadsInTheSameWindowWithTheHourglass();
     void localPagesLoadRemotePicturesAndSendForms();
     void pageGivenAsTextUsesItsBaseAddress();
     void hiddenReader();
     void pageThatCannotBeLoaded();
+    void aDownloadEndsTheWait();
+    void addressesTheBrowserCannotUse_data();
+    void addressesTheBrowserCannotUse();
     void closeArea();
 
 private:
@@ -269,15 +273,24 @@ void tst_frmPreview::scriptsInThePostDoNotRun()
     QVERIFY(title != "handler ran");
 }
 
+void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("a plain link") << "";
+    QTest::newRow("a link meant for a new window") << " target=\"_blank\"";
+}
+
 void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
 {
+    QFETCH(QString, target);
     m_server.Serve("/linked.htm",
                    "<html><head><script>document.title = 'remote script ran';</script></head>"
                    "<body><p>the linked page</p></body></html>");
     m_server.Hold("/linked.htm");
-    const QUrl target = m_server.Url("/linked.htm");
+    const QUrl address = m_server.Url("/linked.htm");
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(QString("[b]Read[/b] <a id=\"go\" href=\"%1\">this link</a>").arg(target.toString()).toStdString());
+    owner->Post().SetPost(
+        QString("[b]Read[/b] <a id=\"go\"%1 href=\"%2\">this link</a>").arg(target, address.toString()).toStdString());
     bool inspected = false;
     WindowWatcher watcher("frmPreview", [&](QWidget* w) {
         QPointer<frmPreview> window = static_cast<frmPreview*>(w);
@@ -297,7 +310,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
         QTRY_COMPARE_WITH_TIMEOUT(window->cursor().shape(), Qt::ArrowCursor, LoadTimeout);
         QVERIFY(!window->Busy());
         // Same window, new page; a remote page runs its scripts.
-        QCOMPARE(window->WebBrowser1->url(), target);
+        QCOMPARE(window->WebBrowser1->url(), address);
         QVERIFY(BodyOf(window).contains("the linked page"));
         QCOMPARE(window->WebBrowser1->title(), QString("remote script ran"));
         inspected = true;
@@ -400,6 +413,43 @@ void tst_frmPreview::pageThatCannotBeLoaded()
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(completed.count(), 1);
     QCOMPARE(completed[0][0].toBool(), false);
+    QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_frmPreview::aDownloadEndsTheWait()
+{
+    // A link to a file that is not a page: the browser does not show it, and
+    // the window is not left busy with the hourglass.
+    m_server.Serve("/archive.zip", QByteArray(2048, 'z'), "application/zip");
+    frmPreview reader;
+    reader.Navigate(m_server.Url("/archive.zip"));
+    QVERIFY(reader.WaitWhileBusy());
+    QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(m_server.requests.size(), 1);
+}
+
+void tst_frmPreview::addressesTheBrowserCannotUse_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("the options dialog's default") << "HTTP://";
+    QTest::newRow("no site, a slash") << "https:///";
+    QTest::newRow("no scheme") << "forum.example.org/index.php";
+    QTest::newRow("words") << "not an address";
+    QTest::newRow("unknown scheme") << "gopher2://x";
+}
+
+void tst_frmPreview::addressesTheBrowserCannotUse()
+{
+    // Whatever the address, the window does not stay busy: the hidden reader
+    // waits for it to be done.
+    QFETCH(QString, typed);
+    frmPreview reader;
+    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    reader.Navigate(QUrl(typed));
+    QVERIFY(reader.WaitWhileBusy());
+    QCOMPARE(completed.count(), 1);
+    QVERIFY(!reader.Busy());
     QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
 }
 
