@@ -34,7 +34,9 @@ public:
     // returns once the user has closed it; the window is then discarded.
     static void Show(BrowserMode mode, const QUrl& address, QWidget* owner);
     // The same for a page given as text: `html` is shown as if it had been
-    // loaded from `baseUrl`, which resolves its links and form actions.
+    // loaded from `baseUrl`, which resolves its links and form actions. The
+    // engine takes such a page only up to about 2 MB; a larger one completes
+    // as not loaded and the window shows an empty page.
     static void ShowHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl, QWidget* owner);
 
     // The four opening steps on this window; returns when it has been closed.

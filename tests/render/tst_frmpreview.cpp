@@ -86,6 +86,7 @@ private slots:
     void hiddenReader();
     void pageThatCannotBeLoaded();
     void aDownloadEndsTheWait();
+    void pageGivenAsTextTooLargeEndsTheWait();
     void addressesTheBrowserCannotUse_data();
     void addressesTheBrowserCannotUse();
     void closeArea();
@@ -426,6 +427,18 @@ void tst_frmPreview::aDownloadEndsTheWait()
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_server.requests.size(), 1);
+}
+
+void tst_frmPreview::pageGivenAsTextTooLargeEndsTheWait()
+{
+    // The engine takes a page given as text only up to about 2 MB; a larger
+    // one is reported as not loaded, and the window is not left busy.
+    frmPreview reader;
+    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    reader.SetHtml("<p>" + QString(3 * 1024 * 1024, QLatin1Char('x')) + "</p>", m_server.Url("/forum/"));
+    QVERIFY(reader.WaitWhileBusy());
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(completed[0][0].toBool(), false);
 }
 
 void tst_frmPreview::addressesTheBrowserCannotUse_data()
