@@ -10,9 +10,9 @@
 #include "app/SettingsStore.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
-#include "support/WindowWatcher.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -181,8 +181,11 @@ void tst_About::mainWindowOpensItModally()
     frmPost owner(m_context);
     owner.show();
     bool inspected = false;
-    WindowWatcher watcher("frmAbout", [&](QWidget* w) {
-        auto* window = static_cast<frmAbout*>(w);
+    QPointer<QWidget> shown;
+    ModalDriver watcher([&](QWidget* w) {
+        shown = w;
+        auto* window = qobject_cast<frmAbout*>(w);
+        QVERIFY(window);
         QVERIFY(window->isModal());
         QCOMPARE(QApplication::activeModalWidget(), window);
         QCOMPARE(window->parentWidget(), &owner);
@@ -200,10 +203,10 @@ void tst_About::mainWindowOpensItModally()
     } else {
         owner.mnuAbout->trigger();
     }
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
     // Discarded when closed: the next opening starts afresh.
-    QVERIFY(watcher.last.isNull());
+    QVERIFY(shown.isNull());
 }
 
 void tst_About::accessibleNames()
@@ -235,8 +238,9 @@ void tst_About::contactCommand()
     const QString path = m_context.FileInAppFolder("Contact.htm");
     QStringList captions;
     QList<bool> banners;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         captions << window->windowTitle();
         banners << window->Image2->isVisible() << window->imgSend->isVisible();
         QCOMPARE(window->parentWidget(), &owner);
@@ -245,7 +249,7 @@ void tst_About::contactCommand()
     });
     owner.mnuContact->trigger();
     owner.mnuContact->trigger();
-    QCOMPARE(watcher.shown, 2);
+    QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions, (QStringList{"Contact us", "Contact us"}));
     QCOMPARE(banners, (QList<bool>{true, false, true, false}));
     // Written again, not appended to.
@@ -258,9 +262,9 @@ void tst_About::contactPageThatCannotBeWritten()
     QVERIFY(QDir().mkpath(path + "/inside"));
     frmPost owner(m_context);
     m_platform->answers << MsgAnswer::OK;
-    WindowWatcher watcher("frmPreview");
+    ModalDriver watcher;
     owner.mnuContact_Click();
-    QCOMPARE(watcher.shown, 0);
+    QCOMPARE(watcher.Driven(), 0);
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY(m_platform->messages[0].text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(m_platform->messages[0].icon, MsgIcon::Critical);

@@ -12,9 +12,9 @@
 #include "render/BrowserProfile.h"
 #include "render/frmPreview.h"
 #include "support/LocalWebServer.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
-#include "support/WindowWatcher.h"
 
 #include <QHostAddress>
 #include <QLineEdit>
@@ -186,8 +186,11 @@ void tst_frmPreview::modes()
     const QString page = WritePage("mode.htm", "<p>mode page</p>\r\n");
     auto owner = MakeMainWindow();
     bool inspected = false;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    QPointer<QWidget> shown;
+    ModalDriver watcher([&](QWidget* w) {
+        shown = w;
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QVERIFY(window->isModal());
         QCOMPARE(window->parentWidget(), owner.get());
         QCOMPARE(window->windowTitle(), caption);
@@ -198,10 +201,10 @@ void tst_frmPreview::modes()
         inspected = true;
     });
     frmPreview::Show(mode, QUrl::fromLocalFile(page), owner.get());
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
     // Discarded when closed.
-    QVERIFY(watcher.last.isNull());
+    QVERIFY(shown.isNull());
     QVERIFY(owner->findChildren<frmPreview*>().isEmpty());
 }
 
@@ -211,14 +214,15 @@ void tst_frmPreview::previewShowsTheRenderedBody()
     owner->txtTitle->setText("A title is not part of the preview");
     owner->Post().SetPost("Hello [b]world[/b]\r\nAccents \xC3\xA9\xE2\x82\xAC stay");
     QString body;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm")));
         body = BodyOf(window);
     });
     owner->cmdPreview->click();
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QVERIFY2(body.contains("<b>world</b>"), qPrintable(body));
     // The page declares no character set; it is read as the UTF-8 it was written in.
     QVERIFY2(body.contains(QString::fromUtf8("Accents \xC3\xA9\xE2\x82\xAC stay")), qPrintable(body));
@@ -240,15 +244,16 @@ void tst_frmPreview::previewAfterAnotherMode()
     owner->Post().SetPost("second");
     QStringList captions;
     QList<bool> banners;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         captions << window->windowTitle();
         banners << (window->imgSend->isVisible() || window->Image2->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
     });
     frmPreview::Show(before, QUrl::fromLocalFile(page), owner.get());
     owner->cmdPreview->click();
-    QCOMPARE(watcher.shown, 2);
+    QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions.value(1), QString("Preview post"));
     QCOMPARE(banners, (QList<bool>{true, false}));
 }
@@ -262,8 +267,9 @@ void tst_frmPreview::scriptsInThePostDoNotRun()
         "<img src=\"missing.gif\" onerror=\"document.title = 'handler ran'\">");
     QString body;
     QString title;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         body = BodyOf(window);
         title = RunScript(window, "document.title").toString();
@@ -293,8 +299,9 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
     owner->Post().SetPost(
         QString("[b]Read[/b] <a id=\"go\"%1 href=\"%2\">this link</a>").arg(target, address.toString()).toStdString());
     bool inspected = false;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
         const QPoint link = CentreOf(window, "#go");
@@ -317,7 +324,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
         inspected = true;
     });
     owner->cmdPreview->click();
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
 }
 
@@ -333,8 +340,9 @@ void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
                         .arg(m_server.Url("/pic.gif").toString(), m_server.Url("/sent.htm").toString())
                         .toUtf8());
     bool inspected = false;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
         QSignalSpy started(window.data(), &frmPreview::navigationStarting);
@@ -359,8 +367,9 @@ void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
         "<html><body><form action=\"posting.php\" method=\"POST\"><input type=\"hidden\" name=\"mode\" "
         "value=\"reply\"></form><script>document.forms[0].action = 'hijacked.php';</script></body></html>";
     bool inspected = false;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        QPointer<frmPreview> window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Send Topic"));
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         RunScript(window, "document.forms[0].submit()");
@@ -380,7 +389,7 @@ void tst_frmPreview::hiddenReader()
     m_server.Serve("/index.php", "<html><body><a href=\"viewforum.php?f=3&amp;sid=9\">Announcements</a></body></html>");
     m_server.Hold("/index.php");
     auto owner = MakeMainWindow();
-    WindowWatcher watcher("frmPreview");
+    ModalDriver watcher;
     auto reader = std::make_unique<frmPreview>(owner.get());
     QSignalSpy completed(reader.get(), &frmPreview::navigationCompleted);
     reader->Navigate(m_server.Url("/index.php"));
@@ -396,7 +405,7 @@ void tst_frmPreview::hiddenReader()
     const std::optional<QString> body = reader->WaitForBodyHtml();
     QVERIFY(body.has_value());
     QVERIFY2(body->contains("viewforum.php?f=3&amp;sid=9\">Announcements</a>"), qPrintable(*body));
-    QCOMPARE(watcher.shown, 0);
+    QCOMPARE(watcher.Driven(), 0);
     QVERIFY(!reader->isVisible());
 }
 
@@ -470,8 +479,9 @@ void tst_frmPreview::closeArea()
 {
     const QString page = WritePage("close.htm", "<p>close me</p>\r\n");
     bool closedByClick = false;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        auto* window = static_cast<frmPreview*>(w);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
         QTest::mouseClick(window->Image1, Qt::LeftButton);
         closedByClick = !window->isVisible();
     });

@@ -8,10 +8,10 @@
 #include "editor/frmPost.h"
 #include "render/BBCodeRenderer.h"
 #include "render/frmPreview.h"
+#include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
-#include "support/WindowWatcher.h"
 
 #include <QAction>
 #include <QDir>
@@ -95,19 +95,23 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
     frmPost owner(m_context);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    WindowWatcher about("frmAbout");
-    owner.mnuAbout->trigger();  // the about window is no browser window
-    QCOMPARE(about.shown, 1);
+    {
+        ModalDriver about;
+        owner.mnuAbout->trigger();  // the about window is no browser window
+        QCOMPARE(about.Driven(), 1);
+    }
     QVERIFY(qApp->findChildren<QWebEngineProfile*>().isEmpty());
     QCOMPARE(WebEngineProcesses(), 0);
 
     int whileShown = 0;
-    WindowWatcher watcher("frmPreview", [&](QWidget* w) {
-        QTRY_VERIFY_WITH_TIMEOUT(!static_cast<frmPreview*>(w)->Busy(), 20000);
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         whileShown = WebEngineProcesses();
     });
     owner.cmdPreview_Click();
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QVERIFY(whileShown > 0);
     QCOMPARE(qApp->findChildren<QWebEngineProfile*>().size(), 1);
 }
@@ -138,9 +142,9 @@ void tst_PreviewPage::pageBytes()
     owner.txtTitle->setText(title);
     owner.Post().SetPost(post.toStdString());
     QString caption;
-    WindowWatcher watcher("frmPreview", [&](QWidget* window) { caption = window->windowTitle(); });
+    ModalDriver watcher([&](QWidget* window) { caption = window->windowTitle(); });
     owner.cmdPreview_Click();
-    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(caption, QString("Preview post"));
     QCOMPARE(ReadAll(PagePath()), page);
     QCOMPARE(m_platform->messages.size(), 0);
@@ -150,12 +154,12 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
 {
     frmPost owner(m_context);
     QList<QByteArray> pagesSeen;
-    WindowWatcher watcher("frmPreview", [&](QWidget*) { pagesSeen << ReadAll(PagePath()); });
+    ModalDriver watcher([&](QWidget*) { pagesSeen << ReadAll(PagePath()); });
     owner.Post().SetPost("a long first text that the second one is shorter than");
     owner.cmdPreview_Click();
     owner.Post().SetPost("second");
     owner.cmdPreview_Click();
-    QCOMPARE(watcher.shown, 2);
+    QCOMPARE(watcher.Driven(), 2);
     const QByteArray second = QByteArray::fromStdString(Module2::RenderBBCode("second", m_context.appFolder.toStdString()))
                               + "\r\n";
     QCOMPARE(pagesSeen.value(1), second);
@@ -168,7 +172,7 @@ void tst_PreviewPage::everyWayInRunsThePreview()
 {
     frmPost owner(m_context);
     owner.Post().SetPost("x");
-    WindowWatcher watcher("frmPreview");
+    ModalDriver watcher;
     owner.cmdPreview->click();
     owner.mnuPreview->trigger();
     QAction* toolbarButton = nullptr;
@@ -177,7 +181,7 @@ void tst_PreviewPage::everyWayInRunsThePreview()
             toolbarButton = action;
     QVERIFY(toolbarButton);
     toolbarButton->trigger();
-    QCOMPARE(watcher.shown, 3);
+    QCOMPARE(watcher.Driven(), 3);
 }
 
 void tst_PreviewPage::previewLeavesThePostAlone()
@@ -187,7 +191,7 @@ void tst_PreviewPage::previewLeavesThePostAlone()
     owner.Post().SetPost("[b]body[/b]\r\nline");
     owner.Post().PostChanged = false;
     owner.Post().ShowState(PostDocument::NoChangeText);
-    WindowWatcher watcher("frmPreview");
+    ModalDriver watcher;
     owner.cmdPreview_Click();
     QCOMPARE(owner.Post().Post(), std::string("[b]body[/b]\r\nline"));
     QCOMPARE(owner.txtTitle->text(), QString("Title"));
@@ -229,11 +233,11 @@ void tst_PreviewPage::pageThatCannotBeWritten()
     frmPost owner(m_context);
     owner.Post().SetPost("lost? no: the post stays in the editor");
     m_platform->answers << MsgAnswer::OK;
-    WindowWatcher watcher("frmPreview");
+    ModalDriver watcher;
     owner.cmdPreview_Click();
     permissions.reset();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(watcher.shown, 0);
+    QCOMPARE(watcher.Driven(), 0);
     QCOMPARE(m_platform->messages.size(), 1);
     const MsgBoxCall& box = m_platform->messages[0];
     QVERIFY2(box.text.contains(QDir::toNativeSeparators(PagePath())), qPrintable(box.text));
