@@ -86,6 +86,9 @@ public:
     std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
 
     bool AssistMode = false;
+    // The forum number of the entry last chosen in `cmbForum`; empty until
+    // one is chosen. Only the chooser's selection handling sets it.
+    QString ForumNumber;
 
     // Menu items.
     QAction* mnuNew = nullptr;
