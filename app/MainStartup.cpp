@@ -6,7 +6,13 @@
 #include "editor/RecoveryOffer.h"
 #include "editor/frmPost.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+void PrepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 QString CommandLinePath(const QStringList& arguments)
 {

@@ -8,6 +8,11 @@
 struct AppContext;
 class frmPost;
 
+// What must be settled before the application object exists: the web
+// engine, loaded with the first browser window, needs the OpenGL contexts of
+// the program shared from the start. Call it first thing in main().
+void PrepareApplication();
+
 // Runs the start sequence, in order:
 //  1. fixes `AppFolder` from `executableDir`;
 //  2. takes the command line (`arguments`, without the program's own name)

@@ -10,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(SettingsStore::AppName);
     QApplication::setApplicationName(SettingsStore::AppName);

@@ -18,6 +18,8 @@
 #include "editor/RecoveryKeeper.h"
 #include "editor/frmPost.h"
 
+#include "app/MainStartup.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -88,6 +90,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/data");
+    PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(SettingsStore::AppName);
     QApplication::setApplicationName(SettingsStore::AppName);

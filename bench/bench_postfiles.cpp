@@ -11,6 +11,8 @@
 #include "editor/PostFile.h"
 #include "editor/frmPost.h"
 
+#include "app/MainStartup.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -86,6 +88,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    PrepareApplication();
     QApplication app(argc, argv);
 
     QTemporaryDir folder;

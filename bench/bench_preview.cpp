@@ -11,6 +11,8 @@
 #include "render/PreviewPage.h"
 #include "render/frmPreview.h"
 
+#include "app/MainStartup.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -162,6 +164,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
     qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toUtf8());
+    PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillforge"));
     QApplication::setApplicationName(QStringLiteral("Quillforge"));

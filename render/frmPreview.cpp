@@ -1,16 +1,14 @@
 #include "render/frmPreview.h"
 
 #include "app/PictureBox.h"
-#include "render/BrowserPage.h"
-#include "render/BrowserProfile.h"
+#include "render/BrowserControl.h"
 #include "render/PreviewBackground.h"
 #include "render/PreviewLayout.h"
 
 #include <QEventLoop>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
-#include <QWebEngineScript>
-#include <QWebEngineView>
 
 #include <memory>
 
@@ -27,8 +25,8 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner)
 
 frmPreview::~frmPreview()
 {
-    // The page goes before the view, while the profile it uses still exists.
-    delete WebBrowser1;
+    // The control takes its view with it.
+    delete m_control;
 }
 
 void frmPreview::CreateControls()
@@ -37,14 +35,21 @@ void frmPreview::CreateControls()
     Background->setObjectName(QStringLiteral("Background"));
     Background->setGeometry(PreviewLayout::Picture);
 
-    WebBrowser1 = new QWebEngineView(this);
+    QString error;
+    m_control = BrowserControl::Create(this, &error);
+    if (m_control) {
+        WebBrowser1 = m_control->View();
+        connect(m_control, &BrowserControl::loadStarted, this, &frmPreview::WebBrowser1_BeforeNavigate);
+        connect(m_control, &BrowserControl::loadFinished, this, &frmPreview::WebBrowser1_NavigateComplete);
+    } else {
+        auto* message = new QLabel(QStringLiteral("The browser component could not be loaded.\n%1").arg(error), this);
+        message->setAlignment(Qt::AlignCenter);
+        message->setWordWrap(true);
+        WebBrowser1 = message;
+    }
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(PreviewLayout::Browser);
     WebBrowser1->setAccessibleName(QStringLiteral("Page"));
-    auto* page = new BrowserPage(BrowserProfile::Shared(), WebBrowser1);
-    WebBrowser1->setPage(page);
-    connect(page, &QWebEnginePage::loadStarted, this, &frmPreview::WebBrowser1_BeforeNavigate);
-    connect(page, &QWebEnginePage::loadFinished, this, &frmPreview::WebBrowser1_NavigateComplete);
 
     const auto banner = [this](const char* name, const QString& words, const QRect& place) {
         auto* picture = new PictureBox(this);
@@ -140,17 +145,21 @@ bool LacksASite(const QUrl& address)
 void frmPreview::Navigate(const QUrl& address)
 {
     WebBrowser1_BeforeNavigate();
-    if (LacksASite(address)) {
+    if (!m_control || LacksASite(address)) {
         QTimer::singleShot(0, this, [this] { WebBrowser1_NavigateComplete(false); });
         return;
     }
-    WebBrowser1->load(address);
+    m_control->Load(address);
 }
 
 void frmPreview::SetHtml(const QString& html, const QUrl& baseUrl)
 {
     WebBrowser1_BeforeNavigate();
-    WebBrowser1->setHtml(html, baseUrl);
+    if (!m_control) {
+        QTimer::singleShot(0, this, [this] { WebBrowser1_NavigateComplete(false); });
+        return;
+    }
+    m_control->SetHtml(html, baseUrl);
 }
 
 void frmPreview::Image1_Click() { close(); }
@@ -186,16 +195,10 @@ bool frmPreview::WaitWhileBusy()
 
 void frmPreview::BodyHtml(std::function<void(std::optional<QString>)> done)
 {
-    // The application's own script world runs even where the page's scripts
-    // are off.
-    WebBrowser1->page()->runJavaScript(
-        QStringLiteral("document.body ? document.body.innerHTML : null"), QWebEngineScript::ApplicationWorld,
-        [done = std::move(done)](const QVariant& result) {
-            if (result.typeId() == QMetaType::QString)
-                done(result.toString());
-            else
-                done(std::nullopt);
-        });
+    if (m_control)
+        m_control->BodyHtml(std::move(done));
+    else
+        QTimer::singleShot(0, this, [done = std::move(done)] { done(std::nullopt); });
 }
 
 std::optional<QString> frmPreview::WaitForBodyHtml()

@@ -17,9 +17,9 @@
 #include <functional>
 #include <optional>
 
+class BrowserControl;
 class PictureBox;
 class PreviewBackground;
-class QWebEngineView;
 
 class frmPreview : public QDialog {
     Q_OBJECT
@@ -60,7 +60,9 @@ public:
 
     // The controls, named as the program names them.
     PreviewBackground* Background = nullptr;
-    QWebEngineView* WebBrowser1 = nullptr;
+    // The browser control's view (a QWebEngineView), or, when the web module
+    // cannot be loaded, a label that says why.
+    QWidget* WebBrowser1 = nullptr;
     PictureBox* imgSend = nullptr;  // banner "Send Topic"
     PictureBox* Image2 = nullptr;   // banner "Contact us"
     PictureBox* Image1 = nullptr;   // over the word Close
@@ -83,5 +85,6 @@ private:
     void WebBrowser1_BeforeNavigate();
     void WebBrowser1_NavigateComplete(bool ok);
 
+    BrowserControl* m_control = nullptr;  // null when the web module is missing
     bool m_busy = false;
 };

@@ -11,6 +11,7 @@
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "support/ModalDriver.h"
+#include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -245,7 +246,7 @@ void tst_About::contactCommand()
         banners << window->Image2->isVisible() << window->imgSend->isVisible();
         QCOMPARE(window->parentWidget(), &owner);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
-        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(path));
+        QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(path));
     });
     owner.mnuContact->trigger();
     owner.mnuContact->trigger();

@@ -62,6 +62,7 @@ void Type(QWidget* field, const QString& text)
 
 int main(int argc, char** argv)
 {
+    PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(SettingsStore::AppName);
     QApplication::setApplicationName(SettingsStore::AppName);

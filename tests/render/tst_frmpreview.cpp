@@ -13,6 +13,7 @@
 #include "render/frmPreview.h"
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
+#include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -38,7 +39,7 @@ QVariant RunScript(frmPreview* window, const QString& script)
 {
     QVariant result;
     bool done = false;
-    window->WebBrowser1->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+    WebView(*window)->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                                [&](const QVariant& value) {
                                                    result = value;
                                                    done = true;
@@ -156,7 +157,7 @@ void tst_frmPreview::loadedState()
     QVERIFY(window.Image1->pixmap().isNull());  // a transparent click area
     QVERIFY(!window.Busy());
     // The window's controls come from the one shared, persistent profile.
-    QWebEngineProfile* profile = window.WebBrowser1->page()->profile();
+    QWebEngineProfile* profile = WebView(window)->page()->profile();
     QCOMPARE(profile, BrowserProfile::Shared());
     QVERIFY(!profile->isOffTheRecord());
     QVERIFY(profile->persistentStoragePath().startsWith(
@@ -197,7 +198,7 @@ void tst_frmPreview::modes()
         QCOMPARE(window->imgSend->isVisible(), sendTopic);
         QCOMPARE(window->Image2->isVisible(), contactUs);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(page));
+        QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(page));
         inspected = true;
     });
     frmPreview::Show(mode, QUrl::fromLocalFile(page), owner.get());
@@ -218,7 +219,7 @@ void tst_frmPreview::previewShowsTheRenderedBody()
         auto* window = qobject_cast<frmPreview*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        QCOMPARE(window->WebBrowser1->url(), QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm")));
+        QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm")));
         body = BodyOf(window);
     });
     owner->cmdPreview->click();
@@ -318,9 +319,9 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
         QTRY_COMPARE_WITH_TIMEOUT(window->cursor().shape(), Qt::ArrowCursor, LoadTimeout);
         QVERIFY(!window->Busy());
         // Same window, new page; a remote page runs its scripts.
-        QCOMPARE(window->WebBrowser1->url(), address);
+        QCOMPARE(WebView(*window)->url(), address);
         QVERIFY(BodyOf(window).contains("the linked page"));
-        QCOMPARE(window->WebBrowser1->title(), QString("remote script ran"));
+        QCOMPARE(WebView(*window)->title(), QString("remote script ran"));
         inspected = true;
     });
     owner->cmdPreview->click();
@@ -347,7 +348,7 @@ void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
         QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
         QSignalSpy started(window.data(), &frmPreview::navigationStarting);
         RunScript(window, "document.forms[0].submit()");
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && window->WebBrowser1->url() == m_server.Url("/sent.htm"),
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"),
                                  LoadTimeout);
         QCOMPARE(started.count(), 1);
         QVERIFY(BodyOf(window).contains("form received"));
@@ -373,7 +374,7 @@ void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
         QCOMPARE(window->windowTitle(), QString("Send Topic"));
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         RunScript(window, "document.forms[0].submit()");
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && window->WebBrowser1->url() == m_server.Url("/forum/posting.php"),
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/forum/posting.php"),
                                  LoadTimeout);
         inspected = true;
     });

@@ -4,6 +4,8 @@
 // folder, so no test reads or writes the user's own settings or files, and it
 // runs headless unless a platform was chosen.
 
+#include "app/MainStartup.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +25,7 @@
                                   | QFileDevice::ExeOwner);                        \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                               \
+        PrepareApplication();                                                      \
         QApplication app(argc, argv);                                              \
         QApplication::setOrganizationName(QStringLiteral("Quillforge"));           \
         QApplication::setApplicationName(QStringLiteral("Quillforge"));            \
