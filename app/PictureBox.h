@@ -9,7 +9,10 @@ class PictureBox : public QLabel {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // Shows the hand-shaped pointer over the control.
+    // Makes the control a click target: the hand-shaped pointer over it, and
+    // the keyboard reaches it too (Tab gives it the focus, which it shows with
+    // a focus frame; Space or Enter clicks it), since words painted in a
+    // background are otherwise out of a keyboard user's reach.
     void SetHandCursor();
 
 signals:
@@ -17,4 +20,6 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
