@@ -5,6 +5,7 @@
 #include "app/SettingsStore.h"
 #include "editor/RecoveryOffer.h"
 #include "editor/frmPost.h"
+#include "forums/frmOptions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,22 +30,28 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
 
     const QString path = CommandLinePath(arguments);
 
+    // The main window is created once, on first use: by the options dialog
+    // when its Save refreshes the forum chooser, or below.
+    std::unique_ptr<frmPost> window;
+    const auto mainWindow = [&]() -> frmPost& {
+        if (!window)
+            window = std::make_unique<frmPost>(context);
+        return *window;
+    };
+
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
-    if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty()) {
-        // The options dialog is shown here once it exists.
-    }
-
-    // Only an ordinary file is opened, before the window shows; one that cannot
-    // be read or is no post file is reported by OpenFile, and the editor starts
-    // empty.
-    auto window = std::make_unique<frmPost>(context);
+    if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty())
+        frmOptions::ShowModal(context, mainWindow);
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not
     // opened over it.
-    const bool restored = RecoveryOffer::Run(*window);
+    const bool restored = RecoveryOffer::Run(mainWindow());
 
+    // Only an ordinary file is opened, before the window shows; one that cannot
+    // be read or is no post file is reported by OpenFile, and the editor starts
+    // empty.
     if (!restored && !path.isEmpty() && QFileInfo(path).isFile())
         window->OpenFile(path);
     window->show();

@@ -18,8 +18,9 @@ void PrepareApplication();
 //  2. takes the command line (`arguments`, without the program's own name)
 //     as one path, its double quotes removed;
 //  3. when no site address is stored, shows the options dialog modally first;
-//  4. creates the main window and offers back the posts that editors which
-//     did not close properly left behind (RecoveryOffer);
+//  4. creates the main window (unless the options dialog's Save already did,
+//     to refresh its forum chooser) and offers back the posts that editors
+//     which did not close properly left behind (RecoveryOffer);
 //  5. unless one was restored, opens the post file when the path names an
 //     existing file;
 //  6. shows the main window and returns it.

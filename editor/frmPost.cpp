@@ -18,6 +18,8 @@
 #include "editor/RecoveryKeeper.h"
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
+#include "forums/ForumChooser.h"
+#include "forums/frmOptions.h"
 #include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
 
@@ -248,6 +250,7 @@ void frmPost::CreateCommands()
         m_help->SetHelp(cmdBBcode[index], Text(TagTable::Buttons[index].statusHelp));
     m_help->SetHelp(chkAssist, Text(TagTable::AssistHelp));
     m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
+    m_forums = std::make_unique<ForumChooser>(m_context, cmbForum, this);
 }
 
 void frmPost::CreateActions()
@@ -477,12 +480,26 @@ void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(); }
 
 // Commands that other parts of the editor fill in.
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
-void frmPost::mnuOptions_Click() {}
 void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
 void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
 void frmPost::cmdPreview_Click() { BrowserPages::Preview(m_context, this, m_post->Post()); }
 void frmPost::cmdPost_Click() {}
 void frmPost::OptNew_Click() {}
 void frmPost::optReply_Click() {}
-void frmPost::cmbForum_Click() {}
-void frmPost::GetForums() {}
+
+void frmPost::mnuOptions_Click()
+{
+    frmOptions::ShowModeless(m_options, m_context, [this]() -> frmPost& { return *this; }, this);
+}
+
+void frmPost::GetForums()
+{
+    if (m_forums->Reload())
+        cmbForum_Click();
+}
+
+void frmPost::cmbForum_Click()
+{
+    if (const std::optional<QString> number = m_forums->ChosenNumber())
+        ForumNumber = *number;
+}

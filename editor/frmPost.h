@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -24,6 +25,8 @@ class QTimer;
 class QToolBar;
 class AssistWindows;
 class EditCommands;
+class ForumChooser;
+class frmOptions;
 class PictureBox;
 class PostBackground;
 class PostDocument;
@@ -164,4 +167,6 @@ private:
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
     std::unique_ptr<AssistWindows> m_assist;
+    std::unique_ptr<ForumChooser> m_forums;
+    QPointer<frmOptions> m_options;  // the modeless options dialog while it is open
 };

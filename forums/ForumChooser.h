@@ -1,0 +1,37 @@
+#pragma once
+// The main window's forum chooser `cmbForum`: its entries come from the forum
+// list file, and its chosen entry gives the forum number a new topic is sent
+// to. The main window's `GetForums` and `cmbForum_Click` call this class.
+
+#include "app/AppContext.h"
+#include "forums/ForumList.h"
+
+#include <QString>
+#include <optional>
+
+class QComboBox;
+class QWidget;
+
+class ForumChooser {
+public:
+    static inline const QString Placeholder =
+        QString::fromUtf8(ForumList::Placeholder.data(), static_cast<qsizetype>(ForumList::Placeholder.size()));
+
+    // `owner` owns the messages about a file that cannot be read.
+    ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner);
+
+    // Refills the list from the file: its entries in file order, or only the
+    // placeholder when there is no file. A file that cannot be read leaves
+    // the list as it was, after a message. True when the first entry was
+    // chosen, so the caller runs the selection handling.
+    bool Reload();
+
+    // The forum number of the shown entry; no value when the list is empty or
+    // shows the placeholder, which leave the number as it was.
+    std::optional<QString> ChosenNumber() const;
+
+private:
+    AppContext m_context;
+    QComboBox* m_list;
+    QWidget* m_owner;
+};

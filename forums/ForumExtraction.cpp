@@ -1,0 +1,89 @@
+#include "forums/ForumExtraction.h"
+
+#include "render/frmPreview.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+ForumExtraction::ForumExtraction(QWidget* owner, Timing timing)
+    : QObject(owner), m_owner(owner), m_timing(timing)
+{
+}
+
+ForumExtraction::~ForumExtraction() { Abandon(); }
+
+void ForumExtraction::Abandon() { delete m_browser.data(); }
+
+ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::string* pageText)
+{
+    Abandon();
+    const QUrl url(address);
+    // An address that names no scheme or site is one the browser cannot open.
+    if (!url.isValid() || url.isRelative())
+        return Outcome::Failed;
+
+    const QDeadlineTimer pauseEnd(m_timing.pause);
+    const QDeadlineTimer limit(m_timing.limit);
+    auto* browser = new frmPreview(m_owner);
+    m_browser = browser;
+    // From here on `this` may be destroyed by the event loop: only locals
+    // are used until `mine` says the browser, and so this object, lives.
+    const QPointer<frmPreview> mine(browser);
+    bool loaded = false;
+
+    QEventLoop loop;
+    QTimer wake;
+    wake.setSingleShot(true);
+    connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(browser, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(browser, &frmPreview::navigationCompleted, &loop, [&loop, &loaded](bool ok) {
+        loaded = ok;
+        loop.quit();
+    });
+    // Runs the event loop until `done` holds, `deadline` passes or the
+    // browser window is gone.
+    const auto waitUntil = [&](const QDeadlineTimer& deadline, const auto& done) {
+        while (mine && !done() && !deadline.hasExpired()) {
+            wake.start(std::chrono::milliseconds(deadline.remainingTime()));
+            loop.exec();
+        }
+    };
+
+    browser->Open(BrowserMode::HiddenReader, url);
+    waitUntil(pauseEnd, [] { return false; });
+    waitUntil(limit, [&] { return !mine->Busy(); });
+    if (!mine)
+        return Outcome::Abandoned;
+    if (mine->Busy() || !loaded) {
+        delete browser;
+        return Outcome::Failed;
+    }
+
+    // The answer is kept apart from this frame: a late one, after the window
+    // went, has somewhere to go.
+    struct Answer {
+        bool arrived = false;
+        std::optional<QString> html;
+    };
+    const auto answer = std::make_shared<Answer>();
+    browser->BodyHtml([answer, waiting = QPointer<QEventLoop>(&loop)](std::optional<QString> html) {
+        answer->arrived = true;
+        answer->html = std::move(html);
+        if (waiting)
+            waiting->quit();
+    });
+    waitUntil(limit, [&] { return answer->arrived; });
+    if (!mine)
+        return Outcome::Abandoned;
+    delete browser;
+    if (!answer->html)
+        return Outcome::Failed;
+    const QByteArray utf8 = answer->html->toUtf8();
+    pageText->assign(utf8.constData(), static_cast<size_t>(utf8.size()));
+    return Outcome::Read;
+}

@@ -1,0 +1,53 @@
+#include "forums/ForumListFile.h"
+
+#include "app/AppContext.h"
+#include "app/FileIO.h"
+#include "app/Platform.h"
+#include "forums/ForumList.h"
+
+#include <QFileInfo>
+
+namespace ForumListFile {
+
+QString PathOf(const AppContext& context)
+{
+    return context.FileInAppFolder(
+        QString::fromUtf8(ForumList::FileName.data(), static_cast<qsizetype>(ForumList::FileName.size())));
+}
+
+Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
+{
+    const QString path = PathOf(context);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Found::Missing;
+    QString reason;
+    std::string bytes;
+    if (!info.isFile())
+        // A folder, a pipe or a device: reading it would fail or block.
+        reason = QStringLiteral("It is not an ordinary file.");
+    else if (FileIO::ReadFileBytes(path, &bytes, &reason)) {
+        entries->clear();
+        for (const std::string& entry : ForumList::Parse(std::move(bytes)))
+            entries->append(QString::fromStdString(entry));
+        return Found::Read;
+    }
+    context.platform->MsgBox(owner, FileIO::CannotReadMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
+    return Found::Unreadable;
+}
+
+bool Write(const AppContext& context, QWidget* owner, const QStringList& entries)
+{
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(entries.size()));
+    for (const QString& entry : entries)
+        lines.push_back(entry.toStdString());
+    const QString path = PathOf(context);
+    QString reason;
+    if (FileIO::WriteFileAtomically(path, ForumList::Build(lines), &reason))
+        return true;
+    context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
+    return false;
+}
+
+}  // namespace ForumListFile

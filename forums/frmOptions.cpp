@@ -1,0 +1,307 @@
+#include "forums/frmOptions.h"
+
+#include "app/Platform.h"
+#include "app/SettingsStore.h"
+#include "editor/frmPost.h"
+#include "forums/ForumListFile.h"
+#include "forums/ForumScan.h"
+#include "forums/SiteAddress.h"
+#include "render/frmPreview.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QTabBar>
+
+#include <limits>
+
+namespace {
+
+// The example in the information panel: a board in its own folder of a site.
+const QString ExampleAddress = QStringLiteral("http://forum.example.org/board/");
+
+constexpr int PageWidth = 440;
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QLineEdit* MakeField(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    // An address may be longer than a line field's usual limit.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
+}
+
+// Neither Enter nor Escape presses any of the dialog's buttons.
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QFrame* MakePage(const char* name, const QString& accessibleName)
+{
+    auto* page = new QFrame;
+    page->setObjectName(QLatin1String(name));
+    page->setAccessibleName(accessibleName);
+    page->setFrameShape(QFrame::StyledPanel);
+    return page;
+}
+
+void BringForward(QWidget* window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+frmOptions::frmOptions(const AppContext& context, MainWindowProvider mainWindow, QWidget* owner,
+                       ForumExtraction::Timing timing)
+    : QDialog(owner), m_context(context), m_mainWindow(std::move(mainWindow))
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(Caption);
+    // A fixed frame without minimise and maximise buttons; owned windows get
+    // no task-bar button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_extraction = new ForumExtraction(this, timing);
+    CreateControls();
+    Form_Load();
+}
+
+void frmOptions::CreateControls()
+{
+    TabStrip1 = new QTabBar(this);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setAccessibleName(QStringLiteral("Options pages"));
+    TabStrip1->addTab(QStringLiteral("General Options"));
+    TabStrip1->addTab(QStringLiteral("Extract forums"));
+    TabStrip1->setDrawBase(false);
+    TabStrip1->setExpanding(false);
+
+    // The pages lie on top of each other; the tab strip chooses which shows.
+    m_pages = new QStackedLayout;
+    m_pages->addWidget(CreateGeneralPage());
+    m_pages->addWidget(CreateExtractionPage());
+
+    cmdSave = MakeButton("cmdSave", QStringLiteral("Save"), this);
+    cmdCancel = MakeButton("cmdCancel", QStringLiteral("Cancel"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSpacing(0);
+    layout->addWidget(TabStrip1);
+    layout->addLayout(m_pages);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+
+    connect(TabStrip1, &QTabBar::currentChanged, this, &frmOptions::TabStrip1_Click);
+    connect(txtURL, &QLineEdit::textChanged, this, &frmOptions::txtURL_Change);
+    connect(cmdText, &QPushButton::clicked, this, &frmOptions::cmdText_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmOptions::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+}
+
+QWidget* frmOptions::CreateGeneralPage()
+{
+    framGeneral = MakePage("framGeneral", QStringLiteral("General Options"));
+
+    Frame2 = new QFrame(framGeneral);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setAccessibleName(QStringLiteral("About the site address"));
+    Frame2->setFrameShape(QFrame::Box);
+    Frame2->setAutoFillBackground(true);
+    QPalette tip = Frame2->palette();
+    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+    Frame2->setPalette(tip);
+    Label5 = MakeLabel("Label5",
+                       QStringLiteral("Please specify the exact address (URL) of the forum you will submit topic to. "
+                                      "for example (")
+                           + ExampleAddress
+                           + QStringLiteral("). (Note: some Times letter capitalization makes a difference)"),
+                       Frame2);
+    Label6 = MakeLabel("Label6",
+                       QStringLiteral("Then Check that this is the correct address by clicking the test address "
+                                      "below, please be sure that you will have the index page of the forum "
+                                      "displayed, otherwise check the address you entered"),
+                       Frame2);
+    auto* panel = new QVBoxLayout(Frame2);
+    panel->addWidget(Label5);
+    panel->addWidget(Label6);
+
+    Label3 = MakeLabel("Label3", QStringLiteral("Site Adress (URL):"), framGeneral);
+    txtURL = MakeField("txtURL", QStringLiteral("Site Adress (URL)"), framGeneral);
+    Label3->setBuddy(txtURL);
+    Label4 = MakeLabel("Label4", QStringLiteral("Site Name:"), framGeneral);
+    txtName = MakeField("txtName", QStringLiteral("Site Name"), framGeneral);
+    Label4->setBuddy(txtName);
+    cmdText = MakeButton("cmdText", QStringLiteral("Test Address"), framGeneral);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label3, 0, 0);
+    fields->addWidget(txtURL, 0, 1);
+    fields->addWidget(Label4, 1, 0);
+    fields->addWidget(txtName, 1, 1);
+    fields->addWidget(cmdText, 2, 1, Qt::AlignLeft);
+
+    auto* layout = new QVBoxLayout(framGeneral);
+    layout->addWidget(Frame2);
+    layout->addSpacing(6);
+    layout->addLayout(fields);
+    layout->addStretch();
+    framGeneral->setFixedWidth(PageWidth);
+    return framGeneral;
+}
+
+QWidget* frmOptions::CreateExtractionPage()
+{
+    Frame1 = MakePage("Frame1", QStringLiteral("Extract forums"));
+    Label1 = MakeLabel("Label1", QStringLiteral("This window will help you to extract the forum names from your site:"),
+                       Frame1);
+    Label2 = MakeLabel("Label2", QStringLiteral("Please write down the address of the index page of the forum:"),
+                       Frame1);
+    lblURL = MakeField("lblURL", QStringLiteral("Address of the index page of the forum"), Frame1);
+    Label2->setBuddy(lblURL);
+    Command1 = MakeButton("Command1", QStringLiteral("Start Extracting"), Frame1);
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Forums found"));
+
+    auto* address = new QHBoxLayout;
+    address->addWidget(lblURL, 1);
+    address->addWidget(Command1);
+
+    auto* layout = new QVBoxLayout(Frame1);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addLayout(address);
+    layout->addWidget(List1, 1);
+    Frame1->setFixedWidth(PageWidth);
+    return Frame1;
+}
+
+void frmOptions::Form_Load()
+{
+    txtURL->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
+    txtName->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
+    lblURL->setText(txtURL->text());
+    TabStrip1->setCurrentIndex(0);
+    TabStrip1_Click(0);
+}
+
+void frmOptions::ShowModal(const AppContext& context, MainWindowProvider mainWindow)
+{
+    auto* dialog = new frmOptions(context, std::move(mainWindow));
+    dialog->exec();  // the dialog deletes itself once closed
+}
+
+void frmOptions::ShowModeless(QPointer<frmOptions>& open, const AppContext& context, MainWindowProvider mainWindow,
+                              QWidget* owner)
+{
+    if (!open)
+        open = new frmOptions(context, std::move(mainWindow), owner);
+    BringForward(open);
+}
+
+void frmOptions::TabStrip1_Click(int index) { m_pages->setCurrentIndex(index); }
+
+void frmOptions::txtURL_Change() { lblURL->setText(txtURL->text()); }
+
+void frmOptions::cmdText_Click()
+{
+    // The address exactly as typed: nothing added, nothing removed.
+    frmPreview::Show(BrowserMode::AddressTest, QUrl(txtURL->text()), this);
+}
+
+void frmOptions::cmdSave_Click()
+{
+    if (List1->count() > 0) {
+        QStringList entries;
+        entries.reserve(List1->count());
+        for (int row = 0; row < List1->count(); ++row)
+            entries.append(List1->item(row)->text());
+        // A list that cannot be written keeps the dialog open with
+        // everything in it, and stores nothing.
+        if (!ForumListFile::Write(m_context, this, entries))
+            return;
+        const QPointer<frmOptions> self(this);
+        m_mainWindow().GetForums();
+        if (!self)
+            return;
+    }
+    txtURL->setText(QString::fromStdString(SiteAddress::Normalise(txtURL->text().toStdString())));
+    m_context.settings->Save(SettingsStore::SiteAdressKey, txtURL->text());
+    m_context.settings->Save(SettingsStore::SiteNameKey, txtName->text());
+    close();
+}
+
+void frmOptions::cmdCancel_Click() { close(); }
+
+void frmOptions::Command1_Click()
+{
+    const QPointer<frmOptions> self(this);
+    setCursor(Qt::WaitCursor);
+    std::string page;
+    const ForumExtraction::Outcome outcome = m_extraction->Read(lblURL->text(), &page);
+    // A later press, a close or the dialog's end took over: it leaves the
+    // pointer and the list to whoever goes on.
+    if (!self || outcome == ForumExtraction::Outcome::Abandoned)
+        return;
+    if (outcome == ForumExtraction::Outcome::Read) {
+        List1->clear();
+        const ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
+        for (const std::string& entry : found.entries)
+            List1->addItem(QString::fromStdString(entry));
+        if (found.complete && !found.entries.empty()) {
+            unsetCursor();
+            return;
+        }
+    }
+    unsetCursor();
+    m_context.platform->MsgBox(this, ExtractionFailure, MsgButtons::OK, MsgIcon::Critical);
+}
+
+void frmOptions::done(int result)
+{
+    m_extraction->Abandon();
+    QDialog::done(result);
+}
+
+void frmOptions::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would reject the dialog: it has no cancel button.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,441 @@
+// The forum extraction end to end: index pages served by PHP's built-in web
+// server on 127.0.0.1, read through the real browser control, scanned into
+// the extraction list; the failure message; the pause and the wait that keep
+// the program responsive, and the limit on a page that never finishes; what
+// the user may do while it waits (press Start Extracting again, Save, Cancel,
+// close the dialog); Test Address; and the whole road from the menu to the
+// main window's chooser.
+
+#include "editor/frmPost.h"
+#include "forums/ForumListFile.h"
+#include "forums/frmOptions.h"
+#include "render/frmPreview.h"
+#include "support/EditorFixture.h"
+#include "support/LocalWebServer.h"
+#include "support/ModalDriver.h"
+#include "support/PhpServer.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTcpServer>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString Failure = QStringLiteral(
+    "There was a problem extracting the forums from your site.\r\n"
+    "either the address is wrong, or your forum is not compatible with Quillforge");
+
+// Short enough for tests, long enough for the engine to load a page.
+const ForumExtraction::Timing Quick{200ms, 30s};
+
+QStringList Expected(const QString& name)
+{
+    QFile file(QStringLiteral(QF_BOARDS_DIR "/%1.expected").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {"<no expected file>"};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList Items(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i)->text());
+    return items;
+}
+
+int BrowserWindows()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (qobject_cast<frmPreview*>(widget))
+            ++count;
+    return count;
+}
+
+void ReplaceText(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+// Runs `step` once the event loop runs again, `delay` from now.
+void Later(std::chrono::milliseconds delay, std::function<void()> step)
+{
+    QTimer::singleShot(delay, qApp, std::move(step));
+}
+
+}  // namespace
+
+class tst_ForumExtraction : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void boardPages_data();
+    void boardPages();
+    void failures_data();
+    void failures();
+    void failureAfterSomeEntriesKeepsThem();
+    void extractingAgainReplacesTheList();
+    void pauseAndWaitKeepTheProgramResponsive();
+    void pageThatNeverFinishesLoading();
+    void pressedAgainDuringTheWait();
+    void dialogEndsDuringTheWait_data();
+    void dialogEndsDuringTheWait();
+    void testAddressShowsTheAddressAsTyped();
+    void fromTheMenuToTheChooser();
+
+private:
+    frmOptions* MakeDialog(ForumExtraction::Timing timing = Quick, QWidget* owner = nullptr, bool show = true);
+    void Extract(frmOptions* dialog, const QString& address);
+
+    std::unique_ptr<PhpServer> m_php;
+    std::unique_ptr<EditorFixture> m_fixture;
+    std::unique_ptr<frmPost> m_mainWindow;
+    QPointer<frmOptions> m_dialog;
+};
+
+void tst_ForumExtraction::initTestCase()
+{
+    m_php = std::make_unique<PhpServer>(QStringLiteral(QF_BOARDS_DIR));
+    QVERIFY2(m_php->Start(), qPrintable(m_php->ErrorString()));
+}
+
+void tst_ForumExtraction::init() { m_fixture = std::make_unique<EditorFixture>(); }
+
+void tst_ForumExtraction::cleanup()
+{
+    delete m_dialog.data();
+    m_mainWindow.reset();
+    m_fixture.reset();
+    QCOMPARE(BrowserWindows(), 0);
+}
+
+frmOptions* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, QWidget* owner, bool show)
+{
+    const auto mainWindow = [this]() -> frmPost& {
+        if (!m_mainWindow)
+            m_mainWindow = std::make_unique<frmPost>(m_fixture->context);
+        return *m_mainWindow;
+    };
+    m_dialog = new frmOptions(m_fixture->context, mainWindow, owner, timing);
+    if (!show)
+        return m_dialog;
+    m_dialog->show();
+    if (!QTest::qWaitForWindowExposed(m_dialog))
+        qWarning("dialog not shown");
+    QTest::mouseClick(m_dialog->TabStrip1, Qt::LeftButton, {}, m_dialog->TabStrip1->tabRect(1).center());
+    return m_dialog;
+}
+
+void tst_ForumExtraction::Extract(frmOptions* dialog, const QString& address)
+{
+    ReplaceText(dialog->lblURL, address);
+    Click(dialog->Command1);
+}
+
+void tst_ForumExtraction::boardPages_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("category table, session ids, moderator and last-post links, & in names") << "classic";
+    QTest::newRow("lists: category as forum, sub-forum, last-post links naming the forum") << "lists";
+    QTest::newRow("capital-letter markup, &amp;f=, inner tags, names over several lines, "
+                  "commented-out link, address in a script, forums linked twice")
+        << "mixed";
+}
+
+void tst_ForumExtraction::boardPages()
+{
+    QFETCH(QString, page);
+    frmOptions* d = MakeDialog();
+    Extract(d, m_php->Url("/" + page + ".php").toString());
+    QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
+    QCOMPARE(Items(d->List1), Expected(page));
+    QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(BrowserWindows(), 0);
+    QVERIFY(d->isVisible());
+}
+
+void tst_ForumExtraction::failures_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QStringList>("listAfter");
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const QString nobody = QString("http://127.0.0.1:%1/index.php").arg(closed.serverPort());
+    closed.close();
+    QTest::newRow("page without forum links: the list is emptied")
+        << m_php->Url("/nolinks.php").toString() << QStringList{};
+    QTest::newRow("page the server does not have (404): not loaded, the list stays")
+        << m_php->Url("/missing.php").toString() << QStringList{"9- Earlier"};
+    QTest::newRow("address nothing answers on: the list stays") << nobody << QStringList{"9- Earlier"};
+    QTest::newRow("address without a scheme: the list stays") << "127.0.0.1/forum/" << QStringList{"9- Earlier"};
+    QTest::newRow("the default address: the list stays") << "HTTP://" << QStringList{"9- Earlier"};
+    QTest::newRow("empty address") << "" << QStringList{"9- Earlier"};
+}
+
+void tst_ForumExtraction::failures()
+{
+    QFETCH(QString, address);
+    QFETCH(QStringList, listAfter);
+    frmOptions* d = MakeDialog();
+    d->List1->addItem("9- Earlier");
+    Extract(d, address);
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    const MsgBoxCall& message = m_fixture->platform.messages[0];
+    QCOMPARE(message.text, Failure);
+    QCOMPARE(message.buttons, MsgButtons::OK);
+    QCOMPARE(message.icon, MsgIcon::Critical);
+    QCOMPARE(message.title, QString("Quillforge"));
+    QCOMPARE(message.owner, d);
+    QCOMPARE(Items(d->List1), listAfter);
+    QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(BrowserWindows(), 0);
+    QVERIFY(d->isVisible());
+}
+
+void tst_ForumExtraction::failureAfterSomeEntriesKeepsThem()
+{
+    frmOptions* d = MakeDialog();
+    Extract(d, m_php->Url("/broken.php").toString());
+    QCOMPARE(m_fixture->platform.MessageTexts(), QStringList{Failure});
+    QCOMPARE(Items(d->List1), QStringList{"1- One"});
+}
+
+void tst_ForumExtraction::extractingAgainReplacesTheList()
+{
+    frmOptions* d = MakeDialog();
+    Extract(d, m_php->Url("/classic.php").toString());
+    QCOMPARE(Items(d->List1), Expected("classic"));
+    Extract(d, m_php->Url("/lists.php").toString());
+    QCOMPARE(Items(d->List1), Expected("lists"));
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+}
+
+void tst_ForumExtraction::pauseAndWaitKeepTheProgramResponsive()
+{
+    m_mainWindow = m_fixture->MakeWindow();
+    frmOptions* d = MakeDialog({1500ms, 30s}, m_mainWindow.get());
+    QStringList seen;
+    Later(300ms, [&] {
+        // The extraction is waiting: hourglass on the dialog, a hidden
+        // browser window, and the main window takes typing.
+        seen << QString("cursor %1").arg(d->cursor().shape() == Qt::WaitCursor ? "hourglass" : "arrow");
+        seen << QString("browsers %1").arg(BrowserWindows());
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* browser = qobject_cast<frmPreview*>(widget))
+                seen << QString("browser shown %1").arg(browser->isVisible());
+        m_mainWindow->activateWindow();
+        QTest::keyClicks(m_mainWindow->txtTitle, "typed meanwhile");
+    });
+    QElapsedTimer clock;
+    clock.start();
+    Extract(d, m_php->Url("/classic.php").toString());
+    QVERIFY2(clock.elapsed() >= 1500, "the page is read only after the pause");
+    QCOMPARE(seen, (QStringList{"cursor hourglass", "browsers 1", "browser shown 0"}));
+    QCOMPARE(m_mainWindow->txtTitle->text(), QString("typed meanwhile"));
+    QCOMPARE(Items(d->List1), Expected("classic"));
+}
+
+void tst_ForumExtraction::pageThatNeverFinishesLoading()
+{
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    server.Serve("/never.php", "<a href=\"?f=1\">One</a>");
+    server.Hold("/never.php");
+    frmOptions* d = MakeDialog({200ms, 3s});
+    QElapsedTimer clock;
+    clock.start();
+    Extract(d, server.Url("/never.php").toString());
+    QVERIFY2(clock.elapsed() >= 3000, "the limit is counted from the request");
+    QVERIFY(clock.elapsed() < 20000);
+    QCOMPARE(m_fixture->platform.MessageTexts(), QStringList{Failure});
+    QCOMPARE(BrowserWindows(), 0);
+    QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+    server.Release("/never.php");
+}
+
+void tst_ForumExtraction::pressedAgainDuringTheWait()
+{
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
+    server.Hold("/slow.php");
+    frmOptions* d = MakeDialog();
+    int browsersDuringSecond = -1;
+    bool secondReturned = false;
+    connect(&server, &LocalWebServer::requestReceived, this, [&](const QString& path) {
+        if (path != "/slow.php")
+            return;
+        // The first press waits on a page that does not come; the user
+        // corrects the address and presses again.
+        Later(0ms, [&] {
+            Later(100ms, [&] { browsersDuringSecond = BrowserWindows(); });
+            Extract(d, m_php->Url("/classic.php").toString());
+            secondReturned = true;
+        });
+    });
+    Extract(d, server.Url("/slow.php").toString());
+    QVERIFY(secondReturned);
+    // The first read was dropped at once: one browser window at a time.
+    QCOMPARE(browsersDuringSecond, 1);
+    QCOMPARE(Items(d->List1), Expected("classic"));
+    QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
+    QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(BrowserWindows(), 0);
+    server.Release("/slow.php");
+}
+
+void tst_ForumExtraction::dialogEndsDuringTheWait_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<bool>("modal");
+    for (bool modal : {false, true}) {
+        const char* kind = modal ? "modal" : "modeless";
+        QTest::addRow("Cancel, %s", kind) << "cancel" << modal;
+        QTest::addRow("Save, %s", kind) << "save" << modal;
+        QTest::addRow("window frame, %s", kind) << "frame" << modal;
+    }
+    QTest::newRow("dialog destroyed with its owner") << "owner gone" << false;
+}
+
+void tst_ForumExtraction::dialogEndsDuringTheWait()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, modal);
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
+    server.Hold("/slow.php");
+    auto owner = std::make_unique<QWidget>();
+    frmOptions* d = MakeDialog(Quick, ending == "owner gone" ? owner.get() : nullptr, !modal);
+    const auto start = [&] {
+        ReplaceText(d->txtURL, "http://forum.test/index.php");
+        // What an earlier extraction left; Save stores it.
+        d->List1->addItems({"1- Earlier", "2- Found"});
+        Extract(d, server.Url("/slow.php").toString());
+    };
+    QString during;
+    connect(&server, &LocalWebServer::requestReceived, this, [&](const QString&) {
+        Later(50ms, [&] {
+            during = QString("cursor %1 modal %2").arg(d->cursor().shape()).arg(d->isModal());
+            if (ending == "cancel")
+                Click(d->cmdCancel);
+            else if (ending == "save")
+                Click(d->cmdSave);
+            else if (ending == "frame")
+                d->close();
+            else
+                owner.reset();
+        });
+    });
+    if (modal) {
+        // As at the first start: the extraction runs inside the dialog's
+        // own modal loop.
+        Later(0ms, start);
+        d->exec();
+    } else {
+        start();
+    }
+    QCOMPARE(during, QString("cursor %1 modal %2").arg(Qt::WaitCursor).arg(modal));
+    QTRY_VERIFY(m_dialog.isNull());
+    QCOMPARE(BrowserWindows(), 0);
+    QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
+    const QString path = ForumListFile::PathOf(m_fixture->context);
+    if (ending == "save") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("1- Earlier\r\n2- Found\r\n\r\n"));
+        QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), QString("http://forum.test/"));
+        QVERIFY(m_mainWindow);
+        QCOMPARE(m_mainWindow->cmbForum->currentText(), QString("1- Earlier"));
+    } else {
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
+    }
+    server.Release("/slow.php");
+}
+
+void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
+{
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    server.Serve("/board/index.php", "<p>Board index</p>");
+    frmOptions* d = MakeDialog();
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
+    // Neither cut at "index.php" nor given a "/": the text as typed.
+    const QString typed = server.Url("/board/index.php?sid=1").toString();
+    ReplaceText(d->txtURL, typed);
+    QString seen;
+    ModalDriver driver([&](QWidget* shown) {
+        auto* browser = qobject_cast<frmPreview*>(shown);
+        if (!browser)
+            return;
+        QSignalSpy arrived(&server, &LocalWebServer::requestReceived);
+        if (server.requests.isEmpty())
+            arrived.wait(20000);
+        seen = QString("%1|%2|%3|%4")
+                   .arg(browser->windowTitle())
+                   .arg(browser->parentWidget() == d)
+                   .arg(browser->isModal())
+                   .arg(server.requests.isEmpty() ? QString() : server.requests[0].path);
+    });
+    Click(d->cmdText);
+    QCOMPARE(driver.Driven(), 1);
+    QCOMPARE(seen, QString("Preview post|1|1|/board/index.php?sid=1"));
+    // Nothing else happens: nothing stored, the dialog stays as it was.
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->txtURL->text(), typed);
+    QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
+    QCOMPARE(BrowserWindows(), 0);
+}
+
+void tst_ForumExtraction::fromTheMenuToTheChooser()
+{
+    // The dialog the menu opens waits the full five seconds.
+    m_mainWindow = m_fixture->MakeWindow();
+    QCOMPARE(m_mainWindow->cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
+    m_mainWindow->mnuOptions->trigger();
+    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(d);
+    ReplaceText(d->txtURL, m_php->Url("/index.php").toString());
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
+    QCOMPARE(d->lblURL->text(), m_php->Url("/index.php").toString());
+    // This board's index page has another name.
+    QElapsedTimer clock;
+    clock.start();
+    Extract(d, m_php->Url("/classic.php").toString());
+    QVERIFY(clock.elapsed() >= 5000);
+    QCOMPARE(Items(d->List1), Expected("classic"));
+    Click(d->cmdSave);
+
+    QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), m_php->Url("/").toString());
+    QStringList chooser;
+    for (int i = 0; i < m_mainWindow->cmbForum->count(); ++i)
+        chooser.append(m_mainWindow->cmbForum->itemText(i));
+    QCOMPARE(chooser, Expected("classic"));
+    QCOMPARE(m_mainWindow->ForumNumber, QString("1"));
+    QFile file(ForumListFile::PathOf(m_fixture->context));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (Expected("classic").join("\r\n") + "\r\n\r\n").toUtf8());
+}
+
+QF_TEST_MAIN(tst_ForumExtraction)
+#include "tst_forumextraction.moc"

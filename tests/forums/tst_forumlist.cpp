@@ -1,0 +1,245 @@
+// The forum list file and the main window's forum chooser: the file's bytes,
+// reading it back (line breaks, empty lines, encodings), the placeholder, the
+// chosen entry's forum number, refills, and files that cannot be read or
+// written.
+
+#include "editor/frmPost.h"
+#include "forums/ForumChooser.h"
+#include "forums/ForumList.h"
+#include "forums/ForumListFile.h"
+#include "support/EditorFixture.h"
+#include "support/PermissionBits.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QStringList Items(const QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->itemText(i));
+    return items;
+}
+
+}  // namespace
+
+class tst_ForumList : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void roundTrip_data();
+    void roundTrip();
+    void readingLines_data();
+    void readingLines();
+    void forumNumber_data();
+    void forumNumber();
+    void placeholderWithoutFile();
+    void fileWithoutEntriesChoosesNothing();
+    void refillChoosesTheFirstEntryAgain();
+    void unreadableFileKeepsTheChooser();
+    void unwritableFileKeepsTheOldOne();
+
+private:
+    void WriteFile(const QByteArray& bytes);
+    QByteArray ReadFile() const;
+    QString Path() const { return ForumListFile::PathOf(m_fixture->context); }
+
+    std::unique_ptr<EditorFixture> m_fixture;
+};
+
+void tst_ForumList::init() { m_fixture = std::make_unique<EditorFixture>(); }
+
+void tst_ForumList::cleanup() { m_fixture.reset(); }
+
+void tst_ForumList::WriteFile(const QByteArray& bytes)
+{
+    QFile file(Path());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray tst_ForumList::ReadFile() const
+{
+    QFile file(Path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void tst_ForumList::roundTrip_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("two entries: 20 bytes, the list then one more CR LF")
+        << QStringList{"1- News", "2- Help"} << QByteArray("1- News\r\n2- Help\r\n\r\n");
+    QTest::newRow("commas, quotes and - in names stay one entry each")
+        << QStringList{R"(3- Buy, sell, swap)", R"(4- "Quoted" name)", "5- Off-topic - misc", "6-"}
+        << QByteArray("3- Buy, sell, swap\r\n4- \"Quoted\" name\r\n5- Off-topic - misc\r\n6-\r\n\r\n");
+    QTest::newRow("entities, blanks and non-ASCII letters kept as they are")
+        << QStringList{"7- Help &amp; support ", "  8- Café Ölfeld"}
+        << QByteArray("7- Help &amp; support \r\n  8- Caf\xc3\xa9 \xc3\x96lfeld\r\n\r\n");
+    QTest::newRow("single entry") << QStringList{"12- General chat"} << QByteArray("12- General chat\r\n\r\n");
+}
+
+void tst_ForumList::roundTrip()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QByteArray, bytes);
+    QVERIFY(ForumListFile::Write(m_fixture->context, nullptr, entries));
+    QCOMPARE(ReadFile(), bytes);
+
+    // A new main window loads them, in order, and chooses the first.
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(Items(window->cmbForum), entries);
+    QCOMPARE(window->cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber, entries[0].left(entries[0].indexOf('-')));
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+}
+
+void tst_ForumList::readingLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("CR LF, lone CR and lone LF each end a line")
+        << QByteArray("1- A\r\n2- B\r3- C\n4- D") << QStringList{"1- A", "2- B", "3- C", "4- D"};
+    QTest::newRow("empty lines anywhere are skipped")
+        << QByteArray("\r\n\r\n1- A\r\n\r\n\n\r2- B\r\n\r\n\r\n") << QStringList{"1- A", "2- B"};
+    QTest::newRow("a line of blanks is an entry") << QByteArray(" \r\n1- A\r\n\r\n") << QStringList{" ", "1- A"};
+    QTest::newRow("UTF-8") << QByteArray("1- Caf\xc3\xa9\r\n\r\n") << QStringList{"1- Café"};
+    QTest::newRow("Windows-1252 from an older system")
+        << QByteArray("1- Caf\xe9 \x80\r\n2- \x93Quoted\x94\r\n\r\n") << QStringList{"1- Café €", "2- “Quoted”"};
+}
+
+void tst_ForumList::readingLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    WriteFile(bytes);
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(Items(window->cmbForum), entries);
+    QCOMPARE(window->cmbForum->currentText(), entries[0]);
+}
+
+void tst_ForumList::forumNumber_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("number, - and name") << "12- General chat" << "12";
+    QTest::newRow("text before the first -") << "7-News-old" << "7";
+    QTest::newRow("entry starting with -") << "- Name" << "";
+    QTest::newRow("number not numeric") << "abc- Name" << "abc";
+    QTest::newRow("no - at all: a bare number") << "42" << "42";
+    QTest::newRow("no - at all: a name, taken whole") << "General chat" << "General chat";
+}
+
+void tst_ForumList::forumNumber()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, number);
+    WriteFile(entry.toUtf8() + "\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(window->cmbForum->currentText(), entry);
+    QCOMPARE(window->ForumNumber, number);
+}
+
+void tst_ForumList::placeholderWithoutFile()
+{
+    QVERIFY(!QFile::exists(Path()));
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(Items(window->cmbForum), QStringList{"Please define forums in the options in edit menu"});
+    QCOMPARE(window->cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber, QString());
+    // Choosing the placeholder leaves the number as it was.
+    window->ForumNumber = "5";
+    window->GetForums();
+    QCOMPARE(window->cmbForum->count(), 1);
+    QCOMPARE(window->ForumNumber, QString("5"));
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+}
+
+void tst_ForumList::fileWithoutEntriesChoosesNothing()
+{
+    WriteFile("\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(window->cmbForum->count(), 0);
+    QCOMPARE(window->cmbForum->currentText(), QString());
+    QCOMPARE(window->ForumNumber, QString());
+}
+
+void tst_ForumList::refillChoosesTheFirstEntryAgain()
+{
+    WriteFile("1- News\r\n2- Help\r\n3- Chat\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(window->ForumNumber, QString("1"));
+
+    // The user picks the second entry (the chooser is usable once "New
+    // topic" is chosen).
+    window->cmbForum->setEnabled(true);
+    window->cmbForum->setFocus();
+    QTest::keyClick(window->cmbForum, Qt::Key_Down);
+    QCOMPARE(window->cmbForum->currentText(), QString("2- Help"));
+    QCOMPARE(window->ForumNumber, QString("2"));
+
+    // Loading the same file again gives the same entries and chooses the
+    // first again.
+    window->GetForums();
+    QCOMPARE(Items(window->cmbForum), (QStringList{"1- News", "2- Help", "3- Chat"}));
+    QCOMPARE(window->cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber, QString("1"));
+
+    // A new list replaces the old one whole.
+    QTest::keyClick(window->cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber, QString("2"));
+    QVERIFY(ForumListFile::Write(m_fixture->context, window.get(), {"9- Games", "10- Music"}));
+    window->GetForums();
+    QCOMPARE(Items(window->cmbForum), (QStringList{"9- Games", "10- Music"}));
+    QCOMPARE(window->cmbForum->currentText(), QString("9- Games"));
+    QCOMPARE(window->ForumNumber, QString("9"));
+}
+
+void tst_ForumList::unreadableFileKeepsTheChooser()
+{
+    WriteFile("1- News\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    // A folder where the file should be: reading it cannot work.
+    QVERIFY(QFile::remove(Path()));
+    QVERIFY(QDir().mkdir(Path()));
+    window->GetForums();
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    const MsgBoxCall& message = m_fixture->platform.messages[0];
+    QVERIFY2(message.text.startsWith(QString("Could not read the file \"%1\".\r\n").arg(Path())),
+             qPrintable(message.text));
+    QCOMPARE(message.icon, MsgIcon::Critical);
+    QCOMPARE(message.owner, window.get());
+    QCOMPARE(Items(window->cmbForum), QStringList{"1- News"});
+    QCOMPARE(window->ForumNumber, QString("1"));
+}
+
+void tst_ForumList::unwritableFileKeepsTheOldOne()
+{
+    WriteFile("1- News\r\n\r\n");
+    const QString folder = m_fixture->folder.path();
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    bool written = true;
+    {
+        PermissionBits permissions;
+        if (!permissions.Binding()) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("permission bits cannot be made to bind here");
+        }
+        written = ForumListFile::Write(m_fixture->context, nullptr, {"2- Help"});
+    }
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(!written);
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    const QString text = m_fixture->platform.messages[0].text;
+    QVERIFY2(text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(Path())), qPrintable(text));
+    QVERIFY2(text.size() > text.indexOf("\r\n") + 2, "the system's reason follows");
+    QCOMPARE(ReadFile(), QByteArray("1- News\r\n\r\n"));
+}
+
+QF_TEST_MAIN(tst_ForumList)
+#include "tst_forumlist.moc"

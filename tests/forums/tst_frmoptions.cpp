@@ -1,0 +1,517 @@
+// The options dialog without the web engine: its pages and texts, loading
+// from the settings store, the address mirror, Save's normalising and
+// storing, Cancel, the forum list written by Save, the dialog at first start
+// (modal, before the main window, which Save may create) and from the menu
+// and toolbar (modeless, brought forward).
+
+#include "app/MainStartup.h"
+#include "editor/frmPost.h"
+#include "forums/ForumListFile.h"
+#include "forums/frmOptions.h"
+#include "support/EditorFixture.h"
+#include "support/ModalDriver.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QToolBar>
+
+namespace {
+
+const QString NotStored = QStringLiteral("<not stored>");
+
+template <class Window>
+QList<Window*> AllWindows()
+{
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget))
+            found.append(window);
+    return found;
+}
+
+// Types `text` as key presses; letters beyond ASCII come as the text of a
+// key press, as an input method gives them.
+void ReplaceText(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(field, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+}  // namespace
+
+class tst_frmOptions : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pagesAndTexts();
+    void loadsFromTheStore_data();
+    void loadsFromTheStore();
+    void tabsChoosePages();
+    void addressMirror();
+    void saveNormalisesAndStores_data();
+    void saveNormalisesAndStores();
+    void cancelStoresNothing_data();
+    void cancelStoresNothing();
+    void enterAndEscapePressNothing();
+    void saveWithEmptyListLeavesTheForumListAlone();
+    void saveWritesTheListAndRefreshesTheChooser();
+    void saveThatCannotWriteTheListKeepsTheDialog();
+    void menuAndToolbarShowOneModelessDialog();
+    void firstStartShowsTheDialogFirst_data();
+    void firstStartShowsTheDialogFirst();
+    void firstStartSaveCreatesTheMainWindow();
+
+private:
+    frmOptions* MakeDialog(QWidget* owner = nullptr);
+    QString Stored(const QString& key) const { return m_fixture->settings.Get(key, NotStored); }
+    QString ListPath() const { return ForumListFile::PathOf(m_fixture->context); }
+    void WriteList(const QByteArray& bytes);
+    QByteArray ReadList() const;
+
+    std::unique_ptr<EditorFixture> m_fixture;
+    QPointer<frmOptions> m_dialog;
+};
+
+void tst_frmOptions::init() { m_fixture = std::make_unique<EditorFixture>(); }
+
+void tst_frmOptions::cleanup()
+{
+    delete m_dialog.data();
+    m_fixture.reset();
+}
+
+frmOptions* tst_frmOptions::MakeDialog(QWidget* owner)
+{
+    m_dialog = new frmOptions(
+        m_fixture->context, []() -> frmPost& { qFatal("no main window expected"); }, owner);
+    m_dialog->show();
+    m_dialog->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_dialog))
+        qWarning("dialog not active");
+    return m_dialog;
+}
+
+void tst_frmOptions::WriteList(const QByteArray& bytes)
+{
+    QFile file(ListPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray tst_frmOptions::ReadList() const
+{
+    QFile file(ListPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void tst_frmOptions::pagesAndTexts()
+{
+    frmOptions* d = MakeDialog();
+    QCOMPARE(d->windowTitle(), QString("Options"));
+    QCOMPARE(d->TabStrip1->count(), 2);
+    QCOMPARE(d->TabStrip1->tabText(0), QString("General Options"));
+    QCOMPARE(d->TabStrip1->tabText(1), QString("Extract forums"));
+    QCOMPARE(d->TabStrip1->currentIndex(), 0);
+    QVERIFY(d->framGeneral->isVisible());
+    QVERIFY(d->Frame1->isHidden());
+    QCOMPARE(d->List1->count(), 0);
+
+    QVERIFY(d->Label5->text().startsWith("Please specify the exact address (URL) of the forum you will submit topic "
+                                         "to. for example (http"));
+    QVERIFY(d->Label5->text().endsWith("). (Note: some Times letter capitalization makes a difference)"));
+    QCOMPARE(d->Label6->text(), QString("Then Check that this is the correct address by clicking the test address "
+                                        "below, please be sure that you will have the index page of the forum "
+                                        "displayed, otherwise check the address you entered"));
+    QCOMPARE(d->Label3->text(), QString("Site Adress (URL):"));
+    QCOMPARE(d->Label4->text(), QString("Site Name:"));
+    QCOMPARE(d->cmdText->text(), QString("Test Address"));
+    QCOMPARE(d->Label1->text(), QString("This window will help you to extract the forum names from your site:"));
+    QCOMPARE(d->Label2->text(), QString("Please write down the address of the index page of the forum:"));
+    QCOMPARE(d->Command1->text(), QString("Start Extracting"));
+    QCOMPARE(d->cmdSave->text(), QString("Save"));
+    QCOMPARE(d->cmdCancel->text(), QString("Cancel"));
+
+    // The information panel has the tooltip colour.
+    QCOMPARE(d->Frame2->palette().color(QPalette::Window), d->Frame2->palette().color(QPalette::ToolTipBase));
+    QVERIFY(d->Frame2->autoFillBackground());
+    // A fixed-size dialog without minimise and maximise buttons.
+    QCOMPARE(d->minimumSize(), d->maximumSize());
+    QVERIFY(!(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    // Every control can be named by assistive technology.
+    for (QWidget* control : d->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+            continue;
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+}
+
+void tst_frmOptions::loadsFromTheStore_data()
+{
+    QTest::addColumn<QString>("address");  // NotStored: nothing stored
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shownAddress");
+    QTest::addColumn<QString>("shownName");
+    QTest::newRow("nothing stored: the defaults") << NotStored << NotStored << "HTTP://" << "My Forum";
+    QTest::newRow("both stored") << "http://forum.test/board/" << "Test board" << "http://forum.test/board/"
+                                 << "Test board";
+    QTest::newRow("name absent") << "http://forum.test/" << NotStored << "http://forum.test/" << "My Forum";
+    QTest::newRow("empty values are values, not absent") << "" << "" << "" << "";
+}
+
+void tst_frmOptions::loadsFromTheStore()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QFETCH(QString, shownAddress);
+    QFETCH(QString, shownName);
+    if (address != NotStored)
+        m_fixture->settings.Save(SettingsStore::SiteAdressKey, address);
+    if (name != NotStored)
+        m_fixture->settings.Save(SettingsStore::SiteNameKey, name);
+    frmOptions* d = MakeDialog();
+    QCOMPARE(d->txtURL->text(), shownAddress);
+    QCOMPARE(d->txtName->text(), shownName);
+    QCOMPARE(d->lblURL->text(), shownAddress);
+}
+
+void tst_frmOptions::tabsChoosePages()
+{
+    frmOptions* d = MakeDialog();
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
+    QVERIFY(d->Frame1->isVisible());
+    QVERIFY(d->framGeneral->isHidden());
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
+    QVERIFY(d->framGeneral->isVisible());
+    QVERIFY(d->Frame1->isHidden());
+}
+
+void tst_frmOptions::addressMirror()
+{
+    frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, "http://a.test/");
+    QCOMPARE(d->lblURL->text(), QString("http://a.test/"));
+
+    // Edits of the index page's address stay until the site address changes,
+    // and never go back to it.
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
+    QTest::keyClicks(d->lblURL, "index.php?c=2");
+    QCOMPARE(d->lblURL->text(), QString("http://a.test/index.php?c=2"));
+    QCOMPARE(d->txtURL->text(), QString("http://a.test/"));
+    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
+    d->txtURL->setFocus();
+    d->txtURL->end(false);
+    QTest::keyClick(d->txtURL, Qt::Key_Backspace);
+    QCOMPARE(d->lblURL->text(), QString("http://a.test"));
+}
+
+void tst_frmOptions::saveNormalisesAndStores_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("ends with / and index.php: cut, the / kept")
+        << "http://forum.example.org/board/index.php" << "http://forum.example.org/board/" << "Board";
+    QTest::newRow("index.php with a query: the whole ending goes")
+        << "http://forum.example.org/index.php?sid=abc&c=2" << "http://forum.example.org/" << "Board";
+    QTest::newRow("no final / and no index.php: / appended")
+        << "http://forum.example.org/board" << "http://forum.example.org/board/" << "Board";
+    QTest::newRow("already ending with /: unchanged") << "http://forum.example.org/" << "http://forum.example.org/"
+                                                      << "Board";
+    QTest::newRow("Index.php with a capital I is not cut")
+        << "http://forum.example.org/Index.php" << "http://forum.example.org/Index.php/" << "Board";
+    QTest::newRow("the default saved unchanged") << "HTTP://" << "HTTP://" << "My Forum";
+    QTest::newRow("empty address stays empty, name empty too") << "" << "" << "";
+    QTest::newRow("only index.php: cut to nothing") << "index.php" << "" << "Board";
+    QTest::newRow("cut at the first index.php") << "http://a.test/index.php/x/index.php" << "http://a.test/"
+                                                << "Board";
+    QTest::newRow("blanks are kept, in the address and the name")
+        << " http://a.test " << " http://a.test /" << "  My  board ";
+    QTest::newRow("non-ASCII letters") << "http://böard.test/forum" << "http://böard.test/forum/" << "Fórum ✓";
+}
+
+void tst_frmOptions::saveNormalisesAndStores()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, name);
+    frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, typed);
+    ReplaceText(d->txtName, name);
+    QSignalSpy shown(d->txtURL, &QLineEdit::textChanged);
+    Click(d->cmdSave);
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
+    QCOMPARE(Stored(SettingsStore::SiteNameKey), name);
+    // The field shows what is stored (it changes only when cutting or
+    // appending changed something).
+    if (stored != typed)
+        QCOMPARE(shown.last().at(0).toString(), stored);
+    else
+        QCOMPARE(shown.count(), 0);
+    // Save closes and destroys the dialog, with no message.
+    QTRY_VERIFY(m_dialog.isNull());
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QVERIFY(!QFile::exists(ListPath()));
+}
+
+void tst_frmOptions::cancelStoresNothing_data()
+{
+    QTest::addColumn<bool>("byFrame");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("window frame's close box") << true;
+}
+
+void tst_frmOptions::cancelStoresNothing()
+{
+    QFETCH(bool, byFrame);
+    WriteList("1- News\r\n\r\n");
+    frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, "http://changed.test/index.php");
+    ReplaceText(d->txtName, "Changed");
+    d->List1->addItems({"5- From an extraction", "6- Another"});
+    if (byFrame)
+        d->close();
+    else
+        Click(d->cmdCancel);
+    QTRY_VERIFY(m_dialog.isNull());
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
+    QCOMPARE(Stored(SettingsStore::SiteNameKey), NotStored);
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
+
+    // The next opening starts afresh: from the store, with an empty list.
+    frmOptions* again = MakeDialog();
+    QCOMPARE(again->txtURL->text(), QString("HTTP://"));
+    QCOMPARE(again->txtName->text(), QString("My Forum"));
+    QCOMPARE(again->List1->count(), 0);
+}
+
+void tst_frmOptions::enterAndEscapePressNothing()
+{
+    frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, "http://a.test");
+    QTest::keyClick(d->txtURL, Qt::Key_Return);
+    QTest::keyClick(d->txtURL, Qt::Key_Enter);
+    QTest::keyClick(d->txtURL, Qt::Key_Escape);
+    QTest::keyClick(d, Qt::Key_Escape);
+    QVERIFY(d->isVisible());
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
+    for (QPushButton* button : {d->cmdSave, d->cmdCancel, d->cmdText, d->Command1}) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+}
+
+void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
+{
+    WriteList("1- News\r\n2- Help\r\n\r\n");
+    const QDateTime longAgo(QDate(2020, 1, 1), QTime(0, 0));
+    {
+        QFile file(ListPath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    auto window = m_fixture->MakeWindow();
+    window->cmbForum->setEnabled(true);
+    window->cmbForum->setFocus();
+    QTest::keyClick(window->cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber, QString("2"));
+
+    window->mnuOptions->trigger();
+    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(d);
+    QCOMPARE(d->List1->count(), 0);
+    Click(d->cmdSave);
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
+    QCOMPARE(QFileInfo(ListPath()).lastModified(), longAgo);
+    QCOMPARE(window->cmbForum->currentText(), QString("2- Help"));
+    QCOMPARE(window->ForumNumber, QString("2"));
+}
+
+void tst_frmOptions::saveWritesTheListAndRefreshesTheChooser()
+{
+    WriteList("1- News\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    window->mnuOptions->trigger();
+    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(d);
+    // What an extraction leaves in the list.
+    d->List1->addItems({"3- Buy, sell - \"swap\"", "4- Help &amp; support", "3- Buy, sell - \"swap\""});
+    Click(d->cmdSave);
+    QCOMPARE(ReadList(),
+             QByteArray("3- Buy, sell - \"swap\"\r\n4- Help &amp; support\r\n3- Buy, sell - \"swap\"\r\n\r\n"));
+    QCOMPARE(window->cmbForum->count(), 3);
+    QCOMPARE(window->cmbForum->currentText(), QString("3- Buy, sell - \"swap\""));
+    QCOMPARE(window->ForumNumber, QString("3"));
+    QCOMPARE(AllWindows<frmPost>().size(), 1);
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+}
+
+void tst_frmOptions::saveThatCannotWriteTheListKeepsTheDialog()
+{
+    // A folder holds the file's name, so the list cannot be written.
+    QVERIFY(QDir().mkdir(ListPath()));
+    frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, "http://a.test/index.php");
+    d->List1->addItems({"1- News"});
+    Click(d->cmdSave);
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    const MsgBoxCall& message = m_fixture->platform.messages[0];
+    QVERIFY2(message.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(ListPath())),
+             qPrintable(message.text));
+    QCOMPARE(message.icon, MsgIcon::Critical);
+    QCOMPARE(message.owner, d);
+    // Nothing is lost and nothing stored: the user can try again or cancel.
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->txtURL->text(), QString("http://a.test/index.php"));
+    QCOMPARE(d->List1->count(), 1);
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
+}
+
+void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
+{
+    m_fixture->settings.Save(SettingsStore::SiteNameKey, "Stored");
+    auto window = m_fixture->MakeWindow();
+    window->mnuOptions->trigger();
+    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(d);
+    QVERIFY(!d->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(d->parentWidget(), window.get());
+    QTRY_COMPARE(QApplication::activeWindow(), d);
+
+    // The main window stays usable while the dialog is open.
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window.get());
+    QTest::keyClicks(window->txtTitle, "Still typing");
+    QCOMPARE(window->txtTitle->text(), QString("Still typing"));
+
+    // Asking again, from the toolbar, brings the same dialog forward with
+    // what was typed in it.
+    ReplaceText(d->txtName, "Typed");
+    QAction* button = nullptr;
+    for (QAction* action : window->Toolbar1->actions())
+        if (action->toolTip() == "Options")
+            button = action;
+    QVERIFY(button);
+    Click(window->Toolbar1->widgetForAction(button));
+    QCOMPARE(AllWindows<frmOptions>().size(), 1);
+    QCOMPARE(EditorFixture::OpenWindow<frmOptions>(), d);
+    QCOMPARE(d->txtName->text(), QString("Typed"));
+    QTRY_COMPARE(QApplication::activeWindow(), d);
+
+    // Closing destroys it; the next opening loads afresh.
+    const QPointer<frmOptions> closed(d);
+    Click(d->cmdCancel);
+    QTRY_VERIFY(closed.isNull());
+    window->mnuOptions->trigger();
+    frmOptions* again = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(again);
+    QCOMPARE(again->txtName->text(), QString("Stored"));
+}
+
+void tst_frmOptions::firstStartShowsTheDialogFirst_data()
+{
+    QTest::addColumn<QString>("ending");  // how the user leaves the dialog
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("Cancel: nothing stored") << "cancel" << NotStored;
+    QTest::newRow("closed by its frame: nothing stored") << "frame" << NotStored;
+    QTest::newRow("Save with an address") << "save" << "http://forum.test/";
+    QTest::newRow("Save with an empty address: asked again next time") << "save empty" << "";
+}
+
+void tst_frmOptions::firstStartShowsTheDialogFirst()
+{
+    QFETCH(QString, ending);
+    QFETCH(QString, stored);
+    QString state;
+    ModalDriver driver([&](QWidget* shown) {
+        auto* d = qobject_cast<frmOptions*>(shown);
+        state = QString("%1 modal=%2 mainWindows=%3")
+                    .arg(d ? "options" : shown->metaObject()->className())
+                    .arg(shown->isModal())
+                    .arg(AllWindows<frmPost>().size());
+        if (!d)
+            return;
+        if (ending == "save" || ending == "save empty") {
+            ReplaceText(d->txtURL, ending == "save" ? "http://forum.test/index.php" : "");
+            Click(d->cmdSave);
+        } else if (ending == "frame") {
+            d->close();
+        } else {
+            Click(d->cmdCancel);
+        }
+    });
+    std::unique_ptr<frmPost> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {});
+    QCOMPARE(driver.Driven(), 1);
+    QCOMPARE(state, QString("options modal=1 mainWindows=0"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(AllWindows<frmOptions>().size(), 0);
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
+    QCOMPARE(window->cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
+
+    // Only a stored address lets the next start go straight to the main window.
+    window.reset();
+    auto next = MainStartup(m_fixture->context, m_fixture->folder.path(), {});
+    QCOMPARE(driver.Driven(), stored == "http://forum.test/" ? 1 : 2);
+    QVERIFY(next->isVisible());
+}
+
+void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
+{
+    // A post file on the command line opens in the window Save created.
+    const QString post = m_fixture->folder.filePath("a post.bbc");
+    {
+        QFile file(post);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{/Title\\}\r\nOpened\r\n\r\n{/Post\\}\r\nbody\r\n");
+    }
+    frmPost* createdBySave = nullptr;
+    QStringList chooserAfterSave;
+    bool shownAfterSave = true;
+    ModalDriver driver([&](QWidget* shown) {
+        auto* d = qobject_cast<frmOptions*>(shown);
+        if (!d)
+            return;
+        d->List1->addItems({"1- News", "2- Help"});
+        Click(d->cmdSave);
+        const QList<frmPost*> windows = AllWindows<frmPost>();
+        if (windows.size() != 1)
+            return;
+        createdBySave = windows[0];
+        shownAfterSave = createdBySave->isVisible();
+        for (int i = 0; i < createdBySave->cmbForum->count(); ++i)
+            chooserAfterSave.append(createdBySave->cmbForum->itemText(i));
+    });
+    std::unique_ptr<frmPost> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {post});
+    QVERIFY(createdBySave);
+    QVERIFY(!shownAfterSave);
+    QCOMPARE(chooserAfterSave, (QStringList{"1- News", "2- Help"}));
+    QCOMPARE(window.get(), createdBySave);
+    QCOMPARE(AllWindows<frmPost>().size(), 1);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->ForumNumber, QString("1"));
+    QCOMPARE(window->txtTitle->text(), QString("Opened"));
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
+    QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
+}
+
+QF_TEST_MAIN(tst_frmOptions)
+#include "tst_frmoptions.moc"
