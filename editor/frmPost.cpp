@@ -22,6 +22,7 @@
 #include "forums/frmOptions.h"
 #include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
+#include "submit/SubmitCommand.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -483,9 +484,9 @@ void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
 void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
 void frmPost::cmdPreview_Click() { BrowserPages::Preview(m_context, this, m_post->Post()); }
-void frmPost::cmdPost_Click() {}
-void frmPost::OptNew_Click() {}
-void frmPost::optReply_Click() {}
+void frmPost::cmdPost_Click() { SubmitCommand::Submit(*this); }
+void frmPost::OptNew_Click() { SubmitCommand::ChooseNewTopic(*this); }
+void frmPost::optReply_Click() { SubmitCommand::ChooseReply(*this); }
 
 void frmPost::mnuOptions_Click()
 {
