@@ -34,17 +34,20 @@ SubmitPage::PostKind KindChosen(const frmPost& window)
     return SubmitPage::PostKind::None;
 }
 
-}  // namespace
-
+// The base address the page is shown with: the posting address when it is a
+// web address; otherwise none (the page is loaded from its file).
 QUrl BaseAddress(const std::string& postingAddress)
 {
     const QUrl address(QString::fromStdString(postingAddress));
     const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    const bool web = scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) == 0
+                     || scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    if (!address.isValid() || address.host().isEmpty() || !web)
         return {};
     return address;
 }
+
+}  // namespace
 
 bool Submit(frmPost& window)
 {

@@ -12,10 +12,7 @@
 // local file sends). A page too large for the browser to take as text is
 // loaded from the file instead.
 
-#include <string>
-
 class frmPost;
-class QUrl;
 
 namespace SubmitCommand {
 
@@ -27,9 +24,5 @@ bool Submit(frmPost& window);
 void ChooseNewTopic(frmPost& window);
 // optReply_Click: the topic-number field usable (white), the forum chooser not.
 void ChooseReply(frmPost& window);
-
-// The base address the page is shown with: the posting address when it is a
-// web address; otherwise none (the page is loaded from its file).
-QUrl BaseAddress(const std::string& postingAddress);
 
 }  // namespace SubmitCommand

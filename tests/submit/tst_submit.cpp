@@ -149,17 +149,22 @@ void tst_Submit::pageWrittenAndShown_data()
 {
     QTest::addColumn<bool>("reply");
     QTest::addColumn<QString>("expectedNumber");
-    QTest::newRow("reply") << true << "<p>Topic Number: <input type=\"text\" name=\"t\" value= 123  ></p>";
+    QTest::addColumn<QString>("site");
+    QTest::newRow("reply") << true << "<p>Topic Number: <input type=\"text\" name=\"t\" value= 123  ></p>" << Site;
     QTest::newRow("new topic in the chosen forum")
-        << false << "<p>Forum Number: <input type=\"text\" name=\"f\" value=12 ></p>";
+        << false << "<p>Forum Number: <input type=\"text\" name=\"f\" value=12 ></p>" << Site;
+    QTest::newRow("site address typed in capitals")
+        << true << "<p>Topic Number: <input type=\"text\" name=\"t\" value= 123  ></p>"
+        << "HTTP://127.0.0.1:9/forum/";
 }
 
 void tst_Submit::pageWrittenAndShown()
 {
     QFETCH(bool, reply);
     QFETCH(QString, expectedNumber);
+    QFETCH(QString, site);
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     auto window = fixture.MakeWindow();
     window->txtTitle->setText("Say \"cheese\"");
     window->Post().SetPost("Line one\r\n</textarea> & more");
@@ -199,7 +204,7 @@ void tst_Submit::pageWrittenAndShown()
     QVERIFY(modal);
     QCOMPARE(owner, window.get());
     // Shown as if it came from the forum's own posting page.
-    QCOMPARE(shownAt, QUrl(Site + "posting.php"));
+    QCOMPARE(shownAt, QUrl(Site + "posting.php"));  // the scheme in small letters, as browsers write it
     QVERIFY2(body.contains("value=\"Say &quot;cheese&quot;\""), qPrintable(body));
     QVERIFY2(body.contains("Line one\n&lt;/textarea&gt; &amp; more</textarea>"), qPrintable(body));
 
@@ -210,7 +215,7 @@ void tst_Submit::pageWrittenAndShown()
     QCOMPARE(page.count('\n'), 2);  // the body's own line break and the page's
     QVERIFY2(page.contains(expectedNumber.toUtf8()), page.constData());
     QVERIFY(page.contains(reply ? "name=\"mode\" value=reply >" : "name=\"mode\" value=\"newtopic\" >"));
-    QVERIFY(page.startsWith("<html><body bgcolor=\"#CCCCCC\"><form action=\"" + Site.toUtf8() + "posting.php\""));
+    QVERIFY(page.startsWith("<html><body bgcolor=\"#CCCCCC\"><form action=\"" + site.toUtf8() + "posting.php\""));
     // Nothing in the editor changes.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
     QCOMPARE(window->txtTitle->text(), QString("Say \"cheese\""));

@@ -1,7 +1,6 @@
-// The submission page as text: the checks in their order with their
-// messages, the topic-number test, the page's bytes piece by piece for new
-// topics and replies, each value escaped for its place, and the size up to
-// which the browser takes the page as text.
+// The submission page as text: the topic-number test, the page's bytes
+// piece by piece for new topics and replies, each value escaped for its
+// place, and the size up to which the browser takes the page as text.
 
 #include "submit/SubmitPage.h"
 #include "support/TestMain.h"
@@ -52,8 +51,6 @@ const std::string ReplyMode = "reply";
 class tst_SubmitPage : public QObject {
     Q_OBJECT
 private slots:
-    void checksInOrder_data();
-    void checksInOrder();
     void topicNumber_data();
     void topicNumber();
     void pageBytes_data();
@@ -61,56 +58,6 @@ private slots:
     void fitsAsText_data();
     void fitsAsText();
 };
-
-void tst_SubmitPage::checksInOrder_data()
-{
-    QTest::addColumn<QString>("site");
-    QTest::addColumn<PostKind>("kind");
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("forumShown");
-    QTest::addColumn<QString>("message");
-
-    const QString site = "http://forum.example.org/";
-    const QString noSite = "you didn't specify a valid site address, please specify one at the options window";
-    const QString noKind = "Please choose the type of your post, is it a New post or a reply?";
-    const QString noTopic = "Please specify the topic number";
-    const QString badTopic = "Post Number is not correctly specified";
-    const QString noForum = "Please specify the Forum";
-
-    QTest::newRow("no site address, whatever else is filled in") << "" << PostKind::Reply << "12a" << "" << noSite;
-    QTest::newRow("no site address, a new topic all set") << "" << PostKind::NewTopic << "" << "3- News" << noSite;
-    QTest::newRow("no kind chosen") << site << PostKind::None << "12" << "3- News" << noKind;
-    QTest::newRow("reply without a number") << site << PostKind::Reply << "" << "" << noTopic;
-    QTest::newRow("reply with letters after digits") << site << PostKind::Reply << "12a" << "" << badTopic;
-    QTest::newRow("reply with blanks only") << site << PostKind::Reply << "   " << "3- News" << badTopic;
-    QTest::newRow("reply with a sign") << site << PostKind::Reply << "-5" << "" << badTopic;
-    QTest::newRow("reply with a decimal point") << site << PostKind::Reply << "1.5" << "" << badTopic;
-    QTest::newRow("reply with digits") << site << PostKind::Reply << "123" << "" << "";
-    QTest::newRow("reply ignores an empty chooser") << site << PostKind::Reply << "7" << "" << "";
-    QTest::newRow("new topic with an empty chooser") << site << PostKind::NewTopic << "12a" << "" << noForum;
-    QTest::newRow("new topic ignores the topic number") << site << PostKind::NewTopic << "12a" << "3- News" << "";
-    QTest::newRow("new topic with the placeholder shown") << site << PostKind::NewTopic << "" << "(no forums yet)"
-                                                          << "";
-}
-
-void tst_SubmitPage::checksInOrder()
-{
-    QFETCH(QString, site);
-    QFETCH(PostKind, kind);
-    QFETCH(QString, topic);
-    QFETCH(QString, forumShown);
-    QFETCH(QString, message);
-    const std::string siteBytes = site.toStdString();
-    const std::string topicBytes = topic.toStdString();
-    const std::string forumBytes = forumShown.toStdString();
-    SubmitPage::Request request;
-    request.siteAddress = siteBytes;
-    request.kind = kind;
-    request.topicNumber = topicBytes;
-    request.forumShown = forumBytes;
-    const std::string_view refusal = SubmitPage::Refusal(request);
-    QCOMPARE(QString::fromUtf8(refusal.data(), static_cast<qsizetype>(refusal.size())), message);
-}
 
 void tst_SubmitPage::topicNumber_data()
 {
