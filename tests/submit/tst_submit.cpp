@@ -16,6 +16,7 @@
 #include "support/TestMain.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,12 +117,16 @@ void tst_Submit::checksInOrder()
     EditorFixture fixture;
     if (!site.isEmpty())
         fixture.settings.Save(SettingsStore::SiteAdressKey, site);
+    // The forum list as the chooser loads it; a list without entries leaves
+    // the chooser empty.
+    QFile list(fixture.context.FileInAppFolder("forums.inf"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write((forums.join("\r\n") + "\r\n\r\n").toUtf8());
+    list.close();
     auto window = fixture.MakeWindow();
     window->txtTitle->setText("A title");
     window->Post().SetPost("A body");
-    window->cmbForum->addItems(forums);
-    if (!forums.isEmpty())
-        window->ForumNumber = "3";
+    QCOMPARE(window->cmbForum->count(), forums.size());
     if (option == "reply") {
         QTest::mouseClick(window->optReply, Qt::LeftButton);
         QTest::keyClicks(window->txtPostNo, typedNumber);
@@ -165,11 +170,15 @@ void tst_Submit::pageWrittenAndShown()
     QFETCH(QString, site);
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, site);
+    // The chooser loads the forum list and chooses its first forum.
+    QFile list(fixture.context.FileInAppFolder("forums.inf"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("12- General chat\r\n7- News\r\n\r\n");
+    list.close();
     auto window = fixture.MakeWindow();
+    QCOMPARE(window->ForumNumber, QString("12"));
     window->txtTitle->setText("Say \"cheese\"");
     window->Post().SetPost("Line one\r\n</textarea> & more");
-    window->cmbForum->addItems({"12- General chat", "7- News"});
-    window->ForumNumber = "12";
     if (reply) {
         QTest::mouseClick(window->optReply, Qt::LeftButton);
         QTest::keyClicks(window->txtPostNo, " 123 ");
