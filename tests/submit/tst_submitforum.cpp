@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "editor/PostDocument.h"
 #include "editor/frmPost.h"
+#include "forums/frmOptions.h"
 #include "render/frmPreview.h"
 #include "submit/SubmitPage.h"
 #include "support/EditorFixture.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +108,36 @@ QPoint CentreOf(frmPreview* window, const QString& selector)
     return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
 }
 
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A board's index page: a category table whose forum links carry a session
+// id, as boards write them.
+const char* const IndexPage = R"php(<html><body><table>
+<tr><td class="cat">Main</td></tr>
+<tr><td><a href="viewforum.php?f=3&amp;sid=ab12">Announcements</a><br>News from the team</td></tr>
+<tr><td><a href="viewforum.php?f=8&amp;sid=ab12">Help &amp; support</a></td></tr>
+</table></body></html>
+)php";
+
+// Pressing the Submit button of the page the browser window shows, and waiting
+// for the forum's answer.
+void PressSubmit(frmPreview* preview, const QString& recordPath, const QUrl& postingAddress, QString* answer)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
+    const QPoint button = CentreOf(preview, "input[name=post]");
+    QVERIFY(button.x() >= 0);
+    auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
+    QVERIFY(view->focusProxy());
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, button);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recordPath), LoadTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy() && view->url() == postingAddress, LoadTimeout);
+    *answer = preview->WaitForBodyHtml().value_or("");
+}
+
 }  // namespace
 
 class tst_SubmitForum : public QObject {
@@ -117,6 +149,7 @@ private slots:
     void textLimitIsTheBrowsers();
     void forumReceivesWhatWasTyped_data();
     void forumReceivesWhatWasTyped();
+    void fromExtractionToTheForum();
 
 private:
     void LogIn();
@@ -225,24 +258,20 @@ void tst_SubmitForum::forumReceivesWhatWasTyped()
         QTest::keyClicks(window->txtPostNo, number);
     } else {
         QTest::mouseClick(window->OptNew, Qt::LeftButton);
-        window->cmbForum->addItem(number.isEmpty() ? QString("(no forum list yet)") : number + "- General");
-        window->ForumNumber = number;
+    }
+    if (!reply && !number.isEmpty()) {
+        // The chooser takes the forum from the forum list, as after an extraction.
+        QVERIFY(WriteFile(fixture.context.FileInAppFolder("forums.inf"), (number + "- General\r\n\r\n").toUtf8()));
+        window->GetForums();
+        QCOMPARE(window->ForumNumber, number);
     }
     const QString recordPath = m_root.filePath("record.json");
     QString answer;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> preview = qobject_cast<frmPreview*>(w);
         QVERIFY(preview);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
         // The page's own Submit button, pressed with the mouse.
-        const QPoint button = CentreOf(preview, "input[name=post]");
-        QVERIFY(button.x() >= 0);
-        auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
-        QVERIFY(view->focusProxy());
-        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, button);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recordPath), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy() && view->url() == m_php->Url("/posting.php"), LoadTimeout);
-        answer = preview->WaitForBodyHtml().value_or("");
+        PressSubmit(preview, recordPath, m_php->Url("/posting.php"), &answer);
     });
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
@@ -264,6 +293,58 @@ void tst_SubmitForum::forumReceivesWhatWasTyped()
     QVERIFY(record.cookie);
     QCOMPARE(record.user, QString("tester"));
     QCOMPARE(record.origin, m_php->Url("").toString(QUrl::StripTrailingSlash));
+}
+
+void tst_SubmitForum::fromExtractionToTheForum()
+{
+    // The user's whole road: the site set in the options dialog, its forums
+    // extracted from the served index page, the second forum chosen in the
+    // main window, and a new topic sent there.
+    QVERIFY(WriteFile(m_root.filePath("index.php"), IndexPage));
+    LogIn();
+    EditorFixture fixture;
+    auto window = fixture.MakeWindow();
+    auto* dialog = new frmOptions(fixture.context, [&]() -> frmPost& { return *window; }, window.get(),
+                                  ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QString index = m_php->Url("/index.php").toString();
+    dialog->txtURL->selectAll();
+    QTest::keyClicks(dialog->txtURL, index);
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->List1->count(), 2, LoadTimeout);
+    QCOMPARE(dialog->List1->item(1)->text(), QString("8- Help &amp; support"));
+    QPointer<frmOptions> open(dialog);
+    QTest::mouseClick(dialog->cmdSave, Qt::LeftButton);
+    QTRY_VERIFY(!open);
+    QCOMPARE(fixture.settings.Get(SettingsStore::SiteAdressKey), m_php->Url("/").toString());
+
+    QCOMPARE(window->cmbForum->count(), 2);
+    QCOMPARE(window->ForumNumber, QString("3"));
+    QTest::mouseClick(window->OptNew, Qt::LeftButton);
+    window->cmbForum->setFocus();
+    QTest::keyClick(window->cmbForum, Qt::Key_Down);
+    QCOMPARE(window->cmbForum->currentText(), QString("8- Help &amp; support"));
+    QCOMPARE(window->ForumNumber, QString("8"));
+
+    window->txtTitle->setText("Where is the \"help\" page?");
+    window->Post().SetPost("Line one\r\n[b]Line two[/b]");
+    const QString recordPath = m_root.filePath("record.json");
+    QString answer;
+    ModalDriver watcher([&](QWidget* w) {
+        QPointer<frmPreview> preview = qobject_cast<frmPreview*>(w);
+        QVERIFY(preview);
+        PressSubmit(preview, recordPath, m_php->Url("/posting.php"), &answer);
+    });
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QCOMPARE(watcher.Driven(), 1);
+    QCOMPARE(answer, QString("received"));
+    const Record record = ReadRecord(recordPath);
+    QCOMPARE(record.fields.value("f"), QByteArray("8"));
+    QCOMPARE(record.fields.value("mode"), QByteArray("newtopic"));
+    QCOMPARE(record.fields.value("subject"), QByteArray("Where is the \"help\" page?"));
+    QCOMPARE(record.fields.value("message"), QByteArray("Line one\r\n[b]Line two[/b]"));
+    QVERIFY(record.cookie);
 }
 
 QF_TEST_MAIN(tst_SubmitForum)
