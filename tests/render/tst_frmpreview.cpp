@@ -33,33 +33,6 @@ namespace {
 
 constexpr int LoadTimeout = 20000;
 
-// Runs `script` in the application's own script world (which works whether or
-// not the page may run scripts) and waits for its result.
-QVariant RunScript(frmPreview* window, const QString& script)
-{
-    QVariant result;
-    bool done = false;
-    WebView(*window)->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                               [&](const QVariant& value) {
-                                                   result = value;
-                                                   done = true;
-                                               });
-    if (!QTest::qWaitFor([&] { return done; }, LoadTimeout))
-        qWarning("script timed out: %s", qPrintable(script));
-    return result;
-}
-
-// The centre of the element `selector` in the browser control's coordinates.
-QPoint CentreOf(frmPreview* window, const QString& selector)
-{
-    const QVariantList box = RunScript(window, QStringLiteral("(function(){ const r = document.querySelector('%1')"
-                                                              ".getBoundingClientRect();"
-                                                              " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                                                   .arg(selector))
-                                 .toList();
-    return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
-}
-
 QString BodyOf(frmPreview* window)
 {
     return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));

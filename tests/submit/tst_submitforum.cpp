@@ -15,6 +15,7 @@
 #include "support/ModalDriver.h"
 #include "support/PhpServer.h"
 #include "support/TestMain.h"
+#include "support/WebView.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -80,32 +81,6 @@ Record ReadRecord(const QString& path)
     record.cookie = json.value("cookie").toBool();
     record.origin = json.value("origin").toString();
     return record;
-}
-
-QVariant RunScript(frmPreview* window, const QString& script)
-{
-    QVariant result;
-    bool done = false;
-    auto* view = qobject_cast<QWebEngineView*>(window->WebBrowser1);
-    view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, LoadTimeout))
-        qWarning("script timed out: %s", qPrintable(script));
-    return result;
-}
-
-// Scrolls the element into view and gives its centre in the view's coordinates.
-QPoint CentreOf(frmPreview* window, const QString& selector)
-{
-    const QVariantList box =
-        RunScript(window, QStringLiteral("(function(){ const e = document.querySelector('%1');"
-                                         " e.scrollIntoView({block: 'center'}); const r = e.getBoundingClientRect();"
-                                         " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                              .arg(selector))
-            .toList();
-    return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes)
