@@ -4,8 +4,8 @@
 #include "render/Reserve.h"
 #include "render/TagPass.h"
 
-#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace Module2 {
 namespace {
@@ -33,29 +33,33 @@ constexpr std::array<Replacement, 16> FixedTags = {{
 }};
 constexpr size_t LongestFixedTag = 8;
 
-// `text` with every non-overlapping occurrence of `from`, found from the
-// start, replaced by `to`, written to `out`.
-void ReplaceAll(std::string_view text, std::string_view from, std::string_view to, std::string& out)
+// Every non-overlapping occurrence of `from` in `text`, found from the
+// start, replaced by `to`, which is no longer, in place: the result is never
+// ahead of the text still to be searched.
+void ReplaceInPlace(std::string& text, std::string_view from, std::string_view to)
 {
-    size_t growth = 0;
-    if (to.size() > from.size())
-        for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, at + from.size()))
-            growth += to.size() - from.size();
-    ReserveFor(out, out.size() + text.size() + growth);
-    size_t done = 0;
-    for (size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, done)) {
-        out.append(text, done, at - done);
-        out += to;
+    size_t at = text.find(from);
+    if (at == std::string::npos)
+        return;
+    char* data = text.data();
+    size_t write = at;
+    size_t done = at;
+    for (; at != std::string::npos; at = text.find(from, done)) {
+        std::memmove(data + write, data + done, at - done);
+        write += at - done;
+        to.copy(data + write, to.size());
+        write += to.size();
         done = at + from.size();
     }
-    out.append(text, done);
+    std::memmove(data + write, data + done, text.size() - done);
+    text.resize(write + text.size() - done);
 }
 
 // Step 1. Every fixed row in one walk. The rows may be applied together:
 // each bracketed tag is "[", letters and "]" with no other bracket inside, so
 // two occurrences never overlap, and no replacement holds "[" or "]", so no
-// row finds anything in another row's output.
-void ReplaceFixedTags(std::string_view text, std::string& out)
+// row finds anything in another row's output. Always writes `out`.
+bool ReplaceFixedTags(std::string_view text, std::string& out)
 {
     ReserveFor(out, text.size() + text.size() / 8);
     size_t done = 0;
@@ -82,6 +86,7 @@ void ReplaceFixedTags(std::string_view text, std::string& out)
         bracket = text.find('[', next);
     }
     out.append(text, done);
+    return true;
 }
 
 // The valued tags: the tag with every prefix in it replaced by R1 and its
@@ -107,38 +112,48 @@ const TagPass::BuildFn BuildColour = BuildValuedTag<ColourPrefix, ColourOpening,
 const TagPass::BuildFn BuildLink = BuildValuedTag<LinkPrefix, LinkOpening, ValueEnd>;
 const TagPass::BuildFn BuildSize = BuildValuedTag<SizePrefix, SizeOpening, SizeEnd>;
 
-// Steps 2, 4 and 7, and the closing tags of steps 3, 5 and 8.
-void ReplaceColourTags(std::string_view text, std::string& out)
+// How much longer a valued tag gets per prefix in it at most: the prefix
+// becomes R1, and the tag's one "]" becomes R2.
+constexpr size_t ValuedGrowth(std::string_view prefix, std::string_view opening, std::string_view bracket)
 {
-    thread_local TagPass pass(ColourPrefix, BuildColour, ColourOpening.size() + ValueEnd.size());
-    pass.Run(text, out);
+    return opening.size() - prefix.size() + bracket.size() - 1;
 }
 
-void CloseColours(std::string_view text, std::string& out)
+// Steps 2, 4 and 7, and the closing tags of steps 3, 5 and 8. A pass that
+// writes `out` returns true; one that finds nothing to do returns false
+// and the text stays as it was. The closing tags get no longer, so they are
+// replaced in place.
+bool ReplaceColourTags(std::string_view text, std::string& out)
 {
-    ReplaceAll(text, "[/color]", "</font>", out);
+    thread_local TagPass pass(ColourPrefix, BuildColour, ValuedGrowth(ColourPrefix, ColourOpening, ValueEnd));
+    return pass.Run(text, out);
 }
 
-void ReplaceLinkTags(std::string_view text, std::string& out)
+void CloseColours(std::string& text)
 {
-    thread_local TagPass pass(LinkPrefix, BuildLink, LinkOpening.size() + ValueEnd.size());
-    pass.Run(text, out);
+    ReplaceInPlace(text, "[/color]", "</font>");
 }
 
-void CloseLinks(std::string_view text, std::string& out)
+bool ReplaceLinkTags(std::string_view text, std::string& out)
 {
-    ReplaceAll(text, "[/url]", "</a>", out);
+    thread_local TagPass pass(LinkPrefix, BuildLink, ValuedGrowth(LinkPrefix, LinkOpening, ValueEnd));
+    return pass.Run(text, out);
 }
 
-void ReplaceSizeTags(std::string_view text, std::string& out)
+void CloseLinks(std::string& text)
 {
-    thread_local TagPass pass(SizePrefix, BuildSize, SizeOpening.size() + SizeEnd.size());
-    pass.Run(text, out);
+    ReplaceInPlace(text, "[/url]", "</a>");
 }
 
-void CloseSizes(std::string_view text, std::string& out)
+bool ReplaceSizeTags(std::string_view text, std::string& out)
 {
-    ReplaceAll(text, "[/size]", "</span>", out);
+    thread_local TagPass pass(SizePrefix, BuildSize, ValuedGrowth(SizePrefix, SizeOpening, SizeEnd));
+    return pass.Run(text, out);
+}
+
+void CloseSizes(std::string& text)
+{
+    ReplaceInPlace(text, "[/size]", "</span>");
 }
 
 // Step 6, after "[/url]" became "</a>". A bare "[url]" is a link when the
@@ -150,11 +165,13 @@ void CloseSizes(std::string_view text, std::string& out)
 // tag inside an address would be copied into the link text. Each link is
 // converted on its own, so identical links elsewhere get the same text; the
 // searches only move forward, so the pass is linear.
-void ReplaceBareLinks(std::string_view text, std::string& out)
+bool ReplaceBareLinks(std::string_view text, std::string& out)
 {
     constexpr std::string_view Open = "[url]";
     size_t at = text.find(Open);
-    ReserveFor(out, text.size() + (at == std::string_view::npos ? 0 : text.size() / 2));
+    if (at == std::string_view::npos)
+        return false;
+    ReserveFor(out, text.size() + text.size() / 2);
     size_t done = 0;
     size_t close = 0;  // the first "</a>" at or after the address start, once looked up
     size_t slash = 0;  // the first "</" likewise
@@ -181,6 +198,7 @@ void ReplaceBareLinks(std::string_view text, std::string& out)
         at = next;
     }
     out.append(text, done);
+    return true;
 }
 
 // The header of a quote tag: "<b>" name " Wrote:</b><br />" when the tag is
@@ -204,6 +222,11 @@ std::string QuoteHeader(std::string_view tag)
     return header;
 }
 
+// How much longer a quote tag gets at most: the header is 20 characters and
+// the name, which stands in the tag between "[quote=", two double quotes and
+// a character before "]", 10 characters at least.
+constexpr size_t QuoteGrowth = QuoteBoxOpening.size() + 10;
+
 void BuildQuote(std::string_view tag, std::string& out)
 {
     out += QuoteBoxOpening;
@@ -216,64 +239,85 @@ void BuildQuote(std::string_view tag, std::string& out)
 // number of "[quote" in the text by at least one (a copied name may hold
 // "[quote" and be boxed in a later round, so it is not simply "each round
 // removes its tag"). The walk of TagPass reads each "]" of the text once.
-void ReplaceQuotes(std::string_view text, std::string& out)
+bool ReplaceQuotes(std::string_view text, std::string& out)
 {
-    thread_local TagPass pass("[quote", BuildQuote, QuoteBoxOpening.size() + 32);
-    pass.Run(text, out);
+    thread_local TagPass pass("[quote", BuildQuote, QuoteGrowth);
+    return pass.Run(text, out);
 }
 
-void CloseQuotes(std::string_view text, std::string& out)
+void CloseQuotes(std::string& text)
 {
-    ReplaceAll(text, "[/quote]", "</p>", out);
+    ReplaceInPlace(text, "[/quote]", "</p>");
 }
 
-// The text between passes: each pass reads one buffer and writes the other.
-// The two buffers stay with the thread between renders (the preview renders
-// the same post again and again), so a render moves no memory it does not
-// have to; ones grown past BigBuffer are let go after the render.
+// The text between passes. A pass that may lengthen the text reads one
+// buffer and writes the other; one that only shortens it works in place, and
+// so do the emoticons and the wrapping, in the buffer that is then returned.
+// At most two copies of the text are ever held. The buffer that is not
+// returned stays with the thread for the next render (the preview renders
+// the same post again and again), unless it grew past BigBuffer.
 class PassChain {
 public:
-    explicit PassChain(std::string_view post) : m_text(post) {}
-
-    ~PassChain()
-    {
-        for (std::string& buffer : Buffers())
-            if (buffer.capacity() > BigBuffer)
-                std::string().swap(buffer);
-    }
+    explicit PassChain(std::string_view post) : m_text(post) { m_buffers[0].swap(Spare()); }
 
     template <typename Pass>
     void Apply(Pass pass)
     {
-        std::string& out = Buffers()[m_next];
+        std::string& out = m_buffers[m_next];
         out.clear();
-        pass(m_text, out);
-        m_text = out;
-        m_next ^= 1;
+        if (pass(m_text, out)) {
+            m_text = out;
+            m_owner = m_next;
+            m_next ^= 1;
+        }
     }
 
-    // Step 12: "<font face="Arial">", the text, "</font>".
-    std::string WrapInFont() const
+    template <typename Pass>
+    void ApplyInPlace(Pass pass)
     {
-        std::string out;
-        out.reserve(m_text.size() + 32);
-        out += "<font face=\"Arial\">";
-        out += m_text;
-        out += "</font>";
-        return out;
+        std::string& text = Owned();
+        pass(text);
+        m_text = text;
+    }
+
+    // Steps 11 and 12: the emoticons, then "<font face="Arial">", the text,
+    // "</font>"; the result is handed over without a copy.
+    std::string Finish(std::string_view appFolder)
+    {
+        std::string& text = Owned();
+        ReplaceEmoticonsInPlace(text, appFolder, "<font face=\"Arial\">", "</font>");
+        std::string& other = m_buffers[m_next];
+        if (other.capacity() > BigBuffer)
+            std::string().swap(other);
+        Spare().swap(other);
+        return std::move(text);
     }
 
 private:
     static constexpr size_t BigBuffer = size_t(64) << 20;
 
-    static std::array<std::string, 2>& Buffers()
+    static std::string& Spare()
     {
-        thread_local std::array<std::string, 2> buffers;
-        return buffers;
+        thread_local std::string spare;
+        return spare;
+    }
+
+    // The buffer holding the text, the post copied into one if no pass has
+    // written one yet.
+    std::string& Owned()
+    {
+        if (m_owner < 0) {
+            m_buffers[m_next].assign(m_text);
+            m_owner = m_next;
+            m_next ^= 1;
+        }
+        return m_buffers[m_owner];
     }
 
     std::string_view m_text;
-    int m_next = 0;
+    std::array<std::string, 2> m_buffers;
+    int m_owner = -1;  // the buffer holding m_text, if any
+    int m_next = 0;    // the buffer the next pass writes
 };
 
 }  // namespace
@@ -281,18 +325,17 @@ private:
 std::string RenderBBCode(std::string_view post, std::string_view appFolder)
 {
     PassChain text(post);
-    text.Apply(ReplaceFixedTags);   // step 1
-    text.Apply(ReplaceColourTags);  // steps 2 to 8
-    text.Apply(CloseColours);
+    text.Apply(ReplaceFixedTags);         // step 1
+    text.Apply(ReplaceColourTags);        // steps 2 to 8
+    text.ApplyInPlace(CloseColours);
     text.Apply(ReplaceLinkTags);
-    text.Apply(CloseLinks);
+    text.ApplyInPlace(CloseLinks);
     text.Apply(ReplaceBareLinks);
     text.Apply(ReplaceSizeTags);
-    text.Apply(CloseSizes);
-    text.Apply(ReplaceQuotes);      // steps 9 and 10
-    text.Apply(CloseQuotes);
-    text.Apply([appFolder](std::string_view in, std::string& out) { ReplaceEmoticons(in, appFolder, out); });
-    return text.WrapInFont();       // step 12
+    text.ApplyInPlace(CloseSizes);
+    text.Apply(ReplaceQuotes);            // steps 9 and 10
+    text.ApplyInPlace(CloseQuotes);
+    return text.Finish(appFolder);        // steps 11 and 12
 }
 
 }  // namespace Module2

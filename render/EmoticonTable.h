@@ -68,7 +68,11 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
 // one before; where codes overlap the earlier row wins (":?:" before ":?").
 std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder);
 
-// The same, appended to `out`.
-void ReplaceEmoticons(std::string_view text, std::string_view appFolder, std::string& out);
+// `text` becomes `before`, ReplaceEmoticons of `text`, and `after`, in place:
+// the text is moved once, to the end of the room the result needs, and the
+// result is written from the front, so no second copy of it is ever held.
+// Beside the text itself it needs memory for a piece of some 64 KB at a time.
+void ReplaceEmoticonsInPlace(std::string& text, std::string_view appFolder, std::string_view before,
+                             std::string_view after);
 
 }  // namespace Module2

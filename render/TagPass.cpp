@@ -9,6 +9,8 @@ namespace Module2 {
 namespace {
 
 constexpr size_t NoRound = std::numeric_limits<size_t>::max();
+// Marks a known tag's offset as one in m_arena rather than in the input.
+constexpr size_t InArena = size_t(1) << (std::numeric_limits<size_t>::digits - 1);
 // Tables grown past this many slots are let go after the pass; smaller ones
 // are kept for the next run.
 constexpr size_t BigTable = size_t(1) << 22;
@@ -20,10 +22,22 @@ TextHash BracketHash()
     return h;
 }
 
-// Hash value 0 marks an empty slot.
-uint64_t SlotKey(uint64_t hash)
+// 32 bits of a hash; 0 marks an empty slot.
+uint32_t SlotKey(uint64_t hash)
 {
-    return hash == 0 ? 1 : hash;
+    const uint32_t key = static_cast<uint32_t>(hash ^ (hash >> 32));
+    return key == 0 ? 1 : key;
+}
+
+size_t SlotIndex(uint32_t key, size_t mask)
+{
+    return size_t(uint64_t(key) * 0x9E3779B97F4A7C15ull >> 32) & mask;
+}
+
+// At most three quarters of the slots are used.
+bool Crowded(size_t used, size_t slots)
+{
+    return 4 * used > 3 * slots;
 }
 
 }  // namespace
@@ -33,30 +47,22 @@ TagPass::TagPass(std::string_view prefix, BuildFn build, size_t growth)
 {
 }
 
-void TagPass::Run(std::string_view text, std::string& out)
+bool TagPass::Run(std::string_view text, std::string& out)
 {
-    m_out.swap(out);
-    m_out.clear();
     size_t i = text.find(m_prefix);
-    if (i == std::string_view::npos) {
-        m_out.append(text);
-        out.swap(m_out);
-        return;
-    }
+    if (i == std::string_view::npos)
+        return false;
     size_t prefixes = 0;
     for (size_t at = i; at != std::string_view::npos; at = text.find(m_prefix, at + m_prefix.size()))
         ++prefixes;
+    m_in = text;
+    m_out.swap(out);
+    m_out.clear();
     ReserveFor(m_out, text.size() + prefixes * m_growth);
-    // Every prefix adds at most one hash to the table, so it rarely grows.
-    size_t slots = 64;
-    while (slots < 2 * prefixes + 2)
-        slots *= 2;
-    m_slots.assign(slots, Slot{0, -1});
-    m_used = 0;
+    Reserve(prefixes);
     m_rounds = 0;
-    m_arena.clear();
-    m_known.clear();
-    m_moreRounds.clear();
+    m_asTypedOut = 0;
+    m_asTypedIn = 0;
     m_out.append(text, 0, i);
     while (i < text.size()) {
         if (m_open.empty()) {
@@ -80,6 +86,10 @@ void TagPass::Run(std::string_view text, std::string& out)
         if (text[j] == ']') {
             Close();
             i = j + 1;
+            // Every "]" met with candidates open is replaced; the text after
+            // it is copied as typed until the next one.
+            m_asTypedOut = m_out.size();
+            m_asTypedIn = i;
         } else {
             Open(0);
             i = j + m_prefix.size();
@@ -88,11 +98,29 @@ void TagPass::Run(std::string_view text, std::string& out)
     // Prefixes with no "]" after them stay as typed: they are in m_out already.
     m_open.clear();
     out.swap(m_out);
+    m_in = {};
     if (m_slots.size() > BigTable) {
         m_slots = {};
         m_known = {};
         m_arena = {};
     }
+    return true;
+}
+
+// Empty tables for a run over a text with `prefixes` prefixes: every prefix
+// adds at most one key and one known tag (copied quote names may add more,
+// and the tables then grow).
+void TagPass::Reserve(size_t prefixes)
+{
+    size_t slots = 64;
+    while (Crowded(prefixes + 1, slots))
+        slots *= 2;
+    m_slots.assign(slots, Slot{0, -1});
+    m_used = 0;
+    m_known.clear();
+    m_known.reserve(prefixes);
+    m_arena.clear();
+    m_moreRounds.clear();
 }
 
 // A prefix starts at the end of m_out; `shadow` is the round that created it
@@ -147,7 +175,7 @@ size_t TagPass::EarliestRound(int32_t known, size_t k, size_t after) const
     const std::string_view text = std::string_view(m_out).substr(m_open[k].pos);
     for (; known >= 0; known = m_known[size_t(known)].sameHashNext) {
         const KnownTag& tag = m_known[size_t(known)];
-        if (tag.length != text.size() + 1 || std::string_view(m_arena).substr(tag.offset, text.size()) != text)
+        if (!IsTag(tag, text))
             continue;
         if (tag.firstRound > after)
             return tag.firstRound;
@@ -174,15 +202,11 @@ void TagPass::StartRound()
     Slot& slot = Insert(tail.value);
     const std::string_view text = std::string_view(m_out).substr(m_open.front().pos);
     int32_t known = slot.known;
-    for (; known >= 0; known = m_known[size_t(known)].sameHashNext) {
-        const KnownTag& tag = m_known[size_t(known)];
-        if (tag.length == text.size() + 1 && std::string_view(m_arena).substr(tag.offset, text.size()) == text)
+    for (; known >= 0; known = m_known[size_t(known)].sameHashNext)
+        if (IsTag(m_known[size_t(known)], text))
             break;
-    }
     if (known < 0) {
-        m_known.push_back({m_arena.size(), text.size() + 1, m_rounds, -1, slot.known});
-        m_arena += text;
-        m_arena += ']';
+        m_known.push_back({Remember(m_open.front().pos), text.size() + 1, m_rounds, -1, slot.known});
         slot.known = int32_t(m_known.size() - 1);
     } else {
         KnownTag& tag = m_known[size_t(known)];
@@ -193,6 +217,28 @@ void TagPass::StartRound()
         m_moreRounds[size_t(tag.moreRounds)].push_back(m_rounds);
     }
     Replace(0, m_rounds);
+}
+
+// Whether `tag` is `text` followed by "]".
+bool TagPass::IsTag(const KnownTag& tag, std::string_view text) const
+{
+    if (tag.length != text.size() + 1)
+        return false;
+    const std::string_view source = (tag.offset & InArena) ? std::string_view(m_arena) : m_in;
+    return source.substr(tag.offset & ~InArena, text.size()) == text;
+}
+
+// Where the tag from m_out's `pos` to the "]" just met can be read again
+// while the run lasts: in the input when it stands there as typed, else in a
+// copy in m_arena.
+size_t TagPass::Remember(size_t pos)
+{
+    if (pos >= m_asTypedOut)
+        return m_asTypedIn + (pos - m_asTypedOut);
+    const size_t offset = m_arena.size();
+    m_arena.append(m_out, pos);
+    m_arena += ']';
+    return offset | InArena;
 }
 
 // The tag from candidate `k` to the "]" just met becomes its replacement.
@@ -232,12 +278,12 @@ TagPass::Slot* TagPass::Find(uint64_t hash)
 {
     if (m_slots.empty())
         return nullptr;
-    const uint64_t key = SlotKey(hash);
+    const uint32_t key = SlotKey(hash);
     const size_t mask = m_slots.size() - 1;
-    for (size_t i = size_t(key * 0x9E3779B97F4A7C15ull >> 20) & mask;; i = (i + 1) & mask) {
-        if (m_slots[i].hash == key)
+    for (size_t i = SlotIndex(key, mask);; i = (i + 1) & mask) {
+        if (m_slots[i].key == key)
             return &m_slots[i];
-        if (m_slots[i].hash == 0)
+        if (m_slots[i].key == 0)
             return nullptr;
     }
 }
@@ -246,18 +292,23 @@ TagPass::Slot& TagPass::Insert(uint64_t hash)
 {
     if (Slot* slot = Find(hash))
         return *slot;
-    if (2 * (m_used + 1) > m_slots.size()) {
+    if (m_slots.empty() || Crowded(m_used + 1, m_slots.size())) {
         std::vector<Slot> old = std::move(m_slots);
         m_slots.assign(std::max<size_t>(64, old.size() * 2), Slot{0, -1});
-        m_used = 0;
-        for (const Slot& s : old)
-            if (s.hash != 0)
-                Insert(s.hash).known = s.known;
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& s : old) {
+            if (s.key == 0)
+                continue;
+            size_t i = SlotIndex(s.key, mask);
+            while (m_slots[i].key != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = s;
+        }
     }
-    const uint64_t key = SlotKey(hash);
+    const uint32_t key = SlotKey(hash);
     const size_t mask = m_slots.size() - 1;
-    size_t i = size_t(key * 0x9E3779B97F4A7C15ull >> 20) & mask;
-    while (m_slots[i].hash != 0)
+    size_t i = SlotIndex(key, mask);
+    while (m_slots[i].key != 0)
         i = (i + 1) & mask;
     m_slots[i] = {key, -1};
     ++m_used;

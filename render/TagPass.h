@@ -24,6 +24,12 @@
 // (from each prefix they hold to their end) stops the look-down at the first
 // candidate that no known tag could start at, so a "]" costs a constant
 // unless tags are nested inside tags' values.
+//
+// Memory. A known tag that stands in the text as typed (no earlier round
+// changed anything inside it, the usual case) is referred to where it stands
+// in the pass's input; only the others are copied. The hash set keeps 32 bits
+// of each hash: a false match costs one more comparison, never a wrong
+// result, since every match is confirmed.
 
 #include "render/TextHash.h"
 
@@ -43,13 +49,17 @@ public:
     // names do).
     using BuildFn = void (*)(std::string_view tag, std::string& out);
 
-    // `growth` is about how much longer the text gets per prefix, used to
-    // size the result up front.
+    // `growth` is how much longer the text gets at most per prefix, used to
+    // size the result up front (rounds opened by prefixes inside
+    // replacements may add more; the result then grows as it goes).
     TagPass(std::string_view prefix, BuildFn build, size_t growth);
 
-    // Writes the pass's result over `out` (its capacity is reused). The
-    // object keeps its tables' memory for the next run and no other state.
-    void Run(std::string_view text, std::string& out);
+    // Writes the pass's result over `out` (its capacity is reused) and
+    // returns true; when the text holds no prefix, returns false and leaves
+    // `out` as it was, since the result is the text itself. `text` must not
+    // be `out`'s own. The object keeps its tables' memory for the next run
+    // and no other state.
+    bool Run(std::string_view text, std::string& out);
 
 private:
     struct Candidate {
@@ -57,18 +67,19 @@ private:
         size_t shadow;    // latest round that changed the text between this and the next candidate
         TextHash piece;   // of m_out from pos up to the next candidate (when there is one)
     };
-    // A tag that was some round's tag: its text in m_arena and its rounds.
+    // A tag that was some round's tag: where its text is and its rounds.
     struct KnownTag {
-        size_t offset;
+        size_t offset;         // in the input, or in m_arena when InArena is set
         size_t length;
         size_t firstRound;
         int32_t moreRounds;    // index in m_moreRounds, or -1
-        int32_t sameHashNext;  // next known tag with the same hash, or -1
+        int32_t sameHashNext;  // next known tag with the same key, or -1
     };
-    // Open addressing over the hashes of known tags and of their tails.
+    // Open addressing over the keys (32 bits of the hashes) of known tags and
+    // of their tails.
     struct Slot {
-        uint64_t hash;   // 0: empty
-        int32_t known;   // first known tag with this hash, or -1 for a tail only
+        uint32_t key;    // 0: empty
+        int32_t known;   // first known tag with this key, or -1 for a tail only
     };
     struct Match {
         size_t round;
@@ -79,14 +90,18 @@ private:
     void Close();
     TextHash TopHash();
     size_t EarliestRound(int32_t known, size_t candidate, size_t after) const;
+    bool IsTag(const KnownTag& tag, std::string_view text) const;
     void StartRound();
+    size_t Remember(size_t pos);
     void Replace(size_t candidate, size_t round);
     void AppendReplacement(size_t round);
     Slot* Find(uint64_t hash);
     Slot& Insert(uint64_t hash);
+    void Reserve(size_t prefixes);
 
     std::string_view m_prefix;
     BuildFn m_build;
+    std::string_view m_in;             // the text of the current run
     size_t m_growth;
     std::string m_out;                 // the text as the rounds leave it, up to the walk
     std::string m_replacement;         // scratch for the replacement being built
@@ -94,7 +109,9 @@ private:
     TextHash m_top;                    // of m_out from the top candidate to m_topEnd
     size_t m_topEnd = 0;
     size_t m_rounds = 0;
-    std::string m_arena;
+    size_t m_asTypedOut = 0;           // m_out from here on is the input from m_asTypedIn on
+    size_t m_asTypedIn = 0;
+    std::string m_arena;               // known tags that do not stand in the input as typed
     std::vector<KnownTag> m_known;
     std::vector<std::vector<size_t>> m_moreRounds;
     std::vector<Slot> m_slots;
