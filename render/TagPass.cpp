@@ -101,6 +101,7 @@ bool TagPass::Run(std::string_view text, std::string& out)
     m_in = {};
     if (m_slots.size() > BigTable) {
         m_slots = {};
+        m_filter = {};
         m_known = {};
         m_arena = {};
     }
@@ -116,6 +117,8 @@ void TagPass::Reserve(size_t prefixes)
     while (Crowded(prefixes + 1, slots))
         slots *= 2;
     m_slots.assign(slots, Slot{0, -1});
+    m_filter.assign(slots / 16, 0);  // 4 bits per slot
+    m_pendingCount = 0;
     m_used = 0;
     m_known.clear();
     m_known.reserve(prefixes);
@@ -196,11 +199,21 @@ void TagPass::StartRound()
     ++m_rounds;
     TextHash tail = TopHash().Then(BracketHash());
     for (size_t k = m_open.size(); k-- > 1;) {
-        Insert(tail.value);
+        if (MayHold(SlotKey(tail.value)))
+            Insert(tail.value);
+        else
+            Defer(tail.value, -1);
         tail = m_open[k - 1].piece.Then(tail);
     }
-    Slot& slot = Insert(tail.value);
     const std::string_view text = std::string_view(m_out).substr(m_open.front().pos);
+    if (!MayHold(SlotKey(tail.value))) {
+        // No tag with this key is known: a new one, the usual case.
+        m_known.push_back({Remember(m_open.front().pos), text.size() + 1, m_rounds, -1, -1});
+        Defer(tail.value, int32_t(m_known.size() - 1));
+        Replace(0, m_rounds);
+        return;
+    }
+    Slot& slot = Insert(tail.value);
     int32_t known = slot.known;
     for (; known >= 0; known = m_known[size_t(known)].sameHashNext)
         if (IsTag(m_known[size_t(known)], text))
@@ -274,11 +287,78 @@ void TagPass::AppendReplacement(size_t round)
     m_out.append(replacement, done);
 }
 
+// The filter's two bits of a key, both in one word.
+TagPass::FilterBits TagPass::BitsOf(uint32_t key) const
+{
+    const uint64_t mixed = uint64_t(key) * 0x9E3779B97F4A7C15ull;
+    return {size_t(mixed >> 12) & (m_filter.size() - 1),
+            (uint64_t(1) << (mixed & 63)) | (uint64_t(1) << ((mixed >> 6) & 63))};
+}
+
+bool TagPass::MayHold(uint32_t key) const
+{
+    const FilterBits bits = BitsOf(key);
+    return (m_filter[bits.word] & bits.mask) == bits.mask;
+}
+
+void TagPass::Note(uint32_t key)
+{
+    const FilterBits bits = BitsOf(key);
+    m_filter[bits.word] |= bits.mask;
+}
+
+// The slot of a hash's key, or null when there is none.
 TagPass::Slot* TagPass::Find(uint64_t hash)
 {
-    if (m_slots.empty())
-        return nullptr;
     const uint32_t key = SlotKey(hash);
+    if (!MayHold(key))
+        return nullptr;
+    Settle();
+    return Probe(key);
+}
+
+// The slot of a hash's key, made when there is none.
+TagPass::Slot& TagPass::Insert(uint64_t hash)
+{
+    const uint32_t key = SlotKey(hash);
+    Settle();
+    Note(key);
+    return Place(key);
+}
+
+// A key that the filter says is new, with its first known tag (or -1): put
+// in its slot a few keys later.
+void TagPass::Defer(uint64_t hash, int32_t known)
+{
+    const uint32_t key = SlotKey(hash);
+    Note(key);
+    if (m_pendingCount == MaxPending) {
+        SettleOne(0);
+        std::copy(m_pending + 1, m_pending + MaxPending, m_pending);
+        --m_pendingCount;
+    }
+    __builtin_prefetch(&m_slots[SlotIndex(key, m_slots.size() - 1)], 1);
+    m_pending[m_pendingCount++] = {key, known};
+}
+
+void TagPass::Settle()
+{
+    for (size_t p = 0; p < m_pendingCount; ++p)
+        SettleOne(p);
+    m_pendingCount = 0;
+}
+
+void TagPass::SettleOne(size_t p)
+{
+    Slot& slot = Place(m_pending[p].key);
+    if (m_pending[p].known >= 0) {
+        m_known[size_t(m_pending[p].known)].sameHashNext = slot.known;
+        slot.known = m_pending[p].known;
+    }
+}
+
+TagPass::Slot* TagPass::Probe(uint32_t key)
+{
     const size_t mask = m_slots.size() - 1;
     for (size_t i = SlotIndex(key, mask);; i = (i + 1) & mask) {
         if (m_slots[i].key == key)
@@ -288,24 +368,13 @@ TagPass::Slot* TagPass::Find(uint64_t hash)
     }
 }
 
-TagPass::Slot& TagPass::Insert(uint64_t hash)
+// The slot of `key`, made when there is none. Its bit in the filter is set.
+TagPass::Slot& TagPass::Place(uint32_t key)
 {
-    if (Slot* slot = Find(hash))
+    if (Slot* slot = Probe(key))
         return *slot;
-    if (m_slots.empty() || Crowded(m_used + 1, m_slots.size())) {
-        std::vector<Slot> old = std::move(m_slots);
-        m_slots.assign(std::max<size_t>(64, old.size() * 2), Slot{0, -1});
-        const size_t mask = m_slots.size() - 1;
-        for (const Slot& s : old) {
-            if (s.key == 0)
-                continue;
-            size_t i = SlotIndex(s.key, mask);
-            while (m_slots[i].key != 0)
-                i = (i + 1) & mask;
-            m_slots[i] = s;
-        }
-    }
-    const uint32_t key = SlotKey(hash);
+    if (Crowded(m_used + 1, m_slots.size()))
+        Grow();
     const size_t mask = m_slots.size() - 1;
     size_t i = SlotIndex(key, mask);
     while (m_slots[i].key != 0)
@@ -313,6 +382,26 @@ TagPass::Slot& TagPass::Insert(uint64_t hash)
     m_slots[i] = {key, -1};
     ++m_used;
     return m_slots[i];
+}
+
+// Twice the slots; the filter grows with them.
+void TagPass::Grow()
+{
+    std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(old.size() * 2, Slot{0, -1});
+    m_filter.assign(m_slots.size() / 16, 0);
+    const size_t mask = m_slots.size() - 1;
+    for (const Slot& s : old) {
+        if (s.key == 0)
+            continue;
+        Note(s.key);
+        size_t i = SlotIndex(s.key, mask);
+        while (m_slots[i].key != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = s;
+    }
+    for (size_t p = 0; p < m_pendingCount; ++p)
+        Note(m_pending[p].key);
 }
 
 }  // namespace Module2

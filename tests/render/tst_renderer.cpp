@@ -8,6 +8,7 @@
 #include "support/TestMain.h"
 
 #include <cstdio>
+#include <random>
 
 using namespace std::string_literals;
 
@@ -34,6 +35,8 @@ private slots:
     void emoticonTableIsTheOneTable();
     void replaceEmoticon_data();
     void replaceEmoticon();
+    void emoticonsInLongTexts_data();
+    void emoticonsInLongTexts();
 };
 
 void tst_Renderer::conformance_data()
@@ -228,6 +231,46 @@ void tst_Renderer::replaceEmoticon()
                                                      std::string_view(code.constData(), size_t(code.size())),
                                                      "x", "/p/");
     QCOMPARE(Bytes(out), expected);
+}
+
+void tst_Renderer::emoticonsInLongTexts_data()
+{
+    // The emoticon pass works on pieces of some 64 KB, cut after a byte that
+    // no code holds. Long texts with codes, parts of codes and overlapping
+    // codes everywhere, and cuts rare or impossible, must come out as the
+    // rows replaced one after the other over the whole text.
+    QTest::addColumn<QByteArray>("text");
+    auto mixed = [](unsigned seed, size_t bytes, int blankEvery) {
+        static const char* const pieces[] = {":)", ":", "8", ")", ":?:", ":?", ":o", "ops:", ":oops:", ":lol:",
+                                             "lol", ":|", ":x", "8)", ":dont", "see:", "o", "?"};
+        std::mt19937 random(seed);
+        std::string text;
+        while (text.size() < bytes) {
+            text += pieces[random() % (sizeof pieces / sizeof *pieces)];
+            if (blankEvery > 0 && int(random() % unsigned(blankEvery)) == 0)
+                text += random() % 2 ? " " : "<br />\n";
+        }
+        return text;
+    };
+    QTest::newRow("codes everywhere, cuts often possible") << Bytes(mixed(7, 300000, 20));
+    QTest::newRow("codes everywhere, cuts rare") << Bytes(mixed(8, 300000, 5000));
+    QTest::newRow("codes everywhere, no cut possible") << Bytes(mixed(9, 200000, 0));
+    QTest::newRow(":lol: overlapping itself across 150 KB") << Bytes(Repeat(":lol", 40000) + ":");
+    QTest::newRow("one code at every piece edge")
+        << Bytes(Repeat(Repeat("x", 65535) + " :)", 4) + ":?:" + Repeat(" ", 65535) + "8)");
+}
+
+void tst_Renderer::emoticonsInLongTexts()
+{
+    QFETCH(QByteArray, text);
+    const std::string_view in(text.constData(), size_t(text.size()));
+    const std::string_view folder = Conformance::AppFolder;
+    std::string expected(in);
+    for (const Module2::Emoticon& e : Module2::EmoticonTable)
+        expected = Module2::ReplaceEmoticon(expected, e.code, e.name, folder);
+    QVERIFY(Module2::ReplaceEmoticons(in, folder) == expected);
+    // Through the renderer, where the pass also writes the wrapping.
+    QVERIFY(Module2::RenderBBCode(in, folder) == Wrapped(expected));
 }
 
 QF_TEST_MAIN(tst_Renderer)
