@@ -1,5 +1,7 @@
 #include "editor/LineBreaks.h"
 
+#include <algorithm>
+
 namespace LineBreaks {
 
 namespace {
@@ -54,6 +56,21 @@ std::string PostToField(std::string_view postText)
     }
     out.append(postText, run, n - run);
     return out;
+}
+
+size_t PieceEnd(std::string_view text, size_t from, size_t size)
+{
+    const size_t n = text.size();
+    if (from >= n || n - from <= size)
+        return n;
+    size_t end = from + std::max<size_t>(size, 1);
+    // Back over continuation bytes (10xxxxxx) to the start of their sequence,
+    // which has at most three of them.
+    for (int back = 0; back < 3 && end > from + 1 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; ++back)
+        --end;
+    if (text[end - 1] == '\r' && text[end] == '\n')
+        ++end;
+    return end;
 }
 
 }  // namespace LineBreaks

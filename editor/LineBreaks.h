@@ -16,4 +16,11 @@ std::string FieldToPost(std::string_view fieldText);
 // Post text as a field holds it: CR LF, a lone CR and a lone LF each become LF.
 std::string PostToField(std::string_view postText);
 
+// Where a piece of `text` that starts at `from` and holds about `size` bytes
+// ends, so that pieces passed to a field one after another give the same
+// text and the same line breaks as the whole: a piece never ends between the
+// CR and the LF of one line break, nor inside a UTF-8 sequence. It holds at
+// least one byte while `from` is before the end; at the end it is `text.size()`.
+size_t PieceEnd(std::string_view text, size_t from, size_t size);
+
 }  // namespace LineBreaks

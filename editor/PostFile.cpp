@@ -63,11 +63,10 @@ std::string Write(std::string_view title, std::string_view post)
     return bytes;
 }
 
-std::optional<Parsed> Read(std::string_view fileText)
+std::optional<Located> Locate(std::string_view fileText, std::string& rebuilt)
 {
     // Files in this program's own layout need no rebuilding, which spares a
     // copy of a long post.
-    std::string rebuilt;
     std::string_view text = fileText;
     if (!IsRebuilt(fileText)) {
         rebuilt = Rebuild(fileText);
@@ -77,19 +76,28 @@ std::optional<Parsed> Read(std::string_view fileText)
     if (postAt == std::string_view::npos || text.find(TitleMarker) == std::string_view::npos)
         return std::nullopt;
 
-    Parsed parsed;
+    Located located;
     if (postAt > kTitleStart) {
         size_t titleEnd = postAt;
         while (titleEnd > kTitleStart && (text[titleEnd - 1] == '\r' || text[titleEnd - 1] == '\n'))
             --titleEnd;
-        parsed.title = text.substr(kTitleStart, titleEnd - kTitleStart);
+        located.title = text.substr(kTitleStart, titleEnd - kTitleStart);
     }
     // The rebuilt text ends with CR LF, which is not part of the post.
     const size_t postStart = postAt + kPostOffset;
     const size_t postEnd = text.size() - TextFile::CrLf.size();
     if (postEnd > postStart)
-        parsed.post = text.substr(postStart, postEnd - postStart);
-    return parsed;
+        located.post = text.substr(postStart, postEnd - postStart);
+    return located;
+}
+
+std::optional<Parsed> Read(std::string_view fileText)
+{
+    std::string rebuilt;
+    const std::optional<Located> located = Locate(fileText, rebuilt);
+    if (!located)
+        return std::nullopt;
+    return Parsed{std::string(located->title), std::string(located->post)};
 }
 
 }  // namespace PostFile

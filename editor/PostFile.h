@@ -24,6 +24,11 @@ struct Parsed {
     std::string title, post;
 };
 
+// The title and the post as views into the text they were found in.
+struct Located {
+    std::string_view title, post;
+};
+
 // Reads a post file's text (already decoded to UTF-8). Lines end at CR LF, a
 // lone CR or a lone LF; the text is rebuilt with CR LF after every line, then
 // both markers are searched exactly (letter case counts). The title runs from
@@ -32,5 +37,10 @@ struct Parsed {
 // marker to the end, less the final CR LF. No value when a marker is missing.
 // Linear in the length of the text.
 std::optional<Parsed> Read(std::string_view fileText);
+
+// Read without copies: the views point into `fileText` when it is already in
+// the layout this program writes (the usual case), and otherwise into
+// `rebuilt`, which then holds the rebuilt text. Both must outlive the views.
+std::optional<Located> Locate(std::string_view fileText, std::string& rebuilt);
 
 }  // namespace PostFile

@@ -42,7 +42,9 @@ bool PostFiles::OpenFile(const QString& path)
         ReportFailure(FileIO::CannotReadMessage(path, error));
         return false;
     }
-    const std::optional<PostFile::Parsed> parsed = PostFile::Read(TextFile::DecodeFileBytes(std::move(bytes)));
+    const std::string text = TextFile::DecodeFileBytes(std::move(bytes));
+    std::string rebuilt;
+    const std::optional<PostFile::Located> parsed = PostFile::Locate(text, rebuilt);
     if (!parsed) {
         ReportFailure(FormatError);
         return false;

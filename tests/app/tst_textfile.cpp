@@ -16,6 +16,9 @@ private slots:
     void splitLines();
     void lineBreakBoundary_data();
     void lineBreakBoundary();
+    void piecesSplitNoBreakAndNoLetter_data();
+    void piecesSplitNoBreakAndNoLetter();
+    void piecesGiveBackTheWholeText();
 };
 
 void tst_TextFile::utf8Validity_data()
@@ -117,6 +120,60 @@ void tst_TextFile::lineBreakBoundary()
     QCOMPARE(QString::fromStdString(LineBreaks::PostToField(toPost)), backInField);
     // Lone CR in post text becomes a field line break too.
     QCOMPARE(LineBreaks::PostToField("a\rb"), "a\nb"s);
+}
+
+void tst_TextFile::piecesSplitNoBreakAndNoLetter_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("end");
+    QTest::newRow("what is left fits: to the end") << QByteArray("abc") << 0 << 10 << 3;
+    QTest::newRow("at the end: the end") << QByteArray("abc") << 3 << 4 << 3;
+    QTest::newRow("plain text splits at the size") << QByteArray("abcdef") << 1 << 4 << 5;
+    QTest::newRow("never between CR and LF") << QByteArray("ab\r\ncd") << 0 << 3 << 4;
+    QTest::newRow("a lone CR may end a piece") << QByteArray("ab\rcd") << 0 << 3 << 3;
+    QTest::newRow("a piece may end before an LF") << QByteArray("ab\ncd") << 0 << 2 << 2;
+    QTest::newRow("never inside a two-byte letter") << QByteArray("ab\xC3\xA9 z") << 0 << 3 << 2;
+    QTest::newRow("never inside a four-byte letter") << QByteArray("a\xF0\x9F\x98\x80" "bcdef") << 0 << 4 << 1;
+    QTest::newRow("a whole letter at the edge stays whole") << QByteArray("a\xF0\x9F\x98\x80" "bcdef") << 1 << 4 << 5;
+}
+
+void tst_TextFile::piecesSplitNoBreakAndNoLetter()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, from);
+    QFETCH(int, size);
+    QFETCH(int, end);
+    QCOMPARE(LineBreaks::PieceEnd(std::string_view(text.constData(), size_t(text.size())), size_t(from), size_t(size)),
+             size_t(end));
+}
+
+void tst_TextFile::piecesGiveBackTheWholeText()
+{
+    // Every alignment of CR LF pairs, lone breaks and letters of every length
+    // against the piece edges: each piece holds whole letters and whole line
+    // breaks, so decoding piece by piece gives the whole text.
+    std::string text;
+    const char* parts[] = {"a", "\r\n", "\xC3\xA9", "\r", "\xE2\x82\xAC", "\n", "\xF0\x9F\x98\x80", "bc"};
+    for (int i = 0; i < 400; ++i)
+        text += parts[(i * 7 + i / 8) % 8];
+    for (size_t size = 4; size <= 13; ++size) {
+        QString joined;
+        size_t pieces = 0;
+        for (size_t at = 0; at < text.size(); ++pieces) {
+            const size_t end = LineBreaks::PieceEnd(text, at, size);
+            QVERIFY(end > at);
+            QVERIFY(end - at <= size + 1);
+            QVERIFY2(!(text[end - 1] == '\r' && end < text.size() && text[end] == '\n'), "split a CR LF pair");
+            QString piece = QString::fromUtf8(text.data() + at, qsizetype(end - at));
+            QVERIFY2(!piece.contains(QChar::ReplacementCharacter), "split a letter");
+            joined += piece;
+            at = end;
+        }
+        QVERIFY(pieces > text.size() / (size + 1));
+        QCOMPARE(joined, QString::fromStdString(text));
+    }
 }
 
 QF_TEST_MAIN(tst_TextFile)

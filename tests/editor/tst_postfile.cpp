@@ -7,6 +7,8 @@
 
 #include <random>
 
+using namespace std::string_view_literals;
+
 namespace {
 QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
 std::string Std(const QByteArray& b) { return std::string(b.constData(), static_cast<size_t>(b.size())); }
@@ -34,6 +36,7 @@ private slots:
     void titleHoldingThePostMarkerSplitsThere();
     void oddLayoutsFollowTheFixedPositions_data();
     void oddLayoutsFollowTheFixedPositions();
+    void locateCopiesNothingFromOwnFiles();
 };
 
 void tst_PostFile::writtenBytes_data()
@@ -253,4 +256,29 @@ void tst_PostFile::oddLayoutsFollowTheFixedPositions()
 }
 
 QF_TEST_MAIN(tst_PostFile)
+void tst_PostFile::locateCopiesNothingFromOwnFiles()
+{
+    auto within = [](std::string_view part, std::string_view whole) {
+        return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
+    };
+    // A file this program wrote: the views point into it, nothing is rebuilt.
+    const std::string own = PostFile::Write("Title", "line one\r\nline two");
+    std::string rebuilt;
+    std::optional<PostFile::Located> located = PostFile::Locate(own, rebuilt);
+    QVERIFY(located);
+    QCOMPARE(located->title, "Title"sv);
+    QCOMPARE(located->post, "line one\r\nline two"sv);
+    QVERIFY(within(located->title, own) && within(located->post, own));
+    QVERIFY(rebuilt.empty());
+    // Lone LF breaks: the text is rebuilt and the views point into that.
+    const std::string lf = "{/Title\\}\nT\n\n{/Post\\}\na\nb\n";
+    located = PostFile::Locate(lf, rebuilt);
+    QVERIFY(located);
+    QCOMPARE(located->title, "T"sv);
+    QCOMPARE(located->post, "a\r\nb"sv);
+    QVERIFY(within(located->title, rebuilt) && within(located->post, rebuilt));
+    // A refused file gives nothing, as Read does.
+    QVERIFY(!PostFile::Locate("{/title\\}\r\n{/Post\\}\r\n", rebuilt));
+}
+
 #include "tst_postfile.moc"

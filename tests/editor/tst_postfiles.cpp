@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QToolBar>
 
@@ -88,6 +89,8 @@ private slots:
     void roundTripThroughTheWindow_data();
     void roundTripThroughTheWindow();
     void toolbarOpenAndSave();
+    void openedPostStartsAFreshHistory();
+    void longPostOpensExactly();
 
 private:
     std::unique_ptr<frmPost> MakeWindow();
@@ -528,6 +531,57 @@ void tst_PostFiles::toolbarOpenAndSave()
     QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
     QCOMPARE(ReadBytes(Path("good.bbc")),
              QByteArray("{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\n!line one\r\nline two\r\n"));
+}
+
+void tst_PostFiles::openedPostStartsAFreshHistory()
+{
+    auto w = WindowWithPost("old.bbc", false);
+    QVERIFY(w->txtPost->document()->isUndoAvailable());
+    m_platform->openNames = {Path("good.bbc")};
+    w->mnuOpen->trigger();
+    const QString fromFile = "line one\nline two";
+    QCOMPARE(w->txtPost->toPlainText(), fromFile);
+    // Nothing to undo or redo: neither the old post nor the filling.
+    QVERIFY(!w->txtPost->document()->isUndoAvailable());
+    QVERIFY(!w->txtPost->document()->isRedoAvailable());
+    QVERIFY(!w->txtPost->document()->isModified());
+    // The caret at the start, nothing selected, the top of the post in view.
+    QCOMPARE(w->txtPost->textCursor().position(), 0);
+    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    QCOMPARE(w->txtPost->verticalScrollBar()->value(), 0);
+    w->txtPost->setFocus();
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), fromFile);
+    // Typing after the open is one step of undo, and only the typing goes.
+    QTest::keyClicks(w->txtPost, "New ");
+    QCOMPARE(w->txtPost->toPlainText(), "New " + fromFile);
+    QCOMPARE(w->Post().PostChanged, true);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->toPlainText(), fromFile);
+    QVERIFY(!w->txtPost->document()->isUndoAvailable());
+    // The shortcuts of the field still work on the opened post.
+    QTest::keyClick(w->txtPost, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w->txtPost->textCursor().selectedText(), QString("line one") + QChar(0x2029) + "line two");
+}
+
+void tst_PostFiles::longPostOpensExactly()
+{
+    // The field is filled piece by piece: line breaks and letters of every
+    // length fall on every position, so some meet the pieces' edges.
+    QByteArray post;
+    const char* parts[] = {"[b]x", "\r\n", "\xC3\xA9", "abc", "\xE2\x82\xAC", "\r\n\r\n", "\xF0\x9F\x98\x80", "q"};
+    for (int i = 0; post.size() < 600'000; ++i)
+        post += parts[(i * 5 + i / 8) % 8];
+    WriteBytes(Path("long.bbc"), "{/Title\\}\r\nLong\r\n\r\n{/Post\\}\r\n" + post + "\r\n");
+    auto w = MakeWindow();
+    w->OpenFile(Path("long.bbc"));
+    QCOMPARE(m_platform->messages.size(), 0);
+    QVERIFY2(w->Post().Post() == post.toStdString(), "the post changed on its way into the field");
+    QCOMPARE(w->txtPost->document()->blockCount(), int(post.count("\r\n")) + 1);
+    QVERIFY(!w->txtPost->document()->isUndoAvailable());
+    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
 }
 
 QF_TEST_MAIN(tst_PostFiles)
