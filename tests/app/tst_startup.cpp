@@ -17,18 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-// Records, for each message box, whether its owner was already on screen.
-class WatchingPlatform : public ScriptedPlatform {
-public:
-    QList<bool> ownerVisible;
-    MsgAnswer MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon,
-                     const QString& title) override
-    {
-        ownerVisible.append(owner && owner->isVisible());
-        return ScriptedPlatform::MsgBox(owner, text, buttons, icon, title);
-    }
-};
-
 // Records what the main window's fields held when it was first shown.
 class ShowWatcher : public QObject {
 public:
@@ -215,7 +203,7 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
         if (!permissions->Binding())
             QSKIP("permission bits cannot be made to bind here");
     }
-    WatchingPlatform platform;
+    ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
     m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
     auto window = MainStartup(context, m_dir.path(), {path});
@@ -229,7 +217,7 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
              qPrintable(platform.messages[0].text));
     QCOMPARE(platform.messages[0].buttons, MsgButtons::OK);
     QCOMPARE(platform.messages[0].icon, MsgIcon::Critical);
-    QCOMPARE(platform.ownerVisible, QList<bool>{false});
+    QCOMPARE(platform.OwnersVisible(), QList<bool>{false});
     QVERIFY(window->isVisible());
     QCOMPARE(window->txtTitle->text(), QString());
     QCOMPARE(window->txtPost->toPlainText(), QString());

@@ -86,18 +86,6 @@ QByteArray StaleLock(const QString& scratch)
     return QByteArray::number(pid) + bytes.mid(bytes.indexOf('\n'));
 }
 
-// Records, for each message box, whether its owner was already on screen.
-class WatchingPlatform : public ScriptedPlatform {
-public:
-    QList<bool> ownerVisible;
-    MsgAnswer MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon,
-                     const QString& title) override
-    {
-        ownerVisible.append(owner && owner->isVisible());
-        return ScriptedPlatform::MsgBox(owner, text, buttons, icon, title);
-    }
-};
-
 // What the user sees of the post document.
 struct Shown {
     QByteArray title, post;
@@ -452,7 +440,7 @@ void tst_Recovery::restoreYesGivesThePostBack()
 {
     const QString left = LeaveCopy("post-1-left", Restorable);
     WriteFile(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n");
-    WatchingPlatform platform;
+    ScriptedPlatform platform;
     platform.answers = {MsgAnswer::Yes};
     auto w = Start(platform, {Path("cmdline.bbc")});
 
@@ -466,7 +454,7 @@ void tst_Recovery::restoreYesGivesThePostBack()
     QCOMPARE(asked.buttons, MsgButtons::YesNo);
     QCOMPARE(asked.icon, MsgIcon::Question);
     QCOMPARE(asked.title, QString("Quillforge"));
-    QCOMPARE(platform.ownerVisible, QList<bool>{false});
+    QCOMPARE(platform.OwnersVisible(), QList<bool>{false});
     QVERIFY(w->isVisible());
 
     const Shown shown = ShownIn(*w);

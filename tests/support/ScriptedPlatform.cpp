@@ -1,9 +1,11 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QWidget>
+
 MsgAnswer ScriptedPlatform::MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon,
                                    const QString& title)
 {
-    messages.append({text, buttons, icon, title, owner});
+    messages.append({text, buttons, icon, title, owner, owner && owner->isVisible()});
     if (!answers.isEmpty())
         return answers.takeFirst();
     ++unexpectedMessages;
@@ -41,4 +43,12 @@ QStringList ScriptedPlatform::MessageTexts() const
     for (const MsgBoxCall& call : messages)
         texts.append(call.text);
     return texts;
+}
+
+QList<bool> ScriptedPlatform::OwnersVisible() const
+{
+    QList<bool> visible;
+    for (const MsgBoxCall& call : messages)
+        visible.append(call.ownerVisible);
+    return visible;
 }

@@ -14,6 +14,7 @@ struct MsgBoxCall {
     MsgIcon icon;
     QString title;
     QWidget* owner;
+    bool ownerVisible;  // whether the owner was on screen when the box came
 };
 
 class ScriptedPlatform : public Platform {
@@ -47,4 +48,6 @@ public:
 
     // The texts of the message boxes shown so far.
     QStringList MessageTexts() const;
+    // For each message box so far, whether its owner was already on screen.
+    QList<bool> OwnersVisible() const;
 };
