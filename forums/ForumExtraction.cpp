@@ -39,24 +39,41 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
     QEventLoop loop;
     QTimer wake;
     wake.setSingleShot(true);
-    connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(browser, &QObject::destroyed, &loop, &QEventLoop::quit);
-    connect(browser, &frmPreview::navigationCompleted, &loop, [&loop, &loaded](bool ok) {
-        loaded = ok;
+    // Set by every reason of ours to stop waiting; a loop that returns
+    // without one was ended by the program's end, which ends every loop
+    // and keeps new ones from running.
+    bool woken = false;
+    const auto wakeUp = [&loop, &woken] {
+        woken = true;
         loop.quit();
+    };
+    connect(&wake, &QTimer::timeout, &loop, wakeUp);
+    connect(browser, &QObject::destroyed, &loop, wakeUp);
+    connect(browser, &frmPreview::navigationCompleted, &loop, [&wakeUp, &loaded](bool ok) {
+        loaded = ok;
+        wakeUp();
     });
     // Runs the event loop until `done` holds, `deadline` passes or the
-    // browser window is gone.
+    // browser window is gone; false when the program is ending.
     const auto waitUntil = [&](const QDeadlineTimer& deadline, const auto& done) {
         while (mine && !done() && !deadline.hasExpired()) {
+            woken = false;
             wake.start(std::chrono::milliseconds(deadline.remainingTime()));
             loop.exec();
+            if (!woken && mine && !done())
+                return false;
         }
+        return true;
+    };
+    // The program is ending: the read stops here, its window with it.
+    const auto end = [&] {
+        delete mine.data();
+        return Outcome::Abandoned;
     };
 
     browser->Open(BrowserMode::HiddenReader, url);
-    waitUntil(pauseEnd, [] { return false; });
-    waitUntil(limit, [&] { return !mine->Busy(); });
+    if (!waitUntil(pauseEnd, [] { return false; }) || !waitUntil(limit, [&] { return !mine->Busy(); }))
+        return end();
     if (!mine)
         return Outcome::Abandoned;
     if (mine->Busy() || !loaded) {
@@ -77,7 +94,8 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
         if (waiting)
             waiting->quit();
     });
-    waitUntil(limit, [&] { return answer->arrived; });
+    if (!waitUntil(limit, [&] { return answer->arrived; }))
+        return end();
     if (!mine)
         return Outcome::Abandoned;
     delete browser;

@@ -29,7 +29,7 @@ public:
     enum class Outcome {
         Read,       // the body HTML is in the result
         Failed,     // the page could not be opened, loaded or read in time
-        Abandoned,  // another read, Abandon() or the owner's end stopped it
+        Abandoned,  // another read, Abandon(), the owner's end or the program's end stopped it
     };
 
     // The hidden browser windows are created as children of `owner`.

@@ -99,6 +99,7 @@ private slots:
     void pressedAgainDuringTheWait();
     void dialogEndsDuringTheWait_data();
     void dialogEndsDuringTheWait();
+    void programEndsDuringTheWait();
     void testAddressShowsTheAddressAsTyped();
     void fromTheMenuToTheChooser();
 
@@ -370,6 +371,34 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
         QVERIFY(!QFile::exists(path));
         QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
     }
+    server.Release("/slow.php");
+}
+
+void tst_ForumExtraction::programEndsDuringTheWait()
+{
+    // The last window closed while an extraction waits: the program ends at
+    // once, without waiting out the pause, and leaves no window behind.
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
+    server.Hold("/slow.php");
+    frmOptions* d = MakeDialog(ForumExtraction::Timing{20s, 60s});
+    d->List1->addItems({"1- Earlier"});
+    connect(&server, &LocalWebServer::requestReceived, this,
+            [&](const QString&) { Later(50ms, [] { QCoreApplication::exit(0); }); });
+    QElapsedTimer clock;
+    clock.start();
+    Extract(d, server.Url("/slow.php").toString());
+    const qint64 took = clock.elapsed();
+    const int browsers = BrowserWindows();
+    const QStringList list = Items(d->List1);
+    // Event loops run again only once the program's own loop has ended.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    qApp->exec();
+    QVERIFY2(took < 10000, qPrintable(QString::number(took)));
+    QCOMPARE(browsers, 0);
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(list, QStringList{"1- Earlier"});
     server.Release("/slow.php");
 }
 
