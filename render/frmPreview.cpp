@@ -188,8 +188,10 @@ bool frmPreview::WaitWhileBusy()
     QEventLoop loop;
     connect(this, &frmPreview::navigationCompleted, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    // An event loop that cannot run (the program is ending) returns -1 at once.
     while (self && self->m_busy)
-        loop.exec();
+        if (loop.exec() == -1)
+            return false;
     return !self.isNull();
 }
 
@@ -221,6 +223,7 @@ std::optional<QString> frmPreview::WaitForBodyHtml()
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     QPointer<frmPreview> self(this);
     while (!answer->arrived && self)
-        loop.exec();
+        if (loop.exec() == -1)
+            break;
     return answer->html;
 }

@@ -49,13 +49,15 @@ public:
     // True from a navigation request until the page has arrived or failed.
     bool Busy() const { return m_busy; }
     // Runs the event loop until the control is no longer busy (at once when it
-    // is not). False when the window was discarded meanwhile.
+    // is not). False when the window was discarded meanwhile, or the program
+    // ended the wait.
     bool WaitWhileBusy();
     // The HTML text of the loaded document's body, as the browser serialises
     // it, handed to `done` later; no value when there is no document body.
     // Works whether or not the page may run scripts.
     void BodyHtml(std::function<void(std::optional<QString>)> done);
-    // The same, waited for with the event loop running.
+    // The same, waited for with the event loop running (no value when the
+    // program ended the wait).
     std::optional<QString> WaitForBodyHtml();
 
     // The controls, named as the program names them.

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTcpServer>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -58,6 +59,7 @@ private slots:
     void localPagesLoadRemotePicturesAndSendForms();
     void pageGivenAsTextUsesItsBaseAddress();
     void hiddenReader();
+    void programEndEndsTheWait();
     void pageThatCannotBeLoaded();
     void aDownloadEndsTheWait();
     void pageGivenAsTextTooLargeEndsTheWait();
@@ -381,6 +383,28 @@ void tst_frmPreview::hiddenReader()
     QVERIFY2(body->contains("viewforum.php?f=3&amp;sid=9\">Announcements</a>"), qPrintable(*body));
     QCOMPARE(watcher.Driven(), 0);
     QVERIFY(!reader->isVisible());
+}
+
+void tst_frmPreview::programEndEndsTheWait()
+{
+    // The program ending while a page is on its way ends the wait, instead
+    // of spinning in loops that can no longer run.
+    m_server.Serve("/held.htm", "<p>held</p>");
+    m_server.Hold("/held.htm");
+    frmPreview reader;
+    reader.Navigate(m_server.Url("/held.htm"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+    QTimer::singleShot(50, qApp, [] { QCoreApplication::exit(0); });
+    const bool loaded = reader.WaitWhileBusy();
+    const bool stillBusy = reader.Busy();
+    const bool answered = reader.WaitForBodyHtml().has_value();
+    // Event loops run again only once the program's own loop has ended.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    qApp->exec();
+    m_server.Release("/held.htm");
+    QVERIFY(!loaded);
+    QVERIFY(stillBusy);
+    QVERIFY(!answered);
 }
 
 void tst_frmPreview::pageThatCannotBeLoaded()
