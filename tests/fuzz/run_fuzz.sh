@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds the renderer's fuzz target with clang in its own folder and runs it
-# for a bounded time:  run_fuzz.sh BUILD_DIR SECONDS [libFuzzer options...]
-# Exits 77 (skipped) when clang or its libFuzzer runtime is not installed
-# (scripts/setup.sh installs both).
+# Builds the fuzz targets with clang in their own folder and runs one for a
+# bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
+# TARGET is "render" (the default) or "forumscan". Exits 77 (skipped) when
+# clang or its libFuzzer runtime is not installed (scripts/setup.sh installs
+# both).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$1"
 seconds="$2"
 shift 2
+target=render
+if [ $# -gt 0 ] && [ "${1#-}" = "$1" ]; then
+  target="$1"
+  shift
+fi
 if ! command -v clang++ >/dev/null; then
   echo "clang++ is not installed; skipping the fuzz run"
   exit 77
@@ -17,12 +23,29 @@ if [ ! -f "$build/build.ninja" ]; then
     || { echo "cannot configure the fuzz build (is libclang-rt-14-dev installed?)"; exit 77; }
 fi
 cmake --build "$build" >/dev/null
-mkdir -p "$build/corpus"
-# Seeds: the inputs of the conformance files.
-for f in "$here"/../render/conformance/*.txt; do
-  grep '^in:' "$f" | sed 's/^in: *//' | split -l 1 -a 4 - "$build/corpus/$(basename "$f" .txt)-" || true
-done
-"$build/fuzz_render" -max_total_time="$seconds" -timeout=10 -max_len=2048 -rss_limit_mb=2048 \
-  -dict="$here/render.dict" -print_final_stats=1 "$@" "$build/corpus" 2>&1 | tail -n 25
+corpus="$build/corpus-$target"
+mkdir -p "$corpus"
+case "$target" in
+  render)
+    # Seeds: the inputs of the conformance files.
+    for f in "$here"/../render/conformance/*.txt; do
+      grep '^in:' "$f" | sed 's/^in: *//' | split -l 1 -a 4 - "$corpus/$(basename "$f" .txt)-" || true
+    done
+    max_len=2048 ;;
+  forumscan)
+    # Seeds: the board pages of the extraction tests.
+    cp "$here"/../forums/boards/*.php "$corpus"/
+    max_len=4096 ;;
+  *)
+    echo "unknown fuzz target: $target" >&2
+    exit 2 ;;
+esac
+# libFuzzer's own exit code for a failure is 77, which CTest reads as
+# "skipped": a failure or a hang exits with 1 instead. A failing input is
+# kept in the build folder.
+set +e
+"$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -max_len="$max_len" -rss_limit_mb=2048 \
+  -error_exitcode=1 -timeout_exitcode=1 -artifact_prefix="$build/" \
+  -dict="$here/$target.dict" -print_final_stats=1 "$@" "$corpus" 2>&1 | tail -n 25
 status=${PIPESTATUS[0]}
 exit "$status"
