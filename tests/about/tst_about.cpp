@@ -11,6 +11,7 @@
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "support/ModalDriver.h"
+#include "support/TestFiles.h"
 #include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
@@ -24,12 +25,6 @@
 #include <QWebEngineView>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // The contact page as the makers' form expects it, typed out line by line.
 QByteArray ExpectedContactPage(const QByteArray& action)

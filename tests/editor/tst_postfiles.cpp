@@ -10,6 +10,7 @@
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -46,19 +47,6 @@ QByteArray DescribeState(const State& s)
         .arg(s.title.left(40), s.post.left(40), s.fileName, s.panel)
         .arg(s.changed)
         .toUtf8();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 const QByteArray GoodFile = "{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\nline one\r\nline two\r\n";
@@ -110,8 +98,8 @@ void tst_PostFiles::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_platform = new ScriptedPlatform;
     m_context = AppContext{m_dir->path() + "/", &m_settings, m_platform};
-    WriteBytes(Path("good.bbc"), GoodFile);
-    WriteBytes(Path("afile"), "a regular file, not a folder");
+    QVERIFY(WriteAll(Path("good.bbc"), GoodFile));
+    QVERIFY(WriteAll(Path("afile"), "a regular file, not a folder"));
 }
 
 void tst_PostFiles::cleanup()
@@ -171,7 +159,7 @@ void tst_PostFiles::opensAPostFile()
     QFETCH(QByteArray, file);
     QFETCH(QString, title);
     QFETCH(QString, post);
-    WriteBytes(Path("open me.bbc"), file);
+    QVERIFY(WriteAll(Path("open me.bbc"), file));
     auto w = WindowWithPost("old.bbc", false);
     m_platform->openNames = {Path("open me.bbc")};
     w->mnuOpen->trigger();
@@ -198,7 +186,7 @@ void tst_PostFiles::refusedFileChangesNothing_data()
 void tst_PostFiles::refusedFileChangesNothing()
 {
     QFETCH(QByteArray, file);
-    WriteBytes(Path("bad.bbc"), file);
+    QVERIFY(WriteAll(Path("bad.bbc"), file));
     for (bool changed : {false, true}) {
         delete m_platform;
         m_platform = new ScriptedPlatform;
@@ -240,7 +228,7 @@ void tst_PostFiles::unreadableFileChangesNothing()
         QVERIFY(QDir().mkpath(path));
     } else if (kind == "mode000") {
         path = Path("locked.bbc");
-        WriteBytes(path, GoodFile);
+        QVERIFY(WriteAll(path, GoodFile));
         QVERIFY(QFile::setPermissions(path, {}));
         permissions.emplace();
         if (!permissions->Binding())
@@ -319,7 +307,7 @@ void tst_PostFiles::savePromptOfOpen()
     QCOMPARE(m_platform->unexpectedMessages, 0);
     QCOMPARE(m_platform->openDialogs, openDialogs);
     if (!savedTo.isEmpty())
-        QCOMPARE(ReadBytes(Path(savedTo)), QByteArray("{/Title\\}\r\nOld title\r\n\r\n{/Post\\}\r\nOld post\r\n"));
+        QCOMPARE(ReadAll(Path(savedTo)), QByteArray("{/Title\\}\r\nOld title\r\n\r\n{/Post\\}\r\nOld post\r\n"));
     QVERIFY(!QFile::exists(Path("old.bbc")) || savedTo == "old.bbc");
     if (opened) {
         COMPARE_STATE(StateOf(*w),
@@ -377,7 +365,7 @@ void tst_PostFiles::saveAndSaveAs()
     State expected = before;
     expected.fileName = Path(fileNameAfter);
     if (wrote) {
-        QCOMPARE(ReadBytes(Path(writtenTo)),
+        QCOMPARE(ReadAll(Path(writtenTo)),
                  QByteArray("{/Title\\}\r\nRe: \"quotes\", commas\r\n\r\n{/Post\\}\r\n"
                             "  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n\r\n"));
         expected.changed = false;
@@ -401,7 +389,7 @@ void tst_PostFiles::typedPostSavesToTheExactBytes()
     QTest::keyClicks(w->txtPost, "two");
     m_platform->saveNames = {Path("hello.bbc")};
     QVERIFY(w->mnusave_Click());
-    const QByteArray bytes = ReadBytes(Path("hello.bbc"));
+    const QByteArray bytes = ReadAll(Path("hello.bbc"));
     QCOMPARE(bytes, QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\n"));
     QCOMPARE(bytes.size(), 40);
 
@@ -409,13 +397,13 @@ void tst_PostFiles::typedPostSavesToTheExactBytes()
     QTest::keyClick(w->txtPost, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(w->txtPost, "three");
     QVERIFY(w->mnusave_Click());
-    QCOMPARE(ReadBytes(Path("hello.bbc")), QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\nthree\r\n"));
+    QCOMPARE(ReadAll(Path("hello.bbc")), QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\nthree\r\n"));
 
     // New, then the empty post saved: the 27-byte file.
     w->mnuNew->trigger();
     m_platform->saveNames = {Path("empty.bbc")};
     QVERIFY(w->mnuSaveAs_Click());
-    QCOMPARE(ReadBytes(Path("empty.bbc")), QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n"));
+    QCOMPARE(ReadAll(Path("empty.bbc")), QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n"));
     QCOMPARE(m_platform->messages.size(), 0);
 }
 
@@ -442,7 +430,7 @@ void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
     QFETCH(QString, target);
     QVERIFY(QDir().mkpath(Path("ro")));
     const QByteArray oldVersion = "{/Title\\}\r\nSaved before\r\n\r\n{/Post\\}\r\nkeep me\r\n";
-    WriteBytes(Path("ro/post.bbc"), oldVersion);
+    QVERIFY(WriteAll(Path("ro/post.bbc"), oldVersion));
     std::optional<PermissionBits> permissions;
     if (readOnlyFolder) {
         QVERIFY(QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
@@ -471,7 +459,7 @@ void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
     State expected = before;
     expected.fileName = Path(target);  // Save keeps its name, Save As takes the chosen one
     COMPARE_STATE(StateOf(*w), expected);
-    QCOMPARE(ReadBytes(Path("ro/post.bbc")), oldVersion);
+    QCOMPARE(ReadAll(Path("ro/post.bbc")), oldVersion);
     QCOMPARE(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"post.bbc"});
 }
 
@@ -529,7 +517,7 @@ void tst_PostFiles::toolbarOpenAndSave()
     bar->actions().at(2)->trigger();
     QCOMPARE(m_platform->saveDialogs, 0);
     QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
-    QCOMPARE(ReadBytes(Path("good.bbc")),
+    QCOMPARE(ReadAll(Path("good.bbc")),
              QByteArray("{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\n!line one\r\nline two\r\n"));
 }
 
@@ -573,7 +561,7 @@ void tst_PostFiles::longPostOpensExactly()
     const char* parts[] = {"[b]x", "\r\n", "\xC3\xA9", "abc", "\xE2\x82\xAC", "\r\n\r\n", "\xF0\x9F\x98\x80", "q"};
     for (int i = 0; post.size() < 600'000; ++i)
         post += parts[(i * 5 + i / 8) % 8];
-    WriteBytes(Path("long.bbc"), "{/Title\\}\r\nLong\r\n\r\n{/Post\\}\r\n" + post + "\r\n");
+    QVERIFY(WriteAll(Path("long.bbc"), "{/Title\\}\r\nLong\r\n\r\n{/Post\\}\r\n" + post + "\r\n"));
     auto w = MakeWindow();
     w->OpenFile(Path("long.bbc"));
     QCOMPARE(m_platform->messages.size(), 0);

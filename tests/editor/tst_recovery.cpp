@@ -13,6 +13,7 @@
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -55,13 +56,6 @@ QString LeaveCopy(const QString& name, const Copy& copy)
         return QString();
     file.write(Bytes(RecoveryFile::Write(copy)));
     return path;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write(bytes);
 }
 
 // The lock file of an editor that has ended: a real lock's content, with the
@@ -250,7 +244,7 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged_data()
 void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
 {
     QFETCH(QString, event);
-    WriteFile(Path("other.bbc"), "{/Title\\}\r\nOther\r\n\r\n{/Post\\}\r\nother post\r\n");
+    QVERIFY(WriteAll(Path("other.bbc"), "{/Title\\}\r\nOther\r\n\r\n{/Post\\}\r\nother post\r\n"));
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     if (event == "save")
@@ -308,7 +302,7 @@ void tst_Recovery::copyStaysWhileThePostStaysChanged_data()
 void tst_Recovery::copyStaysWhileThePostStaysChanged()
 {
     QFETCH(QString, event);
-    WriteFile(Path("notes.bbc"), "just some text\r\n");
+    QVERIFY(WriteAll(Path("notes.bbc"), "just some text\r\n"));
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     TypeAndWaitForCopy(*w, "Kept", "kept post");
@@ -392,7 +386,7 @@ void tst_Recovery::unwritableDataFolder()
     std::optional<PermissionBits> permissions;
     if (how == "file") {
         QDir().mkpath(QFileInfo(Folder()).path());
-        WriteFile(Folder(), "not a folder");
+        QVERIFY(WriteAll(Folder(), "not a folder"));
     } else {
         QVERIFY(QDir().mkpath(Folder()));
         QVERIFY(QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::ExeOwner));
@@ -439,7 +433,7 @@ void tst_Recovery::unwritableDataFolder()
 void tst_Recovery::restoreYesGivesThePostBack()
 {
     const QString left = LeaveCopy("post-1-left", Restorable);
-    WriteFile(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n");
+    QVERIFY(WriteAll(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n"));
     ScriptedPlatform platform;
     platform.answers = {MsgAnswer::Yes};
     auto w = Start(platform, {Path("cmdline.bbc")});
@@ -479,7 +473,7 @@ void tst_Recovery::restoreYesGivesThePostBack()
 void tst_Recovery::restoreNoRemovesTheCopy()
 {
     const QString left = LeaveCopy("post-1-left", Restorable);
-    WriteFile(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n");
+    QVERIFY(WriteAll(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n"));
     ScriptedPlatform platform;
     platform.answers = {MsgAnswer::No};
     auto w = Start(platform, {Path("cmdline.bbc")});
@@ -561,7 +555,7 @@ void tst_Recovery::damagedCopyIsSetAside()
     QFETCH(QByteArray, bytes);
     QDir().mkpath(Folder());
     const QString damaged = Folder() + "/post-1-damaged.recovery";
-    WriteFile(damaged, bytes);
+    QVERIFY(WriteAll(damaged, bytes));
     LeaveCopy("post-1-good", {"good", "good post", "", 1000});
 
     ScriptedPlatform platform;
@@ -590,7 +584,7 @@ void tst_Recovery::damagedCopyIsSetAside()
 void tst_Recovery::unusableDataFolderAtStart()
 {
     QDir().mkpath(QFileInfo(Folder()).path());
-    WriteFile(Folder(), "not a folder");
+    QVERIFY(WriteAll(Folder(), "not a folder"));
     ScriptedPlatform platform;
     auto w = Start(platform);
     QVERIFY(w->isVisible());
@@ -605,12 +599,12 @@ void tst_Recovery::leftoversOfEndedEditorsAreCleared()
     QVERIFY(QDir().mkpath(Folder()));
     const QByteArray stale = StaleLock(Path("scratch.lock"));
     QVERIFY(!stale.isEmpty());
-    WriteFile(Folder() + "/post-1-ended.lock", stale);
-    WriteFile(Folder() + "/post-1-ended.recovery.AbC123", "half a copy");
-    WriteFile(Folder() + "/post-1-kept.recovery.damaged", "set aside earlier");
+    QVERIFY(WriteAll(Folder() + "/post-1-ended.lock", stale));
+    QVERIFY(WriteAll(Folder() + "/post-1-ended.recovery.AbC123", "half a copy"));
+    QVERIFY(WriteAll(Folder() + "/post-1-kept.recovery.damaged", "set aside earlier"));
     QLockFile live(Folder() + "/post-1-live.lock");
     QVERIFY(live.tryLock(0));
-    WriteFile(Folder() + "/post-1-live.recovery.XyZ789", "being written");
+    QVERIFY(WriteAll(Folder() + "/post-1-live.recovery.XyZ789", "being written"));
 
     ScriptedPlatform platform;
     auto w = Start(platform);

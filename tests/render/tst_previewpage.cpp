@@ -11,6 +11,7 @@
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -42,12 +43,6 @@ int WebEngineProcesses()
             ++count;
     }
     return count;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "submit/SubmitPage.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -30,12 +31,6 @@ const QString Site = QStringLiteral("http://127.0.0.1:9/forum/");
 QColor BackgroundOf(const QLineEdit* field, QPalette::ColorGroup group)
 {
     return field->palette().color(group, QPalette::Base);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 }  // namespace
@@ -119,10 +114,7 @@ void tst_Submit::checksInOrder()
         fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     // The forum list as the chooser loads it; a list without entries leaves
     // the chooser empty.
-    QFile list(fixture.context.FileInAppFolder("forums.inf"));
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write((forums.join("\r\n") + "\r\n\r\n").toUtf8());
-    list.close();
+    QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
     auto window = fixture.MakeWindow();
     window->txtTitle->setText("A title");
     window->Post().SetPost("A body");
@@ -171,10 +163,7 @@ void tst_Submit::pageWrittenAndShown()
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     // The chooser loads the forum list and chooses its first forum.
-    QFile list(fixture.context.FileInAppFolder("forums.inf"));
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write("12- General chat\r\n7- News\r\n\r\n");
-    list.close();
+    QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
     QCOMPARE(window->ForumNumber, QString("12"));
     window->txtTitle->setText("Say \"cheese\"");
@@ -196,7 +185,7 @@ void tst_Submit::pageWrittenAndShown()
     ModalDriver watcher([&](QWidget* w) {
         auto* preview = qobject_cast<frmPreview*>(w);
         QVERIFY(preview);
-        writtenWhileShown = ReadFile(path);
+        writtenWhileShown = ReadAll(path);
         caption = preview->windowTitle();
         banner = preview->imgSend->isVisible();
         modal = preview->isModal();
@@ -218,7 +207,7 @@ void tst_Submit::pageWrittenAndShown()
     QVERIFY2(body.contains("Line one\n&lt;/textarea&gt; &amp; more</textarea>"), qPrintable(body));
 
     // One line and CR LF, the number paragraph as the chosen kind gives it.
-    const QByteArray page = ReadFile(path);
+    const QByteArray page = ReadAll(path);
     QCOMPARE(writtenWhileShown, page);
     QVERIFY(page.endsWith("</body></html>\r\n"));
     QCOMPARE(page.count('\n'), 2);  // the body's own line break and the page's
@@ -277,7 +266,7 @@ void tst_Submit::siteAddressThatIsNoWebAddress()
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(shownAt, QUrl::fromLocalFile(fixture.context.FileInAppFolder("submit.htm")));
-    QVERIFY(ReadFile(fixture.context.FileInAppFolder("submit.htm")).contains("action=\"forum.example.org/posting.php\""));
+    QVERIFY(ReadAll(fixture.context.FileInAppFolder("submit.htm")).contains("action=\"forum.example.org/posting.php\""));
 }
 
 void tst_Submit::pageThatCannotBeWritten()

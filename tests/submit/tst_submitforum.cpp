@@ -14,6 +14,7 @@
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PhpServer.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
 
@@ -83,12 +84,6 @@ Record ReadRecord(const QString& path)
     return record;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A board's index page: a category table whose forum links carry a session
 // id, as boards write them.
 const char* const IndexPage = R"php(<html><body><table>
@@ -128,6 +123,9 @@ private slots:
 
 private:
     void LogIn();
+    // Presses the main window's Submit, then the shown page's own Submit
+    // button with the mouse, and waits for the forum's answer.
+    void SubmitAndSend(frmPost& window);
 
     QTemporaryDir m_root;
     QTemporaryDir m_sessions;
@@ -149,6 +147,20 @@ void tst_SubmitForum::initTestCase()
 }
 
 void tst_SubmitForum::init() { QFile::remove(m_root.filePath("record.json")); }
+
+void tst_SubmitForum::SubmitAndSend(frmPost& window)
+{
+    const QString recordPath = m_root.filePath("record.json");
+    QString answer;
+    ModalDriver watcher([&](QWidget* w) {
+        QPointer<frmPreview> preview = qobject_cast<frmPreview*>(w);
+        QVERIFY(preview);
+        PressSubmit(preview, recordPath, m_php->Url("/posting.php"), &answer);
+    });
+    QTest::mouseClick(window.cmdPost, Qt::LeftButton);
+    QCOMPARE(watcher.Driven(), 1);
+    QCOMPARE(answer, QString("received"));
+}
 
 void tst_SubmitForum::LogIn()
 {
@@ -236,24 +248,14 @@ void tst_SubmitForum::forumReceivesWhatWasTyped()
     }
     if (!reply && !number.isEmpty()) {
         // The chooser takes the forum from the forum list, as after an extraction.
-        QVERIFY(WriteFile(fixture.context.FileInAppFolder("forums.inf"), (number + "- General\r\n\r\n").toUtf8()));
+        QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), (number + "- General\r\n\r\n").toUtf8()));
         window->GetForums();
         QCOMPARE(window->ForumNumber, number);
     }
-    const QString recordPath = m_root.filePath("record.json");
-    QString answer;
-    ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> preview = qobject_cast<frmPreview*>(w);
-        QVERIFY(preview);
-        // The page's own Submit button, pressed with the mouse.
-        PressSubmit(preview, recordPath, m_php->Url("/posting.php"), &answer);
-    });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
-    QCOMPARE(watcher.Driven(), 1);
+    SubmitAndSend(*window);
     QCOMPARE(fixture.platform.messages.size(), 0);
-    QCOMPARE(answer, QString("received"));
 
-    const Record record = ReadRecord(recordPath);
+    const Record record = ReadRecord(m_root.filePath("record.json"));
     QCOMPARE(record.method, QString("POST"));
     QMap<QString, QByteArray> expected{
         {"subject", title.toUtf8()},
@@ -275,7 +277,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     // The user's whole road: the site set in the options dialog, its forums
     // extracted from the served index page, the second forum chosen in the
     // main window, and a new topic sent there.
-    QVERIFY(WriteFile(m_root.filePath("index.php"), IndexPage));
+    QVERIFY(WriteAll(m_root.filePath("index.php"), IndexPage));
     LogIn();
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
@@ -304,17 +306,8 @@ void tst_SubmitForum::fromExtractionToTheForum()
 
     window->txtTitle->setText("Where is the \"help\" page?");
     window->Post().SetPost("Line one\r\n[b]Line two[/b]");
-    const QString recordPath = m_root.filePath("record.json");
-    QString answer;
-    ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> preview = qobject_cast<frmPreview*>(w);
-        QVERIFY(preview);
-        PressSubmit(preview, recordPath, m_php->Url("/posting.php"), &answer);
-    });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
-    QCOMPARE(watcher.Driven(), 1);
-    QCOMPARE(answer, QString("received"));
-    const Record record = ReadRecord(recordPath);
+    SubmitAndSend(*window);
+    const Record record = ReadRecord(m_root.filePath("record.json"));
     QCOMPARE(record.fields.value("f"), QByteArray("8"));
     QCOMPARE(record.fields.value("mode"), QByteArray("newtopic"));
     QCOMPARE(record.fields.value("subject"), QByteArray("Where is the \"help\" page?"));

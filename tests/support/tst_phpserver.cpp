@@ -3,6 +3,7 @@
 // and a clear failure when php cannot be started.
 
 #include "support/PhpServer.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QHostAddress>
@@ -11,13 +12,6 @@
 #include <QTcpSocket>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The answer to a GET of `url`, or an empty array when none came.
 QByteArray Fetch(const QUrl& url)
@@ -52,8 +46,8 @@ private slots:
 void tst_PhpServer::runsPhpPagesOnTheLoopbackOnly()
 {
     QTemporaryDir root;
-    WriteFile(root.filePath(QStringLiteral("echo.php")),
-              "<?php echo 'sum=', 2 + 3, ' host=', $_SERVER['SERVER_NAME'], ' q=', $_GET['q'] ?? '';");
+    QVERIFY(WriteAll(root.filePath(QStringLiteral("echo.php")),
+              "<?php echo 'sum=', 2 + 3, ' host=', $_SERVER['SERVER_NAME'], ' q=', $_GET['q'] ?? '';"));
     PhpServer php(root.path());
     QVERIFY2(php.Start(), qPrintable(php.ErrorString()));
     QVERIFY(php.Running());
@@ -65,8 +59,8 @@ void tst_PhpServer::runsPhpPagesOnTheLoopbackOnly()
 void tst_PhpServer::routerSeesEveryRequest()
 {
     QTemporaryDir root;
-    WriteFile(root.filePath(QStringLiteral("router.php")),
-              "<?php echo 'routed ', $_SERVER['REQUEST_URI']; return true;");
+    QVERIFY(WriteAll(root.filePath(QStringLiteral("router.php")),
+              "<?php echo 'routed ', $_SERVER['REQUEST_URI']; return true;"));
     PhpServer php(root.path(), QStringLiteral("router.php"));
     QVERIFY2(php.Start(), qPrintable(php.ErrorString()));
     QCOMPARE(Fetch(php.Url(QStringLiteral("/no/such/page?x=1"))), QByteArray("routed /no/such/page?x=1"));

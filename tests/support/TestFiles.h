@@ -1,0 +1,22 @@
+#pragma once
+// Whole files read and written by tests, for setting a scene and for looking
+// at what the program wrote.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The file's bytes; "<unreadable>" when it cannot be opened, so a comparison
+// with what was expected fails and says why.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes `bytes` as the whole file; false when it cannot be written.
+inline bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
