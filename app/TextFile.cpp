@@ -89,6 +89,8 @@ std::string Windows1252ToUtf8(std::string_view bytes)
 
 std::string DecodeFileBytes(std::string bytes)
 {
+    if (bytes.starts_with(Utf8ByteOrderMark))
+        bytes.erase(0, Utf8ByteOrderMark.size());
     if (IsValidUtf8(bytes))
         return bytes;
     return Windows1252ToUtf8(bytes);

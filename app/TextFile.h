@@ -18,7 +18,11 @@ bool IsValidUtf8(std::string_view bytes);
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// The bytes of a file read as text: UTF-8 when valid, else Windows-1252.
+// The UTF-8 byte-order mark some editors write at the start of a file.
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The bytes of a file read as text: UTF-8 when valid, else Windows-1252. A
+// leading UTF-8 byte-order mark is not text and is dropped first.
 std::string DecodeFileBytes(std::string bytes);
 
 // Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF.

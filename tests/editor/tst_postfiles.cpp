@@ -146,6 +146,10 @@ void tst_PostFiles::opensAPostFile_data()
         << "“naïve” €";
     QTest::newRow("UTF-8 letters") << QByteArray("{/Title\\}\r\nCaf\xC3\xA9\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n")
                                    << "Café" << "€";
+    QTest::newRow("a byte-order mark is not part of the title")
+        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n") << "Hello" << "€";
+    QTest::newRow("a byte-order mark before Windows-1252 letters")
+        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nCaf\xE9\r\n\r\n{/Post\\}\r\nP\r\n") << "Café" << "P";
     QTest::newRow("lone LF line breaks") << QByteArray("{/Title\\}\nT\n\n{/Post\\}\na\n\nb\n") << "T" << "a\n\nb";
     QTest::newRow("lone CR line breaks") << QByteArray("{/Title\\}\rT\r\r{/Post\\}\ra\r\rb\r") << "T" << "a\n\nb";
     QTest::newRow("last line without a line break")

@@ -108,6 +108,8 @@ void tst_ForumList::readingLines_data()
     QTest::newRow("empty lines anywhere are skipped")
         << QByteArray("\r\n\r\n1- A\r\n\r\n\n\r2- B\r\n\r\n\r\n") << QStringList{"1- A", "2- B"};
     QTest::newRow("a line of blanks is an entry") << QByteArray(" \r\n1- A\r\n\r\n") << QStringList{" ", "1- A"};
+    QTest::newRow("a byte-order mark is not part of the first entry")
+        << QByteArray("\xEF\xBB\xBF" "12- Caf\xc3\xa9\r\n3- B\r\n\r\n") << QStringList{"12- Café", "3- B"};
     QTest::newRow("UTF-8") << QByteArray("1- Caf\xc3\xa9\r\n\r\n") << QStringList{"1- Café"};
     QTest::newRow("Windows-1252 from an older system")
         << QByteArray("1- Caf\xe9 \x80\r\n2- \x93Quoted\x94\r\n\r\n") << QStringList{"1- Café €", "2- “Quoted”"};
