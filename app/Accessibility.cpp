@@ -1,36 +1,29 @@
 #include "app/Accessibility.h"
 
-#include <QAccessibleWidget>
+#include "app/AccessibleButton.h"
+#include "app/AccessibleList.h"
+
+#include <QAbstractButton>
 #include <QComboBox>
 
 namespace Accessibility {
 
 namespace {
 
-class NamedComboBox : public QAccessibleWidget {
-public:
-    explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        auto* combo = static_cast<QComboBox*>(widget());
-        switch (t) {
-        case QAccessible::Name:
-            return combo->accessibleName().isEmpty() ? combo->currentText() : combo->accessibleName();
-        case QAccessible::Value: return combo->currentText();
-        default: return QAccessibleWidget::text(t);
-        }
-    }
-};
-
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
-    if (className != QLatin1String("QComboBox"))
-        return nullptr;
-    auto* combo = qobject_cast<QComboBox*>(object);
-    if (!combo || combo->isEditable())
-        return nullptr;
-    return new NamedComboBox(combo);
+    if (className == QLatin1String("QComboBox")) {
+        auto* list = qobject_cast<QComboBox*>(object);
+        if (!list || list->isEditable())
+            return nullptr;
+        return new AccessibleList(list);
+    }
+    if (className == QLatin1String("QPushButton") || className == QLatin1String("QRadioButton")
+        || className == QLatin1String("QCheckBox")) {
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            return new AccessibleButton(button);
+    }
+    return nullptr;
 }
 
 }  // namespace

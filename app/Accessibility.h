@@ -1,9 +1,12 @@
 #pragma once
-// Accessible names for controls whose visible label is painted in a
-// background picture. On Linux, Qt names a drop-down list by its current item
-// and expects a label widget to describe it; our lists have no label widget,
-// so a list reports its accessible name, when it has one, as its name and its
-// current item as its value. Editable lists keep the standard interface.
+// The accessibility interfaces the program gives its controls in place of
+// Qt's own. Drop-down lists that cannot be typed in (AccessibleList): on
+// Linux, Qt names a list by its current item and expects a label widget to
+// describe it; our lists have no label widget (their labels are painted in a
+// background picture), so a list reports its accessible name as its name, its
+// current item as its value, and its items. Buttons, option buttons and check
+// boxes (AccessibleButton): pressed through the interface, they run the same
+// command as a click. Editable lists keep the standard interface.
 
 namespace Accessibility {
 

@@ -5,31 +5,71 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
+#include <signal.h>
+#include <cstring>
+#include <unistd.h>
+
 namespace FileIO {
+
+namespace {
+// A write beyond the process's file size limit (RLIMIT_FSIZE) raises SIGXFSZ,
+// which ends the program by default and loses everything not yet saved.
+// Ignored, the write fails with EFBIG instead and is reported like any other
+// failed write. A handler the program installed itself is left alone.
+void IgnoreFileSizeSignal()
+{
+    static const bool ignored = [] {
+        struct sigaction current {};
+        if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+            signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+bool Fail(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+}  // namespace
 
 bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error)
 {
+    IgnoreFileSizeSignal();
     QSaveFile file(path);
     // Without this, a folder that does not let us create the temporary file
     // would make QSaveFile write the target in place.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    // Unbuffered: a write that fails (no room left, a file size limit) fails
+    // here, with its reason, instead of in a flush inside commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Fail(error, file.errorString());
+    const char* data = bytes.data();
+    qint64 left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        // A short write is followed by another, which fails with the reason.
+        const qint64 wrote = file.write(data, left);
+        if (wrote <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return Fail(error, reason);
+        }
+        data += wrote;
+        left -= wrote;
     }
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        if (error)
-            *error = file.errorString();
+    // The new bytes are on the disk before they replace the old file, so a
+    // crash just after the rename cannot leave an empty file under the name.
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
-        return false;
+        return Fail(error, reason);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return Fail(error, file.errorString());
     return true;
 }
 

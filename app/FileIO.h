@@ -2,7 +2,10 @@
 // Whole-file reading and writing for everything the program keeps on disk.
 // Writing is atomic: the bytes go to a temporary file beside the target, which
 // replaces the target only when everything is written, so a failed write never
-// destroys the previous version. Failures carry the system's reason.
+// destroys the previous version. Failures carry the system's reason. The new
+// bytes are flushed to the disk before they replace the old file, and a write
+// beyond the process's file size limit fails like any other (its signal is
+// ignored from the first write on) instead of ending the program.
 
 #include <QString>
 #include <string>

@@ -45,6 +45,9 @@ QString QtPlatform::RunFileDialog(QWidget* owner, bool forSaving)
     dialog.setDefaultSuffix(QStringLiteral("bbc"));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The caller asks before replacing a file, for the name it writes (which
+    // may still gain the default suffix); the dialog asking as well would ask twice.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, forSaving);
     if (!m_lastChosenName.isEmpty())
         dialog.selectFile(m_lastChosenName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

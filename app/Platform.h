@@ -33,7 +33,8 @@ public:
 
     // The post-file dialog, for opening and for saving: filter entries
     // "BBCode File" (*.bbc) and "All files", default suffix "bbc", starting
-    // from the name last chosen in it. An empty result means cancelled.
+    // from the name last chosen in it. An empty result means cancelled. The
+    // save dialog does not ask before replacing a file: its caller does.
     virtual QString GetOpenFileName(QWidget* owner) = 0;
     virtual QString GetSaveFileName(QWidget* owner) = 0;
 

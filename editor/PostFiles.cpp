@@ -6,6 +6,7 @@
 #include "editor/PostDocument.h"
 #include "editor/PostFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 PostFiles::PostFiles(PostDocument& post, const AppContext& context, QWidget* owner)
@@ -36,12 +37,20 @@ bool PostFiles::OpenFile(const QString& path)
         ReportFailure(FileIO::CannotReadMessage(path, QStringLiteral("It is not an ordinary file.")));
         return false;
     }
+    if (info.size() > LargestFile) {
+        // Reading and converting it could exhaust the memory; it is not read at all.
+        ReportFailure(FileIO::CannotReadMessage(
+            path, QStringLiteral("It is larger than %1 MB, more than the editor can hold.").arg(LargestFile >> 20)));
+        return false;
+    }
     std::string bytes;
     QString error;
     if (!FileIO::ReadFileBytes(path, &bytes, &error)) {
         ReportFailure(FileIO::CannotReadMessage(path, error));
         return false;
     }
+    // The stamp hashes the bytes as they are on disk, before decoding.
+    const FileStamp stamp = FileStamp::Take(path, bytes);
     const std::string text = TextFile::DecodeFileBytes(std::move(bytes));
     std::string rebuilt;
     const std::optional<PostFile::Located> parsed = PostFile::Locate(text, rebuilt);
@@ -54,6 +63,7 @@ bool PostFiles::OpenFile(const QString& path)
     m_post.SetPost(parsed->post);
     m_post.PostFileName = path;
     m_post.SetUnchanged(PostDocument::NoChangeText);
+    m_stamp = stamp;
     return true;
 }
 
@@ -73,27 +83,75 @@ bool PostFiles::Save()
 {
     if (m_post.PostFileName.isEmpty())
         return SaveAs();
+    if (StampOfPostFile().ChangedOnDisk()) {
+        switch (m_context.platform->MsgBox(m_owner, ChangedOnDiskQuestion(m_post.PostFileName),
+                                           MsgButtons::YesNoCancel, MsgIcon::Exclamation)) {
+        case MsgAnswer::Yes: break;
+        case MsgAnswer::No: return SaveAs();
+        default: return false;
+        }
+    }
     return WriteTo(m_post.PostFileName);
 }
 
 bool PostFiles::SaveAs()
 {
-    const QString path = m_context.platform->GetSaveFileName(m_owner);
-    if (path.isEmpty())
-        return false;
-    m_post.PostFileName = path;
-    return WriteTo(path);
+    for (;;) {
+        const QString chosen = m_context.platform->GetSaveFileName(m_owner);
+        if (chosen.isEmpty())
+            return false;
+        const QString path = WithDefaultSuffix(chosen);
+        // The dialog does not ask about replacing a file; the name it returns
+        // may still gain the suffix, so the question is asked here, for the
+        // name that is written. No shows the dialog again.
+        if (QFileInfo(path).isFile()
+            && m_context.platform->MsgBox(m_owner, ReplaceQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation)
+                   != MsgAnswer::Yes)
+            continue;
+        m_post.PostFileName = path;
+        return WriteTo(path);
+    }
 }
 
 bool PostFiles::WriteTo(const QString& path)
 {
     QString error;
-    if (!FileIO::WriteFileAtomically(path, PostFile::Write(m_post.Title(), m_post.Post()), &error)) {
+    const std::string bytes = PostFile::Write(m_post.Title(), m_post.Post());
+    if (!FileIO::WriteFileAtomically(path, bytes, &error)) {
         ReportFailure(FileIO::CannotWriteMessage(path, error));
         return false;
     }
+    m_stamp = FileStamp::Take(path, bytes);
     m_post.SetUnchanged(PostDocument::SavedText);
     return true;
+}
+
+const FileStamp& PostFiles::StampOfPostFile() const
+{
+    static const FileStamp none;
+    return m_stamp.Path() == m_post.PostFileName ? m_stamp : none;
+}
+
+QString PostFiles::WithDefaultSuffix(const QString& chosen)
+{
+    // As the file dialog does it: only a file name with no dot at all gains the suffix.
+    if (QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + QStringLiteral(".bbc");
+}
+
+QString PostFiles::ReplaceQuestion(const QString& path)
+{
+    return QStringLiteral("The file \"%1\" already exists.\r\nReplace it?").arg(QDir::toNativeSeparators(path));
+}
+
+QString PostFiles::ChangedOnDiskQuestion(const QString& path)
+{
+    return QStringLiteral("The file \"%1\" was changed on disk since you opened or last saved it, "
+                          "perhaps by another window or program.\r\n"
+                          "Do you want to replace it with your post?\r\n\r\n"
+                          "Yes replaces it, No saves your post under another name, Cancel does not save.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void PostFiles::ReportFailure(const QString& message)

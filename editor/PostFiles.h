@@ -15,8 +15,15 @@
 //                        Save As keeps the newly chosen name
 // A write replaces the old file only once the new one is complete, so a
 // failed save never destroys what was saved before.
+//
+// No file is replaced unseen: Save As asks before it replaces an existing file
+// under the final name (the ".bbc" suffix added to a name typed without
+// one), and Save asks what to do when the file was changed on disk since this
+// window opened or last saved it. A file too large for the editor to hold is
+// refused before any of it is read.
 
 #include "app/AppContext.h"
+#include "editor/FileStamp.h"
 
 #include <QString>
 
@@ -28,6 +35,17 @@ public:
     static inline const QString SavePrompt = QStringLiteral(
         "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
     static inline const QString FormatError = QStringLiteral("Sorry, File format is not correct");
+    // The largest file Open reads.
+    static constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;
+
+    // The question before Save As replaces an existing file.
+    static QString ReplaceQuestion(const QString& path);
+    // The question before Save replaces a file changed on disk: Yes
+    // replaces it, No saves under another name, Cancel saves nothing.
+    static QString ChangedOnDiskQuestion(const QString& path);
+    // The name a post is saved under: `chosen`, with ".bbc" added when its
+    // file name has no suffix.
+    static QString WithDefaultSuffix(const QString& chosen);
 
     PostFiles(PostDocument& post, const AppContext& context, QWidget* owner);
 
@@ -54,8 +72,12 @@ public:
 private:
     bool WriteTo(const QString& path);
     void ReportFailure(const QString& message);
+    // The stamp of the post's own file, or an empty one when the post has
+    // moved to another name since it was taken.
+    const FileStamp& StampOfPostFile() const;
 
     PostDocument& m_post;
     AppContext m_context;
     QWidget* m_owner;
+    FileStamp m_stamp;  // the post file as last read or written here
 };

@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "assist/AssistWindows.h"
 #include "editor/EditCommands.h"
+#include "editor/ListWheelGuard.h"
 #include "editor/PostBackground.h"
 #include "editor/PostDocument.h"
 #include "editor/PostFiles.h"
@@ -134,6 +135,10 @@ void frmPost::CreateControls()
         cmbColor->addItem(Text(colour));
     cmbColor->setAccessibleName(QStringLiteral("Font colour"));
     connect(cmbColor, &QComboBox::activated, this, &frmPost::cmbColor_Click);
+    // Their choice inserts a tag: the wheel over the closed lists must not choose.
+    auto* wheelGuard = new ListWheelGuard(this);
+    wheelGuard->Guard(cmbSize);
+    wheelGuard->Guard(cmbColor);
 
     for (int index = 0; index < 20; ++index) {
         const auto& row = TagTable::Emoticons[static_cast<size_t>(index)];

@@ -7,9 +7,12 @@
 #include "app/SettingsStore.h"
 #include "editor/PostDocument.h"
 #include "editor/frmPost.h"
+#include "forums/ForumListFile.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +25,9 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QToolBar>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 const QString SavePrompt =
@@ -49,6 +54,12 @@ private slots:
     void hotSpot_data();
     void hotSpot();
     void accessibleNames();
+    void wheelOverClosedListsChangesNothing_data();
+    void wheelOverClosedListsChangesNothing();
+    void screenReaderReadsTheLists_data();
+    void screenReaderReadsTheLists();
+    void screenReaderPressesButtons_data();
+    void screenReaderPressesButtons();
     void clockPanels();
 
 private:
@@ -408,6 +419,172 @@ void tst_frmPost::clockPanels()
     QVERIFY(!w->StatusPanels[2]->text().isEmpty());
     QVERIFY(!w->StatusPanels[3]->text().isEmpty());
     QCOMPARE(w->StatusPanels[3]->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+namespace {
+// Rolls the mouse wheel over the middle of `widget`, as the window system
+// reports it (so the focus rules for the wheel apply too). Negative notches
+// roll towards the user.
+void RollWheel(QWidget* widget, int notches)
+{
+    QWidget* top = widget->window();
+    const QPointF local = widget->mapTo(top, widget->rect().center());
+    QWindowSystemInterface::handleWheelEvent(top->windowHandle(), local, top->mapToGlobal(local), QPoint(),
+                                             QPoint(0, 120 * notches));
+    QCoreApplication::processEvents();
+}
+}  // namespace
+
+void tst_frmPost::wheelOverClosedListsChangesNothing_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("startIndex");
+    QTest::addColumn<int>("notches");
+    QTest::addColumn<bool>("selection");
+    QTest::newRow("size list rolled down, caret in the post") << "cmbSize" << 2 << -3 << false;
+    QTest::newRow("size list rolled up, text selected") << "cmbSize" << 2 << 2 << true;
+    QTest::newRow("colour list rolled down, text selected") << "cmbColor" << 0 << -5 << true;
+    QTest::newRow("colour list rolled up, caret in the post") << "cmbColor" << 4 << 1 << false;
+}
+
+void tst_frmPost::wheelOverClosedListsChangesNothing()
+{
+    QFETCH(QString, list);
+    QFETCH(int, startIndex);
+    QFETCH(int, notches);
+    QFETCH(bool, selection);
+    auto w = MakeWindow();
+    auto* combo = w->findChild<QComboBox*>(list);
+    QVERIFY(combo);
+    combo->setCurrentIndex(startIndex);
+    w->txtPost->setPlainText("some post text");
+    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->activateWindow();
+    w->txtPost->setFocus();
+    QTextCursor cursor = w->txtPost->textCursor();
+    cursor.setPosition(5);
+    if (selection)
+        cursor.setPosition(9, QTextCursor::KeepAnchor);
+    w->txtPost->setTextCursor(cursor);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->txtPost));
+    QSignalSpy activated(combo, &QComboBox::activated);
+
+    RollWheel(combo, notches);
+
+    QCOMPARE(activated.count(), 0);
+    QCOMPARE(combo->currentIndex(), startIndex);
+    QCOMPARE(w->txtPost->toPlainText(), QString("some post text"));
+    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->txtPost));
+    QCOMPARE(w->txtPost->textCursor().selectedText(), selection ? QString("post") : QString());
+
+    // Choosing with the keyboard still runs the list's command.
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(combo->currentIndex(), startIndex + 1);
+    QVERIFY2(w->txtPost->toPlainText() != "some post text", "the chosen item inserted no tag");
+}
+
+void tst_frmPost::screenReaderReadsTheLists_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("forum chooser") << "cmbForum" << "Forum";
+    QTest::newRow("size list") << "cmbSize" << "Font size";
+    QTest::newRow("colour list") << "cmbColor" << "Font colour";
+}
+
+void tst_frmPost::screenReaderReadsTheLists()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, name);
+    QVERIFY(WriteAll(ForumListFile::PathOf(m_context), "3- News\r\n7- General chat\r\n12- Help\r\n\r\n"));
+    auto w = MakeWindow();
+    w->OptNew->click();  // the forum chooser is enabled only for a new topic
+    auto* combo = w->findChild<QComboBox*>(list);
+    QVERIFY(combo && combo->count() > 2);
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(combo);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::ComboBox);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    for (int chosen : {0, 2}) {
+        // Chosen with the keyboard, as the user would.
+        combo->setFocus();
+        QTest::keyClick(combo, chosen == 0 ? Qt::Key_Home : Qt::Key_Down);
+        if (chosen)
+            QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentIndex(), chosen);
+        QCOMPARE(iface->text(QAccessible::Value), combo->itemText(chosen));
+
+        // The items, as a screen reader walks them: one list child holding
+        // every item, the chosen one marked.
+        QAccessibleInterface* items = iface->childCount() == 1 ? iface->child(0) : nullptr;
+        QVERIFY2(items, "the list's items are not reachable");
+        QCOMPARE(iface->indexOfChild(items), 0);
+        QCOMPARE(items->role(), QAccessible::List);
+        QCOMPARE(items->childCount(), combo->count());
+        for (int i = 0; i < combo->count(); ++i) {
+            QAccessibleInterface* item = items->child(i);
+            QVERIFY(item);
+            QCOMPARE(item->text(QAccessible::Name), combo->itemText(i));
+            QVERIFY2(item->state().selected == (i == chosen), qPrintable(combo->itemText(i)));
+        }
+    }
+    // Pressing the list opens it, as a click does.
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->hidePopup();
+}
+
+void tst_frmPost::screenReaderPressesButtons_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("action");
+    const QString press = QAccessibleActionInterface::pressAction();
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    QTest::newRow("New topic option pressed: the forum chooser is enabled") << "OptNew" << press;
+    QTest::newRow("New topic option toggled: the forum chooser is enabled") << "OptNew" << toggle;
+    QTest::newRow("Reply option pressed: the topic number is enabled") << "optReply" << press;
+    QTest::newRow("Reply option toggled: the topic number is enabled") << "optReply" << toggle;
+    QTest::newRow("assistance box pressed: assistance is on") << "chkAssist" << press;
+    QTest::newRow("assistance box toggled: assistance is on") << "chkAssist" << toggle;
+    QTest::newRow("bold button pressed: its tag is inserted") << "cmdBBcode_0" << press;
+}
+
+void tst_frmPost::screenReaderPressesButtons()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, action);
+    auto w = MakeWindow();
+    auto* button = w->findChild<QAbstractButton*>(control);
+    QVERIFY(button);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(iface && iface->actionInterface());
+    QVERIFY2(iface->actionInterface()->actionNames().contains(action),
+             qPrintable(iface->actionInterface()->actionNames().join(", ")));
+
+    iface->actionInterface()->doAction(action);
+
+    // The command has run at once, as for a click.
+    if (control == "OptNew") {
+        QVERIFY(w->OptNew->isChecked());
+        QVERIFY(w->cmbForum->isEnabled());
+        QVERIFY(!w->txtPostNo->isEnabled());
+    } else if (control == "optReply") {
+        QVERIFY(w->optReply->isChecked());
+        QVERIFY(w->txtPostNo->isEnabled());
+        QVERIFY(!w->cmbForum->isEnabled());
+    } else if (control == "chkAssist") {
+        QVERIFY(w->chkAssist->isChecked());
+        QVERIFY(w->AssistMode);
+        QVERIFY(iface->state().checked);
+    } else {
+        QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
+    }
 }
 
 QF_TEST_MAIN(tst_frmPost)

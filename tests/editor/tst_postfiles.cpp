@@ -21,6 +21,7 @@
 #include <QTextDocument>
 #include <QToolBar>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -47,6 +48,20 @@ QByteArray DescribeState(const State& s)
         .arg(s.title.left(40), s.post.left(40), s.fileName, s.panel)
         .arg(s.changed)
         .toUtf8();
+}
+
+const QByteArray OtherVersion = "{/Title\\}\r\nWritten elsewhere\r\n\r\n{/Post\\}\r\nkeep me\r\n";
+
+// Bytes this process has read from files and pipes so far.
+qint64 BytesReadByThisProcess()
+{
+    QFile io("/proc/self/io");
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
 }
 
 const QByteArray GoodFile = "{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\nline one\r\nline two\r\n";
@@ -79,6 +94,14 @@ private slots:
     void toolbarOpenAndSave();
     void openedPostStartsAFreshHistory();
     void longPostOpensExactly();
+    void byteOrderMarkIsNotWrittenBack();
+    void saveAsAsksBeforeReplacing_data();
+    void saveAsAsksBeforeReplacing();
+    void saveChecksTheFileOnDisk_data();
+    void saveChecksTheFileOnDisk();
+    void saveUnderAFileSizeLimitKeepsTheOldFile_data();
+    void saveUnderAFileSizeLimitKeepsTheOldFile();
+    void overLargeFileIsRefusedUnread();
 
 private:
     std::unique_ptr<frmPost> MakeWindow();
@@ -447,13 +470,17 @@ void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
     for (const QString& name : saveNames)
         m_platform->saveNames.append(Path(name));
     const State before = StateOf(*w);
+    // Save As onto an existing file asks first.
+    const bool replacing = !saveNames.isEmpty() && QFileInfo(Path(target)).isFile();
     m_platform->answers = {MsgAnswer::OK};
+    if (replacing)
+        m_platform->answers.prepend(MsgAnswer::Yes);
     const bool wrote = w->mnusave_Click();
     permissions.reset();
 
     QVERIFY(!wrote);
-    QCOMPARE(m_platform->messages.size(), 1);
-    const MsgBoxCall& error = m_platform->messages.first();
+    QCOMPARE(m_platform->messages.size(), replacing ? 2 : 1);
+    const MsgBoxCall& error = m_platform->messages.last();
     const QString expectedStart = QString("Could not write the file \"%1\".\r\n").arg(Path(target));
     QVERIFY2(error.text.startsWith(expectedStart), qPrintable(error.text));
     QVERIFY2(error.text.size() > expectedStart.size(), qPrintable(error.text));
@@ -574,6 +601,210 @@ void tst_PostFiles::longPostOpensExactly()
     QVERIFY(!w->txtPost->document()->isUndoAvailable());
     QCOMPARE(w->Post().PostChanged, false);
     QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+}
+
+void tst_PostFiles::byteOrderMarkIsNotWrittenBack()
+{
+    QVERIFY(WriteAll(Path("marked.bbc"), "\xEF\xBB\xBF" + GoodFile));
+    auto w = MakeWindow();
+    w->OpenFile(Path("marked.bbc"));
+    QCOMPARE(w->txtTitle->text(), QString("From the file"));
+    QVERIFY(w->mnusave_Click());
+    QCOMPARE(ReadAll(Path("marked.bbc")), GoodFile);
+}
+
+void tst_PostFiles::saveAsAsksBeforeReplacing_data()
+{
+    using L = QList<MsgAnswer>;
+    QTest::addColumn<QStringList>("chosen");  // what the dialog returns, in turn
+    QTest::addColumn<L>("answers");
+    QTest::addColumn<int>("questions");  // "Replace it?" asked
+    QTest::addColumn<int>("dialogs");
+    QTest::addColumn<QString>("writtenTo");  // empty: nothing written
+    QTest::newRow("a name without the suffix names an existing post: Yes replaces it")
+        << QStringList{"post"} << L{MsgAnswer::Yes} << 1 << 1 << "post.bbc";
+    QTest::newRow("No shows the dialog again, then another name is written")
+        << QStringList{"post", "other"} << L{MsgAnswer::No} << 1 << 2 << "other.bbc";
+    QTest::newRow("No, then the dialog cancelled: nothing written")
+        << QStringList{"post"} << L{MsgAnswer::No} << 1 << 2 << "";
+    QTest::newRow("the full name of an existing post is asked about too")
+        << QStringList{"post.bbc"} << L{MsgAnswer::Yes} << 1 << 1 << "post.bbc";
+    QTest::newRow("a new name gains the suffix, no question") << QStringList{"new"} << L{} << 0 << 1 << "new.bbc";
+    QTest::newRow("a name with another suffix is kept") << QStringList{"notes.txt"} << L{} << 0 << 1 << "notes.txt";
+}
+
+void tst_PostFiles::saveAsAsksBeforeReplacing()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(QList<MsgAnswer>, answers);
+    QFETCH(int, questions);
+    QFETCH(int, dialogs);
+    QFETCH(QString, writtenTo);
+    QVERIFY(WriteAll(Path("post.bbc"), OtherVersion));
+    auto w = WindowWithPost("", true);
+    for (const QString& name : chosen)
+        m_platform->saveNames.append(Path(name));
+    m_platform->answers = answers;
+
+    QCOMPARE(w->mnuSaveAs_Click(), !writtenTo.isEmpty());
+    QCOMPARE(m_platform->saveDialogs, dialogs);
+    QCOMPARE(m_platform->unexpectedMessages, 0);
+    QCOMPARE(m_platform->messages.size(), questions);
+    if (questions) {
+        const MsgBoxCall& question = m_platform->messages.first();
+        QCOMPARE(question.text, QString("The file \"%1\" already exists.\r\nReplace it?").arg(Path("post.bbc")));
+        QCOMPARE(question.buttons, MsgButtons::YesNo);
+    }
+    const QByteArray saved = "{/Title\\}\r\nOld title\r\n\r\n{/Post\\}\r\nOld post\r\n";
+    QCOMPARE(ReadAll(Path("post.bbc")), writtenTo == "post.bbc" ? saved : OtherVersion);
+    if (!writtenTo.isEmpty())
+        QCOMPARE(ReadAll(Path(writtenTo)), saved);
+    QCOMPARE(w->Post().PostFileName, Path(writtenTo));
+    QCOMPARE(w->Post().PostChanged, writtenTo.isEmpty());
+}
+
+void tst_PostFiles::saveChecksTheFileOnDisk_data()
+{
+    QTest::addColumn<QString>("change");  // what happens to the opened file before Save
+    QTest::addColumn<MsgAnswer>("answer");  // to the question, when it comes
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("writtenTo");  // empty: nothing written
+    QTest::newRow("rewritten by another program, Yes: replaced") << "longer" << MsgAnswer::Yes << true << "open.bbc";
+    QTest::newRow("rewritten, No: saved under another name") << "longer" << MsgAnswer::No << true << "copy.bbc";
+    QTest::newRow("rewritten, Cancel: nothing saved") << "longer" << MsgAnswer::Cancel << true << "";
+    QTest::newRow("same size and time, other bytes: still noticed")
+        << "same size and time" << MsgAnswer::Cancel << true << "";
+    QTest::newRow("touched without a change: no question") << "touched" << MsgAnswer::OK << false << "open.bbc";
+    QTest::newRow("deleted meanwhile: nothing to lose, no question")
+        << "deleted" << MsgAnswer::OK << false << "open.bbc";
+    QTest::newRow("left alone: no question") << "none" << MsgAnswer::OK << false << "open.bbc";
+}
+
+void tst_PostFiles::saveChecksTheFileOnDisk()
+{
+    QFETCH(QString, change);
+    QFETCH(MsgAnswer, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, writtenTo);
+    const QString opened = Path("open.bbc");
+    QVERIFY(WriteAll(opened, GoodFile));
+    auto w = MakeWindow();
+    w->OpenFile(opened);
+    QTest::keyClicks(w->txtPost, "mine: ");
+    const QDateTime modified = QFileInfo(opened).lastModified();
+
+    QByteArray onDisk = GoodFile;
+    if (change == "longer") {
+        onDisk = OtherVersion;
+    } else if (change == "same size and time") {
+        onDisk = QByteArray(GoodFile).replace("line one", "LINE ONE");
+    } else if (change == "touched") {
+        QFile file(opened);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(modified.addSecs(5), QFileDevice::FileModificationTime));
+    } else if (change == "deleted") {
+        QVERIFY(QFile::remove(opened));
+    }
+    if (onDisk != GoodFile) {
+        QVERIFY(WriteAll(opened, onDisk));
+        if (change == "same size and time") {
+            QFile file(opened);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+    }
+    if (asked)
+        m_platform->answers = {answer};
+    m_platform->saveNames = {Path("copy.bbc")};
+
+    QCOMPARE(w->mnusave_Click(), !writtenTo.isEmpty());
+    QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
+    if (asked) {
+        const MsgBoxCall& question = m_platform->messages.first();
+        QVERIFY2(question.text.startsWith(QString("The file \"%1\" was changed on disk").arg(opened)),
+                 qPrintable(question.text));
+        QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
+    }
+    QCOMPARE(m_platform->saveDialogs, writtenTo == "copy.bbc" ? 1 : 0);
+    const QByteArray mine = "{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\nmine: line one\r\nline two\r\n";
+    QCOMPARE(ReadAll(opened), writtenTo == "open.bbc" ? mine : onDisk);
+    if (!writtenTo.isEmpty())
+        QCOMPARE(ReadAll(Path(writtenTo)), mine);
+    QCOMPARE(w->Post().PostChanged, writtenTo.isEmpty());
+    QCOMPARE(w->Post().PostFileName, writtenTo.isEmpty() ? opened : Path(writtenTo));
+
+    // What this window wrote itself is no change on disk: the next Save asks nothing.
+    if (!writtenTo.isEmpty()) {
+        QTest::keyClicks(w->txtPost, "again ");
+        QVERIFY(w->mnusave_Click());
+        QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
+    }
+}
+
+void tst_PostFiles::saveUnderAFileSizeLimitKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("saveAs");
+    QTest::newRow("Save over the post's file") << false;
+    QTest::newRow("Save As onto the same file, replacing it") << true;
+}
+
+void tst_PostFiles::saveUnderAFileSizeLimitKeepsTheOldFile()
+{
+    QFETCH(bool, saveAs);
+    const QString target = Path("limited.bbc");
+    QVERIFY(WriteAll(target, OtherVersion));
+    auto w = WindowWithPost("limited.bbc", true);
+    w->Post().SetPost(std::string(64 * 1024, 'x'));
+    if (saveAs) {
+        m_platform->saveNames = {target};
+        m_platform->answers = {MsgAnswer::Yes};
+    }
+    m_platform->answers.append(MsgAnswer::OK);
+
+    // A file size limit far below the post: the write stops part-way.
+    rlimit old{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    rlimit limited = old;
+    limited.rlim_cur = 16 * 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    const bool wrote = saveAs ? w->mnuSaveAs_Click() : w->mnusave_Click();
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &old) == 0);
+
+    QVERIFY(!wrote);
+    QCOMPARE(ReadAll(target), OtherVersion);
+    QCOMPARE(QDir(m_dir->path()).entryList({"limited*"}, QDir::Files | QDir::Hidden), QStringList{"limited.bbc"});
+    const MsgBoxCall& error = m_platform->messages.last();
+    QVERIFY2(error.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(target)), qPrintable(error.text));
+    QVERIFY2(error.text.contains("large"), qPrintable(error.text));  // the system's reason: file too large
+    QCOMPARE(error.icon, MsgIcon::Critical);
+    QCOMPARE(w->Post().PostChanged, true);
+}
+
+void tst_PostFiles::overLargeFileIsRefusedUnread()
+{
+    // 300 MB of nothing: a sparse file takes no room on the disk.
+    const QString big = Path("huge.bbc");
+    {
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(GoodFile) == GoodFile.size());
+        QVERIFY(file.resize(qint64(300) * 1024 * 1024));
+    }
+    auto w = WindowWithPost("old.bbc", false);
+    const State before = StateOf(*w);
+    m_platform->openNames = {big};
+    m_platform->answers = {MsgAnswer::OK};
+    const qint64 readBefore = BytesReadByThisProcess();
+    w->mnuOpen->trigger();
+    const qint64 read = BytesReadByThisProcess() - readBefore;
+
+    QCOMPARE(m_platform->messages.size(), 1);
+    const MsgBoxCall& error = m_platform->messages.first();
+    QCOMPARE(error.text, QString("Could not read the file \"%1\".\r\nIt is larger than 256 MB, more than the editor can hold.")
+                             .arg(big));
+    QCOMPARE(error.icon, MsgIcon::Critical);
+    COMPARE_STATE(StateOf(*w), before);
+    QVERIFY2(readBefore >= 0 && read < 1024 * 1024, qPrintable(QString("%1 bytes read").arg(read)));
 }
 
 QF_TEST_MAIN(tst_PostFiles)
