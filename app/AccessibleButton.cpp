@@ -1,6 +1,7 @@
 #include "app/AccessibleButton.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -39,6 +40,11 @@ QString AccessibleButton::text(QAccessible::Text t) const
     if (t == QAccessible::Name) {
         const QString name = Button()->accessibleName();
         return name.isEmpty() ? WithoutMnemonics(Button()->text()) : name;
+    }
+    if (t == QAccessible::Accelerator) {
+        const QKeySequence key =
+            Button()->shortcut().isEmpty() ? QKeySequence::mnemonic(Button()->text()) : Button()->shortcut();
+        return key.toString(QKeySequence::NativeText);
     }
     return QAccessibleWidget::text(t);
 }
