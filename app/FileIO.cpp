@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <filesystem>
+
 namespace FileIO {
 
 bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error)
@@ -69,6 +71,18 @@ bool RemoveIfExists(const QString& path, QString* error)
         return true;
     if (error)
         *error = file.errorString();
+    return false;
+}
+
+bool MakeFolder(const QString& folder, QString* error)
+{
+    const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+    std::error_code code;
+    std::filesystem::create_directories(path, code);
+    if (!code && std::filesystem::is_directory(path, code))
+        return true;
+    if (error)
+        *error = code ? QString::fromStdString(code.message()) : QStringLiteral("It is not a folder.");
     return false;
 }
 

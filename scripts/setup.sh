@@ -12,6 +12,7 @@ packages=(
   adwaita-icon-theme fonts-liberation2
   clang libclang-rt-14-dev
   php-cli xvfb xauth x11-utils imagemagick
+  desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
 
 missing=()
