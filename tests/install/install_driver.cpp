@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,12 +39,20 @@ public:
     {
         connect(&m_tick, &QTimer::timeout, this, &Driver::Tick);
         m_tick.start(100);
-        QTimer::singleShot(90000, this, [this] { Finish(QStringLiteral("timed out in step %1").arg(m_step)); });
+        m_inStep.start();
     }
 
 private:
     void Tick()
     {
+        // A step that does not come about (no window, no web view, a page
+        // that never loads) ends the run instead of hanging it.
+        if (m_step != m_stepTimed) {
+            m_stepTimed = m_step;
+            m_inStep.restart();
+        } else if (m_inStep.elapsed() > 45000) {
+            return Finish(QStringLiteral("timed out in step %1").arg(m_step));
+        }
         switch (m_step) {
         case 0: return SaveOptions();
         case 1: return OpenPreview();
@@ -106,7 +115,7 @@ private:
             return;
         m_asking = true;
         const QString script = QStringLiteral(
-            "document.readyState == 'complete' ? Array.from(document.images).map(function (i) {"
+            "location.protocol == 'file:' && document.readyState == 'complete' ? Array.from(document.images).map(function (i) {"
             " return (i.complete && i.naturalWidth > 0 ? 'loaded ' : 'missing ') + i.src; }).join('\\n')"
             " : null");
         view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [=, this](const QVariant& value) {
@@ -146,6 +155,8 @@ private:
     }
 
     QTimer m_tick;
+    QElapsedTimer m_inStep;
+    int m_stepTimed = 0;
     int m_step = 0;
     bool m_asking = false;
     QWidget* m_main = nullptr;

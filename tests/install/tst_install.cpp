@@ -139,8 +139,8 @@ void tst_Install::initTestCase()
     const QString build = QStringLiteral(QF_BUILD_DIR);
     const QString portable = m_root.filePath("portable");
     QVERIFY(QDir().mkpath(portable + "/emo"));
-    for (const QString& name : {"quillforge", "libquillforge_ui.so", "libquillforge_web.so"})
-        QVERIFY2(QFile::copy(build + "/" + name, portable + "/" + name), qPrintable(name));
+    for (const char* name : {"quillforge", "libquillforge_ui.so", "libquillforge_web.so"})
+        QVERIFY2(QFile::copy(build + "/" + name, portable + "/" + name), name);
     for (const QString& picture : QDir(build + "/emo").entryList(QDir::Files))
         QVERIFY(QFile::copy(build + "/emo/" + picture, portable + "/emo/" + picture));
     if (::geteuid() == 0)
@@ -326,7 +326,7 @@ void tst_Install::packageHoldsTheInstalledTree()
 
     // Its dependencies were computed from what the programs link.
     const QString depends = QString::fromUtf8(Execute("dpkg-deb", {"--field", deb, "Depends"}).output);
-    for (const QString& package : {"libc6", "libqt6widgets6", "libqt6webenginewidgets6", "libqt6webenginecore6-bin"})
+    for (const QString& package : QStringList{"libc6", "libqt6widgets6", "libqt6webenginewidgets6", "libqt6webenginecore6-bin"})
         QVERIFY2(depends.contains(package + " ") || depends.contains(package + ",") || depends.trimmed().endsWith(package),
                  qPrintable(depends));
 }
