@@ -1,6 +1,6 @@
 #pragma once
 // The few program-wide things every window is given through its constructor:
-// the program folder, the settings store and the platform seams.
+// the program's two folders, the settings store and the platform seams.
 
 #include <QString>
 
@@ -8,10 +8,23 @@ class SettingsStore;
 class Platform;
 
 struct AppContext {
-    QString appFolder;  // `AppFolder`: the executable's folder, ending in one '/'
+    AppContext() = default;
+    // A program folder that holds its pictures and takes its files, as the
+    // build folder and a portable copy do.
+    AppContext(const QString& programFolder, SettingsStore* settingsStore, Platform* platformSeams)
+        : pictureFolder(programFolder), writableFolder(programFolder), settings(settingsStore),
+          platform(platformSeams)
+    {
+    }
+
+    QString pictureFolder;   // emo/ is read from here; ends in one '/'
+    QString writableFolder;  // forums.inf and the pages go here; ends in one '/'
     SettingsStore* settings = nullptr;
     Platform* platform = nullptr;
 
-    // `AppFolder` followed by a plain file name.
-    QString FileInAppFolder(const QString& name) const { return appFolder + name; }
+    // A picture file: `pictureFolder` followed by a relative name ("emo/smile.gif").
+    QString PictureFile(const QString& name) const { return pictureFolder + name; }
+    // A file the program writes: `writableFolder` followed by a plain file name.
+    // The folder may not exist yet; FileIO::MakeFolder creates it.
+    QString WritableFile(const QString& name) const { return writableFolder + name; }
 };

@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <cstring>
 #include <unistd.h>
+#include <filesystem>
 
 namespace FileIO {
 
@@ -109,6 +110,18 @@ bool RemoveIfExists(const QString& path, QString* error)
         return true;
     if (error)
         *error = file.errorString();
+    return false;
+}
+
+bool MakeFolder(const QString& folder, QString* error)
+{
+    const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+    std::error_code code;
+    std::filesystem::create_directories(path, code);
+    if (!code && std::filesystem::is_directory(path, code))
+        return true;
+    if (error)
+        *error = code ? QString::fromStdString(code.message()) : QStringLiteral("It is not a folder.");
     return false;
 }
 

@@ -17,6 +17,10 @@ bool ReadFileBytes(const QString& path, std::string* bytes, QString* error);
 // Deletes `path` when a file is there; true when no file is left behind.
 bool RemoveIfExists(const QString& path, QString* error);
 
+// Makes the folder `folder` and the folders above it when missing; false,
+// with the system's reason, when it cannot be made or is no folder.
+bool MakeFolder(const QString& folder, QString* error);
+
 // The text of the message that reports a failed file operation: the file's
 // name and the system's reason.
 QString CannotWriteMessage(const QString& path, const QString& reason);

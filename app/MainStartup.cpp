@@ -2,17 +2,50 @@
 
 #include "app/AppContext.h"
 #include "app/AppFolder.h"
+#include "app/AppIcon.h"
+#include "app/InstallLayout.h"
 #include "app/SettingsStore.h"
 #include "editor/RecoveryOffer.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 void PrepareApplication()
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+namespace {
+
+// True when a file can be created in `folder`: tried for real, since only
+// that answers for access lists, read-only mounts and root alike.
+bool CanCreateFileIn(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral(".quillforge-probe-XXXXXX"));
+    return probe.open();
+}
+
+}  // namespace
+
+void FixFolders(AppContext& context, const QString& executableDir)
+{
+    Startup::FolderFacts facts;
+    facts.executableFolder = Startup::AppFolderFromDir(QFile::encodeName(executableDir).toStdString());
+    const QString executableFolder = QFile::decodeName(facts.executableFolder.c_str());
+    facts.picturesBeside = QFileInfo(executableFolder + QStringLiteral("emo")).isDir();
+    // Only the portable layout ever writes beside the program.
+    facts.besideWritable = facts.picturesBeside && CanCreateFileIn(executableFolder);
+    facts.userDataFolder =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).toStdString();
+    const Startup::ProgramFolders folders = Startup::ChooseFolders(facts, InstallLayout::BinToData);
+    context.pictureFolder = QFile::decodeName(folders.pictures.c_str());
+    context.writableFolder = QFile::decodeName(folders.writable.c_str());
 }
 
 QString CommandLinePath(const QStringList& arguments)
@@ -26,7 +59,9 @@ QString CommandLinePath(const QStringList& arguments)
 
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
 {
-    context.appFolder = QString::fromStdString(Startup::AppFolderFromDir(executableDir.toStdString()));
+    FixFolders(context, executableDir);
+    QApplication::setWindowIcon(AppIcon::ForWindows());
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(InstallLayout::AppId));
 
     const QString path = CommandLinePath(arguments);
 

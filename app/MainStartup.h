@@ -14,7 +14,9 @@ class frmPost;
 void PrepareApplication();
 
 // Runs the start sequence, in order:
-//  1. fixes `AppFolder` from `executableDir`;
+//  1. fixes the picture folder and the writable folder from `executableDir`
+//     (FixFolders), and gives the application its icon and the name of its
+//     desktop entry;
 //  2. takes the command line (`arguments`, without the program's own name)
 //     as one path, its double quotes removed;
 //  3. when no site address is stored, shows the options dialog modally first;
@@ -25,6 +27,12 @@ void PrepareApplication();
 //     existing file;
 //  6. shows the main window and returns it.
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
+
+// Sets the context's picture folder and writable folder for an executable in
+// `executableDir`, by the layout rule of app/AppFolder.h: what is on disk
+// there (emo/ beside it, whether a file can be created in it) and the user's
+// data folder.
+void FixFolders(AppContext& context, const QString& executableDir);
 
 // The path the command line names, as the start routine reads it.
 QString CommandLinePath(const QStringList& arguments);

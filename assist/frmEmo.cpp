@@ -59,7 +59,7 @@ void frmEmo::CreateControls()
         // The text a click inserts.
         picture->setProperty("Tag", FieldText::ToQString(*AssistText::ExtraEmoticonText(index)));
         picture->setGeometry(ToRect(row.area));
-        const QString file = m_context.FileInAppFolder(
+        const QString file = m_context.PictureFile(
             QStringLiteral("emo/%1.gif").arg(FieldText::ToQString(Module2::PictureNameOf(row.code))));
         picture->setPixmap(StillPicture(file, picture->size()));
         picture->setToolTip(code);

@@ -149,7 +149,7 @@ void frmPost::CreateControls()
         picture->setToolTip(Text(row.tooltip));
         picture->setAccessibleName(Text(row.tooltip).trimmed());
         picture->SetHandCursor();
-        const QString file = m_context.FileInAppFolder(
+        const QString file = m_context.PictureFile(
             QStringLiteral("emo/%1.gif").arg(Text(Module2::PictureNameOf(row.code))));
         const QPixmap pixmap(file);
         if (!pixmap.isNull())

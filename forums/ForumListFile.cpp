@@ -11,7 +11,7 @@ namespace ForumListFile {
 
 QString PathOf(const AppContext& context)
 {
-    return context.FileInAppFolder(
+    return context.WritableFile(
         QString::fromUtf8(ForumList::FileName.data(), static_cast<qsizetype>(ForumList::FileName.size())));
 }
 
@@ -44,7 +44,8 @@ bool Write(const AppContext& context, QWidget* owner, const QStringList& entries
         lines.push_back(entry.toStdString());
     const QString path = PathOf(context);
     QString reason;
-    if (FileIO::WriteFileAtomically(path, ForumList::Build(lines), &reason))
+    if (FileIO::MakeFolder(context.writableFolder, &reason)
+        && FileIO::WriteFileAtomically(path, ForumList::Build(lines), &reason))
         return true;
     context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
     return false;

@@ -1,5 +1,5 @@
 #pragma once
-// Reading and writing `forums.inf` in the program folder (the format is
+// Reading and writing `forums.inf` in the writable folder (the format is
 // ForumList's). A file that cannot be read or written gives a message naming
 // it and the system's reason; nothing else changes then.
 

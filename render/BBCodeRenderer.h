@@ -8,8 +8,8 @@
 namespace Module2 {
 
 // The post (UTF-8, CR LF line breaks) as an HTML fragment wrapped in
-// <font face="Arial">. `appFolder` is the program folder with its trailing
-// '/'; emoticon pictures are referred to as appFolder + "emo/" + name + ".gif".
+// <font face="Arial">. `appFolder` is the folder the pictures are read from
+// (holding emo/), with its trailing '/'; emoticon pictures are referred to as appFolder + "emo/" + name + ".gif".
 // Any byte sequence is valid input; the time taken grows linearly with the
 // post's length and the fragment is at most a constant times its size.
 std::string RenderBBCode(std::string_view post, std::string_view appFolder);

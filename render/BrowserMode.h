@@ -1,6 +1,6 @@
 #pragma once
 // The modes of the browser window: who opens it, which banner it shows, what
-// its caption becomes and which page of the program folder it shows. Every
+// its caption becomes and which page of the writable folder it shows. Every
 // shown mode is opened by the same four steps (banner, caption, navigate,
 // show modally over the owner); this table is the only place where the modes
 // differ. Qt-free.

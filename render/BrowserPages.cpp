@@ -14,9 +14,10 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
                   const QUrl& baseUrl)
 {
     const std::string_view name = RowOf(mode).pageFile;
-    const QString path = context.FileInAppFolder(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString path = context.WritableFile(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     QString reason;
-    if (!FileIO::RemoveIfExists(path, &reason) || !FileIO::WriteFileAtomically(path, bytes, &reason)) {
+    if (!FileIO::MakeFolder(context.writableFolder, &reason) || !FileIO::RemoveIfExists(path, &reason)
+        || !FileIO::WriteFileAtomically(path, bytes, &reason)) {
         context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
@@ -29,7 +30,7 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
 
 bool Preview(const AppContext& context, QWidget* owner, std::string_view post)
 {
-    return WriteAndShow(context, owner, BrowserMode::Preview, PreviewPage::Build(post, context.appFolder.toStdString()));
+    return WriteAndShow(context, owner, BrowserMode::Preview, PreviewPage::Build(post, context.pictureFolder.toStdString()));
 }
 
 bool Contact(const AppContext& context, QWidget* owner)

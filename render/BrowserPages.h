@@ -1,5 +1,6 @@
 #pragma once
-// The commands that write a page into the program folder and show it in the
+// The commands that write a page into the writable folder (created when
+// missing) and show it in the
 // browser window: the preview, the contact page, and (through WriteAndShow)
 // the submission page. Each deletes the earlier page, writes the new one
 // whole and opens the browser window in its mode, modal over `owner`. A page
@@ -19,7 +20,7 @@ class QWidget;
 
 namespace BrowserPages {
 
-// Writes `bytes` as the page of `mode` (its file in the program folder) and
+// Writes `bytes` as the page of `mode` (its file in the writable folder) and
 // shows it. With a valid `baseUrl` the page's text is shown as if loaded from
 // that address instead of from its file. False when the page could not be
 // written and no window opened.

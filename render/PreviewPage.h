@@ -8,8 +8,8 @@
 
 namespace PreviewPage {
 
-// The page's bytes for the post body `post`; `appFolder` is the program
-// folder, where the emoticon pictures are.
+// The page's bytes for the post body `post`; `appFolder` is the folder
+// the emoticon pictures are read from (holding emo/).
 std::string Build(std::string_view post, std::string_view appFolder);
 
 }  // namespace PreviewPage

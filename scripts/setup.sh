@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   php-cli xvfb xauth x11-utils imagemagick
   qt6-base-private-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
 
 missing=()

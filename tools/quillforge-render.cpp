@@ -6,12 +6,14 @@
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
 // added. With --post, FILE is a saved post file and its body is rendered.
-// --app-folder sets the program folder that emoticon pictures are referred
-// to from; by default the folder of this executable, as in the editor. Bad
+// --app-folder sets the folder that emoticon pictures are referred to from;
+// by default the one the editor reads them from: this executable's folder
+// when it has emo/ beside it, otherwise the installed data folder. Bad
 // input gets one line on standard error and exit status 2; a failed write,
 // exit status 1. Any byte sequence is valid BBCode.
 
 #include "app/AppFolder.h"
+#include "app/InstallLayout.h"
 #include "app/TextFile.h"
 #include "editor/PostFile.h"
 #include "render/BBCodeRenderer.h"
@@ -21,6 +23,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -33,7 +36,7 @@ namespace {
 constexpr const char* Usage = "usage: quillforge-render [--app-folder DIR] [--post] [FILE]";
 
 struct Options {
-    std::string appFolder;  // empty: the executable's folder
+    std::string appFolder;  // empty: where the editor reads its pictures
     bool post = false;
     std::string file;       // empty or "-": standard input
 };
@@ -99,6 +102,15 @@ std::string ExecutableFolder(const char* argv0)
     return Startup::AppFolderFromDir(slash == 0 ? "/" : std::string_view(path).substr(0, slash));
 }
 
+// The folder the editor beside this executable reads its pictures from.
+std::string DefaultPictureFolder(const char* argv0)
+{
+    const std::string folder = ExecutableFolder(argv0);
+    std::error_code code;
+    const bool beside = std::filesystem::is_directory(folder + "emo", code);
+    return Startup::PictureFolder(folder, beside, InstallLayout::BinToData);
+}
+
 std::optional<std::string> ReadInput(const std::string& file, std::string& error)
 {
     if (file.empty() || file == "-") {
@@ -151,7 +163,7 @@ int main(int argc, char** argv)
     }
 
     const std::string appFolder =
-        options->appFolder.empty() ? ExecutableFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
+        options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
     const std::string html = Module2::RenderBBCode(bbcode, appFolder);
     if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
         std::cerr << "quillforge-render: cannot write the output: " << std::strerror(errno) << '\n';

@@ -231,7 +231,7 @@ void tst_About::contactCommand()
 {
     frmPost owner(m_context);
     owner.show();
-    const QString path = m_context.FileInAppFolder("Contact.htm");
+    const QString path = m_context.WritableFile("Contact.htm");
     QStringList captions;
     QList<bool> banners;
     ModalDriver watcher([&](QWidget* w) {
@@ -254,7 +254,7 @@ void tst_About::contactCommand()
 
 void tst_About::contactPageThatCannotBeWritten()
 {
-    const QString path = m_context.FileInAppFolder("Contact.htm");
+    const QString path = m_context.WritableFile("Contact.htm");
     QVERIFY(QDir().mkpath(path + "/inside"));
     frmPost owner(m_context);
     m_platform->answers << MsgAnswer::OK;

@@ -12,6 +12,7 @@
 #include "support/TestMain.h"
 
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QLineEdit>
 
 #include <sys/stat.h>
@@ -43,6 +44,10 @@ private slots:
     void init();
     void appFolder_data();
     void appFolder();
+    void installedDataFolder_data();
+    void installedDataFolder();
+    void folders_data();
+    void folders();
     void commandLine_data();
     void commandLine();
     void pathThatOpensNothing_data();
@@ -80,13 +85,75 @@ void tst_Startup::appFolder()
     QFETCH(QString, dir);
     QFETCH(QString, folder);
     QCOMPARE(QString::fromStdString(Startup::AppFolderFromDir(dir.toStdString())), folder);
+}
 
-    // The start routine fixes the context's folder by the same rule.
+void tst_Startup::installedDataFolder_data()
+{
+    QTest::addColumn<QString>("executableFolder");
+    QTest::addColumn<QString>("binToData");
+    QTest::addColumn<QString>("dataFolder");
+    QTest::newRow("system prefix") << "/usr/bin/" << "../share/quillforge" << "/usr/share/quillforge/";
+    QTest::newRow("a prefix in the home folder, with blanks")
+        << "/home/a b/.local/bin/" << "../share/quillforge" << "/home/a b/.local/share/quillforge/";
+    QTest::newRow("a deeper bin folder") << "/opt/q/bin/x86/" << "../../share/quillforge" << "/opt/q/share/quillforge/";
+    QTest::newRow("executable in the root folder") << "/" << "../share/quillforge" << "/share/quillforge/";
+    QTest::newRow("a data folder given as an absolute path")
+        << "/usr/bin/" << "/srv/data/quillforge" << "/srv/data/quillforge/";
+}
+
+void tst_Startup::installedDataFolder()
+{
+    QFETCH(QString, executableFolder);
+    QFETCH(QString, binToData);
+    QFETCH(QString, dataFolder);
+    QCOMPARE(QString::fromStdString(Startup::InstalledDataFolder(executableFolder.toStdString(), binToData.toStdString())),
+             dataFolder);
+}
+
+void tst_Startup::folders_data()
+{
+    QTest::addColumn<bool>("picturesBeside");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("writesBeside");
+    QTest::newRow("build folder or portable copy: pictures and files beside the program") << true << false << true;
+    QTest::newRow("portable folder that cannot be written: files go to the user's data folder")
+        << true << true << false;
+    QTest::newRow("installed layout writes nothing beside the program, even when it could") << false << false << false;
+    QTest::newRow("installed layout, read-only") << false << true << false;
+}
+
+void tst_Startup::folders()
+{
+    QFETCH(bool, picturesBeside);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, writesBeside);
+    QTemporaryDir root;
+    const QString bin = root.filePath("prefix/bin");
+    QVERIFY(QDir().mkpath(bin));
+    if (picturesBeside)
+        QVERIFY(QDir().mkpath(bin + "/emo"));
+    std::optional<PermissionBits> permissions;
+    if (readOnly) {
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    }
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
     m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
-    auto window = MainStartup(context, dir, {});
-    QCOMPARE(context.appFolder, folder);
+    auto window = MainStartup(context, bin, {});
+    permissions.reset();
+    QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/";
+    QCOMPARE(context.pictureFolder, picturesBeside ? bin + "/" : root.filePath("prefix/share/quillforge/"));
+    QCOMPARE(context.writableFolder, writesBeside ? bin + "/" : userData);
+    // Deciding leaves nothing behind in the program's folder.
+    QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
+    // The windows show the program's own icon.
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
 void tst_Startup::commandLine_data()

@@ -107,7 +107,7 @@ std::unique_ptr<frmPost> tst_frmPreview::MakeMainWindow()
 
 QString tst_frmPreview::WritePage(const QString& name, const QByteArray& bytes)
 {
-    const QString path = m_context.FileInAppFolder(name);
+    const QString path = m_context.WritableFile(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qWarning("could not write %s", qPrintable(path));
@@ -194,7 +194,7 @@ void tst_frmPreview::previewShowsTheRenderedBody()
         auto* window = qobject_cast<frmPreview*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm")));
+        QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.WritableFile("preview.htm")));
         body = BodyOf(window);
     });
     owner->cmdPreview->click();

@@ -62,7 +62,7 @@ private slots:
     void pageThatCannotBeWritten();
 
 private:
-    QString PagePath() const { return m_context.FileInAppFolder("preview.htm"); }
+    QString PagePath() const { return m_context.WritableFile("preview.htm"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     SettingsStore m_settings;
@@ -155,7 +155,7 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
     owner.Post().SetPost("second");
     owner.cmdPreview_Click();
     QCOMPARE(watcher.Driven(), 2);
-    const QByteArray second = QByteArray::fromStdString(Module2::RenderBBCode("second", m_context.appFolder.toStdString()))
+    const QByteArray second = QByteArray::fromStdString(Module2::RenderBBCode("second", m_context.pictureFolder.toStdString()))
                               + "\r\n";
     QCOMPARE(pagesSeen.value(1), second);
     QCOMPARE(ReadAll(PagePath()), second);
@@ -219,7 +219,7 @@ void tst_PreviewPage::pageThatCannotBeWritten()
     } else if (obstacle == "under a file") {
         QFile blocker(m_folder->filePath("plainfile"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        m_context.appFolder = blocker.fileName() + "/program/";
+        m_context.writableFolder = blocker.fileName() + "/program/";
     } else {
         QVERIFY(QDir().mkpath(PagePath()));
         QFile inside(PagePath() + "/keep.txt");

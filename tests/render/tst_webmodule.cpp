@@ -68,10 +68,14 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
 void tst_WebModule::missingModule()
 {
     if (!qEnvironmentVariableIsSet("QF_MISSING_MODULE_CHILD")) {
-        // A copy of this program in a folder without the web module.
+        // A copy of this program and the windows' library in a folder
+        // without the web module (the module is looked for beside the
+        // library; the copy finds the library through its relative run path).
         QTemporaryDir folder;
         const QString copy = folder.filePath("tst_webmodule");
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/libquillforge_ui.so",
+                            folder.filePath("libquillforge_ui.so")));
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QF_MISSING_MODULE_CHILD", "1");

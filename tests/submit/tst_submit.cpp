@@ -114,7 +114,7 @@ void tst_Submit::checksInOrder()
         fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     // The forum list as the chooser loads it; a list without entries leaves
     // the chooser empty.
-    QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
+    QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
     auto window = fixture.MakeWindow();
     window->txtTitle->setText("A title");
     window->Post().SetPost("A body");
@@ -136,7 +136,7 @@ void tst_Submit::checksInOrder()
     QCOMPARE(box.title, QString("Quillforge"));
     QCOMPARE(box.owner, window.get());
     QCOMPARE(watcher.Driven(), 0);
-    QVERIFY(!QFile::exists(fixture.context.FileInAppFolder("submit.htm")));
+    QVERIFY(!QFile::exists(fixture.context.WritableFile("submit.htm")));
     // The editor is left as it was.
     QCOMPARE(window->Post().Post(), std::string("A body"));
     QCOMPARE(window->txtPostNo->text(), typedNumber);
@@ -163,7 +163,7 @@ void tst_Submit::pageWrittenAndShown()
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     // The chooser loads the forum list and chooses its first forum.
-    QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
+    QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
     QCOMPARE(window->ForumNumber, QString("12"));
     window->txtTitle->setText("Say \"cheese\"");
@@ -174,7 +174,7 @@ void tst_Submit::pageWrittenAndShown()
     } else {
         QTest::mouseClick(window->OptNew, Qt::LeftButton);
     }
-    const QString path = fixture.context.FileInAppFolder("submit.htm");
+    const QString path = fixture.context.WritableFile("submit.htm");
     QByteArray writtenWhileShown;
     QString caption;
     bool banner = false;
@@ -230,7 +230,7 @@ void tst_Submit::pageTooLargeForTextIsLoadedFromItsFile()
     window->Post().SetPost(body);
     QTest::mouseClick(window->optReply, Qt::LeftButton);
     QTest::keyClicks(window->txtPostNo, "5");
-    const QString path = fixture.context.FileInAppFolder("submit.htm");
+    const QString path = fixture.context.WritableFile("submit.htm");
     QUrl shownAt;
     bool loaded = false;
     ModalDriver watcher([&](QWidget* w) {
@@ -265,8 +265,8 @@ void tst_Submit::siteAddressThatIsNoWebAddress()
     });
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
-    QCOMPARE(shownAt, QUrl::fromLocalFile(fixture.context.FileInAppFolder("submit.htm")));
-    QVERIFY(ReadAll(fixture.context.FileInAppFolder("submit.htm")).contains("action=\"forum.example.org/posting.php\""));
+    QCOMPARE(shownAt, QUrl::fromLocalFile(fixture.context.WritableFile("submit.htm")));
+    QVERIFY(ReadAll(fixture.context.WritableFile("submit.htm")).contains("action=\"forum.example.org/posting.php\""));
 }
 
 void tst_Submit::pageThatCannotBeWritten()
@@ -274,7 +274,7 @@ void tst_Submit::pageThatCannotBeWritten()
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
     // A folder of that name, not empty, stops everyone, root included.
-    const QString path = fixture.context.FileInAppFolder("submit.htm");
+    const QString path = fixture.context.WritableFile("submit.htm");
     QVERIFY(QDir().mkpath(path));
     QFile inside(path + "/keep.txt");
     QVERIFY(inside.open(QIODevice::WriteOnly));

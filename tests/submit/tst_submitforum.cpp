@@ -248,7 +248,7 @@ void tst_SubmitForum::forumReceivesWhatWasTyped()
     }
     if (!reply && !number.isEmpty()) {
         // The chooser takes the forum from the forum list, as after an extraction.
-        QVERIFY(WriteAll(fixture.context.FileInAppFolder("forums.inf"), (number + "- General\r\n\r\n").toUtf8()));
+        QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), (number + "- General\r\n\r\n").toUtf8()));
         window->GetForums();
         QCOMPARE(window->ForumNumber, number);
     }
