@@ -83,3 +83,5 @@ void PostingSession::Remember(PostingRoute::Mode mode)
     m_context.settings->SaveSetting(SettingsStore::AppName, ModeSection, key,
                                     QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
+
+frmPreview* PostingSession::Window() const { return m_window.data(); }

@@ -53,7 +53,7 @@ public:
     void Run(QWidget* owner);
 
     // The window while Run runs.
-    frmPreview* Window() const { return m_window; }
+    frmPreview* Window() const;
 
 signals:
     // A page has been looked at (and filled when the kind says so).

@@ -148,9 +148,10 @@ void tst_Submit::windowOpensAtThePostingPage_data()
     QTest::addColumn<QStringList>("expectedPaths");
     QTest::newRow("reply: the topic number without its blanks")
         << true << " 123 " << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"};
-    QTest::newRow("new topic: the chosen forum, then the older boards' mode when no form came")
+    QTest::newRow("new topic: the chosen forum, the older boards' mode when no form came, back to the first answer")
         << false << "" << "as served"
-        << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12"};
+        << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
+                       "/forum/posting.php?mode=post&f=12"};
     QTest::newRow("site address typed in capitals")
         << true << "5" << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"};
 }

@@ -152,7 +152,7 @@ private:
 void tst_SubmitForum::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    const QDir boards(qEnvironmentVariable("QF_SOURCE_DIR") + "/tests/submit/boards");
+    const QDir boards(QStringLiteral(QF_SUBMIT_BOARDS_DIR));
     QVERIFY2(boards.exists("common.php"), qPrintable(boards.path()));
     QVERIFY(QFile::copy(boards.filePath("common.php"), m_root.filePath("common.php")));
     for (const QString board : {"phpbb3", "phpbb2"}) {
@@ -218,6 +218,8 @@ void tst_SubmitForum::LogInInPage(frmPreview* page)
 void tst_SubmitForum::LogInBeforehand(const QString& board)
 {
     frmPreview other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
     other.Navigate(QUrl(Site(board) + (board == "phpbb3" ? "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"
                                                          : "login.php?redirect=viewtopic.php%3Ft%3D7")));
     QVERIFY(other.WaitWhileBusy());
@@ -495,6 +497,8 @@ void tst_SubmitForum::formAnswersAreTellApartFromRedirects()
     // filled: the answer to a sent form counts as such, a redirect after a
     // sent form (a login) does not.
     frmPreview page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.Navigate(QUrl(Site("phpbb3") + "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"));
     QVERIFY(page.WaitWhileBusy());
     QVERIFY(!page.ReachedBySendingForm());
