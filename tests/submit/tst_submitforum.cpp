@@ -484,7 +484,7 @@ void tst_SubmitForum::rememberedMode()
     });
     QStringList asked;
     const QString log = QString::fromUtf8(m_php->Log().mid(logStart));
-    static const QRegularExpression request("GET /" + board + "/posting\\.php\\?mode=(\\w+)");
+    const QRegularExpression request("GET /" + board + "/posting\\.php\\?mode=(\\w+)");
     for (const QRegularExpressionMatch& match : request.globalMatch(log))
         asked << match.captured(1);
     QCOMPARE(asked, modesAsked);
