@@ -464,7 +464,10 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
     QStringList chooser;
     for (int i = 0; i < m_mainWindow->cmbForum->count(); ++i)
         chooser.append(m_mainWindow->cmbForum->itemText(i));
-    QCOMPARE(chooser, Expected("classic"));
+    // The chooser shows the names readable; the file keeps them as the page had them.
+    QStringList shown = Expected("classic");
+    shown.replaceInStrings("&amp;", "&");
+    QCOMPARE(chooser, shown);
     QCOMPARE(m_mainWindow->ForumNumber, QString("1"));
     QFile file(ForumListFile::PathOf(m_fixture->context));
     QVERIFY(file.open(QIODevice::ReadOnly));
