@@ -12,6 +12,9 @@ namespace {
 // The script's fixed text: a function applied to the parsed data. Events
 // tell the page's own scripts (counters, editors) that the fields changed.
 const char* const FillFunction = R"js((function (post) {
+  const host = location.hostname.replace(/^\[|\]$/g, '').toLowerCase();
+  if (post.host !== '' && host !== post.host)
+    return 'other';
   let subject = null, message = null;
   for (const form of document.forms) {
     subject = form.querySelector('input[name="subject"]');
@@ -58,6 +61,7 @@ QString PostingFormFiller::Script(const PostingFill& fill)
         {QStringLiteral("title"), QString::fromStdString(fill.title)},
         {QStringLiteral("body"), QString::fromStdString(fill.body)},
         {QStringLiteral("fill"), fill.fill},
+        {QStringLiteral("host"), QString::fromStdString(fill.host)},
     };
     // The data's JSON text, itself encoded as a JSON string inside an array:
     // the encoder escapes every quote, backslash and control character, so

@@ -20,4 +20,7 @@ struct PostingFill {
     std::string title;
     std::string body;
     bool fill = true;  // false: only look at the page
+    // The forum's host name (lower case, IDN in its ASCII form): a page on
+    // any other host counts as Other and is never filled. Empty: any host.
+    std::string host;
 };

@@ -12,6 +12,9 @@ PostingSession::PostingSession(const AppContext& context, Post post)
     : m_context(context), m_post(std::move(post)), m_textAreaBody(LineBreaks::PostToField(m_post.body))
 {
     m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode());
+    // The post goes only into pages of the forum's own site.
+    const QUrl site(QString::fromStdString(m_post.siteAddress));
+    m_host = site.host(QUrl::FullyEncoded).toLower().toStdString();
 }
 
 PostingSession::~PostingSession() = default;
@@ -34,7 +37,7 @@ void PostingSession::PageArrived(bool ok)
     if (m_filled || !m_window)
         return;
     const unsigned arrival = ++m_arrivals;
-    PostingFill fill{m_post.title, m_textAreaBody, !m_window->ReachedBySendingForm()};
+    PostingFill fill{m_post.title, m_textAreaBody, !m_window->ReachedBySendingForm(), m_host};
     m_window->FillPostingForm(fill, [self = QPointer<PostingSession>(this), arrival, ok](PostingPageKind kind) {
         if (self && arrival == self->m_arrivals)
             self->Handle(kind, ok);

@@ -14,7 +14,9 @@
 // remembered for the site. When neither gives one, the window goes back to
 // the first mode's answer (no permission, no such forum) and shows it as the
 // forum gave it.
-// The program never sends the post: the user presses the forum's Submit.
+// Only pages on the site address's host are filled: a board that sends the
+// user elsewhere never receives the post there. The program never sends the
+// post: the user presses the forum's Submit.
 
 #include "app/AppContext.h"
 #include "render/PostingPage.h"
@@ -69,6 +71,7 @@ private:
     AppContext m_context;
     Post m_post;
     std::string m_textAreaBody;
+    std::string m_host;  // the site's host: pages elsewhere are never filled
     std::vector<PostingRoute::Mode> m_modes;
     size_t m_step = 0;
     // True until the answer to the program's own navigation to the current

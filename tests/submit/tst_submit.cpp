@@ -14,6 +14,7 @@
 #include "support/ModalDriver.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
+#include "support/WebView.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -44,6 +45,7 @@ private slots:
     void windowOpensAtThePostingPage_data();
     void windowOpensAtThePostingPage();
     void siteThatDoesNotAnswer();
+    void postingFormOnAnotherHostIsNotFilled();
 };
 
 void tst_Submit::optionButtons()
@@ -249,6 +251,41 @@ void tst_Submit::siteThatDoesNotAnswer()
     QCOMPARE(completed, 1);
     QCOMPARE(shownAt, QUrl("http://127.0.0.1:9/forum/posting.php?mode=post&f=4"));
     QCOMPARE(fixture.platform.messages.size(), 0);
+}
+
+void tst_Submit::postingFormOnAnotherHostIsNotFilled()
+{
+    // The forum's page sends the browser to a posting form on another host
+    // name: the post is not written there.
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    const QUrl elsewhere = QUrl(server.Url("/other/posting.php").toString().replace("127.0.0.1", "localhost"));
+    server.Serve("/forum/posting.php", "<html><head><meta http-equiv=\"refresh\" content=\"0;url="
+                                           + elsewhere.toEncoded() + "\"></head><body>Moved</body></html>");
+    server.Serve("/other/posting.php", "<html><body><form method=\"post\"><input name=\"subject\" value=\"\">"
+                                       "<textarea name=\"message\"></textarea></form></body></html>");
+    EditorFixture fixture;
+    fixture.settings.Save(SettingsStore::SiteAdressKey, server.Url("/forum/").toString());
+    auto window = fixture.MakeWindow();
+    window->txtTitle->setText("Private title");
+    window->Post().SetPost("Private body");
+    QTest::mouseClick(window->optReply, Qt::LeftButton);
+    QTest::keyClicks(window->txtPostNo, "5");
+    QString subject, message;
+    ModalDriver watcher([&](QWidget* w) {
+        auto* preview = qobject_cast<frmPreview*>(w);
+        QVERIFY(preview);
+        auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
+        QTRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
+        QTest::qWait(500);
+        subject = RunScript(preview, "document.querySelector('input[name=subject]').value").toString();
+        message = RunScript(preview, "document.querySelector('textarea[name=message]').value").toString();
+    });
+    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QCOMPARE(watcher.Driven(), 1);
+    QCOMPARE(subject, QString());
+    QCOMPARE(message, QString());
 }
 
 QF_TEST_MAIN(tst_Submit)
