@@ -23,7 +23,10 @@ bool ForumChooser::Reload()
         break;
     }
     m_list->clear();
-    m_list->addItems(entries);
+    // The list shows the names readable; each item keeps its entry as the
+    // file holds it, which gives the forum number.
+    for (const QString& entry : entries)
+        m_list->addItem(QString::fromStdString(ForumList::ShownText(entry.toStdString())), entry);
     if (m_list->count() == 0)
         return false;
     m_list->setCurrentIndex(0);
@@ -32,8 +35,8 @@ bool ForumChooser::Reload()
 
 std::optional<QString> ForumChooser::ChosenNumber() const
 {
-    const QString shown = m_list->currentText();
-    if (m_list->count() == 0 || shown == Placeholder)
+    const QString entry = m_list->currentData().toString();
+    if (m_list->count() == 0 || m_list->currentIndex() < 0 || entry == Placeholder)
         return std::nullopt;
-    return QString::fromStdString(ForumList::NumberOf(shown.toStdString()));
+    return QString::fromStdString(ForumList::NumberOf(entry.toStdString()));
 }

@@ -20,13 +20,14 @@ public:
     // `owner` owns the messages about a file that cannot be read.
     ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner);
 
-    // Refills the list from the file: its entries in file order, or only the
-    // placeholder when there is no file. A file that cannot be read leaves
+    // Refills the list from the file: its entries in file order, shown with
+    // their character references decoded, or only the placeholder when there
+    // is no file. A file that cannot be read leaves
     // the list as it was, after a message. True when the first entry was
     // chosen, so the caller runs the selection handling.
     bool Reload();
 
-    // The forum number of the shown entry; no value when the list is empty or
+    // The forum number of the chosen entry, as the file holds it; no value when the list is empty or
     // shows the placeholder, which leave the number as it was.
     std::optional<QString> ChosenNumber() const;
 

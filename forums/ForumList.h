@@ -30,4 +30,18 @@ std::vector<std::string> Parse(std::string bytes);
 // edited by hand holds, is taken as a bare forum number: its whole text.
 std::string NumberOf(std::string_view entry);
 
+// The entries a forum scan found, without those that name no forum: an
+// entry whose name is empty or blank (white space and non-breaking spaces,
+// written or as "&nbsp;") is dropped, and of several entries with the same
+// forum number (NumberOf) only the first stays. Order is kept.
+std::vector<std::string> WithoutBlankAndRepeated(std::vector<std::string> entries);
+
+// An entry as the forum chooser shows it: the HTML character references the
+// index page's text carried decoded once ("&amp;" as "&", "&#39;" and
+// "&#x27;" as "'"; the named references amp, lt, gt, quot, apos and nbsp).
+// A reference without its ";", an unknown name or a number that is no
+// character stays as it is written; a reference to U+0000, a surrogate or a
+// number past U+10FFFF gives U+FFFD.
+std::string ShownText(std::string_view entry);
+
 }  // namespace ForumList

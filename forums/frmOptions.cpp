@@ -4,6 +4,7 @@
 #include "app/SettingsStore.h"
 #include "editor/frmPost.h"
 #include "forums/ForumListFile.h"
+#include "forums/ForumList.h"
 #include "forums/ForumScan.h"
 #include "forums/SiteAddress.h"
 #include "render/frmPreview.h"
@@ -278,10 +279,13 @@ void frmOptions::Command1_Click()
         return;
     if (outcome == ForumExtraction::Outcome::Read) {
         List1->clear();
-        const ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
-        for (const std::string& entry : found.entries)
+        ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
+        // Last-post and other links under a forum's number give blank names
+        // and topic titles: one entry per forum, the first one, stays.
+        const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));
+        for (const std::string& entry : forums)
             List1->addItem(QString::fromStdString(entry));
-        if (found.complete && !found.entries.empty()) {
+        if (found.complete && !forums.empty()) {
             unsetCursor();
             return;
         }

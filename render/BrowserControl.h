@@ -8,6 +8,8 @@
 // first time a control is created, so the editor starts without loading the
 // web engine at all.
 
+#include "render/PostingPage.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -31,6 +33,14 @@ public:
     // value when there is no document body. Works whether or not the page
     // may run scripts.
     virtual void BodyHtml(std::function<void(std::optional<QString>)> done) = 0;
+    // Whether the page shown is the direct answer to a form the user sent
+    // (the main frame's last navigation was a form submission; a redirect
+    // after it is not).
+    virtual bool ReachedBySendingForm() const = 0;
+    // Looks for a forum's posting form in the page shown and, when
+    // `fill.fill` holds, fills it and gives the view the keyboard focus;
+    // `done` receives what the page held, later.
+    virtual void FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done) = 0;
 
     // Creates a control inside `parent`, loading the web module on first use.
     // Null when the module cannot be loaded; `error` then says why.

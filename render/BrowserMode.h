@@ -22,7 +22,7 @@ struct BrowserModeRow {
 
 inline constexpr std::array<BrowserModeRow, 5> BrowserModes = {{
     {BrowserMode::Preview, BrowserBanner::None, {}, "preview.htm", true},
-    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", "submit.htm", true},
+    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", {}, true},
     {BrowserMode::Contact, BrowserBanner::ContactUs, "Contact us", "Contact.htm", true},
     {BrowserMode::AddressTest, BrowserBanner::None, {}, {}, true},
     {BrowserMode::HiddenReader, BrowserBanner::None, {}, {}, false},

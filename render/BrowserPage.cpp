@@ -16,6 +16,8 @@ bool BrowserPage::IsProgramPage(const QUrl& url)
 bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
 {
     if (isMainFrame)
+        m_lastNavigation = type;
+    if (isMainFrame)
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, !IsProgramPage(url));
     return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }

@@ -17,9 +17,17 @@ public:
     // files and pages given as text.
     static bool IsProgramPage(const QUrl& url);
 
+    // True when the main frame's last navigation sent a form (the page shown,
+    // or arriving, is the answer to it); a redirect or meta refresh that
+    // follows is a navigation of its own.
+    bool LastNavigationWasFormSubmission() const { return m_lastNavigation == NavigationTypeFormSubmitted; }
+
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     // The window has no tabs and opens no others: a link meant for a new
     // window opens in this one.
     QWebEnginePage* createWindow(WebWindowType type) override;
+
+private:
+    NavigationType m_lastNavigation = NavigationTypeOther;
 };

@@ -1,8 +1,7 @@
 #pragma once
 // The commands that write a page into the writable folder (created when
-// missing) and show it in the
-// browser window: the preview, the contact page, and (through WriteAndShow)
-// the submission page. Each deletes the earlier page, writes the new one
+// missing) and show it in the browser window: the preview and the contact
+// page. Each deletes the earlier page, writes the new one
 // whole and opens the browser window in its mode, modal over `owner`. A page
 // that cannot be deleted or written gives a message naming the file and the
 // system's reason, and no window opens.

@@ -2,16 +2,19 @@
 
 #include "render/BrowserPage.h"
 #include "render/BrowserProfile.h"
+#include "render/PostingFormFiller.h"
+
+#include <QPointer>
 
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
 WebEngineControl::WebEngineControl(QWidget* parent) : BrowserControl(parent), m_view(new QWebEngineView(parent))
 {
-    auto* page = new BrowserPage(BrowserProfile::Shared(), m_view);
-    m_view->setPage(page);
-    connect(page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted);
-    connect(page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished);
+    m_page = new BrowserPage(BrowserProfile::Shared(), m_view);
+    m_view->setPage(m_page);
+    connect(m_page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished);
 }
 
 WebEngineControl::~WebEngineControl()
@@ -38,6 +41,18 @@ void WebEngineControl::BodyHtml(std::function<void(std::optional<QString>)> done
             else
                 done(std::nullopt);
         });
+}
+
+bool WebEngineControl::ReachedBySendingForm() const { return m_page->LastNavigationWasFormSubmission(); }
+
+void WebEngineControl::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
+{
+    PostingFormFiller::Run(m_page, fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
+                                             PostingPageKind kind) {
+        if (kind == PostingPageKind::Filled && view)
+            view->setFocus(Qt::OtherFocusReason);
+        done(kind);
+    });
 }
 
 extern "C" Q_DECL_EXPORT BrowserControl* QuillforgeCreateBrowserControl(QWidget* parent)

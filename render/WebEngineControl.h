@@ -5,6 +5,7 @@
 
 #include "render/BrowserControl.h"
 
+class BrowserPage;
 class QWebEngineView;
 
 class WebEngineControl : public BrowserControl {
@@ -17,7 +18,10 @@ public:
     void Load(const QUrl& address) override;
     void SetHtml(const QString& html, const QUrl& baseUrl) override;
     void BodyHtml(std::function<void(std::optional<QString>)> done) override;
+    bool ReachedBySendingForm() const override;
+    void FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done) override;
 
 private:
     QWebEngineView* m_view;
+    BrowserPage* m_page;
 };

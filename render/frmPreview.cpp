@@ -227,3 +227,13 @@ std::optional<QString> frmPreview::WaitForBodyHtml()
             break;
     return answer->html;
 }
+
+bool frmPreview::ReachedBySendingForm() const { return m_control && m_control->ReachedBySendingForm(); }
+
+void frmPreview::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
+{
+    if (m_control)
+        m_control->FillPostingForm(fill, std::move(done));
+    else
+        QTimer::singleShot(0, this, [done = std::move(done)] { done(PostingPageKind::Other); });
+}

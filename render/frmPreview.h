@@ -11,6 +11,7 @@
 // "Preview post". The web engine starts with the first window.
 
 #include "render/BrowserMode.h"
+#include "render/PostingPage.h"
 
 #include <QDialog>
 #include <QUrl>
@@ -59,6 +60,14 @@ public:
     // The same, waited for with the event loop running (no value when the
     // program ended the wait).
     std::optional<QString> WaitForBodyHtml();
+    // Whether the page shown is the direct answer to a form sent from it
+    // (a forum's Preview or a refilled form); false without a browser control.
+    bool ReachedBySendingForm() const;
+    // Looks for a forum's posting form in the page shown and, when
+    // `fill.fill` holds, fills it with the post and puts the keyboard focus
+    // in its message field. `done` receives what the page held, later
+    // (Other without a browser control).
+    void FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done);
 
     // The controls, named as the program names them.
     PreviewBackground* Background = nullptr;

@@ -1,7 +1,8 @@
 // The forum list file and the main window's forum chooser: the file's bytes,
 // reading it back (line breaks, empty lines, encodings), the placeholder, the
-// chosen entry's forum number, refills, and files that cannot be read or
-// written.
+// chosen entry's forum number, refills, files that cannot be read or
+// written, a scan's entries tidied to one per forum, and names shown with
+// their character references decoded.
 
 #include "editor/frmPost.h"
 #include "forums/ForumChooser.h"
@@ -36,6 +37,11 @@ private slots:
     void roundTrip();
     void readingLines_data();
     void readingLines();
+    void scanResultTidied_data();
+    void scanResultTidied();
+    void shownText_data();
+    void shownText();
+    void chooserShowsNamesDecoded();
     void forumNumber_data();
     void forumNumber();
     void placeholderWithoutFile();
@@ -78,7 +84,7 @@ void tst_ForumList::roundTrip_data()
     QTest::newRow("commas, quotes and - in names stay one entry each")
         << QStringList{R"(3- Buy, sell, swap)", R"(4- "Quoted" name)", "5- Off-topic - misc", "6-"}
         << QByteArray("3- Buy, sell, swap\r\n4- \"Quoted\" name\r\n5- Off-topic - misc\r\n6-\r\n\r\n");
-    QTest::newRow("entities, blanks and non-ASCII letters kept as they are")
+    QTest::newRow("entities, blanks and non-ASCII letters kept as they are in the file")
         << QStringList{"7- Help &amp; support ", "  8- Café Ölfeld"}
         << QByteArray("7- Help &amp; support \r\n  8- Caf\xc3\xa9 \xc3\x96lfeld\r\n\r\n");
     QTest::newRow("single entry") << QStringList{"12- General chat"} << QByteArray("12- General chat\r\n\r\n");
@@ -93,10 +99,83 @@ void tst_ForumList::roundTrip()
 
     // A new main window loads them, in order, and chooses the first.
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(window->cmbForum), entries);
+    QStringList shown = entries;
+    shown.replaceInStrings("&amp;", "&");
+    QCOMPARE(Items(window->cmbForum), shown);
     QCOMPARE(window->cmbForum->currentIndex(), 0);
     QCOMPARE(window->ForumNumber, entries[0].left(entries[0].indexOf('-')));
     QVERIFY(m_fixture->platform.messages.isEmpty());
+    // Loading leaves the file as it was.
+    QCOMPARE(ReadFile(), bytes);
+}
+
+void tst_ForumList::scanResultTidied_data()
+{
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("last-post links: blank names and topic titles under a forum's number go")
+        << QStringList{"2- Welcome", "2- ", "2- Re: First topic", "4- Archive", "4-  \t ", "2- Welcome"}
+        << QStringList{"2- Welcome", "4- Archive"};
+    QTest::newRow("a blank first entry does not hide the forum's named one")
+        << QStringList{"5- ", "5- Community"} << QStringList{"5- Community"};
+    QTest::newRow("non-breaking spaces, written or as references, are blank")
+        << QStringList{"6- &nbsp;", "6- \u00a0 \u00a0", "7- &nbsp;Games"} << QStringList{"7- &nbsp;Games"};
+    QTest::newRow("order kept, different numbers all stay")
+        << QStringList{"10- B", "9- A", "11- C"} << QStringList{"10- B", "9- A", "11- C"};
+    QTest::newRow("only blank names: nothing") << QStringList{"1- ", "2-  "} << QStringList{};
+    QTest::newRow("an empty number is a number too") << QStringList{"- One", "- Two"} << QStringList{"- One"};
+}
+
+void tst_ForumList::scanResultTidied()
+{
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, kept);
+    std::vector<std::string> entries;
+    for (const QString& entry : found)
+        entries.push_back(entry.toStdString());
+    QStringList result;
+    for (const std::string& entry : ForumList::WithoutBlankAndRepeated(std::move(entries)))
+        result << QString::fromStdString(entry);
+    QCOMPARE(result, kept);
+}
+
+void tst_ForumList::shownText_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("named references") << "3- Meetings &amp; Exhibitions &lt;b&gt; &quot;x&quot; &apos;y&apos;"
+                                      << "3- Meetings & Exhibitions <b> \"x\" 'y'";
+    QTest::newRow("numeric references, decimal and hex") << "4- Bob&#39;s &#x27;corner&#X27; &#233;t&#xE9;"
+                                                         << QString::fromUtf8("4- Bob's 'corner' \xC3\xA9t\xC3\xA9");
+    QTest::newRow("a character outside the basic plane") << "5- Fun &#128512;" << QString::fromUtf8("5- Fun \xF0\x9F\x98\x80");
+    QTest::newRow("decoded once only") << "6- Q&amp;amp;A &amp;#39;" << "6- Q&amp;A &#39;";
+    QTest::newRow("no semicolon, unknown names and bare & stay")
+        << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;" << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;";
+    QTest::newRow("no character: replacement character")
+        << "8- &#0; &#xD800; &#1114112; &#99999999999999999999;"
+        << QString::fromUtf8("8- \xEF\xBF\xBD \xEF\xBF\xBD \xEF\xBF\xBD \xEF\xBF\xBD");
+    QTest::newRow("non-breaking space") << "9- A&nbsp;B" << QString::fromUtf8("9- A\xC2\xA0" "B");
+}
+
+void tst_ForumList::shownText()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, shown);
+    QCOMPARE(QString::fromStdString(ForumList::ShownText(entry.toStdString())), shown);
+}
+
+void tst_ForumList::chooserShowsNamesDecoded()
+{
+    // A list written by an earlier version, names as the index page had them.
+    WriteFile("12&#45;3- Q&amp;A\r\n7- Bob&#39;s &amp; Co\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    QCOMPARE(Items(window->cmbForum), (QStringList{"12-3- Q&A", "7- Bob's & Co"}));
+    // The number comes from the entry as stored, not from the shown text.
+    QCOMPARE(window->ForumNumber, QString("12&#45;3"));
+    window->cmbForum->setEnabled(true);
+    window->cmbForum->setFocus();
+    QTest::keyClick(window->cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber, QString("7"));
 }
 
 void tst_ForumList::readingLines_data()

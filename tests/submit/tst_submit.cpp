@@ -1,26 +1,27 @@
 // The main window's submission controls: the option buttons and their
 // colours, Submit's checks in their order with their messages (the real
-// settings store in a temporary folder), the page written and shown in the
-// browser window's submission mode with the forum's address as its base, a
-// page too large for that loaded from its file, and a page that cannot be
-// written.
+// settings store in a temporary folder), and the browser window opened in
+// its submission mode at the forum's posting page for the kind of post.
 
 #include "app/SettingsStore.h"
 #include "editor/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "app/PictureBox.h"
-#include "submit/SubmitPage.h"
+#include "submit/PostingSession.h"
 #include "support/EditorFixture.h"
+#include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
+#include "support/WebView.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QWebEngineView>
 
 namespace {
@@ -41,11 +42,10 @@ private slots:
     void optionButtons();
     void checksInOrder_data();
     void checksInOrder();
-    void pageWrittenAndShown_data();
-    void pageWrittenAndShown();
-    void pageTooLargeForTextIsLoadedFromItsFile();
-    void siteAddressThatIsNoWebAddress();
-    void pageThatCannotBeWritten();
+    void windowOpensAtThePostingPage_data();
+    void windowOpensAtThePostingPage();
+    void siteThatDoesNotAnswer();
+    void postingFormOnAnotherHostIsNotFilled();
 };
 
 void tst_Submit::optionButtons()
@@ -142,25 +142,36 @@ void tst_Submit::checksInOrder()
     QCOMPARE(window->txtPostNo->text(), typedNumber);
 }
 
-void tst_Submit::pageWrittenAndShown_data()
+void tst_Submit::windowOpensAtThePostingPage_data()
 {
     QTest::addColumn<bool>("reply");
-    QTest::addColumn<QString>("expectedNumber");
-    QTest::addColumn<QString>("site");
-    QTest::newRow("reply") << true << "<p>Topic Number: <input type=\"text\" name=\"t\" value= 123  ></p>" << Site;
-    QTest::newRow("new topic in the chosen forum")
-        << false << "<p>Forum Number: <input type=\"text\" name=\"f\" value=12 ></p>" << Site;
+    QTest::addColumn<QString>("typedNumber");
+    QTest::addColumn<QString>("siteCase");  // "as served" or "capitals"
+    QTest::addColumn<QStringList>("expectedPaths");
+    QTest::newRow("reply: the topic number without its blanks")
+        << true << " 123 " << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"};
+    QTest::newRow("new topic: the chosen forum, the older boards' mode when no form came, back to the first answer")
+        << false << "" << "as served"
+        << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
+                       "/forum/posting.php?mode=post&f=12"};
     QTest::newRow("site address typed in capitals")
-        << true << "<p>Topic Number: <input type=\"text\" name=\"t\" value= 123  ></p>"
-        << "HTTP://127.0.0.1:9/forum/";
+        << true << "5" << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"};
 }
 
-void tst_Submit::pageWrittenAndShown()
+void tst_Submit::windowOpensAtThePostingPage()
 {
     QFETCH(bool, reply);
-    QFETCH(QString, expectedNumber);
-    QFETCH(QString, site);
+    QFETCH(QString, typedNumber);
+    QFETCH(QString, siteCase);
+    QFETCH(QStringList, expectedPaths);
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    // A board answer without any form: neither mode gives a posting page.
+    server.Serve("/forum/posting.php", "<html><body><p>No post mode specified.</p></body></html>");
     EditorFixture fixture;
+    QString site = server.Url("/forum/").toString();
+    if (siteCase == "capitals")
+        site.replace("http://", "HTTP://");
     fixture.settings.Save(SettingsStore::SiteAdressKey, site);
     // The chooser loads the forum list and chooses its first forum.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
@@ -170,28 +181,26 @@ void tst_Submit::pageWrittenAndShown()
     window->Post().SetPost("Line one\r\n</textarea> & more");
     if (reply) {
         QTest::mouseClick(window->optReply, Qt::LeftButton);
-        QTest::keyClicks(window->txtPostNo, " 123 ");
+        QTest::keyClicks(window->txtPostNo, typedNumber);
     } else {
         QTest::mouseClick(window->OptNew, Qt::LeftButton);
     }
-    const QString path = fixture.context.WritableFile("submit.htm");
-    QByteArray writtenWhileShown;
     QString caption;
     bool banner = false;
     bool modal = false;
     QWidget* owner = nullptr;
-    QUrl shownAt;
     QString body;
     ModalDriver watcher([&](QWidget* w) {
         auto* preview = qobject_cast<frmPreview*>(w);
         QVERIFY(preview);
-        writtenWhileShown = ReadAll(path);
         caption = preview->windowTitle();
         banner = preview->imgSend->isVisible();
         modal = preview->isModal();
         owner = preview->parentWidget();
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), expectedPaths.size(), LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
-        shownAt = qobject_cast<QWebEngineView*>(preview->WebBrowser1)->url();
+        // No further page is asked for.
+        QTest::qWait(300);
         body = preview->WaitForBodyHtml().value_or("<no body>");
     });
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
@@ -201,99 +210,82 @@ void tst_Submit::pageWrittenAndShown()
     QVERIFY(banner);
     QVERIFY(modal);
     QCOMPARE(owner, window.get());
-    // Shown as if it came from the forum's own posting page.
-    QCOMPARE(shownAt, QUrl(Site + "posting.php"));  // the scheme in small letters, as browsers write it
-    QVERIFY2(body.contains("value=\"Say &quot;cheese&quot;\""), qPrintable(body));
-    QVERIFY2(body.contains("Line one\n&lt;/textarea&gt; &amp; more</textarea>"), qPrintable(body));
-
-    // One line and CR LF, the number paragraph as the chosen kind gives it.
-    const QByteArray page = ReadAll(path);
-    QCOMPARE(writtenWhileShown, page);
-    QVERIFY(page.endsWith("</body></html>\r\n"));
-    QCOMPARE(page.count('\n'), 2);  // the body's own line break and the page's
-    QVERIFY2(page.contains(expectedNumber.toUtf8()), page.constData());
-    QVERIFY(page.contains(reply ? "name=\"mode\" value=reply >" : "name=\"mode\" value=\"newtopic\" >"));
-    QVERIFY(page.startsWith("<html><body bgcolor=\"#CCCCCC\"><form action=\"" + site.toUtf8() + "posting.php\""));
-    // Nothing in the editor changes.
+    QStringList paths;
+    for (const LocalWebServer::Request& request : server.requests)
+        paths << request.path;
+    QCOMPARE(paths, expectedPaths);
+    // The board's answer is shown as it is, and no page is written.
+    QVERIFY2(body.contains("No post mode specified."), qPrintable(body));
+    QVERIFY(!QFile::exists(fixture.context.WritableFile("submit.htm")));
+    // Nothing in the editor changes, and no mode is remembered for a board
+    // that gave no form.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
     QCOMPARE(window->txtTitle->text(), QString("Say \"cheese\""));
+    QCOMPARE(fixture.settings.GetSetting(SettingsStore::AppName, PostingSession::ModeSection,
+                                         QUrl::toPercentEncoding(site)),
+             QString());
 }
 
-void tst_Submit::pageTooLargeForTextIsLoadedFromItsFile()
+void tst_Submit::siteThatDoesNotAnswer()
 {
+    // Nothing listens on the discard port: the browser's own error page is
+    // shown, and no other mode is tried on a board that cannot be reached.
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    fixture.settings.Save(SettingsStore::SiteAdressKey, "http://127.0.0.1:9/forum/");
+    QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "4- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
-    // Under 1 MB of bytes, but mostly blanks, which the browser's data
-    // address writes three characters each.
-    const std::string body = std::string(800 * 1024, ' ') + "the end";
-    window->Post().SetPost(body);
-    QTest::mouseClick(window->optReply, Qt::LeftButton);
-    QTest::keyClicks(window->txtPostNo, "5");
-    const QString path = fixture.context.WritableFile("submit.htm");
-    QUrl shownAt;
-    bool loaded = false;
-    ModalDriver watcher([&](QWidget* w) {
-        auto* preview = qobject_cast<frmPreview*>(w);
-        QVERIFY(preview);
-        QSignalSpy completed(preview, &frmPreview::navigationCompleted);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
-        shownAt = qobject_cast<QWebEngineView*>(preview->WebBrowser1)->url();
-        loaded = preview->WaitForBodyHtml().value_or("").contains("the end</textarea>");
-    });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
-    QCOMPARE(watcher.Driven(), 1);
-    QCOMPARE(shownAt, QUrl::fromLocalFile(path));
-    QVERIFY(loaded);
-}
-
-void tst_Submit::siteAddressThatIsNoWebAddress()
-{
-    // A site address without a scheme cannot serve as the page's base: the
-    // page is loaded from its file, as it is written.
-    EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, "forum.example.org/");
-    auto window = fixture.MakeWindow();
-    QTest::mouseClick(window->optReply, Qt::LeftButton);
-    QTest::keyClicks(window->txtPostNo, "5");
+    QTest::mouseClick(window->OptNew, Qt::LeftButton);
+    int completed = 0;
     QUrl shownAt;
     ModalDriver watcher([&](QWidget* w) {
         auto* preview = qobject_cast<frmPreview*>(w);
         QVERIFY(preview);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
+        QSignalSpy done(preview, &frmPreview::navigationCompleted);
+        QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1, LoadTimeout);
+        QTest::qWait(500);
+        completed = done.count();
         shownAt = qobject_cast<QWebEngineView*>(preview->WebBrowser1)->url();
     });
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
-    QCOMPARE(shownAt, QUrl::fromLocalFile(fixture.context.WritableFile("submit.htm")));
-    QVERIFY(ReadAll(fixture.context.WritableFile("submit.htm")).contains("action=\"forum.example.org/posting.php\""));
+    QCOMPARE(completed, 1);
+    QCOMPARE(shownAt, QUrl("http://127.0.0.1:9/forum/posting.php?mode=post&f=4"));
+    QCOMPARE(fixture.platform.messages.size(), 0);
 }
 
-void tst_Submit::pageThatCannotBeWritten()
+void tst_Submit::postingFormOnAnotherHostIsNotFilled()
 {
+    // The forum's page sends the browser to a posting form on another host
+    // name: the post is not written there.
+    LocalWebServer server;
+    QVERIFY(server.Start());
+    const QUrl elsewhere = QUrl(server.Url("/other/posting.php").toString().replace("127.0.0.1", "localhost"));
+    server.Serve("/forum/posting.php", "<html><head><meta http-equiv=\"refresh\" content=\"0;url="
+                                           + elsewhere.toEncoded() + "\"></head><body>Moved</body></html>");
+    server.Serve("/other/posting.php", "<html><body><form method=\"post\"><input name=\"subject\" value=\"\">"
+                                       "<textarea name=\"message\"></textarea></form></body></html>");
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
-    // A folder of that name, not empty, stops everyone, root included.
-    const QString path = fixture.context.WritableFile("submit.htm");
-    QVERIFY(QDir().mkpath(path));
-    QFile inside(path + "/keep.txt");
-    QVERIFY(inside.open(QIODevice::WriteOnly));
-    inside.close();
+    fixture.settings.Save(SettingsStore::SiteAdressKey, server.Url("/forum/").toString());
     auto window = fixture.MakeWindow();
-    window->Post().SetPost("kept in the editor");
+    window->txtTitle->setText("Private title");
+    window->Post().SetPost("Private body");
     QTest::mouseClick(window->optReply, Qt::LeftButton);
     QTest::keyClicks(window->txtPostNo, "5");
-    fixture.platform.answers << MsgAnswer::OK;
-    ModalDriver watcher;
+    QString subject, message;
+    ModalDriver watcher([&](QWidget* w) {
+        auto* preview = qobject_cast<frmPreview*>(w);
+        QVERIFY(preview);
+        auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
+        QTRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
+        QTest::qWait(500);
+        subject = RunScript(preview, "document.querySelector('input[name=subject]').value").toString();
+        message = RunScript(preview, "document.querySelector('textarea[name=message]').value").toString();
+    });
     QTest::mouseClick(window->cmdPost, Qt::LeftButton);
-    QCOMPARE(watcher.Driven(), 0);
-    QCOMPARE(fixture.platform.messages.size(), 1);
-    const MsgBoxCall& box = fixture.platform.messages[0];
-    QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
-    QCOMPARE(box.icon, MsgIcon::Critical);
-    QCOMPARE(box.buttons, MsgButtons::OK);
-    QCOMPARE(box.owner, window.get());
-    QCOMPARE(window->Post().Post(), std::string("kept in the editor"));
+    QCOMPARE(watcher.Driven(), 1);
+    QCOMPARE(subject, QString());
+    QCOMPARE(message, QString());
 }
 
 QF_TEST_MAIN(tst_Submit)

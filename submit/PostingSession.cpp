@@ -1,0 +1,90 @@
+#include "submit/PostingSession.h"
+
+#include "app/SettingsStore.h"
+#include "editor/LineBreaks.h"
+#include "render/frmPreview.h"
+
+#include <QUrl>
+
+#include <memory>
+
+PostingSession::PostingSession(const AppContext& context, Post post)
+    : m_context(context), m_post(std::move(post)), m_textAreaBody(LineBreaks::PostToField(m_post.body))
+{
+    m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode());
+    // The post goes only into pages of the forum's own site.
+    const QUrl site(QString::fromStdString(m_post.siteAddress));
+    m_host = site.host(QUrl::FullyEncoded).toLower().toStdString();
+}
+
+PostingSession::~PostingSession() = default;
+
+void PostingSession::Run(QWidget* owner)
+{
+    const auto window = std::make_unique<frmPreview>(owner);
+    m_window = window.get();
+    connect(window.get(), &frmPreview::navigationCompleted, this, &PostingSession::PageArrived);
+    window->Open(BrowserMode::Submission, QUrl(AddressOf(m_modes[m_step])));
+}
+
+QString PostingSession::AddressOf(PostingRoute::Mode mode) const
+{
+    return QString::fromStdString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number));
+}
+
+void PostingSession::PageArrived(bool ok)
+{
+    if (m_filled || !m_window)
+        return;
+    const unsigned arrival = ++m_arrivals;
+    PostingFill fill{m_post.title, m_textAreaBody, !m_window->ReachedBySendingForm(), m_host};
+    m_window->FillPostingForm(fill, [self = QPointer<PostingSession>(this), arrival, ok](PostingPageKind kind) {
+        if (self && arrival == self->m_arrivals)
+            self->Handle(kind, ok);
+    });
+}
+
+void PostingSession::Handle(PostingPageKind kind, bool ok)
+{
+    if (m_probing) {
+        const bool boardAnswered = kind != PostingPageKind::Other;
+        if (!boardAnswered && ok && m_step + 1 < m_modes.size() && m_window) {
+            // Not this generation's posting page: try the other mode.
+            ++m_step;
+            m_window->Navigate(QUrl(AddressOf(m_modes[m_step])));
+            return;
+        }
+        m_probing = false;
+        if (boardAnswered && !m_post.reply)
+            Remember(m_modes[m_step]);
+        if (!boardAnswered && ok && m_step > 0 && m_window) {
+            // Neither mode gave a form: the first mode's answer (the
+            // remembered or the current generation's) is the one that says
+            // why, such as a forum the user may not post in.
+            m_window->Navigate(QUrl(AddressOf(m_modes[0])));
+            return;
+        }
+    }
+    if (kind == PostingPageKind::Filled)
+        m_filled = true;
+    emit pageHandled(kind);
+}
+
+std::optional<PostingRoute::Mode> PostingSession::RememberedMode() const
+{
+    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(m_post.siteAddress)));
+    const QString name = m_context.settings->GetSetting(SettingsStore::AppName, ModeSection, key);
+    return PostingRoute::NewTopicModeNamed(name.toStdString());
+}
+
+void PostingSession::Remember(PostingRoute::Mode mode)
+{
+    if (RememberedMode() == mode)
+        return;
+    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(m_post.siteAddress)));
+    const std::string_view name = PostingRoute::NameOf(mode);
+    m_context.settings->SaveSetting(SettingsStore::AppName, ModeSection, key,
+                                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+frmPreview* PostingSession::Window() const { return m_window.data(); }
