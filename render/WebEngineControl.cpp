@@ -3,6 +3,7 @@
 #include "render/BrowserPage.h"
 #include "render/BrowserProfile.h"
 
+#include <QPointer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -10,8 +11,34 @@ WebEngineControl::WebEngineControl(QWidget* parent) : BrowserControl(parent), m_
 {
     auto* page = new BrowserPage(BrowserProfile::Shared(), m_view);
     m_view->setPage(page);
-    connect(page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted);
-    connect(page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished);
+    Attach(page);
+}
+
+void WebEngineControl::Attach(BrowserPage* page)
+{
+    ReportLoading(page);
+    connect(page, &BrowserPage::successorStarted, this, &WebEngineControl::ReportLoading);
+    connect(page, &BrowserPage::replacedBy, this, &WebEngineControl::Replace);
+}
+
+void WebEngineControl::ReportLoading(BrowserPage* page)
+{
+    // A page waiting to replace the one shown reports its loading already,
+    // so the window shows the hourglass while it is on its way.
+    connect(page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted, Qt::UniqueConnection);
+    connect(page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished, Qt::UniqueConnection);
+}
+
+void WebEngineControl::Replace(BrowserPage* successor)
+{
+    QPointer<QWebEnginePage> shown = m_view->page();
+    m_view->setPage(successor);
+    Attach(successor);
+    if (shown && shown != successor) {
+        disconnect(shown, nullptr, this, nullptr);
+        // The old page may be the one whose signal brought us here.
+        shown->deleteLater();
+    }
 }
 
 WebEngineControl::~WebEngineControl()

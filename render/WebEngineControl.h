@@ -5,6 +5,7 @@
 
 #include "render/BrowserControl.h"
 
+class BrowserPage;
 class QWebEngineView;
 
 class WebEngineControl : public BrowserControl {
@@ -19,5 +20,11 @@ public:
     void BodyHtml(std::function<void(std::optional<QString>)> done) override;
 
 private:
+    // The page shown reports its loading, and hands over to the page that
+    // replaces it (a link of one of the program's pages, a new window).
+    void Attach(BrowserPage* page);
+    void ReportLoading(BrowserPage* page);
+    void Replace(BrowserPage* successor);
+
     QWebEngineView* m_view;
 };

@@ -79,6 +79,11 @@ signals:
 public slots:
     void Image1_Click();
 
+protected:
+    // Escape closes the window only in the modes where the user does not type
+    // into the page (the preview, the address test).
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void CreateControls();
     void Form_Load();
@@ -88,5 +93,6 @@ private:
     void WebBrowser1_NavigateComplete(bool ok);
 
     BrowserControl* m_control = nullptr;  // null when the web module is missing
+    BrowserMode m_mode = BrowserMode::Preview;
     bool m_busy = false;
 };

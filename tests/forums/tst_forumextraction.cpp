@@ -160,6 +160,7 @@ void tst_ForumExtraction::boardPages_data()
     QTest::newRow("capital-letter markup, &amp;f=, inner tags, names over several lines, "
                   "commented-out link, address in a script, forums linked twice")
         << "mixed";
+    QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup";
 }
 
 void tst_ForumExtraction::boardPages()
