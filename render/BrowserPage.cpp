@@ -38,8 +38,8 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
         && (type == NavigationTypeLinkClicked || type == NavigationTypeOther)) {
         // The remote page is loaded beside this one, with its scripts on from
         // the start, while this page keeps its own setting untouched; it
-        // takes this page's place once it has committed. (A link from one of
-        // the program's pages carries no referrer, so nothing is lost.)
+        // takes this page's place once it has committed. It is asked for
+        // without a referrer, which a local page does not send anyway.
         StartSuccessor()->load(url);
         return false;
     }

@@ -93,6 +93,6 @@ private:
     void WebBrowser1_NavigateComplete(bool ok);
 
     BrowserControl* m_control = nullptr;  // null when the web module is missing
-    BrowserMode m_mode = BrowserMode::Preview;
     bool m_busy = false;
+    BrowserMode m_mode = BrowserMode::Preview;
 };
