@@ -1,5 +1,6 @@
 #include "render/BrowserPage.h"
 
+#include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineSettings>
@@ -39,8 +40,10 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
         // The remote page is loaded beside this one, with its scripts on from
         // the start, while this page keeps its own setting untouched; it
         // takes this page's place once it has committed. It is asked for
-        // without a referrer, which a local page does not send anyway.
-        StartSuccessor()->load(url);
+        // without a referrer, which a local page does not send anyway, once
+        // the engine is done with this request.
+        BrowserPage* successor = StartSuccessor();
+        QTimer::singleShot(0, successor, [successor, url] { successor->load(url); });
         return false;
     }
     // This page navigates itself: a page still waiting to replace it is

@@ -17,7 +17,12 @@ WebEngineControl::WebEngineControl(QWidget* parent) : BrowserControl(parent), m_
 void WebEngineControl::Attach(BrowserPage* page)
 {
     ReportLoading(page);
-    connect(page, &BrowserPage::successorStarted, this, &WebEngineControl::ReportLoading);
+    connect(page, &BrowserPage::successorStarted, this, [this](BrowserPage* successor) {
+        // A page without a view may report its start only after its request
+        // has gone out; the window shows the hourglass from the click on.
+        ReportLoading(successor);
+        emit loadStarted();
+    });
     connect(page, &BrowserPage::replacedBy, this, &WebEngineControl::Replace);
 }
 
