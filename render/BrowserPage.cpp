@@ -85,8 +85,11 @@ void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
         [[fallthrough]];
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         // Ended without committing: the page shown is still the one before.
-        if (ownNavigation)
-            m_pending = Kind::None;
+        // Whatever the address reported (a redirect may have changed it),
+        // nothing is on its way that scripts should wait for; should a newer
+        // navigation still be on its way, it starts with the setting of the
+        // page shown, which errs on the safe side.
+        m_pending = Kind::None;
         break;
     }
     ApplyScriptSetting();

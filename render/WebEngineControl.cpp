@@ -3,7 +3,6 @@
 #include "render/BrowserPage.h"
 #include "render/BrowserProfile.h"
 
-#include <QPointer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -36,20 +35,17 @@ void WebEngineControl::ReportLoading(BrowserPage* page)
 
 void WebEngineControl::Replace(BrowserPage* successor)
 {
-    QPointer<QWebEnginePage> shown = m_view->page();
-    m_view->setPage(successor);
-    Attach(successor);
-    if (shown && shown != successor) {
+    QWebEnginePage* shown = m_view->page();
+    if (shown != successor) {
         disconnect(shown, nullptr, this, nullptr);
-        // The old page may be the one whose signal brought us here.
+        // The view would delete a page of its own at once, and this one may
+        // be the page whose signal brought us here: it goes later, and at
+        // the latest with the control, still before the profile.
+        shown->setParent(this);
         shown->deleteLater();
     }
-}
-
-WebEngineControl::~WebEngineControl()
-{
-    // The page goes before the profile it uses, which lives to the end of the run.
-    delete m_view;
+    m_view->setPage(successor);
+    Attach(successor);
 }
 
 QWidget* WebEngineControl::View() const { return m_view; }
