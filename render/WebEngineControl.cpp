@@ -48,6 +48,13 @@ void WebEngineControl::Replace(BrowserPage* successor)
     Attach(successor);
 }
 
+WebEngineControl::~WebEngineControl()
+{
+    // The pages go before the profile they use, which lives to the end of
+    // the run.
+    delete m_view;
+}
+
 QWidget* WebEngineControl::View() const { return m_view; }
 
 void WebEngineControl::Load(const QUrl& address) { m_view->load(address); }
