@@ -14,7 +14,10 @@
 // what the page still shown needs. A link clicked in one of the program's
 // pages towards a remote address does not touch the page shown at all: it
 // loads in a page of its own that takes this one's place once it has
-// committed. javascript: addresses never run in the program's pages.
+// committed. While a form of one of the program's pages is on its way the
+// setting is on, but the policy those pages start with (app/PagePolicy.h)
+// keeps their own scripts from running. javascript: addresses never run in
+// the program's pages.
 //
 // New windows: only a request that follows the user's click opens, in the
 // same window; the page shown stays until the new one has committed. Windows
