@@ -1,12 +1,16 @@
 #include "about/ContactPage.h"
 
+#include "app/PagePolicy.h"
+
 namespace ContactPage {
 
 std::string Build(std::string_view formAction)
 {
     std::string page;
     page.reserve(1024 + formAction.size());
-    // Line 1: the page, its heading, the form and the table's first row.
+    // Line 1: the policy that keeps the page's scripts from running, the
+    // page, its heading, the form and the table's first row.
+    page += PagePolicy::NoScripts;
     page += "<body bgcolor=\"#C0C0C0\">"
             "<p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your comments by filling this form</font></p>"
             "<form method=\"POST\" action=\"";

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -107,6 +108,16 @@ void frmQuote::Image1_Click()
 }
 
 void frmQuote::Image2_Click() { close(); }
+
+void frmQuote::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
+        && (!txtPoster->text().isEmpty() || !txtQuotedText->document()->isEmpty())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void frmQuote::Image3_Click()
 {

@@ -45,6 +45,11 @@ public slots:
     void Image2_Click();
     void Image3_Click();
 
+protected:
+    // Escape closes the window only while both fields are empty: what the
+    // user typed or pasted is never dropped by a key.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void CreateControls();
 

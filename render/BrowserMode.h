@@ -18,14 +18,15 @@ struct BrowserModeRow {
     std::string_view caption;   // empty: the loaded caption "Preview post" stays
     std::string_view pageFile;  // the page the program writes into its folder; empty: the caller's address
     bool shown;                 // false: the window only reads a page and is never shown
+    bool escapeCloses;          // false: the user types into the page, and Escape must not drop it
 };
 
 inline constexpr std::array<BrowserModeRow, 5> BrowserModes = {{
-    {BrowserMode::Preview, BrowserBanner::None, {}, "preview.htm", true},
-    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", {}, true},
-    {BrowserMode::Contact, BrowserBanner::ContactUs, "Contact us", "Contact.htm", true},
-    {BrowserMode::AddressTest, BrowserBanner::None, {}, {}, true},
-    {BrowserMode::HiddenReader, BrowserBanner::None, {}, {}, false},
+    {BrowserMode::Preview, BrowserBanner::None, {}, "preview.htm", true, true},
+    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", {}, true, false},
+    {BrowserMode::Contact, BrowserBanner::ContactUs, "Contact us", "Contact.htm", true, false},
+    {BrowserMode::AddressTest, BrowserBanner::None, {}, {}, true, true},
+    {BrowserMode::HiddenReader, BrowserBanner::None, {}, {}, false, true},
 }};
 
 constexpr const BrowserModeRow& RowOf(BrowserMode mode)

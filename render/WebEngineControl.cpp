@@ -11,15 +11,50 @@
 
 WebEngineControl::WebEngineControl(QWidget* parent) : BrowserControl(parent), m_view(new QWebEngineView(parent))
 {
-    m_page = new BrowserPage(BrowserProfile::Shared(), m_view);
-    m_view->setPage(m_page);
-    connect(m_page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished);
+    auto* page = new BrowserPage(BrowserProfile::Shared(), m_view);
+    m_view->setPage(page);
+    Attach(page);
+}
+
+void WebEngineControl::Attach(BrowserPage* page)
+{
+    ReportLoading(page);
+    connect(page, &BrowserPage::successorStarted, this, [this](BrowserPage* successor) {
+        // A page without a view may report its start only after its request
+        // has gone out; the window shows the hourglass from the click on.
+        ReportLoading(successor);
+        emit loadStarted();
+    });
+    connect(page, &BrowserPage::replacedBy, this, &WebEngineControl::Replace);
+}
+
+void WebEngineControl::ReportLoading(BrowserPage* page)
+{
+    // A page waiting to replace the one shown reports its loading already,
+    // so the window shows the hourglass while it is on its way.
+    connect(page, &QWebEnginePage::loadStarted, this, &BrowserControl::loadStarted, Qt::UniqueConnection);
+    connect(page, &QWebEnginePage::loadFinished, this, &BrowserControl::loadFinished, Qt::UniqueConnection);
+}
+
+void WebEngineControl::Replace(BrowserPage* successor)
+{
+    QWebEnginePage* shown = m_view->page();
+    if (shown != successor) {
+        disconnect(shown, nullptr, this, nullptr);
+        // The view would delete a page of its own at once, and this one may
+        // be the page whose signal brought us here: it goes later, and at
+        // the latest with the control, still before the profile.
+        shown->setParent(this);
+        shown->deleteLater();
+    }
+    m_view->setPage(successor);
+    Attach(successor);
 }
 
 WebEngineControl::~WebEngineControl()
 {
-    // The page goes before the profile it uses, which lives to the end of the run.
+    // The pages go before the profile they use, which lives to the end of
+    // the run.
     delete m_view;
 }
 
@@ -43,11 +78,13 @@ void WebEngineControl::BodyHtml(std::function<void(std::optional<QString>)> done
         });
 }
 
-bool WebEngineControl::ReachedBySendingForm() const { return m_page->LastNavigationWasFormSubmission(); }
+bool WebEngineControl::ReachedBySendingForm() const { return Page()->LastNavigationWasFormSubmission(); }
+
+BrowserPage* WebEngineControl::Page() const { return static_cast<BrowserPage*>(m_view->page()); }
 
 void WebEngineControl::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
 {
-    PostingFormFiller::Run(m_page, fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
+    PostingFormFiller::Run(Page(), fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
                                              PostingPageKind kind) {
         if (kind == PostingPageKind::Filled && view)
             view->setFocus(Qt::OtherFocusReason);

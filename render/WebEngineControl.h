@@ -22,6 +22,13 @@ public:
     void FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done) override;
 
 private:
+    // The page shown reports its loading, and hands over to the page that
+    // replaces it (a link of one of the program's pages, a new window).
+    void Attach(BrowserPage* page);
+    void ReportLoading(BrowserPage* page);
+    void Replace(BrowserPage* successor);
+    // The page shown now: a page that took over the window replaces the first.
+    BrowserPage* Page() const;
+
     QWebEngineView* m_view;
-    BrowserPage* m_page;
 };

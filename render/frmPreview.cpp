@@ -6,6 +6,7 @@
 #include "render/PreviewLayout.h"
 
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -105,6 +106,7 @@ void frmPreview::ApplyCaption(const BrowserModeRow& row)
 
 void frmPreview::Open(BrowserMode mode, const QUrl& address)
 {
+    m_mode = mode;
     const BrowserModeRow& row = RowOf(mode);
     ShowBanner(row.banner);
     ApplyCaption(row);
@@ -115,6 +117,7 @@ void frmPreview::Open(BrowserMode mode, const QUrl& address)
 
 void frmPreview::OpenHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl)
 {
+    m_mode = mode;
     const BrowserModeRow& row = RowOf(mode);
     ShowBanner(row.banner);
     ApplyCaption(row);
@@ -163,6 +166,17 @@ void frmPreview::SetHtml(const QString& html, const QUrl& baseUrl)
 }
 
 void frmPreview::Image1_Click() { close(); }
+
+void frmPreview::keyPressEvent(QKeyEvent* event)
+{
+    // The page passes on the keys it does not use; Escape would reject the
+    // dialog and drop what the user typed into the page's form.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !RowOf(m_mode).escapeCloses) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void frmPreview::WebBrowser1_BeforeNavigate()
 {

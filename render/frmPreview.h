@@ -88,6 +88,11 @@ signals:
 public slots:
     void Image1_Click();
 
+protected:
+    // Escape closes the window only in the modes where the user does not type
+    // into the page (the preview, the address test).
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void CreateControls();
     void Form_Load();
@@ -98,4 +103,5 @@ private:
 
     BrowserControl* m_control = nullptr;  // null when the web module is missing
     bool m_busy = false;
+    BrowserMode m_mode = BrowserMode::Preview;
 };

@@ -29,7 +29,8 @@ namespace {
 // The contact page as the makers' form expects it, typed out line by line.
 QByteArray ExpectedContactPage(const QByteArray& action)
 {
-    return "<body bgcolor=\"#C0C0C0\"><p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your "
+    return "<meta http-equiv=\"Content-Security-Policy\" content=\"script-src 'none'\">"
+           "<body bgcolor=\"#C0C0C0\"><p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your "
            "comments by filling this form</font></p><form method=\"POST\" action=\""
            + action
            + "\">  <table border=\"0\" width=\"75%\" id=\"table1\" cellspacing=\"0\" cellpadding=\"0\"><tr>\r\n"

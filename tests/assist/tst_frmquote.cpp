@@ -51,6 +51,8 @@ private slots:
     void pasteTwice();
     void pasteWithoutTextAddsNothing();
     void reopenedEmpty();
+    void escapeKeepsWhatWasTypedOrPasted_data();
+    void escapeKeepsWhatWasTypedOrPasted();
     void buttonBringsTheOpenWindowForward();
     void openedFromTheTagButton();
     void tagButtonWhileOpenModeless();
@@ -242,6 +244,71 @@ void tst_frmQuote::reopenedEmpty()
     again->close();
     QTRY_VERIFY(!guard);
     QVERIFY(ShowFromButton()->txtPoster->text().isEmpty());
+}
+
+void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted_data()
+{
+    QTest::addColumn<bool>("modal");
+    QTest::addColumn<QString>("typedName");  // typed into the poster's field
+    QTest::addColumn<QString>("pasted");     // pasted into the quoted text with Paste
+    QTest::addColumn<QString>("escapeIn");   // the field that has the focus when Escape is pressed
+    QTest::addColumn<bool>("closes");
+    for (const bool modal : {false, true}) {
+        const char* how = modal ? "modal" : "modeless";
+        QTest::addRow("%s: a typed name, Escape in the name field", how) << modal << "Anna" << "" << "poster" << false;
+        QTest::addRow("%s: a pasted post, Escape in the text field", how)
+            << modal << "" << "Quoted\nwords" << "quoted" << false;
+        QTest::addRow("%s: both, Escape in the text field", how)
+            << modal << "Anna" << "Quoted" << "quoted" << false;
+        QTest::addRow("%s: nothing typed or pasted, Escape closes it", how) << modal << "" << "" << "poster" << true;
+    }
+}
+
+void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
+{
+    QFETCH(bool, modal);
+    QFETCH(QString, typedName);
+    QFETCH(QString, pasted);
+    QFETCH(QString, escapeIn);
+    QFETCH(bool, closes);
+    QGuiApplication::clipboard()->setText(pasted);
+    bool stillOpen = false;
+    QString nameAfter;
+    QString textAfter;
+    const auto drive = [&](frmQuote* q) {
+        QPointer<frmQuote> guard = q;
+        QTest::keyClicks(q->txtPoster, typedName);
+        if (!pasted.isEmpty())
+            QTest::mouseClick(q->Image1, Qt::LeftButton);
+        QWidget* field = escapeIn == "poster" ? static_cast<QWidget*>(q->txtPoster) : q->txtQuotedText;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Escape);
+        stillOpen = guard && guard->isVisible();
+        if (stillOpen) {
+            nameAfter = guard->txtPoster->text();
+            textAfter = guard->txtQuotedText->toPlainText();
+        }
+    };
+    if (modal) {
+        QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+        ModalDriver driver([&](QWidget* window) {
+            auto* q = qobject_cast<frmQuote*>(window);
+            QVERIFY(q);
+            drive(q);
+        });
+        QTest::mouseClick(m_w->cmdBBcode[QuoteButton], Qt::LeftButton);
+        QCOMPARE(driver.Driven(), 1);
+    } else {
+        frmQuote* q = ShowFromButton();
+        QVERIFY(q);
+        drive(q);
+    }
+    QCOMPARE(stillOpen, !closes);
+    if (!closes) {
+        QCOMPARE(nameAfter, typedName);
+        QCOMPARE(textAfter, pasted);
+    }
+    QVERIFY(m_fx->platform.messages.isEmpty());
 }
 
 void tst_frmQuote::buttonBringsTheOpenWindowForward()

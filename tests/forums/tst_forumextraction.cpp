@@ -163,6 +163,7 @@ void tst_ForumExtraction::boardPages_data()
     QTest::newRow("current boards, 3.0 kind: picture-only last-post links under each forum's number") << "phpbb30";
     QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32";
     QTest::newRow("current boards, 3.3 kind: last-post links without a forum number") << "phpbb33";
+    QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup";
 }
 
 void tst_ForumExtraction::boardPages()
