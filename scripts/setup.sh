@@ -12,6 +12,7 @@ packages=(
   adwaita-icon-theme fonts-liberation2
   clang libclang-rt-14-dev
   php-cli xvfb xauth x11-utils imagemagick
+  libenchant-2-dev hunspell-en-us
 )
 
 missing=()
