@@ -15,7 +15,7 @@ struct AppContext {
     Platform* platform = nullptr;
     // Which installed spelling dictionaries (by language tag) are offered;
     // empty: all of them. Tests offer only the dictionaries they write.
-    std::function<bool(std::string_view tag)> offeredDictionaries;
+    std::function<bool(std::string_view tag)> offeredDictionaries = {};
 
     // `AppFolder` followed by a plain file name.
     QString FileInAppFolder(const QString& name) const { return appFolder + name; }

@@ -149,6 +149,8 @@ void BodyHighlighter::ContentsChange(int from, int removed, int added)
         return;
     const int blockCount = document->blockCount();
     bool newPass = blockCount != m_blockCount;
+    // A keystroke: the word it leaves the caret on is not marked yet.
+    m_typing = added + removed <= 2;
 
     // Only the first and the last line of an edit can be lines that were
     // there before it; every line between is new and has nothing kept.
@@ -218,6 +220,7 @@ void BodyHighlighter::CaretMoved()
     const int caret = m_field->textCursor().position();
     if (caret >= m_caretWordStart && caret <= m_caretWordEnd + 1)
         return;  // still on the word being typed
+    m_typing = false;
     const QTextBlock block = m_field->document()->findBlock(m_caretWordStart);
     m_caretWordStart = m_caretWordEnd = -1;
     if (block.isValid())
@@ -290,7 +293,7 @@ void BodyHighlighter::FormatBlock(const QTextBlock& block, Checking checking, QB
         const int caret = m_field->textCursor().position() - block.position();
         for (const PostScan::Range& word : looks.words) {
             const int from = at(word.start), to = at(word.start + word.length);
-            if (caret >= from && caret <= to) {
+            if (m_typing && caret >= from && caret <= to) {
                 m_caretWordStart = block.position() + from;
                 m_caretWordEnd = block.position() + to;
                 continue;

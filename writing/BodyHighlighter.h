@@ -95,6 +95,7 @@ private:
     bool m_wordsDue = true;  // the pass is to look up every word of the post
     // The word the caret touched when its line was formatted (field positions).
     int m_caretWordStart = -1, m_caretWordEnd = -1;
+    bool m_typing = false;  // the last edit was a keystroke
     double m_longestSliceMs = 0;
     bool m_formatting = false;
 };

@@ -282,15 +282,17 @@ LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths
     Depths depths = atStart;
     auto open = [&depths](TagName name) { return depths.open[Slot(name)] > 0; };
 
-    // Regions that run from a tag (or the line's start) to their closing tag
-    // (or the line's end): code, quote, and the address of [img] or [url].
+    // Regions that run from their opening tag (or the line's start) to their
+    // closing tag (or the line's end), across any other tags: code, quote,
+    // and the address of [img] or a bare [url].
     size_t codeFrom = 0, quoteFrom = 0, addressFrom = 0;
     bool bareLink = false;  // a [url] without a value is open on this line
     auto inAddress = [&] { return open(TagName::Image) || bareLink; };
     auto endRegion = [&](size_t from, size_t to, Look look) {
-        if (to > from)
-            looks.styles.push_back({from, to - from, look});
-        if (to > from && look != Look::Quote)
+        if (to <= from)
+            return;
+        looks.styles.push_back({from, to - from, look});
+        if (look != Look::Quote)
             skip.push_back({from, to - from});
     };
 
@@ -301,34 +303,37 @@ LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths
             skip.push_back({tag.start, tag.length});
             continue;
         }
-        const bool code = open(TagName::Code), quote = open(TagName::Quote), address = inAddress();
-        if (code)
-            endRegion(codeFrom, tag.start, Look::Code);
-        if (quote)
-            endRegion(quoteFrom, tag.start, Look::Quote);
-        if (address)
-            endRegion(addressFrom, tag.start, Look::Value);
         looks.styles.push_back({tag.start, tag.length, Look::Tag});
         if (tag.valueLength)
             looks.styles.push_back({tag.valueStart, tag.valueLength, Look::Value});
         skip.push_back({tag.start, tag.length});
+        if (tag.name == TagName::ListItem)
+            continue;
 
-        if (tag.name != TagName::ListItem) {
-            uint32_t& depth = depths.open[Slot(tag.name)];
-            if (!tag.closing) {
-                ++depth;
-                if (tag.name == TagName::Link && tag.valueLength == 0)
-                    bareLink = true;
-            } else if (depth > 0) {
-                --depth;
-                if (tag.name == TagName::Link)
-                    bareLink = false;
-            } else {
-                looks.marks.push_back({tag.start, tag.length, Problem::ClosesNothing, tagText});
-            }
-        }
+        const bool wasAddress = inAddress();
+        uint32_t& depth = depths.open[Slot(tag.name)];
         const size_t after = tag.start + tag.length;
-        codeFrom = quoteFrom = addressFrom = after;
+        if (!tag.closing) {
+            if (++depth == 1 && tag.name == TagName::Code)
+                codeFrom = after;
+            if (depth == 1 && tag.name == TagName::Quote)
+                quoteFrom = after;
+            if (tag.name == TagName::Link && tag.valueLength == 0)
+                bareLink = true;
+        } else if (depth > 0) {
+            if (--depth == 0 && tag.name == TagName::Code)
+                endRegion(codeFrom, tag.start, Look::Code);
+            if (depth == 0 && tag.name == TagName::Quote)
+                endRegion(quoteFrom, tag.start, Look::Quote);
+            if (tag.name == TagName::Link)
+                bareLink = false;
+        } else {
+            looks.marks.push_back({tag.start, tag.length, Problem::ClosesNothing, tagText});
+        }
+        if (!wasAddress && inAddress())
+            addressFrom = after;
+        else if (wasAddress && !inAddress())
+            endRegion(addressFrom, tag.start, Look::Value);
     }
     if (open(TagName::Code))
         endRegion(codeFrom, line.size(), Look::Code);
