@@ -340,7 +340,7 @@ void BodyHighlighter::Slice()
     QTextBlock block = document->findBlockByNumber(m_at);
     int sinceClock = 0;
     auto sliceOver = [&] {
-        if (++sinceClock < 32)
+        if (++sinceClock < 8)
             return false;
         sinceClock = 0;
         return clock.nsecsElapsed() >= kSliceNs;

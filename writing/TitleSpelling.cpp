@@ -8,11 +8,18 @@
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 TitleSpelling::TitleSpelling(QLineEdit* field, QObject* parent) : QObject(parent), m_field(field)
 {
-    connect(field, &QLineEdit::textChanged, this, &TitleSpelling::Check);
-    connect(field, &QLineEdit::cursorPositionChanged, this, &TitleSpelling::Check);
+    // The field sets up its display after telling of a change, which can
+    // drop formats given while it tells; they are given once it is done.
+    m_check = new QTimer(this);
+    m_check->setSingleShot(true);
+    m_check->setInterval(0);
+    connect(m_check, &QTimer::timeout, this, &TitleSpelling::Check);
+    connect(field, &QLineEdit::textChanged, m_check, qOverload<>(&QTimer::start));
+    connect(field, &QLineEdit::cursorPositionChanged, m_check, qOverload<>(&QTimer::start));
     field->installEventFilter(this);
 }
 
@@ -27,7 +34,7 @@ void TitleSpelling::Refresh() { Check(); }
 bool TitleSpelling::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn || event->type() == QEvent::PaletteChange)
-        Check();
+        m_check->start();
     return false;
 }
 

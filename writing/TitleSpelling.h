@@ -10,6 +10,7 @@
 #include <optional>
 
 class QLineEdit;
+class QTimer;
 class Speller;
 
 class TitleSpelling : public QObject {
@@ -33,6 +34,7 @@ private:
     void Check();
 
     QLineEdit* m_field;
+    QTimer* m_check;
     Speller* m_speller = nullptr;
     QList<MisspeltWord> m_marked;
 };
