@@ -27,7 +27,13 @@ void StatusHelp::SetHelp(QWidget* control, const QString& text)
 bool StatusHelp::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_window && event->type() == QEvent::StatusTip) {
-        m_panel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        // An empty tip (the menu closed) takes away only a tip shown here,
+        // never another message of the panel.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip.isEmpty() && (m_shownTip.isEmpty() || m_panel->text() != m_shownTip))
+            return false;
+        m_shownTip = tip;
+        m_panel->setText(tip);
         return true;
     }
     if (event->type() != QEvent::MouseMove)

@@ -3,8 +3,8 @@
 // control that has a help text shows it; moving over the bare window surface
 // (no control under the pointer) empties the panel; moving over any other
 // control leaves the panel as it is. Runs on every mouse movement. A menu
-// item's status tip shows in panel 1 while the item is highlighted, and the
-// panel empties when the menu closes.
+// item's status tip shows in panel 1 while the item is highlighted, and goes
+// when the menu closes.
 
 #include <QHash>
 #include <QObject>
@@ -29,5 +29,6 @@ private:
     QLabel* m_panel;
     QWidget* m_surface;
     QWidget* m_window;
+    QString m_shownTip;  // the menu item's tip the panel shows, if any
     QHash<const QObject*, QString> m_help;
 };

@@ -28,6 +28,8 @@ struct BlockInfo : QTextBlockUserData {
 namespace {
 // A slice of the pass ends after this much work; the window then answers input.
 constexpr qint64 kSliceNs = 6'000'000;
+// Lines longer than this (in characters) wait for a pause in the typing.
+constexpr int kLongLine = 20'000;
 
 std::string_view View(const QByteArray& utf8) { return {utf8.constData(), static_cast<size_t>(utf8.size())}; }
 
@@ -62,6 +64,13 @@ BodyHighlighter::BodyHighlighter(QPlainTextEdit* field, QObject* parent)
     m_visible->setSingleShot(true);
     m_visible->setInterval(0);
     connect(m_visible, &QTimer::timeout, this, &BodyHighlighter::FormatVisible);
+    m_pause = new QTimer(this);
+    m_pause->setSingleShot(true);
+    m_pause->setInterval(300);
+    connect(m_pause, &QTimer::timeout, this, [this] {
+        StartPass();
+        FormatVisible();
+    });
     m_idle = new QTimer(this);
     m_idle->setSingleShot(true);
     m_idle->setInterval(0);
@@ -119,7 +128,7 @@ void BodyHighlighter::RestyleAll()
 
 bool BodyHighlighter::Idle() const
 {
-    return m_phase == Phase::Done && !m_idle->isActive() && !m_visible->isActive();
+    return m_phase == Phase::Done && !m_idle->isActive() && !m_visible->isActive() && !m_pause->isActive();
 }
 
 BlockInfo* BodyHighlighter::Info(const QTextBlock& block, const QByteArray& utf8)
@@ -182,10 +191,20 @@ void BodyHighlighter::ContentsChange(int from, int removed, int added)
             m_blockCount = blockCount;
             FormatBlock(first, Checking::CachedOnly, firstText);
             FormatBlock(last, Checking::CachedOnly, lastText);
+            // A pass under way counts lines by number: it starts over.
+            if (m_phase == Phase::Forward || m_phase == Phase::Backward)
+                StartPass();
             return;
         }
     }
     m_blockCount = blockCount;
+    if (first == last && first.length() > kLongLine) {
+        // A line this long is formatted when typing pauses, not per keystroke.
+        m_idle->stop();
+        m_phase = Phase::Done;
+        m_pause->start();
+        return;
+    }
     if (first == last) {
         const QByteArray utf8 = first.text().toUtf8();
         BlockInfo* info = Info(first, utf8);

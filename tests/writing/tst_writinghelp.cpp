@@ -102,6 +102,7 @@ private slots:
     void underlinedWords_data();
     void underlinedWords();
     void suggestionIsOneUndoStep();
+    void longLineWaitsForAPause();
     void titleSuggestion();
     void addToDictionaryLastsIgnoreAllForTheRun();
     void choicesSurviveRestart();
@@ -177,6 +178,20 @@ void tst_WritingHelp::suggestionIsOneUndoStep()
     QCOMPARE(w->txtPost->toPlainText(), QString("hello wrold and"));
     w->txtPost->redo();
     QCOMPARE(w->txtPost->toPlainText(), QString("hello world and"));
+}
+
+void tst_WritingHelp::longLineWaitsForAPause()
+{
+    auto w = Window();
+    w->txtPost->setPlainText(QString("hello ").repeated(5000) + "wrold");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(Underlined(w->txtPost), QStringList{"wrold"});
+    w->txtPost->moveCursor(QTextCursor::End);
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, " tset ");
+    QVERIFY(!w->Writing().Body().Idle());
+    QTRY_COMPARE(Underlined(w->txtPost), (QStringList{"wrold", "tset"}));
+    w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
 void tst_WritingHelp::titleSuggestion()
@@ -311,7 +326,15 @@ void tst_WritingHelp::statusHelpForNewItems()
 {
     auto w = Window();
     QMenu* edit = w->menuBar()->findChild<QMenu*>("mnuEdit");
+    QMenu* file = w->menuBar()->findChild<QMenu*>("mnuFile");
     QMenuBar* bar = w->menuBar();
+    // Items without a tip leave the panel's own message alone.
+    w->StatusPanels[0]->setText("a message of the panel");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(w->mnuOpen).center());
+    file->close();
+    QCOMPARE(w->StatusPanels[0]->text(), QString("a message of the panel"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(edit));
     for (QAction* item : {w->mnuCheckSpelling, w->mnuSpellingLanguage->menuAction(), w->mnuHighlight}) {
@@ -320,6 +343,7 @@ void tst_WritingHelp::statusHelpForNewItems()
         QVERIFY(!item->statusTip().isEmpty());
     }
     edit->close();
+    QTRY_COMPARE(w->StatusPanels[0]->text(), QString());
 }
 
 void tst_WritingHelp::looksReadOnEveryPalette_data()
