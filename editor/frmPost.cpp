@@ -333,8 +333,10 @@ void frmPost::CreateMenus()
     edit->addAction(mnuCheckSpelling);
     edit->addMenu(mnuSpellingLanguage);
     edit->addAction(mnuHighlight);
-    // A disabled spelling item says why in its tooltip.
+    // A disabled spelling item says why in its tooltip; the items are ready
+    // (the dictionaries found) whenever the menu opens.
     edit->setToolTipsVisible(true);
+    connect(edit, &QMenu::aboutToShow, m_writing, &WritingHelp::StartSpelling);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -42,7 +42,6 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& 
     m_languages->setToolTipsVisible(true);
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
-    connect(m_languages, &QMenu::aboutToShow, this, &WritingHelp::StartSpelling);
 
     m_highlight = new QAction(QStringLiteral("&Highlight BBCode"), this);
     m_highlight->setObjectName(QStringLiteral("mnuHighlight"));
@@ -52,10 +51,12 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& 
     connect(m_highlight, &QAction::triggered, this, &WritingHelp::Highlight_Click);
     m_body->SetHighlighting(m_highlight->isChecked());
 
-    // Until Enchant has started the spelling items wait, disabled.
+    // Until Enchant has started the spelling items wait, disabled. Loading a
+    // dictionary takes some 100 ms of processor time: it waits until the
+    // window has shown and painted, unless a menu needs it first.
     m_checkSpelling->setEnabled(false);
     m_languages->menuAction()->setEnabled(false);
-    QTimer::singleShot(0, this, &WritingHelp::StartSpelling);
+    QTimer::singleShot(StartDelayMs, this, &WritingHelp::StartSpelling);
 }
 
 // The fields go before this object (they were made first); nothing here

@@ -5,8 +5,8 @@
 // submenu, "Highlight BBCode"), keeps their choices in the settings store,
 // and builds the fields' context menus.
 //
-// Enchant is started on the first free turn of the event loop after the
-// window is built, so the window shows as fast as without it. With no
+// Enchant is started half a second after the window is built, so the window
+// shows as fast as without it. With no
 // dictionary installed, the spelling items are disabled with a tooltip
 // saying why, and nothing else changes.
 
@@ -34,6 +34,7 @@ public:
     static inline const QString CheckSpellingKey = QStringLiteral("CheckSpelling");
     static inline const QString LanguageKey = QStringLiteral("SpellingLanguage");
     static inline const QString HighlightKey = QStringLiteral("HighlightBBCode");
+    static constexpr int StartDelayMs = 500;
     static inline const QString NoDictionaryText =
         QStringLiteral("No spelling dictionary is installed (Debian's hunspell-en-us package is one)");
 
@@ -56,7 +57,8 @@ public:
     QMenu* BodyMenu(const QPoint& pos);
     QMenu* TitleMenu(const QPoint& pos);
 
-    // Starts Enchant now if it has not started yet.
+    // Starts Enchant now if it has not started yet (the Edit menu's language
+    // list and the context menus start it when they need it).
     void StartSpelling();
     // The dictionaries, once Enchant has started; null before.
     Speller* Dictionaries() const { return m_speller.get(); }
