@@ -108,6 +108,7 @@ private slots:
     void choicesSurviveRestart();
     void noDictionary();
     void unmatchedTagMarked();
+    void marksFollowTyping();
     void savedFileUnchangedByLooks();
     void statusHelpForNewItems();
     void looksReadOnEveryPalette_data();
@@ -298,6 +299,37 @@ void tst_WritingHelp::unmatchedTagMarked()
     end.insertText("\n[/quote]");
     QTRY_COMPARE(ProblemMarks(w->txtPost), 2);
     QCOMPARE(w->Writing().Body().ProblemAt(3), QString());
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+// Typing, line breaks and joins keep the pairing of tags across lines right.
+void tst_WritingHelp::marksFollowTyping()
+{
+    auto w = Window();
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "[quote]x");
+    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "y");
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "[/quote] [/b]");
+    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
+    QVERIFY(w->Writing().Body().ProblemAt(w->txtPost->textCursor().position() - 1).contains("closes nothing"));
+    // Break the first line after its tag, then join it again.
+    QTextCursor cursor = w->txtPost->textCursor();
+    cursor.setPosition(7);
+    w->txtPost->setTextCursor(cursor);
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(w->txtPost->document()->blockCount(), 4);
+    QCOMPARE(ProblemMarks(w->txtPost), 1);
+    bool quoted = false;  // the broken-off "x" is still inside the quote
+    for (const QTextLayout::FormatRange& range : w->txtPost->document()->findBlockByNumber(1).layout()->formats())
+        quoted = quoted || range.format.background().style() != Qt::NoBrush;
+    QVERIFY(quoted);
+    QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(ProblemMarks(w->txtPost), 1);
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
