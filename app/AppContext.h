@@ -3,6 +3,8 @@
 // the program's two folders, the settings store and the platform seams.
 
 #include <QString>
+#include <functional>
+#include <string_view>
 
 class SettingsStore;
 class Platform;
@@ -21,6 +23,9 @@ struct AppContext {
     QString writableFolder;  // forums.inf and the pages go here; ends in one '/'
     SettingsStore* settings = nullptr;
     Platform* platform = nullptr;
+    // Which installed spelling dictionaries (by language tag) are offered;
+    // empty: all of them. Tests offer only the dictionaries they write.
+    std::function<bool(std::string_view tag)> offeredDictionaries = {};
 
     // A picture file: `pictureFolder` followed by a relative name ("emo/smile.gif").
     QString PictureFile(const QString& name) const { return pictureFolder + name; }

@@ -8,6 +8,12 @@
 // Enter after every tenth click so that lines stay as long as typed ones), in
 // both bodies, against the typing. Also reports what one recovery copy of the
 // 1 MB post costs when it is written, after the pause.
+//
+// Writing help (spell checking and BBCode highlighting): the typing ratio
+// with both switched on, against the same typing in an empty post; opening
+// a 10 MB post with both on against both off, and the longest slice of the
+// work that follows in idle time (the window answers input between slices);
+// and the processor time of checking a 60,000-character post to its end.
 
 #include "BenchHarness.h"
 
@@ -17,10 +23,15 @@
 #include "editor/PostDocument.h"
 #include "editor/RecoveryKeeper.h"
 #include "editor/frmPost.h"
+#include "writing/BodyHighlighter.h"
+#include "writing/WritingHelp.h"
 
 #include "app/MainStartup.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -82,6 +93,74 @@ void ClickBold(frmPost& window, int count)
     }
 }
 
+// Both writing helps on or off, as the Edit menu's items set them.
+void SetWritingHelp(frmPost& window, bool on)
+{
+    window.Writing().StartSpelling();
+    for (QAction* item : {window.mnuCheckSpelling, window.mnuHighlight})
+        if (item->isChecked() != on)
+            item->trigger();
+}
+
+// Runs the event loop until the writing help has nothing left to do.
+void Settle(frmPost& window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.Writing().Body().Idle() && waited.elapsed() < 60000)
+        QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+// Prose of many different words, as a dictionary lists them, a few of them
+// misspelt, with some BBCode: what the spell checker meets in a real post.
+std::string MakeProse(size_t bytes)
+{
+    std::vector<std::string> words;
+    QFile dictionary(QStringLiteral("/usr/share/hunspell/en_US.dic"));
+    if (dictionary.open(QIODevice::ReadOnly))
+        while (!dictionary.atEnd() && words.size() < 40000) {
+            const QByteArray line = dictionary.readLine();
+            const qsizetype end = line.indexOf('/') >= 0 ? line.indexOf('/') : line.trimmed().size();
+            if (end > 2 && words.size() % 7 == 0)
+                words.emplace_back(line.constData(), static_cast<size_t>(end));
+            else
+                words.emplace_back();
+        }
+    words.erase(std::remove(words.begin(), words.end(), std::string()), words.end());
+    if (words.empty())
+        words = {"forum", "post", "reply", "thanks", "the", "and"};
+    std::string text;
+    unsigned state = 777;
+    size_t line = 0;
+    while (text.size() < bytes) {
+        state = state * 1103515245u + 12345u;
+        std::string word = words[(state >> 8) % words.size()];
+        if ((state >> 4) % 40 == 0)
+            std::swap(word[0], word[word.size() / 2]);  // a misspelling
+        if ((state >> 4) % 53 == 1)
+            word = "[b]" + word + "[/b]";
+        text += word;
+        line += word.size() + 1;
+        if (line > 70) {
+            text += "\r\n";
+            line = 0;
+        } else {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
+// Types like the user, the event loop turning after each keystroke.
+void TypeWithEvents(QPlainTextEdit* field, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        TypeCharacters(field, 1);
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -126,6 +205,8 @@ int main(int argc, char** argv)
     const std::string big = MakeBody(bigSize);
     const std::string sizeText = std::to_string(bigSize / 1024) + " KB body";
     const std::string typed = "typing " + std::to_string(characters) + " chars, ";
+    // The figures before the writing help are taken with it off.
+    SetWritingHelp(window, false);
     typingMs(std::string());  // warm-up
     double bigMs = 0;  // with recovery on, as the program runs
     for (bool recovery : {false, true}) {
@@ -147,6 +228,77 @@ int main(int argc, char** argv)
 
     // The copy itself, written once after the pause: reading the post out of
     // the field and writing the file.
+    // Typing with the writing help on, against typing with it off.
+    window.Recovery().SetActive(true);
+    const double offEmptyMs = typingMs(std::string());
+    SetWritingHelp(window, true);
+    for (bool events : {false, true}) {
+        const std::string how = events ? ", events after each key" : "";
+        auto typing = [&](const std::string& body) {
+            return medianMs(body, [&] {
+                if (events)
+                    TypeWithEvents(window.txtPost, characters);
+                else
+                    TypeCharacters(window.txtPost, characters);
+            });
+        };
+        const double emptyOnMs = typing(std::string());
+        const double bigOnMs = typing(big);
+        Bench::Report(typed + "empty body, writing help on" + how, emptyOnMs, "ms");
+        Bench::Report(typed + sizeText + ", writing help on" + how, bigOnMs, "ms");
+        Bench::Report("typing ratio (large / empty), writing help on" + how, bigOnMs / emptyOnMs, "x");
+        if (!events)
+            Bench::Report("typing ratio (large, on / empty, off)", bigOnMs / offEmptyMs, "x");
+    }
+
+    // Opening a long post: the field filled and the lines on screen shown.
+    const size_t hugeSize = quick ? 1024 * 1024 : 10 * 1024 * 1024;
+    const std::string huge = MakeBody(hugeSize);
+    const std::string hugeText = std::to_string(hugeSize / 1024 / 1024) + " MB post";
+    double openMs[2] = {0, 0};
+    double passCpuMs = 0, longestSlice = 0;
+    for (int run = 0; run < std::max(1, runs / 2); ++run)
+        for (bool on : {false, true}) {
+            SetWritingHelp(window, on);
+            window.Post().SetPost(std::string());
+            Settle(window);
+            const double cpu = Bench::ThreadCpuMs();
+            window.Post().SetPost(huge);
+            QApplication::processEvents();
+            const double opened = Bench::ThreadCpuMs() - cpu;
+            openMs[on] = run == 0 ? opened : std::min(openMs[on], opened);
+            if (on) {
+                const double before = Bench::ThreadCpuMs();
+                Settle(window);
+                passCpuMs = Bench::ThreadCpuMs() - before;
+                longestSlice = std::max(longestSlice, window.Writing().Body().LongestSliceMs());
+            }
+        }
+    Bench::Report("open " + hugeText + ", writing help off (processor)", openMs[0], "ms");
+    Bench::Report("open " + hugeText + ", writing help on (processor)", openMs[1], "ms");
+    Bench::Report("open ratio (on / off)", openMs[1] / openMs[0], "x");
+    Bench::Report("idle work after the open, in all (processor)", passCpuMs, "ms");
+    Bench::Report("idle work: longest slice", longestSlice, "ms");
+
+    // Checking a 60,000-character post to its end, with a fresh dictionary
+    // (every word looked up for the first time).
+    const std::string prose = MakeProse(60000);
+    std::vector<double> checkMs;
+    for (int run = 0; run < std::max(1, runs / 2); ++run) {
+        frmPost fresh(context);
+        fresh.show();
+        SetWritingHelp(fresh, true);
+        Settle(fresh);
+        const double cpu = Bench::ThreadCpuMs();
+        fresh.Post().SetPost(prose);
+        Settle(fresh);
+        checkMs.push_back(Bench::ThreadCpuMs() - cpu);
+        fresh.Post().SetUnchanged(QString());
+    }
+    std::sort(checkMs.begin(), checkMs.end());
+    Bench::Report("check a 60,000-character post to its end (processor)", checkMs[checkMs.size() / 2], "ms");
+
+    SetWritingHelp(window, false);
     window.Post().SetPost(big);
     const double copyMs = Bench::MedianMs(runs, [&] { window.Recovery().WriteNow(); });
     Bench::Report("recovery copy of the " + sizeText, copyMs, "ms");

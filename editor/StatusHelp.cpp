@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 StatusHelp::StatusHelp(QLabel* panel, QWidget* surface, QObject* parent)
@@ -10,6 +11,10 @@ StatusHelp::StatusHelp(QLabel* panel, QWidget* surface, QObject* parent)
     // Movements without a pressed button reach only widgets that track the mouse.
     m_surface->setMouseTracking(true);
     m_surface->installEventFilter(this);
+    // Menu items send their status tips up to the window; the status bar's
+    // own message would hide panel 1, so the tip goes into the panel.
+    m_window = m_surface->window();
+    m_window->installEventFilter(this);
 }
 
 void StatusHelp::SetHelp(QWidget* control, const QString& text)
@@ -21,6 +26,16 @@ void StatusHelp::SetHelp(QWidget* control, const QString& text)
 
 bool StatusHelp::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_window && event->type() == QEvent::StatusTip) {
+        // An empty tip (the menu closed) takes away only a tip shown here,
+        // never another message of the panel.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip.isEmpty() && (m_shownTip.isEmpty() || m_panel->text() != m_shownTip))
+            return false;
+        m_shownTip = tip;
+        m_panel->setText(tip);
+        return true;
+    }
     if (event->type() != QEvent::MouseMove)
         return false;
     if (watched == m_surface) {

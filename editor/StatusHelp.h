@@ -2,7 +2,9 @@
 // Status-bar help: panel 1 explains the control under the mouse. Moving over a
 // control that has a help text shows it; moving over the bare window surface
 // (no control under the pointer) empties the panel; moving over any other
-// control leaves the panel as it is. Runs on every mouse movement.
+// control leaves the panel as it is. Runs on every mouse movement. A menu
+// item's status tip shows in panel 1 while the item is highlighted, and goes
+// when the menu closes.
 
 #include <QHash>
 #include <QObject>
@@ -26,5 +28,7 @@ protected:
 private:
     QLabel* m_panel;
     QWidget* m_surface;
+    QWidget* m_window;
+    QString m_shownTip;  // the menu item's tip the panel shows, if any
     QHash<const QObject*, QString> m_help;
 };

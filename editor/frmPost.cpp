@@ -24,6 +24,7 @@
 #include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
 #include "submit/SubmitCommand.h"
+#include "writing/WritingHelp.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,11 +35,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 
@@ -259,6 +262,18 @@ void frmPost::CreateCommands()
     m_forums = std::make_unique<ForumChooser>(m_context, cmbForum, this);
 }
 
+void frmPost::txtPost_ContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(m_writing->BodyMenu(pos));
+    menu->exec(txtPost->viewport()->mapToGlobal(pos));
+}
+
+void frmPost::txtTitle_ContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(m_writing->TitleMenu(pos));
+    menu->exec(txtTitle->mapToGlobal(pos));
+}
+
 void frmPost::CreateActions()
 {
     auto make = [this](QAction*& action, const char* name, const QString& text, void (frmPost::*handler)()) {
@@ -284,6 +299,24 @@ void frmPost::CreateActions()
     make(mnuOptions, "mnuOptions", QStringLiteral("Op&tions..."), &frmPost::mnuOptions_Click);
     make(mnuContact, "mnuContact", QStringLiteral("Contact Quillforge &Team"), &frmPost::mnuContact_Click);
     make(mnuAbout, "mnuAbout", QStringLiteral("&About..."), &frmPost::mnuAbout_Click);
+
+    // A suggestion replaces the word as the tag commands replace a selection.
+    auto replaceInBody = [this](int start, int length, const QString& text) {
+        QTextCursor cursor = txtPost->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        txtPost->setTextCursor(cursor);
+        const QByteArray utf8 = text.toUtf8();
+        m_post->ReplaceSelection(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+    };
+    m_writing = new WritingHelp(txtPost, txtTitle, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
+    mnuCheckSpelling = m_writing->CheckSpellingItem();
+    mnuSpellingLanguage = m_writing->LanguageMenu();
+    mnuHighlight = m_writing->HighlightItem();
+    txtPost->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtPost, &QWidget::customContextMenuRequested, this, &frmPost::txtPost_ContextMenu);
+    txtTitle->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtTitle, &QWidget::customContextMenuRequested, this, &frmPost::txtTitle_ContextMenu);
 }
 
 void frmPost::CreateMenus()
@@ -301,6 +334,14 @@ void frmPost::CreateMenus()
     edit->addActions({mnuCopyClip, mnuPreview});
     edit->addSeparator();
     edit->addActions({mnuFont, mnuOptions});
+    edit->addSeparator();
+    edit->addAction(mnuCheckSpelling);
+    edit->addMenu(mnuSpellingLanguage);
+    edit->addAction(mnuHighlight);
+    // A disabled spelling item says why in its tooltip; the items are ready
+    // (the dictionaries found) whenever the menu opens.
+    edit->setToolTipsVisible(true);
+    connect(edit, &QMenu::aboutToShow, m_writing, &WritingHelp::StartSpelling);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

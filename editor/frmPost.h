@@ -35,6 +35,7 @@ class PostShortcuts;
 class StatusHelp;
 class TagInserter;
 class RecoveryKeeper;
+class WritingHelp;
 
 class frmPost : public QMainWindow {
     Q_OBJECT
@@ -47,6 +48,8 @@ public:
     // The recovery copy of unsaved changes.
     RecoveryKeeper& Recovery() { return *m_recovery; }
     const AppContext& Context() const { return m_context; }
+    // Spell checking and BBCode highlighting in the title and the body.
+    WritingHelp& Writing() { return *m_writing; }
 
     // Loads a post file into the editor.
     void OpenFile(const QString& OpenedFile);
@@ -105,6 +108,9 @@ public:
     QAction* mnuCopyClip = nullptr;
     QAction* mnuPreview = nullptr;
     QAction* mnuFont = nullptr;
+    QAction* mnuCheckSpelling = nullptr;
+    QMenu* mnuSpellingLanguage = nullptr;
+    QAction* mnuHighlight = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuContact = nullptr;
     QAction* mnuAbout = nullptr;
@@ -152,6 +158,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCommands();
+    void txtPost_ContextMenu(const QPoint& pos);
+    void txtTitle_ContextMenu(const QPoint& pos);
     void Form_Load();
     void UpdateClock();
 
@@ -166,6 +174,7 @@ private:
     std::unique_ptr<EditCommands> m_edit;
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
+    WritingHelp* m_writing = nullptr;
     std::unique_ptr<AssistWindows> m_assist;
     std::unique_ptr<ForumChooser> m_forums;
     QPointer<frmOptions> m_options;  // the modeless options dialog while it is open

@@ -14,6 +14,7 @@ packages=(
   php-cli xvfb xauth x11-utils imagemagick
   qt6-base-private-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev file
+  libenchant-2-dev hunspell-en-us
 )
 
 missing=()

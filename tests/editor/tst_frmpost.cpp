@@ -313,7 +313,9 @@ void tst_frmPost::menus()
          {"mnuSaveAs", "Sa&ve Post as..."}, {"", "-"}, {"mnuExit", "E&xit"}},
         {{"mnuCopy", "&Copy"}, {"mnuCut", "Cu&t"}, {"mnuPaste", "&Paste"}, {"", "-"},
          {"mnuCopyClip", "C&opy post to clipboard"}, {"mnuPreview", "Previe&w post..."}, {"", "-"},
-         {"mnuFont", "&Font..."}, {"mnuOptions", "Op&tions..."}},
+         {"mnuFont", "&Font..."}, {"mnuOptions", "Op&tions..."}, {"", "-"},
+         {"mnuCheckSpelling", "Check &Spelling as You Type"}, {"mnuSpellingLanguageItem", "Spelling &Language"},
+         {"mnuHighlight", "&Highlight BBCode"}},
         {{"mnuContact", "Contact Quillforge &Team"}, {"", "-"}, {"mnuAbout", "&About..."}},
     };
     const QStringList titles = {"&File", "&Edit", "&Help"};

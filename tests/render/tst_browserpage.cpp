@@ -169,7 +169,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
                    m_php->Url("/remote.php").toString());
     auto owner = MakeMainWindow();
     owner->Post().SetPost(post.toStdString());
-    const QUrl preview = QUrl::fromLocalFile(m_context.FileInAppFolder("preview.htm"));
+    const QUrl preview = QUrl::fromLocalFile(m_context.WritableFile("preview.htm"));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
@@ -259,7 +259,7 @@ void tst_BrowserPage::escape()
     // on one of its own controls, as after tabbing out of the page to Close.
     QFETCH(BrowserMode, mode);
     QFETCH(bool, closes);
-    const QString page = m_context.FileInAppFolder("typing.htm");
+    const QString page = m_context.WritableFile("typing.htm");
     QVERIFY(WriteAll(page, "<form><textarea id=\"message\" name=\"message\" rows=\"4\"></textarea></form>\r\n"));
     bool stillShown = false;
     QString typed;
@@ -290,7 +290,7 @@ void tst_BrowserPage::contactFormSends()
 {
     // The contact page keeps its scripts off by a policy of its own; its form
     // is sent as before.
-    const QString page = m_context.FileInAppFolder("Contact.htm");
+    const QString page = m_context.WritableFile("Contact.htm");
     QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(m_php->Url("/contact.php").toString().toStdString()))));
     QString answer;
     ModalDriver watcher([&](QWidget* w) {

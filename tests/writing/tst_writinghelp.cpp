@@ -1,0 +1,419 @@
+// Spell checking and BBCode highlighting in the main window, with the real
+// Enchant and two small dictionaries the test writes into the user's Enchant
+// folder (a temporary folder), so no test depends on the machine's own.
+
+#include "editor/PostDocument.h"
+#include "editor/frmPost.h"
+#include "support/EditorFixture.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+#include "writing/BodyHighlighter.h"
+#include "writing/LookFormats.h"
+#include "writing/TitleSpelling.h"
+#include "writing/WritingHelp.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+namespace {
+const QStringList Words = {"a", "and", "bold", "code", "forum", "hello", "is", "post", "quote", "said", "see",
+                           "the", "this", "title", "world", "word", "words", "with", "Anna", "again"};
+
+void WriteDictionary(const QString& tag, const QStringList& words)
+{
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/enchant/hunspell/";
+    QDir().mkpath(folder);
+    WriteAll(folder + tag + ".aff", "SET UTF-8\nTRY abcdefghijklmnopqrstuvwxyz\n");
+    WriteAll(folder + tag + ".dic", QString::number(words.size()).toUtf8() + "\n" + words.join('\n').toUtf8() + "\n");
+}
+
+// The words of the post field under the spelling underline.
+QStringList Underlined(QPlainTextEdit* field)
+{
+    QStringList words;
+    for (QTextBlock block = field->document()->begin(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                words << block.text().mid(range.start, range.length);
+    return words;
+}
+
+// How many characters of the post field show a tag-problem mark.
+int ProblemMarks(QPlainTextEdit* field)
+{
+    int marks = 0;
+    for (QTextBlock block = field->document()->begin(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            marks += range.format.underlineStyle() == QTextCharFormat::DashUnderline;
+    return marks;
+}
+
+// Right-clicks `field` at `pos` and chooses the item `objectName` (or `text`) of the menu.
+void ChooseFromContextMenu(QWidget* target, QPoint pos, const QString& text)
+{
+    bool chosen = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction* action : menu->actions())
+            if (action->text() == text || action->objectName() == text) {
+                chosen = true;
+                menu->close();
+                action->trigger();
+                return;
+            }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
+    QVERIFY2(chosen, qPrintable(text));
+}
+
+QAction* LanguageItem(frmPost& w, const QString& tag)
+{
+    for (QAction* item : w.mnuSpellingLanguage->actions())
+        if (item->objectName() == "mnuLanguage_" + tag)
+            return item;
+    return nullptr;
+}
+
+QPoint PointOfBody(QPlainTextEdit* field, int position)
+{
+    QTextCursor cursor(field->document());
+    cursor.setPosition(position);
+    return field->cursorRect(cursor).center() + QPoint(2, 0);
+}
+}  // namespace
+
+class tst_WritingHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void underlinedWords_data();
+    void underlinedWords();
+    void suggestionIsOneUndoStep();
+    void longLineWaitsForAPause();
+    void titleSuggestion();
+    void addToDictionaryLastsIgnoreAllForTheRun();
+    void choicesSurviveRestart();
+    void noDictionary();
+    void unmatchedTagMarked();
+    void marksFollowTyping();
+    void savedFileUnchangedByLooks();
+    void statusHelpForNewItems();
+    void looksReadOnEveryPalette_data();
+    void looksReadOnEveryPalette();
+
+private:
+    std::unique_ptr<frmPost> Window();
+    std::unique_ptr<EditorFixture> m_fx;
+};
+
+void tst_WritingHelp::initTestCase()
+{
+    WriteDictionary("xx_QF", Words);
+    WriteDictionary("yy_QF", {"hallo", "welt"});
+}
+
+void tst_WritingHelp::init()
+{
+    m_fx = std::make_unique<EditorFixture>();
+    m_fx->context.offeredDictionaries = [](std::string_view tag) { return tag.ends_with("_QF"); };
+    m_fx->settings.Save(WritingHelp::LanguageKey, "xx_QF");
+}
+
+void tst_WritingHelp::cleanup() { m_fx.reset(); }
+
+std::unique_ptr<frmPost> tst_WritingHelp::Window()
+{
+    auto w = m_fx->MakeWindow();
+    w->Writing().StartSpelling();
+    return w;
+}
+
+void tst_WritingHelp::underlinedWords_data()
+{
+    QTest::addColumn<QString>("post");
+    QTest::addColumn<QStringList>("underlined");
+    QTest::newRow("prose") << "hello wrold, this is a tset" << QStringList{"wrold", "tset"};
+    QTest::newRow("tags and values are not checked")
+        << "[color=DarkBlue]wrold[/color] [size=18]a[/size] [url=http://exmaple.org]post[/url]" << QStringList{"wrold"};
+    QTest::newRow("code, addresses, emoticons, HTML and numbers are not")
+        << "[code]int mian;[/code] see www.exmaple.com anna@exmaple.org :lol: <spn class=\"x\"> 2nd\n[img]pictuer.gif[/img]"
+        << QStringList{};
+    QTest::newRow("code across lines") << "[code]\nwrold\n[/code]\nwrold" << QStringList{"wrold"};
+}
+
+void tst_WritingHelp::underlinedWords()
+{
+    QFETCH(QString, post);
+    QFETCH(QStringList, underlined);
+    auto w = Window();
+    w->txtPost->setPlainText(post);
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(Underlined(w->txtPost), underlined);
+}
+
+void tst_WritingHelp::suggestionIsOneUndoStep()
+{
+    auto w = Window();
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "hello wrold and");
+    QTRY_COMPARE(Underlined(w->txtPost), QStringList{"wrold"});
+    w->Post().SetUnchanged(PostDocument::SavedText);
+    ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 8), "world");
+    QCOMPARE(w->txtPost->toPlainText(), QString("hello world and"));
+    QVERIFY(w->Post().PostChanged);
+    QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
+    w->txtPost->undo();
+    QCOMPARE(w->txtPost->toPlainText(), QString("hello wrold and"));
+    w->txtPost->redo();
+    QCOMPARE(w->txtPost->toPlainText(), QString("hello world and"));
+}
+
+void tst_WritingHelp::longLineWaitsForAPause()
+{
+    auto w = Window();
+    w->txtPost->setPlainText(QString("hello ").repeated(5000) + "wrold");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(Underlined(w->txtPost), QStringList{"wrold"});
+    w->txtPost->moveCursor(QTextCursor::End);
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, " tset ");
+    QVERIFY(!w->Writing().Body().Idle());
+    QTRY_COMPARE(Underlined(w->txtPost), (QStringList{"wrold", "tset"}));
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+void tst_WritingHelp::titleSuggestion()
+{
+    auto w = Window();
+    w->txtTitle->setFocus();
+    QTest::keyClicks(w->txtTitle, "the tilte is");
+    QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{"tilte"});
+    QPoint at(0, w->txtTitle->height() / 2);
+    while (at.x() < w->txtTitle->width() && w->txtTitle->cursorPositionAt(at) != 6)
+        at.rx()++;
+    ChooseFromContextMenu(w->txtTitle, at, "title");
+    QCOMPARE(w->txtTitle->text(), QString("the title is"));
+    QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
+    w->txtTitle->undo();
+    QCOMPARE(w->txtTitle->text(), QString("the tilte is"));
+}
+
+void tst_WritingHelp::addToDictionaryLastsIgnoreAllForTheRun()
+{
+    {
+        auto w = Window();
+        w->txtPost->setPlainText("Quillforge and zorp");
+        w->txtTitle->setText("zorp");
+        QTRY_COMPARE(Underlined(w->txtPost), (QStringList{"Quillforge", "zorp"}));
+        ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 3), "spellingAdd");
+        ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 17), "spellingIgnore");
+        QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
+        QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
+        w->txtPost->appendPlainText("zorp again Quillforge");
+        QTRY_VERIFY(w->Writing().Body().Idle());
+        QCOMPARE(Underlined(w->txtPost), QStringList{});
+        w->Post().SetUnchanged(PostDocument::SavedText);
+    }
+    auto w = Window();  // a restart
+    w->txtPost->setPlainText("Quillforge and zorp");
+    QTRY_COMPARE(Underlined(w->txtPost), QStringList{"zorp"});
+}
+
+void tst_WritingHelp::choicesSurviveRestart()
+{
+    {
+        auto w = Window();
+        QCOMPARE(w->mnuSpellingLanguage->actions().size(), 2);
+        QAction* yy = LanguageItem(*w, "yy_QF");
+        QVERIFY(yy);
+        QCOMPARE(yy->text(), QString("yy_QF"));  // a language Qt does not know shows its tag
+        yy->trigger();
+        w->txtPost->setPlainText("hallo hello");
+        QTRY_COMPARE(Underlined(w->txtPost), QStringList{"hello"});
+        w->mnuHighlight->trigger();
+        QVERIFY(!w->mnuHighlight->isChecked());
+        w->Post().SetUnchanged(PostDocument::SavedText);
+    }
+    {
+        auto w = Window();
+        QVERIFY(LanguageItem(*w, "yy_QF") && LanguageItem(*w, "yy_QF")->isChecked());
+        QVERIFY(!w->mnuHighlight->isChecked());
+        w->txtPost->setPlainText("[b]hallo hello[/b]");
+        QTRY_COMPARE(Underlined(w->txtPost), QStringList{"hello"});
+        QCOMPARE(w->txtPost->document()->begin().layout()->formats().size(), 1);  // the underline only
+        w->mnuCheckSpelling->trigger();
+        QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
+        w->Post().SetUnchanged(PostDocument::SavedText);
+    }
+    auto w = Window();
+    QVERIFY(!w->mnuCheckSpelling->isChecked());
+    w->txtPost->setPlainText("hallo hello");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(Underlined(w->txtPost), QStringList{});
+}
+
+void tst_WritingHelp::noDictionary()
+{
+    m_fx->context.offeredDictionaries = [](std::string_view) { return false; };
+    auto w = Window();
+    for (QAction* item : {w->mnuCheckSpelling, w->mnuSpellingLanguage->menuAction()}) {
+        QVERIFY(!item->isEnabled());
+        QCOMPARE(item->toolTip(), WritingHelp::NoDictionaryText);
+    }
+    QVERIFY(w->mnuHighlight->isEnabled());
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "[b]wrold");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(Underlined(w->txtPost), QStringList{});
+    QVERIFY(!w->txtPost->document()->begin().layout()->formats().isEmpty());  // the tag is coloured
+    const QPoint at = PointOfBody(w->txtPost, 5);
+    ChooseFromContextMenu(w->txtPost->viewport(), at, "&Undo\tCtrl+Z");
+    QCOMPARE(w->txtPost->toPlainText(), QString());
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+void tst_WritingHelp::unmatchedTagMarked()
+{
+    auto w = Window();
+    w->txtPost->setPlainText("[quote=\"Anna\"]she said\n\nmore [B]words[/B]");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(ProblemMarks(w->txtPost), 3);
+    QVERIFY(w->Writing().Body().ProblemAt(3).contains("never closed"));
+    QVERIFY(w->Writing().Body().ProblemAt(w->txtPost->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
+    // Closing the quote on a later line takes the mark away.
+    QTextCursor end(w->txtPost->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText("\n[/quote]");
+    QTRY_COMPARE(ProblemMarks(w->txtPost), 2);
+    QCOMPARE(w->Writing().Body().ProblemAt(3), QString());
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+// Typing, line breaks and joins keep the pairing of tags across lines right.
+void tst_WritingHelp::marksFollowTyping()
+{
+    auto w = Window();
+    w->txtPost->setFocus();
+    QTest::keyClicks(w->txtPost, "[quote]x");
+    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "y");
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClicks(w->txtPost, "[/quote] [/b]");
+    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
+    QVERIFY(w->Writing().Body().ProblemAt(w->txtPost->textCursor().position() - 1).contains("closes nothing"));
+    // Break the first line after its tag, then join it again.
+    QTextCursor cursor = w->txtPost->textCursor();
+    cursor.setPosition(7);
+    w->txtPost->setTextCursor(cursor);
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(w->txtPost->document()->blockCount(), 4);
+    QCOMPARE(ProblemMarks(w->txtPost), 1);
+    bool quoted = false;  // the broken-off "x" is still inside the quote
+    for (const QTextLayout::FormatRange& range : w->txtPost->document()->findBlockByNumber(1).layout()->formats())
+        quoted = quoted || range.format.background().style() != Qt::NoBrush;
+    QVERIFY(quoted);
+    QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    QCOMPARE(ProblemMarks(w->txtPost), 1);
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+void tst_WritingHelp::savedFileUnchangedByLooks()
+{
+    const QString file = m_fx->folder.filePath("post.bbc");
+    const QByteArray bytes = "{/Title\\}\r\nthe tilte\r\n\r\n{/Post\\}\r\n[quote=\"Anna\"]wrold :lol:\r\n[code]x[/code] [B]b[/b]\r\n";
+    WriteAll(file, bytes);
+    QByteArray saved[2];
+    for (bool on : {true, false}) {
+        m_fx->settings.Save(WritingHelp::CheckSpellingKey, on ? "1" : "0");
+        m_fx->settings.Save(WritingHelp::HighlightKey, on ? "1" : "0");
+        auto w = Window();
+        w->OpenFile(file);
+        QTRY_VERIFY(w->Writing().Body().Idle());
+        QCOMPARE(Underlined(w->txtPost).isEmpty(), !on);
+        QVERIFY(!w->Post().PostChanged);
+        QVERIFY(w->mnusave_Click());
+        saved[on] = ReadAll(file);
+    }
+    QCOMPARE(saved[true], saved[false]);
+    QCOMPARE(saved[true], bytes);
+}
+
+void tst_WritingHelp::statusHelpForNewItems()
+{
+    auto w = Window();
+    QMenu* edit = w->menuBar()->findChild<QMenu*>("mnuEdit");
+    QMenu* file = w->menuBar()->findChild<QMenu*>("mnuFile");
+    QMenuBar* bar = w->menuBar();
+    // Items without a tip leave the panel's own message alone.
+    w->StatusPanels[0]->setText("a message of the panel");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(w->mnuOpen).center());
+    file->close();
+    QCOMPARE(w->StatusPanels[0]->text(), QString("a message of the panel"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+    QVERIFY(QTest::qWaitForWindowExposed(edit));
+    for (QAction* item : {w->mnuCheckSpelling, w->mnuSpellingLanguage->menuAction(), w->mnuHighlight}) {
+        QTest::mouseMove(edit, edit->actionGeometry(item).center());
+        QTRY_COMPARE(w->StatusPanels[0]->text(), item->statusTip());
+        QVERIFY(!item->statusTip().isEmpty());
+    }
+    edit->close();
+    QTRY_COMPARE(w->StatusPanels[0]->text(), QString());
+}
+
+void tst_WritingHelp::looksReadOnEveryPalette_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("light desktop") << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark desktop") << QColor(0x20, 0x20, 0x20) << QColor(0xE0, 0xE0, 0xE0);
+    QTest::newRow("blue text chosen, tags turn away from blue") << QColor(Qt::white) << QColor(0, 0, 200);
+    QTest::newRow("green text on a dark desktop") << QColor(0x10, 0x10, 0x18) << QColor(0x40, 0xE0, 0x40);
+    QTest::newRow("mid grey background") << QColor(0x80, 0x80, 0x80) << QColor(Qt::black);
+}
+
+void tst_WritingHelp::looksReadOnEveryPalette()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    auto w = Window();
+    QPalette palette = w->txtPost->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    w->txtPost->setPalette(palette);
+    w->txtPost->setPlainText("[color=red]x[/color] :lol:");
+    QTRY_VERIFY(w->Writing().Body().Idle());
+    const QList<QTextLayout::FormatRange> ranges = w->txtPost->document()->begin().layout()->formats();
+    QVERIFY(ranges.size() >= 4);
+    for (const QTextLayout::FormatRange& range : ranges) {
+        const QColor colour = range.format.foreground().color();
+        if (range.format.foreground().style() == Qt::NoBrush)
+            continue;
+        QVERIFY2(LookFormats::Contrast(colour, base) >= 4.5, qPrintable(colour.name()));
+        if (text.hslSaturationF() > 0.25) {
+            const int distance = std::abs(colour.hslHue() - text.hslHue()) % 360;
+            QVERIFY2(std::min(distance, 360 - distance) >= 45, qPrintable(colour.name()));
+        }
+    }
+    w->Post().SetUnchanged(PostDocument::SavedText);
+}
+
+QF_TEST_MAIN(tst_WritingHelp)
+#include "tst_writinghelp.moc"
