@@ -209,6 +209,8 @@ void tst_SubmitForum::Remember(EditorFixture& fixture, const QString& board, con
 
 void tst_SubmitForum::LogInInPage(frmPreview* page)
 {
+    // A click reaches the login button only once the page has arrived whole.
+    WaitLoaded(page);
     QVERIFY(Exists(page, "form input[type=password]"));
     SetValue(page, "input[name=username]", "tester");
     SetValue(page, "input[name=password]", "secret");

@@ -18,13 +18,17 @@ function form_key_fields($session, $form) {
 }
 
 // Accepted from `$minAge` seconds (one for posts) to two hours after the
-// form was made, once.
+// form was made; a posting form's key only once. The login form's key may
+// come back: a login form refilled within the second it was first made
+// carries the same key, and the board takes it.
 function check_form_key(&$state, $session, $form, $minAge = 1) {
     $time = (int)($_POST['creation_time'] ?? 0);
     $token = (string)($_POST['form_token'] ?? '');
     $age = time() - $time;
     if ($time <= 0 || $age < $minAge || $age > 7200 || !hash_equals(form_token($time, $session, $form), $token))
         return false;
+    if ($form !== 'posting')
+        return true;
     $used = $form . ':' . $token;
     if (in_array($used, $state['used_tokens'], true))
         return false;
