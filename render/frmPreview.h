@@ -1,7 +1,8 @@
 #pragma once
 // The program's one browser window. It shows the preview, the forum's own
-// posting page (Send Topic), the contact page and the options dialog's address test, and, never shown,
-// reads the forum's index page for the forum extraction. Each caller picks a
+// posting page (Send Topic), the contact page and the options dialog's
+// address test, and, never shown, reads the forum's index page for the forum
+// extraction. Each caller picks a
 // mode (render/BrowserMode.h); every shown mode is opened by the same four
 // steps: the mode's banner, its caption, the navigation, and the window shown
 // modally over its owner.
