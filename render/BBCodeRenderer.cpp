@@ -55,7 +55,7 @@ void ReplaceInPlace(std::string& text, std::string_view from, std::string_view t
     text.resize(write + text.size() - done);
 }
 
-// Step 1. Every fixed row in one walk. The rows may be applied together:
+// The fixed tags (bold, italic, lists, code...): every row in one walk. The rows may be applied together:
 // each bracketed tag is "[", letters and "]" with no other bracket inside, so
 // two occurrences never overlap, and no replacement holds "[" or "]", so no
 // row finds anything in another row's output. Always writes `out`.
@@ -89,8 +89,9 @@ bool ReplaceFixedTags(std::string_view text, std::string& out)
     return true;
 }
 
-// The valued tags: the tag with every prefix in it replaced by R1 and its
-// "]" by R2, the value copied as typed.
+// The valued tags: the tag with every prefix in it replaced by the opening
+// HTML (`Opening`) and its "]" by the end of that HTML (`Bracket`), the
+// value copied as typed.
 template <const std::string_view& Prefix, const std::string_view& Opening, const std::string_view& Bracket>
 void BuildValuedTag(std::string_view tag, std::string& out)
 {
@@ -113,13 +114,14 @@ const TagPass::BuildFn BuildLink = BuildValuedTag<LinkPrefix, LinkOpening, Value
 const TagPass::BuildFn BuildSize = BuildValuedTag<SizePrefix, SizeOpening, SizeEnd>;
 
 // How much longer a valued tag gets per prefix in it at most: the prefix
-// becomes R1, and the tag's one "]" becomes R2.
+// becomes `opening`, and the tag's one "]" becomes `bracket`.
 constexpr size_t ValuedGrowth(std::string_view prefix, std::string_view opening, std::string_view bracket)
 {
     return opening.size() - prefix.size() + bracket.size() - 1;
 }
 
-// Steps 2, 4 and 7, and the closing tags of steps 3, 5 and 8. A pass that
+// The colour, link and size tags that carry a value, and the closing
+// colour, link and size tags (one function per kind below). A pass that
 // writes `out` returns true; one that finds nothing to do returns false
 // and the text stays as it was. The closing tags get no longer, so they are
 // replaced in place.
@@ -156,7 +158,7 @@ void CloseSizes(std::string& text)
     ReplaceInPlace(text, "[/size]", "</span>");
 }
 
-// Step 6, after "[/url]" became "</a>". A bare "[url]" is a link when the
+// Bare links, after "[/url]" became "</a>". A bare "[url]" is a link when the
 // text between it and the first "</a>" after it (its address) holds neither
 // "[url]" nor "</": "[url]" address "</" becomes <a href="address">address
 // followed by the "</" (the "a>" stays where it was). Any other "[url]" is
@@ -233,7 +235,7 @@ void BuildQuote(std::string_view tag, std::string& out)
     out += QuoteHeader(tag);
 }
 
-// Step 9. Described as rounds that each take the first "[quote" in the text,
+// The quote tags. Defined as rounds that each take the first "[quote" in the text,
 // and that always end: a name copied into a header lies inside the tag it
 // replaces and leaves out that tag's own "[quote", so every round lowers the
 // number of "[quote" in the text by at least one (a copied name may hold
@@ -280,7 +282,7 @@ public:
         m_text = text;
     }
 
-    // Steps 11 and 12: the emoticons, then "<font face="Arial">", the text,
+    // The last passes: the emoticons, then "<font face="Arial">", the text,
     // "</font>"; the result is handed over without a copy.
     std::string Finish(std::string_view appFolder)
     {
@@ -325,17 +327,17 @@ private:
 std::string RenderBBCode(std::string_view post, std::string_view appFolder)
 {
     PassChain text(post);
-    text.Apply(ReplaceFixedTags);         // step 1
-    text.Apply(ReplaceColourTags);        // steps 2 to 8
+    text.Apply(ReplaceFixedTags);
+    text.Apply(ReplaceColourTags);
     text.ApplyInPlace(CloseColours);
     text.Apply(ReplaceLinkTags);
     text.ApplyInPlace(CloseLinks);
     text.Apply(ReplaceBareLinks);
     text.Apply(ReplaceSizeTags);
     text.ApplyInPlace(CloseSizes);
-    text.Apply(ReplaceQuotes);            // steps 9 and 10
+    text.Apply(ReplaceQuotes);
     text.ApplyInPlace(CloseQuotes);
-    return text.Finish(appFolder);        // steps 11 and 12
+    return text.Finish(appFolder);  // emoticons and the font wrapper
 }
 
 }  // namespace Module2

@@ -2,7 +2,7 @@
 // One opening-tag pass of the renderer in time linear in the text's length.
 // Qt-free.
 //
-// The pass it computes is described by rounds over the whole text: find an
+// The pass it computes is defined by rounds over the whole text: find an
 // opening tag T (a prefix such as "[color=" up to the first "]" after it),
 // build its replacement from T alone, replace every occurrence of T in the
 // whole text, and go on with the next prefix. Taken literally that costs the

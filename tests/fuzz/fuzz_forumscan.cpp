@@ -24,7 +24,7 @@ constexpr size_t npos = std::string_view::npos;
     std::abort();
 }
 
-// The scan as the steps say it: from scan position P, the first marker, the
+// The scan written word for word: from scan position P, the first marker, the
 // number up to the first double quote or "&", the first "</A>" after it, the
 // last ">" before that, and on from the "</A>".
 ForumScan::Result LiteralScan(std::string_view page)
