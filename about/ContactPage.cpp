@@ -1,6 +1,6 @@
 #include "about/ContactPage.h"
 
-#include "app/PagePolicy.h"
+#include "base/PagePolicy.h"
 
 namespace ContactPage {
 

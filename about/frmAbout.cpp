@@ -3,10 +3,10 @@
 #include "about/AboutBackground.h"
 #include "about/AboutLayout.h"
 #include "about/VersionLabel.h"
-#include "app/Makers.h"
-#include "app/PictureBox.h"
-#include "app/Platform.h"
-#include "app/Version.h"
+#include "base/Makers.h"
+#include "base/PictureBox.h"
+#include "base/Platform.h"
+#include "base/Version.h"
 
 #include <QLabel>
 #include <QLineEdit>

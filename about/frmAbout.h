@@ -3,7 +3,7 @@
 // makers' web address, which opens in the user's web browser. Created each
 // time it is shown and discarded when closed.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
 #include "app/MainStartup.h"
 
-#include "app/AppContext.h"
-#include "app/AppFolder.h"
+#include "base/AppContext.h"
+#include "base/AppFolder.h"
 #include "app/AppIcon.h"
-#include "app/InstallLayout.h"
-#include "app/SettingsStore.h"
-#include "editor/RecoveryOffer.h"
+#include "base/InstallLayout.h"
+#include "base/SettingsStore.h"
+#include "recovery/RecoveryOffer.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
 

@@ -29,7 +29,7 @@ void PrepareApplication();
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
 
 // Sets the context's picture folder and writable folder for an executable in
-// `executableDir`, by the layout rule of app/AppFolder.h: what is on disk
+// `executableDir`, by the layout rule of base/AppFolder.h: what is on disk
 // there (emo/ beside it, whether a file can be created in it) and the user's
 // data folder.
 void FixFolders(AppContext& context, const QString& executableDir);

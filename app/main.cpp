@@ -1,8 +1,8 @@
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/MainStartup.h"
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
-#include "app/Version.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
+#include "base/Version.h"
 #include "editor/frmPost.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "assist/AssistText.h"
 
-#include "app/TextConcat.h"
+#include "base/TextConcat.h"
 #include "assist/ExtraEmoticonTable.h"
 
 namespace AssistText {

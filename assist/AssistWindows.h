@@ -7,7 +7,7 @@
 // main window; they still work on its post, so they close when the main
 // window goes.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QPointer>
 #include <QString>

@@ -2,7 +2,7 @@
 // The boundary between the assistant windows' fields and the core: UTF-8 text,
 // and the post's CR LF line breaks against the fields' own.
 
-#include "editor/LineBreaks.h"
+#include "post/LineBreaks.h"
 
 #include <QString>
 #include <string>

@@ -1,10 +1,10 @@
 #include "assist/frmAssist.h"
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,11 +1,11 @@
 #include "assist/frmEmo.h"
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/ExtraEmoticonTable.h"
 #include "assist/FieldText.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "render/EmoticonTable.h"
 
 #include <QImageReader>

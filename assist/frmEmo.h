@@ -4,7 +4,7 @@
 // insertions; Close Window or the system's close discards it (the window
 // deletes itself).
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QWidget>
 #include <array>

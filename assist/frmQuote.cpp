@@ -1,11 +1,11 @@
 #include "assist/frmQuote.h"
 
-#include "app/PictureBox.h"
-#include "app/Platform.h"
+#include "base/PictureBox.h"
+#include "base/Platform.h"
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 // post's selection. The window stays open for more quotes; closing it
 // discards its fields (the window deletes itself).
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QDialog>
 

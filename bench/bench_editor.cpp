@@ -17,11 +17,11 @@
 
 #include "BenchHarness.h"
 
-#include "app/AppContext.h"
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
-#include "editor/RecoveryKeeper.h"
+#include "base/AppContext.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
+#include "recovery/RecoveryKeeper.h"
 #include "editor/frmPost.h"
 #include "writing/BodyHighlighter.h"
 #include "writing/WritingHelp.h"

@@ -10,11 +10,11 @@
 
 #include "BenchHarness.h"
 
-#include "app/AppContext.h"
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
-#include "editor/PostFile.h"
+#include "base/AppContext.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
+#include "post/PostFile.h"
 #include "editor/frmPost.h"
 
 #include "app/MainStartup.h"

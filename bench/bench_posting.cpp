@@ -7,8 +7,8 @@
 
 #include "BenchHarness.h"
 
-#include "app/AppContext.h"
-#include "app/SettingsStore.h"
+#include "base/AppContext.h"
+#include "base/SettingsStore.h"
 #include "render/frmPreview.h"
 #include "submit/PostingSession.h"
 

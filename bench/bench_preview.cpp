@@ -5,7 +5,7 @@
 
 #include "BenchHarness.h"
 
-#include "app/FileIO.h"
+#include "base/FileIO.h"
 #include "render/BrowserMode.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"

@@ -1,10 +1,10 @@
 // A child of bench_startup: starts exactly as the editor does, and exits as
 // soon as the main window has been shown and painted.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/MainStartup.h"
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
 #include "editor/frmPost.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "editor/EditCommands.h"
 
-#include "app/Platform.h"
-#include "editor/LineBreaks.h"
-#include "editor/PostDocument.h"
+#include "base/Platform.h"
+#include "post/LineBreaks.h"
+#include "post/PostDocument.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

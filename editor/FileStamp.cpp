@@ -1,6 +1,6 @@
 #include "editor/FileStamp.h"
 
-#include "app/FileIO.h"
+#include "base/FileIO.h"
 
 #include <QFileInfo>
 #include <functional>

@@ -1,10 +1,10 @@
 #include "editor/PostFiles.h"
 
-#include "app/FileIO.h"
-#include "app/Platform.h"
-#include "app/TextFile.h"
-#include "editor/PostDocument.h"
-#include "editor/PostFile.h"
+#include "base/FileIO.h"
+#include "base/Platform.h"
+#include "base/TextFile.h"
+#include "post/PostDocument.h"
+#include "post/PostFile.h"
 
 #include <QDir>
 #include <QFileInfo>

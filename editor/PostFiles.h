@@ -22,7 +22,7 @@
 // window opened or last saved it. A file too large for the editor to hold is
 // refused before any of it is read.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "editor/FileStamp.h"
 
 #include <QString>

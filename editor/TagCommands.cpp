@@ -1,6 +1,6 @@
 #include "editor/TagCommands.h"
 
-#include "app/TextConcat.h"
+#include "base/TextConcat.h"
 #include "editor/TagTable.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "editor/TagInserter.h"
 
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/TagCommands.h"
 #include "editor/frmPost.h"
 

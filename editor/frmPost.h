@@ -4,7 +4,7 @@
 // controls and the status bar. It wires controls to commands; what a command
 // does to text lives in the core, and each group of commands in its own class.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QMainWindow>
 #include <QPointer>

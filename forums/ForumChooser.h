@@ -3,7 +3,7 @@
 // list file, and its chosen entry gives the forum number a new topic is sent
 // to. The main window's `GetForums` and `cmbForum_Click` call this class.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "forums/ForumList.h"
 
 #include <QString>

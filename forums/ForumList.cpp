@@ -1,6 +1,6 @@
 #include "forums/ForumList.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 #include <array>
 #include <unordered_set>

@@ -1,8 +1,8 @@
 #include "forums/ForumListFile.h"
 
-#include "app/AppContext.h"
-#include "app/FileIO.h"
-#include "app/Platform.h"
+#include "base/AppContext.h"
+#include "base/FileIO.h"
+#include "base/Platform.h"
 #include "forums/ForumList.h"
 
 #include <QFileInfo>

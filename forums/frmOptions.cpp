@@ -1,7 +1,7 @@
 #include "forums/frmOptions.h"
 
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
 #include "editor/frmPost.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumList.h"

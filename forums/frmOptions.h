@@ -8,7 +8,7 @@
 // destroys the dialog with its extraction list; every opening loads it anew
 // from the settings store. Enter and Escape press none of its buttons.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "forums/ForumExtraction.h"
 
 #include <QDialog>

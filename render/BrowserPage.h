@@ -15,7 +15,7 @@
 // pages towards a remote address does not touch the page shown at all: it
 // loads in a page of its own that takes this one's place once it has
 // committed. While a form of one of the program's pages is on its way the
-// setting is on, but the policy those pages start with (app/PagePolicy.h)
+// setting is on, but the policy those pages start with (base/PagePolicy.h)
 // keeps their own scripts from running. javascript: addresses never run in
 // the program's pages.
 //

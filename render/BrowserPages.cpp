@@ -1,10 +1,10 @@
 #include "render/BrowserPages.h"
 
 #include "about/ContactPage.h"
-#include "app/AppContext.h"
-#include "app/FileIO.h"
-#include "app/Makers.h"
-#include "app/Platform.h"
+#include "base/AppContext.h"
+#include "base/FileIO.h"
+#include "base/Makers.h"
+#include "base/Platform.h"
 #include "render/PreviewPage.h"
 #include "render/frmPreview.h"
 

@@ -1,6 +1,6 @@
 #include "render/PreviewPage.h"
 
-#include "app/PagePolicy.h"
+#include "base/PagePolicy.h"
 #include "render/BBCodeRenderer.h"
 
 namespace PreviewPage {

@@ -1,6 +1,6 @@
 #pragma once
 // The preview page `preview.htm`: the policy that keeps the page's scripts
-// from running (app/PagePolicy.h), then the renderer's fragment followed by
+// from running (base/PagePolicy.h), then the renderer's fragment followed by
 // one CR LF, nothing else around it (no html, head or body element, no
 // character-set declaration; the browser reads pages without one as UTF-8).
 // Qt-free.

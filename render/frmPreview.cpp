@@ -1,6 +1,6 @@
 #include "render/frmPreview.h"
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "render/BrowserControl.h"
 #include "render/PreviewBackground.h"
 #include "render/PreviewLayout.h"

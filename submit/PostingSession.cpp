@@ -1,7 +1,7 @@
 #include "submit/PostingSession.h"
 
-#include "app/SettingsStore.h"
-#include "editor/LineBreaks.h"
+#include "base/SettingsStore.h"
+#include "post/LineBreaks.h"
 #include "render/frmPreview.h"
 
 #include <QUrl>

@@ -18,7 +18,7 @@
 // user elsewhere never receives the post there. The program never sends the
 // post: the user presses the forum's Submit.
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "render/PostingPage.h"
 #include "submit/PostingRoute.h"
 

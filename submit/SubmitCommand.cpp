@@ -1,8 +1,8 @@
 #include "submit/SubmitCommand.h"
 
-#include "app/Platform.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/Platform.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "submit/PostingSession.h"
 #include "submit/SubmitChecks.h"

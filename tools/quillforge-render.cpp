@@ -12,10 +12,10 @@
 // input gets one line on standard error and exit status 2; a failed write,
 // exit status 1. Any byte sequence is valid BBCode.
 
-#include "app/AppFolder.h"
-#include "app/InstallLayout.h"
-#include "app/TextFile.h"
-#include "editor/PostFile.h"
+#include "base/AppFolder.h"
+#include "base/InstallLayout.h"
+#include "base/TextFile.h"
+#include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
 
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #include "writing/WritingHelp.h"
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "writing/BodyHighlighter.h"
 #include "writing/SpellingMenu.h"
 #include "writing/TitleSpelling.h"

@@ -1,11 +1,11 @@
 // The start routine: the program folder, the command line and what start-up
 // opens and shows.
 
-#include "app/AppContext.h"
-#include "app/AppFolder.h"
+#include "base/AppContext.h"
+#include "base/AppFolder.h"
 #include "app/MainStartup.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"

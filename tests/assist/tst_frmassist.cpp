@@ -2,9 +2,9 @@
 // buttons with assistance on, its fields typed into and erased, items added
 // and removed, the numbering switched, and Agree or Close pressed.
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "assist/frmAssist.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"

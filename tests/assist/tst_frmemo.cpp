@@ -2,10 +2,10 @@
 // window's "View More Emoticons", its pictures clicked into the post, closed
 // and opened again.
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "assist/ExtraEmoticonTable.h"
 #include "assist/frmEmo.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/EmoticonTable.h"
 #include "support/EditorFixture.h"

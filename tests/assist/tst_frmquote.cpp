@@ -2,9 +2,9 @@
 // and modally from the Quote tag button, its fields typed into and pasted
 // into, text selected and quoted into the post.
 
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "assist/frmQuote.h"
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"

@@ -3,7 +3,7 @@
 // clipboard is emptied first; the font command changes how the post field
 // looks and nothing else.
 
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/TestMain.h"

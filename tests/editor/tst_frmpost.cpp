@@ -1,11 +1,11 @@
 // The main window driven as a user would: typing, the changed flag, New, the
 // close sequence, the menus and toolbar, the hot spot and accessible names.
 
-#include "app/AppContext.h"
-#include "app/Makers.h"
-#include "app/PictureBox.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/AppContext.h"
+#include "base/Makers.h"
+#include "base/PictureBox.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "forums/ForumListFile.h"
 #include "support/ScriptedPlatform.h"

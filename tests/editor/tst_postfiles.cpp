@@ -3,10 +3,10 @@
 // question about unsaved changes, and every way a file can fail to open or to
 // be written.
 
-#include "app/AppContext.h"
-#include "app/FileIO.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/AppContext.h"
+#include "base/FileIO.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
 #include "support/ScriptedPlatform.h"

@@ -3,8 +3,8 @@
 // pictures and the assistance switch, with the caret, the changed flag, the
 // focus and undo that every insertion must leave right.
 
-#include "app/PictureBox.h"
-#include "editor/PostDocument.h"
+#include "base/PictureBox.h"
+#include "post/PostDocument.h"
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"

@@ -7,10 +7,10 @@
 // contact page's form still sends.
 
 #include "about/ContactPage.h"
-#include "app/AppContext.h"
-#include "app/PictureBox.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/AppContext.h"
+#include "base/PictureBox.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "support/LocalWebServer.h"

@@ -4,10 +4,10 @@
 // window with the hourglass, scripts off in the program's own pages and on in
 // remote ones, and the hidden reader's operations.
 
-#include "app/AppContext.h"
-#include "app/PictureBox.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/AppContext.h"
+#include "base/PictureBox.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/BrowserProfile.h"
 #include "render/frmPreview.h"

@@ -2,9 +2,9 @@
 // page that cannot be written (a message naming the file and the reason, and
 // no window). The browser window itself is tst_frmpreview.
 
-#include "app/AppContext.h"
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/AppContext.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/BBCodeRenderer.h"
 #include "render/frmPreview.h"

@@ -2,8 +2,8 @@
 // and a missing web module leaves the editor working. This program links the
 // windows library only, as the editor does.
 
-#include "app/AppContext.h"
-#include "app/SettingsStore.h"
+#include "base/AppContext.h"
+#include "base/SettingsStore.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "support/ScriptedPlatform.h"

@@ -3,11 +3,11 @@
 // settings store in a temporary folder), and the browser window opened in
 // its submission mode at the forum's posting page for the kind of post.
 
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
-#include "app/PictureBox.h"
+#include "base/PictureBox.h"
 #include "submit/PostingSession.h"
 #include "support/EditorFixture.h"
 #include "support/LocalWebServer.h"

@@ -6,8 +6,8 @@
 // (logs in, edits, presses the forum's Preview or Submit with the mouse) and
 // reads back what PHP decoded from the form the board stored.
 
-#include "app/SettingsStore.h"
-#include "editor/PostDocument.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
 #include "render/frmPreview.h"

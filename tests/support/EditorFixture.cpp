@@ -1,6 +1,6 @@
 #include "support/EditorFixture.h"
 
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 
 #include <QPlainTextEdit>
 #include <QSettings>

@@ -2,8 +2,8 @@
 // A main window for GUI tests: a temporary program folder, the settings store
 // (cleared first), a scripted platform, and the window shown and active.
 
-#include "app/AppContext.h"
-#include "app/SettingsStore.h"
+#include "base/AppContext.h"
+#include "base/SettingsStore.h"
 #include "editor/frmPost.h"
 #include "support/ScriptedPlatform.h"
 

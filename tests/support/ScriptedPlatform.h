@@ -3,7 +3,7 @@
 // scripted by the test: answers are taken in order from the queues below,
 // and every request is recorded.
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QList>
 #include <QStringList>

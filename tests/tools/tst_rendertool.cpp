@@ -1,7 +1,7 @@
 // quillforge-render, run as a separate process the way scripts run it.
 
-#include "app/TextFile.h"
-#include "editor/PostFile.h"
+#include "base/TextFile.h"
+#include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
 #include "support/TestMain.h"
 

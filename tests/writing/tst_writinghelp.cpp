@@ -2,7 +2,7 @@
 // Enchant and two small dictionaries the test writes into the user's Enchant
 // folder (a temporary folder), so no test depends on the machine's own.
 
-#include "editor/PostDocument.h"
+#include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/TestFiles.h"

@@ -1,0 +1,31 @@
+#pragma once
+// At start-up, before the main window shows: the posts that editors which did
+// not close properly left in the recovery folder are offered back.
+//
+// Every copy whose owner no longer runs is offered, newest first, with a
+// question naming its title and time. Yes puts its title, post and file name
+// back into the window and leaves the post changed, so the user saves it
+// deliberately; the window's own copy replaces the old one, and no further
+// copy is offered in this run (the others stay for the next start). No
+// removes that copy and goes on to the next. A damaged copy is never offered
+// and never deleted: a message names it and it is renamed aside. A copy whose
+// owner still runs is left alone.
+
+#include "recovery/RecoverySlot.h"
+
+#include <QString>
+
+class frmPost;
+
+namespace RecoveryOffer {
+
+inline const QString Question =
+    QStringLiteral("Quillforge was not closed properly. Restore the post you were writing?");
+
+// The question for one copy: the fixed text, then its title and its time.
+QString QuestionFor(const RecoveryFile::Copy& copy);
+
+// Offers the copies in `folder`; true when one was restored into `window`.
+bool Run(frmPost& window, const QString& folder = RecoverySlot::Folder());
+
+}  // namespace RecoveryOffer

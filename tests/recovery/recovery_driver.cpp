@@ -1,0 +1,92 @@
+// A real editor process for the recovery tests. It starts the editor as the
+// program does (the start routine and the main window, with the user's data
+// folder the test gives it), types a title and a body into the window
+// through key events, prints a line for every recovery copy written and then
+// runs until it is killed:
+//
+//   recovery_driver <title> <body> [command-line arguments of the editor...]
+//
+// The text is typed at the end of each field; a LF in it is the Enter key.
+// Standard output: "COPY <path>" for each copy written, "MESSAGE <text>" for
+// each message box (answered with its last button, as the scripted platform
+// does).
+
+#include "base/AppContext.h"
+#include "app/MainStartup.h"
+#include "base/SettingsStore.h"
+#include "recovery/RecoveryKeeper.h"
+#include "editor/frmPost.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <cstdio>
+
+namespace {
+void Print(const QString& line)
+{
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+class PrintingPlatform : public ScriptedPlatform {
+public:
+    MsgAnswer MsgBox(QWidget* owner, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title) override
+    {
+        Print(QStringLiteral("MESSAGE ") + text);
+        return ScriptedPlatform::MsgBox(owner, text, buttons, icon, title);
+    }
+};
+
+// One key press and release per character (a surrogate pair is one character).
+void Type(QWidget* field, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool enter = text.at(i) == QLatin1Char('\n');
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString typed = enter ? QStringLiteral("\r") : text.mid(i, length);
+        const int key = enter ? Qt::Key_Return : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+        i += length - 1;
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    PrepareApplication();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(SettingsStore::AppName);
+    QApplication::setApplicationName(SettingsStore::AppName);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 3) {
+        std::fputs("usage: recovery_driver <title> <body> [arguments...]\n", stderr);
+        return 2;
+    }
+
+    PrintingPlatform platform;
+    SettingsStore settings;
+    if (settings.Get(SettingsStore::SiteAdressKey).isEmpty())
+        settings.Save(SettingsStore::SiteAdressKey, QStringLiteral("http://forum.test/"));
+    AppContext context;
+    context.settings = &settings;
+    context.platform = &platform;
+    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), arguments.mid(3));
+    QObject::connect(&window->Recovery(), &RecoveryKeeper::copyWritten, &app,
+                     [](const QString& path) { Print(QStringLiteral("COPY ") + path); });
+
+    window->txtTitle->end(false);
+    Type(window->txtTitle, arguments[1]);
+    window->txtPost->moveCursor(QTextCursor::End);
+    Type(window->txtPost, arguments[2]);
+    Print(QStringLiteral("TYPED"));
+    return app.exec();
+}

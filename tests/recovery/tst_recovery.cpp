@@ -1,0 +1,617 @@
+// Recovery copies in the running editor: when a copy is written and removed,
+// what it holds, a data folder that cannot be written, and the offer at
+// start-up of copies that editors which did not close properly left behind.
+
+#include "base/AppContext.h"
+#include "app/MainStartup.h"
+#include "base/SettingsStore.h"
+#include "post/PostDocument.h"
+#include "recovery/RecoveryFile.h"
+#include "recovery/RecoveryKeeper.h"
+#include "recovery/RecoveryOffer.h"
+#include "recovery/RecoverySlot.h"
+#include "editor/frmPost.h"
+#include "support/PermissionBits.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+namespace {
+using RecoveryFile::Copy;
+
+const QString SavePrompt =
+    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+const QString ExitQuestion = "Are you sure you want to exit Quillforge";
+
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString Folder() { return RecoverySlot::Folder(); }
+
+// Every file in the recovery folder, copies, locks and anything else.
+QStringList FilesInFolder() { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+std::optional<Copy> CopyAt(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return RecoveryFile::Read(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+// A copy left by an editor that no longer runs: the file, and no lock.
+QString LeaveCopy(const QString& name, const Copy& copy)
+{
+    QDir().mkpath(Folder());
+    const QString path = Folder() + "/" + name + RecoverySlot::CopySuffix;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(Bytes(RecoveryFile::Write(copy)));
+    return path;
+}
+
+// The lock file of an editor that has ended: a real lock's content, with the
+// process id of a process that has finished.
+QByteArray StaleLock(const QString& scratch)
+{
+    QByteArray bytes;
+    {
+        QLockFile lock(scratch);
+        if (!lock.tryLock(0))
+            return bytes;
+        QFile file(scratch);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+    }
+    QProcess ended;
+    ended.start("true", {});
+    if (!ended.waitForStarted())
+        return QByteArray();
+    const qint64 pid = ended.processId();
+    ended.waitForFinished();
+    return QByteArray::number(pid) + bytes.mid(bytes.indexOf('\n'));
+}
+
+// What the user sees of the post document.
+struct Shown {
+    QByteArray title, post;
+    QString fileName, panel;
+    bool changed;
+};
+
+Shown ShownIn(frmPost& w)
+{
+    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, w.StatusPanels[1]->text(),
+            w.Post().PostChanged};
+}
+
+// A copy as the tests leave them: title, post, file and time.
+const Copy Restorable{"Recovered {/Post\\} caf\xC3\xA9", "first\r\n\r\n  [quote=\"a, b\"]\xF0\x9F\x98\x80[/quote]\r\n",
+                      "/home/u/my posts/r\xC3\xA9sum\xC3\xA9.bbc", 1700000000000};
+}  // namespace
+
+class tst_Recovery : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    // Writing and removing the window's own copy.
+    void copyFollowsTheLastEditAfterAPause();
+    void titleAloneMakesNoCopy();
+    void copyGoesWhenThePostBecomesUnchanged_data();
+    void copyGoesWhenThePostBecomesUnchanged();
+    void copyStaysWhileThePostStaysChanged_data();
+    void copyStaysWhileThePostStaysChanged();
+    void changeAfterASaveMakesANewCopy();
+    void emptiedBodyIsKeptEmpty();
+    void unwritableDataFolder_data();
+    void unwritableDataFolder();
+
+    // The offer at start-up.
+    void restoreYesGivesThePostBack();
+    void restoreNoRemovesTheCopy();
+    void newestFirstAndTheRestKept();
+    void copyOfARunningEditorIsNotOffered();
+    void damagedCopyIsSetAside_data();
+    void damagedCopyIsSetAside();
+    void unusableDataFolderAtStart();
+    void leftoversOfEndedEditorsAreCleared();
+
+private:
+    std::unique_ptr<frmPost> MakeWindow(ScriptedPlatform& platform);
+    std::unique_ptr<frmPost> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
+    // Types a title and a body and waits until the copy is written.
+    void TypeAndWaitForCopy(frmPost& w, const QString& title, const QString& body);
+    // Ends the program through the close sequence, discarding the post.
+    void CloseDiscarding(frmPost& w, ScriptedPlatform& platform);
+    QString Path(const QString& name) const { return m_dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    SettingsStore m_settings;
+};
+
+void tst_Recovery::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    QFile::remove(Folder());
+    QDir(Folder()).removeRecursively();
+}
+
+void tst_Recovery::cleanup()
+{
+    QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::remove(Folder());
+    QDir(Folder()).removeRecursively();
+    m_dir.reset();
+}
+
+std::unique_ptr<frmPost> tst_Recovery::MakeWindow(ScriptedPlatform& platform)
+{
+    auto window = std::make_unique<frmPost>(AppContext{m_dir->path() + "/", &m_settings, &platform});
+    window->show();
+    return window;
+}
+
+std::unique_ptr<frmPost> tst_Recovery::Start(ScriptedPlatform& platform, const QStringList& arguments)
+{
+    AppContext context{QString(), &m_settings, &platform};
+    return MainStartup(context, m_dir->path(), arguments);
+}
+
+void tst_Recovery::TypeAndWaitForCopy(frmPost& w, const QString& title, const QString& body)
+{
+    QSignalSpy written(&w.Recovery(), &RecoveryKeeper::copyWritten);
+    QTest::keyClicks(w.txtTitle, title);
+    QTest::keyClicks(w.txtPost, body);
+    QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
+    QVERIFY(w.Recovery().HasCopy());
+}
+
+void tst_Recovery::CloseDiscarding(frmPost& w, ScriptedPlatform& platform)
+{
+    platform.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    QSignalSpy ending(&w, &frmPost::programEnding);
+    w.mnuExit->trigger();
+    QCOMPARE(ending.size(), 1);
+}
+
+void tst_Recovery::copyFollowsTheLastEditAfterAPause()
+{
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    QElapsedTimer sinceLastEdit;
+
+    QTest::keyClicks(w->txtTitle, "Title");
+    QTest::keyClicks(w->txtPost, "a");
+    QVERIFY(!QFileInfo::exists(w->Recovery().CopyPath()));  // never on the keystroke itself
+    // Each edit restarts the wait: 1.2 s after the first and again after the
+    // second edit, 2.4 s in all, there is still no copy.
+    QVERIFY(!written.wait(RecoveryKeeper::DelayMs * 6 / 10));
+    QTest::keyClicks(w->txtPost, "b");
+    sinceLastEdit.start();
+    QVERIFY(!written.wait(RecoveryKeeper::DelayMs * 6 / 10));
+    QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
+    // The timer may fire a little early (coarse timers allow 5%).
+    QVERIFY2(sinceLastEdit.elapsed() >= RecoveryKeeper::DelayMs * 9 / 10, qPrintable(QString::number(sinceLastEdit.elapsed())));
+    QCOMPARE(written.size(), 1);
+    QCOMPARE(written[0][0].toString(), w->Recovery().CopyPath());
+
+    const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
+    QVERIFY(copy);
+    QCOMPARE(Bytes(copy->title), QByteArray("Title"));
+    QCOMPARE(Bytes(copy->post), QByteArray("ab"));
+    QCOMPARE(Bytes(copy->fileName), QByteArray());
+    QVERIFY(qAbs(copy->savedAtMs - QDateTime::currentMSecsSinceEpoch()) < 60000);
+    // Beside it, its lock: one copy and one lock, nothing else.
+    QCOMPARE(FilesInFolder().size(), 2);
+    QVERIFY(QFileInfo::exists(RecoverySlot(w->Recovery().CopyPath()).LockPath()));
+}
+
+// A title typed over an empty body leaves the post unchanged: nothing to keep.
+void tst_Recovery::titleAloneMakesNoCopy()
+{
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    QTest::keyClicks(w->txtTitle, "Only a title");
+    QVERIFY(!written.wait(RecoveryKeeper::DelayMs + 1000));
+    QCOMPARE(FilesInFolder(), QStringList());
+}
+
+void tst_Recovery::copyGoesWhenThePostBecomesUnchanged_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("Save of a post that has a file") << "save";
+    QTest::newRow("Save As") << "saveAs";
+    QTest::newRow("New, changes discarded") << "newDiscard";
+    QTest::newRow("New, changes saved") << "newSave";
+    QTest::newRow("Open of another post file") << "open";
+    QTest::newRow("close sequence, changes discarded") << "closeDiscard";
+    QTest::newRow("close sequence, changes saved") << "closeSave";
+}
+
+void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
+{
+    QFETCH(QString, event);
+    QVERIFY(WriteAll(Path("other.bbc"), "{/Title\\}\r\nOther\r\n\r\n{/Post\\}\r\nother post\r\n"));
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    if (event == "save")
+        w->Post().PostFileName = Path("mine.bbc");
+    TypeAndWaitForCopy(*w, "T", "post");
+    const QString copyPath = w->Recovery().CopyPath();
+    QVERIFY(QFileInfo::exists(copyPath));
+
+    QSignalSpy ending(w.get(), &frmPost::programEnding);
+    if (event == "save") {
+        w->mnuSave->trigger();
+    } else if (event == "saveAs") {
+        platform.saveNames = {Path("mine.bbc")};
+        w->mnuSaveAs->trigger();
+    } else if (event == "newDiscard" || event == "newSave") {
+        platform.answers = {event == "newDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
+        platform.saveNames = {Path("mine.bbc")};
+        w->mnuNew->trigger();
+    } else if (event == "open") {
+        platform.answers = {MsgAnswer::No};
+        platform.openNames = {Path("other.bbc")};
+        w->mnuOpen->trigger();
+        QCOMPARE(w->txtTitle->text(), QString("Other"));
+    } else {
+        platform.answers = {MsgAnswer::Yes, event == "closeDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
+        platform.saveNames = {Path("mine.bbc")};
+        w->mnuExit->trigger();
+        QCOMPARE(ending.size(), 1);
+    }
+    QCOMPARE(platform.unexpectedMessages, 0);
+    QCOMPARE(w->Post().PostChanged, false);
+    QVERIFY(!QFileInfo::exists(copyPath));
+    QCOMPARE(FilesInFolder(), QStringList());  // its lock went too
+    QVERIFY(!w->Recovery().HasCopy());
+
+    // Nothing brings it back after the pause: the fields emptied by New or
+    // refilled by Open are no unsaved change.
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    QVERIFY(!written.wait(RecoveryKeeper::DelayMs + 500));
+    QCOMPARE(FilesInFolder(), QStringList());
+}
+
+void tst_Recovery::copyStaysWhileThePostStaysChanged_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("close sequence answered No") << "closeNo";
+    QTest::newRow("close sequence, save prompt cancelled") << "closeCancel";
+    QTest::newRow("New, save prompt cancelled") << "newCancel";
+    QTest::newRow("Save As cancelled") << "saveAsCancel";
+    QTest::newRow("Save that fails to write") << "saveFails";
+    QTest::newRow("Open answered No, dialog cancelled") << "openNoCancel";
+    QTest::newRow("Open of a file that is no post file") << "openRefused";
+}
+
+void tst_Recovery::copyStaysWhileThePostStaysChanged()
+{
+    QFETCH(QString, event);
+    QVERIFY(WriteAll(Path("notes.bbc"), "just some text\r\n"));
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    TypeAndWaitForCopy(*w, "Kept", "kept post");
+    const QString copyPath = w->Recovery().CopyPath();
+
+    if (event == "closeNo" || event == "closeCancel") {
+        platform.answers = {event == "closeNo" ? MsgAnswer::No : MsgAnswer::Yes, MsgAnswer::Cancel};
+        w->mnuExit->trigger();
+    } else if (event == "newCancel") {
+        platform.answers = {MsgAnswer::Cancel};
+        w->mnuNew->trigger();
+    } else if (event == "saveAsCancel") {
+        w->mnuSaveAs->trigger();
+    } else if (event == "saveFails") {
+        platform.saveNames = {Path("no such folder/x.bbc")};
+        platform.answers = {MsgAnswer::OK};
+        w->mnuSave->trigger();
+    } else {
+        platform.answers = {MsgAnswer::No, MsgAnswer::OK};
+        platform.openNames = {event == "openRefused" ? Path("notes.bbc") : QString()};
+        w->mnuOpen->trigger();
+    }
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->Post().PostChanged, true);
+    QVERIFY(w->Recovery().HasCopy());
+    const std::optional<Copy> copy = CopyAt(copyPath);
+    QVERIFY(copy);
+    QCOMPARE(Bytes(copy->title), QByteArray("Kept"));
+    QCOMPARE(Bytes(copy->post), QByteArray("kept post"));
+}
+
+void tst_Recovery::changeAfterASaveMakesANewCopy()
+{
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    TypeAndWaitForCopy(*w, "T", "saved text");
+    platform.saveNames = {Path("post.bbc")};
+    w->mnuSave->trigger();
+    QCOMPARE(FilesInFolder(), QStringList());
+
+    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    TypeAndWaitForCopy(*w, "", "more");
+    const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
+    QVERIFY(copy);
+    QCOMPARE(Bytes(copy->title), QByteArray("T"));
+    QCOMPARE(Bytes(copy->post), QByteArray("saved text\r\nmore"));
+    QCOMPARE(QString::fromUtf8(copy->fileName.c_str()), Path("post.bbc"));
+    QCOMPARE(platform.unexpectedMessages, 0);
+}
+
+// Deleting the whole body after changes leaves the post changed; the copy
+// follows it, so a restore does not bring back text the user deleted.
+void tst_Recovery::emptiedBodyIsKeptEmpty()
+{
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    TypeAndWaitForCopy(*w, "Title stays", "text to delete");
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    w->txtPost->selectAll();
+    QTest::keyClick(w->txtPost, Qt::Key_Delete);
+    QCOMPARE(w->Post().PostChanged, true);
+    QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
+    const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
+    QVERIFY(copy);
+    QCOMPARE(Bytes(copy->title), QByteArray("Title stays"));
+    QCOMPARE(Bytes(copy->post), QByteArray());
+}
+
+void tst_Recovery::unwritableDataFolder_data()
+{
+    QTest::addColumn<QString>("how");
+    // Root passes permission bits, so the first row stops it with what no
+    // permission can undo: a regular file where the folder should be.
+    QTest::newRow("a regular file where the folder should be") << "file";
+    QTest::newRow("a read-only folder, root's override given up") << "readOnly";
+}
+
+void tst_Recovery::unwritableDataFolder()
+{
+    QFETCH(QString, how);
+    std::optional<PermissionBits> permissions;
+    if (how == "file") {
+        QDir().mkpath(QFileInfo(Folder()).path());
+        QVERIFY(WriteAll(Folder(), "not a folder"));
+    } else {
+        QVERIFY(QDir().mkpath(Folder()));
+        QVERIFY(QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::ExeOwner));
+        permissions.emplace();
+        if (!permissions->Binding())
+            QSKIP("permission bits cannot be made to bind here");
+    }
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    QSignalSpy failed(&w->Recovery(), &RecoveryKeeper::copyFailed);
+    QTest::keyClicks(w->txtTitle, "T");
+    QTest::keyClicks(w->txtPost, "typed");
+    QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
+
+    // Said once, in the first panel; the editor goes on as before.
+    const QString said = w->StatusPanels[0]->text();
+    QVERIFY2(said.startsWith("No recovery copy of the post can be kept in \"" + QDir::toNativeSeparators(Folder()) + "\""),
+             qPrintable(said));
+    QCOMPARE(platform.messages.size(), 0);
+    QCOMPARE(ShownIn(*w).post, QByteArray("typed"));
+    QCOMPARE(ShownIn(*w).panel, QString("Post Changed"));
+    QVERIFY(!w->Recovery().HasCopy());
+
+    w->StatusPanels[0]->clear();
+    QTest::keyClicks(w->txtPost, " more");
+    QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
+    QCOMPARE(w->StatusPanels[0]->text(), QString());  // not said again
+    QCOMPARE(ShownIn(*w).post, QByteArray("typed more"));
+
+    platform.saveNames = {Path("safe.bbc")};
+    QVERIFY(w->mnusave_Click());
+    QCOMPARE(ShownIn(*w).panel, QString("Post Saved, No change"));
+    QCOMPARE(platform.messages.size(), 0);
+
+    // Once the folder can be written again, copies are kept again.
+    permissions.reset();
+    cleanup();
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    QTest::keyClicks(w->txtPost, "!");
+    QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
+    QVERIFY(CopyAt(w->Recovery().CopyPath()));
+}
+
+void tst_Recovery::restoreYesGivesThePostBack()
+{
+    const QString left = LeaveCopy("post-1-left", Restorable);
+    QVERIFY(WriteAll(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n"));
+    ScriptedPlatform platform;
+    platform.answers = {MsgAnswer::Yes};
+    auto w = Start(platform, {Path("cmdline.bbc")});
+
+    // One question, before the window shows; the command line's file is not
+    // opened over the restored post.
+    QCOMPARE(platform.messages.size(), 1);
+    const MsgBoxCall& asked = platform.messages[0];
+    const QString time = QLocale().toString(QDateTime::fromMSecsSinceEpoch(Restorable.savedAtMs), QLocale::ShortFormat);
+    QCOMPARE(asked.text, "Quillforge was not closed properly. Restore the post you were writing?\r\n\r\n"
+                         "Title: Recovered {/Post\\} café\r\nWritten: " + time);
+    QCOMPARE(asked.buttons, MsgButtons::YesNo);
+    QCOMPARE(asked.icon, MsgIcon::Question);
+    QCOMPARE(asked.title, QString("Quillforge"));
+    QCOMPARE(platform.OwnersVisible(), QList<bool>{false});
+    QVERIFY(w->isVisible());
+
+    const Shown shown = ShownIn(*w);
+    QCOMPARE(shown.title, Bytes(Restorable.title));
+    QCOMPARE(shown.post, Bytes(Restorable.post));
+    QCOMPARE(shown.fileName, QString::fromUtf8(Restorable.fileName.c_str()));
+    QCOMPARE(shown.changed, true);
+    QCOMPARE(shown.panel, QString("Post Changed"));
+
+    // The window's own copy, written at once, replaces the one it restored.
+    QVERIFY(!QFileInfo::exists(left));
+    const std::optional<Copy> own = CopyAt(w->Recovery().CopyPath());
+    QVERIFY(own);
+    QCOMPARE(Bytes(own->title), Bytes(Restorable.title));
+    QCOMPARE(Bytes(own->post), Bytes(Restorable.post));
+    QCOMPARE(Bytes(own->fileName), Bytes(Restorable.fileName));
+
+    CloseDiscarding(*w, platform);
+    QCOMPARE(FilesInFolder(), QStringList());
+}
+
+void tst_Recovery::restoreNoRemovesTheCopy()
+{
+    const QString left = LeaveCopy("post-1-left", Restorable);
+    QVERIFY(WriteAll(Path("cmdline.bbc"), "{/Title\\}\r\nFrom the command line\r\n\r\n{/Post\\}\r\nbody\r\n"));
+    ScriptedPlatform platform;
+    platform.answers = {MsgAnswer::No};
+    auto w = Start(platform, {Path("cmdline.bbc")});
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(FilesInFolder(), QStringList());
+    // Start-up goes on as if there had been no copy.
+    QCOMPARE(w->txtTitle->text(), QString("From the command line"));
+    QCOMPARE(w->Post().PostChanged, false);
+
+    ScriptedPlatform again;
+    auto second = Start(again);
+    QCOMPARE(again.messages.size(), 0);
+}
+
+// Several copies: newest first; after a Yes the others stay, unlocked, for
+// the next start.
+void tst_Recovery::newestFirstAndTheRestKept()
+{
+    LeaveCopy("post-1-a", {"oldest", "1", "", 1000});
+    LeaveCopy("post-1-b", {"newest", "3", "", 3000});
+    LeaveCopy("post-1-c", {"middle", "2", "", 2000});
+    ScriptedPlatform platform;
+    platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    auto w = Start(platform);
+    QCOMPARE(platform.messages.size(), 2);
+    QVERIFY(platform.messages[0].text.contains("Title: newest\r\n"));
+    QVERIFY(platform.messages[1].text.contains("Title: middle\r\n"));
+    QCOMPARE(w->txtTitle->text(), QString("middle"));
+
+    // What is left: the window's own copy with its lock, and the oldest copy
+    // without one.
+    QCOMPARE(FilesInFolder().size(), 3);
+    QVERIFY(QFileInfo::exists(Folder() + "/post-1-a.recovery"));
+    QVERIFY(!QFileInfo::exists(Folder() + "/post-1-a.lock"));
+
+    // The next start offers the oldest, and not the copy of the window still open.
+    ScriptedPlatform next;
+    next.answers = {MsgAnswer::No};
+    auto second = Start(next);
+    QCOMPARE(next.messages.size(), 1);
+    QVERIFY(next.messages[0].text.contains("Title: oldest\r\n"));
+    QVERIFY(CopyAt(w->Recovery().CopyPath()));
+}
+
+void tst_Recovery::copyOfARunningEditorIsNotOffered()
+{
+    ScriptedPlatform platform;
+    auto running = MakeWindow(platform);
+    TypeAndWaitForCopy(*running, "Still open", "still being written");
+    const QStringList before = FilesInFolder();
+
+    ScriptedPlatform other;
+    auto w = Start(other);
+    QCOMPARE(other.messages.size(), 0);
+    QCOMPARE(FilesInFolder(), before);
+
+    // A second editor keeps a copy of its own beside the first.
+    TypeAndWaitForCopy(*w, "Second", "second post");
+    QVERIFY(w->Recovery().CopyPath() != running->Recovery().CopyPath());
+    QCOMPARE(RecoverySlot::CopiesIn(Folder()).size(), 2);
+    QCOMPARE(Bytes(CopyAt(running->Recovery().CopyPath())->title), QByteArray("Still open"));
+    QCOMPARE(Bytes(CopyAt(w->Recovery().CopyPath())->title), QByteArray("Second"));
+}
+
+void tst_Recovery::damagedCopyIsSetAside_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = Bytes(RecoveryFile::Write({"damaged", "its post", "", 5000}));
+    QTest::newRow("cut short") << good.left(good.size() - 5);
+    QByteArray flipped = good;
+    flipped[flipped.size() - 4] = 'X';
+    QTest::newRow("a byte of the post changed") << flipped;
+    QTest::newRow("an empty file") << QByteArray();
+    QTest::newRow("not a recovery copy at all") << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\nP\r\n");
+}
+
+void tst_Recovery::damagedCopyIsSetAside()
+{
+    QFETCH(QByteArray, bytes);
+    QDir().mkpath(Folder());
+    const QString damaged = Folder() + "/post-1-damaged.recovery";
+    QVERIFY(WriteAll(damaged, bytes));
+    LeaveCopy("post-1-good", {"good", "good post", "", 1000});
+
+    ScriptedPlatform platform;
+    platform.answers = {MsgAnswer::OK, MsgAnswer::Yes};
+    auto w = Start(platform);
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages[0].text, "The recovery copy \"" + damaged + "\" is damaged and cannot be restored.\r\n"
+                                        "It was kept as \"" + damaged + ".damaged\".");
+    QCOMPARE(platform.messages[0].buttons, MsgButtons::OK);
+    QCOMPARE(platform.messages[0].icon, MsgIcon::Exclamation);
+    // The good copy is still offered after it.
+    QVERIFY(platform.messages[1].text.contains("Title: good\r\n"));
+    QCOMPARE(w->txtTitle->text(), QString("good"));
+
+    // Kept aside byte for byte, never offered or reported again.
+    QVERIFY(!QFileInfo::exists(damaged));
+    QFile aside(damaged + ".damaged");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), bytes);
+    ScriptedPlatform again;
+    auto second = Start(again);
+    QCOMPARE(again.messages.size(), 0);
+    QVERIFY(aside.exists());
+}
+
+void tst_Recovery::unusableDataFolderAtStart()
+{
+    QDir().mkpath(QFileInfo(Folder()).path());
+    QVERIFY(WriteAll(Folder(), "not a folder"));
+    ScriptedPlatform platform;
+    auto w = Start(platform);
+    QVERIFY(w->isVisible());
+    QCOMPARE(platform.messages.size(), 0);
+    QCOMPARE(w->StatusPanels[0]->text(), QString());
+}
+
+// Lock files beside no copy and the temporary files of writes that never
+// completed are removed when their owner has ended, and only then.
+void tst_Recovery::leftoversOfEndedEditorsAreCleared()
+{
+    QVERIFY(QDir().mkpath(Folder()));
+    const QByteArray stale = StaleLock(Path("scratch.lock"));
+    QVERIFY(!stale.isEmpty());
+    QVERIFY(WriteAll(Folder() + "/post-1-ended.lock", stale));
+    QVERIFY(WriteAll(Folder() + "/post-1-ended.recovery.AbC123", "half a copy"));
+    QVERIFY(WriteAll(Folder() + "/post-1-kept.recovery.damaged", "set aside earlier"));
+    QLockFile live(Folder() + "/post-1-live.lock");
+    QVERIFY(live.tryLock(0));
+    QVERIFY(WriteAll(Folder() + "/post-1-live.recovery.XyZ789", "being written"));
+
+    ScriptedPlatform platform;
+    auto w = Start(platform);
+    QCOMPARE(platform.messages.size(), 0);
+    QCOMPARE(FilesInFolder(),
+             QStringList({"post-1-kept.recovery.damaged", "post-1-live.lock", "post-1-live.recovery.XyZ789"}));
+}
+
+QF_TEST_MAIN(tst_Recovery)
+#include "tst_recovery.moc"
