@@ -1,0 +1,2 @@
+#include "up/Up.h"
+#include "low/Low.h"
