@@ -13,6 +13,7 @@ cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "Give the tree to check: -DSOURCE_DIR=<folder>")
 endif()
+get_filename_component(SOURCE_DIR ${SOURCE_DIR} ABSOLUTE)
 
 file(GLOB entries LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(folders "")
@@ -25,6 +26,10 @@ foreach(entry IN LISTS entries)
     endif()
   endif()
 endforeach()
+
+if(NOT folders)
+  message(FATAL_ERROR "No folder with C++ sources in ${SOURCE_DIR}")
+endif()
 
 # deps_<folder>: the folders it includes; why_<folder>_<other>: the first
 # include line that makes it so.
