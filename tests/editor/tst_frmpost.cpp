@@ -52,6 +52,8 @@ private slots:
     void menus();
     void toolbar();
     void toolbarRunsTheMenuCommands();
+    void toolbarButtonIsTheMenuItem_data();
+    void toolbarButtonIsTheMenuItem();
     void hotSpot_data();
     void hotSpot();
     void accessibleNames();
@@ -366,6 +368,44 @@ void tst_frmPost::toolbarRunsTheMenuCommands()
     Controls(*w).Toolbar1->actions().at(0)->trigger();
     QCOMPARE(m_platform->MessageTexts(), QStringList{SavePrompt});
     QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+}
+
+void tst_frmPost::toolbarButtonIsTheMenuItem_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("New, shorter than the menu's") << 0 << "mnuNew" << "New";
+    QTest::newRow("Open, without the menu's dots") << 1 << "mnuOpen" << "Open";
+    QTest::newRow("Save") << 2 << "mnuSave" << "Save";
+    QTest::newRow("Copy") << 4 << "mnuCopy" << "Copy";
+    QTest::newRow("Cut") << 5 << "mnuCut" << "Cut";
+    QTest::newRow("Paste") << 6 << "mnuPaste" << "Paste";
+    QTest::newRow("Copy post to clipboard") << 8 << "mnuCopyClip" << "Copy post to clipboard";
+    QTest::newRow("Preview post") << 9 << "mnuPreview" << "Preview post";
+    QTest::newRow("Options") << 11 << "mnuOptions" << "Options";
+    QTest::newRow("About") << 12 << "mnuAbout" << "About";
+}
+
+void tst_frmPost::toolbarButtonIsTheMenuItem()
+{
+    QFETCH(int, position);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    auto w = MakeWindow();
+    QToolBar* bar = Controls(*w).Toolbar1;
+    QAction* button = bar->actions().at(position);
+    // One action for both: disabling or renaming the item reaches the button too.
+    QCOMPARE(button, w->findChild<QAction*>(item));
+    QCOMPARE(button->objectName(), item);
+    // The button keeps its short caption for screen readers and its picture;
+    // the menu shows its own text and no picture.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar->widgetForAction(button));
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), caption);
+    QCOMPARE(button->toolTip(), caption);
+    QVERIFY(!button->icon().isNull());
+    QVERIFY(!button->isIconVisibleInMenu());
 }
 
 void tst_frmPost::hotSpot_data()
