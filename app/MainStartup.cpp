@@ -5,6 +5,7 @@
 #include "app/AppIcon.h"
 #include "base/InstallLayout.h"
 #include "base/SettingsStore.h"
+#include "base/Utf8.h"
 #include "recovery/RecoveryOffer.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
@@ -53,8 +54,8 @@ QString CommandLinePath(const QStringList& arguments)
     std::vector<std::string> args;
     args.reserve(static_cast<size_t>(arguments.size()));
     for (const QString& argument : arguments)
-        args.push_back(argument.toStdString());
-    return QString::fromStdString(Startup::CommandLinePath(args));
+        args.push_back(ToUtf8(argument));
+    return ToQString(Startup::CommandLinePath(args));
 }
 
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
@@ -65,8 +66,8 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
 
     const QString path = CommandLinePath(arguments);
 
-    // The main window is created once, on first use: by the options dialog
-    // when its Save refreshes the forum chooser, or below.
+    // The main window is created once, on first use: when the options dialog's
+    // Save has written a forum list for its chooser, or below.
     std::unique_ptr<frmPost> window;
     const auto mainWindow = [&]() -> frmPost& {
         if (!window)
@@ -77,12 +78,14 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
     if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty())
-        frmOptions::ShowModal(context, mainWindow);
+        frmOptions::ShowModal(context, [&] { mainWindow().GetForums(); });
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not
     // opened over it.
-    const bool restored = RecoveryOffer::Run(mainWindow());
+    frmPost& main = mainWindow();
+    const bool restored =
+        RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
 
     // Only an ordinary file is opened, before the window shows; one that cannot
     // be read or is no post file is reported by OpenFile, and the editor starts

@@ -84,11 +84,13 @@ void TypeCharacters(QPlainTextEdit* field, int count)
 // Clicks the bold button, as the mouse would, `count` times; Enter after every tenth.
 void ClickBold(frmPost& window, int count)
 {
+    auto* bold = window.findChild<QPushButton*>(QStringLiteral("cmdBBcode_0"));
+    auto* body = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"));
     for (int i = 0; i < count; ++i) {
-        window.cmdBBcode[0]->click();
+        bold->click();
         if (i % 10 == 9) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            QApplication::sendEvent(window.txtPost, &press);
+            QApplication::sendEvent(body, &press);
         }
     }
 }
@@ -97,7 +99,8 @@ void ClickBold(frmPost& window, int count)
 void SetWritingHelp(frmPost& window, bool on)
 {
     window.Writing().StartSpelling();
-    for (QAction* item : {window.mnuCheckSpelling, window.mnuHighlight})
+    for (QAction* item : {window.findChild<QAction*>(QStringLiteral("mnuCheckSpelling")),
+                          window.findChild<QAction*>(QStringLiteral("mnuHighlight"))})
         if (item->isChecked() != on)
             item->trigger();
 }
@@ -189,8 +192,8 @@ int main(int argc, char** argv)
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             window.Post().SetPost(body);
-            window.txtPost->moveCursor(QTextCursor::End);
-            window.txtPost->setFocus();
+            window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->moveCursor(QTextCursor::End);
+            window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->setFocus();
             QApplication::processEvents();
             times.push_back(Bench::MedianMs(1, work));
         }
@@ -198,7 +201,7 @@ int main(int argc, char** argv)
         return times[times.size() / 2];
     };
     auto typingMs = [&](const std::string& body) {
-        return medianMs(body, [&] { TypeCharacters(window.txtPost, characters); });
+        return medianMs(body, [&] { TypeCharacters(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters); });
     };
     auto taggingMs = [&](const std::string& body) { return medianMs(body, [&] { ClickBold(window, characters); }); };
 
@@ -237,9 +240,9 @@ int main(int argc, char** argv)
         auto typing = [&](const std::string& body) {
             return medianMs(body, [&] {
                 if (events)
-                    TypeWithEvents(window.txtPost, characters);
+                    TypeWithEvents(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters);
                 else
-                    TypeCharacters(window.txtPost, characters);
+                    TypeCharacters(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters);
             });
         };
         const double emptyOnMs = typing(std::string());

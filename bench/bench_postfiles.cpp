@@ -108,7 +108,7 @@ int MeasureOnce(frmPost& window, const QString& path, Once what)
     if (what == Once::Open) {
         window.OpenFile(path);
     } else {
-        QTextDocument* document = window.txtPost->document();
+        QTextDocument* document = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->document();
         document->setUndoRedoEnabled(false);
         QTextCursor cursor(document);
         cursor.beginEditBlock();

@@ -5,13 +5,21 @@
 // through the post document, so every insertion is one undo step, leaves the
 // caret after the inserted text and passes the changed-flag rule.
 
+#include <array>
 #include <string_view>
 
 class frmPost;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
 
 class TagInserter {
 public:
-    explicit TagInserter(frmPost& window);
+    // `window` gives the post document, the assistance switch and the
+    // assistants; the buttons change their captions, the lists are read, the
+    // post field takes the focus back.
+    TagInserter(frmPost& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
+                QComboBox* sizes, QComboBox* colours);
 
     // Tag button `index` (0 to 9). With assistance on, buttons 3 and 5 to 8
     // hand over to the window's quote manager or assistant and insert nothing.
@@ -26,4 +34,8 @@ private:
     void Insert(std::string_view text);
 
     frmPost& m_window;
+    QPlainTextEdit* m_postField;
+    std::array<QPushButton*, 10> m_buttons;
+    QComboBox* m_sizes;
+    QComboBox* m_colours;
 };

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "base/Accessibility.h"
+#include "base/Utf8.h"
 #include "base/Makers.h"
 #include "base/PictureBox.h"
 #include "base/Platform.h"
@@ -45,12 +46,9 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include <functional>
 #include <limits>
 
 namespace {
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
 }  // namespace
 
@@ -98,11 +96,11 @@ void frmPost::CreateControls()
     int left = PostLayout::TagRowLeft;
     for (int index : TagTable::ButtonRowOrder) {
         const auto& row = TagTable::Buttons[static_cast<size_t>(index)];
-        auto* button = new QPushButton(Text(row.caption), area);
+        auto* button = new QPushButton(ToQString(row.caption), area);
         button->setObjectName(QStringLiteral("cmdBBcode_%1").arg(index));
         button->setProperty("Index", index);
-        button->setToolTip(Text(row.tooltip));
-        button->setAccessibleName(Text(row.caption));
+        button->setToolTip(ToQString(row.tooltip));
+        button->setAccessibleName(ToQString(row.caption));
         button->setFocusPolicy(Qt::TabFocus);
         QFont font = button->font();
         font.setBold(index == 0 || index == 1);
@@ -127,7 +125,7 @@ void frmPost::CreateControls()
     cmbSize->setObjectName(QStringLiteral("cmbSize"));
     cmbSize->setGeometry(PostLayout::SizeList);
     for (const auto& size : TagTable::Sizes)
-        cmbSize->addItem(Text(size.caption));
+        cmbSize->addItem(ToQString(size.caption));
     cmbSize->setAccessibleName(QStringLiteral("Font size"));
     connect(cmbSize, &QComboBox::activated, this, &frmPost::cmbSize_Click);
 
@@ -135,7 +133,7 @@ void frmPost::CreateControls()
     cmbColor->setObjectName(QStringLiteral("cmbColor"));
     cmbColor->setGeometry(PostLayout::ColourList);
     for (std::string_view colour : TagTable::Colours)
-        cmbColor->addItem(Text(colour));
+        cmbColor->addItem(ToQString(colour));
     cmbColor->setAccessibleName(QStringLiteral("Font colour"));
     connect(cmbColor, &QComboBox::activated, this, &frmPost::cmbColor_Click);
     // Their choice inserts a tag: the wheel over the closed lists must not choose.
@@ -149,11 +147,11 @@ void frmPost::CreateControls()
         picture->setObjectName(QStringLiteral("imgIcon_%1").arg(index));
         picture->setProperty("Index", index);
         picture->setGeometry(PostLayout::IconRect(index));
-        picture->setToolTip(Text(row.tooltip));
-        picture->setAccessibleName(Text(row.tooltip).trimmed());
+        picture->setToolTip(ToQString(row.tooltip));
+        picture->setAccessibleName(ToQString(row.tooltip).trimmed());
         picture->SetHandCursor();
         const QString file = m_context.PictureFile(
-            QStringLiteral("emo/%1.gif").arg(Text(Module2::PictureNameOf(row.code))));
+            QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code))));
         const QPixmap pixmap(file);
         if (!pixmap.isNull())
             picture->setPixmap(pixmap.scaled(PostLayout::IconSize, PostLayout::IconSize, Qt::KeepAspectRatio,
@@ -251,13 +249,13 @@ void frmPost::CreateControls()
 
 void frmPost::CreateCommands()
 {
-    m_tags = std::make_unique<TagInserter>(*this);
+    m_tags = std::make_unique<TagInserter>(*this, txtPost, cmdBBcode, cmbSize, cmbColor);
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
     m_shortcuts = new PostShortcuts(txtPost, txtTitle, [this](int index) { cmdBBcode_Click(index); }, this);
     m_help = new StatusHelp(StatusPanels[0], m_background, this);
     for (size_t index = 0; index < cmdBBcode.size(); ++index)
-        m_help->SetHelp(cmdBBcode[index], Text(TagTable::Buttons[index].statusHelp));
-    m_help->SetHelp(chkAssist, Text(TagTable::AssistHelp));
+        m_help->SetHelp(cmdBBcode[index], ToQString(TagTable::Buttons[index].statusHelp));
+    m_help->SetHelp(chkAssist, ToQString(TagTable::AssistHelp));
     m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
     m_forums = std::make_unique<ForumChooser>(m_context, cmbForum, this);
 }
@@ -276,19 +274,15 @@ void frmPost::txtTitle_ContextMenu(const QPoint& pos)
 
 void frmPost::CreateActions()
 {
-    auto make = [this](QAction*& action, const char* name, const QString& text, void (frmPost::*handler)()) {
+    auto make = [this](QAction*& action, const char* name, const QString& text, auto handler) {
         action = new QAction(text, this);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
     make(mnuNew, "mnuNew", QStringLiteral("&New Post"), &frmPost::mnuNew_Click);
     make(mnuOpen, "mnuOpen", QStringLiteral("&Open Post..."), &frmPost::mnuOpen_Click);
-    mnuSave = new QAction(QStringLiteral("&Save Post"), this);
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    connect(mnuSave, &QAction::triggered, this, [this] { mnusave_Click(); });
-    mnuSaveAs = new QAction(QStringLiteral("Sa&ve Post as..."), this);
-    mnuSaveAs->setObjectName(QStringLiteral("mnuSaveAs"));
-    connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAs_Click(); });
+    make(mnuSave, "mnuSave", QStringLiteral("&Save Post"), [this] { mnusave_Click(); });
+    make(mnuSaveAs, "mnuSaveAs", QStringLiteral("Sa&ve Post as..."), [this] { mnuSaveAs_Click(); });
     make(mnuExit, "mnuExit", QStringLiteral("E&xit"), &frmPost::mnuExit_Click);
     make(mnuCopy, "mnuCopy", QStringLiteral("&Copy"), &frmPost::mnuCopy_Click);
     make(mnuCut, "mnuCut", QStringLiteral("Cu&t"), &frmPost::mnuCut_Click);
@@ -306,8 +300,7 @@ void frmPost::CreateActions()
         cursor.setPosition(start);
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
         txtPost->setTextCursor(cursor);
-        const QByteArray utf8 = text.toUtf8();
-        m_post->ReplaceSelection(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+        m_post->ReplaceSelection(ToUtf8(text));
     };
     m_writing = new WritingHelp(txtPost, txtTitle, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
     mnuCheckSpelling = m_writing->CheckSpellingItem();
@@ -361,34 +354,41 @@ void frmPost::CreateToolBar()
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
-    // Thirteen positions; each button runs the same command as its menu item.
+    // Thirteen positions; each button is its menu item's own action, with
+    // the toolbar's shorter caption where the menu's says more.
     struct Position {
-        const char* tooltip;  // nullptr: a separator
-        std::function<void()> command;
+        QAction* item;  // nullptr: a separator
+        const char* tooltip;
     };
     const Position positions[] = {
-        {"New", [this] { mnuNew_Click(); }},
-        {"Open", [this] { mnuOpen_Click(); }},
-        {"Save", [this] { mnusave_Click(); }},
-        {nullptr, {}},
-        {"Copy", [this] { mnuCopy_Click(); }},
-        {"Cut", [this] { mnuCut_Click(); }},
-        {"Paste", [this] { mnuPaste_Click(); }},
-        {nullptr, {}},
-        {"Copy post to clipboard", [this] { mnuCopyClip_Click(); }},
-        {"Preview post", [this] { mnuPreview_Click(); }},
-        {nullptr, {}},
-        {"Options", [this] { mnuOptions_Click(); }},
-        {"About", [this] { mnuAbout_Click(); }},
+        {mnuNew, "New"},
+        {mnuOpen, "Open"},
+        {mnuSave, "Save"},
+        {nullptr, nullptr},
+        {mnuCopy, "Copy"},
+        {mnuCut, "Cut"},
+        {mnuPaste, "Paste"},
+        {nullptr, nullptr},
+        {mnuCopyClip, "Copy post to clipboard"},
+        {mnuPreview, "Preview post"},
+        {nullptr, nullptr},
+        {mnuOptions, "Options"},
+        {mnuAbout, "About"},
     };
     for (const Position& position : positions) {
-        if (!position.tooltip) {
+        if (!position.item) {
             Toolbar1->addSeparator();
             continue;
         }
-        QAction* button = Toolbar1->addAction(QString::fromLatin1(position.tooltip));
-        button->setToolTip(QString::fromLatin1(position.tooltip));
-        connect(button, &QAction::triggered, this, position.command);
+        const QString tooltip = QString::fromLatin1(position.tooltip);
+        // Set only where the menu text does not already give it: a menu that
+        // shows tooltips shows only those set.
+        if (position.item->toolTip() != tooltip)
+            position.item->setToolTip(tooltip);
+        position.item->setIconText(tooltip);
+        // The picture belongs to the toolbar; the menus stay without.
+        position.item->setIconVisibleInMenu(false);
+        Toolbar1->addAction(position.item);
     }
 }
 
@@ -449,15 +449,13 @@ void frmPost::Form_Load()
     cmbSize_Click();
     cmbColor->setCurrentIndex(0);
     cmbColor_Click();
-    m_post->PostChanged = false;
-    AssistMode = false;
+    m_assistMode = false;
     txtPost->clear();
     Label1->setCursor(Qt::PointingHandCursor);
     m_post->PostChanged = false;
     m_post->ShowState(PostDocument::NoChangeText);
     InitToolBar();
-    chkAssist->setToolTip(QString::fromUtf8(TagTable::AssistHelp.data(),
-                                            static_cast<qsizetype>(TagTable::AssistHelp.size())));
+    chkAssist->setToolTip(ToQString(TagTable::AssistHelp));
     GetForums();
 }
 
@@ -518,25 +516,50 @@ void frmPost::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
 void frmPost::cmbSize_Click() { m_tags->SizeChosen(); }
 void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
 void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
-void frmPost::chkAssist_Click() { AssistMode = !AssistMode; }
+void frmPost::chkAssist_Click() { m_assistMode = !m_assistMode; }
 
 void frmPost::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
 void frmPost::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
 void frmPost::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
 void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(); }
 
-// Commands that other parts of the editor fill in.
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
 void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
 void frmPost::cmdPreview_Click() { BrowserPages::Preview(m_context, this, m_post->Post()); }
-void frmPost::cmdPost_Click() { SubmitCommand::Submit(*this); }
-void frmPost::OptNew_Click() { SubmitCommand::ChooseNewTopic(*this); }
-void frmPost::optReply_Click() { SubmitCommand::ChooseReply(*this); }
+
+void frmPost::cmdPost_Click()
+{
+    SubmitCommand::Choice choice;
+    if (OptNew->isChecked())
+        choice.kind = SubmitChecks::PostKind::NewTopic;
+    else if (optReply->isChecked())
+        choice.kind = SubmitChecks::PostKind::Reply;
+    choice.topicNumber = ToUtf8(txtPostNo->text());
+    choice.forumShown = ToUtf8(cmbForum->currentText());
+    choice.forumNumber = ToUtf8(m_forumNumber);
+    SubmitCommand::Submit(m_context, choice, *m_post, this);
+}
+
+// A new topic: the forum chooser usable, the topic-number field not (light
+// grey). A reply: the topic-number field usable (white), the chooser not.
+void frmPost::OptNew_Click() { EnableTopicNumber(false); }
+void frmPost::optReply_Click() { EnableTopicNumber(true); }
+
+void frmPost::EnableTopicNumber(bool enabled)
+{
+    txtPostNo->setEnabled(enabled);
+    QPalette palette = txtPostNo->palette();
+    const QColor background = enabled ? QColor(Qt::white) : QColor(205, 205, 205);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, background);
+    txtPostNo->setPalette(palette);
+    cmbForum->setEnabled(!enabled);
+}
 
 void frmPost::mnuOptions_Click()
 {
-    frmOptions::ShowModeless(m_options, m_context, [this]() -> frmPost& { return *this; }, this);
+    frmOptions::ShowModeless(m_options, m_context, [this] { GetForums(); }, this);
 }
 
 void frmPost::GetForums()
@@ -548,5 +571,5 @@ void frmPost::GetForums()
 void frmPost::cmbForum_Click()
 {
     if (const std::optional<QString> number = m_forums->ChosenNumber())
-        ForumNumber = *number;
+        m_forumNumber = *number;
 }

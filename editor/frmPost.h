@@ -70,50 +70,12 @@ public:
     // `AssistCommand` ("list", "list=", "img" or "url").
     void OpenAssistant(const QString& command);
 
-    // The controls, named as the program names them.
-    QLineEdit* txtTitle = nullptr;
-    QPlainTextEdit* txtPost = nullptr;
-    std::array<QPushButton*, 10> cmdBBcode{};
-    QComboBox* cmbSize = nullptr;
-    QComboBox* cmbColor = nullptr;
-    std::array<PictureBox*, 20> imgIcon{};
-    PictureBox* Label1 = nullptr;  // "View More Emoticons"
-    QCheckBox* chkAssist = nullptr;
-    QPushButton* cmdQuote = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdPost = nullptr;
-    QRadioButton* OptNew = nullptr;
-    QRadioButton* optReply = nullptr;
-    QComboBox* cmbForum = nullptr;
-    QLineEdit* txtPostNo = nullptr;
-    PictureBox* Image1 = nullptr;  // the forum hot spot over the banner's house icon
-    QToolBar* Toolbar1 = nullptr;
-    QStatusBar* Status = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
-
-    bool AssistMode = false;
-    // The forum number of the entry last chosen in `cmbForum`; empty until
-    // one is chosen. Only the chooser's selection handling sets it.
-    QString ForumNumber;
-
-    // Menu items.
-    QAction* mnuNew = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuSaveAs = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuCut = nullptr;
-    QAction* mnuPaste = nullptr;
-    QAction* mnuCopyClip = nullptr;
-    QAction* mnuPreview = nullptr;
-    QAction* mnuFont = nullptr;
-    QAction* mnuCheckSpelling = nullptr;
-    QMenu* mnuSpellingLanguage = nullptr;
-    QAction* mnuHighlight = nullptr;
-    QAction* mnuOptions = nullptr;
-    QAction* mnuContact = nullptr;
-    QAction* mnuAbout = nullptr;
+    // The forum number of the entry last chosen in the forum chooser; empty
+    // until one is chosen.
+    const QString& ForumNumber() const { return m_forumNumber; }
+    // Whether "Enable assistance" is on: tag buttons 3 and 5 to 8 then open
+    // the quote manager or the assistant instead of inserting.
+    bool AssistMode() const { return m_assistMode; }
 
 signals:
     // The close sequence has ended the program: every window is to close.
@@ -162,6 +124,52 @@ private:
     void txtTitle_ContextMenu(const QPoint& pos);
     void Form_Load();
     void UpdateClock();
+    // The topic-number field usable or not, with its background colour.
+    void EnableTopicNumber(bool enabled);
+
+    // The controls, named as the program names them (their object names too).
+    QLineEdit* txtTitle = nullptr;
+    QPlainTextEdit* txtPost = nullptr;
+    std::array<QPushButton*, 10> cmdBBcode{};
+    QComboBox* cmbSize = nullptr;
+    QComboBox* cmbColor = nullptr;
+    std::array<PictureBox*, 20> imgIcon{};
+    PictureBox* Label1 = nullptr;  // "View More Emoticons"
+    QCheckBox* chkAssist = nullptr;
+    QPushButton* cmdQuote = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdPost = nullptr;
+    QRadioButton* OptNew = nullptr;
+    QRadioButton* optReply = nullptr;
+    QComboBox* cmbForum = nullptr;
+    QLineEdit* txtPostNo = nullptr;
+    PictureBox* Image1 = nullptr;  // the forum hot spot over the banner's house icon
+    QToolBar* Toolbar1 = nullptr;
+    QStatusBar* Status = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
+
+    bool m_assistMode = false;
+    // Only the chooser's selection handling sets it.
+    QString m_forumNumber;
+
+    // Menu items.
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuCopyClip = nullptr;
+    QAction* mnuPreview = nullptr;
+    QAction* mnuFont = nullptr;
+    QAction* mnuCheckSpelling = nullptr;
+    QMenu* mnuSpellingLanguage = nullptr;
+    QAction* mnuHighlight = nullptr;
+    QAction* mnuOptions = nullptr;
+    QAction* mnuContact = nullptr;
+    QAction* mnuAbout = nullptr;
 
     AppContext m_context;
     PostBackground* m_background = nullptr;

@@ -2,7 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
+#include "base/Utf8.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumList.h"
 #include "forums/ForumScan.h"
@@ -78,9 +78,9 @@ void BringForward(QWidget* window)
 
 }  // namespace
 
-frmOptions::frmOptions(const AppContext& context, MainWindowProvider mainWindow, QWidget* owner,
+frmOptions::frmOptions(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner,
                        ForumExtraction::Timing timing)
-    : QDialog(owner), m_context(context), m_mainWindow(std::move(mainWindow))
+    : QDialog(owner), m_context(context), m_forumListChanged(std::move(forumListChanged))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(Caption);
@@ -219,17 +219,17 @@ void frmOptions::Form_Load()
     TabStrip1_Click(0);
 }
 
-void frmOptions::ShowModal(const AppContext& context, MainWindowProvider mainWindow)
+void frmOptions::ShowModal(const AppContext& context, ForumListChanged forumListChanged)
 {
-    auto* dialog = new frmOptions(context, std::move(mainWindow));
+    auto* dialog = new frmOptions(context, std::move(forumListChanged));
     dialog->exec();  // the dialog deletes itself once closed
 }
 
-void frmOptions::ShowModeless(QPointer<frmOptions>& open, const AppContext& context, MainWindowProvider mainWindow,
+void frmOptions::ShowModeless(QPointer<frmOptions>& open, const AppContext& context, ForumListChanged forumListChanged,
                               QWidget* owner)
 {
     if (!open)
-        open = new frmOptions(context, std::move(mainWindow), owner);
+        open = new frmOptions(context, std::move(forumListChanged), owner);
     BringForward(open);
 }
 
@@ -255,11 +255,11 @@ void frmOptions::cmdSave_Click()
         if (!ForumListFile::Write(m_context, this, entries))
             return;
         const QPointer<frmOptions> self(this);
-        m_mainWindow().GetForums();
+        m_forumListChanged();
         if (!self)
             return;
     }
-    txtURL->setText(QString::fromStdString(SiteAddress::Normalise(txtURL->text().toStdString())));
+    txtURL->setText(ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))));
     m_context.settings->Save(SettingsStore::SiteAdressKey, txtURL->text());
     m_context.settings->Save(SettingsStore::SiteNameKey, txtName->text());
     close();
@@ -284,7 +284,7 @@ void frmOptions::Command1_Click()
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));
         for (const std::string& entry : forums)
-            List1->addItem(QString::fromStdString(entry));
+            List1->addItem(ToQString(entry));
         if (found.complete && !forums.empty()) {
             unsetCursor();
             return;
@@ -302,7 +302,8 @@ void frmOptions::done(int result)
 
 void frmOptions::keyPressEvent(QKeyEvent* event)
 {
-    // Escape would reject the dialog: it has no cancel button.
+    // Escape would reject the dialog: only its Cancel button and the window
+    // frame close it without saving.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;

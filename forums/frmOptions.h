@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <functional>
 
-class frmPost;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -34,20 +33,20 @@ public:
         QStringLiteral("There was a problem extracting the forums from your site.\r\n"
                        "either the address is wrong, or your forum is not compatible with Quillforge");
 
-    // The main window whose forum chooser Save refreshes, created and loaded
-    // first when it does not exist yet.
-    using MainWindowProvider = std::function<frmPost&()>;
+    // Called by Save once it has written a new forum list file, so that the
+    // window showing the forums reloads them.
+    using ForumListChanged = std::function<void()>;
 
     // The dialog, loaded from the settings store and not shown; it deletes
     // itself when closed.
-    frmOptions(const AppContext& context, MainWindowProvider mainWindow, QWidget* owner = nullptr,
+    frmOptions(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner = nullptr,
                ForumExtraction::Timing timing = {});
 
     // Start-up: shows a new dialog modally; returns once it has been closed.
-    static void ShowModal(const AppContext& context, MainWindowProvider mainWindow);
+    static void ShowModal(const AppContext& context, ForumListChanged forumListChanged);
     // The menu and toolbar: shows the dialog modeless over `owner`, or brings
     // the one already open (`open`) forward.
-    static void ShowModeless(QPointer<frmOptions>& open, const AppContext& context, MainWindowProvider mainWindow,
+    static void ShowModeless(QPointer<frmOptions>& open, const AppContext& context, ForumListChanged forumListChanged,
                              QWidget* owner);
 
     // The controls, named as the program names them.
@@ -90,7 +89,7 @@ private:
     void Form_Load();
 
     AppContext m_context;
-    MainWindowProvider m_mainWindow;
+    ForumListChanged m_forumListChanged;
     QStackedLayout* m_pages = nullptr;
     ForumExtraction* m_extraction = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "recovery/RecoveryOffer.h"
 
 #include "base/Platform.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "recovery/RecoveryKeeper.h"
-#include "editor/frmPost.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -18,42 +18,37 @@ namespace {
 
 constexpr qsizetype LongestTitleShown = 80;
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A copy whose owner has ended, locked by us while we decide about it.
 struct LeftCopy {
     RecoverySlot slot;
     RecoveryFile::Copy copy;
 };
 
-void Tell(frmPost& window, const QString& text)
+void Tell(const Target& target, const QString& text)
 {
-    window.Context().platform->MsgBox(&window, text, MsgButtons::OK, MsgIcon::Exclamation);
+    target.platform.MsgBox(target.owner, text, MsgButtons::OK, MsgIcon::Exclamation);
 }
 
-void ReportDamaged(frmPost& window, RecoverySlot& slot)
+void ReportDamaged(const Target& target, RecoverySlot& slot)
 {
     const QString path = QDir::toNativeSeparators(slot.CopyPath());
     const QString keptAs = slot.SetAside();
     const QString where = keptAs.isEmpty()
                               ? QStringLiteral("It was left where it is.")
                               : QStringLiteral("It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
-    Tell(window, QStringLiteral("The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2").arg(path, where));
+    Tell(target, QStringLiteral("The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2").arg(path, where));
 }
 
-void ReportUnreadable(frmPost& window, RecoverySlot& slot, const QString& reason)
+void ReportUnreadable(const Target& target, RecoverySlot& slot, const QString& reason)
 {
-    Tell(window, QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
+    Tell(target, QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
                      .arg(QDir::toNativeSeparators(slot.CopyPath()), reason));
     slot.Unlock();
 }
 
 // The copies in `folder` that no running editor owns, each locked, newest
 // first; the damaged and unreadable ones are reported on the way.
-std::vector<LeftCopy> CollectLeftCopies(frmPost& window, const QString& folder)
+std::vector<LeftCopy> CollectLeftCopies(const Target& target, const QString& folder)
 {
     std::vector<LeftCopy> left;
     for (const QString& path : RecoverySlot::CopiesIn(folder)) {
@@ -67,10 +62,10 @@ std::vector<LeftCopy> CollectLeftCopies(frmPost& window, const QString& folder)
             left.push_back({std::move(slot), std::move(copy)});
             break;
         case RecoverySlot::ReadResult::Damaged:
-            ReportDamaged(window, slot);
+            ReportDamaged(target, slot);
             break;
         case RecoverySlot::ReadResult::Unreadable:
-            ReportUnreadable(window, slot, error);
+            ReportUnreadable(target, slot, error);
             break;
         }
     }
@@ -79,22 +74,22 @@ std::vector<LeftCopy> CollectLeftCopies(frmPost& window, const QString& folder)
     return left;
 }
 
-void Restore(frmPost& window, LeftCopy& left)
+void Restore(const Target& target, LeftCopy& left)
 {
-    PostDocument& post = window.Post();
+    PostDocument& post = target.post;
     post.SetTitle(left.copy.title);
     post.SetPost(left.copy.post);
-    post.PostFileName = FromUtf8(left.copy.fileName);
+    post.PostFileName = ToQString(left.copy.fileName);
     post.PostChanged = true;
     post.ShowState(PostDocument::ChangedText);
-    window.Recovery().TakeOver(left.slot);
+    target.keeper.TakeOver(left.slot);
 }
 
 }  // namespace
 
 QString QuestionFor(const RecoveryFile::Copy& copy)
 {
-    QString title = FromUtf8(copy.title);
+    QString title = ToQString(copy.title);
     if (title.isEmpty())
         title = QStringLiteral("(no title)");
     else if (title.size() > LongestTitleShown) {
@@ -108,17 +103,17 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
     return Question + QStringLiteral("\r\n\r\nTitle: %1\r\nWritten: %2").arg(title, time);
 }
 
-bool Run(frmPost& window, const QString& folder)
+bool Run(const Target& target, const QString& folder)
 {
     RecoverySlot::ClearLeftovers(folder);
-    std::vector<LeftCopy> left = CollectLeftCopies(window, folder);
+    std::vector<LeftCopy> left = CollectLeftCopies(target, folder);
     for (LeftCopy& one : left) {
         const MsgAnswer answer =
-            window.Context().platform->MsgBox(&window, QuestionFor(one.copy), MsgButtons::YesNo, MsgIcon::Question);
+            target.platform.MsgBox(target.owner, QuestionFor(one.copy), MsgButtons::YesNo, MsgIcon::Question);
         if (answer == MsgAnswer::Yes) {
             // The copies not yet offered are unlocked as `left` goes, and
             // stay for the next start.
-            Restore(window, one);
+            Restore(target, one);
             return true;
         }
         one.slot.Remove();

@@ -15,7 +15,10 @@
 
 #include <QString>
 
-class frmPost;
+class Platform;
+class PostDocument;
+class QWidget;
+class RecoveryKeeper;
 
 namespace RecoveryOffer {
 
@@ -25,7 +28,16 @@ inline const QString Question =
 // The question for one copy: the fixed text, then its title and its time.
 QString QuestionFor(const RecoveryFile::Copy& copy);
 
-// Offers the copies in `folder`; true when one was restored into `window`.
-bool Run(frmPost& window, const QString& folder = RecoverySlot::Folder());
+// Where a restored copy goes and who asks: the window's post document, its
+// recovery keeper, the platform's message boxes, owned by `owner`.
+struct Target {
+    PostDocument& post;
+    RecoveryKeeper& keeper;
+    Platform& platform;
+    QWidget* owner = nullptr;
+};
+
+// Offers the copies in `folder`; true when one was restored into `target`.
+bool Run(const Target& target, const QString& folder = RecoverySlot::Folder());
 
 }  // namespace RecoveryOffer

@@ -1,23 +1,31 @@
 #pragma once
-// The submission controls of the main window: the Submit button and the two
-// option buttons that choose between a new topic and a reply. Submit reads
-// the site address, the kind of post, the topic number or the chosen forum,
-// the title and the body, runs the checks in their order (the first failure
-// is a message box and nothing more), then shows the forum's own posting
-// page in the browser window's submission mode, filled with the post
-// (submit/PostingSession.h). The editor's fields are not touched.
+// The Submit command. It reads the site address, takes the kind of post, the
+// topic number or the chosen forum, the title and the body, runs the checks
+// in their order (the first failure is a message box and nothing more), then
+// shows the forum's own posting page in the browser window's submission mode,
+// filled with the post (submit/PostingSession.h). The post is not touched.
 
-class frmPost;
+#include "base/AppContext.h"
+#include "submit/SubmitChecks.h"
+
+#include <string>
+
+class PostDocument;
+class QWidget;
 
 namespace SubmitCommand {
 
-// cmdPost_Click. False when a check refused the post and the browser window
-// was not opened; true once the window has been closed again.
-bool Submit(frmPost& window);
+// What the main window's submission controls say, in UTF-8.
+struct Choice {
+    SubmitChecks::PostKind kind = SubmitChecks::PostKind::None;
+    std::string topicNumber;  // as typed
+    std::string forumShown;   // the chooser's text
+    std::string forumNumber;  // the number of the forum last chosen; empty when none
+};
 
-// OptNew_Click: the forum chooser usable, the topic-number field not (light grey).
-void ChooseNewTopic(frmPost& window);
-// optReply_Click: the topic-number field usable (white), the forum chooser not.
-void ChooseReply(frmPost& window);
+// False when a check refused the post and the browser window was not opened;
+// true once the window has been closed again. `owner` owns the message boxes
+// and the browser window.
+bool Submit(const AppContext& context, const Choice& choice, const PostDocument& post, QWidget* owner);
 
 }  // namespace SubmitCommand

@@ -11,6 +11,7 @@
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestFiles.h"
 #include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
@@ -192,13 +193,13 @@ void tst_About::mainWindowOpensItModally()
     });
     if (fromToolbar) {
         QAction* button = nullptr;
-        for (QAction* action : owner.Toolbar1->actions())
+        for (QAction* action : Controls(owner).Toolbar1->actions())
             if (action->toolTip() == "About")
                 button = action;
         QVERIFY(button);
         button->trigger();
     } else {
-        owner.mnuAbout->trigger();
+        Controls(owner).mnuAbout->trigger();
     }
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
@@ -244,8 +245,8 @@ void tst_About::contactCommand()
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(path));
     });
-    owner.mnuContact->trigger();
-    owner.mnuContact->trigger();
+    Controls(owner).mnuContact->trigger();
+    Controls(owner).mnuContact->trigger();
     QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions, (QStringList{"Contact us", "Contact us"}));
     QCOMPARE(banners, (QList<bool>{true, false, true, false}));

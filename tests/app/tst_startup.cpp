@@ -8,6 +8,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -28,7 +29,7 @@ public:
         if (event->type() == QEvent::Show && !shown) {
             if (auto* window = qobject_cast<frmPost*>(watched)) {
                 shown = true;
-                titleWhenShown = window->txtTitle->text();
+                titleWhenShown = Controls(*window).txtTitle->text();
             }
         }
         return false;
@@ -201,8 +202,8 @@ void tst_Startup::pathThatOpensNothing()
     m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
     auto window = MainStartup(context, m_dir.path(), {argument});
     QVERIFY(window->isVisible());
-    QCOMPARE(window->txtTitle->text(), QString());
-    QCOMPARE(window->txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*window).txtTitle->text(), QString());
+    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString());
     QCOMPARE(window->Post().PostFileName, QString());
     QVERIFY(platform.messages.isEmpty());
 }
@@ -238,7 +239,7 @@ void tst_Startup::commandLineFileOpensBeforeTheWindowShows()
     QVERIFY(window->isVisible());
     QVERIFY(watcher.shown);
     QCOMPARE(watcher.titleWhenShown, QString("From the command line"));
-    QCOMPARE(window->txtPost->toPlainText(), QString("body"));
+    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString("body"));
     QCOMPARE(window->Post().PostFileName, path);
     QCOMPARE(window->Post().PostChanged, false);
     QCOMPARE(window->Post().StateText(), QString("No change in post"));
@@ -286,8 +287,8 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
     QCOMPARE(platform.messages[0].icon, MsgIcon::Critical);
     QCOMPARE(platform.OwnersVisible(), QList<bool>{false});
     QVERIFY(window->isVisible());
-    QCOMPARE(window->txtTitle->text(), QString());
-    QCOMPARE(window->txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*window).txtTitle->text(), QString());
+    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString());
     QCOMPARE(window->Post().PostFileName, QString());
     QCOMPARE(window->Post().PostChanged, false);
 }

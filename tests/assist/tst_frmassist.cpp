@@ -8,6 +8,7 @@
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QAccessible>
@@ -93,8 +94,8 @@ void tst_frmAssist::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     m_w = m_fx->MakeWindow();
-    QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
-    QVERIFY(m_w->AssistMode);
+    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
+    QVERIFY(m_w->AssistMode());
 }
 
 void tst_frmAssist::cleanup()
@@ -112,7 +113,7 @@ bool tst_frmAssist::RunAssistant(int index, const std::function<void(frmAssist&)
         shown = true;
         drive(*assistant);
     });
-    QTest::mouseClick(m_w->cmdBBcode[index], Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).cmdBBcode[index], Qt::LeftButton);
     return shown && driver.Driven() == 1;
 }
 
@@ -174,8 +175,8 @@ void tst_frmAssist::opening()
     });
     QVERIFY(shown);
     // Nothing was inserted by the opening, and the post's selection is as it was.
-    QCOMPARE(m_w->txtPost->toPlainText(), "a " + selection + " b");
-    QCOMPARE(m_w->txtPost->textCursor().selectedText(), selection);
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), "a " + selection + " b");
+    QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), selection);
 }
 
 void tst_frmAssist::linkNameAndAddressTypedAndErased()
@@ -352,13 +353,13 @@ void tst_frmAssist::agreeReplacesExactlyTheSelection()
         QVERIFY(!a.isVisible());
     }));
     QVERIFY(!agreed.isEmpty());
-    QCOMPARE(m_w->txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(m_w->txtPost->textCursor().position(), int(after.indexOf('|')));
-    QVERIFY(!m_w->txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), int(after.indexOf('|')));
+    QVERIFY(!Controls(*m_w).txtPost->textCursor().hasSelection());
     QVERIFY(m_w->Post().PostChanged);
     // One undo takes the whole insertion back.
-    m_w->txtPost->undo();
-    QCOMPARE(m_w->txtPost->toPlainText(), QString(before).remove('|'));
+    Controls(*m_w).txtPost->undo();
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString(before).remove('|'));
 }
 
 void tst_frmAssist::closeInsertsNothing_data()
@@ -385,8 +386,8 @@ void tst_frmAssist::closeInsertsNothing()
         QVERIFY(!a.isVisible());
         QVERIFY(a.LinkName.empty() && a.LinkTarget.empty() && a.ListBody.empty());
     }));
-    QCOMPARE(m_w->txtPost->toPlainText(), QString("keep me"));
-    QCOMPARE(m_w->txtPost->textCursor().selectedText(), QString("keep"));
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("keep me"));
+    QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), QString("keep"));
     QVERIFY(!m_w->Post().PostChanged);
 }
 

@@ -9,6 +9,7 @@
 #include "editor/frmPost.h"
 #include "render/EmoticonTable.h"
 #include "support/EditorFixture.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QAccessible>
@@ -72,7 +73,7 @@ void tst_frmEmo::cleanup()
 
 frmEmo* tst_frmEmo::Show()
 {
-    QTest::mouseClick(m_w->Label1, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).Label1, Qt::LeftButton);
     frmEmo* emo = EditorFixture::OpenWindow<frmEmo>();
     if (emo && !QTest::qWaitForWindowExposed(emo))
         qWarning("window not exposed");
@@ -89,9 +90,9 @@ void tst_frmEmo::everyPictureInsertsAfterTheSelection()
         EditorFixture::SetPost(*m_w, "say hello now", 4, 9);
         m_w->Post().PostChanged = false;
         QTest::mouseClick(emo->Image1[index], Qt::LeftButton);
-        QVERIFY2(m_w->txtPost->toPlainText() == "say hello " + code + "  now", row);
-        QVERIFY2(m_w->txtPost->textCursor().position() == int(("say hello " + code + " ").size()), row);
-        QVERIFY2(!m_w->txtPost->textCursor().hasSelection(), row);
+        QVERIFY2(Controls(*m_w).txtPost->toPlainText() == "say hello " + code + "  now", row);
+        QVERIFY2(Controls(*m_w).txtPost->textCursor().position() == int(("say hello " + code + " ").size()), row);
+        QVERIFY2(!Controls(*m_w).txtPost->textCursor().hasSelection(), row);
         QVERIFY2(m_w->Post().PostChanged, row);
         QVERIFY2(emo->Image1[index]->property("Tag").toString() == " " + code + " ", row);
         // The window stays open for the next picture.
@@ -105,8 +106,8 @@ void tst_frmEmo::badAtTheCaretIsSevenCharacters()
     frmEmo* emo = Show();
     QVERIFY(emo);
     QTest::mouseClick(emo->Image1[26], Qt::LeftButton);
-    QCOMPARE(m_w->txtPost->toPlainText(), QString("a :bad: b"));
-    QCOMPARE(m_w->txtPost->textCursor().position(), 8);
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("a :bad: b"));
+    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), 8);
 }
 
 void tst_frmEmo::neutralIsColonBar()
@@ -125,7 +126,7 @@ void tst_frmEmo::samePictureTwice()
     QTest::mouseClick(emo->Image1[3], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :heyes:  :heyes: "));
     // Each click is one step of the post's undo.
-    m_w->txtPost->undo();
+    Controls(*m_w).txtPost->undo();
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :heyes: "));
 }
 

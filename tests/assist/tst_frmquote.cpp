@@ -8,6 +8,7 @@
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QAccessible>
@@ -81,7 +82,7 @@ void tst_frmQuote::cleanup()
 
 frmQuote* tst_frmQuote::ShowFromButton()
 {
-    QTest::mouseClick(m_w->cmdQuote, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
     frmQuote* q = EditorFixture::OpenWindow<frmQuote>();
     if (q && !QTest::qWaitForWindowExposed(q))
         qWarning("quote manager not exposed");
@@ -98,7 +99,7 @@ void tst_frmQuote::twentySevenCharacters()
     const QString expected = QString("[quote=") + QChar('"') + "Anna" + QChar('"') + "]Hello[/quote]";
     QCOMPARE(expected.size(), 27);
     QCOMPARE(EditorFixture::PostText(*m_w), expected);
-    QCOMPARE(m_w->txtPost->textCursor().position(), 27);
+    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), 27);
     QVERIFY(m_w->Post().PostChanged);
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
@@ -162,12 +163,12 @@ void tst_frmQuote::quote()
     }
     QCOMPARE(EditorFixture::PostText(*m_w), QString(after).remove('|'));
     const QString field = QString(after).remove('|').replace("\r\n", "\n");
-    QCOMPARE(m_w->txtPost->toPlainText(), field);
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), field);
     const QString caret = QString(after.left(after.indexOf('|'))).replace("\r\n", "\n");
     if (after.count('|') == 2)  // nothing inserted: the selection is as it was
-        QCOMPARE(m_w->txtPost->textCursor().selectedText(), after.section('|', 1, 1));
+        QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), after.section('|', 1, 1));
     else
-        QCOMPARE(m_w->txtPost->textCursor().position(), int(caret.size()));
+        QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), int(caret.size()));
     // The window stays open with its fields as they were.
     QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
     QCOMPARE(q->txtPoster->text(), poster);
@@ -182,7 +183,7 @@ void tst_frmQuote::quotingTwiceKeepsTheWindowAndItsFields()
     SetQuoted(*q, "first second", 0, 5);
     QTest::mouseClick(q->Image3, Qt::LeftButton);
     // The user places the caret in the post between the two quotes.
-    QTest::keyClick(m_w->txtPost, Qt::Key_Return);
+    QTest::keyClick(Controls(*m_w).txtPost, Qt::Key_Return);
     SetQuoted(*q, "first second", 6, 12);
     QTest::mouseClick(q->Image3, Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w),
@@ -211,7 +212,7 @@ void tst_frmQuote::pasteTwice()
     QTest::mouseClick(q->Image1, Qt::LeftButton);
     QTest::mouseClick(q->Image1, Qt::LeftButton);
     QCOMPARE(q->txtQuotedText->toPlainText(), expected);
-    QVERIFY(m_w->txtPost->toPlainText().isEmpty());
+    QVERIFY(Controls(*m_w).txtPost->toPlainText().isEmpty());
     QCOMPARE(q->txtQuotedText->textCursor().selectedText(), QString("ol"));
 }
 
@@ -290,13 +291,13 @@ void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
         }
     };
     if (modal) {
-        QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+        QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
         ModalDriver driver([&](QWidget* window) {
             auto* q = qobject_cast<frmQuote*>(window);
             QVERIFY(q);
             drive(q);
         });
-        QTest::mouseClick(m_w->cmdBBcode[QuoteButton], Qt::LeftButton);
+        QTest::mouseClick(Controls(*m_w).cmdBBcode[QuoteButton], Qt::LeftButton);
         QCOMPARE(driver.Driven(), 1);
     } else {
         frmQuote* q = ShowFromButton();
@@ -322,9 +323,9 @@ void tst_frmQuote::buttonBringsTheOpenWindowForward()
     // The main window still takes input while the quote manager is open.
     m_w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
-    QTest::keyClicks(m_w->txtPost, "typed");
-    QCOMPARE(m_w->txtPost->toPlainText(), QString("typed"));
-    QTest::mouseClick(m_w->cmdQuote, Qt::LeftButton);
+    QTest::keyClicks(Controls(*m_w).txtPost, "typed");
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("typed"));
+    QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
     QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
     QTRY_VERIFY(q->isActiveWindow());
     QCOMPARE(q->txtPoster->text(), QString("Anna"));
@@ -333,7 +334,7 @@ void tst_frmQuote::buttonBringsTheOpenWindowForward()
 
 void tst_frmQuote::openedFromTheTagButton()
 {
-    QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
     EditorFixture::SetPost(*m_w, "x abc y", 2, 5);
     m_fx->platform.answers = {MsgAnswer::Yes};
     QPointer<frmQuote> shown;
@@ -346,15 +347,15 @@ void tst_frmQuote::openedFromTheTagButton()
         QCOMPARE(shown->txtQuotedText->toPlainText(), QString("abc"));
         QVERIFY(!shown->txtQuotedText->textCursor().hasSelection());
         QTest::mouseClick(shown->Image3, Qt::LeftButton);
-        QCOMPARE(m_w->txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+        QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
         QTest::mouseClick(shown->Image2, Qt::LeftButton);
     });
-    QTest::mouseClick(m_w->cmdBBcode[QuoteButton], Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).cmdBBcode[QuoteButton], Qt::LeftButton);
     QCOMPARE(driver.Driven(), 1);
     QCOMPARE(m_fx->platform.messages.size(), 1);
-    QCOMPARE(m_w->txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
     QTRY_VERIFY(!shown);
-    QCOMPARE(m_w->cmdBBcode[QuoteButton]->text(), QString("Quote"));
+    QCOMPARE(Controls(*m_w).cmdBBcode[QuoteButton]->text(), QString("Quote"));
 }
 
 void tst_frmQuote::tagButtonWhileOpenModeless()
@@ -363,11 +364,11 @@ void tst_frmQuote::tagButtonWhileOpenModeless()
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, "Anna");
     QTest::keyClicks(q->txtQuotedText, "earlier");
-    QTest::mouseClick(m_w->chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
     EditorFixture::SetPost(*m_w, "line one\nline two", 5, 13);
     const ModalDriver driver;
-    m_w->txtPost->setFocus();
-    QTest::keyClick(m_w->txtPost, Qt::Key_Q, Qt::ControlModifier);
+    Controls(*m_w).txtPost->setFocus();
+    QTest::keyClick(Controls(*m_w).txtPost, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(driver.Driven(), 0);  // it could not be made modal
     QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
     QVERIFY(!q->isModal());

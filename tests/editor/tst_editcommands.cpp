@@ -6,6 +6,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -41,7 +42,7 @@ void PutPicture()
 
 QAction* ToolbarButton(frmPost& w, const QString& tooltip)
 {
-    for (QAction* action : w.Toolbar1->actions())
+    for (QAction* action : Controls(w).Toolbar1->actions())
         if (action->toolTip() == tooltip)
             return action;
     return nullptr;
@@ -99,18 +100,18 @@ void tst_EditCommands::copy()
     QFETCH(bool, focusInTitle);
     QFETCH(QString, clipboard);
     auto w = m_fx->MakeWindow();
-    w->txtTitle->setText("Title text");
+    Controls(*w).txtTitle->setText("Title text");
     EditorFixture::SetPost(*w, "The quick brown\nfox\nran", start, end);
     w->Post().PostChanged = false;
     if (focusInTitle) {
-        w->txtTitle->setFocus();
-        w->txtTitle->selectAll();
+        Controls(*w).txtTitle->setFocus();
+        Controls(*w).txtTitle->selectAll();
     }
-    w->mnuCopy->trigger();
+    Controls(*w).mnuCopy->trigger();
     QCOMPARE(Clipboard()->text(), clipboard);
     QVERIFY(!Clipboard()->mimeData()->hasImage());
-    QCOMPARE(w->txtPost->toPlainText(), QString("The quick brown\nfox\nran"));
-    QCOMPARE(w->txtTitle->text(), QString("Title text"));
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("The quick brown\nfox\nran"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("Title text"));
     QVERIFY(!w->Post().PostChanged);
 }
 
@@ -137,12 +138,12 @@ void tst_EditCommands::cut()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    w->txtTitle->setFocus();
-    w->mnuCut->trigger();
+    Controls(*w).txtTitle->setFocus();
+    Controls(*w).mnuCut->trigger();
     QCOMPARE(Clipboard()->text(), clipboard);
     QVERIFY(!Clipboard()->mimeData()->hasImage());
-    QCOMPARE(w->txtPost->toPlainText(), after);
-    QCOMPARE(w->txtPost->textCursor().position(), start);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), start);
     QCOMPARE(w->Post().PostChanged, changed);
 }
 
@@ -170,51 +171,51 @@ void tst_EditCommands::paste()
     auto w = m_fx->MakeWindow();
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
-    w->txtTitle->setText("Title");
+    Controls(*w).txtTitle->setText("Title");
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    w->txtTitle->setFocus();  // the body is pasted into whatever has the focus
+    Controls(*w).txtTitle->setFocus();  // the body is pasted into whatever has the focus
     if (picture)
         PutPicture();
     else
         Clipboard()->setText(clipboard);
-    w->mnuPaste->trigger();
-    QCOMPARE(w->txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(w->txtPost->textCursor().position(), after.indexOf('|'));
-    QVERIFY(!w->txtPost->textCursor().hasSelection());
-    QCOMPARE(w->txtTitle->text(), QString("Title"));
+    Controls(*w).mnuPaste->trigger();
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), after.indexOf('|'));
+    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("Title"));
     QCOMPARE(w->Post().PostChanged, changed);
     if (!clipboard.isEmpty())
-        QCOMPARE(w->txtPost->document()->blockCount(), clipboard.count('\n') + 1);
+        QCOMPARE(Controls(*w).txtPost->document()->blockCount(), clipboard.count('\n') + 1);
 }
 
 void tst_EditCommands::pasteIsOneUndoStep()
 {
     auto w = m_fx->MakeWindow();
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "start ");
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "start ");
     Clipboard()->setText("pasted\r\ntext");
-    w->mnuPaste->trigger();
+    Controls(*w).mnuPaste->trigger();
     QCOMPARE(EditorFixture::PostText(*w), QString("start pasted\r\ntext"));
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("start "));
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("start "));
 }
 
 void tst_EditCommands::copyPost()
 {
     auto w = m_fx->MakeWindow();
-    w->txtTitle->setText("The title");
+    Controls(*w).txtTitle->setText("The title");
     EditorFixture::SetPost(*w, "line one\nline two", 5, 8);
-    w->txtTitle->setFocus();
-    w->mnuCopyClip->trigger();
+    Controls(*w).txtTitle->setFocus();
+    Controls(*w).mnuCopyClip->trigger();
     QCOMPARE(Clipboard()->text(), QString("line one\nline two"));
     QVERIFY(!Clipboard()->mimeData()->hasImage());
     // The selection is left as it was.
-    QCOMPARE(w->txtPost->textCursor().selectedText(), QString("one"));
+    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), QString("one"));
     // An empty body empties the clipboard.
     FillClipboard();
     EditorFixture::SetPost(*w, "", 0);
-    w->mnuCopyClip->trigger();
+    Controls(*w).mnuCopyClip->trigger();
     QCOMPARE(Clipboard()->text(), QString());
     QVERIFY(!Clipboard()->mimeData()->hasImage());
 }
@@ -226,12 +227,12 @@ void tst_EditCommands::toolbarRunsTheClipboardCommands()
     ToolbarButton(*w, "Copy")->trigger();
     QCOMPARE(Clipboard()->text(), QString("abc"));
     ToolbarButton(*w, "Cut")->trigger();
-    QCOMPARE(w->txtPost->toPlainText(), QString(" def"));
-    QTextCursor cursor = w->txtPost->textCursor();
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(" def"));
+    QTextCursor cursor = Controls(*w).txtPost->textCursor();
     cursor.movePosition(QTextCursor::End);
-    w->txtPost->setTextCursor(cursor);
+    Controls(*w).txtPost->setTextCursor(cursor);
     ToolbarButton(*w, "Paste")->trigger();
-    QCOMPARE(w->txtPost->toPlainText(), QString(" defabc"));
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(" defabc"));
     ToolbarButton(*w, "Copy post to clipboard")->trigger();
     QCOMPARE(Clipboard()->text(), QString(" defabc"));
 }
@@ -239,13 +240,13 @@ void tst_EditCommands::toolbarRunsTheClipboardCommands()
 void tst_EditCommands::fontDialogIsFilledFromThePostField()
 {
     auto w = m_fx->MakeWindow();
-    w->mnuFont->trigger();
+    Controls(*w).mnuFont->trigger();
     QCOMPARE(m_fx->platform.fontRequests.size(), 1);
     const FontChoice& request = m_fx->platform.fontRequests.first();
     QCOMPARE(request.font.family(), QString("Arial"));
     QCOMPARE(request.font.pointSizeF(), 12.0);
     QVERIFY(!request.font.bold() && !request.font.italic());
-    QCOMPARE(request.color, w->txtPost->palette().color(QPalette::Text));
+    QCOMPARE(request.color, Controls(*w).txtPost->palette().color(QPalette::Text));
 }
 
 void tst_EditCommands::fontChoiceAppliesToThePostOnly()
@@ -253,33 +254,33 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "Some text", 0);
     w->Post().PostChanged = false;
-    const QFont titleFont = w->txtTitle->font();
-    const QPalette titlePalette = w->txtTitle->palette();
+    const QFont titleFont = Controls(*w).txtTitle->font();
+    const QPalette titlePalette = Controls(*w).txtTitle->palette();
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
     chosen.setBold(true);
     chosen.setItalic(true);
     chosen.setUnderline(true);   // effects the command does not take
     chosen.setStrikeOut(true);
     m_fx->platform.fontAnswer = FontChoice{chosen, QColor(Qt::darkRed)};
-    w->mnuFont->trigger();
+    Controls(*w).mnuFont->trigger();
 
-    const QFont font = w->txtPost->font();
+    const QFont font = Controls(*w).txtPost->font();
     QCOMPARE(font.family(), QString("Liberation Serif"));
     QCOMPARE(font.pointSizeF(), 16.0);
     QVERIFY(font.bold());
     QVERIFY(font.italic());
     QVERIFY(!font.underline());
     QVERIFY(!font.strikeOut());
-    QCOMPARE(w->txtPost->palette().color(QPalette::Text), QColor(Qt::darkRed));
-    QCOMPARE(w->txtPost->palette().color(QPalette::Inactive, QPalette::Text), QColor(Qt::darkRed));
-    QCOMPARE(w->txtTitle->font(), titleFont);
-    QCOMPARE(w->txtTitle->palette().color(QPalette::Text), titlePalette.color(QPalette::Text));
+    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Text), QColor(Qt::darkRed));
+    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Inactive, QPalette::Text), QColor(Qt::darkRed));
+    QCOMPARE(Controls(*w).txtTitle->font(), titleFont);
+    QCOMPARE(Controls(*w).txtTitle->palette().color(QPalette::Text), titlePalette.color(QPalette::Text));
     // The text and the document state are untouched.
     QCOMPARE(EditorFixture::PostText(*w), QString("Some text"));
     QVERIFY(!w->Post().PostChanged);
     // The next dialog starts from the new look.
     m_fx->platform.fontAnswer.reset();
-    w->mnuFont->trigger();
+    Controls(*w).mnuFont->trigger();
     QCOMPARE(m_fx->platform.fontRequests.last().font.family(), QString("Liberation Serif"));
     QCOMPARE(m_fx->platform.fontRequests.last().color, QColor(Qt::darkRed));
 }
@@ -287,24 +288,24 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
 void tst_EditCommands::fontCancelChangesNothing()
 {
     auto w = m_fx->MakeWindow();
-    const QFont before = w->txtPost->font();
-    const QColor colour = w->txtPost->palette().color(QPalette::Text);
+    const QFont before = Controls(*w).txtPost->font();
+    const QColor colour = Controls(*w).txtPost->palette().color(QPalette::Text);
     m_fx->platform.fontAnswer.reset();
-    w->mnuFont->trigger();
+    Controls(*w).mnuFont->trigger();
     QCOMPARE(m_fx->platform.fontRequests.size(), 1);
-    QCOMPARE(w->txtPost->font(), before);
-    QCOMPARE(w->txtPost->palette().color(QPalette::Text), colour);
+    QCOMPARE(Controls(*w).txtPost->font(), before);
+    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Text), colour);
 }
 
 void tst_EditCommands::fontConfirmedUnchangedLooksTheSame()
 {
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "The same look\nbefore and after", 0);
-    const QImage before = w->txtPost->grab().toImage();
-    m_fx->platform.fontAnswer = FontChoice{w->txtPost->font(), w->txtPost->palette().color(QPalette::Text)};
-    w->mnuFont->trigger();
-    QCOMPARE(w->txtPost->font(), m_fx->platform.fontRequests.first().font);
-    QCOMPARE(w->txtPost->grab().toImage(), before);
+    const QImage before = Controls(*w).txtPost->grab().toImage();
+    m_fx->platform.fontAnswer = FontChoice{Controls(*w).txtPost->font(), Controls(*w).txtPost->palette().color(QPalette::Text)};
+    Controls(*w).mnuFont->trigger();
+    QCOMPARE(Controls(*w).txtPost->font(), m_fx->platform.fontRequests.first().font);
+    QCOMPARE(Controls(*w).txtPost->grab().toImage(), before);
 }
 
 QF_TEST_MAIN(tst_EditCommands)

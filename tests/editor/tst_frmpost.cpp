@@ -8,6 +8,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "forums/ForumListFile.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -51,6 +52,8 @@ private slots:
     void menus();
     void toolbar();
     void toolbarRunsTheMenuCommands();
+    void toolbarButtonIsTheMenuItem_data();
+    void toolbarButtonIsTheMenuItem();
     void hotSpot_data();
     void hotSpot();
     void accessibleNames();
@@ -96,24 +99,24 @@ void tst_frmPost::stateAfterLoad()
 {
     auto w = MakeWindow();
     QCOMPARE(w->windowTitle(), QString("Quillforge"));
-    QCOMPARE(w->txtTitle->text(), QString());
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).txtTitle->text(), QString());
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     QCOMPARE(w->Post().PostFileName, QString());
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(w->AssistMode, false);
-    QCOMPARE(w->chkAssist->isChecked(), false);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
-    QCOMPARE(w->cmbSize->currentText(), QString("Normal"));
-    QCOMPARE(w->cmbColor->currentText(), QString("Default"));
-    QCOMPARE(w->chkAssist->toolTip(),
+    QCOMPARE(w->AssistMode(), false);
+    QCOMPARE(Controls(*w).chkAssist->isChecked(), false);
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
+    QCOMPARE(Controls(*w).cmbSize->currentText(), QString("Normal"));
+    QCOMPARE(Controls(*w).cmbColor->currentText(), QString("Default"));
+    QCOMPARE(Controls(*w).chkAssist->toolTip(),
              QString("Enable Assistant mode to have advanced options for URL, img, List and List="));
-    QVERIFY(!w->OptNew->isChecked());
-    QVERIFY(!w->optReply->isChecked());
-    QVERIFY(!w->txtPostNo->isEnabled());
-    QCOMPARE(w->txtPostNo->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
-    QVERIFY(!w->cmbForum->isEnabled());
-    QCOMPARE(w->Label1->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(w->Label1->text(), QString("View More Emoticons"));
+    QVERIFY(!Controls(*w).OptNew->isChecked());
+    QVERIFY(!Controls(*w).optReply->isChecked());
+    QVERIFY(!Controls(*w).txtPostNo->isEnabled());
+    QCOMPARE(Controls(*w).txtPostNo->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
+    QVERIFY(!Controls(*w).cmbForum->isEnabled());
+    QCOMPARE(Controls(*w).Label1->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Controls(*w).Label1->text(), QString("View More Emoticons"));
 }
 
 void tst_frmPost::windowGeometry()
@@ -148,32 +151,32 @@ void tst_frmPost::typingFollowsTheChangedRule()
     QFETCH(bool, changed);
     QFETCH(QString, panel);
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, titleKeys);
-    QTest::keyClicks(w->txtPost, postKeys);
-    QCOMPARE(w->txtTitle->text(), titleKeys);
-    QCOMPARE(w->txtPost->toPlainText(), postKeys);
+    QTest::keyClicks(Controls(*w).txtTitle, titleKeys);
+    QTest::keyClicks(Controls(*w).txtPost, postKeys);
+    QCOMPARE(Controls(*w).txtTitle->text(), titleKeys);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), postKeys);
     QCOMPARE(w->Post().PostChanged, changed);
-    QCOMPARE(w->StatusPanels[1]->text(), panel);
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), panel);
 }
 
 void tst_frmPost::deletingTheWholeBodyDoesNotMarkChanged()
 {
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Title");
-    QTest::keyClicks(w->txtPost, "ab");
+    QTest::keyClicks(Controls(*w).txtTitle, "Title");
+    QTest::keyClicks(Controls(*w).txtPost, "ab");
     // As after a save: the post is unchanged.
     w->Post().PostChanged = false;
     w->Post().ShowState(PostDocument::SavedText);
-    QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
     QCOMPARE(w->Post().PostChanged, true);  // "a" is left: a change
     w->Post().PostChanged = false;
     w->Post().ShowState(PostDocument::SavedText);
-    QTest::keyClick(w->txtPost, Qt::Key_Backspace);  // the body is empty after this change
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);  // the body is empty after this change
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Saved, No change"));
     // Typing into the title now does not mark it either: the body is empty.
-    QTest::keyClicks(w->txtTitle, "!");
+    QTest::keyClicks(Controls(*w).txtTitle, "!");
     QCOMPARE(w->Post().PostChanged, false);
 }
 
@@ -213,8 +216,8 @@ void tst_frmPost::newPost()
     QFETCH(QString, savedTo);
     QTemporaryDir folder;
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Title");
-    QTest::keyClicks(w->txtPost, "Body");
+    QTest::keyClicks(Controls(*w).txtTitle, "Title");
+    QTest::keyClicks(Controls(*w).txtPost, "Body");
     const QString file = fileName.isEmpty() ? QString() : folder.filePath(fileName);
     w->Post().PostFileName = file;
     if (!changed) {
@@ -224,7 +227,7 @@ void tst_frmPost::newPost()
     m_platform->answers = answers;
     if (!saveName.isEmpty())
         m_platform->saveNames = {folder.filePath(saveName)};
-    w->mnuNew->trigger();
+    Controls(*w).mnuNew->trigger();
 
     QCOMPARE(m_platform->messages.size(), answers.size());
     if (changed) {
@@ -234,14 +237,14 @@ void tst_frmPost::newPost()
         QCOMPARE(call.icon, MsgIcon::Question);
         QCOMPARE(call.title, QString("Quillforge"));
     }
-    QCOMPARE(w->txtTitle->text(), cleared ? QString() : QString("Title"));
-    QCOMPARE(w->txtPost->toPlainText(), cleared ? QString() : QString("Body"));
+    QCOMPARE(Controls(*w).txtTitle->text(), cleared ? QString() : QString("Title"));
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), cleared ? QString() : QString("Body"));
     QCOMPARE(w->Post().PostFileName, cleared ? QString() : file);
     QCOMPARE(w->Post().PostChanged, changedAfter);
     if (cleared)
-        QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
     else
-        QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), savedTo.isEmpty() ? QStringList{} : QStringList{savedTo});
     if (!savedTo.isEmpty()) {
         QFile saved(folder.filePath(savedTo));
@@ -277,15 +280,15 @@ void tst_frmPost::closeSequence()
     QFETCH(bool, ends);
     QTemporaryDir folder;
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Title");
-    QTest::keyClicks(w->txtPost, "Body");
+    QTest::keyClicks(Controls(*w).txtTitle, "Title");
+    QTest::keyClicks(Controls(*w).txtPost, "Body");
     if (!changed)
         w->Post().PostChanged = false;
     QSignalSpy ending(w.get(), &frmPost::programEnding);
     m_platform->answers = answers;
     if (!saveName.isEmpty())
         m_platform->saveNames = {folder.filePath(saveName)};
-    w->mnuExit->trigger();
+    Controls(*w).mnuExit->trigger();
 
     QCOMPARE(m_platform->messages.first().text, QString("Are you sure you want to exit Quillforge"));
     QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNo);
@@ -294,8 +297,8 @@ void tst_frmPost::closeSequence()
     QCOMPARE(ending.count(), ends ? 1 : 0);
     QCOMPARE(w->isVisible(), !ends);
     if (!ends) {
-        QCOMPARE(w->txtTitle->text(), QString("Title"));
-        QCOMPARE(w->txtPost->toPlainText(), QString("Body"));
+        QCOMPARE(Controls(*w).txtTitle->text(), QString("Title"));
+        QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("Body"));
         QCOMPARE(w->Post().PostChanged, changed);
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), saveName.isEmpty() ? QStringList{} : QStringList{saveName});
@@ -343,7 +346,7 @@ void tst_frmPost::toolbar()
     auto w = MakeWindow();
     const QStringList expected = {"New", "Open", "Save", "-", "Copy", "Cut", "Paste", "-",
                                   "Copy post to clipboard", "Preview post", "-", "Options", "About"};
-    const QList<QAction*> buttons = w->Toolbar1->actions();
+    const QList<QAction*> buttons = Controls(*w).Toolbar1->actions();
     QCOMPARE(buttons.size(), 13);
     for (int i = 0; i < 13; ++i) {
         if (expected[i] == "-") {
@@ -360,11 +363,49 @@ void tst_frmPost::toolbarRunsTheMenuCommands()
 {
     // Position 1 runs New: with a changed post it asks the same question.
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtPost, "Body");
+    QTest::keyClicks(Controls(*w).txtPost, "Body");
     m_platform->answers = {MsgAnswer::No};
-    w->Toolbar1->actions().at(0)->trigger();
+    Controls(*w).Toolbar1->actions().at(0)->trigger();
     QCOMPARE(m_platform->MessageTexts(), QStringList{SavePrompt});
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+}
+
+void tst_frmPost::toolbarButtonIsTheMenuItem_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("New, shorter than the menu's") << 0 << "mnuNew" << "New";
+    QTest::newRow("Open, without the menu's dots") << 1 << "mnuOpen" << "Open";
+    QTest::newRow("Save") << 2 << "mnuSave" << "Save";
+    QTest::newRow("Copy") << 4 << "mnuCopy" << "Copy";
+    QTest::newRow("Cut") << 5 << "mnuCut" << "Cut";
+    QTest::newRow("Paste") << 6 << "mnuPaste" << "Paste";
+    QTest::newRow("Copy post to clipboard") << 8 << "mnuCopyClip" << "Copy post to clipboard";
+    QTest::newRow("Preview post") << 9 << "mnuPreview" << "Preview post";
+    QTest::newRow("Options") << 11 << "mnuOptions" << "Options";
+    QTest::newRow("About") << 12 << "mnuAbout" << "About";
+}
+
+void tst_frmPost::toolbarButtonIsTheMenuItem()
+{
+    QFETCH(int, position);
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    auto w = MakeWindow();
+    QToolBar* bar = Controls(*w).Toolbar1;
+    QAction* button = bar->actions().at(position);
+    // One action for both: disabling or renaming the item reaches the button too.
+    QCOMPARE(button, w->findChild<QAction*>(item));
+    QCOMPARE(button->objectName(), item);
+    // The button keeps its short caption for screen readers and its picture;
+    // the menu shows its own text and no picture.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar->widgetForAction(button));
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), caption);
+    QCOMPARE(button->toolTip(), caption);
+    QVERIFY(!button->icon().isNull());
+    QVERIFY(!button->isIconVisibleInMenu());
 }
 
 void tst_frmPost::hotSpot_data()
@@ -382,8 +423,8 @@ void tst_frmPost::hotSpot()
     if (!stored.isEmpty())
         m_settings.Save(SettingsStore::SiteAdressKey, stored);
     auto w = MakeWindow();
-    QCOMPARE(w->Image1->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(w->Image1, Qt::LeftButton);
+    QCOMPARE(Controls(*w).Image1->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(Controls(*w).Image1, Qt::LeftButton);
     QCOMPARE(m_platform->shellOpened, QStringList{opened});
 }
 
@@ -417,10 +458,10 @@ void tst_frmPost::accessibleNames()
 void tst_frmPost::clockPanels()
 {
     auto w = MakeWindow();
-    QCOMPARE(w->StatusPanels[0]->text(), QString());
-    QVERIFY(!w->StatusPanels[2]->text().isEmpty());
-    QVERIFY(!w->StatusPanels[3]->text().isEmpty());
-    QCOMPARE(w->StatusPanels[3]->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
+    QVERIFY(!Controls(*w).StatusPanels[2]->text().isEmpty());
+    QVERIFY(!Controls(*w).StatusPanels[3]->text().isEmpty());
+    QCOMPARE(Controls(*w).StatusPanels[3]->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 namespace {
@@ -459,33 +500,33 @@ void tst_frmPost::wheelOverClosedListsChangesNothing()
     auto* combo = w->findChild<QComboBox*>(list);
     QVERIFY(combo);
     combo->setCurrentIndex(startIndex);
-    w->txtPost->setPlainText("some post text");
+    Controls(*w).txtPost->setPlainText("some post text");
     w->Post().SetUnchanged(PostDocument::SavedText);
     w->activateWindow();
-    w->txtPost->setFocus();
-    QTextCursor cursor = w->txtPost->textCursor();
+    Controls(*w).txtPost->setFocus();
+    QTextCursor cursor = Controls(*w).txtPost->textCursor();
     cursor.setPosition(5);
     if (selection)
         cursor.setPosition(9, QTextCursor::KeepAnchor);
-    w->txtPost->setTextCursor(cursor);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->txtPost));
+    Controls(*w).txtPost->setTextCursor(cursor);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).txtPost));
     QSignalSpy activated(combo, &QComboBox::activated);
 
     RollWheel(combo, notches);
 
     QCOMPARE(activated.count(), 0);
     QCOMPARE(combo->currentIndex(), startIndex);
-    QCOMPARE(w->txtPost->toPlainText(), QString("some post text"));
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("some post text"));
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->txtPost));
-    QCOMPARE(w->txtPost->textCursor().selectedText(), selection ? QString("post") : QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).txtPost));
+    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), selection ? QString("post") : QString());
 
     // Choosing with the keyboard still runs the list's command.
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(activated.count(), 1);
     QCOMPARE(combo->currentIndex(), startIndex + 1);
-    QVERIFY2(w->txtPost->toPlainText() != "some post text", "the chosen item inserted no tag");
+    QVERIFY2(Controls(*w).txtPost->toPlainText() != "some post text", "the chosen item inserted no tag");
 }
 
 void tst_frmPost::screenReaderReadsTheLists_data()
@@ -503,7 +544,7 @@ void tst_frmPost::screenReaderReadsTheLists()
     QFETCH(QString, name);
     QVERIFY(WriteAll(ForumListFile::PathOf(m_context), "3- News\r\n7- General chat\r\n12- Help\r\n\r\n"));
     auto w = MakeWindow();
-    w->OptNew->click();  // the forum chooser is enabled only for a new topic
+    Controls(*w).OptNew->click();  // the forum chooser is enabled only for a new topic
     auto* combo = w->findChild<QComboBox*>(list);
     QVERIFY(combo && combo->count() > 2);
 
@@ -573,19 +614,19 @@ void tst_frmPost::screenReaderPressesButtons()
 
     // The command has run at once, as for a click.
     if (control == "OptNew") {
-        QVERIFY(w->OptNew->isChecked());
-        QVERIFY(w->cmbForum->isEnabled());
-        QVERIFY(!w->txtPostNo->isEnabled());
+        QVERIFY(Controls(*w).OptNew->isChecked());
+        QVERIFY(Controls(*w).cmbForum->isEnabled());
+        QVERIFY(!Controls(*w).txtPostNo->isEnabled());
     } else if (control == "optReply") {
-        QVERIFY(w->optReply->isChecked());
-        QVERIFY(w->txtPostNo->isEnabled());
-        QVERIFY(!w->cmbForum->isEnabled());
+        QVERIFY(Controls(*w).optReply->isChecked());
+        QVERIFY(Controls(*w).txtPostNo->isEnabled());
+        QVERIFY(!Controls(*w).cmbForum->isEnabled());
     } else if (control == "chkAssist") {
-        QVERIFY(w->chkAssist->isChecked());
-        QVERIFY(w->AssistMode);
+        QVERIFY(Controls(*w).chkAssist->isChecked());
+        QVERIFY(w->AssistMode());
         QVERIFY(iface->state().checked);
     } else {
-        QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
+        QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -38,7 +39,7 @@ struct State {
 
 State StateOf(frmPost& w)
 {
-    return {w.txtTitle->text(), w.txtPost->toPlainText(), w.Post().PostFileName, w.StatusPanels[1]->text(),
+    return {Controls(w).txtTitle->text(), Controls(w).txtPost->toPlainText(), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
             w.Post().PostChanged};
 }
 
@@ -146,8 +147,8 @@ std::unique_ptr<frmPost> tst_PostFiles::MakeWindow()
 std::unique_ptr<frmPost> tst_PostFiles::WindowWithPost(const QString& fileName, bool changed)
 {
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Old title");
-    QTest::keyClicks(w->txtPost, "Old post");
+    QTest::keyClicks(Controls(*w).txtTitle, "Old title");
+    QTest::keyClicks(Controls(*w).txtPost, "Old post");
     w->Post().PostFileName = Path(fileName);
     if (!changed) {
         w->Post().PostChanged = false;
@@ -189,7 +190,7 @@ void tst_PostFiles::opensAPostFile()
     QVERIFY(WriteAll(Path("open me.bbc"), file));
     auto w = WindowWithPost("old.bbc", false);
     m_platform->openNames = {Path("open me.bbc")};
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
     QCOMPARE(m_platform->openDialogs, 1);
     // Filling the fields raised their change handlers; the post is still unchanged.
     COMPARE_STATE(StateOf(*w), (State{title, post, Path("open me.bbc"), "No change in post", false}));
@@ -223,7 +224,7 @@ void tst_PostFiles::refusedFileChangesNothing()
         // With unsaved changes the user answers No (do not save) first.
         m_platform->answers = changed ? QList<MsgAnswer>{MsgAnswer::No, MsgAnswer::OK} : QList<MsgAnswer>{MsgAnswer::OK};
         m_platform->openNames = {Path("bad.bbc")};
-        w->mnuOpen->trigger();
+        Controls(*w).mnuOpen->trigger();
 
         const MsgBoxCall& error = m_platform->messages.last();
         QCOMPARE(error.text, FormatError);
@@ -267,7 +268,7 @@ void tst_PostFiles::unreadableFileChangesNothing()
     const State before = StateOf(*w);
     m_platform->answers = {MsgAnswer::No, MsgAnswer::OK};
     m_platform->openNames = {path};
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
     permissions.reset();
 
     QCOMPARE(m_platform->messages.size(), 2);
@@ -325,7 +326,7 @@ void tst_PostFiles::savePromptOfOpen()
     for (const QString& name : saveNames)
         m_platform->saveNames.append(Path(name));
     m_platform->openNames = {Path(openName)};
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
 
     QCOMPARE(m_platform->messages.first().text, SavePrompt);
     QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNoCancel);
@@ -378,7 +379,7 @@ void tst_PostFiles::saveAndSaveAs()
     QFETCH(QString, writtenTo);
     QFETCH(QString, fileNameAfter);
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Re: \"quotes\", commas");
+    QTest::keyClicks(Controls(*w).txtTitle, "Re: \"quotes\", commas");
     w->Post().SetPost("  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n");
     w->Post().PostFileName = Path(fileName);
     for (const QString& name : saveNames)
@@ -410,10 +411,10 @@ void tst_PostFiles::typedPostSavesToTheExactBytes()
 {
     // The 40-byte example, typed: the field's own line break is written as CR LF.
     auto w = MakeWindow();
-    QTest::keyClicks(w->txtTitle, "Hello");
-    QTest::keyClicks(w->txtPost, "one");
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
-    QTest::keyClicks(w->txtPost, "two");
+    QTest::keyClicks(Controls(*w).txtTitle, "Hello");
+    QTest::keyClicks(Controls(*w).txtPost, "one");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).txtPost, "two");
     m_platform->saveNames = {Path("hello.bbc")};
     QVERIFY(w->mnusave_Click());
     const QByteArray bytes = ReadAll(Path("hello.bbc"));
@@ -421,13 +422,13 @@ void tst_PostFiles::typedPostSavesToTheExactBytes()
     QCOMPARE(bytes.size(), 40);
 
     // A soft line break (Shift+Enter) is a line break in the file too.
-    QTest::keyClick(w->txtPost, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(w->txtPost, "three");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(Controls(*w).txtPost, "three");
     QVERIFY(w->mnusave_Click());
     QCOMPARE(ReadAll(Path("hello.bbc")), QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\nthree\r\n"));
 
     // New, then the empty post saved: the 27-byte file.
-    w->mnuNew->trigger();
+    Controls(*w).mnuNew->trigger();
     m_platform->saveNames = {Path("empty.bbc")};
     QVERIFY(w->mnuSaveAs_Click());
     QCOMPARE(ReadAll(Path("empty.bbc")), QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n"));
@@ -519,17 +520,17 @@ void tst_PostFiles::roundTripThroughTheWindow()
     QFETCH(QString, title);
     QFETCH(QString, post);
     auto w = MakeWindow();
-    w->txtTitle->setText(title);
-    w->txtPost->setPlainText(post);
+    Controls(*w).txtTitle->setText(title);
+    Controls(*w).txtPost->setPlainText(post);
     m_platform->saveNames = {Path("trip.bbc")};
     QVERIFY(w->mnusave_Click());
-    w->mnuNew->trigger();  // saved: no question
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    Controls(*w).mnuNew->trigger();  // saved: no question
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     m_platform->openNames = {Path("trip.bbc")};
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
     QCOMPARE(m_platform->messages.size(), 0);
-    QCOMPARE(w->txtTitle->text(), title);
-    QVERIFY2(w->txtPost->document()->toRawText().replace(QChar(0x2029), '\n') == post,
+    QCOMPARE(Controls(*w).txtTitle->text(), title);
+    QVERIFY2(Controls(*w).txtPost->document()->toRawText().replace(QChar(0x2029), '\n') == post,
              "the post changed on its way through the file");
     QCOMPARE(w->Post().PostFileName, Path("trip.bbc"));
     QCOMPARE(w->Post().PostChanged, false);
@@ -539,15 +540,15 @@ void tst_PostFiles::toolbarOpenAndSave()
 {
     // Toolbar positions 2 and 3 run Open and Save.
     auto w = MakeWindow();
-    QToolBar* bar = w->Toolbar1;
+    QToolBar* bar = Controls(*w).Toolbar1;
     m_platform->openNames = {Path("good.bbc")};
     bar->actions().at(1)->trigger();
-    QCOMPARE(w->txtTitle->text(), QString("From the file"));
-    QTest::keyClicks(w->txtPost, "!");
-    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the file"));
+    QTest::keyClicks(Controls(*w).txtPost, "!");
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
     bar->actions().at(2)->trigger();
     QCOMPARE(m_platform->saveDialogs, 0);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Saved, No change"));
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Saved, No change"));
     QCOMPARE(ReadAll(Path("good.bbc")),
              QByteArray("{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\n!line one\r\nline two\r\n"));
 }
@@ -555,33 +556,33 @@ void tst_PostFiles::toolbarOpenAndSave()
 void tst_PostFiles::openedPostStartsAFreshHistory()
 {
     auto w = WindowWithPost("old.bbc", false);
-    QVERIFY(w->txtPost->document()->isUndoAvailable());
+    QVERIFY(Controls(*w).txtPost->document()->isUndoAvailable());
     m_platform->openNames = {Path("good.bbc")};
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
     const QString fromFile = "line one\nline two";
-    QCOMPARE(w->txtPost->toPlainText(), fromFile);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
     // Nothing to undo or redo: neither the old post nor the filling.
-    QVERIFY(!w->txtPost->document()->isUndoAvailable());
-    QVERIFY(!w->txtPost->document()->isRedoAvailable());
-    QVERIFY(!w->txtPost->document()->isModified());
+    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
+    QVERIFY(!Controls(*w).txtPost->document()->isRedoAvailable());
+    QVERIFY(!Controls(*w).txtPost->document()->isModified());
     // The caret at the start, nothing selected, the top of the post in view.
-    QCOMPARE(w->txtPost->textCursor().position(), 0);
-    QVERIFY(!w->txtPost->textCursor().hasSelection());
-    QCOMPARE(w->txtPost->verticalScrollBar()->value(), 0);
-    w->txtPost->setFocus();
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), fromFile);
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), 0);
+    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).txtPost->verticalScrollBar()->value(), 0);
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
     // Typing after the open is one step of undo, and only the typing goes.
-    QTest::keyClicks(w->txtPost, "New ");
-    QCOMPARE(w->txtPost->toPlainText(), "New " + fromFile);
+    QTest::keyClicks(Controls(*w).txtPost, "New ");
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), "New " + fromFile);
     QCOMPARE(w->Post().PostChanged, true);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), fromFile);
-    QVERIFY(!w->txtPost->document()->isUndoAvailable());
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
+    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
     // The shortcuts of the field still work on the opened post.
-    QTest::keyClick(w->txtPost, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->textCursor().selectedText(), QString("line one") + QChar(0x2029) + "line two");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), QString("line one") + QChar(0x2029) + "line two");
 }
 
 void tst_PostFiles::longPostOpensExactly()
@@ -597,10 +598,10 @@ void tst_PostFiles::longPostOpensExactly()
     w->OpenFile(Path("long.bbc"));
     QCOMPARE(m_platform->messages.size(), 0);
     QVERIFY2(w->Post().Post() == post.toStdString(), "the post changed on its way into the field");
-    QCOMPARE(w->txtPost->document()->blockCount(), int(post.count("\r\n")) + 1);
-    QVERIFY(!w->txtPost->document()->isUndoAvailable());
+    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), int(post.count("\r\n")) + 1);
+    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
 }
 
 void tst_PostFiles::byteOrderMarkIsNotWrittenBack()
@@ -608,7 +609,7 @@ void tst_PostFiles::byteOrderMarkIsNotWrittenBack()
     QVERIFY(WriteAll(Path("marked.bbc"), "\xEF\xBB\xBF" + GoodFile));
     auto w = MakeWindow();
     w->OpenFile(Path("marked.bbc"));
-    QCOMPARE(w->txtTitle->text(), QString("From the file"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the file"));
     QVERIFY(w->mnusave_Click());
     QCOMPARE(ReadAll(Path("marked.bbc")), GoodFile);
 }
@@ -690,7 +691,7 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
     QVERIFY(WriteAll(opened, GoodFile));
     auto w = MakeWindow();
     w->OpenFile(opened);
-    QTest::keyClicks(w->txtPost, "mine: ");
+    QTest::keyClicks(Controls(*w).txtPost, "mine: ");
     const QDateTime modified = QFileInfo(opened).lastModified();
 
     QByteArray onDisk = GoodFile;
@@ -735,7 +736,7 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
 
     // What this window wrote itself is no change on disk: the next Save asks nothing.
     if (!writtenTo.isEmpty()) {
-        QTest::keyClicks(w->txtPost, "again ");
+        QTest::keyClicks(Controls(*w).txtPost, "again ");
         QVERIFY(w->mnusave_Click());
         QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
     }
@@ -795,7 +796,7 @@ void tst_PostFiles::overLargeFileIsRefusedUnread()
     m_platform->openNames = {big};
     m_platform->answers = {MsgAnswer::OK};
     const qint64 readBefore = BytesReadByThisProcess();
-    w->mnuOpen->trigger();
+    Controls(*w).mnuOpen->trigger();
     const qint64 read = BytesReadByThisProcess() - readBefore;
 
     QCOMPARE(m_platform->messages.size(), 1);

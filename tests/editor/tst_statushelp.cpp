@@ -5,6 +5,7 @@
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QCheckBox>
@@ -68,20 +69,20 @@ void tst_StatusHelp::tagButtons()
     QFETCH(int, index);
     QFETCH(QString, help);
     auto w = m_fx->MakeWindow();
-    MoveOver(w->cmdBBcode[index]);
-    QCOMPARE(w->StatusPanels[0]->text(), help);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("No change in post"));
+    MoveOver(Controls(*w).cmdBBcode[index]);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), help);
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
 }
 
 void tst_StatusHelp::assistSwitch()
 {
     auto w = m_fx->MakeWindow();
-    MoveOver(w->chkAssist);
-    QCOMPARE(w->StatusPanels[0]->text(),
+    MoveOver(Controls(*w).chkAssist);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(),
              QString("Enable Assistant mode to have advanced options for URL, img, List and List="));
     // The image button's help ends with a blank, shown as it is.
-    MoveOver(w->cmdBBcode[7]);
-    QCOMPARE(w->StatusPanels[0]->text(), QString("Insert image: [img]http://image_url[/img]   (CTRL+M) "));
+    MoveOver(Controls(*w).cmdBBcode[7]);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString("Insert image: [img]http://image_url[/img]   (CTRL+M) "));
 }
 
 void tst_StatusHelp::backgroundClears()
@@ -89,13 +90,13 @@ void tst_StatusHelp::backgroundClears()
     auto w = m_fx->MakeWindow();
     const QPoint bare = BareSurface(*w);
     QVERIFY(bare != QPoint(-1, -1));
-    MoveOver(w->cmdBBcode[0]);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    MoveOver(Controls(*w).cmdBBcode[0]);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
     MoveOver(w->centralWidget(), bare);
-    QCOMPARE(w->StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
     // Back over a button: the help returns.
-    MoveOver(w->cmdBBcode[5]);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[5].statusHelp));
+    MoveOver(Controls(*w).cmdBBcode[5]);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[5].statusHelp));
 }
 
 void tst_StatusHelp::otherControlsLeaveThePanel_data()
@@ -114,26 +115,26 @@ void tst_StatusHelp::otherControlsLeaveThePanel()
     QWidget* widget = w->findChild<QWidget*>(control);
     QVERIFY(widget);
     // Straight from the B button onto the control, without crossing the background.
-    MoveOver(w->cmdBBcode[0]);
+    MoveOver(Controls(*w).cmdBBcode[0]);
     QPoint at = widget->rect().center();
     if (control == "framSubmit")
         at = QPoint(8, widget->height() / 2);  // the frame's own border, left of its controls
     QWidget* under = w->centralWidget()->childAt(widget->mapTo(w->centralWidget(), at));
     QVERIFY(under == widget || widget->isAncestorOf(under));
     MoveOver(widget, at);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
     // And from a cleared panel it stays cleared.
     MoveOver(w->centralWidget(), BareSurface(*w));
     MoveOver(widget, at);
-    QCOMPARE(w->StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
 }
 
 void tst_StatusHelp::clicksDoNotChangeThePanel()
 {
     auto w = m_fx->MakeWindow();
-    MoveOver(w->chkAssist);
-    QTest::mouseClick(w->txtPost, Qt::LeftButton);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::AssistHelp));
+    MoveOver(Controls(*w).chkAssist);
+    QTest::mouseClick(Controls(*w).txtPost, Qt::LeftButton);
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::AssistHelp));
 }
 
 QF_TEST_MAIN(tst_StatusHelp)

@@ -9,6 +9,7 @@
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -27,7 +28,7 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 QStringList Captions(const frmPost& w)
 {
     QStringList captions;
-    for (QPushButton* button : w.cmdBBcode)
+    for (QPushButton* button : Controls(w).cmdBBcode)
         captions << button->text();
     return captions;
 }
@@ -95,30 +96,30 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
     auto w = m_fx->MakeWindow();
     QCOMPARE(Captions(*w), DesignedCaptions());
     for (int i = 0; i < 10; ++i) {
-        QCOMPARE(w->cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
-        QCOMPARE(w->cmdBBcode[i]->toolTip(), Q(TagTable::Buttons[i].tooltip));
+        QCOMPARE(Controls(*w).cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
+        QCOMPARE(Controls(*w).cmdBBcode[i]->toolTip(), Q(TagTable::Buttons[i].tooltip));
     }
-    QVERIFY(w->cmdBBcode[3]->toolTip().isEmpty());
-    QVERIFY(w->cmdBBcode[0]->font().bold() && !w->cmdBBcode[0]->font().italic());
-    QVERIFY(w->cmdBBcode[1]->font().bold() && w->cmdBBcode[1]->font().italic());
-    QVERIFY(w->cmdBBcode[2]->font().underline() && !w->cmdBBcode[2]->font().bold());
+    QVERIFY(Controls(*w).cmdBBcode[3]->toolTip().isEmpty());
+    QVERIFY(Controls(*w).cmdBBcode[0]->font().bold() && !Controls(*w).cmdBBcode[0]->font().italic());
+    QVERIFY(Controls(*w).cmdBBcode[1]->font().bold() && Controls(*w).cmdBBcode[1]->font().italic());
+    QVERIFY(Controls(*w).cmdBBcode[2]->font().underline() && !Controls(*w).cmdBBcode[2]->font().bold());
     // One row, left to right 0 1 2 3 4 5 6 9 7 8.
     const int order[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8};
     for (int k = 1; k < 10; ++k) {
-        QCOMPARE(w->cmdBBcode[order[k]]->y(), w->cmdBBcode[order[0]]->y());
-        QVERIFY(w->cmdBBcode[order[k]]->x() > w->cmdBBcode[order[k - 1]]->geometry().right());
+        QCOMPARE(Controls(*w).cmdBBcode[order[k]]->y(), Controls(*w).cmdBBcode[order[0]]->y());
+        QVERIFY(Controls(*w).cmdBBcode[order[k]]->x() > Controls(*w).cmdBBcode[order[k - 1]]->geometry().right());
     }
     // Twenty pictures in four columns and five rows, Index = row * 4 + column.
     for (int i = 0; i < 20; ++i) {
-        PictureBox* picture = w->imgIcon[i];
+        PictureBox* picture = Controls(*w).imgIcon[i];
         QCOMPARE(picture->toolTip(), Q(TagTable::Emoticons[i].tooltip));
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(picture->size(), QSize(15, 15));
-        QCOMPARE(picture->x(), w->imgIcon[i % 4]->x());
-        QCOMPARE(picture->y(), w->imgIcon[(i / 4) * 4]->y());
+        QCOMPARE(picture->x(), Controls(*w).imgIcon[i % 4]->x());
+        QCOMPARE(picture->y(), Controls(*w).imgIcon[(i / 4) * 4]->y());
     }
-    QVERIFY(w->imgIcon[1]->x() > w->imgIcon[0]->x());
-    QVERIFY(w->imgIcon[4]->y() > w->imgIcon[0]->y());
+    QVERIFY(Controls(*w).imgIcon[1]->x() > Controls(*w).imgIcon[0]->x());
+    QVERIFY(Controls(*w).imgIcon[4]->y() > Controls(*w).imgIcon[0]->y());
 }
 
 void tst_TagInserter::buttonClick_data()
@@ -155,20 +156,20 @@ void tst_TagInserter::buttonClick()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    w->txtTitle->setFocus();
+    Controls(*w).txtTitle->setFocus();
 
-    QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
 
     const int caret = after.indexOf('|');
-    QCOMPARE(w->txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(w->txtPost->textCursor().position(), caret);
-    QVERIFY(!w->txtPost->textCursor().hasSelection());
-    QCOMPARE(w->cmdBBcode[index]->text(), caption);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), caret);
+    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).cmdBBcode[index]->text(), caption);
     QVERIFY(w->Post().PostChanged);
-    QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
     // Every button but "[*]" sends the keyboard focus to the post field.
-    QCOMPARE(w->txtPost->hasFocus(), index != 9);
-    QCOMPARE(w->txtTitle->hasFocus(), index == 9);
+    QCOMPARE(Controls(*w).txtPost->hasFocus(), index != 9);
+    QCOMPARE(Controls(*w).txtTitle->hasFocus(), index == 9);
     // The other buttons keep their captions.
     QStringList others = Captions(*w);
     others[index] = Q(TagTable::Buttons[index].caption);
@@ -178,36 +179,36 @@ void tst_TagInserter::buttonClick()
 void tst_TagInserter::markerCycleAroundTyping()
 {
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(w->cmdBBcode[4], Qt::LeftButton);
-    QCOMPARE(w->cmdBBcode[4]->text(), QString("Code *"));
-    QTest::keyClicks(w->txtPost, "int x;");
-    QTest::mouseClick(w->cmdBBcode[4], Qt::LeftButton);
-    QCOMPARE(w->cmdBBcode[4]->text(), QString("Code"));
-    QTest::mouseClick(w->cmdBBcode[6], Qt::LeftButton);
-    QTest::keyClicks(w->txtPost, "one");
-    QTest::mouseClick(w->cmdBBcode[6], Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).cmdBBcode[4], Qt::LeftButton);
+    QCOMPARE(Controls(*w).cmdBBcode[4]->text(), QString("Code *"));
+    QTest::keyClicks(Controls(*w).txtPost, "int x;");
+    QTest::mouseClick(Controls(*w).cmdBBcode[4], Qt::LeftButton);
+    QCOMPARE(Controls(*w).cmdBBcode[4]->text(), QString("Code"));
+    QTest::mouseClick(Controls(*w).cmdBBcode[6], Qt::LeftButton);
+    QTest::keyClicks(Controls(*w).txtPost, "one");
+    QTest::mouseClick(Controls(*w).cmdBBcode[6], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*w), QString("[code]int x;[/code][list=1]one[/list]"));
-    QCOMPARE(w->cmdBBcode[6]->text(), QString("List="));
+    QCOMPARE(Controls(*w).cmdBBcode[6]->text(), QString("List="));
 }
 
 void tst_TagInserter::markerSurvivesDeletingItsTag()
 {
     auto w = m_fx->MakeWindow();
-    QTest::keyClicks(w->txtPost, "x");
-    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
-    QCOMPARE(w->txtPost->toPlainText(), QString("x[b]"));
+    QTest::keyClicks(Controls(*w).txtPost, "x");
+    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("x[b]"));
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(w->txtPost, Qt::Key_Backspace);
-    QCOMPARE(w->txtPost->toPlainText(), QString("x"));
-    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
+        QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("x"));
+    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
     // New does not reset the marker either.
     w->Post().PostChanged = false;
-    w->mnuNew->trigger();
-    QCOMPARE(w->txtPost->toPlainText(), QString());
-    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
-    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
-    QCOMPARE(w->txtPost->toPlainText(), QString("[/b]"));
-    QCOMPARE(w->cmdBBcode[0]->text(), QString("B"));
+    Controls(*w).mnuNew->trigger();
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
+    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[/b]"));
+    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B"));
 }
 
 void tst_TagInserter::assistance_data()
@@ -225,27 +226,27 @@ void tst_TagInserter::assistance()
     QFETCH(QString, inserted);
     const ModalDriver closeDialogs;  // the dialogs are the assistants' business
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
-    QVERIFY(w->AssistMode);
-    QVERIFY(w->chkAssist->isChecked());
+    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
+    QVERIFY(w->AssistMode());
+    QVERIFY(Controls(*w).chkAssist->isChecked());
     for (const QString& selection : {QString("x"), QString()}) {
         EditorFixture::SetPost(*w, selection, 0, selection.size());
-        QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
+        QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
         if (inserted.isEmpty())
-            QCOMPARE(w->txtPost->toPlainText(), selection);
+            QCOMPARE(Controls(*w).txtPost->toPlainText(), selection);
         else if (!selection.isEmpty())
-            QCOMPARE(w->txtPost->toPlainText(), inserted);
+            QCOMPARE(Controls(*w).txtPost->toPlainText(), inserted);
     }
     QStringList expected = DesignedCaptions();
     if (!inserted.isEmpty() && index != 9)
         expected[index] += " *";  // the second round had no selection
     QCOMPARE(Captions(*w), expected);
     // A second click of the switch turns assistance off again.
-    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
-    QVERIFY(!w->AssistMode);
+    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
+    QVERIFY(!w->AssistMode());
     EditorFixture::SetPost(*w, "x", 0, 1);
-    QTest::mouseClick(w->cmdBBcode[index], Qt::LeftButton);
-    QVERIFY(w->txtPost->toPlainText() != "x");
+    QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
+    QVERIFY(Controls(*w).txtPost->toPlainText() != "x");
 }
 
 void tst_TagInserter::shortcut_data()
@@ -272,18 +273,18 @@ void tst_TagInserter::shortcut()
         EditorFixture::SetPost(*w, "a sel b", 2, 5);
     byKey->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(byKey.get()));
-    byKey->txtPost->setFocus();
-    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
-    QTest::mouseClick(byClick->cmdBBcode[index], Qt::LeftButton);
-    QCOMPARE(byKey->txtPost->toPlainText(), byClick->txtPost->toPlainText());
-    QCOMPARE(byKey->txtPost->textCursor().position(), byClick->txtPost->textCursor().position());
+    Controls(*byKey).txtPost->setFocus();
+    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
+    QTest::mouseClick(Controls(*byClick).cmdBBcode[index], Qt::LeftButton);
+    QCOMPARE(Controls(*byKey).txtPost->toPlainText(), Controls(*byClick).txtPost->toPlainText());
+    QCOMPARE(Controls(*byKey).txtPost->textCursor().position(), Controls(*byClick).txtPost->textCursor().position());
     // Without a selection, the marker cycle: open, then close.
-    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(byKey->cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption) + " *");
-    QTest::keyClick(byKey->txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(byKey->cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption));
+    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption) + " *");
+    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption));
     const QString word = Q(TagTable::Buttons[index].tagWord);
-    QCOMPARE(byKey->txtPost->toPlainText(),
+    QCOMPARE(Controls(*byKey).txtPost->toPlainText(),
              "a [" + word + "]sel[/" + word + "][" + word + "][/" + word + "] b");
 }
 
@@ -296,10 +297,10 @@ void tst_TagInserter::shortcutRunsOnceEvenWithAWindowShortcut()
     stray->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     w->addAction(stray);
     QSignalSpy triggered(stray, &QAction::triggered);
-    w->txtPost->setFocus();
-    QTest::keyClick(w->txtPost, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
-    QCOMPARE(w->cmdBBcode[0]->text(), QString("B *"));
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
+    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
     QCOMPARE(triggered.count(), 0);
 }
 
@@ -323,9 +324,9 @@ void tst_TagInserter::shortcutWithShiftOrAltDoesNothing()
     QFETCH(int, modifiers);
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
-    w->txtPost->setFocus();
-    QTest::keyClick(w->txtPost, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QVERIFY2(!w->txtPost->toPlainText().contains('['), qPrintable(w->txtPost->toPlainText()));
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY2(!Controls(*w).txtPost->toPlainText().contains('['), qPrintable(Controls(*w).txtPost->toPlainText()));
     QCOMPARE(Captions(*w), DesignedCaptions());
 }
 
@@ -333,15 +334,15 @@ void tst_TagInserter::shortcutWithAssistanceOn()
 {
     const ModalDriver closeDialogs;
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(w->chkAssist, Qt::LeftButton);
-    w->txtPost->setFocus();
+    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
+    Controls(*w).txtPost->setFocus();
     // Quote, image and address hand over to their dialogs; bold still inserts.
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_M, Qt::Key_R})
-        QTest::keyClick(w->txtPost, key, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+        QTest::keyClick(Controls(*w).txtPost, key, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     QCOMPARE(Captions(*w), DesignedCaptions());
-    QTest::keyClick(w->txtPost, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("[b]"));
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
 }
 
 void tst_TagInserter::selectAll_data()
@@ -362,13 +363,13 @@ void tst_TagInserter::selectAll()
     QFETCH(bool, selectsAll);
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "first line\nsecond line", 3);
-    w->txtTitle->setText("A title");
-    w->txtTitle->setCursorPosition(2);
-    QWidget* field = inTitle ? static_cast<QWidget*>(w->txtTitle) : w->txtPost;
+    Controls(*w).txtTitle->setText("A title");
+    Controls(*w).txtTitle->setCursorPosition(2);
+    QWidget* field = inTitle ? static_cast<QWidget*>(Controls(*w).txtTitle) : Controls(*w).txtPost;
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::KeyboardModifiers(modifiers));
-    const QString titleSelection = w->txtTitle->selectedText();
-    const QTextCursor cursor = w->txtPost->textCursor();
+    const QString titleSelection = Controls(*w).txtTitle->selectedText();
+    const QTextCursor cursor = Controls(*w).txtPost->textCursor();
     if (inTitle) {
         QCOMPARE(titleSelection, selectsAll ? QString("A title") : QString());
         QVERIFY(!cursor.hasSelection());  // the post is not touched
@@ -376,15 +377,15 @@ void tst_TagInserter::selectAll()
         QCOMPARE(cursor.hasSelection(), selectsAll);
         if (selectsAll) {
             QCOMPARE(cursor.selectionStart(), 0);
-            QCOMPARE(cursor.selectionEnd(), w->txtPost->document()->characterCount() - 1);
+            QCOMPARE(cursor.selectionEnd(), Controls(*w).txtPost->document()->characterCount() - 1);
         }
         QVERIFY(titleSelection.isEmpty());
     }
     // Ctrl+B in the title runs nothing.
-    w->txtTitle->setFocus();
-    QTest::keyClick(w->txtTitle, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("first line\nsecond line"));
-    QCOMPARE(w->cmdBBcode[0]->text(), QString("B"));
+    Controls(*w).txtTitle->setFocus();
+    QTest::keyClick(Controls(*w).txtTitle, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("first line\nsecond line"));
+    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B"));
 }
 
 void tst_TagInserter::sizeList_data()
@@ -405,16 +406,16 @@ void tst_TagInserter::sizeList()
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
     w->Post().PostChanged = false;
-    ChooseItem(w->cmbSize, item);
-    QCOMPARE(w->txtPost->toPlainText(), "a " + tag + "sel[/size] b");
-    QCOMPARE(w->txtPost->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
-    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    ChooseItem(Controls(*w).cmbSize, item);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), "a " + tag + "sel[/size] b");
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
+    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
     QVERIFY(w->Post().PostChanged);
-    QVERIFY(w->cmbSize->hasFocus());  // no focus change
+    QVERIFY(Controls(*w).cmbSize->hasFocus());  // no focus change
     // No toggle: without a selection the empty pair goes in.
     EditorFixture::SetPost(*w, "", 0);
-    ChooseItem(w->cmbSize, item);
-    QCOMPARE(w->txtPost->toPlainText(), tag + "[/size]");
+    ChooseItem(Controls(*w).cmbSize, item);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), tag + "[/size]");
 }
 
 void tst_TagInserter::colourList_data()
@@ -432,16 +433,16 @@ void tst_TagInserter::colourList()
     QFETCH(int, item);
     QFETCH(QString, value);
     auto w = m_fx->MakeWindow();
-    QCOMPARE(w->cmbColor->count(), 15);
+    QCOMPARE(Controls(*w).cmbColor->count(), 15);
     EditorFixture::SetPost(*w, "x", 0, 1);
-    ChooseItem(w->cmbColor, item);
+    ChooseItem(Controls(*w).cmbColor, item);
     const QString expected = "[color=" + value + "]x[/color]";
-    QCOMPARE(w->txtPost->toPlainText(), expected);
-    QCOMPARE(w->txtPost->textCursor().position(), int(expected.size()));
-    QVERIFY(w->cmbColor->hasFocus());
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), expected);
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), int(expected.size()));
+    QVERIFY(Controls(*w).cmbColor->hasFocus());
     EditorFixture::SetPost(*w, "", 0);
-    ChooseItem(w->cmbColor, item);
-    QCOMPARE(w->txtPost->toPlainText(), "[color=" + value + "][/color]");
+    ChooseItem(Controls(*w).cmbColor, item);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), "[color=" + value + "][/color]");
 }
 
 void tst_TagInserter::loadLeavesNothingToUndo()
@@ -449,10 +450,10 @@ void tst_TagInserter::loadLeavesNothingToUndo()
     // The load sequence's list choices inserted their tags before the post
     // was emptied; Ctrl+Z must not bring them back.
     auto w = m_fx->MakeWindow();
-    QCOMPARE(w->txtPost->toPlainText(), QString());
-    w->txtPost->setFocus();
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     QVERIFY(!w->Post().PostChanged);
 }
 
@@ -479,27 +480,27 @@ void tst_TagInserter::emoticon()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    QTest::mouseClick(w->imgIcon[index], Qt::LeftButton);
-    QCOMPARE(w->txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(w->txtPost->textCursor().position(), after.indexOf('|'));
-    QVERIFY(!w->txtPost->textCursor().hasSelection());
+    QTest::mouseClick(Controls(*w).imgIcon[index], Qt::LeftButton);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).txtPost->textCursor().position(), after.indexOf('|'));
+    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
     QVERIFY(w->Post().PostChanged);
 }
 
 void tst_TagInserter::twoLineSelectionInBold()
 {
     auto w = m_fx->MakeWindow();
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "one");
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
-    QTest::keyClicks(w->txtPost, "two");
-    QTest::keyClick(w->txtPost, Qt::Key_A, Qt::ControlModifier);
-    QTest::mouseClick(w->cmdBBcode[0], Qt::LeftButton);
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "one");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).txtPost, "two");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*w), QString("[b]one\r\ntwo[/b]"));
     // The field shows a real line break, not a stray character.
-    QCOMPARE(w->txtPost->document()->blockCount(), 2);
-    QCOMPARE(w->txtPost->document()->firstBlock().text(), QString("[b]one"));
-    QCOMPARE(w->txtPost->document()->lastBlock().text(), QString("two[/b]"));
+    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), 2);
+    QCOMPARE(Controls(*w).txtPost->document()->firstBlock().text(), QString("[b]one"));
+    QCOMPARE(Controls(*w).txtPost->document()->lastBlock().text(), QString("two[/b]"));
 }
 
 void tst_TagInserter::undoTakesBackAWholeInsertion_data()
@@ -518,35 +519,35 @@ void tst_TagInserter::undoTakesBackAWholeInsertion()
     QFETCH(QString, control);
     QFETCH(QString, after);
     auto w = m_fx->MakeWindow();
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "typed word");
-    QTextCursor cursor = w->txtPost->textCursor();
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "typed word");
+    QTextCursor cursor = Controls(*w).txtPost->textCursor();
     if (control == "cmdBBcode_4")
         cursor.setPosition(6);
     else
         cursor.setPosition(6), cursor.setPosition(10, QTextCursor::KeepAnchor);
-    w->txtPost->setTextCursor(cursor);
+    Controls(*w).txtPost->setTextCursor(cursor);
     if (control == "cmbSize") {
-        ChooseItem(w->cmbSize, 3);
+        ChooseItem(Controls(*w).cmbSize, 3);
     } else {
         QWidget* widget = w->findChild<QWidget*>(control);
         QVERIFY(widget);
         QTest::mouseClick(widget, Qt::LeftButton);
     }
-    QCOMPARE(w->txtPost->toPlainText(), after);
-    w->txtPost->setFocus();
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("typed word"));
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w->txtPost->toPlainText(), after);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("typed word"));
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
 
     // Typing right after the insertion is a step of its own: Ctrl+Z takes
     // back the typing and leaves the insertion, a second Ctrl+Z the insertion.
-    QTest::keyClicks(w->txtPost, "xy");
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), after);
-    QTest::keyClick(w->txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->txtPost->toPlainText(), QString("typed word"));
+    QTest::keyClicks(Controls(*w).txtPost, "xy");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("typed word"));
 }
 
 QF_TEST_MAIN(tst_TagInserter)

@@ -14,6 +14,7 @@
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
 #include "support/PhpServer.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -131,10 +132,10 @@ void tst_ForumExtraction::cleanup()
 
 frmOptions* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, QWidget* owner, bool show)
 {
-    const auto mainWindow = [this]() -> frmPost& {
+    const auto mainWindow = [this] {
         if (!m_mainWindow)
             m_mainWindow = std::make_unique<frmPost>(m_fixture->context);
-        return *m_mainWindow;
+        m_mainWindow->GetForums();
     };
     m_dialog = new frmOptions(m_fixture->context, mainWindow, owner, timing);
     if (!show)
@@ -250,14 +251,14 @@ void tst_ForumExtraction::pauseAndWaitKeepTheProgramResponsive()
             if (auto* browser = qobject_cast<frmPreview*>(widget))
                 seen << QString("browser shown %1").arg(browser->isVisible());
         m_mainWindow->activateWindow();
-        QTest::keyClicks(m_mainWindow->txtTitle, "typed meanwhile");
+        QTest::keyClicks(Controls(*m_mainWindow).txtTitle, "typed meanwhile");
     });
     QElapsedTimer clock;
     clock.start();
     Extract(d, m_php->Url("/classic.php").toString());
     QVERIFY2(clock.elapsed() >= 1500, "the page is read only after the pause");
     QCOMPARE(seen, (QStringList{"cursor hourglass", "browsers 1", "browser shown 0"}));
-    QCOMPARE(m_mainWindow->txtTitle->text(), QString("typed meanwhile"));
+    QCOMPARE(Controls(*m_mainWindow).txtTitle->text(), QString("typed meanwhile"));
     QCOMPARE(Items(d->List1), Expected("classic"));
 }
 
@@ -372,7 +373,7 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
         QCOMPARE(file.readAll(), QByteArray("1- Earlier\r\n2- Found\r\n\r\n"));
         QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), QString("http://forum.test/"));
         QVERIFY(m_mainWindow);
-        QCOMPARE(m_mainWindow->cmbForum->currentText(), QString("1- Earlier"));
+        QCOMPARE(Controls(*m_mainWindow).cmbForum->currentText(), QString("1- Earlier"));
     } else {
         QVERIFY(!QFile::exists(path));
         QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
@@ -446,8 +447,8 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
 {
     // The dialog the menu opens waits the full five seconds.
     m_mainWindow = m_fixture->MakeWindow();
-    QCOMPARE(m_mainWindow->cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
-    m_mainWindow->mnuOptions->trigger();
+    QCOMPARE(Controls(*m_mainWindow).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
+    Controls(*m_mainWindow).mnuOptions->trigger();
     frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
     QVERIFY(d);
     ReplaceText(d->txtURL, m_php->Url("/index.php").toString());
@@ -463,13 +464,13 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
 
     QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), m_php->Url("/").toString());
     QStringList chooser;
-    for (int i = 0; i < m_mainWindow->cmbForum->count(); ++i)
-        chooser.append(m_mainWindow->cmbForum->itemText(i));
+    for (int i = 0; i < Controls(*m_mainWindow).cmbForum->count(); ++i)
+        chooser.append(Controls(*m_mainWindow).cmbForum->itemText(i));
     // The chooser shows the names readable; the file keeps them as the page had them.
     QStringList shown = Expected("classic");
     shown.replaceInStrings("&amp;", "&");
     QCOMPARE(chooser, shown);
-    QCOMPARE(m_mainWindow->ForumNumber, QString("1"));
+    QCOMPARE(m_mainWindow->ForumNumber(), QString("1"));
     QFile file(ForumListFile::PathOf(m_fixture->context));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), (Expected("classic").join("\r\n") + "\r\n\r\n").toUtf8());

@@ -10,6 +10,7 @@
 #include "forums/ForumListFile.h"
 #include "support/EditorFixture.h"
 #include "support/PermissionBits.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -101,9 +102,9 @@ void tst_ForumList::roundTrip()
     auto window = m_fixture->MakeWindow();
     QStringList shown = entries;
     shown.replaceInStrings("&amp;", "&");
-    QCOMPARE(Items(window->cmbForum), shown);
-    QCOMPARE(window->cmbForum->currentIndex(), 0);
-    QCOMPARE(window->ForumNumber, entries[0].left(entries[0].indexOf('-')));
+    QCOMPARE(Items(Controls(*window).cmbForum), shown);
+    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber(), entries[0].left(entries[0].indexOf('-')));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     // Loading leaves the file as it was.
     QCOMPARE(ReadFile(), bytes);
@@ -169,13 +170,13 @@ void tst_ForumList::chooserShowsNamesDecoded()
     // A list written by an earlier version, names as the index page had them.
     WriteFile("12&#45;3- Q&amp;A\r\n7- Bob&#39;s &amp; Co\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(window->cmbForum), (QStringList{"12-3- Q&A", "7- Bob's & Co"}));
+    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"12-3- Q&A", "7- Bob's & Co"}));
     // The number comes from the entry as stored, not from the shown text.
-    QCOMPARE(window->ForumNumber, QString("12&#45;3"));
-    window->cmbForum->setEnabled(true);
-    window->cmbForum->setFocus();
-    QTest::keyClick(window->cmbForum, Qt::Key_Down);
-    QCOMPARE(window->ForumNumber, QString("7"));
+    QCOMPARE(window->ForumNumber(), QString("12&#45;3"));
+    Controls(*window).cmbForum->setEnabled(true);
+    Controls(*window).cmbForum->setFocus();
+    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber(), QString("7"));
 }
 
 void tst_ForumList::readingLines_data()
@@ -200,8 +201,8 @@ void tst_ForumList::readingLines()
     QFETCH(QStringList, entries);
     WriteFile(bytes);
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(window->cmbForum), entries);
-    QCOMPARE(window->cmbForum->currentText(), entries[0]);
+    QCOMPARE(Items(Controls(*window).cmbForum), entries);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), entries[0]);
     // The first entry as the core reads it, before Qt's own decoder (which
     // drops a byte-order mark by itself) sees it.
     QVERIFY(ForumList::Parse(bytes.toStdString()).front() == entries[0].toStdString());
@@ -225,22 +226,25 @@ void tst_ForumList::forumNumber()
     QFETCH(QString, number);
     WriteFile(entry.toUtf8() + "\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(window->cmbForum->currentText(), entry);
-    QCOMPARE(window->ForumNumber, number);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), entry);
+    QCOMPARE(window->ForumNumber(), number);
 }
 
 void tst_ForumList::placeholderWithoutFile()
 {
     QVERIFY(!QFile::exists(Path()));
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(window->cmbForum), QStringList{"Please define forums in the options in edit menu"});
-    QCOMPARE(window->cmbForum->currentIndex(), 0);
-    QCOMPARE(window->ForumNumber, QString());
+    QCOMPARE(Items(Controls(*window).cmbForum), QStringList{"Please define forums in the options in edit menu"});
+    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber(), QString());
     // Choosing the placeholder leaves the number as it was.
-    window->ForumNumber = "5";
+    WriteFile("5- Five\r\n\r\n");
     window->GetForums();
-    QCOMPARE(window->cmbForum->count(), 1);
-    QCOMPARE(window->ForumNumber, QString("5"));
+    QCOMPARE(window->ForumNumber(), QString("5"));
+    QVERIFY(QFile::remove(Path()));
+    window->GetForums();
+    QCOMPARE(Controls(*window).cmbForum->count(), 1);
+    QCOMPARE(window->ForumNumber(), QString("5"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
@@ -248,40 +252,40 @@ void tst_ForumList::fileWithoutEntriesChoosesNothing()
 {
     WriteFile("\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(window->cmbForum->count(), 0);
-    QCOMPARE(window->cmbForum->currentText(), QString());
-    QCOMPARE(window->ForumNumber, QString());
+    QCOMPARE(Controls(*window).cmbForum->count(), 0);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString());
+    QCOMPARE(window->ForumNumber(), QString());
 }
 
 void tst_ForumList::refillChoosesTheFirstEntryAgain()
 {
     WriteFile("1- News\r\n2- Help\r\n3- Chat\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(window->ForumNumber, QString("1"));
+    QCOMPARE(window->ForumNumber(), QString("1"));
 
     // The user picks the second entry (the chooser is usable once "New
     // topic" is chosen).
-    window->cmbForum->setEnabled(true);
-    window->cmbForum->setFocus();
-    QTest::keyClick(window->cmbForum, Qt::Key_Down);
-    QCOMPARE(window->cmbForum->currentText(), QString("2- Help"));
-    QCOMPARE(window->ForumNumber, QString("2"));
+    Controls(*window).cmbForum->setEnabled(true);
+    Controls(*window).cmbForum->setFocus();
+    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Help"));
+    QCOMPARE(window->ForumNumber(), QString("2"));
 
     // Loading the same file again gives the same entries and chooses the
     // first again.
     window->GetForums();
-    QCOMPARE(Items(window->cmbForum), (QStringList{"1- News", "2- Help", "3- Chat"}));
-    QCOMPARE(window->cmbForum->currentIndex(), 0);
-    QCOMPARE(window->ForumNumber, QString("1"));
+    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"1- News", "2- Help", "3- Chat"}));
+    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    QCOMPARE(window->ForumNumber(), QString("1"));
 
     // A new list replaces the old one whole.
-    QTest::keyClick(window->cmbForum, Qt::Key_Down);
-    QCOMPARE(window->ForumNumber, QString("2"));
+    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber(), QString("2"));
     QVERIFY(ForumListFile::Write(m_fixture->context, window.get(), {"9- Games", "10- Music"}));
     window->GetForums();
-    QCOMPARE(Items(window->cmbForum), (QStringList{"9- Games", "10- Music"}));
-    QCOMPARE(window->cmbForum->currentText(), QString("9- Games"));
-    QCOMPARE(window->ForumNumber, QString("9"));
+    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"9- Games", "10- Music"}));
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("9- Games"));
+    QCOMPARE(window->ForumNumber(), QString("9"));
 }
 
 void tst_ForumList::unreadableFileKeepsTheChooser()
@@ -298,8 +302,8 @@ void tst_ForumList::unreadableFileKeepsTheChooser()
              qPrintable(message.text));
     QCOMPARE(message.icon, MsgIcon::Critical);
     QCOMPARE(message.owner, window.get());
-    QCOMPARE(Items(window->cmbForum), QStringList{"1- News"});
-    QCOMPARE(window->ForumNumber, QString("1"));
+    QCOMPARE(Items(Controls(*window).cmbForum), QStringList{"1- News"});
+    QCOMPARE(window->ForumNumber(), QString("1"));
 }
 
 void tst_ForumList::unwritableFileKeepsTheOldOne()

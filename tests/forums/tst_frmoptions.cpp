@@ -10,6 +10,7 @@
 #include "forums/frmOptions.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -101,7 +102,7 @@ void tst_frmOptions::cleanup()
 frmOptions* tst_frmOptions::MakeDialog(QWidget* owner)
 {
     m_dialog = new frmOptions(
-        m_fixture->context, []() -> frmPost& { qFatal("no main window expected"); }, owner);
+        m_fixture->context, [] { qFatal("no main window expected"); }, owner);
     m_dialog->show();
     m_dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(m_dialog))
@@ -328,12 +329,12 @@ void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
         QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
     auto window = m_fixture->MakeWindow();
-    window->cmbForum->setEnabled(true);
-    window->cmbForum->setFocus();
-    QTest::keyClick(window->cmbForum, Qt::Key_Down);
-    QCOMPARE(window->ForumNumber, QString("2"));
+    Controls(*window).cmbForum->setEnabled(true);
+    Controls(*window).cmbForum->setFocus();
+    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    QCOMPARE(window->ForumNumber(), QString("2"));
 
-    window->mnuOptions->trigger();
+    Controls(*window).mnuOptions->trigger();
     frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
     QVERIFY(d);
     QCOMPARE(d->List1->count(), 0);
@@ -341,15 +342,15 @@ void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(QFileInfo(ListPath()).lastModified(), longAgo);
-    QCOMPARE(window->cmbForum->currentText(), QString("2- Help"));
-    QCOMPARE(window->ForumNumber, QString("2"));
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Help"));
+    QCOMPARE(window->ForumNumber(), QString("2"));
 }
 
 void tst_frmOptions::saveWritesTheListAndRefreshesTheChooser()
 {
     WriteList("1- News\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    window->mnuOptions->trigger();
+    Controls(*window).mnuOptions->trigger();
     frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
     QVERIFY(d);
     // What an extraction leaves in the list.
@@ -357,9 +358,9 @@ void tst_frmOptions::saveWritesTheListAndRefreshesTheChooser()
     Click(d->cmdSave);
     QCOMPARE(ReadList(),
              QByteArray("3- Buy, sell - \"swap\"\r\n4- Help &amp; support\r\n3- Buy, sell - \"swap\"\r\n\r\n"));
-    QCOMPARE(window->cmbForum->count(), 3);
-    QCOMPARE(window->cmbForum->currentText(), QString("3- Buy, sell - \"swap\""));
-    QCOMPARE(window->ForumNumber, QString("3"));
+    QCOMPARE(Controls(*window).cmbForum->count(), 3);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("3- Buy, sell - \"swap\""));
+    QCOMPARE(window->ForumNumber(), QString("3"));
     QCOMPARE(AllWindows<frmPost>().size(), 1);
     QVERIFY(m_fixture->platform.messages.isEmpty());
 }
@@ -389,7 +390,7 @@ void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
 {
     m_fixture->settings.Save(SettingsStore::SiteNameKey, "Stored");
     auto window = m_fixture->MakeWindow();
-    window->mnuOptions->trigger();
+    Controls(*window).mnuOptions->trigger();
     frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
     QVERIFY(d);
     QVERIFY(!d->isModal());
@@ -400,18 +401,18 @@ void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
     // The main window stays usable while the dialog is open.
     window->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), window.get());
-    QTest::keyClicks(window->txtTitle, "Still typing");
-    QCOMPARE(window->txtTitle->text(), QString("Still typing"));
+    QTest::keyClicks(Controls(*window).txtTitle, "Still typing");
+    QCOMPARE(Controls(*window).txtTitle->text(), QString("Still typing"));
 
     // Asking again, from the toolbar, brings the same dialog forward with
     // what was typed in it.
     ReplaceText(d->txtName, "Typed");
     QAction* button = nullptr;
-    for (QAction* action : window->Toolbar1->actions())
+    for (QAction* action : Controls(*window).Toolbar1->actions())
         if (action->toolTip() == "Options")
             button = action;
     QVERIFY(button);
-    Click(window->Toolbar1->widgetForAction(button));
+    Click(Controls(*window).Toolbar1->widgetForAction(button));
     QCOMPARE(AllWindows<frmOptions>().size(), 1);
     QCOMPARE(EditorFixture::OpenWindow<frmOptions>(), d);
     QCOMPARE(d->txtName->text(), QString("Typed"));
@@ -421,7 +422,7 @@ void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
     const QPointer<frmOptions> closed(d);
     Click(d->cmdCancel);
     QTRY_VERIFY(closed.isNull());
-    window->mnuOptions->trigger();
+    Controls(*window).mnuOptions->trigger();
     frmOptions* again = EditorFixture::OpenWindow<frmOptions>();
     QVERIFY(again);
     QCOMPARE(again->txtName->text(), QString("Stored"));
@@ -465,7 +466,7 @@ void tst_frmOptions::firstStartShowsTheDialogFirst()
     QVERIFY(window->isVisible());
     QCOMPARE(AllWindows<frmOptions>().size(), 0);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
-    QCOMPARE(window->cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
 
     // Only a stored address lets the next start go straight to the main window.
     window.reset();
@@ -497,8 +498,8 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
             return;
         createdBySave = windows[0];
         shownAfterSave = createdBySave->isVisible();
-        for (int i = 0; i < createdBySave->cmbForum->count(); ++i)
-            chooserAfterSave.append(createdBySave->cmbForum->itemText(i));
+        for (int i = 0; i < Controls(*createdBySave).cmbForum->count(); ++i)
+            chooserAfterSave.append(Controls(*createdBySave).cmbForum->itemText(i));
     });
     std::unique_ptr<frmPost> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {post});
     QVERIFY(createdBySave);
@@ -507,8 +508,8 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
     QCOMPARE(window.get(), createdBySave);
     QCOMPARE(AllWindows<frmPost>().size(), 1);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->ForumNumber, QString("1"));
-    QCOMPARE(window->txtTitle->text(), QString("Opened"));
+    QCOMPARE(window->ForumNumber(), QString("1"));
+    QCOMPARE(Controls(*window).txtTitle->text(), QString("Opened"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
 }

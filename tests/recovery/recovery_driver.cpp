@@ -16,6 +16,7 @@
 #include "base/SettingsStore.h"
 #include "recovery/RecoveryKeeper.h"
 #include "editor/frmPost.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -83,10 +84,10 @@ int main(int argc, char** argv)
     QObject::connect(&window->Recovery(), &RecoveryKeeper::copyWritten, &app,
                      [](const QString& path) { Print(QStringLiteral("COPY ") + path); });
 
-    window->txtTitle->end(false);
-    Type(window->txtTitle, arguments[1]);
-    window->txtPost->moveCursor(QTextCursor::End);
-    Type(window->txtPost, arguments[2]);
+    Controls(*window).txtTitle->end(false);
+    Type(Controls(*window).txtTitle, arguments[1]);
+    Controls(*window).txtPost->moveCursor(QTextCursor::End);
+    Type(Controls(*window).txtPost, arguments[2]);
     Print(QStringLiteral("TYPED"));
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "recovery/RecoverySlot.h"
 #include "editor/frmPost.h"
 #include "support/PermissionBits.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -89,7 +90,7 @@ struct Shown {
 
 Shown ShownIn(frmPost& w)
 {
-    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, w.StatusPanels[1]->text(),
+    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
             w.Post().PostChanged};
 }
 
@@ -171,8 +172,8 @@ std::unique_ptr<frmPost> tst_Recovery::Start(ScriptedPlatform& platform, const Q
 void tst_Recovery::TypeAndWaitForCopy(frmPost& w, const QString& title, const QString& body)
 {
     QSignalSpy written(&w.Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(w.txtTitle, title);
-    QTest::keyClicks(w.txtPost, body);
+    QTest::keyClicks(Controls(w).txtTitle, title);
+    QTest::keyClicks(Controls(w).txtPost, body);
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     QVERIFY(w.Recovery().HasCopy());
 }
@@ -181,7 +182,7 @@ void tst_Recovery::CloseDiscarding(frmPost& w, ScriptedPlatform& platform)
 {
     platform.answers = {MsgAnswer::Yes, MsgAnswer::No};
     QSignalSpy ending(&w, &frmPost::programEnding);
-    w.mnuExit->trigger();
+    Controls(w).mnuExit->trigger();
     QCOMPARE(ending.size(), 1);
 }
 
@@ -192,13 +193,13 @@ void tst_Recovery::copyFollowsTheLastEditAfterAPause()
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
     QElapsedTimer sinceLastEdit;
 
-    QTest::keyClicks(w->txtTitle, "Title");
-    QTest::keyClicks(w->txtPost, "a");
+    QTest::keyClicks(Controls(*w).txtTitle, "Title");
+    QTest::keyClicks(Controls(*w).txtPost, "a");
     QVERIFY(!QFileInfo::exists(w->Recovery().CopyPath()));  // never on the keystroke itself
     // Each edit restarts the wait: 1.2 s after the first and again after the
     // second edit, 2.4 s in all, there is still no copy.
     QVERIFY(!written.wait(RecoveryKeeper::DelayMs * 6 / 10));
-    QTest::keyClicks(w->txtPost, "b");
+    QTest::keyClicks(Controls(*w).txtPost, "b");
     sinceLastEdit.start();
     QVERIFY(!written.wait(RecoveryKeeper::DelayMs * 6 / 10));
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
@@ -224,7 +225,7 @@ void tst_Recovery::titleAloneMakesNoCopy()
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(w->txtTitle, "Only a title");
+    QTest::keyClicks(Controls(*w).txtTitle, "Only a title");
     QVERIFY(!written.wait(RecoveryKeeper::DelayMs + 1000));
     QCOMPARE(FilesInFolder(), QStringList());
 }
@@ -255,23 +256,23 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
 
     QSignalSpy ending(w.get(), &frmPost::programEnding);
     if (event == "save") {
-        w->mnuSave->trigger();
+        Controls(*w).mnuSave->trigger();
     } else if (event == "saveAs") {
         platform.saveNames = {Path("mine.bbc")};
-        w->mnuSaveAs->trigger();
+        Controls(*w).mnuSaveAs->trigger();
     } else if (event == "newDiscard" || event == "newSave") {
         platform.answers = {event == "newDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
         platform.saveNames = {Path("mine.bbc")};
-        w->mnuNew->trigger();
+        Controls(*w).mnuNew->trigger();
     } else if (event == "open") {
         platform.answers = {MsgAnswer::No};
         platform.openNames = {Path("other.bbc")};
-        w->mnuOpen->trigger();
-        QCOMPARE(w->txtTitle->text(), QString("Other"));
+        Controls(*w).mnuOpen->trigger();
+        QCOMPARE(Controls(*w).txtTitle->text(), QString("Other"));
     } else {
         platform.answers = {MsgAnswer::Yes, event == "closeDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
         platform.saveNames = {Path("mine.bbc")};
-        w->mnuExit->trigger();
+        Controls(*w).mnuExit->trigger();
         QCOMPARE(ending.size(), 1);
     }
     QCOMPARE(platform.unexpectedMessages, 0);
@@ -310,20 +311,20 @@ void tst_Recovery::copyStaysWhileThePostStaysChanged()
 
     if (event == "closeNo" || event == "closeCancel") {
         platform.answers = {event == "closeNo" ? MsgAnswer::No : MsgAnswer::Yes, MsgAnswer::Cancel};
-        w->mnuExit->trigger();
+        Controls(*w).mnuExit->trigger();
     } else if (event == "newCancel") {
         platform.answers = {MsgAnswer::Cancel};
-        w->mnuNew->trigger();
+        Controls(*w).mnuNew->trigger();
     } else if (event == "saveAsCancel") {
-        w->mnuSaveAs->trigger();
+        Controls(*w).mnuSaveAs->trigger();
     } else if (event == "saveFails") {
         platform.saveNames = {Path("no such folder/x.bbc")};
         platform.answers = {MsgAnswer::OK};
-        w->mnuSave->trigger();
+        Controls(*w).mnuSave->trigger();
     } else {
         platform.answers = {MsgAnswer::No, MsgAnswer::OK};
         platform.openNames = {event == "openRefused" ? Path("notes.bbc") : QString()};
-        w->mnuOpen->trigger();
+        Controls(*w).mnuOpen->trigger();
     }
     QVERIFY(w->isVisible());
     QCOMPARE(w->Post().PostChanged, true);
@@ -340,10 +341,10 @@ void tst_Recovery::changeAfterASaveMakesANewCopy()
     auto w = MakeWindow(platform);
     TypeAndWaitForCopy(*w, "T", "saved text");
     platform.saveNames = {Path("post.bbc")};
-    w->mnuSave->trigger();
+    Controls(*w).mnuSave->trigger();
     QCOMPARE(FilesInFolder(), QStringList());
 
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
     TypeAndWaitForCopy(*w, "", "more");
     const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
     QVERIFY(copy);
@@ -361,8 +362,8 @@ void tst_Recovery::emptiedBodyIsKeptEmpty()
     auto w = MakeWindow(platform);
     TypeAndWaitForCopy(*w, "Title stays", "text to delete");
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    w->txtPost->selectAll();
-    QTest::keyClick(w->txtPost, Qt::Key_Delete);
+    Controls(*w).txtPost->selectAll();
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Delete);
     QCOMPARE(w->Post().PostChanged, true);
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
@@ -397,12 +398,12 @@ void tst_Recovery::unwritableDataFolder()
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     QSignalSpy failed(&w->Recovery(), &RecoveryKeeper::copyFailed);
-    QTest::keyClicks(w->txtTitle, "T");
-    QTest::keyClicks(w->txtPost, "typed");
+    QTest::keyClicks(Controls(*w).txtTitle, "T");
+    QTest::keyClicks(Controls(*w).txtPost, "typed");
     QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
 
     // Said once, in the first panel; the editor goes on as before.
-    const QString said = w->StatusPanels[0]->text();
+    const QString said = Controls(*w).StatusPanels[0]->text();
     QVERIFY2(said.startsWith("No recovery copy of the post can be kept in \"" + QDir::toNativeSeparators(Folder()) + "\""),
              qPrintable(said));
     QCOMPARE(platform.messages.size(), 0);
@@ -410,10 +411,10 @@ void tst_Recovery::unwritableDataFolder()
     QCOMPARE(ShownIn(*w).panel, QString("Post Changed"));
     QVERIFY(!w->Recovery().HasCopy());
 
-    w->StatusPanels[0]->clear();
-    QTest::keyClicks(w->txtPost, " more");
+    Controls(*w).StatusPanels[0]->clear();
+    QTest::keyClicks(Controls(*w).txtPost, " more");
     QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
-    QCOMPARE(w->StatusPanels[0]->text(), QString());  // not said again
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());  // not said again
     QCOMPARE(ShownIn(*w).post, QByteArray("typed more"));
 
     platform.saveNames = {Path("safe.bbc")};
@@ -425,7 +426,7 @@ void tst_Recovery::unwritableDataFolder()
     permissions.reset();
     cleanup();
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(w->txtPost, "!");
+    QTest::keyClicks(Controls(*w).txtPost, "!");
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     QVERIFY(CopyAt(w->Recovery().CopyPath()));
 }
@@ -480,7 +481,7 @@ void tst_Recovery::restoreNoRemovesTheCopy()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(FilesInFolder(), QStringList());
     // Start-up goes on as if there had been no copy.
-    QCOMPARE(w->txtTitle->text(), QString("From the command line"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the command line"));
     QCOMPARE(w->Post().PostChanged, false);
 
     ScriptedPlatform again;
@@ -501,7 +502,7 @@ void tst_Recovery::newestFirstAndTheRestKept()
     QCOMPARE(platform.messages.size(), 2);
     QVERIFY(platform.messages[0].text.contains("Title: newest\r\n"));
     QVERIFY(platform.messages[1].text.contains("Title: middle\r\n"));
-    QCOMPARE(w->txtTitle->text(), QString("middle"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("middle"));
 
     // What is left: the window's own copy with its lock, and the oldest copy
     // without one.
@@ -568,7 +569,7 @@ void tst_Recovery::damagedCopyIsSetAside()
     QCOMPARE(platform.messages[0].icon, MsgIcon::Exclamation);
     // The good copy is still offered after it.
     QVERIFY(platform.messages[1].text.contains("Title: good\r\n"));
-    QCOMPARE(w->txtTitle->text(), QString("good"));
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("good"));
 
     // Kept aside byte for byte, never offered or reported again.
     QVERIFY(!QFileInfo::exists(damaged));
@@ -589,7 +590,7 @@ void tst_Recovery::unusableDataFolderAtStart()
     auto w = Start(platform);
     QVERIFY(w->isVisible());
     QCOMPARE(platform.messages.size(), 0);
-    QCOMPARE(w->StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
 }
 
 // Lock files beside no copy and the temporary files of writes that never

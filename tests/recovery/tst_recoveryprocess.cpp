@@ -16,6 +16,7 @@
 #include "recovery/RecoveryKeeper.h"
 #include "recovery/RecoverySlot.h"
 #include "editor/frmPost.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -175,7 +176,7 @@ void tst_RecoveryProcess::killedEditorComesBack()
         QCOMPARE(Bytes(w->Post().Post()), post);
         QCOMPARE(w->Post().PostFileName, draft);
         QCOMPARE(w->Post().PostChanged, true);
-        QCOMPARE(w->StatusPanels[1]->text(), QString("Post Changed"));
+        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
         // Saved deliberately, it lands in the file it came from.
         QVERIFY(w->mnusave_Click());
         QFile file(draft);
@@ -183,7 +184,7 @@ void tst_RecoveryProcess::killedEditorComesBack()
         QCOMPARE(file.readAll(), Bytes(PostFile::Write(title.toStdString(), post.toStdString())));
         QCOMPARE(RecoverySlot::CopiesIn(Folder()), QStringList());
     } else {
-        QCOMPARE(w->txtTitle->text(), QString("Other"));
+        QCOMPARE(Controls(*w).txtTitle->text(), QString("Other"));
         QCOMPARE(w->Post().PostChanged, false);
         QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList());
     }

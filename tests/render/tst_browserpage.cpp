@@ -16,6 +16,7 @@
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
 #include "support/PhpServer.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -203,7 +204,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
         QCOMPARE(WebView(*window)->url(), m_php->Url("/remote.php"));
         inspected = true;
     });
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
     QVERIFY2(Beacons().isEmpty(), qPrintable(Beacons().join(' ')));
@@ -239,7 +240,7 @@ void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("the new page"));
         inspected = true;
     });
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
 }

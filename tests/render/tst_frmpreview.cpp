@@ -13,6 +13,7 @@
 #include "render/frmPreview.h"
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
@@ -187,7 +188,7 @@ void tst_frmPreview::modes()
 void tst_frmPreview::previewShowsTheRenderedBody()
 {
     auto owner = MakeMainWindow();
-    owner->txtTitle->setText("A title is not part of the preview");
+    Controls(*owner).txtTitle->setText("A title is not part of the preview");
     owner->Post().SetPost("Hello [b]world[/b]\r\nAccents \xC3\xA9\xE2\x82\xAC stay");
     QString body;
     ModalDriver watcher([&](QWidget* w) {
@@ -197,7 +198,7 @@ void tst_frmPreview::previewShowsTheRenderedBody()
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.WritableFile("preview.htm")));
         body = BodyOf(window);
     });
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY2(body.contains("<b>world</b>"), qPrintable(body));
     // The page declares no character set; it is read as the UTF-8 it was written in.
@@ -228,7 +229,7 @@ void tst_frmPreview::previewAfterAnotherMode()
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
     });
     frmPreview::Show(before, QUrl::fromLocalFile(page), owner.get());
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions.value(1), QString("Preview post"));
     QCOMPARE(banners, (QList<bool>{true, false}));
@@ -250,7 +251,7 @@ void tst_frmPreview::scriptsInThePostDoNotRun()
         body = BodyOf(window);
         title = RunScript(window, "document.title").toString();
     });
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QVERIFY2(body.contains("<p id=\"static\">static HTML shows</p>"), qPrintable(body));
     QVERIFY2(!body.contains("id=\"scripted\""), qPrintable(body));
     QVERIFY(title != "handler ran");
@@ -299,7 +300,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
         QCOMPARE(WebView(*window)->title(), QString("remote script ran"));
         inspected = true;
     });
-    owner->cmdPreview->click();
+    Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
 }

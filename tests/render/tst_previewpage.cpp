@@ -10,6 +10,7 @@
 #include "render/frmPreview.h"
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
+#include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -92,7 +93,7 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     {
         ModalDriver about;
-        owner.mnuAbout->trigger();  // the about window is no browser window
+        Controls(owner).mnuAbout->trigger();  // the about window is no browser window
         QCOMPARE(about.Driven(), 1);
     }
     QVERIFY(qApp->findChildren<QWebEngineProfile*>().isEmpty());
@@ -142,7 +143,7 @@ void tst_PreviewPage::pageBytes()
     QFETCH(QByteArray, post);
     QFETCH(QByteArray, page);
     frmPost owner(m_context);
-    owner.txtTitle->setText(title);
+    Controls(owner).txtTitle->setText(title);
     owner.Post().SetPost(post.toStdString());
     QString caption;
     ModalDriver watcher([&](QWidget* window) { caption = window->windowTitle(); });
@@ -176,10 +177,10 @@ void tst_PreviewPage::everyWayInRunsThePreview()
     frmPost owner(m_context);
     owner.Post().SetPost("x");
     ModalDriver watcher;
-    owner.cmdPreview->click();
-    owner.mnuPreview->trigger();
+    Controls(owner).cmdPreview->click();
+    Controls(owner).mnuPreview->trigger();
     QAction* toolbarButton = nullptr;
-    for (QAction* action : owner.Toolbar1->actions())
+    for (QAction* action : Controls(owner).Toolbar1->actions())
         if (action->toolTip() == "Preview post")
             toolbarButton = action;
     QVERIFY(toolbarButton);
@@ -190,14 +191,14 @@ void tst_PreviewPage::everyWayInRunsThePreview()
 void tst_PreviewPage::previewLeavesThePostAlone()
 {
     frmPost owner(m_context);
-    owner.txtTitle->setText("Title");
+    Controls(owner).txtTitle->setText("Title");
     owner.Post().SetPost("[b]body[/b]\r\nline");
     owner.Post().PostChanged = false;
     owner.Post().ShowState(PostDocument::NoChangeText);
     ModalDriver watcher;
     owner.cmdPreview_Click();
     QCOMPARE(owner.Post().Post(), std::string("[b]body[/b]\r\nline"));
-    QCOMPARE(owner.txtTitle->text(), QString("Title"));
+    QCOMPARE(Controls(owner).txtTitle->text(), QString("Title"));
     QCOMPARE(owner.Post().PostChanged, false);
     QCOMPARE(owner.Post().StateText(), PostDocument::NoChangeText);
 }

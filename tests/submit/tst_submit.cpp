@@ -12,6 +12,7 @@
 #include "support/EditorFixture.h"
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
+#include "support/PostControls.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
@@ -52,31 +53,31 @@ void tst_Submit::optionButtons()
 {
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    QVERIFY(!window->OptNew->isChecked());
-    QVERIFY(!window->optReply->isChecked());
-    QVERIFY(!window->txtPostNo->isEnabled());
-    QVERIFY(!window->cmbForum->isEnabled());
-    QCOMPARE(BackgroundOf(window->txtPostNo, QPalette::Disabled), QColor(192, 192, 192));
+    QVERIFY(!Controls(*window).OptNew->isChecked());
+    QVERIFY(!Controls(*window).optReply->isChecked());
+    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
+    QVERIFY(!Controls(*window).cmbForum->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(192, 192, 192));
 
-    QTest::mouseClick(window->OptNew, Qt::LeftButton);
-    QVERIFY(window->OptNew->isChecked());
-    QVERIFY(!window->txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(window->txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
-    QVERIFY(window->cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+    QVERIFY(Controls(*window).OptNew->isChecked());
+    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
+    QVERIFY(Controls(*window).cmbForum->isEnabled());
 
-    QTest::mouseClick(window->optReply, Qt::LeftButton);
-    QVERIFY(window->optReply->isChecked());
-    QVERIFY(!window->OptNew->isChecked());
-    QVERIFY(window->txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(window->txtPostNo, QPalette::Active), QColor(Qt::white));
-    QCOMPARE(BackgroundOf(window->txtPostNo, QPalette::Inactive), QColor(Qt::white));
-    QVERIFY(!window->cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+    QVERIFY(Controls(*window).optReply->isChecked());
+    QVERIFY(!Controls(*window).OptNew->isChecked());
+    QVERIFY(Controls(*window).txtPostNo->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Active), QColor(Qt::white));
+    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Inactive), QColor(Qt::white));
+    QVERIFY(!Controls(*window).cmbForum->isEnabled());
 
-    QTest::mouseClick(window->OptNew, Qt::LeftButton);
-    QVERIFY(!window->optReply->isChecked());
-    QVERIFY(!window->txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(window->txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
-    QVERIFY(window->cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+    QVERIFY(!Controls(*window).optReply->isChecked());
+    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
+    QVERIFY(Controls(*window).cmbForum->isEnabled());
 }
 
 void tst_Submit::checksInOrder_data()
@@ -116,18 +117,18 @@ void tst_Submit::checksInOrder()
     // the chooser empty.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
     auto window = fixture.MakeWindow();
-    window->txtTitle->setText("A title");
+    Controls(*window).txtTitle->setText("A title");
     window->Post().SetPost("A body");
-    QCOMPARE(window->cmbForum->count(), forums.size());
+    QCOMPARE(Controls(*window).cmbForum->count(), forums.size());
     if (option == "reply") {
-        QTest::mouseClick(window->optReply, Qt::LeftButton);
-        QTest::keyClicks(window->txtPostNo, typedNumber);
+        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).txtPostNo, typedNumber);
     } else if (option == "new") {
-        QTest::mouseClick(window->OptNew, Qt::LeftButton);
+        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
     }
     fixture.platform.answers << MsgAnswer::OK;
     ModalDriver watcher;
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
 
     QCOMPARE(fixture.platform.MessageTexts(), QStringList{message});
     const MsgBoxCall& box = fixture.platform.messages[0];
@@ -139,7 +140,7 @@ void tst_Submit::checksInOrder()
     QVERIFY(!QFile::exists(fixture.context.WritableFile("submit.htm")));
     // The editor is left as it was.
     QCOMPARE(window->Post().Post(), std::string("A body"));
-    QCOMPARE(window->txtPostNo->text(), typedNumber);
+    QCOMPARE(Controls(*window).txtPostNo->text(), typedNumber);
 }
 
 void tst_Submit::windowOpensAtThePostingPage_data()
@@ -176,14 +177,14 @@ void tst_Submit::windowOpensAtThePostingPage()
     // The chooser loads the forum list and chooses its first forum.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
-    QCOMPARE(window->ForumNumber, QString("12"));
-    window->txtTitle->setText("Say \"cheese\"");
+    QCOMPARE(window->ForumNumber(), QString("12"));
+    Controls(*window).txtTitle->setText("Say \"cheese\"");
     window->Post().SetPost("Line one\r\n</textarea> & more");
     if (reply) {
-        QTest::mouseClick(window->optReply, Qt::LeftButton);
-        QTest::keyClicks(window->txtPostNo, typedNumber);
+        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).txtPostNo, typedNumber);
     } else {
-        QTest::mouseClick(window->OptNew, Qt::LeftButton);
+        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
     }
     QString caption;
     bool banner = false;
@@ -203,7 +204,7 @@ void tst_Submit::windowOpensAtThePostingPage()
         QTest::qWait(300);
         body = preview->WaitForBodyHtml().value_or("<no body>");
     });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(fixture.platform.messages.size(), 0);
     QCOMPARE(caption, QString("Send Topic"));
@@ -220,7 +221,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     // Nothing in the editor changes, and no mode is remembered for a board
     // that gave no form.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
-    QCOMPARE(window->txtTitle->text(), QString("Say \"cheese\""));
+    QCOMPARE(Controls(*window).txtTitle->text(), QString("Say \"cheese\""));
     QCOMPARE(fixture.settings.GetSetting(SettingsStore::AppName, PostingSession::ModeSection,
                                          QUrl::toPercentEncoding(site)),
              QString());
@@ -234,7 +235,7 @@ void tst_Submit::siteThatDoesNotAnswer()
     fixture.settings.Save(SettingsStore::SiteAdressKey, "http://127.0.0.1:9/forum/");
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "4- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
-    QTest::mouseClick(window->OptNew, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
     int completed = 0;
     QUrl shownAt;
     ModalDriver watcher([&](QWidget* w) {
@@ -246,7 +247,7 @@ void tst_Submit::siteThatDoesNotAnswer()
         completed = done.count();
         shownAt = qobject_cast<QWebEngineView*>(preview->WebBrowser1)->url();
     });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(completed, 1);
     QCOMPARE(shownAt, QUrl("http://127.0.0.1:9/forum/posting.php?mode=post&f=4"));
@@ -267,10 +268,10 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, server.Url("/forum/").toString());
     auto window = fixture.MakeWindow();
-    window->txtTitle->setText("Private title");
+    Controls(*window).txtTitle->setText("Private title");
     window->Post().SetPost("Private body");
-    QTest::mouseClick(window->optReply, Qt::LeftButton);
-    QTest::keyClicks(window->txtPostNo, "5");
+    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).txtPostNo, "5");
     QString subject, message;
     ModalDriver watcher([&](QWidget* w) {
         auto* preview = qobject_cast<frmPreview*>(w);
@@ -282,7 +283,7 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
         subject = RunScript(preview, "document.querySelector('input[name=subject]').value").toString();
         message = RunScript(preview, "document.querySelector('textarea[name=message]').value").toString();
     });
-    QTest::mouseClick(window->cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(subject, QString());
     QCOMPARE(message, QString());

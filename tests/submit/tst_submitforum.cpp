@@ -15,6 +15,7 @@
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PhpServer.h"
+#include "support/PostControls.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
@@ -235,16 +236,16 @@ std::unique_ptr<frmPost> tst_SubmitForum::MakeWindow(EditorFixture& fixture, con
 {
     fixture.settings.Save(SettingsStore::SiteAdressKey, Site(board));
     auto window = fixture.MakeWindow();
-    window->txtTitle->setText(title);
+    Controls(*window).txtTitle->setText(title);
     window->Post().SetPost(body.toStdString());
     if (reply) {
-        QTest::mouseClick(window->optReply, Qt::LeftButton);
-        QTest::keyClicks(window->txtPostNo, number);
+        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).txtPostNo, number);
     } else {
         // The chooser takes the forum from the forum list, as after an extraction.
         WriteAll(fixture.context.WritableFile("forums.inf"), (number + "- A forum\r\n\r\n").toUtf8());
         window->GetForums();
-        QTest::mouseClick(window->OptNew, Qt::LeftButton);
+        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
     }
     return window;
 }
@@ -257,7 +258,7 @@ void tst_SubmitForum::Submit(frmPost& window, const std::function<void(frmPrevie
         QCOMPARE(page->windowTitle(), QString("Send Topic"));
         drive(page);
     });
-    QTest::mouseClick(window.cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(window).cmdPost, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
 }
 
@@ -341,7 +342,7 @@ void tst_SubmitForum::postArrivesAsTyped()
     QVERIFY(stored.referer.startsWith(Site(board)));
     QCOMPARE(Remembered(fixture, board), remembered);
     // The editor keeps the post.
-    QCOMPARE(window->txtTitle->text(), title);
+    QCOMPARE(Controls(*window).txtTitle->text(), title);
     QCOMPARE(QByteArray::fromStdString(window->Post().Post()), body);
 }
 
@@ -452,7 +453,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
     QCOMPARE(fixture.platform.messages.size(), 0);
     QCOMPARE(Records(board).size(), 0);
     QCOMPARE(Remembered(fixture, board), remembered);
-    QCOMPARE(window->txtTitle->text(), QString("Title"));
+    QCOMPARE(Controls(*window).txtTitle->text(), QString("Title"));
     QCOMPARE(window->Post().Post(), std::string("Body"));
 }
 
@@ -530,7 +531,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     LogInBeforehand("phpbb3");
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    auto* dialog = new frmOptions(fixture.context, [&]() -> frmPost& { return *window; }, window.get(),
+    auto* dialog = new frmOptions(fixture.context, [&] { window->GetForums(); }, window.get(),
                                   ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -543,12 +544,12 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTest::mouseClick(dialog->cmdSave, Qt::LeftButton);
     QTRY_VERIFY(!open);
     QCOMPARE(fixture.settings.Get(SettingsStore::SiteAdressKey), Site("phpbb3"));
-    QCOMPARE(window->cmbForum->count(), 2);
-    QCOMPARE(window->cmbForum->currentText(), QString("2- Meetings & Exhibitions"));
-    QCOMPARE(window->ForumNumber, QString("2"));
+    QCOMPARE(Controls(*window).cmbForum->count(), 2);
+    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Meetings & Exhibitions"));
+    QCOMPARE(window->ForumNumber(), QString("2"));
 
-    QTest::mouseClick(window->OptNew, Qt::LeftButton);
-    window->txtTitle->setText("Where is the \"help\" page?");
+    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+    Controls(*window).txtTitle->setText("Where is the \"help\" page?");
     window->Post().SetPost("Line one\r\n[b]Line two[/b]");
     Submit(*window, [&](frmPreview* page) {
         VerifyFilled(page, "Where is the \"help\" page?", "Line one\r\n[b]Line two[/b]");

@@ -1,4 +1,5 @@
 #include "support/EditorFixture.h"
+#include "support/PostControls.h"
 
 #include "post/PostDocument.h"
 
@@ -25,12 +26,12 @@ std::unique_ptr<frmPost> EditorFixture::MakeWindow()
 
 void EditorFixture::SetPost(frmPost& window, const QString& fieldText, int start, int end)
 {
-    window.txtPost->setPlainText(fieldText);
-    QTextCursor cursor = window.txtPost->textCursor();
+    Controls(window).txtPost->setPlainText(fieldText);
+    QTextCursor cursor = Controls(window).txtPost->textCursor();
     cursor.setPosition(start);
     if (end >= 0)
         cursor.setPosition(end, QTextCursor::KeepAnchor);
-    window.txtPost->setTextCursor(cursor);
+    Controls(window).txtPost->setTextCursor(cursor);
 }
 
 QString EditorFixture::PostText(frmPost& window) { return QString::fromStdString(window.Post().Post()); }

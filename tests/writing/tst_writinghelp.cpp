@@ -5,6 +5,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "support/EditorFixture.h"
+#include "support/PostControls.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "writing/BodyHighlighter.h"
@@ -79,7 +80,7 @@ void ChooseFromContextMenu(QWidget* target, QPoint pos, const QString& text)
 
 QAction* LanguageItem(frmPost& w, const QString& tag)
 {
-    for (QAction* item : w.mnuSpellingLanguage->actions())
+    for (QAction* item : Controls(w).mnuSpellingLanguage->actions())
         if (item->objectName() == "mnuLanguage_" + tag)
             return item;
     return nullptr;
@@ -159,145 +160,145 @@ void tst_WritingHelp::underlinedWords()
     QFETCH(QString, post);
     QFETCH(QStringList, underlined);
     auto w = Window();
-    w->txtPost->setPlainText(post);
+    Controls(*w).txtPost->setPlainText(post);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(w->txtPost), underlined);
+    QCOMPARE(Underlined(Controls(*w).txtPost), underlined);
 }
 
 void tst_WritingHelp::suggestionIsOneUndoStep()
 {
     auto w = Window();
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "hello wrold and");
-    QTRY_COMPARE(Underlined(w->txtPost), QStringList{"wrold"});
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "hello wrold and");
+    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"wrold"});
     w->Post().SetUnchanged(PostDocument::SavedText);
-    ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 8), "world");
-    QCOMPARE(w->txtPost->toPlainText(), QString("hello world and"));
+    ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 8), "world");
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello world and"));
     QVERIFY(w->Post().PostChanged);
-    QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
-    w->txtPost->undo();
-    QCOMPARE(w->txtPost->toPlainText(), QString("hello wrold and"));
-    w->txtPost->redo();
-    QCOMPARE(w->txtPost->toPlainText(), QString("hello world and"));
+    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+    Controls(*w).txtPost->undo();
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello wrold and"));
+    Controls(*w).txtPost->redo();
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello world and"));
 }
 
 void tst_WritingHelp::longLineWaitsForAPause()
 {
     auto w = Window();
-    w->txtPost->setPlainText(QString("hello ").repeated(5000) + "wrold");
+    Controls(*w).txtPost->setPlainText(QString("hello ").repeated(5000) + "wrold");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(w->txtPost), QStringList{"wrold"});
-    w->txtPost->moveCursor(QTextCursor::End);
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, " tset ");
+    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{"wrold"});
+    Controls(*w).txtPost->moveCursor(QTextCursor::End);
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, " tset ");
     QVERIFY(!w->Writing().Body().Idle());
-    QTRY_COMPARE(Underlined(w->txtPost), (QStringList{"wrold", "tset"}));
+    QTRY_COMPARE(Underlined(Controls(*w).txtPost), (QStringList{"wrold", "tset"}));
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
 void tst_WritingHelp::titleSuggestion()
 {
     auto w = Window();
-    w->txtTitle->setFocus();
-    QTest::keyClicks(w->txtTitle, "the tilte is");
+    Controls(*w).txtTitle->setFocus();
+    QTest::keyClicks(Controls(*w).txtTitle, "the tilte is");
     QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{"tilte"});
-    QPoint at(0, w->txtTitle->height() / 2);
-    while (at.x() < w->txtTitle->width() && w->txtTitle->cursorPositionAt(at) != 6)
+    QPoint at(0, Controls(*w).txtTitle->height() / 2);
+    while (at.x() < Controls(*w).txtTitle->width() && Controls(*w).txtTitle->cursorPositionAt(at) != 6)
         at.rx()++;
-    ChooseFromContextMenu(w->txtTitle, at, "title");
-    QCOMPARE(w->txtTitle->text(), QString("the title is"));
+    ChooseFromContextMenu(Controls(*w).txtTitle, at, "title");
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("the title is"));
     QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
-    w->txtTitle->undo();
-    QCOMPARE(w->txtTitle->text(), QString("the tilte is"));
+    Controls(*w).txtTitle->undo();
+    QCOMPARE(Controls(*w).txtTitle->text(), QString("the tilte is"));
 }
 
 void tst_WritingHelp::addToDictionaryLastsIgnoreAllForTheRun()
 {
     {
         auto w = Window();
-        w->txtPost->setPlainText("Quillforge and zorp");
-        w->txtTitle->setText("zorp");
-        QTRY_COMPARE(Underlined(w->txtPost), (QStringList{"Quillforge", "zorp"}));
-        ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 3), "spellingAdd");
-        ChooseFromContextMenu(w->txtPost->viewport(), PointOfBody(w->txtPost, 17), "spellingIgnore");
-        QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
+        Controls(*w).txtPost->setPlainText("Quillforge and zorp");
+        Controls(*w).txtTitle->setText("zorp");
+        QTRY_COMPARE(Underlined(Controls(*w).txtPost), (QStringList{"Quillforge", "zorp"}));
+        ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 3), "spellingAdd");
+        ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 17), "spellingIgnore");
+        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
         QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
-        w->txtPost->appendPlainText("zorp again Quillforge");
+        Controls(*w).txtPost->appendPlainText("zorp again Quillforge");
         QTRY_VERIFY(w->Writing().Body().Idle());
-        QCOMPARE(Underlined(w->txtPost), QStringList{});
+        QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     auto w = Window();  // a restart
-    w->txtPost->setPlainText("Quillforge and zorp");
-    QTRY_COMPARE(Underlined(w->txtPost), QStringList{"zorp"});
+    Controls(*w).txtPost->setPlainText("Quillforge and zorp");
+    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"zorp"});
 }
 
 void tst_WritingHelp::choicesSurviveRestart()
 {
     {
         auto w = Window();
-        QCOMPARE(w->mnuSpellingLanguage->actions().size(), 2);
+        QCOMPARE(Controls(*w).mnuSpellingLanguage->actions().size(), 2);
         QAction* yy = LanguageItem(*w, "yy_QF");
         QVERIFY(yy);
         QCOMPARE(yy->text(), QString("yy_QF"));  // a language Qt does not know shows its tag
         yy->trigger();
-        w->txtPost->setPlainText("hallo hello");
-        QTRY_COMPARE(Underlined(w->txtPost), QStringList{"hello"});
-        w->mnuHighlight->trigger();
-        QVERIFY(!w->mnuHighlight->isChecked());
+        Controls(*w).txtPost->setPlainText("hallo hello");
+        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"hello"});
+        Controls(*w).mnuHighlight->trigger();
+        QVERIFY(!Controls(*w).mnuHighlight->isChecked());
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     {
         auto w = Window();
         QVERIFY(LanguageItem(*w, "yy_QF") && LanguageItem(*w, "yy_QF")->isChecked());
-        QVERIFY(!w->mnuHighlight->isChecked());
-        w->txtPost->setPlainText("[b]hallo hello[/b]");
-        QTRY_COMPARE(Underlined(w->txtPost), QStringList{"hello"});
-        QCOMPARE(w->txtPost->document()->begin().layout()->formats().size(), 1);  // the underline only
-        w->mnuCheckSpelling->trigger();
-        QTRY_COMPARE(Underlined(w->txtPost), QStringList{});
+        QVERIFY(!Controls(*w).mnuHighlight->isChecked());
+        Controls(*w).txtPost->setPlainText("[b]hallo hello[/b]");
+        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"hello"});
+        QCOMPARE(Controls(*w).txtPost->document()->begin().layout()->formats().size(), 1);  // the underline only
+        Controls(*w).mnuCheckSpelling->trigger();
+        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     auto w = Window();
-    QVERIFY(!w->mnuCheckSpelling->isChecked());
-    w->txtPost->setPlainText("hallo hello");
+    QVERIFY(!Controls(*w).mnuCheckSpelling->isChecked());
+    Controls(*w).txtPost->setPlainText("hallo hello");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(w->txtPost), QStringList{});
+    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
 }
 
 void tst_WritingHelp::noDictionary()
 {
     m_fx->context.offeredDictionaries = [](std::string_view) { return false; };
     auto w = Window();
-    for (QAction* item : {w->mnuCheckSpelling, w->mnuSpellingLanguage->menuAction()}) {
+    for (QAction* item : {Controls(*w).mnuCheckSpelling, Controls(*w).mnuSpellingLanguage->menuAction()}) {
         QVERIFY(!item->isEnabled());
         QCOMPARE(item->toolTip(), WritingHelp::NoDictionaryText);
     }
-    QVERIFY(w->mnuHighlight->isEnabled());
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "[b]wrold");
+    QVERIFY(Controls(*w).mnuHighlight->isEnabled());
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "[b]wrold");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(w->txtPost), QStringList{});
-    QVERIFY(!w->txtPost->document()->begin().layout()->formats().isEmpty());  // the tag is coloured
-    const QPoint at = PointOfBody(w->txtPost, 5);
-    ChooseFromContextMenu(w->txtPost->viewport(), at, "&Undo\tCtrl+Z");
-    QCOMPARE(w->txtPost->toPlainText(), QString());
+    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+    QVERIFY(!Controls(*w).txtPost->document()->begin().layout()->formats().isEmpty());  // the tag is coloured
+    const QPoint at = PointOfBody(Controls(*w).txtPost, 5);
+    ChooseFromContextMenu(Controls(*w).txtPost->viewport(), at, "&Undo\tCtrl+Z");
+    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
 void tst_WritingHelp::unmatchedTagMarked()
 {
     auto w = Window();
-    w->txtPost->setPlainText("[quote=\"Anna\"]she said\n\nmore [B]words[/B]");
+    Controls(*w).txtPost->setPlainText("[quote=\"Anna\"]she said\n\nmore [B]words[/B]");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(ProblemMarks(w->txtPost), 3);
+    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 3);
     QVERIFY(w->Writing().Body().ProblemAt(3).contains("never closed"));
-    QVERIFY(w->Writing().Body().ProblemAt(w->txtPost->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
+    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).txtPost->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
     // Closing the quote on a later line takes the mark away.
-    QTextCursor end(w->txtPost->document());
+    QTextCursor end(Controls(*w).txtPost->document());
     end.movePosition(QTextCursor::End);
     end.insertText("\n[/quote]");
-    QTRY_COMPARE(ProblemMarks(w->txtPost), 2);
+    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 2);
     QCOMPARE(w->Writing().Body().ProblemAt(3), QString());
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
@@ -306,30 +307,30 @@ void tst_WritingHelp::unmatchedTagMarked()
 void tst_WritingHelp::marksFollowTyping()
 {
     auto w = Window();
-    w->txtPost->setFocus();
-    QTest::keyClicks(w->txtPost, "[quote]x");
-    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
-    QTest::keyClicks(w->txtPost, "y");
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
-    QTest::keyClicks(w->txtPost, "[/quote] [/b]");
-    QTRY_COMPARE(ProblemMarks(w->txtPost), 1);
-    QVERIFY(w->Writing().Body().ProblemAt(w->txtPost->textCursor().position() - 1).contains("closes nothing"));
+    Controls(*w).txtPost->setFocus();
+    QTest::keyClicks(Controls(*w).txtPost, "[quote]x");
+    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 1);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).txtPost, "y");
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).txtPost, "[/quote] [/b]");
+    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 1);
+    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).txtPost->textCursor().position() - 1).contains("closes nothing"));
     // Break the first line after its tag, then join it again.
-    QTextCursor cursor = w->txtPost->textCursor();
+    QTextCursor cursor = Controls(*w).txtPost->textCursor();
     cursor.setPosition(7);
-    w->txtPost->setTextCursor(cursor);
-    QTest::keyClick(w->txtPost, Qt::Key_Return);
+    Controls(*w).txtPost->setTextCursor(cursor);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(w->txtPost->document()->blockCount(), 4);
-    QCOMPARE(ProblemMarks(w->txtPost), 1);
+    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), 4);
+    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 1);
     bool quoted = false;  // the broken-off "x" is still inside the quote
-    for (const QTextLayout::FormatRange& range : w->txtPost->document()->findBlockByNumber(1).layout()->formats())
+    for (const QTextLayout::FormatRange& range : Controls(*w).txtPost->document()->findBlockByNumber(1).layout()->formats())
         quoted = quoted || range.format.background().style() != Qt::NoBrush;
     QVERIFY(quoted);
-    QTest::keyClick(w->txtPost, Qt::Key_Backspace);
+    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(ProblemMarks(w->txtPost), 1);
+    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 1);
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
@@ -345,7 +346,7 @@ void tst_WritingHelp::savedFileUnchangedByLooks()
         auto w = Window();
         w->OpenFile(file);
         QTRY_VERIFY(w->Writing().Body().Idle());
-        QCOMPARE(Underlined(w->txtPost).isEmpty(), !on);
+        QCOMPARE(Underlined(Controls(*w).txtPost).isEmpty(), !on);
         QVERIFY(!w->Post().PostChanged);
         QVERIFY(w->mnusave_Click());
         saved[on] = ReadAll(file);
@@ -361,21 +362,21 @@ void tst_WritingHelp::statusHelpForNewItems()
     QMenu* file = w->menuBar()->findChild<QMenu*>("mnuFile");
     QMenuBar* bar = w->menuBar();
     // Items without a tip leave the panel's own message alone.
-    w->StatusPanels[0]->setText("a message of the panel");
+    Controls(*w).StatusPanels[0]->setText("a message of the panel");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(file));
-    QTest::mouseMove(file, file->actionGeometry(w->mnuOpen).center());
+    QTest::mouseMove(file, file->actionGeometry(Controls(*w).mnuOpen).center());
     file->close();
-    QCOMPARE(w->StatusPanels[0]->text(), QString("a message of the panel"));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString("a message of the panel"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(edit));
-    for (QAction* item : {w->mnuCheckSpelling, w->mnuSpellingLanguage->menuAction(), w->mnuHighlight}) {
+    for (QAction* item : {Controls(*w).mnuCheckSpelling, Controls(*w).mnuSpellingLanguage->menuAction(), Controls(*w).mnuHighlight}) {
         QTest::mouseMove(edit, edit->actionGeometry(item).center());
-        QTRY_COMPARE(w->StatusPanels[0]->text(), item->statusTip());
+        QTRY_COMPARE(Controls(*w).StatusPanels[0]->text(), item->statusTip());
         QVERIFY(!item->statusTip().isEmpty());
     }
     edit->close();
-    QTRY_COMPARE(w->StatusPanels[0]->text(), QString());
+    QTRY_COMPARE(Controls(*w).StatusPanels[0]->text(), QString());
 }
 
 void tst_WritingHelp::looksReadOnEveryPalette_data()
@@ -394,13 +395,13 @@ void tst_WritingHelp::looksReadOnEveryPalette()
     QFETCH(QColor, base);
     QFETCH(QColor, text);
     auto w = Window();
-    QPalette palette = w->txtPost->palette();
+    QPalette palette = Controls(*w).txtPost->palette();
     palette.setColor(QPalette::Base, base);
     palette.setColor(QPalette::Text, text);
-    w->txtPost->setPalette(palette);
-    w->txtPost->setPlainText("[color=red]x[/color] :lol:");
+    Controls(*w).txtPost->setPalette(palette);
+    Controls(*w).txtPost->setPlainText("[color=red]x[/color] :lol:");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    const QList<QTextLayout::FormatRange> ranges = w->txtPost->document()->begin().layout()->formats();
+    const QList<QTextLayout::FormatRange> ranges = Controls(*w).txtPost->document()->begin().layout()->formats();
     QVERIFY(ranges.size() >= 4);
     for (const QTextLayout::FormatRange& range : ranges) {
         const QColor colour = range.format.foreground().color();
