@@ -1,5 +1,6 @@
 #include "recovery/RecoveryKeeper.h"
 
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 
 #include <QDateTime>
@@ -52,8 +53,7 @@ bool RecoveryKeeper::WriteNow()
         Discard();
         return true;
     }
-    const QByteArray fileName = m_post.PostFileName.toUtf8();
-    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), fileName.toStdString(),
+    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), ToUtf8(m_post.PostFileName),
                                   QDateTime::currentMSecsSinceEpoch()};
     QString error;
     if (!m_slot.Write(copy, &error)) {

@@ -1,6 +1,7 @@
 #include "writing/BodyHighlighter.h"
 
 #include "writing/Speller.h"
+#include "base/Utf8.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -453,7 +454,7 @@ QString BodyHighlighter::ProblemAt(int position)
     const int inBlock = position - block.position();
     for (const PostScan::Mark& mark : PostScan::Describe(View(utf8), info->tokens, info->start, info->end).marks)
         if (inBlock >= at(mark.start) && inBlock <= at(mark.start + mark.length))
-            return QString::fromStdString(PostScan::ProblemText(mark));
+            return ToQString(PostScan::ProblemText(mark));
     return {};
 }
 

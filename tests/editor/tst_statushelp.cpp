@@ -4,6 +4,7 @@
 
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
+#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/TestMain.h"
 
@@ -13,7 +14,6 @@
 #include <QPushButton>
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void MoveOver(QWidget* widget, QPoint at = QPoint(-1, -1))
 {
@@ -60,7 +60,7 @@ void tst_StatusHelp::tagButtons_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("help");
     for (int i = 0; i < 10; ++i)
-        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << Q(TagTable::Buttons[i].statusHelp);
+        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << ToQString(TagTable::Buttons[i].statusHelp);
 }
 
 void tst_StatusHelp::tagButtons()
@@ -90,12 +90,12 @@ void tst_StatusHelp::backgroundClears()
     const QPoint bare = BareSurface(*w);
     QVERIFY(bare != QPoint(-1, -1));
     MoveOver(w->cmdBBcode[0]);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    QCOMPARE(w->StatusPanels[0]->text(), ToQString(TagTable::Buttons[0].statusHelp));
     MoveOver(w->centralWidget(), bare);
     QCOMPARE(w->StatusPanels[0]->text(), QString());
     // Back over a button: the help returns.
     MoveOver(w->cmdBBcode[5]);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[5].statusHelp));
+    QCOMPARE(w->StatusPanels[0]->text(), ToQString(TagTable::Buttons[5].statusHelp));
 }
 
 void tst_StatusHelp::otherControlsLeaveThePanel_data()
@@ -121,7 +121,7 @@ void tst_StatusHelp::otherControlsLeaveThePanel()
     QWidget* under = w->centralWidget()->childAt(widget->mapTo(w->centralWidget(), at));
     QVERIFY(under == widget || widget->isAncestorOf(under));
     MoveOver(widget, at);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    QCOMPARE(w->StatusPanels[0]->text(), ToQString(TagTable::Buttons[0].statusHelp));
     // And from a cleared panel it stays cleared.
     MoveOver(w->centralWidget(), BareSurface(*w));
     MoveOver(widget, at);
@@ -133,7 +133,7 @@ void tst_StatusHelp::clicksDoNotChangeThePanel()
     auto w = m_fx->MakeWindow();
     MoveOver(w->chkAssist);
     QTest::mouseClick(w->txtPost, Qt::LeftButton);
-    QCOMPARE(w->StatusPanels[0]->text(), Q(TagTable::AssistHelp));
+    QCOMPARE(w->StatusPanels[0]->text(), ToQString(TagTable::AssistHelp));
 }
 
 QF_TEST_MAIN(tst_StatusHelp)

@@ -20,6 +20,7 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
+#include "base/Utf8.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -168,7 +169,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
                    m_php->Url("/frame.php?beacon=" + QUrl::toPercentEncoding(beacon("frame-script"))).toString(),
                    m_php->Url("/remote.php").toString());
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(post.toStdString());
+    owner->Post().SetPost(ToUtf8(post));
     const QUrl preview = QUrl::fromLocalFile(m_context.WritableFile("preview.htm"));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
