@@ -1,6 +1,5 @@
 #include "assist/AssistWindows.h"
 
-#include "assist/FieldText.h"
 #include "base/Utf8.h"
 #include "assist/frmAssist.h"
 #include "assist/frmEmo.h"

@@ -1,6 +1,6 @@
 #pragma once
-// The boundary between the assistant windows' fields and the core: UTF-8 text,
-// and the post's CR LF line breaks against the fields' own.
+// The boundary between the assistant windows' fields and the post: the post's
+// CR LF line breaks against the fields' own, the text converted as UTF-8.
 
 #include "base/Utf8.h"
 #include "post/LineBreaks.h"

@@ -4,7 +4,6 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/ExtraEmoticonTable.h"
-#include "assist/FieldText.h"
 #include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "render/EmoticonTable.h"

@@ -115,8 +115,7 @@ void tst_TextFile::lineBreakBoundary()
     QFETCH(QString, field);
     QFETCH(QByteArray, post);
     QFETCH(QString, backInField);
-    const QByteArray utf8 = field.toUtf8();
-    const std::string toPost = LineBreaks::FieldToPost(std::string_view(utf8.constData(), size_t(utf8.size())));
+    const std::string toPost = LineBreaks::FieldToPost(ToUtf8(field));
     QCOMPARE(QByteArray::fromStdString(toPost), post);
     QCOMPARE(ToQString(LineBreaks::PostToField(toPost)), backInField);
     // Lone CR in post text becomes a field line break too.
@@ -167,7 +166,7 @@ void tst_TextFile::piecesGiveBackTheWholeText()
             QVERIFY(end > at);
             QVERIFY(end - at <= size + 1);
             QVERIFY2(!(text[end - 1] == '\r' && end < text.size() && text[end] == '\n'), "split a CR LF pair");
-            QString piece = QString::fromUtf8(text.data() + at, qsizetype(end - at));
+            QString piece = ToQString(std::string_view(text).substr(at, end - at));
             QVERIFY2(!piece.contains(QChar::ReplacementCharacter), "split a letter");
             joined += piece;
             at = end;
