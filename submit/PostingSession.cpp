@@ -15,7 +15,7 @@ PostingSession::PostingSession(const AppContext& context, Post post)
     m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode());
     // The post goes only into pages of the forum's own site.
     const QUrl site(ToQString(m_post.siteAddress));
-    m_host = site.host(QUrl::FullyEncoded).toLower().toStdString();
+    m_host = ToUtf8(site.host(QUrl::FullyEncoded).toLower());
 }
 
 PostingSession::~PostingSession() = default;

@@ -46,7 +46,7 @@ void tst_Renderer::conformance_data()
     QTest::addColumn<QByteArray>("expected");
     const QString dir = QStringLiteral(QF_CONFORMANCE_DIR);
     for (const char* family : {"tags", "lists", "links", "quotes", "emoticons", "regressions"}) {
-        const std::string path = (dir + family + ".txt").toStdString();
+        const std::string path = ToUtf8(dir + family + ".txt");
         std::vector<Conformance::Example> examples;
         try {
             examples = Conformance::Load(path);
