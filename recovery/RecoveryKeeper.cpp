@@ -73,8 +73,7 @@ void RecoveryKeeper::Discard()
     if (!m_hasCopy && !m_slot.Locked())
         return;
     m_slot.Remove();
-    if (std::exchange(m_hasCopy, false))
-        emit copyRemoved();
+    m_hasCopy = false;
 }
 
 void RecoveryKeeper::TakeOver(RecoverySlot& left)

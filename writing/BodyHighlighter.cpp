@@ -415,8 +415,6 @@ void BodyHighlighter::Slice()
     m_longestSliceMs = std::max(m_longestSliceMs, static_cast<double>(clock.nsecsElapsed()) / 1e6);
     if (m_phase != Phase::Done)
         m_idle->start();
-    else
-        emit passEnded();
 }
 
 bool BodyHighlighter::eventFilter(QObject* watched, QEvent* event)
