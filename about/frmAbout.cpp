@@ -7,6 +7,7 @@
 #include "base/PictureBox.h"
 #include "base/Platform.h"
 #include "base/Version.h"
+#include "base/Utf8.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -103,7 +104,7 @@ void frmAbout::CreateControls()
 void frmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + Platform::ProgramTitle);
-    lblVersion->setText(QString::fromStdString(About::VersionLabel(Version::Major, Version::Minor, Version::Revision)));
+    lblVersion->setText(ToQString(About::VersionLabel(Version::Major, Version::Minor, Version::Revision)));
 }
 
 void frmAbout::ShowModal(const AppContext& context, QWidget* owner)

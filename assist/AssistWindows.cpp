@@ -1,6 +1,6 @@
 #include "assist/AssistWindows.h"
 
-#include "assist/FieldText.h"
+#include "base/Utf8.h"
 #include "assist/frmAssist.h"
 #include "assist/frmEmo.h"
 #include "assist/frmQuote.h"
@@ -28,12 +28,12 @@ void AssistWindows::BringForward(QWidget* window)
 void AssistWindows::OpenQuoteManager(const QString& quotedText)
 {
     if (m_quote) {
-        m_quote->SetQuotedText(FieldText::ToUtf8(quotedText));
+        m_quote->SetQuotedText(ToUtf8(quotedText));
         BringForward(m_quote);
         return;
     }
     m_quote = new frmQuote(m_context, m_post, m_owner);
-    m_quote->SetQuotedText(FieldText::ToUtf8(quotedText));
+    m_quote->SetQuotedText(ToUtf8(quotedText));
     m_quote->exec();  // the window deletes itself when it closes
 }
 

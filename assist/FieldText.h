@@ -1,7 +1,8 @@
 #pragma once
-// The boundary between the assistant windows' fields and the core: UTF-8 text,
-// and the post's CR LF line breaks against the fields' own.
+// The boundary between the assistant windows' fields and the post: the post's
+// CR LF line breaks against the fields' own, the text converted as UTF-8.
 
+#include "base/Utf8.h"
 #include "post/LineBreaks.h"
 
 #include <QString>
@@ -9,17 +10,6 @@
 #include <string_view>
 
 namespace FieldText {
-
-inline QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string ToUtf8(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return std::string(utf8.constData(), static_cast<size_t>(utf8.size()));
-}
 
 // Post text (CR LF) as a field holds it (LF).
 inline QString FromPost(std::string_view post) { return ToQString(LineBreaks::PostToField(post)); }

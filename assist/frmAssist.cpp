@@ -4,6 +4,7 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 
 #include <QCheckBox>
@@ -22,8 +23,6 @@
 #include <limits>
 #include <vector>
 
-using FieldText::ToQString;
-using FieldText::ToUtf8;
 
 namespace {
 

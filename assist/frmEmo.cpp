@@ -4,7 +4,7 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/ExtraEmoticonTable.h"
-#include "assist/FieldText.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "render/EmoticonTable.h"
 
@@ -52,15 +52,15 @@ void frmEmo::CreateControls()
 
     for (int index = 0; index < static_cast<int>(Image1.size()); ++index) {
         const ExtraEmoticons::Picture& row = ExtraEmoticons::Pictures[static_cast<size_t>(index)];
-        const QString code = FieldText::ToQString(row.code);
+        const QString code = ToQString(row.code);
         auto* picture = new PictureBox(Background);
         picture->setObjectName(QStringLiteral("Image1_%1").arg(index));
         picture->setProperty("Index", index);
         // The text a click inserts.
-        picture->setProperty("Tag", FieldText::ToQString(*AssistText::ExtraEmoticonText(index)));
+        picture->setProperty("Tag", ToQString(*AssistText::ExtraEmoticonText(index)));
         picture->setGeometry(ToRect(row.area));
         const QString file = m_context.PictureFile(
-            QStringLiteral("emo/%1.gif").arg(FieldText::ToQString(Module2::PictureNameOf(row.code))));
+            QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code))));
         picture->setPixmap(StillPicture(file, picture->size()));
         picture->setToolTip(code);
         picture->setAccessibleName(code);

@@ -5,6 +5,7 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 
 #include <QClipboard>
@@ -104,7 +105,7 @@ void frmQuote::Image1_Click()
     // Added at the very end, whatever is selected in the field, as one undo step.
     QTextCursor end(txtQuotedText->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(FieldText::FromPost(FieldText::ToUtf8(clip)));
+    end.insertText(FieldText::FromPost(ToUtf8(clip)));
 }
 
 void frmQuote::Image2_Click() { close(); }
@@ -121,7 +122,7 @@ void frmQuote::keyPressEvent(QKeyEvent* event)
 
 void frmQuote::Image3_Click()
 {
-    const std::string poster = FieldText::ToUtf8(txtPoster->text());
+    const std::string poster = ToUtf8(txtPoster->text());
     const QTextCursor cursor = txtQuotedText->textCursor();
     std::string quoted;
     if (cursor.hasSelection()) {

@@ -1,4 +1,5 @@
 #include "base/FileIO.h"
+#include "base/Utf8.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,7 +122,7 @@ bool MakeFolder(const QString& folder, QString* error)
     if (!code && std::filesystem::is_directory(path, code))
         return true;
     if (error)
-        *error = code ? QString::fromStdString(code.message()) : QStringLiteral("It is not a folder.");
+        *error = code ? ToQString(code.message()) : QStringLiteral("It is not a folder.");
     return false;
 }
 

@@ -18,6 +18,7 @@
 #include "editor/frmPost.h"
 
 #include "app/MainStartup.h"
+#include "base/Utf8.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -101,7 +102,7 @@ int MeasureOnce(frmPost& window, const QString& path, Once what)
         const std::optional<PostFile::Parsed> parsed = PostFile::Read(std::string_view(bytes.constData(), size_t(bytes.size())));
         if (!parsed)
             return 5;
-        fieldText = QString::fromStdString(parsed->post);
+        fieldText = ToQString(parsed->post);
     }
     const double cpuStart = Bench::ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();

@@ -11,6 +11,7 @@
 #include "base/SettingsStore.h"
 #include "render/frmPreview.h"
 #include "submit/PostingSession.h"
+#include "base/Utf8.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,7 +98,7 @@ bool LogIn(const QString& site)
 // the form was not filled.
 double SubmitToFilled(const AppContext& context, const QString& site, const std::string& body)
 {
-    PostingSession session(context, {site.toStdString(), false, "2", "A benchmark topic", body});
+    PostingSession session(context, {ToUtf8(site), false, "2", "A benchmark topic", body});
     double filledAfter = -1;
     const auto start = std::chrono::steady_clock::now();
     QObject::connect(&session, &PostingSession::pageHandled, &session, [&](PostingPageKind kind) {

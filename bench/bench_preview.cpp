@@ -12,6 +12,7 @@
 #include "render/frmPreview.h"
 
 #include "app/MainStartup.h"
+#include "base/Utf8.h"
 
 #include <QApplication>
 #include <QDir>
@@ -141,7 +142,7 @@ void WriteEmoticonPictures(const QString& appFolder)
 // the page has finished loading.
 void OpenPreview(const std::string& post, const QString& appFolder)
 {
-    const std::string page = PreviewPage::Build(post, appFolder.toStdString());
+    const std::string page = PreviewPage::Build(post, ToUtf8(appFolder));
     const QString path = appFolder + QString::fromLatin1(RowOf(BrowserMode::Preview).pageFile.data());
     if (!FileIO::RemoveIfExists(path, nullptr) || !FileIO::WriteFileAtomically(path, page, nullptr)) {
         g_failed = true;
@@ -180,7 +181,7 @@ int main(int argc, char** argv)
     OpenPreview(post, appFolder);
     const double cold = MsSince(first);
 
-    const double render = Bench::MedianMs(runs, [&] { (void)PreviewPage::Build(post, appFolder.toStdString()); });
+    const double render = Bench::MedianMs(runs, [&] { (void)PreviewPage::Build(post, ToUtf8(appFolder)); });
     const double small = Bench::MedianMs(runs, [&] { OpenPreview("A short post.", appFolder); });
     const double processorBefore = ProcessorMs();
     const double warm = Bench::MedianMs(runs, [&] { OpenPreview(post, appFolder); });

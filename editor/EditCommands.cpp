@@ -3,6 +3,7 @@
 #include "base/Platform.h"
 #include "post/LineBreaks.h"
 #include "post/PostDocument.h"
+#include "base/Utf8.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,7 +20,7 @@ void EditCommands::PutOnClipboard(std::string_view postText)
     QClipboard* clipboard = QGuiApplication::clipboard();
     // Emptied first: whatever else it held (a picture, rich text) is gone too.
     clipboard->clear();
-    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    clipboard->setText(ToQString(text));
 }
 
 void EditCommands::Copy() { PutOnClipboard(m_post.SelectedText()); }
@@ -34,10 +35,10 @@ void EditCommands::Cut()
 
 void EditCommands::Paste()
 {
-    const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
-    if (text.isEmpty() && m_post.SelectedText().empty())
+    const std::string text = ToUtf8(QGuiApplication::clipboard()->text());
+    if (text.empty() && m_post.SelectedText().empty())
         return;  // nothing to delete and nothing to insert
-    m_post.ReplaceSelection(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    m_post.ReplaceSelection(text);
 }
 
 void EditCommands::CopyPost() { PutOnClipboard(m_post.Post()); }

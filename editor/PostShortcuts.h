@@ -22,9 +22,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The command for a key press in the post field; false when the key has none.
-    bool RunPostShortcut(int key);
-
     QPlainTextEdit* m_txtPost;
     QLineEdit* m_txtTitle;
     std::function<void(int)> m_runButton;

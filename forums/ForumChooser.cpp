@@ -2,6 +2,7 @@
 
 #include "forums/ForumList.h"
 #include "forums/ForumListFile.h"
+#include "base/Utf8.h"
 
 #include <QComboBox>
 
@@ -26,7 +27,7 @@ bool ForumChooser::Reload()
     // The list shows the names readable; each item keeps its entry as the
     // file holds it, which gives the forum number.
     for (const QString& entry : entries)
-        m_list->addItem(QString::fromStdString(ForumList::ShownText(entry.toStdString())), entry);
+        m_list->addItem(ToQString(ForumList::ShownText(ToUtf8(entry))), entry);
     if (m_list->count() == 0)
         return false;
     m_list->setCurrentIndex(0);
@@ -38,5 +39,5 @@ std::optional<QString> ForumChooser::ChosenNumber() const
     const QString entry = m_list->currentData().toString();
     if (m_list->count() == 0 || m_list->currentIndex() < 0 || entry == Placeholder)
         return std::nullopt;
-    return QString::fromStdString(ForumList::NumberOf(entry.toStdString()));
+    return ToQString(ForumList::NumberOf(ToUtf8(entry)));
 }

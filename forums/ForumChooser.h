@@ -5,6 +5,7 @@
 
 #include "base/AppContext.h"
 #include "forums/ForumList.h"
+#include "base/Utf8.h"
 
 #include <QString>
 #include <optional>
@@ -15,7 +16,7 @@ class QWidget;
 class ForumChooser {
 public:
     static inline const QString Placeholder =
-        QString::fromUtf8(ForumList::Placeholder.data(), static_cast<qsizetype>(ForumList::Placeholder.size()));
+        ToQString(ForumList::Placeholder);
 
     // `owner` owns the messages about a file that cannot be read.
     ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner);

@@ -1,5 +1,6 @@
 #include "forums/ForumExtraction.h"
 
+#include "base/Utf8.h"
 #include "render/frmPreview.h"
 
 #include <QDeadlineTimer>
@@ -101,7 +102,6 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
     delete browser;
     if (!answer->html)
         return Outcome::Failed;
-    const QByteArray utf8 = answer->html->toUtf8();
-    pageText->assign(utf8.constData(), static_cast<size_t>(utf8.size()));
+    *pageText = ToUtf8(*answer->html);
     return Outcome::Read;
 }

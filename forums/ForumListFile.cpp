@@ -4,6 +4,7 @@
 #include "base/FileIO.h"
 #include "base/Platform.h"
 #include "forums/ForumList.h"
+#include "base/Utf8.h"
 
 #include <QFileInfo>
 
@@ -12,7 +13,7 @@ namespace ForumListFile {
 QString PathOf(const AppContext& context)
 {
     return context.WritableFile(
-        QString::fromUtf8(ForumList::FileName.data(), static_cast<qsizetype>(ForumList::FileName.size())));
+        ToQString(ForumList::FileName));
 }
 
 Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
@@ -29,7 +30,7 @@ Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
     else if (FileIO::ReadFileBytes(path, &bytes, &reason)) {
         entries->clear();
         for (const std::string& entry : ForumList::Parse(std::move(bytes)))
-            entries->append(QString::fromStdString(entry));
+            entries->append(ToQString(entry));
         return Found::Read;
     }
     context.platform->MsgBox(owner, FileIO::CannotReadMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
@@ -41,7 +42,7 @@ bool Write(const AppContext& context, QWidget* owner, const QStringList& entries
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(entries.size()));
     for (const QString& entry : entries)
-        lines.push_back(entry.toStdString());
+        lines.push_back(ToUtf8(entry));
     const QString path = PathOf(context);
     QString reason;
     if (FileIO::MakeFolder(context.writableFolder, &reason)

@@ -1,6 +1,7 @@
 #include "post/PostDocument.h"
 
 #include "base/TextFile.h"
+#include "base/Utf8.h"
 #include "post/LineBreaks.h"
 
 #include <QLabel>
@@ -17,17 +18,9 @@ namespace {
 // does not count.
 constexpr size_t kPieceBytes = 64 * 1024;
 
-QString ToField(std::string_view post)
-{
-    const std::string field = LineBreaks::PostToField(post);
-    return QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
-}
+QString ToField(std::string_view post) { return ToQString(LineBreaks::PostToField(post)); }
 
-std::string FromField(const QString& field)
-{
-    const QByteArray utf8 = field.toUtf8();
-    return LineBreaks::FieldToPost(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
-}
+std::string FromField(const QString& field) { return LineBreaks::FieldToPost(ToUtf8(field)); }
 }  // namespace
 
 PostDocument::PostDocument(QLineEdit* txtTitle, QPlainTextEdit* txtPost, QLabel* statePanel, QObject* parent)

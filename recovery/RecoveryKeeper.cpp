@@ -1,5 +1,6 @@
 #include "recovery/RecoveryKeeper.h"
 
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 
 #include <QDateTime>
@@ -52,8 +53,7 @@ bool RecoveryKeeper::WriteNow()
         Discard();
         return true;
     }
-    const QByteArray fileName = m_post.PostFileName.toUtf8();
-    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), fileName.toStdString(),
+    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), ToUtf8(m_post.PostFileName),
                                   QDateTime::currentMSecsSinceEpoch()};
     QString error;
     if (!m_slot.Write(copy, &error)) {
@@ -73,8 +73,7 @@ void RecoveryKeeper::Discard()
     if (!m_hasCopy && !m_slot.Locked())
         return;
     m_slot.Remove();
-    if (std::exchange(m_hasCopy, false))
-        emit copyRemoved();
+    m_hasCopy = false;
 }
 
 void RecoveryKeeper::TakeOver(RecoverySlot& left)

@@ -58,7 +58,6 @@ public:
 signals:
     void copyWritten(const QString& path);
     void copyFailed(const QString& reason);
-    void copyRemoved();
 
 private:
     void Schedule();

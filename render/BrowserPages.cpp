@@ -7,6 +7,7 @@
 #include "base/Platform.h"
 #include "render/PreviewPage.h"
 #include "render/frmPreview.h"
+#include "base/Utf8.h"
 
 namespace BrowserPages {
 
@@ -14,7 +15,7 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
                   const QUrl& baseUrl)
 {
     const std::string_view name = RowOf(mode).pageFile;
-    const QString path = context.WritableFile(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const QString path = context.WritableFile(ToQString(name));
     QString reason;
     if (!FileIO::MakeFolder(context.writableFolder, &reason) || !FileIO::RemoveIfExists(path, &reason)
         || !FileIO::WriteFileAtomically(path, bytes, &reason)) {
@@ -22,7 +23,7 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
         return false;
     }
     if (baseUrl.isValid())
-        frmPreview::ShowHtml(mode, QString::fromStdString(bytes), baseUrl, owner);
+        frmPreview::ShowHtml(mode, ToQString(bytes), baseUrl, owner);
     else
         frmPreview::Show(mode, QUrl::fromLocalFile(path), owner);
     return true;
@@ -30,7 +31,7 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
 
 bool Preview(const AppContext& context, QWidget* owner, std::string_view post)
 {
-    return WriteAndShow(context, owner, BrowserMode::Preview, PreviewPage::Build(post, context.pictureFolder.toStdString()));
+    return WriteAndShow(context, owner, BrowserMode::Preview, PreviewPage::Build(post, ToUtf8(context.pictureFolder)));
 }
 
 bool Contact(const AppContext& context, QWidget* owner)

@@ -225,13 +225,6 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
     return result;
 }
 
-std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder)
-{
-    std::string out(text);
-    ReplaceEmoticonsInPlace(out, appFolder, {}, {});
-    return out;
-}
-
 void ReplaceEmoticonsInPlace(std::string& text, std::string_view appFolder, std::string_view before,
                              std::string_view after)
 {

@@ -63,14 +63,13 @@ std::string PictureTag(std::string_view name, std::string_view appFolder);
 std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::string_view name,
                             std::string_view appFolder);
 
-// `text` with the codes of every row of the table replaced by their picture
-// tags, row after row in table order, each row working on the result of the
-// one before; where codes overlap the earlier row wins (":?:" before ":?").
-std::string ReplaceEmoticons(std::string_view text, std::string_view appFolder);
-
-// `text` becomes `before`, ReplaceEmoticons of `text`, and `after`, in place:
-// the text is moved once, to the end of the room the result needs, and the
-// result is written from the front, so no second copy of it is ever held.
+// `text` becomes `before`, then `text` with the codes of every row of the
+// table replaced by their picture tags, then `after`. The rows are replaced
+// row after row in table order, each row working on the result of the one
+// before; where codes overlap the earlier row wins (":?:" before ":?").
+// It works in place: the text is moved once, to the end of the room the
+// result needs, and the result is written from the front, so no second copy
+// of it is ever held.
 // Beside the text itself it needs memory for a piece of some 64 KB at a time.
 void ReplaceEmoticonsInPlace(std::string& text, std::string_view appFolder, std::string_view before,
                              std::string_view after);

@@ -1,4 +1,5 @@
 #include "render/PostingFormFiller.h"
+#include "base/Utf8.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,10 +59,10 @@ PostingPageKind KindOf(const QVariant& answer)
 QString PostingFormFiller::Script(const PostingFill& fill)
 {
     const QJsonObject data{
-        {QStringLiteral("title"), QString::fromStdString(fill.title)},
-        {QStringLiteral("body"), QString::fromStdString(fill.body)},
+        {QStringLiteral("title"), ToQString(fill.title)},
+        {QStringLiteral("body"), ToQString(fill.body)},
         {QStringLiteral("fill"), fill.fill},
-        {QStringLiteral("host"), QString::fromStdString(fill.host)},
+        {QStringLiteral("host"), ToQString(fill.host)},
     };
     // The data's JSON text, itself encoded as a JSON string inside an array:
     // the encoder escapes every quote, backslash and control character, so

@@ -4,6 +4,7 @@
 #include "render/BrowserControl.h"
 #include "render/PreviewBackground.h"
 #include "render/PreviewLayout.h"
+#include "base/Utf8.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -101,7 +102,7 @@ void frmPreview::ShowBanner(BrowserBanner banner)
 void frmPreview::ApplyCaption(const BrowserModeRow& row)
 {
     if (!row.caption.empty())
-        setWindowTitle(QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())));
+        setWindowTitle(ToQString(row.caption));
 }
 
 void frmPreview::Open(BrowserMode mode, const QUrl& address)

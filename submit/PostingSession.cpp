@@ -3,6 +3,7 @@
 #include "base/SettingsStore.h"
 #include "post/LineBreaks.h"
 #include "render/frmPreview.h"
+#include "base/Utf8.h"
 
 #include <QUrl>
 
@@ -13,8 +14,8 @@ PostingSession::PostingSession(const AppContext& context, Post post)
 {
     m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode());
     // The post goes only into pages of the forum's own site.
-    const QUrl site(QString::fromStdString(m_post.siteAddress));
-    m_host = site.host(QUrl::FullyEncoded).toLower().toStdString();
+    const QUrl site(ToQString(m_post.siteAddress));
+    m_host = ToUtf8(site.host(QUrl::FullyEncoded).toLower());
 }
 
 PostingSession::~PostingSession() = default;
@@ -29,7 +30,7 @@ void PostingSession::Run(QWidget* owner)
 
 QString PostingSession::AddressOf(PostingRoute::Mode mode) const
 {
-    return QString::fromStdString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number));
+    return ToQString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number));
 }
 
 void PostingSession::PageArrived(bool ok)
@@ -72,19 +73,19 @@ void PostingSession::Handle(PostingPageKind kind, bool ok)
 
 std::optional<PostingRoute::Mode> PostingSession::RememberedMode() const
 {
-    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(m_post.siteAddress)));
+    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(ToQString(m_post.siteAddress)));
     const QString name = m_context.settings->GetSetting(SettingsStore::AppName, ModeSection, key);
-    return PostingRoute::NewTopicModeNamed(name.toStdString());
+    return PostingRoute::NewTopicModeNamed(ToUtf8(name));
 }
 
 void PostingSession::Remember(PostingRoute::Mode mode)
 {
     if (RememberedMode() == mode)
         return;
-    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(m_post.siteAddress)));
+    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(ToQString(m_post.siteAddress)));
     const std::string_view name = PostingRoute::NameOf(mode);
     m_context.settings->SaveSetting(SettingsStore::AppName, ModeSection, key,
-                                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+                                    ToQString(name));
 }
 
 frmPreview* PostingSession::Window() const { return m_window.data(); }

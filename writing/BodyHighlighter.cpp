@@ -1,6 +1,7 @@
 #include "writing/BodyHighlighter.h"
 
 #include "writing/Speller.h"
+#include "base/Utf8.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -414,8 +415,6 @@ void BodyHighlighter::Slice()
     m_longestSliceMs = std::max(m_longestSliceMs, static_cast<double>(clock.nsecsElapsed()) / 1e6);
     if (m_phase != Phase::Done)
         m_idle->start();
-    else
-        emit passEnded();
 }
 
 bool BodyHighlighter::eventFilter(QObject* watched, QEvent* event)
@@ -453,7 +452,7 @@ QString BodyHighlighter::ProblemAt(int position)
     const int inBlock = position - block.position();
     for (const PostScan::Mark& mark : PostScan::Describe(View(utf8), info->tokens, info->start, info->end).marks)
         if (inBlock >= at(mark.start) && inBlock <= at(mark.start + mark.length))
-            return QString::fromStdString(PostScan::ProblemText(mark));
+            return ToQString(PostScan::ProblemText(mark));
     return {};
 }
 

@@ -40,7 +40,6 @@ public:
     ~BodyHighlighter() override;
 
     void SetHighlighting(bool on);
-    bool Highlighting() const { return m_highlighting; }
     // The dictionary to check with; null: no spell checking.
     void SetSpeller(Speller* speller);
     // The dictionary's answers changed (a word added or ignored): every line
@@ -57,10 +56,6 @@ public:
     bool Idle() const;
     // The longest slice of work the pass has taken so far, in milliseconds.
     double LongestSliceMs() const { return m_longestSliceMs; }
-
-signals:
-    // A pass over the whole post has ended.
-    void passEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

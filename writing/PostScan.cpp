@@ -215,6 +215,29 @@ std::vector<Range> WordsOutside(std::string_view line, const std::vector<Range>&
     return words;
 }
 
+// The line's pairing tags walked from the last to the first, counting per tag
+// name the closing tags still waiting for an opening tag before them;
+// `neverClosed` is called with each opening tag that no closing tag after it
+// (on this line or, by `atEnd`, below it) takes. Returns the count at the
+// line's start.
+template <typename NeverClosed>
+Pending WalkBackward(const Pending& atEnd, const LineTokens& line, NeverClosed neverClosed)
+{
+    Pending pending = atEnd;
+    for (auto tag = line.tags.rbegin(); tag != line.tags.rend(); ++tag) {
+        if (!Pairs(*tag))
+            continue;
+        uint32_t& waiting = pending.open[Slot(tag->name)];
+        if (tag->closing)
+            ++waiting;
+        else if (waiting > 0)
+            --waiting;
+        else
+            neverClosed(*tag);
+    }
+    return pending;
+}
+
 }  // namespace
 
 LineTokens Scan(std::string_view line)
@@ -262,17 +285,7 @@ Depths Forward(const Depths& atStart, const LineTokens& line)
 
 Pending Backward(const Pending& atEnd, const LineTokens& line)
 {
-    Pending pending = atEnd;
-    for (auto tag = line.tags.rbegin(); tag != line.tags.rend(); ++tag) {
-        if (!Pairs(*tag))
-            continue;
-        uint32_t& waiting = pending.open[Slot(tag->name)];
-        if (tag->closing)
-            ++waiting;
-        else if (waiting > 0)
-            --waiting;
-    }
-    return pending;
+    return WalkBackward(atEnd, line, [](const Tag&) {});
 }
 
 LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths& atStart, const Pending& atEnd)
@@ -343,19 +356,11 @@ LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths
         endRegion(addressFrom, line.size(), Look::Value);
 
     // Opening quotes, code blocks and lists that no later closing tag takes.
-    Pending pending = atEnd;
-    for (auto tag = tokens.tags.rbegin(); tag != tokens.tags.rend(); ++tag) {
-        if (!Pairs(*tag))
-            continue;
-        uint32_t& waiting = pending.open[Slot(tag->name)];
-        if (tag->closing)
-            ++waiting;
-        else if (waiting > 0)
-            --waiting;
-        else if (tag->name == TagName::Quote || tag->name == TagName::Code || tag->name == TagName::List)
-            looks.marks.push_back({tag->start, tag->length, Problem::NeverClosed,
-                                   std::string(line.substr(tag->start, tag->length))});
-    }
+    WalkBackward(atEnd, tokens, [&](const Tag& tag) {
+        if (tag.name == TagName::Quote || tag.name == TagName::Code || tag.name == TagName::List)
+            looks.marks.push_back(
+                {tag.start, tag.length, Problem::NeverClosed, std::string(line.substr(tag.start, tag.length))});
+    });
 
     for (const Range& emoticon : tokens.emoticons) {
         looks.styles.push_back({emoticon.start, emoticon.length, Look::Emoticon});
@@ -369,14 +374,6 @@ LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths
 std::vector<Range> ProseWords(std::string_view line)
 {
     return Describe(line, Scan(line), Depths{}, Pending{}).words;
-}
-
-std::string_view NameText(TagName name)
-{
-    for (const NameRow& row : Names)
-        if (row.name == name)
-            return row.text;
-    return "*";
 }
 
 std::string ProblemText(const Mark& mark)

@@ -111,7 +111,4 @@ std::vector<Range> ProseWords(std::string_view line);
 // The tooltip of a mark: which tag, and what is wrong with it.
 std::string ProblemText(const Mark& mark);
 
-// The tag name as written in the post ("b", "quote", ...).
-std::string_view NameText(TagName name);
-
 }  // namespace PostScan

@@ -1,6 +1,7 @@
 #include "writing/SpellingMenu.h"
 
 #include "writing/Speller.h"
+#include "base/Utf8.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,11 +11,10 @@ void SpellingMenu::AddItems(QMenu* menu, const MisspeltWord& word, Speller& spel
                             const std::function<void()>& changed)
 {
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-    const QByteArray utf8 = word.text.toUtf8();
-    const std::string_view spelt(utf8.constData(), static_cast<size_t>(utf8.size()));
+    const std::string spelt = ToUtf8(word.text);
     QList<QAction*> items;
     for (const std::string& suggestion : speller.Suggestions(spelt, MostSuggestions)) {
-        const QString text = QString::fromStdString(suggestion);
+        const QString text = ToQString(suggestion);
         auto* action = new QAction(text, menu);
         action->setObjectName(QStringLiteral("spellingSuggestion"));
         QFont font = action->font();
@@ -25,13 +25,13 @@ void SpellingMenu::AddItems(QMenu* menu, const MisspeltWord& word, Speller& spel
     }
     auto* add = new QAction(QStringLiteral("Add to Dictionary"), menu);
     add->setObjectName(QStringLiteral("spellingAdd"));
-    QObject::connect(add, &QAction::triggered, menu, [&speller, changed, spelt = std::string(spelt)] {
+    QObject::connect(add, &QAction::triggered, menu, [&speller, changed, spelt] {
         speller.AddToPersonal(spelt);
         changed();
     });
     auto* ignore = new QAction(QStringLiteral("Ignore All"), menu);
     ignore->setObjectName(QStringLiteral("spellingIgnore"));
-    QObject::connect(ignore, &QAction::triggered, menu, [&speller, changed, spelt = std::string(spelt)] {
+    QObject::connect(ignore, &QAction::triggered, menu, [&speller, changed, spelt] {
         speller.IgnoreAll(spelt);
         changed();
     });

@@ -3,6 +3,7 @@
 #include "writing/LookFormats.h"
 #include "writing/PostScan.h"
 #include "writing/Speller.h"
+#include "base/Utf8.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -43,13 +44,13 @@ void TitleSpelling::Check()
     QList<MisspeltWord> marked;
     if (m_speller) {
         const QString text = m_field->text();
-        const QByteArray utf8 = text.toUtf8();
-        const std::string_view view(utf8.constData(), static_cast<size_t>(utf8.size()));
+        const std::string utf8 = ToUtf8(text);
+        const std::string_view view(utf8);
         const int caret = m_field->hasFocus() ? m_field->cursorPosition() : -1;
         for (const PostScan::Range& word : PostScan::ProseWords(view)) {
             // Byte offsets to field positions.
-            const int from = QString::fromUtf8(utf8.constData(), static_cast<qsizetype>(word.start)).size();
-            const int length = QString::fromUtf8(utf8.constData() + word.start, static_cast<qsizetype>(word.length)).size();
+            const int from = ToQString(view.substr(0, word.start)).size();
+            const int length = ToQString(view.substr(word.start, word.length)).size();
             if (caret >= from && caret <= from + length)
                 continue;
             if (!m_speller->IsCorrect(view.substr(word.start, word.length)))
@@ -71,11 +72,11 @@ std::optional<MisspeltWord> TitleSpelling::MisspeltWordAt(int position) const
     if (!m_speller)
         return std::nullopt;
     const QString text = m_field->text();
-    const QByteArray utf8 = text.toUtf8();
-    const std::string_view view(utf8.constData(), static_cast<size_t>(utf8.size()));
+    const std::string utf8 = ToUtf8(text);
+    const std::string_view view(utf8);
     for (const PostScan::Range& word : PostScan::ProseWords(view)) {
-        const int from = QString::fromUtf8(utf8.constData(), static_cast<qsizetype>(word.start)).size();
-        const int length = QString::fromUtf8(utf8.constData() + word.start, static_cast<qsizetype>(word.length)).size();
+        const int from = ToQString(view.substr(0, word.start)).size();
+        const int length = ToQString(view.substr(word.start, word.length)).size();
         if (position >= from && position <= from + length)
             return m_speller->IsCorrect(view.substr(word.start, word.length))
                        ? std::nullopt

@@ -4,6 +4,7 @@
 #include "writing/BodyHighlighter.h"
 #include "writing/SpellingMenu.h"
 #include "writing/TitleSpelling.h"
+#include "base/Utf8.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -76,9 +77,9 @@ void WritingHelp::StartSpelling()
         }
         return;
     }
-    const std::string stored = m_settings.Get(LanguageKey).toStdString();
+    const std::string stored = ToUtf8(m_settings.Get(LanguageKey));
     if (stored.empty() || !m_speller->SetLanguage(stored))
-        m_speller->SetLanguage(Speller::DefaultLanguage(languages, QLocale().name().toStdString()));
+        m_speller->SetLanguage(Speller::DefaultLanguage(languages, ToUtf8(QLocale().name())));
     FillLanguageMenu();
     m_checkSpelling->setEnabled(true);
     m_languages->menuAction()->setEnabled(true);
@@ -103,7 +104,7 @@ void WritingHelp::FillLanguageMenu()
     };
     std::vector<Entry> entries;
     for (const std::string& tag : m_speller->Languages()) {
-        const QString qtag = QString::fromStdString(tag);
+        const QString qtag = ToQString(tag);
         entries.push_back({LanguageName(qtag), qtag});
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -118,7 +119,7 @@ void WritingHelp::FillLanguageMenu()
         item->setObjectName(QStringLiteral("mnuLanguage_") + entries[i].tag);
         item->setData(entries[i].tag);
         item->setCheckable(true);
-        item->setChecked(entries[i].tag.toStdString() == m_speller->Language());
+        item->setChecked(ToUtf8(entries[i].tag) == m_speller->Language());
         item->setStatusTip(QStringLiteral("Check spelling in %1").arg(entries[i].name));
         connect(item, &QAction::triggered, this, [this, tag = entries[i].tag] { Language_Click(tag); });
         m_languages->addAction(item);
@@ -146,7 +147,7 @@ void WritingHelp::Highlight_Click(bool checked)
 
 void WritingHelp::Language_Click(const QString& tag)
 {
-    if (!m_speller->SetLanguage(tag.toStdString()))
+    if (!m_speller->SetLanguage(ToUtf8(tag)))
         return;
     m_settings.Save(LanguageKey, tag);
     ApplySpelling();

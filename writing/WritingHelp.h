@@ -60,8 +60,6 @@ public:
     // Starts Enchant now if it has not started yet (the Edit menu's language
     // list and the context menus start it when they need it).
     void StartSpelling();
-    // The dictionaries, once Enchant has started; null before.
-    Speller* Dictionaries() const { return m_speller.get(); }
     BodyHighlighter& Body() const { return *m_body; }
     TitleSpelling& Title() const { return *m_title; }
 

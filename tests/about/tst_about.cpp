@@ -16,6 +16,7 @@
 #include "support/WebView.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -108,7 +109,7 @@ void tst_About::versionLabel()
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(QString, label);
-    QCOMPARE(QString::fromStdString(About::VersionLabel(major, minor, revision)), label);
+    QCOMPARE(ToQString(About::VersionLabel(major, minor, revision)), label);
 }
 
 void tst_About::captionAndVersionBeforeFirstShown()

@@ -11,6 +11,7 @@
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -85,7 +86,7 @@ void tst_Startup::appFolder()
 {
     QFETCH(QString, dir);
     QFETCH(QString, folder);
-    QCOMPARE(QString::fromStdString(Startup::AppFolderFromDir(dir.toStdString())), folder);
+    QCOMPARE(ToQString(Startup::AppFolderFromDir(ToUtf8(dir))), folder);
 }
 
 void tst_Startup::installedDataFolder_data()
@@ -107,7 +108,7 @@ void tst_Startup::installedDataFolder()
     QFETCH(QString, executableFolder);
     QFETCH(QString, binToData);
     QFETCH(QString, dataFolder);
-    QCOMPARE(QString::fromStdString(Startup::InstalledDataFolder(executableFolder.toStdString(), binToData.toStdString())),
+    QCOMPARE(ToQString(Startup::InstalledDataFolder(ToUtf8(executableFolder), ToUtf8(binToData))),
              dataFolder);
 }
 

@@ -3,15 +3,11 @@
 
 #include "assist/AssistText.h"
 #include "assist/ExtraEmoticonTable.h"
+#include "base/Utf8.h"
 #include "support/TestMain.h"
 
 #include <string>
 #include <vector>
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toStdString(); }
-}  // namespace
 
 class tst_AssistText : public QObject {
     Q_OBJECT
@@ -74,13 +70,13 @@ void tst_AssistText::output()
     QFETCH(QString, expected);
     std::vector<std::string> itemTexts;
     for (const QString& item : items)
-        itemTexts.push_back(S(item));
-    const std::string c = S(command), n = S(linkName), t = S(title);
-    const std::string target = AssistText::LinkTarget(S(address));
+        itemTexts.push_back(ToUtf8(item));
+    const std::string c = ToUtf8(command), n = ToUtf8(linkName), t = ToUtf8(title);
+    const std::string target = AssistText::LinkTarget(ToUtf8(address));
     const std::string body = AssistText::ListBody(itemTexts);
     const auto output = AssistText::Output({c, n, target, t, body, kind});
     QVERIFY(output.has_value());
-    QCOMPARE(Q(*output), expected);
+    QCOMPARE(ToQString(*output), expected);
 }
 
 void tst_AssistText::imgAndUnknownCommandsLeaveTheOutput_data()
@@ -95,7 +91,7 @@ void tst_AssistText::imgAndUnknownCommandsLeaveTheOutput_data()
 void tst_AssistText::imgAndUnknownCommandsLeaveTheOutput()
 {
     QFETCH(QString, command);
-    const std::string c = S(command);
+    const std::string c = ToUtf8(command);
     QVERIFY(!AssistText::Output({c, "name", "=x", "title", "  [*]a", 1}).has_value());
 }
 
@@ -115,8 +111,8 @@ void tst_AssistText::listBody()
     QFETCH(QString, body);
     std::vector<std::string> texts;
     for (const QString& item : items)
-        texts.push_back(S(item));
-    QCOMPARE(Q(AssistText::ListBody(texts)), body);
+        texts.push_back(ToUtf8(item));
+    QCOMPARE(ToQString(AssistText::ListBody(texts)), body);
 }
 
 void tst_AssistText::quoteBlock_data()
@@ -137,17 +133,17 @@ void tst_AssistText::quoteBlock()
     QFETCH(QString, poster);
     QFETCH(QString, quoted);
     QFETCH(QString, block);
-    QCOMPARE(Q(AssistText::QuoteBlock(S(poster), S(quoted))), block);
+    QCOMPARE(ToQString(AssistText::QuoteBlock(ToUtf8(poster), ToUtf8(quoted))), block);
 }
 
 void tst_AssistText::extraEmoticonText()
 {
-    QCOMPARE(Q(*AssistText::ExtraEmoticonText(0)), QString(" :| "));
-    QCOMPARE(Q(*AssistText::ExtraEmoticonText(26)), QString(" :bad: "));
+    QCOMPARE(ToQString(*AssistText::ExtraEmoticonText(0)), QString(" :| "));
+    QCOMPARE(ToQString(*AssistText::ExtraEmoticonText(26)), QString(" :bad: "));
     QCOMPARE(AssistText::ExtraEmoticonText(26)->size(), size_t(7));
     for (int i = 0; i < int(ExtraEmoticons::Pictures.size()); ++i) {
         const std::string text = *AssistText::ExtraEmoticonText(i);
-        QCOMPARE(Q(text), " " + Q(ExtraEmoticons::Pictures[size_t(i)].code) + " ");
+        QCOMPARE(ToQString(text), " " + ToQString(ExtraEmoticons::Pictures[size_t(i)].code) + " ");
     }
 }
 
@@ -159,8 +155,8 @@ void tst_AssistText::extraEmoticonOutsideTheWindow()
 
 void tst_AssistText::afterSelection()
 {
-    QCOMPARE(Q(AssistText::AfterSelection("abc", " :| ")), QString("abc :| "));
-    QCOMPARE(Q(AssistText::AfterSelection("", "[quote]x[/quote]")), QString("[quote]x[/quote]"));
+    QCOMPARE(ToQString(AssistText::AfterSelection("abc", " :| ")), QString("abc :| "));
+    QCOMPARE(ToQString(AssistText::AfterSelection("", "[quote]x[/quote]")), QString("[quote]x[/quote]"));
 }
 
 QF_TEST_MAIN(tst_AssistText)

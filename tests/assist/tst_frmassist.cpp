@@ -6,6 +6,7 @@
 #include "assist/frmAssist.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
+#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -31,7 +32,6 @@ constexpr int NumberedListButton = 6;
 constexpr int ImgButton = 7;
 constexpr int UrlButton = 8;
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void Erase(QLineEdit* field)
 {
@@ -184,10 +184,10 @@ void tst_frmAssist::linkNameAndAddressTypedAndErased()
     QVERIFY(RunAssistant(UrlButton, [](frmAssist& a) {
         QTest::keyClicks(a.txtLinkName, "Docs");
         QCOMPARE(a.lblOutput->text(), QString("[url]Docs[/url]"));
-        QCOMPARE(Q(a.LinkName), QString("Docs"));
+        QCOMPARE(ToQString(a.LinkName), QString("Docs"));
         QTest::keyClicks(a.txtLinkAddress, "http://d.test/");
         QCOMPARE(a.lblOutput->text(), QString("[url=http://d.test/]Docs[/url]"));
-        QCOMPARE(Q(a.LinkTarget), QString("=http://d.test/"));
+        QCOMPARE(ToQString(a.LinkTarget), QString("=http://d.test/"));
         Erase(a.txtLinkAddress);
         QCOMPARE(a.lblOutput->text(), QString("[url]Docs[/url]"));
         QVERIFY(a.LinkTarget.empty());
@@ -219,7 +219,7 @@ void tst_frmAssist::listItemsAddedAndRemoved()
         AddItem(a, "plum");
         QCOMPARE(a.List1->count(), 3);
         QCOMPARE(a.lblOutput->text(), QString("[list]Fruit  [*]apple  [*]pear  [*]plum[/list]"));
-        QCOMPARE(Q(a.ListBody), QString("  [*]apple  [*]pear  [*]plum"));
+        QCOMPARE(ToQString(a.ListBody), QString("  [*]apple  [*]pear  [*]plum"));
 
         // Add with an empty item box adds nothing; the output stays right.
         QTest::mouseClick(a.cmdAdd, Qt::LeftButton);

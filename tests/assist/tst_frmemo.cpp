@@ -8,6 +8,7 @@
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/EmoticonTable.h"
+#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QRect Place(int index)
 {
@@ -85,7 +85,7 @@ void tst_frmEmo::everyPictureInsertsAfterTheSelection()
     frmEmo* emo = Show();
     QVERIFY(emo);
     for (int index = 0; index < int(ExtraEmoticons::Pictures.size()); ++index) {
-        const QString code = Q(ExtraEmoticons::Pictures[size_t(index)].code);
+        const QString code = ToQString(ExtraEmoticons::Pictures[size_t(index)].code);
         const QByteArray row = QByteArray::number(index) + " " + code.toUtf8();
         EditorFixture::SetPost(*m_w, "say hello now", 4, 9);
         m_w->Post().PostChanged = false;
@@ -150,7 +150,7 @@ void tst_frmEmo::picturesAtTheirPlaces()
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
         QCOMPARE(picture->pixmap().size(), Place(i).size());
-        const QString code = Q(ExtraEmoticons::Pictures[size_t(i)].code);
+        const QString code = ToQString(ExtraEmoticons::Pictures[size_t(i)].code);
         QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), code);
     }
     QCOMPARE(QRect(emo->Image2->mapTo(emo, QPoint(0, 0)), emo->Image2->size()), QRect(144, 292, 105, 25));
@@ -165,7 +165,7 @@ void tst_frmEmo::picturesShowTheFirstFrame()
     QVERIFY(emo);
     int animated = 0;
     for (int i = 0; i < 29; ++i) {
-        const QString name = Q(Module2::PictureNameOf(ExtraEmoticons::Pictures[size_t(i)].code));
+        const QString name = ToQString(Module2::PictureNameOf(ExtraEmoticons::Pictures[size_t(i)].code));
         QImageReader reader(m_fx->folder.path() + "/emo/" + name + ".gif");
         const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
         if (reader.imageCount() > 1)

@@ -1,6 +1,7 @@
 // Reading and writing text as the program's files hold it.
 
 #include "base/TextFile.h"
+#include "base/Utf8.h"
 #include "post/LineBreaks.h"
 #include "support/TestMain.h"
 
@@ -55,7 +56,7 @@ void tst_TextFile::legacyBytesDecodeAsWindows1252()
         all += static_cast<char>(b);
     const std::string decoded = TextFile::DecodeFileBytes(all);
     QVERIFY(TextFile::IsValidUtf8(decoded));
-    const QString text = QString::fromUtf8(decoded.data(), qsizetype(decoded.size()));
+    const QString text = ToQString(decoded);
     QCOMPARE(text.size(), 255);
     QCOMPARE(text.at(0x80 - 1), QChar(0x20AC));  // euro sign
     QCOMPARE(text.at(0x92 - 1), QChar(0x2019));  // right single quote
@@ -85,7 +86,7 @@ void tst_TextFile::splitLines()
     QFETCH(QStringList, lines);
     QStringList got;
     for (std::string_view line : TextFile::SplitLines(std::string_view(text.constData(), size_t(text.size()))))
-        got.append(QString::fromUtf8(line.data(), qsizetype(line.size())));
+        got.append(ToQString(line));
     QCOMPARE(got, lines);
 }
 
@@ -114,10 +115,9 @@ void tst_TextFile::lineBreakBoundary()
     QFETCH(QString, field);
     QFETCH(QByteArray, post);
     QFETCH(QString, backInField);
-    const QByteArray utf8 = field.toUtf8();
-    const std::string toPost = LineBreaks::FieldToPost(std::string_view(utf8.constData(), size_t(utf8.size())));
+    const std::string toPost = LineBreaks::FieldToPost(ToUtf8(field));
     QCOMPARE(QByteArray::fromStdString(toPost), post);
-    QCOMPARE(QString::fromStdString(LineBreaks::PostToField(toPost)), backInField);
+    QCOMPARE(ToQString(LineBreaks::PostToField(toPost)), backInField);
     // Lone CR in post text becomes a field line break too.
     QCOMPARE(LineBreaks::PostToField("a\rb"), "a\nb"s);
 }
@@ -166,13 +166,13 @@ void tst_TextFile::piecesGiveBackTheWholeText()
             QVERIFY(end > at);
             QVERIFY(end - at <= size + 1);
             QVERIFY2(!(text[end - 1] == '\r' && end < text.size() && text[end] == '\n'), "split a CR LF pair");
-            QString piece = QString::fromUtf8(text.data() + at, qsizetype(end - at));
+            QString piece = ToQString(std::string_view(text).substr(at, end - at));
             QVERIFY2(!piece.contains(QChar::ReplacementCharacter), "split a letter");
             joined += piece;
             at = end;
         }
         QVERIFY(pieces > text.size() / (size + 1));
-        QCOMPARE(joined, QString::fromStdString(text));
+        QCOMPARE(joined, ToQString(text));
     }
 }
 

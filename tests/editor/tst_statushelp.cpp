@@ -4,6 +4,7 @@
 
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
+#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void MoveOver(QWidget* widget, QPoint at = QPoint(-1, -1))
 {
@@ -61,7 +61,7 @@ void tst_StatusHelp::tagButtons_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("help");
     for (int i = 0; i < 10; ++i)
-        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << Q(TagTable::Buttons[i].statusHelp);
+        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << ToQString(TagTable::Buttons[i].statusHelp);
 }
 
 void tst_StatusHelp::tagButtons()
@@ -91,12 +91,12 @@ void tst_StatusHelp::backgroundClears()
     const QPoint bare = BareSurface(*w);
     QVERIFY(bare != QPoint(-1, -1));
     MoveOver(Controls(*w).cmdBBcode[0]);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), ToQString(TagTable::Buttons[0].statusHelp));
     MoveOver(w->centralWidget(), bare);
     QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
     // Back over a button: the help returns.
     MoveOver(Controls(*w).cmdBBcode[5]);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[5].statusHelp));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), ToQString(TagTable::Buttons[5].statusHelp));
 }
 
 void tst_StatusHelp::otherControlsLeaveThePanel_data()
@@ -122,7 +122,7 @@ void tst_StatusHelp::otherControlsLeaveThePanel()
     QWidget* under = w->centralWidget()->childAt(widget->mapTo(w->centralWidget(), at));
     QVERIFY(under == widget || widget->isAncestorOf(under));
     MoveOver(widget, at);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::Buttons[0].statusHelp));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), ToQString(TagTable::Buttons[0].statusHelp));
     // And from a cleared panel it stays cleared.
     MoveOver(w->centralWidget(), BareSurface(*w));
     MoveOver(widget, at);
@@ -134,7 +134,7 @@ void tst_StatusHelp::clicksDoNotChangeThePanel()
     auto w = m_fx->MakeWindow();
     MoveOver(Controls(*w).chkAssist);
     QTest::mouseClick(Controls(*w).txtPost, Qt::LeftButton);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), Q(TagTable::AssistHelp));
+    QCOMPARE(Controls(*w).StatusPanels[0]->text(), ToQString(TagTable::AssistHelp));
 }
 
 QF_TEST_MAIN(tst_StatusHelp)

@@ -3,12 +3,8 @@
 
 #include "editor/TagCommands.h"
 #include "editor/TagTable.h"
+#include "base/Utf8.h"
 #include "support/TestMain.h"
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toStdString(); }
-}  // namespace
 
 class tst_TagCommands : public QObject {
     Q_OBJECT
@@ -42,8 +38,8 @@ void tst_TagCommands::tagButton_data()
     // Every paired button, with a selection and with none (no marker yet).
     const QStringList closing = {"b", "i", "u", "quote", "code", "list", "list", "img", "url"};
     for (int i = 0; i <= 8; ++i) {
-        const QString caption = Q(TagTable::Buttons[i].caption);
-        const QString word = Q(TagTable::Buttons[i].tagWord);
+        const QString caption = ToQString(TagTable::Buttons[i].caption);
+        const QString word = ToQString(TagTable::Buttons[i].tagWord);
         QTest::addRow("button %d wraps the selection", i)
             << i << "hello" << caption << "[" + word + "]hello[/" + closing[i] + "]" << caption << true;
         QTest::addRow("button %d opens and marks the caption", i)
@@ -71,9 +67,9 @@ void tst_TagCommands::tagButton()
     QFETCH(QString, text);
     QFETCH(QString, captionAfter);
     QFETCH(bool, focusPost);
-    const TagCommands::TagClick click = TagCommands::ClickTagButton(index, S(selection), S(caption));
-    QCOMPARE(Q(click.text), text);
-    QCOMPARE(Q(click.caption), captionAfter);
+    const TagCommands::TagClick click = TagCommands::ClickTagButton(index, ToUtf8(selection), ToUtf8(caption));
+    QCOMPARE(ToQString(click.text), text);
+    QCOMPARE(ToQString(click.caption), captionAfter);
     QCOMPARE(click.focusPost, focusPost);
 }
 
@@ -96,12 +92,12 @@ void tst_TagCommands::markerCycle()
         const TagCommands::TagClick result = TagCommands::ClickTagButton(index, "", current);
         inserted += result.text;
         current = result.caption;
-        QCOMPARE(Q(current), Q(click % 2 == 0 ? caption + " *" : caption));
+        QCOMPARE(ToQString(current), ToQString(click % 2 == 0 ? caption + " *" : caption));
     }
     const std::string word(TagTable::Buttons[index].tagWord);
     const std::string close = index == 6 ? "list" : word;
     const std::string pair = "[" + word + "][/" + close + "]";
-    QCOMPARE(Q(inserted), Q(pair + pair));
+    QCOMPARE(ToQString(inserted), ToQString(pair + pair));
 }
 
 void tst_TagCommands::dialogsWithAssistance_data()
@@ -131,7 +127,7 @@ void tst_TagCommands::dialogsWithAssistance()
     QCOMPARE(int(TagCommands::DialogFor(index, true)), dialog);
     QCOMPARE(int(TagCommands::DialogFor(index, false)), int(TagCommands::Dialog::None));
     if (dialog == int(TagCommands::Dialog::Assistant))
-        QCOMPARE(Q(TagCommands::AssistCommandFor(index)), command);
+        QCOMPARE(ToQString(TagCommands::AssistCommandFor(index)), command);
 }
 
 void tst_TagCommands::shortcutLetters_data()
@@ -174,9 +170,9 @@ void tst_TagCommands::sizeTag()
     QFETCH(int, item);
     QFETCH(QString, selection);
     QFETCH(QString, text);
-    const auto result = TagCommands::SizeTag(item, S(selection));
+    const auto result = TagCommands::SizeTag(item, ToUtf8(selection));
     QVERIFY(result);
-    QCOMPARE(Q(*result), text);
+    QCOMPARE(ToQString(*result), text);
 }
 
 void tst_TagCommands::colourTag_data()
@@ -186,7 +182,7 @@ void tst_TagCommands::colourTag_data()
     const QStringList values = {"Default", "DarkRed", "Red",      "Orange", "Brown",  "Yellow", "Green", "Olive",
                                 "Cyan",    "Blue",    "DarkBlue", "Indigo", "Violet", "White",  "Black"};
     for (size_t i = 0; i < TagTable::Colours.size(); ++i)
-        QTest::newRow(TagTable::Colours[i].data()) << Q(TagTable::Colours[i]) << values[int(i)];
+        QTest::newRow(TagTable::Colours[i].data()) << ToQString(TagTable::Colours[i]) << values[int(i)];
     QTest::newRow("every blank goes") << " a b  c " << "abc";
 }
 
@@ -194,9 +190,9 @@ void tst_TagCommands::colourTag()
 {
     QFETCH(QString, item);
     QFETCH(QString, value);
-    QCOMPARE(Q(TagCommands::ColourValue(S(item))), value);
-    QCOMPARE(Q(TagCommands::ColourTag(S(item), "x")), "[color=" + value + "]x[/color]");
-    QCOMPARE(Q(TagCommands::ColourTag(S(item), "")), "[color=" + value + "][/color]");
+    QCOMPARE(ToQString(TagCommands::ColourValue(ToUtf8(item))), value);
+    QCOMPARE(ToQString(TagCommands::ColourTag(ToUtf8(item), "x")), "[color=" + value + "]x[/color]");
+    QCOMPARE(ToQString(TagCommands::ColourTag(ToUtf8(item), "")), "[color=" + value + "][/color]");
 }
 
 void tst_TagCommands::emoticonCode_data()
@@ -218,9 +214,9 @@ void tst_TagCommands::emoticonCode()
     QFETCH(int, index);
     QFETCH(QString, selection);
     QFETCH(QString, text);
-    const auto result = TagCommands::EmoticonCode(index, S(selection));
+    const auto result = TagCommands::EmoticonCode(index, ToUtf8(selection));
     QVERIFY(result);
-    QCOMPARE(Q(*result), text);
+    QCOMPARE(ToQString(*result), text);
 }
 
 void tst_TagCommands::outOfRangeInsertsNothing()
@@ -231,8 +227,8 @@ void tst_TagCommands::outOfRangeInsertsNothing()
     QVERIFY(!TagCommands::EmoticonCode(20, "keep"));
     QVERIFY(!TagCommands::EmoticonCode(-1, "keep"));
     const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");
-    QCOMPARE(Q(click.caption), QString("X"));
-    QCOMPARE(Q(click.text), QString("keep"));
+    QCOMPARE(ToQString(click.caption), QString("X"));
+    QCOMPARE(ToQString(click.text), QString("keep"));
     QCOMPARE(int(TagCommands::DialogFor(-1, true)), int(TagCommands::Dialog::None));
 }
 

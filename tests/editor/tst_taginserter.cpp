@@ -7,6 +7,7 @@
 #include "post/PostDocument.h"
 #include "editor/TagTable.h"
 #include "editor/frmPost.h"
+#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -23,7 +24,6 @@
 #include <QTextBlock>
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringList Captions(const frmPost& w)
 {
@@ -37,7 +37,7 @@ QStringList DesignedCaptions()
 {
     QStringList captions;
     for (const auto& button : TagTable::Buttons)
-        captions << Q(button.caption);
+        captions << ToQString(button.caption);
     return captions;
 }
 
@@ -97,7 +97,7 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
     QCOMPARE(Captions(*w), DesignedCaptions());
     for (int i = 0; i < 10; ++i) {
         QCOMPARE(Controls(*w).cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
-        QCOMPARE(Controls(*w).cmdBBcode[i]->toolTip(), Q(TagTable::Buttons[i].tooltip));
+        QCOMPARE(Controls(*w).cmdBBcode[i]->toolTip(), ToQString(TagTable::Buttons[i].tooltip));
     }
     QVERIFY(Controls(*w).cmdBBcode[3]->toolTip().isEmpty());
     QVERIFY(Controls(*w).cmdBBcode[0]->font().bold() && !Controls(*w).cmdBBcode[0]->font().italic());
@@ -112,7 +112,7 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
     // Twenty pictures in four columns and five rows, Index = row * 4 + column.
     for (int i = 0; i < 20; ++i) {
         PictureBox* picture = Controls(*w).imgIcon[i];
-        QCOMPARE(picture->toolTip(), Q(TagTable::Emoticons[i].tooltip));
+        QCOMPARE(picture->toolTip(), ToQString(TagTable::Emoticons[i].tooltip));
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(picture->size(), QSize(15, 15));
         QCOMPARE(picture->x(), Controls(*w).imgIcon[i % 4]->x());
@@ -130,9 +130,9 @@ void tst_TagInserter::buttonClick_data()
     QTest::addColumn<QString>("caption");
 
     for (int i = 0; i < 10; ++i) {
-        const QString word = Q(TagTable::Buttons[i].tagWord);
+        const QString word = ToQString(TagTable::Buttons[i].tagWord);
         const QString close = i == 6 ? "list" : word;
-        const QString caption = Q(TagTable::Buttons[i].caption);
+        const QString caption = ToQString(TagTable::Buttons[i].caption);
         if (i == 9) {
             QTest::newRow("[*] in front of the selection") << i << "a |item| b" << "a [*]item| b" << caption;
             QTest::newRow("[*] alone") << i << "a || b" << "a [*]| b" << caption;
@@ -172,7 +172,7 @@ void tst_TagInserter::buttonClick()
     QCOMPARE(Controls(*w).txtTitle->hasFocus(), index == 9);
     // The other buttons keep their captions.
     QStringList others = Captions(*w);
-    others[index] = Q(TagTable::Buttons[index].caption);
+    others[index] = ToQString(TagTable::Buttons[index].caption);
     QCOMPARE(others, DesignedCaptions());
 }
 
@@ -280,10 +280,10 @@ void tst_TagInserter::shortcut()
     QCOMPARE(Controls(*byKey).txtPost->textCursor().position(), Controls(*byClick).txtPost->textCursor().position());
     // Without a selection, the marker cycle: open, then close.
     QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption) + " *");
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), ToQString(TagTable::Buttons[index].caption) + " *");
     QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), Q(TagTable::Buttons[index].caption));
-    const QString word = Q(TagTable::Buttons[index].tagWord);
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), ToQString(TagTable::Buttons[index].caption));
+    const QString word = ToQString(TagTable::Buttons[index].tagWord);
     QCOMPARE(Controls(*byKey).txtPost->toPlainText(),
              "a [" + word + "]sel[/" + word + "][" + word + "][/" + word + "] b");
 }
@@ -463,7 +463,7 @@ void tst_TagInserter::emoticon_data()
     QTest::addColumn<QString>("before");  // "|" marks the selection
     QTest::addColumn<QString>("after");   // "|" marks the caret
     for (int i = 0; i < 20; ++i) {
-        const QString code = Q(TagTable::Emoticons[i].code);
+        const QString code = ToQString(TagTable::Emoticons[i].code);
         QTest::addRow("picture %d at the caret", i) << i << "ab||c" << "ab" + code + "|c";
     }
     QTest::newRow("Very happy after the selection") << 0 << "|abc|" << "abc :D |";

@@ -5,6 +5,7 @@
 #include "assist/ExtraEmoticonTable.h"
 #include "editor/TagTable.h"
 #include "render/EmoticonTable.h"
+#include "base/Utf8.h"
 #include "support/TestMain.h"
 
 #include <QHash>
@@ -18,11 +19,6 @@ namespace {
 
 // Every picture of the main window's grid is this many pixels square.
 constexpr int MainPictureSize = 15;
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The picture names of the emoticon table, each with the sizes at which the
 // two windows show it (one entry per window offering its code).

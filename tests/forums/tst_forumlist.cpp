@@ -12,6 +12,7 @@
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -133,10 +134,10 @@ void tst_ForumList::scanResultTidied()
     QFETCH(QStringList, kept);
     std::vector<std::string> entries;
     for (const QString& entry : found)
-        entries.push_back(entry.toStdString());
+        entries.push_back(ToUtf8(entry));
     QStringList result;
     for (const std::string& entry : ForumList::WithoutBlankAndRepeated(std::move(entries)))
-        result << QString::fromStdString(entry);
+        result << ToQString(entry);
     QCOMPARE(result, kept);
 }
 
@@ -162,7 +163,7 @@ void tst_ForumList::shownText()
 {
     QFETCH(QString, entry);
     QFETCH(QString, shown);
-    QCOMPARE(QString::fromStdString(ForumList::ShownText(entry.toStdString())), shown);
+    QCOMPARE(ToQString(ForumList::ShownText(ToUtf8(entry))), shown);
 }
 
 void tst_ForumList::chooserShowsNamesDecoded()
@@ -205,7 +206,7 @@ void tst_ForumList::readingLines()
     QCOMPARE(Controls(*window).cmbForum->currentText(), entries[0]);
     // The first entry as the core reads it, before Qt's own decoder (which
     // drops a byte-order mark by itself) sees it.
-    QVERIFY(ForumList::Parse(bytes.toStdString()).front() == entries[0].toStdString());
+    QVERIFY(ForumList::Parse(bytes.toStdString()).front() == ToUtf8(entries[0]));
 }
 
 void tst_ForumList::forumNumber_data()

@@ -1,6 +1,7 @@
 // The forum-link scan and the closing-tag rewrite that prepares the page text
 // for it (Qt-free core), on page texts written as the browser serialises them.
 
+#include "base/Utf8.h"
 #include "forums/ForumScan.h"
 #include "support/TestMain.h"
 
@@ -10,7 +11,7 @@ QStringList Entries(const ForumScan::Result& result)
 {
     QStringList entries;
     for (const std::string& entry : result.entries)
-        entries.append(QString::fromStdString(entry));
+        entries.append(ToQString(entry));
     return entries;
 }
 
@@ -86,7 +87,7 @@ void tst_ForumScan::scan()
 {
     QFETCH(QString, page);
     QFETCH(QStringList, entries);
-    const ForumScan::Result result = ForumScan::Scan(page.toStdString());
+    const ForumScan::Result result = ForumScan::Scan(ToUtf8(page));
     QCOMPARE(Entries(result), entries);
     QVERIFY(result.complete);
 }
@@ -106,7 +107,7 @@ void tst_ForumScan::incompleteScanKeepsEarlierEntries()
 {
     QFETCH(QString, page);
     QFETCH(QStringList, entries);
-    const ForumScan::Result result = ForumScan::Scan(page.toStdString());
+    const ForumScan::Result result = ForumScan::Scan(ToUtf8(page));
     QCOMPARE(Entries(result), entries);
     QVERIFY(!result.complete);
 }
@@ -156,7 +157,7 @@ void tst_ForumScan::linkEndsRewritten()
 {
     QFETCH(QString, html);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(ForumScan::WithUpperCaseLinkEnds(html.toStdString())), expected);
+    QCOMPARE(ToQString(ForumScan::WithUpperCaseLinkEnds(ToUtf8(html))), expected);
 }
 
 void tst_ForumScan::oneLine_data()
@@ -175,7 +176,7 @@ void tst_ForumScan::oneLine()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(ForumScan::OneLine(text.toStdString())), expected);
+    QCOMPARE(ToQString(ForumScan::OneLine(ToUtf8(text))), expected);
 }
 
 void tst_ForumScan::boardPages_data()
@@ -212,7 +213,7 @@ void tst_ForumScan::boardPages()
 {
     QFETCH(QString, page);
     QFETCH(QStringList, entries);
-    const ForumScan::Result result = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page.toStdString()));
+    const ForumScan::Result result = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(ToUtf8(page)));
     QCOMPARE(Entries(result), entries);
     QVERIFY(result.complete);
 }
@@ -228,7 +229,7 @@ void tst_ForumScan::manyLinksWithoutAmpersandsOrMarkersAfterThem()
         page += "<a href=\"viewforum.php?f=" + std::to_string(i) + "\">Forum " + std::to_string(i) + "</A>\n";
     const ForumScan::Result result = ForumScan::Scan(page);
     QCOMPARE(result.entries.size(), size_t(links));
-    QCOMPARE(QString::fromStdString(result.entries.back()), QString("19999- Forum 19999"));
+    QCOMPARE(ToQString(result.entries.back()), QString("19999- Forum 19999"));
 }
 
 QF_TEST_MAIN(tst_ForumScan)

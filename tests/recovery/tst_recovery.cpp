@@ -5,6 +5,7 @@
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
 #include "base/SettingsStore.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryKeeper.h"
@@ -350,7 +351,7 @@ void tst_Recovery::changeAfterASaveMakesANewCopy()
     QVERIFY(copy);
     QCOMPARE(Bytes(copy->title), QByteArray("T"));
     QCOMPARE(Bytes(copy->post), QByteArray("saved text\r\nmore"));
-    QCOMPARE(QString::fromUtf8(copy->fileName.c_str()), Path("post.bbc"));
+    QCOMPARE(ToQString(copy->fileName), Path("post.bbc"));
     QCOMPARE(platform.unexpectedMessages, 0);
 }
 
@@ -455,7 +456,7 @@ void tst_Recovery::restoreYesGivesThePostBack()
     const Shown shown = ShownIn(*w);
     QCOMPARE(shown.title, Bytes(Restorable.title));
     QCOMPARE(shown.post, Bytes(Restorable.post));
-    QCOMPARE(shown.fileName, QString::fromUtf8(Restorable.fileName.c_str()));
+    QCOMPARE(shown.fileName, ToQString(Restorable.fileName));
     QCOMPARE(shown.changed, true);
     QCOMPARE(shown.panel, QString("Post Changed"));
 

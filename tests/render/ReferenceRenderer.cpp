@@ -66,7 +66,10 @@ Text FixedReplacements(Text text)
     return text;
 }
 
-Text ValuedTagPass(Text text, std::string_view prefix, std::string_view r1, std::string_view r2)
+// Each tag from `prefix` to the first "]" after it, taken in turn from the
+// front, is replaced everywhere in the text by itself with `prefix` turned
+// into `openingTo` and its "]" into `bracketTo`.
+Text ValuedTagPass(Text text, std::string_view prefix, std::string_view openingTo, std::string_view bracketTo)
 {
     const Text p = Widen(prefix);
     size_t s = 0;
@@ -78,7 +81,7 @@ Text ValuedTagPass(Text text, std::string_view prefix, std::string_view r1, std:
         if (bracket == npos)
             return text;
         const Text t = text.substr(at, bracket - at + 1);
-        const Text h = ReplaceAll(ReplaceAll(t, prefix, r1), "]", r2);
+        const Text h = ReplaceAll(ReplaceAll(t, prefix, openingTo), "]", bracketTo);
         text = ReplaceAll(text, t, h);
         s = bracket;
     }

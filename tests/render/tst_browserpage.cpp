@@ -21,6 +21,7 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
+#include "base/Utf8.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -169,7 +170,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
                    m_php->Url("/frame.php?beacon=" + QUrl::toPercentEncoding(beacon("frame-script"))).toString(),
                    m_php->Url("/remote.php").toString());
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(post.toStdString());
+    owner->Post().SetPost(ToUtf8(post));
     const QUrl preview = QUrl::fromLocalFile(m_context.WritableFile("preview.htm"));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
@@ -218,9 +219,8 @@ void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
     m_web.Hold("/slow.htm");
     auto owner = MakeMainWindow();
     owner->Post().SetPost(
-        QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
-            .arg(m_web.Url("/slow.htm").toString())
-            .toStdString());
+        ToUtf8(QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
+                   .arg(m_web.Url("/slow.htm").toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
@@ -292,7 +292,7 @@ void tst_BrowserPage::contactFormSends()
     // The contact page keeps its scripts off by a policy of its own; its form
     // is sent as before.
     const QString page = m_context.WritableFile("Contact.htm");
-    QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(m_php->Url("/contact.php").toString().toStdString()))));
+    QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(ToUtf8(m_php->Url("/contact.php").toString())))));
     QString answer;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);

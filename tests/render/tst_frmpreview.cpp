@@ -7,6 +7,7 @@
 #include "base/AppContext.h"
 #include "base/PictureBox.h"
 #include "base/SettingsStore.h"
+#include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/BrowserProfile.h"
@@ -274,7 +275,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
     const QUrl address = m_server.Url("/linked.htm");
     auto owner = MakeMainWindow();
     owner->Post().SetPost(
-        QString("[b]Read[/b] <a id=\"go\"%1 href=\"%2\">this link</a>").arg(target, address.toString()).toStdString());
+        ToUtf8(QString("[b]Read[/b] <a id=\"go\"%1 href=\"%2\">this link</a>").arg(target, address.toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);

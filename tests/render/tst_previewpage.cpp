@@ -14,6 +14,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <QAction>
 #include <QDir>
@@ -164,7 +165,7 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
     owner.Post().SetPost("second");
     owner.cmdPreview_Click();
     QCOMPARE(watcher.Driven(), 2);
-    const QByteArray second = ScriptsOff + QByteArray::fromStdString(Module2::RenderBBCode("second", m_context.pictureFolder.toStdString()))
+    const QByteArray second = ScriptsOff + QByteArray::fromStdString(Module2::RenderBBCode("second", ToUtf8(m_context.pictureFolder)))
                               + "\r\n";
     QCOMPARE(pagesSeen.value(1), second);
     QCOMPARE(ReadAll(PagePath()), second);

@@ -5,6 +5,7 @@
 #include "submit/PostingRoute.h"
 #include "submit/SubmitChecks.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <string>
 
@@ -45,7 +46,7 @@ void tst_SubmitChecks::topicNumber()
 {
     QFETCH(QString, text);
     QFETCH(bool, accepted);
-    QCOMPARE(SubmitChecks::IsTopicNumber(text.toStdString()), accepted);
+    QCOMPARE(SubmitChecks::IsTopicNumber(ToUtf8(text)), accepted);
 }
 
 void tst_SubmitChecks::postingAddress_data()
@@ -75,7 +76,7 @@ void tst_SubmitChecks::postingAddress()
     QFETCH(Mode, mode);
     QFETCH(QString, number);
     QFETCH(QString, address);
-    QCOMPARE(QString::fromStdString(PostingRoute::Address(site.toStdString(), mode, number.toStdString())), address);
+    QCOMPARE(ToQString(PostingRoute::Address(ToUtf8(site), mode, ToUtf8(number))), address);
 }
 
 void tst_SubmitChecks::modesTried_data()
@@ -99,7 +100,7 @@ void tst_SubmitChecks::modesTried()
     QFETCH(QString, remembered);
     QFETCH(QList<Mode>, modes);
     const std::vector<Mode> tried =
-        PostingRoute::ModesToTry(reply, PostingRoute::NewTopicModeNamed(remembered.toStdString()));
+        PostingRoute::ModesToTry(reply, PostingRoute::NewTopicModeNamed(ToUtf8(remembered)));
     QCOMPARE(QList<Mode>(tried.begin(), tried.end()), modes);
 }
 

@@ -4,6 +4,7 @@
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
 #include "support/TestMain.h"
+#include "base/Utf8.h"
 
 #include <QProcess>
 
@@ -106,7 +107,7 @@ void tst_RenderTool::defaultProgramFolderIsTheExecutablesFolder()
     const Run run = RenderTool({}, ":)");
     QCOMPARE(run.exitCode, 0);
     const QString folder = QFileInfo(QStringLiteral(QF_RENDER_TOOL)).canonicalPath() + "/";
-    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(":)", folder.toStdString())));
+    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(":)", ToUtf8(folder))));
 }
 
 void tst_RenderTool::rendersPostFileBody()

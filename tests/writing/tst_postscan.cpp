@@ -4,11 +4,11 @@
 
 #include "writing/PostScan.h"
 #include "writing/Speller.h"
+#include "base/Utf8.h"
 
 #include <QtTest>
 
 namespace {
-std::string S(const QString& s) { return s.toStdString(); }
 
 // The post's lines, each described with the states the whole post gives it.
 std::vector<PostScan::LineLooks> DescribePost(const std::vector<std::string>& lines)
@@ -38,7 +38,7 @@ std::vector<std::string> Lines(const QString& post)
 {
     std::vector<std::string> lines;
     for (const QString& line : post.split(QLatin1Char('\n')))
-        lines.push_back(S(line));
+        lines.push_back(ToUtf8(line));
     return lines;
 }
 }  // namespace
@@ -85,7 +85,7 @@ void tst_PostScan::proseWords()
     const std::vector<PostScan::LineLooks> looks = DescribePost(lines);
     for (size_t i = 0; i < lines.size(); ++i)
         for (const PostScan::Range& word : looks[i].words)
-            found << QString::fromStdString(lines[i].substr(word.start, word.length));
+            found << ToQString(lines[i].substr(word.start, word.length));
     QCOMPARE(found.join(QLatin1Char('|')), words);
 }
 
@@ -118,7 +118,7 @@ void tst_PostScan::marks()
         for (const PostScan::Mark& mark : sorted) {
             const char* problem = mark.problem == PostScan::Problem::ClosesNothing ? "closes"
                                   : mark.problem == PostScan::Problem::NeverClosed ? "open" : "case";
-            found << QStringLiteral("%1:%2:%3").arg(i + 1).arg(QString::fromStdString(mark.tagText), problem);
+            found << QStringLiteral("%1:%2:%3").arg(i + 1).arg(ToQString(mark.tagText), problem);
             QVERIFY(!PostScan::ProblemText(mark).empty());
         }
     }
@@ -162,8 +162,8 @@ void tst_PostScan::defaultLanguage()
     QFETCH(QString, chosen);
     std::vector<std::string> languages;
     for (const QString& tag : installed.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        languages.push_back(S(tag));
-    QCOMPARE(QString::fromStdString(Speller::DefaultLanguage(languages, S(locale))), chosen);
+        languages.push_back(ToUtf8(tag));
+    QCOMPARE(ToQString(Speller::DefaultLanguage(languages, ToUtf8(locale))), chosen);
 }
 
 QTEST_APPLESS_MAIN(tst_PostScan)
