@@ -4,6 +4,7 @@
 // be written.
 
 #include "base/AppContext.h"
+#include "base/Utf8.h"
 #include "base/FileIO.h"
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
@@ -597,7 +598,7 @@ void tst_PostFiles::longPostOpensExactly()
     auto w = MakeWindow();
     w->OpenFile(Path("long.bbc"));
     QCOMPARE(m_platform->messages.size(), 0);
-    QVERIFY2(w->Post().Post() == post.toStdString(), "the post changed on its way into the field");
+    QVERIFY2(w->Post().Post() == ToUtf8(post), "the post changed on its way into the field");
     QCOMPARE(Controls(*w).txtPost->document()->blockCount(), int(post.count("\r\n")) + 1);
     QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
     QCOMPARE(w->Post().PostChanged, false);

@@ -8,6 +8,7 @@
 // answers, on the same data folder.
 
 #include "base/AppContext.h"
+#include "base/Utf8.h"
 #include "app/MainStartup.h"
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
@@ -181,7 +182,7 @@ void tst_RecoveryProcess::killedEditorComesBack()
         QVERIFY(w->mnusave_Click());
         QFile file(draft);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), Bytes(PostFile::Write(title.toStdString(), post.toStdString())));
+        QCOMPARE(file.readAll(), Bytes(PostFile::Write(ToUtf8(title), ToUtf8(post))));
         QCOMPARE(RecoverySlot::CopiesIn(Folder()), QStringList());
     } else {
         QCOMPARE(Controls(*w).txtTitle->text(), QString("Other"));

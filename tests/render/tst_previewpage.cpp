@@ -145,7 +145,7 @@ void tst_PreviewPage::pageBytes()
     QFETCH(QByteArray, page);
     frmPost owner(m_context);
     Controls(owner).txtTitle->setText(title);
-    owner.Post().SetPost(post.toStdString());
+    owner.Post().SetPost(ToUtf8(post));
     QString caption;
     ModalDriver watcher([&](QWidget* window) { caption = window->windowTitle(); });
     owner.cmdPreview_Click();

@@ -1,4 +1,6 @@
 #include "support/EditorFixture.h"
+
+#include "base/Utf8.h"
 #include "support/PostControls.h"
 
 #include "post/PostDocument.h"
@@ -34,4 +36,4 @@ void EditorFixture::SetPost(frmPost& window, const QString& fieldText, int start
     Controls(window).txtPost->setTextCursor(cursor);
 }
 
-QString EditorFixture::PostText(frmPost& window) { return QString::fromStdString(window.Post().Post()); }
+QString EditorFixture::PostText(frmPost& window) { return ToQString(window.Post().Post()); }
