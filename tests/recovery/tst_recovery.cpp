@@ -229,7 +229,7 @@ void tst_Recovery::copyFollowsTheLastEditAfterAPause()
         // nothing about the restart: try again.
         secondEditInTime = written->isEmpty() && gap < RecoveryKeeper::DelayMs * 9 / 10;
         if (secondEditInTime)
-            QVERIFY(written->wait(3 * RecoveryKeeper::DelayMs));
+            QVERIFY(written->wait(10 * RecoveryKeeper::DelayMs));
         for (qint64 after : writtenAfterLastEdit)
             if (after >= 0)
                 QVERIFY2(after >= RecoveryKeeper::DelayMs * 9 / 10, qPrintable(QString::number(after)));
