@@ -3,12 +3,13 @@
 // and opened again.
 
 #include "base/PictureBox.h"
+#include "base/Utf8.h"
 #include "assist/ExtraEmoticonTable.h"
 #include "assist/frmEmo.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/EmoticonTable.h"
-#include "base/Utf8.h"
+#include "render/PreviewPage.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -19,10 +20,11 @@
 #include <QImageReader>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextCursor>
 
 namespace {
-
 
 QRect Place(int index)
 {
@@ -37,12 +39,11 @@ class tst_frmEmo : public QObject {
 private slots:
     void init();
     void cleanup();
-    void everyPictureInsertsAfterTheSelection();
+    void everyPictureInsertsWhatThePreviewShowsAsIt();
     void badAtTheCaretIsSevenCharacters();
     void neutralIsColonBar();
     void samePictureTwice();
     void picturesAtTheirPlaces();
-    void picturesShowTheFirstFrame();
     void broughtForwardAndOpenedAfresh();
     void goesWithTheMainWindow();
 
@@ -80,24 +81,63 @@ frmEmo* tst_frmEmo::Show()
     return emo;
 }
 
-void tst_frmEmo::everyPictureInsertsAfterTheSelection()
+void tst_frmEmo::everyPictureInsertsWhatThePreviewShowsAsIt()
 {
+    // Every picture of the main window and of this one goes in after the
+    // selection, and the preview shows what went in as the picture the user
+    // clicked; between them the two windows offer every picture the preview
+    // knows, each once.
     frmEmo* emo = Show();
     QVERIFY(emo);
-    for (int index = 0; index < int(ExtraEmoticons::Pictures.size()); ++index) {
-        const QString code = ToQString(ExtraEmoticons::Pictures[size_t(index)].code);
-        const QByteArray row = QByteArray::number(index) + " " + code.toUtf8();
+    QList<PictureBox*> pictures;
+    for (int index = 0; index < 20; ++index)
+        pictures << m_w->findChild<PictureBox*>(QString("imgIcon_%1").arg(index));
+    for (PictureBox* picture : emo->Image1)
+        pictures << picture;
+    auto* field = m_w->findChild<QPlainTextEdit*>("txtPost");
+    QVERIFY(field);
+    const QRegularExpression pictureTag("<img [^>]*src=\"([^\"]*)\"");
+    QSet<QString> files;
+    int animated = 0;
+    for (PictureBox* picture : pictures) {
+        QVERIFY(picture);
+        const QByteArray row = picture->objectName().toUtf8();
         EditorFixture::SetPost(*m_w, "say hello now", 4, 9);
         m_w->Post().PostChanged = false;
-        QTest::mouseClick(emo->Image1[index], Qt::LeftButton);
-        QVERIFY2(Controls(*m_w).txtPost->toPlainText() == "say hello " + code + "  now", row);
-        QVERIFY2(Controls(*m_w).txtPost->textCursor().position() == int(("say hello " + code + " ").size()), row);
-        QVERIFY2(!Controls(*m_w).txtPost->textCursor().hasSelection(), row);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        const QString text = field->toPlainText();
+        QVERIFY2(text.startsWith("say hello ") && text.endsWith(" now"), row + ": " + text.toUtf8());
+        const QString inserted = text.mid(9, text.size() - 9 - 4);
+        QVERIFY2(field->textCursor().position() == 9 + inserted.size(), row);
+        QVERIFY2(!field->textCursor().hasSelection(), row);
         QVERIFY2(m_w->Post().PostChanged, row);
-        QVERIFY2(emo->Image1[index]->property("Tag").toString() == " " + code + " ", row);
         // The window stays open for the next picture.
         QVERIFY2(EditorFixture::OpenWindow<frmEmo>() == emo, row);
+        if (picture->window() == emo) {
+            QVERIFY2(picture->property("Tag").toString() == inserted, row);
+            QVERIFY2(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name) == inserted.trimmed(),
+                     row);
+        }
+
+        const QString page = ToQString(
+            PreviewPage::Build(ToUtf8(inserted), ToUtf8(m_fx->context.pictureFolder)));
+        QStringList sources;
+        for (auto match = pictureTag.globalMatch(page); match.hasNext();)
+            sources << match.next().captured(1);
+        QVERIFY2(sources.size() == 1, row + ": " + page.toUtf8());
+        const QString file = QUrl(sources[0]).isLocalFile() ? QUrl(sources[0]).toLocalFile() : sources[0];
+        QVERIFY2(!files.contains(file), row + " shows a picture another one shows: " + file.toUtf8());
+        files << file;
+        // The control shows the first frame of the very picture the preview shows.
+        QImageReader reader(file);
+        const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!first.isNull(), qPrintable(file));
+        QVERIFY2(picture->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == first, row);
+        if (reader.imageCount() > 1)
+            ++animated;
     }
+    QCOMPARE(files.size(), qsizetype(Module2::EmoticonTable.size()));
+    QVERIFY2(animated > 0, "no animated picture among the emoticons");
 }
 
 void tst_frmEmo::badAtTheCaretIsSevenCharacters()
@@ -150,29 +190,11 @@ void tst_frmEmo::picturesAtTheirPlaces()
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
         QCOMPARE(picture->pixmap().size(), Place(i).size());
-        const QString code = ToQString(ExtraEmoticons::Pictures[size_t(i)].code);
-        QCOMPARE(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name), code);
     }
     QCOMPARE(QRect(emo->Image2->mapTo(emo, QPoint(0, 0)), emo->Image2->size()), QRect(144, 292, 105, 25));
     QCOMPARE(emo->Image2->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(emo->Image2->pixmap().isNull());
     QCOMPARE(QAccessible::queryAccessibleInterface(emo->Image2)->text(QAccessible::Name), QString("Close"));
-}
-
-void tst_frmEmo::picturesShowTheFirstFrame()
-{
-    frmEmo* emo = Show();
-    QVERIFY(emo);
-    int animated = 0;
-    for (int i = 0; i < 29; ++i) {
-        const QString name = ToQString(Module2::PictureNameOf(ExtraEmoticons::Pictures[size_t(i)].code));
-        QImageReader reader(m_fx->folder.path() + "/emo/" + name + ".gif");
-        const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
-        if (reader.imageCount() > 1)
-            ++animated;
-        QCOMPARE(emo->Image1[i]->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), first);
-    }
-    QVERIFY2(animated > 0, "no animated picture among the extra emoticons");
 }
 
 void tst_frmEmo::broughtForwardAndOpenedAfresh()

@@ -5,9 +5,7 @@
 
 #include "base/PictureBox.h"
 #include "post/PostDocument.h"
-#include "editor/TagTable.h"
 #include "editor/frmPost.h"
-#include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -21,10 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSet>
 #include <QTextBlock>
 
 namespace {
-
 QStringList Captions(const frmPost& w)
 {
     QStringList captions;
@@ -33,13 +31,8 @@ QStringList Captions(const frmPost& w)
     return captions;
 }
 
-QStringList DesignedCaptions()
-{
-    QStringList captions;
-    for (const auto& button : TagTable::Buttons)
-        captions << ToQString(button.caption);
-    return captions;
-}
+// The captions of the buttons 0 to 9 as the user sees them, no marker shown.
+QStringList DesignedCaptions() { return {"B", "i", "u", "Quote", "Code", "List", "List=", "Img", "URL", "[*]"}; }
 
 // Chooses item `item` of a drop-down list with the keyboard, as a user would.
 void ChooseItem(QComboBox* list, int item)
@@ -95,11 +88,13 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
 {
     auto w = m_fx->MakeWindow();
     QCOMPARE(Captions(*w), DesignedCaptions());
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         QCOMPARE(Controls(*w).cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
-        QCOMPARE(Controls(*w).cmdBBcode[i]->toolTip(), ToQString(TagTable::Buttons[i].tooltip));
-    }
+    // The tooltips that name a shortcut are checked with the shortcuts.
     QVERIFY(Controls(*w).cmdBBcode[3]->toolTip().isEmpty());
+    QCOMPARE(Controls(*w).cmdBBcode[5]->toolTip(), QString("List"));
+    QCOMPARE(Controls(*w).cmdBBcode[6]->toolTip(), QString("Ordered List"));
+    QCOMPARE(Controls(*w).cmdBBcode[9]->toolTip(), QString("List Item"));
     QVERIFY(Controls(*w).cmdBBcode[0]->font().bold() && !Controls(*w).cmdBBcode[0]->font().italic());
     QVERIFY(Controls(*w).cmdBBcode[1]->font().bold() && Controls(*w).cmdBBcode[1]->font().italic());
     QVERIFY(Controls(*w).cmdBBcode[2]->font().underline() && !Controls(*w).cmdBBcode[2]->font().bold());
@@ -109,15 +104,19 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
         QCOMPARE(Controls(*w).cmdBBcode[order[k]]->y(), Controls(*w).cmdBBcode[order[0]]->y());
         QVERIFY(Controls(*w).cmdBBcode[order[k]]->x() > Controls(*w).cmdBBcode[order[k - 1]]->geometry().right());
     }
-    // Twenty pictures in four columns and five rows, Index = row * 4 + column.
+    // Twenty pictures in four columns and five rows, Index = row * 4 + column,
+    // each named by a tooltip of its own (what each inserts: emoticon below).
+    QSet<QString> tooltips;
     for (int i = 0; i < 20; ++i) {
         PictureBox* picture = Controls(*w).imgIcon[i];
-        QCOMPARE(picture->toolTip(), ToQString(TagTable::Emoticons[i].tooltip));
+        QVERIFY(!picture->toolTip().trimmed().isEmpty());
+        tooltips << picture->toolTip();
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(picture->size(), QSize(15, 15));
         QCOMPARE(picture->x(), Controls(*w).imgIcon[i % 4]->x());
         QCOMPARE(picture->y(), Controls(*w).imgIcon[(i / 4) * 4]->y());
     }
+    QCOMPARE(tooltips.size(), 20);
     QVERIFY(Controls(*w).imgIcon[1]->x() > Controls(*w).imgIcon[0]->x());
     QVERIFY(Controls(*w).imgIcon[4]->y() > Controls(*w).imgIcon[0]->y());
 }
@@ -129,20 +128,19 @@ void tst_TagInserter::buttonClick_data()
     QTest::addColumn<QString>("after");   // "|" marks the caret
     QTest::addColumn<QString>("caption");
 
-    for (int i = 0; i < 10; ++i) {
-        const QString word = ToQString(TagTable::Buttons[i].tagWord);
-        const QString close = i == 6 ? "list" : word;
-        const QString caption = ToQString(TagTable::Buttons[i].caption);
-        if (i == 9) {
-            QTest::newRow("[*] in front of the selection") << i << "a |item| b" << "a [*]item| b" << caption;
-            QTest::newRow("[*] alone") << i << "a || b" << "a [*]| b" << caption;
-            continue;
-        }
+    const std::pair<QString, QString> tags[] = {{"b", "b"},       {"i", "i"},       {"u", "u"},
+                                                {"quote", "quote"}, {"code", "code"}, {"list", "list"},
+                                                {"list=1", "list"}, {"img", "img"},   {"url", "url"}};
+    for (int i = 0; i < 9; ++i) {
+        const auto& [open, close] = tags[i];
+        const QString caption = DesignedCaptions()[i];
         QTest::addRow("%s around the selection", qPrintable(caption))
-            << i << "a |sel| b" << "a [" + word + "]sel[/" + close + "]| b" << caption;
+            << i << "a |sel| b" << "a [" + open + "]sel[/" + close + "]| b" << caption;
         QTest::addRow("%s without a selection opens", qPrintable(caption))
-            << i << "a || b" << "a [" + word + "]| b" << caption + " *";
+            << i << "a || b" << "a [" + open + "]| b" << caption + " *";
     }
+    QTest::newRow("[*] in front of the selection") << 9 << "a |item| b" << "a [*]item| b" << "[*]";
+    QTest::newRow("[*] alone") << 9 << "a || b" << "a [*]| b" << "[*]";
 }
 
 void tst_TagInserter::buttonClick()
@@ -172,7 +170,7 @@ void tst_TagInserter::buttonClick()
     QCOMPARE(Controls(*w).txtTitle->hasFocus(), index == 9);
     // The other buttons keep their captions.
     QStringList others = Captions(*w);
-    others[index] = ToQString(TagTable::Buttons[index].caption);
+    others[index] = DesignedCaptions()[index];
     QCOMPARE(others, DesignedCaptions());
 }
 
@@ -217,7 +215,7 @@ void tst_TagInserter::assistance_data()
     QTest::addColumn<QString>("inserted");  // with "x" selected; empty: a dialog's job
     const QStringList inserted = {"[b]x[/b]", "[i]x[/i]", "[u]x[/u]", "", "[code]x[/code]", "", "", "", "", "[*]x"};
     for (int i = 0; i < 10; ++i)
-        QTest::addRow("%s", TagTable::Buttons[i].caption.data()) << i << inserted[i];
+        QTest::addRow("%s", qPrintable(DesignedCaptions()[i])) << i << inserted[i];
 }
 
 void tst_TagInserter::assistance()
@@ -253,22 +251,26 @@ void tst_TagInserter::shortcut_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("index");
-    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << 0;
-    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << 1;
-    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << 2;
-    QTest::newRow("Ctrl+Q quote") << int(Qt::Key_Q) << 3;
-    QTest::newRow("Ctrl+C code") << int(Qt::Key_C) << 4;
-    QTest::newRow("Ctrl+M image") << int(Qt::Key_M) << 7;
-    QTest::newRow("Ctrl+R web address") << int(Qt::Key_R) << 8;
+    QTest::addColumn<QString>("tooltip");  // the button's, naming the shortcut
+    QTest::addColumn<QString>("word");     // of the tag it inserts
+    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << 0 << "Bold  (CTRL+B)" << "b";
+    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << 1 << "Italic  (CTRL+I)" << "i";
+    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << 2 << "Underline  (CTRL+U)" << "u";
+    QTest::newRow("Ctrl+Q quote, a button without a tooltip") << int(Qt::Key_Q) << 3 << "" << "quote";
+    QTest::newRow("Ctrl+C code") << int(Qt::Key_C) << 4 << "Code Formatted text  (CTRL+C)" << "code";
+    QTest::newRow("Ctrl+M image") << int(Qt::Key_M) << 7 << "Insert Image  (CTRL+M)" << "img";
+    QTest::newRow("Ctrl+R web address") << int(Qt::Key_R) << 8 << "Web Address  (CTRL+R)" << "url";
 }
 
 void tst_TagInserter::shortcut()
 {
     QFETCH(int, key);
     QFETCH(int, index);
+    QFETCH(QString, tooltip);
     // The shortcut and a click of its button leave two windows alike.
     auto byKey = m_fx->MakeWindow();
     auto byClick = m_fx->MakeWindow();
+    QCOMPARE(Controls(*byClick).cmdBBcode[index]->toolTip(), tooltip);
     for (frmPost* w : {byKey.get(), byClick.get()})
         EditorFixture::SetPost(*w, "a sel b", 2, 5);
     byKey->activateWindow();
@@ -280,10 +282,10 @@ void tst_TagInserter::shortcut()
     QCOMPARE(Controls(*byKey).txtPost->textCursor().position(), Controls(*byClick).txtPost->textCursor().position());
     // Without a selection, the marker cycle: open, then close.
     QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), ToQString(TagTable::Buttons[index].caption) + " *");
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), DesignedCaptions()[index] + " *");
     QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), ToQString(TagTable::Buttons[index].caption));
-    const QString word = ToQString(TagTable::Buttons[index].tagWord);
+    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), DesignedCaptions()[index]);
+    QFETCH(QString, word);
     QCOMPARE(Controls(*byKey).txtPost->toPlainText(),
              "a [" + word + "]sel[/" + word + "][" + word + "][/" + word + "] b");
 }
@@ -404,6 +406,7 @@ void tst_TagInserter::sizeList()
     QFETCH(int, item);
     QFETCH(QString, tag);
     auto w = m_fx->MakeWindow();
+    QCOMPARE(Controls(*w).cmbSize->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
     w->Post().PostChanged = false;
     ChooseItem(Controls(*w).cmbSize, item);
@@ -420,12 +423,15 @@ void tst_TagInserter::sizeList()
 
 void tst_TagInserter::colourList_data()
 {
+    // The entry as the list shows it, in its place, and the colour it inserts.
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("value");
+    const QStringList shown = {"Default", "Dark Red", "Red",       "Orange", "Brown",  "Yellow", "Green", "Olive",
+                               "Cyan",    "Blue",     "Dark Blue", "Indigo", "Violet", "White",  "Black"};
     const QStringList values = {"Default", "DarkRed", "Red",      "Orange", "Brown",  "Yellow", "Green", "Olive",
                                 "Cyan",    "Blue",    "DarkBlue", "Indigo", "Violet", "White",  "Black"};
     for (int i = 0; i < values.size(); ++i)
-        QTest::newRow(TagTable::Colours[i].data()) << i << values[i];
+        QTest::newRow(qPrintable(shown[i])) << i << values[i];
 }
 
 void tst_TagInserter::colourList()
@@ -434,6 +440,7 @@ void tst_TagInserter::colourList()
     QFETCH(QString, value);
     auto w = m_fx->MakeWindow();
     QCOMPARE(Controls(*w).cmbColor->count(), 15);
+    QCOMPARE(Controls(*w).cmbColor->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
     EditorFixture::SetPost(*w, "x", 0, 1);
     ChooseItem(Controls(*w).cmbColor, item);
     const QString expected = "[color=" + value + "]x[/color]";
@@ -459,20 +466,20 @@ void tst_TagInserter::loadLeavesNothingToUndo()
 
 void tst_TagInserter::emoticon_data()
 {
-    QTest::addColumn<int>("index");
+    // Every picture's text and the preview's picture for it: tst_frmemo.
+    QTest::addColumn<QString>("tooltip");  // the picture the user clicks
     QTest::addColumn<QString>("before");  // "|" marks the selection
     QTest::addColumn<QString>("after");   // "|" marks the caret
-    for (int i = 0; i < 20; ++i) {
-        const QString code = ToQString(TagTable::Emoticons[i].code);
-        QTest::addRow("picture %d at the caret", i) << i << "ab||c" << "ab" + code + "|c";
-    }
-    QTest::newRow("Very happy after the selection") << 0 << "|abc|" << "abc :D |";
-    QTest::newRow("Mad with its double blank") << 8 << "x |grr| y" << "x grr :x  | y";
+    QTest::newRow("Very happy at the caret") << "Very happy\r\n" << "ab||c" << "ab :D |c";
+    QTest::newRow("Very happy after the selection") << "Very happy\r\n" << "|abc|" << "abc :D |";
+    QTest::newRow("Mad with its double blank") << "Mad" << "x |grr| y" << "x grr :x  | y";
+    QTest::newRow("Imbarassed, the first of the fourth row") << "Imbarassed" << "||" << " :oops: |";
+    QTest::newRow("Arrow, the last") << "Arrow" << "a||" << "a :arrow: |";
 }
 
 void tst_TagInserter::emoticon()
 {
-    QFETCH(int, index);
+    QFETCH(QString, tooltip);
     QFETCH(QString, before);
     QFETCH(QString, after);
     auto w = m_fx->MakeWindow();
@@ -480,7 +487,12 @@ void tst_TagInserter::emoticon()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    QTest::mouseClick(Controls(*w).imgIcon[index], Qt::LeftButton);
+    QList<PictureBox*> named;
+    for (PictureBox* picture : w->findChildren<PictureBox*>())
+        if (picture->toolTip() == tooltip)
+            named << picture;
+    QCOMPARE(named.size(), 1);
+    QTest::mouseClick(named[0], Qt::LeftButton);
     QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
     QCOMPARE(Controls(*w).txtPost->textCursor().position(), after.indexOf('|'));
     QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());

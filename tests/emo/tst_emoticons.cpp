@@ -55,29 +55,12 @@ QRect ToRect(const ExtraEmoticons::Area& a)
 class tst_Emoticons : public QObject {
     Q_OBJECT
 private slots:
-    void everyCodeIsOfferedByExactlyOneWindow();
     void extraWindowPicturesFitWithoutOverlap();
     void pictureFile_data();
     void pictureFile();
     void builtCopiesMatchTheSources();
     void picturesArePairwiseDistinct();
 };
-
-void tst_Emoticons::everyCodeIsOfferedByExactlyOneWindow()
-{
-    // Each window's code is a code of the table (blanks around it aside) ...
-    for (const TagTable::EmoticonPicture& p : TagTable::Emoticons)
-        QVERIFY2(!Module2::PictureNameOf(p.code).empty(), qPrintable(ToQString(p.code)));
-    for (const ExtraEmoticons::Picture& p : ExtraEmoticons::Pictures)
-        QVERIFY2(!Module2::PictureNameOf(p.code).empty(), qPrintable(ToQString(p.code)));
-    // ... and between them the two windows offer every code once: no gap, no overlap.
-    const auto sizes = SizesByPicture();
-    QCOMPARE(sizes.size(), Module2::EmoticonTable.size());
-    for (const auto& [name, shown] : sizes)
-        QVERIFY2(shown.size() == 1,
-                 qPrintable(ToQString(name) + QStringLiteral(" is offered by %1 windows").arg(shown.size())));
-    QCOMPARE(TagTable::Emoticons.size() + ExtraEmoticons::Pictures.size(), Module2::EmoticonTable.size());
-}
 
 void tst_Emoticons::extraWindowPicturesFitWithoutOverlap()
 {

@@ -7,21 +7,17 @@
 // contact page's form still sends.
 
 #include "about/ContactPage.h"
-#include "base/AppContext.h"
+#include "base/Utf8.h"
 #include "base/PictureBox.h"
-#include "base/SettingsStore.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
-#include "support/LocalWebServer.h"
+#include "support/BrowserFixture.h"
 #include "support/ModalDriver.h"
-#include "support/PhpServer.h"
 #include "support/PostControls.h"
-#include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "support/WebView.h"
-#include "base/Utf8.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -31,14 +27,12 @@ Q_DECLARE_METATYPE(BrowserMode)
 
 namespace {
 
-constexpr int LoadTimeout = 20000;
-
 // A GIF of one transparent pixel.
 const QByteArray Pixel = QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7");
 
 // The PHP side: addresses that never commit a page, a remote page with a
 // script, and the contact form's endpoint.
-const char* const PhpPages[][2] = {
+const std::vector<std::pair<QString, QByteArray>> PhpPages = {
     {"nocontent.php", "<?php http_response_code(204);\n"},
     {"download.php",
      "<?php header('Content-Type: application/zip');\n"
@@ -51,17 +45,9 @@ const char* const PhpPages[][2] = {
     {"contact.php", "<?php echo 'received: ' . htmlspecialchars(file_get_contents('php://input'));\n"},
 };
 
-void Click(frmPreview* window, const QString& selector)
-{
-    const QPoint centre = CentreOf(window, selector);
-    if (centre.x() < 0)
-        qWarning("nothing to click: %s", qPrintable(selector));
-    QTest::mouseClick(window->WebBrowser1->focusProxy(), Qt::LeftButton, {}, centre);
-}
-
 }  // namespace
 
-class tst_BrowserPage : public QObject {
+class tst_BrowserPage : public QObject, protected BrowserFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -75,55 +61,25 @@ private slots:
     void contactFormSends();
 
 private:
-    std::unique_ptr<frmPost> MakeMainWindow();
     QStringList Beacons() const;
-
-    QTemporaryDir m_folder;
-    QTemporaryDir m_docRoot;
-    std::unique_ptr<PhpServer> m_php;
-    LocalWebServer m_web;
-    SettingsStore m_settings;
-    ScriptedPlatform* m_platform = nullptr;
-    AppContext m_context;
 };
 
 void tst_BrowserPage::initTestCase()
 {
-    QVERIFY(m_folder.isValid() && m_docRoot.isValid());
-    for (const auto& page : PhpPages)
-        QVERIFY(WriteAll(m_docRoot.filePath(page[0]), page[1]));
-    m_php = std::make_unique<PhpServer>(m_docRoot.path());
-    QVERIFY2(m_php->Start(), qPrintable(m_php->ErrorString()));
-    QVERIFY(m_web.Start());
-    m_web.Serve("/beacon.gif", Pixel, "image/gif");
+    QVERIFY(StartFixture());
+    QVERIFY(StartPhp(PhpPages));
+    m_server.Serve("/beacon.gif", Pixel, "image/gif");
 }
 
-void tst_BrowserPage::init()
-{
-    m_platform = new ScriptedPlatform;
-    m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
-    m_web.requests.clear();
-}
+void tst_BrowserPage::init() { BeginTest(); }
 
-void tst_BrowserPage::cleanup()
-{
-    QCOMPARE(m_platform->unexpectedMessages, 0);
-    delete m_platform;
-    m_platform = nullptr;
-}
-
-std::unique_ptr<frmPost> tst_BrowserPage::MakeMainWindow()
-{
-    auto window = std::make_unique<frmPost>(m_context);
-    window->show();
-    return window;
-}
+void tst_BrowserPage::cleanup() { QCOMPARE(EndTest(), 0); }
 
 // What scripts sent to the test's server: every request for the beacon.
 QStringList tst_BrowserPage::Beacons() const
 {
     QStringList beacons;
-    for (const LocalWebServer::Request& request : m_web.requests)
+    for (const LocalWebServer::Request& request : m_server.requests)
         if (request.path.startsWith("/beacon.gif"))
             beacons << request.path;
     return beacons;
@@ -152,9 +108,9 @@ void tst_BrowserPage::noScriptOfThePostRuns()
     // frame of the post.
     QFETCH(QString, firstStep);
     QFETCH(QString, address);
-    const auto beacon = [this](const char* name) { return m_web.Url(QString("/beacon.gif?") + name).toString(); };
-    m_web.Serve("/pixel.gif", Pixel, "image/gif");
-    m_web.Serve("/narrow.gif", "not a picture", "image/gif");
+    const auto beacon = [this](const char* name) { return m_server.Url(QString("/beacon.gif?") + name).toString(); };
+    m_server.Serve("/pixel.gif", Pixel, "image/gif");
+    m_server.Serve("/narrow.gif", "not a picture", "image/gif");
     const QString post =
         firstStep.arg(m_php->Url(address).toString())
         + QString("<p><a id=\"js\" href=\"javascript:void(new Image().src = '%1')\">javascript link</a></p>"
@@ -165,8 +121,8 @@ void tst_BrowserPage::noScriptOfThePostRuns()
                   "<iframe name=\"box\" width=\"60\" height=\"30\"></iframe>"
                   "<p><a id=\"framed\" target=\"box\" href=\"%7\">into the frame</a></p>"
                   "<p><a id=\"remote\" href=\"%8\">remote page</a></p>")
-              .arg(beacon("javascript-link"), beacon("handler"), beacon("script"), m_web.Url("/narrow.gif").toString(),
-                   m_web.Url("/pixel.gif").toString(), beacon("onerror"),
+              .arg(beacon("javascript-link"), beacon("handler"), beacon("script"), m_server.Url("/narrow.gif").toString(),
+                   m_server.Url("/pixel.gif").toString(), beacon("onerror"),
                    m_php->Url("/frame.php?beacon=" + QUrl::toPercentEncoding(beacon("frame-script"))).toString(),
                    m_php->Url("/remote.php").toString());
     auto owner = MakeMainWindow();
@@ -179,28 +135,28 @@ void tst_BrowserPage::noScriptOfThePostRuns()
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QSignalSpy completed(window.data(), &frmPreview::navigationCompleted);
         const qsizetype logged = m_php->Log().size();
-        Click(window, "#first");
+        ClickInPage(window, "#first");
         QTRY_VERIFY_WITH_TIMEOUT(m_php->Log().mid(logged).contains(address.mid(1).toUtf8()), LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(completed.count() >= 1 && !window->Busy(), LoadTimeout);
         // Nothing was committed: the post is still shown, as it was.
         QCOMPARE(WebView(*window)->url(), preview);
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("javascript link"));
 
-        Click(window, "#js");
-        Click(window, "#handler");
+        ClickInPage(window, "#js");
+        ClickInPage(window, "#handler");
         WebView(*window)->resize(500, WebView(*window)->height());
         QTRY_VERIFY_WITH_TIMEOUT(RunScript(window, "(function(){ const p = document.getElementById('late');"
                                                    " return p.complete && p.currentSrc.endsWith('narrow.gif'); })()")
                                      .toBool(),
                                  LoadTimeout);
-        Click(window, "#framed");
+        ClickInPage(window, "#framed");
         // The frame's page has loaded once the page lists it among its resources.
         QTRY_VERIFY_WITH_TIMEOUT(RunScript(window, "performance.getEntriesByType('resource').some("
                                                    "e => e.name.includes('frame.php'))")
                                      .toBool(),
                                  LoadTimeout);
         // A remote page reached afterwards runs its own script, in the same window.
-        Click(window, "#remote");
+        ClickInPage(window, "#remote");
         QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("remote script ran"), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), m_php->Url("/remote.php"));
         inspected = true;
@@ -213,30 +169,30 @@ void tst_BrowserPage::noScriptOfThePostRuns()
 
 void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
 {
-    m_web.Serve("/slow.htm",
+    m_server.Serve("/slow.htm",
                 "<html><head><script>document.title = 'new page script ran';</script></head>"
                 "<body>the new page</body></html>");
-    m_web.Hold("/slow.htm");
+    m_server.Hold("/slow.htm");
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(
-        ToUtf8(QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
-                   .arg(m_web.Url("/slow.htm").toString())));
+    owner->Post().SetPost(ToUtf8(
+        QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
+            .arg(m_server.Url("/slow.htm").toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        Click(window, "#blank");
-        QTRY_VERIFY_WITH_TIMEOUT(!m_web.requests.isEmpty(), LoadTimeout);
-        QCOMPARE(m_web.requests.last().path, QString("/slow.htm"));
+        ClickInPage(window, "#blank");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+        QCOMPARE(m_server.requests.last().path, QString("/slow.htm"));
         // The address does not answer: the post stays, the hourglass shows.
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("<b>The post</b>"));
         QVERIFY(window->Busy());
-        m_web.Release("/slow.htm");
+        m_server.Release("/slow.htm");
         // Once it answers, it opens in this same window, with its scripts.
         QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("new page script ran"), LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        QCOMPARE(WebView(*window)->url(), m_web.Url("/slow.htm"));
+        QCOMPARE(WebView(*window)->url(), m_server.Url("/slow.htm"));
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("the new page"));
         inspected = true;
     });
@@ -268,7 +224,7 @@ void tst_BrowserPage::escape()
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        Click(window, "#message");
+        ClickInPage(window, "#message");
         QWidget* surface = window->WebBrowser1->focusProxy();
         QTest::keyClicks(surface, "Dear makers");
         QTest::keyClick(surface, Qt::Key_Escape);
@@ -289,26 +245,45 @@ void tst_BrowserPage::escape()
 
 void tst_BrowserPage::contactFormSends()
 {
-    // The contact page keeps its scripts off by a policy of its own; its form
-    // is sent as before.
+    // The contact page as the user sees it and fills it in; it keeps its
+    // scripts off by a policy of its own, and its form sends every field.
     const QString page = m_context.WritableFile("Contact.htm");
     QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(ToUtf8(m_php->Url("/contact.php").toString())))));
-    QString answer;
+    QString shown, answer;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        Click(window, "input[name=FromName]");
-        QTest::keyClicks(window->WebBrowser1->focusProxy(), "Anna");
-        QTRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.forms[0].FromName.value").toString(), QString("Anna"),
-                                  LoadTimeout);
-        Click(window, "input[name=B1]");
+        shown = RunScript(window, "document.body.innerText + '|' + [...document.querySelectorAll('input')]"
+                                  ".map(e => e.type + ':' + e.value).join(' ')")
+                    .toString();
+        const QStringList fields = {"input[name=FromName]", "input[name=FromAddress]", "input[name=Subject]",
+                                    "textarea[name=Message]"};
+        const QStringList typed = {"Anna", "anna@example.org", "Hi & bye", "Dear makers"};
+        for (int i = 0; i < fields.size(); ++i) {
+            ClickInPage(window, fields[i]);
+            QTest::keyClicks(window->WebBrowser1->focusProxy(), typed[i]);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(), typed[i],
+                LoadTimeout);
+        }
+        ClickInPage(window, "input[name=B1]");
         QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->url(), m_php->Url("/contact.php"), LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         answer = window->WaitForBodyHtml().value_or("");
     });
     frmPreview::Show(BrowserMode::Contact, QUrl::fromLocalFile(page), nullptr);
-    QVERIFY2(answer.contains("received: FromName=Anna&amp;FromAddress=&amp;Subject=&amp;Message=&amp;B1=Submit"),
+    QCOMPARE(watcher.Driven(), 1);
+    // The heading, the labels in their order, and the two buttons.
+    const QStringList expected = {"Please send us your comments by filling this form", "From name:",
+                                  "From Address:", "Subject:", "Message:", "submit:Submit reset:Reset"};
+    qsizetype at = 0;
+    for (const QString& text : expected) {
+        at = shown.indexOf(text, at);
+        QVERIFY2(at >= 0, qPrintable(text + " in " + shown));
+    }
+    QVERIFY2(answer.contains("received: FromName=Anna&amp;FromAddress=anna%40example.org&amp;Subject=Hi+%26+bye"
+                             "&amp;Message=Dear+makers&amp;B1=Submit"),
              qPrintable(answer));
 }
 

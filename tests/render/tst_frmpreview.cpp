@@ -4,19 +4,16 @@
 // window with the hourglass, scripts off in the program's own pages and on in
 // remote ones, and the hidden reader's operations.
 
-#include "base/AppContext.h"
 #include "base/PictureBox.h"
-#include "base/SettingsStore.h"
 #include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/BrowserProfile.h"
 #include "render/frmPreview.h"
-#include "support/LocalWebServer.h"
+#include "support/BrowserFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
 #include "support/WebView.h"
-#include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
 #include <QHostAddress>
@@ -32,18 +29,7 @@
 
 Q_DECLARE_METATYPE(BrowserMode)
 
-namespace {
-
-constexpr int LoadTimeout = 20000;
-
-QString BodyOf(frmPreview* window)
-{
-    return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));
-}
-
-}  // namespace
-
-class tst_frmPreview : public QObject {
+class tst_frmPreview : public QObject, protected BrowserFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -68,53 +54,13 @@ private slots:
     void addressesTheBrowserCannotUse_data();
     void addressesTheBrowserCannotUse();
     void closeArea();
-
-private:
-    std::unique_ptr<frmPost> MakeMainWindow();
-    QString WritePage(const QString& name, const QByteArray& bytes);
-
-    QTemporaryDir m_folder;
-    SettingsStore m_settings;
-    ScriptedPlatform* m_platform = nullptr;
-    AppContext m_context;
-    LocalWebServer m_server;
 };
 
-void tst_frmPreview::initTestCase()
-{
-    QVERIFY(m_folder.isValid());
-    QVERIFY(m_server.Start());
-}
+void tst_frmPreview::initTestCase() { QVERIFY(StartFixture()); }
 
-void tst_frmPreview::init()
-{
-    m_platform = new ScriptedPlatform;
-    m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
-    m_server.requests.clear();
-}
+void tst_frmPreview::init() { BeginTest(); }
 
-void tst_frmPreview::cleanup()
-{
-    QCOMPARE(m_platform->unexpectedMessages, 0);
-    delete m_platform;
-    m_platform = nullptr;
-}
-
-std::unique_ptr<frmPost> tst_frmPreview::MakeMainWindow()
-{
-    auto window = std::make_unique<frmPost>(m_context);
-    window->show();
-    return window;
-}
-
-QString tst_frmPreview::WritePage(const QString& name, const QByteArray& bytes)
-{
-    const QString path = m_context.WritableFile(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qWarning("could not write %s", qPrintable(path));
-    return path;
-}
+void tst_frmPreview::cleanup() { QCOMPARE(EndTest(), 0); }
 
 void tst_frmPreview::loadedState()
 {

@@ -48,3 +48,19 @@ inline QPoint CentreOf(frmPreview* window, const QString& selector)
             .toList();
     return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
 }
+
+// Clicks, as a user would, the element `selector` of the page the window shows.
+inline void ClickInPage(frmPreview* window, const QString& selector)
+{
+    const QPoint centre = CentreOf(window, selector);
+    if (centre.x() < 0)
+        qWarning("nothing to click: %s", qPrintable(selector));
+    QTest::mouseClick(window->WebBrowser1->focusProxy(), Qt::LeftButton, {}, centre);
+}
+
+// The body of the page the window shows, once it has loaded; "<no body>"
+// when it cannot be read.
+inline QString BodyOf(frmPreview* window)
+{
+    return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));
+}
