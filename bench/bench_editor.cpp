@@ -85,7 +85,7 @@ void TypeCharacters(QPlainTextEdit* field, int count)
 void ClickBold(frmPost& window, int count)
 {
     auto* bold = window.findChild<QPushButton*>(QStringLiteral("cmdBBcode_0"));
-    auto* body = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"));
+    auto* body = window.Post().PostField();
     for (int i = 0; i < count; ++i) {
         bold->click();
         if (i % 10 == 9) {
@@ -192,8 +192,8 @@ int main(int argc, char** argv)
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             window.Post().SetPost(body);
-            window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->moveCursor(QTextCursor::End);
-            window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->setFocus();
+            window.Post().PostField()->moveCursor(QTextCursor::End);
+            window.Post().PostField()->setFocus();
             QApplication::processEvents();
             times.push_back(Bench::MedianMs(1, work));
         }
@@ -201,7 +201,7 @@ int main(int argc, char** argv)
         return times[times.size() / 2];
     };
     auto typingMs = [&](const std::string& body) {
-        return medianMs(body, [&] { TypeCharacters(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters); });
+        return medianMs(body, [&] { TypeCharacters(window.Post().PostField(), characters); });
     };
     auto taggingMs = [&](const std::string& body) { return medianMs(body, [&] { ClickBold(window, characters); }); };
 
@@ -240,9 +240,9 @@ int main(int argc, char** argv)
         auto typing = [&](const std::string& body) {
             return medianMs(body, [&] {
                 if (events)
-                    TypeWithEvents(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters);
+                    TypeWithEvents(window.Post().PostField(), characters);
                 else
-                    TypeCharacters(window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost")), characters);
+                    TypeCharacters(window.Post().PostField(), characters);
             });
         };
         const double emptyOnMs = typing(std::string());

@@ -109,7 +109,7 @@ int MeasureOnce(frmPost& window, const QString& path, Once what)
     if (what == Once::Open) {
         window.OpenFile(path);
     } else {
-        QTextDocument* document = window.findChild<QPlainTextEdit*>(QStringLiteral("txtPost"))->document();
+        QTextDocument* document = window.Post().PostField()->document();
         document->setUndoRedoEnabled(false);
         QTextCursor cursor(document);
         cursor.beginEditBlock();

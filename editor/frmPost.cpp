@@ -181,7 +181,6 @@ void frmPost::CreateControls()
     chkAssist->setObjectName(QStringLiteral("chkAssist"));
     chkAssist->setGeometry(PostLayout::AssistBox);
     chkAssist->setAccessibleName(QStringLiteral("Enable assistance"));
-    connect(chkAssist, &QCheckBox::clicked, this, &frmPost::chkAssist_Click);
 
     cmdQuote = new QPushButton(QStringLiteral("Quote manager"), area);
     cmdQuote->setObjectName(QStringLiteral("cmdQuote"));
@@ -449,7 +448,6 @@ void frmPost::Form_Load()
     cmbSize_Click();
     cmbColor->setCurrentIndex(0);
     cmbColor_Click();
-    m_assistMode = false;
     txtPost->clear();
     Label1->setCursor(Qt::PointingHandCursor);
     m_post->PostChanged = false;
@@ -516,7 +514,7 @@ void frmPost::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
 void frmPost::cmbSize_Click() { m_tags->SizeChosen(); }
 void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
 void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
-void frmPost::chkAssist_Click() { m_assistMode = !m_assistMode; }
+bool frmPost::AssistMode() const { return chkAssist->isChecked(); }
 
 void frmPost::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
 void frmPost::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }

@@ -75,7 +75,7 @@ public:
     const QString& ForumNumber() const { return m_forumNumber; }
     // Whether "Enable assistance" is on: tag buttons 3 and 5 to 8 then open
     // the quote manager or the assistant instead of inserting.
-    bool AssistMode() const { return m_assistMode; }
+    bool AssistMode() const;
 
 signals:
     // The close sequence has ended the program: every window is to close.
@@ -100,7 +100,6 @@ public slots:
     void cmbSize_Click();
     void cmbColor_Click();
     void imgIcon_Click(int Index);
-    void chkAssist_Click();
     void Label1_Click();
     void cmdQuote_Click();
     void cmdPreview_Click();
@@ -148,7 +147,6 @@ private:
     QStatusBar* Status = nullptr;
     std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
 
-    bool m_assistMode = false;
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
 
