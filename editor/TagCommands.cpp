@@ -1,6 +1,7 @@
 #include "editor/TagCommands.h"
 
 #include "base/TextConcat.h"
+#include "board/SizeScale.h"
 #include "editor/TagTable.h"
 
 #include <algorithm>
@@ -68,11 +69,12 @@ int ButtonForShortcut(char letter)
     }
 }
 
-std::optional<std::string> SizeTag(int item, std::string_view selection)
+std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind)
 {
-    if (item < 0 || item >= static_cast<int>(TagTable::Sizes.size()))
+    const std::array<int, 5>& scale = SizeScale::For(kind);
+    if (item < 0 || item >= static_cast<int>(scale.size()))
         return std::nullopt;
-    const std::string number = std::to_string(TagTable::Sizes[static_cast<size_t>(item)].number);
+    const std::string number = std::to_string(scale[static_cast<size_t>(item)]);
     return Concat({"[size=", number, "]", selection, "[/size]"});
 }
 

@@ -8,6 +8,8 @@
 // means its opening tag was inserted and the closing tag is due. The marker
 // belongs to the button, not to the text: deleting the inserted tag leaves it.
 
+#include "board/BoardKind.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,9 +39,10 @@ TagClick ClickTagButton(int index, std::string_view selection, std::string_view 
 // 'Q', 'C', 'M', 'R', upper case); -1 for any other letter.
 int ButtonForShortcut(char letter);
 
-// The size list's item `item` (0 to 4) around the selection: "[size=12]" ...
-// "[/size]". None for an item outside the list: nothing is inserted.
-std::optional<std::string> SizeTag(int item, std::string_view selection);
+// The size list's item `item` (0 to 4) around the selection, in the scale of
+// a site of `kind`: "[size=12]" ... "[/size]" (phpBB 3: "[size=100]"). None
+// for an item outside the list: nothing is inserted.
+std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind);
 
 // The colour value of a colour list item: its text without blanks
 // ("Dark Red" gives "DarkRed").

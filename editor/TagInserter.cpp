@@ -44,7 +44,7 @@ void TagInserter::ButtonClick(int index)
 
 void TagInserter::SizeChosen()
 {
-    if (const auto text = TagCommands::SizeTag(m_sizes->currentIndex(), m_window.Post().SelectedText()))
+    if (const auto text = TagCommands::SizeTag(m_sizes->currentIndex(), m_window.Post().SelectedText(), m_window.Board().Kind()))
         Insert(*text);
 }
 

@@ -60,15 +60,6 @@ inline constexpr std::array<EmoticonPicture, 20> Emoticons = {{
     {" :arrow: ", "Arrow"},
 }};
 
-// The size list's items and the pixel sizes they insert.
-struct SizeItem {
-    std::string_view caption;
-    int number;
-};
-inline constexpr std::array<SizeItem, 5> Sizes = {{
-    {"Tiny", 7}, {"Small", 9}, {"Normal", 12}, {"Large", 18}, {"Huge", 24},
-}};
-
 inline constexpr std::array<std::string_view, 15> Colours = {
     "Default", "Dark Red", "Red",    "Orange", "Brown",  "Yellow", "Green", "Olive",
     "Cyan",    "Blue",     "Dark Blue", "Indigo", "Violet", "White", "Black",

@@ -8,6 +8,8 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "assist/AssistWindows.h"
+#include "board/BoardProfiles.h"
+#include "board/SizeScale.h"
 #include "editor/EditCommands.h"
 #include "editor/ListWheelGuard.h"
 #include "editor/PostBackground.h"
@@ -124,8 +126,8 @@ void frmPost::CreateControls()
     cmbSize = new QComboBox(area);
     cmbSize->setObjectName(QStringLiteral("cmbSize"));
     cmbSize->setGeometry(PostLayout::SizeList);
-    for (const auto& size : TagTable::Sizes)
-        cmbSize->addItem(ToQString(size.caption));
+    for (std::string_view caption : SizeScale::Captions)
+        cmbSize->addItem(ToQString(caption));
     cmbSize->setAccessibleName(QStringLiteral("Font size"));
     connect(cmbSize, &QComboBox::activated, this, &frmPost::cmbSize_Click);
 
@@ -442,6 +444,7 @@ void frmPost::UpdateClock()
 void frmPost::Form_Load()
 {
     setWindowTitle(Platform::ProgramTitle);
+    RefreshBoard();
     // The initial list choices run the list commands as a user's choice would;
     // emptying the post afterwards removes what they inserted.
     cmbSize->setCurrentIndex(2);
@@ -558,6 +561,16 @@ void frmPost::EnableTopicNumber(bool enabled)
 void frmPost::mnuOptions_Click()
 {
     frmOptions::ShowModeless(m_options, m_context, [this] { GetForums(); }, this);
+    if (m_options)
+        connect(m_options, &frmOptions::siteSaved, this, &frmPost::RefreshBoard, Qt::UniqueConnection);
+}
+
+void frmPost::RefreshBoard()
+{
+    m_board = BoardProfiles::Load(*m_context.settings, m_context.settings->Get(SettingsStore::SiteAdressKey));
+    const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
+    for (int item = 0; item < cmbSize->count(); ++item)
+        cmbSize->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
 }
 
 void frmPost::GetForums()

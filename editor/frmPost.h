@@ -5,6 +5,7 @@
 // does to text lives in the core, and each group of commands in its own class.
 
 #include "base/AppContext.h"
+#include "board/BoardProfile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -73,6 +74,12 @@ public:
     // The forum number of the entry last chosen in the forum chooser; empty
     // until one is chosen.
     const QString& ForumNumber() const { return m_forumNumber; }
+    // What is known about the board of the site the post is for.
+    const BoardProfile& Board() const { return m_board; }
+    // Reads the site's board profile anew and gives the lists, pictures and
+    // menus that depend on it the board's dialect.
+    void RefreshBoard();
+
     // Whether "Enable assistance" is on: tag buttons 3 and 5 to 8 then open
     // the quote manager or the assistant instead of inserting.
     bool AssistMode() const;
@@ -149,6 +156,7 @@ private:
 
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
+    BoardProfile m_board;
 
     // Menu items.
     QAction* mnuNew = nullptr;

@@ -3,6 +3,7 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "base/Utf8.h"
+#include "board/BoardProfiles.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumList.h"
 #include "forums/ForumScan.h"
@@ -10,6 +11,7 @@
 #include "render/frmPreview.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include <QTabBar>
 
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -166,6 +169,16 @@ QWidget* frmOptions::CreateGeneralPage()
     txtName = MakeField("txtName", QStringLiteral("Site Name"), framGeneral);
     Label4->setBuddy(txtName);
     cmdText = MakeButton("cmdText", QStringLiteral("Test Address"), framGeneral);
+    lblBoardKind = MakeLabel("lblBoardKind", QStringLiteral("Board software:"), framGeneral);
+    cmbBoardKind = new QComboBox(framGeneral);
+    cmbBoardKind->setObjectName(QStringLiteral("cmbBoardKind"));
+    cmbBoardKind->setAccessibleName(QStringLiteral("Board software"));
+    cmbBoardKind->addItem(QStringLiteral("Automatic"), int(BoardKind::Unknown));
+    cmbBoardKind->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb3)), int(BoardKind::Phpbb3));
+    cmbBoardKind->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb2)), int(BoardKind::Phpbb2));
+    cmbBoardKind->setToolTip(QStringLiteral("Automatic: the kind found on the site's index or posting page"));
+    lblBoardKind->setBuddy(cmbBoardKind);
+    lblBoardFound = MakeLabel("lblBoardFound", QString(), framGeneral);
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label3, 0, 0);
@@ -173,6 +186,9 @@ QWidget* frmOptions::CreateGeneralPage()
     fields->addWidget(Label4, 1, 0);
     fields->addWidget(txtName, 1, 1);
     fields->addWidget(cmdText, 2, 1, Qt::AlignLeft);
+    fields->addWidget(lblBoardKind, 3, 0);
+    fields->addWidget(cmbBoardKind, 3, 1, Qt::AlignLeft);
+    fields->addWidget(lblBoardFound, 4, 1);
 
     auto* layout = new QVBoxLayout(framGeneral);
     layout->addWidget(Frame2);
@@ -215,6 +231,9 @@ void frmOptions::Form_Load()
     txtURL->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
     txtName->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
     lblURL->setText(txtURL->text());
+    ShowBoard();
+    cmbBoardKind->setCurrentIndex(
+        std::max(0, cmbBoardKind->findData(int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen))));
     TabStrip1->setCurrentIndex(0);
     TabStrip1_Click(0);
 }
@@ -235,12 +254,45 @@ void frmOptions::ShowModeless(QPointer<frmOptions>& open, const AppContext& cont
 
 void frmOptions::TabStrip1_Click(int index) { m_pages->setCurrentIndex(index); }
 
-void frmOptions::txtURL_Change() { lblURL->setText(txtURL->text()); }
+void frmOptions::txtURL_Change()
+{
+    lblURL->setText(txtURL->text());
+    ShowBoard();
+}
+
+QString frmOptions::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))); }
+
+void frmOptions::ShowBoard()
+{
+    const BoardProfile profile = BoardProfiles::Load(*m_context.settings, TypedSite());
+    lblBoardFound->setText(ToQString(profile.Description()));
+    lblBoardFound->setAccessibleName(lblBoardFound->text());
+}
+
+void frmOptions::BoardFound(const QString& site, const std::string& page)
+{
+    BoardProfiles::SaveFound(*m_context.settings, site, BoardKinds::FromPage(page), FoundOn::IndexPage);
+    if (site == TypedSite())
+        ShowBoard();
+}
 
 void frmOptions::cmdText_Click()
 {
-    // The address exactly as typed: nothing added, nothing removed.
-    frmPreview::Show(BrowserMode::AddressTest, QUrl(txtURL->text()), this);
+    // The address exactly as typed: nothing added, nothing removed. The
+    // page it shows tells which board the site runs.
+    const QString site = TypedSite();
+    const auto window = std::make_unique<frmPreview>(this);
+    frmPreview* shown = window.get();
+    const QPointer<frmOptions> self(this);
+    connect(shown, &frmPreview::navigationCompleted, this, [self, shown, site](bool ok) {
+        if (!ok)
+            return;
+        shown->BodyHtml([self, site](std::optional<QString> body) {
+            if (self && body)
+                self->BoardFound(site, ToUtf8(*body));
+        });
+    });
+    window->Open(BrowserMode::AddressTest, QUrl(txtURL->text()));
 }
 
 void frmOptions::cmdSave_Click()
@@ -259,9 +311,12 @@ void frmOptions::cmdSave_Click()
         if (!self)
             return;
     }
-    txtURL->setText(ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))));
+    txtURL->setText(TypedSite());
+    BoardProfiles::SaveChoice(*m_context.settings, txtURL->text(),
+                              static_cast<BoardKind>(cmbBoardKind->currentData().toInt()));
     m_context.settings->Save(SettingsStore::SiteAdressKey, txtURL->text());
     m_context.settings->Save(SettingsStore::SiteNameKey, txtName->text());
+    emit siteSaved();
     close();
 }
 
@@ -279,7 +334,13 @@ void frmOptions::Command1_Click()
         return;
     if (outcome == ForumExtraction::Outcome::Read) {
         List1->clear();
+        const QString site = ToQString(SiteAddress::Normalise(ToUtf8(lblURL->text())));
+        BoardFound(site, page);
         ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
+        // A phpBB 3 index page links its categories like its forums; only
+        // forums and sub-forums can take posts.
+        if (BoardProfiles::Load(*m_context.settings, site).Kind() == BoardKind::Phpbb3)
+            found = ForumScan::WithoutCategories(std::move(found));
         // Last-post and other links under a forum's number give blank names
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));

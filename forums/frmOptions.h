@@ -14,7 +14,9 @@
 #include <QDialog>
 #include <QPointer>
 #include <functional>
+#include <string>
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -60,6 +62,9 @@ public:
     QLabel* Label4 = nullptr;
     QLineEdit* txtName = nullptr;
     QPushButton* cmdText = nullptr;  // "Test Address"
+    QLabel* lblBoardKind = nullptr;   // "Board software:"
+    QComboBox* cmbBoardKind = nullptr;  // Automatic, phpBB 3, phpBB 2
+    QLabel* lblBoardFound = nullptr;  // "Board: phpBB 3, found on the index page"
     QFrame* Frame1 = nullptr;        // page of "Extract forums"
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -68,6 +73,10 @@ public:
     QListWidget* List1 = nullptr;     // the extraction list
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCancel = nullptr;
+
+signals:
+    // Save has stored the site's address, name and board choice.
+    void siteSaved();
 
 public slots:
     void TabStrip1_Click(int index);
@@ -87,6 +96,13 @@ private:
     QWidget* CreateGeneralPage();
     QWidget* CreateExtractionPage();
     void Form_Load();
+    // The site the fields name now: the typed address as it would be stored.
+    QString TypedSite() const;
+    // Shows what is known about the typed site's board (the kind found).
+    void ShowBoard();
+    // Keeps the kind a page of `site` showed, and shows it when the fields
+    // still name that site.
+    void BoardFound(const QString& site, const std::string& page);
 
     AppContext m_context;
     ForumListChanged m_forumListChanged;

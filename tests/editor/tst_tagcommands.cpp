@@ -160,20 +160,27 @@ void tst_TagCommands::sizeTag_data()
 {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("selection");
+    QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Tiny") << 0 << "x" << "[size=7]x[/size]";
-    QTest::newRow("Small") << 1 << "x" << "[size=9]x[/size]";
-    QTest::newRow("Normal, no selection (as at load)") << 2 << "" << "[size=12][/size]";
-    QTest::newRow("Large") << 3 << "x" << "[size=18]x[/size]";
-    QTest::newRow("Huge") << 4 << "two\r\nlines" << "[size=24]two\r\nlines[/size]";
+    const int unknown = int(BoardKind::Unknown), two = int(BoardKind::Phpbb2), three = int(BoardKind::Phpbb3);
+    QTest::newRow("Tiny") << 0 << "x" << unknown << "[size=7]x[/size]";
+    QTest::newRow("Small") << 1 << "x" << unknown << "[size=9]x[/size]";
+    QTest::newRow("Normal, no selection (as at load)") << 2 << "" << unknown << "[size=12][/size]";
+    QTest::newRow("Large") << 3 << "x" << unknown << "[size=18]x[/size]";
+    QTest::newRow("Huge") << 4 << "two\r\nlines" << unknown << "[size=24]two\r\nlines[/size]";
+    QTest::newRow("phpBB 2: Large in pixels") << 3 << "x" << two << "[size=18]x[/size]";
+    QTest::newRow("phpBB 3: Tiny is a percentage") << 0 << "x" << three << "[size=50]x[/size]";
+    QTest::newRow("phpBB 3: Large is 150 %") << 3 << "x" << three << "[size=150]x[/size]";
+    QTest::newRow("phpBB 3: Huge is its maximum") << 4 << "x" << three << "[size=200]x[/size]";
 }
 
 void tst_TagCommands::sizeTag()
 {
     QFETCH(int, item);
     QFETCH(QString, selection);
+    QFETCH(int, kind);
     QFETCH(QString, text);
-    const auto result = TagCommands::SizeTag(item, ToUtf8(selection));
+    const auto result = TagCommands::SizeTag(item, ToUtf8(selection), BoardKind(kind));
     QVERIFY(result);
     QCOMPARE(ToQString(*result), text);
 }
@@ -226,8 +233,8 @@ void tst_TagCommands::emoticonCode()
 void tst_TagCommands::outOfRangeInsertsNothing()
 {
     // An index outside the controls must not turn into deleting the selection.
-    QVERIFY(!TagCommands::SizeTag(-1, "keep"));
-    QVERIFY(!TagCommands::SizeTag(5, "keep"));
+    QVERIFY(!TagCommands::SizeTag(-1, "keep", BoardKind::Phpbb3));
+    QVERIFY(!TagCommands::SizeTag(5, "keep", BoardKind::Unknown));
     QVERIFY(!TagCommands::EmoticonCode(20, "keep"));
     QVERIFY(!TagCommands::EmoticonCode(-1, "keep"));
     const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");

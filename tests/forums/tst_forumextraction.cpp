@@ -156,24 +156,30 @@ void tst_ForumExtraction::Extract(frmOptions* dialog, const QString& address)
 void tst_ForumExtraction::boardPages_data()
 {
     QTest::addColumn<QString>("page");
-    QTest::newRow("category table, session ids, moderator and last-post links, & in names") << "classic";
-    QTest::newRow("lists: category as forum, sub-forum, last-post links naming the forum") << "lists";
+    QTest::addColumn<QString>("board");  // what Options then says about the site's board
+    const QString two = "Board: phpBB 2, found on the index page", three = "Board: phpBB 3, found on the index page";
+    QTest::newRow("category table, session ids, moderator and last-post links, & in names") << "classic" << two;
+    QTest::newRow("lists: category header left out, sub-forum, last-post links naming the forum") << "lists" << three;
     QTest::newRow("capital-letter markup, &amp;f=, inner tags, names over several lines, "
                   "commented-out link, address in a script, forums linked twice")
-        << "mixed";
-    QTest::newRow("current boards, 3.0 kind: picture-only last-post links under each forum's number") << "phpbb30";
-    QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32";
-    QTest::newRow("current boards, 3.3 kind: last-post links without a forum number") << "phpbb33";
-    QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup";
+        << "mixed" << "Board: not known yet";
+    QTest::newRow("current boards, 3.0 kind: picture-only last-post links under each forum's number")
+        << "phpbb30" << three;
+    QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32" << three;
+    QTest::newRow("current boards, 3.3 kind: last-post links without a forum number") << "phpbb33" << three;
+    QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup" << three;
 }
 
 void tst_ForumExtraction::boardPages()
 {
     QFETCH(QString, page);
+    QFETCH(QString, board);
     frmOptions* d = MakeDialog();
+    ReplaceText(d->txtURL, m_php->Url("/" + page + ".php").toString());
     Extract(d, m_php->Url("/" + page + ".php").toString());
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
     QCOMPARE(Items(d->List1), Expected(page));
+    QCOMPARE(d->lblBoardFound->text(), board);
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());

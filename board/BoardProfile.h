@@ -1,0 +1,52 @@
+#pragma once
+// What the program knows about the board a site runs: its kind, where that
+// was found out, the user's own choice, and what its posting page offers
+// (its smilies, its own tags, its limits). Kept per site address by
+// board/BoardProfiles. Qt-free.
+
+#include "board/BoardKind.h"
+
+#include <string>
+#include <vector>
+
+// A smiley the board's posting page offers.
+struct BoardSmiley {
+    std::string code;     // as typed in a post
+    std::string title;    // the board's name for it
+    std::string picture;  // the picture's address, absolute once read from a page
+    int width = 0;
+    int height = 0;
+};
+
+// A tag the board adds to its posting page beside the standard buttons
+// (a custom BBCode such as "spoiler").
+struct BoardTag {
+    std::string name;  // as the board's button gives it: "spoiler", or "spoiler=" when it takes a value
+    std::string help;  // the button's tooltip, when the board gives one
+
+    // The opening tag its button inserts, "[spoiler]" or "[spoiler=]".
+    std::string Opening() const { return "[" + name + "]"; }
+    // The closing tag, "[/spoiler]".
+    std::string Closing() const;
+};
+
+enum class FoundOn { Nothing, IndexPage, PostingPage };
+
+struct BoardProfile {
+    BoardKind found = BoardKind::Unknown;
+    FoundOn foundOn = FoundOn::Nothing;
+    BoardKind chosen = BoardKind::Unknown;  // Unknown: automatic, the kind found
+    std::vector<BoardSmiley> smilies;       // empty: none read from the board
+    std::vector<BoardTag> tags;
+    size_t maxChars = 0;     // 0: the board's default
+    long maxFontSize = 0;    // 0: the board's default
+
+    // The kind the program writes for: the user's choice, else the kind found.
+    BoardKind Kind() const { return chosen != BoardKind::Unknown ? chosen : found; }
+    // What Options says about it: "Board: phpBB 3, found on the index page".
+    std::string Description() const;
+};
+
+// The facts a posting page gives, with the kind it shows. Picture
+// addresses are as the page writes them (often relative to the page).
+BoardProfile ScanPostingPage(std::string_view html);

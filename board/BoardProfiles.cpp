@@ -1,0 +1,139 @@
+#include "board/BoardProfiles.h"
+
+#include "base/SettingsStore.h"
+#include "base/Utf8.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+
+namespace BoardProfiles {
+
+namespace {
+
+const QString FoundKey = QStringLiteral("Found");
+const QString FoundOnKey = QStringLiteral("FoundOn");
+const QString ChoiceKey = QStringLiteral("Choice");
+const QString SmiliesKey = QStringLiteral("Smilies");
+const QString TagsKey = QStringLiteral("Tags");
+const QString MaxCharsKey = QStringLiteral("MaxChars");
+const QString MaxFontSizeKey = QStringLiteral("MaxFontSize");
+const QString Automatic = QStringLiteral("automatic");
+
+QString SectionOf(const QString& siteAddress)
+{
+    return Group + QLatin1Char('/') + QString::fromLatin1(QUrl::toPercentEncoding(siteAddress));
+}
+
+QString Get(const SettingsStore& settings, const QString& siteAddress, const QString& key)
+{
+    return settings.GetSetting(SettingsStore::AppName, SectionOf(siteAddress), key);
+}
+
+void Put(SettingsStore& settings, const QString& siteAddress, const QString& key, const QString& value)
+{
+    settings.SaveSetting(SettingsStore::AppName, SectionOf(siteAddress), key, value);
+}
+
+BoardKind KindNamed(const QString& key) { return BoardKinds::FromKey(ToUtf8(key)).value_or(BoardKind::Unknown); }
+
+QString SmiliesJson(const std::vector<BoardSmiley>& smilies)
+{
+    QJsonArray array;
+    for (const BoardSmiley& smiley : smilies)
+        array.append(QJsonObject{{QStringLiteral("code"), ToQString(smiley.code)},
+                                 {QStringLiteral("title"), ToQString(smiley.title)},
+                                 {QStringLiteral("picture"), ToQString(smiley.picture)},
+                                 {QStringLiteral("width"), smiley.width},
+                                 {QStringLiteral("height"), smiley.height}});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+std::vector<BoardSmiley> SmiliesFrom(const QString& json)
+{
+    std::vector<BoardSmiley> smilies;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonObject row = value.toObject();
+        BoardSmiley smiley{ToUtf8(row.value(QStringLiteral("code")).toString()),
+                           ToUtf8(row.value(QStringLiteral("title")).toString()),
+                           ToUtf8(row.value(QStringLiteral("picture")).toString()),
+                           row.value(QStringLiteral("width")).toInt(), row.value(QStringLiteral("height")).toInt()};
+        if (!smiley.code.empty() && !smiley.picture.empty())
+            smilies.push_back(std::move(smiley));
+    }
+    return smilies;
+}
+
+QString TagsJson(const std::vector<BoardTag>& tags)
+{
+    QJsonArray array;
+    for (const BoardTag& tag : tags)
+        array.append(QJsonObject{{QStringLiteral("name"), ToQString(tag.name)}, {QStringLiteral("help"), ToQString(tag.help)}});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+std::vector<BoardTag> TagsFrom(const QString& json)
+{
+    std::vector<BoardTag> tags;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonObject row = value.toObject();
+        BoardTag tag{ToUtf8(row.value(QStringLiteral("name")).toString()),
+                     ToUtf8(row.value(QStringLiteral("help")).toString())};
+        if (!tag.name.empty())
+            tags.push_back(std::move(tag));
+    }
+    return tags;
+}
+
+}  // namespace
+
+BoardProfile Load(const SettingsStore& settings, const QString& siteAddress)
+{
+    BoardProfile profile;
+    if (siteAddress.isEmpty())
+        return profile;
+    profile.found = KindNamed(Get(settings, siteAddress, FoundKey));
+    const QString foundOn = Get(settings, siteAddress, FoundOnKey);
+    if (profile.found != BoardKind::Unknown)
+        profile.foundOn = foundOn == QLatin1String("posting") ? FoundOn::PostingPage : FoundOn::IndexPage;
+    profile.chosen = KindNamed(Get(settings, siteAddress, ChoiceKey));
+    profile.smilies = SmiliesFrom(Get(settings, siteAddress, SmiliesKey));
+    profile.tags = TagsFrom(Get(settings, siteAddress, TagsKey));
+    profile.maxChars = Get(settings, siteAddress, MaxCharsKey).toULongLong();
+    profile.maxFontSize = Get(settings, siteAddress, MaxFontSizeKey).toLong();
+    return profile;
+}
+
+void SaveFound(SettingsStore& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn)
+{
+    if (kind == BoardKind::Unknown || siteAddress.isEmpty())
+        return;
+    Put(settings, siteAddress, FoundKey, ToQString(BoardKinds::Key(kind)));
+    Put(settings, siteAddress, FoundOnKey,
+        foundOn == FoundOn::PostingPage ? QStringLiteral("posting") : QStringLiteral("index"));
+}
+
+void SaveChoice(SettingsStore& settings, const QString& siteAddress, BoardKind chosen)
+{
+    if (siteAddress.isEmpty())
+        return;
+    Put(settings, siteAddress, ChoiceKey, chosen == BoardKind::Unknown ? Automatic : ToQString(BoardKinds::Key(chosen)));
+}
+
+void SavePostingPage(SettingsStore& settings, const QString& siteAddress, const BoardProfile& page)
+{
+    if (siteAddress.isEmpty())
+        return;
+    SaveFound(settings, siteAddress, page.found, FoundOn::PostingPage);
+    if (!page.smilies.empty())
+        Put(settings, siteAddress, SmiliesKey, SmiliesJson(page.smilies));
+    if (!page.tags.empty())
+        Put(settings, siteAddress, TagsKey, TagsJson(page.tags));
+    if (page.maxChars > 0)
+        Put(settings, siteAddress, MaxCharsKey, QString::number(page.maxChars));
+    if (page.maxFontSize > 0)
+        Put(settings, siteAddress, MaxFontSizeKey, QString::number(page.maxFontSize));
+}
+
+}  // namespace BoardProfiles

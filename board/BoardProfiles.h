@@ -1,0 +1,33 @@
+#pragma once
+// The board profile of each site, kept in the settings store: group
+// "Boards", one sub-group per site address (percent-encoded, as the
+// new-topic modes are kept), holding
+//   Found      the kind found ("phpbb3", "phpbb2")
+//   FoundOn    where ("index", "posting")
+//   Choice     the user's choice ("automatic", "phpbb3", "phpbb2")
+//   Smilies    the posting page's smilies, as JSON
+//   Tags       the board's own tags, as JSON
+//   MaxChars, MaxFontSize   limits the posting page gave
+// A site never looked at has no group and reads as an unknown board.
+
+#include "board/BoardProfile.h"
+
+#include <QString>
+
+class SettingsStore;
+
+namespace BoardProfiles {
+
+inline const QString Group = QStringLiteral("Boards");
+
+BoardProfile Load(const SettingsStore& settings, const QString& siteAddress);
+
+// The kind a page of the site showed; an unknown kind changes nothing.
+void SaveFound(SettingsStore& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn);
+// The user's choice; Unknown: automatic.
+void SaveChoice(SettingsStore& settings, const QString& siteAddress, BoardKind chosen);
+// What a posting page gave: its kind, smilies, tags and limits. A page
+// without smilies or tags keeps those read before.
+void SavePostingPage(SettingsStore& settings, const QString& siteAddress, const BoardProfile& page);
+
+}  // namespace BoardProfiles

@@ -1,0 +1,80 @@
+#include "board/SizeScale.h"
+
+namespace SizeScale {
+
+namespace {
+
+constexpr size_t npos = std::string_view::npos;
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithIgnoringCase(std::string_view text, size_t at, std::string_view word)
+{
+    if (text.size() - at < word.size())
+        return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (Lower(text[at + i]) != word[i])
+            return false;
+    return true;
+}
+
+// The item of `scale` written as `number`, exactly (no sign, no leading
+// zero); -1 when none.
+int ItemOf(std::string_view number, const std::array<int, 5>& scale)
+{
+    for (size_t item = 0; item < scale.size(); ++item)
+        if (number == std::to_string(scale[item]))
+            return int(item);
+    return -1;
+}
+
+}  // namespace
+
+const std::array<int, 5>& For(BoardKind kind) { return kind == BoardKind::Phpbb3 ? Percentages : Pixels; }
+
+std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind)
+{
+    if (kind == BoardKind::Unknown)
+        return std::nullopt;
+    const std::array<int, 5>& to = For(kind);
+    const std::array<int, 5>& from = kind == BoardKind::Phpbb3 ? Pixels : Percentages;
+    Conversion result;
+    result.post.reserve(post.size());
+    size_t copied = 0;
+    for (size_t at = post.find('['); at != npos; at = post.find('[', at + 1)) {
+        if (StartsWithIgnoringCase(post, at, "[code")) {
+            const char after = at + 5 < post.size() ? post[at + 5] : '\0';
+            if (after != ']' && after != '=')
+                continue;
+            // Code is shown as typed: skip to its closing tag.
+            size_t close = at;
+            do
+                close = post.find('[', close + 1);
+            while (close != npos && !StartsWithIgnoringCase(post, close, "[/code]"));
+            if (close == npos)
+                break;
+            at = close;
+            continue;
+        }
+        if (!StartsWithIgnoringCase(post, at, "[size="))
+            continue;
+        // The numbers of both lists have at most three digits.
+        const size_t number = at + 6;
+        const size_t end = post.substr(0, number + 4).find(']', number);
+        if (end == npos)
+            continue;
+        const int item = ItemOf(post.substr(number, end - number), from);
+        if (item < 0)
+            continue;
+        result.post.append(post.substr(copied, number - copied));
+        result.post.append(std::to_string(to[size_t(item)]));
+        copied = end;
+        ++result.sizes;
+    }
+    if (result.sizes == 0)
+        return std::nullopt;
+    result.post.append(post.substr(copied));
+    return result;
+}
+
+}  // namespace SizeScale

@@ -1,0 +1,37 @@
+#pragma once
+// The numbers the Font size list writes into [size=N], per board kind:
+// phpBB 3 reads N as a percentage (Tiny 50 ... Huge 200), phpBB 2 and the
+// classic behaviour as pixels (Tiny 7 ... Huge 24). Posts written for one
+// scale can be converted to the other, item for item. Qt-free.
+
+#include "board/BoardKind.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace SizeScale {
+
+inline constexpr std::array<std::string_view, 5> Captions = {"Tiny", "Small", "Normal", "Large", "Huge"};
+inline constexpr std::array<int, 5> Pixels = {7, 9, 12, 18, 24};
+inline constexpr std::array<int, 5> Percentages = {50, 85, 100, 150, 200};
+
+// The numbers of the size list for a site of `kind`: percentages for
+// phpBB 3, pixels otherwise.
+const std::array<int, 5>& For(BoardKind kind);
+
+struct Conversion {
+    std::string post;  // the converted post
+    size_t sizes = 0;  // how many [size=N] tags changed
+};
+
+// For a post going to a site of `kind`: every [size=N] tag (name in any
+// letter case) whose N is a number of the other scale's list becomes the
+// same item of this scale's (7 to 50, 9 to 85 ... for phpBB 3; the reverse
+// for phpBB 2). Text inside [code] ... [/code] stays as it is. No value when
+// no tag needs converting, or the kind has no scale of its own (Unknown).
+// Linear in the post's length.
+std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind);
+
+}  // namespace SizeScale
