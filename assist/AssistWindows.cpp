@@ -52,9 +52,9 @@ void AssistWindows::OpenAssistant(const QString& command)
     m_assist->exec();
 }
 
-void AssistWindows::ShowExtraEmoticons()
+void AssistWindows::ShowExtraEmoticons(const std::vector<BoardSmiley>& smilies)
 {
     if (!m_emo)
-        m_emo = new frmEmo(m_context, m_post);
+        m_emo = new frmEmo(m_context, m_post, smilies);
     BringForward(m_emo);
 }

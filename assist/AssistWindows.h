@@ -8,9 +8,11 @@
 // window goes.
 
 #include "base/AppContext.h"
+#include "board/BoardProfile.h"
 
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 class frmAssist;
 class frmEmo;
@@ -35,8 +37,9 @@ public:
     // The assistant, modal over the owner, building `command`.
     void OpenAssistant(const QString& command);
     // The extra emoticons window, modeless and ownerless; brought forward
-    // when already open.
-    void ShowExtraEmoticons();
+    // when already open. It shows the board's own smilies when `smilies`
+    // holds some, else the program's extra pictures.
+    void ShowExtraEmoticons(const std::vector<BoardSmiley>& smilies);
 
 private:
     static void BringForward(QWidget* window);

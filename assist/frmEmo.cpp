@@ -5,10 +5,13 @@
 #include "assist/DialogBackground.h"
 #include "assist/ExtraEmoticonTable.h"
 #include "base/Utf8.h"
+#include "board/SmileyPictures.h"
 #include "post/PostDocument.h"
 #include "render/EmoticonTable.h"
 
+#include <QGridLayout>
 #include <QImageReader>
+#include <QScrollArea>
 
 namespace {
 
@@ -31,9 +34,9 @@ QPixmap StillPicture(const QString& file, const QSize& size)
 
 }  // namespace
 
-frmEmo::frmEmo(const AppContext& context, PostDocument& post, QWidget* parent)
+frmEmo::frmEmo(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_context(context), m_post(post)
+      m_context(context), m_post(post), m_boardSmilies(std::move(boardSmilies))
 {
     setObjectName(QStringLiteral("frmEmo"));
     setWindowTitle(Caption);
@@ -50,7 +53,9 @@ void frmEmo::CreateControls()
     Background->SetSurface(Qt::white);
     Background->AddLink(ToRect(ExtraEmoticons::CloseWindowArea), QStringLiteral("Close Window"));
 
-    for (int index = 0; index < static_cast<int>(Image1.size()); ++index) {
+    if (!m_boardSmilies.empty())
+        CreateBoardPictures();
+    for (int index = 0; m_boardSmilies.empty() && index < static_cast<int>(Image1.size()); ++index) {
         const ExtraEmoticons::Picture& row = ExtraEmoticons::Pictures[static_cast<size_t>(index)];
         const QString code = ToQString(row.code);
         auto* picture = new PictureBox(Background);
@@ -75,6 +80,46 @@ void frmEmo::CreateControls()
     Image2->setAccessibleName(QStringLiteral("Close"));
     Image2->SetHandCursor();
     connect(Image2, &PictureBox::clicked, this, &frmEmo::Image2_Click);
+}
+
+void frmEmo::CreateBoardPictures()
+{
+    // The room between the header and Close Window, scrolled when the board
+    // offers more smilies than it holds.
+    auto* scroll = new QScrollArea(Background);
+    scroll->setObjectName(QStringLiteral("BoardSmilies"));
+    scroll->setGeometry(4, HeaderHeight + 4, ExtraEmoticons::ClientWidth - 8,
+                        ExtraEmoticons::CloseWindowArea.top - HeaderHeight - 8);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* grid = new QWidget;
+    auto* layout = new QGridLayout(grid);
+    layout->setSpacing(6);
+    constexpr int Columns = 10;
+    const QSize fit(40, 40);
+    for (size_t index = 0; index < m_boardSmilies.size(); ++index) {
+        const BoardSmiley& smiley = m_boardSmilies[index];
+        auto* picture = new PictureBox(grid);
+        picture->setObjectName(QStringLiteral("BoardSmiley_%1").arg(index));
+        const QPixmap pixmap = SmileyPictures::Picture(smiley, fit);
+        if (pixmap.isNull())
+            picture->setText(ToQString(smiley.code));
+        else
+            picture->setPixmap(pixmap);
+        picture->setAlignment(Qt::AlignCenter);
+        const QString name = ToQString(smiley.title.empty() ? smiley.code : smiley.title);
+        picture->setToolTip(name + QStringLiteral("  ") + ToQString(smiley.code));
+        picture->setAccessibleName(name);
+        picture->setProperty("Tag", ToQString(" " + smiley.code + " "));
+        picture->SetHandCursor();
+        connect(picture, &PictureBox::clicked, this, [this, code = smiley.code] {
+            m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), " " + code + " "));
+        });
+        layout->addWidget(picture, int(index) / Columns, int(index) % Columns);
+        BoardPictures.push_back(picture);
+    }
+    layout->setRowStretch(layout->rowCount(), 1);
+    scroll->setWidget(grid);
 }
 
 void frmEmo::Image1_Click(int Index)

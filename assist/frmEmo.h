@@ -1,13 +1,16 @@
 #pragma once
 // The extra emoticons window: 29 pictures, each adding a blank, its emoticon
-// code and a blank right after the post's selection. It stays open for more
-// insertions; Close Window or the system's close discards it (the window
-// deletes itself).
+// code and a blank right after the post's selection. For a board whose
+// posting page gave its own smilies, it shows all of those instead, in rows.
+// It stays open for more insertions; Close Window or the system's close
+// discards it (the window deletes itself).
 
 #include "base/AppContext.h"
+#include "board/BoardProfile.h"
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class DialogBackground;
 class PictureBox;
@@ -18,11 +21,13 @@ class frmEmo : public QWidget {
 public:
     static inline const QString Caption = QStringLiteral("Extra Emoticons");
 
-    frmEmo(const AppContext& context, PostDocument& post, QWidget* parent = nullptr);
+    frmEmo(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
+           QWidget* parent = nullptr);
 
     // The controls, named as the program names them.
     DialogBackground* Background = nullptr;
-    std::array<PictureBox*, 29> Image1{};  // the pictures, by Index
+    std::array<PictureBox*, 29> Image1{};  // the pictures, by Index (the program's own)
+    std::vector<PictureBox*> BoardPictures;  // the board's own smilies, in its order
     PictureBox* Image2 = nullptr;          // Close Window
 
 public slots:
@@ -31,7 +36,9 @@ public slots:
 
 private:
     void CreateControls();
+    void CreateBoardPictures();
 
     AppContext m_context;
     PostDocument& m_post;
+    std::vector<BoardSmiley> m_boardSmilies;
 };

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -48,6 +49,20 @@ QString SmileyPictures::CachedFile(const QString& address)
 {
     const QString file = CacheFile(address);
     return QFileInfo(file).isFile() ? file : QString();
+}
+
+QPixmap SmileyPictures::Picture(const BoardSmiley& smiley, const QSize& fit)
+{
+    const QString file = CachedFile(ToQString(smiley.picture));
+    if (file.isEmpty())
+        return {};
+    QImageReader reader(file);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (image.width() > fit.width() || image.height() > fit.height())
+        image = image.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
 }
 
 void SmileyPictures::Fetch(const std::vector<BoardSmiley>& smilies)

@@ -9,6 +9,7 @@
 #include "board/BoardProfile.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QSet>
 #include <QString>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     static QString CacheFile(const QString& address);
     // That file when it has been fetched; empty otherwise.
     static QString CachedFile(const QString& address);
+    // The smiley's picture (its first frame) fitted into `fit`; a null
+    // picture when it has not been fetched or cannot be read.
+    static QPixmap Picture(const BoardSmiley& smiley, const QSize& fit);
 
     // Fetches every picture of `smilies` not cached yet; `finished` follows
     // once all have arrived or failed.

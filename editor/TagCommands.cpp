@@ -93,11 +93,20 @@ std::string ColourTag(std::string_view item, std::string_view selection)
     return Concat({"[color=", ColourValue(item), "]", selection, "[/color]"});
 }
 
-std::optional<std::string> EmoticonCode(int index, std::string_view selection)
+std::optional<std::string> EmoticonCode(int index, std::string_view selection, BoardKind kind)
 {
     if (index < 0 || index >= static_cast<int>(TagTable::Emoticons.size()))
         return std::nullopt;
-    return Concat({selection, TagTable::Emoticons[static_cast<size_t>(index)].code});
+    const TagTable::EmoticonPicture& picture = TagTable::Emoticons[static_cast<size_t>(index)];
+    const bool own = kind == BoardKind::Phpbb3 && !picture.phpbb3Code.empty();
+    return Concat({selection, own ? picture.phpbb3Code : picture.code});
+}
+
+std::string SmileyCode(std::string_view code, std::string_view selection) { return Concat({selection, " ", code, " "}); }
+
+std::string WrapInTag(std::string_view opening, std::string_view closing, std::string_view selection)
+{
+    return Concat({opening, selection, closing});
 }
 
 }  // namespace TagCommands

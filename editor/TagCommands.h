@@ -51,7 +51,16 @@ std::string ColourValue(std::string_view item);
 std::string ColourTag(std::string_view item, std::string_view selection);
 
 // Emoticon picture `index` (0 to 19): the selection followed by the picture's
-// code, blanks included. None for an index outside the grid.
-std::optional<std::string> EmoticonCode(int index, std::string_view selection);
+// code for a site of `kind`, blanks included. None for an index outside the
+// grid.
+std::optional<std::string> EmoticonCode(int index, std::string_view selection, BoardKind kind);
+
+// A board's own smiley: the selection, a blank, its code and a blank (the
+// board shows a code as a picture only after a blank or a line break).
+std::string SmileyCode(std::string_view code, std::string_view selection);
+
+// A board's own tag around the selection: `opening`, the selection,
+// `closing`.
+std::string WrapInTag(std::string_view opening, std::string_view closing, std::string_view selection);
 
 }  // namespace TagCommands

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 TagInserter::TagInserter(frmPost& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
                          QComboBox* sizes, QComboBox* colours)
@@ -57,6 +58,25 @@ void TagInserter::ColourChosen()
 
 void TagInserter::EmoticonClick(int index)
 {
-    if (const auto text = TagCommands::EmoticonCode(index, m_window.Post().SelectedText()))
+    const std::vector<BoardSmiley>& smilies = m_window.BoardSmilies();
+    if (!smilies.empty()) {
+        if (index >= 0 && size_t(index) < smilies.size())
+            Insert(TagCommands::SmileyCode(smilies[size_t(index)].code, m_window.Post().SelectedText()));
+        return;
+    }
+    if (const auto text = TagCommands::EmoticonCode(index, m_window.Post().SelectedText(), m_window.Board().Kind()))
         Insert(*text);
+}
+
+void TagInserter::BoardTagChosen(const BoardTag& tag)
+{
+    const std::string selection = m_window.Post().SelectedText();
+    const std::string closing = tag.Closing();
+    Insert(TagCommands::WrapInTag(tag.Opening(), closing, selection));
+    if (selection.empty()) {
+        QTextCursor cursor = m_postField->textCursor();
+        cursor.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, int(closing.size()));
+        m_postField->setTextCursor(cursor);
+    }
+    m_postField->setFocus(Qt::OtherFocusReason);
 }

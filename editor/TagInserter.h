@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 
+struct BoardTag;
 class frmPost;
 class QComboBox;
 class QPlainTextEdit;
@@ -27,8 +28,12 @@ public:
     // The item chosen in the size list or the colour list.
     void SizeChosen();
     void ColourChosen();
-    // Emoticon picture `index` (0 to 19).
+    // Emoticon picture `index` (0 to 19): the board's own smiley of that
+    // place when the site's posting page gave a list, else the program's.
     void EmoticonClick(int index);
+    // A tag of the Board Tags menu around the selection; with nothing
+    // selected the caret ends between its opening and closing tags.
+    void BoardTagChosen(const BoardTag& tag);
 
 private:
     void Insert(std::string_view text);

@@ -34,6 +34,9 @@ inline constexpr std::array<int, 10> ButtonRowOrder = {0, 1, 2, 3, 4, 5, 6, 9, 7
 struct EmoticonPicture {
     std::string_view code;     // inserted as it stands, blanks included
     std::string_view tooltip;
+    // What the picture inserts for a phpBB 3 site, whose own code for the
+    // same face differs; empty: `code` there too.
+    std::string_view phpbb3Code = {};
 };
 
 // The twenty pictures of the main window, Index = row * 4 + column.
@@ -44,7 +47,7 @@ inline constexpr std::array<EmoticonPicture, 20> Emoticons = {{
     {" :o ", "Surprised"},
     {" :shock: ", "Shocked"},
     {" :? ", "Confused"},
-    {" 8) ", "Cool"},
+    {" 8) ", "Cool", " 8-) "},
     {" :lol: ", "Laughing"},
     {" :x  ", "Mad"},
     {" :P ", "Razz"},

@@ -10,6 +10,7 @@
 #include "assist/AssistWindows.h"
 #include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
+#include "board/SmileyPictures.h"
 #include "editor/EditCommands.h"
 #include "editor/ListWheelGuard.h"
 #include "editor/PostBackground.h"
@@ -144,20 +145,11 @@ void frmPost::CreateControls()
     wheelGuard->Guard(cmbColor);
 
     for (int index = 0; index < 20; ++index) {
-        const auto& row = TagTable::Emoticons[static_cast<size_t>(index)];
         auto* picture = new PictureBox(area);
         picture->setObjectName(QStringLiteral("imgIcon_%1").arg(index));
         picture->setProperty("Index", index);
         picture->setGeometry(PostLayout::IconRect(index));
-        picture->setToolTip(ToQString(row.tooltip));
-        picture->setAccessibleName(ToQString(row.tooltip).trimmed());
         picture->SetHandCursor();
-        const QString file = m_context.PictureFile(
-            QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code))));
-        const QPixmap pixmap(file);
-        if (!pixmap.isNull())
-            picture->setPixmap(pixmap.scaled(PostLayout::IconSize, PostLayout::IconSize, Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation));
         connect(picture, &PictureBox::clicked, this, [this, index] { imgIcon_Click(index); });
         imgIcon[static_cast<size_t>(index)] = picture;
     }
@@ -336,6 +328,11 @@ void frmPost::CreateMenus()
     // (the dictionaries found) whenever the menu opens.
     edit->setToolTipsVisible(true);
     connect(edit, &QMenu::aboutToShow, m_writing, &WritingHelp::StartSpelling);
+
+    // The board's own tags, before Help once a posting page has named some.
+    mnuBoardTags = new QMenu(QStringLiteral("&Board Tags"), this);
+    mnuBoardTags->setObjectName(QStringLiteral("mnuBoardTags"));
+    mnuBoardTags->setToolTipsVisible(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -522,7 +519,7 @@ bool frmPost::AssistMode() const { return chkAssist->isChecked(); }
 void frmPost::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
 void frmPost::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
 void frmPost::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
-void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(); }
+void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
 
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
@@ -540,6 +537,8 @@ void frmPost::cmdPost_Click()
     choice.forumShown = ToUtf8(cmbForum->currentText());
     choice.forumNumber = ToUtf8(m_forumNumber);
     SubmitCommand::Submit(m_context, choice, *m_post, this);
+    // The posting page may have told what the board is and offers.
+    RefreshBoard();
 }
 
 // A new topic: the forum chooser usable, the topic-number field not (light
@@ -571,6 +570,63 @@ void frmPost::RefreshBoard()
     const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
     for (int item = 0; item < cmbSize->count(); ++item)
         cmbSize->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
+    ShowEmoticons();
+    FillBoardTags();
+}
+
+const std::vector<BoardSmiley>& frmPost::BoardSmilies() const
+{
+    static const std::vector<BoardSmiley> none;
+    return m_board.Kind() == BoardKind::Phpbb3 ? m_board.smilies : none;
+}
+
+void frmPost::ShowEmoticons()
+{
+    const std::vector<BoardSmiley>& smilies = BoardSmilies();
+    const QSize fit(PostLayout::IconSize, PostLayout::IconSize);
+    for (size_t index = 0; index < imgIcon.size(); ++index) {
+        PictureBox* picture = imgIcon[index];
+        QString tooltip;
+        QPixmap pixmap;
+        if (smilies.empty()) {
+            const auto& row = TagTable::Emoticons[index];
+            tooltip = ToQString(row.tooltip);
+            pixmap = QPixmap(
+                m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code)))));
+            if (!pixmap.isNull())
+                pixmap = pixmap.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        } else if (index < smilies.size()) {
+            tooltip = ToQString(smilies[index].title.empty() ? smilies[index].code : smilies[index].title);
+            pixmap = SmileyPictures::Picture(smilies[index], fit);
+        }
+        picture->setVisible(smilies.empty() || index < smilies.size());
+        picture->setToolTip(tooltip);
+        picture->setAccessibleName(tooltip.trimmed());
+        // A picture not fetched yet shows its code's first letters.
+        if (pixmap.isNull() && !smilies.empty() && index < smilies.size())
+            picture->setText(ToQString(smilies[index].code).left(3));
+        else
+            picture->setPixmap(pixmap);
+    }
+}
+
+void frmPost::FillBoardTags()
+{
+    mnuBoardTags->clear();
+    static const std::vector<BoardTag> none;
+    const std::vector<BoardTag>& tags = m_board.Kind() == BoardKind::Phpbb3 ? m_board.tags : none;
+    for (const BoardTag& tag : tags) {
+        QAction* item = mnuBoardTags->addAction(ToQString(tag.Opening() + " " + tag.Closing()));
+        item->setToolTip(ToQString(tag.help));
+        item->setStatusTip(ToQString(tag.help));
+        connect(item, &QAction::triggered, this, [this, tag] { m_tags->BoardTagChosen(tag); });
+    }
+    QAction* const help = menuBar()->actions().constLast();
+    const bool shown = menuBar()->actions().contains(mnuBoardTags->menuAction());
+    if (!tags.empty() && !shown)
+        menuBar()->insertMenu(help, mnuBoardTags);
+    else if (tags.empty() && shown)
+        menuBar()->removeAction(mnuBoardTags->menuAction());
 }
 
 void frmPost::GetForums()

@@ -76,6 +76,9 @@ public:
     const QString& ForumNumber() const { return m_forumNumber; }
     // What is known about the board of the site the post is for.
     const BoardProfile& Board() const { return m_board; }
+    // The board's own smilies the emoticon pictures insert: those its
+    // posting page gave, for a phpBB 3 site; empty otherwise.
+    const std::vector<BoardSmiley>& BoardSmilies() const;
     // Reads the site's board profile anew and gives the lists, pictures and
     // menus that depend on it the board's dialect.
     void RefreshBoard();
@@ -130,6 +133,11 @@ private:
     void txtTitle_ContextMenu(const QPoint& pos);
     void Form_Load();
     void UpdateClock();
+    // The twenty emoticon pictures: the board's own smilies, or the program's.
+    void ShowEmoticons();
+    // The Board Tags menu: one item per tag of the board's own, hidden when
+    // the board has none.
+    void FillBoardTags();
     // The topic-number field usable or not, with its background colour.
     void EnableTopicNumber(bool enabled);
 
@@ -173,6 +181,7 @@ private:
     QAction* mnuCheckSpelling = nullptr;
     QMenu* mnuSpellingLanguage = nullptr;
     QAction* mnuHighlight = nullptr;
+    QMenu* mnuBoardTags = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuContact = nullptr;
     QAction* mnuAbout = nullptr;

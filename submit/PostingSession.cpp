@@ -1,10 +1,13 @@
 #include "submit/PostingSession.h"
 
 #include "base/SettingsStore.h"
+#include "board/BoardProfiles.h"
+#include "board/SmileyPictures.h"
 #include "post/LineBreaks.h"
 #include "render/frmPreview.h"
 #include "base/Utf8.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <memory>
@@ -66,8 +69,10 @@ void PostingSession::Handle(PostingPageKind kind, bool ok)
             return;
         }
     }
-    if (kind == PostingPageKind::Filled)
+    if (kind == PostingPageKind::Filled) {
         m_filled = true;
+        ReadPostingPage();
+    }
     emit pageHandled(kind);
 }
 
@@ -86,6 +91,29 @@ void PostingSession::Remember(PostingRoute::Mode mode)
     const std::string_view name = PostingRoute::NameOf(mode);
     m_context.settings->SaveSetting(SettingsStore::AppName, ModeSection, key,
                                     ToQString(name));
+}
+
+void PostingSession::ReadPostingPage()
+{
+    const QPointer<PostingSession> self(this);
+    m_window->BodyHtml([self](std::optional<QString> body) {
+        if (!self || !body)
+            return;
+        BoardProfile page = ScanPostingPage(ToUtf8(*body));
+        // Picture addresses are relative to the posting page, which stands
+        // in the site's folder.
+        const QUrl site(ToQString(self->m_post.siteAddress));
+        for (BoardSmiley& smiley : page.smilies)
+            smiley.picture = ToUtf8(site.resolved(QUrl(ToQString(smiley.picture))).toString(QUrl::FullyEncoded));
+        const QString siteAddress = ToQString(self->m_post.siteAddress);
+        BoardProfiles::SavePostingPage(*self->m_context.settings, siteAddress, page);
+        // The pictures arrive while the user writes in the board's page; the
+        // fetcher outlives this session and goes once it is done.
+        auto* pictures = new SmileyPictures(QCoreApplication::instance());
+        QObject::connect(pictures, &SmileyPictures::finished, pictures, &QObject::deleteLater);
+        pictures->Fetch(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
+        emit self->boardRead();
+    });
 }
 
 frmPreview* PostingSession::Window() const { return m_window.data(); }

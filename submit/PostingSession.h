@@ -15,7 +15,9 @@
 // the first mode's answer (no permission, no such forum) and shows it as the
 // forum gave it.
 // Only pages on the site address's host are filled: a board that sends the
-// user elsewhere never receives the post there. The program never sends the
+// user elsewhere never receives the post there. The first posting page also
+// tells the program which board the site runs, its smilies, its own tags
+// and its limits (board/BoardProfiles). The program never sends the
 // post: the user presses the forum's Submit.
 
 #include "base/AppContext.h"
@@ -60,12 +62,17 @@ public:
 signals:
     // A page has been looked at (and filled when the kind says so).
     void pageHandled(PostingPageKind kind);
+    // The posting page's offer has been kept for the site.
+    void boardRead();
 
 private:
     void PageArrived(bool ok);
     void Handle(PostingPageKind kind, bool ok);
     std::optional<PostingRoute::Mode> RememberedMode() const;
     void Remember(PostingRoute::Mode mode);
+    // Keeps what the board's posting page offers (its kind, smilies, own
+    // tags and limits) for the site, and fetches the smilies' pictures.
+    void ReadPostingPage();
     QString AddressOf(PostingRoute::Mode mode) const;
 
     AppContext m_context;

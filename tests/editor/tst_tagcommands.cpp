@@ -212,20 +212,26 @@ void tst_TagCommands::emoticonCode_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("selection");
+    QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
+    const int unknown = int(BoardKind::Unknown), three = int(BoardKind::Phpbb3);
     // Each picture's text, shown by the preview as that picture: tst_frmemo.
-    QTest::newRow("the first picture at the caret") << 0 << "" << " :D ";
-    QTest::newRow("the last picture at the caret") << 19 << "" << " :arrow: ";
-    QTest::newRow("the selection stays in front of the code") << 0 << "abc" << "abc :D ";
-    QTest::newRow("Mad keeps its two trailing blanks") << 8 << "grr" << "grr :x  ";
+    QTest::newRow("the first picture at the caret") << 0 << "" << unknown << " :D ";
+    QTest::newRow("the last picture at the caret") << 19 << "" << unknown << " :arrow: ";
+    QTest::newRow("the selection stays in front of the code") << 0 << "abc" << unknown << "abc :D ";
+    QTest::newRow("Mad keeps its two trailing blanks") << 8 << "grr" << unknown << "grr :x  ";
+    QTest::newRow("Cool, classic code") << 6 << "" << unknown << " 8) ";
+    QTest::newRow("Cool on phpBB 3, whose code has a nose") << 6 << "" << three << " 8-) ";
+    QTest::newRow("a code both know stays on phpBB 3") << 0 << "" << three << " :D ";
 }
 
 void tst_TagCommands::emoticonCode()
 {
     QFETCH(int, index);
     QFETCH(QString, selection);
+    QFETCH(int, kind);
     QFETCH(QString, text);
-    const auto result = TagCommands::EmoticonCode(index, ToUtf8(selection));
+    const auto result = TagCommands::EmoticonCode(index, ToUtf8(selection), BoardKind(kind));
     QVERIFY(result);
     QCOMPARE(ToQString(*result), text);
 }
@@ -235,8 +241,8 @@ void tst_TagCommands::outOfRangeInsertsNothing()
     // An index outside the controls must not turn into deleting the selection.
     QVERIFY(!TagCommands::SizeTag(-1, "keep", BoardKind::Phpbb3));
     QVERIFY(!TagCommands::SizeTag(5, "keep", BoardKind::Unknown));
-    QVERIFY(!TagCommands::EmoticonCode(20, "keep"));
-    QVERIFY(!TagCommands::EmoticonCode(-1, "keep"));
+    QVERIFY(!TagCommands::EmoticonCode(20, "keep", BoardKind::Unknown));
+    QVERIFY(!TagCommands::EmoticonCode(-1, "keep", BoardKind::Phpbb3));
     const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");
     QCOMPARE(ToQString(click.caption), QString("X"));
     QCOMPARE(ToQString(click.text), QString("keep"));
