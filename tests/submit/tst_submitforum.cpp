@@ -7,6 +7,8 @@
 // reads back what PHP decoded from the form the board stored.
 
 #include "base/SettingsStore.h"
+#include "board/BoardProfiles.h"
+#include "board/SmileyPictures.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
@@ -23,11 +25,14 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -157,9 +162,12 @@ void tst_SubmitForum::initTestCase()
     QVERIFY2(boards.exists("common.php"), qPrintable(boards.path()));
     QVERIFY(QFile::copy(boards.filePath("common.php"), m_root.filePath("common.php")));
     for (const QString board : {"phpbb3", "phpbb2"}) {
-        QVERIFY(QDir(m_root.path()).mkpath(board));
-        for (const QString& file : QDir(boards.filePath(board)).entryList({"*.php"}, QDir::Files))
-            QVERIFY(QFile::copy(boards.filePath(board + "/" + file), m_root.filePath(board + "/" + file)));
+        QDirIterator files(boards.filePath(board), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString relative = boards.relativeFilePath(files.next());
+            QVERIFY(QDir(m_root.path()).mkpath(QFileInfo(relative).path()));
+            QVERIFY(QFile::copy(boards.filePath(relative), m_root.filePath(relative)));
+        }
     }
     m_php = std::make_unique<PhpServer>(m_root.path());
     QVERIFY2(m_php->Start(), qPrintable(m_php->ErrorString()));
@@ -341,6 +349,9 @@ void tst_SubmitForum::postArrivesAsTyped()
         QVERIFY2(stored.contentType.startsWith("multipart/form-data"), qPrintable(stored.contentType));
     QVERIFY(stored.referer.startsWith(Site(board)));
     QCOMPARE(Remembered(fixture, board), remembered);
+    // The posting page told which board the site runs.
+    QCOMPARE(QString::fromStdString(BoardProfiles::Load(fixture.settings, Site(board)).Description()),
+             QString("Board: %1, found on the posting page").arg(board == "phpbb3" ? "phpBB 3" : "phpBB 2"));
     // The editor keeps the post.
     QCOMPARE(Controls(*window).txtTitle->text(), title);
     QCOMPARE(QByteArray::fromStdString(window->Post().Post()), body);
@@ -540,6 +551,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTest::mouseClick(dialog->Command1, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(dialog->List1->count(), 2, LoadTimeout);
     QCOMPARE(dialog->List1->item(0)->text(), QString("2- Meetings &amp; Exhibitions"));
+    QCOMPARE(dialog->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
     QPointer<frmOptions> open(dialog);
     QTest::mouseClick(dialog->cmdSave, Qt::LeftButton);
     QTRY_VERIFY(!open);
@@ -560,6 +572,34 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QCOMPARE(records[0].forum, 2);
     QCOMPARE(records[0].fields.value("subject"), QByteArray("Where is the \"help\" page?"));
     QCOMPARE(records[0].fields.value("message"), QByteArray("Line one\r\n[b]Line two[/b]"));
+
+    // Writing for that board: Large is 150 %, and the posting page gave the
+    // board's smilies, its own tag and its length limit.
+    Controls(*window).txtPost->clear();
+    Controls(*window).cmbSize->setCurrentIndex(3);
+    emit Controls(*window).cmbSize->activated(3);
+    QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[size=150][/size]"));
+    const BoardProfile board = BoardProfiles::Load(fixture.settings, Site("phpbb3"));
+    QCOMPARE(board.maxChars, size_t(5000));
+    QCOMPARE(board.smilies.size(), size_t(3));
+    QCOMPARE(QString::fromStdString(board.smilies[1].picture), Site("phpbb3") + "images/smilies/icon_e_geek.gif");
+    // The pictures arrive in the cache; an address that gives no picture is not kept.
+    QTRY_VERIFY_WITH_TIMEOUT(!SmileyPictures::CachedFile(Site("phpbb3") + "images/smilies/icon_e_geek.gif").isEmpty(),
+                             LoadTimeout);
+    QTRY_VERIFY(!SmileyPictures::CachedFile(Site("phpbb3") + "images/smilies/icon_e_biggrin.gif").isEmpty());
+    QVERIFY(SmileyPictures::CachedFile(Site("phpbb3") + "images/smilies/not-a-picture.gif").isEmpty());
+    window->RefreshBoard();
+    QCOMPARE(Controls(*window).imgIcon[1]->toolTip(), QString("Geek"));
+    QVERIFY(!Controls(*window).imgIcon[1]->pixmap().isNull());
+    QVERIFY(Controls(*window).imgIcon[3]->isHidden());
+    QTest::mouseClick(Controls(*window).imgIcon[1], Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[size=150][/size] :geek: "));
+    QMenu* tags = window->findChild<QMenu*>("mnuBoardTags");
+    QVERIFY(tags && window->menuBar()->actions().contains(tags->menuAction()));
+    QCOMPARE(tags->actions().size(), 1);
+    Controls(*window).txtPost->selectAll();
+    tags->actions()[0]->trigger();
+    QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[spoiler][size=150][/size] :geek: [/spoiler]"));
 }
 
 QF_TEST_MAIN(tst_SubmitForum)

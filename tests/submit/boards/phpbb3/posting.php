@@ -44,6 +44,30 @@ if (!$state['forums'][(string)$f]['post']) {
     finish($state);
 }
 
+// The tag buttons with the size list (the board allows sizes up to 200)
+// and one tag of the board's own, as phpBB 3.3 writes them.
+function format_buttons() {
+    return '<div id="format-buttons" class="format-buttons">'
+        . '<button type="button" class="button button-icon-only bbcode-b" accesskey="b" name="addbbcode0" value=" B " onclick="bbstyle(0)" title="Bold text: [b]text[/b]">B</button>'
+        . '<select name="addbbcode20" class="bbcode-size" title="Font size: [size=85]small text[/size]">'
+        . '<option value="50">Tiny</option><option value="85">Small</option><option value="100" selected="selected">Normal</option>'
+        . '<option value="150">Large</option><option value="200">Huge</option></select>'
+        . '<button type="button" class="button button-secondary bbcode-spoiler" name="addbbcode22" value="spoiler" onclick="bbstyle(22)" title="Spoiler: [spoiler]hidden text[/spoiler]">spoiler</button>'
+        . '</div><p>Enter your message here, it may contain no more than <strong>5000</strong> characters.</p>';
+}
+
+// The smiley box: two pictures and one address that gives no picture.
+function smiley_box() {
+    $smilies = [[':D', 'Very Happy', 'icon_e_biggrin.gif', 15, 17], [':geek:', 'Geek', 'icon_e_geek.gif', 17, 17],
+                [':fake:', 'Not a picture', 'not-a-picture.gif', 15, 17]];
+    $box = '<div id="smiley-box" class="smiley-box"><strong>Smilies</strong><br>';
+    foreach ($smilies as [$code, $title, $file, $width, $height])
+        $box .= '<a href="#" onclick="insert_text(\'' . h($code) . '\', true); return false;">'
+            . '<img src="./images/smilies/' . $file . '" width="' . $width . '" height="' . $height
+            . '" alt="' . h($code) . '" title="' . h($title) . '"></a> ';
+    return $box . '</div>';
+}
+
 function posting_form($session, $action, $mode, $t, $subject, $message, $errors, $preview) {
     $body = '';
     if ($preview)
@@ -53,7 +77,9 @@ function posting_form($session, $action, $mode, $t, $subject, $message, $errors,
     if ($errors)
         $body .= '<p class="error">' . implode('<br>', array_map('h', $errors)) . '</p>';
     $body .= '<dl><dt><label for="subject">Subject:</label></dt><dd><input type="text" name="subject" id="subject" size="45" maxlength="120" tabindex="2" value="' . h($subject) . '" class="inputbox autowidth"></dd></dl>'
+        . format_buttons()
         . '<div id="message-box"><textarea name="message" id="message" rows="15" cols="76" tabindex="4" class="inputbox">' . h($message) . '</textarea></div>'
+        . smiley_box()
         . '<label for="attach_sig"><input type="checkbox" name="attach_sig" id="attach_sig" checked="checked"> Attach a signature</label>'
         . '<label for="notify"><input type="checkbox" name="notify" id="notify"> Notify me when a reply is posted</label>'
         . '<input type="hidden" name="show_panel" value="options-panel">'
