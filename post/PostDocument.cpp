@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 // The size of the pieces SetPost fills the post field with: small enough to
 // stay in the processor's cache, large enough that the field's cost per piece
@@ -105,6 +107,18 @@ void PostDocument::ReplaceSelection(std::string_view text)
     cursor.insertText(QString(QChar(0x200B)));
     cursor.deletePreviousChar();
     cursor.endEditBlock();
+    m_txtPost->setTextCursor(cursor);
+}
+
+void PostDocument::ReplaceBody(std::string_view text)
+{
+    const int caret = m_txtPost->textCursor().position();
+    QTextCursor cursor(m_txtPost->document());
+    cursor.select(QTextCursor::Document);
+    cursor.beginEditBlock();
+    cursor.insertText(ToField(text));
+    cursor.endEditBlock();
+    cursor.setPosition(std::min(caret, m_txtPost->document()->characterCount() - 1));
     m_txtPost->setTextCursor(cursor);
 }
 

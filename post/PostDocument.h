@@ -45,6 +45,9 @@ public:
     // with `text`, as one step of the field's undo; the caret ends after the
     // inserted text with nothing selected.
     void ReplaceSelection(std::string_view text);
+    // Replaces the whole body with `text` as one step of the field's undo;
+    // the caret stays where it was, as far as the new text reaches.
+    void ReplaceBody(std::string_view text);
 
     // The post has no unsaved changes any more (it was opened or saved, or New
     // emptied it): `PostChanged` := false, `stateText` in panel 2.

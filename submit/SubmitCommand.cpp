@@ -3,12 +3,15 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "base/Utf8.h"
+#include "board/BoardProfiles.h"
+#include "board/SizeScale.h"
+#include "submit/BoardWarnings.h"
 #include "post/PostDocument.h"
 #include "submit/PostingSession.h"
 
 namespace SubmitCommand {
 
-bool Submit(const AppContext& context, const Choice& choice, const PostDocument& post, QWidget* owner)
+bool Submit(const AppContext& context, const Choice& choice, PostDocument& post, QWidget* owner)
 {
     const std::string site = ToUtf8(context.settings->Get(SettingsStore::SiteAdressKey));
 
@@ -23,6 +26,18 @@ bool Submit(const AppContext& context, const Choice& choice, const PostDocument&
     if (!refusal.empty()) {
         context.platform->MsgBox(owner, ToQString(refusal), MsgButtons::OK, MsgIcon::Critical);
         return false;
+    }
+    // A post written for the other scale of font sizes: convert, send as
+    // it is, or go back.
+    const BoardProfile board = BoardProfiles::Load(*context.settings, ToQString(site));
+    if (const auto conversion = SizeScale::ToScaleOf(post.Post(), board.Kind())) {
+        const MsgAnswer answer = context.platform->MsgBox(
+            owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes)), MsgButtons::YesNoCancel,
+            MsgIcon::Question);
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes)
+            post.ReplaceBody(conversion->post);
     }
     const bool reply = request.kind == SubmitChecks::PostKind::Reply;
     PostingSession session(context, {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(),

@@ -4,6 +4,7 @@
 // its submission mode at the forum's posting page for the kind of post.
 
 #include "base/SettingsStore.h"
+#include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "render/frmPreview.h"
@@ -47,6 +48,8 @@ private slots:
     void windowOpensAtThePostingPage();
     void siteThatDoesNotAnswer();
     void postingFormOnAnotherHostIsNotFilled();
+    void postForAnotherBoard_data();
+    void postForAnotherBoard();
 };
 
 void tst_Submit::optionButtons()
@@ -287,6 +290,67 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(subject, QString());
     QCOMPARE(message, QString());
+}
+
+void tst_Submit::postForAnotherBoard_data()
+{
+    QTest::addColumn<QString>("board");      // the kind found for the site: "phpbb3", "phpbb2" or ""
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("answer");         // to the question, when one comes
+    QTest::addColumn<QString>("question");   // its last line; empty: none asked
+    QTest::addColumn<QString>("sent");       // the body afterwards
+    QTest::addColumn<bool>("opened");        // the posting page opened
+
+    const QString pixels = "[size=18]Large[/size] [SIZE=7]tiny[/size] [size=13]as is[/size] [code][size=9][/code]";
+    const QString converted = "[size=150]Large[/size] [SIZE=50]tiny[/size] [size=13]as is[/size] [code][size=9][/code]";
+    const QString toThree = "Convert these 2 sizes to phpBB 3's (50, 85, 100, 150 and 200)?";
+    QTest::newRow("phpBB 2 sizes to a phpBB 3 site, converted")
+        << "phpbb3" << pixels << int(MsgAnswer::Yes) << toThree << converted << true;
+    QTest::newRow("phpBB 2 sizes to a phpBB 3 site, sent as they are")
+        << "phpbb3" << pixels << int(MsgAnswer::No) << toThree << pixels << true;
+    QTest::newRow("phpBB 2 sizes to a phpBB 3 site, back to the post")
+        << "phpbb3" << pixels << int(MsgAnswer::Cancel) << toThree << pixels << false;
+    QTest::newRow("phpBB 3 sizes to a phpBB 2 site")
+        << "phpbb2" << "[size=150]x[/size]" << int(MsgAnswer::Yes) << "Convert this size to phpBB 2's (7, 9, 12, 18 and 24)?"
+        << "[size=18]x[/size]" << true;
+    QTest::newRow("the site's own sizes ask nothing") << "phpbb3" << "[size=150]x[/size]" << 0 << "" << "[size=150]x[/size]"
+                                                      << true;
+    QTest::newRow("a site of unknown kind asks nothing") << "" << pixels << 0 << "" << pixels << true;
+}
+
+void tst_Submit::postForAnotherBoard()
+{
+    QFETCH(QString, board);
+    QFETCH(QString, body);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, sent);
+    QFETCH(bool, opened);
+    EditorFixture fixture;
+    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    if (!board.isEmpty())
+        BoardProfiles::SaveFound(fixture.settings, Site, *BoardKinds::FromKey(board.toStdString()), FoundOn::IndexPage);
+    auto window = fixture.MakeWindow();
+    Controls(*window).txtTitle->setText("A title");
+    window->Post().SetPost(body.toStdString());
+    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).txtPostNo, "5");
+    if (answer)
+        fixture.platform.answers << MsgAnswer(answer);
+    ModalDriver watcher;
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QCOMPARE(fixture.platform.messages.size(), question.isEmpty() ? 0 : 1);
+    if (!question.isEmpty()) {
+        QCOMPARE(fixture.platform.messages[0].text.split("\r\n").last(), question);
+        QCOMPARE(fixture.platform.messages[0].buttons, MsgButtons::YesNoCancel);
+    }
+    QCOMPARE(QString::fromStdString(window->Post().Post()), sent);
+    QCOMPARE(watcher.Driven(), opened ? 1 : 0);
+    // The conversion is one step of the body's undo.
+    if (sent != body) {
+        Controls(*window).txtPost->undo();
+        QCOMPARE(QString::fromStdString(window->Post().Post()), body);
+    }
 }
 
 QF_TEST_MAIN(tst_Submit)
