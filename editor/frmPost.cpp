@@ -8,6 +8,7 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "assist/AssistWindows.h"
+#include "board/BoardDialect.h"
 #include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
 #include "board/SmileyPictures.h"
@@ -27,6 +28,7 @@
 #include "forums/frmOptions.h"
 #include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
+#include "render/PreviewPage.h"
 #include "submit/SubmitCommand.h"
 #include "writing/WritingHelp.h"
 
@@ -72,6 +74,15 @@ frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(paren
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
     setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
     Form_Load();
+    // The length panel follows the body after a pause in typing.
+    m_lengthTimer = new QTimer(this);
+    m_lengthTimer->setSingleShot(true);
+    m_lengthTimer->setInterval(300);
+    connect(m_lengthTimer, &QTimer::timeout, this, &frmPost::ShowLength);
+    connect(txtPost, &QPlainTextEdit::textChanged, this, [this] {
+        if (StatusLength->isVisible())
+            m_lengthTimer->start();
+    });
     m_recovery = new RecoveryKeeper(*m_post, StatusPanels[0], RecoverySlot::Folder(), this);
     connect(this, &frmPost::programEnding, m_recovery, &RecoveryKeeper::Discard);
 }
@@ -420,6 +431,14 @@ void frmPost::CreateStatusBar()
         }
         StatusPanels[static_cast<size_t>(i)] = panel;
     }
+    StatusLength = new QLabel(Status);
+    StatusLength->setObjectName(QStringLiteral("StatusLength"));
+    StatusLength->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusLength->setAlignment(Qt::AlignCenter);
+    StatusLength->setAccessibleName(QStringLiteral("Length"));
+    StatusLength->setToolTip(QStringLiteral("The post's length as the board counts it, and the most it takes"));
+    Status->insertPermanentWidget(0, StatusLength);
+    StatusLength->hide();
     StatusPanels[0]->setAccessibleName(QStringLiteral("Help"));
     StatusPanels[1]->setAccessibleName(QStringLiteral("Post state"));
     StatusPanels[2]->setAccessibleName(QStringLiteral("Time"));
@@ -524,7 +543,16 @@ void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
 void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
 void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
 void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
-void frmPost::cmdPreview_Click() { BrowserPages::Preview(m_context, this, m_post->Post()); }
+void frmPost::cmdPreview_Click()
+{
+    if (m_board.Kind() != BoardKind::Phpbb3) {
+        BrowserPages::Preview(m_context, this, m_post->Post());
+        return;
+    }
+    const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
+    BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
+                               PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
+}
 
 void frmPost::cmdPost_Click()
 {
@@ -566,12 +594,30 @@ void frmPost::mnuOptions_Click()
 
 void frmPost::RefreshBoard()
 {
-    m_board = BoardProfiles::Load(*m_context.settings, m_context.settings->Get(SettingsStore::SiteAdressKey));
+    m_site = m_context.settings->Get(SettingsStore::SiteAdressKey);
+    m_board = BoardProfiles::Load(*m_context.settings, m_site);
     const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
     for (int item = 0; item < cmbSize->count(); ++item)
         cmbSize->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
     ShowEmoticons();
     FillBoardTags();
+    ShowLength();
+}
+
+void frmPost::ShowLength()
+{
+    const bool counted = m_board.Kind() == BoardKind::Phpbb3;
+    StatusLength->setVisible(counted);
+    if (!counted)
+        return;
+    const size_t most = m_board.maxChars > 0 ? m_board.maxChars : Phpbb3::Limits().maxChars;
+    const size_t length = Phpbb3::CountCharacters(m_post->Post());
+    const QLocale locale;
+    const QString text = most > 0 ? QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
+                            : locale.toString(qulonglong(length));
+    const bool tooLong = most > 0 && length > most;
+    StatusLength->setText(text);
+    StatusLength->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
 }
 
 const std::vector<BoardSmiley>& frmPost::BoardSmilies() const

@@ -138,6 +138,9 @@ private:
     // The Board Tags menu: one item per tag of the board's own, hidden when
     // the board has none.
     void FillBoardTags();
+    // The length panel: the body counted as the site's board counts it,
+    // against its maximum; shown for phpBB 3 sites only.
+    void ShowLength();
     // The topic-number field usable or not, with its background colour.
     void EnableTopicNumber(bool enabled);
 
@@ -161,6 +164,7 @@ private:
     QToolBar* Toolbar1 = nullptr;
     QStatusBar* Status = nullptr;
     std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
+    QLabel* StatusLength = nullptr;  // the body's length as the board counts it (phpBB 3 sites)
 
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
@@ -192,6 +196,8 @@ private:
     std::unique_ptr<PostFiles> m_files;
     RecoveryKeeper* m_recovery = nullptr;
     QTimer* m_clock = nullptr;
+    QTimer* m_lengthTimer = nullptr;  // the length is counted after a pause in typing
+    QString m_site;                   // the site address the board profile is for
     bool m_ending = false;  // the close sequence has ended the program
     std::unique_ptr<TagInserter> m_tags;
     std::unique_ptr<EditCommands> m_edit;

@@ -3,6 +3,7 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "base/Utf8.h"
+#include "board/BoardDialect.h"
 #include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
 #include "submit/BoardWarnings.h"
@@ -38,6 +39,17 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
             return false;
         if (answer == MsgAnswer::Yes)
             post.ReplaceBody(conversion->post);
+    }
+    // What the board would refuse or drop, in its own words.
+    if (board.Kind() == BoardKind::Phpbb3) {
+        const BoardDialect dialect(board, context.pictureFolder, ToQString(site));
+        const Phpbb3::Result rendered = Phpbb3::Render(post.Post(), dialect.Options());
+        const std::string warning = BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved,
+                                                           dialect.Options().limits.maxQuoteDepth);
+        if (!warning.empty()
+            && context.platform->MsgBox(owner, ToQString(warning), MsgButtons::YesNo, MsgIcon::Exclamation)
+                   != MsgAnswer::Yes)
+            return false;
     }
     const bool reply = request.kind == SubmitChecks::PostKind::Reply;
     PostingSession session(context, {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(),
