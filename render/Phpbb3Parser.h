@@ -1,0 +1,124 @@
+#pragma once
+// The phpBB 3 renderer's parser: scanners find tags over the cleaned text
+// (Phpbb3Scan.cpp), then the tag processor takes them in position order,
+// checks and filters each, repairs wrong nesting and writes the events the
+// HTML writer turns into HTML (Phpbb3Parser.cpp). Qt-free.
+//
+// The processor follows the board's own rules: a tag is skipped when the
+// text it starts in was already consumed; a formatting element closed by
+// another tag's closing tag is reopened after it; block elements close or
+// foster the formatting elements they are opened in; every such repair
+// costs from a budget of 10,000, after which no more repairs are made, so
+// the work stays linear in the number of tags.
+
+#include "render/Phpbb3Renderer.h"
+#include "render/Phpbb3Tags.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace Phpbb3::Internal {
+
+class Parser {
+public:
+    Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies);
+
+    // Scans and processes the text; the results are the members below.
+    void Run();
+
+    std::string_view text;
+    std::vector<Tag> tags;
+    std::vector<Event> events;
+    std::vector<std::string> errors;  // the board's messages, each once, in order
+    size_t smileyCount = 0, urlCount = 0;
+    const std::vector<Smiley>& smilies;
+
+private:
+    struct Context {
+        uint32_t allowedChildren;
+        uint32_t allowedDescendants;
+        uint32_t flags;
+    };
+
+    // Scanners (Phpbb3Scan.cpp), in the board's order.
+    void ScanBBCodes();
+    void ScanEmails();
+    void ScanLinks();
+    void ScanEmoji();
+    void ScanSmilies();
+    // One BBCode from `startPos` ("[" or "[/"), its name ending at `pos`.
+    void ParseBBCode(size_t startPos, bool closing, Name name, std::string_view bbName, size_t pos);
+    bool ParseAttributes(size_t& pos, std::string_view bbName, Attributes& attributes);
+    bool ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes);
+    size_t NextValueStop(size_t pos);
+    size_t NextClosingQuote(char quote, size_t after);
+    size_t FindClosingBBCode(std::string_view key, size_t from);
+
+    // Adding tags.
+    TagId AddTag(Type type, Name name, size_t pos, size_t len, int prio = 0);
+    TagId AddCopyTag(TagId original, size_t pos, size_t len, int prio);
+    void Pair(TagId start, TagId end);
+    void CascadeInvalidation(TagId from, TagId to);
+    void Invalidate(TagId id);
+    void Push(TagId id);
+    TagId Pop();
+    TagId Peek() const;
+
+    // Processing.
+    void ProcessTags();
+    void ProcessCurrentTag();
+    void ProcessStartTag(TagId id);
+    void ProcessEndTag(TagId id);
+    bool FilterTag(TagId id);
+    bool FilterAttributes(Tag& tag);
+    void AddLinkText(TagId url);
+    bool FosterParent(TagId id);
+    bool CloseParent(TagId id);
+    void AddMagicEndTag(TagId start, size_t pos, int prio);
+    std::pair<size_t, int> MagicStartCoords(size_t pos) const;
+    size_t MagicEndPos(size_t pos) const;
+    bool CanClose(TagId end, TagId start) const;
+    void PushContext(TagId id);
+    void PopContext();
+    void OutputTag(TagId id);
+    void OutputText(size_t catchupPos, int maxLines);
+    void OutputIgnore(size_t pos, size_t len);
+    void Emit(Ev kind, TagId tag, size_t begin, size_t end);
+    void Log(std::string message);
+
+    const Options& m_options;
+    std::vector<TagId> m_heap;
+    int64_t m_nextOrder = -1;
+    bool m_processing = false;
+    std::vector<std::pair<uint32_t, TagId>> m_cascades;  // (1 + next index, tag)
+    std::vector<TagId> m_openTags;
+    std::vector<Context> m_contexts;
+    TagId m_current = NoTag;
+    size_t m_pos = 0, m_wsPos = 0;
+    int m_fixingCost = 0;
+    uint32_t m_cntOpen[RealTagCount] = {};
+    size_t m_cntTotal[RealTagCount] = {};
+
+    // Scanner indexes, built on first use.
+    std::vector<size_t> m_valueStops;
+    bool m_haveValueStops = false;
+    std::vector<size_t> m_quotes[2];
+    bool m_haveQuotes = false;
+    std::unordered_map<std::string, std::vector<size_t>> m_closingTags;
+    bool m_haveClosingTags = false;
+};
+
+// The configuration of one tag name.
+struct TagConfig {
+    uint32_t flags;
+    uint32_t children;     // tags allowed as children
+    uint32_t descendants;  // tags allowed at any depth below
+    uint32_t fosterParent;  // formatting parents closed before it and reopened inside it
+    uint32_t closeParent;   // parents closed before it
+    uint32_t nestingLimit;
+};
+const TagConfig& ConfigOf(Name name);
+
+}  // namespace Phpbb3::Internal

@@ -1,0 +1,109 @@
+#include "render/Phpbb3Renderer.h"
+
+#include "render/Phpbb3Html.h"
+#include "render/Phpbb3Parser.h"
+#include "render/Phpbb3Text.h"
+#include "render/Unicode.h"
+
+namespace Phpbb3 {
+
+std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder)
+{
+    struct Row {
+        const char* code;
+        const char* emotion;
+        const char* file;
+        int width, height;
+    };
+    static constexpr Row Rows[] = {
+        {":D", "Very Happy", "icon_e_biggrin.gif", 15, 17},
+        {":-D", "Very Happy", "icon_e_biggrin.gif", 15, 17},
+        {":grin:", "Very Happy", "icon_e_biggrin.gif", 15, 17},
+        {":)", "Smile", "icon_e_smile.gif", 15, 17},
+        {":-)", "Smile", "icon_e_smile.gif", 15, 17},
+        {":smile:", "Smile", "icon_e_smile.gif", 15, 17},
+        {";)", "Wink", "icon_e_wink.gif", 15, 17},
+        {";-)", "Wink", "icon_e_wink.gif", 15, 17},
+        {":wink:", "Wink", "icon_e_wink.gif", 15, 17},
+        {":(", "Sad", "icon_e_sad.gif", 15, 17},
+        {":-(", "Sad", "icon_e_sad.gif", 15, 17},
+        {":sad:", "Sad", "icon_e_sad.gif", 15, 17},
+        {":o", "Surprised", "icon_e_surprised.gif", 15, 17},
+        {":-o", "Surprised", "icon_e_surprised.gif", 15, 17},
+        {":eek:", "Surprised", "icon_e_surprised.gif", 15, 17},
+        {":shock:", "Shocked", "icon_eek.gif", 15, 17},
+        {":?", "Confused", "icon_e_confused.gif", 15, 17},
+        {":-?", "Confused", "icon_e_confused.gif", 15, 17},
+        {":???:", "Confused", "icon_e_confused.gif", 15, 17},
+        {"8-)", "Cool", "icon_cool.gif", 15, 17},
+        {":cool:", "Cool", "icon_cool.gif", 15, 17},
+        {":lol:", "Laughing", "icon_lol.gif", 15, 17},
+        {":x", "Mad", "icon_mad.gif", 15, 17},
+        {":-x", "Mad", "icon_mad.gif", 15, 17},
+        {":mad:", "Mad", "icon_mad.gif", 15, 17},
+        {":P", "Razz", "icon_razz.gif", 15, 17},
+        {":-P", "Razz", "icon_razz.gif", 15, 17},
+        {":razz:", "Razz", "icon_razz.gif", 15, 17},
+        {":oops:", "Embarrassed", "icon_redface.gif", 15, 17},
+        {":cry:", "Crying or Very Sad", "icon_cry.gif", 15, 17},
+        {":evil:", "Evil or Very Mad", "icon_evil.gif", 15, 17},
+        {":twisted:", "Twisted Evil", "icon_twisted.gif", 15, 17},
+        {":roll:", "Rolling Eyes", "icon_rolleyes.gif", 15, 17},
+        {":!:", "Exclamation", "icon_exclaim.gif", 15, 17},
+        {":?:", "Question", "icon_question.gif", 15, 17},
+        {":idea:", "Idea", "icon_idea.gif", 15, 17},
+        {":arrow:", "Arrow", "icon_arrow.gif", 15, 17},
+        {":|", "Neutral", "icon_neutral.gif", 15, 17},
+        {":-|", "Neutral", "icon_neutral.gif", 15, 17},
+        {":mrgreen:", "Mr. Green", "icon_mrgreen.gif", 15, 17},
+        {":geek:", "Geek", "icon_e_geek.gif", 17, 17},
+        {":ugeek:", "Uber Geek", "icon_e_ugeek.gif", 17, 18},
+    };
+    std::vector<Smiley> smilies;
+    smilies.reserve(std::size(Rows));
+    for (const Row& row : Rows)
+        smilies.push_back({row.code, row.emotion, std::string(pictureFolder) + row.file, row.width, row.height});
+    return smilies;
+}
+
+// The board's steps: the form's clean-up and length checks, the parse,
+// the quote nesting cut while writing the HTML. A post refused for its
+// length is still parsed and written, and only the length message is given,
+// as the board stops there.
+Result Render(std::string_view post, const Options& options)
+{
+    static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
+    Result result;
+    std::string cleaned = Text::CleanUp(post);
+    result.characters = Text::Count(cleaned);
+    const std::string lengthError =
+        Text::LengthError(result.characters, options.limits.minChars, options.limits.maxChars);
+    const std::string text = Text::WithoutControls(std::move(cleaned));
+
+    Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies);
+    parser.Run();
+    result.html = Internal::WriteHtml(parser, options.limits.maxQuoteDepth, result.quotesRemoved);
+    result.smilies = parser.smileyCount;
+    result.urls = parser.urlCount;
+    if (lengthError.empty())
+        result.errors = std::move(parser.errors);
+    else
+        result.errors.push_back(lengthError);
+    return result;
+}
+
+size_t CountCharacters(std::string_view post)
+{
+    if (Unicode::IsCleanNfc(post)) {
+        // Nothing to replace, drop or normalise: only the trim is left.
+        auto trimmed = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\x0B'; };
+        while (!post.empty() && trimmed(post.front()))
+            post.remove_prefix(1);
+        while (!post.empty() && trimmed(post.back()))
+            post.remove_suffix(1);
+        return Text::Count(post);
+    }
+    return Text::Count(Text::CleanUp(post));
+}
+
+}  // namespace Phpbb3
