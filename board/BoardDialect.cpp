@@ -13,7 +13,7 @@ namespace {
 QString OwnPicture(const std::string& file, const QString& pictureFolder)
 {
     QString name = ToQString(file);
-    for (const QString prefix : {QStringLiteral("icon_e_"), QStringLiteral("icon_")})
+    for (const QString& prefix : {QStringLiteral("icon_e_"), QStringLiteral("icon_")})
         if (name.startsWith(prefix)) {
             name.remove(0, prefix.size());
             break;

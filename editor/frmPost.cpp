@@ -437,7 +437,7 @@ void frmPost::CreateStatusBar()
     StatusLength->setAlignment(Qt::AlignCenter);
     StatusLength->setAccessibleName(QStringLiteral("Length"));
     StatusLength->setToolTip(QStringLiteral("The post's length as the board counts it, and the most it takes"));
-    Status->insertPermanentWidget(0, StatusLength);
+    Status->insertPermanentWidget(1, StatusLength);  // right after the help panel
     StatusLength->hide();
     StatusPanels[0]->setAccessibleName(QStringLiteral("Help"));
     StatusPanels[1]->setAccessibleName(QStringLiteral("Post state"));

@@ -5,6 +5,7 @@
 #include "base/Makers.h"
 #include "base/PictureBox.h"
 #include "base/SettingsStore.h"
+#include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/frmPost.h"
 #include "forums/ForumListFile.h"
@@ -64,6 +65,8 @@ private slots:
     void screenReaderPressesButtons_data();
     void screenReaderPressesButtons();
     void clockPanels();
+    void lengthPanelCountsAsTheBoard_data();
+    void lengthPanelCountsAsTheBoard();
 
 private:
     std::unique_ptr<frmPost> MakeWindow();
@@ -628,6 +631,50 @@ void tst_frmPost::screenReaderPressesButtons()
     } else {
         QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
     }
+}
+
+void tst_frmPost::lengthPanelCountsAsTheBoard_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("maxChars");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // empty: the panel is hidden
+    QTest::addColumn<bool>("tooLong");
+    QTest::newRow("unknown kind: no panel") << "" << 0 << "a & b" << "" << false;
+    QTest::newRow("phpBB 2: no panel") << "phpbb2" << 0 << "a & b" << "" << false;
+    QTest::newRow("phpBB 3: & counts five, \" six, < and > four; trimmed")
+        << "phpbb3" << 0 << "  a&\"<> \n" << QLocale().toString(20) + " of " + QLocale().toString(60000) << false;
+    QTest::newRow("phpBB 3 over the limit its posting page gave")
+        << "phpbb3" << 10 << "eleven char" << "11 of 10" << true;
+}
+
+void tst_frmPost::lengthPanelCountsAsTheBoard()
+{
+    QFETCH(QString, board);
+    QFETCH(int, maxChars);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, tooLong);
+    const QString site = "http://board.test/";
+    m_settings.Save(SettingsStore::SiteAdressKey, site);
+    if (!board.isEmpty()) {
+        BoardProfile page;
+        page.found = *BoardKinds::FromKey(board.toStdString());
+        page.maxChars = size_t(maxChars);
+        BoardProfiles::SavePostingPage(m_settings, site, page);
+    }
+    auto w = MakeWindow();
+    auto* panel = w->findChild<QLabel*>("StatusLength");
+    QVERIFY(panel);
+    w->Post().SetPost(typed.toStdString());
+    if (shown.isEmpty()) {
+        QTest::qWait(400);
+        QVERIFY(panel->isHidden());
+        return;
+    }
+    QVERIFY(!panel->isHidden());
+    QTRY_COMPARE(panel->text(), shown);
+    QCOMPARE(panel->styleSheet().contains("color"), tooLong);
 }
 
 QF_TEST_MAIN(tst_frmPost)

@@ -15,6 +15,8 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
+#include "board/BoardProfiles.h"
+#include "support/WebView.h"
 
 #include <QAction>
 #include <QDir>
@@ -62,6 +64,8 @@ private slots:
     void previewLeavesThePostAlone();
     void pageThatCannotBeWritten_data();
     void pageThatCannotBeWritten();
+    void previewFollowsTheBoard_data();
+    void previewFollowsTheBoard();
 
 private:
     QString PagePath() const { return m_context.WritableFile("preview.htm"); }
@@ -254,6 +258,59 @@ void tst_PreviewPage::pageThatCannotBeWritten()
     QCOMPARE(box.title, QString("Quillforge"));
     QCOMPARE(box.owner, &owner);
     QCOMPARE(owner.Post().Post(), std::string("lost? no: the post stays in the editor"));
+}
+
+void tst_PreviewPage::previewFollowsTheBoard_data()
+{
+    QTest::addColumn<QString>("board");  // the kind found for the site, or ""
+    QTest::addColumn<QByteArray>("post");
+    QTest::addColumn<QStringList>("holds");  // pieces of the page ("PICTURES/" is the program's emo/ address)
+    const QByteArray post = ":) 8-) [size=150]x[/size] www.example.org";
+    const QStringList classic = {"<font face=\"Arial\"><img border=\"0\"src=\"",
+                                 "<span style=\"font-size:150px\">x</span>"};
+    QTest::newRow("unknown kind: the classic page") << "" << post << classic;
+    QTest::newRow("phpBB 2: the classic page") << "phpbb2" << post << classic;
+    QTest::newRow("phpBB 3: its HTML, its codes, the program's pictures of the same faces")
+        << "phpbb3" << post
+        << QStringList{"<!DOCTYPE html>", "<div class=\"content\">",
+                       "<img class=\"smilies\" src=\"PICTURES/smile.gif\" width=\"15\" height=\"17\" alt=\":)\" title=\"Smile\">",
+                       "src=\"PICTURES/cool.gif\"", "<span style=\"font-size:150%;line-height:116%\">x</span>",
+                       "<a href=\"http://www.example.org\" class=\"postlink\">www.example.org</a>"};
+}
+
+void tst_PreviewPage::previewFollowsTheBoard()
+{
+    QFETCH(QString, board);
+    QFETCH(QByteArray, post);
+    QFETCH(QStringList, holds);
+    const QString site = "http://127.0.0.1:9/board/";
+    m_settings.Save(SettingsStore::SiteAdressKey, site);
+    if (!board.isEmpty())
+        BoardProfiles::SaveFound(m_settings, site, *BoardKinds::FromKey(ToUtf8(board)), FoundOn::IndexPage);
+    // The program's pictures, as beside the program.
+    QVERIFY(QDir(m_context.pictureFolder).mkpath("emo"));
+    for (const QString name : {"smile.gif", "cool.gif"})
+        QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/emo/" + name, m_context.pictureFolder + "emo/" + name));
+    frmPost owner(m_context);
+    owner.Post().SetPost(ToUtf8(post));
+    QString fontSize, quoteColour;
+    ModalDriver watcher([&](QWidget* w) {
+        auto* window = qobject_cast<frmPreview*>(w);
+        QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
+        fontSize = RunScript(window, "(function(){ const c = document.querySelector('.content');"
+                                     " return c ? getComputedStyle(c).fontSize : ''; })()").toString();
+    });
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.Driven(), 1);
+    const QString page = QString::fromUtf8(ReadAll(PagePath()));
+    const QString pictures = QUrl::fromLocalFile(m_context.pictureFolder + "emo").toString(QUrl::FullyEncoded);
+    for (QString piece : holds)
+        QVERIFY2(page.contains(piece.replace("PICTURES", pictures)), qPrintable(piece + "\n in \n" + page));
+    // The policy comes before anything of the post's.
+    QVERIFY(page.indexOf(ScriptsOff) >= 0 && page.indexOf(ScriptsOff) < page.indexOf("<span"));
+    // The board's look applies: the post's text at the board's 13 pixels.
+    QCOMPARE(fontSize, board == "phpbb3" ? QString("13px") : QString());
 }
 
 QF_TEST_MAIN(tst_PreviewPage)

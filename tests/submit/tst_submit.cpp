@@ -50,6 +50,8 @@ private slots:
     void postingFormOnAnotherHostIsNotFilled();
     void postForAnotherBoard_data();
     void postForAnotherBoard();
+    void postTheBoardWouldRefuse_data();
+    void postTheBoardWouldRefuse();
 };
 
 void tst_Submit::optionButtons()
@@ -351,6 +353,64 @@ void tst_Submit::postForAnotherBoard()
         Controls(*window).txtPost->undo();
         QCOMPARE(QString::fromStdString(window->Post().Post()), body);
     }
+}
+
+void tst_Submit::postTheBoardWouldRefuse_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("maxChars");     // as the posting page gave it; 0: the board's default
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("reasons");  // the warning's lines between its first line and its question
+    QTest::addColumn<int>("answer");
+
+    const QByteArray deep = "[quote]1[quote]2[quote]3[quote]4[/quote][/quote][/quote][/quote]";
+    QTest::newRow("too long for the board's default, sent anyway")
+        << "phpbb3" << 0 << QByteArray(60001, 'x')
+        << "Your message contains 60001 characters.\r\nThe maximum number of allowed characters is 60000." << int(MsgAnswer::Yes);
+    QTest::newRow("an ampersand counts five: too long for the limit its page gave, back to the post")
+        << "phpbb3" << 5000 << QByteArray(1000, '&') + "x"
+        << "Your message contains 5001 characters.\r\nThe maximum number of allowed characters is 5000." << int(MsgAnswer::No);
+    QTest::newRow("a size over the board's maximum")
+        << "phpbb3" << 0 << QByteArray("[size=300]big[/size]") << "You may only use fonts up to size 200." << int(MsgAnswer::No);
+    QTest::newRow("quotes the board would drop without a word")
+        << "phpbb3" << 0 << deep << "Quotes nested deeper than 3 will be removed, with everything inside them."
+        << int(MsgAnswer::Yes);
+    QTest::newRow("a post the board takes asks nothing") << "phpbb3" << 0 << QByteArray("[size=200]fine[/size]") << "" << 0;
+    QTest::newRow("phpBB 2 is not judged by phpBB 3's rules") << "phpbb2" << 0 << QByteArray("[size=300]x[/size]") << "" << 0;
+}
+
+void tst_Submit::postTheBoardWouldRefuse()
+{
+    QFETCH(QString, board);
+    QFETCH(int, maxChars);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, reasons);
+    QFETCH(int, answer);
+    EditorFixture fixture;
+    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    BoardProfile page;
+    page.found = *BoardKinds::FromKey(board.toStdString());
+    page.maxChars = size_t(maxChars);
+    BoardProfiles::SavePostingPage(fixture.settings, Site, page);
+    auto window = fixture.MakeWindow();
+    Controls(*window).txtTitle->setText("A title");
+    window->Post().SetPost(body.toStdString());
+    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).txtPostNo, "5");
+    if (answer)
+        fixture.platform.answers << MsgAnswer(answer);
+    ModalDriver watcher;
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QCOMPARE(fixture.platform.messages.size(), reasons.isEmpty() ? 0 : 1);
+    if (!reasons.isEmpty()) {
+        const MsgBoxCall& box = fixture.platform.messages[0];
+        QStringList lines = box.text.split("\r\n");
+        QCOMPARE(lines.takeLast(), QString("Send it anyway?"));
+        QCOMPARE(lines.mid(2, lines.size() - 3).join("\r\n"), reasons);
+        QCOMPARE(box.buttons, MsgButtons::YesNo);
+    }
+    QCOMPARE(watcher.Driven(), answer == int(MsgAnswer::No) ? 0 : 1);
+    QCOMPARE(window->Post().Post(), body.toStdString());
 }
 
 QF_TEST_MAIN(tst_Submit)
