@@ -419,7 +419,8 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
 {
     LocalWebServer server;
     QVERIFY(server.Start());
-    server.Serve("/board/index.php", "<p>Board index</p>");
+    server.Serve("/board/index.php", "<body id=\"phpbb\"><p>Board index</p>"
+                                     "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
     frmOptions* d = MakeDialog();
     QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
     // Neither cut at "index.php" nor given a "/": the text as typed.
@@ -438,11 +439,14 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
                    .arg(browser->parentWidget() == d)
                    .arg(browser->isModal())
                    .arg(server.requests.isEmpty() ? QString() : server.requests[0].path);
+        // The page shown tells which board the site runs.
+        QTRY_COMPARE_WITH_TIMEOUT(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"), 20000);
     });
     Click(d->cmdText);
     QCOMPARE(driver.Driven(), 1);
     QCOMPARE(seen, QString("Preview post|1|1|/board/index.php?sid=1"));
-    // Nothing else happens: nothing stored, the dialog stays as it was.
+    // Nothing else happens: the address is not stored (only the board found
+    // for it is), the dialog stays as it was.
     QVERIFY(d->isVisible());
     QCOMPARE(d->txtURL->text(), typed);
     QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));

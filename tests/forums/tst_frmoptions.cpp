@@ -5,7 +5,9 @@
 // and toolbar (modeless, brought forward).
 
 #include "app/MainStartup.h"
+#include "board/BoardProfiles.h"
 #include "editor/frmPost.h"
+#include "post/PostDocument.h"
 #include "forums/ForumListFile.h"
 #include "forums/frmOptions.h"
 #include "support/EditorFixture.h"
@@ -79,6 +81,7 @@ private slots:
     void firstStartShowsTheDialogFirst_data();
     void firstStartShowsTheDialogFirst();
     void firstStartSaveCreatesTheMainWindow();
+    void boardSoftwareChosenByTheUser();
 
 private:
     frmOptions* MakeDialog(QWidget* owner = nullptr);
@@ -512,6 +515,38 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
     QCOMPARE(Controls(*window).txtTitle->text(), QString("Opened"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
+}
+
+void tst_frmOptions::boardSoftwareChosenByTheUser()
+{
+    // The kind found on the site's index page is shown; the user's own
+    // choice wins over it, for the size list too.
+    const QString site = "http://board.test/forum/";
+    m_fixture->settings.Save(SettingsStore::SiteAdressKey, site);
+    BoardProfiles::SaveFound(m_fixture->settings, site, BoardKind::Phpbb3, FoundOn::IndexPage);
+    auto window = m_fixture->MakeWindow();
+    Controls(*window).mnuOptions->trigger();
+    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(d);
+    QCOMPARE(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
+    QCOMPARE(d->cmbBoardKind->currentText(), QString("Automatic"));
+    // Another address typed: nothing is known about it yet.
+    ReplaceText(d->txtURL, "http://other.test/index.php");
+    QCOMPARE(d->lblBoardFound->text(), QString("Board: not known yet"));
+    ReplaceText(d->txtURL, site + "index.php");
+    QCOMPARE(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
+    d->cmbBoardKind->setCurrentIndex(d->cmbBoardKind->findText("phpBB 2"));
+    Click(d->cmdSave);
+    QCOMPARE(BoardProfiles::Load(m_fixture->settings, site).Kind(), BoardKind::Phpbb2);
+    Controls(*window).cmbSize->setCurrentIndex(3);
+    emit Controls(*window).cmbSize->activated(3);
+    QCOMPARE(window->Post().Post(), std::string("[size=18][/size]"));
+    // Reopened, the dialog shows the choice.
+    Controls(*window).mnuOptions->trigger();
+    frmOptions* again = EditorFixture::OpenWindow<frmOptions>();
+    QVERIFY(again);
+    QCOMPARE(again->cmbBoardKind->currentText(), QString("phpBB 2"));
+    Click(again->cmdCancel);
 }
 
 QF_TEST_MAIN(tst_frmOptions)
