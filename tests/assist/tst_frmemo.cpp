@@ -4,6 +4,9 @@
 
 #include "base/PictureBox.h"
 #include "base/Utf8.h"
+#include "base/SettingsStore.h"
+#include "board/BoardProfiles.h"
+#include "board/SmileyPictures.h"
 #include "assist/ExtraEmoticonTable.h"
 #include "assist/frmEmo.h"
 #include "post/PostDocument.h"
@@ -46,6 +49,7 @@ private slots:
     void picturesAtTheirPlaces();
     void broughtForwardAndOpenedAfresh();
     void goesWithTheMainWindow();
+    void boardSmiliesInsteadOfThePictures();
 
 private:
     frmEmo* Show();
@@ -221,6 +225,36 @@ void tst_frmEmo::goesWithTheMainWindow()
     QVERIFY(emo);
     m_w.reset();
     QVERIFY(!emo);
+}
+
+void tst_frmEmo::boardSmiliesInsteadOfThePictures()
+{
+    // A phpBB 3 site whose posting page gave 25 smilies, the first one's
+    // picture already fetched: the window offers all 25, in the board's order.
+    const QString site = "http://board.test/";
+    BoardProfile page;
+    page.found = BoardKind::Phpbb3;
+    for (int i = 0; i < 25; ++i)
+        page.smilies.push_back({":s" + std::to_string(i) + ":", "Smiley " + std::to_string(i),
+                                "http://board.test/images/smilies/s" + std::to_string(i) + ".gif", 15, 17});
+    m_fx->settings.Save(SettingsStore::SiteAdressKey, site);
+    BoardProfiles::SavePostingPage(m_fx->settings, site, page);
+    const QString cached = SmileyPictures::CacheFile("http://board.test/images/smilies/s0.gif");
+    QVERIFY(QDir().mkpath(QFileInfo(cached).path()));
+    QVERIFY(QFile::copy(m_fx->folder.path() + "/emo/wink.gif", cached));
+    m_w->RefreshBoard();
+    frmEmo* emo = Show();
+    QVERIFY(emo);
+    QCOMPARE(int(emo->BoardPictures.size()), 25);
+    QVERIFY(!emo->BoardPictures[0]->pixmap().isNull());
+    QCOMPARE(emo->BoardPictures[1]->text(), QString(":s1:"));  // not fetched: its code
+    QCOMPARE(emo->BoardPictures[24]->accessibleName(), QString("Smiley 24"));
+    m_w->Post().SetPost("x");
+    Controls(*m_w).txtPost->moveCursor(QTextCursor::End);
+    emo->BoardPictures[24]->ensurePolished();
+    QTest::mouseClick(emo->BoardPictures[24], Qt::LeftButton);
+    QCOMPARE(m_w->Post().Post(), std::string("x :s24: "));
+    QFile::remove(cached);
 }
 
 QF_TEST_MAIN(tst_frmEmo)
