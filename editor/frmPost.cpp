@@ -30,6 +30,7 @@
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
 #include "submit/SubmitCommand.h"
+#include "writing/BodyHighlighter.h"
 #include "writing/WritingHelp.h"
 
 #include <QAction>
@@ -602,6 +603,7 @@ void frmPost::RefreshBoard()
     ShowEmoticons();
     FillBoardTags();
     ShowLength();
+    m_writing->Body().SetTagsInAnyCase(m_board.Kind() == BoardKind::Phpbb3);
 }
 
 void frmPost::ShowLength()

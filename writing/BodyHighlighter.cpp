@@ -110,6 +110,17 @@ void BodyHighlighter::Refresh()
     m_visible->start();
 }
 
+void BodyHighlighter::SetTagsInAnyCase(bool anyCase)
+{
+    if (anyCase == m_anyCase)
+        return;
+    m_anyCase = anyCase;
+    for (QTextBlock block = m_field->document()->begin(); block.isValid(); block = block.next())
+        if (auto* info = static_cast<BlockInfo*>(block.userData()))
+            info->scanned = false;
+    RestyleAll();
+}
+
 // Every line shown again. With both features off, the looks go from every
 // line that has any.
 void BodyHighlighter::RestyleAll()
@@ -140,7 +151,7 @@ BlockInfo* BodyHighlighter::Info(const QTextBlock& block, const QByteArray& utf8
         QTextBlock(block).setUserData(info);
     }
     if (!info->scanned) {
-        info->tokens = PostScan::Scan(View(utf8.isNull() ? block.text().toUtf8() : utf8));
+        info->tokens = PostScan::Scan(View(utf8.isNull() ? block.text().toUtf8() : utf8), m_anyCase);
         info->scanned = true;
     }
     return info;

@@ -45,6 +45,9 @@ public:
     // The dictionary's answers changed (a word added or ignored): every line
     // is shown again.
     void Refresh();
+    // Whether tags in capitals work on the site's board (phpBB 3) or are
+    // marked as shown as typed (the classic dialect); every line is read again.
+    void SetTagsInAnyCase(bool anyCase);
 
     // The word of the post field at `position` (a position in the field's
     // text) if it is prose and the dictionary does not take it.
@@ -77,6 +80,7 @@ private:
     QPlainTextEdit* m_field;
     Speller* m_speller = nullptr;
     bool m_highlighting = true;
+    bool m_anyCase = false;
     LookFormats m_looks;
     QTimer* m_visible;  // formats the lines on screen, once the event loop is free
     QTimer* m_idle;     // the next slice of the pass

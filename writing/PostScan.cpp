@@ -43,7 +43,7 @@ const NameRow* FindName(std::string_view written)
 
 // The tag starting at `at` (a "["), if it is one the preview knows in any
 // letter case.
-bool ReadTag(std::string_view line, size_t at, Tag& tag)
+bool ReadTag(std::string_view line, size_t at, Tag& tag, bool anyCase)
 {
     size_t i = at + 1;
     if (line.substr(i, 2) == "*]") {
@@ -60,7 +60,7 @@ bool ReadTag(std::string_view line, size_t at, Tag& tag)
     if (!row || i >= line.size())
         return false;
     tag = Tag{at, 0, 0, 0, row->name, closing, false};
-    tag.upperCase = line.substr(nameStart, i - nameStart) != row->text;
+    tag.upperCase = !anyCase && line.substr(nameStart, i - nameStart) != row->text;
     if (line[i] == ']') {
         if (!closing && !row->plain)
             return false;
@@ -240,13 +240,13 @@ Pending WalkBackward(const Pending& atEnd, const LineTokens& line, NeverClosed n
 
 }  // namespace
 
-LineTokens Scan(std::string_view line)
+LineTokens Scan(std::string_view line, bool anyCase)
 {
     LineTokens tokens;
     for (size_t at = 0; at < line.size();) {
         if (line[at] == '[') {
             Tag tag;
-            if (ReadTag(line, at, tag)) {
+            if (ReadTag(line, at, tag, anyCase)) {
                 tokens.tags.push_back(tag);
                 at += tag.length;
                 continue;

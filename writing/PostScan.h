@@ -59,7 +59,10 @@ struct Depths {
 // between has taken.
 using Pending = Depths;
 
-LineTokens Scan(std::string_view line);
+// With `anyCase`, tags in capitals are tags like the others (boards of the
+// phpBB 3 generation read names in any letter case); otherwise they are
+// marked as shown as typed.
+LineTokens Scan(std::string_view line, bool anyCase = false);
 
 // Whether two lines' tags pair the same way (names and directions in order).
 bool SameTags(const LineTokens& a, const LineTokens& b);

@@ -11,11 +11,11 @@
 namespace {
 
 // The post's lines, each described with the states the whole post gives it.
-std::vector<PostScan::LineLooks> DescribePost(const std::vector<std::string>& lines)
+std::vector<PostScan::LineLooks> DescribePost(const std::vector<std::string>& lines, bool anyCase = false)
 {
     std::vector<PostScan::LineTokens> tokens;
     for (const std::string& line : lines)
-        tokens.push_back(PostScan::Scan(line));
+        tokens.push_back(PostScan::Scan(line, anyCase));
     std::vector<PostScan::Depths> starts(lines.size());
     std::vector<PostScan::Pending> ends(lines.size());
     PostScan::Depths forward;
@@ -93,25 +93,29 @@ void tst_PostScan::marks_data()
 {
     QTest::addColumn<QString>("post");
     QTest::addColumn<QString>("marks");  // line:tag:problem, "|" between them
-    QTest::newRow("matched tags, none marked") << "[b]bold[/b] [quote]q[/quote] [list][*]a[/list]" << "";
-    QTest::newRow("a stray closing tag") << "bold[/b] text" << "1:[/b]:closes";
-    QTest::newRow("a closing tag before its opening tag") << "[/i]x[i]" << "1:[/i]:closes";
-    QTest::newRow("an unclosed named quote") << "[quote=\"Anna\"]she said\nmore" << "1:[quote=\"Anna\"]:open";
-    QTest::newRow("tags crossing lines pair up") << "[b]one\ntwo[/b]\n[quote]\nthree\n[/quote]" << "";
-    QTest::newRow("of two nested quotes the outer is open") << "[quote]a\n[quote]b[/quote]" << "1:[quote]:open";
-    QTest::newRow("code and list never closed") << "[code]x\n[list]\n[*]a" << "1:[code]:open|2:[list]:open";
-    QTest::newRow("an open bold is no problem") << "[b]bold to the end" << "";
-    QTest::newRow("tags in capitals") << "[B]x[/B] [Quote]y[/quote]" << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes";
+    QTest::addColumn<bool>("anyCase");   // a board that reads tags in any letter case
+    QTest::newRow("phpBB 3: tags in capitals pair like the others")
+        << "[B]x[/b] [Quote]y[/quote] [/I]" << "1:[/I]:closes" << true;
+    QTest::newRow("matched tags, none marked") << "[b]bold[/b] [quote]q[/quote] [list][*]a[/list]" << "" << false;
+    QTest::newRow("a stray closing tag") << "bold[/b] text" << "1:[/b]:closes" << false;
+    QTest::newRow("a closing tag before its opening tag") << "[/i]x[i]" << "1:[/i]:closes" << false;
+    QTest::newRow("an unclosed named quote") << "[quote=\"Anna\"]she said\nmore" << "1:[quote=\"Anna\"]:open" << false;
+    QTest::newRow("tags crossing lines pair up") << "[b]one\ntwo[/b]\n[quote]\nthree\n[/quote]" << "" << false;
+    QTest::newRow("of two nested quotes the outer is open") << "[quote]a\n[quote]b[/quote]" << "1:[quote]:open" << false;
+    QTest::newRow("code and list never closed") << "[code]x\n[list]\n[*]a" << "1:[code]:open|2:[list]:open" << false;
+    QTest::newRow("an open bold is no problem") << "[b]bold to the end" << "" << false;
+    QTest::newRow("tags in capitals") << "[B]x[/B] [Quote]y[/quote]" << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes" << false;
     QTest::newRow("one closing tag takes the latest opening tag")
-        << "[quote]a[quote]b[/quote][/quote][/quote]" << "1:[/quote]:closes";
+        << "[quote]a[quote]b[/quote][/quote][/quote]" << "1:[/quote]:closes" << false;
 }
 
 void tst_PostScan::marks()
 {
     QFETCH(QString, post);
     QFETCH(QString, marks);
+    QFETCH(bool, anyCase);
     QStringList found;
-    const std::vector<PostScan::LineLooks> looks = DescribePost(Lines(post));
+    const std::vector<PostScan::LineLooks> looks = DescribePost(Lines(post), anyCase);
     for (size_t i = 0; i < looks.size(); ++i) {
         std::vector<PostScan::Mark> sorted = looks[i].marks;
         std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.start < b.start; });
