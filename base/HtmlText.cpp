@@ -92,8 +92,8 @@ size_t DecodeReference(std::string_view text, size_t at, std::string& out)
     return 1 + i + 1;
 }
 
-// From just after a tag's name, past its attributes (quoted values may hold
-// ">"), to the ">" that ends the tag; npos when the text ends inside the tag.
+}  // namespace
+
 size_t TagEnd(std::string_view html, size_t at)
 {
     const size_t n = html.size();
@@ -132,8 +132,6 @@ size_t NameEnd(std::string_view html, size_t from)
         ++from;
     return from;
 }
-
-}  // namespace
 
 std::string DecodeReferences(std::string_view text)
 {

@@ -17,6 +17,12 @@ namespace HtmlText {
 // number past U+10FFFF gives U+FFFD.
 std::string DecodeReferences(std::string_view text);
 
+// Where a tag's name that starts at `from` ends (at white space, "/" or ">").
+size_t NameEnd(std::string_view html, size_t from);
+// From just after a tag's name, past its attributes (quoted values may hold
+// ">"), to the ">" that ends the tag; npos when the text ends inside the tag.
+size_t TagEnd(std::string_view html, size_t at);
+
 // A start tag in a page: its element name (as written) and its whole text,
 // from "<" to ">".
 struct StartTag {

@@ -35,49 +35,6 @@ bool IsRawTextElement(std::string_view name)
                        [name](std::string_view raw) { return EqualsIgnoringCase(name, raw); });
 }
 
-// A tag's name starts at `from`; returns where it ends.
-size_t NameEnd(std::string_view html, size_t from)
-{
-    while (from < html.size() && !IsSpace(html[from]) && html[from] != '/' && html[from] != '>')
-        ++from;
-    return from;
-}
-
-// From just after a tag's name, past its attributes (quoted values may hold
-// ">"), to the ">" that ends the tag; npos when the text ends inside the tag.
-size_t TagEnd(std::string_view html, size_t at)
-{
-    const size_t n = html.size();
-    for (;;) {
-        while (at < n && (IsSpace(html[at]) || html[at] == '/'))
-            ++at;
-        if (at >= n)
-            return npos;
-        if (html[at] == '>')
-            return at;
-        // An attribute's name (its first letter may be "=").
-        ++at;
-        while (at < n && !IsSpace(html[at]) && html[at] != '/' && html[at] != '>' && html[at] != '=')
-            ++at;
-        while (at < n && IsSpace(html[at]))
-            ++at;
-        if (at >= n || html[at] != '=')
-            continue;
-        ++at;
-        while (at < n && IsSpace(html[at]))
-            ++at;
-        if (at < n && (html[at] == '"' || html[at] == '\'')) {
-            const size_t close = html.find(html[at], at + 1);
-            if (close == npos)
-                return npos;
-            at = close + 1;
-        } else {
-            while (at < n && !IsSpace(html[at]) && html[at] != '>')
-                ++at;
-        }
-    }
-}
-
 // Where the end tag of the raw text element `name` starts, searching from
 // `from`; the text's end when there is none.
 size_t RawTextEnd(std::string_view html, size_t from, std::string_view name)
@@ -162,8 +119,8 @@ std::string WithUpperCaseLinkEnds(std::string_view html)
         if (next == '!' || next == '?') {
             resume = SkipCommentOrDeclaration(html, at);
         } else if (next == '/' && at + 2 < html.size() && IsLetter(html[at + 2])) {
-            const size_t nameEnd = NameEnd(html, at + 2);
-            const size_t end = TagEnd(html, nameEnd);
+            const size_t nameEnd = HtmlText::NameEnd(html, at + 2);
+            const size_t end = HtmlText::TagEnd(html, nameEnd);
             if (end == npos)
                 break;
             if (EqualsIgnoringCase(html.substr(at + 2, nameEnd - at - 2), "a")) {
@@ -176,8 +133,8 @@ std::string WithUpperCaseLinkEnds(std::string_view html)
             // "</>" is dropped; "</" before anything else opens a comment.
             resume = html.substr(at, 3) == "</>" ? at + 3 : SkipCommentOrDeclaration(html, at);
         } else if (IsLetter(next)) {
-            const size_t nameEnd = NameEnd(html, at + 1);
-            const size_t end = TagEnd(html, nameEnd);
+            const size_t nameEnd = HtmlText::NameEnd(html, at + 1);
+            const size_t end = HtmlText::TagEnd(html, nameEnd);
             if (end == npos)
                 break;
             const std::string_view name = html.substr(at + 1, nameEnd - at - 1);

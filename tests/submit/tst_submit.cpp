@@ -31,6 +31,21 @@ namespace {
 constexpr int LoadTimeout = 20000;
 const QString Site = QStringLiteral("http://127.0.0.1:9/forum/");
 
+// A reply with `body` to topic 5 of the site set up in `fixture`, Submit
+// pressed; `answer` (when not 0) answers the first message box.
+std::unique_ptr<frmPost> SubmitReply(EditorFixture& fixture, const std::string& body, int answer)
+{
+    auto window = fixture.MakeWindow();
+    Controls(*window).txtTitle->setText("A title");
+    window->Post().SetPost(body);
+    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).txtPostNo, "5");
+    if (answer)
+        fixture.platform.answers << MsgAnswer(answer);
+    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    return window;
+}
+
 QColor BackgroundOf(const QLineEdit* field, QPalette::ColorGroup group)
 {
     return field->palette().color(group, QPalette::Base);
@@ -332,15 +347,8 @@ void tst_Submit::postForAnotherBoard()
     fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
     if (!board.isEmpty())
         BoardProfiles::SaveFound(fixture.settings, Site, *BoardKinds::FromKey(board.toStdString()), FoundOn::IndexPage);
-    auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText("A title");
-    window->Post().SetPost(body.toStdString());
-    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-    QTest::keyClicks(Controls(*window).txtPostNo, "5");
-    if (answer)
-        fixture.platform.answers << MsgAnswer(answer);
     ModalDriver watcher;
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    auto window = SubmitReply(fixture, body.toStdString(), answer);
     QCOMPARE(fixture.platform.messages.size(), question.isEmpty() ? 0 : 1);
     if (!question.isEmpty()) {
         QCOMPARE(fixture.platform.messages[0].text.split("\r\n").last(), question);
@@ -392,15 +400,8 @@ void tst_Submit::postTheBoardWouldRefuse()
     page.found = *BoardKinds::FromKey(board.toStdString());
     page.maxChars = size_t(maxChars);
     BoardProfiles::SavePostingPage(fixture.settings, Site, page);
-    auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText("A title");
-    window->Post().SetPost(body.toStdString());
-    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-    QTest::keyClicks(Controls(*window).txtPostNo, "5");
-    if (answer)
-        fixture.platform.answers << MsgAnswer(answer);
     ModalDriver watcher;
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    auto window = SubmitReply(fixture, body.toStdString(), answer);
     QCOMPARE(fixture.platform.messages.size(), reasons.isEmpty() ? 0 : 1);
     if (!reasons.isEmpty()) {
         const MsgBoxCall& box = fixture.platform.messages[0];
