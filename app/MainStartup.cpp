@@ -2,11 +2,14 @@
 
 #include "base/AppContext.h"
 #include "base/AppFolder.h"
+#include "base/FileIO.h"
+#include "base/Platform.h"
 #include "app/AppIcon.h"
 #include "base/InstallLayout.h"
 #include "base/SettingsStore.h"
 #include "base/Utf8.h"
 #include "recovery/RecoveryOffer.h"
+#include "recovery/RecoverySlot.h"
 #include "editor/frmPost.h"
 #include "forums/frmOptions.h"
 
@@ -58,9 +61,20 @@ QString CommandLinePath(const QStringList& arguments)
     return ToQString(Startup::CommandLinePath(args));
 }
 
+void KeepDataPrivate(const AppContext& context)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    for (const QString& folder : {data, RecoverySlot::Folder()}) {
+        QString problem;
+        if (!FileIO::KeepPrivate(folder, &problem))
+            context.platform->MsgBox(nullptr, problem, MsgButtons::OK, MsgIcon::Exclamation);
+    }
+}
+
 std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
 {
     FixFolders(context, executableDir);
+    KeepDataPrivate(context);
     QApplication::setWindowIcon(AppIcon::ForWindows());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(InstallLayout::AppId));
 

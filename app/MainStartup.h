@@ -15,8 +15,9 @@ void PrepareApplication();
 
 // Runs the start sequence, in order:
 //  1. fixes the picture folder and the writable folder from `executableDir`
-//     (FixFolders), and gives the application its icon and the name of its
-//     desktop entry;
+//     (FixFolders), makes the user's data folder and its recovery folder
+//     private when others may read them (KeepDataPrivate), and gives the
+//     application its icon and the name of its desktop entry;
 //  2. takes the command line (`arguments`, without the program's own name)
 //     as one path, its double quotes removed;
 //  3. when no site address is stored, shows the options dialog modally first;
@@ -33,6 +34,12 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
 // there (emo/ beside it, whether a file can be created in it) and the user's
 // data folder.
 void FixFolders(AppContext& context, const QString& executableDir);
+
+// The user's data folder and its recovery folder, where unsaved posts and
+// the pages that hold them are kept, made the user's alone (700) when they
+// belong to the user; one that belongs to someone else is left as it is and
+// reported in a message box.
+void KeepDataPrivate(const AppContext& context);
 
 // The path the command line names, as the start routine reads it.
 QString CommandLinePath(const QStringList& arguments);

@@ -6,11 +6,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
-#include <signal.h>
+#include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 #include <filesystem>
 
 namespace FileIO {
@@ -37,11 +41,57 @@ bool Fail(QString* error, const QString& reason)
         *error = reason;
     return false;
 }
+
+QString SystemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// The private write: a new file of mode 600 under a name no one else could
+// have chosen (exclusive creation), written whole and flushed to the disk,
+// then renamed over `path`. The rename replaces whatever stands under the
+// name, a link included, without following it.
+bool WritePrivately(const QString& path, const std::string& bytes, QString* error)
+{
+    QByteArray temporary = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Fail(error, SystemReason());
+    auto failed = [&](const QString& reason) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return Fail(error, reason);
+    };
+    if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0)
+        return failed(SystemReason());
+    const char* data = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t wrote = ::write(fd, data, left);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return failed(wrote < 0 ? SystemReason() : QStringLiteral("Nothing could be written."));
+        data += wrote;
+        left -= size_t(wrote);
+    }
+    if (::fsync(fd) != 0)
+        return failed(SystemReason());
+    if (::close(fd) != 0) {
+        ::unlink(temporary.constData());
+        return Fail(error, SystemReason());
+    }
+    if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
+        const QString reason = SystemReason();
+        ::unlink(temporary.constData());
+        return Fail(error, reason);
+    }
+    return true;
+}
 }  // namespace
 
-bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error)
+bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error, Access access)
 {
     IgnoreFileSizeSignal();
+    if (access == Access::Private)
+        return WritePrivately(path, bytes, error);
     QSaveFile file(path);
     // Without this, a folder that does not let us create the temporary file
     // would make QSaveFile write the target in place.
@@ -114,16 +164,52 @@ bool RemoveIfExists(const QString& path, QString* error)
     return false;
 }
 
-bool MakeFolder(const QString& folder, QString* error)
+bool MakeFolder(const QString& folder, QString* error, Access access)
 {
     const std::filesystem::path path(QFile::encodeName(folder).toStdString());
     std::error_code code;
-    std::filesystem::create_directories(path, code);
+    if (access == Access::Private) {
+        // Each missing folder, from the top down, made for the user alone.
+        std::filesystem::path made;
+        for (const std::filesystem::path& part : path) {
+            made /= part;
+            if (!made.has_relative_path() || std::filesystem::exists(made, code))
+                continue;
+            if (::mkdir(made.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+                return Fail(error, SystemReason());
+        }
+    } else {
+        std::filesystem::create_directories(path, code);
+    }
     if (!code && std::filesystem::is_directory(path, code))
         return true;
     if (error)
         *error = code ? ToQString(code.message()) : QStringLiteral("It is not a folder.");
     return false;
+}
+
+bool KeepPrivate(const QString& folder, QString* problem)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat facts {};
+    if (::lstat(name.constData(), &facts) != 0 || !S_ISDIR(facts.st_mode))
+        return true;
+    if ((facts.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return true;
+    if (facts.st_uid != ::geteuid()) {
+        if (problem)
+            *problem = QStringLiteral("The folder \"%1\" belongs to another user, so the program leaves it as it is; "
+                                      "what it keeps there may be readable by others.")
+                           .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    if (::chmod(name.constData(), S_IRWXU) != 0) {
+        if (problem)
+            *problem = QStringLiteral("The folder \"%1\" could not be made private.\r\n%2")
+                           .arg(QDir::toNativeSeparators(folder), SystemReason());
+        return false;
+    }
+    return true;
 }
 
 QString CannotWriteMessage(const QString& path, const QString& reason)

@@ -45,7 +45,7 @@ bool Write(const AppContext& context, QWidget* owner, const QStringList& entries
         lines.push_back(ToUtf8(entry));
     const QString path = PathOf(context);
     QString reason;
-    if (FileIO::MakeFolder(context.writableFolder, &reason)
+    if (FileIO::MakeFolder(context.writableFolder, &reason, FileIO::Access::Private)
         && FileIO::WriteFileAtomically(path, ForumList::Build(lines), &reason))
         return true;
     context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);

@@ -103,15 +103,13 @@ void RecoverySlot::Unlock() { m_lock.reset(); }
 
 bool RecoverySlot::Write(const RecoveryFile::Copy& copy, QString* error)
 {
+    // An unsaved post is the user's alone: the folder and the copy too.
     const QString folder = QFileInfo(m_copyPath).path();
-    if (!QDir().mkpath(folder)) {
-        if (error)
-            *error = QStringLiteral("The folder cannot be created.");
+    if (!FileIO::MakeFolder(folder, error, FileIO::Access::Private))
         return false;
-    }
     if (!Lock(error))
         return false;
-    return FileIO::WriteFileAtomically(m_copyPath, RecoveryFile::Write(copy), error);
+    return FileIO::WriteFileAtomically(m_copyPath, RecoveryFile::Write(copy), error, FileIO::Access::Private);
 }
 
 RecoverySlot::ReadResult RecoverySlot::Read(RecoveryFile::Copy* copy, QString* error) const

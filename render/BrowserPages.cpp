@@ -17,8 +17,10 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
     const std::string_view name = RowOf(mode).pageFile;
     const QString path = context.WritableFile(ToQString(name));
     QString reason;
-    if (!FileIO::MakeFolder(context.writableFolder, &reason) || !FileIO::RemoveIfExists(path, &reason)
-        || !FileIO::WriteFileAtomically(path, bytes, &reason)) {
+    // The pages hold the post: the user's alone.
+    if (!FileIO::MakeFolder(context.writableFolder, &reason, FileIO::Access::Private)
+        || !FileIO::RemoveIfExists(path, &reason)
+        || !FileIO::WriteFileAtomically(path, bytes, &reason, FileIO::Access::Private)) {
         context.platform->MsgBox(owner, FileIO::CannotWriteMessage(path, reason), MsgButtons::OK, MsgIcon::Critical);
         return false;
     }

@@ -104,6 +104,8 @@ private slots:
     void saveUnderAFileSizeLimitKeepsTheOldFile_data();
     void saveUnderAFileSizeLimitKeepsTheOldFile();
     void overLargeFileIsRefusedUnread();
+    void saveKeepsTheFilesMode_data();
+    void saveKeepsTheFilesMode();
 
 private:
     std::unique_ptr<frmPost> MakeWindow();
@@ -807,6 +809,36 @@ void tst_PostFiles::overLargeFileIsRefusedUnread()
     QCOMPARE(error.icon, MsgIcon::Critical);
     COMPARE_STATE(StateOf(*w), before);
     QVERIFY2(readBefore >= 0 && read < 1024 * 1024, qPrintable(QString("%1 bytes read").arg(read)));
+}
+
+void tst_PostFiles::saveKeepsTheFilesMode_data()
+{
+    QTest::addColumn<int>("before");  // the replaced file's mode; -1: a new file
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<int>("after");
+    QTest::newRow("a replaced file keeps its mode") << 0640 << 022 << 0640;
+    QTest::newRow("a private file stays private") << 0600 << 022 << 0600;
+    QTest::newRow("a new file takes the user's umask") << -1 << 022 << 0644;
+    QTest::newRow("a new file under a stricter umask") << -1 << 027 << 0640;
+}
+
+void tst_PostFiles::saveKeepsTheFilesMode()
+{
+    QFETCH(int, before);
+    QFETCH(int, umask);
+    QFETCH(int, after);
+    const QString file = Path("moded.bbc");
+    if (before >= 0) {
+        QVERIFY(WriteAll(file, GoodFile));
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(before)) == 0);
+    }
+    const mode_t previous = ::umask(mode_t(umask));
+    auto w = WindowWithPost(before >= 0 ? "moded.bbc" : "", true);
+    m_platform->saveNames = {file};
+    const bool wrote = w->mnusave_Click();
+    ::umask(previous);
+    QVERIFY(wrote);
+    QCOMPARE(ModeOf(file), after);
 }
 
 QF_TEST_MAIN(tst_PostFiles)

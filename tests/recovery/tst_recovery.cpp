@@ -25,6 +25,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 using RecoveryFile::Copy;
 
@@ -117,6 +120,7 @@ private slots:
     void emptiedBodyIsKeptEmpty();
     void unwritableDataFolder_data();
     void unwritableDataFolder();
+    void copyIsTheUsersAlone();
 
     // The offer at start-up.
     void restoreYesGivesThePostBack();
@@ -127,6 +131,8 @@ private slots:
     void damagedCopyIsSetAside();
     void unusableDataFolderAtStart();
     void leftoversOfEndedEditorsAreCleared();
+    void dataFolderMadePrivateAtStart_data();
+    void dataFolderMadePrivateAtStart();
 
 private:
     std::unique_ptr<frmPost> MakeWindow(ScriptedPlatform& platform);
@@ -646,6 +652,67 @@ void tst_Recovery::leftoversOfEndedEditorsAreCleared()
     QCOMPARE(platform.messages.size(), 0);
     QCOMPARE(FilesInFolder(),
              QStringList({"post-1-kept.recovery.damaged", "post-1-live.lock", "post-1-live.recovery.XyZ789"}));
+}
+
+void tst_Recovery::copyIsTheUsersAlone()
+{
+    // Made from nothing, the data folder, the recovery folder and the copy
+    // are the user's alone; a link planted in place of the copy is replaced,
+    // never written through.
+    QDir(QFileInfo(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).path()).removeRecursively();
+    ScriptedPlatform platform;
+    auto w = MakeWindow(platform);
+    TypeAndWaitForCopy(*w, "Private", "A complaint");
+    QCOMPARE(ModeOf(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), 0700);
+    QCOMPARE(ModeOf(Folder()), 0700);
+    const QStringList copies = RecoverySlot::CopiesIn(Folder());
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(ModeOf(copies[0]), 0600);
+
+    const QString victim = Path("victim.txt");
+    QVERIFY(WriteAll(victim, "untouched"));
+    QVERIFY(QFile::remove(copies[0]));
+    QVERIFY(QFile::link(victim, copies[0]));
+    QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
+    QTest::keyClicks(Controls(*w).txtPost, " more");
+    QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
+    QCOMPARE(ReadAll(victim), QByteArray("untouched"));
+    QVERIFY(!QFileInfo(copies[0]).isSymLink());
+    QCOMPARE(ModeOf(copies[0]), 0600);
+    QCOMPARE(CopyAt(copies[0])->post, std::string("A complaint more"));
+    CloseDiscarding(*w, platform);
+}
+
+void tst_Recovery::dataFolderMadePrivateAtStart_data()
+{
+    QTest::addColumn<bool>("othersOwnIt");
+    QTest::newRow("the user's own folders are tightened") << false;
+    QTest::newRow("a folder of another user is left alone, with a message") << true;
+}
+
+void tst_Recovery::dataFolderMadePrivateAtStart()
+{
+    QFETCH(bool, othersOwnIt);
+    if (othersOwnIt && ::geteuid() != 0)
+        QSKIP("giving a folder to another user needs root");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir().mkpath(Folder()));
+    for (const QString& folder : {data, Folder()})
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+    if (othersOwnIt)
+        QVERIFY(::chown(QFile::encodeName(Folder()).constData(), 65534, 65534) == 0);
+    ScriptedPlatform platform;
+    platform.answers << MsgAnswer::OK;
+    auto w = Start(platform);
+    QCOMPARE(ModeOf(data), 0700);
+    QCOMPARE(ModeOf(Folder()), othersOwnIt ? 0755 : 0700);
+    const QStringList said = platform.MessageTexts();
+    QCOMPARE(said.size(), othersOwnIt ? 1 : 0);
+    if (othersOwnIt) {
+        QVERIFY2(said[0].contains(QDir::toNativeSeparators(Folder()) + "\" belongs to another user"), qPrintable(said[0]));
+        QVERIFY(::chown(QFile::encodeName(Folder()).constData(), ::geteuid(), ::getegid()) == 0);
+    }
+    CloseDiscarding(*w, platform);
 }
 
 QF_TEST_MAIN(tst_Recovery)

@@ -66,6 +66,7 @@ private slots:
     void pageThatCannotBeWritten();
     void previewFollowsTheBoard_data();
     void previewFollowsTheBoard();
+    void pageIsTheUsersAlone();
 
 private:
     QString PagePath() const { return m_context.WritableFile("preview.htm"); }
@@ -311,6 +312,36 @@ void tst_PreviewPage::previewFollowsTheBoard()
     QVERIFY(page.indexOf(ScriptsOff) >= 0 && page.indexOf(ScriptsOff) < page.indexOf("<span"));
     // The board's look applies: the post's text at the board's 13 pixels.
     QCOMPARE(fontSize, board == "phpbb3" ? QString("13px") : QString());
+}
+
+void tst_PreviewPage::pageIsTheUsersAlone()
+{
+    // A link planted where the page goes is replaced, not written through;
+    // the page and a data folder made for it are the user's alone.
+    m_context.writableFolder = m_folder->path() + "/data/Quillforge/Quillforge/";
+    const QString victim = m_folder->path() + "/victim.txt";
+    QVERIFY(WriteAll(victim, "untouched"));
+    QVERIFY(QDir().mkpath(m_context.writableFolder));
+    QVERIFY(QFile::link(victim, PagePath()));
+    QVERIFY(QFile::setPermissions(m_context.writableFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    frmPost owner(m_context);
+    owner.Post().SetPost("A private post");
+    ModalDriver watcher;
+    owner.cmdPreview_Click();
+    QCOMPARE(watcher.Driven(), 1);
+    QCOMPARE(ReadAll(victim), QByteArray("untouched"));
+    QVERIFY(!QFileInfo(PagePath()).isSymLink());
+    QCOMPARE(ModeOf(PagePath()), 0600);
+
+    // Made anew, the folders are the user's alone too.
+    m_context.writableFolder = m_folder->path() + "/fresh/Quillforge/";
+    frmPost again(m_context);
+    ModalDriver second;
+    again.cmdPreview_Click();
+    QCOMPARE(second.Driven(), 1);
+    for (const QString folder : {"/fresh", "/fresh/Quillforge"})
+        QCOMPARE(ModeOf(m_folder->path() + folder), 0700);
+    QCOMPARE(ModeOf(PagePath()), 0600);
 }
 
 QF_TEST_MAIN(tst_PreviewPage)

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QFile>
+
+#include <sys/stat.h>
 #include <QString>
 
 // The file's bytes; "<unreadable>" when it cannot be opened, so a comparison
@@ -19,4 +21,12 @@ inline bool WriteAll(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A file's or folder's permission bits (07777), links not followed; -1 when
+// there is nothing under the name.
+inline int ModeOf(const QString& path)
+{
+    struct stat facts {};
+    return ::lstat(QFile::encodeName(path).constData(), &facts) == 0 ? int(facts.st_mode & 07777) : -1;
 }
