@@ -118,8 +118,12 @@ void frmEmo::CreateBoardPictures()
         layout->addWidget(picture, int(index) / Columns, int(index) % Columns);
         BoardPictures.push_back(picture);
     }
+    // The pictures sit at the top left on the window's white surface.
     layout->setRowStretch(layout->rowCount(), 1);
+    layout->setColumnStretch(Columns, 1);
     scroll->setWidget(grid);
+    scroll->viewport()->setAutoFillBackground(false);
+    grid->setAutoFillBackground(false);
 }
 
 void frmEmo::Image1_Click(int Index)
