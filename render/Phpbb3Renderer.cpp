@@ -73,14 +73,15 @@ std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder)
 Result Render(std::string_view post, const Options& options)
 {
     static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
+    thread_local std::string text;  // room kept for the next render
+    thread_local Internal::Workspace workspace;
     Result result;
-    std::string cleaned = Text::CleanUp(post);
-    result.characters = Text::Count(cleaned);
+    Text::CleanUp(post, text);
+    result.characters = Text::CountAndStripControls(text);
     const std::string lengthError =
         Text::LengthError(result.characters, options.limits.minChars, options.limits.maxChars);
-    const std::string text = Text::WithoutControls(std::move(cleaned));
 
-    Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies);
+    Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies, workspace);
     parser.Run();
     result.html = Internal::WriteHtml(parser, options.limits.maxQuoteDepth, result.quotesRemoved);
     result.smilies = parser.smileyCount;

@@ -1,6 +1,9 @@
 #include "render/Phpbb3Text.h"
 
+#include "render/ByteScan.h"
 #include "render/Unicode.h"
+
+#include <array>
 
 namespace Phpbb3::Text {
 namespace {
@@ -10,31 +13,9 @@ bool IsTrimmed(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\x0B';
 }
 
-// Line breaks to LF, NUL and the byte-order mark dropped.
-std::string NormalizeBreaks(std::string_view text)
+bool IsControl(char c)
 {
-    std::string out;
-    out.reserve(text.size());
-    size_t done = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out.append(text, done, i - done);
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            done = i + 1;
-        } else if (c == '\0') {
-            out.append(text, done, i - done);
-            done = i + 1;
-        } else if (c == '\xEF' && text.compare(i, 3, "\xEF\xBB\xBF") == 0) {
-            out.append(text, done, i - done);
-            i += 2;
-            done = i + 1;
-        }
-    }
-    out.append(text, done);
-    return out;
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
 }
 
 std::string Plural(size_t n, const char* one, const char* many)
@@ -44,47 +25,122 @@ std::string Plural(size_t n, const char* one, const char* many)
 
 }  // namespace
 
+void CleanUp(std::string_view post, std::string& out)
+{
+    out.clear();
+    out.reserve(post.size());
+    // Leading white space, and what the clean-up drops or turns into it.
+    size_t i = 0;
+    while (i < post.size()) {
+        const char c = post[i];
+        if (IsTrimmed(c) || c == '\r' || c == '\0')
+            ++i;
+        else if (post.compare(i, 3, "\xEF\xBB\xBF") == 0)
+            i += 3;
+        else
+            break;
+    }
+    size_t done = i;
+    while (i < post.size()) {
+        // Printable ASCII, eight bytes at a time, is copied as it is.
+        while (i + 8 <= post.size()) {
+            const uint64_t w = ByteScan::Load(post.data() + i);
+            if ((w & ByteScan::Highs) | ByteScan::HasLess(w, 0x20))
+                break;
+            i += 8;
+        }
+        if (i >= post.size())
+            break;
+        const unsigned char c = static_cast<unsigned char>(post[i]);
+        if (c >= 0x20 && c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c == '\r' || c == 0) {
+            out.append(post, done, i - done);
+            if (c == '\r')
+                out += '\n';
+            i += c == '\r' && i + 1 < post.size() && post[i + 1] == '\n' ? 2 : 1;
+            done = i;
+            continue;
+        }
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t length = Unicode::ValidSequenceLength(post, i);
+        if (length == 3 && post.compare(i, 3, "\xEF\xBB\xBF") == 0) {
+            out.append(post, done, i - done);
+            i += 3;
+            done = i;
+        } else if (length) {
+            i += length;
+        } else {
+            out.append(post, done, i - done);
+            out += "\xEF\xBF\xBD";
+            i += Unicode::IllFormedLength(post, i);
+            done = i;
+        }
+    }
+    out.append(post, done);
+    while (!out.empty() && IsTrimmed(out.back()))
+        out.pop_back();
+    out = Unicode::Nfc(std::move(out));
+}
+
 std::string CleanUp(std::string_view post)
 {
-    std::string text = NormalizeBreaks(Unicode::MakeValid(post));
-    size_t end = text.size();
-    while (end > 0 && IsTrimmed(text[end - 1]))
-        --end;
-    size_t start = 0;
-    while (start < end && IsTrimmed(text[start]))
-        ++start;
-    text.resize(end);
-    text.erase(0, start);
-    return Unicode::Nfc(std::move(text));
+    std::string out;
+    CleanUp(post, out);
+    return out;
 }
 
 size_t Count(std::string_view cleaned)
 {
-    size_t count = 0;
-    for (const char c : cleaned) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-        if (c == '&')
-            count += 4;
-        else if (c == '<' || c == '>')
-            count += 3;
-        else if (c == '"')
-            count += 5;
+    // What each byte adds: 1 for the first byte of a character, more for
+    // those the form escapes.
+    static constexpr auto Weights = [] {
+        std::array<unsigned char, 256> w{};
+        for (int c = 0; c < 256; ++c)
+            w[size_t(c)] = (c & 0xC0) != 0x80;
+        w['&'] = 5;
+        w['<'] = w['>'] = 4;
+        w['"'] = 6;
+        return w;
+    }();
+    using namespace ByteScan;
+    size_t count = 0, i = 0;
+    for (; i + 8 <= cleaned.size(); i += 8) {
+        // Eight ASCII characters the form does not escape count eight.
+        const uint64_t w = Load(cleaned.data() + i);
+        if (!((w & Highs) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"'))) {
+            count += 8;
+            continue;
+        }
+        for (size_t k = i; k < i + 8; ++k)
+            count += Weights[static_cast<unsigned char>(cleaned[k])];
     }
+    for (; i < cleaned.size(); ++i)
+        count += Weights[static_cast<unsigned char>(cleaned[i])];
     return count;
 }
 
-std::string WithoutControls(std::string text)
+size_t CountAndStripControls(std::string& text)
 {
+    const size_t count = Count(text);
+    // The first control character, eight bytes at a time.
     size_t write = 0;
-    for (const char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 && c != '\t' && c != '\n')
-            continue;
-        text[write++] = c;
+    while (write < text.size() && !IsControl(text[write])) {
+        if (write + 8 <= text.size() && !(ByteScan::HasLess(ByteScan::Load(text.data() + write), 0x20)))
+            write += 8;
+        else
+            ++write;
     }
+    for (size_t read = write; read < text.size(); ++read)
+        if (!IsControl(text[read]))
+            text[write++] = text[read];
     text.resize(write);
-    return text;
+    return count;
 }
 
 std::string LengthError(size_t characters, size_t minChars, size_t maxChars)

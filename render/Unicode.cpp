@@ -309,6 +309,19 @@ size_t SequenceLength(std::string_view bytes, size_t i, size_t& good)
 
 }  // namespace
 
+size_t ValidSequenceLength(std::string_view bytes, size_t pos)
+{
+    size_t good = 0;
+    return SequenceLength(bytes, pos, good);
+}
+
+size_t IllFormedLength(std::string_view bytes, size_t pos)
+{
+    size_t good = 0;
+    SequenceLength(bytes, pos, good);
+    return good ? good : 1;
+}
+
 std::string MakeValid(std::string_view bytes)
 {
     std::string out;
@@ -336,10 +349,10 @@ std::string Nfc(std::string&& text)
 {
     // The first character that may change, if any: the fast path.
     size_t pos = 0, unsafe = std::string::npos;
-    while (pos < text.size()) {
+    while ((pos = NextNonAscii(text, pos)) < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[pos]);
         if (c < 0xCC) {  // below U+0300
-            pos += c < 0x80 ? 1 : 2;
+            pos += 2;
             continue;
         }
         const size_t at = pos;

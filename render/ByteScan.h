@@ -1,0 +1,37 @@
+#pragma once
+// Looking at eight bytes of text at once (the classic bit tricks on a 64-bit
+// word), so passes over long ASCII text skip what they need not read.
+// Qt-free.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace ByteScan {
+
+constexpr uint64_t Ones = 0x0101010101010101ull;
+constexpr uint64_t Highs = 0x8080808080808080ull;
+
+inline uint64_t Load(const char* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// Non-zero when some byte of `word` is zero / is `byte` / is below `n`
+// (n at most 128; bytes of 128 and more are not reported by HasLess).
+inline uint64_t HasZero(uint64_t word)
+{
+    return (word - Ones) & ~word & Highs;
+}
+inline uint64_t HasByte(uint64_t word, unsigned char byte)
+{
+    return HasZero(word ^ (Ones * byte));
+}
+inline uint64_t HasLess(uint64_t word, unsigned char n)
+{
+    return (word - Ones * n) & ~word & Highs;
+}
+
+}  // namespace ByteScan
