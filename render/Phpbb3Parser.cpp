@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <iterator>
 
 namespace Phpbb3::Internal {
 namespace {
@@ -272,25 +271,26 @@ void Parser::Push(TagId id)
     std::push_heap(m_heap.begin(), m_heap.end(), Later{&tags});
 }
 
-// The scanners' runs, each in processing order, merged into one.
+// The scanners' runs, each in processing order, merged into one in a
+// single pass (there are few runs, so the smallest head is found by a scan).
 void Parser::MergeRuns()
 {
-    const auto before = [this](TagId a, TagId b) { return Later{&tags}(b, a); };
-    // Pairs of runs merged into the emptied one, so no new buffer is needed.
-    std::vector<TagId>& merged = m_heap;
-    for (std::vector<TagId>& run : m_runs) {
-        if (run.empty())
-            continue;
-        if (m_sorted.empty()) {
-            m_sorted.swap(run);
-            continue;
-        }
-        merged.clear();
-        std::merge(m_sorted.begin(), m_sorted.end(), run.begin(), run.end(), std::back_inserter(merged), before);
-        m_sorted.swap(merged);
-        run.clear();
+    const Later later{&tags};
+    size_t total = 0;
+    size_t heads[6] = {};
+    for (const std::vector<TagId>& run : m_runs)
+        total += run.size();
+    m_sorted.clear();
+    m_sorted.reserve(total);
+    while (m_sorted.size() < total) {
+        int best = -1;
+        for (int r = 0; r < 6; ++r)
+            if (heads[r] < m_runs[r].size() && (best < 0 || later(m_runs[best][heads[best]], m_runs[r][heads[r]])))
+                best = r;
+        m_sorted.push_back(m_runs[best][heads[best]++]);
     }
-    m_heap.clear();
+    for (std::vector<TagId>& run : m_runs)
+        run.clear();
     m_next = 0;
 }
 

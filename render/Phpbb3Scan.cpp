@@ -39,12 +39,32 @@ constexpr BBCodeDef BBCodes[] = {
 
 const BBCodeDef* FindBBCode(std::string_view typed)
 {
-    for (const BBCodeDef& def : BBCodes) {
+    if (typed.empty() || typed.size() > 10)
+        return nullptr;
+    // The candidates by first letter, then the rest compared.
+    const char first = typed[0] == '*' ? '*' : char(typed[0] & ~0x20);
+    int from = 0, to = 0;
+    switch (first) {
+    case 'A': from = 0, to = 1; break;
+    case 'B': from = 1, to = 2; break;
+    case 'C': from = 2, to = 4; break;
+    case 'E': from = 4, to = 5; break;
+    case 'F': from = 5, to = 6; break;
+    case 'I': from = 6, to = 8; break;
+    case 'L': from = 8, to = 9; break;
+    case 'Q': from = 9, to = 10; break;
+    case 'S': from = 10, to = 11; break;
+    case 'U': from = 11, to = 13; break;
+    case '*': from = 13, to = 14; break;
+    default: return nullptr;
+    }
+    for (int k = from; k < to; ++k) {
+        const BBCodeDef& def = BBCodes[k];
         if (def.name.size() != typed.size())
             continue;
         bool same = true;
-        for (size_t i = 0; i < typed.size() && same; ++i)
-            same = (typed[i] & ~0x20) == def.name[i] || typed[i] == def.name[i];
+        for (size_t i = 1; i < typed.size() && same; ++i)
+            same = (typed[i] & ~0x20) == def.name[i];
         if (same)
             return &def;
     }
@@ -93,10 +113,6 @@ bool IsAfterBBCodeName(char c)
 bool IsSmileyBoundary(char c)
 {
     return c == '\n' || c == ' ' || c == '.' || c == ']';
-}
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
 }
 
 // A BBCode tag holds at most this many attributes; past it the tag is text.
@@ -317,22 +333,26 @@ size_t Parser::NextClosingQuote(char quote, size_t after)
 size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
 {
     if (!m_haveClosingTags) {
+        // Only tags that can need their closing tag: those that take a value
+        // from their content, and any tag with a suffix.
         m_haveClosingTags = true;
         for (size_t at = text.find("[/"); at != std::string_view::npos; at = text.find("[/", at + 1)) {
             size_t pos = at + 2;
-            std::string name;
-            if (pos < text.size() && text[pos] == '*')
-                name = "*", ++pos;
-            else
-                while (pos < text.size() && IsAsciiLetter(text[pos]))
-                    name += Upper(text[pos++]);
-            if (name.empty() || !FindBBCode(name))
+            while (pos < text.size() && IsAsciiLetter(text[pos]))
+                ++pos;
+            if (pos < text.size() && pos == at + 2 && text[pos] == '*')
+                ++pos;
+            const BBCodeDef* def = FindBBCode(text.substr(at + 2, pos - at - 2));
+            if (!def)
                 continue;
+            std::string name(def->name);
             if (pos < text.size() && text[pos] == ':') {
                 name += ':';
                 ++pos;
                 while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
                     name += text[pos++];
+            } else if (def->contentAttr == Attr::Unknown && !def->forceLookahead) {
+                continue;
             }
             if (pos < text.size() && text[pos] == ']')
                 m_closingTags[name].push_back(at);

@@ -18,6 +18,18 @@ bool IsControl(char c)
     return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
 }
 
+// What each byte adds to the count: 1 for the first byte of a character,
+// more for those the form escapes.
+constexpr auto Weights = [] {
+    std::array<unsigned char, 256> w{};
+    for (int c = 0; c < 256; ++c)
+        w[size_t(c)] = (c & 0xC0) != 0x80;
+    w['&'] = 5;
+    w['<'] = w['>'] = 4;
+    w['"'] = 6;
+    return w;
+}();
+
 std::string Plural(size_t n, const char* one, const char* many)
 {
     return std::to_string(n) + (n == 1 ? one : many);
@@ -25,8 +37,9 @@ std::string Plural(size_t n, const char* one, const char* many)
 
 }  // namespace
 
-void CleanUp(std::string_view post, std::string& out)
+size_t CleanUp(std::string_view post, std::string& out)
 {
+    using namespace ByteScan;
     out.clear();
     out.reserve(post.size());
     // Leading white space, and what the clean-up drops or turns into it.
@@ -40,74 +53,78 @@ void CleanUp(std::string_view post, std::string& out)
         else
             break;
     }
-    size_t done = i;
+    size_t count = 0, done = i;
+    bool controls = false, mayChange = false;
     while (i < post.size()) {
-        // Printable ASCII, eight bytes at a time, is copied as it is.
+        // Printable ASCII that is not escaped, eight bytes at a time, is copied as it is.
         while (i + 8 <= post.size()) {
-            const uint64_t w = ByteScan::Load(post.data() + i);
-            if ((w & ByteScan::Highs) | ByteScan::HasLess(w, 0x20))
+            const uint64_t w = Load(post.data() + i);
+            if ((w & Highs) | HasLess(w, 0x20) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"'))
                 break;
             i += 8;
+            count += 8;
         }
         if (i >= post.size())
             break;
         const unsigned char c = static_cast<unsigned char>(post[i]);
         if (c >= 0x20 && c < 0x80) {
+            count += Weights[c];
             ++i;
-            continue;
-        }
-        if (c == '\r' || c == 0) {
+        } else if (c == '\r' || c == 0) {
             out.append(post, done, i - done);
-            if (c == '\r')
+            if (c == '\r') {
                 out += '\n';
+                ++count;
+            }
             i += c == '\r' && i + 1 < post.size() && post[i + 1] == '\n' ? 2 : 1;
             done = i;
-            continue;
-        }
-        if (c < 0x80) {
+        } else if (c < 0x80) {
+            controls = controls || IsControl(char(c));
+            ++count;
             ++i;
-            continue;
-        }
-        const size_t length = Unicode::ValidSequenceLength(post, i);
-        if (length == 3 && post.compare(i, 3, "\xEF\xBB\xBF") == 0) {
-            out.append(post, done, i - done);
-            i += 3;
-            done = i;
-        } else if (length) {
+        } else if (c >= 0xC2 && c < 0xCC && i + 1 < post.size() && (static_cast<unsigned char>(post[i + 1]) & 0xC0) == 0x80) {
+            // Latin-1 and the letters up to U+02FF: valid, and NFC keeps them.
+            ++count;
+            i += 2;
+        } else if (const size_t length = Unicode::ValidSequenceLength(post, i)) {
+            if (length == 3 && post.compare(i, 3, "\xEF\xBB\xBF") == 0) {
+                out.append(post, done, i - done);
+                done = i + 3;
+            } else {
+                size_t at = i;
+                mayChange = mayChange || Unicode::MayChangeUnderNfc(Unicode::Decode(post, at));
+                ++count;
+            }
             i += length;
         } else {
             out.append(post, done, i - done);
             out += "\xEF\xBF\xBD";
+            ++count;
             i += Unicode::IllFormedLength(post, i);
             done = i;
         }
     }
     out.append(post, done);
-    while (!out.empty() && IsTrimmed(out.back()))
+    while (!out.empty() && IsTrimmed(out.back())) {
         out.pop_back();
-    out = Unicode::Nfc(std::move(out));
-}
-
-std::string CleanUp(std::string_view post)
-{
-    std::string out;
-    CleanUp(post, out);
-    return out;
+        --count;
+    }
+    if (mayChange) {
+        out = Unicode::Nfc(std::move(out));
+        count = Count(out);
+    }
+    if (controls) {
+        size_t write = 0;
+        for (const char c : out)
+            if (!IsControl(c))
+                out[write++] = c;
+        out.resize(write);
+    }
+    return count;
 }
 
 size_t Count(std::string_view cleaned)
 {
-    // What each byte adds: 1 for the first byte of a character, more for
-    // those the form escapes.
-    static constexpr auto Weights = [] {
-        std::array<unsigned char, 256> w{};
-        for (int c = 0; c < 256; ++c)
-            w[size_t(c)] = (c & 0xC0) != 0x80;
-        w['&'] = 5;
-        w['<'] = w['>'] = 4;
-        w['"'] = 6;
-        return w;
-    }();
     using namespace ByteScan;
     size_t count = 0, i = 0;
     for (; i + 8 <= cleaned.size(); i += 8) {
@@ -122,24 +139,6 @@ size_t Count(std::string_view cleaned)
     }
     for (; i < cleaned.size(); ++i)
         count += Weights[static_cast<unsigned char>(cleaned[i])];
-    return count;
-}
-
-size_t CountAndStripControls(std::string& text)
-{
-    const size_t count = Count(text);
-    // The first control character, eight bytes at a time.
-    size_t write = 0;
-    while (write < text.size() && !IsControl(text[write])) {
-        if (write + 8 <= text.size() && !(ByteScan::HasLess(ByteScan::Load(text.data() + write), 0x20)))
-            write += 8;
-        else
-            ++write;
-    }
-    for (size_t read = write; read < text.size(); ++read)
-        if (!IsControl(text[read]))
-            text[write++] = text[read];
-    text.resize(write);
     return count;
 }
 

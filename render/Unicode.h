@@ -46,9 +46,8 @@ size_t IllFormedLength(std::string_view bytes, size_t pos);
 // piece by piece around the characters that may change. Linear time.
 std::string Nfc(std::string&& text);
 
-// Whether `text` is valid UTF-8 without CR, NUL or U+FEFF that NFC leaves
-// as it is: text the clean-up would not change but for its trim.
-bool IsCleanNfc(std::string_view text);
+// Whether NFC may change `cp` or combine it with what precedes it.
+bool MayChangeUnderNfc(char32_t cp);
 
 // A letter, a number or "_" (\w of PCRE in Unicode mode).
 bool IsWordChar(char32_t cp);
