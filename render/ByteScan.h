@@ -20,7 +20,9 @@ inline uint64_t Load(const char* p)
 }
 
 // Non-zero when some byte of `word` is zero / is `byte` / is below `n`
-// (n at most 128; bytes of 128 and more are not reported by HasLess).
+// (n at most 128; bytes of 128 and more are not reported by HasLess). The
+// flag (0x80) of the first such byte in memory order, the lowest set bit,
+// is always exact; flags above it may be false.
 inline uint64_t HasZero(uint64_t word)
 {
     return (word - Ones) & ~word & Highs;

@@ -89,8 +89,10 @@ void Writer::Text(size_t begin, size_t end, bool breaks)
         // Eight bytes at a time to the next byte that must be written otherwise.
         while (i + 8 <= text.size()) {
             const uint64_t w = Load(text.data() + i);
-            if (HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasZero(w ^ newline))
+            if (const uint64_t special = HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasZero(w ^ newline)) {
+                i += size_t(__builtin_ctzll(special)) / 8;  // the lowest flag is exact
                 break;
+            }
             i += 8;
         }
         while (i < text.size() && text[i] != '&' && text[i] != '<' && text[i] != '>' && !(breaks && text[i] == '\n'))

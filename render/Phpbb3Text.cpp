@@ -59,8 +59,15 @@ size_t CleanUp(std::string_view post, std::string& out)
         // Printable ASCII that is not escaped, eight bytes at a time, is copied as it is.
         while (i + 8 <= post.size()) {
             const uint64_t w = Load(post.data() + i);
-            if ((w & Highs) | HasLess(w, 0x20) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"'))
+            const uint64_t special =
+                (w & Highs) | HasLess(w, 0x20) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"');
+            if (special) {
+                // The lowest flag marks the first special byte exactly.
+                const size_t plain = size_t(__builtin_ctzll(special)) / 8;
+                i += plain;
+                count += plain;
                 break;
+            }
             i += 8;
             count += 8;
         }
