@@ -65,6 +65,7 @@ private:
     };
 
     // Scanners (Phpbb3Scan.cpp), in the board's order.
+    size_t Next(char byte, size_t from) const;  // npos when there is none
     void ScanBBCodes();
     void ScanEmails();
     void ScanLinks();

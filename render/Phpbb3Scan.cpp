@@ -3,6 +3,7 @@
 
 #include "render/Phpbb3Parser.h"
 
+#include "render/ByteScan.h"
 #include "render/Unicode.h"
 
 #include <algorithm>
@@ -124,9 +125,15 @@ constexpr int MaxAttributes = 64;
 
 // --- BBCodes -------------------------------------------------------------------
 
+size_t Parser::Next(char byte, size_t from) const
+{
+    const size_t at = ByteScan::Find(text.data(), text.size(), from, byte);
+    return at < text.size() ? at : std::string_view::npos;
+}
+
 void Parser::ScanBBCodes()
 {
-    for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) {
+    for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1)) {
         size_t pos = at + 1;
         const bool closing = pos < text.size() && text[pos] == '/';
         if (closing)
@@ -336,7 +343,9 @@ size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
         // Only tags that can need their closing tag: those that take a value
         // from their content, and any tag with a suffix.
         m_haveClosingTags = true;
-        for (size_t at = text.find("[/"); at != std::string_view::npos; at = text.find("[/", at + 1)) {
+        for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1)) {
+            if (at + 1 >= text.size() || text[at + 1] != '/')
+                continue;
             size_t pos = at + 2;
             while (pos < text.size() && IsAsciiLetter(text[pos]))
                 ++pos;
@@ -502,7 +511,7 @@ void Parser::ScanLinks()
     // The start and body of the next address candidate from a ":" or a "."
     // at or after `from`.
     auto nextColon = [this](size_t from, size_t& body) {
-        for (size_t c = text.find(':', from); c != std::string_view::npos; c = text.find(':', c + 1)) {
+        for (size_t c = Next(':', from); c != std::string_view::npos; c = Next(':', c + 1)) {
             if (text.compare(c + 1, 2, "//") != 0)
                 continue;
             body = c + 3;
@@ -516,7 +525,7 @@ void Parser::ScanLinks()
         return std::string_view::npos;
     };
     auto nextDot = [this](size_t from, size_t& body) {
-        for (size_t d = text.find('.', from); d != std::string_view::npos; d = text.find('.', d + 1)) {
+        for (size_t d = Next('.', from); d != std::string_view::npos; d = Next('.', d + 1)) {
             if (d >= 3 && StartsNoCase(text, d - 3, "www")) {
                 body = d + 1;
                 return d - 3;
@@ -613,7 +622,7 @@ void Parser::ScanSmilies()
             firsts.push_back(char(c));
     std::vector<size_t> next(firsts.size());
     for (size_t k = 0; k < firsts.size(); ++k)
-        next[k] = text.find(firsts[k]);
+        next[k] = Next(firsts[k], 0);
     const bool byMemchr = firsts.size() <= 4;
     size_t pos = 0;
     while (pos < text.size()) {
@@ -621,7 +630,7 @@ void Parser::ScanSmilies()
             size_t nearest = std::string_view::npos;
             for (size_t k = 0; k < firsts.size(); ++k) {
                 if (next[k] < pos)
-                    next[k] = text.find(firsts[k], pos);
+                    next[k] = Next(firsts[k], pos);
                 nearest = std::min(nearest, next[k]);
             }
             if (nearest == std::string_view::npos)
