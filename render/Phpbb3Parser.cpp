@@ -161,11 +161,14 @@ void Parser::Exchange()
     m_openTags.swap(w.openTags);
     m_cascades.swap(w.cascades);
     m_valueStops.swap(w.valueStops);
+    m_brackets.swap(w.brackets);
     m_quotes[0].swap(w.quotes[0]);
     m_quotes[1].swap(w.quotes[1]);
-    for (std::vector<TagId>* v : {&m_runs[0], &m_runs[1], &m_runs[2], &m_runs[3], &m_runs[4], &m_runs[5], &m_sorted,
-                                  &m_heap, &m_openTags})
+    for (auto& run : m_runs)
+        run.clear();
+    for (std::vector<TagId>* v : {&m_sorted, &m_heap, &m_openTags})
         v->clear();
+    m_brackets.clear();
     m_cascades.clear();
     m_valueStops.clear();
     m_quotes[0].clear();
@@ -263,7 +266,7 @@ void Parser::Push(TagId id)
 {
     if (!m_processing) {
         tags[id].order = int32_t(id);
-        m_runs[m_run].push_back(id);
+        m_runs[m_run].push_back({tags[id].pos, id});
         return;
     }
     tags[id].order = m_nextOrder--;
@@ -278,18 +281,36 @@ void Parser::MergeRuns()
     const Later later{&tags};
     size_t total = 0;
     size_t heads[6] = {};
-    for (const std::vector<TagId>& run : m_runs)
+    for (const auto& run : m_runs)
         total += run.size();
     m_sorted.clear();
     m_sorted.reserve(total);
+    auto before = [&](int a, int b) {
+        const auto& x = m_runs[a][heads[a]];
+        const auto& y = m_runs[b][heads[b]];
+        return x.first < y.first || (x.first == y.first && later(y.second, x.second));
+    };
     while (m_sorted.size() < total) {
-        int best = -1;
-        for (int r = 0; r < 6; ++r)
-            if (heads[r] < m_runs[r].size() && (best < 0 || later(m_runs[best][heads[best]], m_runs[r][heads[r]])))
+        int best = -1, second = -1;
+        for (int r = 0; r < 6; ++r) {
+            if (heads[r] >= m_runs[r].size())
+                continue;
+            if (best < 0 || before(r, best)) {
+                second = best;
                 best = r;
-        m_sorted.push_back(m_runs[best][heads[best]++]);
+            } else if (second < 0 || before(r, second)) {
+                second = r;
+            }
+        }
+        // The best run goes on while it is ahead of every other run's head.
+        const size_t limit = second < 0 ? SIZE_MAX : m_runs[second][heads[second]].first;
+        const auto& run = m_runs[best];
+        size_t& head = heads[best];
+        do
+            m_sorted.push_back(run[head++].second);
+        while (head < run.size() && run[head].first < limit);
     }
-    for (std::vector<TagId>& run : m_runs)
+    for (auto& run : m_runs)
         run.clear();
     m_next = 0;
 }

@@ -28,7 +28,9 @@ struct Workspace {
     std::vector<Tag> tags;
     std::vector<AttrValue> attrPool;
     std::vector<Event> events;
-    std::vector<TagId> runs[6], sorted, heap, pending, closing, reopen, looked, openTags;
+    std::vector<std::pair<size_t, TagId>> runs[6];  // (position, tag)
+    std::vector<TagId> sorted, heap, pending, closing, reopen, looked, openTags;
+    std::vector<size_t> brackets;
     std::vector<std::pair<uint32_t, TagId>> cascades;
     std::vector<size_t> valueStops, quotes[2];
 };
@@ -122,7 +124,7 @@ private:
     Workspace& m_workspace;
     // Tags wait in order: the scanners' runs (each in position order) are
     // merged once into m_sorted; tags added while processing go to a heap.
-    std::vector<TagId> m_runs[6];
+    std::vector<std::pair<size_t, TagId>> m_runs[6];
     int m_run = 0;
     std::vector<TagId> m_sorted;
     size_t m_next = 0;
@@ -141,6 +143,7 @@ private:
     size_t m_cntTotal[RealTagCount] = {};
 
     // Scanner indexes, built on first use.
+    std::vector<size_t> m_brackets;  // every "[", found once
     std::vector<size_t> m_valueStops;
     bool m_haveValueStops = false;
     std::vector<size_t> m_quotes[2];

@@ -133,7 +133,9 @@ size_t Parser::Next(char byte, size_t from) const
 
 void Parser::ScanBBCodes()
 {
-    for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1)) {
+    for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1))
+        m_brackets.push_back(at);
+    for (const size_t at : m_brackets) {
         size_t pos = at + 1;
         const bool closing = pos < text.size() && text[pos] == '/';
         if (closing)
@@ -343,7 +345,7 @@ size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
         // Only tags that can need their closing tag: those that take a value
         // from their content, and any tag with a suffix.
         m_haveClosingTags = true;
-        for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1)) {
+        for (const size_t at : m_brackets) {
             if (at + 1 >= text.size() || text[at + 1] != '/')
                 continue;
             size_t pos = at + 2;
@@ -579,6 +581,11 @@ void Parser::ScanEmoji()
     std::string name;
     size_t pos = 0;
     while ((pos = Unicode::NextNonAscii(text, pos)) < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[pos]);
+        if (lead < 0xE2 && lead != 0xC2) {  // letters and marks below U+2000 (but © and ®)
+            pos += lead >= 0xE0 ? 3 : 2;
+            continue;
+        }
         // A keycap starts with the ASCII character before its first non-ASCII one.
         size_t start = pos;
         if (pos > 0 && Unicode::MayStartEmoji(text, pos - 1) && static_cast<unsigned char>(text[pos - 1]) < 0x80)
