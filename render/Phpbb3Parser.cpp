@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace Phpbb3::Internal {
 namespace {
@@ -229,11 +230,12 @@ TagId Parser::AddCopyTag(TagId original, size_t pos, size_t len, int prio)
     return copy;
 }
 
-void Parser::StoreAttrs(TagId id, const Attributes& list)
+// Moves the values of `list` (a scratch list) into the pool.
+void Parser::StoreAttrs(TagId id, Attributes& list)
 {
     tags[id].attrBegin = uint32_t(attrPool.size());
     tags[id].attrCount = uint32_t(list.size());
-    attrPool.insert(attrPool.end(), list.begin(), list.end());
+    attrPool.insert(attrPool.end(), std::make_move_iterator(list.begin()), std::make_move_iterator(list.end()));
 }
 
 void Parser::Pair(TagId start, TagId end)

@@ -84,7 +84,7 @@ private:
 
     // Adding tags.
     TagId AddTag(Type type, Name name, size_t pos, size_t len, int prio = 0);
-    void StoreAttrs(TagId id, const Attributes& list);
+    void StoreAttrs(TagId id, Attributes& list);
     void MergeRuns();
     TagId AddCopyTag(TagId original, size_t pos, size_t len, int prio);
     void Pair(TagId start, TagId end);
