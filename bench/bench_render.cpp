@@ -1,12 +1,14 @@
-// The renderer's speed and memory over corpora this program generates
+// The renderers' speed and memory over corpora this program generates
 // itself (fixed seeds): realistic posts of 10 KB to 4 MB, a gradient post
 // (every letter its own colour) and a post of thousands of distinct named
-// quotes, each also at 4 MB to show the growth.
+// quotes, each also at 4 MB to show the growth. The classic preview's rows
+// come first, then the same for the phpBB 3 dialect ("phpbb3 ...").
 //   bench_render           every figure, the median of several runs
 //   bench_render --quick   one short run of each, for CTest
 
 #include "BenchHarness.h"
 #include "render/BBCodeRenderer.h"
+#include "render/Phpbb3Renderer.h"
 
 #include <malloc.h>
 #include <time.h>
@@ -145,6 +147,16 @@ private:
     std::mt19937 m_random;
 };
 
+enum class Dialect { Classic, Phpbb3 };
+
+// The size of the HTML the dialect's renderer makes of `post`.
+size_t Render(Dialect dialect, const std::string& post)
+{
+    if (dialect == Dialect::Classic)
+        return Module2::RenderBBCode(post, AppFolder).size();
+    return Phpbb3::Render(post).html.size();
+}
+
 struct Timing {
     double ms;
     double mbPerSecond;
@@ -162,13 +174,13 @@ double ThreadCpuMs()
 // wall-time median is printed beside it, and the first render's CPU time,
 // which also pays for fresh memory (later renders reuse the renderer's
 // buffers).
-Timing Measure(const std::string& name, const std::string& post, int runs)
+Timing Measure(Dialect dialect, const std::string& name, const std::string& post, int runs)
 {
     size_t sink = 0;
     std::vector<double> cpu;
     const double wall = Bench::MedianMs(runs, [&] {
         const double start = ThreadCpuMs();
-        sink += Module2::RenderBBCode(post, AppFolder).size();
+        sink += Render(dialect, post);
         cpu.push_back(ThreadCpuMs() - start);
     });
     const double first = cpu.front();
@@ -187,14 +199,16 @@ Timing Measure(const std::string& name, const std::string& post, int runs)
 // The most memory held while rendering `post`, over the post's size. The
 // render runs on a new thread, so the work buffers the renderer keeps per
 // thread are counted in full.
-double PeakMemoryRatio(const std::string& post)
+double PeakMemoryRatio(Dialect dialect, const std::string& post)
 {
     size_t peak = 0;
     std::thread([&] {
         const size_t before = g_held.load();
         g_peak = before;
-        const std::string html = Module2::RenderBBCode(post, AppFolder);
+        const size_t html = Render(dialect, post);
         peak = g_peak.load() - before;
+        if (html == 0)
+            std::printf("(empty output)\n");
     }).join();
     return double(peak) / double(post.size());
 }
@@ -208,32 +222,37 @@ int main(int argc, char** argv)
     const size_t KB = 1024, MB = 1024 * 1024;
     Corpus corpus(20240601);
 
-    for (size_t size : {10 * KB, 100 * KB})
-        Measure("realistic " + std::to_string(size / KB) + " KB", corpus.Realistic(size), quick ? 1 : 25);
-
     struct Family {
         std::string name;
         std::string oneMB;
         std::string fourMB;
     };
     std::vector<Family> families;
+    const std::string realistic10 = corpus.Realistic(10 * KB), realistic100 = corpus.Realistic(100 * KB);
     families.push_back({"realistic", corpus.Realistic(MB), quick ? std::string() : corpus.Realistic(4 * MB)});
     families.push_back({"gradient", corpus.Gradient(MB), quick ? std::string() : corpus.Gradient(4 * MB)});
     families.push_back({"distinct quotes", corpus.DistinctQuotes(MB), quick ? std::string() : corpus.DistinctQuotes(4 * MB)});
-    for (const Family& f : families) {
-        const Timing one = Measure(f.name + " 1 MB", f.oneMB, runs);
-        if (quick)
-            continue;
-        const Timing four = Measure(f.name + " 4 MB", f.fourMB, runs);
-        Bench::Report(f.name + " 4 MB / 1 MB time", four.ms / one.ms, "x");
-    }
-
     const std::string big = quick ? corpus.Realistic(MB) : corpus.Realistic(4 * MB);
-    Bench::Report(std::string("peak memory / post size, realistic ") + (quick ? "1" : "4") + " MB",
-                  PeakMemoryRatio(big), "x");
-    if (!quick) {
-        Bench::Report("peak memory / post size, gradient 4 MB", PeakMemoryRatio(families[1].fourMB), "x");
-        Bench::Report("peak memory / post size, distinct quotes 4 MB", PeakMemoryRatio(families[2].fourMB), "x");
+
+    for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3}) {
+        const std::string prefix = dialect == Dialect::Classic ? "" : "phpbb3 ";
+        Measure(dialect, prefix + "realistic 10 KB", realistic10, quick ? 1 : 25);
+        Measure(dialect, prefix + "realistic 100 KB", realistic100, quick ? 1 : 25);
+        for (const Family& f : families) {
+            const Timing one = Measure(dialect, prefix + f.name + " 1 MB", f.oneMB, runs);
+            if (quick)
+                continue;
+            const Timing four = Measure(dialect, prefix + f.name + " 4 MB", f.fourMB, runs);
+            Bench::Report(prefix + f.name + " 4 MB / 1 MB time", four.ms / one.ms, "x");
+        }
+        Bench::Report(prefix + "peak memory / post size, realistic " + (quick ? "1" : "4") + " MB",
+                      PeakMemoryRatio(dialect, big), "x");
+        if (!quick) {
+            Bench::Report(prefix + "peak memory / post size, gradient 4 MB",
+                          PeakMemoryRatio(dialect, families[1].fourMB), "x");
+            Bench::Report(prefix + "peak memory / post size, distinct quotes 4 MB",
+                          PeakMemoryRatio(dialect, families[2].fourMB), "x");
+        }
     }
     return 0;
 }

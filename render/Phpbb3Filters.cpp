@@ -249,31 +249,25 @@ bool IsUrlSafe(unsigned char c)
            || c == '_' || (c >= 'a' && c <= 'z') || c == '~';
 }
 
-// The path, query and fragment: "%" with what may follow it in upper case,
-// then every byte outside the safe set, and a "%" that starts no escape,
-// percent-encoded.
+// The path, query and fragment, in one pass: where "%" is followed by a
+// lower-case hex letter, or by any character and then one, those
+// characters in upper case; then every byte outside the safe set, and a "%"
+// that starts no escape, percent-encoded.
 void AppendSanitizedPath(std::string& out, std::string_view rest)
 {
-    std::string path(rest);
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (path[i] != '%')
-            continue;
-        auto isLowerHex = [&](size_t k) { return k < path.size() && path[k] >= 'a' && path[k] <= 'f'; };
-        if (i + 1 < path.size() && path[i + 1] != '\n' && isLowerHex(i + 2)) {
-            if (path[i + 1] >= 'a' && path[i + 1] <= 'z')
-                path[i + 1] = char(path[i + 1] - 32);
-            path[i + 2] = char(path[i + 2] - 32);
-            i += 2;
-        } else if (isLowerHex(i + 1)) {
-            path[i + 1] = char(path[i + 1] - 32);
-            i += 1;
+    auto isLowerHex = [&](size_t k) { return k < rest.size() && rest[k] >= 'a' && rest[k] <= 'f'; };
+    size_t upperFrom = 0, upperTo = 0, matchEnd = 0;
+    for (size_t i = 0; i < rest.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(rest[i]);
+        if (c == '%' && i >= matchEnd) {
+            if (i + 1 < rest.size() && rest[i + 1] != '\n' && isLowerHex(i + 2))
+                upperFrom = i + 1, upperTo = matchEnd = i + 3;
+            else if (isLowerHex(i + 1))
+                upperFrom = i + 1, upperTo = matchEnd = i + 2;
         }
-    }
-    for (size_t i = 0; i < path.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(path[i]);
-        if (c == '%' && !(i + 2 < path.size() && IsHex(path[i + 1]) && IsHex(path[i + 2])))
-            AppendPercent(out, c);
-        else if (c != '%' && !IsUrlSafe(c))
+        if (i >= upperFrom && i < upperTo && c >= 'a' && c <= 'z')
+            c = static_cast<unsigned char>(c - 32);
+        if (c == '%' ? !(i + 2 < rest.size() && IsHex(rest[i + 1]) && IsHex(rest[i + 2])) : !IsUrlSafe(c))
             AppendPercent(out, c);
         else
             out += char(c);
@@ -424,47 +418,57 @@ void AppendTwoDigits(std::string& out, int64_t n)
 std::optional<std::string> Url(std::string_view value)
 {
     const UrlParts p = ParseUrl(TrimPhp(value));
-    std::string scheme;
-    for (const char c : p.scheme)
-        scheme += Lower(c);
-    // Ideographic and full-width full stops separate labels; trailing dots go.
-    std::string host;
-    for (size_t i = 0; i < p.host.size(); ++i) {
-        if (p.host.compare(i, 3, "\xE3\x80\x82") == 0 || p.host.compare(i, 3, "\xEF\xBC\x8E") == 0
-            || p.host.compare(i, 3, "\xEF\xBD\xA1") == 0) {
-            host += '.';
-            i += 2;
-        } else {
-            host += p.host[i];
-        }
-    }
-    while (!host.empty() && host.back() == '.')
-        host.pop_back();
+    auto schemeIs = [&](std::string_view lower) { return p.scheme.size() == lower.size() && StartsWithNoCase(p.scheme, lower); };
+    const bool web = schemeIs("http") || schemeIs("https") || schemeIs("ftp");
+    if (!p.scheme.empty() && !web)
+        return std::nullopt;
+    // Ideographic and full-width full stops separate labels; trailing dots
+    // go; a host with other letters than ASCII goes to punycode.
+    std::string_view host = p.host;
+    std::string converted;
     bool ascii = true;
     for (const char c : host)
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    bool hostValid = true;
     if (!ascii) {
-        std::string converted;
-        hostValid = Unicode::HostToAscii(host, converted);
+        std::string dotted;
+        for (size_t i = 0; i < host.size(); ++i) {
+            if (host.compare(i, 3, "\xE3\x80\x82") == 0 || host.compare(i, 3, "\xEF\xBC\x8E") == 0
+                || host.compare(i, 3, "\xEF\xBD\xA1") == 0) {
+                dotted += '.';
+                i += 2;
+            } else {
+                dotted += host[i];
+            }
+        }
+        while (!dotted.empty() && dotted.back() == '.')
+            dotted.pop_back();
+        bool stillWide = false;
+        for (const char c : dotted)
+            stillWide = stillWide || static_cast<unsigned char>(c) >= 0x80;
+        if (stillWide) {
+            if (!Unicode::HostToAscii(dotted, converted))
+                return std::nullopt;
+        } else {
+            converted = std::move(dotted);
+        }
         host = converted;
     }
-    if (!scheme.empty() && scheme != "http" && scheme != "https" && scheme != "ftp")
-        return std::nullopt;
-    if (!hostValid)
-        return std::nullopt;
+    while (!host.empty() && host.back() == '.')
+        host.remove_suffix(1);
     if (!host.empty()) {
         const bool bracketed = host.size() > 2 && host.front() == '[' && host.back() == ']';
-        if (!IsHostName(host) && !IsIpv4(host) && !IsIpv6(bracketed ? std::string_view(host).substr(1, host.size() - 2) : host))
+        if (!IsHostName(host) && !IsIpv4(host) && !IsIpv6(bracketed ? host.substr(1, host.size() - 2) : host))
             return std::nullopt;
-    } else if (scheme == "http" || scheme == "https" || scheme == "ftp") {
+    } else if (web) {
         return std::nullopt;
     }
 
     std::string url;
-    url.reserve(value.size() + 16);
-    if (!scheme.empty())
-        url += scheme + ":";
+    url.reserve(value.size() + 8);
+    for (const char c : p.scheme)
+        url += Lower(c);
+    if (!p.scheme.empty())
+        url += ':';
     if (!host.empty()) {
         url += "//";
         if (!p.user.empty()) {
@@ -474,11 +478,13 @@ std::optional<std::string> Url(std::string_view value)
             url += '@';
         }
         url += host;
-        if (!p.port.empty())
-            url += ":" + std::string(p.port);
+        if (!p.port.empty()) {
+            url += ':';
+            url += p.port;
+        }
     }
     AppendSanitizedPath(url, p.rest);
-    if (scheme.empty()) {
+    if (p.scheme.empty()) {
         const size_t colon = url.find(':');
         if (colon != std::string::npos && url.find('/') > colon)
             url.replace(colon, 1, "%3A");

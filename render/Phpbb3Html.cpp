@@ -1,5 +1,6 @@
 #include "render/Phpbb3Html.h"
 
+#include "render/ByteScan.h"
 #include "render/Phpbb3Filters.h"
 
 namespace Phpbb3::Internal {
@@ -14,7 +15,7 @@ class Writer {
 public:
     Writer(const Parser& parser, int maxQuoteDepth) : m_parser(parser), m_maxQuoteDepth(maxQuoteDepth)
     {
-        m_out.reserve(parser.text.size() + parser.text.size() / 2 + 64);
+        m_out.reserve(2 * parser.text.size() + 256);
     }
 
     std::string Write(bool& quotesRemoved);
@@ -28,9 +29,13 @@ private:
     void Leaf(TagId id);
     void QuoteOpening(const Tag& tag);
     void FlashObject(const Tag& tag);
+    std::span<const AttrValue> Attrs(const Tag& tag) const
+    {
+        return {m_parser.attrPool.data() + tag.attrBegin, tag.attrCount};
+    }
     std::string_view Value(const Tag& tag, Attr name) const
     {
-        const AttrValue* v = Find(tag.attrs, name);
+        const AttrValue* v = Find(Attrs(tag), name);
         return v ? v->Get() : std::string_view();
     }
 
@@ -76,15 +81,28 @@ std::string Writer::Write(bool& quotesRemoved)
 
 void Writer::Text(size_t begin, size_t end, bool breaks)
 {
+    using namespace ByteScan;
     const std::string_view text = m_parser.text.substr(begin, end - begin);
-    size_t done = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    const uint64_t newline = breaks ? Ones * '\n' : Ones * '&';
+    size_t done = 0, i = 0;
+    while (true) {
+        // Eight bytes at a time to the next byte that must be written otherwise.
+        while (i + 8 <= text.size()) {
+            const uint64_t w = Load(text.data() + i);
+            if (const uint64_t special = HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasZero(w ^ newline)) {
+                i += size_t(__builtin_ctzll(special)) / 8;  // the lowest flag is exact
+                break;
+            }
+            i += 8;
+        }
+        while (i < text.size() && text[i] != '&' && text[i] != '<' && text[i] != '>' && !(breaks && text[i] == '\n'))
+            ++i;
+        if (i >= text.size())
+            break;
         const char c = text[i];
-        if (c != '&' && c != '<' && c != '>' && !(breaks && c == '\n'))
-            continue;
         m_out.append(text, done, i - done);
         m_out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "<br>\n";
-        done = i + 1;
+        done = ++i;
     }
     m_out.append(text, done);
 }
@@ -141,8 +159,8 @@ bool Writer::Open(TagId id)
     case Name::Email: {
         m_out += "<a href=\"mailto:";
         Attribute(tag, Attr::Email);
-        const AttrValue* subject = Find(tag.attrs, Attr::Subject);
-        const AttrValue* body = Find(tag.attrs, Attr::Body);
+        const AttrValue* subject = Find(Attrs(tag), Attr::Subject);
+        const AttrValue* body = Find(Attrs(tag), Attr::Body);
         if (subject || body)
             m_out += '?';
         if (subject) {
@@ -281,7 +299,7 @@ void Writer::Leaf(TagId id)
 
 void Writer::QuoteOpening(const Tag& tag)
 {
-    const AttrValue* author = Find(tag.attrs, Attr::Author);
+    const AttrValue* author = Find(Attrs(tag), Attr::Author);
     const std::string_view postId = Value(tag, Attr::PostId);
     const std::string postUrl = "./viewtopic.php?p=" + std::string(postId) + "#p" + std::string(postId);
     m_out += "<blockquote";
@@ -293,7 +311,7 @@ void Writer::QuoteOpening(const Tag& tag)
     if (!author)
         return;
     m_out += "<cite>";
-    if (Find(tag.attrs, Attr::Url)) {
+    if (Find(Attrs(tag), Attr::Url)) {
         m_out += "<a href=\"";
         Attribute(tag, Attr::Url);
         m_out += "\" class=\"postlink\">";

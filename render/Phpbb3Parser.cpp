@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace Phpbb3::Internal {
 namespace {
@@ -95,7 +96,7 @@ const TagConfig& ConfigOf(Name name)
     return IsReal(name) ? Configs[static_cast<int>(name)] : SystemConfig;
 }
 
-const AttrValue* Find(const Attributes& attributes, Attr name)
+const AttrValue* Find(std::span<const AttrValue> attributes, Attr name)
 {
     for (const AttrValue& a : attributes)
         if (a.name == name)
@@ -128,18 +129,71 @@ void SetView(Attributes& attributes, Attr name, std::string_view value)
     attributes.push_back({name, false, value, {}});
 }
 
-Parser::Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies)
-    : text(text), smilies(smilies), m_options(options)
+Parser::Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies,
+               Workspace& workspace)
+    : text(text), smilies(smilies), m_options(options), m_workspace(workspace)
 {
+    Exchange();
+    tags.clear();
+    attrPool.clear();
+    events.clear();
+}
+
+Parser::~Parser()
+{
+    Exchange();
+}
+
+// Takes the workspace's buffers, or gives them back.
+void Parser::Exchange()
+{
+    Workspace& w = m_workspace;
+    tags.swap(w.tags);
+    attrPool.swap(w.attrPool);
+    events.swap(w.events);
+    for (int i = 0; i < 6; ++i)
+        m_runs[i].swap(w.runs[i]);
+    m_sorted.swap(w.sorted);
+    m_heap.swap(w.heap);
+    m_pending.swap(w.pending);
+    m_closing.swap(w.closing);
+    m_reopen.swap(w.reopen);
+    m_looked.swap(w.looked);
+    m_openTags.swap(w.openTags);
+    m_cascades.swap(w.cascades);
+    m_valueStops.swap(w.valueStops);
+    m_brackets.swap(w.brackets);
+    m_quotes[0].swap(w.quotes[0]);
+    m_quotes[1].swap(w.quotes[1]);
+    for (auto& run : m_runs)
+        run.clear();
+    for (std::vector<TagId>* v : {&m_sorted, &m_heap, &m_openTags})
+        v->clear();
+    m_brackets.clear();
+    m_cascades.clear();
+    m_valueStops.clear();
+    m_quotes[0].clear();
+    m_quotes[1].clear();
+}
+
+uint32_t Parser::FlagsOf(TagId id) const
+{
+    return ConfigOf(tags[id].name).flags;
 }
 
 void Parser::Run()
 {
+    m_run = 0;
     ScanBBCodes();
+    m_run = 2;
     ScanEmails();
+    m_run = 3;
     ScanLinks();
+    m_run = 4;
     ScanEmoji();
+    m_run = 5;
     ScanSmilies();
+    MergeRuns();
     ProcessTags();
     OutputText(text.size(), 0);
     smileyCount = m_cntTotal[static_cast<int>(Name::Smiley)];
@@ -157,7 +211,6 @@ TagId Parser::AddTag(Type type, Name name, size_t pos, size_t len, int prio)
     tag.pos = pos;
     tag.len = len;
     tag.prio = prio;
-    tag.flags = ConfigOf(name).flags;
     if (pos + len > text.size()) {
         tag.invalid = true;
     } else if (name == Name::Flash && !m_options.mayUseFlash) {
@@ -172,8 +225,17 @@ TagId Parser::AddTag(Type type, Name name, size_t pos, size_t len, int prio)
 TagId Parser::AddCopyTag(TagId original, size_t pos, size_t len, int prio)
 {
     const TagId copy = AddTag(tags[original].type, tags[original].name, pos, len, prio);
-    tags[copy].attrs = tags[original].attrs;
+    tags[copy].attrBegin = tags[original].attrBegin;
+    tags[copy].attrCount = tags[original].attrCount;
     return copy;
+}
+
+// Moves the values of `list` (a scratch list) into the pool.
+void Parser::StoreAttrs(TagId id, Attributes& list)
+{
+    tags[id].attrBegin = uint32_t(attrPool.size());
+    tags[id].attrCount = uint32_t(list.size());
+    attrPool.insert(attrPool.end(), std::make_move_iterator(list.begin()), std::make_move_iterator(list.end()));
 }
 
 void Parser::Pair(TagId start, TagId end)
@@ -190,27 +252,80 @@ void Parser::CascadeInvalidation(TagId from, TagId to)
 
 void Parser::Invalidate(TagId id)
 {
-    std::vector<TagId> pending{id};
-    while (!pending.empty()) {
-        const TagId t = pending.back();
-        pending.pop_back();
+    m_pending.assign(1, id);
+    while (!m_pending.empty()) {
+        const TagId t = m_pending.back();
+        m_pending.pop_back();
         if (tags[t].invalid)
             continue;
         tags[t].invalid = true;
         for (uint32_t link = tags[t].cascade; link; link = m_cascades[link - 1].first)
-            pending.push_back(m_cascades[link - 1].second);
+            m_pending.push_back(m_cascades[link - 1].second);
     }
 }
 
 void Parser::Push(TagId id)
 {
-    tags[id].order = m_processing ? m_nextOrder-- : int64_t(id);
+    if (!m_processing) {
+        tags[id].order = int32_t(id);
+        m_runs[m_run].push_back({tags[id].pos, id});
+        return;
+    }
+    tags[id].order = m_nextOrder--;
     m_heap.push_back(id);
     std::push_heap(m_heap.begin(), m_heap.end(), Later{&tags});
 }
 
+// The scanners' runs, each in processing order, merged into one in a
+// single pass (there are few runs, so the smallest head is found by a scan).
+void Parser::MergeRuns()
+{
+    const Later later{&tags};
+    size_t total = 0;
+    size_t heads[6] = {};
+    for (const auto& run : m_runs)
+        total += run.size();
+    m_sorted.clear();
+    m_sorted.reserve(total);
+    auto before = [&](int a, int b) {
+        const auto& x = m_runs[a][heads[a]];
+        const auto& y = m_runs[b][heads[b]];
+        return x.first < y.first || (x.first == y.first && later(y.second, x.second));
+    };
+    while (m_sorted.size() < total) {
+        int best = -1, second = -1;
+        for (int r = 0; r < 6; ++r) {
+            if (heads[r] >= m_runs[r].size())
+                continue;
+            if (best < 0 || before(r, best)) {
+                second = best;
+                best = r;
+            } else if (second < 0 || before(r, second)) {
+                second = r;
+            }
+        }
+        // The best run goes on while it is ahead of every other run's head.
+        const size_t limit = second < 0 ? SIZE_MAX : m_runs[second][heads[second]].first;
+        const auto& run = m_runs[best];
+        size_t& head = heads[best];
+        do
+            m_sorted.push_back(run[head++].second);
+        while (head < run.size() && run[head].first < limit);
+    }
+    for (auto& run : m_runs)
+        run.clear();
+    m_next = 0;
+}
+
+bool Parser::HeapFirst() const
+{
+    return !m_heap.empty() && (m_next >= m_sorted.size() || Later{&tags}(m_sorted[m_next], m_heap.front()));
+}
+
 TagId Parser::Pop()
 {
+    if (!HeapFirst())
+        return m_sorted[m_next++];
     std::pop_heap(m_heap.begin(), m_heap.end(), Later{&tags});
     const TagId id = m_heap.back();
     m_heap.pop_back();
@@ -219,7 +334,14 @@ TagId Parser::Pop()
 
 TagId Parser::Peek() const
 {
-    return m_heap.empty() ? NoTag : m_heap.front();
+    if (HeapFirst())
+        return m_heap.front();
+    return m_next < m_sorted.size() ? m_sorted[m_next] : NoTag;
+}
+
+bool Parser::Waiting() const
+{
+    return m_next < m_sorted.size() || !m_heap.empty();
 }
 
 void Parser::Log(std::string message)
@@ -234,8 +356,8 @@ void Parser::ProcessTags()
 {
     m_contexts.push_back({Flow, All, EnableAutoBr});
     m_processing = true;
-    while (!m_heap.empty()) {
-        while (!m_heap.empty()) {
+    while (Waiting()) {
+        while (Waiting()) {
             m_current = Pop();
             ProcessCurrentTag();
         }
@@ -317,7 +439,7 @@ void Parser::ProcessStartTag(TagId id)
         return;
     }
     TagId tag = id;
-    if ((tags[id].flags & AutoClose) && tags[id].type != Type::SelfClosing && tags[id].endTag == NoTag
+    if ((FlagsOf(id) & AutoClose) && tags[id].type != Type::SelfClosing && tags[id].endTag == NoTag
         && !(Peek() != NoTag && CanClose(Peek(), id))) {
         // A void element on its own: written as self-closing.
         Tag copy = tags[id];
@@ -327,7 +449,7 @@ void Parser::ProcessStartTag(TagId id)
         tags[tag].cascade = 0;
     }
     const size_t after = tags[tag].pos + tags[tag].len;
-    if ((tags[tag].flags & TrimFirstLine) && after < text.size() && text[after] == '\n')
+    if ((FlagsOf(tag) & TrimFirstLine) && after < text.size() && text[after] == '\n')
         AddTag(Type::SelfClosing, Name::Ignore, after, 1);
     OutputTag(tag);
     PushContext(tag);
@@ -344,7 +466,8 @@ void Parser::ProcessEndTag(TagId id)
     const Name name = tags[id].name;
     if (m_cntOpen[static_cast<int>(name)] == 0)
         return;
-    std::vector<TagId> closing;
+    std::vector<TagId>& closing = m_closing;
+    closing.clear();
     ptrdiff_t i = ptrdiff_t(m_openTags.size());
     while (--i >= 0) {
         if (CanClose(id, m_openTags[size_t(i)]))
@@ -354,15 +477,16 @@ void Parser::ProcessEndTag(TagId id)
     }
     if (i < 0)
         return;
-    uint32_t flags = tags[id].flags;
+    uint32_t flags = FlagsOf(id);
     for (const TagId t : closing)
-        flags |= tags[t].flags;
+        flags |= FlagsOf(t);
     const bool ignoreWhitespace = flags & IgnoreWhitespace;
     bool keepReopening = m_fixingCost < MaxFixingCost;
-    std::vector<TagId> reopen;
+    std::vector<TagId>& reopen = m_reopen;
+    reopen.clear();
     for (const TagId open : closing) {
         if (keepReopening) {
-            if (tags[open].flags & AutoReopen)
+            if (FlagsOf(open) & AutoReopen)
                 reopen.push_back(open);
             else
                 keepReopening = false;
@@ -373,7 +497,6 @@ void Parser::ProcessEndTag(TagId id)
         t.name = tags[open].name;
         t.type = Type::End;
         t.pos = pos;
-        t.flags = tags[open].flags;
         OutputTag(end);
         PopContext();
     }
@@ -384,12 +507,12 @@ void Parser::ProcessEndTag(TagId id)
         // End tags right here that would close what was just closed are
         // taken as done, and those elements not reopened.
         size_t ignorePos = m_pos;
-        std::vector<TagId> looked;
-        while (!m_heap.empty() && ++m_fixingCost < MaxFixingCost) {
+        m_looked.clear();
+        while (Waiting() && ++m_fixingCost < MaxFixingCost) {
             const TagId upcoming = Peek();
             if (tags[upcoming].pos > ignorePos || tags[upcoming].type != Type::End)
                 break;
-            looked.push_back(Pop());
+            m_looked.push_back(Pop());
             for (ptrdiff_t j = ptrdiff_t(closing.size()); --j >= 0 && ++m_fixingCost < MaxFixingCost;) {
                 if (CanClose(upcoming, closing[size_t(j)])) {
                     closing.erase(closing.begin() + j);
@@ -400,14 +523,15 @@ void Parser::ProcessEndTag(TagId id)
                 }
             }
         }
-        for (const TagId t : looked) {
+        for (const TagId t : m_looked) {
             m_heap.push_back(t);
             std::push_heap(m_heap.begin(), m_heap.end(), Later{&tags});
         }
         if (ignorePos > m_pos)
             OutputIgnore(m_pos, ignorePos - m_pos);
     }
-    for (const TagId start : reopen) {
+    for (size_t k = 0; k < reopen.size(); ++k) {
+        const TagId start = reopen[k];
         const TagId copy = AddCopyTag(start, m_pos, 0, tags[start].prio);
         if (tags[start].endTag != NoTag)
             Pair(copy, tags[start].endTag);
@@ -447,7 +571,7 @@ bool Parser::CloseParent(TagId id)
 
 void Parser::AddMagicEndTag(TagId start, size_t pos, int prio)
 {
-    if ((tags[m_current].flags | tags[start].flags) & IgnoreWhitespace)
+    if ((FlagsOf(m_current) | FlagsOf(start)) & IgnoreWhitespace)
         pos = MagicEndPos(pos);
     const TagId end = AddTag(Type::End, tags[start].name, pos, 0, prio);
     Pair(start, end);
@@ -497,8 +621,8 @@ void Parser::PushContext(TagId id)
     Context context;
     context.allowedDescendants = parent.allowedDescendants & config.descendants;
     context.allowedChildren =
-        ((tag.flags & IsTransparent) ? parent.allowedChildren : config.children) & context.allowedDescendants;
-    context.flags = tag.flags | (parent.flags & EnableAutoBr);
+        ((config.flags & IsTransparent) ? parent.allowedChildren : config.children) & context.allowedDescendants;
+    context.flags = config.flags | (parent.flags & EnableAutoBr);
     if (context.flags & DisableAutoBr)
         context.flags &= ~EnableAutoBr;
     ++m_cntOpen[n];
@@ -524,7 +648,7 @@ void Parser::OutputTag(TagId id)
     const size_t pos = tag.pos, len = tag.len;
     const Type type = tag.type;
     int skipBefore = 0, skipAfter = 0;
-    if (tag.flags & IgnoreWhitespace) {
+    if (FlagsOf(id) & IgnoreWhitespace) {
         skipBefore = 1;
         skipAfter = type == Type::Start ? 1 : 2;
     }
@@ -605,54 +729,56 @@ void Parser::Emit(Ev kind, TagId tag, size_t begin, size_t end)
 
 bool Parser::FilterTag(TagId id)
 {
-    Tag& tag = tags[id];
-    if (tag.name == Name::Quote) {
-        if (const AttrValue* author = Find(tag.attrs, Attr::Author)) {
+    const Name name = tags[id].name;
+    std::span<const AttrValue> attributes = AttrsOf(id);
+    if (name == Name::Quote) {
+        if (const AttrValue* author = Find(attributes, Attr::Author)) {
             Filters::QuoteAuthor parsed = Filters::ParseQuoteAuthor(author->Get());
-            if (parsed.url && !Find(tag.attrs, Attr::Url))
-                Set(tag.attrs, Attr::Url, std::move(*parsed.url));
-            Set(tag.attrs, Attr::Author, std::move(parsed.author));
+            m_scratch.assign(attributes.begin(), attributes.end());
+            if (parsed.url && !Find(m_scratch, Attr::Url))
+                Set(m_scratch, Attr::Url, std::move(*parsed.url));
+            Set(m_scratch, Attr::Author, std::move(parsed.author));
+            attributes = m_scratch;
         }
-    } else if (tag.name == Name::Flash) {
-        if (const AttrValue* size = Find(tag.attrs, Attr::Flash)) {
+    } else if (name == Name::Flash) {
+        if (const AttrValue* size = Find(attributes, Attr::Flash)) {
             const std::string_view v = size->Get();
             const size_t comma = v.find(',');
             if (comma != std::string_view::npos && Filters::IsDigits(v.substr(0, comma))
                 && Filters::IsDigits(v.substr(comma + 1))) {
                 const std::string width(v.substr(0, comma)), height(v.substr(comma + 1));
-                if (!Find(tag.attrs, Attr::Width))
-                    Set(tag.attrs, Attr::Width, width);
-                if (!Find(tag.attrs, Attr::Height))
-                    Set(tag.attrs, Attr::Height, height);
+                m_scratch.assign(attributes.begin(), attributes.end());
+                if (!Find(m_scratch, Attr::Width))
+                    Set(m_scratch, Attr::Width, width);
+                if (!Find(m_scratch, Attr::Height))
+                    Set(m_scratch, Attr::Height, height);
+                attributes = m_scratch;
             }
         }
     }
-    if (!FilterAttributes(tags[id]))
+    m_filtered.clear();
+    if (!FilterAttributes(name, attributes, m_filtered))
         return false;
-    if (tags[id].name == Name::Url)
-        AddLinkText(id);
-    if (tags[id].name == Name::LinkText) {
-        Tag& linkText = tags[id];
-        const std::string shortened = Filters::ShortenLinkText(Find(linkText.attrs, Attr::Text)->Get());
-        if (shortened == text.substr(linkText.pos, linkText.len))
+    if (name == Name::LinkText) {
+        std::string shortened = Filters::ShortenLinkText(Find(m_filtered, Attr::Text)->Get());
+        if (shortened == text.substr(tags[id].pos, tags[id].len))
             return false;
-        Set(linkText.attrs, Attr::Text, shortened);
+        Set(m_filtered, Attr::Text, std::move(shortened));
     }
+    if (name != Name::Smiley)
+        StoreAttrs(id, m_filtered);
+    if (name == Name::Url)
+        AddLinkText(id);
     return true;
 }
 
 // The tag's attributes through their filters: what is not defined for the
 // tag goes, a refused optional attribute goes, a refused or missing
 // required one refuses the tag.
-bool Parser::FilterAttributes(Tag& tag)
+bool Parser::FilterAttributes(Name tagName, std::span<const AttrValue> in, Attributes& out)
 {
-    Attributes in = std::move(tag.attrs);
-    Attributes& out = tag.attrs;
-    out.clear();
-    auto value = [&](Attr name) -> const AttrValue* { return Find(in, name); };
     auto keep = [&](Attr name, bool required, auto check) {
-        const AttrValue* v = value(name);
-        if (v) {
+        if (const AttrValue* v = Find(in, name)) {
             std::optional<std::string> filtered = check(v->Get());
             if (filtered) {
                 Set(out, name, std::move(*filtered));
@@ -662,29 +788,24 @@ bool Parser::FilterAttributes(Tag& tag)
         return !required;
     };
     auto asIs = [](std::string_view v) { return std::optional<std::string>(std::string(v)); };
-    bool ok = true;
-    auto digits = [](std::string_view v) {
-        return Filters::IsDigits(v) ? std::optional<std::string>(std::string(v)) : std::nullopt;
+    auto only = [](bool valid, std::string_view v) {
+        return valid ? std::optional<std::string>(std::string(v)) : std::nullopt;
     };
+    auto digits = [&](std::string_view v) { return only(Filters::IsDigits(v), v); };
     auto url = [](std::string_view v) { return Filters::Url(v); };
     auto uint = [](std::string_view v) { return Filters::Uint(v); };
-    switch (tag.name) {
+    bool ok = true;
+    switch (tagName) {
     case Name::Attachment:
         ok = keep(Attr::Index, true, digits);
         ok = keep(Attr::Filename, true, asIs) && ok;
         return ok;
     case Name::Code:
-        return keep(Attr::Lang, false, [](std::string_view v) {
-            return Filters::IsIdentifier(v) ? std::optional<std::string>(std::string(v)) : std::nullopt;
-        });
+        return keep(Attr::Lang, false, [&](std::string_view v) { return only(Filters::IsIdentifier(v), v); });
     case Name::Color:
-        return keep(Attr::Color, true, [](std::string_view v) {
-            return Filters::IsColor(v) ? std::optional<std::string>(std::string(v)) : std::nullopt;
-        });
+        return keep(Attr::Color, true, [&](std::string_view v) { return only(Filters::IsColor(v), v); });
     case Name::Email: {
-        ok = keep(Attr::Email, true, [](std::string_view v) {
-            return Filters::IsEmail(v) ? std::optional<std::string>(std::string(v)) : std::nullopt;
-        });
+        ok = keep(Attr::Email, true, [&](std::string_view v) { return only(Filters::IsEmail(v), v); });
         auto encoded = [](std::string_view v) { return std::optional<std::string>(Filters::RawUrlEncode(v)); };
         keep(Attr::Subject, false, encoded);
         keep(Attr::Body, false, encoded);
@@ -747,7 +868,9 @@ void Parser::AddLinkText(TagId url)
     const size_t start = tag.pos + tag.len;
     const size_t end = std::max(start, tags[tag.endTag].pos);
     const TagId linkText = AddTag(Type::SelfClosing, Name::LinkText, start, end - start, 10);
-    SetView(tags[linkText].attrs, Attr::Text, text.substr(start, end - start));
+    m_scratch.clear();
+    SetView(m_scratch, Attr::Text, text.substr(start, end - start));
+    StoreAttrs(linkText, m_scratch);
     CascadeInvalidation(url, linkText);
 }
 

@@ -21,19 +21,43 @@
 
 namespace Phpbb3::Internal {
 
+// The buffers of a parse, lent to each parser and given back, so repeated
+// renders (a live preview) reuse their room instead of touching fresh
+// memory, which costs more than the parse on some machines.
+struct Workspace {
+    std::vector<Tag> tags;
+    std::vector<AttrValue> attrPool;
+    std::vector<Event> events;
+    std::vector<std::pair<size_t, TagId>> runs[6];  // (position, tag)
+    std::vector<TagId> sorted, heap, pending, closing, reopen, looked, openTags;
+    std::vector<size_t> brackets;
+    std::vector<std::pair<uint32_t, TagId>> cascades;
+    std::vector<size_t> valueStops, quotes[2];
+};
+
 class Parser {
 public:
-    Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies);
+    Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies, Workspace& workspace);
+    ~Parser();
+    Parser(const Parser&) = delete;
+    Parser& operator=(const Parser&) = delete;
 
     // Scans and processes the text; the results are the members below.
     void Run();
 
     std::string_view text;
     std::vector<Tag> tags;
+    std::vector<AttrValue> attrPool;
     std::vector<Event> events;
     std::vector<std::string> errors;  // the board's messages, each once, in order
     size_t smileyCount = 0, urlCount = 0;
     const std::vector<Smiley>& smilies;
+
+    std::span<const AttrValue> AttrsOf(TagId id) const
+    {
+        return {attrPool.data() + tags[id].attrBegin, tags[id].attrCount};
+    }
+    uint32_t FlagsOf(TagId id) const;
 
 private:
     struct Context {
@@ -43,9 +67,11 @@ private:
     };
 
     // Scanners (Phpbb3Scan.cpp), in the board's order.
+    size_t Next(char byte, size_t from) const;  // npos when there is none
     void ScanBBCodes();
     void ScanEmails();
     void ScanLinks();
+    void AddLink(size_t pos, size_t end);
     void ScanEmoji();
     void ScanSmilies();
     // One BBCode from `startPos` ("[" or "[/"), its name ending at `pos`.
@@ -58,6 +84,8 @@ private:
 
     // Adding tags.
     TagId AddTag(Type type, Name name, size_t pos, size_t len, int prio = 0);
+    void StoreAttrs(TagId id, Attributes& list);
+    void MergeRuns();
     TagId AddCopyTag(TagId original, size_t pos, size_t len, int prio);
     void Pair(TagId start, TagId end);
     void CascadeInvalidation(TagId from, TagId to);
@@ -65,6 +93,8 @@ private:
     void Push(TagId id);
     TagId Pop();
     TagId Peek() const;
+    bool HeapFirst() const;
+    bool Waiting() const;
 
     // Processing.
     void ProcessTags();
@@ -72,7 +102,7 @@ private:
     void ProcessStartTag(TagId id);
     void ProcessEndTag(TagId id);
     bool FilterTag(TagId id);
-    bool FilterAttributes(Tag& tag);
+    bool FilterAttributes(Name name, std::span<const AttrValue> in, Attributes& out);
     void AddLinkText(TagId url);
     bool FosterParent(TagId id);
     bool CloseParent(TagId id);
@@ -88,10 +118,21 @@ private:
     void Emit(Ev kind, TagId tag, size_t begin, size_t end);
     void Log(std::string message);
 
+    void Exchange();
+
     const Options& m_options;
+    Workspace& m_workspace;
+    // Tags wait in order: the scanners' runs (each in position order) are
+    // merged once into m_sorted; tags added while processing go to a heap.
+    std::vector<std::pair<size_t, TagId>> m_runs[6];
+    int m_run = 0;
+    std::vector<TagId> m_sorted;
+    size_t m_next = 0;
     std::vector<TagId> m_heap;
-    int64_t m_nextOrder = -1;
+    int32_t m_nextOrder = -1;
     bool m_processing = false;
+    std::vector<TagId> m_pending, m_closing, m_reopen, m_looked;
+    Attributes m_scratch, m_filtered;
     std::vector<std::pair<uint32_t, TagId>> m_cascades;  // (1 + next index, tag)
     std::vector<TagId> m_openTags;
     std::vector<Context> m_contexts;
@@ -102,11 +143,14 @@ private:
     size_t m_cntTotal[RealTagCount] = {};
 
     // Scanner indexes, built on first use.
+    std::vector<size_t> m_brackets;  // every "[", found once
     std::vector<size_t> m_valueStops;
     bool m_haveValueStops = false;
     std::vector<size_t> m_quotes[2];
     bool m_haveQuotes = false;
     std::unordered_map<std::string, std::vector<size_t>> m_closingTags;
+    std::string m_lastClosingKey;
+    const std::vector<size_t>* m_lastClosing = nullptr;
     bool m_haveClosingTags = false;
 };
 

@@ -3,7 +3,6 @@
 #include "render/Phpbb3Html.h"
 #include "render/Phpbb3Parser.h"
 #include "render/Phpbb3Text.h"
-#include "render/Unicode.h"
 
 namespace Phpbb3 {
 
@@ -73,14 +72,14 @@ std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder)
 Result Render(std::string_view post, const Options& options)
 {
     static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
+    thread_local std::string text;  // room kept for the next render
+    thread_local Internal::Workspace workspace;
     Result result;
-    std::string cleaned = Text::CleanUp(post);
-    result.characters = Text::Count(cleaned);
+    result.characters = Text::CleanUp(post, text);
     const std::string lengthError =
         Text::LengthError(result.characters, options.limits.minChars, options.limits.maxChars);
-    const std::string text = Text::WithoutControls(std::move(cleaned));
 
-    Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies);
+    Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies, workspace);
     parser.Run();
     result.html = Internal::WriteHtml(parser, options.limits.maxQuoteDepth, result.quotesRemoved);
     result.smilies = parser.smileyCount;
@@ -94,16 +93,8 @@ Result Render(std::string_view post, const Options& options)
 
 size_t CountCharacters(std::string_view post)
 {
-    if (Unicode::IsCleanNfc(post)) {
-        // Nothing to replace, drop or normalise: only the trim is left.
-        auto trimmed = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\x0B'; };
-        while (!post.empty() && trimmed(post.front()))
-            post.remove_prefix(1);
-        while (!post.empty() && trimmed(post.back()))
-            post.remove_suffix(1);
-        return Text::Count(post);
-    }
-    return Text::Count(Text::CleanUp(post));
+    thread_local std::string text;  // room kept for the next count
+    return Text::CleanUp(post, text);
 }
 
 }  // namespace Phpbb3

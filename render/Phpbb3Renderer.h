@@ -56,8 +56,8 @@ struct Result {
 Result Render(std::string_view post, const Options& options = {});
 
 // The board's character count alone (its clean-up, then & counts 5, < and >
-// 4, " 6), cheap enough for a status bar: text that NFC cannot change is
-// counted in one pass without a copy of its own.
+// 4, " 6), cheap enough for a status bar: one pass over the post into a
+// buffer kept between calls, without parsing.
 size_t CountCharacters(std::string_view post);
 
 }  // namespace Phpbb3

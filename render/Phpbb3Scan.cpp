@@ -3,6 +3,7 @@
 
 #include "render/Phpbb3Parser.h"
 
+#include "render/ByteScan.h"
 #include "render/Unicode.h"
 
 #include <algorithm>
@@ -39,12 +40,32 @@ constexpr BBCodeDef BBCodes[] = {
 
 const BBCodeDef* FindBBCode(std::string_view typed)
 {
-    for (const BBCodeDef& def : BBCodes) {
+    if (typed.empty() || typed.size() > 10)
+        return nullptr;
+    // The candidates by first letter, then the rest compared.
+    const char first = typed[0] == '*' ? '*' : char(typed[0] & ~0x20);
+    int from = 0, to = 0;
+    switch (first) {
+    case 'A': from = 0, to = 1; break;
+    case 'B': from = 1, to = 2; break;
+    case 'C': from = 2, to = 4; break;
+    case 'E': from = 4, to = 5; break;
+    case 'F': from = 5, to = 6; break;
+    case 'I': from = 6, to = 8; break;
+    case 'L': from = 8, to = 9; break;
+    case 'Q': from = 9, to = 10; break;
+    case 'S': from = 10, to = 11; break;
+    case 'U': from = 11, to = 13; break;
+    case '*': from = 13, to = 14; break;
+    default: return nullptr;
+    }
+    for (int k = from; k < to; ++k) {
+        const BBCodeDef& def = BBCodes[k];
         if (def.name.size() != typed.size())
             continue;
         bool same = true;
-        for (size_t i = 0; i < typed.size() && same; ++i)
-            same = (typed[i] & ~0x20) == def.name[i] || typed[i] == def.name[i];
+        for (size_t i = 1; i < typed.size() && same; ++i)
+            same = (typed[i] & ~0x20) == def.name[i];
         if (same)
             return &def;
     }
@@ -94,10 +115,6 @@ bool IsSmileyBoundary(char c)
 {
     return c == '\n' || c == ' ' || c == '.' || c == ']';
 }
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
-}
 
 // A BBCode tag holds at most this many attributes; past it the tag is text.
 // Keeps tags whose attributes run over other tags from costing more than a
@@ -108,9 +125,17 @@ constexpr int MaxAttributes = 64;
 
 // --- BBCodes -------------------------------------------------------------------
 
+size_t Parser::Next(char byte, size_t from) const
+{
+    const size_t at = ByteScan::Find(text.data(), text.size(), from, byte);
+    return at < text.size() ? at : std::string_view::npos;
+}
+
 void Parser::ScanBBCodes()
 {
-    for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) {
+    for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1))
+        m_brackets.push_back(at);
+    for (const size_t at : m_brackets) {
         size_t pos = at + 1;
         const bool closing = pos < text.size() && text[pos] == '/';
         if (closing)
@@ -144,7 +169,8 @@ void Parser::ParseBBCode(size_t startPos, bool closing, Name name, std::string_v
             AddTag(Type::End, name, startPos, pos + 1 - startPos);
         return;
     }
-    Attributes attributes;
+    Attributes& attributes = m_scratch;
+    attributes.clear();
     if (!ParseAttributes(pos, bbName, attributes) || pos >= text.size())
         return;
     Type type;
@@ -162,19 +188,22 @@ void Parser::ParseBBCode(size_t startPos, bool closing, Name name, std::string_v
         const BBCodeDef& def = DefOf(bbName);
         const bool useContent = def.contentAttr != Attr::Unknown && !Find(attributes, def.contentAttr);
         if (!suffix.empty() || def.forceLookahead || useContent) {
-            const std::string key = std::string(bbName) + std::string(suffix);
-            const size_t endPos = FindClosingBBCode(key, pos);
+            const std::string suffixed = suffix.empty() ? std::string() : std::string(bbName) + std::string(suffix);
+            const std::string_view closing = suffix.empty() ? bbName : std::string_view(suffixed);
+            const size_t endPos = FindClosingBBCode(closing, pos);
             if (endPos == std::string_view::npos) {
                 Invalidate(id);
                 return;
             }
-            const TagId end = AddTag(Type::End, name, endPos, key.size() + 3);
+            m_run = 1;
+            const TagId end = AddTag(Type::End, name, endPos, closing.size() + 3);
+            m_run = 0;
             Pair(id, end);
             if (useContent)
                 SetView(attributes, def.contentAttr, text.substr(pos, endPos - pos));
         }
     }
-    tags[id].attrs = std::move(attributes);
+    StoreAttrs(id, attributes);
 }
 
 bool Parser::ParseAttributes(size_t& pos, std::string_view bbName, Attributes& attributes)
@@ -251,32 +280,39 @@ bool Parser::ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes)
 }
 
 // An unquoted value runs to the first "]", or to white space followed by
-// "]", "/]" or another attribute ("name="): those places, in order.
+// "]", "/]" or another attribute ("name="). Values are short, so the text
+// is read from `pos` for a while; past that the places are looked up in a
+// list made once, so values that run over many tags cost no more.
 size_t Parser::NextValueStop(size_t pos)
 {
+    auto stopsAt = [this](size_t i) {
+        if (text[i] == ']')
+            return true;
+        if (!IsAsciiSpace(text[i]) || (i > 0 && IsAsciiSpace(text[i - 1])))
+            return false;
+        size_t end = i;
+        while (end < text.size() && IsAsciiSpace(text[end]))
+            ++end;
+        if (end < text.size() && (text[end] == ']' || text.compare(end, 2, "/]") == 0))
+            return true;
+        size_t name = end;
+        while (name < text.size() && IsNameChar(text[name]))
+            ++name;
+        return name > end && name < text.size() && text[name] == '=';
+    };
+    const size_t limit = std::min(text.size(), pos + 256);
+    for (size_t i = pos; i < limit; ++i)
+        if (stopsAt(i))
+            return i;
+    if (limit == text.size())
+        return text.size();
     if (!m_haveValueStops) {
         m_haveValueStops = true;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == ']') {
+        for (size_t i = 0; i < text.size(); ++i)
+            if (stopsAt(i))
                 m_valueStops.push_back(i);
-            } else if (IsAsciiSpace(text[i])) {
-                size_t end = i;
-                while (end < text.size() && IsAsciiSpace(text[end]))
-                    ++end;
-                bool stop = end < text.size() && (text[end] == ']' || text.compare(end, 2, "/]") == 0);
-                if (!stop) {
-                    size_t name = end;
-                    while (name < text.size() && (IsNameChar(text[name])))
-                        ++name;
-                    stop = name > end && name < text.size() && text[name] == '=';
-                }
-                if (stop)
-                    m_valueStops.push_back(i);
-                i = end - 1;
-            }
-        }
     }
-    const auto it = std::lower_bound(m_valueStops.begin(), m_valueStops.end(), pos);
+    const auto it = std::lower_bound(m_valueStops.begin(), m_valueStops.end(), limit);
     return it == m_valueStops.end() ? text.size() : *it;
 }
 
@@ -286,11 +322,14 @@ size_t Parser::NextClosingQuote(char quote, size_t after)
 {
     if (!m_haveQuotes) {
         m_haveQuotes = true;
-        size_t backslashes = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if ((text[i] == '"' || text[i] == '\'') && backslashes % 2 == 0)
-                m_quotes[text[i] == '\''].push_back(i);
-            backslashes = text[i] == '\\' ? backslashes + 1 : 0;
+        for (const char q : {'"', '\''}) {
+            for (size_t i = text.find(q); i != std::string_view::npos; i = text.find(q, i + 1)) {
+                size_t backslashes = 0;
+                while (backslashes < i && text[i - 1 - backslashes] == '\\')
+                    ++backslashes;
+                if (backslashes % 2 == 0)
+                    m_quotes[q == '\''].push_back(i);
+            }
         }
     }
     const std::vector<size_t>& list = m_quotes[quote == '\''];
@@ -303,32 +342,42 @@ size_t Parser::NextClosingQuote(char quote, size_t after)
 size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
 {
     if (!m_haveClosingTags) {
+        // Only tags that can need their closing tag: those that take a value
+        // from their content, and any tag with a suffix.
         m_haveClosingTags = true;
-        for (size_t at = text.find("[/"); at != std::string_view::npos; at = text.find("[/", at + 1)) {
-            size_t pos = at + 2;
-            std::string name;
-            if (pos < text.size() && text[pos] == '*')
-                name = "*", ++pos;
-            else
-                while (pos < text.size() && IsAsciiLetter(text[pos]))
-                    name += Upper(text[pos++]);
-            if (name.empty() || !FindBBCode(name))
+        for (const size_t at : m_brackets) {
+            if (at + 1 >= text.size() || text[at + 1] != '/')
                 continue;
+            size_t pos = at + 2;
+            while (pos < text.size() && IsAsciiLetter(text[pos]))
+                ++pos;
+            if (pos < text.size() && pos == at + 2 && text[pos] == '*')
+                ++pos;
+            const BBCodeDef* def = FindBBCode(text.substr(at + 2, pos - at - 2));
+            if (!def)
+                continue;
+            std::string name(def->name);
             if (pos < text.size() && text[pos] == ':') {
                 name += ':';
                 ++pos;
                 while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
                     name += text[pos++];
+            } else if (def->contentAttr == Attr::Unknown && !def->forceLookahead) {
+                continue;
             }
             if (pos < text.size() && text[pos] == ']')
                 m_closingTags[name].push_back(at);
         }
     }
-    const auto found = m_closingTags.find(std::string(key));
-    if (found == m_closingTags.end())
+    if (key != m_lastClosingKey) {
+        const auto found = m_closingTags.find(std::string(key));
+        m_lastClosing = found == m_closingTags.end() ? nullptr : &found->second;
+        m_lastClosingKey = key;
+    }
+    if (!m_lastClosing)
         return std::string_view::npos;
-    const auto it = std::lower_bound(found->second.begin(), found->second.end(), from);
-    return it == found->second.end() ? std::string_view::npos : *it;
+    const auto it = std::lower_bound(m_lastClosing->begin(), m_lastClosing->end(), from);
+    return it == m_lastClosing->end() ? std::string_view::npos : *it;
 }
 
 // --- Magic links --------------------------------------------------------------
@@ -366,7 +415,9 @@ void Parser::ScanEmails()
         if (!lastAlnum)
             continue;
         const TagId open = AddTag(Type::Start, Name::Email, start, 0);
-        SetView(tags[open].attrs, Attr::Email, text.substr(start, lastAlnum - start));
+        m_scratch.clear();
+        SetView(m_scratch, Attr::Email, text.substr(start, lastAlnum - start));
+        StoreAttrs(open, m_scratch);
         const TagId close = AddTag(Type::End, Name::Email, lastAlnum, 0);
         Pair(open, close);
         searchFrom = lastAlnum;
@@ -454,39 +505,73 @@ size_t TrimAddress(std::string_view text, size_t start, size_t end)
 
 }  // namespace
 
-// Web addresses: \b(?:ftp|https?)://... or \bwww\...., Unicode-aware.
+// Web addresses: \b(?:ftp|https?)://... or \bwww\...., Unicode-aware. The
+// places to try are found from each ":" followed by "//" and each "." after
+// "www", taken in the order of the address they would start.
 void Parser::ScanLinks()
 {
-    for (size_t pos = 0; pos < text.size(); ++pos) {
-        const char c = char(text[pos] | 0x20);
-        if (c != 'h' && c != 'f' && c != 'w')
-            continue;
-        size_t body = 0;
-        if (c == 'h' && StartsNoCase(text, pos, "https://"))
-            body = pos + 8;
-        else if (c == 'h' && StartsNoCase(text, pos, "http://"))
-            body = pos + 7;
-        else if (c == 'f' && StartsNoCase(text, pos, "ftp://"))
-            body = pos + 6;
-        else if (c == 'w' && StartsNoCase(text, pos, "www."))
-            body = pos + 4;
-        if (!body || Unicode::IsWordChar(Unicode::DecodeBefore(text, pos)))
-            continue;
-        const size_t matchEnd = AddressBodyEnd(text, body);
-        if (!matchEnd)
-            continue;
-        const size_t end = TrimAddress(text, pos, matchEnd);
-        std::string url(text.substr(pos, end - pos));
-        if (url.size() > 3 && url[3] == '.')
-            url.insert(0, "http://");
-        const TagId close = AddTag(Type::End, Name::Url, end, 0);
-        const TagId open = AddTag(Type::Start, Name::Url, pos, 0, 1);
-        Set(tags[open].attrs, Attr::Url, std::move(url));
-        Pair(open, close);
-        const TagId content = AddTag(Type::SelfClosing, Name::Verbatim, pos, end - pos, 1000);
-        CascadeInvalidation(open, content);
-        pos = matchEnd - 1;
+    // The start and body of the next address candidate from a ":" or a "."
+    // at or after `from`.
+    auto nextColon = [this](size_t from, size_t& body) {
+        for (size_t c = Next(':', from); c != std::string_view::npos; c = Next(':', c + 1)) {
+            if (text.compare(c + 1, 2, "//") != 0)
+                continue;
+            body = c + 3;
+            if (c >= 5 && StartsNoCase(text, c - 5, "https"))
+                return c - 5;
+            if (c >= 4 && StartsNoCase(text, c - 4, "http"))
+                return c - 4;
+            if (c >= 3 && StartsNoCase(text, c - 3, "ftp"))
+                return c - 3;
+        }
+        return std::string_view::npos;
+    };
+    auto nextDot = [this](size_t from, size_t& body) {
+        for (size_t d = Next('.', from); d != std::string_view::npos; d = Next('.', d + 1)) {
+            if (d >= 3 && StartsNoCase(text, d - 3, "www")) {
+                body = d + 1;
+                return d - 3;
+            }
+        }
+        return std::string_view::npos;
+    };
+    size_t colonBody = 0, dotBody = 0;
+    size_t colon = nextColon(0, colonBody), dot = nextDot(0, dotBody);
+    size_t searchFrom = 0;  // a match cannot start inside the previous one
+    while (true) {
+        while (colon < searchFrom)
+            colon = nextColon(colonBody - 2, colonBody);
+        while (dot < searchFrom)
+            dot = nextDot(dotBody, dotBody);
+        if (colon == std::string_view::npos && dot == std::string_view::npos)
+            break;
+        const bool fromColon = colon < dot;
+        const size_t pos = fromColon ? colon : dot;
+        const size_t body = fromColon ? colonBody : dotBody;
+        const size_t matchEnd = Unicode::IsWordChar(Unicode::DecodeBefore(text, pos)) ? 0 : AddressBodyEnd(text, body);
+        if (matchEnd) {
+            AddLink(pos, TrimAddress(text, pos, matchEnd));
+            searchFrom = matchEnd;
+        } else {
+            searchFrom = pos + 1;
+        }
     }
+}
+
+void Parser::AddLink(size_t pos, size_t end)
+{
+    std::string url(text.substr(pos, end - pos));
+    if (url.size() > 3 && url[3] == '.')
+        url.insert(0, "http://");
+    // The run stays in processing order: start, the verbatim text, end.
+    const TagId open = AddTag(Type::Start, Name::Url, pos, 0, 1);
+    m_scratch.clear();
+    Set(m_scratch, Attr::Url, std::move(url));
+    StoreAttrs(open, m_scratch);
+    const TagId content = AddTag(Type::SelfClosing, Name::Verbatim, pos, end - pos, 1000);
+    CascadeInvalidation(open, content);
+    const TagId close = AddTag(Type::End, Name::Url, end, 0);
+    Pair(open, close);
 }
 
 // --- Emoji and smilies -----------------------------------------------------
@@ -494,24 +579,28 @@ void Parser::ScanLinks()
 void Parser::ScanEmoji()
 {
     std::string name;
-    for (size_t pos = 0; pos < text.size();) {
+    size_t pos = 0;
+    while ((pos = Unicode::NextNonAscii(text, pos)) < text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(text[pos]);
+        if (lead < 0xE2 && lead != 0xC2) {  // letters and marks below U+2000 (but © and ®)
+            pos += lead >= 0xE0 ? 3 : 2;
+            continue;
+        }
+        // A keycap starts with the ASCII character before its first non-ASCII one.
+        size_t start = pos;
+        if (pos > 0 && Unicode::MayStartEmoji(text, pos - 1) && static_cast<unsigned char>(text[pos - 1]) < 0x80)
+            start = pos - 1;
         const unsigned char c = static_cast<unsigned char>(text[pos]);
-        if (c < 0x80 && !Unicode::MayStartEmoji(text, pos)) {
-            ++pos;
-            continue;
-        }
-        if (!Unicode::MayStartEmoji(text, pos)) {
-            pos += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-            continue;
-        }
-        const size_t len = Unicode::MatchEmoji(text, pos, name);
+        const size_t len = Unicode::MayStartEmoji(text, start) ? Unicode::MatchEmoji(text, start, name) : 0;
         if (!len) {
             pos += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
             continue;
         }
-        const TagId id = AddTag(Type::SelfClosing, Name::Emoji, pos, len);
-        Set(tags[id].attrs, Attr::Seq, name);
-        pos += len;
+        const TagId id = AddTag(Type::SelfClosing, Name::Emoji, start, len);
+        m_scratch.clear();
+        Set(m_scratch, Attr::Seq, name);
+        StoreAttrs(id, m_scratch);
+        pos = start + len;
     }
 }
 
@@ -532,7 +621,29 @@ void Parser::ScanSmilies()
     for (auto& list : byFirst)
         std::stable_sort(list.begin(), list.end(),
                          [&](int a, int b) { return smilies[size_t(a)].code.size() > smilies[size_t(b)].code.size(); });
-    for (size_t pos = 0; pos < text.size();) {
+    // The places where a code may start, in order: found with memchr for
+    // each first byte when the codes have few of them, else byte by byte.
+    std::vector<char> firsts;
+    for (int c = 0; c < 256; ++c)
+        if (!byFirst[size_t(c)].empty())
+            firsts.push_back(char(c));
+    std::vector<size_t> next(firsts.size());
+    for (size_t k = 0; k < firsts.size(); ++k)
+        next[k] = Next(firsts[k], 0);
+    const bool byMemchr = firsts.size() <= 4;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (byMemchr) {
+            size_t nearest = std::string_view::npos;
+            for (size_t k = 0; k < firsts.size(); ++k) {
+                if (next[k] < pos)
+                    next[k] = Next(firsts[k], pos);
+                nearest = std::min(nearest, next[k]);
+            }
+            if (nearest == std::string_view::npos)
+                break;
+            pos = nearest;
+        }
         const std::vector<int>& candidates = byFirst[static_cast<unsigned char>(text[pos])];
         if (candidates.empty() || (pos > 0 && !IsSmileyBoundary(text[pos - 1]))) {
             ++pos;
@@ -541,7 +652,8 @@ void Parser::ScanSmilies()
         int found = -1;
         for (int i : candidates) {
             const std::string& code = smilies[size_t(i)].code;
-            if (text.compare(pos, code.size(), code) != 0)
+            if (code.size() > text.size() - pos || (code.size() > 1 && code[1] != text[pos + 1])
+                || text.compare(pos, code.size(), code) != 0)
                 continue;
             const size_t after = pos + code.size();
             if (after < text.size() && IsAsciiWord(static_cast<unsigned char>(text[after])))

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +42,10 @@ struct AttrValue {
     std::string_view Get() const { return owned ? std::string_view(copy) : view; }
 };
 
+// A tag's attributes while they are built; stored tags refer to a range of
+// the parser's attribute pool instead.
 using Attributes = std::vector<AttrValue>;
-const AttrValue* Find(const Attributes& attributes, Attr name);
+const AttrValue* Find(std::span<const AttrValue> attributes, Attr name);
 void Set(Attributes& attributes, Attr name, std::string value);
 void SetView(Attributes& attributes, Attr name, std::string_view value);
 
@@ -63,18 +66,17 @@ using TagId = uint32_t;
 constexpr TagId NoTag = UINT32_MAX;
 
 struct Tag {
+    size_t pos = 0, len = 0;
+    int32_t prio = 0;
+    int32_t order = 0;  // ties in position order: scanned tags by scan order, later additions first
+    TagId startTag = NoTag, endTag = NoTag;
+    uint32_t cascade = 0;  // 1 + index of the first tag invalidated with this one, in the processor's list
+    uint32_t attrBegin = 0, attrCount = 0;  // the range of the parser's attribute pool
+    int32_t smiley = -1;
+    uint16_t openCount = 0;
     Name name;
     Type type;
     bool invalid = false;
-    uint32_t flags = 0;
-    size_t pos = 0, len = 0;
-    int prio = 0;
-    int64_t order = 0;  // ties in position order: scanned tags by scan order, later additions first
-    TagId startTag = NoTag, endTag = NoTag;
-    uint32_t cascade = 0;  // 1 + index of the first tag invalidated with this one, in the processor's list
-    uint32_t openCount = 0;
-    int smiley = -1;
-    Attributes attrs;
 };
 
 // What the processor writes for the HTML writer, in order. Text is a span

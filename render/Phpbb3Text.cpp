@@ -1,6 +1,9 @@
 #include "render/Phpbb3Text.h"
 
+#include "render/ByteScan.h"
 #include "render/Unicode.h"
+
+#include <array>
 
 namespace Phpbb3::Text {
 namespace {
@@ -10,32 +13,22 @@ bool IsTrimmed(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\x0B';
 }
 
-// Line breaks to LF, NUL and the byte-order mark dropped.
-std::string NormalizeBreaks(std::string_view text)
+bool IsControl(char c)
 {
-    std::string out;
-    out.reserve(text.size());
-    size_t done = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out.append(text, done, i - done);
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            done = i + 1;
-        } else if (c == '\0') {
-            out.append(text, done, i - done);
-            done = i + 1;
-        } else if (c == '\xEF' && text.compare(i, 3, "\xEF\xBB\xBF") == 0) {
-            out.append(text, done, i - done);
-            i += 2;
-            done = i + 1;
-        }
-    }
-    out.append(text, done);
-    return out;
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
 }
+
+// What each byte adds to the count: 1 for the first byte of a character,
+// more for those the form escapes.
+constexpr auto Weights = [] {
+    std::array<unsigned char, 256> w{};
+    for (int c = 0; c < 256; ++c)
+        w[size_t(c)] = (c & 0xC0) != 0x80;
+    w['&'] = 5;
+    w['<'] = w['>'] = 4;
+    w['"'] = 6;
+    return w;
+}();
 
 std::string Plural(size_t n, const char* one, const char* many)
 {
@@ -44,47 +37,116 @@ std::string Plural(size_t n, const char* one, const char* many)
 
 }  // namespace
 
-std::string CleanUp(std::string_view post)
+size_t CleanUp(std::string_view post, std::string& out)
 {
-    std::string text = NormalizeBreaks(Unicode::MakeValid(post));
-    size_t end = text.size();
-    while (end > 0 && IsTrimmed(text[end - 1]))
-        --end;
-    size_t start = 0;
-    while (start < end && IsTrimmed(text[start]))
-        ++start;
-    text.resize(end);
-    text.erase(0, start);
-    return Unicode::Nfc(std::move(text));
-}
-
-size_t Count(std::string_view cleaned)
-{
-    size_t count = 0;
-    for (const char c : cleaned) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+    using namespace ByteScan;
+    out.clear();
+    out.reserve(post.size());
+    // Leading white space, and what the clean-up drops or turns into it.
+    size_t i = 0;
+    while (i < post.size()) {
+        const char c = post[i];
+        if (IsTrimmed(c) || c == '\r' || c == '\0')
+            ++i;
+        else if (post.compare(i, 3, "\xEF\xBB\xBF") == 0)
+            i += 3;
+        else
+            break;
+    }
+    size_t count = 0, done = i;
+    bool controls = false, mayChange = false;
+    while (i < post.size()) {
+        // Printable ASCII that is not escaped, eight bytes at a time, is copied as it is.
+        while (i + 8 <= post.size()) {
+            const uint64_t w = Load(post.data() + i);
+            const uint64_t special =
+                (w & Highs) | HasLess(w, 0x20) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"');
+            if (special) {
+                // The lowest flag marks the first special byte exactly.
+                const size_t plain = size_t(__builtin_ctzll(special)) / 8;
+                i += plain;
+                count += plain;
+                break;
+            }
+            i += 8;
+            count += 8;
+        }
+        if (i >= post.size())
+            break;
+        const unsigned char c = static_cast<unsigned char>(post[i]);
+        if (c >= 0x20 && c < 0x80) {
+            count += Weights[c];
+            ++i;
+        } else if (c == '\r' || c == 0) {
+            out.append(post, done, i - done);
+            if (c == '\r') {
+                out += '\n';
+                ++count;
+            }
+            i += c == '\r' && i + 1 < post.size() && post[i + 1] == '\n' ? 2 : 1;
+            done = i;
+        } else if (c < 0x80) {
+            controls = controls || IsControl(char(c));
             ++count;
-        if (c == '&')
-            count += 4;
-        else if (c == '<' || c == '>')
-            count += 3;
-        else if (c == '"')
-            count += 5;
+            ++i;
+        } else if (c >= 0xC2 && c < 0xCC && i + 1 < post.size() && (static_cast<unsigned char>(post[i + 1]) & 0xC0) == 0x80) {
+            // Latin-1 and the letters up to U+02FF: valid, and NFC keeps them.
+            ++count;
+            i += 2;
+        } else if (const size_t length = Unicode::ValidSequenceLength(post, i)) {
+            if (length == 3 && post.compare(i, 3, "\xEF\xBB\xBF") == 0) {
+                out.append(post, done, i - done);
+                done = i + 3;
+            } else {
+                size_t at = i;
+                mayChange = mayChange || Unicode::MayChangeUnderNfc(Unicode::Decode(post, at));
+                ++count;
+            }
+            i += length;
+        } else {
+            out.append(post, done, i - done);
+            out += "\xEF\xBF\xBD";
+            ++count;
+            i += Unicode::IllFormedLength(post, i);
+            done = i;
+        }
+    }
+    out.append(post, done);
+    while (!out.empty() && IsTrimmed(out.back())) {
+        out.pop_back();
+        --count;
+    }
+    if (mayChange) {
+        out = Unicode::Nfc(std::move(out));
+        count = Count(out);
+    }
+    if (controls) {
+        size_t write = 0;
+        for (const char c : out)
+            if (!IsControl(c))
+                out[write++] = c;
+        out.resize(write);
     }
     return count;
 }
 
-std::string WithoutControls(std::string text)
+size_t Count(std::string_view cleaned)
 {
-    size_t write = 0;
-    for (const char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 && c != '\t' && c != '\n')
+    using namespace ByteScan;
+    size_t count = 0, i = 0;
+    for (; i + 8 <= cleaned.size(); i += 8) {
+        // Eight ASCII characters the form does not escape count eight.
+        const uint64_t w = Load(cleaned.data() + i);
+        if (!((w & Highs) | HasByte(w, '&') | HasByte(w, '<') | HasByte(w, '>') | HasByte(w, '"'))) {
+            count += 8;
             continue;
-        text[write++] = c;
+        }
+        for (size_t k = i; k < i + 8; ++k)
+            count += Weights[static_cast<unsigned char>(cleaned[k])];
     }
-    text.resize(write);
-    return text;
+    for (; i < cleaned.size(); ++i)
+        count += Weights[static_cast<unsigned char>(cleaned[i])];
+    return count;
 }
 
 std::string LengthError(size_t characters, size_t minChars, size_t maxChars)

@@ -51,11 +51,6 @@ int CombiningClass(char32_t cp)
     return 0;
 }
 
-bool MayChangeUnderNfc(char32_t cp)
-{
-    return cp >= 0x300 && InRanges(NfcUnsafeRanges, cp);
-}
-
 void Decompose(char32_t cp, std::u32string& out)
 {
     if (cp >= HangulBase && cp < HangulBase + SCount) {
@@ -226,6 +221,11 @@ size_t EmojiElement(std::string_view text, size_t pos, bool joined, std::u32stri
 
 }  // namespace
 
+bool MayChangeUnderNfc(char32_t cp)
+{
+    return cp >= 0x300 && InRanges(NfcUnsafeRanges, cp);
+}
+
 char32_t Decode(std::string_view text, size_t& pos)
 {
     const unsigned char c = static_cast<unsigned char>(text[pos]);
@@ -309,6 +309,19 @@ size_t SequenceLength(std::string_view bytes, size_t i, size_t& good)
 
 }  // namespace
 
+size_t ValidSequenceLength(std::string_view bytes, size_t pos)
+{
+    size_t good = 0;
+    return SequenceLength(bytes, pos, good);
+}
+
+size_t IllFormedLength(std::string_view bytes, size_t pos)
+{
+    size_t good = 0;
+    SequenceLength(bytes, pos, good);
+    return good ? good : 1;
+}
+
 std::string MakeValid(std::string_view bytes)
 {
     std::string out;
@@ -336,10 +349,10 @@ std::string Nfc(std::string&& text)
 {
     // The first character that may change, if any: the fast path.
     size_t pos = 0, unsafe = std::string::npos;
-    while (pos < text.size()) {
+    while ((pos = NextNonAscii(text, pos)) < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[pos]);
         if (c < 0xCC) {  // below U+0300
-            pos += c < 0x80 ? 1 : 2;
+            pos += 2;
             continue;
         }
         const size_t at = pos;
@@ -395,26 +408,6 @@ std::string Nfc(std::string&& text)
     }
     out.append(text, done);
     return out;
-}
-
-bool IsCleanNfc(std::string_view text)
-{
-    for (size_t pos = 0; pos < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[pos]);
-        if (c < 0x80) {
-            if (c == '\r' || c == 0)
-                return false;
-            ++pos;
-            continue;
-        }
-        size_t good = 0;
-        if (!SequenceLength(text, pos, good))
-            return false;
-        const char32_t cp = Decode(text, pos);
-        if (cp == 0xFEFF || MayChangeUnderNfc(cp))
-            return false;
-    }
-    return true;
 }
 
 bool IsWordChar(char32_t cp)

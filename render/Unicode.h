@@ -10,6 +10,22 @@
 
 namespace Unicode {
 
+// The position of the first byte at or after `pos` that is not ASCII (the
+// text's size if there is none), eight bytes at a time.
+inline size_t NextNonAscii(std::string_view text, size_t pos)
+{
+    while (pos + 8 <= text.size()) {
+        unsigned long long word;
+        __builtin_memcpy(&word, text.data() + pos, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+        pos += 8;
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 // The code point starting at `pos` of valid UTF-8, `pos` moved past it.
 char32_t Decode(std::string_view text, size_t& pos);
 // The code point ending just before `pos` (0 at the start of the text).
@@ -19,6 +35,10 @@ void AppendUtf8(std::string& out, char32_t cp);
 // `bytes` with every ill-formed UTF-8 sequence replaced by U+FFFD (one per
 // maximal ill-formed subpart, as the Unicode standard recommends).
 std::string MakeValid(std::string_view bytes);
+// The length of the well-formed sequence at `pos`, or 0.
+size_t ValidSequenceLength(std::string_view bytes, size_t pos);
+// The length of the maximal ill-formed subpart at `pos` (at least 1).
+size_t IllFormedLength(std::string_view bytes, size_t pos);
 
 // The text in Normalization Form C. Text whose characters can never change
 // under NFC (all of ASCII and Latin-1, most scripts) is returned as it is
@@ -26,9 +46,8 @@ std::string MakeValid(std::string_view bytes);
 // piece by piece around the characters that may change. Linear time.
 std::string Nfc(std::string&& text);
 
-// Whether `text` is valid UTF-8 without CR, NUL or U+FEFF that NFC leaves
-// as it is: text the clean-up would not change but for its trim.
-bool IsCleanNfc(std::string_view text);
+// Whether NFC may change `cp` or combine it with what precedes it.
+bool MayChangeUnderNfc(char32_t cp);
 
 // A letter, a number or "_" (\w of PCRE in Unicode mode).
 bool IsWordChar(char32_t cp);

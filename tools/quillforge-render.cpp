@@ -1,22 +1,28 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
 // added. With --post, FILE is a saved post file and its body is rendered.
-// --app-folder sets the folder that emoticon pictures are referred to from;
-// by default the one the editor reads them from: this executable's folder
-// when it has emo/ beside it, otherwise the installed data folder. Bad
-// input gets one line on standard error and exit status 2; a failed write,
-// exit status 1. Any byte sequence is valid BBCode.
+// --board chooses the dialect: phpbb2 (the default) is the classic preview;
+// phpbb3 is the HTML a phpBB 3 board with its installer's settings shows
+// (smilies under ./images/smilies/). When that board would refuse the post,
+// its messages go to standard error, one per line, the HTML is still
+// written, and the exit status is 1.
+// --app-folder sets the folder that the classic preview's emoticon pictures
+// are referred to from; by default the one the editor reads them from: this
+// executable's folder when it has emo/ beside it, otherwise the installed
+// data folder. Bad input gets one line on standard error and exit status 2;
+// a failed write, exit status 1. Any byte sequence is valid BBCode.
 
 #include "base/AppFolder.h"
 #include "base/InstallLayout.h"
 #include "base/TextFile.h"
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
+#include "render/Phpbb3Renderer.h"
 
 #include <unistd.h>
 
@@ -30,13 +36,17 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* Usage = "usage: quillforge-render [--app-folder DIR] [--post] [FILE]";
+constexpr const char* Usage = "usage: quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]";
+
+enum class Board { Phpbb2, Phpbb3 };
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
+    Board board = Board::Phpbb2;
     bool post = false;
     std::string file;       // empty or "-": standard input
 };
@@ -59,6 +69,25 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             optionsEnd = true;
         } else if (!optionsEnd && arg == "--post") {
             options.post = true;
+        } else if (!optionsEnd && (arg == "--board" || arg.rfind("--board=", 0) == 0)) {
+            std::string board;
+            if (arg == "--board") {
+                if (i + 1 >= argc) {
+                    error = "--board needs phpbb2 or phpbb3";
+                    return std::nullopt;
+                }
+                board = argv[++i];
+            } else {
+                board = arg.substr(8);
+            }
+            if (board == "phpbb2") {
+                options.board = Board::Phpbb2;
+            } else if (board == "phpbb3") {
+                options.board = Board::Phpbb3;
+            } else {
+                error = "unknown board " + board + ": phpbb2 or phpbb3";
+                return std::nullopt;
+            }
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
             if (arg == "--app-folder") {
                 if (i + 1 >= argc) {
@@ -162,12 +191,25 @@ int main(int argc, char** argv)
         bbcode = std::move(*input);
     }
 
-    const std::string appFolder =
-        options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
-    const std::string html = Module2::RenderBBCode(bbcode, appFolder);
+    std::string html;
+    std::vector<std::string> refusals;
+    if (options->board == Board::Phpbb3) {
+        Phpbb3::Result result = Phpbb3::Render(bbcode);
+        html = std::move(result.html);
+        refusals = std::move(result.errors);
+    } else {
+        const std::string appFolder =
+            options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
+        html = Module2::RenderBBCode(bbcode, appFolder);
+    }
     if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
         std::cerr << "quillforge-render: cannot write the output: " << std::strerror(errno) << '\n';
         return 1;
     }
-    return 0;
+    for (std::string message : refusals) {
+        for (size_t at = message.find("<br />"); at != std::string::npos; at = message.find("<br />", at))
+            message.replace(at, 6, "\n");
+        std::cerr << message << '\n';
+    }
+    return refusals.empty() ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in their own folder and runs one for a
 # bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
-# TARGET is "render" (the default) or "forumscan". Exits 77 (skipped) when
+# TARGET is "render" (the default), "phpbb3" or "forumscan". Exits 77 (skipped) when
 # clang or its libFuzzer runtime is not installed (scripts/setup.sh installs
 # both).
 set -euo pipefail
@@ -32,6 +32,12 @@ case "$target" in
       grep '^in:' "$f" | sed 's/^in: *//' | split -l 1 -a 4 - "$corpus/$(basename "$f" .txt)-" || true
     done
     max_len=2048 ;;
+  phpbb3)
+    # Seeds: the posts of the phpBB 3 case files, one file each.
+    if command -v python3 >/dev/null; then
+      python3 "$here/phpbb3_seeds.py" "$here"/../render/phpbb3/*.jsonl "$corpus"
+    fi
+    max_len=4096 ;;
   forumscan)
     # Seeds: the board pages of the extraction tests.
     cp "$here"/../forums/boards/*.php "$corpus"/

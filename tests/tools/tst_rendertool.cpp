@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
+#include "render/Phpbb3Renderer.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
@@ -52,6 +53,8 @@ private slots:
     void defaultProgramFolderIsTheExecutablesFolder();
     void rendersPostFileBody();
     void rendersLegacyPostFile();
+    void rendersForPhpbb3_data();
+    void rendersForPhpbb3();
     void badInput_data();
     void badInput();
 
@@ -132,6 +135,31 @@ void tst_RenderTool::rendersLegacyPostFile()
     QCOMPARE(run.out, QByteArray("<font face=\"Arial\">caf\xC3\xA9 <b>\xE2\x82\xAC</b></font>"));
 }
 
+void tst_RenderTool::rendersForPhpbb3_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("messages");
+    QTest::newRow("a post the board accepts: its HTML, nothing else")
+        << QStringList{"--board", "phpbb3"} << SamplePost << 0 << QByteArray();
+    QTest::newRow("a refused post: the HTML all the same, the board's lines on standard error, status 1")
+        << QStringList{"--board=phpbb3"} << QByteArray(12001, '&') << 1
+        << QByteArray("Your message contains 60005 characters.\nThe maximum number of allowed characters is 60000.\n");
+}
+
+void tst_RenderTool::rendersForPhpbb3()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, messages);
+    const Run run = RenderTool(arguments, input);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, Bytes(Phpbb3::Render(Std(input)).html));
+    QCOMPARE(run.err, messages);
+}
+
 void tst_RenderTool::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -145,6 +173,8 @@ void tst_RenderTool::badInput_data()
     QTest::newRow("program folder option without a folder") << QStringList{"--app-folder"} << QByteArray()
                                                             << QByteArray("--app-folder needs a folder");
     QTest::newRow("two files") << QStringList{"a", "b"} << QByteArray() << QByteArray("only one file");
+    QTest::newRow("unknown board") << QStringList{"--board", "phpbb4"} << QByteArray()
+                                   << QByteArray("unknown board phpbb4");
 }
 
 void tst_RenderTool::badInput()

@@ -1,0 +1,15 @@
+"""Seeds for the phpBB 3 fuzz target: the post of every case of the given
+JSON-lines case files, one file each, into the corpus folder (the last
+argument)."""
+import json
+import sys
+
+for path in sys.argv[1:-1]:
+    stem = path.rsplit('/', 1)[-1].split('.')[0]
+    with open(path, encoding='utf-8') as cases:
+        for n, line in enumerate(cases):
+            case = json.loads(line)
+            data = bytes.fromhex(case['bytes']) if 'bytes' in case else case['bbcode'].encode()
+            if len(data) <= 4096:
+                with open('%s/%s-%03d' % (sys.argv[-1], stem, n), 'wb') as out:
+                    out.write(data)
