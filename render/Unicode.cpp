@@ -30,6 +30,22 @@ bool InRanges(const uint32_t (&ranges)[N], char32_t cp)
     return lo < N / 2 && cp >= ranges[2 * lo];
 }
 
+// The first row of a table of three-number rows, sorted by their column
+// `key`, whose `key` column is at least `cp`; null when there is none.
+template <size_t N>
+const uint32_t* FirstRowAtLeast(const uint32_t (&rows)[N], size_t key, char32_t cp)
+{
+    size_t lo = 0, hi = N / 3;
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        if (cp > rows[3 * mid + key])
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo < N / 3 ? rows + 3 * lo : nullptr;
+}
+
 constexpr char32_t Replacement = 0xFFFD;
 constexpr char32_t HangulBase = 0xAC00, LBase = 0x1100, VBase = 0x1161, TBase = 0x11A7;
 constexpr char32_t LCount = 19, VCount = 21, TCount = 28, NCount = VCount * TCount, SCount = LCount * NCount;
@@ -38,17 +54,9 @@ int CombiningClass(char32_t cp)
 {
     if (cp < 0x300)
         return 0;
-    size_t lo = 0, hi = Count(CombiningClassRuns) / 3;
-    while (lo < hi) {
-        const size_t mid = (lo + hi) / 2;
-        if (cp > CombiningClassRuns[3 * mid + 1])
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    if (lo < Count(CombiningClassRuns) / 3 && cp >= CombiningClassRuns[3 * lo])
-        return int(CombiningClassRuns[3 * lo + 2]);
-    return 0;
+    // Rows: first, last, class.
+    const uint32_t* run = FirstRowAtLeast(CombiningClassRuns, 1, cp);
+    return run && cp >= run[0] ? int(run[2]) : 0;
 }
 
 void Decompose(char32_t cp, std::u32string& out)
@@ -61,17 +69,11 @@ void Decompose(char32_t cp, std::u32string& out)
             out += TBase + s % TCount;
         return;
     }
-    size_t lo = 0, hi = Count(Decompositions) / 3;
-    while (lo < hi) {
-        const size_t mid = (lo + hi) / 2;
-        if (cp > Decompositions[3 * mid])
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    if (lo < Count(Decompositions) / 3 && Decompositions[3 * lo] == cp) {
-        const uint32_t* first = DecompositionPool + Decompositions[3 * lo + 1];
-        out.append(first, first + Decompositions[3 * lo + 2]);
+    // Rows: code point, start in the pool, length.
+    const uint32_t* row = FirstRowAtLeast(Decompositions, 0, cp);
+    if (row && row[0] == cp) {
+        const uint32_t* first = DecompositionPool + row[1];
+        out.append(first, first + row[2]);
     } else {
         out += cp;
     }
@@ -549,16 +551,9 @@ void AppendFolded(std::string& out, char32_t cp)
         out += char(cp >= 'A' && cp <= 'Z' ? cp + 32 : cp);
         return;
     }
-    size_t lo = 0, hi = Count(Folds) / 3;
-    while (lo < hi) {
-        const size_t mid = (lo + hi) / 2;
-        if (cp > Folds[3 * mid])
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    if (lo < Count(Folds) / 3 && Folds[3 * lo] == cp)
-        out.append(reinterpret_cast<const char*>(FoldPool) + Folds[3 * lo + 1], Folds[3 * lo + 2]);
+    const uint32_t* row = FirstRowAtLeast(Folds, 0, cp);
+    if (row && row[0] == cp)
+        out.append(reinterpret_cast<const char*>(FoldPool) + row[1], row[2]);
     else
         AppendUtf8(out, cp);
 }

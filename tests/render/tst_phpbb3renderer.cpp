@@ -8,6 +8,7 @@
 
 #include "render/Phpbb3Renderer.h"
 #include "support/TestMain.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -19,15 +20,6 @@ namespace {
 QByteArray Bytes(std::string_view s)
 {
     return QByteArray(s.data(), qsizetype(s.size()));
-}
-
-std::string Repeat(std::string_view piece, size_t times)
-{
-    std::string s;
-    s.reserve(piece.size() * times);
-    for (size_t i = 0; i < times; ++i)
-        s += piece;
-    return s;
 }
 
 void AddCaseRows(const QString& file)

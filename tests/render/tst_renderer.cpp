@@ -6,6 +6,7 @@
 #include "render/BBCodeRenderer.h"
 #include "render/EmoticonTable.h"
 #include "support/TestMain.h"
+#include "support/TestText.h"
 #include "base/Utf8.h"
 
 #include <cstdio>
@@ -112,15 +113,6 @@ void tst_Renderer::generatedPostsMatchReference()
 }
 
 namespace {
-
-std::string Repeat(std::string_view piece, size_t times)
-{
-    std::string s;
-    s.reserve(piece.size() * times);
-    for (size_t i = 0; i < times; ++i)
-        s += piece;
-    return s;
-}
 
 std::string Wrapped(std::string_view fragment)
 {
