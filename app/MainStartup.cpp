@@ -10,8 +10,8 @@
 #include "base/Utf8.h"
 #include "recovery/RecoveryOffer.h"
 #include "recovery/RecoverySlot.h"
-#include "editor/frmPost.h"
-#include "forums/frmOptions.h"
+#include "editor/MainWindow.h"
+#include "forums/OptionsDialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -71,7 +71,7 @@ void KeepDataPrivate(const AppContext& context)
     }
 }
 
-std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
+std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
 {
     FixFolders(context, executableDir);
     KeepDataPrivate(context);
@@ -82,22 +82,22 @@ std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executa
 
     // The main window is created once, on first use: when the options dialog's
     // Save has written a forum list for its chooser, or below.
-    std::unique_ptr<frmPost> window;
-    const auto mainWindow = [&]() -> frmPost& {
+    std::unique_ptr<MainWindow> window;
+    const auto mainWindow = [&]() -> MainWindow& {
         if (!window)
-            window = std::make_unique<frmPost>(context);
+            window = std::make_unique<MainWindow>(context);
         return *window;
     };
 
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
     if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty())
-        frmOptions::ShowModal(context, [&] { mainWindow().GetForums(); });
+        OptionsDialog::ShowModal(context, [&] { mainWindow().GetForums(); });
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not
     // opened over it.
-    frmPost& main = mainWindow();
+    MainWindow& main = mainWindow();
     const bool restored =
         RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
 

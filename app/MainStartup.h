@@ -6,7 +6,7 @@
 #include <memory>
 
 struct AppContext;
-class frmPost;
+class MainWindow;
 
 // What must be settled before the application object exists: the web
 // engine, loaded with the first browser window, needs the OpenGL contexts of
@@ -27,7 +27,7 @@ void PrepareApplication();
 //  5. unless one was restored, opens the post file when the path names an
 //     existing file;
 //  6. shows the main window and returns it.
-std::unique_ptr<frmPost> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
+std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
 
 // Sets the context's picture folder and writable folder for an executable in
 // `executableDir`, by the layout rule of base/AppFolder.h: what is on disk

@@ -3,7 +3,7 @@
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
 #include "base/Version.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -24,11 +24,11 @@ int main(int argc, char** argv)
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), arguments);
+    std::unique_ptr<MainWindow> window = MainStartup(context, QApplication::applicationDirPath(), arguments);
 
     // When the main window's close sequence ends the program, every other
     // window closes too and the process exits.
-    QObject::connect(window.get(), &frmPost::programEnding, &app, [] {
+    QObject::connect(window.get(), &MainWindow::programEnding, &app, [] {
         QTimer::singleShot(0, [] {
             QApplication::closeAllWindows();
             QApplication::quit();

@@ -1,9 +1,9 @@
 #include "assist/AssistWindows.h"
 
 #include "base/Utf8.h"
-#include "assist/frmAssist.h"
-#include "assist/frmEmo.h"
-#include "assist/frmQuote.h"
+#include "assist/BBCodeAssistant.h"
+#include "assist/MoreEmoticonsWindow.h"
+#include "assist/QuoteManager.h"
 
 AssistWindows::AssistWindows(const AppContext& context, PostDocument& post, QWidget* owner)
     : m_context(context), m_post(post), m_owner(owner)
@@ -32,7 +32,7 @@ void AssistWindows::OpenQuoteManager(const QString& quotedText)
         BringForward(m_quote);
         return;
     }
-    m_quote = new frmQuote(m_context, m_post, m_owner);
+    m_quote = new QuoteManager(m_context, m_post, m_owner);
     m_quote->SetQuotedText(ToUtf8(quotedText));
     m_quote->exec();  // the window deletes itself when it closes
 }
@@ -40,14 +40,14 @@ void AssistWindows::OpenQuoteManager(const QString& quotedText)
 void AssistWindows::ShowQuoteManager()
 {
     if (!m_quote)
-        m_quote = new frmQuote(m_context, m_post);
+        m_quote = new QuoteManager(m_context, m_post);
     BringForward(m_quote);
 }
 
 void AssistWindows::OpenAssistant(const QString& command)
 {
     if (!m_assist)
-        m_assist = new frmAssist(m_post, m_owner);
+        m_assist = new BBCodeAssistant(m_post, m_owner);
     m_assist->AssistCommand = command;
     m_assist->exec();
 }
@@ -55,6 +55,6 @@ void AssistWindows::OpenAssistant(const QString& command)
 void AssistWindows::ShowExtraEmoticons(const std::vector<BoardSmiley>& smilies)
 {
     if (!m_emo)
-        m_emo = new frmEmo(m_context, m_post, smilies);
+        m_emo = new MoreEmoticonsWindow(m_context, m_post, smilies);
     BringForward(m_emo);
 }

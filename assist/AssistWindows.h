@@ -14,9 +14,9 @@
 #include <QString>
 #include <vector>
 
-class frmAssist;
-class frmEmo;
-class frmQuote;
+class BBCodeAssistant;
+class MoreEmoticonsWindow;
+class QuoteManager;
 class PostDocument;
 class QWidget;
 
@@ -47,7 +47,7 @@ private:
     AppContext m_context;
     PostDocument& m_post;
     QWidget* m_owner;
-    QPointer<frmAssist> m_assist;
-    QPointer<frmQuote> m_quote;
-    QPointer<frmEmo> m_emo;
+    QPointer<BBCodeAssistant> m_assist;
+    QPointer<QuoteManager> m_quote;
+    QPointer<MoreEmoticonsWindow> m_emo;
 };

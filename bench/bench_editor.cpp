@@ -22,7 +22,7 @@
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
 #include "recovery/RecoveryKeeper.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "writing/BodyHighlighter.h"
 #include "writing/WritingHelp.h"
 
@@ -82,7 +82,7 @@ void TypeCharacters(QPlainTextEdit* field, int count)
 }
 
 // Clicks the bold button, as the mouse would, `count` times; Enter after every tenth.
-void ClickBold(frmPost& window, int count)
+void ClickBold(MainWindow& window, int count)
 {
     auto* bold = window.findChild<QPushButton*>(QStringLiteral("cmdBBcode_0"));
     auto* body = window.Post().PostField();
@@ -96,7 +96,7 @@ void ClickBold(frmPost& window, int count)
 }
 
 // Both writing helps on or off, as the Edit menu's items set them.
-void SetWritingHelp(frmPost& window, bool on)
+void SetWritingHelp(MainWindow& window, bool on)
 {
     window.Writing().StartSpelling();
     for (QAction* item : {window.findChild<QAction*>(QStringLiteral("mnuCheckSpelling")),
@@ -106,7 +106,7 @@ void SetWritingHelp(frmPost& window, bool on)
 }
 
 // Runs the event loop until the writing help has nothing left to do.
-void Settle(frmPost& window)
+void Settle(MainWindow& window)
 {
     QElapsedTimer waited;
     waited.start();
@@ -179,7 +179,7 @@ int main(int argc, char** argv)
     QtPlatform platform;
     SettingsStore settings;
     AppContext context{home.path() + "/", &settings, &platform};
-    frmPost window(context);
+    MainWindow window(context);
     window.show();
     QApplication::processEvents();
 
@@ -288,7 +288,7 @@ int main(int argc, char** argv)
     const std::string prose = MakeProse(60000);
     std::vector<double> checkMs;
     for (int run = 0; run < std::max(1, runs / 2); ++run) {
-        frmPost fresh(context);
+        MainWindow fresh(context);
         fresh.show();
         SetWritingHelp(fresh, true);
         Settle(fresh);

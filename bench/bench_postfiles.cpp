@@ -15,7 +15,7 @@
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
 #include "post/PostFile.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 
 #include "app/MainStartup.h"
 #include "base/Utf8.h"
@@ -91,7 +91,7 @@ enum class Once {
 };
 
 // One measurement in this fresh process: prints "<wall> <processor>" in ms.
-int MeasureOnce(frmPost& window, const QString& path, Once what)
+int MeasureOnce(MainWindow& window, const QString& path, Once what)
 {
     QString fieldText;
     if (what == Once::FieldOnly) {
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     SilentPlatform platform;
     SettingsStore settings;
     AppContext context{folder.path() + "/", &settings, &platform};
-    frmPost window(context);
+    MainWindow window(context);
     window.show();
     for (int i = 0; i < 1000 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

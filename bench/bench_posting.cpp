@@ -9,7 +9,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 #include "submit/PostingSession.h"
 #include "base/Utf8.h"
 
@@ -62,7 +62,7 @@ bool Answering(quint16 port)
     return false;
 }
 
-QVariant Run(frmPreview& window, const QString& script)
+QVariant Run(BrowserWindow& window, const QString& script)
 {
     QVariant result;
     QEventLoop loop;
@@ -79,7 +79,7 @@ QVariant Run(frmPreview& window, const QString& script)
 // Logs in through the board's login page, as a user would before posting.
 bool LogIn(const QString& site)
 {
-    frmPreview window;
+    BrowserWindow window;
     window.Navigate(QUrl(site + "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"));
     if (!window.WaitWhileBusy())
         return false;
@@ -88,7 +88,7 @@ bool LogIn(const QString& site)
                 "document.querySelector('input[name=login]').click();");
     QEventLoop loop;
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    QObject::connect(&window, &frmPreview::navigationCompleted, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &BrowserWindow::navigationCompleted, &loop, &QEventLoop::quit);
     loop.exec();
     window.WaitWhileBusy();
     return Run(window, "location.pathname").toString().endsWith("viewtopic.php");
@@ -111,7 +111,7 @@ double SubmitToFilled(const AppContext& context, const QString& site, const std:
 }
 
 // The board's posting page loaded in a window that is already open.
-double PageLoad(frmPreview& window, const QUrl& address)
+double PageLoad(BrowserWindow& window, const QUrl& address)
 {
     const auto start = std::chrono::steady_clock::now();
     window.Navigate(address);
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
         }
         Bench::Report("Submit to filled form, " + name, Median(times), "ms");
     }
-    frmPreview window;
+    BrowserWindow window;
     std::vector<double> loads;
     for (int i = 0; i < runs; ++i)
         loads.push_back(PageLoad(window, QUrl(site + "posting.php?mode=post&f=2")));
@@ -189,7 +189,7 @@ int main(int argc, char** argv)
     std::vector<double> fresh;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        frmPreview another;
+        BrowserWindow another;
         another.Navigate(QUrl(site + "posting.php?mode=post&f=2"));
         another.WaitWhileBusy();
         fresh.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());

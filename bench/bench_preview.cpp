@@ -9,7 +9,7 @@
 #include "render/BrowserMode.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 
 #include "app/MainStartup.h"
 #include "base/Utf8.h"
@@ -131,7 +131,7 @@ void WriteEmoticonPictures(const QString& appFolder)
 {
     const std::string gif = QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7").toStdString();
     QDir().mkpath(appFolder + "emo");
-    for (const Module2::Emoticon& emoticon : Module2::EmoticonTable) {
+    for (const bbcode::Emoticon& emoticon : bbcode::EmoticonTable) {
         const QString name = QString::fromLatin1(emoticon.name.data(), static_cast<qsizetype>(emoticon.name.size()));
         if (!FileIO::WriteFileAtomically(appFolder + "emo/" + name + ".gif", gif, nullptr))
             g_failed = true;
@@ -148,10 +148,10 @@ void OpenPreview(const std::string& post, const QString& appFolder)
         g_failed = true;
         return;
     }
-    frmPreview window;
+    BrowserWindow window;
     window.show();
     bool loaded = false;
-    QObject::connect(&window, &frmPreview::navigationCompleted, [&loaded](bool ok) { loaded = ok; });
+    QObject::connect(&window, &BrowserWindow::navigationCompleted, [&loaded](bool ok) { loaded = ok; });
     window.Navigate(QUrl::fromLocalFile(path));
     if (!window.WaitWhileBusy() || !loaded)
         g_failed = true;

@@ -153,7 +153,7 @@ enum class Dialect { Classic, Phpbb3 };
 size_t Render(Dialect dialect, const std::string& post)
 {
     if (dialect == Dialect::Classic)
-        return Module2::RenderBBCode(post, AppFolder).size();
+        return bbcode::RenderBBCode(post, AppFolder).size();
     return Phpbb3::Render(post).html.size();
 }
 

@@ -5,7 +5,7 @@
 #include "app/MainStartup.h"
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     AppContext context;
     context.settings = &settings;
     context.platform = &platform;
-    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), {});
+    std::unique_ptr<MainWindow> window = MainStartup(context, QApplication::applicationDirPath(), {});
     QTimer::singleShot(0, [&] {
         window->repaint();
         QCoreApplication::exit(0);  // straight out: quit() would run the close sequence

@@ -3,14 +3,14 @@
 #include "base/Utf8.h"
 #include "post/PostDocument.h"
 #include "editor/TagCommands.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
-TagInserter::TagInserter(frmPost& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
+TagInserter::TagInserter(MainWindow& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
                          QComboBox* sizes, QComboBox* colours)
     : m_window(window), m_postField(postField), m_buttons(buttons), m_sizes(sizes), m_colours(colours)
 {

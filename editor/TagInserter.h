@@ -9,7 +9,7 @@
 #include <string_view>
 
 struct BoardTag;
-class frmPost;
+class MainWindow;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -19,7 +19,7 @@ public:
     // `window` gives the post document, the assistance switch and the
     // assistants; the buttons change their captions, the lists are read, the
     // post field takes the focus back.
-    TagInserter(frmPost& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
+    TagInserter(MainWindow& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
                 QComboBox* sizes, QComboBox* colours);
 
     // Tag button `index` (0 to 9). With assistance on, buttons 3 and 5 to 8
@@ -38,7 +38,7 @@ public:
 private:
     void Insert(std::string_view text);
 
-    frmPost& m_window;
+    MainWindow& m_window;
     QPlainTextEdit* m_postField;
     std::array<QPushButton*, 10> m_buttons;
     QComboBox* m_sizes;

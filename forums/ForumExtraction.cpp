@@ -1,7 +1,7 @@
 #include "forums/ForumExtraction.h"
 
 #include "base/Utf8.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -30,11 +30,11 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
 
     const QDeadlineTimer pauseEnd(m_timing.pause);
     const QDeadlineTimer limit(m_timing.limit);
-    auto* browser = new frmPreview(m_owner);
+    auto* browser = new BrowserWindow(m_owner);
     m_browser = browser;
     // From here on `this` may be destroyed by the event loop: only locals
     // are used until `mine` says the browser, and so this object, lives.
-    const QPointer<frmPreview> mine(browser);
+    const QPointer<BrowserWindow> mine(browser);
     bool loaded = false;
 
     QEventLoop loop;
@@ -50,7 +50,7 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
     };
     connect(&wake, &QTimer::timeout, &loop, wakeUp);
     connect(browser, &QObject::destroyed, &loop, wakeUp);
-    connect(browser, &frmPreview::navigationCompleted, &loop, [&wakeUp, &loaded](bool ok) {
+    connect(browser, &BrowserWindow::navigationCompleted, &loop, [&wakeUp, &loaded](bool ok) {
         loaded = ok;
         wakeUp();
     });

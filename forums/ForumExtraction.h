@@ -11,7 +11,7 @@
 #include <chrono>
 #include <string>
 
-class frmPreview;
+class BrowserWindow;
 class QWidget;
 
 class ForumExtraction : public QObject {
@@ -50,5 +50,5 @@ public:
 private:
     QWidget* m_owner;
     Timing m_timing;
-    QPointer<frmPreview> m_browser;
+    QPointer<BrowserWindow> m_browser;
 };

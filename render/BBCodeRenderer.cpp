@@ -7,7 +7,7 @@
 #include <array>
 #include <cstring>
 
-namespace Module2 {
+namespace bbcode {
 namespace {
 
 constexpr std::string_view CodeBoxOpening =
@@ -340,4 +340,4 @@ std::string RenderBBCode(std::string_view post, std::string_view appFolder)
     return text.Finish(appFolder);  // emoticons and the font wrapper
 }
 
-}  // namespace Module2
+}  // namespace bbcode

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace Module2 {
+namespace bbcode {
 
 // The post (UTF-8, CR LF line breaks) as an HTML fragment wrapped in
 // <font face="Arial">. `appFolder` is the folder the pictures are read from
@@ -14,4 +14,4 @@ namespace Module2 {
 // post's length and the fragment is at most a constant times its size.
 std::string RenderBBCode(std::string_view post, std::string_view appFolder);
 
-}  // namespace Module2
+}  // namespace bbcode

@@ -6,7 +6,7 @@
 #include "base/Makers.h"
 #include "base/Platform.h"
 #include "render/PreviewPage.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 #include "base/Utf8.h"
 
 namespace BrowserPages {
@@ -25,9 +25,9 @@ bool WriteAndShow(const AppContext& context, QWidget* owner, BrowserMode mode, c
         return false;
     }
     if (baseUrl.isValid())
-        frmPreview::ShowHtml(mode, ToQString(bytes), baseUrl, owner);
+        BrowserWindow::ShowHtml(mode, ToQString(bytes), baseUrl, owner);
     else
-        frmPreview::Show(mode, QUrl::fromLocalFile(path), owner);
+        BrowserWindow::Show(mode, QUrl::fromLocalFile(path), owner);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-namespace Module2 {
+namespace bbcode {
 namespace {
 
 constexpr size_t Rows = EmoticonTable.size();
@@ -272,4 +272,4 @@ void ReplaceEmoticonsInPlace(std::string& text, std::string_view appFolder, std:
     after.copy(data + start + length, after.size());
 }
 
-}  // namespace Module2
+}  // namespace bbcode

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace Module2 {
+namespace bbcode {
 
 struct Emoticon {
     std::string_view code;  // as typed in the post
@@ -74,4 +74,4 @@ std::string ReplaceEmoticon(std::string_view text, std::string_view code, std::s
 void ReplaceEmoticonsInPlace(std::string& text, std::string_view appFolder, std::string_view before,
                              std::string_view after);
 
-}  // namespace Module2
+}  // namespace bbcode

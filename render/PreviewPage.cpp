@@ -8,7 +8,7 @@ namespace PreviewPage {
 
 std::string Build(std::string_view post, std::string_view appFolder)
 {
-    const std::string fragment = Module2::RenderBBCode(post, appFolder);
+    const std::string fragment = bbcode::RenderBBCode(post, appFolder);
     std::string page;
     page.reserve(PagePolicy::NoScripts.size() + fragment.size() + 2);
     page += PagePolicy::NoScripts;

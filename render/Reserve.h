@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace Module2 {
+namespace bbcode {
 
 // Room for exactly `needed` bytes, the contents kept. A string asked to
 // grow by reserve() may take twice its old room; a new one takes what it is
@@ -31,4 +31,4 @@ inline void ReserveFor(std::string& buffer, size_t needed)
         ReserveExactly(buffer, needed + needed / 8);
 }
 
-}  // namespace Module2
+}  // namespace bbcode

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace Module2 {
+namespace bbcode {
 namespace {
 
 constexpr size_t NoRound = std::numeric_limits<size_t>::max();
@@ -404,4 +404,4 @@ void TagPass::Grow()
         Note(m_pending[p].key);
 }
 
-}  // namespace Module2
+}  // namespace bbcode

@@ -45,7 +45,7 @@
 #include <string_view>
 #include <vector>
 
-namespace Module2 {
+namespace bbcode {
 
 class TagPass {
 public:
@@ -148,4 +148,4 @@ private:
     size_t m_pendingCount = 0;
 };
 
-}  // namespace Module2
+}  // namespace bbcode

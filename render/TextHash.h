@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace Module2 {
+namespace bbcode {
 
 struct TextHash {
     static constexpr uint64_t Modulus = (uint64_t(1) << 61) - 1;
@@ -50,4 +50,4 @@ struct TextHash {
     }
 };
 
-}  // namespace Module2
+}  // namespace bbcode

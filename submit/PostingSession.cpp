@@ -4,7 +4,7 @@
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "post/LineBreaks.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 #include "base/Utf8.h"
 
 #include <QCoreApplication>
@@ -25,9 +25,9 @@ PostingSession::~PostingSession() = default;
 
 void PostingSession::Run(QWidget* owner)
 {
-    const auto window = std::make_unique<frmPreview>(owner);
+    const auto window = std::make_unique<BrowserWindow>(owner);
     m_window = window.get();
-    connect(window.get(), &frmPreview::navigationCompleted, this, &PostingSession::PageArrived);
+    connect(window.get(), &BrowserWindow::navigationCompleted, this, &PostingSession::PageArrived);
     window->Open(BrowserMode::Submission, QUrl(AddressOf(m_modes[m_step])));
 }
 
@@ -116,4 +116,4 @@ void PostingSession::ReadPostingPage()
     });
 }
 
-frmPreview* PostingSession::Window() const { return m_window.data(); }
+BrowserWindow* PostingSession::Window() const { return m_window.data(); }

@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-class frmPreview;
+class BrowserWindow;
 class QWidget;
 
 class PostingSession : public QObject {
@@ -57,7 +57,7 @@ public:
     void Run(QWidget* owner);
 
     // The window while Run runs.
-    frmPreview* Window() const;
+    BrowserWindow* Window() const;
 
 signals:
     // A page has been looked at (and filled when the kind says so).
@@ -88,5 +88,5 @@ private:
     // Counts arrived pages, so the answer about a page that another has
     // replaced meanwhile is ignored.
     unsigned m_arrivals = 0;
-    QPointer<frmPreview> m_window;
+    QPointer<BrowserWindow> m_window;
 };

@@ -200,7 +200,7 @@ int main(int argc, char** argv)
     } else {
         const std::string appFolder =
             options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
-        html = Module2::RenderBBCode(bbcode, appFolder);
+        html = bbcode::RenderBBCode(bbcode, appFolder);
     }
     if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
         std::cerr << "quillforge-render: cannot write the output: " << std::strerror(errno) << '\n';

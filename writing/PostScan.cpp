@@ -88,7 +88,7 @@ size_t EmoticonAt(std::string_view line, size_t at)
 {
     if (line[at] != ':' && line[at] != '8')
         return 0;
-    for (const Module2::Emoticon& e : Module2::EmoticonTable)
+    for (const bbcode::Emoticon& e : bbcode::EmoticonTable)
         if (line.substr(at, e.code.size()) == e.code)
             return e.code.size();
     return 0;

@@ -3,14 +3,14 @@
 
 #include "about/ContactPage.h"
 #include "about/VersionLabel.h"
-#include "about/frmAbout.h"
+#include "about/AboutWindow.h"
 #include "base/AppContext.h"
 #include "base/PagePolicy.h"
 #include "base/Makers.h"
 #include "base/PictureBox.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
-#include "render/frmPreview.h"
+#include "editor/MainWindow.h"
+#include "render/BrowserWindow.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
 #include "support/TestFiles.h"
@@ -91,7 +91,7 @@ void tst_About::versionLabel()
 
 void tst_About::captionAndVersionBeforeFirstShown()
 {
-    frmAbout window(m_context);
+    AboutWindow window(m_context);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.windowTitle(), QString("About Quillforge"));
     QCOMPARE(window.lblVersion->text(), QString("Version 1.2.0"));
@@ -99,7 +99,7 @@ void tst_About::captionAndVersionBeforeFirstShown()
 
 void tst_About::layout()
 {
-    frmAbout window(m_context);
+    AboutWindow window(m_context);
     QCOMPARE(window.size(), QSize(381, 317));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -125,7 +125,7 @@ void tst_About::layout()
 
 void tst_About::webAddressOpensThroughTheShell()
 {
-    frmAbout window(m_context);
+    AboutWindow window(m_context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.Label5, Qt::LeftButton);
@@ -137,7 +137,7 @@ void tst_About::webAddressOpensThroughTheShell()
 
 void tst_About::closeWindow()
 {
-    frmAbout window(m_context);
+    AboutWindow window(m_context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.Image1, Qt::LeftButton);
@@ -154,13 +154,13 @@ void tst_About::mainWindowOpensItModally_data()
 void tst_About::mainWindowOpensItModally()
 {
     QFETCH(bool, fromToolbar);
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.show();
     bool inspected = false;
     QPointer<QWidget> shown;
     ModalDriver watcher([&](QWidget* w) {
         shown = w;
-        auto* window = qobject_cast<frmAbout*>(w);
+        auto* window = qobject_cast<AboutWindow*>(w);
         QVERIFY(window);
         QVERIFY(window->isModal());
         QCOMPARE(QApplication::activeModalWidget(), window);
@@ -187,7 +187,7 @@ void tst_About::mainWindowOpensItModally()
 
 void tst_About::accessibleNames()
 {
-    frmAbout window(m_context);
+    AboutWindow window(m_context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -217,13 +217,13 @@ void tst_About::contactPageBytes()
 
 void tst_About::contactCommand()
 {
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.show();
     const QString path = m_context.WritableFile("Contact.htm");
     QStringList captions;
     QList<bool> banners;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         captions << window->windowTitle();
         banners << window->Image2->isVisible() << window->imgSend->isVisible();
@@ -244,7 +244,7 @@ void tst_About::contactPageThatCannotBeWritten()
 {
     const QString path = m_context.WritableFile("Contact.htm");
     QVERIFY(QDir().mkpath(path + "/inside"));
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     m_platform->answers << MsgAnswer::OK;
     ModalDriver watcher;
     owner.mnuContact_Click();

@@ -6,7 +6,7 @@
 #include "app/MainStartup.h"
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
@@ -28,7 +28,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show && !shown) {
-            if (auto* window = qobject_cast<frmPost*>(watched)) {
+            if (auto* window = qobject_cast<MainWindow*>(watched)) {
                 shown = true;
                 titleWhenShown = Controls(*window).txtTitle->text();
             }

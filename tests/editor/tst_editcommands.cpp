@@ -4,7 +4,7 @@
 // looks and nothing else.
 
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -40,7 +40,7 @@ void PutPicture()
     Clipboard()->setMimeData(data);
 }
 
-QAction* ToolbarButton(frmPost& w, const QString& tooltip)
+QAction* ToolbarButton(MainWindow& w, const QString& tooltip)
 {
     for (QAction* action : Controls(w).Toolbar1->actions())
         if (action->toolTip() == tooltip)

@@ -8,7 +8,7 @@
 #include "base/FileIO.h"
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
@@ -38,7 +38,7 @@ struct State {
     bool operator==(const State&) const = default;
 };
 
-State StateOf(frmPost& w)
+State StateOf(MainWindow& w)
 {
     return {Controls(w).txtTitle->text(), Controls(w).txtPost->toPlainText(), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
             w.Post().PostChanged};
@@ -108,10 +108,10 @@ private slots:
     void saveKeepsTheFilesMode();
 
 private:
-    std::unique_ptr<frmPost> MakeWindow();
+    std::unique_ptr<MainWindow> MakeWindow();
     // A window holding an edited post ("Old title", "Old post") whose file is
     // `fileName` (empty: never saved); `changed` false as just after a save.
-    std::unique_ptr<frmPost> WindowWithPost(const QString& fileName, bool changed);
+    std::unique_ptr<MainWindow> WindowWithPost(const QString& fileName, bool changed);
     QString Path(const QString& name) const { return name.isEmpty() ? name : m_dir->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -138,16 +138,16 @@ void tst_PostFiles::cleanup()
     m_platform = nullptr;
 }
 
-std::unique_ptr<frmPost> tst_PostFiles::MakeWindow()
+std::unique_ptr<MainWindow> tst_PostFiles::MakeWindow()
 {
-    auto window = std::make_unique<frmPost>(m_context);
+    auto window = std::make_unique<MainWindow>(m_context);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");
     return window;
 }
 
-std::unique_ptr<frmPost> tst_PostFiles::WindowWithPost(const QString& fileName, bool changed)
+std::unique_ptr<MainWindow> tst_PostFiles::WindowWithPost(const QString& fileName, bool changed)
 {
     auto w = MakeWindow();
     QTest::keyClicks(Controls(*w).txtTitle, "Old title");

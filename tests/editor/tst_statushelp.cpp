@@ -2,7 +2,7 @@
 // assistance switch show their help in panel 1, the bare window surface
 // clears it, and every other control leaves it alone.
 
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -25,7 +25,7 @@ void MoveOver(QWidget* widget, QPoint at = QPoint(-1, -1))
 }
 
 // A point of the window's background with no control under it.
-QPoint BareSurface(frmPost& w)
+QPoint BareSurface(MainWindow& w)
 {
     QWidget* surface = w.centralWidget();
     const QPoint at(surface->width() - 5, surface->height() / 2);

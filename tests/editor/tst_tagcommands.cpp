@@ -215,7 +215,7 @@ void tst_TagCommands::emoticonCode_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     const int unknown = int(BoardKind::Unknown), three = int(BoardKind::Phpbb3);
-    // Each picture's text, shown by the preview as that picture: tst_frmemo.
+    // Each picture's text, shown by the preview as that picture: tst_moreemoticonswindow.
     QTest::newRow("the first picture at the caret") << 0 << "" << unknown << " :D ";
     QTest::newRow("the last picture at the caret") << 19 << "" << unknown << " :arrow: ";
     QTest::newRow("the selection stays in front of the code") << 0 << "abc" << unknown << "abc :D ";

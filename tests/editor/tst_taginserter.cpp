@@ -5,7 +5,7 @@
 
 #include "base/PictureBox.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -23,7 +23,7 @@
 #include <QTextBlock>
 
 namespace {
-QStringList Captions(const frmPost& w)
+QStringList Captions(const MainWindow& w)
 {
     QStringList captions;
     for (QPushButton* button : Controls(w).cmdBBcode)
@@ -271,7 +271,7 @@ void tst_TagInserter::shortcut()
     auto byKey = m_fx->MakeWindow();
     auto byClick = m_fx->MakeWindow();
     QCOMPARE(Controls(*byClick).cmdBBcode[index]->toolTip(), tooltip);
-    for (frmPost* w : {byKey.get(), byClick.get()})
+    for (MainWindow* w : {byKey.get(), byClick.get()})
         EditorFixture::SetPost(*w, "a sel b", 2, 5);
     byKey->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(byKey.get()));
@@ -466,7 +466,7 @@ void tst_TagInserter::loadLeavesNothingToUndo()
 
 void tst_TagInserter::emoticon_data()
 {
-    // Every picture's text and the preview's picture for it: tst_frmemo.
+    // Every picture's text and the preview's picture for it: tst_moreemoticonswindow.
     QTest::addColumn<QString>("tooltip");  // the picture the user clicks
     QTest::addColumn<QString>("before");  // "|" marks the selection
     QTest::addColumn<QString>("after");   // "|" marks the caret

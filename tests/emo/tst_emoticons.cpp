@@ -25,12 +25,12 @@ constexpr int MainPictureSize = 15;
 std::map<std::string_view, std::vector<QSize>> SizesByPicture()
 {
     std::map<std::string_view, std::vector<QSize>> sizes;
-    for (const Module2::Emoticon& e : Module2::EmoticonTable)
+    for (const bbcode::Emoticon& e : bbcode::EmoticonTable)
         sizes[e.name];
     for (const TagTable::EmoticonPicture& p : TagTable::Emoticons)
-        sizes[Module2::PictureNameOf(p.code)].push_back(QSize(MainPictureSize, MainPictureSize));
+        sizes[bbcode::PictureNameOf(p.code)].push_back(QSize(MainPictureSize, MainPictureSize));
     for (const ExtraEmoticons::Picture& p : ExtraEmoticons::Pictures)
-        sizes[Module2::PictureNameOf(p.code)].push_back(QSize(p.area.width, p.area.height));
+        sizes[bbcode::PictureNameOf(p.code)].push_back(QSize(p.area.width, p.area.height));
     return sizes;
 }
 
@@ -125,7 +125,7 @@ void tst_Emoticons::pictureFile()
 void tst_Emoticons::builtCopiesMatchTheSources()
 {
     QVERIFY(!SourceFolder().isEmpty());
-    for (const Module2::Emoticon& e : Module2::EmoticonTable) {
+    for (const bbcode::Emoticon& e : bbcode::EmoticonTable) {
         const QString file = ToQString(e.name) + QStringLiteral(".gif");
         QFile source(SourceFolder() + file);
         QFile built(BuiltFolder() + file);
@@ -139,7 +139,7 @@ void tst_Emoticons::picturesArePairwiseDistinct()
 {
     QVERIFY(!SourceFolder().isEmpty());
     QHash<QByteArray, QString> seen;  // size and pixels of a first frame -> its file
-    for (const Module2::Emoticon& e : Module2::EmoticonTable) {
+    for (const bbcode::Emoticon& e : bbcode::EmoticonTable) {
         const QString file = ToQString(e.name) + QStringLiteral(".gif");
         const QImage first = QImageReader(SourceFolder() + file).read().convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!first.isNull(), qPrintable(file));
@@ -151,7 +151,7 @@ void tst_Emoticons::picturesArePairwiseDistinct()
             QFAIL(qPrintable(file + QStringLiteral(" looks exactly like ") + twin.value()));
         seen.insert(key, file);
     }
-    QCOMPARE(seen.size(), qsizetype(Module2::EmoticonTable.size()));
+    QCOMPARE(seen.size(), qsizetype(bbcode::EmoticonTable.size()));
 }
 
 QF_TEST_MAIN(tst_Emoticons)

@@ -6,10 +6,10 @@
 // close the dialog); Test Address; and the whole road from the menu to the
 // main window's chooser.
 
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "forums/ForumListFile.h"
-#include "forums/frmOptions.h"
-#include "render/frmPreview.h"
+#include "forums/OptionsDialog.h"
+#include "render/BrowserWindow.h"
 #include "support/EditorFixture.h"
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"
@@ -60,7 +60,7 @@ int BrowserWindows()
 {
     int count = 0;
     for (QWidget* widget : QApplication::allWidgets())
-        if (qobject_cast<frmPreview*>(widget))
+        if (qobject_cast<BrowserWindow*>(widget))
             ++count;
     return count;
 }
@@ -105,13 +105,13 @@ private slots:
     void fromTheMenuToTheChooser();
 
 private:
-    frmOptions* MakeDialog(ForumExtraction::Timing timing = Quick, QWidget* owner = nullptr, bool show = true);
-    void Extract(frmOptions* dialog, const QString& address);
+    OptionsDialog* MakeDialog(ForumExtraction::Timing timing = Quick, QWidget* owner = nullptr, bool show = true);
+    void Extract(OptionsDialog* dialog, const QString& address);
 
     std::unique_ptr<PhpServer> m_php;
     std::unique_ptr<EditorFixture> m_fixture;
-    std::unique_ptr<frmPost> m_mainWindow;
-    QPointer<frmOptions> m_dialog;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    QPointer<OptionsDialog> m_dialog;
 };
 
 void tst_ForumExtraction::initTestCase()
@@ -130,14 +130,14 @@ void tst_ForumExtraction::cleanup()
     QCOMPARE(BrowserWindows(), 0);
 }
 
-frmOptions* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, QWidget* owner, bool show)
+OptionsDialog* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, QWidget* owner, bool show)
 {
     const auto mainWindow = [this] {
         if (!m_mainWindow)
-            m_mainWindow = std::make_unique<frmPost>(m_fixture->context);
+            m_mainWindow = std::make_unique<MainWindow>(m_fixture->context);
         m_mainWindow->GetForums();
     };
-    m_dialog = new frmOptions(m_fixture->context, mainWindow, owner, timing);
+    m_dialog = new OptionsDialog(m_fixture->context, mainWindow, owner, timing);
     if (!show)
         return m_dialog;
     m_dialog->show();
@@ -147,7 +147,7 @@ frmOptions* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, QWid
     return m_dialog;
 }
 
-void tst_ForumExtraction::Extract(frmOptions* dialog, const QString& address)
+void tst_ForumExtraction::Extract(OptionsDialog* dialog, const QString& address)
 {
     ReplaceText(dialog->lblURL, address);
     Click(dialog->Command1);
@@ -174,7 +174,7 @@ void tst_ForumExtraction::boardPages()
 {
     QFETCH(QString, page);
     QFETCH(QString, board);
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, m_php->Url("/" + page + ".php").toString());
     Extract(d, m_php->Url("/" + page + ".php").toString());
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
@@ -209,7 +209,7 @@ void tst_ForumExtraction::failures()
 {
     QFETCH(QString, address);
     QFETCH(QStringList, listAfter);
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     d->List1->addItem("9- Earlier");
     Extract(d, address);
     QCOMPARE(m_fixture->platform.messages.size(), 1);
@@ -227,7 +227,7 @@ void tst_ForumExtraction::failures()
 
 void tst_ForumExtraction::failureAfterSomeEntriesKeepsThem()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     Extract(d, m_php->Url("/broken.php").toString());
     QCOMPARE(m_fixture->platform.MessageTexts(), QStringList{Failure});
     QCOMPARE(Items(d->List1), QStringList{"1- One"});
@@ -235,7 +235,7 @@ void tst_ForumExtraction::failureAfterSomeEntriesKeepsThem()
 
 void tst_ForumExtraction::extractingAgainReplacesTheList()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     Extract(d, m_php->Url("/classic.php").toString());
     QCOMPARE(Items(d->List1), Expected("classic"));
     Extract(d, m_php->Url("/lists.php").toString());
@@ -246,7 +246,7 @@ void tst_ForumExtraction::extractingAgainReplacesTheList()
 void tst_ForumExtraction::pauseAndWaitKeepTheProgramResponsive()
 {
     m_mainWindow = m_fixture->MakeWindow();
-    frmOptions* d = MakeDialog({1500ms, 30s}, m_mainWindow.get());
+    OptionsDialog* d = MakeDialog({1500ms, 30s}, m_mainWindow.get());
     QStringList seen;
     Later(300ms, [&] {
         // The extraction is waiting: hourglass on the dialog, a hidden
@@ -254,7 +254,7 @@ void tst_ForumExtraction::pauseAndWaitKeepTheProgramResponsive()
         seen << QString("cursor %1").arg(d->cursor().shape() == Qt::WaitCursor ? "hourglass" : "arrow");
         seen << QString("browsers %1").arg(BrowserWindows());
         for (QWidget* widget : QApplication::allWidgets())
-            if (auto* browser = qobject_cast<frmPreview*>(widget))
+            if (auto* browser = qobject_cast<BrowserWindow*>(widget))
                 seen << QString("browser shown %1").arg(browser->isVisible());
         m_mainWindow->activateWindow();
         QTest::keyClicks(Controls(*m_mainWindow).txtTitle, "typed meanwhile");
@@ -274,7 +274,7 @@ void tst_ForumExtraction::pageThatNeverFinishesLoading()
     QVERIFY(server.Start());
     server.Serve("/never.php", "<a href=\"?f=1\">One</a>");
     server.Hold("/never.php");
-    frmOptions* d = MakeDialog({200ms, 3s});
+    OptionsDialog* d = MakeDialog({200ms, 3s});
     QElapsedTimer clock;
     clock.start();
     Extract(d, server.Url("/never.php").toString());
@@ -292,7 +292,7 @@ void tst_ForumExtraction::pressedAgainDuringTheWait()
     QVERIFY(server.Start());
     server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
     server.Hold("/slow.php");
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     int browsersDuringSecond = -1;
     bool secondReturned = false;
     connect(&server, &LocalWebServer::requestReceived, this, [&](const QString& path) {
@@ -339,7 +339,7 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
     server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
     server.Hold("/slow.php");
     auto owner = std::make_unique<QWidget>();
-    frmOptions* d = MakeDialog(Quick, ending == "owner gone" ? owner.get() : nullptr, !modal);
+    OptionsDialog* d = MakeDialog(Quick, ending == "owner gone" ? owner.get() : nullptr, !modal);
     const auto start = [&] {
         ReplaceText(d->txtURL, "http://forum.test/index.php");
         // What an earlier extraction left; Save stores it.
@@ -395,7 +395,7 @@ void tst_ForumExtraction::programEndsDuringTheWait()
     QVERIFY(server.Start());
     server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
     server.Hold("/slow.php");
-    frmOptions* d = MakeDialog(ForumExtraction::Timing{20s, 60s});
+    OptionsDialog* d = MakeDialog(ForumExtraction::Timing{20s, 60s});
     d->List1->addItems({"1- Earlier"});
     connect(&server, &LocalWebServer::requestReceived, this,
             [&](const QString&) { Later(50ms, [] { QCoreApplication::exit(0); }); });
@@ -421,14 +421,14 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
     QVERIFY(server.Start());
     server.Serve("/board/index.php", "<body id=\"phpbb\"><p>Board index</p>"
                                      "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
     // Neither cut at "index.php" nor given a "/": the text as typed.
     const QString typed = server.Url("/board/index.php?sid=1").toString();
     ReplaceText(d->txtURL, typed);
     QString seen;
     ModalDriver driver([&](QWidget* shown) {
-        auto* browser = qobject_cast<frmPreview*>(shown);
+        auto* browser = qobject_cast<BrowserWindow*>(shown);
         if (!browser)
             return;
         QSignalSpy arrived(&server, &LocalWebServer::requestReceived);
@@ -459,7 +459,7 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
     m_mainWindow = m_fixture->MakeWindow();
     QCOMPARE(Controls(*m_mainWindow).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
     Controls(*m_mainWindow).mnuOptions->trigger();
-    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     ReplaceText(d->txtURL, m_php->Url("/index.php").toString());
     QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());

@@ -4,7 +4,7 @@
 // written, a scan's entries tidied to one per forum, and names shown with
 // their character references decoded.
 
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "forums/ForumChooser.h"
 #include "forums/ForumList.h"
 #include "forums/ForumListFile.h"

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // holds emoticon codes, which sends the emoticon pass down its other road.
     static const char* const folders[] = {"/opt/quillforge/", "/", "/home/a:)b/8)/"};
     const char* folder = folders[size ? data[0] % 3 : 0];
-    const std::string html = Module2::RenderBBCode(post, folder);
+    const std::string html = bbcode::RenderBBCode(post, folder);
     if (html.size() > 64 * size + 64) {
         std::fprintf(stderr, "fragment of %zu bytes for a post of %zu\n", html.size(), size);
         std::abort();

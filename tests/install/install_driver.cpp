@@ -65,7 +65,7 @@ private:
 
     void SaveOptions()
     {
-        QWidget* options = ShownWindow("frmOptions");
+        QWidget* options = ShownWindow("OptionsDialog");
         if (!options)
             return;
         options->findChild<QLineEdit*>(QStringLiteral("txtURL"))->setText(QStringLiteral("http://forum.test/"));
@@ -79,7 +79,7 @@ private:
 
     void OpenPreview()
     {
-        QWidget* main = ShownWindow("frmPost");
+        QWidget* main = ShownWindow("MainWindow");
         if (!main)
             return;
         Note("title", main->findChild<QLineEdit*>(QStringLiteral("txtTitle"))->text());
@@ -95,7 +95,7 @@ private:
 
     void OpenContact()
     {
-        if (ShownWindow("frmPreview"))
+        if (ShownWindow("BrowserWindow"))
             return;
         m_step = 4;
         QTimer::singleShot(0, m_main, [this] {
@@ -109,7 +109,7 @@ private:
     // the pictures it refers to, and whether they all loaded.
     void WatchPage(const char* key)
     {
-        QWidget* browser = ShownWindow("frmPreview");
+        QWidget* browser = ShownWindow("BrowserWindow");
         auto* view = browser ? browser->findChild<QWebEngineView*>() : nullptr;
         if (!view || m_asking)
             return;
@@ -120,7 +120,7 @@ private:
             " : null");
         view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [=, this](const QVariant& value) {
             m_asking = false;
-            if (value.isNull() || ShownWindow("frmPreview") != browser)
+            if (value.isNull() || ShownWindow("BrowserWindow") != browser)
                 return;
             const QString page = view->url().toLocalFile();
             Note(QStringLiteral("%1.page").arg(QLatin1String(key)), page);

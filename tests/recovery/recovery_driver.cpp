@@ -15,7 +15,7 @@
 #include "app/MainStartup.h"
 #include "base/SettingsStore.h"
 #include "recovery/RecoveryKeeper.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv)
     AppContext context;
     context.settings = &settings;
     context.platform = &platform;
-    std::unique_ptr<frmPost> window = MainStartup(context, QApplication::applicationDirPath(), arguments.mid(3));
+    std::unique_ptr<MainWindow> window = MainStartup(context, QApplication::applicationDirPath(), arguments.mid(3));
     QObject::connect(&window->Recovery(), &RecoveryKeeper::copyWritten, &app,
                      [](const QString& path) { Print(QStringLiteral("COPY ") + path); });
 

@@ -11,7 +11,7 @@
 #include "recovery/RecoveryKeeper.h"
 #include "recovery/RecoveryOffer.h"
 #include "recovery/RecoverySlot.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
@@ -92,7 +92,7 @@ struct Shown {
     bool changed;
 };
 
-Shown ShownIn(frmPost& w)
+Shown ShownIn(MainWindow& w)
 {
     return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
             w.Post().PostChanged};
@@ -135,12 +135,12 @@ private slots:
     void dataFolderMadePrivateAtStart();
 
 private:
-    std::unique_ptr<frmPost> MakeWindow(ScriptedPlatform& platform);
-    std::unique_ptr<frmPost> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
+    std::unique_ptr<MainWindow> MakeWindow(ScriptedPlatform& platform);
+    std::unique_ptr<MainWindow> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
     // Types a title and a body and waits until the copy is written.
-    void TypeAndWaitForCopy(frmPost& w, const QString& title, const QString& body);
+    void TypeAndWaitForCopy(MainWindow& w, const QString& title, const QString& body);
     // Ends the program through the close sequence, discarding the post.
-    void CloseDiscarding(frmPost& w, ScriptedPlatform& platform);
+    void CloseDiscarding(MainWindow& w, ScriptedPlatform& platform);
     QString Path(const QString& name) const { return m_dir->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -163,20 +163,20 @@ void tst_Recovery::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<frmPost> tst_Recovery::MakeWindow(ScriptedPlatform& platform)
+std::unique_ptr<MainWindow> tst_Recovery::MakeWindow(ScriptedPlatform& platform)
 {
-    auto window = std::make_unique<frmPost>(AppContext{m_dir->path() + "/", &m_settings, &platform});
+    auto window = std::make_unique<MainWindow>(AppContext{m_dir->path() + "/", &m_settings, &platform});
     window->show();
     return window;
 }
 
-std::unique_ptr<frmPost> tst_Recovery::Start(ScriptedPlatform& platform, const QStringList& arguments)
+std::unique_ptr<MainWindow> tst_Recovery::Start(ScriptedPlatform& platform, const QStringList& arguments)
 {
     AppContext context{QString(), &m_settings, &platform};
     return MainStartup(context, m_dir->path(), arguments);
 }
 
-void tst_Recovery::TypeAndWaitForCopy(frmPost& w, const QString& title, const QString& body)
+void tst_Recovery::TypeAndWaitForCopy(MainWindow& w, const QString& title, const QString& body)
 {
     QSignalSpy written(&w.Recovery(), &RecoveryKeeper::copyWritten);
     QTest::keyClicks(Controls(w).txtTitle, title);
@@ -185,10 +185,10 @@ void tst_Recovery::TypeAndWaitForCopy(frmPost& w, const QString& title, const QS
     QVERIFY(w.Recovery().HasCopy());
 }
 
-void tst_Recovery::CloseDiscarding(frmPost& w, ScriptedPlatform& platform)
+void tst_Recovery::CloseDiscarding(MainWindow& w, ScriptedPlatform& platform)
 {
     platform.answers = {MsgAnswer::Yes, MsgAnswer::No};
-    QSignalSpy ending(&w, &frmPost::programEnding);
+    QSignalSpy ending(&w, &MainWindow::programEnding);
     Controls(w).mnuExit->trigger();
     QCOMPARE(ending.size(), 1);
 }
@@ -203,7 +203,7 @@ void tst_Recovery::copyFollowsTheLastEditAfterAPause()
     QList<qint64> writtenAfterFirstEdit, writtenAfterLastEdit;  // -1: before that edit was made
     bool secondEditInTime = false;
     ScriptedPlatform platform;
-    std::unique_ptr<frmPost> w;
+    std::unique_ptr<MainWindow> w;
     std::unique_ptr<QSignalSpy> written;
     for (int attempt = 0; attempt < 5 && !secondEditInTime; ++attempt) {
         w.reset();
@@ -294,7 +294,7 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
     const QString copyPath = w->Recovery().CopyPath();
     QVERIFY(QFileInfo::exists(copyPath));
 
-    QSignalSpy ending(w.get(), &frmPost::programEnding);
+    QSignalSpy ending(w.get(), &MainWindow::programEnding);
     if (event == "save") {
         Controls(*w).mnuSave->trigger();
     } else if (event == "saveAs") {

@@ -16,7 +16,7 @@
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryKeeper.h"
 #include "recovery/RecoverySlot.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
@@ -105,7 +105,7 @@ private slots:
     void editorsSideBySide();
 
 private:
-    std::unique_ptr<frmPost> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
+    std::unique_ptr<MainWindow> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
 
     QTemporaryDir m_dir;
     SettingsStore m_settings;
@@ -117,7 +117,7 @@ void tst_RecoveryProcess::init()
     QDir(Folder()).removeRecursively();
 }
 
-std::unique_ptr<frmPost> tst_RecoveryProcess::Start(ScriptedPlatform& platform, const QStringList& arguments)
+std::unique_ptr<MainWindow> tst_RecoveryProcess::Start(ScriptedPlatform& platform, const QStringList& arguments)
 {
     AppContext context{QString(), &m_settings, &platform};
     return MainStartup(context, m_dir.path(), arguments);

@@ -33,7 +33,7 @@ std::string Placeholder(std::string_view name)
     if (name == "long-prefix")
         return std::string(40000, 'x');
     if (name.substr(0, 4) == "emo:")
-        return Module2::PictureTag(name.substr(4), AppFolder);
+        return bbcode::PictureTag(name.substr(4), AppFolder);
     throw std::runtime_error("unknown placeholder {" + std::string(name) + "}");
 }
 

@@ -10,8 +10,8 @@
 #include "base/Utf8.h"
 #include "base/PictureBox.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
-#include "render/frmPreview.h"
+#include "editor/MainWindow.h"
+#include "render/BrowserWindow.h"
 #include "support/BrowserFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -130,10 +130,10 @@ void tst_BrowserPage::noScriptOfThePostRuns()
     const QUrl preview = QUrl::fromLocalFile(m_context.WritableFile("preview.htm"));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        QSignalSpy completed(window.data(), &frmPreview::navigationCompleted);
+        QSignalSpy completed(window.data(), &BrowserWindow::navigationCompleted);
         const qsizetype logged = m_php->Log().size();
         ClickInPage(window, "#first");
         QTRY_VERIFY_WITH_TIMEOUT(m_php->Log().mid(logged).contains(address.mid(1).toUtf8()), LoadTimeout);
@@ -179,7 +179,7 @@ void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
             .arg(m_server.Url("/slow.htm").toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         ClickInPage(window, "#blank");
@@ -221,7 +221,7 @@ void tst_BrowserPage::escape()
     bool stillShown = false;
     QString typed;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         ClickInPage(window, "#message");
@@ -236,7 +236,7 @@ void tst_BrowserPage::escape()
         if (stillShown)
             typed = RunScript(window, "document.getElementById('message').value").toString();
     });
-    frmPreview::Show(mode, QUrl::fromLocalFile(page), nullptr);
+    BrowserWindow::Show(mode, QUrl::fromLocalFile(page), nullptr);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(stillShown, !closes);
     if (!closes)
@@ -251,7 +251,7 @@ void tst_BrowserPage::contactFormSends()
     QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(ToUtf8(m_php->Url("/contact.php").toString())))));
     QString shown, answer;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         shown = RunScript(window, "document.body.innerText + '|' + [...document.querySelectorAll('input')]"
@@ -272,7 +272,7 @@ void tst_BrowserPage::contactFormSends()
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         answer = window->WaitForBodyHtml().value_or("");
     });
-    frmPreview::Show(BrowserMode::Contact, QUrl::fromLocalFile(page), nullptr);
+    BrowserWindow::Show(BrowserMode::Contact, QUrl::fromLocalFile(page), nullptr);
     QCOMPARE(watcher.Driven(), 1);
     // The heading, the labels in their order, and the two buttons.
     const QStringList expected = {"Please send us your comments by filling this form", "From name:",

@@ -1,13 +1,13 @@
 // The preview command's page file: its bytes, replacing an earlier page, and a
 // page that cannot be written (a message naming the file and the reason, and
-// no window). The browser window itself is tst_frmpreview.
+// no window). The browser window itself is tst_browserwindow.
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "render/BBCodeRenderer.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
@@ -94,7 +94,7 @@ void tst_PreviewPage::cleanup()
 
 void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
 {
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     {
@@ -107,7 +107,7 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
 
     int whileShown = 0;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         whileShown = WebEngineProcesses();
@@ -148,7 +148,7 @@ void tst_PreviewPage::pageBytes()
     QFETCH(QString, title);
     QFETCH(QByteArray, post);
     QFETCH(QByteArray, page);
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     Controls(owner).txtTitle->setText(title);
     owner.Post().SetPost(ToUtf8(post));
     QString caption;
@@ -162,7 +162,7 @@ void tst_PreviewPage::pageBytes()
 
 void tst_PreviewPage::previewTwiceReplacesThePage()
 {
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     QList<QByteArray> pagesSeen;
     ModalDriver watcher([&](QWidget*) { pagesSeen << ReadAll(PagePath()); });
     owner.Post().SetPost("a long first text that the second one is shorter than");
@@ -170,7 +170,7 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
     owner.Post().SetPost("second");
     owner.cmdPreview_Click();
     QCOMPARE(watcher.Driven(), 2);
-    const QByteArray second = ScriptsOff + QByteArray::fromStdString(Module2::RenderBBCode("second", ToUtf8(m_context.pictureFolder)))
+    const QByteArray second = ScriptsOff + QByteArray::fromStdString(bbcode::RenderBBCode("second", ToUtf8(m_context.pictureFolder)))
                               + "\r\n";
     QCOMPARE(pagesSeen.value(1), second);
     QCOMPARE(ReadAll(PagePath()), second);
@@ -180,7 +180,7 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
 
 void tst_PreviewPage::everyWayInRunsThePreview()
 {
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.Post().SetPost("x");
     ModalDriver watcher;
     Controls(owner).cmdPreview->click();
@@ -196,7 +196,7 @@ void tst_PreviewPage::everyWayInRunsThePreview()
 
 void tst_PreviewPage::previewLeavesThePostAlone()
 {
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     Controls(owner).txtTitle->setText("Title");
     owner.Post().SetPost("[b]body[/b]\r\nline");
     owner.Post().PostChanged = false;
@@ -240,7 +240,7 @@ void tst_PreviewPage::pageThatCannotBeWritten()
         QFile inside(PagePath() + "/keep.txt");
         QVERIFY(inside.open(QIODevice::WriteOnly));
     }
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.Post().SetPost("lost? no: the post stays in the editor");
     m_platform->answers << MsgAnswer::OK;
     ModalDriver watcher;
@@ -292,11 +292,11 @@ void tst_PreviewPage::previewFollowsTheBoard()
     QVERIFY(QDir(m_context.pictureFolder).mkpath("emo"));
     for (const QString name : {"smile.gif", "cool.gif"})
         QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/emo/" + name, m_context.pictureFolder + "emo/" + name));
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.Post().SetPost(ToUtf8(post));
     QString fontSize, quoteColour;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         fontSize = RunScript(window, "(function(){ const c = document.querySelector('.content');"
@@ -324,7 +324,7 @@ void tst_PreviewPage::pageIsTheUsersAlone()
     QVERIFY(QDir().mkpath(m_context.writableFolder));
     QVERIFY(QFile::link(victim, PagePath()));
     QVERIFY(QFile::setPermissions(m_context.writableFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    frmPost owner(m_context);
+    MainWindow owner(m_context);
     owner.Post().SetPost("A private post");
     ModalDriver watcher;
     owner.cmdPreview_Click();
@@ -335,7 +335,7 @@ void tst_PreviewPage::pageIsTheUsersAlone()
 
     // Made anew, the folders are the user's alone too.
     m_context.writableFolder = m_folder->path() + "/fresh/Quillforge/";
-    frmPost again(m_context);
+    MainWindow again(m_context);
     ModalDriver second;
     again.cmdPreview_Click();
     QCOMPARE(second.Driven(), 1);

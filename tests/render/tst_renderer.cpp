@@ -65,7 +65,7 @@ void tst_Renderer::conformance()
 {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
-    const std::string html = Module2::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
+    const std::string html = bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
                                                    Conformance::AppFolder);
     QCOMPARE(Bytes(html), expected);
 }
@@ -105,7 +105,7 @@ void tst_Renderer::generatedPostsMatchReference()
     PostGenerator::Generator generator(seed);
     for (int n = 0; n < posts; ++n) {
         const std::string post = generator.Post(size_t(maxTokens));
-        const std::string fast = Module2::RenderBBCode(post, folder);
+        const std::string fast = bbcode::RenderBBCode(post, folder);
         const std::string reference = Reference::RenderBBCode(post, folder);
         if (fast != reference)
             QFAIL(qPrintable(QString("post %1 differs: %2").arg(n).arg(QString(Bytes(post).toPercentEncoding()))));
@@ -176,15 +176,15 @@ void tst_Renderer::pathologicalInputs_data()
         Wrapped("<a href=\"x\">x</a>" + Repeat("[url]", 2999) + "<a href=\"x\">x</a>"));
     row("100,000 colons", Repeat(":", 100000), Wrapped(Repeat(":", 100000)));
     row("50,000 overlapping :?:)", Repeat(":?:)", 50000),
-        Wrapped(Repeat(Module2::PictureTag("confused", Conformance::AppFolder)
-                           + Module2::PictureTag("smile", Conformance::AppFolder), 50000)));
+        Wrapped(Repeat(bbcode::PictureTag("confused", Conformance::AppFolder)
+                           + bbcode::PictureTag("smile", Conformance::AppFolder), 50000)));
 }
 
 void tst_Renderer::pathologicalInputs()
 {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
-    const std::string html = Module2::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
+    const std::string html = bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
                                                    Conformance::AppFolder);
     QVERIFY(html.size() <= 40 * size_t(input.size()) + 64);
     QCOMPARE(Bytes(html), expected);
@@ -195,11 +195,11 @@ void tst_Renderer::emoticonTableIsTheOneTable()
     // 49 distinct codes; where one code starts another, the longer one is
     // applied first, except for the pairs whose order the table fixes
     // (":o" is replaced after ":ooh:" and ":oops:" but before ":shock:").
-    QCOMPARE(Module2::EmoticonTable.size(), size_t(49));
-    for (size_t i = 0; i < Module2::EmoticonTable.size(); ++i)
-        for (size_t j = i + 1; j < Module2::EmoticonTable.size(); ++j)
-            QVERIFY(Module2::EmoticonTable[i].code != Module2::EmoticonTable[j].code);
-    QCOMPARE(Module2::PictureTag("smile", "C:/"), "<img border=\"0\"src=\"C:/emo/smile.gif\">"s);
+    QCOMPARE(bbcode::EmoticonTable.size(), size_t(49));
+    for (size_t i = 0; i < bbcode::EmoticonTable.size(); ++i)
+        for (size_t j = i + 1; j < bbcode::EmoticonTable.size(); ++j)
+            QVERIFY(bbcode::EmoticonTable[i].code != bbcode::EmoticonTable[j].code);
+    QCOMPARE(bbcode::PictureTag("smile", "C:/"), "<img border=\"0\"src=\"C:/emo/smile.gif\">"s);
 }
 
 void tst_Renderer::replaceEmoticon_data()
@@ -207,7 +207,7 @@ void tst_Renderer::replaceEmoticon_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("code");
     QTest::addColumn<QByteArray>("expected");
-    const QByteArray tag = Bytes(Module2::PictureTag("x", "/p/"));
+    const QByteArray tag = Bytes(bbcode::PictureTag("x", "/p/"));
     QTest::newRow("empty text stays empty") << QByteArray() << QByteArray(":)") << QByteArray();
     QTest::newRow("every occurrence") << QByteArray(":):):)") << QByteArray(":)") << tag + tag + tag;
     QTest::newRow("no overlap, scanning from the start") << QByteArray("8))") << QByteArray("8)") << tag + ")";
@@ -220,7 +220,7 @@ void tst_Renderer::replaceEmoticon()
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, code);
     QFETCH(QByteArray, expected);
-    const std::string out = Module2::ReplaceEmoticon(std::string_view(text.constData(), size_t(text.size())),
+    const std::string out = bbcode::ReplaceEmoticon(std::string_view(text.constData(), size_t(text.size())),
                                                      std::string_view(code.constData(), size_t(code.size())),
                                                      "x", "/p/");
     QCOMPARE(Bytes(out), expected);
@@ -259,14 +259,14 @@ void tst_Renderer::emoticonsInLongTexts()
     const std::string_view in(text.constData(), size_t(text.size()));
     const std::string_view folder = Conformance::AppFolder;
     std::string expected(in);
-    for (const Module2::Emoticon& e : Module2::EmoticonTable)
-        expected = Module2::ReplaceEmoticon(expected, e.code, e.name, folder);
+    for (const bbcode::Emoticon& e : bbcode::EmoticonTable)
+        expected = bbcode::ReplaceEmoticon(expected, e.code, e.name, folder);
     // The pass on its own, with text written before and after.
     std::string inPlace(in);
-    Module2::ReplaceEmoticonsInPlace(inPlace, folder, "<p>", "</p>");
+    bbcode::ReplaceEmoticonsInPlace(inPlace, folder, "<p>", "</p>");
     QVERIFY(inPlace == "<p>" + expected + "</p>");
     // Through the renderer, where the pass also writes the wrapping.
-    QVERIFY(Module2::RenderBBCode(in, folder) == Wrapped(expected));
+    QVERIFY(bbcode::RenderBBCode(in, folder) == Wrapped(expected));
 }
 
 QF_TEST_MAIN(tst_Renderer)

@@ -4,8 +4,8 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
-#include "render/frmPreview.h"
+#include "editor/MainWindow.h"
+#include "render/BrowserWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -41,7 +41,7 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
     SettingsStore settings;
     AppContext context{folder.path() + "/", &settings, &platform};
     {
-        frmPost window(context);
+        MainWindow window(context);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY2(!WebEngineLoaded(), "the main window loaded the web engine");
@@ -52,9 +52,9 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
     page.write("<p id=\"x\">hello</p>\r\n");
     page.close();
 
-    frmPreview reader;
+    BrowserWindow reader;
     QVERIFY(WebEngineLoaded());
-    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    QSignalSpy completed(&reader, &BrowserWindow::navigationCompleted);
     reader.Navigate(QUrl::fromLocalFile(page.fileName()));
     QVERIFY(reader.Busy());
     QVERIFY(reader.WaitWhileBusy());
@@ -86,12 +86,12 @@ void tst_WebModule::missingModule()
                  child.readAllStandardOutput() + child.readAllStandardError());
         return;
     }
-    frmPreview window;
+    BrowserWindow window;
     auto* message = qobject_cast<QLabel*>(window.WebBrowser1);
     QVERIFY(message);
     QVERIFY(message->text().startsWith("The browser component could not be loaded."));
     QCOMPARE(window.WebBrowser1->geometry(), QRect(8, 36, 745, 469));
-    QSignalSpy completed(&window, &frmPreview::navigationCompleted);
+    QSignalSpy completed(&window, &BrowserWindow::navigationCompleted);
     window.Navigate(QUrl("http://127.0.0.1:9/"));
     QVERIFY(window.WaitWhileBusy());
     QCOMPARE(completed.count(), 1);

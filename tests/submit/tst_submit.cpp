@@ -6,8 +6,8 @@
 #include "base/SettingsStore.h"
 #include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
-#include "render/frmPreview.h"
+#include "editor/MainWindow.h"
+#include "render/BrowserWindow.h"
 #include "base/PictureBox.h"
 #include "submit/PostingSession.h"
 #include "support/EditorFixture.h"
@@ -33,7 +33,7 @@ const QString Site = QStringLiteral("http://127.0.0.1:9/forum/");
 
 // A reply with `body` to topic 5 of the site set up in `fixture`, Submit
 // pressed; `answer` (when not 0) answers the first message box.
-std::unique_ptr<frmPost> SubmitReply(EditorFixture& fixture, const std::string& body, int answer)
+std::unique_ptr<MainWindow> SubmitReply(EditorFixture& fixture, const std::string& body, int answer)
 {
     auto window = fixture.MakeWindow();
     Controls(*window).txtTitle->setText("A title");
@@ -212,7 +212,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     QWidget* owner = nullptr;
     QString body;
     ModalDriver watcher([&](QWidget* w) {
-        auto* preview = qobject_cast<frmPreview*>(w);
+        auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         caption = preview->windowTitle();
         banner = preview->imgSend->isVisible();
@@ -259,9 +259,9 @@ void tst_Submit::siteThatDoesNotAnswer()
     int completed = 0;
     QUrl shownAt;
     ModalDriver watcher([&](QWidget* w) {
-        auto* preview = qobject_cast<frmPreview*>(w);
+        auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
-        QSignalSpy done(preview, &frmPreview::navigationCompleted);
+        QSignalSpy done(preview, &BrowserWindow::navigationCompleted);
         QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1, LoadTimeout);
         QTest::qWait(500);
         completed = done.count();
@@ -294,7 +294,7 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     QTest::keyClicks(Controls(*window).txtPostNo, "5");
     QString subject, message;
     ModalDriver watcher([&](QWidget* w) {
-        auto* preview = qobject_cast<frmPreview*>(w);
+        auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
         QTRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);

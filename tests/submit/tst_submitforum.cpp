@@ -10,9 +10,9 @@
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
-#include "forums/frmOptions.h"
-#include "render/frmPreview.h"
+#include "editor/MainWindow.h"
+#include "forums/OptionsDialog.h"
+#include "render/BrowserWindow.h"
 #include "submit/PostingSession.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
@@ -60,7 +60,7 @@ QString Js(const QString& text)
     return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)) + "[0]";
 }
 
-QString ValueOf(frmPreview* page, const QString& selector)
+QString ValueOf(BrowserWindow* page, const QString& selector)
 {
     return RunScript(page, QStringLiteral("(function(){ const e = document.querySelector(%1);"
                                           " return e ? e.value : null; })()")
@@ -68,19 +68,19 @@ QString ValueOf(frmPreview* page, const QString& selector)
         .toString();
 }
 
-bool Exists(frmPreview* page, const QString& selector)
+bool Exists(BrowserWindow* page, const QString& selector)
 {
     return RunScript(page, QStringLiteral("document.querySelector(%1) !== null").arg(Js(selector))).toBool();
 }
 
 // The user types into a field of the page.
-void SetValue(frmPreview* page, const QString& selector, const QString& value)
+void SetValue(BrowserWindow* page, const QString& selector, const QString& value)
 {
     RunScript(page, QStringLiteral("document.querySelector(%1).value = %2").arg(Js(selector), Js(value)));
 }
 
 // The user clicks an element of the page with the mouse.
-void Click(frmPreview* page, const QString& selector)
+void Click(BrowserWindow* page, const QString& selector)
 {
     const QPoint at = CentreOf(page, selector);
     QVERIFY2(at.x() >= 0, qPrintable(selector));
@@ -89,7 +89,7 @@ void Click(frmPreview* page, const QString& selector)
     QTest::mouseClick(target, Qt::LeftButton, {}, at);
 }
 
-void WaitLoaded(frmPreview* page)
+void WaitLoaded(BrowserWindow* page)
 {
     QTRY_VERIFY_WITH_TIMEOUT(!page->Busy(), LoadTimeout);
     // A redirect or a fallback may start another load right after.
@@ -97,10 +97,10 @@ void WaitLoaded(frmPreview* page)
     QTRY_VERIFY_WITH_TIMEOUT(!page->Busy(), LoadTimeout);
 }
 
-QString BodyText(frmPreview* page) { return RunScript(page, "document.body ? document.body.innerText : ''").toString(); }
+QString BodyText(BrowserWindow* page) { return RunScript(page, "document.body ? document.body.innerText : ''").toString(); }
 
 // The board refuses a form key sent back within the second it was made.
-void WaitForFormKeyAge(frmPreview* page)
+void WaitForFormKeyAge(BrowserWindow* page)
 {
     const QString made = ValueOf(page, "input[name=creation_time]");
     if (made.isEmpty())
@@ -139,17 +139,17 @@ private:
     // A login made earlier in another browser window of the run.
     void LogInBeforehand(const QString& board);
     // The user logs in with the login form the page shows.
-    void LogInInPage(frmPreview* page);
+    void LogInInPage(BrowserWindow* page);
     // A main window set up for `board` with the post and its kind.
-    std::unique_ptr<frmPost> MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
+    std::unique_ptr<MainWindow> MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
                                         const QString& number, const QString& title, const QByteArray& body);
     // Presses the main window's Submit and runs `drive` in the browser window.
-    void Submit(frmPost& window, const std::function<void(frmPreview*)>& drive);
+    void Submit(MainWindow& window, const std::function<void(BrowserWindow*)>& drive);
     // The posting page is filled with `title` and `body`, the focus in the
     // message field with the caret at its start.
-    void VerifyFilled(frmPreview* page, const QString& title, const QByteArray& body);
+    void VerifyFilled(BrowserWindow* page, const QString& title, const QByteArray& body);
     // Presses the forum's Submit and waits for the board to store the post.
-    void SendPost(frmPreview* page, const QString& board);
+    void SendPost(BrowserWindow* page, const QString& board);
 
     QTemporaryDir m_root;
     std::unique_ptr<PhpServer> m_php;
@@ -216,7 +216,7 @@ void tst_SubmitForum::Remember(EditorFixture& fixture, const QString& board, con
                                  QUrl::toPercentEncoding(Site(board)), mode);
 }
 
-void tst_SubmitForum::LogInInPage(frmPreview* page)
+void tst_SubmitForum::LogInInPage(BrowserWindow* page)
 {
     // A click reaches the login button only once the page has arrived whole.
     WaitLoaded(page);
@@ -228,7 +228,7 @@ void tst_SubmitForum::LogInInPage(frmPreview* page)
 
 void tst_SubmitForum::LogInBeforehand(const QString& board)
 {
-    frmPreview other;
+    BrowserWindow other;
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
     other.Navigate(QUrl(Site(board) + (board == "phpbb3" ? "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"
@@ -238,7 +238,7 @@ void tst_SubmitForum::LogInBeforehand(const QString& board)
     QTRY_VERIFY_WITH_TIMEOUT(WebView(other)->url().path().endsWith("viewtopic.php") && !other.Busy(), LoadTimeout);
 }
 
-std::unique_ptr<frmPost> tst_SubmitForum::MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
+std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
                                                      const QString& number, const QString& title,
                                                      const QByteArray& body)
 {
@@ -258,10 +258,10 @@ std::unique_ptr<frmPost> tst_SubmitForum::MakeWindow(EditorFixture& fixture, con
     return window;
 }
 
-void tst_SubmitForum::Submit(frmPost& window, const std::function<void(frmPreview*)>& drive)
+void tst_SubmitForum::Submit(MainWindow& window, const std::function<void(BrowserWindow*)>& drive)
 {
     ModalDriver watcher([&](QWidget* w) {
-        auto* page = qobject_cast<frmPreview*>(w);
+        auto* page = qobject_cast<BrowserWindow*>(w);
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), QString("Send Topic"));
         drive(page);
@@ -270,7 +270,7 @@ void tst_SubmitForum::Submit(frmPost& window, const std::function<void(frmPrevie
     QCOMPARE(watcher.Driven(), 1);
 }
 
-void tst_SubmitForum::VerifyFilled(frmPreview* page, const QString& title, const QByteArray& body)
+void tst_SubmitForum::VerifyFilled(BrowserWindow* page, const QString& title, const QByteArray& body)
 {
     QTRY_COMPARE_WITH_TIMEOUT(RunScript(page, "document.activeElement ? document.activeElement.name : ''").toString(),
                               QString("message"), LoadTimeout);
@@ -281,7 +281,7 @@ void tst_SubmitForum::VerifyFilled(frmPreview* page, const QString& title, const
     QVERIFY(WebView(*page)->hasFocus() || WebView(*page)->focusProxy()->hasFocus());
 }
 
-void tst_SubmitForum::SendPost(frmPreview* page, const QString& board)
+void tst_SubmitForum::SendPost(BrowserWindow* page, const QString& board)
 {
     const qsizetype before = Records(board).size();
     WaitForFormKeyAge(page);
@@ -327,7 +327,7 @@ void tst_SubmitForum::postArrivesAsTyped()
     LogInBeforehand(board);
     EditorFixture fixture;
     auto window = MakeWindow(fixture, board, reply, number, title, body);
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         VerifyFilled(page, title, body);
         SendPost(page, board);
         // The current board answers a stored post with a redirect to the topic.
@@ -376,7 +376,7 @@ void tst_SubmitForum::guestLogsInInTheWindow()
     const QString title = "First post";
     const QByteArray body("Written before logging in\r\n[b]kept[/b]");
     auto window = MakeWindow(fixture, board, false, "2", title, body);
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         WaitLoaded(page);
         // The login form, left alone.
         QTRY_VERIFY_WITH_TIMEOUT(Exists(page, "form input[type=password]"), LoadTimeout);
@@ -401,7 +401,7 @@ void tst_SubmitForum::previewThenSubmitKeepsTheUsersChanges()
     EditorFixture fixture;
     const QByteArray body("Draft line\r\nSecond line");
     auto window = MakeWindow(fixture, "phpbb3", false, "2", "Draft", body);
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         VerifyFilled(page, "Draft", body);
         // The user edits in the page, then asks the forum for a preview.
         SetValue(page, "textarea[name=message]", "Edited in the page\n[i]by the user[/i]");
@@ -454,7 +454,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
     if (!remembered.isEmpty())
         Remember(fixture, board, remembered);
     auto window = MakeWindow(fixture, board, reply, number, "Title", "Body");
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         QTRY_VERIFY_WITH_TIMEOUT(BodyText(page).contains(message), LoadTimeout);
         WaitLoaded(page);
         QTest::qWait(300);
@@ -493,7 +493,7 @@ void tst_SubmitForum::rememberedMode()
     Remember(fixture, board, before);
     auto window = MakeWindow(fixture, board, false, "2", "Remembered", "Body");
     const qsizetype logStart = m_php->Log().size();
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         VerifyFilled(page, "Remembered", "Body");
     });
     QStringList asked;
@@ -510,7 +510,7 @@ void tst_SubmitForum::formAnswersAreTellApartFromRedirects()
     // The rule that keeps a forum's Preview and refilled forms from being
     // filled: the answer to a sent form counts as such, a redirect after a
     // sent form (a login) does not.
-    frmPreview page;
+    BrowserWindow page;
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.Navigate(QUrl(Site("phpbb3") + "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"));
@@ -542,7 +542,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     LogInBeforehand("phpbb3");
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    auto* dialog = new frmOptions(fixture.context, [&] { window->GetForums(); }, window.get(),
+    auto* dialog = new OptionsDialog(fixture.context, [&] { window->GetForums(); }, window.get(),
                                   ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -552,7 +552,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTRY_COMPARE_WITH_TIMEOUT(dialog->List1->count(), 2, LoadTimeout);
     QCOMPARE(dialog->List1->item(0)->text(), QString("2- Meetings &amp; Exhibitions"));
     QCOMPARE(dialog->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
-    QPointer<frmOptions> open(dialog);
+    QPointer<OptionsDialog> open(dialog);
     QTest::mouseClick(dialog->cmdSave, Qt::LeftButton);
     QTRY_VERIFY(!open);
     QCOMPARE(fixture.settings.Get(SettingsStore::SiteAdressKey), Site("phpbb3"));
@@ -563,7 +563,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
     Controls(*window).txtTitle->setText("Where is the \"help\" page?");
     window->Post().SetPost("Line one\r\n[b]Line two[/b]");
-    Submit(*window, [&](frmPreview* page) {
+    Submit(*window, [&](BrowserWindow* page) {
         VerifyFilled(page, "Where is the \"help\" page?", "Line one\r\n[b]Line two[/b]");
         SendPost(page, "phpbb3");
     });

@@ -39,9 +39,9 @@ int BrowserFixture::EndTest()
     return unexpected;
 }
 
-std::unique_ptr<frmPost> BrowserFixture::MakeMainWindow()
+std::unique_ptr<MainWindow> BrowserFixture::MakeMainWindow()
 {
-    auto window = std::make_unique<frmPost>(m_context);
+    auto window = std::make_unique<MainWindow>(m_context);
     window->show();
     return window;
 }

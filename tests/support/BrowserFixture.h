@@ -11,7 +11,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/LocalWebServer.h"
 #include "support/PhpServer.h"
 #include "support/ScriptedPlatform.h"
@@ -39,7 +39,7 @@ protected:
     int EndTest();
 
     // A main window on this fixture's folder and platform, shown.
-    std::unique_ptr<frmPost> MakeMainWindow();
+    std::unique_ptr<MainWindow> MakeMainWindow();
     // Writes `bytes` to the file `name` in the program folder; its path.
     QString WritePage(const QString& name, const QByteArray& bytes);
 

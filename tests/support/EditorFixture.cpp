@@ -16,9 +16,9 @@ EditorFixture::EditorFixture()
     context = AppContext{folder.path() + "/", &settings, &platform};
 }
 
-std::unique_ptr<frmPost> EditorFixture::MakeWindow()
+std::unique_ptr<MainWindow> EditorFixture::MakeWindow()
 {
-    auto window = std::make_unique<frmPost>(context);
+    auto window = std::make_unique<MainWindow>(context);
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
@@ -26,7 +26,7 @@ std::unique_ptr<frmPost> EditorFixture::MakeWindow()
     return window;
 }
 
-void EditorFixture::SetPost(frmPost& window, const QString& fieldText, int start, int end)
+void EditorFixture::SetPost(MainWindow& window, const QString& fieldText, int start, int end)
 {
     Controls(window).txtPost->setPlainText(fieldText);
     QTextCursor cursor = Controls(window).txtPost->textCursor();
@@ -36,4 +36,4 @@ void EditorFixture::SetPost(frmPost& window, const QString& fieldText, int start
     Controls(window).txtPost->setTextCursor(cursor);
 }
 
-QString EditorFixture::PostText(frmPost& window) { return ToQString(window.Post().Post()); }
+QString EditorFixture::PostText(MainWindow& window) { return ToQString(window.Post().Post()); }

@@ -4,7 +4,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -17,13 +17,13 @@ public:
     EditorFixture();
 
     // A new main window, shown and active (its load sequence has run).
-    std::unique_ptr<frmPost> MakeWindow();
+    std::unique_ptr<MainWindow> MakeWindow();
 
     // The post field holds `fieldText` (LF line breaks) with the characters
     // from `start` to `end` selected (`end` = -1: the caret at `start`).
-    static void SetPost(frmPost& window, const QString& fieldText, int start, int end = -1);
+    static void SetPost(MainWindow& window, const QString& fieldText, int start, int end = -1);
     // The post as the rest of the program sees it (CR LF line breaks).
-    static QString PostText(frmPost& window);
+    static QString PostText(MainWindow& window);
 
     // The one shown top-level window of class `Window`; null when there is
     // none or more than one.

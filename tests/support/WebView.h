@@ -3,7 +3,7 @@
 // itself (its address, title, DOM or profile) or press its controls. Tests
 // that include this link the web module.
 
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 
 #include <QPoint>
 #include <QTest>
@@ -12,7 +12,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
-inline QWebEngineView* WebView(frmPreview& window)
+inline QWebEngineView* WebView(BrowserWindow& window)
 {
     auto* view = qobject_cast<QWebEngineView*>(window.WebBrowser1);
     Q_ASSERT_X(view, "WebView", "the browser window has no web view: the web module did not load");
@@ -21,7 +21,7 @@ inline QWebEngineView* WebView(frmPreview& window)
 
 // Runs `script` in the application's own script world (which works whether or
 // not the page may run scripts) and waits for its result.
-inline QVariant RunScript(frmPreview* window, const QString& script, int timeoutMs = 30000)
+inline QVariant RunScript(BrowserWindow* window, const QString& script, int timeoutMs = 30000)
 {
     QVariant result;
     bool done = false;
@@ -37,7 +37,7 @@ inline QVariant RunScript(frmPreview* window, const QString& script, int timeout
 
 // Scrolls the element `selector` into view and gives its centre in the
 // browser control's coordinates; (-1, -1) when there is no such element.
-inline QPoint CentreOf(frmPreview* window, const QString& selector)
+inline QPoint CentreOf(BrowserWindow* window, const QString& selector)
 {
     const QVariantList box =
         RunScript(window, QStringLiteral("(function(){ const e = document.querySelector('%1');"
@@ -50,7 +50,7 @@ inline QPoint CentreOf(frmPreview* window, const QString& selector)
 }
 
 // Clicks, as a user would, the element `selector` of the page the window shows.
-inline void ClickInPage(frmPreview* window, const QString& selector)
+inline void ClickInPage(BrowserWindow* window, const QString& selector)
 {
     const QPoint centre = CentreOf(window, selector);
     if (centre.x() < 0)
@@ -60,7 +60,7 @@ inline void ClickInPage(frmPreview* window, const QString& selector)
 
 // The body of the page the window shows, once it has loaded; "<no body>"
 // when it cannot be read.
-inline QString BodyOf(frmPreview* window)
+inline QString BodyOf(BrowserWindow* window)
 {
     return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));
 }

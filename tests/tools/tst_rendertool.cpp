@@ -86,11 +86,11 @@ void tst_RenderTool::rendersFileExactly()
         const Run run = RenderTool({"--app-folder", folder, path});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        QCOMPARE(run.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/opt/qf/")));
+        QCOMPARE(run.out, Bytes(bbcode::RenderBBCode(Std(SamplePost), "/opt/qf/")));
     }
     const Run joined = RenderTool({"--app-folder=/srv/", "--", path});
     QCOMPARE(joined.exitCode, 0);
-    QCOMPARE(joined.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/srv/")));
+    QCOMPARE(joined.out, Bytes(bbcode::RenderBBCode(Std(SamplePost), "/srv/")));
 }
 
 void tst_RenderTool::rendersStandardInput()
@@ -98,7 +98,7 @@ void tst_RenderTool::rendersStandardInput()
     for (const QStringList& args : {QStringList{"--app-folder", "/a/"}, QStringList{"--app-folder", "/a/", "-"}}) {
         const Run run = RenderTool(args, SamplePost);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, Bytes(Module2::RenderBBCode(Std(SamplePost), "/a/")));
+        QCOMPARE(run.out, Bytes(bbcode::RenderBBCode(Std(SamplePost), "/a/")));
     }
     const Run empty = RenderTool({"--app-folder", "/a/"});
     QCOMPARE(empty.exitCode, 0);
@@ -110,7 +110,7 @@ void tst_RenderTool::defaultProgramFolderIsTheExecutablesFolder()
     const Run run = RenderTool({}, ":)");
     QCOMPARE(run.exitCode, 0);
     const QString folder = QFileInfo(QStringLiteral(QF_RENDER_TOOL)).canonicalPath() + "/";
-    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(":)", ToUtf8(folder))));
+    QCOMPARE(run.out, Bytes(bbcode::RenderBBCode(":)", ToUtf8(folder))));
 }
 
 void tst_RenderTool::rendersPostFileBody()
@@ -119,7 +119,7 @@ void tst_RenderTool::rendersPostFileBody()
     const QString path = Write("saved.bbc", Bytes(PostFile::Write("The title [b]x[/b]", body)));
     const Run run = RenderTool({"--post", "--app-folder", "/p/", path});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, Bytes(Module2::RenderBBCode(body, "/p/")));
+    QCOMPARE(run.out, Bytes(bbcode::RenderBBCode(body, "/p/")));
     const Run fromInput = RenderTool({"--app-folder", "/p/", "--post"}, Bytes(PostFile::Write("t", body)));
     QCOMPARE(fromInput.exitCode, 0);
     QCOMPARE(fromInput.out, run.out);

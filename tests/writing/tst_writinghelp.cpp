@@ -3,7 +3,7 @@
 // folder (a temporary folder), so no test depends on the machine's own.
 
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestFiles.h"
@@ -78,7 +78,7 @@ void ChooseFromContextMenu(QWidget* target, QPoint pos, const QString& text)
     QVERIFY2(chosen, qPrintable(text));
 }
 
-QAction* LanguageItem(frmPost& w, const QString& tag)
+QAction* LanguageItem(MainWindow& w, const QString& tag)
 {
     for (QAction* item : Controls(w).mnuSpellingLanguage->actions())
         if (item->objectName() == "mnuLanguage_" + tag)
@@ -116,7 +116,7 @@ private slots:
     void looksReadOnEveryPalette();
 
 private:
-    std::unique_ptr<frmPost> Window();
+    std::unique_ptr<MainWindow> Window();
     std::unique_ptr<EditorFixture> m_fx;
 };
 
@@ -135,7 +135,7 @@ void tst_WritingHelp::init()
 
 void tst_WritingHelp::cleanup() { m_fx.reset(); }
 
-std::unique_ptr<frmPost> tst_WritingHelp::Window()
+std::unique_ptr<MainWindow> tst_WritingHelp::Window()
 {
     auto w = m_fx->MakeWindow();
     w->Writing().StartSpelling();

@@ -3,9 +3,9 @@
 // and removed, the numbering switched, and Agree or Close pressed.
 
 #include "base/PictureBox.h"
-#include "assist/frmAssist.h"
+#include "assist/BBCodeAssistant.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "base/Utf8.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
@@ -41,26 +41,26 @@ void Erase(QLineEdit* field)
         QTest::keyClick(field, Qt::Key_Backspace);
 }
 
-void AddItem(frmAssist& a, const QString& typed)
+void AddItem(BBCodeAssistant& a, const QString& typed)
 {
     a.txtItem->setFocus();
     QTest::keyClicks(a.txtItem, typed);
     QTest::mouseClick(a.cmdAdd, Qt::LeftButton);
 }
 
-bool OptionsEnabled(const frmAssist& a)
+bool OptionsEnabled(const BBCodeAssistant& a)
 {
     return a.Option1[1]->isEnabled() && a.Option1[2]->isEnabled() && a.Option1[3]->isEnabled();
 }
 
-bool OptionsDisabled(const frmAssist& a)
+bool OptionsDisabled(const BBCodeAssistant& a)
 {
     return !a.Option1[1]->isEnabled() && !a.Option1[2]->isEnabled() && !a.Option1[3]->isEnabled();
 }
 
 }  // namespace
 
-class tst_frmAssist : public QObject {
+class tst_BBCodeAssistant : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -84,13 +84,13 @@ private slots:
 private:
     // Clicks tag button `index` with assistance on and runs `drive` on the
     // assistant it shows; true when the assistant was shown.
-    bool RunAssistant(int index, const std::function<void(frmAssist&)>& drive);
+    bool RunAssistant(int index, const std::function<void(BBCodeAssistant&)>& drive);
 
     std::unique_ptr<EditorFixture> m_fx;
-    std::unique_ptr<frmPost> m_w;
+    std::unique_ptr<MainWindow> m_w;
 };
 
-void tst_frmAssist::init()
+void tst_BBCodeAssistant::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     m_w = m_fx->MakeWindow();
@@ -98,17 +98,17 @@ void tst_frmAssist::init()
     QVERIFY(m_w->AssistMode());
 }
 
-void tst_frmAssist::cleanup()
+void tst_BBCodeAssistant::cleanup()
 {
     m_w.reset();
     m_fx.reset();
 }
 
-bool tst_frmAssist::RunAssistant(int index, const std::function<void(frmAssist&)>& drive)
+bool tst_BBCodeAssistant::RunAssistant(int index, const std::function<void(BBCodeAssistant&)>& drive)
 {
     bool shown = false;
     ModalDriver driver([&](QWidget* window) {
-        auto* assistant = qobject_cast<frmAssist*>(window);
+        auto* assistant = qobject_cast<BBCodeAssistant*>(window);
         QVERIFY2(assistant, qPrintable(window->objectName()));
         shown = true;
         drive(*assistant);
@@ -117,7 +117,7 @@ bool tst_frmAssist::RunAssistant(int index, const std::function<void(frmAssist&)
     return shown && driver.Driven() == 1;
 }
 
-void tst_frmAssist::opening_data()
+void tst_BBCodeAssistant::opening_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("selection");
@@ -147,7 +147,7 @@ void tst_frmAssist::opening_data()
         << NumberedListButton << "" << "framList" << "txtTitle" << "" << "[list=1][/list]" << true;
 }
 
-void tst_frmAssist::opening()
+void tst_BBCodeAssistant::opening()
 {
     QFETCH(int, button);
     QFETCH(QString, selection);
@@ -157,7 +157,7 @@ void tst_frmAssist::opening()
     QFETCH(QString, output);
     QFETCH(bool, numbered);
     EditorFixture::SetPost(*m_w, "a " + selection + " b", 2, 2 + int(selection.size()));
-    const bool shown = RunAssistant(button, [&](frmAssist& a) {
+    const bool shown = RunAssistant(button, [&](BBCodeAssistant& a) {
         QCOMPARE(a.windowTitle(), QString("BBCode Assistant"));
         QVERIFY(a.isModal());
         QCOMPARE(a.parentWidget(), static_cast<QWidget*>(m_w.get()));
@@ -179,9 +179,9 @@ void tst_frmAssist::opening()
     QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), selection);
 }
 
-void tst_frmAssist::linkNameAndAddressTypedAndErased()
+void tst_BBCodeAssistant::linkNameAndAddressTypedAndErased()
 {
-    QVERIFY(RunAssistant(UrlButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(UrlButton, [](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtLinkName, "Docs");
         QCOMPARE(a.lblOutput->text(), QString("[url]Docs[/url]"));
         QCOMPARE(ToQString(a.LinkName), QString("Docs"));
@@ -198,9 +198,9 @@ void tst_frmAssist::linkNameAndAddressTypedAndErased()
     }));
 }
 
-void tst_frmAssist::imageAddressTypedAndErased()
+void tst_BBCodeAssistant::imageAddressTypedAndErased()
 {
-    QVERIFY(RunAssistant(ImgButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(ImgButton, [](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtImgAddress, "http://p.test/b.gif");
         QCOMPARE(a.lblOutput->text(), QString("[img]http://p.test/b.gif[/img]"));
         Erase(a.txtImgAddress);
@@ -208,9 +208,9 @@ void tst_frmAssist::imageAddressTypedAndErased()
     }));
 }
 
-void tst_frmAssist::listItemsAddedAndRemoved()
+void tst_BBCodeAssistant::listItemsAddedAndRemoved()
 {
-    QVERIFY(RunAssistant(ListButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtTitle, "Fruit");
         QCOMPARE(a.lblOutput->text(), QString("[list]Fruit[/list]"));
         AddItem(a, "apple");
@@ -261,11 +261,11 @@ void tst_frmAssist::listItemsAddedAndRemoved()
     }));
 }
 
-void tst_frmAssist::itemsAndTitleKeepTheirLineBreaks()
+void tst_BBCodeAssistant::itemsAndTitleKeepTheirLineBreaks()
 {
     // A title taken from a two-line selection, an item typed over two lines.
     EditorFixture::SetPost(*m_w, "Top\nBottom", 0, 10);
-    QVERIFY(RunAssistant(ListButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
         QCOMPARE(a.txtTitle->text(), QString("Top\nBottom"));
         a.txtItem->setFocus();
         QTest::keyClicks(a.txtItem, "one");
@@ -279,9 +279,9 @@ void tst_frmAssist::itemsAndTitleKeepTheirLineBreaks()
     QCOMPARE(EditorFixture::PostText(*m_w), QString("[list]Top\r\nBottom  [*]one\r\ntwo[/list]"));
 }
 
-void tst_frmAssist::numberedBoxAndTheThreeKinds()
+void tst_BBCodeAssistant::numberedBoxAndTheThreeKinds()
 {
-    QVERIFY(RunAssistant(ListButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtTitle, "T");
         AddItem(a, "x");
         QCOMPARE(a.AssistCommand, QString("list"));
@@ -317,7 +317,7 @@ void tst_frmAssist::numberedBoxAndTheThreeKinds()
     QCOMPARE(EditorFixture::PostText(*m_w), QString("[list=i]T  [*]x[/list]"));
 }
 
-void tst_frmAssist::agreeReplacesExactlyTheSelection_data()
+void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("typed");  // into the page's first field
@@ -334,7 +334,7 @@ void tst_frmAssist::agreeReplacesExactlyTheSelection_data()
     QTest::newRow("selection over two lines") << UrlButton << "" << "1|2\n3|4" << "1[url]2\n3[/url]|4";
 }
 
-void tst_frmAssist::agreeReplacesExactlyTheSelection()
+void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection()
 {
     QFETCH(int, button);
     QFETCH(QString, typed);
@@ -345,7 +345,7 @@ void tst_frmAssist::agreeReplacesExactlyTheSelection()
     EditorFixture::SetPost(*m_w, QString(before).remove('|'), start, end);
     m_w->Post().PostChanged = false;
     QString agreed;
-    QVERIFY(RunAssistant(button, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(button, [&](BBCodeAssistant& a) {
         if (!typed.isEmpty())
             QTest::keyClicks(button == UrlButton ? a.txtLinkName : a.txtTitle, typed);
         agreed = a.lblOutput->text();
@@ -362,7 +362,7 @@ void tst_frmAssist::agreeReplacesExactlyTheSelection()
     QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString(before).remove('|'));
 }
 
-void tst_frmAssist::closeInsertsNothing_data()
+void tst_BBCodeAssistant::closeInsertsNothing_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("Close") << "Close";
@@ -370,12 +370,12 @@ void tst_frmAssist::closeInsertsNothing_data()
     QTest::newRow("Escape") << "Escape";
 }
 
-void tst_frmAssist::closeInsertsNothing()
+void tst_BBCodeAssistant::closeInsertsNothing()
 {
     QFETCH(QString, how);
     EditorFixture::SetPost(*m_w, "keep me", 0, 4);
     m_w->Post().PostChanged = false;
-    QVERIFY(RunAssistant(UrlButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtLinkAddress, "http://x.test/");
         if (how == "Close")
             QTest::mouseClick(a.imgClose, Qt::LeftButton);
@@ -391,24 +391,24 @@ void tst_frmAssist::closeInsertsNothing()
     QVERIFY(!m_w->Post().PostChanged);
 }
 
-void tst_frmAssist::reopeningShowsNothingOfThePreviousUse()
+void tst_BBCodeAssistant::reopeningShowsNothingOfThePreviousUse()
 {
     EditorFixture::SetPost(*m_w, "old", 0, 3);
-    frmAssist* first = nullptr;
-    QVERIFY(RunAssistant(NumberedListButton, [&](frmAssist& a) {
+    BBCodeAssistant* first = nullptr;
+    QVERIFY(RunAssistant(NumberedListButton, [&](BBCodeAssistant& a) {
         first = &a;
         AddItem(a, "item");
         QTest::mouseClick(a.Option1[2], Qt::LeftButton);
         QTest::keyClicks(a.txtItem, "left in the box");
         QTest::mouseClick(a.imgClose, Qt::LeftButton);
     }));
-    QVERIFY(RunAssistant(UrlButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtLinkName, "name");
         QTest::keyClicks(a.txtLinkAddress, "http://x.test/");
         QTest::mouseClick(a.imgAgree, Qt::LeftButton);
     }));
     EditorFixture::SetPost(*m_w, "", 0);
-    QVERIFY(RunAssistant(ListButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(ListButton, [&](BBCodeAssistant& a) {
         QCOMPARE(&a, first);  // the same window, its controls as designed
         QCOMPARE(a.List1->count(), 0);
         QCOMPARE(a.txtItem->toPlainText(), QString());
@@ -419,19 +419,19 @@ void tst_frmAssist::reopeningShowsNothingOfThePreviousUse()
         QCOMPARE(a.lblOutput->text(), QString("[list][/list]"));
         QVERIFY(a.ListBody.empty());
     }));
-    QVERIFY(RunAssistant(UrlButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
         QCOMPARE(a.txtLinkName->text(), QString());
         QCOMPARE(a.txtLinkAddress->text(), QString());
         QCOMPARE(a.lblOutput->text(), QString("[url][/url]"));
         QVERIFY(a.LinkName.empty() && a.LinkTarget.empty());
     }));
-    QVERIFY(RunAssistant(ImgButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(ImgButton, [&](BBCodeAssistant& a) {
         QCOMPARE(a.lblOutput->text(), QString("[img][/img]"));
         QCOMPARE(a.lblOutput->toolTip(), QString());
     }));
 }
 
-void tst_frmAssist::outputTooltip_data()
+void tst_BBCodeAssistant::outputTooltip_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("output");
@@ -439,11 +439,11 @@ void tst_frmAssist::outputTooltip_data()
     QTest::newRow("output that looks like markup") << "<b>bold</b>" << "[url]<b>bold</b>[/url]";
 }
 
-void tst_frmAssist::outputTooltip()
+void tst_BBCodeAssistant::outputTooltip()
 {
     QFETCH(QString, typed);
     QFETCH(QString, output);
-    QVERIFY(RunAssistant(UrlButton, [&](frmAssist& a) {
+    QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
         QTest::keyClicks(a.txtLinkName, typed);
         QCOMPARE(a.lblOutput->text(), output);
         QCOMPARE(a.lblOutput->toolTip(), QString());
@@ -464,9 +464,9 @@ void tst_frmAssist::outputTooltip()
     }));
 }
 
-void tst_frmAssist::layoutAndNames()
+void tst_BBCodeAssistant::layoutAndNames()
 {
-    QVERIFY(RunAssistant(ListButton, [](frmAssist& a) {
+    QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
         QVERIFY(a.minimumSize() == a.maximumSize());
         QVERIFY(!(a.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(a.framUrl->title(), QString("URL"));
@@ -501,5 +501,5 @@ void tst_frmAssist::layoutAndNames()
     }));
 }
 
-QF_TEST_MAIN(tst_frmAssist)
-#include "tst_frmassist.moc"
+QF_TEST_MAIN(tst_BBCodeAssistant)
+#include "tst_bbcodeassistant.moc"

@@ -7,7 +7,7 @@
 #include "base/SettingsStore.h"
 #include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "forums/ForumListFile.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
@@ -36,7 +36,7 @@ const QString SavePrompt =
     "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
 }
 
-class tst_frmPost : public QObject {
+class tst_MainWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -69,36 +69,36 @@ private slots:
     void lengthPanelCountsAsTheBoard();
 
 private:
-    std::unique_ptr<frmPost> MakeWindow();
+    std::unique_ptr<MainWindow> MakeWindow();
     QTemporaryDir m_folder;
     SettingsStore m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
 };
 
-void tst_frmPost::init()
+void tst_MainWindow::init()
 {
     QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
     m_platform = new ScriptedPlatform;
     m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
 }
 
-void tst_frmPost::cleanup()
+void tst_MainWindow::cleanup()
 {
     delete m_platform;
     m_platform = nullptr;
 }
 
-std::unique_ptr<frmPost> tst_frmPost::MakeWindow()
+std::unique_ptr<MainWindow> tst_MainWindow::MakeWindow()
 {
-    auto window = std::make_unique<frmPost>(m_context);
+    auto window = std::make_unique<MainWindow>(m_context);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");
     return window;
 }
 
-void tst_frmPost::stateAfterLoad()
+void tst_MainWindow::stateAfterLoad()
 {
     auto w = MakeWindow();
     QCOMPARE(w->windowTitle(), QString("Quillforge"));
@@ -122,7 +122,7 @@ void tst_frmPost::stateAfterLoad()
     QCOMPARE(Controls(*w).Label1->text(), QString("View More Emoticons"));
 }
 
-void tst_frmPost::windowGeometry()
+void tst_MainWindow::windowGeometry()
 {
     auto w = MakeWindow();
     QCOMPARE(w->width(), 824);
@@ -136,7 +136,7 @@ void tst_frmPost::windowGeometry()
         QVERIFY2(area.contains(child->geometry()), qPrintable(child->objectName()));
 }
 
-void tst_frmPost::typingFollowsTheChangedRule_data()
+void tst_MainWindow::typingFollowsTheChangedRule_data()
 {
     QTest::addColumn<QString>("titleKeys");
     QTest::addColumn<QString>("postKeys");
@@ -147,7 +147,7 @@ void tst_frmPost::typingFollowsTheChangedRule_data()
     QTest::newRow("title then body") << "Hello" << "body" << true << "Post Changed";
 }
 
-void tst_frmPost::typingFollowsTheChangedRule()
+void tst_MainWindow::typingFollowsTheChangedRule()
 {
     QFETCH(QString, titleKeys);
     QFETCH(QString, postKeys);
@@ -162,7 +162,7 @@ void tst_frmPost::typingFollowsTheChangedRule()
     QCOMPARE(Controls(*w).StatusPanels[1]->text(), panel);
 }
 
-void tst_frmPost::deletingTheWholeBodyDoesNotMarkChanged()
+void tst_MainWindow::deletingTheWholeBodyDoesNotMarkChanged()
 {
     auto w = MakeWindow();
     QTest::keyClicks(Controls(*w).txtTitle, "Title");
@@ -183,7 +183,7 @@ void tst_frmPost::deletingTheWholeBodyDoesNotMarkChanged()
     QCOMPARE(w->Post().PostChanged, false);
 }
 
-void tst_frmPost::newPost_data()
+void tst_MainWindow::newPost_data()
 {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QString>("fileName");  // the post's file, in a test folder; empty: never saved
@@ -208,7 +208,7 @@ void tst_frmPost::newPost_data()
         << true << "missing folder/old.bbc" << L{MsgAnswer::Yes, MsgAnswer::OK} << "" << false << true << "";
 }
 
-void tst_frmPost::newPost()
+void tst_MainWindow::newPost()
 {
     QFETCH(bool, changed);
     QFETCH(QString, fileName);
@@ -257,7 +257,7 @@ void tst_frmPost::newPost()
     QCOMPARE(m_platform->unexpectedMessages, 0);
 }
 
-void tst_frmPost::closeSequence_data()
+void tst_MainWindow::closeSequence_data()
 {
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QList<MsgAnswer>>("answers");
@@ -275,7 +275,7 @@ void tst_frmPost::closeSequence_data()
         << true << L{MsgAnswer::Yes, MsgAnswer::Yes} << "saved.bbc" << true;
 }
 
-void tst_frmPost::closeSequence()
+void tst_MainWindow::closeSequence()
 {
     QFETCH(bool, changed);
     QFETCH(QList<MsgAnswer>, answers);
@@ -287,7 +287,7 @@ void tst_frmPost::closeSequence()
     QTest::keyClicks(Controls(*w).txtPost, "Body");
     if (!changed)
         w->Post().PostChanged = false;
-    QSignalSpy ending(w.get(), &frmPost::programEnding);
+    QSignalSpy ending(w.get(), &MainWindow::programEnding);
     m_platform->answers = answers;
     if (!saveName.isEmpty())
         m_platform->saveNames = {folder.filePath(saveName)};
@@ -307,7 +307,7 @@ void tst_frmPost::closeSequence()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), saveName.isEmpty() ? QStringList{} : QStringList{saveName});
 }
 
-void tst_frmPost::menus()
+void tst_MainWindow::menus()
 {
     auto w = MakeWindow();
     struct Item {
@@ -344,7 +344,7 @@ void tst_frmPost::menus()
     }
 }
 
-void tst_frmPost::toolbar()
+void tst_MainWindow::toolbar()
 {
     auto w = MakeWindow();
     const QStringList expected = {"New", "Open", "Save", "-", "Copy", "Cut", "Paste", "-",
@@ -362,7 +362,7 @@ void tst_frmPost::toolbar()
     }
 }
 
-void tst_frmPost::toolbarRunsTheMenuCommands()
+void tst_MainWindow::toolbarRunsTheMenuCommands()
 {
     // Position 1 runs New: with a changed post it asks the same question.
     auto w = MakeWindow();
@@ -373,7 +373,7 @@ void tst_frmPost::toolbarRunsTheMenuCommands()
     QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
 }
 
-void tst_frmPost::toolbarButtonIsTheMenuItem_data()
+void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("item");
@@ -390,7 +390,7 @@ void tst_frmPost::toolbarButtonIsTheMenuItem_data()
     QTest::newRow("About") << 12 << "mnuAbout" << "About";
 }
 
-void tst_frmPost::toolbarButtonIsTheMenuItem()
+void tst_MainWindow::toolbarButtonIsTheMenuItem()
 {
     QFETCH(int, position);
     QFETCH(QString, item);
@@ -411,7 +411,7 @@ void tst_frmPost::toolbarButtonIsTheMenuItem()
     QVERIFY(!button->isIconVisibleInMenu());
 }
 
-void tst_frmPost::hotSpot_data()
+void tst_MainWindow::hotSpot_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("opened");
@@ -419,7 +419,7 @@ void tst_frmPost::hotSpot_data()
     QTest::newRow("the stored site address") << "http://forum.test/" << "http://forum.test/";
 }
 
-void tst_frmPost::hotSpot()
+void tst_MainWindow::hotSpot()
 {
     QFETCH(QString, stored);
     QFETCH(QString, opened);
@@ -431,7 +431,7 @@ void tst_frmPost::hotSpot()
     QCOMPARE(m_platform->shellOpened, QStringList{opened});
 }
 
-void tst_frmPost::accessibleNames()
+void tst_MainWindow::accessibleNames()
 {
     auto w = MakeWindow();
     const QList<QPair<QString, QString>> expected = {
@@ -458,7 +458,7 @@ void tst_frmPost::accessibleNames()
     }
 }
 
-void tst_frmPost::clockPanels()
+void tst_MainWindow::clockPanels()
 {
     auto w = MakeWindow();
     QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
@@ -481,7 +481,7 @@ void RollWheel(QWidget* widget, int notches)
 }
 }  // namespace
 
-void tst_frmPost::wheelOverClosedListsChangesNothing_data()
+void tst_MainWindow::wheelOverClosedListsChangesNothing_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("startIndex");
@@ -493,7 +493,7 @@ void tst_frmPost::wheelOverClosedListsChangesNothing_data()
     QTest::newRow("colour list rolled up, caret in the post") << "cmbColor" << 4 << 1 << false;
 }
 
-void tst_frmPost::wheelOverClosedListsChangesNothing()
+void tst_MainWindow::wheelOverClosedListsChangesNothing()
 {
     QFETCH(QString, list);
     QFETCH(int, startIndex);
@@ -532,7 +532,7 @@ void tst_frmPost::wheelOverClosedListsChangesNothing()
     QVERIFY2(Controls(*w).txtPost->toPlainText() != "some post text", "the chosen item inserted no tag");
 }
 
-void tst_frmPost::screenReaderReadsTheLists_data()
+void tst_MainWindow::screenReaderReadsTheLists_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("name");
@@ -541,7 +541,7 @@ void tst_frmPost::screenReaderReadsTheLists_data()
     QTest::newRow("colour list") << "cmbColor" << "Font colour";
 }
 
-void tst_frmPost::screenReaderReadsTheLists()
+void tst_MainWindow::screenReaderReadsTheLists()
 {
     QFETCH(QString, list);
     QFETCH(QString, name);
@@ -586,7 +586,7 @@ void tst_frmPost::screenReaderReadsTheLists()
     combo->hidePopup();
 }
 
-void tst_frmPost::screenReaderPressesButtons_data()
+void tst_MainWindow::screenReaderPressesButtons_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("action");
@@ -601,7 +601,7 @@ void tst_frmPost::screenReaderPressesButtons_data()
     QTest::newRow("bold button pressed: its tag is inserted") << "cmdBBcode_0" << press;
 }
 
-void tst_frmPost::screenReaderPressesButtons()
+void tst_MainWindow::screenReaderPressesButtons()
 {
     QFETCH(QString, control);
     QFETCH(QString, action);
@@ -633,7 +633,7 @@ void tst_frmPost::screenReaderPressesButtons()
     }
 }
 
-void tst_frmPost::lengthPanelCountsAsTheBoard_data()
+void tst_MainWindow::lengthPanelCountsAsTheBoard_data()
 {
     QTest::addColumn<QString>("board");
     QTest::addColumn<int>("maxChars");
@@ -648,7 +648,7 @@ void tst_frmPost::lengthPanelCountsAsTheBoard_data()
         << "phpbb3" << 10 << "eleven char" << "11 of 10" << true;
 }
 
-void tst_frmPost::lengthPanelCountsAsTheBoard()
+void tst_MainWindow::lengthPanelCountsAsTheBoard()
 {
     QFETCH(QString, board);
     QFETCH(int, maxChars);
@@ -677,5 +677,5 @@ void tst_frmPost::lengthPanelCountsAsTheBoard()
     QCOMPARE(panel->styleSheet().contains("color"), tooLong);
 }
 
-QF_TEST_MAIN(tst_frmPost)
-#include "tst_frmpost.moc"
+QF_TEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

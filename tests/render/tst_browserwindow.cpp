@@ -7,9 +7,9 @@
 #include "base/PictureBox.h"
 #include "base/Utf8.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "render/BrowserProfile.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 #include "support/BrowserFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -29,7 +29,7 @@
 
 Q_DECLARE_METATYPE(BrowserMode)
 
-class tst_frmPreview : public QObject, protected BrowserFixture {
+class tst_BrowserWindow : public QObject, protected BrowserFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -56,15 +56,15 @@ private slots:
     void closeArea();
 };
 
-void tst_frmPreview::initTestCase() { QVERIFY(StartFixture()); }
+void tst_BrowserWindow::initTestCase() { QVERIFY(StartFixture()); }
 
-void tst_frmPreview::init() { BeginTest(); }
+void tst_BrowserWindow::init() { BeginTest(); }
 
-void tst_frmPreview::cleanup() { QCOMPARE(EndTest(), 0); }
+void tst_BrowserWindow::cleanup() { QCOMPARE(EndTest(), 0); }
 
-void tst_frmPreview::loadedState()
+void tst_BrowserWindow::loadedState()
 {
-    frmPreview window;
+    BrowserWindow window;
     QCOMPARE(window.windowTitle(), QString("Preview post"));
     QCOMPARE(window.size(), QSize(760, 541));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -88,7 +88,7 @@ void tst_frmPreview::loadedState()
     QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
 }
 
-void tst_frmPreview::modes_data()
+void tst_BrowserWindow::modes_data()
 {
     QTest::addColumn<BrowserMode>("mode");
     QTest::addColumn<bool>("sendTopic");
@@ -101,7 +101,7 @@ void tst_frmPreview::modes_data()
                                                            << "Preview post";
 }
 
-void tst_frmPreview::modes()
+void tst_BrowserWindow::modes()
 {
     QFETCH(BrowserMode, mode);
     QFETCH(bool, sendTopic);
@@ -113,7 +113,7 @@ void tst_frmPreview::modes()
     QPointer<QWidget> shown;
     ModalDriver watcher([&](QWidget* w) {
         shown = w;
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QVERIFY(window->isModal());
         QCOMPARE(window->parentWidget(), owner.get());
@@ -124,22 +124,22 @@ void tst_frmPreview::modes()
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(page));
         inspected = true;
     });
-    frmPreview::Show(mode, QUrl::fromLocalFile(page), owner.get());
+    BrowserWindow::Show(mode, QUrl::fromLocalFile(page), owner.get());
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
     // Discarded when closed.
     QVERIFY(shown.isNull());
-    QVERIFY(owner->findChildren<frmPreview*>().isEmpty());
+    QVERIFY(owner->findChildren<BrowserWindow*>().isEmpty());
 }
 
-void tst_frmPreview::previewShowsTheRenderedBody()
+void tst_BrowserWindow::previewShowsTheRenderedBody()
 {
     auto owner = MakeMainWindow();
     Controls(*owner).txtTitle->setText("A title is not part of the preview");
     owner->Post().SetPost("Hello [b]world[/b]\r\nAccents \xC3\xA9\xE2\x82\xAC stay");
     QString body;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.WritableFile("preview.htm")));
@@ -153,14 +153,14 @@ void tst_frmPreview::previewShowsTheRenderedBody()
     QVERIFY(!body.contains("not part of the preview"));
 }
 
-void tst_frmPreview::previewAfterAnotherMode_data()
+void tst_BrowserWindow::previewAfterAnotherMode_data()
 {
     QTest::addColumn<BrowserMode>("before");
     QTest::newRow("after a submission") << BrowserMode::Submission;
     QTest::newRow("after the contact page") << BrowserMode::Contact;
 }
 
-void tst_frmPreview::previewAfterAnotherMode()
+void tst_BrowserWindow::previewAfterAnotherMode()
 {
     QFETCH(BrowserMode, before);
     const QString page = WritePage("other.htm", "<p>other</p>\r\n");
@@ -169,20 +169,20 @@ void tst_frmPreview::previewAfterAnotherMode()
     QStringList captions;
     QList<bool> banners;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         captions << window->windowTitle();
         banners << (window->imgSend->isVisible() || window->Image2->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
     });
-    frmPreview::Show(before, QUrl::fromLocalFile(page), owner.get());
+    BrowserWindow::Show(before, QUrl::fromLocalFile(page), owner.get());
     Controls(*owner).cmdPreview->click();
     QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions.value(1), QString("Preview post"));
     QCOMPARE(banners, (QList<bool>{true, false}));
 }
 
-void tst_frmPreview::scriptsInThePostDoNotRun()
+void tst_BrowserWindow::scriptsInThePostDoNotRun()
 {
     auto owner = MakeMainWindow();
     owner->Post().SetPost(
@@ -192,7 +192,7 @@ void tst_frmPreview::scriptsInThePostDoNotRun()
     QString body;
     QString title;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         body = BodyOf(window);
@@ -204,14 +204,14 @@ void tst_frmPreview::scriptsInThePostDoNotRun()
     QVERIFY(title != "handler ran");
 }
 
-void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass_data()
+void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass_data()
 {
     QTest::addColumn<QString>("target");
     QTest::newRow("a plain link") << "";
     QTest::newRow("a link meant for a new window") << " target=\"_blank\"";
 }
 
-void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
+void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
 {
     QFETCH(QString, target);
     m_server.Serve("/linked.htm",
@@ -224,7 +224,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
         ToUtf8(QString("[b]Read[/b] <a id=\"go\"%1 href=\"%2\">this link</a>").arg(target, address.toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
@@ -252,7 +252,7 @@ void tst_frmPreview::linkLoadsInTheSameWindowWithTheHourglass()
     QVERIFY(inspected);
 }
 
-void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
+void tst_BrowserWindow::localPagesLoadRemotePicturesAndSendForms()
 {
     // A GIF of one transparent pixel.
     m_server.Serve("/pic.gif",
@@ -265,11 +265,11 @@ void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
                         .toUtf8());
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
-        QSignalSpy started(window.data(), &frmPreview::navigationStarting);
+        QSignalSpy started(window.data(), &BrowserWindow::navigationStarting);
         RunScript(window, "document.forms[0].submit()");
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"),
                                  LoadTimeout);
@@ -277,14 +277,14 @@ void tst_frmPreview::localPagesLoadRemotePicturesAndSendForms()
         QVERIFY(BodyOf(window).contains("form received"));
         inspected = true;
     });
-    frmPreview::Show(BrowserMode::Submission, QUrl::fromLocalFile(page), nullptr);
+    BrowserWindow::Show(BrowserMode::Submission, QUrl::fromLocalFile(page), nullptr);
     QVERIFY(inspected);
     QCOMPARE(m_server.requests.size(), 2);
     QCOMPARE(m_server.requests[1].method, QByteArray("POST"));
     QCOMPARE(m_server.requests[1].body, QByteArray("Subject=Hi+there"));
 }
 
-void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
+void tst_BrowserWindow::pageGivenAsTextUsesItsBaseAddress()
 {
     m_server.Serve("/forum/posting.php", "<html><body>posted</body></html>");
     const QString html =
@@ -292,7 +292,7 @@ void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
         "value=\"reply\"></form><script>document.forms[0].action = 'hijacked.php';</script></body></html>";
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
-        QPointer<frmPreview> window = qobject_cast<frmPreview*>(w);
+        QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Send Topic"));
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
@@ -301,21 +301,21 @@ void tst_frmPreview::pageGivenAsTextUsesItsBaseAddress()
                                  LoadTimeout);
         inspected = true;
     });
-    frmPreview::ShowHtml(BrowserMode::Submission, html, m_server.Url("/forum/"), nullptr);
+    BrowserWindow::ShowHtml(BrowserMode::Submission, html, m_server.Url("/forum/"), nullptr);
     QVERIFY(inspected);
     QCOMPARE(m_server.requests.size(), 1);
     QCOMPARE(m_server.requests[0].path, QString("/forum/posting.php"));
     QCOMPARE(m_server.requests[0].body, QByteArray("mode=reply"));
 }
 
-void tst_frmPreview::hiddenReader()
+void tst_BrowserWindow::hiddenReader()
 {
     m_server.Serve("/index.php", "<html><body><a href=\"viewforum.php?f=3&amp;sid=9\">Announcements</a></body></html>");
     m_server.Hold("/index.php");
     auto owner = MakeMainWindow();
     ModalDriver watcher;
-    auto reader = std::make_unique<frmPreview>(owner.get());
-    QSignalSpy completed(reader.get(), &frmPreview::navigationCompleted);
+    auto reader = std::make_unique<BrowserWindow>(owner.get());
+    QSignalSpy completed(reader.get(), &BrowserWindow::navigationCompleted);
     reader->Navigate(m_server.Url("/index.php"));
     QVERIFY(reader->Busy());
     QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
@@ -333,13 +333,13 @@ void tst_frmPreview::hiddenReader()
     QVERIFY(!reader->isVisible());
 }
 
-void tst_frmPreview::programEndEndsTheWait()
+void tst_BrowserWindow::programEndEndsTheWait()
 {
     // The program ending while a page is on its way ends the wait, instead
     // of spinning in loops that can no longer run.
     m_server.Serve("/held.htm", "<p>held</p>");
     m_server.Hold("/held.htm");
-    frmPreview reader;
+    BrowserWindow reader;
     reader.Navigate(m_server.Url("/held.htm"));
     QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
     QTimer::singleShot(50, qApp, [] { QCoreApplication::exit(0); });
@@ -355,7 +355,7 @@ void tst_frmPreview::programEndEndsTheWait()
     QVERIFY(!answered);
 }
 
-void tst_frmPreview::pageThatCannotBeLoaded()
+void tst_BrowserWindow::pageThatCannotBeLoaded()
 {
     // A port nothing listens on: the browser shows its own error page and the
     // window is no longer busy.
@@ -363,8 +363,8 @@ void tst_frmPreview::pageThatCannotBeLoaded()
     QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
     const QUrl address(QString("http://127.0.0.1:%1/").arg(closed.serverPort()));
     closed.close();
-    frmPreview reader;
-    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    BrowserWindow reader;
+    QSignalSpy completed(&reader, &BrowserWindow::navigationCompleted);
     reader.Navigate(address);
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(completed.count(), 1);
@@ -372,31 +372,31 @@ void tst_frmPreview::pageThatCannotBeLoaded()
     QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
 }
 
-void tst_frmPreview::aDownloadEndsTheWait()
+void tst_BrowserWindow::aDownloadEndsTheWait()
 {
     // A link to a file that is not a page: the browser does not show it, and
     // the window is not left busy with the hourglass.
     m_server.Serve("/archive.zip", QByteArray(2048, 'z'), "application/zip");
-    frmPreview reader;
+    BrowserWindow reader;
     reader.Navigate(m_server.Url("/archive.zip"));
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(m_server.requests.size(), 1);
 }
 
-void tst_frmPreview::pageGivenAsTextTooLargeEndsTheWait()
+void tst_BrowserWindow::pageGivenAsTextTooLargeEndsTheWait()
 {
     // The engine takes a page given as text only up to about 2 MB; a larger
     // one is reported as not loaded, and the window is not left busy.
-    frmPreview reader;
-    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    BrowserWindow reader;
+    QSignalSpy completed(&reader, &BrowserWindow::navigationCompleted);
     reader.SetHtml("<p>" + QString(3 * 1024 * 1024, QLatin1Char('x')) + "</p>", m_server.Url("/forum/"));
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(completed.count(), 1);
     QCOMPARE(completed[0][0].toBool(), false);
 }
 
-void tst_frmPreview::addressesTheBrowserCannotUse_data()
+void tst_BrowserWindow::addressesTheBrowserCannotUse_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::newRow("empty") << "";
@@ -407,13 +407,13 @@ void tst_frmPreview::addressesTheBrowserCannotUse_data()
     QTest::newRow("unknown scheme") << "gopher2://x";
 }
 
-void tst_frmPreview::addressesTheBrowserCannotUse()
+void tst_BrowserWindow::addressesTheBrowserCannotUse()
 {
     // Whatever the address, the window does not stay busy: the hidden reader
     // waits for it to be done.
     QFETCH(QString, typed);
-    frmPreview reader;
-    QSignalSpy completed(&reader, &frmPreview::navigationCompleted);
+    BrowserWindow reader;
+    QSignalSpy completed(&reader, &BrowserWindow::navigationCompleted);
     reader.Navigate(QUrl(typed));
     QVERIFY(reader.WaitWhileBusy());
     QCOMPARE(completed.count(), 1);
@@ -421,19 +421,19 @@ void tst_frmPreview::addressesTheBrowserCannotUse()
     QCOMPARE(reader.cursor().shape(), Qt::ArrowCursor);
 }
 
-void tst_frmPreview::closeArea()
+void tst_BrowserWindow::closeArea()
 {
     const QString page = WritePage("close.htm", "<p>close me</p>\r\n");
     bool closedByClick = false;
     ModalDriver watcher([&](QWidget* w) {
-        auto* window = qobject_cast<frmPreview*>(w);
+        auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTest::mouseClick(window->Image1, Qt::LeftButton);
         closedByClick = !window->isVisible();
     });
-    frmPreview::Show(BrowserMode::Preview, QUrl::fromLocalFile(page), nullptr);
+    BrowserWindow::Show(BrowserMode::Preview, QUrl::fromLocalFile(page), nullptr);
     QVERIFY(closedByClick);
 }
 
-QF_TEST_MAIN(tst_frmPreview)
-#include "tst_frmpreview.moc"
+QF_TEST_MAIN(tst_BrowserWindow)
+#include "tst_browserwindow.moc"

@@ -25,12 +25,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmAssist : public QDialog {
+class BBCodeAssistant : public QDialog {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("BBCode Assistant");
 
-    frmAssist(PostDocument& post, QWidget* owner);
+    BBCodeAssistant(PostDocument& post, QWidget* owner);
 
     // Which construct is built: "url", "img", "list" or "list="; set before
     // showing, switched between "list" and "list=" by "Numbered:".

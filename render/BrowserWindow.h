@@ -23,14 +23,14 @@ class BrowserControl;
 class PictureBox;
 class PreviewBackground;
 
-class frmPreview : public QDialog {
+class BrowserWindow : public QDialog {
     Q_OBJECT
 public:
     static inline const QString LoadedCaption = QStringLiteral("Preview post");
 
     // Creates the window in its loaded state, owned by `owner`; not shown.
-    explicit frmPreview(QWidget* owner = nullptr);
-    ~frmPreview() override;
+    explicit BrowserWindow(QWidget* owner = nullptr);
+    ~BrowserWindow() override;
 
     // Creates a window over `owner`, opens it in `mode` at `address` and
     // returns once the user has closed it; the window is then discarded.

@@ -1,4 +1,4 @@
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 
 #include "base/PictureBox.h"
 #include "render/BrowserControl.h"
@@ -14,9 +14,9 @@
 
 #include <memory>
 
-frmPreview::frmPreview(QWidget* owner) : QDialog(owner)
+BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmPreview"));
+    setObjectName(QStringLiteral("BrowserWindow"));
     // A fixed frame with a title bar and a close box, owned by its caller, so
     // it has no task-bar button of its own.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -25,13 +25,13 @@ frmPreview::frmPreview(QWidget* owner) : QDialog(owner)
     Form_Load();
 }
 
-frmPreview::~frmPreview()
+BrowserWindow::~BrowserWindow()
 {
     // The control takes its view with it.
     delete m_control;
 }
 
-void frmPreview::CreateControls()
+void BrowserWindow::CreateControls()
 {
     Background = new PreviewBackground(this);
     Background->setObjectName(QStringLiteral("Background"));
@@ -41,8 +41,8 @@ void frmPreview::CreateControls()
     m_control = BrowserControl::Create(this, &error);
     if (m_control) {
         WebBrowser1 = m_control->View();
-        connect(m_control, &BrowserControl::loadStarted, this, &frmPreview::WebBrowser1_BeforeNavigate);
-        connect(m_control, &BrowserControl::loadFinished, this, &frmPreview::WebBrowser1_NavigateComplete);
+        connect(m_control, &BrowserControl::loadStarted, this, &BrowserWindow::WebBrowser1_BeforeNavigate);
+        connect(m_control, &BrowserControl::loadFinished, this, &BrowserWindow::WebBrowser1_NavigateComplete);
     } else {
         auto* message = new QLabel(QStringLiteral("The browser component could not be loaded.\n%1").arg(error), this);
         message->setAlignment(Qt::AlignCenter);
@@ -69,29 +69,29 @@ void frmPreview::CreateControls()
     Image1->setGeometry(PreviewLayout::CloseArea);
     Image1->SetHandCursor();
     Image1->setAccessibleName(QStringLiteral("Close"));
-    connect(Image1, &PictureBox::clicked, this, &frmPreview::Image1_Click);
+    connect(Image1, &PictureBox::clicked, this, &BrowserWindow::Image1_Click);
 }
 
-void frmPreview::Form_Load()
+void BrowserWindow::Form_Load()
 {
     setWindowTitle(LoadedCaption);
     imgSend->hide();
     Image2->hide();
 }
 
-void frmPreview::Show(BrowserMode mode, const QUrl& address, QWidget* owner)
+void BrowserWindow::Show(BrowserMode mode, const QUrl& address, QWidget* owner)
 {
-    const auto window = std::make_unique<frmPreview>(owner);
+    const auto window = std::make_unique<BrowserWindow>(owner);
     window->Open(mode, address);
 }
 
-void frmPreview::ShowHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl, QWidget* owner)
+void BrowserWindow::ShowHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl, QWidget* owner)
 {
-    const auto window = std::make_unique<frmPreview>(owner);
+    const auto window = std::make_unique<BrowserWindow>(owner);
     window->OpenHtml(mode, html, baseUrl);
 }
 
-void frmPreview::ShowBanner(BrowserBanner banner)
+void BrowserWindow::ShowBanner(BrowserBanner banner)
 {
     if (banner == BrowserBanner::SendTopic)
         imgSend->show();
@@ -99,13 +99,13 @@ void frmPreview::ShowBanner(BrowserBanner banner)
         Image2->show();
 }
 
-void frmPreview::ApplyCaption(const BrowserModeRow& row)
+void BrowserWindow::ApplyCaption(const BrowserModeRow& row)
 {
     if (!row.caption.empty())
         setWindowTitle(ToQString(row.caption));
 }
 
-void frmPreview::Open(BrowserMode mode, const QUrl& address)
+void BrowserWindow::Open(BrowserMode mode, const QUrl& address)
 {
     m_mode = mode;
     const BrowserModeRow& row = RowOf(mode);
@@ -116,7 +116,7 @@ void frmPreview::Open(BrowserMode mode, const QUrl& address)
         exec();
 }
 
-void frmPreview::OpenHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl)
+void BrowserWindow::OpenHtml(BrowserMode mode, const QString& html, const QUrl& baseUrl)
 {
     m_mode = mode;
     const BrowserModeRow& row = RowOf(mode);
@@ -146,7 +146,7 @@ bool LacksASite(const QUrl& address)
 
 }  // namespace
 
-void frmPreview::Navigate(const QUrl& address)
+void BrowserWindow::Navigate(const QUrl& address)
 {
     WebBrowser1_BeforeNavigate();
     if (!m_control || LacksASite(address)) {
@@ -156,7 +156,7 @@ void frmPreview::Navigate(const QUrl& address)
     m_control->Load(address);
 }
 
-void frmPreview::SetHtml(const QString& html, const QUrl& baseUrl)
+void BrowserWindow::SetHtml(const QString& html, const QUrl& baseUrl)
 {
     WebBrowser1_BeforeNavigate();
     if (!m_control) {
@@ -166,9 +166,9 @@ void frmPreview::SetHtml(const QString& html, const QUrl& baseUrl)
     m_control->SetHtml(html, baseUrl);
 }
 
-void frmPreview::Image1_Click() { close(); }
+void BrowserWindow::Image1_Click() { close(); }
 
-void frmPreview::keyPressEvent(QKeyEvent* event)
+void BrowserWindow::keyPressEvent(QKeyEvent* event)
 {
     // The page passes on the keys it does not use; Escape would reject the
     // dialog and drop what the user typed into the page's form.
@@ -179,7 +179,7 @@ void frmPreview::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmPreview::WebBrowser1_BeforeNavigate()
+void BrowserWindow::WebBrowser1_BeforeNavigate()
 {
     setCursor(Qt::WaitCursor);
     if (m_busy)
@@ -188,20 +188,20 @@ void frmPreview::WebBrowser1_BeforeNavigate()
     emit navigationStarting();
 }
 
-void frmPreview::WebBrowser1_NavigateComplete(bool ok)
+void BrowserWindow::WebBrowser1_NavigateComplete(bool ok)
 {
     m_busy = false;
     setCursor(Qt::ArrowCursor);
     emit navigationCompleted(ok);
 }
 
-bool frmPreview::WaitWhileBusy()
+bool BrowserWindow::WaitWhileBusy()
 {
-    QPointer<frmPreview> self(this);
+    QPointer<BrowserWindow> self(this);
     if (!m_busy)
         return true;
     QEventLoop loop;
-    connect(this, &frmPreview::navigationCompleted, &loop, &QEventLoop::quit);
+    connect(this, &BrowserWindow::navigationCompleted, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     // An event loop that cannot run (the program is ending) returns -1 at once.
     while (self && self->m_busy)
@@ -210,7 +210,7 @@ bool frmPreview::WaitWhileBusy()
     return !self.isNull();
 }
 
-void frmPreview::BodyHtml(std::function<void(std::optional<QString>)> done)
+void BrowserWindow::BodyHtml(std::function<void(std::optional<QString>)> done)
 {
     if (m_control)
         m_control->BodyHtml(std::move(done));
@@ -218,7 +218,7 @@ void frmPreview::BodyHtml(std::function<void(std::optional<QString>)> done)
         QTimer::singleShot(0, this, [done = std::move(done)] { done(std::nullopt); });
 }
 
-std::optional<QString> frmPreview::WaitForBodyHtml()
+std::optional<QString> BrowserWindow::WaitForBodyHtml()
 {
     // The answer is kept apart from this function's frame: if the window is
     // discarded while waiting, a late answer has somewhere to go.
@@ -236,16 +236,16 @@ std::optional<QString> frmPreview::WaitForBodyHtml()
             waiting->quit();
     });
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    QPointer<frmPreview> self(this);
+    QPointer<BrowserWindow> self(this);
     while (!answer->arrived && self)
         if (loop.exec() == -1)
             break;
     return answer->html;
 }
 
-bool frmPreview::ReachedBySendingForm() const { return m_control && m_control->ReachedBySendingForm(); }
+bool BrowserWindow::ReachedBySendingForm() const { return m_control && m_control->ReachedBySendingForm(); }
 
-void frmPreview::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
+void BrowserWindow::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
 {
     if (m_control)
         m_control->FillPostingForm(fill, std::move(done));

@@ -1,4 +1,4 @@
-#include "assist/frmAssist.h"
+#include "assist/BBCodeAssistant.h"
 
 #include "base/PictureBox.h"
 #include "assist/AssistText.h"
@@ -73,18 +73,18 @@ QLineEdit* MakeLine(const QString& name, const QRect& area, QLabel* label, QWidg
 
 }  // namespace
 
-frmAssist::frmAssist(PostDocument& post, QWidget* owner) : QDialog(owner), m_post(post)
+BBCodeAssistant::BBCodeAssistant(PostDocument& post, QWidget* owner) : QDialog(owner), m_post(post)
 {
-    setObjectName(QStringLiteral("frmAssist"));
+    setObjectName(QStringLiteral("BBCodeAssistant"));
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
     ResetControls();
-    connect(this, &QDialog::finished, this, &frmAssist::Form_Unload);
+    connect(this, &QDialog::finished, this, &BBCodeAssistant::Form_Unload);
 }
 
-QGroupBox* frmAssist::CreatePage(const QString& name, const QString& caption)
+QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& caption)
 {
     auto* page = new QGroupBox(caption, Background);
     page->setObjectName(name);
@@ -94,7 +94,7 @@ QGroupBox* frmAssist::CreatePage(const QString& name, const QString& caption)
     return page;
 }
 
-void frmAssist::CreateControls()
+void BBCodeAssistant::CreateControls()
 {
     Background = new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
     Background->setObjectName(QStringLiteral("Background"));
@@ -109,20 +109,20 @@ void frmAssist::CreateControls()
     txtLinkName = MakeLine(QStringLiteral("txtLinkName"), QRect(120, 36, 244, 24), Label1, framUrl);
     Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Link Address:"), QRect(14, 76, 100, 24), framUrl);
     txtLinkAddress = MakeLine(QStringLiteral("txtLinkAddress"), QRect(120, 76, 244, 24), Label2, framUrl);
-    connect(txtLinkName, &QLineEdit::textChanged, this, &frmAssist::txtLinkName_Change);
-    connect(txtLinkAddress, &QLineEdit::textChanged, this, &frmAssist::txtLinkAddress_Change);
+    connect(txtLinkName, &QLineEdit::textChanged, this, &BBCodeAssistant::txtLinkName_Change);
+    connect(txtLinkAddress, &QLineEdit::textChanged, this, &BBCodeAssistant::txtLinkAddress_Change);
 
     // The image page.
     framImg = CreatePage(QStringLiteral("framImg"), QStringLiteral("Image "));
     Label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Image Address:"), QRect(14, 36, 100, 24), framImg);
     txtImgAddress = MakeLine(QStringLiteral("txtImgAddress"), QRect(120, 36, 244, 24), Label4, framImg);
-    connect(txtImgAddress, &QLineEdit::textChanged, this, &frmAssist::txtImgAddress_Change);
+    connect(txtImgAddress, &QLineEdit::textChanged, this, &BBCodeAssistant::txtImgAddress_Change);
 
     // The list page.
     framList = CreatePage(QStringLiteral("framList"), QStringLiteral("List  "));
     Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), framList);
     txtTitle = MakeLine(QStringLiteral("txtTitle"), QRect(110, 28, 256, 24), Label5, framList);
-    connect(txtTitle, &QLineEdit::textChanged, this, &frmAssist::txtTitle_Change);
+    connect(txtTitle, &QLineEdit::textChanged, this, &BBCodeAssistant::txtTitle_Change);
     Label6 = MakeLabel(QStringLiteral("Label6"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), framList);
     txtItem = new QPlainTextEdit(framList);
     txtItem->setObjectName(QStringLiteral("txtItem"));
@@ -144,8 +144,8 @@ void frmAssist::CreateControls()
         button->setAutoDefault(false);
         top += 34;
     }
-    connect(cmdAdd, &QPushButton::clicked, this, &frmAssist::cmdAdd_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmAssist::cmdRemove_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &BBCodeAssistant::cmdAdd_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &BBCodeAssistant::cmdRemove_Click);
 
     List1 = new QListWidget(framList);
     List1->setObjectName(QStringLiteral("List1"));
@@ -157,7 +157,7 @@ void frmAssist::CreateControls()
     Check1->setGeometry(14, 186, 92, 24);
     Check1->setAccessibleName(QStringLiteral("Numbered"));
     // A tick set by the program runs the rule as a click does.
-    connect(Check1, &QCheckBox::toggled, this, &frmAssist::Check1_Click);
+    connect(Check1, &QCheckBox::toggled, this, &BBCodeAssistant::Check1_Click);
 
     Frame1 = new QFrame(framList);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -211,13 +211,13 @@ void frmAssist::CreateControls()
     imgClose->setAccessibleName(QStringLiteral("Close"));
     for (PictureBox* area : {imgAgree, imgClose})
         area->SetHandCursor();
-    connect(imgAgree, &PictureBox::clicked, this, &frmAssist::imgAgree_Click);
-    connect(imgClose, &PictureBox::clicked, this, &frmAssist::imgClose_Click);
+    connect(imgAgree, &PictureBox::clicked, this, &BBCodeAssistant::imgAgree_Click);
+    connect(imgClose, &PictureBox::clicked, this, &BBCodeAssistant::imgClose_Click);
 }
 
 // The designed state, restored without running any rule: the rules belong to
 // the opening that follows.
-void frmAssist::ResetControls()
+void BBCodeAssistant::ResetControls()
 {
     for (QLineEdit* field : {txtLinkName, txtLinkAddress, txtTitle}) {
         const QSignalBlocker quiet(field);
@@ -244,7 +244,7 @@ void frmAssist::ResetControls()
     BringToFront(framUrl);
 }
 
-void frmAssist::BringToFront(QGroupBox* page)
+void BBCodeAssistant::BringToFront(QGroupBox* page)
 {
     // Only the page in front is shown, so the keyboard never reaches the
     // fields of the pages behind it.
@@ -253,9 +253,9 @@ void frmAssist::BringToFront(QGroupBox* page)
     page->raise();
 }
 
-void frmAssist::SetOutput(const QString& text) { lblOutput->setText(text); }
+void BBCodeAssistant::SetOutput(const QString& text) { lblOutput->setText(text); }
 
-void frmAssist::showEvent(QShowEvent* event)
+void BBCodeAssistant::showEvent(QShowEvent* event)
 {
     if (!m_loaded) {
         m_loaded = true;
@@ -265,7 +265,7 @@ void frmAssist::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void frmAssist::Form_Load()
+void BBCodeAssistant::Form_Load()
 {
     const QString selection = FieldText::FromPost(m_post.SelectedText());
     if (AssistCommand == ToQString(AssistText::UrlCommand)) {
@@ -296,7 +296,7 @@ void frmAssist::Form_Load()
     }
 }
 
-void frmAssist::Form_Unload()
+void BBCodeAssistant::Form_Unload()
 {
     LinkName.clear();
     LinkTarget.clear();
@@ -304,7 +304,7 @@ void frmAssist::Form_Unload()
     m_loaded = false;
 }
 
-void frmAssist::UpdateList()
+void BBCodeAssistant::UpdateList()
 {
     std::vector<std::string> items;
     items.reserve(static_cast<size_t>(List1->count()));
@@ -314,7 +314,7 @@ void frmAssist::UpdateList()
     UpdateOutput();
 }
 
-void frmAssist::UpdateOutput()
+void BBCodeAssistant::UpdateOutput()
 {
     int kind = 0;
     for (int index = 1; index <= 3 && kind == 0; ++index)
@@ -327,26 +327,26 @@ void frmAssist::UpdateOutput()
         SetOutput(ToQString(*output));
 }
 
-void frmAssist::txtLinkName_Change()
+void BBCodeAssistant::txtLinkName_Change()
 {
     LinkName = ToUtf8(txtLinkName->text());
     UpdateOutput();
 }
 
-void frmAssist::txtLinkAddress_Change()
+void BBCodeAssistant::txtLinkAddress_Change()
 {
     LinkTarget = AssistText::LinkTarget(ToUtf8(txtLinkAddress->text()));
     UpdateOutput();
 }
 
-void frmAssist::txtImgAddress_Change()
+void BBCodeAssistant::txtImgAddress_Change()
 {
     SetOutput(ToQString(AssistText::ImageOutput(ToUtf8(txtImgAddress->text()))));
 }
 
-void frmAssist::txtTitle_Change() { UpdateOutput(); }
+void BBCodeAssistant::txtTitle_Change() { UpdateOutput(); }
 
-void frmAssist::Check1_Click()
+void BBCodeAssistant::Check1_Click()
 {
     const bool numbered = Check1->isChecked();
     for (int index = 1; index <= 3; ++index)
@@ -355,9 +355,9 @@ void frmAssist::Check1_Click()
     UpdateOutput();
 }
 
-void frmAssist::Option1_Click(int /*Index*/) { UpdateOutput(); }
+void BBCodeAssistant::Option1_Click(int /*Index*/) { UpdateOutput(); }
 
-void frmAssist::cmdAdd_Click()
+void BBCodeAssistant::cmdAdd_Click()
 {
     // The field's raw text keeps every character typed, line breaks as LF.
     const QString item = txtItem->toPlainText();
@@ -368,7 +368,7 @@ void frmAssist::cmdAdd_Click()
     txtItem->setFocus();
 }
 
-void frmAssist::cmdRemove_Click()
+void BBCodeAssistant::cmdRemove_Click()
 {
     if (List1->count() > 0) {
         // Only an item the user has chosen goes; with none chosen nothing does.
@@ -379,15 +379,15 @@ void frmAssist::cmdRemove_Click()
     UpdateList();
 }
 
-void frmAssist::imgAgree_Click()
+void BBCodeAssistant::imgAgree_Click()
 {
     m_post.ReplaceSelection(FieldText::ToPost(lblOutput->text()));
     accept();
 }
 
-void frmAssist::imgClose_Click() { reject(); }
+void BBCodeAssistant::imgClose_Click() { reject(); }
 
-void frmAssist::lblOutput_MouseMove()
+void BBCodeAssistant::lblOutput_MouseMove()
 {
     // A tooltip that looks like markup would be shown as markup; escaped, it
     // shows the output as it is.
@@ -397,7 +397,7 @@ void frmAssist::lblOutput_MouseMove()
                                                     : text);
 }
 
-bool frmAssist::eventFilter(QObject* watched, QEvent* event)
+bool BBCodeAssistant::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblOutput && event->type() == QEvent::MouseMove)
         lblOutput_MouseMove();

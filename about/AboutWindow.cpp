@@ -1,4 +1,4 @@
-#include "about/frmAbout.h"
+#include "about/AboutWindow.h"
 
 #include "about/AboutBackground.h"
 #include "about/AboutLayout.h"
@@ -13,16 +13,16 @@
 #include <QLineEdit>
 #include <memory>
 
-frmAbout::frmAbout(const AppContext& context, QWidget* owner) : QDialog(owner), m_context(context)
+AboutWindow::AboutWindow(const AppContext& context, QWidget* owner) : QDialog(owner), m_context(context)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutWindow"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(AboutLayout::ClientWidth, AboutLayout::ClientHeight);
     CreateControls();
     Form_Load();
 }
 
-void frmAbout::CreateControls()
+void AboutWindow::CreateControls()
 {
     using namespace AboutLayout;
     Background = new AboutBackground(this);
@@ -83,7 +83,7 @@ void frmAbout::CreateControls()
     Label5->SetHandCursor();
     Label5->setAccessibleName(QStringLiteral("Quillforge web site"));
     Label5->setAccessibleDescription(Label5->text());
-    connect(Label5, &PictureBox::clicked, this, &frmAbout::Label5_Click);
+    connect(Label5, &PictureBox::clicked, this, &AboutWindow::Label5_Click);
 
     Label4 = label("Label4",
                    QStringLiteral("Copyright \u00A9 The Quillforge developers. This program comes with "
@@ -98,21 +98,21 @@ void frmAbout::CreateControls()
     Image1->setGeometry(CloseArea);
     Image1->SetHandCursor();
     Image1->setAccessibleName(QStringLiteral("Close Window"));
-    connect(Image1, &PictureBox::clicked, this, &frmAbout::Image1_Click);
+    connect(Image1, &PictureBox::clicked, this, &AboutWindow::Image1_Click);
 }
 
-void frmAbout::Form_Load()
+void AboutWindow::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + Platform::ProgramTitle);
     lblVersion->setText(ToQString(About::VersionLabel(Version::Major, Version::Minor, Version::Revision)));
 }
 
-void frmAbout::ShowModal(const AppContext& context, QWidget* owner)
+void AboutWindow::ShowModal(const AppContext& context, QWidget* owner)
 {
-    const auto window = std::make_unique<frmAbout>(context, owner);
+    const auto window = std::make_unique<AboutWindow>(context, owner);
     window->exec();
 }
 
-void frmAbout::Label5_Click() { m_context.platform->ShellOpen(this, Label5->text()); }
+void AboutWindow::Label5_Click() { m_context.platform->ShellOpen(this, Label5->text()); }
 
-void frmAbout::Image1_Click() { close(); }
+void AboutWindow::Image1_Click() { close(); }

@@ -3,9 +3,9 @@
 // into, text selected and quoted into the post.
 
 #include "base/PictureBox.h"
-#include "assist/frmQuote.h"
+#include "assist/QuoteManager.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -28,7 +28,7 @@ namespace {
 constexpr int QuoteButton = 3;
 
 // The quoted-text field holds `text` (LF line breaks) with [start, end) selected.
-void SetQuoted(frmQuote& q, const QString& text, int start, int end)
+void SetQuoted(QuoteManager& q, const QString& text, int start, int end)
 {
     q.txtQuotedText->setPlainText(text);
     QTextCursor cursor = q.txtQuotedText->textCursor();
@@ -39,7 +39,7 @@ void SetQuoted(frmQuote& q, const QString& text, int start, int end)
 
 }  // namespace
 
-class tst_frmQuote : public QObject {
+class tst_QuoteManager : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -61,37 +61,37 @@ private slots:
     void layoutAndNames();
 
 private:
-    frmQuote* ShowFromButton();
+    QuoteManager* ShowFromButton();
 
     std::unique_ptr<EditorFixture> m_fx;
-    std::unique_ptr<frmPost> m_w;
+    std::unique_ptr<MainWindow> m_w;
 };
 
-void tst_frmQuote::init()
+void tst_QuoteManager::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     m_w = m_fx->MakeWindow();
 }
 
-void tst_frmQuote::cleanup()
+void tst_QuoteManager::cleanup()
 {
     m_w.reset();
     m_fx.reset();
-    QVERIFY(!EditorFixture::OpenWindow<frmQuote>());
+    QVERIFY(!EditorFixture::OpenWindow<QuoteManager>());
 }
 
-frmQuote* tst_frmQuote::ShowFromButton()
+QuoteManager* tst_QuoteManager::ShowFromButton()
 {
     QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
-    frmQuote* q = EditorFixture::OpenWindow<frmQuote>();
+    QuoteManager* q = EditorFixture::OpenWindow<QuoteManager>();
     if (q && !QTest::qWaitForWindowExposed(q))
         qWarning("quote manager not exposed");
     return q;
 }
 
-void tst_frmQuote::twentySevenCharacters()
+void tst_QuoteManager::twentySevenCharacters()
 {
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, "Anna");
     SetQuoted(*q, "Say Hello there", 4, 9);
@@ -104,7 +104,7 @@ void tst_frmQuote::twentySevenCharacters()
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
 
-void tst_frmQuote::quote_data()
+void tst_QuoteManager::quote_data()
 {
     QTest::addColumn<QString>("poster");
     QTest::addColumn<QString>("quoted");  // the field's text; "|" marks its selection
@@ -133,7 +133,7 @@ void tst_frmQuote::quote_data()
     QTest::newRow("nothing trimmed") << " Bo " << "| x |" << none << "||" << "[quote=\" Bo \"] x [/quote]|";
 }
 
-void tst_frmQuote::quote()
+void tst_QuoteManager::quote()
 {
     QFETCH(QString, poster);
     QFETCH(QString, quoted);
@@ -143,7 +143,7 @@ void tst_frmQuote::quote()
 
     const int postStart = int(before.indexOf('|'));
     EditorFixture::SetPost(*m_w, QString(before).remove('|'), postStart, int(before.indexOf('|', postStart + 1)) - 1);
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, poster);
     const int start = int(quoted.indexOf('|'));
@@ -170,14 +170,14 @@ void tst_frmQuote::quote()
     else
         QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), int(caret.size()));
     // The window stays open with its fields as they were.
-    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QCOMPARE(q->txtPoster->text(), poster);
     QCOMPARE(q->txtQuotedText->toPlainText(), QString(quoted).remove('|'));
 }
 
-void tst_frmQuote::quotingTwiceKeepsTheWindowAndItsFields()
+void tst_QuoteManager::quotingTwiceKeepsTheWindowAndItsFields()
 {
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, "Cy");
     SetQuoted(*q, "first second", 0, 5);
@@ -188,11 +188,11 @@ void tst_frmQuote::quotingTwiceKeepsTheWindowAndItsFields()
     QTest::mouseClick(q->Image3, Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w),
              QString("[quote=\"Cy\"]first[/quote]\r\n[quote=\"Cy\"]second[/quote]"));
-    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QCOMPARE(q->txtPoster->text(), QString("Cy"));
 }
 
-void tst_frmQuote::pasteTwice_data()
+void tst_QuoteManager::pasteTwice_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("expected");
@@ -200,12 +200,12 @@ void tst_frmQuote::pasteTwice_data()
     QTest::newRow("CR LF line breaks become the field's own") << "a\r\nb" << "olda\nba\nb";
 }
 
-void tst_frmQuote::pasteTwice()
+void tst_QuoteManager::pasteTwice()
 {
     QFETCH(QString, clipboard);
     QFETCH(QString, expected);
     QGuiApplication::clipboard()->setText(clipboard);
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     // A selection in the field does not matter: the text goes to the end.
     SetQuoted(*q, "old", 0, 2);
@@ -216,38 +216,38 @@ void tst_frmQuote::pasteTwice()
     QCOMPARE(q->txtQuotedText->textCursor().selectedText(), QString("ol"));
 }
 
-void tst_frmQuote::pasteWithoutTextAddsNothing()
+void tst_QuoteManager::pasteWithoutTextAddsNothing()
 {
     auto* data = new QMimeData;
     data->setImageData(QImage(2, 2, QImage::Format_RGB32));
     QGuiApplication::clipboard()->setMimeData(data);
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     SetQuoted(*q, "old", 0, 0);
     QTest::mouseClick(q->Image1, Qt::LeftButton);
     QCOMPARE(q->txtQuotedText->toPlainText(), QString("old"));
 }
 
-void tst_frmQuote::reopenedEmpty()
+void tst_QuoteManager::reopenedEmpty()
 {
-    QPointer<frmQuote> q = ShowFromButton();
+    QPointer<QuoteManager> q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, "Anna");
     QTest::keyClicks(q->txtQuotedText, "some text");
     QTest::mouseClick(q->Image2, Qt::LeftButton);
     QTRY_VERIFY(!q);  // discarded, fields and all
-    frmQuote* again = ShowFromButton();
+    QuoteManager* again = ShowFromButton();
     QVERIFY(again);
     QCOMPARE(again->txtPoster->text(), QString());
     QCOMPARE(again->txtQuotedText->toPlainText(), QString());
     // Closed by the system it is discarded too.
-    QPointer<frmQuote> guard = again;
+    QPointer<QuoteManager> guard = again;
     again->close();
     QTRY_VERIFY(!guard);
     QVERIFY(ShowFromButton()->txtPoster->text().isEmpty());
 }
 
-void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted_data()
+void tst_QuoteManager::escapeKeepsWhatWasTypedOrPasted_data()
 {
     QTest::addColumn<bool>("modal");
     QTest::addColumn<QString>("typedName");  // typed into the poster's field
@@ -265,7 +265,7 @@ void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted_data()
     }
 }
 
-void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
+void tst_QuoteManager::escapeKeepsWhatWasTypedOrPasted()
 {
     QFETCH(bool, modal);
     QFETCH(QString, typedName);
@@ -276,8 +276,8 @@ void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
     bool stillOpen = false;
     QString nameAfter;
     QString textAfter;
-    const auto drive = [&](frmQuote* q) {
-        QPointer<frmQuote> guard = q;
+    const auto drive = [&](QuoteManager* q) {
+        QPointer<QuoteManager> guard = q;
         QTest::keyClicks(q->txtPoster, typedName);
         if (!pasted.isEmpty())
             QTest::mouseClick(q->Image1, Qt::LeftButton);
@@ -293,14 +293,14 @@ void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
     if (modal) {
         QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
         ModalDriver driver([&](QWidget* window) {
-            auto* q = qobject_cast<frmQuote*>(window);
+            auto* q = qobject_cast<QuoteManager*>(window);
             QVERIFY(q);
             drive(q);
         });
         QTest::mouseClick(Controls(*m_w).cmdBBcode[QuoteButton], Qt::LeftButton);
         QCOMPARE(driver.Driven(), 1);
     } else {
-        frmQuote* q = ShowFromButton();
+        QuoteManager* q = ShowFromButton();
         QVERIFY(q);
         drive(q);
     }
@@ -312,9 +312,9 @@ void tst_frmQuote::escapeKeepsWhatWasTypedOrPasted()
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
 
-void tst_frmQuote::buttonBringsTheOpenWindowForward()
+void tst_QuoteManager::buttonBringsTheOpenWindowForward()
 {
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QVERIFY(!q->isModal());
     QVERIFY(!q->parentWidget());
@@ -326,20 +326,20 @@ void tst_frmQuote::buttonBringsTheOpenWindowForward()
     QTest::keyClicks(Controls(*m_w).txtPost, "typed");
     QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("typed"));
     QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
-    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QTRY_VERIFY(q->isActiveWindow());
     QCOMPARE(q->txtPoster->text(), QString("Anna"));
     QCOMPARE(q->txtQuotedText->toPlainText(), QString("kept"));
 }
 
-void tst_frmQuote::openedFromTheTagButton()
+void tst_QuoteManager::openedFromTheTagButton()
 {
     QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
     EditorFixture::SetPost(*m_w, "x abc y", 2, 5);
     m_fx->platform.answers = {MsgAnswer::Yes};
-    QPointer<frmQuote> shown;
+    QPointer<QuoteManager> shown;
     ModalDriver driver([&](QWidget* window) {
-        shown = qobject_cast<frmQuote*>(window);
+        shown = qobject_cast<QuoteManager*>(window);
         QVERIFY(shown);
         QVERIFY(shown->isModal());
         QCOMPARE(shown->parentWidget(), static_cast<QWidget*>(m_w.get()));
@@ -358,9 +358,9 @@ void tst_frmQuote::openedFromTheTagButton()
     QCOMPARE(Controls(*m_w).cmdBBcode[QuoteButton]->text(), QString("Quote"));
 }
 
-void tst_frmQuote::tagButtonWhileOpenModeless()
+void tst_QuoteManager::tagButtonWhileOpenModeless()
 {
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->txtPoster, "Anna");
     QTest::keyClicks(q->txtQuotedText, "earlier");
@@ -370,24 +370,24 @@ void tst_frmQuote::tagButtonWhileOpenModeless()
     Controls(*m_w).txtPost->setFocus();
     QTest::keyClick(Controls(*m_w).txtPost, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(driver.Driven(), 0);  // it could not be made modal
-    QCOMPARE(EditorFixture::OpenWindow<frmQuote>(), q);
+    QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QVERIFY(!q->isModal());
     QCOMPARE(q->txtQuotedText->toPlainText(), QString("one\nline"));
     QCOMPARE(q->txtPoster->text(), QString("Anna"));
     QTRY_VERIFY(q->isActiveWindow());
 }
 
-void tst_frmQuote::goesWithTheMainWindow()
+void tst_QuoteManager::goesWithTheMainWindow()
 {
-    QPointer<frmQuote> q = ShowFromButton();
+    QPointer<QuoteManager> q = ShowFromButton();
     QVERIFY(q);
     m_w.reset();
     QVERIFY(!q);
 }
 
-void tst_frmQuote::layoutAndNames()
+void tst_QuoteManager::layoutAndNames()
 {
-    frmQuote* q = ShowFromButton();
+    QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QCOMPARE(q->windowTitle(), QString("Quote Manager"));
     QCOMPARE(q->size(), QSize(445, 539));
@@ -415,5 +415,5 @@ void tst_frmQuote::layoutAndNames()
     }
 }
 
-QF_TEST_MAIN(tst_frmQuote)
-#include "tst_frmquote.moc"
+QF_TEST_MAIN(tst_QuoteManager)
+#include "tst_quotemanager.moc"

@@ -1,6 +1,6 @@
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 
-#include "about/frmAbout.h"
+#include "about/AboutWindow.h"
 #include "base/Accessibility.h"
 #include "base/Utf8.h"
 #include "base/Makers.h"
@@ -25,7 +25,7 @@
 #include "editor/TagTable.h"
 #include "editor/ToolbarIcons.h"
 #include "forums/ForumChooser.h"
-#include "forums/frmOptions.h"
+#include "forums/OptionsDialog.h"
 #include "render/BrowserPages.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
@@ -58,9 +58,9 @@ namespace {
 const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
 }  // namespace
 
-frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
+MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
 {
-    setObjectName(QStringLiteral("frmPost"));
+    setObjectName(QStringLiteral("MainWindow"));
     Accessibility::Install();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -79,18 +79,18 @@ frmPost::frmPost(const AppContext& context, QWidget* parent) : QMainWindow(paren
     m_lengthTimer = new QTimer(this);
     m_lengthTimer->setSingleShot(true);
     m_lengthTimer->setInterval(300);
-    connect(m_lengthTimer, &QTimer::timeout, this, &frmPost::ShowLength);
+    connect(m_lengthTimer, &QTimer::timeout, this, &MainWindow::ShowLength);
     connect(txtPost, &QPlainTextEdit::textChanged, this, [this] {
         if (StatusLength->isVisible())
             m_lengthTimer->start();
     });
     m_recovery = new RecoveryKeeper(*m_post, StatusPanels[0], RecoverySlot::Folder(), this);
-    connect(this, &frmPost::programEnding, m_recovery, &RecoveryKeeper::Discard);
+    connect(this, &MainWindow::programEnding, m_recovery, &RecoveryKeeper::Discard);
 }
 
-frmPost::~frmPost() = default;
+MainWindow::~MainWindow() = default;
 
-void frmPost::CreateControls()
+void MainWindow::CreateControls()
 {
     m_background = new PostBackground(this);
     m_background->setObjectName(QStringLiteral("PostBackground"));
@@ -142,7 +142,7 @@ void frmPost::CreateControls()
     for (std::string_view caption : SizeScale::Captions)
         cmbSize->addItem(ToQString(caption));
     cmbSize->setAccessibleName(QStringLiteral("Font size"));
-    connect(cmbSize, &QComboBox::activated, this, &frmPost::cmbSize_Click);
+    connect(cmbSize, &QComboBox::activated, this, &MainWindow::cmbSize_Click);
 
     cmbColor = new QComboBox(area);
     cmbColor->setObjectName(QStringLiteral("cmbColor"));
@@ -150,7 +150,7 @@ void frmPost::CreateControls()
     for (std::string_view colour : TagTable::Colours)
         cmbColor->addItem(ToQString(colour));
     cmbColor->setAccessibleName(QStringLiteral("Font colour"));
-    connect(cmbColor, &QComboBox::activated, this, &frmPost::cmbColor_Click);
+    connect(cmbColor, &QComboBox::activated, this, &MainWindow::cmbColor_Click);
     // Their choice inserts a tag: the wheel over the closed lists must not choose.
     auto* wheelGuard = new ListWheelGuard(this);
     wheelGuard->Guard(cmbSize);
@@ -181,7 +181,7 @@ void frmPost::CreateControls()
         Label1->setPalette(palette);
     }
     Label1->setAccessibleName(QStringLiteral("View More Emoticons"));
-    connect(Label1, &PictureBox::clicked, this, &frmPost::Label1_Click);
+    connect(Label1, &PictureBox::clicked, this, &MainWindow::Label1_Click);
 
     chkAssist = new QCheckBox(QStringLiteral("Enable assistance"), area);
     chkAssist->setObjectName(QStringLiteral("chkAssist"));
@@ -192,13 +192,13 @@ void frmPost::CreateControls()
     cmdQuote->setObjectName(QStringLiteral("cmdQuote"));
     cmdQuote->setGeometry(PostLayout::QuoteButton);
     cmdQuote->setAccessibleName(cmdQuote->text());
-    connect(cmdQuote, &QPushButton::clicked, this, &frmPost::cmdQuote_Click);
+    connect(cmdQuote, &QPushButton::clicked, this, &MainWindow::cmdQuote_Click);
 
     cmdPreview = new QPushButton(QStringLiteral("Preview"), area);
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview->setGeometry(PostLayout::PreviewButton);
     cmdPreview->setAccessibleName(cmdPreview->text());
-    connect(cmdPreview, &QPushButton::clicked, this, &frmPost::cmdPreview_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &MainWindow::cmdPreview_Click);
 
     auto* submitFrame = new QGroupBox(area);
     submitFrame->setObjectName(QStringLiteral("framSubmit"));
@@ -209,13 +209,13 @@ void frmPost::CreateControls()
     OptNew->setObjectName(QStringLiteral("OptNew"));
     OptNew->setGeometry(PostLayout::NewTopicOption);
     OptNew->setAccessibleName(OptNew->text());
-    connect(OptNew, &QRadioButton::clicked, this, &frmPost::OptNew_Click);
+    connect(OptNew, &QRadioButton::clicked, this, &MainWindow::OptNew_Click);
 
     optReply = new QRadioButton(QStringLiteral("Reply to post no.:"), area);
     optReply->setObjectName(QStringLiteral("optReply"));
     optReply->setGeometry(PostLayout::ReplyOption);
     optReply->setAccessibleName(optReply->text());
-    connect(optReply, &QRadioButton::clicked, this, &frmPost::optReply_Click);
+    connect(optReply, &QRadioButton::clicked, this, &MainWindow::optReply_Click);
 
     cmbForum = new QComboBox(area);
     cmbForum->setObjectName(QStringLiteral("cmbForum"));
@@ -223,7 +223,7 @@ void frmPost::CreateControls()
     cmbForum->setToolTip(QStringLiteral("Extract your site's forums and update them in Options..."));
     cmbForum->setAccessibleName(QStringLiteral("Forum"));
     cmbForum->setEnabled(false);
-    connect(cmbForum, &QComboBox::activated, this, &frmPost::cmbForum_Click);
+    connect(cmbForum, &QComboBox::activated, this, &MainWindow::cmbForum_Click);
 
     txtPostNo = new QLineEdit(area);
     txtPostNo->setObjectName(QStringLiteral("txtPostNo"));
@@ -241,7 +241,7 @@ void frmPost::CreateControls()
     cmdPost->setObjectName(QStringLiteral("cmdPost"));
     cmdPost->setGeometry(PostLayout::SubmitButton);
     cmdPost->setAccessibleName(cmdPost->text());
-    connect(cmdPost, &QPushButton::clicked, this, &frmPost::cmdPost_Click);
+    connect(cmdPost, &QPushButton::clicked, this, &MainWindow::cmdPost_Click);
 
     Image1 = new PictureBox(area);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -249,10 +249,10 @@ void frmPost::CreateControls()
     Image1->SetHandCursor();
     Image1->setAccessibleName(QStringLiteral("Open forum"));
     Image1->setToolTip(QStringLiteral("Open forum"));
-    connect(Image1, &PictureBox::clicked, this, &frmPost::Image1_Click);
+    connect(Image1, &PictureBox::clicked, this, &MainWindow::Image1_Click);
 }
 
-void frmPost::CreateCommands()
+void MainWindow::CreateCommands()
 {
     m_tags = std::make_unique<TagInserter>(*this, txtPost, cmdBBcode, cmbSize, cmbColor);
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
@@ -265,39 +265,39 @@ void frmPost::CreateCommands()
     m_forums = std::make_unique<ForumChooser>(m_context, cmbForum, this);
 }
 
-void frmPost::txtPost_ContextMenu(const QPoint& pos)
+void MainWindow::txtPost_ContextMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->BodyMenu(pos));
     menu->exec(txtPost->viewport()->mapToGlobal(pos));
 }
 
-void frmPost::txtTitle_ContextMenu(const QPoint& pos)
+void MainWindow::txtTitle_ContextMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->TitleMenu(pos));
     menu->exec(txtTitle->mapToGlobal(pos));
 }
 
-void frmPost::CreateActions()
+void MainWindow::CreateActions()
 {
     auto make = [this](QAction*& action, const char* name, const QString& text, auto handler) {
         action = new QAction(text, this);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    make(mnuNew, "mnuNew", QStringLiteral("&New Post"), &frmPost::mnuNew_Click);
-    make(mnuOpen, "mnuOpen", QStringLiteral("&Open Post..."), &frmPost::mnuOpen_Click);
+    make(mnuNew, "mnuNew", QStringLiteral("&New Post"), &MainWindow::mnuNew_Click);
+    make(mnuOpen, "mnuOpen", QStringLiteral("&Open Post..."), &MainWindow::mnuOpen_Click);
     make(mnuSave, "mnuSave", QStringLiteral("&Save Post"), [this] { mnusave_Click(); });
     make(mnuSaveAs, "mnuSaveAs", QStringLiteral("Sa&ve Post as..."), [this] { mnuSaveAs_Click(); });
-    make(mnuExit, "mnuExit", QStringLiteral("E&xit"), &frmPost::mnuExit_Click);
-    make(mnuCopy, "mnuCopy", QStringLiteral("&Copy"), &frmPost::mnuCopy_Click);
-    make(mnuCut, "mnuCut", QStringLiteral("Cu&t"), &frmPost::mnuCut_Click);
-    make(mnuPaste, "mnuPaste", QStringLiteral("&Paste"), &frmPost::mnuPaste_Click);
-    make(mnuCopyClip, "mnuCopyClip", QStringLiteral("C&opy post to clipboard"), &frmPost::mnuCopyClip_Click);
-    make(mnuPreview, "mnuPreview", QStringLiteral("Previe&w post..."), &frmPost::mnuPreview_Click);
-    make(mnuFont, "mnuFont", QStringLiteral("&Font..."), &frmPost::mnuFont_Click);
-    make(mnuOptions, "mnuOptions", QStringLiteral("Op&tions..."), &frmPost::mnuOptions_Click);
-    make(mnuContact, "mnuContact", QStringLiteral("Contact Quillforge &Team"), &frmPost::mnuContact_Click);
-    make(mnuAbout, "mnuAbout", QStringLiteral("&About..."), &frmPost::mnuAbout_Click);
+    make(mnuExit, "mnuExit", QStringLiteral("E&xit"), &MainWindow::mnuExit_Click);
+    make(mnuCopy, "mnuCopy", QStringLiteral("&Copy"), &MainWindow::mnuCopy_Click);
+    make(mnuCut, "mnuCut", QStringLiteral("Cu&t"), &MainWindow::mnuCut_Click);
+    make(mnuPaste, "mnuPaste", QStringLiteral("&Paste"), &MainWindow::mnuPaste_Click);
+    make(mnuCopyClip, "mnuCopyClip", QStringLiteral("C&opy post to clipboard"), &MainWindow::mnuCopyClip_Click);
+    make(mnuPreview, "mnuPreview", QStringLiteral("Previe&w post..."), &MainWindow::mnuPreview_Click);
+    make(mnuFont, "mnuFont", QStringLiteral("&Font..."), &MainWindow::mnuFont_Click);
+    make(mnuOptions, "mnuOptions", QStringLiteral("Op&tions..."), &MainWindow::mnuOptions_Click);
+    make(mnuContact, "mnuContact", QStringLiteral("Contact Quillforge &Team"), &MainWindow::mnuContact_Click);
+    make(mnuAbout, "mnuAbout", QStringLiteral("&About..."), &MainWindow::mnuAbout_Click);
 
     // A suggestion replaces the word as the tag commands replace a selection.
     auto replaceInBody = [this](int start, int length, const QString& text) {
@@ -312,12 +312,12 @@ void frmPost::CreateActions()
     mnuSpellingLanguage = m_writing->LanguageMenu();
     mnuHighlight = m_writing->HighlightItem();
     txtPost->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtPost, &QWidget::customContextMenuRequested, this, &frmPost::txtPost_ContextMenu);
+    connect(txtPost, &QWidget::customContextMenuRequested, this, &MainWindow::txtPost_ContextMenu);
     txtTitle->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtTitle, &QWidget::customContextMenuRequested, this, &frmPost::txtTitle_ContextMenu);
+    connect(txtTitle, &QWidget::customContextMenuRequested, this, &MainWindow::txtTitle_ContextMenu);
 }
 
-void frmPost::CreateMenus()
+void MainWindow::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -353,7 +353,7 @@ void frmPost::CreateMenus()
     help->addAction(mnuAbout);
 }
 
-void frmPost::CreateToolBar()
+void MainWindow::CreateToolBar()
 {
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -402,7 +402,7 @@ void frmPost::CreateToolBar()
     }
 }
 
-void frmPost::InitToolBar()
+void MainWindow::InitToolBar()
 {
     int picture = 0;
     for (QAction* button : Toolbar1->actions()) {
@@ -412,7 +412,7 @@ void frmPost::InitToolBar()
     }
 }
 
-void frmPost::CreateStatusBar()
+void MainWindow::CreateStatusBar()
 {
     Status = new QStatusBar(this);
     Status->setObjectName(QStringLiteral("Status"));
@@ -445,12 +445,12 @@ void frmPost::CreateStatusBar()
     StatusPanels[2]->setAccessibleName(QStringLiteral("Time"));
     StatusPanels[3]->setAccessibleName(QStringLiteral("Date"));
     m_clock = new QTimer(this);
-    connect(m_clock, &QTimer::timeout, this, &frmPost::UpdateClock);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::UpdateClock);
     m_clock->start(1000);
     UpdateClock();
 }
 
-void frmPost::UpdateClock()
+void MainWindow::UpdateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
@@ -458,7 +458,7 @@ void frmPost::UpdateClock()
     StatusPanels[3]->setText(locale.toString(now.date(), QLocale::ShortFormat));
 }
 
-void frmPost::Form_Load()
+void MainWindow::Form_Load()
 {
     setWindowTitle(Platform::ProgramTitle);
     RefreshBoard();
@@ -477,7 +477,7 @@ void frmPost::Form_Load()
     GetForums();
 }
 
-bool frmPost::NewPost()
+bool MainWindow::NewPost()
 {
     const PostFiles::Unsaved unsaved = m_files->AskToSaveChanges();
     if (unsaved == PostFiles::Unsaved::Keep)
@@ -490,11 +490,11 @@ bool frmPost::NewPost()
     return true;
 }
 
-void frmPost::mnuNew_Click() { NewPost(); }
+void MainWindow::mnuNew_Click() { NewPost(); }
 
-void frmPost::mnuExit_Click() { close(); }
+void MainWindow::mnuExit_Click() { close(); }
 
-void frmPost::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Once the close sequence has ended the program, the closing of every
     // window that follows does not ask again.
@@ -512,7 +512,7 @@ void frmPost::closeEvent(QCloseEvent* event)
     emit programEnding();
 }
 
-void frmPost::Image1_Click()
+void MainWindow::Image1_Click()
 {
     QString address = m_context.settings->Get(SettingsStore::SiteAdressKey);
     if (address.isEmpty())
@@ -520,31 +520,31 @@ void frmPost::Image1_Click()
     m_context.platform->ShellOpen(this, address);
 }
 
-void frmPost::OpenFile(const QString& OpenedFile) { m_files->OpenFile(OpenedFile); }
-void frmPost::mnuOpen_Click() { m_files->Open(); }
-bool frmPost::mnusave_Click() { return m_files->Save(); }
-bool frmPost::mnuSaveAs_Click() { return m_files->SaveAs(); }
+void MainWindow::OpenFile(const QString& OpenedFile) { m_files->OpenFile(OpenedFile); }
+void MainWindow::mnuOpen_Click() { m_files->Open(); }
+bool MainWindow::mnusave_Click() { return m_files->Save(); }
+bool MainWindow::mnuSaveAs_Click() { return m_files->SaveAs(); }
 
-void frmPost::mnuCopy_Click() { m_edit->Copy(); }
-void frmPost::mnuCut_Click() { m_edit->Cut(); }
-void frmPost::mnuPaste_Click() { m_edit->Paste(); }
-void frmPost::mnuCopyClip_Click() { m_edit->CopyPost(); }
-void frmPost::mnuFont_Click() { m_edit->Font(); }
-void frmPost::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
-void frmPost::cmbSize_Click() { m_tags->SizeChosen(); }
-void frmPost::cmbColor_Click() { m_tags->ColourChosen(); }
-void frmPost::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
-bool frmPost::AssistMode() const { return chkAssist->isChecked(); }
+void MainWindow::mnuCopy_Click() { m_edit->Copy(); }
+void MainWindow::mnuCut_Click() { m_edit->Cut(); }
+void MainWindow::mnuPaste_Click() { m_edit->Paste(); }
+void MainWindow::mnuCopyClip_Click() { m_edit->CopyPost(); }
+void MainWindow::mnuFont_Click() { m_edit->Font(); }
+void MainWindow::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
+void MainWindow::cmbSize_Click() { m_tags->SizeChosen(); }
+void MainWindow::cmbColor_Click() { m_tags->ColourChosen(); }
+void MainWindow::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
+bool MainWindow::AssistMode() const { return chkAssist->isChecked(); }
 
-void frmPost::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
-void frmPost::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
-void frmPost::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
-void frmPost::Label1_Click() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
+void MainWindow::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
+void MainWindow::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
+void MainWindow::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
+void MainWindow::Label1_Click() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
 
-void frmPost::mnuPreview_Click() { cmdPreview_Click(); }
-void frmPost::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
-void frmPost::mnuAbout_Click() { frmAbout::ShowModal(m_context, this); }
-void frmPost::cmdPreview_Click()
+void MainWindow::mnuPreview_Click() { cmdPreview_Click(); }
+void MainWindow::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
+void MainWindow::mnuAbout_Click() { AboutWindow::ShowModal(m_context, this); }
+void MainWindow::cmdPreview_Click()
 {
     if (m_board.Kind() != BoardKind::Phpbb3) {
         BrowserPages::Preview(m_context, this, m_post->Post());
@@ -555,7 +555,7 @@ void frmPost::cmdPreview_Click()
                                PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
 }
 
-void frmPost::cmdPost_Click()
+void MainWindow::cmdPost_Click()
 {
     SubmitCommand::Choice choice;
     if (OptNew->isChecked())
@@ -572,10 +572,10 @@ void frmPost::cmdPost_Click()
 
 // A new topic: the forum chooser usable, the topic-number field not (light
 // grey). A reply: the topic-number field usable (white), the chooser not.
-void frmPost::OptNew_Click() { EnableTopicNumber(false); }
-void frmPost::optReply_Click() { EnableTopicNumber(true); }
+void MainWindow::OptNew_Click() { EnableTopicNumber(false); }
+void MainWindow::optReply_Click() { EnableTopicNumber(true); }
 
-void frmPost::EnableTopicNumber(bool enabled)
+void MainWindow::EnableTopicNumber(bool enabled)
 {
     txtPostNo->setEnabled(enabled);
     QPalette palette = txtPostNo->palette();
@@ -586,14 +586,14 @@ void frmPost::EnableTopicNumber(bool enabled)
     cmbForum->setEnabled(!enabled);
 }
 
-void frmPost::mnuOptions_Click()
+void MainWindow::mnuOptions_Click()
 {
-    frmOptions::ShowModeless(m_options, m_context, [this] { GetForums(); }, this);
+    OptionsDialog::ShowModeless(m_options, m_context, [this] { GetForums(); }, this);
     if (m_options)
-        connect(m_options, &frmOptions::siteSaved, this, &frmPost::RefreshBoard, Qt::UniqueConnection);
+        connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
 }
 
-void frmPost::RefreshBoard()
+void MainWindow::RefreshBoard()
 {
     m_site = m_context.settings->Get(SettingsStore::SiteAdressKey);
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
@@ -606,7 +606,7 @@ void frmPost::RefreshBoard()
     m_writing->Body().SetTagsInAnyCase(m_board.Kind() == BoardKind::Phpbb3);
 }
 
-void frmPost::ShowLength()
+void MainWindow::ShowLength()
 {
     const bool counted = m_board.Kind() == BoardKind::Phpbb3;
     StatusLength->setVisible(counted);
@@ -622,13 +622,13 @@ void frmPost::ShowLength()
     StatusLength->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
 }
 
-const std::vector<BoardSmiley>& frmPost::BoardSmilies() const
+const std::vector<BoardSmiley>& MainWindow::BoardSmilies() const
 {
     static const std::vector<BoardSmiley> none;
     return m_board.Kind() == BoardKind::Phpbb3 ? m_board.smilies : none;
 }
 
-void frmPost::ShowEmoticons()
+void MainWindow::ShowEmoticons()
 {
     const std::vector<BoardSmiley>& smilies = BoardSmilies();
     const QSize fit(PostLayout::IconSize, PostLayout::IconSize);
@@ -640,7 +640,7 @@ void frmPost::ShowEmoticons()
             const auto& row = TagTable::Emoticons[index];
             tooltip = ToQString(row.tooltip);
             pixmap = QPixmap(
-                m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code)))));
+                m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code)))));
             if (!pixmap.isNull())
                 pixmap = pixmap.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         } else if (index < smilies.size()) {
@@ -658,7 +658,7 @@ void frmPost::ShowEmoticons()
     }
 }
 
-void frmPost::FillBoardTags()
+void MainWindow::FillBoardTags()
 {
     mnuBoardTags->clear();
     static const std::vector<BoardTag> none;
@@ -677,13 +677,13 @@ void frmPost::FillBoardTags()
         menuBar()->removeAction(mnuBoardTags->menuAction());
 }
 
-void frmPost::GetForums()
+void MainWindow::GetForums()
 {
     if (m_forums->Reload())
         cmbForum_Click();
 }
 
-void frmPost::cmbForum_Click()
+void MainWindow::cmbForum_Click()
 {
     if (const std::optional<QString> number = m_forums->ChosenNumber())
         m_forumNumber = *number;

@@ -27,7 +27,7 @@ class QToolBar;
 class AssistWindows;
 class EditCommands;
 class ForumChooser;
-class frmOptions;
+class OptionsDialog;
 class PictureBox;
 class PostBackground;
 class PostDocument;
@@ -38,12 +38,12 @@ class TagInserter;
 class RecoveryKeeper;
 class WritingHelp;
 
-class frmPost : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Creates the window and runs its load sequence; the window is not shown.
-    explicit frmPost(const AppContext& context, QWidget* parent = nullptr);
-    ~frmPost() override;
+    explicit MainWindow(const AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     PostDocument& Post() { return *m_post; }
     // The recovery copy of unsaved changes.
@@ -206,5 +206,5 @@ private:
     WritingHelp* m_writing = nullptr;
     std::unique_ptr<AssistWindows> m_assist;
     std::unique_ptr<ForumChooser> m_forums;
-    QPointer<frmOptions> m_options;  // the modeless options dialog while it is open
+    QPointer<OptionsDialog> m_options;  // the modeless options dialog while it is open
 };

@@ -12,11 +12,11 @@ class PictureBox;
 class QLabel;
 class QLineEdit;
 
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     // Creates the window and runs its load sequence (caption, version); not shown.
-    explicit frmAbout(const AppContext& context, QWidget* owner = nullptr);
+    explicit AboutWindow(const AppContext& context, QWidget* owner = nullptr);
 
     // Creates the window over `owner`, shows it modally and discards it once
     // the user has closed it.

@@ -16,12 +16,12 @@ class DialogBackground;
 class PictureBox;
 class PostDocument;
 
-class frmEmo : public QWidget {
+class MoreEmoticonsWindow : public QWidget {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Extra Emoticons");
 
-    frmEmo(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
+    MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
            QWidget* parent = nullptr);
 
     // The controls, named as the program names them.

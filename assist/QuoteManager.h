@@ -16,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-class frmQuote : public QDialog {
+class QuoteManager : public QDialog {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Quote Manager");
@@ -25,7 +25,7 @@ public:
 
     // Without an owner the window is a modeless window of its own; with the
     // main window as owner it is shown modally.
-    frmQuote(const AppContext& context, PostDocument& post, QWidget* owner = nullptr);
+    QuoteManager(const AppContext& context, PostDocument& post, QWidget* owner = nullptr);
 
     // The controls, named as the program names them.
     DialogBackground* Background = nullptr;

@@ -1,4 +1,4 @@
-#include "assist/frmEmo.h"
+#include "assist/MoreEmoticonsWindow.h"
 
 #include "base/PictureBox.h"
 #include "assist/AssistText.h"
@@ -34,18 +34,18 @@ QPixmap StillPicture(const QString& file, const QSize& size)
 
 }  // namespace
 
-frmEmo::frmEmo(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies, QWidget* parent)
+MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_context(context), m_post(post), m_boardSmilies(std::move(boardSmilies))
 {
-    setObjectName(QStringLiteral("frmEmo"));
+    setObjectName(QStringLiteral("MoreEmoticonsWindow"));
     setWindowTitle(Caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
     CreateControls();
 }
 
-void frmEmo::CreateControls()
+void MoreEmoticonsWindow::CreateControls()
 {
     Background = new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
     Background->setObjectName(QStringLiteral("Background"));
@@ -65,7 +65,7 @@ void frmEmo::CreateControls()
         picture->setProperty("Tag", ToQString(*AssistText::ExtraEmoticonText(index)));
         picture->setGeometry(ToRect(row.area));
         const QString file = m_context.PictureFile(
-            QStringLiteral("emo/%1.gif").arg(ToQString(Module2::PictureNameOf(row.code))));
+            QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code))));
         picture->setPixmap(StillPicture(file, picture->size()));
         picture->setToolTip(code);
         picture->setAccessibleName(code);
@@ -79,10 +79,10 @@ void frmEmo::CreateControls()
     Image2->setGeometry(ToRect(ExtraEmoticons::CloseWindowArea));
     Image2->setAccessibleName(QStringLiteral("Close"));
     Image2->SetHandCursor();
-    connect(Image2, &PictureBox::clicked, this, &frmEmo::Image2_Click);
+    connect(Image2, &PictureBox::clicked, this, &MoreEmoticonsWindow::Image2_Click);
 }
 
-void frmEmo::CreateBoardPictures()
+void MoreEmoticonsWindow::CreateBoardPictures()
 {
     // The room between the header and Close Window, scrolled when the board
     // offers more smilies than it holds.
@@ -126,10 +126,10 @@ void frmEmo::CreateBoardPictures()
     grid->setAutoFillBackground(false);
 }
 
-void frmEmo::Image1_Click(int Index)
+void MoreEmoticonsWindow::Image1_Click(int Index)
 {
     if (const std::optional<std::string> text = AssistText::ExtraEmoticonText(Index))
         m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), *text));
 }
 
-void frmEmo::Image2_Click() { close(); }
+void MoreEmoticonsWindow::Image2_Click() { close(); }

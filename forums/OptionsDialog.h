@@ -25,7 +25,7 @@ class QPushButton;
 class QStackedLayout;
 class QTabBar;
 
-class frmOptions : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Options");
@@ -41,14 +41,14 @@ public:
 
     // The dialog, loaded from the settings store and not shown; it deletes
     // itself when closed.
-    frmOptions(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner = nullptr,
+    OptionsDialog(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner = nullptr,
                ForumExtraction::Timing timing = {});
 
     // Start-up: shows a new dialog modally; returns once it has been closed.
     static void ShowModal(const AppContext& context, ForumListChanged forumListChanged);
     // The menu and toolbar: shows the dialog modeless over `owner`, or brings
     // the one already open (`open`) forward.
-    static void ShowModeless(QPointer<frmOptions>& open, const AppContext& context, ForumListChanged forumListChanged,
+    static void ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context, ForumListChanged forumListChanged,
                              QWidget* owner);
 
     // The controls, named as the program names them.

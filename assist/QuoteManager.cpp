@@ -1,4 +1,4 @@
-#include "assist/frmQuote.h"
+#include "assist/QuoteManager.h"
 
 #include "base/PictureBox.h"
 #include "base/Platform.h"
@@ -32,10 +32,10 @@ const QRect QuoteWords(344, 504, 86, 28);
 
 }  // namespace
 
-frmQuote::frmQuote(const AppContext& context, PostDocument& post, QWidget* owner)
+QuoteManager::QuoteManager(const AppContext& context, PostDocument& post, QWidget* owner)
     : QDialog(owner), m_context(context), m_post(post)
 {
-    setObjectName(QStringLiteral("frmQuote"));
+    setObjectName(QStringLiteral("QuoteManager"));
     setWindowTitle(Caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -43,7 +43,7 @@ frmQuote::frmQuote(const AppContext& context, PostDocument& post, QWidget* owner
     CreateControls();
 }
 
-void frmQuote::CreateControls()
+void QuoteManager::CreateControls()
 {
     Background = new DialogBackground(DialogBackground::Icon::Quote, Caption, HeaderHeight, this);
     Background->setObjectName(QStringLiteral("Background"));
@@ -78,12 +78,12 @@ void frmQuote::CreateControls()
         const char* name;
         QRect area;
         const char* accessibleName;
-        void (frmQuote::*handler)();
+        void (QuoteManager::*handler)();
     };
     const Area areas[] = {
-        {Image1, "Image1", PasteWords, "Paste", &frmQuote::Image1_Click},
-        {Image2, "Image2", CloseWords, "Close", &frmQuote::Image2_Click},
-        {Image3, "Image3", QuoteWords, "Quote", &frmQuote::Image3_Click},
+        {Image1, "Image1", PasteWords, "Paste", &QuoteManager::Image1_Click},
+        {Image2, "Image2", CloseWords, "Close", &QuoteManager::Image2_Click},
+        {Image3, "Image3", QuoteWords, "Quote", &QuoteManager::Image3_Click},
     };
     for (const Area& a : areas) {
         a.box = new PictureBox(Background);
@@ -95,9 +95,9 @@ void frmQuote::CreateControls()
     }
 }
 
-void frmQuote::SetQuotedText(std::string_view postText) { txtQuotedText->setPlainText(FieldText::FromPost(postText)); }
+void QuoteManager::SetQuotedText(std::string_view postText) { txtQuotedText->setPlainText(FieldText::FromPost(postText)); }
 
-void frmQuote::Image1_Click()
+void QuoteManager::Image1_Click()
 {
     const QString clip = QGuiApplication::clipboard()->text();
     if (clip.isEmpty())
@@ -108,9 +108,9 @@ void frmQuote::Image1_Click()
     end.insertText(FieldText::FromPost(ToUtf8(clip)));
 }
 
-void frmQuote::Image2_Click() { close(); }
+void QuoteManager::Image2_Click() { close(); }
 
-void frmQuote::keyPressEvent(QKeyEvent* event)
+void QuoteManager::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
         && (!txtPoster->text().isEmpty() || !txtQuotedText->document()->isEmpty())) {
@@ -120,7 +120,7 @@ void frmQuote::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmQuote::Image3_Click()
+void QuoteManager::Image3_Click()
 {
     const std::string poster = ToUtf8(txtPoster->text());
     const QTextCursor cursor = txtQuotedText->textCursor();

@@ -1,4 +1,4 @@
-#include "forums/frmOptions.h"
+#include "forums/OptionsDialog.h"
 
 #include "base/Platform.h"
 #include "base/SettingsStore.h"
@@ -8,7 +8,7 @@
 #include "forums/ForumList.h"
 #include "forums/ForumScan.h"
 #include "forums/SiteAddress.h"
-#include "render/frmPreview.h"
+#include "render/BrowserWindow.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -81,11 +81,11 @@ void BringForward(QWidget* window)
 
 }  // namespace
 
-frmOptions::frmOptions(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner,
+OptionsDialog::OptionsDialog(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner,
                        ForumExtraction::Timing timing)
     : QDialog(owner), m_context(context), m_forumListChanged(std::move(forumListChanged))
 {
-    setObjectName(QStringLiteral("frmOptions"));
+    setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(Caption);
     // A fixed frame without minimise and maximise buttons; owned windows get
     // no task-bar button.
@@ -96,7 +96,7 @@ frmOptions::frmOptions(const AppContext& context, ForumListChanged forumListChan
     Form_Load();
 }
 
-void frmOptions::CreateControls()
+void OptionsDialog::CreateControls()
 {
     TabStrip1 = new QTabBar(this);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
@@ -126,15 +126,15 @@ void frmOptions::CreateControls()
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    connect(TabStrip1, &QTabBar::currentChanged, this, &frmOptions::TabStrip1_Click);
-    connect(txtURL, &QLineEdit::textChanged, this, &frmOptions::txtURL_Change);
-    connect(cmdText, &QPushButton::clicked, this, &frmOptions::cmdText_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmOptions::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    connect(TabStrip1, &QTabBar::currentChanged, this, &OptionsDialog::TabStrip1_Click);
+    connect(txtURL, &QLineEdit::textChanged, this, &OptionsDialog::txtURL_Change);
+    connect(cmdText, &QPushButton::clicked, this, &OptionsDialog::cmdText_Click);
+    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &OptionsDialog::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
 }
 
-QWidget* frmOptions::CreateGeneralPage()
+QWidget* OptionsDialog::CreateGeneralPage()
 {
     framGeneral = MakePage("framGeneral", QStringLiteral("General Options"));
 
@@ -199,7 +199,7 @@ QWidget* frmOptions::CreateGeneralPage()
     return framGeneral;
 }
 
-QWidget* frmOptions::CreateExtractionPage()
+QWidget* OptionsDialog::CreateExtractionPage()
 {
     Frame1 = MakePage("Frame1", QStringLiteral("Extract forums"));
     Label1 = MakeLabel("Label1", QStringLiteral("This window will help you to extract the forum names from your site:"),
@@ -226,7 +226,7 @@ QWidget* frmOptions::CreateExtractionPage()
     return Frame1;
 }
 
-void frmOptions::Form_Load()
+void OptionsDialog::Form_Load()
 {
     txtURL->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
     txtName->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
@@ -238,53 +238,53 @@ void frmOptions::Form_Load()
     TabStrip1_Click(0);
 }
 
-void frmOptions::ShowModal(const AppContext& context, ForumListChanged forumListChanged)
+void OptionsDialog::ShowModal(const AppContext& context, ForumListChanged forumListChanged)
 {
-    auto* dialog = new frmOptions(context, std::move(forumListChanged));
+    auto* dialog = new OptionsDialog(context, std::move(forumListChanged));
     dialog->exec();  // the dialog deletes itself once closed
 }
 
-void frmOptions::ShowModeless(QPointer<frmOptions>& open, const AppContext& context, ForumListChanged forumListChanged,
+void OptionsDialog::ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context, ForumListChanged forumListChanged,
                               QWidget* owner)
 {
     if (!open)
-        open = new frmOptions(context, std::move(forumListChanged), owner);
+        open = new OptionsDialog(context, std::move(forumListChanged), owner);
     BringForward(open);
 }
 
-void frmOptions::TabStrip1_Click(int index) { m_pages->setCurrentIndex(index); }
+void OptionsDialog::TabStrip1_Click(int index) { m_pages->setCurrentIndex(index); }
 
-void frmOptions::txtURL_Change()
+void OptionsDialog::txtURL_Change()
 {
     lblURL->setText(txtURL->text());
     ShowBoard();
 }
 
-QString frmOptions::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))); }
+QString OptionsDialog::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))); }
 
-void frmOptions::ShowBoard()
+void OptionsDialog::ShowBoard()
 {
     const BoardProfile profile = BoardProfiles::Load(*m_context.settings, TypedSite());
     lblBoardFound->setText(ToQString(profile.Description()));
     lblBoardFound->setAccessibleName(lblBoardFound->text());
 }
 
-void frmOptions::BoardFound(const QString& site, const std::string& page)
+void OptionsDialog::BoardFound(const QString& site, const std::string& page)
 {
     BoardProfiles::SaveFound(*m_context.settings, site, BoardKinds::FromPage(page), FoundOn::IndexPage);
     if (site == TypedSite())
         ShowBoard();
 }
 
-void frmOptions::cmdText_Click()
+void OptionsDialog::cmdText_Click()
 {
     // The address exactly as typed: nothing added, nothing removed. The
     // page it shows tells which board the site runs.
     const QString site = TypedSite();
-    const auto window = std::make_unique<frmPreview>(this);
-    frmPreview* shown = window.get();
-    const QPointer<frmOptions> self(this);
-    connect(shown, &frmPreview::navigationCompleted, this, [self, shown, site](bool ok) {
+    const auto window = std::make_unique<BrowserWindow>(this);
+    BrowserWindow* shown = window.get();
+    const QPointer<OptionsDialog> self(this);
+    connect(shown, &BrowserWindow::navigationCompleted, this, [self, shown, site](bool ok) {
         if (!ok)
             return;
         shown->BodyHtml([self, site](std::optional<QString> body) {
@@ -295,7 +295,7 @@ void frmOptions::cmdText_Click()
     window->Open(BrowserMode::AddressTest, QUrl(txtURL->text()));
 }
 
-void frmOptions::cmdSave_Click()
+void OptionsDialog::cmdSave_Click()
 {
     if (List1->count() > 0) {
         QStringList entries;
@@ -306,7 +306,7 @@ void frmOptions::cmdSave_Click()
         // everything in it, and stores nothing.
         if (!ForumListFile::Write(m_context, this, entries))
             return;
-        const QPointer<frmOptions> self(this);
+        const QPointer<OptionsDialog> self(this);
         m_forumListChanged();
         if (!self)
             return;
@@ -320,11 +320,11 @@ void frmOptions::cmdSave_Click()
     close();
 }
 
-void frmOptions::cmdCancel_Click() { close(); }
+void OptionsDialog::cmdCancel_Click() { close(); }
 
-void frmOptions::Command1_Click()
+void OptionsDialog::Command1_Click()
 {
-    const QPointer<frmOptions> self(this);
+    const QPointer<OptionsDialog> self(this);
     setCursor(Qt::WaitCursor);
     std::string page;
     const ForumExtraction::Outcome outcome = m_extraction->Read(lblURL->text(), &page);
@@ -355,13 +355,13 @@ void frmOptions::Command1_Click()
     m_context.platform->MsgBox(this, ExtractionFailure, MsgButtons::OK, MsgIcon::Critical);
 }
 
-void frmOptions::done(int result)
+void OptionsDialog::done(int result)
 {
     m_extraction->Abandon();
     QDialog::done(result);
 }
 
-void frmOptions::keyPressEvent(QKeyEvent* event)
+void OptionsDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape would reject the dialog: only its Cancel button and the window
     // frame close it without saving.

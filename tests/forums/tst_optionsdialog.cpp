@@ -6,10 +6,10 @@
 
 #include "app/MainStartup.h"
 #include "board/BoardProfiles.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "post/PostDocument.h"
 #include "forums/ForumListFile.h"
-#include "forums/frmOptions.h"
+#include "forums/OptionsDialog.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -59,7 +59,7 @@ void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 }  // namespace
 
-class tst_frmOptions : public QObject {
+class tst_OptionsDialog : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -84,27 +84,27 @@ private slots:
     void boardSoftwareChosenByTheUser();
 
 private:
-    frmOptions* MakeDialog(QWidget* owner = nullptr);
+    OptionsDialog* MakeDialog(QWidget* owner = nullptr);
     QString Stored(const QString& key) const { return m_fixture->settings.Get(key, NotStored); }
     QString ListPath() const { return ForumListFile::PathOf(m_fixture->context); }
     void WriteList(const QByteArray& bytes);
     QByteArray ReadList() const;
 
     std::unique_ptr<EditorFixture> m_fixture;
-    QPointer<frmOptions> m_dialog;
+    QPointer<OptionsDialog> m_dialog;
 };
 
-void tst_frmOptions::init() { m_fixture = std::make_unique<EditorFixture>(); }
+void tst_OptionsDialog::init() { m_fixture = std::make_unique<EditorFixture>(); }
 
-void tst_frmOptions::cleanup()
+void tst_OptionsDialog::cleanup()
 {
     delete m_dialog.data();
     m_fixture.reset();
 }
 
-frmOptions* tst_frmOptions::MakeDialog(QWidget* owner)
+OptionsDialog* tst_OptionsDialog::MakeDialog(QWidget* owner)
 {
-    m_dialog = new frmOptions(
+    m_dialog = new OptionsDialog(
         m_fixture->context, [] { qFatal("no main window expected"); }, owner);
     m_dialog->show();
     m_dialog->activateWindow();
@@ -113,22 +113,22 @@ frmOptions* tst_frmOptions::MakeDialog(QWidget* owner)
     return m_dialog;
 }
 
-void tst_frmOptions::WriteList(const QByteArray& bytes)
+void tst_OptionsDialog::WriteList(const QByteArray& bytes)
 {
     QFile file(ListPath());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray tst_frmOptions::ReadList() const
+QByteArray tst_OptionsDialog::ReadList() const
 {
     QFile file(ListPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void tst_frmOptions::pagesAndTexts()
+void tst_OptionsDialog::pagesAndTexts()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     QCOMPARE(d->windowTitle(), QString("Options"));
     QCOMPARE(d->TabStrip1->count(), 2);
     QCOMPARE(d->TabStrip1->tabText(0), QString("General Options"));
@@ -167,7 +167,7 @@ void tst_frmOptions::pagesAndTexts()
     }
 }
 
-void tst_frmOptions::loadsFromTheStore_data()
+void tst_OptionsDialog::loadsFromTheStore_data()
 {
     QTest::addColumn<QString>("address");  // NotStored: nothing stored
     QTest::addColumn<QString>("name");
@@ -180,7 +180,7 @@ void tst_frmOptions::loadsFromTheStore_data()
     QTest::newRow("empty values are values, not absent") << "" << "" << "" << "";
 }
 
-void tst_frmOptions::loadsFromTheStore()
+void tst_OptionsDialog::loadsFromTheStore()
 {
     QFETCH(QString, address);
     QFETCH(QString, name);
@@ -190,15 +190,15 @@ void tst_frmOptions::loadsFromTheStore()
         m_fixture->settings.Save(SettingsStore::SiteAdressKey, address);
     if (name != NotStored)
         m_fixture->settings.Save(SettingsStore::SiteNameKey, name);
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     QCOMPARE(d->txtURL->text(), shownAddress);
     QCOMPARE(d->txtName->text(), shownName);
     QCOMPARE(d->lblURL->text(), shownAddress);
 }
 
-void tst_frmOptions::tabsChoosePages()
+void tst_OptionsDialog::tabsChoosePages()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
     QVERIFY(d->Frame1->isVisible());
     QVERIFY(d->framGeneral->isHidden());
@@ -207,9 +207,9 @@ void tst_frmOptions::tabsChoosePages()
     QVERIFY(d->Frame1->isHidden());
 }
 
-void tst_frmOptions::addressMirror()
+void tst_OptionsDialog::addressMirror()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, "http://a.test/");
     QCOMPARE(d->lblURL->text(), QString("http://a.test/"));
 
@@ -226,7 +226,7 @@ void tst_frmOptions::addressMirror()
     QCOMPARE(d->lblURL->text(), QString("http://a.test"));
 }
 
-void tst_frmOptions::saveNormalisesAndStores_data()
+void tst_OptionsDialog::saveNormalisesAndStores_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
@@ -251,12 +251,12 @@ void tst_frmOptions::saveNormalisesAndStores_data()
     QTest::newRow("non-ASCII letters") << "http://böard.test/forum" << "http://böard.test/forum/" << "Fórum ✓";
 }
 
-void tst_frmOptions::saveNormalisesAndStores()
+void tst_OptionsDialog::saveNormalisesAndStores()
 {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     QFETCH(QString, name);
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, typed);
     ReplaceText(d->txtName, name);
     QSignalSpy shown(d->txtURL, &QLineEdit::textChanged);
@@ -275,18 +275,18 @@ void tst_frmOptions::saveNormalisesAndStores()
     QVERIFY(!QFile::exists(ListPath()));
 }
 
-void tst_frmOptions::cancelStoresNothing_data()
+void tst_OptionsDialog::cancelStoresNothing_data()
 {
     QTest::addColumn<bool>("byFrame");
     QTest::newRow("Cancel") << false;
     QTest::newRow("window frame's close box") << true;
 }
 
-void tst_frmOptions::cancelStoresNothing()
+void tst_OptionsDialog::cancelStoresNothing()
 {
     QFETCH(bool, byFrame);
     WriteList("1- News\r\n\r\n");
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, "http://changed.test/index.php");
     ReplaceText(d->txtName, "Changed");
     d->List1->addItems({"5- From an extraction", "6- Another"});
@@ -300,15 +300,15 @@ void tst_frmOptions::cancelStoresNothing()
     QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
 
     // The next opening starts afresh: from the store, with an empty list.
-    frmOptions* again = MakeDialog();
+    OptionsDialog* again = MakeDialog();
     QCOMPARE(again->txtURL->text(), QString("HTTP://"));
     QCOMPARE(again->txtName->text(), QString("My Forum"));
     QCOMPARE(again->List1->count(), 0);
 }
 
-void tst_frmOptions::enterAndEscapePressNothing()
+void tst_OptionsDialog::enterAndEscapePressNothing()
 {
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, "http://a.test");
     QTest::keyClick(d->txtURL, Qt::Key_Return);
     QTest::keyClick(d->txtURL, Qt::Key_Enter);
@@ -322,7 +322,7 @@ void tst_frmOptions::enterAndEscapePressNothing()
     }
 }
 
-void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
+void tst_OptionsDialog::saveWithEmptyListLeavesTheForumListAlone()
 {
     WriteList("1- News\r\n2- Help\r\n\r\n");
     const QDateTime longAgo(QDate(2020, 1, 1), QTime(0, 0));
@@ -338,7 +338,7 @@ void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
     QCOMPARE(window->ForumNumber(), QString("2"));
 
     Controls(*window).mnuOptions->trigger();
-    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     QCOMPARE(d->List1->count(), 0);
     Click(d->cmdSave);
@@ -349,12 +349,12 @@ void tst_frmOptions::saveWithEmptyListLeavesTheForumListAlone()
     QCOMPARE(window->ForumNumber(), QString("2"));
 }
 
-void tst_frmOptions::saveWritesTheListAndRefreshesTheChooser()
+void tst_OptionsDialog::saveWritesTheListAndRefreshesTheChooser()
 {
     WriteList("1- News\r\n\r\n");
     auto window = m_fixture->MakeWindow();
     Controls(*window).mnuOptions->trigger();
-    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     // What an extraction leaves in the list.
     d->List1->addItems({"3- Buy, sell - \"swap\"", "4- Help &amp; support", "3- Buy, sell - \"swap\""});
@@ -364,15 +364,15 @@ void tst_frmOptions::saveWritesTheListAndRefreshesTheChooser()
     QCOMPARE(Controls(*window).cmbForum->count(), 3);
     QCOMPARE(Controls(*window).cmbForum->currentText(), QString("3- Buy, sell - \"swap\""));
     QCOMPARE(window->ForumNumber(), QString("3"));
-    QCOMPARE(AllWindows<frmPost>().size(), 1);
+    QCOMPARE(AllWindows<MainWindow>().size(), 1);
     QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
-void tst_frmOptions::saveThatCannotWriteTheListKeepsTheDialog()
+void tst_OptionsDialog::saveThatCannotWriteTheListKeepsTheDialog()
 {
     // A folder holds the file's name, so the list cannot be written.
     QVERIFY(QDir().mkdir(ListPath()));
-    frmOptions* d = MakeDialog();
+    OptionsDialog* d = MakeDialog();
     ReplaceText(d->txtURL, "http://a.test/index.php");
     d->List1->addItems({"1- News"});
     Click(d->cmdSave);
@@ -389,12 +389,12 @@ void tst_frmOptions::saveThatCannotWriteTheListKeepsTheDialog()
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
 }
 
-void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
+void tst_OptionsDialog::menuAndToolbarShowOneModelessDialog()
 {
     m_fixture->settings.Save(SettingsStore::SiteNameKey, "Stored");
     auto window = m_fixture->MakeWindow();
     Controls(*window).mnuOptions->trigger();
-    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     QVERIFY(!d->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -416,22 +416,22 @@ void tst_frmOptions::menuAndToolbarShowOneModelessDialog()
             button = action;
     QVERIFY(button);
     Click(Controls(*window).Toolbar1->widgetForAction(button));
-    QCOMPARE(AllWindows<frmOptions>().size(), 1);
-    QCOMPARE(EditorFixture::OpenWindow<frmOptions>(), d);
+    QCOMPARE(AllWindows<OptionsDialog>().size(), 1);
+    QCOMPARE(EditorFixture::OpenWindow<OptionsDialog>(), d);
     QCOMPARE(d->txtName->text(), QString("Typed"));
     QTRY_COMPARE(QApplication::activeWindow(), d);
 
     // Closing destroys it; the next opening loads afresh.
-    const QPointer<frmOptions> closed(d);
+    const QPointer<OptionsDialog> closed(d);
     Click(d->cmdCancel);
     QTRY_VERIFY(closed.isNull());
     Controls(*window).mnuOptions->trigger();
-    frmOptions* again = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* again = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(again);
     QCOMPARE(again->txtName->text(), QString("Stored"));
 }
 
-void tst_frmOptions::firstStartShowsTheDialogFirst_data()
+void tst_OptionsDialog::firstStartShowsTheDialogFirst_data()
 {
     QTest::addColumn<QString>("ending");  // how the user leaves the dialog
     QTest::addColumn<QString>("stored");
@@ -441,17 +441,17 @@ void tst_frmOptions::firstStartShowsTheDialogFirst_data()
     QTest::newRow("Save with an empty address: asked again next time") << "save empty" << "";
 }
 
-void tst_frmOptions::firstStartShowsTheDialogFirst()
+void tst_OptionsDialog::firstStartShowsTheDialogFirst()
 {
     QFETCH(QString, ending);
     QFETCH(QString, stored);
     QString state;
     ModalDriver driver([&](QWidget* shown) {
-        auto* d = qobject_cast<frmOptions*>(shown);
+        auto* d = qobject_cast<OptionsDialog*>(shown);
         state = QString("%1 modal=%2 mainWindows=%3")
                     .arg(d ? "options" : shown->metaObject()->className())
                     .arg(shown->isModal())
-                    .arg(AllWindows<frmPost>().size());
+                    .arg(AllWindows<MainWindow>().size());
         if (!d)
             return;
         if (ending == "save" || ending == "save empty") {
@@ -463,11 +463,11 @@ void tst_frmOptions::firstStartShowsTheDialogFirst()
             Click(d->cmdCancel);
         }
     });
-    std::unique_ptr<frmPost> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {});
+    std::unique_ptr<MainWindow> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {});
     QCOMPARE(driver.Driven(), 1);
     QCOMPARE(state, QString("options modal=1 mainWindows=0"));
     QVERIFY(window->isVisible());
-    QCOMPARE(AllWindows<frmOptions>().size(), 0);
+    QCOMPARE(AllWindows<OptionsDialog>().size(), 0);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
     QCOMPARE(Controls(*window).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
 
@@ -478,7 +478,7 @@ void tst_frmOptions::firstStartShowsTheDialogFirst()
     QVERIFY(next->isVisible());
 }
 
-void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
+void tst_OptionsDialog::firstStartSaveCreatesTheMainWindow()
 {
     // A post file on the command line opens in the window Save created.
     const QString post = m_fixture->folder.filePath("a post.bbc");
@@ -487,16 +487,16 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("{/Title\\}\r\nOpened\r\n\r\n{/Post\\}\r\nbody\r\n");
     }
-    frmPost* createdBySave = nullptr;
+    MainWindow* createdBySave = nullptr;
     QStringList chooserAfterSave;
     bool shownAfterSave = true;
     ModalDriver driver([&](QWidget* shown) {
-        auto* d = qobject_cast<frmOptions*>(shown);
+        auto* d = qobject_cast<OptionsDialog*>(shown);
         if (!d)
             return;
         d->List1->addItems({"1- News", "2- Help"});
         Click(d->cmdSave);
-        const QList<frmPost*> windows = AllWindows<frmPost>();
+        const QList<MainWindow*> windows = AllWindows<MainWindow>();
         if (windows.size() != 1)
             return;
         createdBySave = windows[0];
@@ -504,12 +504,12 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
         for (int i = 0; i < Controls(*createdBySave).cmbForum->count(); ++i)
             chooserAfterSave.append(Controls(*createdBySave).cmbForum->itemText(i));
     });
-    std::unique_ptr<frmPost> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {post});
+    std::unique_ptr<MainWindow> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {post});
     QVERIFY(createdBySave);
     QVERIFY(!shownAfterSave);
     QCOMPARE(chooserAfterSave, (QStringList{"1- News", "2- Help"}));
     QCOMPARE(window.get(), createdBySave);
-    QCOMPARE(AllWindows<frmPost>().size(), 1);
+    QCOMPARE(AllWindows<MainWindow>().size(), 1);
     QVERIFY(window->isVisible());
     QCOMPARE(window->ForumNumber(), QString("1"));
     QCOMPARE(Controls(*window).txtTitle->text(), QString("Opened"));
@@ -517,7 +517,7 @@ void tst_frmOptions::firstStartSaveCreatesTheMainWindow()
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
 }
 
-void tst_frmOptions::boardSoftwareChosenByTheUser()
+void tst_OptionsDialog::boardSoftwareChosenByTheUser()
 {
     // The kind found on the site's index page is shown; the user's own
     // choice wins over it, for the size list too.
@@ -526,7 +526,7 @@ void tst_frmOptions::boardSoftwareChosenByTheUser()
     BoardProfiles::SaveFound(m_fixture->settings, site, BoardKind::Phpbb3, FoundOn::IndexPage);
     auto window = m_fixture->MakeWindow();
     Controls(*window).mnuOptions->trigger();
-    frmOptions* d = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     QCOMPARE(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
     QCOMPARE(d->cmbBoardKind->currentText(), QString("Automatic"));
@@ -543,11 +543,11 @@ void tst_frmOptions::boardSoftwareChosenByTheUser()
     QCOMPARE(window->Post().Post(), std::string("[size=18][/size]"));
     // Reopened, the dialog shows the choice.
     Controls(*window).mnuOptions->trigger();
-    frmOptions* again = EditorFixture::OpenWindow<frmOptions>();
+    OptionsDialog* again = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(again);
     QCOMPARE(again->cmbBoardKind->currentText(), QString("phpBB 2"));
     Click(again->cmdCancel);
 }
 
-QF_TEST_MAIN(tst_frmOptions)
-#include "tst_frmoptions.moc"
+QF_TEST_MAIN(tst_OptionsDialog)
+#include "tst_optionsdialog.moc"

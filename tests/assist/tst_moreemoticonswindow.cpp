@@ -8,9 +8,9 @@
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "assist/ExtraEmoticonTable.h"
-#include "assist/frmEmo.h"
+#include "assist/MoreEmoticonsWindow.h"
 #include "post/PostDocument.h"
-#include "editor/frmPost.h"
+#include "editor/MainWindow.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
 #include "support/EditorFixture.h"
@@ -37,7 +37,7 @@ QRect Place(int index)
 
 }  // namespace
 
-class tst_frmEmo : public QObject {
+class tst_MoreEmoticonsWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -52,13 +52,13 @@ private slots:
     void boardSmiliesInsteadOfThePictures();
 
 private:
-    frmEmo* Show();
+    MoreEmoticonsWindow* Show();
 
     std::unique_ptr<EditorFixture> m_fx;
-    std::unique_ptr<frmPost> m_w;
+    std::unique_ptr<MainWindow> m_w;
 };
 
-void tst_frmEmo::init()
+void tst_MoreEmoticonsWindow::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     // The program folder holds copies of the pictures built beside this test.
@@ -69,29 +69,29 @@ void tst_frmEmo::init()
     m_w = m_fx->MakeWindow();
 }
 
-void tst_frmEmo::cleanup()
+void tst_MoreEmoticonsWindow::cleanup()
 {
     m_w.reset();
     m_fx.reset();
-    QVERIFY(!EditorFixture::OpenWindow<frmEmo>());
+    QVERIFY(!EditorFixture::OpenWindow<MoreEmoticonsWindow>());
 }
 
-frmEmo* tst_frmEmo::Show()
+MoreEmoticonsWindow* tst_MoreEmoticonsWindow::Show()
 {
     QTest::mouseClick(Controls(*m_w).Label1, Qt::LeftButton);
-    frmEmo* emo = EditorFixture::OpenWindow<frmEmo>();
+    MoreEmoticonsWindow* emo = EditorFixture::OpenWindow<MoreEmoticonsWindow>();
     if (emo && !QTest::qWaitForWindowExposed(emo))
         qWarning("window not exposed");
     return emo;
 }
 
-void tst_frmEmo::everyPictureInsertsWhatThePreviewShowsAsIt()
+void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
 {
     // Every picture of the main window and of this one goes in after the
     // selection, and the preview shows what went in as the picture the user
     // clicked; between them the two windows offer every picture the preview
     // knows, each once.
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QList<PictureBox*> pictures;
     for (int index = 0; index < 20; ++index)
@@ -116,7 +116,7 @@ void tst_frmEmo::everyPictureInsertsWhatThePreviewShowsAsIt()
         QVERIFY2(!field->textCursor().hasSelection(), row);
         QVERIFY2(m_w->Post().PostChanged, row);
         // The window stays open for the next picture.
-        QVERIFY2(EditorFixture::OpenWindow<frmEmo>() == emo, row);
+        QVERIFY2(EditorFixture::OpenWindow<MoreEmoticonsWindow>() == emo, row);
         if (picture->window() == emo) {
             QVERIFY2(picture->property("Tag").toString() == inserted, row);
             QVERIFY2(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name) == inserted.trimmed(),
@@ -140,31 +140,31 @@ void tst_frmEmo::everyPictureInsertsWhatThePreviewShowsAsIt()
         if (reader.imageCount() > 1)
             ++animated;
     }
-    QCOMPARE(files.size(), qsizetype(Module2::EmoticonTable.size()));
+    QCOMPARE(files.size(), qsizetype(bbcode::EmoticonTable.size()));
     QVERIFY2(animated > 0, "no animated picture among the emoticons");
 }
 
-void tst_frmEmo::badAtTheCaretIsSevenCharacters()
+void tst_MoreEmoticonsWindow::badAtTheCaretIsSevenCharacters()
 {
     EditorFixture::SetPost(*m_w, "ab", 1);
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QTest::mouseClick(emo->Image1[26], Qt::LeftButton);
     QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("a :bad: b"));
     QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), 8);
 }
 
-void tst_frmEmo::neutralIsColonBar()
+void tst_MoreEmoticonsWindow::neutralIsColonBar()
 {
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QTest::mouseClick(emo->Image1[0], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :| "));
 }
 
-void tst_frmEmo::samePictureTwice()
+void tst_MoreEmoticonsWindow::samePictureTwice()
 {
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QTest::mouseClick(emo->Image1[3], Qt::LeftButton);
     QTest::mouseClick(emo->Image1[3], Qt::LeftButton);
@@ -174,9 +174,9 @@ void tst_frmEmo::samePictureTwice()
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :heyes: "));
 }
 
-void tst_frmEmo::picturesAtTheirPlaces()
+void tst_MoreEmoticonsWindow::picturesAtTheirPlaces()
 {
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QCOMPARE(emo->windowTitle(), QString("Extra Emoticons"));
     QCOMPARE(emo->size(), QSize(382, 318));
@@ -201,9 +201,9 @@ void tst_frmEmo::picturesAtTheirPlaces()
     QCOMPARE(QAccessible::queryAccessibleInterface(emo->Image2)->text(QAccessible::Name), QString("Close"));
 }
 
-void tst_frmEmo::broughtForwardAndOpenedAfresh()
+void tst_MoreEmoticonsWindow::broughtForwardAndOpenedAfresh()
 {
-    QPointer<frmEmo> emo = Show();
+    QPointer<MoreEmoticonsWindow> emo = Show();
     QVERIFY(emo);
     m_w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
@@ -211,7 +211,7 @@ void tst_frmEmo::broughtForwardAndOpenedAfresh()
     QTRY_VERIFY(emo->isActiveWindow());
     QTest::mouseClick(emo->Image2, Qt::LeftButton);
     QTRY_VERIFY(!emo);
-    QPointer<frmEmo> again = Show();
+    QPointer<MoreEmoticonsWindow> again = Show();
     QVERIFY(again);
     // Closed by the system it is discarded too.
     again->close();
@@ -219,15 +219,15 @@ void tst_frmEmo::broughtForwardAndOpenedAfresh()
     QVERIFY(Show());
 }
 
-void tst_frmEmo::goesWithTheMainWindow()
+void tst_MoreEmoticonsWindow::goesWithTheMainWindow()
 {
-    QPointer<frmEmo> emo = Show();
+    QPointer<MoreEmoticonsWindow> emo = Show();
     QVERIFY(emo);
     m_w.reset();
     QVERIFY(!emo);
 }
 
-void tst_frmEmo::boardSmiliesInsteadOfThePictures()
+void tst_MoreEmoticonsWindow::boardSmiliesInsteadOfThePictures()
 {
     // A phpBB 3 site whose posting page gave 25 smilies, the first one's
     // picture already fetched: the window offers all 25, in the board's order.
@@ -243,7 +243,7 @@ void tst_frmEmo::boardSmiliesInsteadOfThePictures()
     QVERIFY(QDir().mkpath(QFileInfo(cached).path()));
     QVERIFY(QFile::copy(m_fx->folder.path() + "/emo/wink.gif", cached));
     m_w->RefreshBoard();
-    frmEmo* emo = Show();
+    MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
     QCOMPARE(int(emo->BoardPictures.size()), 25);
     QVERIFY(!emo->BoardPictures[0]->pixmap().isNull());
@@ -257,5 +257,5 @@ void tst_frmEmo::boardSmiliesInsteadOfThePictures()
     QFile::remove(cached);
 }
 
-QF_TEST_MAIN(tst_frmEmo)
-#include "tst_frmemo.moc"
+QF_TEST_MAIN(tst_MoreEmoticonsWindow)
+#include "tst_moreemoticonswindow.moc"
