@@ -19,18 +19,18 @@ AboutWindow::AboutWindow(const AppContext& context, QWidget* owner) : QDialog(ow
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(AboutLayout::ClientWidth, AboutLayout::ClientHeight);
     CreateControls();
-    Form_Load();
+    ShowVersion();
 }
 
 void AboutWindow::CreateControls()
 {
     using namespace AboutLayout;
-    Background = new AboutBackground(this);
-    Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(rect());
+    background = new AboutBackground(this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(rect());
     // The painted words, for those who cannot see them.
-    Background->setAccessibleName(QStringLiteral("Quillforge"));
-    Background->setAccessibleDescription(AboutBackground::CreditLines().join(QLatin1Char('\n')));
+    background->setAccessibleName(QStringLiteral("Quillforge"));
+    background->setAccessibleDescription(AboutBackground::CreditLines().join(QLatin1Char('\n')));
 
     // Labels are read out by their text.
     const QFont textFont(QStringLiteral("Arial"), 9);
@@ -55,56 +55,56 @@ void AboutWindow::CreateControls()
         return field;
     };
 
-    lblVersion = label("lblVersion", QStringLiteral("Version"), VersionText);
+    versionLabel = label("versionLabel", QStringLiteral("Version"), VersionText);
     QFont versionFont = textFont;
     versionFont.setBold(true);
-    lblVersion->setFont(versionFont);
+    versionLabel->setFont(versionFont);
 
-    Label3 = label("Label3", QStringLiteral("The Quillforge developers:"), FirstName);
-    Text4 = mail("Text4", QStringLiteral("developers@quillforge.example.org"), FirstMail,
+    developersLabel = label("developersLabel", QStringLiteral("The Quillforge developers:"), FirstName);
+    developersMail = mail("developersMail", QStringLiteral("developers@quillforge.example.org"), FirstMail,
                  QStringLiteral("E-mail address of the Quillforge developers"));
-    Label1 = label("Label1", QStringLiteral("Quillforge support:"), SecondName);
-    Text2 = mail("Text2", QStringLiteral("support@quillforge.example.org"), SecondMail,
+    supportLabel = label("supportLabel", QStringLiteral("Quillforge support:"), SecondName);
+    supportMail = mail("supportMail", QStringLiteral("support@quillforge.example.org"), SecondMail,
                  QStringLiteral("E-mail address of Quillforge support"));
-    Label3->setBuddy(Text4);
-    Label1->setBuddy(Text2);
+    developersLabel->setBuddy(developersMail);
+    supportLabel->setBuddy(supportMail);
 
-    Label5 = new PictureBox(this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(WebAddress);
-    Label5->setText(QString::fromLatin1(Makers::WebAddress));
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    webSiteLink = new PictureBox(this);
+    webSiteLink->setObjectName(QStringLiteral("webSiteLink"));
+    webSiteLink->setGeometry(WebAddress);
+    webSiteLink->setText(QString::fromLatin1(Makers::WebAddress));
+    webSiteLink->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont linkFont = textFont;
     linkFont.setUnderline(true);
-    Label5->setFont(linkFont);
-    QPalette linkPalette = Label5->palette();
+    webSiteLink->setFont(linkFont);
+    QPalette linkPalette = webSiteLink->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 200));
-    Label5->setPalette(linkPalette);
-    Label5->SetHandCursor();
-    Label5->setAccessibleName(QStringLiteral("Quillforge web site"));
-    Label5->setAccessibleDescription(Label5->text());
-    connect(Label5, &PictureBox::clicked, this, &AboutWindow::Label5_Click);
+    webSiteLink->setPalette(linkPalette);
+    webSiteLink->SetHandCursor();
+    webSiteLink->setAccessibleName(QStringLiteral("Quillforge web site"));
+    webSiteLink->setAccessibleDescription(webSiteLink->text());
+    connect(webSiteLink, &PictureBox::clicked, this, &AboutWindow::openWebSite);
 
-    Label4 = label("Label4",
+    legalNotice = label("legalNotice",
                    QStringLiteral("Copyright \u00A9 The Quillforge developers. This program comes with "
                                   "absolutely no warranty, to the extent permitted by law."),
                    Legal);
-    Label4->setWordWrap(true);
+    legalNotice->setWordWrap(true);
 
-    Label2 = label("Label2", QStringLiteral("Emoticons and artwork by the Quillforge developers."), Graphics);
+    graphicsCredit = label("graphicsCredit", QStringLiteral("Emoticons and artwork by the Quillforge developers."), Graphics);
 
-    Image1 = new PictureBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(CloseArea);
-    Image1->SetHandCursor();
-    Image1->setAccessibleName(QStringLiteral("Close Window"));
-    connect(Image1, &PictureBox::clicked, this, &AboutWindow::Image1_Click);
+    closeHotSpot = new PictureBox(this);
+    closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
+    closeHotSpot->setGeometry(CloseArea);
+    closeHotSpot->SetHandCursor();
+    closeHotSpot->setAccessibleName(QStringLiteral("Close Window"));
+    connect(closeHotSpot, &PictureBox::clicked, this, &AboutWindow::close);
 }
 
-void AboutWindow::Form_Load()
+void AboutWindow::ShowVersion()
 {
     setWindowTitle(QStringLiteral("About ") + Platform::ProgramTitle);
-    lblVersion->setText(ToQString(About::VersionLabel(Version::Major, Version::Minor, Version::Revision)));
+    versionLabel->setText(ToQString(About::VersionLabel(Version::Major, Version::Minor, Version::Revision)));
 }
 
 void AboutWindow::ShowModal(const AppContext& context, QWidget* owner)
@@ -113,6 +113,4 @@ void AboutWindow::ShowModal(const AppContext& context, QWidget* owner)
     window->exec();
 }
 
-void AboutWindow::Label5_Click() { m_context.platform->ShellOpen(this, Label5->text()); }
-
-void AboutWindow::Image1_Click() { close(); }
+void AboutWindow::openWebSite() { m_context.platform->ShellOpen(this, webSiteLink->text()); }

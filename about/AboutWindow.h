@@ -22,25 +22,26 @@ public:
     // the user has closed it.
     static void ShowModal(const AppContext& context, QWidget* owner);
 
-    // The controls, named as the program names them.
-    AboutBackground* Background = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* Label3 = nullptr;   // first credited name
-    QLineEdit* Text4 = nullptr; // its e-mail address
-    QLabel* Label1 = nullptr;   // second credited name
-    QLineEdit* Text2 = nullptr; // its e-mail address
-    PictureBox* Label5 = nullptr;  // the makers' web address, as a link
-    QLabel* Label4 = nullptr;   // legal notice
-    QLabel* Label2 = nullptr;   // graphics credit
-    PictureBox* Image1 = nullptr;  // over the words Close Window
+    // The controls (their object names are the same).
+    AboutBackground* background = nullptr;
+    QLabel* versionLabel = nullptr;
+    QLabel* developersLabel = nullptr;    // the first credited name
+    QLineEdit* developersMail = nullptr;  // its e-mail address
+    QLabel* supportLabel = nullptr;       // the second credited name
+    QLineEdit* supportMail = nullptr;     // its e-mail address
+    PictureBox* webSiteLink = nullptr;    // the makers' web address, as a link
+    QLabel* legalNotice = nullptr;
+    QLabel* graphicsCredit = nullptr;
+    PictureBox* closeHotSpot = nullptr;   // over the words Close Window
 
 public slots:
-    void Label5_Click();
-    void Image1_Click();
+    // Opens the makers' web address in the user's web browser.
+    void openWebSite();
 
 private:
     void CreateControls();
-    void Form_Load();
+    // The caption and the version text.
+    void ShowVersion();
 
     AppContext m_context;
 };

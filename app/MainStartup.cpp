@@ -92,7 +92,7 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
     if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty())
-        OptionsDialog::ShowModal(context, [&] { mainWindow().GetForums(); });
+        OptionsDialog::ShowModal(context, [&] { mainWindow().ReloadForums(); });
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not

@@ -28,7 +28,7 @@ public:
     AssistWindows& operator=(const AssistWindows&) = delete;
 
     // The quote manager, modal over the owner, with `quotedText` (post text)
-    // in its `txtQuotedText`. When it is already open modeless it cannot be
+    // in its `quotedTextEdit`. When it is already open modeless it cannot be
     // made modal: it takes the text and comes forward instead.
     void OpenQuoteManager(const QString& quotedText);
     // The quote manager, modeless and ownerless; brought forward with its

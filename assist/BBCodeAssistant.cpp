@@ -81,12 +81,12 @@ BBCodeAssistant::BBCodeAssistant(PostDocument& post, QWidget* owner) : QDialog(o
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
     ResetControls();
-    connect(this, &QDialog::finished, this, &BBCodeAssistant::Form_Unload);
+    connect(this, &QDialog::finished, this, &BBCodeAssistant::ClearState);
 }
 
 QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& caption)
 {
-    auto* page = new QGroupBox(caption, Background);
+    auto* page = new QGroupBox(caption, background);
     page->setObjectName(name);
     page->setGeometry(PageArea);
     page->setAutoFillBackground(true);
@@ -96,207 +96,207 @@ QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& capti
 
 void BBCodeAssistant::CreateControls()
 {
-    Background = new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
-    Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(0, 0, ClientWidth, ClientHeight);
-    Background->SetBottomBar(BottomBarTop);
-    Background->AddLink(AgreeWords, QStringLiteral("Agree"));
-    Background->AddLink(CloseWords, QStringLiteral("Close"));
+    background = new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(0, 0, ClientWidth, ClientHeight);
+    background->SetBottomBar(BottomBarTop);
+    background->AddLink(AgreeWords, QStringLiteral("Agree"));
+    background->AddLink(CloseWords, QStringLiteral("Close"));
 
     // The link page.
-    framUrl = CreatePage(QStringLiteral("framUrl"), QStringLiteral("URL"));
-    Label1 = MakeLabel(QStringLiteral("Label1"), QStringLiteral("Link Name:"), QRect(14, 36, 100, 24), framUrl);
-    txtLinkName = MakeLine(QStringLiteral("txtLinkName"), QRect(120, 36, 244, 24), Label1, framUrl);
-    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Link Address:"), QRect(14, 76, 100, 24), framUrl);
-    txtLinkAddress = MakeLine(QStringLiteral("txtLinkAddress"), QRect(120, 76, 244, 24), Label2, framUrl);
-    connect(txtLinkName, &QLineEdit::textChanged, this, &BBCodeAssistant::txtLinkName_Change);
-    connect(txtLinkAddress, &QLineEdit::textChanged, this, &BBCodeAssistant::txtLinkAddress_Change);
+    linkPage = CreatePage(QStringLiteral("linkPage"), QStringLiteral("URL"));
+    linkNameLabel = MakeLabel(QStringLiteral("linkNameLabel"), QStringLiteral("Link Name:"), QRect(14, 36, 100, 24), linkPage);
+    linkNameEdit = MakeLine(QStringLiteral("linkNameEdit"), QRect(120, 36, 244, 24), linkNameLabel, linkPage);
+    linkAddressLabel = MakeLabel(QStringLiteral("linkAddressLabel"), QStringLiteral("Link Address:"), QRect(14, 76, 100, 24), linkPage);
+    linkAddressEdit = MakeLine(QStringLiteral("linkAddressEdit"), QRect(120, 76, 244, 24), linkAddressLabel, linkPage);
+    connect(linkNameEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkNameEdited);
+    connect(linkAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkAddressEdited);
 
     // The image page.
-    framImg = CreatePage(QStringLiteral("framImg"), QStringLiteral("Image "));
-    Label4 = MakeLabel(QStringLiteral("Label4"), QStringLiteral("Image Address:"), QRect(14, 36, 100, 24), framImg);
-    txtImgAddress = MakeLine(QStringLiteral("txtImgAddress"), QRect(120, 36, 244, 24), Label4, framImg);
-    connect(txtImgAddress, &QLineEdit::textChanged, this, &BBCodeAssistant::txtImgAddress_Change);
+    imagePage = CreatePage(QStringLiteral("imagePage"), QStringLiteral("Image "));
+    imageAddressLabel = MakeLabel(QStringLiteral("imageAddressLabel"), QStringLiteral("Image Address:"), QRect(14, 36, 100, 24), imagePage);
+    imageAddressEdit = MakeLine(QStringLiteral("imageAddressEdit"), QRect(120, 36, 244, 24), imageAddressLabel, imagePage);
+    connect(imageAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::imageAddressEdited);
 
     // The list page.
-    framList = CreatePage(QStringLiteral("framList"), QStringLiteral("List  "));
-    Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), framList);
-    txtTitle = MakeLine(QStringLiteral("txtTitle"), QRect(110, 28, 256, 24), Label5, framList);
-    connect(txtTitle, &QLineEdit::textChanged, this, &BBCodeAssistant::txtTitle_Change);
-    Label6 = MakeLabel(QStringLiteral("Label6"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), framList);
-    txtItem = new QPlainTextEdit(framList);
-    txtItem->setObjectName(QStringLiteral("txtItem"));
-    txtItem->setGeometry(14, 78, 150, 96);
-    txtItem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtItem->setTabChangesFocus(true);
-    txtItem->setAccessibleName(NameOf(Label6));
-    Label6->setBuddy(txtItem);
+    listPage = CreatePage(QStringLiteral("listPage"), QStringLiteral("List  "));
+    listTitleLabel = MakeLabel(QStringLiteral("listTitleLabel"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), listPage);
+    listTitleEdit = MakeLine(QStringLiteral("listTitleEdit"), QRect(110, 28, 256, 24), listTitleLabel, listPage);
+    connect(listTitleEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::listTitleEdited);
+    itemLabel = MakeLabel(QStringLiteral("itemLabel"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), listPage);
+    itemEdit = new QPlainTextEdit(listPage);
+    itemEdit->setObjectName(QStringLiteral("itemEdit"));
+    itemEdit->setGeometry(14, 78, 150, 96);
+    itemEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    itemEdit->setTabChangesFocus(true);
+    itemEdit->setAccessibleName(NameOf(itemLabel));
+    itemLabel->setBuddy(itemEdit);
 
-    cmdAdd = new QPushButton(QStringLiteral("Add >>"), framList);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdRemove = new QPushButton(QStringLiteral("Remove"), framList);
-    cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
+    addButton = new QPushButton(QStringLiteral("Add >>"), listPage);
+    addButton->setObjectName(QStringLiteral("addButton"));
+    removeButton = new QPushButton(QStringLiteral("Remove"), listPage);
+    removeButton->setObjectName(QStringLiteral("removeButton"));
     int top = 84;
-    for (QPushButton* button : {cmdAdd, cmdRemove}) {
+    for (QPushButton* button : {addButton, removeButton}) {
         button->setGeometry(172, top, 80, 26);
         button->setAccessibleName(button->text());
         // Return in a field does not press either button.
         button->setAutoDefault(false);
         top += 34;
     }
-    connect(cmdAdd, &QPushButton::clicked, this, &BBCodeAssistant::cmdAdd_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &BBCodeAssistant::cmdRemove_Click);
+    connect(addButton, &QPushButton::clicked, this, &BBCodeAssistant::addItem);
+    connect(removeButton, &QPushButton::clicked, this, &BBCodeAssistant::removeItem);
 
-    List1 = new QListWidget(framList);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(260, 58, 106, 116);
-    List1->setAccessibleName(QStringLiteral("List items"));
+    itemList = new QListWidget(listPage);
+    itemList->setObjectName(QStringLiteral("itemList"));
+    itemList->setGeometry(260, 58, 106, 116);
+    itemList->setAccessibleName(QStringLiteral("List items"));
 
-    Check1 = new QCheckBox(QStringLiteral("Numbered:"), framList);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(14, 186, 92, 24);
-    Check1->setAccessibleName(QStringLiteral("Numbered"));
+    numberedBox = new QCheckBox(QStringLiteral("Numbered:"), listPage);
+    numberedBox->setObjectName(QStringLiteral("numberedBox"));
+    numberedBox->setGeometry(14, 186, 92, 24);
+    numberedBox->setAccessibleName(QStringLiteral("Numbered"));
     // A tick set by the program runs the rule as a click does.
-    connect(Check1, &QCheckBox::toggled, this, &BBCodeAssistant::Check1_Click);
+    connect(numberedBox, &QCheckBox::toggled, this, &BBCodeAssistant::numberedToggled);
 
-    Frame1 = new QFrame(framList);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(108, 180, 260, 36);
-    Frame1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Frame1->setAccessibleName(QStringLiteral("Numbering"));
+    numberingFrame = new QFrame(listPage);
+    numberingFrame->setObjectName(QStringLiteral("numberingFrame"));
+    numberingFrame->setGeometry(108, 180, 260, 36);
+    numberingFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    numberingFrame->setAccessibleName(QStringLiteral("Numbering"));
     const QString captions[] = {QStringLiteral("1. 2. 3."), QStringLiteral("a. b. c."), QStringLiteral("i. ii. iii.")};
     for (int index = 1; index <= 3; ++index) {
-        auto* option = new QRadioButton(captions[index - 1], Frame1);
-        option->setObjectName(QStringLiteral("Option1_%1").arg(index));
+        auto* option = new QRadioButton(captions[index - 1], numberingFrame);
+        option->setObjectName(QStringLiteral("numberingOption_%1").arg(index));
         option->setProperty("Index", index);
         option->setGeometry(6 + (index - 1) * 84, 6, 84, 24);
         option->setAccessibleName(option->text());
         connect(option, &QRadioButton::toggled, this, [this, index](bool chosen) {
             if (chosen)
-                Option1_Click(index);
+                numberingChosen(index);
         });
-        Option1[static_cast<size_t>(index)] = option;
+        numberingOptions[static_cast<size_t>(index)] = option;
     }
 
     // The output.
-    Label3 = MakeLabel(QStringLiteral("Label3"), QStringLiteral("Output:"), OutputCaption, Background);
-    lblOutput = new QLabel(Background);
-    lblOutput->setObjectName(QStringLiteral("lblOutput"));
-    lblOutput->setGeometry(OutputArea);
+    outputLabel = MakeLabel(QStringLiteral("outputLabel"), QStringLiteral("Output:"), OutputCaption, background);
+    outputText = new QLabel(background);
+    outputText->setObjectName(QStringLiteral("outputText"));
+    outputText->setGeometry(OutputArea);
     // Post text is shown as it is, never read as markup.
-    lblOutput->setTextFormat(Qt::PlainText);
-    lblOutput->setWordWrap(true);
-    lblOutput->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblOutput->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblOutput->setAutoFillBackground(true);
-    lblOutput->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outputText->setTextFormat(Qt::PlainText);
+    outputText->setWordWrap(true);
+    outputText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    outputText->setFrameStyle(QFrame::Box | QFrame::Plain);
+    outputText->setAutoFillBackground(true);
+    outputText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     {
-        QPalette palette = lblOutput->palette();
+        QPalette palette = outputText->palette();
         palette.setColor(QPalette::Window, QColor(255, 255, 225));
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        lblOutput->setPalette(palette);
+        outputText->setPalette(palette);
     }
-    lblOutput->setMouseTracking(true);
-    lblOutput->installEventFilter(this);
-    Label3->setBuddy(lblOutput);
+    outputText->setMouseTracking(true);
+    outputText->installEventFilter(this);
+    outputLabel->setBuddy(outputText);
 
     // The click areas over the painted words.
-    imgAgree = new PictureBox(Background);
-    imgAgree->setObjectName(QStringLiteral("imgAgree"));
-    imgAgree->setGeometry(AgreeWords);
-    imgAgree->setAccessibleName(QStringLiteral("Agree"));
-    imgClose = new PictureBox(Background);
-    imgClose->setObjectName(QStringLiteral("imgClose"));
-    imgClose->setGeometry(CloseWords);
-    imgClose->setAccessibleName(QStringLiteral("Close"));
-    for (PictureBox* area : {imgAgree, imgClose})
+    agreeHotSpot = new PictureBox(background);
+    agreeHotSpot->setObjectName(QStringLiteral("agreeHotSpot"));
+    agreeHotSpot->setGeometry(AgreeWords);
+    agreeHotSpot->setAccessibleName(QStringLiteral("Agree"));
+    closeHotSpot = new PictureBox(background);
+    closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
+    closeHotSpot->setGeometry(CloseWords);
+    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
+    for (PictureBox* area : {agreeHotSpot, closeHotSpot})
         area->SetHandCursor();
-    connect(imgAgree, &PictureBox::clicked, this, &BBCodeAssistant::imgAgree_Click);
-    connect(imgClose, &PictureBox::clicked, this, &BBCodeAssistant::imgClose_Click);
+    connect(agreeHotSpot, &PictureBox::clicked, this, &BBCodeAssistant::agree);
+    connect(closeHotSpot, &PictureBox::clicked, this, &BBCodeAssistant::discard);
 }
 
 // The designed state, restored without running any rule: the rules belong to
 // the opening that follows.
 void BBCodeAssistant::ResetControls()
 {
-    for (QLineEdit* field : {txtLinkName, txtLinkAddress, txtTitle}) {
+    for (QLineEdit* field : {linkNameEdit, linkAddressEdit, listTitleEdit}) {
         const QSignalBlocker quiet(field);
         field->clear();
     }
     {
-        const QSignalBlocker quiet(txtImgAddress);
-        txtImgAddress->setText(ImgAddressDesigned);
+        const QSignalBlocker quiet(imageAddressEdit);
+        imageAddressEdit->setText(ImgAddressDesigned);
     }
-    txtItem->clear();
-    List1->clear();
+    itemEdit->clear();
+    itemList->clear();
     {
-        const QSignalBlocker quiet(Check1);
-        Check1->setChecked(false);
+        const QSignalBlocker quiet(numberedBox);
+        numberedBox->setChecked(false);
     }
     for (int index = 1; index <= 3; ++index) {
-        QRadioButton* option = Option1[static_cast<size_t>(index)];
+        QRadioButton* option = numberingOptions[static_cast<size_t>(index)];
         const QSignalBlocker quiet(option);
         option->setChecked(index == 1);
         option->setEnabled(false);
     }
     SetOutput(QString());
-    lblOutput->setToolTip(QString());
-    BringToFront(framUrl);
+    outputText->setToolTip(QString());
+    BringToFront(linkPage);
 }
 
 void BBCodeAssistant::BringToFront(QGroupBox* page)
 {
     // Only the page in front is shown, so the keyboard never reaches the
     // fields of the pages behind it.
-    for (QGroupBox* each : {framUrl, framImg, framList})
+    for (QGroupBox* each : {linkPage, imagePage, listPage})
         each->setVisible(each == page);
     page->raise();
 }
 
-void BBCodeAssistant::SetOutput(const QString& text) { lblOutput->setText(text); }
+void BBCodeAssistant::SetOutput(const QString& text) { outputText->setText(text); }
 
 void BBCodeAssistant::showEvent(QShowEvent* event)
 {
     if (!m_loaded) {
         m_loaded = true;
         ResetControls();
-        Form_Load();
+        StartForCommand();
     }
     QDialog::showEvent(event);
 }
 
-void BBCodeAssistant::Form_Load()
+void BBCodeAssistant::StartForCommand()
 {
     const QString selection = FieldText::FromPost(m_post.SelectedText());
     if (AssistCommand == ToQString(AssistText::UrlCommand)) {
-        BringToFront(framUrl);
-        txtLinkName->setText(selection);
+        BringToFront(linkPage);
+        linkNameEdit->setText(selection);
         SetOutput(UrlOpening);
-        txtLinkAddress_Change();
-        txtLinkName->setFocus();
+        linkAddressEdited();
+        linkNameEdit->setFocus();
     } else if (AssistCommand == ToQString(AssistText::ImgCommand)) {
-        BringToFront(framImg);
-        txtImgAddress->setText(selection);
-        SetOutput(ToQString(AssistText::ImageOutput(ToUtf8(txtImgAddress->text()))));
-        txtImgAddress->setFocus();
+        BringToFront(imagePage);
+        imageAddressEdit->setText(selection);
+        SetOutput(ToQString(AssistText::ImageOutput(ToUtf8(imageAddressEdit->text()))));
+        imageAddressEdit->setFocus();
     } else if (AssistCommand == ToQString(AssistText::ListCommand)) {
-        BringToFront(framList);
-        txtTitle->setText(selection);
+        BringToFront(listPage);
+        listTitleEdit->setText(selection);
         SetOutput(ListOpening);
-        Check1->setChecked(false);
+        numberedBox->setChecked(false);
         UpdateOutput();
-        txtItem->setFocus();
+        itemEdit->setFocus();
     } else if (AssistCommand == ToQString(AssistText::NumberedListCommand)) {
-        BringToFront(framList);
-        txtTitle->setText(selection);
+        BringToFront(listPage);
+        listTitleEdit->setText(selection);
         SetOutput(NumberedListOpening);
-        Check1->setChecked(true);
+        numberedBox->setChecked(true);
         UpdateOutput();
-        txtItem->setFocus();
+        itemEdit->setFocus();
     }
 }
 
-void BBCodeAssistant::Form_Unload()
+void BBCodeAssistant::ClearState()
 {
     LinkName.clear();
     LinkTarget.clear();
@@ -307,9 +307,9 @@ void BBCodeAssistant::Form_Unload()
 void BBCodeAssistant::UpdateList()
 {
     std::vector<std::string> items;
-    items.reserve(static_cast<size_t>(List1->count()));
-    for (int row = 0; row < List1->count(); ++row)
-        items.push_back(ToUtf8(List1->item(row)->text()));
+    items.reserve(static_cast<size_t>(itemList->count()));
+    for (int row = 0; row < itemList->count(); ++row)
+        items.push_back(ToUtf8(itemList->item(row)->text()));
     ListBody = AssistText::ListBody(items);
     UpdateOutput();
 }
@@ -318,88 +318,88 @@ void BBCodeAssistant::UpdateOutput()
 {
     int kind = 0;
     for (int index = 1; index <= 3 && kind == 0; ++index)
-        if (Option1[static_cast<size_t>(index)]->isChecked())
+        if (numberingOptions[static_cast<size_t>(index)]->isChecked())
             kind = index;
     const std::string command = ToUtf8(AssistCommand);
-    const std::string title = ToUtf8(txtTitle->text());
+    const std::string title = ToUtf8(listTitleEdit->text());
     const AssistText::AssistState state{command, LinkName, LinkTarget, title, ListBody, kind};
     if (const std::optional<std::string> output = AssistText::Output(state))
         SetOutput(ToQString(*output));
 }
 
-void BBCodeAssistant::txtLinkName_Change()
+void BBCodeAssistant::linkNameEdited()
 {
-    LinkName = ToUtf8(txtLinkName->text());
+    LinkName = ToUtf8(linkNameEdit->text());
     UpdateOutput();
 }
 
-void BBCodeAssistant::txtLinkAddress_Change()
+void BBCodeAssistant::linkAddressEdited()
 {
-    LinkTarget = AssistText::LinkTarget(ToUtf8(txtLinkAddress->text()));
+    LinkTarget = AssistText::LinkTarget(ToUtf8(linkAddressEdit->text()));
     UpdateOutput();
 }
 
-void BBCodeAssistant::txtImgAddress_Change()
+void BBCodeAssistant::imageAddressEdited()
 {
-    SetOutput(ToQString(AssistText::ImageOutput(ToUtf8(txtImgAddress->text()))));
+    SetOutput(ToQString(AssistText::ImageOutput(ToUtf8(imageAddressEdit->text()))));
 }
 
-void BBCodeAssistant::txtTitle_Change() { UpdateOutput(); }
+void BBCodeAssistant::listTitleEdited() { UpdateOutput(); }
 
-void BBCodeAssistant::Check1_Click()
+void BBCodeAssistant::numberedToggled()
 {
-    const bool numbered = Check1->isChecked();
+    const bool numbered = numberedBox->isChecked();
     for (int index = 1; index <= 3; ++index)
-        Option1[static_cast<size_t>(index)]->setEnabled(numbered);
+        numberingOptions[static_cast<size_t>(index)]->setEnabled(numbered);
     AssistCommand = ToQString(numbered ? AssistText::NumberedListCommand : AssistText::ListCommand);
     UpdateOutput();
 }
 
-void BBCodeAssistant::Option1_Click(int /*Index*/) { UpdateOutput(); }
+void BBCodeAssistant::numberingChosen(int /*index*/) { UpdateOutput(); }
 
-void BBCodeAssistant::cmdAdd_Click()
+void BBCodeAssistant::addItem()
 {
     // The field's raw text keeps every character typed, line breaks as LF.
-    const QString item = txtItem->toPlainText();
+    const QString item = itemEdit->toPlainText();
     if (!item.isEmpty())
-        List1->addItem(item);
-    txtItem->clear();
+        itemList->addItem(item);
+    itemEdit->clear();
     UpdateList();
-    txtItem->setFocus();
+    itemEdit->setFocus();
 }
 
-void BBCodeAssistant::cmdRemove_Click()
+void BBCodeAssistant::removeItem()
 {
-    if (List1->count() > 0) {
+    if (itemList->count() > 0) {
         // Only an item the user has chosen goes; with none chosen nothing does.
-        const QList<QListWidgetItem*> chosen = List1->selectedItems();
+        const QList<QListWidgetItem*> chosen = itemList->selectedItems();
         if (!chosen.isEmpty())
-            delete List1->takeItem(List1->row(chosen.first()));
+            delete itemList->takeItem(itemList->row(chosen.first()));
     }
     UpdateList();
 }
 
-void BBCodeAssistant::imgAgree_Click()
+void BBCodeAssistant::agree()
 {
-    m_post.ReplaceSelection(FieldText::ToPost(lblOutput->text()));
+    m_post.ReplaceSelection(FieldText::ToPost(outputText->text()));
     accept();
 }
 
-void BBCodeAssistant::imgClose_Click() { reject(); }
+void BBCodeAssistant::discard() { reject(); }
 
-void BBCodeAssistant::lblOutput_MouseMove()
+void BBCodeAssistant::ShowOutputTooltip()
 {
     // A tooltip that looks like markup would be shown as markup; escaped, it
     // shows the output as it is.
-    const QString text = lblOutput->text();
-    lblOutput->setToolTip(Qt::mightBeRichText(text) ? QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
+    const QString text = outputText->text();
+    outputText->setToolTip(Qt::mightBeRichText(text) ? QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
                                                           .arg(text.toHtmlEscaped())
                                                     : text);
 }
 
 bool BBCodeAssistant::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblOutput && event->type() == QEvent::MouseMove)
-        lblOutput_MouseMove();
+    if (watched == outputText && event->type() == QEvent::MouseMove)
+        ShowOutputTooltip();
     return QDialog::eventFilter(watched, event);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The BBCode assistant: builds a link, an image, a plain list or a numbered
 // list from the fields the user fills in, shows the result live in
-// `lblOutput`, and on Agree puts it into the post in place of the selection.
+// `outputText`, and on Agree puts it into the post in place of the selection.
 //
 // The main window keeps one assistant and shows it modally for each use,
 // after setting `AssistCommand`. Every showing starts from the designed state
-// of the controls and then runs `Form_Load`; closing runs `Form_Unload`.
+// of the controls and then runs `StartForCommand`; closing runs `ClearState`.
 
 #include <QDialog>
 #include <QString>
@@ -38,52 +38,58 @@ public:
 
     // The window state the output is built from (UTF-8, the fields' LF line
     // breaks); emptied when the window closes.
-    std::string LinkName;    // a copy of `txtLinkName`
-    std::string LinkTarget;  // "=" + `txtLinkAddress`, or empty
-    std::string ListBody;    // "  [*]" + item, for every item of `List1`
+    std::string LinkName;    // a copy of `linkNameEdit`
+    std::string LinkTarget;  // "=" + `linkAddressEdit`, or empty
+    std::string ListBody;    // "  [*]" + item, for every item of `itemList`
 
-    // Rebuilds `ListBody` from `List1`, then runs `UpdateOutput`.
+    // Rebuilds `ListBody` from `itemList`, then runs `UpdateOutput`.
     void UpdateList();
-    // Recomputes `lblOutput` from the state.
+    // Recomputes `outputText` from the state.
     void UpdateOutput();
 
-    // The controls, named as the program names them.
-    DialogBackground* Background = nullptr;
-    QGroupBox* framUrl = nullptr;
-    QLabel* Label1 = nullptr;  // "Link Name:"
-    QLineEdit* txtLinkName = nullptr;
-    QLabel* Label2 = nullptr;  // "Link Address:"
-    QLineEdit* txtLinkAddress = nullptr;
-    QGroupBox* framImg = nullptr;
-    QLabel* Label4 = nullptr;  // "Image Address:"
-    QLineEdit* txtImgAddress = nullptr;
-    QGroupBox* framList = nullptr;
-    QLabel* Label5 = nullptr;  // "List Title:"
-    QLineEdit* txtTitle = nullptr;
-    QLabel* Label6 = nullptr;  // "add List item:"
-    QPlainTextEdit* txtItem = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdRemove = nullptr;
-    QListWidget* List1 = nullptr;
-    QCheckBox* Check1 = nullptr;  // "Numbered:"
-    QFrame* Frame1 = nullptr;
-    std::array<QRadioButton*, 4> Option1{};  // elements 1 to 3; element 0 does not exist
-    QLabel* Label3 = nullptr;                // "Output:"
-    QLabel* lblOutput = nullptr;
-    PictureBox* imgAgree = nullptr;
-    PictureBox* imgClose = nullptr;
+    // The controls (their object names are the same).
+    DialogBackground* background = nullptr;
+    QGroupBox* linkPage = nullptr;
+    QLabel* linkNameLabel = nullptr;
+    QLineEdit* linkNameEdit = nullptr;
+    QLabel* linkAddressLabel = nullptr;
+    QLineEdit* linkAddressEdit = nullptr;
+    QGroupBox* imagePage = nullptr;
+    QLabel* imageAddressLabel = nullptr;
+    QLineEdit* imageAddressEdit = nullptr;
+    QGroupBox* listPage = nullptr;
+    QLabel* listTitleLabel = nullptr;
+    QLineEdit* listTitleEdit = nullptr;
+    QLabel* itemLabel = nullptr;  // "add List item:"
+    QPlainTextEdit* itemEdit = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* removeButton = nullptr;
+    QListWidget* itemList = nullptr;
+    QCheckBox* numberedBox = nullptr;  // "Numbered:"
+    QFrame* numberingFrame = nullptr;
+    // 1. 2. 3., a. b. c. and i. ii. iii. as elements 1 to 3; element 0 does not exist.
+    std::array<QRadioButton*, 4> numberingOptions{};
+    QLabel* outputLabel = nullptr;  // "Output:"
+    QLabel* outputText = nullptr;   // the BBCode built
+    PictureBox* agreeHotSpot = nullptr;  // over the painted word Agree
+    PictureBox* closeHotSpot = nullptr;  // over the painted word Close
 
 public slots:
-    void txtLinkName_Change();
-    void txtLinkAddress_Change();
-    void txtImgAddress_Change();
-    void txtTitle_Change();
-    void Check1_Click();
-    void Option1_Click(int Index);
-    void cmdAdd_Click();
-    void cmdRemove_Click();
-    void imgAgree_Click();
-    void imgClose_Click();
+    void linkNameEdited();
+    void linkAddressEdited();
+    void imageAddressEdited();
+    void listTitleEdited();
+    // "Numbered:" switches between a plain and a numbered list.
+    void numberedToggled();
+    void numberingChosen(int index);
+    // Add >>: the item typed goes to the end of the list.
+    void addItem();
+    // Remove: the item chosen in the list goes.
+    void removeItem();
+    // Agree: the output replaces the post's selection, and the window closes.
+    void agree();
+    // Close: the window closes and the post stays as it was.
+    void discard();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,10 +101,13 @@ private:
     void ResetControls();
     void BringToFront(QGroupBox* page);
     void SetOutput(const QString& text);
-    void Form_Load();
-    void Form_Unload();
-    void lblOutput_MouseMove();
+    // The page and the fields for `AssistCommand`, filled from the post's selection.
+    void StartForCommand();
+    // Empties the window state when the window closes.
+    void ClearState();
+    // The output's tooltip shows it as text, even when it looks like markup.
+    void ShowOutputTooltip();
 
     PostDocument& m_post;
-    bool m_loaded = false;  // Form_Load has run for the current showing
+    bool m_loaded = false;  // StartForCommand has run for the current showing
 };

@@ -47,19 +47,19 @@ MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument
 
 void MoreEmoticonsWindow::CreateControls()
 {
-    Background = new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
-    Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(0, 0, ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
-    Background->SetSurface(Qt::white);
-    Background->AddLink(ToRect(ExtraEmoticons::CloseWindowArea), QStringLiteral("Close Window"));
+    background = new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(0, 0, ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
+    background->SetSurface(Qt::white);
+    background->AddLink(ToRect(ExtraEmoticons::CloseWindowArea), QStringLiteral("Close Window"));
 
     if (!m_boardSmilies.empty())
         CreateBoardPictures();
-    for (int index = 0; m_boardSmilies.empty() && index < static_cast<int>(Image1.size()); ++index) {
+    for (int index = 0; m_boardSmilies.empty() && index < static_cast<int>(emoticonPictures.size()); ++index) {
         const ExtraEmoticons::Picture& row = ExtraEmoticons::Pictures[static_cast<size_t>(index)];
         const QString code = ToQString(row.code);
-        auto* picture = new PictureBox(Background);
-        picture->setObjectName(QStringLiteral("Image1_%1").arg(index));
+        auto* picture = new PictureBox(background);
+        picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
         picture->setProperty("Index", index);
         // The text a click inserts.
         picture->setProperty("Tag", ToQString(*AssistText::ExtraEmoticonText(index)));
@@ -70,24 +70,24 @@ void MoreEmoticonsWindow::CreateControls()
         picture->setToolTip(code);
         picture->setAccessibleName(code);
         picture->SetHandCursor();
-        connect(picture, &PictureBox::clicked, this, [this, index] { Image1_Click(index); });
-        Image1[static_cast<size_t>(index)] = picture;
+        connect(picture, &PictureBox::clicked, this, [this, index] { insertEmoticon(index); });
+        emoticonPictures[static_cast<size_t>(index)] = picture;
     }
 
-    Image2 = new PictureBox(Background);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(ToRect(ExtraEmoticons::CloseWindowArea));
-    Image2->setAccessibleName(QStringLiteral("Close"));
-    Image2->SetHandCursor();
-    connect(Image2, &PictureBox::clicked, this, &MoreEmoticonsWindow::Image2_Click);
+    closeHotSpot = new PictureBox(background);
+    closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
+    closeHotSpot->setGeometry(ToRect(ExtraEmoticons::CloseWindowArea));
+    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
+    closeHotSpot->SetHandCursor();
+    connect(closeHotSpot, &PictureBox::clicked, this, &MoreEmoticonsWindow::close);
 }
 
 void MoreEmoticonsWindow::CreateBoardPictures()
 {
     // The room between the header and Close Window, scrolled when the board
     // offers more smilies than it holds.
-    auto* scroll = new QScrollArea(Background);
-    scroll->setObjectName(QStringLiteral("BoardSmilies"));
+    auto* scroll = new QScrollArea(background);
+    scroll->setObjectName(QStringLiteral("boardSmilies"));
     scroll->setGeometry(4, HeaderHeight + 4, ExtraEmoticons::ClientWidth - 8,
                         ExtraEmoticons::CloseWindowArea.top - HeaderHeight - 8);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -100,7 +100,7 @@ void MoreEmoticonsWindow::CreateBoardPictures()
     for (size_t index = 0; index < m_boardSmilies.size(); ++index) {
         const BoardSmiley& smiley = m_boardSmilies[index];
         auto* picture = new PictureBox(grid);
-        picture->setObjectName(QStringLiteral("BoardSmiley_%1").arg(index));
+        picture->setObjectName(QStringLiteral("boardSmiley_%1").arg(index));
         const QPixmap pixmap = SmileyPictures::Picture(smiley, fit);
         if (pixmap.isNull())
             picture->setText(ToQString(smiley.code));
@@ -116,7 +116,7 @@ void MoreEmoticonsWindow::CreateBoardPictures()
             m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), " " + code + " "));
         });
         layout->addWidget(picture, int(index) / Columns, int(index) % Columns);
-        BoardPictures.push_back(picture);
+        boardPictures.push_back(picture);
     }
     // The pictures sit at the top left on the window's white surface.
     layout->setRowStretch(layout->rowCount(), 1);
@@ -126,10 +126,8 @@ void MoreEmoticonsWindow::CreateBoardPictures()
     grid->setAutoFillBackground(false);
 }
 
-void MoreEmoticonsWindow::Image1_Click(int Index)
+void MoreEmoticonsWindow::insertEmoticon(int index)
 {
-    if (const std::optional<std::string> text = AssistText::ExtraEmoticonText(Index))
+    if (const std::optional<std::string> text = AssistText::ExtraEmoticonText(index))
         m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), *text));
 }
-
-void MoreEmoticonsWindow::Image2_Click() { close(); }

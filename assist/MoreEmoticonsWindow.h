@@ -24,15 +24,15 @@ public:
     MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
            QWidget* parent = nullptr);
 
-    // The controls, named as the program names them.
-    DialogBackground* Background = nullptr;
-    std::array<PictureBox*, 29> Image1{};  // the pictures, by Index (the program's own)
-    std::vector<PictureBox*> BoardPictures;  // the board's own smilies, in its order
-    PictureBox* Image2 = nullptr;          // Close Window
+    // The controls (their object names are the same).
+    DialogBackground* background = nullptr;
+    std::array<PictureBox*, 29> emoticonPictures{};  // the program's own pictures, by index
+    std::vector<PictureBox*> boardPictures;          // the board's own smilies, in its order
+    PictureBox* closeHotSpot = nullptr;              // over the painted words Close Window
 
 public slots:
-    void Image1_Click(int Index);
-    void Image2_Click();
+    // Picture `index`: its emoticon code after the post's selection.
+    void insertEmoticon(int index);
 
 private:
     void CreateControls();

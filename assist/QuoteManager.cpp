@@ -45,33 +45,33 @@ QuoteManager::QuoteManager(const AppContext& context, PostDocument& post, QWidge
 
 void QuoteManager::CreateControls()
 {
-    Background = new DialogBackground(DialogBackground::Icon::Quote, Caption, HeaderHeight, this);
-    Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(0, 0, ClientWidth, ClientHeight);
-    Background->SetBottomBar(BottomBarTop);
-    Background->AddLink(PasteWords, QStringLiteral("Paste"));
-    Background->AddLink(CloseWords, QStringLiteral("Close"));
-    Background->AddLink(QuoteWords, QStringLiteral("Quote >>"));
+    background = new DialogBackground(DialogBackground::Icon::Quote, Caption, HeaderHeight, this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(0, 0, ClientWidth, ClientHeight);
+    background->SetBottomBar(BottomBarTop);
+    background->AddLink(PasteWords, QStringLiteral("Paste"));
+    background->AddLink(CloseWords, QStringLiteral("Close"));
+    background->AddLink(QuoteWords, QStringLiteral("Quote >>"));
 
-    Label1 = new QLabel(QStringLiteral("Posted by:"), Background);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(16, 56, 80, 24);
-    txtPoster = new QLineEdit(Background);
-    txtPoster->setObjectName(QStringLiteral("txtPoster"));
-    txtPoster->setGeometry(100, 56, 329, 24);
-    txtPoster->setMaxLength(std::numeric_limits<int>::max());
-    txtPoster->setAccessibleName(QStringLiteral("Posted by"));
-    Label1->setBuddy(txtPoster);
+    posterLabel = new QLabel(QStringLiteral("Posted by:"), background);
+    posterLabel->setObjectName(QStringLiteral("posterLabel"));
+    posterLabel->setGeometry(16, 56, 80, 24);
+    posterEdit = new QLineEdit(background);
+    posterEdit->setObjectName(QStringLiteral("posterEdit"));
+    posterEdit->setGeometry(100, 56, 329, 24);
+    posterEdit->setMaxLength(std::numeric_limits<int>::max());
+    posterEdit->setAccessibleName(QStringLiteral("Posted by"));
+    posterLabel->setBuddy(posterEdit);
 
-    Label2 = new QLabel(QStringLiteral("Select the text you want to quote then press Quote"), Background);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(16, 90, 413, 22);
-    txtQuotedText = new QPlainTextEdit(Background);
-    txtQuotedText->setObjectName(QStringLiteral("txtQuotedText"));
-    txtQuotedText->setGeometry(16, 114, 413, 370);
-    txtQuotedText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtQuotedText->setAccessibleName(QStringLiteral("Select the text you want to quote then press Quote"));
-    Label2->setBuddy(txtQuotedText);
+    quotedTextLabel = new QLabel(QStringLiteral("Select the text you want to quote then press Quote"), background);
+    quotedTextLabel->setObjectName(QStringLiteral("quotedTextLabel"));
+    quotedTextLabel->setGeometry(16, 90, 413, 22);
+    quotedTextEdit = new QPlainTextEdit(background);
+    quotedTextEdit->setObjectName(QStringLiteral("quotedTextEdit"));
+    quotedTextEdit->setGeometry(16, 114, 413, 370);
+    quotedTextEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    quotedTextEdit->setAccessibleName(QStringLiteral("Select the text you want to quote then press Quote"));
+    quotedTextLabel->setBuddy(quotedTextEdit);
 
     struct Area {
         PictureBox*& box;
@@ -81,12 +81,12 @@ void QuoteManager::CreateControls()
         void (QuoteManager::*handler)();
     };
     const Area areas[] = {
-        {Image1, "Image1", PasteWords, "Paste", &QuoteManager::Image1_Click},
-        {Image2, "Image2", CloseWords, "Close", &QuoteManager::Image2_Click},
-        {Image3, "Image3", QuoteWords, "Quote", &QuoteManager::Image3_Click},
+        {pasteHotSpot, "pasteHotSpot", PasteWords, "Paste", &QuoteManager::pasteClipboard},
+        {closeHotSpot, "closeHotSpot", CloseWords, "Close", &QuoteManager::closeWindow},
+        {quoteHotSpot, "quoteHotSpot", QuoteWords, "Quote", &QuoteManager::quote},
     };
     for (const Area& a : areas) {
-        a.box = new PictureBox(Background);
+        a.box = new PictureBox(background);
         a.box->setObjectName(QString::fromLatin1(a.name));
         a.box->setGeometry(a.area);
         a.box->setAccessibleName(QString::fromLatin1(a.accessibleName));
@@ -95,35 +95,35 @@ void QuoteManager::CreateControls()
     }
 }
 
-void QuoteManager::SetQuotedText(std::string_view postText) { txtQuotedText->setPlainText(FieldText::FromPost(postText)); }
+void QuoteManager::SetQuotedText(std::string_view postText) { quotedTextEdit->setPlainText(FieldText::FromPost(postText)); }
 
-void QuoteManager::Image1_Click()
+void QuoteManager::pasteClipboard()
 {
     const QString clip = QGuiApplication::clipboard()->text();
     if (clip.isEmpty())
         return;
     // Added at the very end, whatever is selected in the field, as one undo step.
-    QTextCursor end(txtQuotedText->document());
+    QTextCursor end(quotedTextEdit->document());
     end.movePosition(QTextCursor::End);
     end.insertText(FieldText::FromPost(ToUtf8(clip)));
 }
 
-void QuoteManager::Image2_Click() { close(); }
+void QuoteManager::closeWindow() { close(); }
 
 void QuoteManager::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
-        && (!txtPoster->text().isEmpty() || !txtQuotedText->document()->isEmpty())) {
+        && (!posterEdit->text().isEmpty() || !quotedTextEdit->document()->isEmpty())) {
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void QuoteManager::Image3_Click()
+void QuoteManager::quote()
 {
-    const std::string poster = ToUtf8(txtPoster->text());
-    const QTextCursor cursor = txtQuotedText->textCursor();
+    const std::string poster = ToUtf8(posterEdit->text());
+    const QTextCursor cursor = quotedTextEdit->textCursor();
     std::string quoted;
     if (cursor.hasSelection()) {
         quoted = FieldText::ToPost(cursor.selectedText());
@@ -134,7 +134,7 @@ void QuoteManager::Image3_Click()
             return;
         // The raw text keeps non-breaking spaces; its paragraph separators are
         // line breaks like any other to the conversion.
-        quoted = FieldText::ToPost(txtQuotedText->document()->toRawText());
+        quoted = FieldText::ToPost(quotedTextEdit->document()->toRawText());
     }
     m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted)));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The quote manager: the user pastes another member's post into
-// `txtQuotedText`, names its poster in `txtPoster`, selects the part to quote
+// `quotedTextEdit`, names its poster in `posterEdit`, selects the part to quote
 // and presses Quote; the quote block goes into the post right after the
 // post's selection. The window stays open for more quotes; closing it
 // discards its fields (the window deletes itself).
@@ -27,23 +27,26 @@ public:
     // main window as owner it is shown modally.
     QuoteManager(const AppContext& context, PostDocument& post, QWidget* owner = nullptr);
 
-    // The controls, named as the program names them.
-    DialogBackground* Background = nullptr;
-    QLabel* Label1 = nullptr;  // "Posted by:"
-    QLineEdit* txtPoster = nullptr;
-    QLabel* Label2 = nullptr;  // "Select the text you want to quote then press Quote"
-    QPlainTextEdit* txtQuotedText = nullptr;
-    PictureBox* Image1 = nullptr;  // Paste
-    PictureBox* Image2 = nullptr;  // Close
-    PictureBox* Image3 = nullptr;  // Quote
+    // The controls (their object names are the same).
+    DialogBackground* background = nullptr;
+    QLabel* posterLabel = nullptr;  // "Posted by:"
+    QLineEdit* posterEdit = nullptr;
+    QLabel* quotedTextLabel = nullptr;  // "Select the text you want to quote then press Quote"
+    QPlainTextEdit* quotedTextEdit = nullptr;
+    PictureBox* pasteHotSpot = nullptr;  // over the painted word Paste
+    PictureBox* closeHotSpot = nullptr;  // over the painted word Close
+    PictureBox* quoteHotSpot = nullptr;  // over the painted words Quote >>
 
-    // `txtQuotedText` as the opener fills it: post text, CR LF line breaks.
+    // `quotedTextEdit` as the opener fills it: post text, CR LF line breaks.
     void SetQuotedText(std::string_view postText);
 
 public slots:
-    void Image1_Click();
-    void Image2_Click();
-    void Image3_Click();
+    // Paste: the clipboard's text at the end of the quoted text.
+    void pasteClipboard();
+    void closeWindow();
+    // Quote >>: the selected part of the quoted text (or, confirmed, all of
+    // it) as a quote block after the post's selection.
+    void quote();
 
 protected:
     // Escape closes the window only while both fields are empty: what the

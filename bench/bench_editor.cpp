@@ -84,7 +84,7 @@ void TypeCharacters(QPlainTextEdit* field, int count)
 // Clicks the bold button, as the mouse would, `count` times; Enter after every tenth.
 void ClickBold(MainWindow& window, int count)
 {
-    auto* bold = window.findChild<QPushButton*>(QStringLiteral("cmdBBcode_0"));
+    auto* bold = window.findChild<QPushButton*>(QStringLiteral("tagButton_0"));
     auto* body = window.Post().PostField();
     for (int i = 0; i < count; ++i) {
         bold->click();
@@ -99,8 +99,8 @@ void ClickBold(MainWindow& window, int count)
 void SetWritingHelp(MainWindow& window, bool on)
 {
     window.Writing().StartSpelling();
-    for (QAction* item : {window.findChild<QAction*>(QStringLiteral("mnuCheckSpelling")),
-                          window.findChild<QAction*>(QStringLiteral("mnuHighlight"))})
+    for (QAction* item : {window.findChild<QAction*>(QStringLiteral("checkSpellingAction")),
+                          window.findChild<QAction*>(QStringLiteral("highlightAction"))})
         if (item->isChecked() != on)
             item->trigger();
 }

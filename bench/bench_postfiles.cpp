@@ -199,7 +199,7 @@ int main(int argc, char** argv)
     const QString saved = folder.filePath("saved.bbc");
     window.Post().PostFileName = saved;
     const auto [saveMs, saveCpuMs] = Measure(runs, [&] {
-        if (!window.mnusave_Click())
+        if (!window.savePost())
             std::exit(3);
     });
     Bench::Report("save a " + label + " post", saveMs, "ms");

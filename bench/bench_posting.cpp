@@ -66,7 +66,7 @@ QVariant Run(BrowserWindow& window, const QString& script)
 {
     QVariant result;
     QEventLoop loop;
-    qobject_cast<QWebEngineView*>(window.WebBrowser1)
+    qobject_cast<QWebEngineView*>(window.pageView)
         ->page()
         ->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
             result = value;

@@ -69,22 +69,22 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    m_post = new PostDocument(txtTitle, txtPost, StatusPanels[1], this);
+    m_post = new PostDocument(subjectEdit, bodyEdit, statePanel, this);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
     CreateCommands();
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
     setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
-    Form_Load();
+    Initialise();
     // The length panel follows the body after a pause in typing.
     m_lengthTimer = new QTimer(this);
     m_lengthTimer->setSingleShot(true);
     m_lengthTimer->setInterval(300);
     connect(m_lengthTimer, &QTimer::timeout, this, &MainWindow::ShowLength);
-    connect(txtPost, &QPlainTextEdit::textChanged, this, [this] {
-        if (StatusLength->isVisible())
+    connect(bodyEdit, &QPlainTextEdit::textChanged, this, [this] {
+        if (lengthPanel->isVisible())
             m_lengthTimer->start();
     });
-    m_recovery = new RecoveryKeeper(*m_post, StatusPanels[0], RecoverySlot::Folder(), this);
+    m_recovery = new RecoveryKeeper(*m_post, helpPanel, RecoverySlot::Folder(), this);
     connect(this, &MainWindow::programEnding, m_recovery, &RecoveryKeeper::Discard);
 }
 
@@ -99,20 +99,20 @@ void MainWindow::CreateControls()
 
     const QFont fieldFont(QStringLiteral("Arial"), 12);
 
-    txtTitle = new QLineEdit(area);
-    txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    txtTitle->setGeometry(PostLayout::TitleField);
-    txtTitle->setFont(fieldFont);
+    subjectEdit = new QLineEdit(area);
+    subjectEdit->setObjectName(QStringLiteral("subjectEdit"));
+    subjectEdit->setGeometry(PostLayout::TitleField);
+    subjectEdit->setFont(fieldFont);
     // A title read from a file may be longer than a line field's usual limit.
-    txtTitle->setMaxLength(std::numeric_limits<int>::max());
-    txtTitle->setAccessibleName(QStringLiteral("Subject"));
+    subjectEdit->setMaxLength(std::numeric_limits<int>::max());
+    subjectEdit->setAccessibleName(QStringLiteral("Subject"));
 
     // Tag buttons, in their row order.
     int left = PostLayout::TagRowLeft;
     for (int index : TagTable::ButtonRowOrder) {
         const auto& row = TagTable::Buttons[static_cast<size_t>(index)];
         auto* button = new QPushButton(ToQString(row.caption), area);
-        button->setObjectName(QStringLiteral("cmdBBcode_%1").arg(index));
+        button->setObjectName(QStringLiteral("tagButton_%1").arg(index));
         button->setProperty("Index", index);
         button->setToolTip(ToQString(row.tooltip));
         button->setAccessibleName(ToQString(row.caption));
@@ -125,156 +125,156 @@ void MainWindow::CreateControls()
         const int width = std::max(36, button->fontMetrics().horizontalAdvance(button->text() + QStringLiteral(" *")) + 16);
         button->setGeometry(left, PostLayout::TagRowTop, width, PostLayout::TagRowHeight);
         left += width + PostLayout::TagRowGap;
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdBBcode_Click(index); });
-        cmdBBcode[static_cast<size_t>(index)] = button;
+        connect(button, &QPushButton::clicked, this, [this, index] { runTagButton(index); });
+        tagButtons[static_cast<size_t>(index)] = button;
     }
 
-    txtPost = new QPlainTextEdit(area);
-    txtPost->setObjectName(QStringLiteral("txtPost"));
-    txtPost->setGeometry(PostLayout::PostField);
-    txtPost->setFont(fieldFont);
-    txtPost->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtPost->setAccessibleName(QStringLiteral("Message body"));
+    bodyEdit = new QPlainTextEdit(area);
+    bodyEdit->setObjectName(QStringLiteral("bodyEdit"));
+    bodyEdit->setGeometry(PostLayout::PostField);
+    bodyEdit->setFont(fieldFont);
+    bodyEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    bodyEdit->setAccessibleName(QStringLiteral("Message body"));
 
-    cmbSize = new QComboBox(area);
-    cmbSize->setObjectName(QStringLiteral("cmbSize"));
-    cmbSize->setGeometry(PostLayout::SizeList);
+    sizeList = new QComboBox(area);
+    sizeList->setObjectName(QStringLiteral("sizeList"));
+    sizeList->setGeometry(PostLayout::SizeList);
     for (std::string_view caption : SizeScale::Captions)
-        cmbSize->addItem(ToQString(caption));
-    cmbSize->setAccessibleName(QStringLiteral("Font size"));
-    connect(cmbSize, &QComboBox::activated, this, &MainWindow::cmbSize_Click);
+        sizeList->addItem(ToQString(caption));
+    sizeList->setAccessibleName(QStringLiteral("Font size"));
+    connect(sizeList, &QComboBox::activated, this, &MainWindow::insertSize);
 
-    cmbColor = new QComboBox(area);
-    cmbColor->setObjectName(QStringLiteral("cmbColor"));
-    cmbColor->setGeometry(PostLayout::ColourList);
+    colourList = new QComboBox(area);
+    colourList->setObjectName(QStringLiteral("colourList"));
+    colourList->setGeometry(PostLayout::ColourList);
     for (std::string_view colour : TagTable::Colours)
-        cmbColor->addItem(ToQString(colour));
-    cmbColor->setAccessibleName(QStringLiteral("Font colour"));
-    connect(cmbColor, &QComboBox::activated, this, &MainWindow::cmbColor_Click);
+        colourList->addItem(ToQString(colour));
+    colourList->setAccessibleName(QStringLiteral("Font colour"));
+    connect(colourList, &QComboBox::activated, this, &MainWindow::insertColour);
     // Their choice inserts a tag: the wheel over the closed lists must not choose.
     auto* wheelGuard = new ListWheelGuard(this);
-    wheelGuard->Guard(cmbSize);
-    wheelGuard->Guard(cmbColor);
+    wheelGuard->Guard(sizeList);
+    wheelGuard->Guard(colourList);
 
     for (int index = 0; index < 20; ++index) {
         auto* picture = new PictureBox(area);
-        picture->setObjectName(QStringLiteral("imgIcon_%1").arg(index));
+        picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
         picture->setProperty("Index", index);
         picture->setGeometry(PostLayout::IconRect(index));
         picture->SetHandCursor();
-        connect(picture, &PictureBox::clicked, this, [this, index] { imgIcon_Click(index); });
-        imgIcon[static_cast<size_t>(index)] = picture;
+        connect(picture, &PictureBox::clicked, this, [this, index] { insertEmoticon(index); });
+        emoticonPictures[static_cast<size_t>(index)] = picture;
     }
 
-    Label1 = new PictureBox(area);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("View More Emoticons"));
-    Label1->setGeometry(PostLayout::MoreEmoticons);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    moreEmoticonsLink = new PictureBox(area);
+    moreEmoticonsLink->setObjectName(QStringLiteral("moreEmoticonsLink"));
+    moreEmoticonsLink->setText(QStringLiteral("View More Emoticons"));
+    moreEmoticonsLink->setGeometry(PostLayout::MoreEmoticons);
+    moreEmoticonsLink->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     {
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(9.75);
         font.setUnderline(true);
-        Label1->setFont(font);
-        QPalette palette = Label1->palette();
+        moreEmoticonsLink->setFont(font);
+        QPalette palette = moreEmoticonsLink->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        Label1->setPalette(palette);
+        moreEmoticonsLink->setPalette(palette);
     }
-    Label1->setAccessibleName(QStringLiteral("View More Emoticons"));
-    connect(Label1, &PictureBox::clicked, this, &MainWindow::Label1_Click);
+    moreEmoticonsLink->setAccessibleName(QStringLiteral("View More Emoticons"));
+    connect(moreEmoticonsLink, &PictureBox::clicked, this, &MainWindow::showMoreEmoticons);
 
-    chkAssist = new QCheckBox(QStringLiteral("Enable assistance"), area);
-    chkAssist->setObjectName(QStringLiteral("chkAssist"));
-    chkAssist->setGeometry(PostLayout::AssistBox);
-    chkAssist->setAccessibleName(QStringLiteral("Enable assistance"));
+    assistanceBox = new QCheckBox(QStringLiteral("Enable assistance"), area);
+    assistanceBox->setObjectName(QStringLiteral("assistanceBox"));
+    assistanceBox->setGeometry(PostLayout::AssistBox);
+    assistanceBox->setAccessibleName(QStringLiteral("Enable assistance"));
 
-    cmdQuote = new QPushButton(QStringLiteral("Quote manager"), area);
-    cmdQuote->setObjectName(QStringLiteral("cmdQuote"));
-    cmdQuote->setGeometry(PostLayout::QuoteButton);
-    cmdQuote->setAccessibleName(cmdQuote->text());
-    connect(cmdQuote, &QPushButton::clicked, this, &MainWindow::cmdQuote_Click);
+    quoteManagerButton = new QPushButton(QStringLiteral("Quote manager"), area);
+    quoteManagerButton->setObjectName(QStringLiteral("quoteManagerButton"));
+    quoteManagerButton->setGeometry(PostLayout::QuoteButton);
+    quoteManagerButton->setAccessibleName(quoteManagerButton->text());
+    connect(quoteManagerButton, &QPushButton::clicked, this, &MainWindow::showQuoteManager);
 
-    cmdPreview = new QPushButton(QStringLiteral("Preview"), area);
-    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdPreview->setGeometry(PostLayout::PreviewButton);
-    cmdPreview->setAccessibleName(cmdPreview->text());
-    connect(cmdPreview, &QPushButton::clicked, this, &MainWindow::cmdPreview_Click);
+    previewButton = new QPushButton(QStringLiteral("Preview"), area);
+    previewButton->setObjectName(QStringLiteral("previewButton"));
+    previewButton->setGeometry(PostLayout::PreviewButton);
+    previewButton->setAccessibleName(previewButton->text());
+    connect(previewButton, &QPushButton::clicked, this, &MainWindow::preview);
 
     auto* submitFrame = new QGroupBox(area);
-    submitFrame->setObjectName(QStringLiteral("framSubmit"));
+    submitFrame->setObjectName(QStringLiteral("submitFrame"));
     submitFrame->setGeometry(PostLayout::SubmitFrame);
     submitFrame->lower();
 
-    OptNew = new QRadioButton(QStringLiteral("New topic in Forum:"), area);
-    OptNew->setObjectName(QStringLiteral("OptNew"));
-    OptNew->setGeometry(PostLayout::NewTopicOption);
-    OptNew->setAccessibleName(OptNew->text());
-    connect(OptNew, &QRadioButton::clicked, this, &MainWindow::OptNew_Click);
+    newTopicOption = new QRadioButton(QStringLiteral("New topic in Forum:"), area);
+    newTopicOption->setObjectName(QStringLiteral("newTopicOption"));
+    newTopicOption->setGeometry(PostLayout::NewTopicOption);
+    newTopicOption->setAccessibleName(newTopicOption->text());
+    connect(newTopicOption, &QRadioButton::clicked, this, &MainWindow::chooseNewTopic);
 
-    optReply = new QRadioButton(QStringLiteral("Reply to post no.:"), area);
-    optReply->setObjectName(QStringLiteral("optReply"));
-    optReply->setGeometry(PostLayout::ReplyOption);
-    optReply->setAccessibleName(optReply->text());
-    connect(optReply, &QRadioButton::clicked, this, &MainWindow::optReply_Click);
+    replyOption = new QRadioButton(QStringLiteral("Reply to post no.:"), area);
+    replyOption->setObjectName(QStringLiteral("replyOption"));
+    replyOption->setGeometry(PostLayout::ReplyOption);
+    replyOption->setAccessibleName(replyOption->text());
+    connect(replyOption, &QRadioButton::clicked, this, &MainWindow::chooseReply);
 
-    cmbForum = new QComboBox(area);
-    cmbForum->setObjectName(QStringLiteral("cmbForum"));
-    cmbForum->setGeometry(PostLayout::ForumList);
-    cmbForum->setToolTip(QStringLiteral("Extract your site's forums and update them in Options..."));
-    cmbForum->setAccessibleName(QStringLiteral("Forum"));
-    cmbForum->setEnabled(false);
-    connect(cmbForum, &QComboBox::activated, this, &MainWindow::cmbForum_Click);
+    forumChooser = new QComboBox(area);
+    forumChooser->setObjectName(QStringLiteral("forumChooser"));
+    forumChooser->setGeometry(PostLayout::ForumList);
+    forumChooser->setToolTip(QStringLiteral("Extract your site's forums and update them in Options..."));
+    forumChooser->setAccessibleName(QStringLiteral("Forum"));
+    forumChooser->setEnabled(false);
+    connect(forumChooser, &QComboBox::activated, this, &MainWindow::forumChosen);
 
-    txtPostNo = new QLineEdit(area);
-    txtPostNo->setObjectName(QStringLiteral("txtPostNo"));
-    txtPostNo->setGeometry(PostLayout::TopicNumber);
-    txtPostNo->setAccessibleName(QStringLiteral("Topic number"));
-    txtPostNo->setEnabled(false);
+    topicNumberEdit = new QLineEdit(area);
+    topicNumberEdit->setObjectName(QStringLiteral("topicNumberEdit"));
+    topicNumberEdit->setGeometry(PostLayout::TopicNumber);
+    topicNumberEdit->setAccessibleName(QStringLiteral("Topic number"));
+    topicNumberEdit->setEnabled(false);
     {
-        QPalette palette = txtPostNo->palette();
+        QPalette palette = topicNumberEdit->palette();
         palette.setColor(QPalette::Base, QColor(192, 192, 192));
         palette.setColor(QPalette::Disabled, QPalette::Base, QColor(192, 192, 192));
-        txtPostNo->setPalette(palette);
+        topicNumberEdit->setPalette(palette);
     }
 
-    cmdPost = new QPushButton(QStringLiteral("Submit"), area);
-    cmdPost->setObjectName(QStringLiteral("cmdPost"));
-    cmdPost->setGeometry(PostLayout::SubmitButton);
-    cmdPost->setAccessibleName(cmdPost->text());
-    connect(cmdPost, &QPushButton::clicked, this, &MainWindow::cmdPost_Click);
+    submitButton = new QPushButton(QStringLiteral("Submit"), area);
+    submitButton->setObjectName(QStringLiteral("submitButton"));
+    submitButton->setGeometry(PostLayout::SubmitButton);
+    submitButton->setAccessibleName(submitButton->text());
+    connect(submitButton, &QPushButton::clicked, this, &MainWindow::submit);
 
-    Image1 = new PictureBox(area);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(PostLayout::HotSpot);
-    Image1->SetHandCursor();
-    Image1->setAccessibleName(QStringLiteral("Open forum"));
-    Image1->setToolTip(QStringLiteral("Open forum"));
-    connect(Image1, &PictureBox::clicked, this, &MainWindow::Image1_Click);
+    openForumHotSpot = new PictureBox(area);
+    openForumHotSpot->setObjectName(QStringLiteral("openForumHotSpot"));
+    openForumHotSpot->setGeometry(PostLayout::HotSpot);
+    openForumHotSpot->SetHandCursor();
+    openForumHotSpot->setAccessibleName(QStringLiteral("Open forum"));
+    openForumHotSpot->setToolTip(QStringLiteral("Open forum"));
+    connect(openForumHotSpot, &PictureBox::clicked, this, &MainWindow::openForum);
 }
 
 void MainWindow::CreateCommands()
 {
-    m_tags = std::make_unique<TagInserter>(*this, txtPost, cmdBBcode, cmbSize, cmbColor);
+    m_tags = std::make_unique<TagInserter>(*this, bodyEdit, tagButtons, sizeList, colourList);
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
-    m_shortcuts = new PostShortcuts(txtPost, txtTitle, [this](int index) { cmdBBcode_Click(index); }, this);
-    m_help = new StatusHelp(StatusPanels[0], m_background, this);
-    for (size_t index = 0; index < cmdBBcode.size(); ++index)
-        m_help->SetHelp(cmdBBcode[index], ToQString(TagTable::Buttons[index].statusHelp));
-    m_help->SetHelp(chkAssist, ToQString(TagTable::AssistHelp));
+    m_shortcuts = new PostShortcuts(bodyEdit, subjectEdit, [this](int index) { runTagButton(index); }, this);
+    m_help = new StatusHelp(helpPanel, m_background, this);
+    for (size_t index = 0; index < tagButtons.size(); ++index)
+        m_help->SetHelp(tagButtons[index], ToQString(TagTable::Buttons[index].statusHelp));
+    m_help->SetHelp(assistanceBox, ToQString(TagTable::AssistHelp));
     m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
-    m_forums = std::make_unique<ForumChooser>(m_context, cmbForum, this);
+    m_forums = std::make_unique<ForumChooser>(m_context, forumChooser, this);
 }
 
-void MainWindow::txtPost_ContextMenu(const QPoint& pos)
+void MainWindow::ShowBodyMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->BodyMenu(pos));
-    menu->exec(txtPost->viewport()->mapToGlobal(pos));
+    menu->exec(bodyEdit->viewport()->mapToGlobal(pos));
 }
 
-void MainWindow::txtTitle_ContextMenu(const QPoint& pos)
+void MainWindow::ShowSubjectMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->TitleMenu(pos));
-    menu->exec(txtTitle->mapToGlobal(pos));
+    menu->exec(subjectEdit->mapToGlobal(pos));
 }
 
 void MainWindow::CreateActions()
@@ -284,85 +284,85 @@ void MainWindow::CreateActions()
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    make(mnuNew, "mnuNew", QStringLiteral("&New Post"), &MainWindow::mnuNew_Click);
-    make(mnuOpen, "mnuOpen", QStringLiteral("&Open Post..."), &MainWindow::mnuOpen_Click);
-    make(mnuSave, "mnuSave", QStringLiteral("&Save Post"), [this] { mnusave_Click(); });
-    make(mnuSaveAs, "mnuSaveAs", QStringLiteral("Sa&ve Post as..."), [this] { mnuSaveAs_Click(); });
-    make(mnuExit, "mnuExit", QStringLiteral("E&xit"), &MainWindow::mnuExit_Click);
-    make(mnuCopy, "mnuCopy", QStringLiteral("&Copy"), &MainWindow::mnuCopy_Click);
-    make(mnuCut, "mnuCut", QStringLiteral("Cu&t"), &MainWindow::mnuCut_Click);
-    make(mnuPaste, "mnuPaste", QStringLiteral("&Paste"), &MainWindow::mnuPaste_Click);
-    make(mnuCopyClip, "mnuCopyClip", QStringLiteral("C&opy post to clipboard"), &MainWindow::mnuCopyClip_Click);
-    make(mnuPreview, "mnuPreview", QStringLiteral("Previe&w post..."), &MainWindow::mnuPreview_Click);
-    make(mnuFont, "mnuFont", QStringLiteral("&Font..."), &MainWindow::mnuFont_Click);
-    make(mnuOptions, "mnuOptions", QStringLiteral("Op&tions..."), &MainWindow::mnuOptions_Click);
-    make(mnuContact, "mnuContact", QStringLiteral("Contact Quillforge &Team"), &MainWindow::mnuContact_Click);
-    make(mnuAbout, "mnuAbout", QStringLiteral("&About..."), &MainWindow::mnuAbout_Click);
+    make(newPostAction, "newPostAction", QStringLiteral("&New Post"), &MainWindow::newPost);
+    make(openPostAction, "openPostAction", QStringLiteral("&Open Post..."), &MainWindow::openPost);
+    make(savePostAction, "savePostAction", QStringLiteral("&Save Post"), [this] { savePost(); });
+    make(saveAsAction, "saveAsAction", QStringLiteral("Sa&ve Post as..."), [this] { saveAs(); });
+    make(exitAction, "exitAction", QStringLiteral("E&xit"), &MainWindow::exitProgram);
+    make(copyAction, "copyAction", QStringLiteral("&Copy"), &MainWindow::copy);
+    make(cutAction, "cutAction", QStringLiteral("Cu&t"), &MainWindow::cut);
+    make(pasteAction, "pasteAction", QStringLiteral("&Paste"), &MainWindow::paste);
+    make(copyPostAction, "copyPostAction", QStringLiteral("C&opy post to clipboard"), &MainWindow::copyPost);
+    make(previewAction, "previewAction", QStringLiteral("Previe&w post..."), &MainWindow::preview);
+    make(fontAction, "fontAction", QStringLiteral("&Font..."), &MainWindow::chooseFont);
+    make(optionsAction, "optionsAction", QStringLiteral("Op&tions..."), &MainWindow::showOptions);
+    make(contactAction, "contactAction", QStringLiteral("Contact Quillforge &Team"), &MainWindow::showContactPage);
+    make(aboutAction, "aboutAction", QStringLiteral("&About..."), &MainWindow::showAbout);
 
     // A suggestion replaces the word as the tag commands replace a selection.
     auto replaceInBody = [this](int start, int length, const QString& text) {
-        QTextCursor cursor = txtPost->textCursor();
+        QTextCursor cursor = bodyEdit->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        txtPost->setTextCursor(cursor);
+        bodyEdit->setTextCursor(cursor);
         m_post->ReplaceSelection(ToUtf8(text));
     };
-    m_writing = new WritingHelp(txtPost, txtTitle, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
-    mnuCheckSpelling = m_writing->CheckSpellingItem();
-    mnuSpellingLanguage = m_writing->LanguageMenu();
-    mnuHighlight = m_writing->HighlightItem();
-    txtPost->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtPost, &QWidget::customContextMenuRequested, this, &MainWindow::txtPost_ContextMenu);
-    txtTitle->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtTitle, &QWidget::customContextMenuRequested, this, &MainWindow::txtTitle_ContextMenu);
+    m_writing = new WritingHelp(bodyEdit, subjectEdit, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
+    checkSpellingAction = m_writing->CheckSpellingItem();
+    spellingLanguageMenu = m_writing->LanguageMenu();
+    highlightAction = m_writing->HighlightItem();
+    bodyEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bodyEdit, &QWidget::customContextMenuRequested, this, &MainWindow::ShowBodyMenu);
+    subjectEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(subjectEdit, &QWidget::customContextMenuRequested, this, &MainWindow::ShowSubjectMenu);
 }
 
 void MainWindow::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->addActions({mnuNew, mnuOpen, mnuSave, mnuSaveAs});
+    file->setObjectName(QStringLiteral("fileMenu"));
+    file->addActions({newPostAction, openPostAction, savePostAction, saveAsAction});
     file->addSeparator();
-    file->addAction(mnuExit);
+    file->addAction(exitAction);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    edit->addActions({mnuCopy, mnuCut, mnuPaste});
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addActions({copyAction, cutAction, pasteAction});
     edit->addSeparator();
-    edit->addActions({mnuCopyClip, mnuPreview});
+    edit->addActions({copyPostAction, previewAction});
     edit->addSeparator();
-    edit->addActions({mnuFont, mnuOptions});
+    edit->addActions({fontAction, optionsAction});
     edit->addSeparator();
-    edit->addAction(mnuCheckSpelling);
-    edit->addMenu(mnuSpellingLanguage);
-    edit->addAction(mnuHighlight);
+    edit->addAction(checkSpellingAction);
+    edit->addMenu(spellingLanguageMenu);
+    edit->addAction(highlightAction);
     // A disabled spelling item says why in its tooltip; the items are ready
     // (the dictionaries found) whenever the menu opens.
     edit->setToolTipsVisible(true);
     connect(edit, &QMenu::aboutToShow, m_writing, &WritingHelp::StartSpelling);
 
     // The board's own tags, before Help once a posting page has named some.
-    mnuBoardTags = new QMenu(QStringLiteral("&Board Tags"), this);
-    mnuBoardTags->setObjectName(QStringLiteral("mnuBoardTags"));
-    mnuBoardTags->setToolTipsVisible(true);
+    boardTagsMenu = new QMenu(QStringLiteral("&Board Tags"), this);
+    boardTagsMenu->setObjectName(QStringLiteral("boardTagsMenu"));
+    boardTagsMenu->setToolTipsVisible(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(mnuContact);
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addAction(contactAction);
     help->addSeparator();
-    help->addAction(mnuAbout);
+    help->addAction(aboutAction);
 }
 
 void MainWindow::CreateToolBar()
 {
-    Toolbar1 = new QToolBar(this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setIconSize(QSize(24, 24));
-    Toolbar1->toggleViewAction()->setVisible(false);
+    toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(24, 24));
+    toolBar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    addToolBar(Qt::TopToolBarArea, toolBar);
 
     // Thirteen positions; each button is its menu item's own action, with
     // the toolbar's shorter caption where the menu's says more.
@@ -371,23 +371,23 @@ void MainWindow::CreateToolBar()
         const char* tooltip;
     };
     const Position positions[] = {
-        {mnuNew, "New"},
-        {mnuOpen, "Open"},
-        {mnuSave, "Save"},
+        {newPostAction, "New"},
+        {openPostAction, "Open"},
+        {savePostAction, "Save"},
         {nullptr, nullptr},
-        {mnuCopy, "Copy"},
-        {mnuCut, "Cut"},
-        {mnuPaste, "Paste"},
+        {copyAction, "Copy"},
+        {cutAction, "Cut"},
+        {pasteAction, "Paste"},
         {nullptr, nullptr},
-        {mnuCopyClip, "Copy post to clipboard"},
-        {mnuPreview, "Preview post"},
+        {copyPostAction, "Copy post to clipboard"},
+        {previewAction, "Preview post"},
         {nullptr, nullptr},
-        {mnuOptions, "Options"},
-        {mnuAbout, "About"},
+        {optionsAction, "Options"},
+        {aboutAction, "About"},
     };
     for (const Position& position : positions) {
         if (!position.item) {
-            Toolbar1->addSeparator();
+            toolBar->addSeparator();
             continue;
         }
         const QString tooltip = QString::fromLatin1(position.tooltip);
@@ -398,14 +398,14 @@ void MainWindow::CreateToolBar()
         position.item->setIconText(tooltip);
         // The picture belongs to the toolbar; the menus stay without.
         position.item->setIconVisibleInMenu(false);
-        Toolbar1->addAction(position.item);
+        toolBar->addAction(position.item);
     }
 }
 
-void MainWindow::InitToolBar()
+void MainWindow::SetToolBarPictures()
 {
     int picture = 0;
-    for (QAction* button : Toolbar1->actions()) {
+    for (QAction* button : toolBar->actions()) {
         if (button->isSeparator())
             continue;
         button->setIcon(ToolbarIcons::Picture(picture++));
@@ -414,36 +414,46 @@ void MainWindow::InitToolBar()
 
 void MainWindow::CreateStatusBar()
 {
-    Status = new QStatusBar(this);
-    Status->setObjectName(QStringLiteral("Status"));
-    Status->setSizeGripEnabled(false);
-    setStatusBar(Status);
-    const int widths[] = {0, 160, 80, 90};
-    for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(Status);
-        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(false);
+    setStatusBar(bar);
+    // The help panel takes what the others leave; the others keep their widths.
+    struct Panel {
+        QLabel*& label;
+        const char* name;
+        const char* accessibleName;
+        int width;
+    };
+    const Panel panels[] = {
+        {helpPanel, "helpPanel", "Help", 0},
+        {statePanel, "statePanel", "Post state", 160},
+        {timePanel, "timePanel", "Time", 80},
+        {datePanel, "datePanel", "Date", 90},
+    };
+    for (const Panel& each : panels) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QString::fromLatin1(each.name));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i == 0)
-            Status->addWidget(panel, 1);
+        if (each.width == 0)
+            bar->addWidget(panel, 1);
         else {
-            panel->setFixedWidth(widths[i]);
+            panel->setFixedWidth(each.width);
             panel->setAlignment(Qt::AlignCenter);
-            Status->addPermanentWidget(panel);
+            bar->addPermanentWidget(panel);
         }
-        StatusPanels[static_cast<size_t>(i)] = panel;
+        each.label = panel;
     }
-    StatusLength = new QLabel(Status);
-    StatusLength->setObjectName(QStringLiteral("StatusLength"));
-    StatusLength->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusLength->setAlignment(Qt::AlignCenter);
-    StatusLength->setAccessibleName(QStringLiteral("Length"));
-    StatusLength->setToolTip(QStringLiteral("The post's length as the board counts it, and the most it takes"));
-    Status->insertPermanentWidget(1, StatusLength);  // right after the help panel
-    StatusLength->hide();
-    StatusPanels[0]->setAccessibleName(QStringLiteral("Help"));
-    StatusPanels[1]->setAccessibleName(QStringLiteral("Post state"));
-    StatusPanels[2]->setAccessibleName(QStringLiteral("Time"));
-    StatusPanels[3]->setAccessibleName(QStringLiteral("Date"));
+    lengthPanel = new QLabel(bar);
+    lengthPanel->setObjectName(QStringLiteral("lengthPanel"));
+    lengthPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lengthPanel->setAlignment(Qt::AlignCenter);
+    lengthPanel->setAccessibleName(QStringLiteral("Length"));
+    lengthPanel->setToolTip(QStringLiteral("The post's length as the board counts it, and the most it takes"));
+    bar->insertPermanentWidget(1, lengthPanel);  // right after the help panel
+    lengthPanel->hide();
+    for (const Panel& each : panels)
+        each.label->setAccessibleName(QString::fromLatin1(each.accessibleName));
     m_clock = new QTimer(this);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::UpdateClock);
     m_clock->start(1000);
@@ -454,45 +464,43 @@ void MainWindow::UpdateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
-    StatusPanels[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
-    StatusPanels[3]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
 }
 
-void MainWindow::Form_Load()
+void MainWindow::Initialise()
 {
     setWindowTitle(Platform::ProgramTitle);
     RefreshBoard();
     // The initial list choices run the list commands as a user's choice would;
     // emptying the post afterwards removes what they inserted.
-    cmbSize->setCurrentIndex(2);
-    cmbSize_Click();
-    cmbColor->setCurrentIndex(0);
-    cmbColor_Click();
-    txtPost->clear();
-    Label1->setCursor(Qt::PointingHandCursor);
+    sizeList->setCurrentIndex(2);
+    insertSize();
+    colourList->setCurrentIndex(0);
+    insertColour();
+    bodyEdit->clear();
+    moreEmoticonsLink->setCursor(Qt::PointingHandCursor);
     m_post->PostChanged = false;
     m_post->ShowState(PostDocument::NoChangeText);
-    InitToolBar();
-    chkAssist->setToolTip(ToQString(TagTable::AssistHelp));
-    GetForums();
+    SetToolBarPictures();
+    assistanceBox->setToolTip(ToQString(TagTable::AssistHelp));
+    ReloadForums();
 }
 
-bool MainWindow::NewPost()
+bool MainWindow::newPost()
 {
     const PostFiles::Unsaved unsaved = m_files->AskToSaveChanges();
     if (unsaved == PostFiles::Unsaved::Keep)
         return false;
     // Unsaved changes were saved or discarded: either way none are left.
     m_post->SetUnchanged(PostDocument::NoChangeText);
-    txtPost->clear();
-    txtTitle->clear();
+    bodyEdit->clear();
+    subjectEdit->clear();
     m_post->PostFileName.clear();
     return true;
 }
 
-void MainWindow::mnuNew_Click() { NewPost(); }
-
-void MainWindow::mnuExit_Click() { close(); }
+void MainWindow::exitProgram() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -503,7 +511,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     const MsgAnswer answer = m_context.platform->MsgBox(this, ExitQuestion, MsgButtons::YesNo, MsgIcon::Question);
-    if (answer != MsgAnswer::Yes || !NewPost()) {
+    if (answer != MsgAnswer::Yes || !newPost()) {
         event->ignore();
         return;
     }
@@ -512,7 +520,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     emit programEnding();
 }
 
-void MainWindow::Image1_Click()
+void MainWindow::openForum()
 {
     QString address = m_context.settings->Get(SettingsStore::SiteAdressKey);
     if (address.isEmpty())
@@ -520,31 +528,30 @@ void MainWindow::Image1_Click()
     m_context.platform->ShellOpen(this, address);
 }
 
-void MainWindow::OpenFile(const QString& OpenedFile) { m_files->OpenFile(OpenedFile); }
-void MainWindow::mnuOpen_Click() { m_files->Open(); }
-bool MainWindow::mnusave_Click() { return m_files->Save(); }
-bool MainWindow::mnuSaveAs_Click() { return m_files->SaveAs(); }
+void MainWindow::OpenFile(const QString& path) { m_files->OpenFile(path); }
+void MainWindow::openPost() { m_files->Open(); }
+bool MainWindow::savePost() { return m_files->Save(); }
+bool MainWindow::saveAs() { return m_files->SaveAs(); }
 
-void MainWindow::mnuCopy_Click() { m_edit->Copy(); }
-void MainWindow::mnuCut_Click() { m_edit->Cut(); }
-void MainWindow::mnuPaste_Click() { m_edit->Paste(); }
-void MainWindow::mnuCopyClip_Click() { m_edit->CopyPost(); }
-void MainWindow::mnuFont_Click() { m_edit->Font(); }
-void MainWindow::cmdBBcode_Click(int Index) { m_tags->ButtonClick(Index); }
-void MainWindow::cmbSize_Click() { m_tags->SizeChosen(); }
-void MainWindow::cmbColor_Click() { m_tags->ColourChosen(); }
-void MainWindow::imgIcon_Click(int Index) { m_tags->EmoticonClick(Index); }
-bool MainWindow::AssistMode() const { return chkAssist->isChecked(); }
+void MainWindow::copy() { m_edit->Copy(); }
+void MainWindow::cut() { m_edit->Cut(); }
+void MainWindow::paste() { m_edit->Paste(); }
+void MainWindow::copyPost() { m_edit->CopyPost(); }
+void MainWindow::chooseFont() { m_edit->Font(); }
+void MainWindow::runTagButton(int index) { m_tags->ButtonClick(index); }
+void MainWindow::insertSize() { m_tags->SizeChosen(); }
+void MainWindow::insertColour() { m_tags->ColourChosen(); }
+void MainWindow::insertEmoticon(int index) { m_tags->EmoticonClick(index); }
+bool MainWindow::AssistMode() const { return assistanceBox->isChecked(); }
 
 void MainWindow::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
 void MainWindow::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
-void MainWindow::cmdQuote_Click() { m_assist->ShowQuoteManager(); }
-void MainWindow::Label1_Click() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
+void MainWindow::showQuoteManager() { m_assist->ShowQuoteManager(); }
+void MainWindow::showMoreEmoticons() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
 
-void MainWindow::mnuPreview_Click() { cmdPreview_Click(); }
-void MainWindow::mnuContact_Click() { BrowserPages::Contact(m_context, this); }
-void MainWindow::mnuAbout_Click() { AboutWindow::ShowModal(m_context, this); }
-void MainWindow::cmdPreview_Click()
+void MainWindow::showContactPage() { BrowserPages::Contact(m_context, this); }
+void MainWindow::showAbout() { AboutWindow::ShowModal(m_context, this); }
+void MainWindow::preview()
 {
     if (m_board.Kind() != BoardKind::Phpbb3) {
         BrowserPages::Preview(m_context, this, m_post->Post());
@@ -555,15 +562,15 @@ void MainWindow::cmdPreview_Click()
                                PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
 }
 
-void MainWindow::cmdPost_Click()
+void MainWindow::submit()
 {
     SubmitCommand::Choice choice;
-    if (OptNew->isChecked())
+    if (newTopicOption->isChecked())
         choice.kind = SubmitChecks::PostKind::NewTopic;
-    else if (optReply->isChecked())
+    else if (replyOption->isChecked())
         choice.kind = SubmitChecks::PostKind::Reply;
-    choice.topicNumber = ToUtf8(txtPostNo->text());
-    choice.forumShown = ToUtf8(cmbForum->currentText());
+    choice.topicNumber = ToUtf8(topicNumberEdit->text());
+    choice.forumShown = ToUtf8(forumChooser->currentText());
     choice.forumNumber = ToUtf8(m_forumNumber);
     SubmitCommand::Submit(m_context, choice, *m_post, this);
     // The posting page may have told what the board is and offers.
@@ -572,23 +579,23 @@ void MainWindow::cmdPost_Click()
 
 // A new topic: the forum chooser usable, the topic-number field not (light
 // grey). A reply: the topic-number field usable (white), the chooser not.
-void MainWindow::OptNew_Click() { EnableTopicNumber(false); }
-void MainWindow::optReply_Click() { EnableTopicNumber(true); }
+void MainWindow::chooseNewTopic() { EnableTopicNumber(false); }
+void MainWindow::chooseReply() { EnableTopicNumber(true); }
 
 void MainWindow::EnableTopicNumber(bool enabled)
 {
-    txtPostNo->setEnabled(enabled);
-    QPalette palette = txtPostNo->palette();
+    topicNumberEdit->setEnabled(enabled);
+    QPalette palette = topicNumberEdit->palette();
     const QColor background = enabled ? QColor(Qt::white) : QColor(205, 205, 205);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, background);
-    txtPostNo->setPalette(palette);
-    cmbForum->setEnabled(!enabled);
+    topicNumberEdit->setPalette(palette);
+    forumChooser->setEnabled(!enabled);
 }
 
-void MainWindow::mnuOptions_Click()
+void MainWindow::showOptions()
 {
-    OptionsDialog::ShowModeless(m_options, m_context, [this] { GetForums(); }, this);
+    OptionsDialog::ShowModeless(m_options, m_context, [this] { ReloadForums(); }, this);
     if (m_options)
         connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
 }
@@ -598,8 +605,8 @@ void MainWindow::RefreshBoard()
     m_site = m_context.settings->Get(SettingsStore::SiteAdressKey);
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
     const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
-    for (int item = 0; item < cmbSize->count(); ++item)
-        cmbSize->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
+    for (int item = 0; item < sizeList->count(); ++item)
+        sizeList->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
     ShowEmoticons();
     FillBoardTags();
     ShowLength();
@@ -609,7 +616,7 @@ void MainWindow::RefreshBoard()
 void MainWindow::ShowLength()
 {
     const bool counted = m_board.Kind() == BoardKind::Phpbb3;
-    StatusLength->setVisible(counted);
+    lengthPanel->setVisible(counted);
     if (!counted)
         return;
     const size_t most = m_board.maxChars > 0 ? m_board.maxChars : Phpbb3::Limits().maxChars;
@@ -618,8 +625,8 @@ void MainWindow::ShowLength()
     const QString text = most > 0 ? QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
                             : locale.toString(qulonglong(length));
     const bool tooLong = most > 0 && length > most;
-    StatusLength->setText(text);
-    StatusLength->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
+    lengthPanel->setText(text);
+    lengthPanel->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
 }
 
 const std::vector<BoardSmiley>& MainWindow::BoardSmilies() const
@@ -632,8 +639,8 @@ void MainWindow::ShowEmoticons()
 {
     const std::vector<BoardSmiley>& smilies = BoardSmilies();
     const QSize fit(PostLayout::IconSize, PostLayout::IconSize);
-    for (size_t index = 0; index < imgIcon.size(); ++index) {
-        PictureBox* picture = imgIcon[index];
+    for (size_t index = 0; index < emoticonPictures.size(); ++index) {
+        PictureBox* picture = emoticonPictures[index];
         QString tooltip;
         QPixmap pixmap;
         if (smilies.empty()) {
@@ -660,30 +667,30 @@ void MainWindow::ShowEmoticons()
 
 void MainWindow::FillBoardTags()
 {
-    mnuBoardTags->clear();
+    boardTagsMenu->clear();
     static const std::vector<BoardTag> none;
     const std::vector<BoardTag>& tags = m_board.Kind() == BoardKind::Phpbb3 ? m_board.tags : none;
     for (const BoardTag& tag : tags) {
-        QAction* item = mnuBoardTags->addAction(ToQString(tag.Opening() + " " + tag.Closing()));
+        QAction* item = boardTagsMenu->addAction(ToQString(tag.Opening() + " " + tag.Closing()));
         item->setToolTip(ToQString(tag.help));
         item->setStatusTip(ToQString(tag.help));
         connect(item, &QAction::triggered, this, [this, tag] { m_tags->BoardTagChosen(tag); });
     }
     QAction* const help = menuBar()->actions().constLast();
-    const bool shown = menuBar()->actions().contains(mnuBoardTags->menuAction());
+    const bool shown = menuBar()->actions().contains(boardTagsMenu->menuAction());
     if (!tags.empty() && !shown)
-        menuBar()->insertMenu(help, mnuBoardTags);
+        menuBar()->insertMenu(help, boardTagsMenu);
     else if (tags.empty() && shown)
-        menuBar()->removeAction(mnuBoardTags->menuAction());
+        menuBar()->removeAction(boardTagsMenu->menuAction());
 }
 
-void MainWindow::GetForums()
+void MainWindow::ReloadForums()
 {
     if (m_forums->Reload())
-        cmbForum_Click();
+        forumChosen();
 }
 
-void MainWindow::cmbForum_Click()
+void MainWindow::forumChosen()
 {
     if (const std::optional<QString> number = m_forums->ChosenNumber())
         m_forumNumber = *number;

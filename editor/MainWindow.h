@@ -53,19 +53,14 @@ public:
     WritingHelp& Writing() { return *m_writing; }
 
     // Loads a post file into the editor.
-    void OpenFile(const QString& OpenedFile);
+    void OpenFile(const QString& path);
     // Reloads the forum chooser from the forum list file.
-    void GetForums();
+    void ReloadForums();
     // Gives the toolbar its pictures.
-    void InitToolBar();
-
-    // New: asks to save unsaved changes, then empties the post. False when the
-    // user cancelled, or chose to save and nothing was written; the post is
-    // then untouched.
-    bool NewPost();
+    void SetToolBarPictures();
 
     // Tag button 3 with assistance on: the quote manager, modal, given the
-    // selection of `txtPost` (possibly empty) for its quoted text.
+    // selection of `bodyEdit` (possibly empty) for its quoted text.
     void OpenQuoteManager(const QString& quotedText);
     // Tag buttons 5 to 8 with assistance on: the assistant, modal, with its
     // `AssistCommand` ("list", "list=", "img" or "url").
@@ -92,32 +87,34 @@ signals:
     void programEnding();
 
 public slots:
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    bool mnusave_Click();    // true when the post file was written
-    bool mnuSaveAs_Click();  // true when the post file was written
-    void mnuExit_Click();
-    void mnuCopy_Click();
-    void mnuCut_Click();
-    void mnuPaste_Click();
-    void mnuCopyClip_Click();
-    void mnuPreview_Click();
-    void mnuFont_Click();
-    void mnuOptions_Click();
-    void mnuContact_Click();
-    void mnuAbout_Click();
-    void cmdBBcode_Click(int Index);
-    void cmbSize_Click();
-    void cmbColor_Click();
-    void imgIcon_Click(int Index);
-    void Label1_Click();
-    void cmdQuote_Click();
-    void cmdPreview_Click();
-    void cmdPost_Click();
-    void OptNew_Click();
-    void optReply_Click();
-    void cmbForum_Click();
-    void Image1_Click();
+    // New: asks to save unsaved changes, then empties the post. False when the
+    // user cancelled, or chose to save and nothing was written; the post is
+    // then untouched.
+    bool newPost();
+    void openPost();
+    bool savePost();  // true when the post file was written
+    bool saveAs();    // true when the post file was written
+    void exitProgram();
+    void copy();
+    void cut();
+    void paste();
+    void copyPost();
+    void preview();
+    void chooseFont();
+    void showOptions();
+    void showContactPage();
+    void showAbout();
+    void runTagButton(int index);
+    void insertSize();
+    void insertColour();
+    void insertEmoticon(int index);
+    void showMoreEmoticons();
+    void showQuoteManager();
+    void submit();
+    void chooseNewTopic();
+    void chooseReply();
+    void forumChosen();
+    void openForum();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,9 +126,10 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCommands();
-    void txtPost_ContextMenu(const QPoint& pos);
-    void txtTitle_ContextMenu(const QPoint& pos);
-    void Form_Load();
+    void ShowBodyMenu(const QPoint& pos);
+    void ShowSubjectMenu(const QPoint& pos);
+    // The state the window starts in: caption, board, lists, toolbar, forums.
+    void Initialise();
     void UpdateClock();
     // The twenty emoticon pictures: the board's own smilies, or the program's.
     void ShowEmoticons();
@@ -144,51 +142,53 @@ private:
     // The topic-number field usable or not, with its background colour.
     void EnableTopicNumber(bool enabled);
 
-    // The controls, named as the program names them (their object names too).
-    QLineEdit* txtTitle = nullptr;
-    QPlainTextEdit* txtPost = nullptr;
-    std::array<QPushButton*, 10> cmdBBcode{};
-    QComboBox* cmbSize = nullptr;
-    QComboBox* cmbColor = nullptr;
-    std::array<PictureBox*, 20> imgIcon{};
-    PictureBox* Label1 = nullptr;  // "View More Emoticons"
-    QCheckBox* chkAssist = nullptr;
-    QPushButton* cmdQuote = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdPost = nullptr;
-    QRadioButton* OptNew = nullptr;
-    QRadioButton* optReply = nullptr;
-    QComboBox* cmbForum = nullptr;
-    QLineEdit* txtPostNo = nullptr;
-    PictureBox* Image1 = nullptr;  // the forum hot spot over the banner's house icon
-    QToolBar* Toolbar1 = nullptr;
-    QStatusBar* Status = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
-    QLabel* StatusLength = nullptr;  // the body's length as the board counts it (phpBB 3 sites)
+    // The controls (their object names are the same).
+    QLineEdit* subjectEdit = nullptr;
+    QPlainTextEdit* bodyEdit = nullptr;
+    std::array<QPushButton*, 10> tagButtons{};
+    QComboBox* sizeList = nullptr;
+    QComboBox* colourList = nullptr;
+    std::array<PictureBox*, 20> emoticonPictures{};
+    PictureBox* moreEmoticonsLink = nullptr;  // "View More Emoticons"
+    QCheckBox* assistanceBox = nullptr;
+    QPushButton* quoteManagerButton = nullptr;
+    QPushButton* previewButton = nullptr;
+    QPushButton* submitButton = nullptr;
+    QRadioButton* newTopicOption = nullptr;
+    QRadioButton* replyOption = nullptr;
+    QComboBox* forumChooser = nullptr;
+    QLineEdit* topicNumberEdit = nullptr;
+    PictureBox* openForumHotSpot = nullptr;  // over the banner's house icon and "Open forum"
+    QToolBar* toolBar = nullptr;
+    QLabel* helpPanel = nullptr;   // what the control under the mouse does
+    QLabel* statePanel = nullptr;  // whether the post has changed since it was opened or saved
+    QLabel* timePanel = nullptr;
+    QLabel* datePanel = nullptr;
+    QLabel* lengthPanel = nullptr;  // the body's length as the board counts it (phpBB 3 sites)
 
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
     BoardProfile m_board;
 
     // Menu items.
-    QAction* mnuNew = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuSaveAs = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuCut = nullptr;
-    QAction* mnuPaste = nullptr;
-    QAction* mnuCopyClip = nullptr;
-    QAction* mnuPreview = nullptr;
-    QAction* mnuFont = nullptr;
-    QAction* mnuCheckSpelling = nullptr;
-    QMenu* mnuSpellingLanguage = nullptr;
-    QAction* mnuHighlight = nullptr;
-    QMenu* mnuBoardTags = nullptr;
-    QAction* mnuOptions = nullptr;
-    QAction* mnuContact = nullptr;
-    QAction* mnuAbout = nullptr;
+    QAction* newPostAction = nullptr;
+    QAction* openPostAction = nullptr;
+    QAction* savePostAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* copyPostAction = nullptr;
+    QAction* previewAction = nullptr;
+    QAction* fontAction = nullptr;
+    QAction* checkSpellingAction = nullptr;
+    QMenu* spellingLanguageMenu = nullptr;
+    QAction* highlightAction = nullptr;
+    QMenu* boardTagsMenu = nullptr;
+    QAction* optionsAction = nullptr;
+    QAction* contactAction = nullptr;
+    QAction* aboutAction = nullptr;
 
     AppContext m_context;
     PostBackground* m_background = nullptr;

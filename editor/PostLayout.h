@@ -14,7 +14,7 @@ inline constexpr int ClientHeight = 525;  // toolbar, central area and status ba
 inline constexpr QRect Banner{0, 0, 824, 58};
 inline constexpr QRect HouseIcon{18, 5, 36, 30};
 inline constexpr QRect OpenForumWords{4, 36, 64, 18};
-inline constexpr QRect HotSpot{4, 3, 64, 52};  // `Image1`: over the icon and its words
+inline constexpr QRect HotSpot{4, 3, 64, 52};  // `openForumHotSpot`: over the icon and its words
 inline constexpr QRect AppNameWords{84, 4, 360, 36};
 inline constexpr QRect TaglineWords{86, 37, 420, 18};
 
@@ -27,7 +27,7 @@ inline constexpr int IconTop = 116;
 inline constexpr int IconColumnStep = 34;
 inline constexpr int IconRowStep = 26;
 inline constexpr int IconSize = 15;
-inline constexpr QRect MoreEmoticons{16, 244, 150, 18};  // `Label1`
+inline constexpr QRect MoreEmoticons{16, 244, 150, 18};  // `moreEmoticonsLink`
 inline constexpr QRect FontSizeWords{16, 272, 150, 18};
 inline constexpr QRect SizeList{16, 290, 150, 24};
 inline constexpr QRect FontColourWords{16, 322, 150, 18};

@@ -24,9 +24,9 @@ bool IsShortcut(QObject* watched, const QPlainTextEdit* post, char letter)
 }
 }  // namespace
 
-PostShortcuts::PostShortcuts(QPlainTextEdit* txtPost, QLineEdit* txtTitle, std::function<void(int)> runButton,
+PostShortcuts::PostShortcuts(QPlainTextEdit* bodyEdit, QLineEdit* subjectEdit, std::function<void(int)> runButton,
                              QObject* parent)
-    : QObject(parent), m_txtPost(txtPost), m_txtTitle(txtTitle), m_runButton(std::move(runButton))
+    : QObject(parent), m_txtPost(bodyEdit), m_txtTitle(subjectEdit), m_runButton(std::move(runButton))
 {
     m_txtPost->installEventFilter(this);
     m_txtTitle->installEventFilter(this);

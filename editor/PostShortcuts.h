@@ -15,7 +15,7 @@ class PostShortcuts : public QObject {
     Q_OBJECT
 public:
     // `runButton` clicks a tag button by Index.
-    PostShortcuts(QPlainTextEdit* txtPost, QLineEdit* txtTitle, std::function<void(int)> runButton,
+    PostShortcuts(QPlainTextEdit* bodyEdit, QLineEdit* subjectEdit, std::function<void(int)> runButton,
                   QObject* parent = nullptr);
 
 protected:

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's forum chooser `cmbForum`: its entries come from the forum
+// The main window's forum chooser `forumChooser`: its entries come from the forum
 // list file, and its chosen entry gives the forum number a new topic is sent
-// to. The main window's `GetForums` and `cmbForum_Click` call this class.
+// to. The main window's `ReloadForums` and `forumChosen` call this class.
 
 #include "base/AppContext.h"
 #include "forums/ForumList.h"

@@ -93,149 +93,149 @@ OptionsDialog::OptionsDialog(const AppContext& context, ForumListChanged forumLi
     setAttribute(Qt::WA_DeleteOnClose);
     m_extraction = new ForumExtraction(this, timing);
     CreateControls();
-    Form_Load();
+    LoadSettings();
 }
 
 void OptionsDialog::CreateControls()
 {
-    TabStrip1 = new QTabBar(this);
-    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    TabStrip1->setAccessibleName(QStringLiteral("Options pages"));
-    TabStrip1->addTab(QStringLiteral("General Options"));
-    TabStrip1->addTab(QStringLiteral("Extract forums"));
-    TabStrip1->setDrawBase(false);
-    TabStrip1->setExpanding(false);
+    pageTabs = new QTabBar(this);
+    pageTabs->setObjectName(QStringLiteral("pageTabs"));
+    pageTabs->setAccessibleName(QStringLiteral("Options pages"));
+    pageTabs->addTab(QStringLiteral("General Options"));
+    pageTabs->addTab(QStringLiteral("Extract forums"));
+    pageTabs->setDrawBase(false);
+    pageTabs->setExpanding(false);
 
     // The pages lie on top of each other; the tab strip chooses which shows.
     m_pages = new QStackedLayout;
     m_pages->addWidget(CreateGeneralPage());
     m_pages->addWidget(CreateExtractionPage());
 
-    cmdSave = MakeButton("cmdSave", QStringLiteral("Save"), this);
-    cmdCancel = MakeButton("cmdCancel", QStringLiteral("Cancel"), this);
+    saveButton = MakeButton("saveButton", QStringLiteral("Save"), this);
+    cancelButton = MakeButton("cancelButton", QStringLiteral("Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setSpacing(0);
-    layout->addWidget(TabStrip1);
+    layout->addWidget(pageTabs);
     layout->addLayout(m_pages);
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    connect(TabStrip1, &QTabBar::currentChanged, this, &OptionsDialog::TabStrip1_Click);
-    connect(txtURL, &QLineEdit::textChanged, this, &OptionsDialog::txtURL_Change);
-    connect(cmdText, &QPushButton::clicked, this, &OptionsDialog::cmdText_Click);
-    connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &OptionsDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &OptionsDialog::cmdCancel_Click);
+    connect(pageTabs, &QTabBar::currentChanged, this, &OptionsDialog::showPage);
+    connect(siteAddressEdit, &QLineEdit::textChanged, this, &OptionsDialog::siteAddressEdited);
+    connect(testAddressButton, &QPushButton::clicked, this, &OptionsDialog::testAddress);
+    connect(startExtractingButton, &QPushButton::clicked, this, &OptionsDialog::extractForums);
+    connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
+    connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
 }
 
 QWidget* OptionsDialog::CreateGeneralPage()
 {
-    framGeneral = MakePage("framGeneral", QStringLiteral("General Options"));
+    generalPage = MakePage("generalPage", QStringLiteral("General Options"));
 
-    Frame2 = new QFrame(framGeneral);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setAccessibleName(QStringLiteral("About the site address"));
-    Frame2->setFrameShape(QFrame::Box);
-    Frame2->setAutoFillBackground(true);
-    QPalette tip = Frame2->palette();
+    addressHelp = new QFrame(generalPage);
+    addressHelp->setObjectName(QStringLiteral("addressHelp"));
+    addressHelp->setAccessibleName(QStringLiteral("About the site address"));
+    addressHelp->setFrameShape(QFrame::Box);
+    addressHelp->setAutoFillBackground(true);
+    QPalette tip = addressHelp->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
-    Frame2->setPalette(tip);
-    Label5 = MakeLabel("Label5",
+    addressHelp->setPalette(tip);
+    addressHelpText = MakeLabel("addressHelpText",
                        QStringLiteral("Please specify the exact address (URL) of the forum you will submit topic to. "
                                       "for example (")
                            + ExampleAddress
                            + QStringLiteral("). (Note: some Times letter capitalization makes a difference)"),
-                       Frame2);
-    Label6 = MakeLabel("Label6",
+                       addressHelp);
+    testHelpText = MakeLabel("testHelpText",
                        QStringLiteral("Then Check that this is the correct address by clicking the test address "
                                       "below, please be sure that you will have the index page of the forum "
                                       "displayed, otherwise check the address you entered"),
-                       Frame2);
-    auto* panel = new QVBoxLayout(Frame2);
-    panel->addWidget(Label5);
-    panel->addWidget(Label6);
+                       addressHelp);
+    auto* panel = new QVBoxLayout(addressHelp);
+    panel->addWidget(addressHelpText);
+    panel->addWidget(testHelpText);
 
-    Label3 = MakeLabel("Label3", QStringLiteral("Site Adress (URL):"), framGeneral);
-    txtURL = MakeField("txtURL", QStringLiteral("Site Adress (URL)"), framGeneral);
-    Label3->setBuddy(txtURL);
-    Label4 = MakeLabel("Label4", QStringLiteral("Site Name:"), framGeneral);
-    txtName = MakeField("txtName", QStringLiteral("Site Name"), framGeneral);
-    Label4->setBuddy(txtName);
-    cmdText = MakeButton("cmdText", QStringLiteral("Test Address"), framGeneral);
-    lblBoardKind = MakeLabel("lblBoardKind", QStringLiteral("Board software:"), framGeneral);
-    cmbBoardKind = new QComboBox(framGeneral);
-    cmbBoardKind->setObjectName(QStringLiteral("cmbBoardKind"));
-    cmbBoardKind->setAccessibleName(QStringLiteral("Board software"));
-    cmbBoardKind->addItem(QStringLiteral("Automatic"), int(BoardKind::Unknown));
-    cmbBoardKind->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb3)), int(BoardKind::Phpbb3));
-    cmbBoardKind->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb2)), int(BoardKind::Phpbb2));
-    cmbBoardKind->setToolTip(QStringLiteral("Automatic: the kind found on the site's index or posting page"));
-    lblBoardKind->setBuddy(cmbBoardKind);
-    lblBoardFound = MakeLabel("lblBoardFound", QString(), framGeneral);
+    siteAddressLabel = MakeLabel("siteAddressLabel", QStringLiteral("Site Adress (URL):"), generalPage);
+    siteAddressEdit = MakeField("siteAddressEdit", QStringLiteral("Site Adress (URL)"), generalPage);
+    siteAddressLabel->setBuddy(siteAddressEdit);
+    siteNameLabel = MakeLabel("siteNameLabel", QStringLiteral("Site Name:"), generalPage);
+    siteNameEdit = MakeField("siteNameEdit", QStringLiteral("Site Name"), generalPage);
+    siteNameLabel->setBuddy(siteNameEdit);
+    testAddressButton = MakeButton("testAddressButton", QStringLiteral("Test Address"), generalPage);
+    boardKindLabel = MakeLabel("boardKindLabel", QStringLiteral("Board software:"), generalPage);
+    boardKindList = new QComboBox(generalPage);
+    boardKindList->setObjectName(QStringLiteral("boardKindList"));
+    boardKindList->setAccessibleName(QStringLiteral("Board software"));
+    boardKindList->addItem(QStringLiteral("Automatic"), int(BoardKind::Unknown));
+    boardKindList->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb3)), int(BoardKind::Phpbb3));
+    boardKindList->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb2)), int(BoardKind::Phpbb2));
+    boardKindList->setToolTip(QStringLiteral("Automatic: the kind found on the site's index or posting page"));
+    boardKindLabel->setBuddy(boardKindList);
+    boardFoundLabel = MakeLabel("boardFoundLabel", QString(), generalPage);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label3, 0, 0);
-    fields->addWidget(txtURL, 0, 1);
-    fields->addWidget(Label4, 1, 0);
-    fields->addWidget(txtName, 1, 1);
-    fields->addWidget(cmdText, 2, 1, Qt::AlignLeft);
-    fields->addWidget(lblBoardKind, 3, 0);
-    fields->addWidget(cmbBoardKind, 3, 1, Qt::AlignLeft);
-    fields->addWidget(lblBoardFound, 4, 1);
+    fields->addWidget(siteAddressLabel, 0, 0);
+    fields->addWidget(siteAddressEdit, 0, 1);
+    fields->addWidget(siteNameLabel, 1, 0);
+    fields->addWidget(siteNameEdit, 1, 1);
+    fields->addWidget(testAddressButton, 2, 1, Qt::AlignLeft);
+    fields->addWidget(boardKindLabel, 3, 0);
+    fields->addWidget(boardKindList, 3, 1, Qt::AlignLeft);
+    fields->addWidget(boardFoundLabel, 4, 1);
 
-    auto* layout = new QVBoxLayout(framGeneral);
-    layout->addWidget(Frame2);
+    auto* layout = new QVBoxLayout(generalPage);
+    layout->addWidget(addressHelp);
     layout->addSpacing(6);
     layout->addLayout(fields);
     layout->addStretch();
-    framGeneral->setFixedWidth(PageWidth);
-    return framGeneral;
+    generalPage->setFixedWidth(PageWidth);
+    return generalPage;
 }
 
 QWidget* OptionsDialog::CreateExtractionPage()
 {
-    Frame1 = MakePage("Frame1", QStringLiteral("Extract forums"));
-    Label1 = MakeLabel("Label1", QStringLiteral("This window will help you to extract the forum names from your site:"),
-                       Frame1);
-    Label2 = MakeLabel("Label2", QStringLiteral("Please write down the address of the index page of the forum:"),
-                       Frame1);
-    lblURL = MakeField("lblURL", QStringLiteral("Address of the index page of the forum"), Frame1);
-    Label2->setBuddy(lblURL);
-    Command1 = MakeButton("Command1", QStringLiteral("Start Extracting"), Frame1);
-    List1 = new QListWidget(Frame1);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Forums found"));
+    extractionPage = MakePage("extractionPage", QStringLiteral("Extract forums"));
+    extractionIntro = MakeLabel("extractionIntro", QStringLiteral("This window will help you to extract the forum names from your site:"),
+                       extractionPage);
+    indexAddressLabel = MakeLabel("indexAddressLabel", QStringLiteral("Please write down the address of the index page of the forum:"),
+                       extractionPage);
+    indexAddressEdit = MakeField("indexAddressEdit", QStringLiteral("Address of the index page of the forum"), extractionPage);
+    indexAddressLabel->setBuddy(indexAddressEdit);
+    startExtractingButton = MakeButton("startExtractingButton", QStringLiteral("Start Extracting"), extractionPage);
+    forumsFoundList = new QListWidget(extractionPage);
+    forumsFoundList->setObjectName(QStringLiteral("forumsFoundList"));
+    forumsFoundList->setAccessibleName(QStringLiteral("Forums found"));
 
     auto* address = new QHBoxLayout;
-    address->addWidget(lblURL, 1);
-    address->addWidget(Command1);
+    address->addWidget(indexAddressEdit, 1);
+    address->addWidget(startExtractingButton);
 
-    auto* layout = new QVBoxLayout(Frame1);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
+    auto* layout = new QVBoxLayout(extractionPage);
+    layout->addWidget(extractionIntro);
+    layout->addWidget(indexAddressLabel);
     layout->addLayout(address);
-    layout->addWidget(List1, 1);
-    Frame1->setFixedWidth(PageWidth);
-    return Frame1;
+    layout->addWidget(forumsFoundList, 1);
+    extractionPage->setFixedWidth(PageWidth);
+    return extractionPage;
 }
 
-void OptionsDialog::Form_Load()
+void OptionsDialog::LoadSettings()
 {
-    txtURL->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
-    txtName->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
-    lblURL->setText(txtURL->text());
+    siteAddressEdit->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
+    siteNameEdit->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
+    indexAddressEdit->setText(siteAddressEdit->text());
     ShowBoard();
-    cmbBoardKind->setCurrentIndex(
-        std::max(0, cmbBoardKind->findData(int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen))));
-    TabStrip1->setCurrentIndex(0);
-    TabStrip1_Click(0);
+    boardKindList->setCurrentIndex(
+        std::max(0, boardKindList->findData(int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen))));
+    pageTabs->setCurrentIndex(0);
+    showPage(0);
 }
 
 void OptionsDialog::ShowModal(const AppContext& context, ForumListChanged forumListChanged)
@@ -252,21 +252,21 @@ void OptionsDialog::ShowModeless(QPointer<OptionsDialog>& open, const AppContext
     BringForward(open);
 }
 
-void OptionsDialog::TabStrip1_Click(int index) { m_pages->setCurrentIndex(index); }
+void OptionsDialog::showPage(int index) { m_pages->setCurrentIndex(index); }
 
-void OptionsDialog::txtURL_Change()
+void OptionsDialog::siteAddressEdited()
 {
-    lblURL->setText(txtURL->text());
+    indexAddressEdit->setText(siteAddressEdit->text());
     ShowBoard();
 }
 
-QString OptionsDialog::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(txtURL->text()))); }
+QString OptionsDialog::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(siteAddressEdit->text()))); }
 
 void OptionsDialog::ShowBoard()
 {
     const BoardProfile profile = BoardProfiles::Load(*m_context.settings, TypedSite());
-    lblBoardFound->setText(ToQString(profile.Description()));
-    lblBoardFound->setAccessibleName(lblBoardFound->text());
+    boardFoundLabel->setText(ToQString(profile.Description()));
+    boardFoundLabel->setAccessibleName(boardFoundLabel->text());
 }
 
 void OptionsDialog::BoardFound(const QString& site, const std::string& page)
@@ -276,7 +276,7 @@ void OptionsDialog::BoardFound(const QString& site, const std::string& page)
         ShowBoard();
 }
 
-void OptionsDialog::cmdText_Click()
+void OptionsDialog::testAddress()
 {
     // The address exactly as typed: nothing added, nothing removed. The
     // page it shows tells which board the site runs.
@@ -292,16 +292,16 @@ void OptionsDialog::cmdText_Click()
                 self->BoardFound(site, ToUtf8(*body));
         });
     });
-    window->Open(BrowserMode::AddressTest, QUrl(txtURL->text()));
+    window->Open(BrowserMode::AddressTest, QUrl(siteAddressEdit->text()));
 }
 
-void OptionsDialog::cmdSave_Click()
+void OptionsDialog::save()
 {
-    if (List1->count() > 0) {
+    if (forumsFoundList->count() > 0) {
         QStringList entries;
-        entries.reserve(List1->count());
-        for (int row = 0; row < List1->count(); ++row)
-            entries.append(List1->item(row)->text());
+        entries.reserve(forumsFoundList->count());
+        for (int row = 0; row < forumsFoundList->count(); ++row)
+            entries.append(forumsFoundList->item(row)->text());
         // A list that cannot be written keeps the dialog open with
         // everything in it, and stores nothing.
         if (!ForumListFile::Write(m_context, this, entries))
@@ -311,30 +311,30 @@ void OptionsDialog::cmdSave_Click()
         if (!self)
             return;
     }
-    txtURL->setText(TypedSite());
-    BoardProfiles::SaveChoice(*m_context.settings, txtURL->text(),
-                              static_cast<BoardKind>(cmbBoardKind->currentData().toInt()));
-    m_context.settings->Save(SettingsStore::SiteAdressKey, txtURL->text());
-    m_context.settings->Save(SettingsStore::SiteNameKey, txtName->text());
+    siteAddressEdit->setText(TypedSite());
+    BoardProfiles::SaveChoice(*m_context.settings, siteAddressEdit->text(),
+                              static_cast<BoardKind>(boardKindList->currentData().toInt()));
+    m_context.settings->Save(SettingsStore::SiteAdressKey, siteAddressEdit->text());
+    m_context.settings->Save(SettingsStore::SiteNameKey, siteNameEdit->text());
     emit siteSaved();
     close();
 }
 
-void OptionsDialog::cmdCancel_Click() { close(); }
+void OptionsDialog::cancel() { close(); }
 
-void OptionsDialog::Command1_Click()
+void OptionsDialog::extractForums()
 {
     const QPointer<OptionsDialog> self(this);
     setCursor(Qt::WaitCursor);
     std::string page;
-    const ForumExtraction::Outcome outcome = m_extraction->Read(lblURL->text(), &page);
+    const ForumExtraction::Outcome outcome = m_extraction->Read(indexAddressEdit->text(), &page);
     // A later press, a close or the dialog's end took over: it leaves the
     // pointer and the list to whoever goes on.
     if (!self || outcome == ForumExtraction::Outcome::Abandoned)
         return;
     if (outcome == ForumExtraction::Outcome::Read) {
-        List1->clear();
-        const QString site = ToQString(SiteAddress::Normalise(ToUtf8(lblURL->text())));
+        forumsFoundList->clear();
+        const QString site = ToQString(SiteAddress::Normalise(ToUtf8(indexAddressEdit->text())));
         BoardFound(site, page);
         ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
         // A phpBB 3 index page links its categories like its forums; only
@@ -345,7 +345,7 @@ void OptionsDialog::Command1_Click()
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));
         for (const std::string& entry : forums)
-            List1->addItem(ToQString(entry));
+            forumsFoundList->addItem(ToQString(entry));
         if (found.complete && !forums.empty()) {
             unsetCursor();
             return;

@@ -51,40 +51,45 @@ public:
     static void ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context, ForumListChanged forumListChanged,
                              QWidget* owner);
 
-    // The controls, named as the program names them.
-    QTabBar* TabStrip1 = nullptr;
-    QFrame* framGeneral = nullptr;  // page of "General Options"
-    QFrame* Frame2 = nullptr;       // the information panel
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* txtURL = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* txtName = nullptr;
-    QPushButton* cmdText = nullptr;  // "Test Address"
-    QLabel* lblBoardKind = nullptr;   // "Board software:"
-    QComboBox* cmbBoardKind = nullptr;  // Automatic, phpBB 3, phpBB 2
-    QLabel* lblBoardFound = nullptr;  // "Board: phpBB 3, found on the index page"
-    QFrame* Frame1 = nullptr;        // page of "Extract forums"
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* lblURL = nullptr;       // the index page's address
-    QPushButton* Command1 = nullptr;  // "Start Extracting"
-    QListWidget* List1 = nullptr;     // the extraction list
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    // The controls (their object names are the same).
+    QTabBar* pageTabs = nullptr;
+    QFrame* generalPage = nullptr;  // page of "General Options"
+    QFrame* addressHelp = nullptr;  // the information panel about the site address
+    QLabel* addressHelpText = nullptr;
+    QLabel* testHelpText = nullptr;
+    QLabel* siteAddressLabel = nullptr;
+    QLineEdit* siteAddressEdit = nullptr;
+    QLabel* siteNameLabel = nullptr;
+    QLineEdit* siteNameEdit = nullptr;
+    QPushButton* testAddressButton = nullptr;
+    QLabel* boardKindLabel = nullptr;
+    QComboBox* boardKindList = nullptr;   // Automatic, phpBB 3, phpBB 2
+    QLabel* boardFoundLabel = nullptr;    // "Board: phpBB 3, found on the index page"
+    QFrame* extractionPage = nullptr;     // page of "Extract forums"
+    QLabel* extractionIntro = nullptr;
+    QLabel* indexAddressLabel = nullptr;
+    QLineEdit* indexAddressEdit = nullptr;  // the index page's address
+    QPushButton* startExtractingButton = nullptr;
+    QListWidget* forumsFoundList = nullptr;  // the extraction list
+    QPushButton* saveButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
 signals:
     // Save has stored the site's address, name and board choice.
     void siteSaved();
 
 public slots:
-    void TabStrip1_Click(int index);
-    void txtURL_Change();
-    void cmdText_Click();
-    void cmdSave_Click();
-    void cmdCancel_Click();
-    void Command1_Click();
+    // The tab strip chose page `index`.
+    void showPage(int index);
+    // The index page's address follows the site address as it is typed.
+    void siteAddressEdited();
+    // Test Address: the typed address in the browser window.
+    void testAddress();
+    // Save: the forum list file, then the site's address, name and board choice.
+    void save();
+    void cancel();
+    // Start Extracting: reads the index page and lists the forums found.
+    void extractForums();
 
 protected:
     // Every way of closing ends a forum extraction still waiting.
@@ -95,7 +100,8 @@ private:
     void CreateControls();
     QWidget* CreateGeneralPage();
     QWidget* CreateExtractionPage();
-    void Form_Load();
+    // The fields from the settings store, the first page shown.
+    void LoadSettings();
     // The site the fields name now: the typed address as it would be stored.
     QString TypedSite() const;
     // Shows what is known about the typed site's board (the kind found).

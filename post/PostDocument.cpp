@@ -25,8 +25,8 @@ QString ToField(std::string_view post) { return ToQString(LineBreaks::PostToFiel
 std::string FromField(const QString& field) { return LineBreaks::FieldToPost(ToUtf8(field)); }
 }  // namespace
 
-PostDocument::PostDocument(QLineEdit* txtTitle, QPlainTextEdit* txtPost, QLabel* statePanel, QObject* parent)
-    : QObject(parent), m_txtTitle(txtTitle), m_txtPost(txtPost), m_statePanel(statePanel)
+PostDocument::PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QLabel* statePanel, QObject* parent)
+    : QObject(parent), m_txtTitle(subjectEdit), m_txtPost(bodyEdit), m_statePanel(statePanel)
 {
     connect(m_txtTitle, &QLineEdit::textChanged, this, &PostDocument::txtTitle_Change);
     connect(m_txtPost, &QPlainTextEdit::textChanged, this, &PostDocument::txtPost_Change);

@@ -1,5 +1,5 @@
 #pragma once
-// The post document: the title field `txtTitle`, the post field `txtPost`, the
+// The post document: the title field `subjectEdit`, the post field `bodyEdit`, the
 // file name `PostFileName`, the changed flag `PostChanged` and the document
 // state shown in panel 2 of the status bar.
 //
@@ -28,7 +28,7 @@ public:
     static inline const QString ChangedText = QStringLiteral("Post Changed");
     static inline const QString SavedText = QStringLiteral("Post Saved, No change");
 
-    PostDocument(QLineEdit* txtTitle, QPlainTextEdit* txtPost, QLabel* statePanel, QObject* parent = nullptr);
+    PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QLabel* statePanel, QObject* parent = nullptr);
 
     QString PostFileName;      // the post file last opened or saved; empty = none yet
     bool PostChanged = false;  // edits that no save has written
@@ -39,9 +39,9 @@ public:
     void SetPost(std::string_view post);
     bool PostIsEmpty() const;
 
-    // The selection of `txtPost` (empty when nothing is selected).
+    // The selection of `bodyEdit` (empty when nothing is selected).
     std::string SelectedText() const;
-    // Replaces the selection of `txtPost` (the caret when nothing is selected)
+    // Replaces the selection of `bodyEdit` (the caret when nothing is selected)
     // with `text`, as one step of the field's undo; the caret ends after the
     // inserted text with nothing selected.
     void ReplaceSelection(std::string_view text);

@@ -22,7 +22,7 @@ BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(PreviewLayout::ClientWidth, PreviewLayout::ClientHeight);
     CreateControls();
-    Form_Load();
+    ShowLoadedState();
 }
 
 BrowserWindow::~BrowserWindow()
@@ -33,25 +33,25 @@ BrowserWindow::~BrowserWindow()
 
 void BrowserWindow::CreateControls()
 {
-    Background = new PreviewBackground(this);
-    Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(PreviewLayout::Picture);
+    background = new PreviewBackground(this);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(PreviewLayout::Picture);
 
     QString error;
     m_control = BrowserControl::Create(this, &error);
     if (m_control) {
-        WebBrowser1 = m_control->View();
-        connect(m_control, &BrowserControl::loadStarted, this, &BrowserWindow::WebBrowser1_BeforeNavigate);
-        connect(m_control, &BrowserControl::loadFinished, this, &BrowserWindow::WebBrowser1_NavigateComplete);
+        pageView = m_control->View();
+        connect(m_control, &BrowserControl::loadStarted, this, &BrowserWindow::PageLoadStarting);
+        connect(m_control, &BrowserControl::loadFinished, this, &BrowserWindow::PageLoadFinished);
     } else {
         auto* message = new QLabel(QStringLiteral("The browser component could not be loaded.\n%1").arg(error), this);
         message->setAlignment(Qt::AlignCenter);
         message->setWordWrap(true);
-        WebBrowser1 = message;
+        pageView = message;
     }
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setGeometry(PreviewLayout::Browser);
-    WebBrowser1->setAccessibleName(QStringLiteral("Page"));
+    pageView->setObjectName(QStringLiteral("pageView"));
+    pageView->setGeometry(PreviewLayout::Browser);
+    pageView->setAccessibleName(QStringLiteral("Page"));
 
     const auto banner = [this](const char* name, const QString& words, const QRect& place) {
         auto* picture = new PictureBox(this);
@@ -61,22 +61,22 @@ void BrowserWindow::CreateControls()
         picture->setAccessibleName(words);
         return picture;
     };
-    imgSend = banner("imgSend", QStringLiteral("Send Topic"), PreviewLayout::SendTopicBanner);
-    Image2 = banner("Image2", QStringLiteral("Contact us"), PreviewLayout::ContactUsBanner);
+    sendTopicBanner = banner("sendTopicBanner", QStringLiteral("Send Topic"), PreviewLayout::SendTopicBanner);
+    contactUsBanner = banner("contactUsBanner", QStringLiteral("Contact us"), PreviewLayout::ContactUsBanner);
 
-    Image1 = new PictureBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(PreviewLayout::CloseArea);
-    Image1->SetHandCursor();
-    Image1->setAccessibleName(QStringLiteral("Close"));
-    connect(Image1, &PictureBox::clicked, this, &BrowserWindow::Image1_Click);
+    closeHotSpot = new PictureBox(this);
+    closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
+    closeHotSpot->setGeometry(PreviewLayout::CloseArea);
+    closeHotSpot->SetHandCursor();
+    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
+    connect(closeHotSpot, &PictureBox::clicked, this, &BrowserWindow::close);
 }
 
-void BrowserWindow::Form_Load()
+void BrowserWindow::ShowLoadedState()
 {
     setWindowTitle(LoadedCaption);
-    imgSend->hide();
-    Image2->hide();
+    sendTopicBanner->hide();
+    contactUsBanner->hide();
 }
 
 void BrowserWindow::Show(BrowserMode mode, const QUrl& address, QWidget* owner)
@@ -94,9 +94,9 @@ void BrowserWindow::ShowHtml(BrowserMode mode, const QString& html, const QUrl& 
 void BrowserWindow::ShowBanner(BrowserBanner banner)
 {
     if (banner == BrowserBanner::SendTopic)
-        imgSend->show();
+        sendTopicBanner->show();
     else if (banner == BrowserBanner::ContactUs)
-        Image2->show();
+        contactUsBanner->show();
 }
 
 void BrowserWindow::ApplyCaption(const BrowserModeRow& row)
@@ -148,9 +148,9 @@ bool LacksASite(const QUrl& address)
 
 void BrowserWindow::Navigate(const QUrl& address)
 {
-    WebBrowser1_BeforeNavigate();
+    PageLoadStarting();
     if (!m_control || LacksASite(address)) {
-        QTimer::singleShot(0, this, [this] { WebBrowser1_NavigateComplete(false); });
+        QTimer::singleShot(0, this, [this] { PageLoadFinished(false); });
         return;
     }
     m_control->Load(address);
@@ -158,15 +158,13 @@ void BrowserWindow::Navigate(const QUrl& address)
 
 void BrowserWindow::SetHtml(const QString& html, const QUrl& baseUrl)
 {
-    WebBrowser1_BeforeNavigate();
+    PageLoadStarting();
     if (!m_control) {
-        QTimer::singleShot(0, this, [this] { WebBrowser1_NavigateComplete(false); });
+        QTimer::singleShot(0, this, [this] { PageLoadFinished(false); });
         return;
     }
     m_control->SetHtml(html, baseUrl);
 }
-
-void BrowserWindow::Image1_Click() { close(); }
 
 void BrowserWindow::keyPressEvent(QKeyEvent* event)
 {
@@ -179,7 +177,7 @@ void BrowserWindow::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void BrowserWindow::WebBrowser1_BeforeNavigate()
+void BrowserWindow::PageLoadStarting()
 {
     setCursor(Qt::WaitCursor);
     if (m_busy)
@@ -188,7 +186,7 @@ void BrowserWindow::WebBrowser1_BeforeNavigate()
     emit navigationStarting();
 }
 
-void BrowserWindow::WebBrowser1_NavigateComplete(bool ok)
+void BrowserWindow::PageLoadFinished(bool ok)
 {
     m_busy = false;
     setCursor(Qt::ArrowCursor);

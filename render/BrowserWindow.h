@@ -70,14 +70,14 @@ public:
     // (Other without a browser control).
     void FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done);
 
-    // The controls, named as the program names them.
-    PreviewBackground* Background = nullptr;
+    // The controls (their object names are the same).
+    PreviewBackground* background = nullptr;
     // The browser control's view (a QWebEngineView), or, when the web module
     // cannot be loaded, a label that says why.
-    QWidget* WebBrowser1 = nullptr;
-    PictureBox* imgSend = nullptr;  // banner "Send Topic"
-    PictureBox* Image2 = nullptr;   // banner "Contact us"
-    PictureBox* Image1 = nullptr;   // over the word Close
+    QWidget* pageView = nullptr;
+    PictureBox* sendTopicBanner = nullptr;  // "Send Topic", over the header's words
+    PictureBox* contactUsBanner = nullptr;  // "Contact us", over the header's words
+    PictureBox* closeHotSpot = nullptr;     // over the word Close
 
 signals:
     // A navigation of the page is about to start / has completed (`ok` false
@@ -86,9 +86,6 @@ signals:
     void navigationStarting();
     void navigationCompleted(bool ok);
 
-public slots:
-    void Image1_Click();
-
 protected:
     // Escape closes the window only in the modes where the user does not type
     // into the page (the preview, the address test).
@@ -96,11 +93,14 @@ protected:
 
 private:
     void CreateControls();
-    void Form_Load();
+    // Both banners hidden, the caption "Preview post".
+    void ShowLoadedState();
     void ShowBanner(BrowserBanner banner);
     void ApplyCaption(const BrowserModeRow& row);
-    void WebBrowser1_BeforeNavigate();
-    void WebBrowser1_NavigateComplete(bool ok);
+    // The hourglass from a navigation request until the page has arrived or
+    // failed; the signals tell the callers.
+    void PageLoadStarting();
+    void PageLoadFinished(bool ok);
 
     BrowserControl* m_control = nullptr;  // null when the web module is missing
     bool m_busy = false;

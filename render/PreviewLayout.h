@@ -20,13 +20,13 @@ inline constexpr QRect HeaderIcon{14, 4, 22, 22};
 inline constexpr QRect HeaderWords{44, 0, 300, 21};
 
 // The banners of the submission and contact modes, over the header's words.
-inline constexpr QRect SendTopicBanner{44, 0, 120, 20};   // `imgSend`
-inline constexpr QRect ContactUsBanner{44, 0, 104, 21};   // `Image2`
+inline constexpr QRect SendTopicBanner{44, 0, 120, 20};   // `sendTopicBanner`
+inline constexpr QRect ContactUsBanner{44, 0, 104, 21};   // `contactUsBanner`
 
-inline constexpr QRect Browser{8, 36, 745, 469};          // `WebBrowser1`
+inline constexpr QRect Browser{8, 36, 745, 469};          // `pageView`
 
 // The blue band along the bottom edge, with the word Close in its middle.
 inline constexpr QRect BottomBand{0, 510, 761, 31};
-inline constexpr QRect CloseArea{356, 516, 49, 25};  // the word Close; `Image1` lies over it
+inline constexpr QRect CloseArea{356, 516, 49, 25};  // the word Close; `closeHotSpot` lies over it
 
 }  // namespace PreviewLayout

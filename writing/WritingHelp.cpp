@@ -30,26 +30,26 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& 
     m_title = new TitleSpelling(title, this);
 
     m_checkSpelling = new QAction(QStringLiteral("Check &Spelling as You Type"), this);
-    m_checkSpelling->setObjectName(QStringLiteral("mnuCheckSpelling"));
+    m_checkSpelling->setObjectName(QStringLiteral("checkSpellingAction"));
     m_checkSpelling->setCheckable(true);
     m_checkSpelling->setChecked(m_settings.Get(CheckSpellingKey, OnOff(true)) != OnOff(false));
     m_checkSpelling->setStatusTip(QStringLiteral("Underline misspelt words in the title and the post as you type"));
-    connect(m_checkSpelling, &QAction::triggered, this, &WritingHelp::CheckSpelling_Click);
+    connect(m_checkSpelling, &QAction::triggered, this, &WritingHelp::CheckSpellingToggled);
 
     m_languages = new QMenu(QStringLiteral("Spelling &Language"), parent);
-    m_languages->setObjectName(QStringLiteral("mnuSpellingLanguage"));
-    m_languages->menuAction()->setObjectName(QStringLiteral("mnuSpellingLanguageItem"));
+    m_languages->setObjectName(QStringLiteral("spellingLanguageMenu"));
+    m_languages->menuAction()->setObjectName(QStringLiteral("spellingLanguageItem"));
     m_languages->menuAction()->setStatusTip(QStringLiteral("Choose the dictionary that spelling is checked with"));
     m_languages->setToolTipsVisible(true);
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
 
     m_highlight = new QAction(QStringLiteral("&Highlight BBCode"), this);
-    m_highlight->setObjectName(QStringLiteral("mnuHighlight"));
+    m_highlight->setObjectName(QStringLiteral("highlightAction"));
     m_highlight->setCheckable(true);
     m_highlight->setChecked(m_settings.Get(HighlightKey, OnOff(true)) != OnOff(false));
     m_highlight->setStatusTip(QStringLiteral("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
-    connect(m_highlight, &QAction::triggered, this, &WritingHelp::Highlight_Click);
+    connect(m_highlight, &QAction::triggered, this, &WritingHelp::HighlightToggled);
     m_body->SetHighlighting(m_highlight->isChecked());
 
     // Until Enchant has started the spelling items wait, disabled. Loading a
@@ -116,12 +116,12 @@ void WritingHelp::FillLanguageMenu()
                           || (i + 1 < entries.size() && entries[i + 1].name == entries[i].name);
         auto* item = new QAction(twin ? QStringLiteral("%1 [%2]").arg(entries[i].name, entries[i].tag) : entries[i].name,
                                  m_languageGroup);
-        item->setObjectName(QStringLiteral("mnuLanguage_") + entries[i].tag);
+        item->setObjectName(QStringLiteral("languageAction_") + entries[i].tag);
         item->setData(entries[i].tag);
         item->setCheckable(true);
         item->setChecked(ToUtf8(entries[i].tag) == m_speller->Language());
         item->setStatusTip(QStringLiteral("Check spelling in %1").arg(entries[i].name));
-        connect(item, &QAction::triggered, this, [this, tag = entries[i].tag] { Language_Click(tag); });
+        connect(item, &QAction::triggered, this, [this, tag = entries[i].tag] { LanguageChosen(tag); });
         m_languages->addAction(item);
     }
 }
@@ -133,19 +133,19 @@ void WritingHelp::ApplySpelling()
     m_title->SetSpeller(speller);
 }
 
-void WritingHelp::CheckSpelling_Click(bool checked)
+void WritingHelp::CheckSpellingToggled(bool checked)
 {
     m_settings.Save(CheckSpellingKey, OnOff(checked));
     ApplySpelling();
 }
 
-void WritingHelp::Highlight_Click(bool checked)
+void WritingHelp::HighlightToggled(bool checked)
 {
     m_settings.Save(HighlightKey, OnOff(checked));
     m_body->SetHighlighting(checked);
 }
 
-void WritingHelp::Language_Click(const QString& tag)
+void WritingHelp::LanguageChosen(const QString& tag)
 {
     if (!m_speller->SetLanguage(ToUtf8(tag)))
         return;

@@ -64,9 +64,9 @@ public:
     TitleSpelling& Title() const { return *m_title; }
 
 private:
-    void CheckSpelling_Click(bool checked);
-    void Highlight_Click(bool checked);
-    void Language_Click(const QString& tag);
+    void CheckSpellingToggled(bool checked);
+    void HighlightToggled(bool checked);
+    void LanguageChosen(const QString& tag);
     void FillLanguageMenu();
     void ApplySpelling();
     void AnswersChanged();

@@ -94,7 +94,7 @@ void tst_About::captionAndVersionBeforeFirstShown()
     AboutWindow window(m_context);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.windowTitle(), QString("About Quillforge"));
-    QCOMPARE(window.lblVersion->text(), QString("Version 1.2.0"));
+    QCOMPARE(window.versionLabel->text(), QString("Version 1.2.0"));
 }
 
 void tst_About::layout()
@@ -103,18 +103,18 @@ void tst_About::layout()
     QCOMPARE(window.size(), QSize(381, 317));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(window.Label5->text(), QString::fromLatin1(Makers::WebAddress));
-    QCOMPARE(window.Label5->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(window.Image1->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(window.Image1->pixmap().isNull());
-    QVERIFY(window.Label3->text().endsWith(':'));
-    QVERIFY(window.Label1->text().endsWith(':'));
-    QVERIFY(window.Text4->text().endsWith("@quillforge.example.org"));
-    QVERIFY(window.Text2->text().endsWith("@quillforge.example.org"));
-    QVERIFY(window.Text4->isReadOnly() && window.Text2->isReadOnly());
+    QCOMPARE(window.webSiteLink->text(), QString::fromLatin1(Makers::WebAddress));
+    QCOMPARE(window.webSiteLink->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(window.closeHotSpot->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(window.closeHotSpot->pixmap().isNull());
+    QVERIFY(window.developersLabel->text().endsWith(':'));
+    QVERIFY(window.supportLabel->text().endsWith(':'));
+    QVERIFY(window.developersMail->text().endsWith("@quillforge.example.org"));
+    QVERIFY(window.supportMail->text().endsWith("@quillforge.example.org"));
+    QVERIFY(window.developersMail->isReadOnly() && window.supportMail->isReadOnly());
     // Every control lies inside the client area, and none covers another.
-    const QList<QWidget*> controls = {window.lblVersion, window.Label3, window.Text4, window.Label1, window.Text2,
-                                      window.Label5,     window.Label4, window.Label2, window.Image1};
+    const QList<QWidget*> controls = {window.versionLabel, window.developersLabel, window.developersMail, window.supportLabel, window.supportMail,
+                                      window.webSiteLink,     window.legalNotice, window.graphicsCredit, window.closeHotSpot};
     for (QWidget* control : controls) {
         QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
         for (QWidget* other : controls)
@@ -128,7 +128,7 @@ void tst_About::webAddressOpensThroughTheShell()
     AboutWindow window(m_context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.Label5, Qt::LeftButton);
+    QTest::mouseClick(window.webSiteLink, Qt::LeftButton);
     QCOMPARE(m_platform->shellOpened, QStringList{QString::fromLatin1(Makers::WebAddress)});
     // Nothing is reported and the window stays open.
     QVERIFY(window.isVisible());
@@ -140,7 +140,7 @@ void tst_About::closeWindow()
     AboutWindow window(m_context);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    QTest::mouseClick(window.closeHotSpot, Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }
 
@@ -166,18 +166,18 @@ void tst_About::mainWindowOpensItModally()
         QCOMPARE(QApplication::activeModalWidget(), window);
         QCOMPARE(window->parentWidget(), &owner);
         QCOMPARE(window->windowTitle(), QString("About Quillforge"));
-        QTest::mouseClick(window->Image1, Qt::LeftButton);
+        QTest::mouseClick(window->closeHotSpot, Qt::LeftButton);
         inspected = true;
     });
     if (fromToolbar) {
         QAction* button = nullptr;
-        for (QAction* action : Controls(owner).Toolbar1->actions())
+        for (QAction* action : Controls(owner).toolBar->actions())
             if (action->toolTip() == "About")
                 button = action;
         QVERIFY(button);
         button->trigger();
     } else {
-        Controls(owner).mnuAbout->trigger();
+        Controls(owner).aboutAction->trigger();
     }
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
@@ -194,7 +194,7 @@ void tst_About::accessibleNames()
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
         QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
     }
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.Image1)->text(QAccessible::Name), QString("Close Window"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.closeHotSpot)->text(QAccessible::Name), QString("Close Window"));
 }
 
 void tst_About::contactPageBytes()
@@ -226,13 +226,13 @@ void tst_About::contactCommand()
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         captions << window->windowTitle();
-        banners << window->Image2->isVisible() << window->imgSend->isVisible();
+        banners << window->contactUsBanner->isVisible() << window->sendTopicBanner->isVisible();
         QCOMPARE(window->parentWidget(), &owner);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(path));
     });
-    Controls(owner).mnuContact->trigger();
-    Controls(owner).mnuContact->trigger();
+    Controls(owner).contactAction->trigger();
+    Controls(owner).contactAction->trigger();
     QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions, (QStringList{"Contact us", "Contact us"}));
     QCOMPARE(banners, (QList<bool>{true, false, true, false}));
@@ -247,7 +247,7 @@ void tst_About::contactPageThatCannotBeWritten()
     MainWindow owner(m_context);
     m_platform->answers << MsgAnswer::OK;
     ModalDriver watcher;
-    owner.mnuContact_Click();
+    owner.showContactPage();
     QCOMPARE(watcher.Driven(), 0);
     QCOMPARE(m_platform->messages.size(), 1);
     QVERIFY(m_platform->messages[0].text.contains(QDir::toNativeSeparators(path)));

@@ -30,7 +30,7 @@ public:
         if (event->type() == QEvent::Show && !shown) {
             if (auto* window = qobject_cast<MainWindow*>(watched)) {
                 shown = true;
-                titleWhenShown = Controls(*window).txtTitle->text();
+                titleWhenShown = Controls(*window).subjectEdit->text();
             }
         }
         return false;
@@ -203,8 +203,8 @@ void tst_Startup::pathThatOpensNothing()
     m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
     auto window = MainStartup(context, m_dir.path(), {argument});
     QVERIFY(window->isVisible());
-    QCOMPARE(Controls(*window).txtTitle->text(), QString());
-    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString());
+    QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString());
     QCOMPARE(window->Post().PostFileName, QString());
     QVERIFY(platform.messages.isEmpty());
 }
@@ -240,7 +240,7 @@ void tst_Startup::commandLineFileOpensBeforeTheWindowShows()
     QVERIFY(window->isVisible());
     QVERIFY(watcher.shown);
     QCOMPARE(watcher.titleWhenShown, QString("From the command line"));
-    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString("body"));
+    QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString("body"));
     QCOMPARE(window->Post().PostFileName, path);
     QCOMPARE(window->Post().PostChanged, false);
     QCOMPARE(window->Post().StateText(), QString("No change in post"));
@@ -288,8 +288,8 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
     QCOMPARE(platform.messages[0].icon, MsgIcon::Critical);
     QCOMPARE(platform.OwnersVisible(), QList<bool>{false});
     QVERIFY(window->isVisible());
-    QCOMPARE(Controls(*window).txtTitle->text(), QString());
-    QCOMPARE(Controls(*window).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString());
+    QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString());
     QCOMPARE(window->Post().PostFileName, QString());
     QCOMPARE(window->Post().PostChanged, false);
 }

@@ -43,19 +43,19 @@ void Erase(QLineEdit* field)
 
 void AddItem(BBCodeAssistant& a, const QString& typed)
 {
-    a.txtItem->setFocus();
-    QTest::keyClicks(a.txtItem, typed);
-    QTest::mouseClick(a.cmdAdd, Qt::LeftButton);
+    a.itemEdit->setFocus();
+    QTest::keyClicks(a.itemEdit, typed);
+    QTest::mouseClick(a.addButton, Qt::LeftButton);
 }
 
 bool OptionsEnabled(const BBCodeAssistant& a)
 {
-    return a.Option1[1]->isEnabled() && a.Option1[2]->isEnabled() && a.Option1[3]->isEnabled();
+    return a.numberingOptions[1]->isEnabled() && a.numberingOptions[2]->isEnabled() && a.numberingOptions[3]->isEnabled();
 }
 
 bool OptionsDisabled(const BBCodeAssistant& a)
 {
-    return !a.Option1[1]->isEnabled() && !a.Option1[2]->isEnabled() && !a.Option1[3]->isEnabled();
+    return !a.numberingOptions[1]->isEnabled() && !a.numberingOptions[2]->isEnabled() && !a.numberingOptions[3]->isEnabled();
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ void tst_BBCodeAssistant::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     m_w = m_fx->MakeWindow();
-    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).assistanceBox, Qt::LeftButton);
     QVERIFY(m_w->AssistMode());
 }
 
@@ -113,7 +113,7 @@ bool tst_BBCodeAssistant::RunAssistant(int index, const std::function<void(BBCod
         shown = true;
         drive(*assistant);
     });
-    QTest::mouseClick(Controls(*m_w).cmdBBcode[index], Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).tagButtons[index], Qt::LeftButton);
     return shown && driver.Driven() == 1;
 }
 
@@ -127,24 +127,24 @@ void tst_BBCodeAssistant::opening_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("numbered");
 
-    QTest::newRow("url with a selection") << UrlButton << "Home page" << "framUrl" << "txtLinkName" << "Home page"
+    QTest::newRow("url with a selection") << UrlButton << "Home page" << "linkPage" << "linkNameEdit" << "Home page"
                                           << "[url]Home page[/url]" << false;
-    QTest::newRow("url without a selection") << UrlButton << "" << "framUrl" << "txtLinkName" << "" << "[url][/url]"
+    QTest::newRow("url without a selection") << UrlButton << "" << "linkPage" << "linkNameEdit" << "" << "[url][/url]"
                                              << false;
     QTest::newRow("img without a selection: empty address")
-        << ImgButton << "" << "framImg" << "txtImgAddress" << "" << "[img][/img]" << false;
-    QTest::newRow("img with a selection") << ImgButton << "http://p.test/a.png" << "framImg" << "txtImgAddress"
+        << ImgButton << "" << "imagePage" << "imageAddressEdit" << "" << "[img][/img]" << false;
+    QTest::newRow("img with a selection") << ImgButton << "http://p.test/a.png" << "imagePage" << "imageAddressEdit"
                                           << "http://p.test/a.png" << "[img]http://p.test/a.png[/img]" << false;
     QTest::newRow("img with the designed address selected")
-        << ImgButton << "http://" << "framImg" << "txtImgAddress" << "http://" << "[img]http://[/img]" << false;
+        << ImgButton << "http://" << "imagePage" << "imageAddressEdit" << "http://" << "[img]http://[/img]" << false;
     QTest::newRow("list: the selection is the title")
-        << ListButton << "Fruit" << "framList" << "txtTitle" << "Fruit" << "[list]Fruit[/list]" << false;
-    QTest::newRow("list without a selection") << ListButton << "" << "framList" << "txtTitle" << "" << "[list][/list]"
+        << ListButton << "Fruit" << "listPage" << "listTitleEdit" << "Fruit" << "[list]Fruit[/list]" << false;
+    QTest::newRow("list without a selection") << ListButton << "" << "listPage" << "listTitleEdit" << "" << "[list][/list]"
                                               << false;
-    QTest::newRow("list= ticks Numbered") << NumberedListButton << "Fruit" << "framList" << "txtTitle" << "Fruit"
+    QTest::newRow("list= ticks Numbered") << NumberedListButton << "Fruit" << "listPage" << "listTitleEdit" << "Fruit"
                                           << "[list=1]Fruit[/list]" << true;
     QTest::newRow("list= without a selection")
-        << NumberedListButton << "" << "framList" << "txtTitle" << "" << "[list=1][/list]" << true;
+        << NumberedListButton << "" << "listPage" << "listTitleEdit" << "" << "[list=1][/list]" << true;
 }
 
 void tst_BBCodeAssistant::opening()
@@ -161,103 +161,103 @@ void tst_BBCodeAssistant::opening()
         QCOMPARE(a.windowTitle(), QString("BBCode Assistant"));
         QVERIFY(a.isModal());
         QCOMPARE(a.parentWidget(), static_cast<QWidget*>(m_w.get()));
-        QCOMPARE(a.lblOutput->text(), output);
+        QCOMPARE(a.outputText->text(), output);
         QCOMPARE(a.findChild<QLineEdit*>(field)->text(), fieldText);
-        for (QGroupBox* each : {a.framUrl, a.framImg, a.framList})
+        for (QGroupBox* each : {a.linkPage, a.imagePage, a.listPage})
             QCOMPARE(each->isVisible(), each->objectName() == page);
-        QCOMPARE(a.Check1->isChecked(), numbered);
+        QCOMPARE(a.numberedBox->isChecked(), numbered);
         QCOMPARE(OptionsEnabled(a), numbered);
         QCOMPARE(OptionsDisabled(a), !numbered);
-        QVERIFY(a.Option1[1]->isChecked());
-        QCOMPARE(a.List1->count(), 0);
-        if (page != "framImg")
-            QCOMPARE(a.txtImgAddress->text(), QString("http://"));
+        QVERIFY(a.numberingOptions[1]->isChecked());
+        QCOMPARE(a.itemList->count(), 0);
+        if (page != "imagePage")
+            QCOMPARE(a.imageAddressEdit->text(), QString("http://"));
     });
     QVERIFY(shown);
     // Nothing was inserted by the opening, and the post's selection is as it was.
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), "a " + selection + " b");
-    QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), selection);
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), "a " + selection + " b");
+    QCOMPARE(Controls(*m_w).bodyEdit->textCursor().selectedText(), selection);
 }
 
 void tst_BBCodeAssistant::linkNameAndAddressTypedAndErased()
 {
     QVERIFY(RunAssistant(UrlButton, [](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtLinkName, "Docs");
-        QCOMPARE(a.lblOutput->text(), QString("[url]Docs[/url]"));
+        QTest::keyClicks(a.linkNameEdit, "Docs");
+        QCOMPARE(a.outputText->text(), QString("[url]Docs[/url]"));
         QCOMPARE(ToQString(a.LinkName), QString("Docs"));
-        QTest::keyClicks(a.txtLinkAddress, "http://d.test/");
-        QCOMPARE(a.lblOutput->text(), QString("[url=http://d.test/]Docs[/url]"));
+        QTest::keyClicks(a.linkAddressEdit, "http://d.test/");
+        QCOMPARE(a.outputText->text(), QString("[url=http://d.test/]Docs[/url]"));
         QCOMPARE(ToQString(a.LinkTarget), QString("=http://d.test/"));
-        Erase(a.txtLinkAddress);
-        QCOMPARE(a.lblOutput->text(), QString("[url]Docs[/url]"));
+        Erase(a.linkAddressEdit);
+        QCOMPARE(a.outputText->text(), QString("[url]Docs[/url]"));
         QVERIFY(a.LinkTarget.empty());
-        Erase(a.txtLinkName);
-        QCOMPARE(a.lblOutput->text(), QString("[url][/url]"));
-        QTest::keyClicks(a.txtLinkAddress, "x");
-        QCOMPARE(a.lblOutput->text(), QString("[url=x][/url]"));
+        Erase(a.linkNameEdit);
+        QCOMPARE(a.outputText->text(), QString("[url][/url]"));
+        QTest::keyClicks(a.linkAddressEdit, "x");
+        QCOMPARE(a.outputText->text(), QString("[url=x][/url]"));
     }));
 }
 
 void tst_BBCodeAssistant::imageAddressTypedAndErased()
 {
     QVERIFY(RunAssistant(ImgButton, [](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtImgAddress, "http://p.test/b.gif");
-        QCOMPARE(a.lblOutput->text(), QString("[img]http://p.test/b.gif[/img]"));
-        Erase(a.txtImgAddress);
-        QCOMPARE(a.lblOutput->text(), QString("[img][/img]"));
+        QTest::keyClicks(a.imageAddressEdit, "http://p.test/b.gif");
+        QCOMPARE(a.outputText->text(), QString("[img]http://p.test/b.gif[/img]"));
+        Erase(a.imageAddressEdit);
+        QCOMPARE(a.outputText->text(), QString("[img][/img]"));
     }));
 }
 
 void tst_BBCodeAssistant::listItemsAddedAndRemoved()
 {
     QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtTitle, "Fruit");
-        QCOMPARE(a.lblOutput->text(), QString("[list]Fruit[/list]"));
+        QTest::keyClicks(a.listTitleEdit, "Fruit");
+        QCOMPARE(a.outputText->text(), QString("[list]Fruit[/list]"));
         AddItem(a, "apple");
-        QCOMPARE(a.txtItem->toPlainText(), QString());
+        QCOMPARE(a.itemEdit->toPlainText(), QString());
         AddItem(a, "pear");
         AddItem(a, "plum");
-        QCOMPARE(a.List1->count(), 3);
-        QCOMPARE(a.lblOutput->text(), QString("[list]Fruit  [*]apple  [*]pear  [*]plum[/list]"));
+        QCOMPARE(a.itemList->count(), 3);
+        QCOMPARE(a.outputText->text(), QString("[list]Fruit  [*]apple  [*]pear  [*]plum[/list]"));
         QCOMPARE(ToQString(a.ListBody), QString("  [*]apple  [*]pear  [*]plum"));
 
         // Add with an empty item box adds nothing; the output stays right.
-        QTest::mouseClick(a.cmdAdd, Qt::LeftButton);
-        QCOMPARE(a.List1->count(), 3);
-        QCOMPARE(a.lblOutput->text(), QString("[list]Fruit  [*]apple  [*]pear  [*]plum[/list]"));
+        QTest::mouseClick(a.addButton, Qt::LeftButton);
+        QCOMPARE(a.itemList->count(), 3);
+        QCOMPARE(a.outputText->text(), QString("[list]Fruit  [*]apple  [*]pear  [*]plum[/list]"));
 
         // Remove with no item chosen removes nothing: neither before any
         // item was clicked, nor after the user unchose the one clicked (it
         // stays the list's current item).
-        QTest::mouseClick(a.cmdRemove, Qt::LeftButton);
-        QCOMPARE(a.List1->count(), 3);
-        const QRect pear = a.List1->visualItemRect(a.List1->item(1));
-        QTest::mouseClick(a.List1->viewport(), Qt::LeftButton, {}, pear.center());
-        QTest::mouseClick(a.List1->viewport(), Qt::LeftButton, Qt::ControlModifier, pear.center());
-        QCOMPARE(a.List1->selectedItems().size(), 0);
-        QCOMPARE(a.List1->currentRow(), 1);
-        QTest::mouseClick(a.cmdRemove, Qt::LeftButton);
-        QCOMPARE(a.List1->count(), 3);
+        QTest::mouseClick(a.removeButton, Qt::LeftButton);
+        QCOMPARE(a.itemList->count(), 3);
+        const QRect pear = a.itemList->visualItemRect(a.itemList->item(1));
+        QTest::mouseClick(a.itemList->viewport(), Qt::LeftButton, {}, pear.center());
+        QTest::mouseClick(a.itemList->viewport(), Qt::LeftButton, Qt::ControlModifier, pear.center());
+        QCOMPARE(a.itemList->selectedItems().size(), 0);
+        QCOMPARE(a.itemList->currentRow(), 1);
+        QTest::mouseClick(a.removeButton, Qt::LeftButton);
+        QCOMPARE(a.itemList->count(), 3);
 
         // The chosen item goes; the others keep their order.
-        QTest::mouseClick(a.List1->viewport(), Qt::LeftButton, {}, pear.center());
-        QCOMPARE(a.List1->selectedItems().size(), 1);
-        QTest::mouseClick(a.cmdRemove, Qt::LeftButton);
-        QCOMPARE(a.List1->count(), 2);
-        QCOMPARE(a.lblOutput->text(), QString("[list]Fruit  [*]apple  [*]plum[/list]"));
+        QTest::mouseClick(a.itemList->viewport(), Qt::LeftButton, {}, pear.center());
+        QCOMPARE(a.itemList->selectedItems().size(), 1);
+        QTest::mouseClick(a.removeButton, Qt::LeftButton);
+        QCOMPARE(a.itemList->count(), 2);
+        QCOMPARE(a.outputText->text(), QString("[list]Fruit  [*]apple  [*]plum[/list]"));
 
         // Emptying the title leaves the items.
-        Erase(a.txtTitle);
-        QCOMPARE(a.lblOutput->text(), QString("[list]  [*]apple  [*]plum[/list]"));
+        Erase(a.listTitleEdit);
+        QCOMPARE(a.outputText->text(), QString("[list]  [*]apple  [*]plum[/list]"));
 
         // Remove until the list is empty, then once more on the empty list.
         for (int n = 0; n < 3; ++n) {
-            if (a.List1->count() > 0)
-                a.List1->item(0)->setSelected(true);
-            QTest::mouseClick(a.cmdRemove, Qt::LeftButton);
+            if (a.itemList->count() > 0)
+                a.itemList->item(0)->setSelected(true);
+            QTest::mouseClick(a.removeButton, Qt::LeftButton);
         }
-        QCOMPARE(a.List1->count(), 0);
-        QCOMPARE(a.lblOutput->text(), QString("[list][/list]"));
+        QCOMPARE(a.itemList->count(), 0);
+        QCOMPARE(a.outputText->text(), QString("[list][/list]"));
     }));
 }
 
@@ -266,15 +266,15 @@ void tst_BBCodeAssistant::itemsAndTitleKeepTheirLineBreaks()
     // A title taken from a two-line selection, an item typed over two lines.
     EditorFixture::SetPost(*m_w, "Top\nBottom", 0, 10);
     QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
-        QCOMPARE(a.txtTitle->text(), QString("Top\nBottom"));
-        a.txtItem->setFocus();
-        QTest::keyClicks(a.txtItem, "one");
-        QTest::keyClick(a.txtItem, Qt::Key_Return);
-        QTest::keyClicks(a.txtItem, "two");
-        QTest::mouseClick(a.cmdAdd, Qt::LeftButton);
-        QCOMPARE(a.List1->item(0)->text(), QString("one\ntwo"));
-        QCOMPARE(a.lblOutput->text(), QString("[list]Top\nBottom  [*]one\ntwo[/list]"));
-        QTest::mouseClick(a.imgAgree, Qt::LeftButton);
+        QCOMPARE(a.listTitleEdit->text(), QString("Top\nBottom"));
+        a.itemEdit->setFocus();
+        QTest::keyClicks(a.itemEdit, "one");
+        QTest::keyClick(a.itemEdit, Qt::Key_Return);
+        QTest::keyClicks(a.itemEdit, "two");
+        QTest::mouseClick(a.addButton, Qt::LeftButton);
+        QCOMPARE(a.itemList->item(0)->text(), QString("one\ntwo"));
+        QCOMPARE(a.outputText->text(), QString("[list]Top\nBottom  [*]one\ntwo[/list]"));
+        QTest::mouseClick(a.agreeHotSpot, Qt::LeftButton);
     }));
     QCOMPARE(EditorFixture::PostText(*m_w), QString("[list]Top\r\nBottom  [*]one\r\ntwo[/list]"));
 }
@@ -282,37 +282,37 @@ void tst_BBCodeAssistant::itemsAndTitleKeepTheirLineBreaks()
 void tst_BBCodeAssistant::numberedBoxAndTheThreeKinds()
 {
     QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtTitle, "T");
+        QTest::keyClicks(a.listTitleEdit, "T");
         AddItem(a, "x");
         QCOMPARE(a.AssistCommand, QString("list"));
         QVERIFY(OptionsDisabled(a));
 
-        QTest::mouseClick(a.Check1, Qt::LeftButton);
+        QTest::mouseClick(a.numberedBox, Qt::LeftButton);
         QVERIFY(OptionsEnabled(a));
         QCOMPARE(a.AssistCommand, QString("list="));
-        QCOMPARE(a.lblOutput->text(), QString("[list=1]T  [*]x[/list]"));
+        QCOMPARE(a.outputText->text(), QString("[list=1]T  [*]x[/list]"));
 
         const QString kinds[] = {"", "1", "a", "i"};
         for (int index : {3, 2, 1, 3}) {
-            QTest::mouseClick(a.Option1[index], Qt::LeftButton);
-            QVERIFY(a.Option1[index]->isChecked());
-            QCOMPARE(a.lblOutput->text(), "[list=" + kinds[index] + "]T  [*]x[/list]");
+            QTest::mouseClick(a.numberingOptions[index], Qt::LeftButton);
+            QVERIFY(a.numberingOptions[index]->isChecked());
+            QCOMPARE(a.outputText->text(), "[list=" + kinds[index] + "]T  [*]x[/list]");
         }
 
         // Unticking keeps the title and items and disables the choices.
-        QTest::mouseClick(a.Check1, Qt::LeftButton);
+        QTest::mouseClick(a.numberedBox, Qt::LeftButton);
         QCOMPARE(a.AssistCommand, QString("list"));
-        QCOMPARE(a.lblOutput->text(), QString("[list]T  [*]x[/list]"));
+        QCOMPARE(a.outputText->text(), QString("[list]T  [*]x[/list]"));
         QVERIFY(OptionsDisabled(a));
         // A disabled choice cannot be made.
-        QTest::mouseClick(a.Option1[2], Qt::LeftButton);
-        QVERIFY(a.Option1[3]->isChecked());
-        QCOMPARE(a.lblOutput->text(), QString("[list]T  [*]x[/list]"));
+        QTest::mouseClick(a.numberingOptions[2], Qt::LeftButton);
+        QVERIFY(a.numberingOptions[3]->isChecked());
+        QCOMPARE(a.outputText->text(), QString("[list]T  [*]x[/list]"));
 
         // Ticking again restores the numbering chosen before.
-        QTest::mouseClick(a.Check1, Qt::LeftButton);
-        QCOMPARE(a.lblOutput->text(), QString("[list=i]T  [*]x[/list]"));
-        QTest::mouseClick(a.imgAgree, Qt::LeftButton);
+        QTest::mouseClick(a.numberedBox, Qt::LeftButton);
+        QCOMPARE(a.outputText->text(), QString("[list=i]T  [*]x[/list]"));
+        QTest::mouseClick(a.agreeHotSpot, Qt::LeftButton);
     }));
     QCOMPARE(EditorFixture::PostText(*m_w), QString("[list=i]T  [*]x[/list]"));
 }
@@ -347,19 +347,19 @@ void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection()
     QString agreed;
     QVERIFY(RunAssistant(button, [&](BBCodeAssistant& a) {
         if (!typed.isEmpty())
-            QTest::keyClicks(button == UrlButton ? a.txtLinkName : a.txtTitle, typed);
-        agreed = a.lblOutput->text();
-        QTest::mouseClick(a.imgAgree, Qt::LeftButton);
+            QTest::keyClicks(button == UrlButton ? a.linkNameEdit : a.listTitleEdit, typed);
+        agreed = a.outputText->text();
+        QTest::mouseClick(a.agreeHotSpot, Qt::LeftButton);
         QVERIFY(!a.isVisible());
     }));
     QVERIFY(!agreed.isEmpty());
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), int(after.indexOf('|')));
-    QVERIFY(!Controls(*m_w).txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), int(after.indexOf('|')));
+    QVERIFY(!Controls(*m_w).bodyEdit->textCursor().hasSelection());
     QVERIFY(m_w->Post().PostChanged);
     // One undo takes the whole insertion back.
-    Controls(*m_w).txtPost->undo();
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString(before).remove('|'));
+    Controls(*m_w).bodyEdit->undo();
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString(before).remove('|'));
 }
 
 void tst_BBCodeAssistant::closeInsertsNothing_data()
@@ -376,9 +376,9 @@ void tst_BBCodeAssistant::closeInsertsNothing()
     EditorFixture::SetPost(*m_w, "keep me", 0, 4);
     m_w->Post().PostChanged = false;
     QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtLinkAddress, "http://x.test/");
+        QTest::keyClicks(a.linkAddressEdit, "http://x.test/");
         if (how == "Close")
-            QTest::mouseClick(a.imgClose, Qt::LeftButton);
+            QTest::mouseClick(a.closeHotSpot, Qt::LeftButton);
         else if (how == "frame")
             a.close();
         else
@@ -386,8 +386,8 @@ void tst_BBCodeAssistant::closeInsertsNothing()
         QVERIFY(!a.isVisible());
         QVERIFY(a.LinkName.empty() && a.LinkTarget.empty() && a.ListBody.empty());
     }));
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("keep me"));
-    QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), QString("keep"));
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("keep me"));
+    QCOMPARE(Controls(*m_w).bodyEdit->textCursor().selectedText(), QString("keep"));
     QVERIFY(!m_w->Post().PostChanged);
 }
 
@@ -398,36 +398,36 @@ void tst_BBCodeAssistant::reopeningShowsNothingOfThePreviousUse()
     QVERIFY(RunAssistant(NumberedListButton, [&](BBCodeAssistant& a) {
         first = &a;
         AddItem(a, "item");
-        QTest::mouseClick(a.Option1[2], Qt::LeftButton);
-        QTest::keyClicks(a.txtItem, "left in the box");
-        QTest::mouseClick(a.imgClose, Qt::LeftButton);
+        QTest::mouseClick(a.numberingOptions[2], Qt::LeftButton);
+        QTest::keyClicks(a.itemEdit, "left in the box");
+        QTest::mouseClick(a.closeHotSpot, Qt::LeftButton);
     }));
     QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtLinkName, "name");
-        QTest::keyClicks(a.txtLinkAddress, "http://x.test/");
-        QTest::mouseClick(a.imgAgree, Qt::LeftButton);
+        QTest::keyClicks(a.linkNameEdit, "name");
+        QTest::keyClicks(a.linkAddressEdit, "http://x.test/");
+        QTest::mouseClick(a.agreeHotSpot, Qt::LeftButton);
     }));
     EditorFixture::SetPost(*m_w, "", 0);
     QVERIFY(RunAssistant(ListButton, [&](BBCodeAssistant& a) {
         QCOMPARE(&a, first);  // the same window, its controls as designed
-        QCOMPARE(a.List1->count(), 0);
-        QCOMPARE(a.txtItem->toPlainText(), QString());
-        QCOMPARE(a.txtTitle->text(), QString());
-        QVERIFY(!a.Check1->isChecked());
-        QVERIFY(a.Option1[1]->isChecked());
+        QCOMPARE(a.itemList->count(), 0);
+        QCOMPARE(a.itemEdit->toPlainText(), QString());
+        QCOMPARE(a.listTitleEdit->text(), QString());
+        QVERIFY(!a.numberedBox->isChecked());
+        QVERIFY(a.numberingOptions[1]->isChecked());
         QVERIFY(OptionsDisabled(a));
-        QCOMPARE(a.lblOutput->text(), QString("[list][/list]"));
+        QCOMPARE(a.outputText->text(), QString("[list][/list]"));
         QVERIFY(a.ListBody.empty());
     }));
     QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
-        QCOMPARE(a.txtLinkName->text(), QString());
-        QCOMPARE(a.txtLinkAddress->text(), QString());
-        QCOMPARE(a.lblOutput->text(), QString("[url][/url]"));
+        QCOMPARE(a.linkNameEdit->text(), QString());
+        QCOMPARE(a.linkAddressEdit->text(), QString());
+        QCOMPARE(a.outputText->text(), QString("[url][/url]"));
         QVERIFY(a.LinkName.empty() && a.LinkTarget.empty());
     }));
     QVERIFY(RunAssistant(ImgButton, [&](BBCodeAssistant& a) {
-        QCOMPARE(a.lblOutput->text(), QString("[img][/img]"));
-        QCOMPARE(a.lblOutput->toolTip(), QString());
+        QCOMPARE(a.outputText->text(), QString("[img][/img]"));
+        QCOMPARE(a.outputText->toolTip(), QString());
     }));
 }
 
@@ -444,23 +444,23 @@ void tst_BBCodeAssistant::outputTooltip()
     QFETCH(QString, typed);
     QFETCH(QString, output);
     QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
-        QTest::keyClicks(a.txtLinkName, typed);
-        QCOMPARE(a.lblOutput->text(), output);
-        QCOMPARE(a.lblOutput->toolTip(), QString());
+        QTest::keyClicks(a.linkNameEdit, typed);
+        QCOMPARE(a.outputText->text(), output);
+        QCOMPARE(a.outputText->toolTip(), QString());
         // Moved within the assistant's own window (headless, the pointer's
         // screen position would find the main window beneath it), in two
         // steps: a move to where the pointer already is makes no event.
-        QTest::mouseMove(a.windowHandle(), a.lblOutput->mapTo(&a, QPoint(5, 5)));
-        QTest::mouseMove(a.windowHandle(), a.lblOutput->mapTo(&a, QPoint(6, 6)));
-        QTRY_VERIFY(!a.lblOutput->toolTip().isEmpty());
+        QTest::mouseMove(a.windowHandle(), a.outputText->mapTo(&a, QPoint(5, 5)));
+        QTest::mouseMove(a.windowHandle(), a.outputText->mapTo(&a, QPoint(6, 6)));
+        QTRY_VERIFY(!a.outputText->toolTip().isEmpty());
         // The tooltip shows the output's own characters, never markup made of them.
         QTextDocument shown;
-        if (Qt::mightBeRichText(a.lblOutput->toolTip()))
-            shown.setHtml(a.lblOutput->toolTip());
+        if (Qt::mightBeRichText(a.outputText->toolTip()))
+            shown.setHtml(a.outputText->toolTip());
         else
-            shown.setPlainText(a.lblOutput->toolTip());
+            shown.setPlainText(a.outputText->toolTip());
         QCOMPARE(shown.toPlainText(), output);
-        QCOMPARE(a.lblOutput->textFormat(), Qt::PlainText);
+        QCOMPARE(a.outputText->textFormat(), Qt::PlainText);
     }));
 }
 
@@ -469,27 +469,27 @@ void tst_BBCodeAssistant::layoutAndNames()
     QVERIFY(RunAssistant(ListButton, [](BBCodeAssistant& a) {
         QVERIFY(a.minimumSize() == a.maximumSize());
         QVERIFY(!(a.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(a.framUrl->title(), QString("URL"));
-        QCOMPARE(a.framImg->title(), QString("Image "));
-        QCOMPARE(a.framList->title(), QString("List  "));
-        QCOMPARE(a.framUrl->geometry(), a.framList->geometry());
-        QCOMPARE(a.framImg->geometry(), a.framList->geometry());
-        QCOMPARE(a.cmdAdd->text(), QString("Add >>"));
-        QCOMPARE(a.cmdRemove->text(), QString("Remove"));
-        QCOMPARE(a.Check1->text(), QString("Numbered:"));
-        QCOMPARE(a.Option1[1]->text(), QString("1. 2. 3."));
-        QCOMPARE(a.Option1[2]->text(), QString("a. b. c."));
-        QCOMPARE(a.Option1[3]->text(), QString("i. ii. iii."));
-        QCOMPARE(a.Option1[2]->objectName(), QString("Option1_2"));
-        for (PictureBox* area : {a.imgAgree, a.imgClose}) {
+        QCOMPARE(a.linkPage->title(), QString("URL"));
+        QCOMPARE(a.imagePage->title(), QString("Image "));
+        QCOMPARE(a.listPage->title(), QString("List  "));
+        QCOMPARE(a.linkPage->geometry(), a.listPage->geometry());
+        QCOMPARE(a.imagePage->geometry(), a.listPage->geometry());
+        QCOMPARE(a.addButton->text(), QString("Add >>"));
+        QCOMPARE(a.removeButton->text(), QString("Remove"));
+        QCOMPARE(a.numberedBox->text(), QString("Numbered:"));
+        QCOMPARE(a.numberingOptions[1]->text(), QString("1. 2. 3."));
+        QCOMPARE(a.numberingOptions[2]->text(), QString("a. b. c."));
+        QCOMPARE(a.numberingOptions[3]->text(), QString("i. ii. iii."));
+        QCOMPARE(a.numberingOptions[2]->objectName(), QString("numberingOption_2"));
+        for (PictureBox* area : {a.agreeHotSpot, a.closeHotSpot}) {
             QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(area->pixmap().isNull());  // the words are painted beneath
         }
         const QList<QPair<QString, QString>> names = {
-            {"txtLinkName", "Link Name"},   {"txtLinkAddress", "Link Address"},   {"txtImgAddress", "Image Address"},
-            {"txtTitle", "List Title"},     {"txtItem", "add List item"},         {"cmdAdd", "Add >>"},
-            {"cmdRemove", "Remove"},        {"Check1", "Numbered"},               {"Option1_3", "i. ii. iii."},
-            {"imgAgree", "Agree"},          {"imgClose", "Close"},
+            {"linkNameEdit", "Link Name"},   {"linkAddressEdit", "Link Address"},   {"imageAddressEdit", "Image Address"},
+            {"listTitleEdit", "List Title"},     {"itemEdit", "add List item"},         {"addButton", "Add >>"},
+            {"removeButton", "Remove"},        {"numberedBox", "Numbered"},               {"numberingOption_3", "i. ii. iii."},
+            {"agreeHotSpot", "Agree"},          {"closeHotSpot", "Close"},
         };
         for (const auto& [name, accessible] : names) {
             auto* widget = a.findChild<QWidget*>(name);

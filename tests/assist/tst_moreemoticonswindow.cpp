@@ -78,7 +78,7 @@ void tst_MoreEmoticonsWindow::cleanup()
 
 MoreEmoticonsWindow* tst_MoreEmoticonsWindow::Show()
 {
-    QTest::mouseClick(Controls(*m_w).Label1, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).moreEmoticonsLink, Qt::LeftButton);
     MoreEmoticonsWindow* emo = EditorFixture::OpenWindow<MoreEmoticonsWindow>();
     if (emo && !QTest::qWaitForWindowExposed(emo))
         qWarning("window not exposed");
@@ -95,10 +95,10 @@ void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
     QVERIFY(emo);
     QList<PictureBox*> pictures;
     for (int index = 0; index < 20; ++index)
-        pictures << m_w->findChild<PictureBox*>(QString("imgIcon_%1").arg(index));
-    for (PictureBox* picture : emo->Image1)
+        pictures << m_w->findChild<PictureBox*>(QString("emoticonPicture_%1").arg(index));
+    for (PictureBox* picture : emo->emoticonPictures)
         pictures << picture;
-    auto* field = m_w->findChild<QPlainTextEdit*>("txtPost");
+    auto* field = m_w->findChild<QPlainTextEdit*>("bodyEdit");
     QVERIFY(field);
     const QRegularExpression pictureTag("<img [^>]*src=\"([^\"]*)\"");
     QSet<QString> files;
@@ -149,16 +149,16 @@ void tst_MoreEmoticonsWindow::badAtTheCaretIsSevenCharacters()
     EditorFixture::SetPost(*m_w, "ab", 1);
     MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
-    QTest::mouseClick(emo->Image1[26], Qt::LeftButton);
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("a :bad: b"));
-    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), 8);
+    QTest::mouseClick(emo->emoticonPictures[26], Qt::LeftButton);
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("a :bad: b"));
+    QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), 8);
 }
 
 void tst_MoreEmoticonsWindow::neutralIsColonBar()
 {
     MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
-    QTest::mouseClick(emo->Image1[0], Qt::LeftButton);
+    QTest::mouseClick(emo->emoticonPictures[0], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :| "));
 }
 
@@ -166,11 +166,11 @@ void tst_MoreEmoticonsWindow::samePictureTwice()
 {
     MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
-    QTest::mouseClick(emo->Image1[3], Qt::LeftButton);
-    QTest::mouseClick(emo->Image1[3], Qt::LeftButton);
+    QTest::mouseClick(emo->emoticonPictures[3], Qt::LeftButton);
+    QTest::mouseClick(emo->emoticonPictures[3], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :heyes:  :heyes: "));
     // Each click is one step of the post's undo.
-    Controls(*m_w).txtPost->undo();
+    Controls(*m_w).bodyEdit->undo();
     QCOMPARE(EditorFixture::PostText(*m_w), QString(" :heyes: "));
 }
 
@@ -187,18 +187,18 @@ void tst_MoreEmoticonsWindow::picturesAtTheirPlaces()
     const QImage shot = emo->grab().toImage();
     QCOMPARE(QColor(shot.pixel(shot.width() / 2, 280)), QColor(Qt::white));
     for (int i = 0; i < 29; ++i) {
-        PictureBox* picture = emo->Image1[i];
-        QCOMPARE(picture->objectName(), QString("Image1_%1").arg(i));
+        PictureBox* picture = emo->emoticonPictures[i];
+        QCOMPARE(picture->objectName(), QString("emoticonPicture_%1").arg(i));
         QCOMPARE(picture->mapTo(emo, QPoint(0, 0)), Place(i).topLeft());
         QCOMPARE(picture->size(), Place(i).size());
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
         QCOMPARE(picture->pixmap().size(), Place(i).size());
     }
-    QCOMPARE(QRect(emo->Image2->mapTo(emo, QPoint(0, 0)), emo->Image2->size()), QRect(144, 292, 105, 25));
-    QCOMPARE(emo->Image2->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(emo->Image2->pixmap().isNull());
-    QCOMPARE(QAccessible::queryAccessibleInterface(emo->Image2)->text(QAccessible::Name), QString("Close"));
+    QCOMPARE(QRect(emo->closeHotSpot->mapTo(emo, QPoint(0, 0)), emo->closeHotSpot->size()), QRect(144, 292, 105, 25));
+    QCOMPARE(emo->closeHotSpot->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(emo->closeHotSpot->pixmap().isNull());
+    QCOMPARE(QAccessible::queryAccessibleInterface(emo->closeHotSpot)->text(QAccessible::Name), QString("Close"));
 }
 
 void tst_MoreEmoticonsWindow::broughtForwardAndOpenedAfresh()
@@ -209,7 +209,7 @@ void tst_MoreEmoticonsWindow::broughtForwardAndOpenedAfresh()
     QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
     QCOMPARE(Show(), emo.data());
     QTRY_VERIFY(emo->isActiveWindow());
-    QTest::mouseClick(emo->Image2, Qt::LeftButton);
+    QTest::mouseClick(emo->closeHotSpot, Qt::LeftButton);
     QTRY_VERIFY(!emo);
     QPointer<MoreEmoticonsWindow> again = Show();
     QVERIFY(again);
@@ -245,14 +245,14 @@ void tst_MoreEmoticonsWindow::boardSmiliesInsteadOfThePictures()
     m_w->RefreshBoard();
     MoreEmoticonsWindow* emo = Show();
     QVERIFY(emo);
-    QCOMPARE(int(emo->BoardPictures.size()), 25);
-    QVERIFY(!emo->BoardPictures[0]->pixmap().isNull());
-    QCOMPARE(emo->BoardPictures[1]->text(), QString(":s1:"));  // not fetched: its code
-    QCOMPARE(emo->BoardPictures[24]->accessibleName(), QString("Smiley 24"));
+    QCOMPARE(int(emo->boardPictures.size()), 25);
+    QVERIFY(!emo->boardPictures[0]->pixmap().isNull());
+    QCOMPARE(emo->boardPictures[1]->text(), QString(":s1:"));  // not fetched: its code
+    QCOMPARE(emo->boardPictures[24]->accessibleName(), QString("Smiley 24"));
     m_w->Post().SetPost("x");
-    Controls(*m_w).txtPost->moveCursor(QTextCursor::End);
-    emo->BoardPictures[24]->ensurePolished();
-    QTest::mouseClick(emo->BoardPictures[24], Qt::LeftButton);
+    Controls(*m_w).bodyEdit->moveCursor(QTextCursor::End);
+    emo->boardPictures[24]->ensurePolished();
+    QTest::mouseClick(emo->boardPictures[24], Qt::LeftButton);
     QCOMPARE(m_w->Post().Post(), std::string("x :s24: "));
     QFile::remove(cached);
 }

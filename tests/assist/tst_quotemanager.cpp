@@ -30,11 +30,11 @@ constexpr int QuoteButton = 3;
 // The quoted-text field holds `text` (LF line breaks) with [start, end) selected.
 void SetQuoted(QuoteManager& q, const QString& text, int start, int end)
 {
-    q.txtQuotedText->setPlainText(text);
-    QTextCursor cursor = q.txtQuotedText->textCursor();
+    q.quotedTextEdit->setPlainText(text);
+    QTextCursor cursor = q.quotedTextEdit->textCursor();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    q.txtQuotedText->setTextCursor(cursor);
+    q.quotedTextEdit->setTextCursor(cursor);
 }
 
 }  // namespace
@@ -82,7 +82,7 @@ void tst_QuoteManager::cleanup()
 
 QuoteManager* tst_QuoteManager::ShowFromButton()
 {
-    QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).quoteManagerButton, Qt::LeftButton);
     QuoteManager* q = EditorFixture::OpenWindow<QuoteManager>();
     if (q && !QTest::qWaitForWindowExposed(q))
         qWarning("quote manager not exposed");
@@ -93,13 +93,13 @@ void tst_QuoteManager::twentySevenCharacters()
 {
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
-    QTest::keyClicks(q->txtPoster, "Anna");
+    QTest::keyClicks(q->posterEdit, "Anna");
     SetQuoted(*q, "Say Hello there", 4, 9);
-    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
     const QString expected = QString("[quote=") + QChar('"') + "Anna" + QChar('"') + "]Hello[/quote]";
     QCOMPARE(expected.size(), 27);
     QCOMPARE(EditorFixture::PostText(*m_w), expected);
-    QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), 27);
+    QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), 27);
     QVERIFY(m_w->Post().PostChanged);
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
@@ -145,11 +145,11 @@ void tst_QuoteManager::quote()
     EditorFixture::SetPost(*m_w, QString(before).remove('|'), postStart, int(before.indexOf('|', postStart + 1)) - 1);
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
-    QTest::keyClicks(q->txtPoster, poster);
+    QTest::keyClicks(q->posterEdit, poster);
     const int start = int(quoted.indexOf('|'));
     SetQuoted(*q, QString(quoted).remove('|'), start, int(quoted.indexOf('|', start + 1)) - 1);
     m_fx->platform.answers = answers;
-    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
 
     QCOMPARE(m_fx->platform.unexpectedMessages, 0);
     QCOMPARE(m_fx->platform.messages.size(), answers.size());
@@ -163,33 +163,33 @@ void tst_QuoteManager::quote()
     }
     QCOMPARE(EditorFixture::PostText(*m_w), QString(after).remove('|'));
     const QString field = QString(after).remove('|').replace("\r\n", "\n");
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), field);
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), field);
     const QString caret = QString(after.left(after.indexOf('|'))).replace("\r\n", "\n");
     if (after.count('|') == 2)  // nothing inserted: the selection is as it was
-        QCOMPARE(Controls(*m_w).txtPost->textCursor().selectedText(), after.section('|', 1, 1));
+        QCOMPARE(Controls(*m_w).bodyEdit->textCursor().selectedText(), after.section('|', 1, 1));
     else
-        QCOMPARE(Controls(*m_w).txtPost->textCursor().position(), int(caret.size()));
+        QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), int(caret.size()));
     // The window stays open with its fields as they were.
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
-    QCOMPARE(q->txtPoster->text(), poster);
-    QCOMPARE(q->txtQuotedText->toPlainText(), QString(quoted).remove('|'));
+    QCOMPARE(q->posterEdit->text(), poster);
+    QCOMPARE(q->quotedTextEdit->toPlainText(), QString(quoted).remove('|'));
 }
 
 void tst_QuoteManager::quotingTwiceKeepsTheWindowAndItsFields()
 {
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
-    QTest::keyClicks(q->txtPoster, "Cy");
+    QTest::keyClicks(q->posterEdit, "Cy");
     SetQuoted(*q, "first second", 0, 5);
-    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
     // The user places the caret in the post between the two quotes.
-    QTest::keyClick(Controls(*m_w).txtPost, Qt::Key_Return);
+    QTest::keyClick(Controls(*m_w).bodyEdit, Qt::Key_Return);
     SetQuoted(*q, "first second", 6, 12);
-    QTest::mouseClick(q->Image3, Qt::LeftButton);
+    QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*m_w),
              QString("[quote=\"Cy\"]first[/quote]\r\n[quote=\"Cy\"]second[/quote]"));
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
-    QCOMPARE(q->txtPoster->text(), QString("Cy"));
+    QCOMPARE(q->posterEdit->text(), QString("Cy"));
 }
 
 void tst_QuoteManager::pasteTwice_data()
@@ -209,11 +209,11 @@ void tst_QuoteManager::pasteTwice()
     QVERIFY(q);
     // A selection in the field does not matter: the text goes to the end.
     SetQuoted(*q, "old", 0, 2);
-    QTest::mouseClick(q->Image1, Qt::LeftButton);
-    QTest::mouseClick(q->Image1, Qt::LeftButton);
-    QCOMPARE(q->txtQuotedText->toPlainText(), expected);
-    QVERIFY(Controls(*m_w).txtPost->toPlainText().isEmpty());
-    QCOMPARE(q->txtQuotedText->textCursor().selectedText(), QString("ol"));
+    QTest::mouseClick(q->pasteHotSpot, Qt::LeftButton);
+    QTest::mouseClick(q->pasteHotSpot, Qt::LeftButton);
+    QCOMPARE(q->quotedTextEdit->toPlainText(), expected);
+    QVERIFY(Controls(*m_w).bodyEdit->toPlainText().isEmpty());
+    QCOMPARE(q->quotedTextEdit->textCursor().selectedText(), QString("ol"));
 }
 
 void tst_QuoteManager::pasteWithoutTextAddsNothing()
@@ -224,27 +224,27 @@ void tst_QuoteManager::pasteWithoutTextAddsNothing()
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     SetQuoted(*q, "old", 0, 0);
-    QTest::mouseClick(q->Image1, Qt::LeftButton);
-    QCOMPARE(q->txtQuotedText->toPlainText(), QString("old"));
+    QTest::mouseClick(q->pasteHotSpot, Qt::LeftButton);
+    QCOMPARE(q->quotedTextEdit->toPlainText(), QString("old"));
 }
 
 void tst_QuoteManager::reopenedEmpty()
 {
     QPointer<QuoteManager> q = ShowFromButton();
     QVERIFY(q);
-    QTest::keyClicks(q->txtPoster, "Anna");
-    QTest::keyClicks(q->txtQuotedText, "some text");
-    QTest::mouseClick(q->Image2, Qt::LeftButton);
+    QTest::keyClicks(q->posterEdit, "Anna");
+    QTest::keyClicks(q->quotedTextEdit, "some text");
+    QTest::mouseClick(q->closeHotSpot, Qt::LeftButton);
     QTRY_VERIFY(!q);  // discarded, fields and all
     QuoteManager* again = ShowFromButton();
     QVERIFY(again);
-    QCOMPARE(again->txtPoster->text(), QString());
-    QCOMPARE(again->txtQuotedText->toPlainText(), QString());
+    QCOMPARE(again->posterEdit->text(), QString());
+    QCOMPARE(again->quotedTextEdit->toPlainText(), QString());
     // Closed by the system it is discarded too.
     QPointer<QuoteManager> guard = again;
     again->close();
     QTRY_VERIFY(!guard);
-    QVERIFY(ShowFromButton()->txtPoster->text().isEmpty());
+    QVERIFY(ShowFromButton()->posterEdit->text().isEmpty());
 }
 
 void tst_QuoteManager::escapeKeepsWhatWasTypedOrPasted_data()
@@ -278,26 +278,26 @@ void tst_QuoteManager::escapeKeepsWhatWasTypedOrPasted()
     QString textAfter;
     const auto drive = [&](QuoteManager* q) {
         QPointer<QuoteManager> guard = q;
-        QTest::keyClicks(q->txtPoster, typedName);
+        QTest::keyClicks(q->posterEdit, typedName);
         if (!pasted.isEmpty())
-            QTest::mouseClick(q->Image1, Qt::LeftButton);
-        QWidget* field = escapeIn == "poster" ? static_cast<QWidget*>(q->txtPoster) : q->txtQuotedText;
+            QTest::mouseClick(q->pasteHotSpot, Qt::LeftButton);
+        QWidget* field = escapeIn == "poster" ? static_cast<QWidget*>(q->posterEdit) : q->quotedTextEdit;
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Escape);
         stillOpen = guard && guard->isVisible();
         if (stillOpen) {
-            nameAfter = guard->txtPoster->text();
-            textAfter = guard->txtQuotedText->toPlainText();
+            nameAfter = guard->posterEdit->text();
+            textAfter = guard->quotedTextEdit->toPlainText();
         }
     };
     if (modal) {
-        QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
+        QTest::mouseClick(Controls(*m_w).assistanceBox, Qt::LeftButton);
         ModalDriver driver([&](QWidget* window) {
             auto* q = qobject_cast<QuoteManager*>(window);
             QVERIFY(q);
             drive(q);
         });
-        QTest::mouseClick(Controls(*m_w).cmdBBcode[QuoteButton], Qt::LeftButton);
+        QTest::mouseClick(Controls(*m_w).tagButtons[QuoteButton], Qt::LeftButton);
         QCOMPARE(driver.Driven(), 1);
     } else {
         QuoteManager* q = ShowFromButton();
@@ -318,23 +318,23 @@ void tst_QuoteManager::buttonBringsTheOpenWindowForward()
     QVERIFY(q);
     QVERIFY(!q->isModal());
     QVERIFY(!q->parentWidget());
-    QTest::keyClicks(q->txtPoster, "Anna");
-    QTest::keyClicks(q->txtQuotedText, "kept");
+    QTest::keyClicks(q->posterEdit, "Anna");
+    QTest::keyClicks(q->quotedTextEdit, "kept");
     // The main window still takes input while the quote manager is open.
     m_w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
-    QTest::keyClicks(Controls(*m_w).txtPost, "typed");
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("typed"));
-    QTest::mouseClick(Controls(*m_w).cmdQuote, Qt::LeftButton);
+    QTest::keyClicks(Controls(*m_w).bodyEdit, "typed");
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("typed"));
+    QTest::mouseClick(Controls(*m_w).quoteManagerButton, Qt::LeftButton);
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QTRY_VERIFY(q->isActiveWindow());
-    QCOMPARE(q->txtPoster->text(), QString("Anna"));
-    QCOMPARE(q->txtQuotedText->toPlainText(), QString("kept"));
+    QCOMPARE(q->posterEdit->text(), QString("Anna"));
+    QCOMPARE(q->quotedTextEdit->toPlainText(), QString("kept"));
 }
 
 void tst_QuoteManager::openedFromTheTagButton()
 {
-    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).assistanceBox, Qt::LeftButton);
     EditorFixture::SetPost(*m_w, "x abc y", 2, 5);
     m_fx->platform.answers = {MsgAnswer::Yes};
     QPointer<QuoteManager> shown;
@@ -344,36 +344,36 @@ void tst_QuoteManager::openedFromTheTagButton()
         QVERIFY(shown->isModal());
         QCOMPARE(shown->parentWidget(), static_cast<QWidget*>(m_w.get()));
         QCOMPARE(shown->windowTitle(), QString("Quote Manager"));
-        QCOMPARE(shown->txtQuotedText->toPlainText(), QString("abc"));
-        QVERIFY(!shown->txtQuotedText->textCursor().hasSelection());
-        QTest::mouseClick(shown->Image3, Qt::LeftButton);
-        QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
-        QTest::mouseClick(shown->Image2, Qt::LeftButton);
+        QCOMPARE(shown->quotedTextEdit->toPlainText(), QString("abc"));
+        QVERIFY(!shown->quotedTextEdit->textCursor().hasSelection());
+        QTest::mouseClick(shown->quoteHotSpot, Qt::LeftButton);
+        QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+        QTest::mouseClick(shown->closeHotSpot, Qt::LeftButton);
     });
-    QTest::mouseClick(Controls(*m_w).cmdBBcode[QuoteButton], Qt::LeftButton);
+    QTest::mouseClick(Controls(*m_w).tagButtons[QuoteButton], Qt::LeftButton);
     QCOMPARE(driver.Driven(), 1);
     QCOMPARE(m_fx->platform.messages.size(), 1);
-    QCOMPARE(Controls(*m_w).txtPost->toPlainText(), QString("x abc[quote]abc[/quote] y"));
+    QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("x abc[quote]abc[/quote] y"));
     QTRY_VERIFY(!shown);
-    QCOMPARE(Controls(*m_w).cmdBBcode[QuoteButton]->text(), QString("Quote"));
+    QCOMPARE(Controls(*m_w).tagButtons[QuoteButton]->text(), QString("Quote"));
 }
 
 void tst_QuoteManager::tagButtonWhileOpenModeless()
 {
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
-    QTest::keyClicks(q->txtPoster, "Anna");
-    QTest::keyClicks(q->txtQuotedText, "earlier");
-    QTest::mouseClick(Controls(*m_w).chkAssist, Qt::LeftButton);
+    QTest::keyClicks(q->posterEdit, "Anna");
+    QTest::keyClicks(q->quotedTextEdit, "earlier");
+    QTest::mouseClick(Controls(*m_w).assistanceBox, Qt::LeftButton);
     EditorFixture::SetPost(*m_w, "line one\nline two", 5, 13);
     const ModalDriver driver;
-    Controls(*m_w).txtPost->setFocus();
-    QTest::keyClick(Controls(*m_w).txtPost, Qt::Key_Q, Qt::ControlModifier);
+    Controls(*m_w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*m_w).bodyEdit, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(driver.Driven(), 0);  // it could not be made modal
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QVERIFY(!q->isModal());
-    QCOMPARE(q->txtQuotedText->toPlainText(), QString("one\nline"));
-    QCOMPARE(q->txtPoster->text(), QString("Anna"));
+    QCOMPARE(q->quotedTextEdit->toPlainText(), QString("one\nline"));
+    QCOMPARE(q->posterEdit->text(), QString("Anna"));
     QTRY_VERIFY(q->isActiveWindow());
 }
 
@@ -393,20 +393,20 @@ void tst_QuoteManager::layoutAndNames()
     QCOMPARE(q->size(), QSize(445, 539));
     QCOMPARE(q->minimumSize(), QSize(445, 539));
     QCOMPARE(q->maximumSize(), QSize(445, 539));
-    QCOMPARE(q->Label1->text(), QString("Posted by:"));
-    QCOMPARE(q->Label2->text(), QString("Select the text you want to quote then press Quote"));
-    QVERIFY(q->txtPoster->y() < q->txtQuotedText->y());
+    QCOMPARE(q->posterLabel->text(), QString("Posted by:"));
+    QCOMPARE(q->quotedTextLabel->text(), QString("Select the text you want to quote then press Quote"));
+    QVERIFY(q->posterEdit->y() < q->quotedTextEdit->y());
     // Paste, Close and Quote from left to right along the bottom edge.
-    QVERIFY(q->Image1->x() < q->Image2->x() && q->Image2->x() < q->Image3->x());
-    for (PictureBox* area : {q->Image1, q->Image2, q->Image3}) {
+    QVERIFY(q->pasteHotSpot->x() < q->closeHotSpot->x() && q->closeHotSpot->x() < q->quoteHotSpot->x());
+    for (PictureBox* area : {q->pasteHotSpot, q->closeHotSpot, q->quoteHotSpot}) {
         QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(area->pixmap().isNull());
-        QVERIFY(area->geometry().bottom() < 539 && area->y() > q->txtQuotedText->geometry().bottom());
+        QVERIFY(area->geometry().bottom() < 539 && area->y() > q->quotedTextEdit->geometry().bottom());
     }
     const QList<QPair<QString, QString>> names = {
-        {"txtPoster", "Posted by"}, {"txtQuotedText", "Select the text you want to quote then press Quote"},
-        {"Image1", "Paste"},        {"Image2", "Close"},
-        {"Image3", "Quote"},
+        {"posterEdit", "Posted by"}, {"quotedTextEdit", "Select the text you want to quote then press Quote"},
+        {"pasteHotSpot", "Paste"},        {"closeHotSpot", "Close"},
+        {"quoteHotSpot", "Quote"},
     };
     for (const auto& [name, accessible] : names) {
         auto* widget = q->findChild<QWidget*>(name);

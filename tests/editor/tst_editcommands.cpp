@@ -42,7 +42,7 @@ void PutPicture()
 
 QAction* ToolbarButton(MainWindow& w, const QString& tooltip)
 {
-    for (QAction* action : Controls(w).Toolbar1->actions())
+    for (QAction* action : Controls(w).toolBar->actions())
         if (action->toolTip() == tooltip)
             return action;
     return nullptr;
@@ -100,18 +100,18 @@ void tst_EditCommands::copy()
     QFETCH(bool, focusInTitle);
     QFETCH(QString, clipboard);
     auto w = m_fx->MakeWindow();
-    Controls(*w).txtTitle->setText("Title text");
+    Controls(*w).subjectEdit->setText("Title text");
     EditorFixture::SetPost(*w, "The quick brown\nfox\nran", start, end);
     w->Post().PostChanged = false;
     if (focusInTitle) {
-        Controls(*w).txtTitle->setFocus();
-        Controls(*w).txtTitle->selectAll();
+        Controls(*w).subjectEdit->setFocus();
+        Controls(*w).subjectEdit->selectAll();
     }
-    Controls(*w).mnuCopy->trigger();
+    Controls(*w).copyAction->trigger();
     QCOMPARE(Clipboard()->text(), clipboard);
     QVERIFY(!Clipboard()->mimeData()->hasImage());
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("The quick brown\nfox\nran"));
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("Title text"));
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("The quick brown\nfox\nran"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title text"));
     QVERIFY(!w->Post().PostChanged);
 }
 
@@ -138,12 +138,12 @@ void tst_EditCommands::cut()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    Controls(*w).txtTitle->setFocus();
-    Controls(*w).mnuCut->trigger();
+    Controls(*w).subjectEdit->setFocus();
+    Controls(*w).cutAction->trigger();
     QCOMPARE(Clipboard()->text(), clipboard);
     QVERIFY(!Clipboard()->mimeData()->hasImage());
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), start);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), after);
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), start);
     QCOMPARE(w->Post().PostChanged, changed);
 }
 
@@ -171,51 +171,51 @@ void tst_EditCommands::paste()
     auto w = m_fx->MakeWindow();
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
-    Controls(*w).txtTitle->setText("Title");
+    Controls(*w).subjectEdit->setText("Title");
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    Controls(*w).txtTitle->setFocus();  // the body is pasted into whatever has the focus
+    Controls(*w).subjectEdit->setFocus();  // the body is pasted into whatever has the focus
     if (picture)
         PutPicture();
     else
         Clipboard()->setText(clipboard);
-    Controls(*w).mnuPaste->trigger();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), after.indexOf('|'));
-    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("Title"));
+    Controls(*w).pasteAction->trigger();
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), after.indexOf('|'));
+    QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title"));
     QCOMPARE(w->Post().PostChanged, changed);
     if (!clipboard.isEmpty())
-        QCOMPARE(Controls(*w).txtPost->document()->blockCount(), clipboard.count('\n') + 1);
+        QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), clipboard.count('\n') + 1);
 }
 
 void tst_EditCommands::pasteIsOneUndoStep()
 {
     auto w = m_fx->MakeWindow();
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "start ");
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "start ");
     Clipboard()->setText("pasted\r\ntext");
-    Controls(*w).mnuPaste->trigger();
+    Controls(*w).pasteAction->trigger();
     QCOMPARE(EditorFixture::PostText(*w), QString("start pasted\r\ntext"));
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("start "));
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("start "));
 }
 
 void tst_EditCommands::copyPost()
 {
     auto w = m_fx->MakeWindow();
-    Controls(*w).txtTitle->setText("The title");
+    Controls(*w).subjectEdit->setText("The title");
     EditorFixture::SetPost(*w, "line one\nline two", 5, 8);
-    Controls(*w).txtTitle->setFocus();
-    Controls(*w).mnuCopyClip->trigger();
+    Controls(*w).subjectEdit->setFocus();
+    Controls(*w).copyPostAction->trigger();
     QCOMPARE(Clipboard()->text(), QString("line one\nline two"));
     QVERIFY(!Clipboard()->mimeData()->hasImage());
     // The selection is left as it was.
-    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), QString("one"));
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().selectedText(), QString("one"));
     // An empty body empties the clipboard.
     FillClipboard();
     EditorFixture::SetPost(*w, "", 0);
-    Controls(*w).mnuCopyClip->trigger();
+    Controls(*w).copyPostAction->trigger();
     QCOMPARE(Clipboard()->text(), QString());
     QVERIFY(!Clipboard()->mimeData()->hasImage());
 }
@@ -227,12 +227,12 @@ void tst_EditCommands::toolbarRunsTheClipboardCommands()
     ToolbarButton(*w, "Copy")->trigger();
     QCOMPARE(Clipboard()->text(), QString("abc"));
     ToolbarButton(*w, "Cut")->trigger();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(" def"));
-    QTextCursor cursor = Controls(*w).txtPost->textCursor();
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(" def"));
+    QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
     cursor.movePosition(QTextCursor::End);
-    Controls(*w).txtPost->setTextCursor(cursor);
+    Controls(*w).bodyEdit->setTextCursor(cursor);
     ToolbarButton(*w, "Paste")->trigger();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(" defabc"));
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(" defabc"));
     ToolbarButton(*w, "Copy post to clipboard")->trigger();
     QCOMPARE(Clipboard()->text(), QString(" defabc"));
 }
@@ -240,13 +240,13 @@ void tst_EditCommands::toolbarRunsTheClipboardCommands()
 void tst_EditCommands::fontDialogIsFilledFromThePostField()
 {
     auto w = m_fx->MakeWindow();
-    Controls(*w).mnuFont->trigger();
+    Controls(*w).fontAction->trigger();
     QCOMPARE(m_fx->platform.fontRequests.size(), 1);
     const FontChoice& request = m_fx->platform.fontRequests.first();
     QCOMPARE(request.font.family(), QString("Arial"));
     QCOMPARE(request.font.pointSizeF(), 12.0);
     QVERIFY(!request.font.bold() && !request.font.italic());
-    QCOMPARE(request.color, Controls(*w).txtPost->palette().color(QPalette::Text));
+    QCOMPARE(request.color, Controls(*w).bodyEdit->palette().color(QPalette::Text));
 }
 
 void tst_EditCommands::fontChoiceAppliesToThePostOnly()
@@ -254,33 +254,33 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "Some text", 0);
     w->Post().PostChanged = false;
-    const QFont titleFont = Controls(*w).txtTitle->font();
-    const QPalette titlePalette = Controls(*w).txtTitle->palette();
+    const QFont titleFont = Controls(*w).subjectEdit->font();
+    const QPalette titlePalette = Controls(*w).subjectEdit->palette();
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
     chosen.setBold(true);
     chosen.setItalic(true);
     chosen.setUnderline(true);   // effects the command does not take
     chosen.setStrikeOut(true);
     m_fx->platform.fontAnswer = FontChoice{chosen, QColor(Qt::darkRed)};
-    Controls(*w).mnuFont->trigger();
+    Controls(*w).fontAction->trigger();
 
-    const QFont font = Controls(*w).txtPost->font();
+    const QFont font = Controls(*w).bodyEdit->font();
     QCOMPARE(font.family(), QString("Liberation Serif"));
     QCOMPARE(font.pointSizeF(), 16.0);
     QVERIFY(font.bold());
     QVERIFY(font.italic());
     QVERIFY(!font.underline());
     QVERIFY(!font.strikeOut());
-    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Text), QColor(Qt::darkRed));
-    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Inactive, QPalette::Text), QColor(Qt::darkRed));
-    QCOMPARE(Controls(*w).txtTitle->font(), titleFont);
-    QCOMPARE(Controls(*w).txtTitle->palette().color(QPalette::Text), titlePalette.color(QPalette::Text));
+    QCOMPARE(Controls(*w).bodyEdit->palette().color(QPalette::Text), QColor(Qt::darkRed));
+    QCOMPARE(Controls(*w).bodyEdit->palette().color(QPalette::Inactive, QPalette::Text), QColor(Qt::darkRed));
+    QCOMPARE(Controls(*w).subjectEdit->font(), titleFont);
+    QCOMPARE(Controls(*w).subjectEdit->palette().color(QPalette::Text), titlePalette.color(QPalette::Text));
     // The text and the document state are untouched.
     QCOMPARE(EditorFixture::PostText(*w), QString("Some text"));
     QVERIFY(!w->Post().PostChanged);
     // The next dialog starts from the new look.
     m_fx->platform.fontAnswer.reset();
-    Controls(*w).mnuFont->trigger();
+    Controls(*w).fontAction->trigger();
     QCOMPARE(m_fx->platform.fontRequests.last().font.family(), QString("Liberation Serif"));
     QCOMPARE(m_fx->platform.fontRequests.last().color, QColor(Qt::darkRed));
 }
@@ -288,24 +288,24 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
 void tst_EditCommands::fontCancelChangesNothing()
 {
     auto w = m_fx->MakeWindow();
-    const QFont before = Controls(*w).txtPost->font();
-    const QColor colour = Controls(*w).txtPost->palette().color(QPalette::Text);
+    const QFont before = Controls(*w).bodyEdit->font();
+    const QColor colour = Controls(*w).bodyEdit->palette().color(QPalette::Text);
     m_fx->platform.fontAnswer.reset();
-    Controls(*w).mnuFont->trigger();
+    Controls(*w).fontAction->trigger();
     QCOMPARE(m_fx->platform.fontRequests.size(), 1);
-    QCOMPARE(Controls(*w).txtPost->font(), before);
-    QCOMPARE(Controls(*w).txtPost->palette().color(QPalette::Text), colour);
+    QCOMPARE(Controls(*w).bodyEdit->font(), before);
+    QCOMPARE(Controls(*w).bodyEdit->palette().color(QPalette::Text), colour);
 }
 
 void tst_EditCommands::fontConfirmedUnchangedLooksTheSame()
 {
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "The same look\nbefore and after", 0);
-    const QImage before = Controls(*w).txtPost->grab().toImage();
-    m_fx->platform.fontAnswer = FontChoice{Controls(*w).txtPost->font(), Controls(*w).txtPost->palette().color(QPalette::Text)};
-    Controls(*w).mnuFont->trigger();
-    QCOMPARE(Controls(*w).txtPost->font(), m_fx->platform.fontRequests.first().font);
-    QCOMPARE(Controls(*w).txtPost->grab().toImage(), before);
+    const QImage before = Controls(*w).bodyEdit->grab().toImage();
+    m_fx->platform.fontAnswer = FontChoice{Controls(*w).bodyEdit->font(), Controls(*w).bodyEdit->palette().color(QPalette::Text)};
+    Controls(*w).fontAction->trigger();
+    QCOMPARE(Controls(*w).bodyEdit->font(), m_fx->platform.fontRequests.first().font);
+    QCOMPARE(Controls(*w).bodyEdit->grab().toImage(), before);
 }
 
 QF_TEST_MAIN(tst_EditCommands)

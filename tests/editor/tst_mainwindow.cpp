@@ -102,24 +102,24 @@ void tst_MainWindow::stateAfterLoad()
 {
     auto w = MakeWindow();
     QCOMPARE(w->windowTitle(), QString("Quillforge"));
-    QCOMPARE(Controls(*w).txtTitle->text(), QString());
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString());
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     QCOMPARE(w->Post().PostFileName, QString());
     QCOMPARE(w->Post().PostChanged, false);
     QCOMPARE(w->AssistMode(), false);
-    QCOMPARE(Controls(*w).chkAssist->isChecked(), false);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
-    QCOMPARE(Controls(*w).cmbSize->currentText(), QString("Normal"));
-    QCOMPARE(Controls(*w).cmbColor->currentText(), QString("Default"));
-    QCOMPARE(Controls(*w).chkAssist->toolTip(),
+    QCOMPARE(Controls(*w).assistanceBox->isChecked(), false);
+    QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
+    QCOMPARE(Controls(*w).sizeList->currentText(), QString("Normal"));
+    QCOMPARE(Controls(*w).colourList->currentText(), QString("Default"));
+    QCOMPARE(Controls(*w).assistanceBox->toolTip(),
              QString("Enable Assistant mode to have advanced options for URL, img, List and List="));
-    QVERIFY(!Controls(*w).OptNew->isChecked());
-    QVERIFY(!Controls(*w).optReply->isChecked());
-    QVERIFY(!Controls(*w).txtPostNo->isEnabled());
-    QCOMPARE(Controls(*w).txtPostNo->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
-    QVERIFY(!Controls(*w).cmbForum->isEnabled());
-    QCOMPARE(Controls(*w).Label1->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(Controls(*w).Label1->text(), QString("View More Emoticons"));
+    QVERIFY(!Controls(*w).newTopicOption->isChecked());
+    QVERIFY(!Controls(*w).replyOption->isChecked());
+    QVERIFY(!Controls(*w).topicNumberEdit->isEnabled());
+    QCOMPARE(Controls(*w).topicNumberEdit->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
+    QVERIFY(!Controls(*w).forumChooser->isEnabled());
+    QCOMPARE(Controls(*w).moreEmoticonsLink->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(Controls(*w).moreEmoticonsLink->text(), QString("View More Emoticons"));
 }
 
 void tst_MainWindow::windowGeometry()
@@ -154,32 +154,32 @@ void tst_MainWindow::typingFollowsTheChangedRule()
     QFETCH(bool, changed);
     QFETCH(QString, panel);
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, titleKeys);
-    QTest::keyClicks(Controls(*w).txtPost, postKeys);
-    QCOMPARE(Controls(*w).txtTitle->text(), titleKeys);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), postKeys);
+    QTest::keyClicks(Controls(*w).subjectEdit, titleKeys);
+    QTest::keyClicks(Controls(*w).bodyEdit, postKeys);
+    QCOMPARE(Controls(*w).subjectEdit->text(), titleKeys);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), postKeys);
     QCOMPARE(w->Post().PostChanged, changed);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), panel);
+    QCOMPARE(Controls(*w).statePanel->text(), panel);
 }
 
 void tst_MainWindow::deletingTheWholeBodyDoesNotMarkChanged()
 {
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Title");
-    QTest::keyClicks(Controls(*w).txtPost, "ab");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Title");
+    QTest::keyClicks(Controls(*w).bodyEdit, "ab");
     // As after a save: the post is unchanged.
     w->Post().PostChanged = false;
     w->Post().ShowState(PostDocument::SavedText);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
     QCOMPARE(w->Post().PostChanged, true);  // "a" is left: a change
     w->Post().PostChanged = false;
     w->Post().ShowState(PostDocument::SavedText);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);  // the body is empty after this change
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);  // the body is empty after this change
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Saved, No change"));
+    QCOMPARE(Controls(*w).statePanel->text(), QString("Post Saved, No change"));
     // Typing into the title now does not mark it either: the body is empty.
-    QTest::keyClicks(Controls(*w).txtTitle, "!");
+    QTest::keyClicks(Controls(*w).subjectEdit, "!");
     QCOMPARE(w->Post().PostChanged, false);
 }
 
@@ -219,8 +219,8 @@ void tst_MainWindow::newPost()
     QFETCH(QString, savedTo);
     QTemporaryDir folder;
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Title");
-    QTest::keyClicks(Controls(*w).txtPost, "Body");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Title");
+    QTest::keyClicks(Controls(*w).bodyEdit, "Body");
     const QString file = fileName.isEmpty() ? QString() : folder.filePath(fileName);
     w->Post().PostFileName = file;
     if (!changed) {
@@ -230,7 +230,7 @@ void tst_MainWindow::newPost()
     m_platform->answers = answers;
     if (!saveName.isEmpty())
         m_platform->saveNames = {folder.filePath(saveName)};
-    Controls(*w).mnuNew->trigger();
+    Controls(*w).newPostAction->trigger();
 
     QCOMPARE(m_platform->messages.size(), answers.size());
     if (changed) {
@@ -240,14 +240,14 @@ void tst_MainWindow::newPost()
         QCOMPARE(call.icon, MsgIcon::Question);
         QCOMPARE(call.title, QString("Quillforge"));
     }
-    QCOMPARE(Controls(*w).txtTitle->text(), cleared ? QString() : QString("Title"));
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), cleared ? QString() : QString("Body"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), cleared ? QString() : QString("Title"));
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), cleared ? QString() : QString("Body"));
     QCOMPARE(w->Post().PostFileName, cleared ? QString() : file);
     QCOMPARE(w->Post().PostChanged, changedAfter);
     if (cleared)
-        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
+        QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
     else
-        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
+        QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), savedTo.isEmpty() ? QStringList{} : QStringList{savedTo});
     if (!savedTo.isEmpty()) {
         QFile saved(folder.filePath(savedTo));
@@ -283,15 +283,15 @@ void tst_MainWindow::closeSequence()
     QFETCH(bool, ends);
     QTemporaryDir folder;
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Title");
-    QTest::keyClicks(Controls(*w).txtPost, "Body");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Title");
+    QTest::keyClicks(Controls(*w).bodyEdit, "Body");
     if (!changed)
         w->Post().PostChanged = false;
     QSignalSpy ending(w.get(), &MainWindow::programEnding);
     m_platform->answers = answers;
     if (!saveName.isEmpty())
         m_platform->saveNames = {folder.filePath(saveName)};
-    Controls(*w).mnuExit->trigger();
+    Controls(*w).exitAction->trigger();
 
     QCOMPARE(m_platform->messages.first().text, QString("Are you sure you want to exit Quillforge"));
     QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNo);
@@ -300,8 +300,8 @@ void tst_MainWindow::closeSequence()
     QCOMPARE(ending.count(), ends ? 1 : 0);
     QCOMPARE(w->isVisible(), !ends);
     if (!ends) {
-        QCOMPARE(Controls(*w).txtTitle->text(), QString("Title"));
-        QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("Body"));
+        QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title"));
+        QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("Body"));
         QCOMPARE(w->Post().PostChanged, changed);
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), saveName.isEmpty() ? QStringList{} : QStringList{saveName});
@@ -315,14 +315,14 @@ void tst_MainWindow::menus()
         const char* text;
     };
     const QList<QList<Item>> expected = {
-        {{"mnuNew", "&New Post"}, {"mnuOpen", "&Open Post..."}, {"mnuSave", "&Save Post"},
-         {"mnuSaveAs", "Sa&ve Post as..."}, {"", "-"}, {"mnuExit", "E&xit"}},
-        {{"mnuCopy", "&Copy"}, {"mnuCut", "Cu&t"}, {"mnuPaste", "&Paste"}, {"", "-"},
-         {"mnuCopyClip", "C&opy post to clipboard"}, {"mnuPreview", "Previe&w post..."}, {"", "-"},
-         {"mnuFont", "&Font..."}, {"mnuOptions", "Op&tions..."}, {"", "-"},
-         {"mnuCheckSpelling", "Check &Spelling as You Type"}, {"mnuSpellingLanguageItem", "Spelling &Language"},
-         {"mnuHighlight", "&Highlight BBCode"}},
-        {{"mnuContact", "Contact Quillforge &Team"}, {"", "-"}, {"mnuAbout", "&About..."}},
+        {{"newPostAction", "&New Post"}, {"openPostAction", "&Open Post..."}, {"savePostAction", "&Save Post"},
+         {"saveAsAction", "Sa&ve Post as..."}, {"", "-"}, {"exitAction", "E&xit"}},
+        {{"copyAction", "&Copy"}, {"cutAction", "Cu&t"}, {"pasteAction", "&Paste"}, {"", "-"},
+         {"copyPostAction", "C&opy post to clipboard"}, {"previewAction", "Previe&w post..."}, {"", "-"},
+         {"fontAction", "&Font..."}, {"optionsAction", "Op&tions..."}, {"", "-"},
+         {"checkSpellingAction", "Check &Spelling as You Type"}, {"spellingLanguageItem", "Spelling &Language"},
+         {"highlightAction", "&Highlight BBCode"}},
+        {{"contactAction", "Contact Quillforge &Team"}, {"", "-"}, {"aboutAction", "&About..."}},
     };
     const QStringList titles = {"&File", "&Edit", "&Help"};
     const QList<QAction*> menus = w->menuBar()->actions();
@@ -349,7 +349,7 @@ void tst_MainWindow::toolbar()
     auto w = MakeWindow();
     const QStringList expected = {"New", "Open", "Save", "-", "Copy", "Cut", "Paste", "-",
                                   "Copy post to clipboard", "Preview post", "-", "Options", "About"};
-    const QList<QAction*> buttons = Controls(*w).Toolbar1->actions();
+    const QList<QAction*> buttons = Controls(*w).toolBar->actions();
     QCOMPARE(buttons.size(), 13);
     for (int i = 0; i < 13; ++i) {
         if (expected[i] == "-") {
@@ -366,11 +366,11 @@ void tst_MainWindow::toolbarRunsTheMenuCommands()
 {
     // Position 1 runs New: with a changed post it asks the same question.
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtPost, "Body");
+    QTest::keyClicks(Controls(*w).bodyEdit, "Body");
     m_platform->answers = {MsgAnswer::No};
-    Controls(*w).Toolbar1->actions().at(0)->trigger();
+    Controls(*w).toolBar->actions().at(0)->trigger();
     QCOMPARE(m_platform->MessageTexts(), QStringList{SavePrompt});
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
 }
 
 void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
@@ -378,16 +378,16 @@ void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("New, shorter than the menu's") << 0 << "mnuNew" << "New";
-    QTest::newRow("Open, without the menu's dots") << 1 << "mnuOpen" << "Open";
-    QTest::newRow("Save") << 2 << "mnuSave" << "Save";
-    QTest::newRow("Copy") << 4 << "mnuCopy" << "Copy";
-    QTest::newRow("Cut") << 5 << "mnuCut" << "Cut";
-    QTest::newRow("Paste") << 6 << "mnuPaste" << "Paste";
-    QTest::newRow("Copy post to clipboard") << 8 << "mnuCopyClip" << "Copy post to clipboard";
-    QTest::newRow("Preview post") << 9 << "mnuPreview" << "Preview post";
-    QTest::newRow("Options") << 11 << "mnuOptions" << "Options";
-    QTest::newRow("About") << 12 << "mnuAbout" << "About";
+    QTest::newRow("New, shorter than the menu's") << 0 << "newPostAction" << "New";
+    QTest::newRow("Open, without the menu's dots") << 1 << "openPostAction" << "Open";
+    QTest::newRow("Save") << 2 << "savePostAction" << "Save";
+    QTest::newRow("Copy") << 4 << "copyAction" << "Copy";
+    QTest::newRow("Cut") << 5 << "cutAction" << "Cut";
+    QTest::newRow("Paste") << 6 << "pasteAction" << "Paste";
+    QTest::newRow("Copy post to clipboard") << 8 << "copyPostAction" << "Copy post to clipboard";
+    QTest::newRow("Preview post") << 9 << "previewAction" << "Preview post";
+    QTest::newRow("Options") << 11 << "optionsAction" << "Options";
+    QTest::newRow("About") << 12 << "aboutAction" << "About";
 }
 
 void tst_MainWindow::toolbarButtonIsTheMenuItem()
@@ -396,7 +396,7 @@ void tst_MainWindow::toolbarButtonIsTheMenuItem()
     QFETCH(QString, item);
     QFETCH(QString, caption);
     auto w = MakeWindow();
-    QToolBar* bar = Controls(*w).Toolbar1;
+    QToolBar* bar = Controls(*w).toolBar;
     QAction* button = bar->actions().at(position);
     // One action for both: disabling or renaming the item reaches the button too.
     QCOMPARE(button, w->findChild<QAction*>(item));
@@ -426,8 +426,8 @@ void tst_MainWindow::hotSpot()
     if (!stored.isEmpty())
         m_settings.Save(SettingsStore::SiteAdressKey, stored);
     auto w = MakeWindow();
-    QCOMPARE(Controls(*w).Image1->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(Controls(*w).Image1, Qt::LeftButton);
+    QCOMPARE(Controls(*w).openForumHotSpot->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(Controls(*w).openForumHotSpot, Qt::LeftButton);
     QCOMPARE(m_platform->shellOpened, QStringList{opened});
 }
 
@@ -435,12 +435,12 @@ void tst_MainWindow::accessibleNames()
 {
     auto w = MakeWindow();
     const QList<QPair<QString, QString>> expected = {
-        {"txtTitle", "Subject"},       {"txtPost", "Message body"}, {"cmbSize", "Font size"},
-        {"cmbColor", "Font colour"},   {"cmbForum", "Forum"},       {"txtPostNo", "Topic number"},
-        {"Image1", "Open forum"},      {"cmdBBcode_0", "B"},        {"cmdBBcode_9", "[*]"},
-        {"cmdQuote", "Quote manager"}, {"cmdPreview", "Preview"},   {"cmdPost", "Submit"},
-        {"imgIcon_1", "Smile"},        {"imgIcon_0", "Very happy"}, {"chkAssist", "Enable assistance"},
-        {"OptNew", "New topic in Forum:"},
+        {"subjectEdit", "Subject"},       {"bodyEdit", "Message body"}, {"sizeList", "Font size"},
+        {"colourList", "Font colour"},   {"forumChooser", "Forum"},       {"topicNumberEdit", "Topic number"},
+        {"openForumHotSpot", "Open forum"},      {"tagButton_0", "B"},        {"tagButton_9", "[*]"},
+        {"quoteManagerButton", "Quote manager"}, {"previewButton", "Preview"},   {"submitButton", "Submit"},
+        {"emoticonPicture_1", "Smile"},        {"emoticonPicture_0", "Very happy"}, {"assistanceBox", "Enable assistance"},
+        {"newTopicOption", "New topic in Forum:"},
     };
     for (const auto& [name, accessible] : expected) {
         auto* widget = w->findChild<QWidget*>(name);
@@ -451,7 +451,7 @@ void tst_MainWindow::accessibleNames()
     }
     // Every control of the central area has a name a screen reader can read.
     for (QWidget* child : w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->objectName() == "framSubmit")
+        if (child->objectName() == "submitFrame")
             continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
         QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
@@ -461,10 +461,10 @@ void tst_MainWindow::accessibleNames()
 void tst_MainWindow::clockPanels()
 {
     auto w = MakeWindow();
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
-    QVERIFY(!Controls(*w).StatusPanels[2]->text().isEmpty());
-    QVERIFY(!Controls(*w).StatusPanels[3]->text().isEmpty());
-    QCOMPARE(Controls(*w).StatusPanels[3]->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QCOMPARE(Controls(*w).helpPanel->text(), QString());
+    QVERIFY(!Controls(*w).timePanel->text().isEmpty());
+    QVERIFY(!Controls(*w).datePanel->text().isEmpty());
+    QCOMPARE(Controls(*w).datePanel->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 namespace {
@@ -487,10 +487,10 @@ void tst_MainWindow::wheelOverClosedListsChangesNothing_data()
     QTest::addColumn<int>("startIndex");
     QTest::addColumn<int>("notches");
     QTest::addColumn<bool>("selection");
-    QTest::newRow("size list rolled down, caret in the post") << "cmbSize" << 2 << -3 << false;
-    QTest::newRow("size list rolled up, text selected") << "cmbSize" << 2 << 2 << true;
-    QTest::newRow("colour list rolled down, text selected") << "cmbColor" << 0 << -5 << true;
-    QTest::newRow("colour list rolled up, caret in the post") << "cmbColor" << 4 << 1 << false;
+    QTest::newRow("size list rolled down, caret in the post") << "sizeList" << 2 << -3 << false;
+    QTest::newRow("size list rolled up, text selected") << "sizeList" << 2 << 2 << true;
+    QTest::newRow("colour list rolled down, text selected") << "colourList" << 0 << -5 << true;
+    QTest::newRow("colour list rolled up, caret in the post") << "colourList" << 4 << 1 << false;
 }
 
 void tst_MainWindow::wheelOverClosedListsChangesNothing()
@@ -503,42 +503,42 @@ void tst_MainWindow::wheelOverClosedListsChangesNothing()
     auto* combo = w->findChild<QComboBox*>(list);
     QVERIFY(combo);
     combo->setCurrentIndex(startIndex);
-    Controls(*w).txtPost->setPlainText("some post text");
+    Controls(*w).bodyEdit->setPlainText("some post text");
     w->Post().SetUnchanged(PostDocument::SavedText);
     w->activateWindow();
-    Controls(*w).txtPost->setFocus();
-    QTextCursor cursor = Controls(*w).txtPost->textCursor();
+    Controls(*w).bodyEdit->setFocus();
+    QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
     cursor.setPosition(5);
     if (selection)
         cursor.setPosition(9, QTextCursor::KeepAnchor);
-    Controls(*w).txtPost->setTextCursor(cursor);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).txtPost));
+    Controls(*w).bodyEdit->setTextCursor(cursor);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).bodyEdit));
     QSignalSpy activated(combo, &QComboBox::activated);
 
     RollWheel(combo, notches);
 
     QCOMPARE(activated.count(), 0);
     QCOMPARE(combo->currentIndex(), startIndex);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("some post text"));
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("some post text"));
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).txtPost));
-    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), selection ? QString("post") : QString());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).bodyEdit));
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().selectedText(), selection ? QString("post") : QString());
 
     // Choosing with the keyboard still runs the list's command.
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(activated.count(), 1);
     QCOMPARE(combo->currentIndex(), startIndex + 1);
-    QVERIFY2(Controls(*w).txtPost->toPlainText() != "some post text", "the chosen item inserted no tag");
+    QVERIFY2(Controls(*w).bodyEdit->toPlainText() != "some post text", "the chosen item inserted no tag");
 }
 
 void tst_MainWindow::screenReaderReadsTheLists_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("name");
-    QTest::newRow("forum chooser") << "cmbForum" << "Forum";
-    QTest::newRow("size list") << "cmbSize" << "Font size";
-    QTest::newRow("colour list") << "cmbColor" << "Font colour";
+    QTest::newRow("forum chooser") << "forumChooser" << "Forum";
+    QTest::newRow("size list") << "sizeList" << "Font size";
+    QTest::newRow("colour list") << "colourList" << "Font colour";
 }
 
 void tst_MainWindow::screenReaderReadsTheLists()
@@ -547,7 +547,7 @@ void tst_MainWindow::screenReaderReadsTheLists()
     QFETCH(QString, name);
     QVERIFY(WriteAll(ForumListFile::PathOf(m_context), "3- News\r\n7- General chat\r\n12- Help\r\n\r\n"));
     auto w = MakeWindow();
-    Controls(*w).OptNew->click();  // the forum chooser is enabled only for a new topic
+    Controls(*w).newTopicOption->click();  // the forum chooser is enabled only for a new topic
     auto* combo = w->findChild<QComboBox*>(list);
     QVERIFY(combo && combo->count() > 2);
 
@@ -592,13 +592,13 @@ void tst_MainWindow::screenReaderPressesButtons_data()
     QTest::addColumn<QString>("action");
     const QString press = QAccessibleActionInterface::pressAction();
     const QString toggle = QAccessibleActionInterface::toggleAction();
-    QTest::newRow("New topic option pressed: the forum chooser is enabled") << "OptNew" << press;
-    QTest::newRow("New topic option toggled: the forum chooser is enabled") << "OptNew" << toggle;
-    QTest::newRow("Reply option pressed: the topic number is enabled") << "optReply" << press;
-    QTest::newRow("Reply option toggled: the topic number is enabled") << "optReply" << toggle;
-    QTest::newRow("assistance box pressed: assistance is on") << "chkAssist" << press;
-    QTest::newRow("assistance box toggled: assistance is on") << "chkAssist" << toggle;
-    QTest::newRow("bold button pressed: its tag is inserted") << "cmdBBcode_0" << press;
+    QTest::newRow("New topic option pressed: the forum chooser is enabled") << "newTopicOption" << press;
+    QTest::newRow("New topic option toggled: the forum chooser is enabled") << "newTopicOption" << toggle;
+    QTest::newRow("Reply option pressed: the topic number is enabled") << "replyOption" << press;
+    QTest::newRow("Reply option toggled: the topic number is enabled") << "replyOption" << toggle;
+    QTest::newRow("assistance box pressed: assistance is on") << "assistanceBox" << press;
+    QTest::newRow("assistance box toggled: assistance is on") << "assistanceBox" << toggle;
+    QTest::newRow("bold button pressed: its tag is inserted") << "tagButton_0" << press;
 }
 
 void tst_MainWindow::screenReaderPressesButtons()
@@ -616,20 +616,20 @@ void tst_MainWindow::screenReaderPressesButtons()
     iface->actionInterface()->doAction(action);
 
     // The command has run at once, as for a click.
-    if (control == "OptNew") {
-        QVERIFY(Controls(*w).OptNew->isChecked());
-        QVERIFY(Controls(*w).cmbForum->isEnabled());
-        QVERIFY(!Controls(*w).txtPostNo->isEnabled());
-    } else if (control == "optReply") {
-        QVERIFY(Controls(*w).optReply->isChecked());
-        QVERIFY(Controls(*w).txtPostNo->isEnabled());
-        QVERIFY(!Controls(*w).cmbForum->isEnabled());
-    } else if (control == "chkAssist") {
-        QVERIFY(Controls(*w).chkAssist->isChecked());
+    if (control == "newTopicOption") {
+        QVERIFY(Controls(*w).newTopicOption->isChecked());
+        QVERIFY(Controls(*w).forumChooser->isEnabled());
+        QVERIFY(!Controls(*w).topicNumberEdit->isEnabled());
+    } else if (control == "replyOption") {
+        QVERIFY(Controls(*w).replyOption->isChecked());
+        QVERIFY(Controls(*w).topicNumberEdit->isEnabled());
+        QVERIFY(!Controls(*w).forumChooser->isEnabled());
+    } else if (control == "assistanceBox") {
+        QVERIFY(Controls(*w).assistanceBox->isChecked());
         QVERIFY(w->AssistMode());
         QVERIFY(iface->state().checked);
     } else {
-        QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
+        QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("[b]"));
     }
 }
 
@@ -664,7 +664,7 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard()
         BoardProfiles::SavePostingPage(m_settings, site, page);
     }
     auto w = MakeWindow();
-    auto* panel = w->findChild<QLabel*>("StatusLength");
+    auto* panel = w->findChild<QLabel*>("lengthPanel");
     QVERIFY(panel);
     w->Post().SetPost(typed.toStdString());
     if (shown.isEmpty()) {

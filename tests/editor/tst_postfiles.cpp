@@ -40,7 +40,7 @@ struct State {
 
 State StateOf(MainWindow& w)
 {
-    return {Controls(w).txtTitle->text(), Controls(w).txtPost->toPlainText(), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
+    return {Controls(w).subjectEdit->text(), Controls(w).bodyEdit->toPlainText(), w.Post().PostFileName, Controls(w).statePanel->text(),
             w.Post().PostChanged};
 }
 
@@ -150,8 +150,8 @@ std::unique_ptr<MainWindow> tst_PostFiles::MakeWindow()
 std::unique_ptr<MainWindow> tst_PostFiles::WindowWithPost(const QString& fileName, bool changed)
 {
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Old title");
-    QTest::keyClicks(Controls(*w).txtPost, "Old post");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Old title");
+    QTest::keyClicks(Controls(*w).bodyEdit, "Old post");
     w->Post().PostFileName = Path(fileName);
     if (!changed) {
         w->Post().PostChanged = false;
@@ -193,7 +193,7 @@ void tst_PostFiles::opensAPostFile()
     QVERIFY(WriteAll(Path("open me.bbc"), file));
     auto w = WindowWithPost("old.bbc", false);
     m_platform->openNames = {Path("open me.bbc")};
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
     QCOMPARE(m_platform->openDialogs, 1);
     // Filling the fields raised their change handlers; the post is still unchanged.
     COMPARE_STATE(StateOf(*w), (State{title, post, Path("open me.bbc"), "No change in post", false}));
@@ -227,7 +227,7 @@ void tst_PostFiles::refusedFileChangesNothing()
         // With unsaved changes the user answers No (do not save) first.
         m_platform->answers = changed ? QList<MsgAnswer>{MsgAnswer::No, MsgAnswer::OK} : QList<MsgAnswer>{MsgAnswer::OK};
         m_platform->openNames = {Path("bad.bbc")};
-        Controls(*w).mnuOpen->trigger();
+        Controls(*w).openPostAction->trigger();
 
         const MsgBoxCall& error = m_platform->messages.last();
         QCOMPARE(error.text, FormatError);
@@ -271,7 +271,7 @@ void tst_PostFiles::unreadableFileChangesNothing()
     const State before = StateOf(*w);
     m_platform->answers = {MsgAnswer::No, MsgAnswer::OK};
     m_platform->openNames = {path};
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
     permissions.reset();
 
     QCOMPARE(m_platform->messages.size(), 2);
@@ -329,7 +329,7 @@ void tst_PostFiles::savePromptOfOpen()
     for (const QString& name : saveNames)
         m_platform->saveNames.append(Path(name));
     m_platform->openNames = {Path(openName)};
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
 
     QCOMPARE(m_platform->messages.first().text, SavePrompt);
     QCOMPARE(m_platform->messages.first().buttons, MsgButtons::YesNoCancel);
@@ -382,14 +382,14 @@ void tst_PostFiles::saveAndSaveAs()
     QFETCH(QString, writtenTo);
     QFETCH(QString, fileNameAfter);
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Re: \"quotes\", commas");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Re: \"quotes\", commas");
     w->Post().SetPost("  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n");
     w->Post().PostFileName = Path(fileName);
     for (const QString& name : saveNames)
         m_platform->saveNames.append(Path(name));
     const State before = StateOf(*w);
 
-    const bool wrote = saveAs ? w->mnuSaveAs_Click() : w->mnusave_Click();
+    const bool wrote = saveAs ? w->saveAs() : w->savePost();
     QCOMPARE(wrote, !writtenTo.isEmpty());
     QCOMPARE(m_platform->saveDialogs, saveDialogs);
     QCOMPARE(m_platform->messages.size(), 0);
@@ -414,26 +414,26 @@ void tst_PostFiles::typedPostSavesToTheExactBytes()
 {
     // The 40-byte example, typed: the field's own line break is written as CR LF.
     auto w = MakeWindow();
-    QTest::keyClicks(Controls(*w).txtTitle, "Hello");
-    QTest::keyClicks(Controls(*w).txtPost, "one");
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
-    QTest::keyClicks(Controls(*w).txtPost, "two");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Hello");
+    QTest::keyClicks(Controls(*w).bodyEdit, "one");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).bodyEdit, "two");
     m_platform->saveNames = {Path("hello.bbc")};
-    QVERIFY(w->mnusave_Click());
+    QVERIFY(w->savePost());
     const QByteArray bytes = ReadAll(Path("hello.bbc"));
     QCOMPARE(bytes, QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\n"));
     QCOMPARE(bytes.size(), 40);
 
     // A soft line break (Shift+Enter) is a line break in the file too.
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(Controls(*w).txtPost, "three");
-    QVERIFY(w->mnusave_Click());
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(Controls(*w).bodyEdit, "three");
+    QVERIFY(w->savePost());
     QCOMPARE(ReadAll(Path("hello.bbc")), QByteArray("{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\none\r\ntwo\r\nthree\r\n"));
 
     // New, then the empty post saved: the 27-byte file.
-    Controls(*w).mnuNew->trigger();
+    Controls(*w).newPostAction->trigger();
     m_platform->saveNames = {Path("empty.bbc")};
-    QVERIFY(w->mnuSaveAs_Click());
+    QVERIFY(w->saveAs());
     QCOMPARE(ReadAll(Path("empty.bbc")), QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n"));
     QCOMPARE(m_platform->messages.size(), 0);
 }
@@ -479,7 +479,7 @@ void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
     m_platform->answers = {MsgAnswer::OK};
     if (replacing)
         m_platform->answers.prepend(MsgAnswer::Yes);
-    const bool wrote = w->mnusave_Click();
+    const bool wrote = w->savePost();
     permissions.reset();
 
     QVERIFY(!wrote);
@@ -523,17 +523,17 @@ void tst_PostFiles::roundTripThroughTheWindow()
     QFETCH(QString, title);
     QFETCH(QString, post);
     auto w = MakeWindow();
-    Controls(*w).txtTitle->setText(title);
-    Controls(*w).txtPost->setPlainText(post);
+    Controls(*w).subjectEdit->setText(title);
+    Controls(*w).bodyEdit->setPlainText(post);
     m_platform->saveNames = {Path("trip.bbc")};
-    QVERIFY(w->mnusave_Click());
-    Controls(*w).mnuNew->trigger();  // saved: no question
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QVERIFY(w->savePost());
+    Controls(*w).newPostAction->trigger();  // saved: no question
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     m_platform->openNames = {Path("trip.bbc")};
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
     QCOMPARE(m_platform->messages.size(), 0);
-    QCOMPARE(Controls(*w).txtTitle->text(), title);
-    QVERIFY2(Controls(*w).txtPost->document()->toRawText().replace(QChar(0x2029), '\n') == post,
+    QCOMPARE(Controls(*w).subjectEdit->text(), title);
+    QVERIFY2(Controls(*w).bodyEdit->document()->toRawText().replace(QChar(0x2029), '\n') == post,
              "the post changed on its way through the file");
     QCOMPARE(w->Post().PostFileName, Path("trip.bbc"));
     QCOMPARE(w->Post().PostChanged, false);
@@ -543,15 +543,15 @@ void tst_PostFiles::toolbarOpenAndSave()
 {
     // Toolbar positions 2 and 3 run Open and Save.
     auto w = MakeWindow();
-    QToolBar* bar = Controls(*w).Toolbar1;
+    QToolBar* bar = Controls(*w).toolBar;
     m_platform->openNames = {Path("good.bbc")};
     bar->actions().at(1)->trigger();
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the file"));
-    QTest::keyClicks(Controls(*w).txtPost, "!");
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("From the file"));
+    QTest::keyClicks(Controls(*w).bodyEdit, "!");
+    QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
     bar->actions().at(2)->trigger();
     QCOMPARE(m_platform->saveDialogs, 0);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Saved, No change"));
+    QCOMPARE(Controls(*w).statePanel->text(), QString("Post Saved, No change"));
     QCOMPARE(ReadAll(Path("good.bbc")),
              QByteArray("{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\n!line one\r\nline two\r\n"));
 }
@@ -559,33 +559,33 @@ void tst_PostFiles::toolbarOpenAndSave()
 void tst_PostFiles::openedPostStartsAFreshHistory()
 {
     auto w = WindowWithPost("old.bbc", false);
-    QVERIFY(Controls(*w).txtPost->document()->isUndoAvailable());
+    QVERIFY(Controls(*w).bodyEdit->document()->isUndoAvailable());
     m_platform->openNames = {Path("good.bbc")};
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
     const QString fromFile = "line one\nline two";
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), fromFile);
     // Nothing to undo or redo: neither the old post nor the filling.
-    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
-    QVERIFY(!Controls(*w).txtPost->document()->isRedoAvailable());
-    QVERIFY(!Controls(*w).txtPost->document()->isModified());
+    QVERIFY(!Controls(*w).bodyEdit->document()->isUndoAvailable());
+    QVERIFY(!Controls(*w).bodyEdit->document()->isRedoAvailable());
+    QVERIFY(!Controls(*w).bodyEdit->document()->isModified());
     // The caret at the start, nothing selected, the top of the post in view.
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), 0);
-    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
-    QCOMPARE(Controls(*w).txtPost->verticalScrollBar()->value(), 0);
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), 0);
+    QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).bodyEdit->verticalScrollBar()->value(), 0);
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), fromFile);
     // Typing after the open is one step of undo, and only the typing goes.
-    QTest::keyClicks(Controls(*w).txtPost, "New ");
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), "New " + fromFile);
+    QTest::keyClicks(Controls(*w).bodyEdit, "New ");
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), "New " + fromFile);
     QCOMPARE(w->Post().PostChanged, true);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), fromFile);
-    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
+    QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), fromFile);
+    QVERIFY(!Controls(*w).bodyEdit->document()->isUndoAvailable());
     // The shortcuts of the field still work on the opened post.
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->textCursor().selectedText(), QString("line one") + QChar(0x2029) + "line two");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().selectedText(), QString("line one") + QChar(0x2029) + "line two");
 }
 
 void tst_PostFiles::longPostOpensExactly()
@@ -601,10 +601,10 @@ void tst_PostFiles::longPostOpensExactly()
     w->OpenFile(Path("long.bbc"));
     QCOMPARE(m_platform->messages.size(), 0);
     QVERIFY2(w->Post().Post() == ToUtf8(post), "the post changed on its way into the field");
-    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), int(post.count("\r\n")) + 1);
-    QVERIFY(!Controls(*w).txtPost->document()->isUndoAvailable());
+    QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), int(post.count("\r\n")) + 1);
+    QVERIFY(!Controls(*w).bodyEdit->document()->isUndoAvailable());
     QCOMPARE(w->Post().PostChanged, false);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
+    QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
 }
 
 void tst_PostFiles::byteOrderMarkIsNotWrittenBack()
@@ -612,8 +612,8 @@ void tst_PostFiles::byteOrderMarkIsNotWrittenBack()
     QVERIFY(WriteAll(Path("marked.bbc"), "\xEF\xBB\xBF" + GoodFile));
     auto w = MakeWindow();
     w->OpenFile(Path("marked.bbc"));
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the file"));
-    QVERIFY(w->mnusave_Click());
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("From the file"));
+    QVERIFY(w->savePost());
     QCOMPARE(ReadAll(Path("marked.bbc")), GoodFile);
 }
 
@@ -650,7 +650,7 @@ void tst_PostFiles::saveAsAsksBeforeReplacing()
         m_platform->saveNames.append(Path(name));
     m_platform->answers = answers;
 
-    QCOMPARE(w->mnuSaveAs_Click(), !writtenTo.isEmpty());
+    QCOMPARE(w->saveAs(), !writtenTo.isEmpty());
     QCOMPARE(m_platform->saveDialogs, dialogs);
     QCOMPARE(m_platform->unexpectedMessages, 0);
     QCOMPARE(m_platform->messages.size(), questions);
@@ -694,7 +694,7 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
     QVERIFY(WriteAll(opened, GoodFile));
     auto w = MakeWindow();
     w->OpenFile(opened);
-    QTest::keyClicks(Controls(*w).txtPost, "mine: ");
+    QTest::keyClicks(Controls(*w).bodyEdit, "mine: ");
     const QDateTime modified = QFileInfo(opened).lastModified();
 
     QByteArray onDisk = GoodFile;
@@ -721,7 +721,7 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
         m_platform->answers = {answer};
     m_platform->saveNames = {Path("copy.bbc")};
 
-    QCOMPARE(w->mnusave_Click(), !writtenTo.isEmpty());
+    QCOMPARE(w->savePost(), !writtenTo.isEmpty());
     QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
     if (asked) {
         const MsgBoxCall& question = m_platform->messages.first();
@@ -739,8 +739,8 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
 
     // What this window wrote itself is no change on disk: the next Save asks nothing.
     if (!writtenTo.isEmpty()) {
-        QTest::keyClicks(Controls(*w).txtPost, "again ");
-        QVERIFY(w->mnusave_Click());
+        QTest::keyClicks(Controls(*w).bodyEdit, "again ");
+        QVERIFY(w->savePost());
         QCOMPARE(m_platform->messages.size(), asked ? 1 : 0);
     }
 }
@@ -771,7 +771,7 @@ void tst_PostFiles::saveUnderAFileSizeLimitKeepsTheOldFile()
     rlimit limited = old;
     limited.rlim_cur = 16 * 1024;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-    const bool wrote = saveAs ? w->mnuSaveAs_Click() : w->mnusave_Click();
+    const bool wrote = saveAs ? w->saveAs() : w->savePost();
     QVERIFY(setrlimit(RLIMIT_FSIZE, &old) == 0);
 
     QVERIFY(!wrote);
@@ -799,7 +799,7 @@ void tst_PostFiles::overLargeFileIsRefusedUnread()
     m_platform->openNames = {big};
     m_platform->answers = {MsgAnswer::OK};
     const qint64 readBefore = BytesReadByThisProcess();
-    Controls(*w).mnuOpen->trigger();
+    Controls(*w).openPostAction->trigger();
     const qint64 read = BytesReadByThisProcess() - readBefore;
 
     QCOMPARE(m_platform->messages.size(), 1);
@@ -835,7 +835,7 @@ void tst_PostFiles::saveKeepsTheFilesMode()
     const mode_t previous = ::umask(mode_t(umask));
     auto w = WindowWithPost(before >= 0 ? "moded.bbc" : "", true);
     m_platform->saveNames = {file};
-    const bool wrote = w->mnusave_Click();
+    const bool wrote = w->savePost();
     ::umask(previous);
     QVERIFY(wrote);
     QCOMPARE(ModeOf(file), after);

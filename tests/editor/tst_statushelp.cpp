@@ -77,22 +77,22 @@ void tst_StatusHelp::tagButtons()
     QFETCH(int, index);
     QFETCH(QString, inserted);
     auto w = m_fx->MakeWindow();
-    MoveOver(Controls(*w).cmdBBcode[index]);
-    const QString help = Controls(*w).StatusPanels[0]->text();
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("No change in post"));
+    MoveOver(Controls(*w).tagButtons[index]);
+    const QString help = Controls(*w).helpPanel->text();
+    QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
     const QString opening = inserted.left(inserted.indexOf(QRegularExpression("[]=]")) + 1);
     QVERIFY2(help.contains(opening), qPrintable(help));
     if (inserted.contains("[/"))
         QVERIFY2(help.contains(inserted.mid(inserted.indexOf("[/"))), qPrintable(help));
 
     EditorFixture::SetPost(*w, "text", 0, 4);
-    QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).tagButtons[index], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*w), inserted);
     const QRegularExpressionMatch shortcut = QRegularExpression(R"(\(CTRL\+([A-Z])\))").match(help);
     if (shortcut.hasMatch()) {
         EditorFixture::SetPost(*w, "text", 0, 4);
-        Controls(*w).txtPost->setFocus();
-        QTest::keyClick(Controls(*w).txtPost, Qt::Key(Qt::Key_A + (shortcut.captured(1).at(0).unicode() - 'A')),
+        Controls(*w).bodyEdit->setFocus();
+        QTest::keyClick(Controls(*w).bodyEdit, Qt::Key(Qt::Key_A + (shortcut.captured(1).at(0).unicode() - 'A')),
                         Qt::ControlModifier);
         QCOMPARE(EditorFixture::PostText(*w), inserted);
     }
@@ -101,12 +101,12 @@ void tst_StatusHelp::tagButtons()
 void tst_StatusHelp::assistSwitch()
 {
     auto w = m_fx->MakeWindow();
-    MoveOver(Controls(*w).chkAssist);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(),
+    MoveOver(Controls(*w).assistanceBox);
+    QCOMPARE(Controls(*w).helpPanel->text(),
              QString("Enable Assistant mode to have advanced options for URL, img, List and List="));
     // The image button's help ends with a blank, shown as it is.
-    MoveOver(Controls(*w).cmdBBcode[7]);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString("Insert image: [img]http://image_url[/img]   (CTRL+M) "));
+    MoveOver(Controls(*w).tagButtons[7]);
+    QCOMPARE(Controls(*w).helpPanel->text(), QString("Insert image: [img]http://image_url[/img]   (CTRL+M) "));
 }
 
 void tst_StatusHelp::backgroundClears()
@@ -114,24 +114,24 @@ void tst_StatusHelp::backgroundClears()
     auto w = m_fx->MakeWindow();
     const QPoint bare = BareSurface(*w);
     QVERIFY(bare != QPoint(-1, -1));
-    MoveOver(Controls(*w).cmdBBcode[5]);
-    const QString help = Controls(*w).StatusPanels[0]->text();
+    MoveOver(Controls(*w).tagButtons[5]);
+    const QString help = Controls(*w).helpPanel->text();
     QVERIFY(help.contains("[list]"));
-    MoveOver(Controls(*w).cmdBBcode[0]);
-    QVERIFY(Controls(*w).StatusPanels[0]->text().contains("[b]"));
+    MoveOver(Controls(*w).tagButtons[0]);
+    QVERIFY(Controls(*w).helpPanel->text().contains("[b]"));
     MoveOver(w->centralWidget(), bare);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).helpPanel->text(), QString());
     // Back over a button: the help returns.
-    MoveOver(Controls(*w).cmdBBcode[5]);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), help);
+    MoveOver(Controls(*w).tagButtons[5]);
+    QCOMPARE(Controls(*w).helpPanel->text(), help);
 }
 
 void tst_StatusHelp::otherControlsLeaveThePanel_data()
 {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"txtPost", "txtTitle", "cmbSize", "cmbColor", "imgIcon_0", "imgIcon_19", "Label1",
-                             "Image1", "cmdQuote", "cmdPreview", "cmdPost", "OptNew", "optReply", "cmbForum",
-                             "txtPostNo", "framSubmit"})
+    for (const char* name : {"bodyEdit", "subjectEdit", "sizeList", "colourList", "emoticonPicture_0", "emoticonPicture_19", "moreEmoticonsLink",
+                             "openForumHotSpot", "quoteManagerButton", "previewButton", "submitButton", "newTopicOption", "replyOption", "forumChooser",
+                             "topicNumberEdit", "submitFrame"})
         QTest::newRow(name) << QString(name);
 }
 
@@ -142,30 +142,30 @@ void tst_StatusHelp::otherControlsLeaveThePanel()
     QWidget* widget = w->findChild<QWidget*>(control);
     QVERIFY(widget);
     // Straight from the B button onto the control, without crossing the background.
-    MoveOver(Controls(*w).cmdBBcode[0]);
-    const QString help = Controls(*w).StatusPanels[0]->text();
+    MoveOver(Controls(*w).tagButtons[0]);
+    const QString help = Controls(*w).helpPanel->text();
     QVERIFY(help.contains("[b]"));
     QPoint at = widget->rect().center();
-    if (control == "framSubmit")
+    if (control == "submitFrame")
         at = QPoint(8, widget->height() / 2);  // the frame's own border, left of its controls
     QWidget* under = w->centralWidget()->childAt(widget->mapTo(w->centralWidget(), at));
     QVERIFY(under == widget || widget->isAncestorOf(under));
     MoveOver(widget, at);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), help);
+    QCOMPARE(Controls(*w).helpPanel->text(), help);
     // And from a cleared panel it stays cleared.
     MoveOver(w->centralWidget(), BareSurface(*w));
     MoveOver(widget, at);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).helpPanel->text(), QString());
 }
 
 void tst_StatusHelp::clicksDoNotChangeThePanel()
 {
     auto w = m_fx->MakeWindow();
-    MoveOver(Controls(*w).chkAssist);
-    const QString help = Controls(*w).StatusPanels[0]->text();
+    MoveOver(Controls(*w).assistanceBox);
+    const QString help = Controls(*w).helpPanel->text();
     QVERIFY(help.startsWith("Enable Assistant mode"));
-    QTest::mouseClick(Controls(*w).txtPost, Qt::LeftButton);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), help);
+    QTest::mouseClick(Controls(*w).bodyEdit, Qt::LeftButton);
+    QCOMPARE(Controls(*w).helpPanel->text(), help);
 }
 
 QF_TEST_MAIN(tst_StatusHelp)

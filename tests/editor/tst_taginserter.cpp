@@ -26,7 +26,7 @@ namespace {
 QStringList Captions(const MainWindow& w)
 {
     QStringList captions;
-    for (QPushButton* button : Controls(w).cmdBBcode)
+    for (QPushButton* button : Controls(w).tagButtons)
         captions << button->text();
     return captions;
 }
@@ -89,36 +89,36 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
     auto w = m_fx->MakeWindow();
     QCOMPARE(Captions(*w), DesignedCaptions());
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(Controls(*w).cmdBBcode[i]->objectName(), QString("cmdBBcode_%1").arg(i));
+        QCOMPARE(Controls(*w).tagButtons[i]->objectName(), QString("tagButton_%1").arg(i));
     // The tooltips that name a shortcut are checked with the shortcuts.
-    QVERIFY(Controls(*w).cmdBBcode[3]->toolTip().isEmpty());
-    QCOMPARE(Controls(*w).cmdBBcode[5]->toolTip(), QString("List"));
-    QCOMPARE(Controls(*w).cmdBBcode[6]->toolTip(), QString("Ordered List"));
-    QCOMPARE(Controls(*w).cmdBBcode[9]->toolTip(), QString("List Item"));
-    QVERIFY(Controls(*w).cmdBBcode[0]->font().bold() && !Controls(*w).cmdBBcode[0]->font().italic());
-    QVERIFY(Controls(*w).cmdBBcode[1]->font().bold() && Controls(*w).cmdBBcode[1]->font().italic());
-    QVERIFY(Controls(*w).cmdBBcode[2]->font().underline() && !Controls(*w).cmdBBcode[2]->font().bold());
+    QVERIFY(Controls(*w).tagButtons[3]->toolTip().isEmpty());
+    QCOMPARE(Controls(*w).tagButtons[5]->toolTip(), QString("List"));
+    QCOMPARE(Controls(*w).tagButtons[6]->toolTip(), QString("Ordered List"));
+    QCOMPARE(Controls(*w).tagButtons[9]->toolTip(), QString("List Item"));
+    QVERIFY(Controls(*w).tagButtons[0]->font().bold() && !Controls(*w).tagButtons[0]->font().italic());
+    QVERIFY(Controls(*w).tagButtons[1]->font().bold() && Controls(*w).tagButtons[1]->font().italic());
+    QVERIFY(Controls(*w).tagButtons[2]->font().underline() && !Controls(*w).tagButtons[2]->font().bold());
     // One row, left to right 0 1 2 3 4 5 6 9 7 8.
     const int order[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8};
     for (int k = 1; k < 10; ++k) {
-        QCOMPARE(Controls(*w).cmdBBcode[order[k]]->y(), Controls(*w).cmdBBcode[order[0]]->y());
-        QVERIFY(Controls(*w).cmdBBcode[order[k]]->x() > Controls(*w).cmdBBcode[order[k - 1]]->geometry().right());
+        QCOMPARE(Controls(*w).tagButtons[order[k]]->y(), Controls(*w).tagButtons[order[0]]->y());
+        QVERIFY(Controls(*w).tagButtons[order[k]]->x() > Controls(*w).tagButtons[order[k - 1]]->geometry().right());
     }
     // Twenty pictures in four columns and five rows, Index = row * 4 + column,
     // each named by a tooltip of its own (what each inserts: emoticon below).
     QSet<QString> tooltips;
     for (int i = 0; i < 20; ++i) {
-        PictureBox* picture = Controls(*w).imgIcon[i];
+        PictureBox* picture = Controls(*w).emoticonPictures[i];
         QVERIFY(!picture->toolTip().trimmed().isEmpty());
         tooltips << picture->toolTip();
         QCOMPARE(picture->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(picture->size(), QSize(15, 15));
-        QCOMPARE(picture->x(), Controls(*w).imgIcon[i % 4]->x());
-        QCOMPARE(picture->y(), Controls(*w).imgIcon[(i / 4) * 4]->y());
+        QCOMPARE(picture->x(), Controls(*w).emoticonPictures[i % 4]->x());
+        QCOMPARE(picture->y(), Controls(*w).emoticonPictures[(i / 4) * 4]->y());
     }
     QCOMPARE(tooltips.size(), 20);
-    QVERIFY(Controls(*w).imgIcon[1]->x() > Controls(*w).imgIcon[0]->x());
-    QVERIFY(Controls(*w).imgIcon[4]->y() > Controls(*w).imgIcon[0]->y());
+    QVERIFY(Controls(*w).emoticonPictures[1]->x() > Controls(*w).emoticonPictures[0]->x());
+    QVERIFY(Controls(*w).emoticonPictures[4]->y() > Controls(*w).emoticonPictures[0]->y());
 }
 
 void tst_TagInserter::buttonClick_data()
@@ -154,20 +154,20 @@ void tst_TagInserter::buttonClick()
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
     w->Post().PostChanged = false;
-    Controls(*w).txtTitle->setFocus();
+    Controls(*w).subjectEdit->setFocus();
 
-    QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).tagButtons[index], Qt::LeftButton);
 
     const int caret = after.indexOf('|');
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), caret);
-    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
-    QCOMPARE(Controls(*w).cmdBBcode[index]->text(), caption);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), caret);
+    QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).tagButtons[index]->text(), caption);
     QVERIFY(w->Post().PostChanged);
-    QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
+    QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
     // Every button but "[*]" sends the keyboard focus to the post field.
-    QCOMPARE(Controls(*w).txtPost->hasFocus(), index != 9);
-    QCOMPARE(Controls(*w).txtTitle->hasFocus(), index == 9);
+    QCOMPARE(Controls(*w).bodyEdit->hasFocus(), index != 9);
+    QCOMPARE(Controls(*w).subjectEdit->hasFocus(), index == 9);
     // The other buttons keep their captions.
     QStringList others = Captions(*w);
     others[index] = DesignedCaptions()[index];
@@ -177,36 +177,36 @@ void tst_TagInserter::buttonClick()
 void tst_TagInserter::markerCycleAroundTyping()
 {
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(Controls(*w).cmdBBcode[4], Qt::LeftButton);
-    QCOMPARE(Controls(*w).cmdBBcode[4]->text(), QString("Code *"));
-    QTest::keyClicks(Controls(*w).txtPost, "int x;");
-    QTest::mouseClick(Controls(*w).cmdBBcode[4], Qt::LeftButton);
-    QCOMPARE(Controls(*w).cmdBBcode[4]->text(), QString("Code"));
-    QTest::mouseClick(Controls(*w).cmdBBcode[6], Qt::LeftButton);
-    QTest::keyClicks(Controls(*w).txtPost, "one");
-    QTest::mouseClick(Controls(*w).cmdBBcode[6], Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).tagButtons[4], Qt::LeftButton);
+    QCOMPARE(Controls(*w).tagButtons[4]->text(), QString("Code *"));
+    QTest::keyClicks(Controls(*w).bodyEdit, "int x;");
+    QTest::mouseClick(Controls(*w).tagButtons[4], Qt::LeftButton);
+    QCOMPARE(Controls(*w).tagButtons[4]->text(), QString("Code"));
+    QTest::mouseClick(Controls(*w).tagButtons[6], Qt::LeftButton);
+    QTest::keyClicks(Controls(*w).bodyEdit, "one");
+    QTest::mouseClick(Controls(*w).tagButtons[6], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*w), QString("[code]int x;[/code][list=1]one[/list]"));
-    QCOMPARE(Controls(*w).cmdBBcode[6]->text(), QString("List="));
+    QCOMPARE(Controls(*w).tagButtons[6]->text(), QString("List="));
 }
 
 void tst_TagInserter::markerSurvivesDeletingItsTag()
 {
     auto w = m_fx->MakeWindow();
-    QTest::keyClicks(Controls(*w).txtPost, "x");
-    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("x[b]"));
+    QTest::keyClicks(Controls(*w).bodyEdit, "x");
+    QTest::mouseClick(Controls(*w).tagButtons[0], Qt::LeftButton);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("x[b]"));
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("x"));
-    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
+        QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("x"));
+    QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B *"));
     // New does not reset the marker either.
     w->Post().PostChanged = false;
-    Controls(*w).mnuNew->trigger();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
-    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
-    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[/b]"));
-    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B"));
+    Controls(*w).newPostAction->trigger();
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
+    QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B *"));
+    QTest::mouseClick(Controls(*w).tagButtons[0], Qt::LeftButton);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("[/b]"));
+    QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B"));
 }
 
 void tst_TagInserter::assistance_data()
@@ -224,27 +224,27 @@ void tst_TagInserter::assistance()
     QFETCH(QString, inserted);
     const ModalDriver closeDialogs;  // the dialogs are the assistants' business
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).assistanceBox, Qt::LeftButton);
     QVERIFY(w->AssistMode());
-    QVERIFY(Controls(*w).chkAssist->isChecked());
+    QVERIFY(Controls(*w).assistanceBox->isChecked());
     for (const QString& selection : {QString("x"), QString()}) {
         EditorFixture::SetPost(*w, selection, 0, selection.size());
-        QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
+        QTest::mouseClick(Controls(*w).tagButtons[index], Qt::LeftButton);
         if (inserted.isEmpty())
-            QCOMPARE(Controls(*w).txtPost->toPlainText(), selection);
+            QCOMPARE(Controls(*w).bodyEdit->toPlainText(), selection);
         else if (!selection.isEmpty())
-            QCOMPARE(Controls(*w).txtPost->toPlainText(), inserted);
+            QCOMPARE(Controls(*w).bodyEdit->toPlainText(), inserted);
     }
     QStringList expected = DesignedCaptions();
     if (!inserted.isEmpty() && index != 9)
         expected[index] += " *";  // the second round had no selection
     QCOMPARE(Captions(*w), expected);
     // A second click of the switch turns assistance off again.
-    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
+    QTest::mouseClick(Controls(*w).assistanceBox, Qt::LeftButton);
     QVERIFY(!w->AssistMode());
     EditorFixture::SetPost(*w, "x", 0, 1);
-    QTest::mouseClick(Controls(*w).cmdBBcode[index], Qt::LeftButton);
-    QVERIFY(Controls(*w).txtPost->toPlainText() != "x");
+    QTest::mouseClick(Controls(*w).tagButtons[index], Qt::LeftButton);
+    QVERIFY(Controls(*w).bodyEdit->toPlainText() != "x");
 }
 
 void tst_TagInserter::shortcut_data()
@@ -270,23 +270,23 @@ void tst_TagInserter::shortcut()
     // The shortcut and a click of its button leave two windows alike.
     auto byKey = m_fx->MakeWindow();
     auto byClick = m_fx->MakeWindow();
-    QCOMPARE(Controls(*byClick).cmdBBcode[index]->toolTip(), tooltip);
+    QCOMPARE(Controls(*byClick).tagButtons[index]->toolTip(), tooltip);
     for (MainWindow* w : {byKey.get(), byClick.get()})
         EditorFixture::SetPost(*w, "a sel b", 2, 5);
     byKey->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(byKey.get()));
-    Controls(*byKey).txtPost->setFocus();
-    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QTest::mouseClick(Controls(*byClick).cmdBBcode[index], Qt::LeftButton);
-    QCOMPARE(Controls(*byKey).txtPost->toPlainText(), Controls(*byClick).txtPost->toPlainText());
-    QCOMPARE(Controls(*byKey).txtPost->textCursor().position(), Controls(*byClick).txtPost->textCursor().position());
+    Controls(*byKey).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*byKey).bodyEdit, Qt::Key(key), Qt::ControlModifier);
+    QTest::mouseClick(Controls(*byClick).tagButtons[index], Qt::LeftButton);
+    QCOMPARE(Controls(*byKey).bodyEdit->toPlainText(), Controls(*byClick).bodyEdit->toPlainText());
+    QCOMPARE(Controls(*byKey).bodyEdit->textCursor().position(), Controls(*byClick).bodyEdit->textCursor().position());
     // Without a selection, the marker cycle: open, then close.
-    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), DesignedCaptions()[index] + " *");
-    QTest::keyClick(Controls(*byKey).txtPost, Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(Controls(*byKey).cmdBBcode[index]->text(), DesignedCaptions()[index]);
+    QTest::keyClick(Controls(*byKey).bodyEdit, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(Controls(*byKey).tagButtons[index]->text(), DesignedCaptions()[index] + " *");
+    QTest::keyClick(Controls(*byKey).bodyEdit, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(Controls(*byKey).tagButtons[index]->text(), DesignedCaptions()[index]);
     QFETCH(QString, word);
-    QCOMPARE(Controls(*byKey).txtPost->toPlainText(),
+    QCOMPARE(Controls(*byKey).bodyEdit->toPlainText(),
              "a [" + word + "]sel[/" + word + "][" + word + "][/" + word + "] b");
 }
 
@@ -299,10 +299,10 @@ void tst_TagInserter::shortcutRunsOnceEvenWithAWindowShortcut()
     stray->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     w->addAction(stray);
     QSignalSpy triggered(stray, &QAction::triggered);
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
-    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B *"));
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("[b]"));
+    QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B *"));
     QCOMPARE(triggered.count(), 0);
 }
 
@@ -326,9 +326,9 @@ void tst_TagInserter::shortcutWithShiftOrAltDoesNothing()
     QFETCH(int, modifiers);
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QVERIFY2(!Controls(*w).txtPost->toPlainText().contains('['), qPrintable(Controls(*w).txtPost->toPlainText()));
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY2(!Controls(*w).bodyEdit->toPlainText().contains('['), qPrintable(Controls(*w).bodyEdit->toPlainText()));
     QCOMPARE(Captions(*w), DesignedCaptions());
 }
 
@@ -336,15 +336,15 @@ void tst_TagInserter::shortcutWithAssistanceOn()
 {
     const ModalDriver closeDialogs;
     auto w = m_fx->MakeWindow();
-    QTest::mouseClick(Controls(*w).chkAssist, Qt::LeftButton);
-    Controls(*w).txtPost->setFocus();
+    QTest::mouseClick(Controls(*w).assistanceBox, Qt::LeftButton);
+    Controls(*w).bodyEdit->setFocus();
     // Quote, image and address hand over to their dialogs; bold still inserts.
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_M, Qt::Key_R})
-        QTest::keyClick(Controls(*w).txtPost, key, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+        QTest::keyClick(Controls(*w).bodyEdit, key, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     QCOMPARE(Captions(*w), DesignedCaptions());
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("[b]"));
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("[b]"));
 }
 
 void tst_TagInserter::selectAll_data()
@@ -365,13 +365,13 @@ void tst_TagInserter::selectAll()
     QFETCH(bool, selectsAll);
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "first line\nsecond line", 3);
-    Controls(*w).txtTitle->setText("A title");
-    Controls(*w).txtTitle->setCursorPosition(2);
-    QWidget* field = inTitle ? static_cast<QWidget*>(Controls(*w).txtTitle) : Controls(*w).txtPost;
+    Controls(*w).subjectEdit->setText("A title");
+    Controls(*w).subjectEdit->setCursorPosition(2);
+    QWidget* field = inTitle ? static_cast<QWidget*>(Controls(*w).subjectEdit) : Controls(*w).bodyEdit;
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::KeyboardModifiers(modifiers));
-    const QString titleSelection = Controls(*w).txtTitle->selectedText();
-    const QTextCursor cursor = Controls(*w).txtPost->textCursor();
+    const QString titleSelection = Controls(*w).subjectEdit->selectedText();
+    const QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
     if (inTitle) {
         QCOMPARE(titleSelection, selectsAll ? QString("A title") : QString());
         QVERIFY(!cursor.hasSelection());  // the post is not touched
@@ -379,15 +379,15 @@ void tst_TagInserter::selectAll()
         QCOMPARE(cursor.hasSelection(), selectsAll);
         if (selectsAll) {
             QCOMPARE(cursor.selectionStart(), 0);
-            QCOMPARE(cursor.selectionEnd(), Controls(*w).txtPost->document()->characterCount() - 1);
+            QCOMPARE(cursor.selectionEnd(), Controls(*w).bodyEdit->document()->characterCount() - 1);
         }
         QVERIFY(titleSelection.isEmpty());
     }
     // Ctrl+B in the title runs nothing.
-    Controls(*w).txtTitle->setFocus();
-    QTest::keyClick(Controls(*w).txtTitle, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("first line\nsecond line"));
-    QCOMPARE(Controls(*w).cmdBBcode[0]->text(), QString("B"));
+    Controls(*w).subjectEdit->setFocus();
+    QTest::keyClick(Controls(*w).subjectEdit, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("first line\nsecond line"));
+    QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B"));
 }
 
 void tst_TagInserter::sizeList_data()
@@ -406,19 +406,19 @@ void tst_TagInserter::sizeList()
     QFETCH(int, item);
     QFETCH(QString, tag);
     auto w = m_fx->MakeWindow();
-    QCOMPARE(Controls(*w).cmbSize->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(Controls(*w).sizeList->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
     w->Post().PostChanged = false;
-    ChooseItem(Controls(*w).cmbSize, item);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), "a " + tag + "sel[/size] b");
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
-    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
+    ChooseItem(Controls(*w).sizeList, item);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), "a " + tag + "sel[/size] b");
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
+    QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
     QVERIFY(w->Post().PostChanged);
-    QVERIFY(Controls(*w).cmbSize->hasFocus());  // no focus change
+    QVERIFY(Controls(*w).sizeList->hasFocus());  // no focus change
     // No toggle: without a selection the empty pair goes in.
     EditorFixture::SetPost(*w, "", 0);
-    ChooseItem(Controls(*w).cmbSize, item);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), tag + "[/size]");
+    ChooseItem(Controls(*w).sizeList, item);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), tag + "[/size]");
 }
 
 void tst_TagInserter::colourList_data()
@@ -439,17 +439,17 @@ void tst_TagInserter::colourList()
     QFETCH(int, item);
     QFETCH(QString, value);
     auto w = m_fx->MakeWindow();
-    QCOMPARE(Controls(*w).cmbColor->count(), 15);
-    QCOMPARE(Controls(*w).cmbColor->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(Controls(*w).colourList->count(), 15);
+    QCOMPARE(Controls(*w).colourList->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
     EditorFixture::SetPost(*w, "x", 0, 1);
-    ChooseItem(Controls(*w).cmbColor, item);
+    ChooseItem(Controls(*w).colourList, item);
     const QString expected = "[color=" + value + "]x[/color]";
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), expected);
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), int(expected.size()));
-    QVERIFY(Controls(*w).cmbColor->hasFocus());
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), expected);
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), int(expected.size()));
+    QVERIFY(Controls(*w).colourList->hasFocus());
     EditorFixture::SetPost(*w, "", 0);
-    ChooseItem(Controls(*w).cmbColor, item);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), "[color=" + value + "][/color]");
+    ChooseItem(Controls(*w).colourList, item);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), "[color=" + value + "][/color]");
 }
 
 void tst_TagInserter::loadLeavesNothingToUndo()
@@ -457,10 +457,10 @@ void tst_TagInserter::loadLeavesNothingToUndo()
     // The load sequence's list choices inserted their tags before the post
     // was emptied; Ctrl+Z must not bring them back.
     auto w = m_fx->MakeWindow();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     QVERIFY(!w->Post().PostChanged);
 }
 
@@ -493,37 +493,37 @@ void tst_TagInserter::emoticon()
             named << picture;
     QCOMPARE(named.size(), 1);
     QTest::mouseClick(named[0], Qt::LeftButton);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString(after).remove('|'));
-    QCOMPARE(Controls(*w).txtPost->textCursor().position(), after.indexOf('|'));
-    QVERIFY(!Controls(*w).txtPost->textCursor().hasSelection());
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(after).remove('|'));
+    QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), after.indexOf('|'));
+    QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
     QVERIFY(w->Post().PostChanged);
 }
 
 void tst_TagInserter::twoLineSelectionInBold()
 {
     auto w = m_fx->MakeWindow();
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "one");
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
-    QTest::keyClicks(Controls(*w).txtPost, "two");
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_A, Qt::ControlModifier);
-    QTest::mouseClick(Controls(*w).cmdBBcode[0], Qt::LeftButton);
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "one");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).bodyEdit, "two");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(Controls(*w).tagButtons[0], Qt::LeftButton);
     QCOMPARE(EditorFixture::PostText(*w), QString("[b]one\r\ntwo[/b]"));
     // The field shows a real line break, not a stray character.
-    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), 2);
-    QCOMPARE(Controls(*w).txtPost->document()->firstBlock().text(), QString("[b]one"));
-    QCOMPARE(Controls(*w).txtPost->document()->lastBlock().text(), QString("two[/b]"));
+    QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), 2);
+    QCOMPARE(Controls(*w).bodyEdit->document()->firstBlock().text(), QString("[b]one"));
+    QCOMPARE(Controls(*w).bodyEdit->document()->lastBlock().text(), QString("two[/b]"));
 }
 
 void tst_TagInserter::undoTakesBackAWholeInsertion_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("after");
-    QTest::newRow("tag button around a selection") << "cmdBBcode_0" << "typed [b]word[/b]";
-    QTest::newRow("tag button at the caret") << "cmdBBcode_4" << "typed [code]word";
-    QTest::newRow("[*]") << "cmdBBcode_9" << "typed [*]word";
-    QTest::newRow("emoticon picture") << "imgIcon_8" << "typed word :x  ";
-    QTest::newRow("size list") << "cmbSize" << "typed [size=18]word[/size]";
+    QTest::newRow("tag button around a selection") << "tagButton_0" << "typed [b]word[/b]";
+    QTest::newRow("tag button at the caret") << "tagButton_4" << "typed [code]word";
+    QTest::newRow("[*]") << "tagButton_9" << "typed [*]word";
+    QTest::newRow("emoticon picture") << "emoticonPicture_8" << "typed word :x  ";
+    QTest::newRow("size list") << "sizeList" << "typed [size=18]word[/size]";
 }
 
 void tst_TagInserter::undoTakesBackAWholeInsertion()
@@ -531,35 +531,35 @@ void tst_TagInserter::undoTakesBackAWholeInsertion()
     QFETCH(QString, control);
     QFETCH(QString, after);
     auto w = m_fx->MakeWindow();
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "typed word");
-    QTextCursor cursor = Controls(*w).txtPost->textCursor();
-    if (control == "cmdBBcode_4")
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "typed word");
+    QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
+    if (control == "tagButton_4")
         cursor.setPosition(6);
     else
         cursor.setPosition(6), cursor.setPosition(10, QTextCursor::KeepAnchor);
-    Controls(*w).txtPost->setTextCursor(cursor);
-    if (control == "cmbSize") {
-        ChooseItem(Controls(*w).cmbSize, 3);
+    Controls(*w).bodyEdit->setTextCursor(cursor);
+    if (control == "sizeList") {
+        ChooseItem(Controls(*w).sizeList, 3);
     } else {
         QWidget* widget = w->findChild<QWidget*>(control);
         QVERIFY(widget);
         QTest::mouseClick(widget, Qt::LeftButton);
     }
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("typed word"));
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), after);
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("typed word"));
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), after);
 
     // Typing right after the insertion is a step of its own: Ctrl+Z takes
     // back the typing and leaves the insertion, a second Ctrl+Z the insertion.
-    QTest::keyClicks(Controls(*w).txtPost, "xy");
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), after);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("typed word"));
+    QTest::keyClicks(Controls(*w).bodyEdit, "xy");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), after);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("typed word"));
 }
 
 QF_TEST_MAIN(tst_TagInserter)

@@ -135,7 +135,7 @@ OptionsDialog* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, Q
     const auto mainWindow = [this] {
         if (!m_mainWindow)
             m_mainWindow = std::make_unique<MainWindow>(m_fixture->context);
-        m_mainWindow->GetForums();
+        m_mainWindow->ReloadForums();
     };
     m_dialog = new OptionsDialog(m_fixture->context, mainWindow, owner, timing);
     if (!show)
@@ -143,14 +143,14 @@ OptionsDialog* tst_ForumExtraction::MakeDialog(ForumExtraction::Timing timing, Q
     m_dialog->show();
     if (!QTest::qWaitForWindowExposed(m_dialog))
         qWarning("dialog not shown");
-    QTest::mouseClick(m_dialog->TabStrip1, Qt::LeftButton, {}, m_dialog->TabStrip1->tabRect(1).center());
+    QTest::mouseClick(m_dialog->pageTabs, Qt::LeftButton, {}, m_dialog->pageTabs->tabRect(1).center());
     return m_dialog;
 }
 
 void tst_ForumExtraction::Extract(OptionsDialog* dialog, const QString& address)
 {
-    ReplaceText(dialog->lblURL, address);
-    Click(dialog->Command1);
+    ReplaceText(dialog->indexAddressEdit, address);
+    Click(dialog->startExtractingButton);
 }
 
 void tst_ForumExtraction::boardPages_data()
@@ -175,11 +175,11 @@ void tst_ForumExtraction::boardPages()
     QFETCH(QString, page);
     QFETCH(QString, board);
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, m_php->Url("/" + page + ".php").toString());
+    ReplaceText(d->siteAddressEdit, m_php->Url("/" + page + ".php").toString());
     Extract(d, m_php->Url("/" + page + ".php").toString());
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
-    QCOMPARE(Items(d->List1), Expected(page));
-    QCOMPARE(d->lblBoardFound->text(), board);
+    QCOMPARE(Items(d->forumsFoundList), Expected(page));
+    QCOMPARE(d->boardFoundLabel->text(), board);
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());
@@ -210,7 +210,7 @@ void tst_ForumExtraction::failures()
     QFETCH(QString, address);
     QFETCH(QStringList, listAfter);
     OptionsDialog* d = MakeDialog();
-    d->List1->addItem("9- Earlier");
+    d->forumsFoundList->addItem("9- Earlier");
     Extract(d, address);
     QCOMPARE(m_fixture->platform.messages.size(), 1);
     const MsgBoxCall& message = m_fixture->platform.messages[0];
@@ -219,7 +219,7 @@ void tst_ForumExtraction::failures()
     QCOMPARE(message.icon, MsgIcon::Critical);
     QCOMPARE(message.title, QString("Quillforge"));
     QCOMPARE(message.owner, d);
-    QCOMPARE(Items(d->List1), listAfter);
+    QCOMPARE(Items(d->forumsFoundList), listAfter);
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());
@@ -230,16 +230,16 @@ void tst_ForumExtraction::failureAfterSomeEntriesKeepsThem()
     OptionsDialog* d = MakeDialog();
     Extract(d, m_php->Url("/broken.php").toString());
     QCOMPARE(m_fixture->platform.MessageTexts(), QStringList{Failure});
-    QCOMPARE(Items(d->List1), QStringList{"1- One"});
+    QCOMPARE(Items(d->forumsFoundList), QStringList{"1- One"});
 }
 
 void tst_ForumExtraction::extractingAgainReplacesTheList()
 {
     OptionsDialog* d = MakeDialog();
     Extract(d, m_php->Url("/classic.php").toString());
-    QCOMPARE(Items(d->List1), Expected("classic"));
+    QCOMPARE(Items(d->forumsFoundList), Expected("classic"));
     Extract(d, m_php->Url("/lists.php").toString());
-    QCOMPARE(Items(d->List1), Expected("lists"));
+    QCOMPARE(Items(d->forumsFoundList), Expected("lists"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
 }
 
@@ -257,15 +257,15 @@ void tst_ForumExtraction::pauseAndWaitKeepTheProgramResponsive()
             if (auto* browser = qobject_cast<BrowserWindow*>(widget))
                 seen << QString("browser shown %1").arg(browser->isVisible());
         m_mainWindow->activateWindow();
-        QTest::keyClicks(Controls(*m_mainWindow).txtTitle, "typed meanwhile");
+        QTest::keyClicks(Controls(*m_mainWindow).subjectEdit, "typed meanwhile");
     });
     QElapsedTimer clock;
     clock.start();
     Extract(d, m_php->Url("/classic.php").toString());
     QVERIFY2(clock.elapsed() >= 1500, "the page is read only after the pause");
     QCOMPARE(seen, (QStringList{"cursor hourglass", "browsers 1", "browser shown 0"}));
-    QCOMPARE(Controls(*m_mainWindow).txtTitle->text(), QString("typed meanwhile"));
-    QCOMPARE(Items(d->List1), Expected("classic"));
+    QCOMPARE(Controls(*m_mainWindow).subjectEdit->text(), QString("typed meanwhile"));
+    QCOMPARE(Items(d->forumsFoundList), Expected("classic"));
 }
 
 void tst_ForumExtraction::pageThatNeverFinishesLoading()
@@ -310,7 +310,7 @@ void tst_ForumExtraction::pressedAgainDuringTheWait()
     QVERIFY(secondReturned);
     // The first read was dropped at once: one browser window at a time.
     QCOMPARE(browsersDuringSecond, 1);
-    QCOMPARE(Items(d->List1), Expected("classic"));
+    QCOMPARE(Items(d->forumsFoundList), Expected("classic"));
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
@@ -341,9 +341,9 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
     auto owner = std::make_unique<QWidget>();
     OptionsDialog* d = MakeDialog(Quick, ending == "owner gone" ? owner.get() : nullptr, !modal);
     const auto start = [&] {
-        ReplaceText(d->txtURL, "http://forum.test/index.php");
+        ReplaceText(d->siteAddressEdit, "http://forum.test/index.php");
         // What an earlier extraction left; Save stores it.
-        d->List1->addItems({"1- Earlier", "2- Found"});
+        d->forumsFoundList->addItems({"1- Earlier", "2- Found"});
         Extract(d, server.Url("/slow.php").toString());
     };
     QString during;
@@ -351,9 +351,9 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
         Later(50ms, [&] {
             during = QString("cursor %1 modal %2").arg(d->cursor().shape()).arg(d->isModal());
             if (ending == "cancel")
-                Click(d->cmdCancel);
+                Click(d->cancelButton);
             else if (ending == "save")
-                Click(d->cmdSave);
+                Click(d->saveButton);
             else if (ending == "frame")
                 d->close();
             else
@@ -379,7 +379,7 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
         QCOMPARE(file.readAll(), QByteArray("1- Earlier\r\n2- Found\r\n\r\n"));
         QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), QString("http://forum.test/"));
         QVERIFY(m_mainWindow);
-        QCOMPARE(Controls(*m_mainWindow).cmbForum->currentText(), QString("1- Earlier"));
+        QCOMPARE(Controls(*m_mainWindow).forumChooser->currentText(), QString("1- Earlier"));
     } else {
         QVERIFY(!QFile::exists(path));
         QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
@@ -396,7 +396,7 @@ void tst_ForumExtraction::programEndsDuringTheWait()
     server.Serve("/slow.php", "<a href=\"viewforum.php?f=1\">Slow</a>");
     server.Hold("/slow.php");
     OptionsDialog* d = MakeDialog(ForumExtraction::Timing{20s, 60s});
-    d->List1->addItems({"1- Earlier"});
+    d->forumsFoundList->addItems({"1- Earlier"});
     connect(&server, &LocalWebServer::requestReceived, this,
             [&](const QString&) { Later(50ms, [] { QCoreApplication::exit(0); }); });
     QElapsedTimer clock;
@@ -404,7 +404,7 @@ void tst_ForumExtraction::programEndsDuringTheWait()
     Extract(d, server.Url("/slow.php").toString());
     const qint64 took = clock.elapsed();
     const int browsers = BrowserWindows();
-    const QStringList list = Items(d->List1);
+    const QStringList list = Items(d->forumsFoundList);
     // Event loops run again only once the program's own loop has ended.
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     qApp->exec();
@@ -422,10 +422,10 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
     server.Serve("/board/index.php", "<body id=\"phpbb\"><p>Board index</p>"
                                      "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
     OptionsDialog* d = MakeDialog();
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(0).center());
     // Neither cut at "index.php" nor given a "/": the text as typed.
     const QString typed = server.Url("/board/index.php?sid=1").toString();
-    ReplaceText(d->txtURL, typed);
+    ReplaceText(d->siteAddressEdit, typed);
     QString seen;
     ModalDriver driver([&](QWidget* shown) {
         auto* browser = qobject_cast<BrowserWindow*>(shown);
@@ -440,15 +440,15 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
                    .arg(browser->isModal())
                    .arg(server.requests.isEmpty() ? QString() : server.requests[0].path);
         // The page shown tells which board the site runs.
-        QTRY_COMPARE_WITH_TIMEOUT(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"), 20000);
     });
-    Click(d->cmdText);
+    Click(d->testAddressButton);
     QCOMPARE(driver.Driven(), 1);
     QCOMPARE(seen, QString("Preview post|1|1|/board/index.php?sid=1"));
     // Nothing else happens: the address is not stored (only the board found
     // for it is), the dialog stays as it was.
     QVERIFY(d->isVisible());
-    QCOMPARE(d->txtURL->text(), typed);
+    QCOMPARE(d->siteAddressEdit->text(), typed);
     QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
     QCOMPARE(BrowserWindows(), 0);
 }
@@ -457,25 +457,25 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
 {
     // The dialog the menu opens waits the full five seconds.
     m_mainWindow = m_fixture->MakeWindow();
-    QCOMPARE(Controls(*m_mainWindow).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
-    Controls(*m_mainWindow).mnuOptions->trigger();
+    QCOMPARE(Controls(*m_mainWindow).forumChooser->currentText(), QString("Please define forums in the options in edit menu"));
+    Controls(*m_mainWindow).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
-    ReplaceText(d->txtURL, m_php->Url("/index.php").toString());
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
-    QCOMPARE(d->lblURL->text(), m_php->Url("/index.php").toString());
+    ReplaceText(d->siteAddressEdit, m_php->Url("/index.php").toString());
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(1).center());
+    QCOMPARE(d->indexAddressEdit->text(), m_php->Url("/index.php").toString());
     // This board's index page has another name.
     QElapsedTimer clock;
     clock.start();
     Extract(d, m_php->Url("/classic.php").toString());
     QVERIFY(clock.elapsed() >= 5000);
-    QCOMPARE(Items(d->List1), Expected("classic"));
-    Click(d->cmdSave);
+    QCOMPARE(Items(d->forumsFoundList), Expected("classic"));
+    Click(d->saveButton);
 
     QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), m_php->Url("/").toString());
     QStringList chooser;
-    for (int i = 0; i < Controls(*m_mainWindow).cmbForum->count(); ++i)
-        chooser.append(Controls(*m_mainWindow).cmbForum->itemText(i));
+    for (int i = 0; i < Controls(*m_mainWindow).forumChooser->count(); ++i)
+        chooser.append(Controls(*m_mainWindow).forumChooser->itemText(i));
     // The chooser shows the names readable; the file keeps them as the page had them.
     QStringList shown = Expected("classic");
     shown.replaceInStrings("&amp;", "&");

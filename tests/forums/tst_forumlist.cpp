@@ -103,8 +103,8 @@ void tst_ForumList::roundTrip()
     auto window = m_fixture->MakeWindow();
     QStringList shown = entries;
     shown.replaceInStrings("&amp;", "&");
-    QCOMPARE(Items(Controls(*window).cmbForum), shown);
-    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    QCOMPARE(Items(Controls(*window).forumChooser), shown);
+    QCOMPARE(Controls(*window).forumChooser->currentIndex(), 0);
     QCOMPARE(window->ForumNumber(), entries[0].left(entries[0].indexOf('-')));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     // Loading leaves the file as it was.
@@ -171,12 +171,12 @@ void tst_ForumList::chooserShowsNamesDecoded()
     // A list written by an earlier version, names as the index page had them.
     WriteFile("12&#45;3- Q&amp;A\r\n7- Bob&#39;s &amp; Co\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"12-3- Q&A", "7- Bob's & Co"}));
+    QCOMPARE(Items(Controls(*window).forumChooser), (QStringList{"12-3- Q&A", "7- Bob's & Co"}));
     // The number comes from the entry as stored, not from the shown text.
     QCOMPARE(window->ForumNumber(), QString("12&#45;3"));
-    Controls(*window).cmbForum->setEnabled(true);
-    Controls(*window).cmbForum->setFocus();
-    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    Controls(*window).forumChooser->setEnabled(true);
+    Controls(*window).forumChooser->setFocus();
+    QTest::keyClick(Controls(*window).forumChooser, Qt::Key_Down);
     QCOMPARE(window->ForumNumber(), QString("7"));
 }
 
@@ -202,8 +202,8 @@ void tst_ForumList::readingLines()
     QFETCH(QStringList, entries);
     WriteFile(bytes);
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(Controls(*window).cmbForum), entries);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), entries[0]);
+    QCOMPARE(Items(Controls(*window).forumChooser), entries);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), entries[0]);
     // The first entry as the core reads it, before Qt's own decoder (which
     // drops a byte-order mark by itself) sees it.
     QVERIFY(ForumList::Parse(bytes.toStdString()).front() == ToUtf8(entries[0]));
@@ -227,7 +227,7 @@ void tst_ForumList::forumNumber()
     QFETCH(QString, number);
     WriteFile(entry.toUtf8() + "\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Controls(*window).cmbForum->currentText(), entry);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), entry);
     QCOMPARE(window->ForumNumber(), number);
 }
 
@@ -235,16 +235,16 @@ void tst_ForumList::placeholderWithoutFile()
 {
     QVERIFY(!QFile::exists(Path()));
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Items(Controls(*window).cmbForum), QStringList{"Please define forums in the options in edit menu"});
-    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    QCOMPARE(Items(Controls(*window).forumChooser), QStringList{"Please define forums in the options in edit menu"});
+    QCOMPARE(Controls(*window).forumChooser->currentIndex(), 0);
     QCOMPARE(window->ForumNumber(), QString());
     // Choosing the placeholder leaves the number as it was.
     WriteFile("5- Five\r\n\r\n");
-    window->GetForums();
+    window->ReloadForums();
     QCOMPARE(window->ForumNumber(), QString("5"));
     QVERIFY(QFile::remove(Path()));
-    window->GetForums();
-    QCOMPARE(Controls(*window).cmbForum->count(), 1);
+    window->ReloadForums();
+    QCOMPARE(Controls(*window).forumChooser->count(), 1);
     QCOMPARE(window->ForumNumber(), QString("5"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
 }
@@ -253,8 +253,8 @@ void tst_ForumList::fileWithoutEntriesChoosesNothing()
 {
     WriteFile("\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    QCOMPARE(Controls(*window).cmbForum->count(), 0);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString());
+    QCOMPARE(Controls(*window).forumChooser->count(), 0);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString());
     QCOMPARE(window->ForumNumber(), QString());
 }
 
@@ -266,26 +266,26 @@ void tst_ForumList::refillChoosesTheFirstEntryAgain()
 
     // The user picks the second entry (the chooser is usable once "New
     // topic" is chosen).
-    Controls(*window).cmbForum->setEnabled(true);
-    Controls(*window).cmbForum->setFocus();
-    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Help"));
+    Controls(*window).forumChooser->setEnabled(true);
+    Controls(*window).forumChooser->setFocus();
+    QTest::keyClick(Controls(*window).forumChooser, Qt::Key_Down);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Help"));
     QCOMPARE(window->ForumNumber(), QString("2"));
 
     // Loading the same file again gives the same entries and chooses the
     // first again.
-    window->GetForums();
-    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"1- News", "2- Help", "3- Chat"}));
-    QCOMPARE(Controls(*window).cmbForum->currentIndex(), 0);
+    window->ReloadForums();
+    QCOMPARE(Items(Controls(*window).forumChooser), (QStringList{"1- News", "2- Help", "3- Chat"}));
+    QCOMPARE(Controls(*window).forumChooser->currentIndex(), 0);
     QCOMPARE(window->ForumNumber(), QString("1"));
 
     // A new list replaces the old one whole.
-    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    QTest::keyClick(Controls(*window).forumChooser, Qt::Key_Down);
     QCOMPARE(window->ForumNumber(), QString("2"));
     QVERIFY(ForumListFile::Write(m_fixture->context, window.get(), {"9- Games", "10- Music"}));
-    window->GetForums();
-    QCOMPARE(Items(Controls(*window).cmbForum), (QStringList{"9- Games", "10- Music"}));
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("9- Games"));
+    window->ReloadForums();
+    QCOMPARE(Items(Controls(*window).forumChooser), (QStringList{"9- Games", "10- Music"}));
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("9- Games"));
     QCOMPARE(window->ForumNumber(), QString("9"));
 }
 
@@ -296,14 +296,14 @@ void tst_ForumList::unreadableFileKeepsTheChooser()
     // A folder where the file should be: reading it cannot work.
     QVERIFY(QFile::remove(Path()));
     QVERIFY(QDir().mkdir(Path()));
-    window->GetForums();
+    window->ReloadForums();
     QCOMPARE(m_fixture->platform.messages.size(), 1);
     const MsgBoxCall& message = m_fixture->platform.messages[0];
     QVERIFY2(message.text.startsWith(QString("Could not read the file \"%1\".\r\n").arg(Path())),
              qPrintable(message.text));
     QCOMPARE(message.icon, MsgIcon::Critical);
     QCOMPARE(message.owner, window.get());
-    QCOMPARE(Items(Controls(*window).cmbForum), QStringList{"1- News"});
+    QCOMPARE(Items(Controls(*window).forumChooser), QStringList{"1- News"});
     QCOMPARE(window->ForumNumber(), QString("1"));
 }
 

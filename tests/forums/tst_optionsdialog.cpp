@@ -130,32 +130,32 @@ void tst_OptionsDialog::pagesAndTexts()
 {
     OptionsDialog* d = MakeDialog();
     QCOMPARE(d->windowTitle(), QString("Options"));
-    QCOMPARE(d->TabStrip1->count(), 2);
-    QCOMPARE(d->TabStrip1->tabText(0), QString("General Options"));
-    QCOMPARE(d->TabStrip1->tabText(1), QString("Extract forums"));
-    QCOMPARE(d->TabStrip1->currentIndex(), 0);
-    QVERIFY(d->framGeneral->isVisible());
-    QVERIFY(d->Frame1->isHidden());
-    QCOMPARE(d->List1->count(), 0);
+    QCOMPARE(d->pageTabs->count(), 2);
+    QCOMPARE(d->pageTabs->tabText(0), QString("General Options"));
+    QCOMPARE(d->pageTabs->tabText(1), QString("Extract forums"));
+    QCOMPARE(d->pageTabs->currentIndex(), 0);
+    QVERIFY(d->generalPage->isVisible());
+    QVERIFY(d->extractionPage->isHidden());
+    QCOMPARE(d->forumsFoundList->count(), 0);
 
-    QVERIFY(d->Label5->text().startsWith("Please specify the exact address (URL) of the forum you will submit topic "
+    QVERIFY(d->addressHelpText->text().startsWith("Please specify the exact address (URL) of the forum you will submit topic "
                                          "to. for example (http"));
-    QVERIFY(d->Label5->text().endsWith("). (Note: some Times letter capitalization makes a difference)"));
-    QCOMPARE(d->Label6->text(), QString("Then Check that this is the correct address by clicking the test address "
+    QVERIFY(d->addressHelpText->text().endsWith("). (Note: some Times letter capitalization makes a difference)"));
+    QCOMPARE(d->testHelpText->text(), QString("Then Check that this is the correct address by clicking the test address "
                                         "below, please be sure that you will have the index page of the forum "
                                         "displayed, otherwise check the address you entered"));
-    QCOMPARE(d->Label3->text(), QString("Site Adress (URL):"));
-    QCOMPARE(d->Label4->text(), QString("Site Name:"));
-    QCOMPARE(d->cmdText->text(), QString("Test Address"));
-    QCOMPARE(d->Label1->text(), QString("This window will help you to extract the forum names from your site:"));
-    QCOMPARE(d->Label2->text(), QString("Please write down the address of the index page of the forum:"));
-    QCOMPARE(d->Command1->text(), QString("Start Extracting"));
-    QCOMPARE(d->cmdSave->text(), QString("Save"));
-    QCOMPARE(d->cmdCancel->text(), QString("Cancel"));
+    QCOMPARE(d->siteAddressLabel->text(), QString("Site Adress (URL):"));
+    QCOMPARE(d->siteNameLabel->text(), QString("Site Name:"));
+    QCOMPARE(d->testAddressButton->text(), QString("Test Address"));
+    QCOMPARE(d->extractionIntro->text(), QString("This window will help you to extract the forum names from your site:"));
+    QCOMPARE(d->indexAddressLabel->text(), QString("Please write down the address of the index page of the forum:"));
+    QCOMPARE(d->startExtractingButton->text(), QString("Start Extracting"));
+    QCOMPARE(d->saveButton->text(), QString("Save"));
+    QCOMPARE(d->cancelButton->text(), QString("Cancel"));
 
     // The information panel has the tooltip colour.
-    QCOMPARE(d->Frame2->palette().color(QPalette::Window), d->Frame2->palette().color(QPalette::ToolTipBase));
-    QVERIFY(d->Frame2->autoFillBackground());
+    QCOMPARE(d->addressHelp->palette().color(QPalette::Window), d->addressHelp->palette().color(QPalette::ToolTipBase));
+    QVERIFY(d->addressHelp->autoFillBackground());
     // A fixed-size dialog without minimise and maximise buttons.
     QCOMPARE(d->minimumSize(), d->maximumSize());
     QVERIFY(!(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -191,39 +191,39 @@ void tst_OptionsDialog::loadsFromTheStore()
     if (name != NotStored)
         m_fixture->settings.Save(SettingsStore::SiteNameKey, name);
     OptionsDialog* d = MakeDialog();
-    QCOMPARE(d->txtURL->text(), shownAddress);
-    QCOMPARE(d->txtName->text(), shownName);
-    QCOMPARE(d->lblURL->text(), shownAddress);
+    QCOMPARE(d->siteAddressEdit->text(), shownAddress);
+    QCOMPARE(d->siteNameEdit->text(), shownName);
+    QCOMPARE(d->indexAddressEdit->text(), shownAddress);
 }
 
 void tst_OptionsDialog::tabsChoosePages()
 {
     OptionsDialog* d = MakeDialog();
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
-    QVERIFY(d->Frame1->isVisible());
-    QVERIFY(d->framGeneral->isHidden());
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
-    QVERIFY(d->framGeneral->isVisible());
-    QVERIFY(d->Frame1->isHidden());
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(1).center());
+    QVERIFY(d->extractionPage->isVisible());
+    QVERIFY(d->generalPage->isHidden());
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(0).center());
+    QVERIFY(d->generalPage->isVisible());
+    QVERIFY(d->extractionPage->isHidden());
 }
 
 void tst_OptionsDialog::addressMirror()
 {
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, "http://a.test/");
-    QCOMPARE(d->lblURL->text(), QString("http://a.test/"));
+    ReplaceText(d->siteAddressEdit, "http://a.test/");
+    QCOMPARE(d->indexAddressEdit->text(), QString("http://a.test/"));
 
     // Edits of the index page's address stay until the site address changes,
     // and never go back to it.
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(1).center());
-    QTest::keyClicks(d->lblURL, "index.php?c=2");
-    QCOMPARE(d->lblURL->text(), QString("http://a.test/index.php?c=2"));
-    QCOMPARE(d->txtURL->text(), QString("http://a.test/"));
-    QTest::mouseClick(d->TabStrip1, Qt::LeftButton, {}, d->TabStrip1->tabRect(0).center());
-    d->txtURL->setFocus();
-    d->txtURL->end(false);
-    QTest::keyClick(d->txtURL, Qt::Key_Backspace);
-    QCOMPARE(d->lblURL->text(), QString("http://a.test"));
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(1).center());
+    QTest::keyClicks(d->indexAddressEdit, "index.php?c=2");
+    QCOMPARE(d->indexAddressEdit->text(), QString("http://a.test/index.php?c=2"));
+    QCOMPARE(d->siteAddressEdit->text(), QString("http://a.test/"));
+    QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(0).center());
+    d->siteAddressEdit->setFocus();
+    d->siteAddressEdit->end(false);
+    QTest::keyClick(d->siteAddressEdit, Qt::Key_Backspace);
+    QCOMPARE(d->indexAddressEdit->text(), QString("http://a.test"));
 }
 
 void tst_OptionsDialog::saveNormalisesAndStores_data()
@@ -257,10 +257,10 @@ void tst_OptionsDialog::saveNormalisesAndStores()
     QFETCH(QString, stored);
     QFETCH(QString, name);
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, typed);
-    ReplaceText(d->txtName, name);
-    QSignalSpy shown(d->txtURL, &QLineEdit::textChanged);
-    Click(d->cmdSave);
+    ReplaceText(d->siteAddressEdit, typed);
+    ReplaceText(d->siteNameEdit, name);
+    QSignalSpy shown(d->siteAddressEdit, &QLineEdit::textChanged);
+    Click(d->saveButton);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
     QCOMPARE(Stored(SettingsStore::SiteNameKey), name);
     // The field shows what is stored (it changes only when cutting or
@@ -287,13 +287,13 @@ void tst_OptionsDialog::cancelStoresNothing()
     QFETCH(bool, byFrame);
     WriteList("1- News\r\n\r\n");
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, "http://changed.test/index.php");
-    ReplaceText(d->txtName, "Changed");
-    d->List1->addItems({"5- From an extraction", "6- Another"});
+    ReplaceText(d->siteAddressEdit, "http://changed.test/index.php");
+    ReplaceText(d->siteNameEdit, "Changed");
+    d->forumsFoundList->addItems({"5- From an extraction", "6- Another"});
     if (byFrame)
         d->close();
     else
-        Click(d->cmdCancel);
+        Click(d->cancelButton);
     QTRY_VERIFY(m_dialog.isNull());
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
     QCOMPARE(Stored(SettingsStore::SiteNameKey), NotStored);
@@ -301,22 +301,22 @@ void tst_OptionsDialog::cancelStoresNothing()
 
     // The next opening starts afresh: from the store, with an empty list.
     OptionsDialog* again = MakeDialog();
-    QCOMPARE(again->txtURL->text(), QString("HTTP://"));
-    QCOMPARE(again->txtName->text(), QString("My Forum"));
-    QCOMPARE(again->List1->count(), 0);
+    QCOMPARE(again->siteAddressEdit->text(), QString("HTTP://"));
+    QCOMPARE(again->siteNameEdit->text(), QString("My Forum"));
+    QCOMPARE(again->forumsFoundList->count(), 0);
 }
 
 void tst_OptionsDialog::enterAndEscapePressNothing()
 {
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, "http://a.test");
-    QTest::keyClick(d->txtURL, Qt::Key_Return);
-    QTest::keyClick(d->txtURL, Qt::Key_Enter);
-    QTest::keyClick(d->txtURL, Qt::Key_Escape);
+    ReplaceText(d->siteAddressEdit, "http://a.test");
+    QTest::keyClick(d->siteAddressEdit, Qt::Key_Return);
+    QTest::keyClick(d->siteAddressEdit, Qt::Key_Enter);
+    QTest::keyClick(d->siteAddressEdit, Qt::Key_Escape);
     QTest::keyClick(d, Qt::Key_Escape);
     QVERIFY(d->isVisible());
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
-    for (QPushButton* button : {d->cmdSave, d->cmdCancel, d->cmdText, d->Command1}) {
+    for (QPushButton* button : {d->saveButton, d->cancelButton, d->testAddressButton, d->startExtractingButton}) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
     }
@@ -332,20 +332,20 @@ void tst_OptionsDialog::saveWithEmptyListLeavesTheForumListAlone()
         QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
     auto window = m_fixture->MakeWindow();
-    Controls(*window).cmbForum->setEnabled(true);
-    Controls(*window).cmbForum->setFocus();
-    QTest::keyClick(Controls(*window).cmbForum, Qt::Key_Down);
+    Controls(*window).forumChooser->setEnabled(true);
+    Controls(*window).forumChooser->setFocus();
+    QTest::keyClick(Controls(*window).forumChooser, Qt::Key_Down);
     QCOMPARE(window->ForumNumber(), QString("2"));
 
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
-    QCOMPARE(d->List1->count(), 0);
-    Click(d->cmdSave);
+    QCOMPARE(d->forumsFoundList->count(), 0);
+    Click(d->saveButton);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(QFileInfo(ListPath()).lastModified(), longAgo);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Help"));
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Help"));
     QCOMPARE(window->ForumNumber(), QString("2"));
 }
 
@@ -353,16 +353,16 @@ void tst_OptionsDialog::saveWritesTheListAndRefreshesTheChooser()
 {
     WriteList("1- News\r\n\r\n");
     auto window = m_fixture->MakeWindow();
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     // What an extraction leaves in the list.
-    d->List1->addItems({"3- Buy, sell - \"swap\"", "4- Help &amp; support", "3- Buy, sell - \"swap\""});
-    Click(d->cmdSave);
+    d->forumsFoundList->addItems({"3- Buy, sell - \"swap\"", "4- Help &amp; support", "3- Buy, sell - \"swap\""});
+    Click(d->saveButton);
     QCOMPARE(ReadList(),
              QByteArray("3- Buy, sell - \"swap\"\r\n4- Help &amp; support\r\n3- Buy, sell - \"swap\"\r\n\r\n"));
-    QCOMPARE(Controls(*window).cmbForum->count(), 3);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("3- Buy, sell - \"swap\""));
+    QCOMPARE(Controls(*window).forumChooser->count(), 3);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("3- Buy, sell - \"swap\""));
     QCOMPARE(window->ForumNumber(), QString("3"));
     QCOMPARE(AllWindows<MainWindow>().size(), 1);
     QVERIFY(m_fixture->platform.messages.isEmpty());
@@ -373,9 +373,9 @@ void tst_OptionsDialog::saveThatCannotWriteTheListKeepsTheDialog()
     // A folder holds the file's name, so the list cannot be written.
     QVERIFY(QDir().mkdir(ListPath()));
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->txtURL, "http://a.test/index.php");
-    d->List1->addItems({"1- News"});
-    Click(d->cmdSave);
+    ReplaceText(d->siteAddressEdit, "http://a.test/index.php");
+    d->forumsFoundList->addItems({"1- News"});
+    Click(d->saveButton);
     QCOMPARE(m_fixture->platform.messages.size(), 1);
     const MsgBoxCall& message = m_fixture->platform.messages[0];
     QVERIFY2(message.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(ListPath())),
@@ -384,8 +384,8 @@ void tst_OptionsDialog::saveThatCannotWriteTheListKeepsTheDialog()
     QCOMPARE(message.owner, d);
     // Nothing is lost and nothing stored: the user can try again or cancel.
     QVERIFY(d->isVisible());
-    QCOMPARE(d->txtURL->text(), QString("http://a.test/index.php"));
-    QCOMPARE(d->List1->count(), 1);
+    QCOMPARE(d->siteAddressEdit->text(), QString("http://a.test/index.php"));
+    QCOMPARE(d->forumsFoundList->count(), 1);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
 }
 
@@ -393,7 +393,7 @@ void tst_OptionsDialog::menuAndToolbarShowOneModelessDialog()
 {
     m_fixture->settings.Save(SettingsStore::SiteNameKey, "Stored");
     auto window = m_fixture->MakeWindow();
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
     QVERIFY(!d->isModal());
@@ -404,31 +404,31 @@ void tst_OptionsDialog::menuAndToolbarShowOneModelessDialog()
     // The main window stays usable while the dialog is open.
     window->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), window.get());
-    QTest::keyClicks(Controls(*window).txtTitle, "Still typing");
-    QCOMPARE(Controls(*window).txtTitle->text(), QString("Still typing"));
+    QTest::keyClicks(Controls(*window).subjectEdit, "Still typing");
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString("Still typing"));
 
     // Asking again, from the toolbar, brings the same dialog forward with
     // what was typed in it.
-    ReplaceText(d->txtName, "Typed");
+    ReplaceText(d->siteNameEdit, "Typed");
     QAction* button = nullptr;
-    for (QAction* action : Controls(*window).Toolbar1->actions())
+    for (QAction* action : Controls(*window).toolBar->actions())
         if (action->toolTip() == "Options")
             button = action;
     QVERIFY(button);
-    Click(Controls(*window).Toolbar1->widgetForAction(button));
+    Click(Controls(*window).toolBar->widgetForAction(button));
     QCOMPARE(AllWindows<OptionsDialog>().size(), 1);
     QCOMPARE(EditorFixture::OpenWindow<OptionsDialog>(), d);
-    QCOMPARE(d->txtName->text(), QString("Typed"));
+    QCOMPARE(d->siteNameEdit->text(), QString("Typed"));
     QTRY_COMPARE(QApplication::activeWindow(), d);
 
     // Closing destroys it; the next opening loads afresh.
     const QPointer<OptionsDialog> closed(d);
-    Click(d->cmdCancel);
+    Click(d->cancelButton);
     QTRY_VERIFY(closed.isNull());
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* again = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(again);
-    QCOMPARE(again->txtName->text(), QString("Stored"));
+    QCOMPARE(again->siteNameEdit->text(), QString("Stored"));
 }
 
 void tst_OptionsDialog::firstStartShowsTheDialogFirst_data()
@@ -455,12 +455,12 @@ void tst_OptionsDialog::firstStartShowsTheDialogFirst()
         if (!d)
             return;
         if (ending == "save" || ending == "save empty") {
-            ReplaceText(d->txtURL, ending == "save" ? "http://forum.test/index.php" : "");
-            Click(d->cmdSave);
+            ReplaceText(d->siteAddressEdit, ending == "save" ? "http://forum.test/index.php" : "");
+            Click(d->saveButton);
         } else if (ending == "frame") {
             d->close();
         } else {
-            Click(d->cmdCancel);
+            Click(d->cancelButton);
         }
     });
     std::unique_ptr<MainWindow> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {});
@@ -469,7 +469,7 @@ void tst_OptionsDialog::firstStartShowsTheDialogFirst()
     QVERIFY(window->isVisible());
     QCOMPARE(AllWindows<OptionsDialog>().size(), 0);
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("Please define forums in the options in edit menu"));
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("Please define forums in the options in edit menu"));
 
     // Only a stored address lets the next start go straight to the main window.
     window.reset();
@@ -494,15 +494,15 @@ void tst_OptionsDialog::firstStartSaveCreatesTheMainWindow()
         auto* d = qobject_cast<OptionsDialog*>(shown);
         if (!d)
             return;
-        d->List1->addItems({"1- News", "2- Help"});
-        Click(d->cmdSave);
+        d->forumsFoundList->addItems({"1- News", "2- Help"});
+        Click(d->saveButton);
         const QList<MainWindow*> windows = AllWindows<MainWindow>();
         if (windows.size() != 1)
             return;
         createdBySave = windows[0];
         shownAfterSave = createdBySave->isVisible();
-        for (int i = 0; i < Controls(*createdBySave).cmbForum->count(); ++i)
-            chooserAfterSave.append(Controls(*createdBySave).cmbForum->itemText(i));
+        for (int i = 0; i < Controls(*createdBySave).forumChooser->count(); ++i)
+            chooserAfterSave.append(Controls(*createdBySave).forumChooser->itemText(i));
     });
     std::unique_ptr<MainWindow> window = MainStartup(m_fixture->context, m_fixture->folder.path(), {post});
     QVERIFY(createdBySave);
@@ -512,7 +512,7 @@ void tst_OptionsDialog::firstStartSaveCreatesTheMainWindow()
     QCOMPARE(AllWindows<MainWindow>().size(), 1);
     QVERIFY(window->isVisible());
     QCOMPARE(window->ForumNumber(), QString("1"));
-    QCOMPARE(Controls(*window).txtTitle->text(), QString("Opened"));
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString("Opened"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
 }
@@ -525,28 +525,28 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     m_fixture->settings.Save(SettingsStore::SiteAdressKey, site);
     BoardProfiles::SaveFound(m_fixture->settings, site, BoardKind::Phpbb3, FoundOn::IndexPage);
     auto window = m_fixture->MakeWindow();
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);
-    QCOMPARE(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
-    QCOMPARE(d->cmbBoardKind->currentText(), QString("Automatic"));
+    QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
+    QCOMPARE(d->boardKindList->currentText(), QString("Automatic"));
     // Another address typed: nothing is known about it yet.
-    ReplaceText(d->txtURL, "http://other.test/index.php");
-    QCOMPARE(d->lblBoardFound->text(), QString("Board: not known yet"));
-    ReplaceText(d->txtURL, site + "index.php");
-    QCOMPARE(d->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
-    d->cmbBoardKind->setCurrentIndex(d->cmbBoardKind->findText("phpBB 2"));
-    Click(d->cmdSave);
+    ReplaceText(d->siteAddressEdit, "http://other.test/index.php");
+    QCOMPARE(d->boardFoundLabel->text(), QString("Board: not known yet"));
+    ReplaceText(d->siteAddressEdit, site + "index.php");
+    QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
+    d->boardKindList->setCurrentIndex(d->boardKindList->findText("phpBB 2"));
+    Click(d->saveButton);
     QCOMPARE(BoardProfiles::Load(m_fixture->settings, site).Kind(), BoardKind::Phpbb2);
-    Controls(*window).cmbSize->setCurrentIndex(3);
-    emit Controls(*window).cmbSize->activated(3);
+    Controls(*window).sizeList->setCurrentIndex(3);
+    emit Controls(*window).sizeList->activated(3);
     QCOMPARE(window->Post().Post(), std::string("[size=18][/size]"));
     // Reopened, the dialog shows the choice.
-    Controls(*window).mnuOptions->trigger();
+    Controls(*window).optionsAction->trigger();
     OptionsDialog* again = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(again);
-    QCOMPARE(again->cmbBoardKind->currentText(), QString("phpBB 2"));
-    Click(again->cmdCancel);
+    QCOMPARE(again->boardKindList->currentText(), QString("phpBB 2"));
+    Click(again->cancelButton);
 }
 
 QF_TEST_MAIN(tst_OptionsDialog)

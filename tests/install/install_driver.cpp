@@ -68,12 +68,12 @@ private:
         QWidget* options = ShownWindow("OptionsDialog");
         if (!options)
             return;
-        options->findChild<QLineEdit*>(QStringLiteral("txtURL"))->setText(QStringLiteral("http://forum.test/"));
-        options->findChild<QListWidget*>(QStringLiteral("List1"))->addItem(QStringLiteral("7- Installed forum"));
+        options->findChild<QLineEdit*>(QStringLiteral("siteAddressEdit"))->setText(QStringLiteral("http://forum.test/"));
+        options->findChild<QListWidget*>(QStringLiteral("forumsFoundList"))->addItem(QStringLiteral("7- Installed forum"));
         m_step = 1;
         // Save closes the modal dialog: pressed from the event loop, not from
         // inside this tick.
-        QPushButton* save = options->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+        QPushButton* save = options->findChild<QPushButton*>(QStringLiteral("saveButton"));
         QTimer::singleShot(0, save, &QPushButton::click);
     }
 
@@ -82,15 +82,15 @@ private:
         QWidget* main = ShownWindow("MainWindow");
         if (!main)
             return;
-        Note("title", main->findChild<QLineEdit*>(QStringLiteral("txtTitle"))->text());
-        const auto* forums = main->findChild<QComboBox*>(QStringLiteral("cmbForum"));
+        Note("title", main->findChild<QLineEdit*>(QStringLiteral("subjectEdit"))->text());
+        const auto* forums = main->findChild<QComboBox*>(QStringLiteral("forumChooser"));
         QStringList entries;
         for (int i = 0; i < forums->count(); ++i)
             entries << forums->itemText(i);
         Note("forums", entries.join(QLatin1Char('|')));
         m_main = main;
         m_step = 2;
-        QTimer::singleShot(0, main->findChild<QPushButton*>(QStringLiteral("cmdPreview")), &QPushButton::click);
+        QTimer::singleShot(0, main->findChild<QPushButton*>(QStringLiteral("previewButton")), &QPushButton::click);
     }
 
     void OpenContact()
@@ -100,7 +100,7 @@ private:
         m_step = 4;
         QTimer::singleShot(0, m_main, [this] {
             for (QAction* action : m_main->findChildren<QAction*>())
-                if (action->objectName() == QStringLiteral("mnuContact"))
+                if (action->objectName() == QStringLiteral("contactAction"))
                     action->trigger();
         });
     }

@@ -84,10 +84,10 @@ int main(int argc, char** argv)
     QObject::connect(&window->Recovery(), &RecoveryKeeper::copyWritten, &app,
                      [](const QString& path) { Print(QStringLiteral("COPY ") + path); });
 
-    Controls(*window).txtTitle->end(false);
-    Type(Controls(*window).txtTitle, arguments[1]);
-    Controls(*window).txtPost->moveCursor(QTextCursor::End);
-    Type(Controls(*window).txtPost, arguments[2]);
+    Controls(*window).subjectEdit->end(false);
+    Type(Controls(*window).subjectEdit, arguments[1]);
+    Controls(*window).bodyEdit->moveCursor(QTextCursor::End);
+    Type(Controls(*window).bodyEdit, arguments[2]);
     Print(QStringLiteral("TYPED"));
     return app.exec();
 }

@@ -94,7 +94,7 @@ struct Shown {
 
 Shown ShownIn(MainWindow& w)
 {
-    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, Controls(w).StatusPanels[1]->text(),
+    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, Controls(w).statePanel->text(),
             w.Post().PostChanged};
 }
 
@@ -179,8 +179,8 @@ std::unique_ptr<MainWindow> tst_Recovery::Start(ScriptedPlatform& platform, cons
 void tst_Recovery::TypeAndWaitForCopy(MainWindow& w, const QString& title, const QString& body)
 {
     QSignalSpy written(&w.Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(Controls(w).txtTitle, title);
-    QTest::keyClicks(Controls(w).txtPost, body);
+    QTest::keyClicks(Controls(w).subjectEdit, title);
+    QTest::keyClicks(Controls(w).bodyEdit, body);
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     QVERIFY(w.Recovery().HasCopy());
 }
@@ -189,7 +189,7 @@ void tst_Recovery::CloseDiscarding(MainWindow& w, ScriptedPlatform& platform)
 {
     platform.answers = {MsgAnswer::Yes, MsgAnswer::No};
     QSignalSpy ending(&w, &MainWindow::programEnding);
-    Controls(w).mnuExit->trigger();
+    Controls(w).exitAction->trigger();
     QCOMPARE(ending.size(), 1);
 }
 
@@ -219,8 +219,8 @@ void tst_Recovery::copyFollowsTheLastEditAfterAPause()
             writtenAfterLastEdit << (sinceLastEdit.isValid() ? sinceLastEdit.elapsed() : -1);
         });
 
-        QTest::keyClicks(Controls(*w).txtTitle, "Title");
-        QTest::keyClicks(Controls(*w).txtPost, "a");
+        QTest::keyClicks(Controls(*w).subjectEdit, "Title");
+        QTest::keyClicks(Controls(*w).bodyEdit, "a");
         sinceFirstEdit.start();
         // Never on the keystroke itself.
         QVERIFY(!QFileInfo::exists(w->Recovery().CopyPath()));
@@ -231,7 +231,7 @@ void tst_Recovery::copyFollowsTheLastEditAfterAPause()
         for (qint64 after : writtenAfterFirstEdit)
             QVERIFY2(after >= RecoveryKeeper::DelayMs * 9 / 10, qPrintable(QString::number(after)));
         const qint64 gap = sinceFirstEdit.elapsed();
-        QTest::keyClicks(Controls(*w).txtPost, "b");
+        QTest::keyClicks(Controls(*w).bodyEdit, "b");
         sinceLastEdit.start();
         // A machine too slow to make the second edit within the pause proves
         // nothing about the restart: try again.
@@ -265,7 +265,7 @@ void tst_Recovery::titleAloneMakesNoCopy()
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(Controls(*w).txtTitle, "Only a title");
+    QTest::keyClicks(Controls(*w).subjectEdit, "Only a title");
     QVERIFY(!written.wait(RecoveryKeeper::DelayMs + 1000));
     QCOMPARE(FilesInFolder(), QStringList());
 }
@@ -296,23 +296,23 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
 
     QSignalSpy ending(w.get(), &MainWindow::programEnding);
     if (event == "save") {
-        Controls(*w).mnuSave->trigger();
+        Controls(*w).savePostAction->trigger();
     } else if (event == "saveAs") {
         platform.saveNames = {Path("mine.bbc")};
-        Controls(*w).mnuSaveAs->trigger();
+        Controls(*w).saveAsAction->trigger();
     } else if (event == "newDiscard" || event == "newSave") {
         platform.answers = {event == "newDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
         platform.saveNames = {Path("mine.bbc")};
-        Controls(*w).mnuNew->trigger();
+        Controls(*w).newPostAction->trigger();
     } else if (event == "open") {
         platform.answers = {MsgAnswer::No};
         platform.openNames = {Path("other.bbc")};
-        Controls(*w).mnuOpen->trigger();
-        QCOMPARE(Controls(*w).txtTitle->text(), QString("Other"));
+        Controls(*w).openPostAction->trigger();
+        QCOMPARE(Controls(*w).subjectEdit->text(), QString("Other"));
     } else {
         platform.answers = {MsgAnswer::Yes, event == "closeDiscard" ? MsgAnswer::No : MsgAnswer::Yes};
         platform.saveNames = {Path("mine.bbc")};
-        Controls(*w).mnuExit->trigger();
+        Controls(*w).exitAction->trigger();
         QCOMPARE(ending.size(), 1);
     }
     QCOMPARE(platform.unexpectedMessages, 0);
@@ -351,20 +351,20 @@ void tst_Recovery::copyStaysWhileThePostStaysChanged()
 
     if (event == "closeNo" || event == "closeCancel") {
         platform.answers = {event == "closeNo" ? MsgAnswer::No : MsgAnswer::Yes, MsgAnswer::Cancel};
-        Controls(*w).mnuExit->trigger();
+        Controls(*w).exitAction->trigger();
     } else if (event == "newCancel") {
         platform.answers = {MsgAnswer::Cancel};
-        Controls(*w).mnuNew->trigger();
+        Controls(*w).newPostAction->trigger();
     } else if (event == "saveAsCancel") {
-        Controls(*w).mnuSaveAs->trigger();
+        Controls(*w).saveAsAction->trigger();
     } else if (event == "saveFails") {
         platform.saveNames = {Path("no such folder/x.bbc")};
         platform.answers = {MsgAnswer::OK};
-        Controls(*w).mnuSave->trigger();
+        Controls(*w).savePostAction->trigger();
     } else {
         platform.answers = {MsgAnswer::No, MsgAnswer::OK};
         platform.openNames = {event == "openRefused" ? Path("notes.bbc") : QString()};
-        Controls(*w).mnuOpen->trigger();
+        Controls(*w).openPostAction->trigger();
     }
     QVERIFY(w->isVisible());
     QCOMPARE(w->Post().PostChanged, true);
@@ -381,10 +381,10 @@ void tst_Recovery::changeAfterASaveMakesANewCopy()
     auto w = MakeWindow(platform);
     TypeAndWaitForCopy(*w, "T", "saved text");
     platform.saveNames = {Path("post.bbc")};
-    Controls(*w).mnuSave->trigger();
+    Controls(*w).savePostAction->trigger();
     QCOMPARE(FilesInFolder(), QStringList());
 
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
     TypeAndWaitForCopy(*w, "", "more");
     const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
     QVERIFY(copy);
@@ -402,8 +402,8 @@ void tst_Recovery::emptiedBodyIsKeptEmpty()
     auto w = MakeWindow(platform);
     TypeAndWaitForCopy(*w, "Title stays", "text to delete");
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    Controls(*w).txtPost->selectAll();
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Delete);
+    Controls(*w).bodyEdit->selectAll();
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Delete);
     QCOMPARE(w->Post().PostChanged, true);
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
@@ -438,12 +438,12 @@ void tst_Recovery::unwritableDataFolder()
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     QSignalSpy failed(&w->Recovery(), &RecoveryKeeper::copyFailed);
-    QTest::keyClicks(Controls(*w).txtTitle, "T");
-    QTest::keyClicks(Controls(*w).txtPost, "typed");
+    QTest::keyClicks(Controls(*w).subjectEdit, "T");
+    QTest::keyClicks(Controls(*w).bodyEdit, "typed");
     QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
 
     // Said once, in the first panel; the editor goes on as before.
-    const QString said = Controls(*w).StatusPanels[0]->text();
+    const QString said = Controls(*w).helpPanel->text();
     QVERIFY2(said.startsWith("No recovery copy of the post can be kept in \"" + QDir::toNativeSeparators(Folder()) + "\""),
              qPrintable(said));
     QCOMPARE(platform.messages.size(), 0);
@@ -451,14 +451,14 @@ void tst_Recovery::unwritableDataFolder()
     QCOMPARE(ShownIn(*w).panel, QString("Post Changed"));
     QVERIFY(!w->Recovery().HasCopy());
 
-    Controls(*w).StatusPanels[0]->clear();
-    QTest::keyClicks(Controls(*w).txtPost, " more");
+    Controls(*w).helpPanel->clear();
+    QTest::keyClicks(Controls(*w).bodyEdit, " more");
     QVERIFY(failed.wait(3 * RecoveryKeeper::DelayMs));
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());  // not said again
+    QCOMPARE(Controls(*w).helpPanel->text(), QString());  // not said again
     QCOMPARE(ShownIn(*w).post, QByteArray("typed more"));
 
     platform.saveNames = {Path("safe.bbc")};
-    QVERIFY(w->mnusave_Click());
+    QVERIFY(w->savePost());
     QCOMPARE(ShownIn(*w).panel, QString("Post Saved, No change"));
     QCOMPARE(platform.messages.size(), 0);
 
@@ -466,7 +466,7 @@ void tst_Recovery::unwritableDataFolder()
     permissions.reset();
     cleanup();
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(Controls(*w).txtPost, "!");
+    QTest::keyClicks(Controls(*w).bodyEdit, "!");
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     QVERIFY(CopyAt(w->Recovery().CopyPath()));
 }
@@ -521,7 +521,7 @@ void tst_Recovery::restoreNoRemovesTheCopy()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(FilesInFolder(), QStringList());
     // Start-up goes on as if there had been no copy.
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("From the command line"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("From the command line"));
     QCOMPARE(w->Post().PostChanged, false);
 
     ScriptedPlatform again;
@@ -542,7 +542,7 @@ void tst_Recovery::newestFirstAndTheRestKept()
     QCOMPARE(platform.messages.size(), 2);
     QVERIFY(platform.messages[0].text.contains("Title: newest\r\n"));
     QVERIFY(platform.messages[1].text.contains("Title: middle\r\n"));
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("middle"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("middle"));
 
     // What is left: the window's own copy with its lock, and the oldest copy
     // without one.
@@ -609,7 +609,7 @@ void tst_Recovery::damagedCopyIsSetAside()
     QCOMPARE(platform.messages[0].icon, MsgIcon::Exclamation);
     // The good copy is still offered after it.
     QVERIFY(platform.messages[1].text.contains("Title: good\r\n"));
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("good"));
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("good"));
 
     // Kept aside byte for byte, never offered or reported again.
     QVERIFY(!QFileInfo::exists(damaged));
@@ -630,7 +630,7 @@ void tst_Recovery::unusableDataFolderAtStart()
     auto w = Start(platform);
     QVERIFY(w->isVisible());
     QCOMPARE(platform.messages.size(), 0);
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString());
+    QCOMPARE(Controls(*w).helpPanel->text(), QString());
 }
 
 // Lock files beside no copy and the temporary files of writes that never
@@ -674,7 +674,7 @@ void tst_Recovery::copyIsTheUsersAlone()
     QVERIFY(QFile::remove(copies[0]));
     QVERIFY(QFile::link(victim, copies[0]));
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
-    QTest::keyClicks(Controls(*w).txtPost, " more");
+    QTest::keyClicks(Controls(*w).bodyEdit, " more");
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     QCOMPARE(ReadAll(victim), QByteArray("untouched"));
     QVERIFY(!QFileInfo(copies[0]).isSymLink());

@@ -177,15 +177,15 @@ void tst_RecoveryProcess::killedEditorComesBack()
         QCOMPARE(Bytes(w->Post().Post()), post);
         QCOMPARE(w->Post().PostFileName, draft);
         QCOMPARE(w->Post().PostChanged, true);
-        QCOMPARE(Controls(*w).StatusPanels[1]->text(), QString("Post Changed"));
+        QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
         // Saved deliberately, it lands in the file it came from.
-        QVERIFY(w->mnusave_Click());
+        QVERIFY(w->savePost());
         QFile file(draft);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), Bytes(PostFile::Write(ToUtf8(title), ToUtf8(post))));
         QCOMPARE(RecoverySlot::CopiesIn(Folder()), QStringList());
     } else {
-        QCOMPARE(Controls(*w).txtTitle->text(), QString("Other"));
+        QCOMPARE(Controls(*w).subjectEdit->text(), QString("Other"));
         QCOMPARE(w->Post().PostChanged, false);
         QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList());
     }

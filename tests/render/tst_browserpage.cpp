@@ -161,7 +161,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
         QCOMPARE(WebView(*window)->url(), m_php->Url("/remote.php"));
         inspected = true;
     });
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
     QVERIFY2(Beacons().isEmpty(), qPrintable(Beacons().join(' ')));
@@ -196,7 +196,7 @@ void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("the new page"));
         inspected = true;
     });
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
 }
@@ -225,13 +225,13 @@ void tst_BrowserPage::escape()
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         ClickInPage(window, "#message");
-        QWidget* surface = window->WebBrowser1->focusProxy();
+        QWidget* surface = window->pageView->focusProxy();
         QTest::keyClicks(surface, "Dear makers");
         QTest::keyClick(surface, Qt::Key_Escape);
         QTRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.getElementById('message').value").toString(),
                                   QString("Dear makers"), LoadTimeout);
-        window->Image1->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(window->Image1, Qt::Key_Escape);
+        window->closeHotSpot->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window->closeHotSpot, Qt::Key_Escape);
         stillShown = window && window->isVisible();
         if (stillShown)
             typed = RunScript(window, "document.getElementById('message').value").toString();
@@ -262,7 +262,7 @@ void tst_BrowserPage::contactFormSends()
         const QStringList typed = {"Anna", "anna@example.org", "Hi & bye", "Dear makers"};
         for (int i = 0; i < fields.size(); ++i) {
             ClickInPage(window, fields[i]);
-            QTest::keyClicks(window->WebBrowser1->focusProxy(), typed[i]);
+            QTest::keyClicks(window->pageView->focusProxy(), typed[i]);
             QTRY_COMPARE_WITH_TIMEOUT(
                 RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(), typed[i],
                 LoadTimeout);

@@ -70,14 +70,14 @@ void tst_BrowserWindow::loadedState()
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(window.WebBrowser1->geometry(), QRect(8, 36, 745, 469));
-    QCOMPARE(window.imgSend->geometry(), QRect(44, 0, 120, 20));
-    QCOMPARE(window.Image2->geometry(), QRect(44, 0, 104, 21));
-    QCOMPARE(window.Image1->geometry(), QRect(356, 516, 49, 25));
-    QVERIFY(window.imgSend->isHidden());
-    QVERIFY(window.Image2->isHidden());
-    QCOMPARE(window.Image1->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(window.Image1->pixmap().isNull());  // a transparent click area
+    QCOMPARE(window.pageView->geometry(), QRect(8, 36, 745, 469));
+    QCOMPARE(window.sendTopicBanner->geometry(), QRect(44, 0, 120, 20));
+    QCOMPARE(window.contactUsBanner->geometry(), QRect(44, 0, 104, 21));
+    QCOMPARE(window.closeHotSpot->geometry(), QRect(356, 516, 49, 25));
+    QVERIFY(window.sendTopicBanner->isHidden());
+    QVERIFY(window.contactUsBanner->isHidden());
+    QCOMPARE(window.closeHotSpot->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(window.closeHotSpot->pixmap().isNull());  // a transparent click area
     QVERIFY(!window.Busy());
     // The window's controls come from the one shared, persistent profile.
     QWebEngineProfile* profile = WebView(window)->page()->profile();
@@ -118,8 +118,8 @@ void tst_BrowserWindow::modes()
         QVERIFY(window->isModal());
         QCOMPARE(window->parentWidget(), owner.get());
         QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(window->imgSend->isVisible(), sendTopic);
-        QCOMPARE(window->Image2->isVisible(), contactUs);
+        QCOMPARE(window->sendTopicBanner->isVisible(), sendTopic);
+        QCOMPARE(window->contactUsBanner->isVisible(), contactUs);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(page));
         inspected = true;
@@ -135,7 +135,7 @@ void tst_BrowserWindow::modes()
 void tst_BrowserWindow::previewShowsTheRenderedBody()
 {
     auto owner = MakeMainWindow();
-    Controls(*owner).txtTitle->setText("A title is not part of the preview");
+    Controls(*owner).subjectEdit->setText("A title is not part of the preview");
     owner->Post().SetPost("Hello [b]world[/b]\r\nAccents \xC3\xA9\xE2\x82\xAC stay");
     QString body;
     ModalDriver watcher([&](QWidget* w) {
@@ -145,7 +145,7 @@ void tst_BrowserWindow::previewShowsTheRenderedBody()
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.WritableFile("preview.htm")));
         body = BodyOf(window);
     });
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY2(body.contains("<b>world</b>"), qPrintable(body));
     // The page declares no character set; it is read as the UTF-8 it was written in.
@@ -172,11 +172,11 @@ void tst_BrowserWindow::previewAfterAnotherMode()
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         captions << window->windowTitle();
-        banners << (window->imgSend->isVisible() || window->Image2->isVisible());
+        banners << (window->sendTopicBanner->isVisible() || window->contactUsBanner->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
     });
     BrowserWindow::Show(before, QUrl::fromLocalFile(page), owner.get());
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QCOMPARE(watcher.Driven(), 2);
     QCOMPARE(captions.value(1), QString("Preview post"));
     QCOMPARE(banners, (QList<bool>{true, false}));
@@ -198,7 +198,7 @@ void tst_BrowserWindow::scriptsInThePostDoNotRun()
         body = BodyOf(window);
         title = RunScript(window, "document.title").toString();
     });
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QVERIFY2(body.contains("<p id=\"static\">static HTML shows</p>"), qPrintable(body));
     QVERIFY2(!body.contains("id=\"scripted\""), qPrintable(body));
     QVERIFY(title != "handler ran");
@@ -230,7 +230,7 @@ void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
         QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
         const QPoint link = CentreOf(window, "#go");
         QVERIFY(link.x() >= 0);
-        QWidget* surface = window->WebBrowser1->focusProxy();
+        QWidget* surface = window->pageView->focusProxy();
         QVERIFY(surface);
         QTest::mouseClick(surface, Qt::LeftButton, {}, link);
         // The request has reached the server, which holds the answer back.
@@ -247,7 +247,7 @@ void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
         QCOMPARE(WebView(*window)->title(), QString("remote script ran"));
         inspected = true;
     });
-    Controls(*owner).cmdPreview->click();
+    Controls(*owner).previewButton->click();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(inspected);
 }
@@ -428,7 +428,7 @@ void tst_BrowserWindow::closeArea()
     ModalDriver watcher([&](QWidget* w) {
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTest::mouseClick(window->Image1, Qt::LeftButton);
+        QTest::mouseClick(window->closeHotSpot, Qt::LeftButton);
         closedByClick = !window->isVisible();
     });
     BrowserWindow::Show(BrowserMode::Preview, QUrl::fromLocalFile(page), nullptr);

@@ -99,7 +99,7 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     {
         ModalDriver about;
-        Controls(owner).mnuAbout->trigger();  // the about window is no browser window
+        Controls(owner).aboutAction->trigger();  // the about window is no browser window
         QCOMPARE(about.Driven(), 1);
     }
     QVERIFY(qApp->findChildren<QWebEngineProfile*>().isEmpty());
@@ -112,7 +112,7 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         whileShown = WebEngineProcesses();
     });
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(watcher.Driven(), 1);
     QVERIFY(whileShown > 0);
     QCOMPARE(qApp->findChildren<QWebEngineProfile*>().size(), 1);
@@ -149,11 +149,11 @@ void tst_PreviewPage::pageBytes()
     QFETCH(QByteArray, post);
     QFETCH(QByteArray, page);
     MainWindow owner(m_context);
-    Controls(owner).txtTitle->setText(title);
+    Controls(owner).subjectEdit->setText(title);
     owner.Post().SetPost(ToUtf8(post));
     QString caption;
     ModalDriver watcher([&](QWidget* window) { caption = window->windowTitle(); });
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(caption, QString("Preview post"));
     QCOMPARE(ReadAll(PagePath()), ScriptsOff + page);
@@ -166,9 +166,9 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
     QList<QByteArray> pagesSeen;
     ModalDriver watcher([&](QWidget*) { pagesSeen << ReadAll(PagePath()); });
     owner.Post().SetPost("a long first text that the second one is shorter than");
-    owner.cmdPreview_Click();
+    owner.preview();
     owner.Post().SetPost("second");
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(watcher.Driven(), 2);
     const QByteArray second = ScriptsOff + QByteArray::fromStdString(bbcode::RenderBBCode("second", ToUtf8(m_context.pictureFolder)))
                               + "\r\n";
@@ -183,10 +183,10 @@ void tst_PreviewPage::everyWayInRunsThePreview()
     MainWindow owner(m_context);
     owner.Post().SetPost("x");
     ModalDriver watcher;
-    Controls(owner).cmdPreview->click();
-    Controls(owner).mnuPreview->trigger();
+    Controls(owner).previewButton->click();
+    Controls(owner).previewAction->trigger();
     QAction* toolbarButton = nullptr;
-    for (QAction* action : Controls(owner).Toolbar1->actions())
+    for (QAction* action : Controls(owner).toolBar->actions())
         if (action->toolTip() == "Preview post")
             toolbarButton = action;
     QVERIFY(toolbarButton);
@@ -197,14 +197,14 @@ void tst_PreviewPage::everyWayInRunsThePreview()
 void tst_PreviewPage::previewLeavesThePostAlone()
 {
     MainWindow owner(m_context);
-    Controls(owner).txtTitle->setText("Title");
+    Controls(owner).subjectEdit->setText("Title");
     owner.Post().SetPost("[b]body[/b]\r\nline");
     owner.Post().PostChanged = false;
     owner.Post().ShowState(PostDocument::NoChangeText);
     ModalDriver watcher;
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(owner.Post().Post(), std::string("[b]body[/b]\r\nline"));
-    QCOMPARE(Controls(owner).txtTitle->text(), QString("Title"));
+    QCOMPARE(Controls(owner).subjectEdit->text(), QString("Title"));
     QCOMPARE(owner.Post().PostChanged, false);
     QCOMPARE(owner.Post().StateText(), PostDocument::NoChangeText);
 }
@@ -244,7 +244,7 @@ void tst_PreviewPage::pageThatCannotBeWritten()
     owner.Post().SetPost("lost? no: the post stays in the editor");
     m_platform->answers << MsgAnswer::OK;
     ModalDriver watcher;
-    owner.cmdPreview_Click();
+    owner.preview();
     permissions.reset();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(watcher.Driven(), 0);
@@ -302,7 +302,7 @@ void tst_PreviewPage::previewFollowsTheBoard()
         fontSize = RunScript(window, "(function(){ const c = document.querySelector('.content');"
                                      " return c ? getComputedStyle(c).fontSize : ''; })()").toString();
     });
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(watcher.Driven(), 1);
     const QString page = QString::fromUtf8(ReadAll(PagePath()));
     const QString pictures = QUrl::fromLocalFile(m_context.pictureFolder + "emo").toString(QUrl::FullyEncoded);
@@ -327,7 +327,7 @@ void tst_PreviewPage::pageIsTheUsersAlone()
     MainWindow owner(m_context);
     owner.Post().SetPost("A private post");
     ModalDriver watcher;
-    owner.cmdPreview_Click();
+    owner.preview();
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(ReadAll(victim), QByteArray("untouched"));
     QVERIFY(!QFileInfo(PagePath()).isSymLink());
@@ -337,7 +337,7 @@ void tst_PreviewPage::pageIsTheUsersAlone()
     m_context.writableFolder = m_folder->path() + "/fresh/Quillforge/";
     MainWindow again(m_context);
     ModalDriver second;
-    again.cmdPreview_Click();
+    again.preview();
     QCOMPARE(second.Driven(), 1);
     for (const QString folder : {"/fresh", "/fresh/Quillforge"})
         QCOMPARE(ModeOf(m_folder->path() + folder), 0700);

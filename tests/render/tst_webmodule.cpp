@@ -87,10 +87,10 @@ void tst_WebModule::missingModule()
         return;
     }
     BrowserWindow window;
-    auto* message = qobject_cast<QLabel*>(window.WebBrowser1);
+    auto* message = qobject_cast<QLabel*>(window.pageView);
     QVERIFY(message);
     QVERIFY(message->text().startsWith("The browser component could not be loaded."));
-    QCOMPARE(window.WebBrowser1->geometry(), QRect(8, 36, 745, 469));
+    QCOMPARE(window.pageView->geometry(), QRect(8, 36, 745, 469));
     QSignalSpy completed(&window, &BrowserWindow::navigationCompleted);
     window.Navigate(QUrl("http://127.0.0.1:9/"));
     QVERIFY(window.WaitWhileBusy());

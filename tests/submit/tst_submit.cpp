@@ -36,13 +36,13 @@ const QString Site = QStringLiteral("http://127.0.0.1:9/forum/");
 std::unique_ptr<MainWindow> SubmitReply(EditorFixture& fixture, const std::string& body, int answer)
 {
     auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText("A title");
+    Controls(*window).subjectEdit->setText("A title");
     window->Post().SetPost(body);
-    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-    QTest::keyClicks(Controls(*window).txtPostNo, "5");
+    QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).topicNumberEdit, "5");
     if (answer)
         fixture.platform.answers << MsgAnswer(answer);
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
     return window;
 }
 
@@ -73,31 +73,31 @@ void tst_Submit::optionButtons()
 {
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    QVERIFY(!Controls(*window).OptNew->isChecked());
-    QVERIFY(!Controls(*window).optReply->isChecked());
-    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
-    QVERIFY(!Controls(*window).cmbForum->isEnabled());
-    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(192, 192, 192));
+    QVERIFY(!Controls(*window).newTopicOption->isChecked());
+    QVERIFY(!Controls(*window).replyOption->isChecked());
+    QVERIFY(!Controls(*window).topicNumberEdit->isEnabled());
+    QVERIFY(!Controls(*window).forumChooser->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).topicNumberEdit, QPalette::Disabled), QColor(192, 192, 192));
 
-    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
-    QVERIFY(Controls(*window).OptNew->isChecked());
-    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
-    QVERIFY(Controls(*window).cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
+    QVERIFY(Controls(*window).newTopicOption->isChecked());
+    QVERIFY(!Controls(*window).topicNumberEdit->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).topicNumberEdit, QPalette::Disabled), QColor(205, 205, 205));
+    QVERIFY(Controls(*window).forumChooser->isEnabled());
 
-    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-    QVERIFY(Controls(*window).optReply->isChecked());
-    QVERIFY(!Controls(*window).OptNew->isChecked());
-    QVERIFY(Controls(*window).txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Active), QColor(Qt::white));
-    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Inactive), QColor(Qt::white));
-    QVERIFY(!Controls(*window).cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+    QVERIFY(Controls(*window).replyOption->isChecked());
+    QVERIFY(!Controls(*window).newTopicOption->isChecked());
+    QVERIFY(Controls(*window).topicNumberEdit->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).topicNumberEdit, QPalette::Active), QColor(Qt::white));
+    QCOMPARE(BackgroundOf(Controls(*window).topicNumberEdit, QPalette::Inactive), QColor(Qt::white));
+    QVERIFY(!Controls(*window).forumChooser->isEnabled());
 
-    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
-    QVERIFY(!Controls(*window).optReply->isChecked());
-    QVERIFY(!Controls(*window).txtPostNo->isEnabled());
-    QCOMPARE(BackgroundOf(Controls(*window).txtPostNo, QPalette::Disabled), QColor(205, 205, 205));
-    QVERIFY(Controls(*window).cmbForum->isEnabled());
+    QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
+    QVERIFY(!Controls(*window).replyOption->isChecked());
+    QVERIFY(!Controls(*window).topicNumberEdit->isEnabled());
+    QCOMPARE(BackgroundOf(Controls(*window).topicNumberEdit, QPalette::Disabled), QColor(205, 205, 205));
+    QVERIFY(Controls(*window).forumChooser->isEnabled());
 }
 
 void tst_Submit::checksInOrder_data()
@@ -137,18 +137,18 @@ void tst_Submit::checksInOrder()
     // the chooser empty.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
     auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText("A title");
+    Controls(*window).subjectEdit->setText("A title");
     window->Post().SetPost("A body");
-    QCOMPARE(Controls(*window).cmbForum->count(), forums.size());
+    QCOMPARE(Controls(*window).forumChooser->count(), forums.size());
     if (option == "reply") {
-        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-        QTest::keyClicks(Controls(*window).txtPostNo, typedNumber);
+        QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).topicNumberEdit, typedNumber);
     } else if (option == "new") {
-        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+        QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
     }
     fixture.platform.answers << MsgAnswer::OK;
     ModalDriver watcher;
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
 
     QCOMPARE(fixture.platform.MessageTexts(), QStringList{message});
     const MsgBoxCall& box = fixture.platform.messages[0];
@@ -160,7 +160,7 @@ void tst_Submit::checksInOrder()
     QVERIFY(!QFile::exists(fixture.context.WritableFile("submit.htm")));
     // The editor is left as it was.
     QCOMPARE(window->Post().Post(), std::string("A body"));
-    QCOMPARE(Controls(*window).txtPostNo->text(), typedNumber);
+    QCOMPARE(Controls(*window).topicNumberEdit->text(), typedNumber);
 }
 
 void tst_Submit::windowOpensAtThePostingPage_data()
@@ -198,13 +198,13 @@ void tst_Submit::windowOpensAtThePostingPage()
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
     QCOMPARE(window->ForumNumber(), QString("12"));
-    Controls(*window).txtTitle->setText("Say \"cheese\"");
+    Controls(*window).subjectEdit->setText("Say \"cheese\"");
     window->Post().SetPost("Line one\r\n</textarea> & more");
     if (reply) {
-        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-        QTest::keyClicks(Controls(*window).txtPostNo, typedNumber);
+        QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).topicNumberEdit, typedNumber);
     } else {
-        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+        QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
     }
     QString caption;
     bool banner = false;
@@ -215,7 +215,7 @@ void tst_Submit::windowOpensAtThePostingPage()
         auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         caption = preview->windowTitle();
-        banner = preview->imgSend->isVisible();
+        banner = preview->sendTopicBanner->isVisible();
         modal = preview->isModal();
         owner = preview->parentWidget();
         QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), expectedPaths.size(), LoadTimeout);
@@ -224,7 +224,7 @@ void tst_Submit::windowOpensAtThePostingPage()
         QTest::qWait(300);
         body = preview->WaitForBodyHtml().value_or("<no body>");
     });
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(fixture.platform.messages.size(), 0);
     QCOMPARE(caption, QString("Send Topic"));
@@ -241,7 +241,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     // Nothing in the editor changes, and no mode is remembered for a board
     // that gave no form.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
-    QCOMPARE(Controls(*window).txtTitle->text(), QString("Say \"cheese\""));
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString("Say \"cheese\""));
     QCOMPARE(fixture.settings.GetSetting(SettingsStore::AppName, PostingSession::ModeSection,
                                          QUrl::toPercentEncoding(site)),
              QString());
@@ -255,7 +255,7 @@ void tst_Submit::siteThatDoesNotAnswer()
     fixture.settings.Save(SettingsStore::SiteAdressKey, "http://127.0.0.1:9/forum/");
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "4- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
-    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
     int completed = 0;
     QUrl shownAt;
     ModalDriver watcher([&](QWidget* w) {
@@ -265,9 +265,9 @@ void tst_Submit::siteThatDoesNotAnswer()
         QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1, LoadTimeout);
         QTest::qWait(500);
         completed = done.count();
-        shownAt = qobject_cast<QWebEngineView*>(preview->WebBrowser1)->url();
+        shownAt = qobject_cast<QWebEngineView*>(preview->pageView)->url();
     });
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(completed, 1);
     QCOMPARE(shownAt, QUrl("http://127.0.0.1:9/forum/posting.php?mode=post&f=4"));
@@ -288,22 +288,22 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     EditorFixture fixture;
     fixture.settings.Save(SettingsStore::SiteAdressKey, server.Url("/forum/").toString());
     auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText("Private title");
+    Controls(*window).subjectEdit->setText("Private title");
     window->Post().SetPost("Private body");
-    QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-    QTest::keyClicks(Controls(*window).txtPostNo, "5");
+    QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+    QTest::keyClicks(Controls(*window).topicNumberEdit, "5");
     QString subject, message;
     ModalDriver watcher([&](QWidget* w) {
         auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
-        auto* view = qobject_cast<QWebEngineView*>(preview->WebBrowser1);
+        auto* view = qobject_cast<QWebEngineView*>(preview->pageView);
         QTRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);
         QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
         QTest::qWait(500);
         subject = RunScript(preview, "document.querySelector('input[name=subject]').value").toString();
         message = RunScript(preview, "document.querySelector('textarea[name=message]').value").toString();
     });
-    QTest::mouseClick(Controls(*window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
     QCOMPARE(subject, QString());
     QCOMPARE(message, QString());
@@ -358,7 +358,7 @@ void tst_Submit::postForAnotherBoard()
     QCOMPARE(watcher.Driven(), opened ? 1 : 0);
     // The conversion is one step of the body's undo.
     if (sent != body) {
-        Controls(*window).txtPost->undo();
+        Controls(*window).bodyEdit->undo();
         QCOMPARE(QString::fromStdString(window->Post().Post()), body);
     }
 }

@@ -244,16 +244,16 @@ std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, 
 {
     fixture.settings.Save(SettingsStore::SiteAdressKey, Site(board));
     auto window = fixture.MakeWindow();
-    Controls(*window).txtTitle->setText(title);
+    Controls(*window).subjectEdit->setText(title);
     window->Post().SetPost(body.toStdString());
     if (reply) {
-        QTest::mouseClick(Controls(*window).optReply, Qt::LeftButton);
-        QTest::keyClicks(Controls(*window).txtPostNo, number);
+        QTest::mouseClick(Controls(*window).replyOption, Qt::LeftButton);
+        QTest::keyClicks(Controls(*window).topicNumberEdit, number);
     } else {
         // The chooser takes the forum from the forum list, as after an extraction.
         WriteAll(fixture.context.WritableFile("forums.inf"), (number + "- A forum\r\n\r\n").toUtf8());
-        window->GetForums();
-        QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
+        window->ReloadForums();
+        QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
     }
     return window;
 }
@@ -266,7 +266,7 @@ void tst_SubmitForum::Submit(MainWindow& window, const std::function<void(Browse
         QCOMPARE(page->windowTitle(), QString("Send Topic"));
         drive(page);
     });
-    QTest::mouseClick(Controls(window).cmdPost, Qt::LeftButton);
+    QTest::mouseClick(Controls(window).submitButton, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
 }
 
@@ -353,7 +353,7 @@ void tst_SubmitForum::postArrivesAsTyped()
     QCOMPARE(QString::fromStdString(BoardProfiles::Load(fixture.settings, Site(board)).Description()),
              QString("Board: %1, found on the posting page").arg(board == "phpbb3" ? "phpBB 3" : "phpBB 2"));
     // The editor keeps the post.
-    QCOMPARE(Controls(*window).txtTitle->text(), title);
+    QCOMPARE(Controls(*window).subjectEdit->text(), title);
     QCOMPARE(QByteArray::fromStdString(window->Post().Post()), body);
 }
 
@@ -464,7 +464,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
     QCOMPARE(fixture.platform.messages.size(), 0);
     QCOMPARE(Records(board).size(), 0);
     QCOMPARE(Remembered(fixture, board), remembered);
-    QCOMPARE(Controls(*window).txtTitle->text(), QString("Title"));
+    QCOMPARE(Controls(*window).subjectEdit->text(), QString("Title"));
     QCOMPARE(window->Post().Post(), std::string("Body"));
 }
 
@@ -542,26 +542,26 @@ void tst_SubmitForum::fromExtractionToTheForum()
     LogInBeforehand("phpbb3");
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    auto* dialog = new OptionsDialog(fixture.context, [&] { window->GetForums(); }, window.get(),
+    auto* dialog = new OptionsDialog(fixture.context, [&] { window->ReloadForums(); }, window.get(),
                                   ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    dialog->txtURL->selectAll();
-    QTest::keyClicks(dialog->txtURL, Site("phpbb3") + "index.php");
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(dialog->List1->count(), 2, LoadTimeout);
-    QCOMPARE(dialog->List1->item(0)->text(), QString("2- Meetings &amp; Exhibitions"));
-    QCOMPARE(dialog->lblBoardFound->text(), QString("Board: phpBB 3, found on the index page"));
+    dialog->siteAddressEdit->selectAll();
+    QTest::keyClicks(dialog->siteAddressEdit, Site("phpbb3") + "index.php");
+    QTest::mouseClick(dialog->startExtractingButton, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->forumsFoundList->count(), 2, LoadTimeout);
+    QCOMPARE(dialog->forumsFoundList->item(0)->text(), QString("2- Meetings &amp; Exhibitions"));
+    QCOMPARE(dialog->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
     QPointer<OptionsDialog> open(dialog);
-    QTest::mouseClick(dialog->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
     QTRY_VERIFY(!open);
     QCOMPARE(fixture.settings.Get(SettingsStore::SiteAdressKey), Site("phpbb3"));
-    QCOMPARE(Controls(*window).cmbForum->count(), 2);
-    QCOMPARE(Controls(*window).cmbForum->currentText(), QString("2- Meetings & Exhibitions"));
+    QCOMPARE(Controls(*window).forumChooser->count(), 2);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Meetings & Exhibitions"));
     QCOMPARE(window->ForumNumber(), QString("2"));
 
-    QTest::mouseClick(Controls(*window).OptNew, Qt::LeftButton);
-    Controls(*window).txtTitle->setText("Where is the \"help\" page?");
+    QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
+    Controls(*window).subjectEdit->setText("Where is the \"help\" page?");
     window->Post().SetPost("Line one\r\n[b]Line two[/b]");
     Submit(*window, [&](BrowserWindow* page) {
         VerifyFilled(page, "Where is the \"help\" page?", "Line one\r\n[b]Line two[/b]");
@@ -575,9 +575,9 @@ void tst_SubmitForum::fromExtractionToTheForum()
 
     // Writing for that board: Large is 150 %, and the posting page gave the
     // board's smilies, its own tag and its length limit.
-    Controls(*window).txtPost->clear();
-    Controls(*window).cmbSize->setCurrentIndex(3);
-    emit Controls(*window).cmbSize->activated(3);
+    Controls(*window).bodyEdit->clear();
+    Controls(*window).sizeList->setCurrentIndex(3);
+    emit Controls(*window).sizeList->activated(3);
     QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[size=150][/size]"));
     const BoardProfile board = BoardProfiles::Load(fixture.settings, Site("phpbb3"));
     QCOMPARE(board.maxChars, size_t(5000));
@@ -589,15 +589,15 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTRY_VERIFY(!SmileyPictures::CachedFile(Site("phpbb3") + "images/smilies/icon_e_biggrin.gif").isEmpty());
     QVERIFY(SmileyPictures::CachedFile(Site("phpbb3") + "images/smilies/not-a-picture.gif").isEmpty());
     window->RefreshBoard();
-    QCOMPARE(Controls(*window).imgIcon[1]->toolTip(), QString("Geek"));
-    QVERIFY(!Controls(*window).imgIcon[1]->pixmap().isNull());
-    QVERIFY(Controls(*window).imgIcon[3]->isHidden());
-    QTest::mouseClick(Controls(*window).imgIcon[1], Qt::LeftButton);
+    QCOMPARE(Controls(*window).emoticonPictures[1]->toolTip(), QString("Geek"));
+    QVERIFY(!Controls(*window).emoticonPictures[1]->pixmap().isNull());
+    QVERIFY(Controls(*window).emoticonPictures[3]->isHidden());
+    QTest::mouseClick(Controls(*window).emoticonPictures[1], Qt::LeftButton);
     QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[size=150][/size] :geek: "));
-    QMenu* tags = window->findChild<QMenu*>("mnuBoardTags");
+    QMenu* tags = window->findChild<QMenu*>("boardTagsMenu");
     QVERIFY(tags && window->menuBar()->actions().contains(tags->menuAction()));
     QCOMPARE(tags->actions().size(), 1);
-    Controls(*window).txtPost->selectAll();
+    Controls(*window).bodyEdit->selectAll();
     tags->actions()[0]->trigger();
     QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[spoiler][size=150][/size] :geek: [/spoiler]"));
 }

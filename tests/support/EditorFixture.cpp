@@ -28,12 +28,12 @@ std::unique_ptr<MainWindow> EditorFixture::MakeWindow()
 
 void EditorFixture::SetPost(MainWindow& window, const QString& fieldText, int start, int end)
 {
-    Controls(window).txtPost->setPlainText(fieldText);
-    QTextCursor cursor = Controls(window).txtPost->textCursor();
+    Controls(window).bodyEdit->setPlainText(fieldText);
+    QTextCursor cursor = Controls(window).bodyEdit->textCursor();
     cursor.setPosition(start);
     if (end >= 0)
         cursor.setPosition(end, QTextCursor::KeepAnchor);
-    Controls(window).txtPost->setTextCursor(cursor);
+    Controls(window).bodyEdit->setTextCursor(cursor);
 }
 
 QString EditorFixture::PostText(MainWindow& window) { return ToQString(window.Post().Post()); }

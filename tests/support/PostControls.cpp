@@ -40,46 +40,48 @@ PostControls Controls(const QObject& window)
 {
     PostControls c;
     QHash<QString, std::function<bool(QObject*)>> fillers = {
-        {"txtTitle", Fill(c.txtTitle)},
-        {"txtPost", Fill(c.txtPost)},
-        {"cmbSize", Fill(c.cmbSize)},
-        {"cmbColor", Fill(c.cmbColor)},
-        {"Label1", Fill(c.Label1)},
-        {"chkAssist", Fill(c.chkAssist)},
-        {"cmdQuote", Fill(c.cmdQuote)},
-        {"cmdPreview", Fill(c.cmdPreview)},
-        {"cmdPost", Fill(c.cmdPost)},
-        {"OptNew", Fill(c.OptNew)},
-        {"optReply", Fill(c.optReply)},
-        {"cmbForum", Fill(c.cmbForum)},
-        {"txtPostNo", Fill(c.txtPostNo)},
-        {"Image1", Fill(c.Image1)},
-        {"Toolbar1", Fill(c.Toolbar1)},
-        {"Status", Fill(c.Status)},
-        {"mnuNew", Fill(c.mnuNew)},
-        {"mnuOpen", Fill(c.mnuOpen)},
-        {"mnuSave", Fill(c.mnuSave)},
-        {"mnuSaveAs", Fill(c.mnuSaveAs)},
-        {"mnuExit", Fill(c.mnuExit)},
-        {"mnuCopy", Fill(c.mnuCopy)},
-        {"mnuCut", Fill(c.mnuCut)},
-        {"mnuPaste", Fill(c.mnuPaste)},
-        {"mnuCopyClip", Fill(c.mnuCopyClip)},
-        {"mnuPreview", Fill(c.mnuPreview)},
-        {"mnuFont", Fill(c.mnuFont)},
-        {"mnuCheckSpelling", Fill(c.mnuCheckSpelling)},
-        {"mnuSpellingLanguage", Fill(c.mnuSpellingLanguage)},
-        {"mnuHighlight", Fill(c.mnuHighlight)},
-        {"mnuOptions", Fill(c.mnuOptions)},
-        {"mnuContact", Fill(c.mnuContact)},
-        {"mnuAbout", Fill(c.mnuAbout)},
+        {"subjectEdit", Fill(c.subjectEdit)},
+        {"bodyEdit", Fill(c.bodyEdit)},
+        {"sizeList", Fill(c.sizeList)},
+        {"colourList", Fill(c.colourList)},
+        {"moreEmoticonsLink", Fill(c.moreEmoticonsLink)},
+        {"assistanceBox", Fill(c.assistanceBox)},
+        {"quoteManagerButton", Fill(c.quoteManagerButton)},
+        {"previewButton", Fill(c.previewButton)},
+        {"submitButton", Fill(c.submitButton)},
+        {"newTopicOption", Fill(c.newTopicOption)},
+        {"replyOption", Fill(c.replyOption)},
+        {"forumChooser", Fill(c.forumChooser)},
+        {"topicNumberEdit", Fill(c.topicNumberEdit)},
+        {"openForumHotSpot", Fill(c.openForumHotSpot)},
+        {"toolBar", Fill(c.toolBar)},
+        {"statusBar", Fill(c.statusBar)},
+        {"helpPanel", Fill(c.helpPanel)},
+        {"statePanel", Fill(c.statePanel)},
+        {"timePanel", Fill(c.timePanel)},
+        {"datePanel", Fill(c.datePanel)},
+        {"newPostAction", Fill(c.newPostAction)},
+        {"openPostAction", Fill(c.openPostAction)},
+        {"savePostAction", Fill(c.savePostAction)},
+        {"saveAsAction", Fill(c.saveAsAction)},
+        {"exitAction", Fill(c.exitAction)},
+        {"copyAction", Fill(c.copyAction)},
+        {"cutAction", Fill(c.cutAction)},
+        {"pasteAction", Fill(c.pasteAction)},
+        {"copyPostAction", Fill(c.copyPostAction)},
+        {"previewAction", Fill(c.previewAction)},
+        {"fontAction", Fill(c.fontAction)},
+        {"checkSpellingAction", Fill(c.checkSpellingAction)},
+        {"spellingLanguageMenu", Fill(c.spellingLanguageMenu)},
+        {"highlightAction", Fill(c.highlightAction)},
+        {"optionsAction", Fill(c.optionsAction)},
+        {"contactAction", Fill(c.contactAction)},
+        {"aboutAction", Fill(c.aboutAction)},
     };
-    for (size_t i = 0; i < c.cmdBBcode.size(); ++i)
-        fillers.insert(QStringLiteral("cmdBBcode_%1").arg(i), Fill(c.cmdBBcode[i]));
-    for (size_t i = 0; i < c.imgIcon.size(); ++i)
-        fillers.insert(QStringLiteral("imgIcon_%1").arg(i), Fill(c.imgIcon[i]));
-    for (size_t i = 0; i < c.StatusPanels.size(); ++i)
-        fillers.insert(QStringLiteral("StatusPanel%1").arg(i + 1), Fill(c.StatusPanels[i]));
+    for (size_t i = 0; i < c.tagButtons.size(); ++i)
+        fillers.insert(QStringLiteral("tagButton_%1").arg(i), Fill(c.tagButtons[i]));
+    for (size_t i = 0; i < c.emoticonPictures.size(); ++i)
+        fillers.insert(QStringLiteral("emoticonPicture_%1").arg(i), Fill(c.emoticonPictures[i]));
 
     QSet<QString> found;
     Collect(window, fillers, found);

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's controls and menu items for tests, found by their object
-// names (the names users' documentation knows): `Controls(window).txtPost`.
-// Arrays follow the names `cmdBBcode_<i>`, `imgIcon_<i>` and
-// `StatusPanel<n>`. A control that cannot be found stops the test at once.
+// names: `Controls(window).bodyEdit`. Arrays follow the names `tagButton_<i>`
+// and `emoticonPicture_<i>`. A control that cannot be found stops the test at
+// once.
 
 #include "base/PictureBox.h"
 
@@ -20,43 +20,46 @@
 #include <array>
 
 struct PostControls {
-    QLineEdit* txtTitle = nullptr;
-    QPlainTextEdit* txtPost = nullptr;
-    std::array<QPushButton*, 10> cmdBBcode{};
-    QComboBox* cmbSize = nullptr;
-    QComboBox* cmbColor = nullptr;
-    std::array<PictureBox*, 20> imgIcon{};
-    PictureBox* Label1 = nullptr;  // "View More Emoticons"
-    QCheckBox* chkAssist = nullptr;
-    QPushButton* cmdQuote = nullptr;
-    QPushButton* cmdPreview = nullptr;
-    QPushButton* cmdPost = nullptr;
-    QRadioButton* OptNew = nullptr;
-    QRadioButton* optReply = nullptr;
-    QComboBox* cmbForum = nullptr;
-    QLineEdit* txtPostNo = nullptr;
-    PictureBox* Image1 = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    QStatusBar* Status = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};  // help, document state, time, date
+    QLineEdit* subjectEdit = nullptr;
+    QPlainTextEdit* bodyEdit = nullptr;
+    std::array<QPushButton*, 10> tagButtons{};
+    QComboBox* sizeList = nullptr;
+    QComboBox* colourList = nullptr;
+    std::array<PictureBox*, 20> emoticonPictures{};
+    PictureBox* moreEmoticonsLink = nullptr;  // "View More Emoticons"
+    QCheckBox* assistanceBox = nullptr;
+    QPushButton* quoteManagerButton = nullptr;
+    QPushButton* previewButton = nullptr;
+    QPushButton* submitButton = nullptr;
+    QRadioButton* newTopicOption = nullptr;
+    QRadioButton* replyOption = nullptr;
+    QComboBox* forumChooser = nullptr;
+    QLineEdit* topicNumberEdit = nullptr;
+    PictureBox* openForumHotSpot = nullptr;
+    QToolBar* toolBar = nullptr;
+    QStatusBar* statusBar = nullptr;
+    QLabel* helpPanel = nullptr;
+    QLabel* statePanel = nullptr;  // whether the post has changed
+    QLabel* timePanel = nullptr;
+    QLabel* datePanel = nullptr;
 
-    QAction* mnuNew = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuSaveAs = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuCut = nullptr;
-    QAction* mnuPaste = nullptr;
-    QAction* mnuCopyClip = nullptr;
-    QAction* mnuPreview = nullptr;
-    QAction* mnuFont = nullptr;
-    QAction* mnuCheckSpelling = nullptr;
-    QMenu* mnuSpellingLanguage = nullptr;
-    QAction* mnuHighlight = nullptr;
-    QAction* mnuOptions = nullptr;
-    QAction* mnuContact = nullptr;
-    QAction* mnuAbout = nullptr;
+    QAction* newPostAction = nullptr;
+    QAction* openPostAction = nullptr;
+    QAction* savePostAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* copyPostAction = nullptr;
+    QAction* previewAction = nullptr;
+    QAction* fontAction = nullptr;
+    QAction* checkSpellingAction = nullptr;
+    QMenu* spellingLanguageMenu = nullptr;
+    QAction* highlightAction = nullptr;
+    QAction* optionsAction = nullptr;
+    QAction* contactAction = nullptr;
+    QAction* aboutAction = nullptr;
 };
 
 // The controls of the main window `window`, in one pass over its children;

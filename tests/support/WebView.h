@@ -14,7 +14,7 @@
 
 inline QWebEngineView* WebView(BrowserWindow& window)
 {
-    auto* view = qobject_cast<QWebEngineView*>(window.WebBrowser1);
+    auto* view = qobject_cast<QWebEngineView*>(window.pageView);
     Q_ASSERT_X(view, "WebView", "the browser window has no web view: the web module did not load");
     return view;
 }
@@ -55,7 +55,7 @@ inline void ClickInPage(BrowserWindow* window, const QString& selector)
     const QPoint centre = CentreOf(window, selector);
     if (centre.x() < 0)
         qWarning("nothing to click: %s", qPrintable(selector));
-    QTest::mouseClick(window->WebBrowser1->focusProxy(), Qt::LeftButton, {}, centre);
+    QTest::mouseClick(window->pageView->focusProxy(), Qt::LeftButton, {}, centre);
 }
 
 // The body of the page the window shows, once it has loaded; "<no body>"

@@ -80,8 +80,8 @@ void ChooseFromContextMenu(QWidget* target, QPoint pos, const QString& text)
 
 QAction* LanguageItem(MainWindow& w, const QString& tag)
 {
-    for (QAction* item : Controls(w).mnuSpellingLanguage->actions())
-        if (item->objectName() == "mnuLanguage_" + tag)
+    for (QAction* item : Controls(w).spellingLanguageMenu->actions())
+        if (item->objectName() == "languageAction_" + tag)
             return item;
     return nullptr;
 }
@@ -160,145 +160,145 @@ void tst_WritingHelp::underlinedWords()
     QFETCH(QString, post);
     QFETCH(QStringList, underlined);
     auto w = Window();
-    Controls(*w).txtPost->setPlainText(post);
+    Controls(*w).bodyEdit->setPlainText(post);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(Controls(*w).txtPost), underlined);
+    QCOMPARE(Underlined(Controls(*w).bodyEdit), underlined);
 }
 
 void tst_WritingHelp::suggestionIsOneUndoStep()
 {
     auto w = Window();
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "hello wrold and");
-    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"wrold"});
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "hello wrold and");
+    QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"wrold"});
     w->Post().SetUnchanged(PostDocument::SavedText);
-    ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 8), "world");
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello world and"));
+    ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 8), "world");
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("hello world and"));
     QVERIFY(w->Post().PostChanged);
-    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
-    Controls(*w).txtPost->undo();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello wrold and"));
-    Controls(*w).txtPost->redo();
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString("hello world and"));
+    QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
+    Controls(*w).bodyEdit->undo();
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("hello wrold and"));
+    Controls(*w).bodyEdit->redo();
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("hello world and"));
 }
 
 void tst_WritingHelp::longLineWaitsForAPause()
 {
     auto w = Window();
-    Controls(*w).txtPost->setPlainText(QString("hello ").repeated(5000) + "wrold");
+    Controls(*w).bodyEdit->setPlainText(QString("hello ").repeated(5000) + "wrold");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{"wrold"});
-    Controls(*w).txtPost->moveCursor(QTextCursor::End);
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, " tset ");
+    QCOMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"wrold"});
+    Controls(*w).bodyEdit->moveCursor(QTextCursor::End);
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, " tset ");
     QVERIFY(!w->Writing().Body().Idle());
-    QTRY_COMPARE(Underlined(Controls(*w).txtPost), (QStringList{"wrold", "tset"}));
+    QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), (QStringList{"wrold", "tset"}));
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
 void tst_WritingHelp::titleSuggestion()
 {
     auto w = Window();
-    Controls(*w).txtTitle->setFocus();
-    QTest::keyClicks(Controls(*w).txtTitle, "the tilte is");
+    Controls(*w).subjectEdit->setFocus();
+    QTest::keyClicks(Controls(*w).subjectEdit, "the tilte is");
     QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{"tilte"});
-    QPoint at(0, Controls(*w).txtTitle->height() / 2);
-    while (at.x() < Controls(*w).txtTitle->width() && Controls(*w).txtTitle->cursorPositionAt(at) != 6)
+    QPoint at(0, Controls(*w).subjectEdit->height() / 2);
+    while (at.x() < Controls(*w).subjectEdit->width() && Controls(*w).subjectEdit->cursorPositionAt(at) != 6)
         at.rx()++;
-    ChooseFromContextMenu(Controls(*w).txtTitle, at, "title");
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("the title is"));
+    ChooseFromContextMenu(Controls(*w).subjectEdit, at, "title");
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("the title is"));
     QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
-    Controls(*w).txtTitle->undo();
-    QCOMPARE(Controls(*w).txtTitle->text(), QString("the tilte is"));
+    Controls(*w).subjectEdit->undo();
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("the tilte is"));
 }
 
 void tst_WritingHelp::addToDictionaryLastsIgnoreAllForTheRun()
 {
     {
         auto w = Window();
-        Controls(*w).txtPost->setPlainText("Quillforge and zorp");
-        Controls(*w).txtTitle->setText("zorp");
-        QTRY_COMPARE(Underlined(Controls(*w).txtPost), (QStringList{"Quillforge", "zorp"}));
-        ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 3), "spellingAdd");
-        ChooseFromContextMenu(Controls(*w).txtPost->viewport(), PointOfBody(Controls(*w).txtPost, 17), "spellingIgnore");
-        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+        Controls(*w).bodyEdit->setPlainText("Quillforge and zorp");
+        Controls(*w).subjectEdit->setText("zorp");
+        QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), (QStringList{"Quillforge", "zorp"}));
+        ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 3), "spellingAdd");
+        ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 17), "spellingIgnore");
+        QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
         QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
-        Controls(*w).txtPost->appendPlainText("zorp again Quillforge");
+        Controls(*w).bodyEdit->appendPlainText("zorp again Quillforge");
         QTRY_VERIFY(w->Writing().Body().Idle());
-        QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+        QCOMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     auto w = Window();  // a restart
-    Controls(*w).txtPost->setPlainText("Quillforge and zorp");
-    QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"zorp"});
+    Controls(*w).bodyEdit->setPlainText("Quillforge and zorp");
+    QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"zorp"});
 }
 
 void tst_WritingHelp::choicesSurviveRestart()
 {
     {
         auto w = Window();
-        QCOMPARE(Controls(*w).mnuSpellingLanguage->actions().size(), 2);
+        QCOMPARE(Controls(*w).spellingLanguageMenu->actions().size(), 2);
         QAction* yy = LanguageItem(*w, "yy_QF");
         QVERIFY(yy);
         QCOMPARE(yy->text(), QString("yy_QF"));  // a language Qt does not know shows its tag
         yy->trigger();
-        Controls(*w).txtPost->setPlainText("hallo hello");
-        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"hello"});
-        Controls(*w).mnuHighlight->trigger();
-        QVERIFY(!Controls(*w).mnuHighlight->isChecked());
+        Controls(*w).bodyEdit->setPlainText("hallo hello");
+        QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"hello"});
+        Controls(*w).highlightAction->trigger();
+        QVERIFY(!Controls(*w).highlightAction->isChecked());
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     {
         auto w = Window();
         QVERIFY(LanguageItem(*w, "yy_QF") && LanguageItem(*w, "yy_QF")->isChecked());
-        QVERIFY(!Controls(*w).mnuHighlight->isChecked());
-        Controls(*w).txtPost->setPlainText("[b]hallo hello[/b]");
-        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{"hello"});
-        QCOMPARE(Controls(*w).txtPost->document()->begin().layout()->formats().size(), 1);  // the underline only
-        Controls(*w).mnuCheckSpelling->trigger();
-        QTRY_COMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+        QVERIFY(!Controls(*w).highlightAction->isChecked());
+        Controls(*w).bodyEdit->setPlainText("[b]hallo hello[/b]");
+        QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"hello"});
+        QCOMPARE(Controls(*w).bodyEdit->document()->begin().layout()->formats().size(), 1);  // the underline only
+        Controls(*w).checkSpellingAction->trigger();
+        QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
         w->Post().SetUnchanged(PostDocument::SavedText);
     }
     auto w = Window();
-    QVERIFY(!Controls(*w).mnuCheckSpelling->isChecked());
-    Controls(*w).txtPost->setPlainText("hallo hello");
+    QVERIFY(!Controls(*w).checkSpellingAction->isChecked());
+    Controls(*w).bodyEdit->setPlainText("hallo hello");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
+    QCOMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
 }
 
 void tst_WritingHelp::noDictionary()
 {
     m_fx->context.offeredDictionaries = [](std::string_view) { return false; };
     auto w = Window();
-    for (QAction* item : {Controls(*w).mnuCheckSpelling, Controls(*w).mnuSpellingLanguage->menuAction()}) {
+    for (QAction* item : {Controls(*w).checkSpellingAction, Controls(*w).spellingLanguageMenu->menuAction()}) {
         QVERIFY(!item->isEnabled());
         QCOMPARE(item->toolTip(), WritingHelp::NoDictionaryText);
     }
-    QVERIFY(Controls(*w).mnuHighlight->isEnabled());
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "[b]wrold");
+    QVERIFY(Controls(*w).highlightAction->isEnabled());
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "[b]wrold");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Underlined(Controls(*w).txtPost), QStringList{});
-    QVERIFY(!Controls(*w).txtPost->document()->begin().layout()->formats().isEmpty());  // the tag is coloured
-    const QPoint at = PointOfBody(Controls(*w).txtPost, 5);
-    ChooseFromContextMenu(Controls(*w).txtPost->viewport(), at, "&Undo\tCtrl+Z");
-    QCOMPARE(Controls(*w).txtPost->toPlainText(), QString());
+    QCOMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
+    QVERIFY(!Controls(*w).bodyEdit->document()->begin().layout()->formats().isEmpty());  // the tag is coloured
+    const QPoint at = PointOfBody(Controls(*w).bodyEdit, 5);
+    ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), at, "&Undo\tCtrl+Z");
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
 void tst_WritingHelp::unmatchedTagMarked()
 {
     auto w = Window();
-    Controls(*w).txtPost->setPlainText("[quote=\"Anna\"]she said\n\nmore [B]words[/B]");
+    Controls(*w).bodyEdit->setPlainText("[quote=\"Anna\"]she said\n\nmore [B]words[/B]");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 3);
+    QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 3);
     QVERIFY(w->Writing().Body().ProblemAt(3).contains("never closed"));
-    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).txtPost->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
+    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
     // Closing the quote on a later line takes the mark away.
-    QTextCursor end(Controls(*w).txtPost->document());
+    QTextCursor end(Controls(*w).bodyEdit->document());
     end.movePosition(QTextCursor::End);
     end.insertText("\n[/quote]");
-    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 2);
+    QTRY_COMPARE(ProblemMarks(Controls(*w).bodyEdit), 2);
     QCOMPARE(w->Writing().Body().ProblemAt(3), QString());
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
@@ -307,30 +307,30 @@ void tst_WritingHelp::unmatchedTagMarked()
 void tst_WritingHelp::marksFollowTyping()
 {
     auto w = Window();
-    Controls(*w).txtPost->setFocus();
-    QTest::keyClicks(Controls(*w).txtPost, "[quote]x");
-    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 1);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
-    QTest::keyClicks(Controls(*w).txtPost, "y");
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
-    QTest::keyClicks(Controls(*w).txtPost, "[/quote] [/b]");
-    QTRY_COMPARE(ProblemMarks(Controls(*w).txtPost), 1);
-    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).txtPost->textCursor().position() - 1).contains("closes nothing"));
+    Controls(*w).bodyEdit->setFocus();
+    QTest::keyClicks(Controls(*w).bodyEdit, "[quote]x");
+    QTRY_COMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).bodyEdit, "y");
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
+    QTest::keyClicks(Controls(*w).bodyEdit, "[/quote] [/b]");
+    QTRY_COMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
+    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->textCursor().position() - 1).contains("closes nothing"));
     // Break the first line after its tag, then join it again.
-    QTextCursor cursor = Controls(*w).txtPost->textCursor();
+    QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
     cursor.setPosition(7);
-    Controls(*w).txtPost->setTextCursor(cursor);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Return);
+    Controls(*w).bodyEdit->setTextCursor(cursor);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(Controls(*w).txtPost->document()->blockCount(), 4);
-    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 1);
+    QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), 4);
+    QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
     bool quoted = false;  // the broken-off "x" is still inside the quote
-    for (const QTextLayout::FormatRange& range : Controls(*w).txtPost->document()->findBlockByNumber(1).layout()->formats())
+    for (const QTextLayout::FormatRange& range : Controls(*w).bodyEdit->document()->findBlockByNumber(1).layout()->formats())
         quoted = quoted || range.format.background().style() != Qt::NoBrush;
     QVERIFY(quoted);
-    QTest::keyClick(Controls(*w).txtPost, Qt::Key_Backspace);
+    QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
     QTRY_VERIFY(w->Writing().Body().Idle());
-    QCOMPARE(ProblemMarks(Controls(*w).txtPost), 1);
+    QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
     w->Post().SetUnchanged(PostDocument::SavedText);
 }
 
@@ -346,9 +346,9 @@ void tst_WritingHelp::savedFileUnchangedByLooks()
         auto w = Window();
         w->OpenFile(file);
         QTRY_VERIFY(w->Writing().Body().Idle());
-        QCOMPARE(Underlined(Controls(*w).txtPost).isEmpty(), !on);
+        QCOMPARE(Underlined(Controls(*w).bodyEdit).isEmpty(), !on);
         QVERIFY(!w->Post().PostChanged);
-        QVERIFY(w->mnusave_Click());
+        QVERIFY(w->savePost());
         saved[on] = ReadAll(file);
     }
     QCOMPARE(saved[true], saved[false]);
@@ -358,25 +358,25 @@ void tst_WritingHelp::savedFileUnchangedByLooks()
 void tst_WritingHelp::statusHelpForNewItems()
 {
     auto w = Window();
-    QMenu* edit = w->menuBar()->findChild<QMenu*>("mnuEdit");
-    QMenu* file = w->menuBar()->findChild<QMenu*>("mnuFile");
+    QMenu* edit = w->menuBar()->findChild<QMenu*>("editMenu");
+    QMenu* file = w->menuBar()->findChild<QMenu*>("fileMenu");
     QMenuBar* bar = w->menuBar();
     // Items without a tip leave the panel's own message alone.
-    Controls(*w).StatusPanels[0]->setText("a message of the panel");
+    Controls(*w).helpPanel->setText("a message of the panel");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(file));
-    QTest::mouseMove(file, file->actionGeometry(Controls(*w).mnuOpen).center());
+    QTest::mouseMove(file, file->actionGeometry(Controls(*w).openPostAction).center());
     file->close();
-    QCOMPARE(Controls(*w).StatusPanels[0]->text(), QString("a message of the panel"));
+    QCOMPARE(Controls(*w).helpPanel->text(), QString("a message of the panel"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(edit));
-    for (QAction* item : {Controls(*w).mnuCheckSpelling, Controls(*w).mnuSpellingLanguage->menuAction(), Controls(*w).mnuHighlight}) {
+    for (QAction* item : {Controls(*w).checkSpellingAction, Controls(*w).spellingLanguageMenu->menuAction(), Controls(*w).highlightAction}) {
         QTest::mouseMove(edit, edit->actionGeometry(item).center());
-        QTRY_COMPARE(Controls(*w).StatusPanels[0]->text(), item->statusTip());
+        QTRY_COMPARE(Controls(*w).helpPanel->text(), item->statusTip());
         QVERIFY(!item->statusTip().isEmpty());
     }
     edit->close();
-    QTRY_COMPARE(Controls(*w).StatusPanels[0]->text(), QString());
+    QTRY_COMPARE(Controls(*w).helpPanel->text(), QString());
 }
 
 void tst_WritingHelp::looksReadOnEveryPalette_data()
@@ -395,13 +395,13 @@ void tst_WritingHelp::looksReadOnEveryPalette()
     QFETCH(QColor, base);
     QFETCH(QColor, text);
     auto w = Window();
-    QPalette palette = Controls(*w).txtPost->palette();
+    QPalette palette = Controls(*w).bodyEdit->palette();
     palette.setColor(QPalette::Base, base);
     palette.setColor(QPalette::Text, text);
-    Controls(*w).txtPost->setPalette(palette);
-    Controls(*w).txtPost->setPlainText("[color=red]x[/color] :lol:");
+    Controls(*w).bodyEdit->setPalette(palette);
+    Controls(*w).bodyEdit->setPlainText("[color=red]x[/color] :lol:");
     QTRY_VERIFY(w->Writing().Body().Idle());
-    const QList<QTextLayout::FormatRange> ranges = Controls(*w).txtPost->document()->begin().layout()->formats();
+    const QList<QTextLayout::FormatRange> ranges = Controls(*w).bodyEdit->document()->begin().layout()->formats();
     QVERIFY(ranges.size() >= 4);
     for (const QTextLayout::FormatRange& range : ranges) {
         const QColor colour = range.format.foreground().color();
