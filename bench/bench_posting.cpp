@@ -9,7 +9,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "submit/PostingSession.h"
 #include "base/Utf8.h"
 

@@ -6,10 +6,10 @@
 #include "BenchHarness.h"
 
 #include "base/FileIO.h"
-#include "render/BrowserMode.h"
+#include "browser/BrowserMode.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include "app/MainStartup.h"
 #include "base/Utf8.h"

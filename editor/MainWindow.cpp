@@ -26,7 +26,7 @@
 #include "editor/ToolbarIcons.h"
 #include "forums/ForumChooser.h"
 #include "forums/OptionsDialog.h"
-#include "render/BrowserPages.h"
+#include "browser/BrowserPages.h"
 #include "render/EmoticonTable.h"
 #include "render/PreviewPage.h"
 #include "submit/SubmitCommand.h"

@@ -1,7 +1,7 @@
 #include "forums/ForumExtraction.h"
 
 #include "base/Utf8.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -8,7 +8,7 @@
 #include "forums/ForumList.h"
 #include "forums/ForumScan.h"
 #include "forums/SiteAddress.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "post/LineBreaks.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "base/Utf8.h"
 
 #include <QCoreApplication>

@@ -21,7 +21,7 @@
 // post: the user presses the forum's Submit.
 
 #include "base/AppContext.h"
-#include "render/PostingPage.h"
+#include "browser/PostingPage.h"
 #include "submit/PostingRoute.h"
 
 #include <QObject>

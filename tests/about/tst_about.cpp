@@ -10,7 +10,7 @@
 #include "base/PictureBox.h"
 #include "base/SettingsStore.h"
 #include "editor/MainWindow.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
 #include "support/TestFiles.h"

@@ -9,7 +9,7 @@
 #include "editor/MainWindow.h"
 #include "forums/ForumListFile.h"
 #include "forums/OptionsDialog.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "support/EditorFixture.h"
 #include "support/LocalWebServer.h"
 #include "support/ModalDriver.h"

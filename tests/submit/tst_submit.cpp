@@ -7,7 +7,7 @@
 #include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "base/PictureBox.h"
 #include "submit/PostingSession.h"
 #include "support/EditorFixture.h"

@@ -12,7 +12,7 @@
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "forums/OptionsDialog.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "submit/PostingSession.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"

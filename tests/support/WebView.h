@@ -3,7 +3,7 @@
 // itself (its address, title, DOM or profile) or press its controls. Tests
 // that include this link the web module.
 
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include <QPoint>
 #include <QTest>

@@ -5,7 +5,7 @@
 // are encoded by a JSON encoder into a string the script parses with
 // JSON.parse, so no value ever becomes script text. Part of the web module.
 
-#include "render/PostingPage.h"
+#include "browser/PostingPage.h"
 
 #include <QString>
 #include <functional>

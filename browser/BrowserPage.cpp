@@ -1,4 +1,4 @@
-#include "render/BrowserPage.h"
+#include "browser/BrowserPage.h"
 
 #include <QTimer>
 #include <QWebEngineLoadingInfo>

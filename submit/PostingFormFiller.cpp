@@ -1,4 +1,4 @@
-#include "render/PostingFormFiller.h"
+#include "submit/PostingFormFiller.h"
 #include "base/Utf8.h"
 
 #include <QJsonArray>

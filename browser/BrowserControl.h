@@ -8,7 +8,7 @@
 // first time a control is created, so the editor starts without loading the
 // web engine at all.
 
-#include "render/PostingPage.h"
+#include "browser/PostingPage.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include "base/PictureBox.h"
-#include "render/BrowserControl.h"
-#include "render/PreviewBackground.h"
-#include "render/PreviewLayout.h"
+#include "browser/BrowserControl.h"
+#include "browser/PreviewBackground.h"
+#include "browser/PreviewLayout.h"
 #include "base/Utf8.h"
 
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "render/BrowserPages.h"
+#include "browser/BrowserPages.h"
 
 #include "about/ContactPage.h"
 #include "base/AppContext.h"
@@ -6,7 +6,7 @@
 #include "base/Makers.h"
 #include "base/Platform.h"
 #include "render/PreviewPage.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "base/Utf8.h"
 
 namespace BrowserPages {

@@ -5,7 +5,7 @@
 #include "base/AppContext.h"
 #include "base/SettingsStore.h"
 #include "editor/MainWindow.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 

@@ -1,4 +1,4 @@
-#include "render/BrowserProfile.h"
+#include "browser/BrowserProfile.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -3,7 +3,7 @@
 // posting page (Send Topic), the contact page and the options dialog's
 // address test, and, never shown, reads the forum's index page for the forum
 // extraction. Each caller picks a
-// mode (render/BrowserMode.h); every shown mode is opened by the same four
+// mode (browser/BrowserMode.h); every shown mode is opened by the same four
 // steps: the mode's banner, its caption, the navigation, and the window shown
 // modally over its owner.
 //
@@ -11,8 +11,8 @@
 // opening starts from the loaded state: both banners hidden, caption
 // "Preview post". The web engine starts with the first window.
 
-#include "render/BrowserMode.h"
-#include "render/PostingPage.h"
+#include "browser/BrowserMode.h"
+#include "browser/PostingPage.h"
 
 #include <QDialog>
 #include <QUrl>

@@ -3,15 +3,23 @@
 // uses the program's one browser profile. Part of the web module; the rest of
 // the program reaches it only through BrowserControl.
 
-#include "render/BrowserControl.h"
+#include "browser/BrowserControl.h"
 
 class BrowserPage;
+class QWebEnginePage;
 class QWebEngineView;
 
 class WebEngineControl : public BrowserControl {
     Q_OBJECT
 public:
-    explicit WebEngineControl(QWidget* parent);
+    // How a forum's posting form is filled in a page: looks for the form in
+    // `page` and, when `fill.fill` holds, fills it; `done` receives what the
+    // page held, later (submit/PostingFormFiller).
+    using FormFiller = void (*)(QWebEnginePage* page, const PostingFill& fill,
+                                std::function<void(PostingPageKind)> done);
+
+    // A control whose FillPostingForm fills the page shown with `fillForm`.
+    WebEngineControl(QWidget* parent, FormFiller fillForm);
     ~WebEngineControl() override;
 
     QWidget* View() const override;
@@ -31,4 +39,5 @@ private:
     BrowserPage* Page() const;
 
     QWebEngineView* m_view;
+    FormFiller m_fillForm;
 };

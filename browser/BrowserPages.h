@@ -8,7 +8,7 @@
 //
 // Nothing here touches the web engine until a window is opened.
 
-#include "render/BrowserMode.h"
+#include "browser/BrowserMode.h"
 
 #include <QUrl>
 #include <string>

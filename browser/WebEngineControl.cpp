@@ -1,15 +1,15 @@
-#include "render/WebEngineControl.h"
+#include "browser/WebEngineControl.h"
 
-#include "render/BrowserPage.h"
-#include "render/BrowserProfile.h"
-#include "render/PostingFormFiller.h"
+#include "browser/BrowserPage.h"
+#include "browser/BrowserProfile.h"
 
 #include <QPointer>
 
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
-WebEngineControl::WebEngineControl(QWidget* parent) : BrowserControl(parent), m_view(new QWebEngineView(parent))
+WebEngineControl::WebEngineControl(QWidget* parent, FormFiller fillForm)
+    : BrowserControl(parent), m_view(new QWebEngineView(parent)), m_fillForm(fillForm)
 {
     auto* page = new BrowserPage(BrowserProfile::Shared(), m_view);
     m_view->setPage(page);
@@ -84,15 +84,10 @@ BrowserPage* WebEngineControl::Page() const { return static_cast<BrowserPage*>(m
 
 void WebEngineControl::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
 {
-    PostingFormFiller::Run(Page(), fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
+    m_fillForm(Page(), fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
                                              PostingPageKind kind) {
         if (kind == PostingPageKind::Filled && view)
             view->setFocus(Qt::OtherFocusReason);
         done(kind);
     });
-}
-
-extern "C" Q_DECL_EXPORT BrowserControl* QuillforgeCreateBrowserControl(QWidget* parent)
-{
-    return new WebEngineControl(parent);
 }

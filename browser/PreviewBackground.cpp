@@ -1,6 +1,6 @@
-#include "render/PreviewBackground.h"
+#include "browser/PreviewBackground.h"
 
-#include "render/PreviewLayout.h"
+#include "browser/PreviewLayout.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -7,7 +7,7 @@
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "render/BBCodeRenderer.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"

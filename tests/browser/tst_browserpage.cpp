@@ -11,7 +11,7 @@
 #include "base/PictureBox.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
-#include "render/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 #include "support/BrowserFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"

@@ -1,4 +1,4 @@
-#include "render/BrowserControl.h"
+#include "browser/BrowserControl.h"
 
 #include <QCoreApplication>
 #include <QFile>

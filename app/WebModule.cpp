@@ -1,0 +1,13 @@
+// The web module's entry point, which the browser control looks up by name
+// when it loads the module (browser/BrowserControl.h): a browser control on
+// the web engine that fills forum posting forms with the posting form filler.
+// It lives above both of its parts, so neither the browser folder nor the
+// submission folder includes the other's side of the module.
+
+#include "browser/WebEngineControl.h"
+#include "submit/PostingFormFiller.h"
+
+extern "C" Q_DECL_EXPORT BrowserControl* QuillforgeCreateBrowserControl(QWidget* parent)
+{
+    return new WebEngineControl(parent, &PostingFormFiller::Run);
+}
