@@ -6,7 +6,7 @@
 #include "base/Platform.h"
 #include "app/AppIcon.h"
 #include "base/InstallLayout.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "base/Utf8.h"
 #include "recovery/RecoveryOffer.h"
 #include "recovery/RecoverySlot.h"
@@ -91,7 +91,7 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
 
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
-    if (context.settings->Get(SettingsStore::SiteAdressKey, QString()).isEmpty())
+    if (context.settings->siteAddress().isEmpty())
         OptionsDialog::ShowModal(context, [&] { mainWindow().ReloadForums(); });
 
     // A post that an editor which did not close properly left behind is

@@ -1,7 +1,7 @@
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "base/Version.h"
 #include "editor/MainWindow.h"
 
@@ -12,12 +12,12 @@ int main(int argc, char** argv)
 {
     PrepareApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(SettingsStore::AppName);
-    QApplication::setApplicationName(SettingsStore::AppName);
+    QApplication::setOrganizationName(Settings::AppName);
+    QApplication::setApplicationName(Settings::AppName);
     QApplication::setApplicationVersion(QString::fromLatin1(Version::Text));
 
     QtPlatform platform;
-    SettingsStore settings;
+    Settings settings;
     AppContext context;
     context.settings = &settings;
     context.platform = &platform;

@@ -19,7 +19,7 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "recovery/RecoveryKeeper.h"
 #include "editor/MainWindow.h"
@@ -174,10 +174,10 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", home.path().toUtf8() + "/data");
     PrepareApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(SettingsStore::AppName);
-    QApplication::setApplicationName(SettingsStore::AppName);
+    QApplication::setOrganizationName(Settings::AppName);
+    QApplication::setApplicationName(Settings::AppName);
     QtPlatform platform;
-    SettingsStore settings;
+    Settings settings;
     AppContext context{home.path() + "/", &settings, &platform};
     MainWindow window(context);
     window.show();

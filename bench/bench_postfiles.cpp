@@ -12,7 +12,7 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "post/PostFile.h"
 #include "editor/MainWindow.h"
@@ -158,7 +158,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     SilentPlatform platform;
-    SettingsStore settings;
+    Settings settings;
     AppContext context{folder.path() + "/", &settings, &platform};
     MainWindow window(context);
     window.show();

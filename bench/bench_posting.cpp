@@ -8,7 +8,7 @@
 #include "BenchHarness.h"
 
 #include "base/AppContext.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "browser/BrowserWindow.h"
 #include "submit/PostingSession.h"
 #include "base/Utf8.h"
@@ -153,7 +153,7 @@ int main(int argc, char** argv)
     }
     const QString site = QString("http://127.0.0.1:%1/phpbb3/").arg(port);
 
-    SettingsStore settings;
+    Settings settings;
     const AppContext context{root.path() + "/", &settings, nullptr};
     if (!LogIn(site)) {
         std::fprintf(stderr, "bench_posting: the login failed\n");

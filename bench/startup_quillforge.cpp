@@ -4,7 +4,7 @@
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "editor/MainWindow.h"
 
 #include <QApplication>
@@ -14,10 +14,10 @@ int main(int argc, char** argv)
 {
     PrepareApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(SettingsStore::AppName);
-    QApplication::setApplicationName(SettingsStore::AppName);
+    QApplication::setOrganizationName(Settings::AppName);
+    QApplication::setApplicationName(Settings::AppName);
     QtPlatform platform;
-    SettingsStore settings;
+    Settings settings;
     AppContext context;
     context.settings = &settings;
     context.platform = &platform;

@@ -1,12 +1,11 @@
 #include "board/BoardProfiles.h"
 
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "base/Utf8.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUrl>
 
 namespace BoardProfiles {
 
@@ -21,19 +20,16 @@ const QString MaxCharsKey = QStringLiteral("MaxChars");
 const QString MaxFontSizeKey = QStringLiteral("MaxFontSize");
 const QString Automatic = QStringLiteral("automatic");
 
-QString SectionOf(const QString& siteAddress)
+QString GroupOf(const QString& siteAddress) { return Group + QLatin1Char('/') + Settings::siteKey(siteAddress); }
+
+QString Get(const Settings& settings, const QString& siteAddress, const QString& key)
 {
-    return Group + QLatin1Char('/') + QString::fromLatin1(QUrl::toPercentEncoding(siteAddress));
+    return settings.value(GroupOf(siteAddress), key);
 }
 
-QString Get(const SettingsStore& settings, const QString& siteAddress, const QString& key)
+void Put(Settings& settings, const QString& siteAddress, const QString& key, const QString& value)
 {
-    return settings.GetSetting(SettingsStore::AppName, SectionOf(siteAddress), key);
-}
-
-void Put(SettingsStore& settings, const QString& siteAddress, const QString& key, const QString& value)
-{
-    settings.SaveSetting(SettingsStore::AppName, SectionOf(siteAddress), key, value);
+    settings.setValue(GroupOf(siteAddress), key, value);
 }
 
 BoardKind KindNamed(const QString& key) { return BoardKinds::FromKey(ToUtf8(key)).value_or(BoardKind::Unknown); }
@@ -88,7 +84,7 @@ std::vector<BoardTag> TagsFrom(const QString& json)
 
 }  // namespace
 
-BoardProfile Load(const SettingsStore& settings, const QString& siteAddress)
+BoardProfile Load(const Settings& settings, const QString& siteAddress)
 {
     BoardProfile profile;
     if (siteAddress.isEmpty())
@@ -105,7 +101,7 @@ BoardProfile Load(const SettingsStore& settings, const QString& siteAddress)
     return profile;
 }
 
-void SaveFound(SettingsStore& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn)
+void SaveFound(Settings& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn)
 {
     if (kind == BoardKind::Unknown || siteAddress.isEmpty())
         return;
@@ -114,14 +110,14 @@ void SaveFound(SettingsStore& settings, const QString& siteAddress, BoardKind ki
         foundOn == FoundOn::PostingPage ? QStringLiteral("posting") : QStringLiteral("index"));
 }
 
-void SaveChoice(SettingsStore& settings, const QString& siteAddress, BoardKind chosen)
+void SaveChoice(Settings& settings, const QString& siteAddress, BoardKind chosen)
 {
     if (siteAddress.isEmpty())
         return;
     Put(settings, siteAddress, ChoiceKey, chosen == BoardKind::Unknown ? Automatic : ToQString(BoardKinds::Key(chosen)));
 }
 
-void SavePostingPage(SettingsStore& settings, const QString& siteAddress, const BoardProfile& page)
+void SavePostingPage(Settings& settings, const QString& siteAddress, const BoardProfile& page)
 {
     if (siteAddress.isEmpty())
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// The board profile of each site, kept in the settings store: group
+// The board profile of each site, kept in the user's settings: group
 // "Boards", one sub-group per site address (percent-encoded, as the
 // new-topic modes are kept), holding
 //   Found      the kind found ("phpbb3", "phpbb2")
@@ -14,20 +14,20 @@
 
 #include <QString>
 
-class SettingsStore;
+class Settings;
 
 namespace BoardProfiles {
 
 inline const QString Group = QStringLiteral("Boards");
 
-BoardProfile Load(const SettingsStore& settings, const QString& siteAddress);
+BoardProfile Load(const Settings& settings, const QString& siteAddress);
 
 // The kind a page of the site showed; an unknown kind changes nothing.
-void SaveFound(SettingsStore& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn);
+void SaveFound(Settings& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn);
 // The user's choice; Unknown: automatic.
-void SaveChoice(SettingsStore& settings, const QString& siteAddress, BoardKind chosen);
+void SaveChoice(Settings& settings, const QString& siteAddress, BoardKind chosen);
 // What a posting page gave: its kind, smilies, tags and limits. A page
 // without smilies or tags keeps those read before.
-void SavePostingPage(SettingsStore& settings, const QString& siteAddress, const BoardProfile& page);
+void SavePostingPage(Settings& settings, const QString& siteAddress, const BoardProfile& page);
 
 }  // namespace BoardProfiles

@@ -6,7 +6,7 @@
 #include "base/Makers.h"
 #include "base/PictureBox.h"
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "assist/AssistWindows.h"
 #include "board/BoardDialect.h"
 #include "board/BoardProfiles.h"
@@ -522,7 +522,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::openForum()
 {
-    QString address = m_context.settings->Get(SettingsStore::SiteAdressKey);
+    QString address = m_context.settings->siteAddress();
     if (address.isEmpty())
         address = QString::fromLatin1(Makers::WebAddress);
     m_context.platform->ShellOpen(this, address);
@@ -602,7 +602,7 @@ void MainWindow::showOptions()
 
 void MainWindow::RefreshBoard()
 {
-    m_site = m_context.settings->Get(SettingsStore::SiteAdressKey);
+    m_site = m_context.settings->siteAddress();
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
     const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
     for (int item = 0; item < sizeList->count(); ++item)

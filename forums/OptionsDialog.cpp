@@ -1,7 +1,7 @@
 #include "forums/OptionsDialog.h"
 
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "base/Utf8.h"
 #include "board/BoardProfiles.h"
 #include "forums/ForumListFile.h"
@@ -228,8 +228,8 @@ QWidget* OptionsDialog::CreateExtractionPage()
 
 void OptionsDialog::LoadSettings()
 {
-    siteAddressEdit->setText(m_context.settings->Get(SettingsStore::SiteAdressKey, DefaultAddress));
-    siteNameEdit->setText(m_context.settings->Get(SettingsStore::SiteNameKey, DefaultName));
+    siteAddressEdit->setText(m_context.settings->siteAddress(DefaultAddress));
+    siteNameEdit->setText(m_context.settings->siteName(DefaultName));
     indexAddressEdit->setText(siteAddressEdit->text());
     ShowBoard();
     boardKindList->setCurrentIndex(
@@ -314,8 +314,8 @@ void OptionsDialog::save()
     siteAddressEdit->setText(TypedSite());
     BoardProfiles::SaveChoice(*m_context.settings, siteAddressEdit->text(),
                               static_cast<BoardKind>(boardKindList->currentData().toInt()));
-    m_context.settings->Save(SettingsStore::SiteAdressKey, siteAddressEdit->text());
-    m_context.settings->Save(SettingsStore::SiteNameKey, siteNameEdit->text());
+    m_context.settings->setSiteAddress(siteAddressEdit->text());
+    m_context.settings->setSiteName(siteNameEdit->text());
     emit siteSaved();
     close();
 }

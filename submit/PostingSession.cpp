@@ -1,6 +1,6 @@
 #include "submit/PostingSession.h"
 
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "post/LineBreaks.h"
@@ -78,19 +78,14 @@ void PostingSession::Handle(PostingPageKind kind, bool ok)
 
 std::optional<PostingRoute::Mode> PostingSession::RememberedMode() const
 {
-    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(ToQString(m_post.siteAddress)));
-    const QString name = m_context.settings->GetSetting(SettingsStore::AppName, ModeSection, key);
-    return PostingRoute::NewTopicModeNamed(ToUtf8(name));
+    return PostingRoute::NewTopicModeNamed(ToUtf8(m_context.settings->newTopicMode(ToQString(m_post.siteAddress))));
 }
 
 void PostingSession::Remember(PostingRoute::Mode mode)
 {
     if (RememberedMode() == mode)
         return;
-    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(ToQString(m_post.siteAddress)));
-    const std::string_view name = PostingRoute::NameOf(mode);
-    m_context.settings->SaveSetting(SettingsStore::AppName, ModeSection, key,
-                                    ToQString(name));
+    m_context.settings->setNewTopicMode(ToQString(m_post.siteAddress), ToQString(PostingRoute::NameOf(mode)));
 }
 
 void PostingSession::ReadPostingPage()

@@ -44,11 +44,6 @@ public:
         std::string body;  // CR LF line breaks
     };
 
-    // The settings section that remembers, per site address, the new-topic
-    // mode that worked ("post" or "newtopic"); the key is the site address,
-    // percent-encoded.
-    static inline const QString ModeSection = QStringLiteral("NewTopicMode");
-
     PostingSession(const AppContext& context, Post post);
     ~PostingSession() override;
 

@@ -1,7 +1,7 @@
 #include "submit/SubmitCommand.h"
 
 #include "base/Platform.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "base/Utf8.h"
 #include "board/BoardDialect.h"
 #include "board/BoardProfiles.h"
@@ -14,7 +14,7 @@ namespace SubmitCommand {
 
 bool Submit(const AppContext& context, const Choice& choice, PostDocument& post, QWidget* owner)
 {
-    const std::string site = ToUtf8(context.settings->Get(SettingsStore::SiteAdressKey));
+    const std::string site = ToUtf8(context.settings->siteAddress());
 
     SubmitChecks::Request request;
     request.siteAddress = site;

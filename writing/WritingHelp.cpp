@@ -1,6 +1,6 @@
 #include "writing/WritingHelp.h"
 
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "writing/BodyHighlighter.h"
 #include "writing/SpellingMenu.h"
 #include "writing/TitleSpelling.h"
@@ -16,11 +16,7 @@
 
 #include <algorithm>
 
-namespace {
-QString OnOff(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
-}  // namespace
-
-WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& settings,
+WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& settings,
                          std::function<void(int, int, const QString&)> replaceInBody, Speller::Filter offered,
                          QWidget* parent)
     : QObject(parent), m_bodyField(body), m_titleField(title), m_settings(settings),
@@ -32,7 +28,7 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& 
     m_checkSpelling = new QAction(QStringLiteral("Check &Spelling as You Type"), this);
     m_checkSpelling->setObjectName(QStringLiteral("checkSpellingAction"));
     m_checkSpelling->setCheckable(true);
-    m_checkSpelling->setChecked(m_settings.Get(CheckSpellingKey, OnOff(true)) != OnOff(false));
+    m_checkSpelling->setChecked(m_settings.checkSpelling());
     m_checkSpelling->setStatusTip(QStringLiteral("Underline misspelt words in the title and the post as you type"));
     connect(m_checkSpelling, &QAction::triggered, this, &WritingHelp::CheckSpellingToggled);
 
@@ -47,7 +43,7 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& 
     m_highlight = new QAction(QStringLiteral("&Highlight BBCode"), this);
     m_highlight->setObjectName(QStringLiteral("highlightAction"));
     m_highlight->setCheckable(true);
-    m_highlight->setChecked(m_settings.Get(HighlightKey, OnOff(true)) != OnOff(false));
+    m_highlight->setChecked(m_settings.highlightBBCode());
     m_highlight->setStatusTip(QStringLiteral("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
     connect(m_highlight, &QAction::triggered, this, &WritingHelp::HighlightToggled);
     m_body->SetHighlighting(m_highlight->isChecked());
@@ -77,7 +73,7 @@ void WritingHelp::StartSpelling()
         }
         return;
     }
-    const std::string stored = ToUtf8(m_settings.Get(LanguageKey));
+    const std::string stored = ToUtf8(m_settings.spellingLanguage());
     if (stored.empty() || !m_speller->SetLanguage(stored))
         m_speller->SetLanguage(Speller::DefaultLanguage(languages, ToUtf8(QLocale().name())));
     FillLanguageMenu();
@@ -135,13 +131,13 @@ void WritingHelp::ApplySpelling()
 
 void WritingHelp::CheckSpellingToggled(bool checked)
 {
-    m_settings.Save(CheckSpellingKey, OnOff(checked));
+    m_settings.setCheckSpelling(checked);
     ApplySpelling();
 }
 
 void WritingHelp::HighlightToggled(bool checked)
 {
-    m_settings.Save(HighlightKey, OnOff(checked));
+    m_settings.setHighlightBBCode(checked);
     m_body->SetHighlighting(checked);
 }
 
@@ -149,7 +145,7 @@ void WritingHelp::LanguageChosen(const QString& tag)
 {
     if (!m_speller->SetLanguage(ToUtf8(tag)))
         return;
-    m_settings.Save(LanguageKey, tag);
+    m_settings.setSpellingLanguage(tag);
     ApplySpelling();
 }
 

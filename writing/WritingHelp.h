@@ -2,7 +2,7 @@
 // Writing help in the post editor: spell checking as you type in the title
 // and the body, and BBCode highlighting in the body. It owns the Edit menu's
 // items for them ("Check Spelling as You Type", the "Spelling Language"
-// submenu, "Highlight BBCode"), keeps their choices in the settings store,
+// submenu, "Highlight BBCode"), keeps their choices in the user's settings,
 // and builds the fields' context menus.
 //
 // Enchant is started half a second after the window is built, so the window
@@ -25,15 +25,12 @@ class QMenu;
 class QPlainTextEdit;
 class QPoint;
 class QWidget;
-class SettingsStore;
+class Settings;
 class TitleSpelling;
 
 class WritingHelp : public QObject {
     Q_OBJECT
 public:
-    static inline const QString CheckSpellingKey = QStringLiteral("CheckSpelling");
-    static inline const QString LanguageKey = QStringLiteral("SpellingLanguage");
-    static inline const QString HighlightKey = QStringLiteral("HighlightBBCode");
     static constexpr int StartDelayMs = 500;
     static inline const QString NoDictionaryText =
         QStringLiteral("No spelling dictionary is installed (Debian's hunspell-en-us package is one)");
@@ -42,7 +39,7 @@ public:
     // characters with a word, as one step of its undo, as any edit of the
     // post does. `offered` picks which installed dictionaries are offered
     // (empty: all).
-    WritingHelp(QPlainTextEdit* body, QLineEdit* title, SettingsStore& settings,
+    WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& settings,
                 std::function<void(int start, int length, const QString& text)> replaceInBody,
                 Speller::Filter offered, QWidget* parent);
     ~WritingHelp() override;
@@ -74,7 +71,7 @@ private:
 
     QPlainTextEdit* m_bodyField;
     QLineEdit* m_titleField;
-    SettingsStore& m_settings;
+    Settings& m_settings;
     std::function<void(int, int, const QString&)> m_replaceInBody;
     Speller::Filter m_offered;
     std::unique_ptr<Speller> m_speller;

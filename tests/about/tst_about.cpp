@@ -8,7 +8,7 @@
 #include "base/PagePolicy.h"
 #include "base/Makers.h"
 #include "base/PictureBox.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "editor/MainWindow.h"
 #include "browser/BrowserWindow.h"
 #include "support/ModalDriver.h"
@@ -47,7 +47,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
-    SettingsStore m_settings;
+    Settings m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
 };

@@ -4,7 +4,7 @@
 #include "base/AppContext.h"
 #include "base/AppFolder.h"
 #include "app/MainStartup.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
@@ -63,13 +63,13 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    SettingsStore m_settings;
+    Settings m_settings;
 };
 
 void tst_Startup::init()
 {
     // Each test starts from an empty settings store.
-    QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
+    QSettings(Settings::AppName, Settings::AppName).clear();
 }
 
 void tst_Startup::appFolder_data()
@@ -143,7 +143,7 @@ void tst_Startup::folders()
     }
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     auto window = MainStartup(context, bin, {});
     permissions.reset();
     QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -200,7 +200,7 @@ void tst_Startup::pathThatOpensNothing()
     QFile::remove(m_dir.filePath("gone.bbc"));
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     auto window = MainStartup(context, m_dir.path(), {argument});
     QVERIFY(window->isVisible());
     QCOMPARE(Controls(*window).subjectEdit->text(), QString());
@@ -231,7 +231,7 @@ void tst_Startup::commandLineFileOpensBeforeTheWindowShows()
     }
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     ShowWatcher watcher;
     qApp->installEventFilter(&watcher);
     auto window = MainStartup(context, m_dir.path(), arguments);
@@ -274,7 +274,7 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
     }
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     auto window = MainStartup(context, m_dir.path(), {path});
     permissions.reset();
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -307,16 +307,16 @@ void tst_Startup::siteAddressDecidesNothingElse()
     QFETCH(bool, addressStored);
     QFETCH(bool, nameStored);
     if (addressStored)
-        m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+        m_settings.setSiteAddress("http://forum.test/");
     if (nameStored)
-        m_settings.Save(SettingsStore::SiteNameKey, "Test");
+        m_settings.setSiteName("Test");
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
     auto window = MainStartup(context, m_dir.path(), {});
     QVERIFY(window->isVisible());
     QVERIFY(platform.messages.isEmpty());
     // Start-up reads but never writes the store.
-    QCOMPARE(m_settings.Get(SettingsStore::SiteNameKey, "absent"), nameStored ? QString("Test") : QString("absent"));
+    QCOMPARE(m_settings.siteName("absent"), nameStored ? QString("Test") : QString("absent"));
 }
 
 QF_TEST_MAIN(tst_Startup)

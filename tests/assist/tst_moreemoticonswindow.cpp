@@ -4,7 +4,7 @@
 
 #include "base/PictureBox.h"
 #include "base/Utf8.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "assist/ExtraEmoticonTable.h"
@@ -237,7 +237,7 @@ void tst_MoreEmoticonsWindow::boardSmiliesInsteadOfThePictures()
     for (int i = 0; i < 25; ++i)
         page.smilies.push_back({":s" + std::to_string(i) + ":", "Smiley " + std::to_string(i),
                                 "http://board.test/images/smilies/s" + std::to_string(i) + ".gif", 15, 17});
-    m_fx->settings.Save(SettingsStore::SiteAdressKey, site);
+    m_fx->settings.setSiteAddress(site);
     BoardProfiles::SavePostingPage(m_fx->settings, site, page);
     const QString cached = SmileyPictures::CacheFile("http://board.test/images/smilies/s0.gif");
     QVERIFY(QDir().mkpath(QFileInfo(cached).path()));

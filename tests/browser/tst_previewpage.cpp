@@ -3,7 +3,7 @@
 // no window). The browser window itself is tst_browserwindow.
 
 #include "base/AppContext.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "render/BBCodeRenderer.h"
@@ -72,7 +72,7 @@ private:
     QString PagePath() const { return m_context.WritableFile("preview.htm"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    SettingsStore m_settings;
+    Settings m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
 };
@@ -285,7 +285,7 @@ void tst_PreviewPage::previewFollowsTheBoard()
     QFETCH(QByteArray, post);
     QFETCH(QStringList, holds);
     const QString site = "http://127.0.0.1:9/board/";
-    m_settings.Save(SettingsStore::SiteAdressKey, site);
+    m_settings.setSiteAddress(site);
     if (!board.isEmpty())
         BoardProfiles::SaveFound(m_settings, site, *BoardKinds::FromKey(ToUtf8(board)), FoundOn::IndexPage);
     // The program's pictures, as beside the program.

@@ -3,7 +3,7 @@
 // windows library only, as the editor does.
 
 #include "base/AppContext.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "editor/MainWindow.h"
 #include "browser/BrowserWindow.h"
 #include "support/ScriptedPlatform.h"
@@ -38,7 +38,7 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
         QSKIP("run by the missing-module case");
     QTemporaryDir folder;
     ScriptedPlatform platform;
-    SettingsStore settings;
+    Settings settings;
     AppContext context{folder.path() + "/", &settings, &platform};
     {
         MainWindow window(context);

@@ -4,7 +4,7 @@
 #include "base/AppContext.h"
 #include "base/Makers.h"
 #include "base/PictureBox.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
@@ -71,14 +71,14 @@ private slots:
 private:
     std::unique_ptr<MainWindow> MakeWindow();
     QTemporaryDir m_folder;
-    SettingsStore m_settings;
+    Settings m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
 };
 
 void tst_MainWindow::init()
 {
-    QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
+    QSettings(Settings::AppName, Settings::AppName).clear();
     m_platform = new ScriptedPlatform;
     m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
 }
@@ -424,7 +424,7 @@ void tst_MainWindow::hotSpot()
     QFETCH(QString, stored);
     QFETCH(QString, opened);
     if (!stored.isEmpty())
-        m_settings.Save(SettingsStore::SiteAdressKey, stored);
+        m_settings.setSiteAddress(stored);
     auto w = MakeWindow();
     QCOMPARE(Controls(*w).openForumHotSpot->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(Controls(*w).openForumHotSpot, Qt::LeftButton);
@@ -656,7 +656,7 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard()
     QFETCH(QString, shown);
     QFETCH(bool, tooLong);
     const QString site = "http://board.test/";
-    m_settings.Save(SettingsStore::SiteAdressKey, site);
+    m_settings.setSiteAddress(site);
     if (!board.isEmpty()) {
         BoardProfile page;
         page.found = *BoardKinds::FromKey(board.toStdString());

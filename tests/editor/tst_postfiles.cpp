@@ -6,7 +6,7 @@
 #include "base/AppContext.h"
 #include "base/Utf8.h"
 #include "base/FileIO.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
@@ -115,7 +115,7 @@ private:
     QString Path(const QString& name) const { return name.isEmpty() ? name : m_dir->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    SettingsStore m_settings;
+    Settings m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
 };

@@ -377,12 +377,12 @@ void tst_ForumExtraction::dialogEndsDuringTheWait()
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("1- Earlier\r\n2- Found\r\n\r\n"));
-        QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), QString("http://forum.test/"));
+        QCOMPARE(m_fixture->settings.siteAddress(), QString("http://forum.test/"));
         QVERIFY(m_mainWindow);
         QCOMPARE(Controls(*m_mainWindow).forumChooser->currentText(), QString("1- Earlier"));
     } else {
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
+        QCOMPARE(m_fixture->settings.siteAddress("none"), QString("none"));
     }
     server.Release("/slow.php");
 }
@@ -449,7 +449,7 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
     // for it is), the dialog stays as it was.
     QVERIFY(d->isVisible());
     QCOMPARE(d->siteAddressEdit->text(), typed);
-    QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey, "none"), QString("none"));
+    QCOMPARE(m_fixture->settings.siteAddress("none"), QString("none"));
     QCOMPARE(BrowserWindows(), 0);
 }
 
@@ -472,7 +472,7 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
     QCOMPARE(Items(d->forumsFoundList), Expected("classic"));
     Click(d->saveButton);
 
-    QCOMPARE(m_fixture->settings.Get(SettingsStore::SiteAdressKey), m_php->Url("/").toString());
+    QCOMPARE(m_fixture->settings.siteAddress(), m_php->Url("/").toString());
     QStringList chooser;
     for (int i = 0; i < Controls(*m_mainWindow).forumChooser->count(); ++i)
         chooser.append(Controls(*m_mainWindow).forumChooser->itemText(i));

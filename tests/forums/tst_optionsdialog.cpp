@@ -85,7 +85,8 @@ private slots:
 
 private:
     OptionsDialog* MakeDialog(QWidget* owner = nullptr);
-    QString Stored(const QString& key) const { return m_fixture->settings.Get(key, NotStored); }
+    // A key of the settings file's Options group, as stored.
+    QString StoredOption(const QString& key) const { return m_fixture->settings.value("Options", key, NotStored); }
     QString ListPath() const { return ForumListFile::PathOf(m_fixture->context); }
     void WriteList(const QByteArray& bytes);
     QByteArray ReadList() const;
@@ -187,9 +188,9 @@ void tst_OptionsDialog::loadsFromTheStore()
     QFETCH(QString, shownAddress);
     QFETCH(QString, shownName);
     if (address != NotStored)
-        m_fixture->settings.Save(SettingsStore::SiteAdressKey, address);
+        m_fixture->settings.setSiteAddress(address);
     if (name != NotStored)
-        m_fixture->settings.Save(SettingsStore::SiteNameKey, name);
+        m_fixture->settings.setSiteName(name);
     OptionsDialog* d = MakeDialog();
     QCOMPARE(d->siteAddressEdit->text(), shownAddress);
     QCOMPARE(d->siteNameEdit->text(), shownName);
@@ -261,8 +262,8 @@ void tst_OptionsDialog::saveNormalisesAndStores()
     ReplaceText(d->siteNameEdit, name);
     QSignalSpy shown(d->siteAddressEdit, &QLineEdit::textChanged);
     Click(d->saveButton);
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
-    QCOMPARE(Stored(SettingsStore::SiteNameKey), name);
+    QCOMPARE(StoredOption("SiteAdress"), stored);
+    QCOMPARE(StoredOption("SiteName"), name);
     // The field shows what is stored (it changes only when cutting or
     // appending changed something).
     if (stored != typed)
@@ -295,8 +296,8 @@ void tst_OptionsDialog::cancelStoresNothing()
     else
         Click(d->cancelButton);
     QTRY_VERIFY(m_dialog.isNull());
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
-    QCOMPARE(Stored(SettingsStore::SiteNameKey), NotStored);
+    QCOMPARE(StoredOption("SiteAdress"), NotStored);
+    QCOMPARE(StoredOption("SiteName"), NotStored);
     QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
 
     // The next opening starts afresh: from the store, with an empty list.
@@ -315,7 +316,7 @@ void tst_OptionsDialog::enterAndEscapePressNothing()
     QTest::keyClick(d->siteAddressEdit, Qt::Key_Escape);
     QTest::keyClick(d, Qt::Key_Escape);
     QVERIFY(d->isVisible());
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
+    QCOMPARE(StoredOption("SiteAdress"), NotStored);
     for (QPushButton* button : {d->saveButton, d->cancelButton, d->testAddressButton, d->startExtractingButton}) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -342,7 +343,7 @@ void tst_OptionsDialog::saveWithEmptyListLeavesTheForumListAlone()
     QVERIFY(d);
     QCOMPARE(d->forumsFoundList->count(), 0);
     Click(d->saveButton);
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
+    QCOMPARE(StoredOption("SiteAdress"), QString("HTTP://"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
     QCOMPARE(QFileInfo(ListPath()).lastModified(), longAgo);
     QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Help"));
@@ -386,12 +387,12 @@ void tst_OptionsDialog::saveThatCannotWriteTheListKeepsTheDialog()
     QVERIFY(d->isVisible());
     QCOMPARE(d->siteAddressEdit->text(), QString("http://a.test/index.php"));
     QCOMPARE(d->forumsFoundList->count(), 1);
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), NotStored);
+    QCOMPARE(StoredOption("SiteAdress"), NotStored);
 }
 
 void tst_OptionsDialog::menuAndToolbarShowOneModelessDialog()
 {
-    m_fixture->settings.Save(SettingsStore::SiteNameKey, "Stored");
+    m_fixture->settings.setSiteName("Stored");
     auto window = m_fixture->MakeWindow();
     Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
@@ -468,7 +469,7 @@ void tst_OptionsDialog::firstStartShowsTheDialogFirst()
     QCOMPARE(state, QString("options modal=1 mainWindows=0"));
     QVERIFY(window->isVisible());
     QCOMPARE(AllWindows<OptionsDialog>().size(), 0);
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), stored);
+    QCOMPARE(StoredOption("SiteAdress"), stored);
     QCOMPARE(Controls(*window).forumChooser->currentText(), QString("Please define forums in the options in edit menu"));
 
     // Only a stored address lets the next start go straight to the main window.
@@ -514,7 +515,7 @@ void tst_OptionsDialog::firstStartSaveCreatesTheMainWindow()
     QCOMPARE(window->ForumNumber(), QString("1"));
     QCOMPARE(Controls(*window).subjectEdit->text(), QString("Opened"));
     QCOMPARE(ReadList(), QByteArray("1- News\r\n2- Help\r\n\r\n"));
-    QCOMPARE(Stored(SettingsStore::SiteAdressKey), QString("HTTP://"));
+    QCOMPARE(StoredOption("SiteAdress"), QString("HTTP://"));
 }
 
 void tst_OptionsDialog::boardSoftwareChosenByTheUser()
@@ -522,7 +523,7 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     // The kind found on the site's index page is shown; the user's own
     // choice wins over it, for the size list too.
     const QString site = "http://board.test/forum/";
-    m_fixture->settings.Save(SettingsStore::SiteAdressKey, site);
+    m_fixture->settings.setSiteAddress(site);
     BoardProfiles::SaveFound(m_fixture->settings, site, BoardKind::Phpbb3, FoundOn::IndexPage);
     auto window = m_fixture->MakeWindow();
     Controls(*window).optionsAction->trigger();

@@ -13,7 +13,7 @@
 
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "recovery/RecoveryKeeper.h"
 #include "editor/MainWindow.h"
 #include "support/PostControls.h"
@@ -65,8 +65,8 @@ int main(int argc, char** argv)
 {
     PrepareApplication();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(SettingsStore::AppName);
-    QApplication::setApplicationName(SettingsStore::AppName);
+    QApplication::setOrganizationName(Settings::AppName);
+    QApplication::setApplicationName(Settings::AppName);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 3) {
         std::fputs("usage: recovery_driver <title> <body> [arguments...]\n", stderr);
@@ -74,9 +74,9 @@ int main(int argc, char** argv)
     }
 
     PrintingPlatform platform;
-    SettingsStore settings;
-    if (settings.Get(SettingsStore::SiteAdressKey).isEmpty())
-        settings.Save(SettingsStore::SiteAdressKey, QStringLiteral("http://forum.test/"));
+    Settings settings;
+    if (settings.siteAddress().isEmpty())
+        settings.setSiteAddress(QStringLiteral("http://forum.test/"));
     AppContext context;
     context.settings = &settings;
     context.platform = &platform;

@@ -5,7 +5,7 @@
 #include "base/AppContext.h"
 #include "base/Utf8.h"
 #include "app/MainStartup.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "recovery/RecoveryFile.h"
 #include "recovery/RecoveryKeeper.h"
@@ -144,13 +144,13 @@ private:
     QString Path(const QString& name) const { return m_dir->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    SettingsStore m_settings;
+    Settings m_settings;
 };
 
 void tst_Recovery::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     QFile::remove(Folder());
     QDir(Folder()).removeRecursively();
 }

@@ -10,7 +10,7 @@
 #include "base/AppContext.h"
 #include "base/Utf8.h"
 #include "app/MainStartup.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "post/PostFile.h"
 #include "recovery/RecoveryFile.h"
@@ -108,12 +108,12 @@ private:
     std::unique_ptr<MainWindow> Start(ScriptedPlatform& platform, const QStringList& arguments = {});
 
     QTemporaryDir m_dir;
-    SettingsStore m_settings;
+    Settings m_settings;
 };
 
 void tst_RecoveryProcess::init()
 {
-    m_settings.Save(SettingsStore::SiteAdressKey, "http://forum.test/");
+    m_settings.setSiteAddress("http://forum.test/");
     QDir(Folder()).removeRecursively();
 }
 

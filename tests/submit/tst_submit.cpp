@@ -3,7 +3,7 @@
 // settings store in a temporary folder), and the browser window opened in
 // its submission mode at the forum's posting page for the kind of post.
 
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
@@ -132,7 +132,7 @@ void tst_Submit::checksInOrder()
     QFETCH(QString, message);
     EditorFixture fixture;
     if (!site.isEmpty())
-        fixture.settings.Save(SettingsStore::SiteAdressKey, site);
+        fixture.settings.setSiteAddress(site);
     // The forum list as the chooser loads it; a list without entries leaves
     // the chooser empty.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), (forums.join("\r\n") + "\r\n\r\n").toUtf8()));
@@ -193,7 +193,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     QString site = server.Url("/forum/").toString();
     if (siteCase == "capitals")
         site.replace("http://", "HTTP://");
-    fixture.settings.Save(SettingsStore::SiteAdressKey, site);
+    fixture.settings.setSiteAddress(site);
     // The chooser loads the forum list and chooses its first forum.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
@@ -242,7 +242,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     // that gave no form.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
     QCOMPARE(Controls(*window).subjectEdit->text(), QString("Say \"cheese\""));
-    QCOMPARE(fixture.settings.GetSetting(SettingsStore::AppName, PostingSession::ModeSection,
+    QCOMPARE(fixture.settings.value("NewTopicMode",
                                          QUrl::toPercentEncoding(site)),
              QString());
 }
@@ -252,7 +252,7 @@ void tst_Submit::siteThatDoesNotAnswer()
     // Nothing listens on the discard port: the browser's own error page is
     // shown, and no other mode is tried on a board that cannot be reached.
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, "http://127.0.0.1:9/forum/");
+    fixture.settings.setSiteAddress("http://127.0.0.1:9/forum/");
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "4- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
     QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
@@ -286,7 +286,7 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     server.Serve("/other/posting.php", "<html><body><form method=\"post\"><input name=\"subject\" value=\"\">"
                                        "<textarea name=\"message\"></textarea></form></body></html>");
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, server.Url("/forum/").toString());
+    fixture.settings.setSiteAddress(server.Url("/forum/").toString());
     auto window = fixture.MakeWindow();
     Controls(*window).subjectEdit->setText("Private title");
     window->Post().SetPost("Private body");
@@ -344,7 +344,7 @@ void tst_Submit::postForAnotherBoard()
     QFETCH(QString, sent);
     QFETCH(bool, opened);
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    fixture.settings.setSiteAddress(Site);
     if (!board.isEmpty())
         BoardProfiles::SaveFound(fixture.settings, Site, *BoardKinds::FromKey(board.toStdString()), FoundOn::IndexPage);
     ModalDriver watcher;
@@ -395,7 +395,7 @@ void tst_Submit::postTheBoardWouldRefuse()
     QFETCH(QString, reasons);
     QFETCH(int, answer);
     EditorFixture fixture;
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site);
+    fixture.settings.setSiteAddress(Site);
     BoardProfile page;
     page.found = *BoardKinds::FromKey(board.toStdString());
     page.maxChars = size_t(maxChars);

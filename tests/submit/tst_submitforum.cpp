@@ -6,7 +6,7 @@
 // (logs in, edits, presses the forum's Preview or Submit with the mouse) and
 // reads back what PHP decoded from the form the board stored.
 
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "board/BoardProfiles.h"
 #include "board/SmileyPictures.h"
 #include "post/PostDocument.h"
@@ -206,13 +206,13 @@ QList<Stored> tst_SubmitForum::Records(const QString& board) const
 
 QString tst_SubmitForum::Remembered(const EditorFixture& fixture, const QString& board) const
 {
-    return fixture.settings.GetSetting(SettingsStore::AppName, PostingSession::ModeSection,
+    return fixture.settings.value("NewTopicMode",
                                        QUrl::toPercentEncoding(Site(board)));
 }
 
 void tst_SubmitForum::Remember(EditorFixture& fixture, const QString& board, const QString& mode) const
 {
-    fixture.settings.SaveSetting(SettingsStore::AppName, PostingSession::ModeSection,
+    fixture.settings.setValue("NewTopicMode",
                                  QUrl::toPercentEncoding(Site(board)), mode);
 }
 
@@ -242,7 +242,7 @@ std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, 
                                                      const QString& number, const QString& title,
                                                      const QByteArray& body)
 {
-    fixture.settings.Save(SettingsStore::SiteAdressKey, Site(board));
+    fixture.settings.setSiteAddress(Site(board));
     auto window = fixture.MakeWindow();
     Controls(*window).subjectEdit->setText(title);
     window->Post().SetPost(body.toStdString());
@@ -555,7 +555,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QPointer<OptionsDialog> open(dialog);
     QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
     QTRY_VERIFY(!open);
-    QCOMPARE(fixture.settings.Get(SettingsStore::SiteAdressKey), Site("phpbb3"));
+    QCOMPARE(fixture.settings.siteAddress(), Site("phpbb3"));
     QCOMPARE(Controls(*window).forumChooser->count(), 2);
     QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Meetings & Exhibitions"));
     QCOMPARE(window->ForumNumber(), QString("2"));

@@ -10,7 +10,7 @@
 //     void tst_X::cleanup() { QCOMPARE(EndTest(), 0); }
 
 #include "base/AppContext.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "editor/MainWindow.h"
 #include "support/LocalWebServer.h"
 #include "support/PhpServer.h"
@@ -44,7 +44,7 @@ protected:
     QString WritePage(const QString& name, const QByteArray& bytes);
 
     QTemporaryDir m_folder;
-    SettingsStore m_settings;
+    Settings m_settings;
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
     LocalWebServer m_server;

@@ -12,7 +12,7 @@
 
 EditorFixture::EditorFixture()
 {
-    QSettings(SettingsStore::AppName, SettingsStore::AppName).clear();
+    QSettings(Settings::AppName, Settings::AppName).clear();
     context = AppContext{folder.path() + "/", &settings, &platform};
 }
 

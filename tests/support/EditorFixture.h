@@ -3,7 +3,7 @@
 // (cleared first), a scripted platform, and the window shown and active.
 
 #include "base/AppContext.h"
-#include "base/SettingsStore.h"
+#include "base/Settings.h"
 #include "editor/MainWindow.h"
 #include "support/ScriptedPlatform.h"
 
@@ -41,7 +41,7 @@ public:
     }
 
     QTemporaryDir folder;
-    SettingsStore settings;
+    Settings settings;
     ScriptedPlatform platform;
     AppContext context;
 };

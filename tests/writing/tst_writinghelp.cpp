@@ -130,7 +130,7 @@ void tst_WritingHelp::init()
 {
     m_fx = std::make_unique<EditorFixture>();
     m_fx->context.offeredDictionaries = [](std::string_view tag) { return tag.ends_with("_QF"); };
-    m_fx->settings.Save(WritingHelp::LanguageKey, "xx_QF");
+    m_fx->settings.setSpellingLanguage("xx_QF");
 }
 
 void tst_WritingHelp::cleanup() { m_fx.reset(); }
@@ -341,8 +341,8 @@ void tst_WritingHelp::savedFileUnchangedByLooks()
     WriteAll(file, bytes);
     QByteArray saved[2];
     for (bool on : {true, false}) {
-        m_fx->settings.Save(WritingHelp::CheckSpellingKey, on ? "1" : "0");
-        m_fx->settings.Save(WritingHelp::HighlightKey, on ? "1" : "0");
+        m_fx->settings.setCheckSpelling(on);
+        m_fx->settings.setHighlightBBCode(on);
         auto w = Window();
         w->OpenFile(file);
         QTRY_VERIFY(w->Writing().Body().Idle());

@@ -1,0 +1,59 @@
+#pragma once
+// The user's settings, one typed accessor each. They are kept by QSettings
+// with "Quillforge" as organisation and application name
+// (~/.config/Quillforge/Quillforge.conf); the groups, keys and values stored
+// are the settings file's format, read by every earlier version, and must not
+// change:
+//
+//   [Options]        SiteAdress, SiteName (text); CheckSpelling and
+//                    HighlightBBCode ("1" on, "0" off); SpellingLanguage (a
+//                    dictionary's language tag)
+//   [NewTopicMode]   one key per site address, percent-encoded: the
+//                    new-topic mode that worked there ("post", "newtopic")
+//   [Boards/<site>]  what is known about each site's board, kept by
+//                    board/BoardProfiles through `value` and `setValue`
+//
+// Every call reads or writes the file, so windows and tests that share it
+// see each other's changes at once.
+
+#include <QString>
+
+class Settings {
+public:
+    // The organisation and application name the settings are kept under.
+    static inline const QString AppName = QStringLiteral("Quillforge");
+
+    // The forum's address as saved in the options dialog ("SiteAdress");
+    // `defaultValue` when none was ever saved.
+    QString siteAddress(const QString& defaultValue = QString()) const;
+    void setSiteAddress(const QString& address);
+    // The name the user gave the site ("SiteName"); `defaultValue` when none
+    // was ever saved.
+    QString siteName(const QString& defaultValue = QString()) const;
+    void setSiteName(const QString& name);
+
+    // Spelling checked as you type: on unless switched off.
+    bool checkSpelling() const;
+    void setCheckSpelling(bool on);
+    // The language tag of the dictionary chosen; empty when none was chosen.
+    QString spellingLanguage() const;
+    void setSpellingLanguage(const QString& tag);
+    // BBCode highlighted in the post: on unless switched off.
+    bool highlightBBCode() const;
+    void setHighlightBBCode(bool on);
+
+    // The name of the new-topic mode that worked for `siteAddress`; empty
+    // when none is remembered.
+    QString newTopicMode(const QString& siteAddress) const;
+    void setNewTopicMode(const QString& siteAddress, const QString& mode);
+
+    // The one low-level accessor, for settings kept in groups of their own
+    // (a site's board profile): `key` of `group`, `defaultValue` when it was
+    // never written.
+    QString value(const QString& group, const QString& key, const QString& defaultValue = QString()) const;
+    void setValue(const QString& group, const QString& key, const QString& value);
+
+    // How a site address names its key or group: percent-encoded, so that
+    // its slashes and colons are kept as they are.
+    static QString siteKey(const QString& siteAddress);
+};
