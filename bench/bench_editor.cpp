@@ -85,7 +85,7 @@ void TypeCharacters(QPlainTextEdit* field, int count)
 void ClickBold(MainWindow& window, int count)
 {
     auto* bold = window.findChild<QPushButton*>(QStringLiteral("tagButton_0"));
-    auto* body = window.Post().PostField();
+    auto* body = window.Post().BodyField();
     for (int i = 0; i < count; ++i) {
         bold->click();
         if (i % 10 == 9) {
@@ -192,8 +192,8 @@ int main(int argc, char** argv)
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             window.Post().SetPost(body);
-            window.Post().PostField()->moveCursor(QTextCursor::End);
-            window.Post().PostField()->setFocus();
+            window.Post().BodyField()->moveCursor(QTextCursor::End);
+            window.Post().BodyField()->setFocus();
             QApplication::processEvents();
             times.push_back(Bench::MedianMs(1, work));
         }
@@ -201,7 +201,7 @@ int main(int argc, char** argv)
         return times[times.size() / 2];
     };
     auto typingMs = [&](const std::string& body) {
-        return medianMs(body, [&] { TypeCharacters(window.Post().PostField(), characters); });
+        return medianMs(body, [&] { TypeCharacters(window.Post().BodyField(), characters); });
     };
     auto taggingMs = [&](const std::string& body) { return medianMs(body, [&] { ClickBold(window, characters); }); };
 
@@ -240,9 +240,9 @@ int main(int argc, char** argv)
         auto typing = [&](const std::string& body) {
             return medianMs(body, [&] {
                 if (events)
-                    TypeWithEvents(window.Post().PostField(), characters);
+                    TypeWithEvents(window.Post().BodyField(), characters);
                 else
-                    TypeCharacters(window.Post().PostField(), characters);
+                    TypeCharacters(window.Post().BodyField(), characters);
             });
         };
         const double emptyOnMs = typing(std::string());
@@ -296,7 +296,7 @@ int main(int argc, char** argv)
         fresh.Post().SetPost(prose);
         Settle(fresh);
         checkMs.push_back(Bench::ThreadCpuMs() - cpu);
-        fresh.Post().SetUnchanged(QString());
+        fresh.Post().SetState(PostDocument::State::Unchanged);
     }
     std::sort(checkMs.begin(), checkMs.end());
     Bench::Report("check a 60,000-character post to its end (processor)", checkMs[checkMs.size() / 2], "ms");

@@ -109,7 +109,7 @@ int MeasureOnce(MainWindow& window, const QString& path, Once what)
     if (what == Once::Open) {
         window.OpenFile(path);
     } else {
-        QTextDocument* document = window.Post().PostField()->document();
+        QTextDocument* document = window.Post().BodyField()->document();
         document->setUndoRedoEnabled(false);
         QTextCursor cursor(document);
         cursor.beginEditBlock();
@@ -197,7 +197,7 @@ int main(int argc, char** argv)
     Bench::Report("  processor time", openCpuMs, "ms");
 
     const QString saved = folder.filePath("saved.bbc");
-    window.Post().PostFileName = saved;
+    window.Post().SetFileName(saved);
     const auto [saveMs, saveCpuMs] = Measure(runs, [&] {
         if (!window.savePost())
             std::exit(3);

@@ -45,7 +45,7 @@ void EditCommands::CopyPost() { PutOnClipboard(m_post.Post()); }
 
 void EditCommands::Font()
 {
-    QPlainTextEdit* field = m_post.PostField();
+    QPlainTextEdit* field = m_post.BodyField();
     const FontChoice current{field->font(), field->palette().color(QPalette::Text)};
     const std::optional<FontChoice> choice = m_platform.ChooseFont(m_owner, current);
     if (!choice)

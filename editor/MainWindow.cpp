@@ -56,6 +56,20 @@
 
 namespace {
 const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
+
+// What the status bar says about the post's state.
+QString StateText(PostDocument::State state)
+{
+    switch (state) {
+    case PostDocument::State::Unchanged:
+        return QStringLiteral("No change in post");
+    case PostDocument::State::Saved:
+        return QStringLiteral("Post Saved, No change");
+    case PostDocument::State::Changed:
+        break;
+    }
+    return QStringLiteral("Post Changed");
+}
 }  // namespace
 
 MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
@@ -69,7 +83,8 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    m_post = new PostDocument(subjectEdit, bodyEdit, statePanel, this);
+    m_post = new PostDocument(subjectEdit, bodyEdit, this);
+    connect(m_post, &PostDocument::stateChanged, this, &MainWindow::ShowPostState);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
     CreateCommands();
     // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
@@ -460,6 +475,8 @@ void MainWindow::CreateStatusBar()
     UpdateClock();
 }
 
+void MainWindow::ShowPostState(PostDocument::State state) { statePanel->setText(StateText(state)); }
+
 void MainWindow::UpdateClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
@@ -480,8 +497,7 @@ void MainWindow::Initialise()
     insertColour();
     bodyEdit->clear();
     moreEmoticonsLink->setCursor(Qt::PointingHandCursor);
-    m_post->PostChanged = false;
-    m_post->ShowState(PostDocument::NoChangeText);
+    m_post->SetState(PostDocument::State::Unchanged);
     SetToolBarPictures();
     assistanceBox->setToolTip(ToQString(TagTable::AssistHelp));
     ReloadForums();
@@ -493,10 +509,10 @@ bool MainWindow::newPost()
     if (unsaved == PostFiles::Unsaved::Keep)
         return false;
     // Unsaved changes were saved or discarded: either way none are left.
-    m_post->SetUnchanged(PostDocument::NoChangeText);
+    m_post->SetState(PostDocument::State::Unchanged);
     bodyEdit->clear();
     subjectEdit->clear();
-    m_post->PostFileName.clear();
+    m_post->SetFileName(QString());
     return true;
 }
 

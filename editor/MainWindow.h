@@ -6,6 +6,7 @@
 
 #include "base/AppContext.h"
 #include "board/BoardProfile.h"
+#include "post/PostDocument.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,7 +31,6 @@ class ForumChooser;
 class OptionsDialog;
 class PictureBox;
 class PostBackground;
-class PostDocument;
 class PostFiles;
 class PostShortcuts;
 class StatusHelp;
@@ -132,6 +132,8 @@ private:
     void Initialise();
     void UpdateClock();
     // The twenty emoticon pictures: the board's own smilies, or the program's.
+    // The post's state in the status bar.
+    void ShowPostState(PostDocument::State state);
     void ShowEmoticons();
     // The Board Tags menu: one item per tag of the board's own, hidden when
     // the board has none.

@@ -16,7 +16,7 @@ PostFiles::PostFiles(PostDocument& post, const AppContext& context, QWidget* own
 
 PostFiles::Unsaved PostFiles::AskToSaveChanges()
 {
-    if (!m_post.PostChanged)
+    if (!m_post.IsChanged())
         return Unsaved::None;
     switch (m_context.platform->MsgBox(m_owner, SavePrompt, MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgAnswer::Yes:
@@ -61,8 +61,8 @@ bool PostFiles::OpenFile(const QString& path)
     // Filling the fields raises their change handlers; the state is set after.
     m_post.SetTitle(parsed->title);
     m_post.SetPost(parsed->post);
-    m_post.PostFileName = path;
-    m_post.SetUnchanged(PostDocument::NoChangeText);
+    m_post.SetFileName(path);
+    m_post.SetState(PostDocument::State::Unchanged);
     m_stamp = stamp;
     return true;
 }
@@ -81,17 +81,17 @@ void PostFiles::Open()
 
 bool PostFiles::Save()
 {
-    if (m_post.PostFileName.isEmpty())
+    if (m_post.FileName().isEmpty())
         return SaveAs();
     if (StampOfPostFile().ChangedOnDisk()) {
-        switch (m_context.platform->MsgBox(m_owner, ChangedOnDiskQuestion(m_post.PostFileName),
+        switch (m_context.platform->MsgBox(m_owner, ChangedOnDiskQuestion(m_post.FileName()),
                                            MsgButtons::YesNoCancel, MsgIcon::Exclamation)) {
         case MsgAnswer::Yes: break;
         case MsgAnswer::No: return SaveAs();
         default: return false;
         }
     }
-    return WriteTo(m_post.PostFileName);
+    return WriteTo(m_post.FileName());
 }
 
 bool PostFiles::SaveAs()
@@ -108,7 +108,7 @@ bool PostFiles::SaveAs()
             && m_context.platform->MsgBox(m_owner, ReplaceQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation)
                    != MsgAnswer::Yes)
             continue;
-        m_post.PostFileName = path;
+        m_post.SetFileName(path);
         return WriteTo(path);
     }
 }
@@ -122,14 +122,14 @@ bool PostFiles::WriteTo(const QString& path)
         return false;
     }
     m_stamp = FileStamp::Take(path, bytes);
-    m_post.SetUnchanged(PostDocument::SavedText);
+    m_post.SetState(PostDocument::State::Saved);
     return true;
 }
 
 const FileStamp& PostFiles::StampOfPostFile() const
 {
     static const FileStamp none;
-    return m_stamp.Path() == m_post.PostFileName ? m_stamp : none;
+    return m_stamp.Path() == m_post.FileName() ? m_stamp : none;
 }
 
 QString PostFiles::WithDefaultSuffix(const QString& chosen)

@@ -5,13 +5,13 @@
 // these; what a post file holds is decided by PostFile in the core.
 //
 // What each outcome leaves behind:
-//   open succeeds        fields replaced, PostFileName = the file, unchanged,
+//   open succeeds        fields replaced, the file name := the file, unchanged,
 //                        panel "No change in post"
 //   open fails           nothing changes (a message says why)
-//   save succeeds        PostFileName = the file written, unchanged,
+//   save succeeds        the file name := the file written, saved,
 //                        panel "Post Saved, No change"
 //   Save As cancelled    nothing changes
-//   write fails          a message says why; the flag and the panel stay;
+//   write fails          a message says why; the state stays;
 //                        Save As keeps the newly chosen name
 // A write replaces the old file only once the new one is complete, so a
 // failed save never destroys what was saved before.
@@ -63,7 +63,7 @@ public:
     bool OpenFile(const QString& path);
     // Open: the question about unsaved changes, the file dialog, then OpenFile.
     void Open();
-    // Save: writes to PostFileName, or runs Save As when the post has no file
+    // Save: writes to the post's file name, or runs Save As when the post has no file
     // yet. True when the file was written.
     bool Save();
     // Save As: asks for a name, then writes there. True when the file was written.

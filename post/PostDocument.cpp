@@ -4,7 +4,6 @@
 #include "base/Utf8.h"
 #include "post/LineBreaks.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
@@ -15,7 +14,7 @@
 #include <algorithm>
 
 namespace {
-// The size of the pieces SetPost fills the post field with: small enough to
+// The size of the pieces SetPost fills the body field with: small enough to
 // stay in the processor's cache, large enough that the field's cost per piece
 // does not count.
 constexpr size_t kPieceBytes = 64 * 1024;
@@ -25,23 +24,33 @@ QString ToField(std::string_view post) { return ToQString(LineBreaks::PostToFiel
 std::string FromField(const QString& field) { return LineBreaks::FieldToPost(ToUtf8(field)); }
 }  // namespace
 
-PostDocument::PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QLabel* statePanel, QObject* parent)
-    : QObject(parent), m_txtTitle(subjectEdit), m_txtPost(bodyEdit), m_statePanel(statePanel)
+PostDocument::PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QObject* parent)
+    : QObject(parent), m_subjectEdit(subjectEdit), m_bodyEdit(bodyEdit)
 {
-    connect(m_txtTitle, &QLineEdit::textChanged, this, &PostDocument::txtTitle_Change);
-    connect(m_txtPost, &QPlainTextEdit::textChanged, this, &PostDocument::txtPost_Change);
+    connect(m_subjectEdit, &QLineEdit::textChanged, this, &PostDocument::ApplyChangeRule);
+    connect(m_bodyEdit, &QPlainTextEdit::textChanged, this, &PostDocument::ApplyChangeRule);
 }
 
-std::string PostDocument::Title() const { return FromField(m_txtTitle->text()); }
+void PostDocument::SetFileName(const QString& path) { m_fileName = path; }
 
-void PostDocument::SetTitle(std::string_view title) { m_txtTitle->setText(ToField(title)); }
+void PostDocument::SetState(State state)
+{
+    m_state = state;
+    emit stateChanged(m_state);
+    if (state != State::Changed)
+        emit unchanged();
+}
+
+std::string PostDocument::Title() const { return FromField(m_subjectEdit->text()); }
+
+void PostDocument::SetTitle(std::string_view title) { m_subjectEdit->setText(ToField(title)); }
 
 // Block by block (one block per line), so that a long post reaches UTF-8
 // without whole-text copies on the way. The blocks' raw text is used:
 // toPlainText() would turn non-breaking spaces into blanks.
 std::string PostDocument::Post() const
 {
-    const QTextDocument* document = m_txtPost->document();
+    const QTextDocument* document = m_bodyEdit->document();
     std::string post;
     post.reserve(static_cast<size_t>(document->characterCount() + document->blockCount()));
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -63,11 +72,11 @@ std::string PostDocument::Post() const
 // history for the filling, the document unmodified and the caret at the start.
 void PostDocument::SetPost(std::string_view post)
 {
-    m_txtPost->clear();
+    m_bodyEdit->clear();
     if (post.empty())
         return;
-    QTextDocument* document = m_txtPost->document();
-    const QTextCharFormat format = m_txtPost->currentCharFormat();
+    QTextDocument* document = m_bodyEdit->document();
+    const QTextCharFormat format = m_bodyEdit->currentCharFormat();
     document->setUndoRedoEnabled(false);
     {
         QTextCursor cursor(document);
@@ -88,16 +97,16 @@ void PostDocument::SetPost(std::string_view post)
     }
     document->setUndoRedoEnabled(true);
     document->setModified(false);
-    m_txtPost->moveCursor(QTextCursor::Start);
+    m_bodyEdit->moveCursor(QTextCursor::Start);
 }
 
-bool PostDocument::PostIsEmpty() const { return m_txtPost->document()->isEmpty(); }
+bool PostDocument::PostIsEmpty() const { return m_bodyEdit->document()->isEmpty(); }
 
-std::string PostDocument::SelectedText() const { return FromField(m_txtPost->textCursor().selectedText()); }
+std::string PostDocument::SelectedText() const { return FromField(m_bodyEdit->textCursor().selectedText()); }
 
 void PostDocument::ReplaceSelection(std::string_view text)
 {
-    QTextCursor cursor = m_txtPost->textCursor();
+    QTextCursor cursor = m_bodyEdit->textCursor();
     cursor.beginEditBlock();
     cursor.insertText(ToField(text));
     // The field merges typing that directly follows an insertion into the
@@ -107,42 +116,27 @@ void PostDocument::ReplaceSelection(std::string_view text)
     cursor.insertText(QString(QChar(0x200B)));
     cursor.deletePreviousChar();
     cursor.endEditBlock();
-    m_txtPost->setTextCursor(cursor);
+    m_bodyEdit->setTextCursor(cursor);
 }
 
 void PostDocument::ReplaceBody(std::string_view text)
 {
-    const int caret = m_txtPost->textCursor().position();
-    QTextCursor cursor(m_txtPost->document());
+    const int caret = m_bodyEdit->textCursor().position();
+    QTextCursor cursor(m_bodyEdit->document());
     cursor.select(QTextCursor::Document);
     cursor.beginEditBlock();
     cursor.insertText(ToField(text));
     cursor.endEditBlock();
-    cursor.setPosition(std::min(caret, m_txtPost->document()->characterCount() - 1));
-    m_txtPost->setTextCursor(cursor);
+    cursor.setPosition(std::min(caret, m_bodyEdit->document()->characterCount() - 1));
+    m_bodyEdit->setTextCursor(cursor);
 }
-
-void PostDocument::SetUnchanged(const QString& stateText)
-{
-    PostChanged = false;
-    ShowState(stateText);
-    emit unchanged();
-}
-
-void PostDocument::ShowState(const QString& text) { m_statePanel->setText(text); }
-
-QString PostDocument::StateText() const { return m_statePanel->text(); }
-
-void PostDocument::txtTitle_Change() { ApplyChangeRule(); }
-
-void PostDocument::txtPost_Change() { ApplyChangeRule(); }
 
 void PostDocument::ApplyChangeRule()
 {
-    if (!PostIsEmpty()) {
-        PostChanged = true;
-        ShowState(ChangedText);
+    if (!PostIsEmpty() && m_state != State::Changed) {
+        m_state = State::Changed;
+        emit stateChanged(m_state);
     }
-    if (PostChanged)
+    if (m_state == State::Changed)
         emit edited();
 }

@@ -1,37 +1,50 @@
 #pragma once
-// The post document: the title field `subjectEdit`, the post field `bodyEdit`, the
-// file name `PostFileName`, the changed flag `PostChanged` and the document
-// state shown in panel 2 of the status bar.
+// The post document: the subject field, the body field, the post file's name
+// and the post's state (unchanged, saved or changed), which the main window
+// shows in its status bar.
 //
 // Every other part of the program reads and changes the post through this
 // class, as UTF-8 text with CR LF line breaks; the conversion to the fields'
-// own line breaks happens here and nowhere else.
+// own line breaks happens here and nowhere else. The file name and the state
+// are set only through its functions.
 //
-// The changed-flag rule: every change of the text of either field sets
-// `PostChanged` and shows "Post Changed", but only when the post body is
-// non-empty after the change. The handlers look only at whether the body is
-// empty, so a keystroke costs the same in a short and in a long post.
+// The change rule: every change of the text of either field makes the state
+// Changed, but only when the post body is non-empty after the change. The
+// rule looks only at whether the body is empty, so a keystroke costs the same
+// in a short and in a long post.
 
 #include <QObject>
 #include <QString>
 #include <string>
 #include <string_view>
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 class PostDocument : public QObject {
     Q_OBJECT
 public:
-    static inline const QString NoChangeText = QStringLiteral("No change in post");
-    static inline const QString ChangedText = QStringLiteral("Post Changed");
-    static inline const QString SavedText = QStringLiteral("Post Saved, No change");
+    enum class State {
+        Unchanged,  // opened, emptied by New, or never edited
+        Saved,      // written to its file and not edited since
+        Changed,    // holds edits that no save has written
+    };
+    Q_ENUM(State)
 
-    PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QLabel* statePanel, QObject* parent = nullptr);
+    PostDocument(QLineEdit* subjectEdit, QPlainTextEdit* bodyEdit, QObject* parent = nullptr);
 
-    QString PostFileName;      // the post file last opened or saved; empty = none yet
-    bool PostChanged = false;  // edits that no save has written
+    // The post file last opened or saved; empty when there is none yet.
+    const QString& FileName() const { return m_fileName; }
+    void SetFileName(const QString& path);
+
+    State CurrentState() const { return m_state; }
+    // Whether the post holds edits that no save has written.
+    bool IsChanged() const { return m_state == State::Changed; }
+    // Sets the state and emits stateChanged. Unchanged and Saved say that the
+    // post has no unsaved changes any more (it was opened or saved, or New
+    // emptied it) and also emit unchanged(); Changed marks changes that no
+    // edit of a field made (a post restored from a recovery copy).
+    void SetState(State state);
 
     std::string Title() const;
     void SetTitle(std::string_view title);
@@ -39,40 +52,34 @@ public:
     void SetPost(std::string_view post);
     bool PostIsEmpty() const;
 
-    // The selection of `bodyEdit` (empty when nothing is selected).
+    // The selection of the body field (empty when nothing is selected).
     std::string SelectedText() const;
-    // Replaces the selection of `bodyEdit` (the caret when nothing is selected)
-    // with `text`, as one step of the field's undo; the caret ends after the
-    // inserted text with nothing selected.
+    // Replaces the selection of the body field (the caret when nothing is
+    // selected) with `text`, as one step of the field's undo; the caret ends
+    // after the inserted text with nothing selected.
     void ReplaceSelection(std::string_view text);
     // Replaces the whole body with `text` as one step of the field's undo;
     // the caret stays where it was, as far as the new text reaches.
     void ReplaceBody(std::string_view text);
 
-    // The post has no unsaved changes any more (it was opened or saved, or New
-    // emptied it): `PostChanged` := false, `stateText` in panel 2.
-    void SetUnchanged(const QString& stateText);
-
-    // Panel 2 of the status bar.
-    void ShowState(const QString& text);
-    QString StateText() const;
-
-    QLineEdit* TitleField() const { return m_txtTitle; }
-    QPlainTextEdit* PostField() const { return m_txtPost; }
+    QLineEdit* SubjectField() const { return m_subjectEdit; }
+    QPlainTextEdit* BodyField() const { return m_bodyEdit; }
 
 signals:
-    // After an edit of either field that leaves the post changed: it set
-    // `PostChanged`, or it emptied the body of a post changed before.
+    // The state was set, or an edit changed it.
+    void stateChanged(PostDocument::State state);
+    // After an edit of either field that leaves the post changed: it made the
+    // state Changed, or it emptied the body of a post changed before.
     void edited();
-    // After SetUnchanged.
+    // After SetState(Unchanged) or SetState(Saved).
     void unchanged();
 
 private:
-    void txtTitle_Change();
-    void txtPost_Change();
+    // The change rule, after an edit of either field.
     void ApplyChangeRule();
 
-    QLineEdit* m_txtTitle;
-    QPlainTextEdit* m_txtPost;
-    QLabel* m_statePanel;
+    QLineEdit* m_subjectEdit;
+    QPlainTextEdit* m_bodyEdit;
+    QString m_fileName;
+    State m_state = State::Unchanged;
 };

@@ -8,7 +8,7 @@
 //
 //   QUILLFORGE-RECOVERY 1          magic word and format version
 //   saved <ms since 1970, UTC>     when the copy was written
-//   file <escaped path>            PostFileName; '\' CR LF written \\ \r \n
+//   file <escaped path>            the post's file name; '\' CR LF written \\ \r \n
 //   title <bytes>                  length of the title
 //   post <bytes>                   length of the post
 //   check <16 lower-case hex>      FNV-1a 64 of the lines above and the body
@@ -36,7 +36,7 @@ inline constexpr int Version = 1;
 struct Copy {
     std::string title;     // UTF-8, as in the title field
     std::string post;      // UTF-8, line breaks CR LF
-    std::string fileName;  // PostFileName, UTF-8; empty = the post had no file
+    std::string fileName;  // the post's file name, UTF-8; empty = the post had no file
     int64_t savedAtMs = 0;  // when the copy was written, ms since 1970 (UTC)
 
     bool operator==(const Copy&) const = default;

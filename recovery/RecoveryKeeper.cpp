@@ -28,7 +28,7 @@ void RecoveryKeeper::SetActive(bool active)
     if (!active)
         Discard();
     m_active = active;
-    if (active && m_post.PostChanged)
+    if (active && m_post.IsChanged())
         Schedule();
 }
 
@@ -49,11 +49,11 @@ bool RecoveryKeeper::WriteNow()
     m_waiting.invalidate();
     if (!m_active)
         return false;
-    if (!m_post.PostChanged) {
+    if (!m_post.IsChanged()) {
         Discard();
         return true;
     }
-    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), ToUtf8(m_post.PostFileName),
+    const RecoveryFile::Copy copy{m_post.Title(), m_post.Post(), ToUtf8(m_post.FileName()),
                                   QDateTime::currentMSecsSinceEpoch()};
     QString error;
     if (!m_slot.Write(copy, &error)) {

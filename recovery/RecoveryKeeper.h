@@ -1,6 +1,6 @@
 #pragma once
 // Keeps the main window's recovery copy: while the post has unsaved changes,
-// a copy of its title, post and PostFileName sits in the recovery folder
+// a copy of its title, post and file name sits in the recovery folder
 // (RecoverySlot), so a crash or a killed process loses nothing typed before
 // the last pause.
 //

@@ -79,9 +79,8 @@ void Restore(const Target& target, LeftCopy& left)
     PostDocument& post = target.post;
     post.SetTitle(left.copy.title);
     post.SetPost(left.copy.post);
-    post.PostFileName = ToQString(left.copy.fileName);
-    post.PostChanged = true;
-    post.ShowState(PostDocument::ChangedText);
+    post.SetFileName(ToQString(left.copy.fileName));
+    post.SetState(PostDocument::State::Changed);
     target.keeper.TakeOver(left.slot);
 }
 

@@ -205,7 +205,7 @@ void tst_Startup::pathThatOpensNothing()
     QVERIFY(window->isVisible());
     QCOMPARE(Controls(*window).subjectEdit->text(), QString());
     QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString());
-    QCOMPARE(window->Post().PostFileName, QString());
+    QCOMPARE(window->Post().FileName(), QString());
     QVERIFY(platform.messages.isEmpty());
 }
 
@@ -241,9 +241,9 @@ void tst_Startup::commandLineFileOpensBeforeTheWindowShows()
     QVERIFY(watcher.shown);
     QCOMPARE(watcher.titleWhenShown, QString("From the command line"));
     QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString("body"));
-    QCOMPARE(window->Post().PostFileName, path);
-    QCOMPARE(window->Post().PostChanged, false);
-    QCOMPARE(window->Post().StateText(), QString("No change in post"));
+    QCOMPARE(window->Post().FileName(), path);
+    QCOMPARE(window->Post().IsChanged(), false);
+    QCOMPARE(Controls(*window).statePanel->text(), QString("No change in post"));
     QVERIFY(platform.messages.isEmpty());
 }
 
@@ -290,8 +290,8 @@ void tst_Startup::commandLineFileThatCannotBeOpened()
     QVERIFY(window->isVisible());
     QCOMPARE(Controls(*window).subjectEdit->text(), QString());
     QCOMPARE(Controls(*window).bodyEdit->toPlainText(), QString());
-    QCOMPARE(window->Post().PostFileName, QString());
-    QCOMPARE(window->Post().PostChanged, false);
+    QCOMPARE(window->Post().FileName(), QString());
+    QCOMPARE(window->Post().IsChanged(), false);
 }
 
 void tst_Startup::siteAddressDecidesNothingElse_data()

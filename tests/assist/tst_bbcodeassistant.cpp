@@ -343,7 +343,7 @@ void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection()
     const int start = int(before.indexOf('|'));
     const int end = int(before.indexOf('|', start + 1)) - 1;
     EditorFixture::SetPost(*m_w, QString(before).remove('|'), start, end);
-    m_w->Post().PostChanged = false;
+    m_w->Post().SetState(PostDocument::State::Unchanged);
     QString agreed;
     QVERIFY(RunAssistant(button, [&](BBCodeAssistant& a) {
         if (!typed.isEmpty())
@@ -356,7 +356,7 @@ void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection()
     QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString(after).remove('|'));
     QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), int(after.indexOf('|')));
     QVERIFY(!Controls(*m_w).bodyEdit->textCursor().hasSelection());
-    QVERIFY(m_w->Post().PostChanged);
+    QVERIFY(m_w->Post().IsChanged());
     // One undo takes the whole insertion back.
     Controls(*m_w).bodyEdit->undo();
     QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString(before).remove('|'));
@@ -374,7 +374,7 @@ void tst_BBCodeAssistant::closeInsertsNothing()
 {
     QFETCH(QString, how);
     EditorFixture::SetPost(*m_w, "keep me", 0, 4);
-    m_w->Post().PostChanged = false;
+    m_w->Post().SetState(PostDocument::State::Unchanged);
     QVERIFY(RunAssistant(UrlButton, [&](BBCodeAssistant& a) {
         QTest::keyClicks(a.linkAddressEdit, "http://x.test/");
         if (how == "Close")
@@ -388,7 +388,7 @@ void tst_BBCodeAssistant::closeInsertsNothing()
     }));
     QCOMPARE(Controls(*m_w).bodyEdit->toPlainText(), QString("keep me"));
     QCOMPARE(Controls(*m_w).bodyEdit->textCursor().selectedText(), QString("keep"));
-    QVERIFY(!m_w->Post().PostChanged);
+    QVERIFY(!m_w->Post().IsChanged());
 }
 
 void tst_BBCodeAssistant::reopeningShowsNothingOfThePreviousUse()

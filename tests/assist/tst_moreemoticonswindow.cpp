@@ -107,14 +107,14 @@ void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
         QVERIFY(picture);
         const QByteArray row = picture->objectName().toUtf8();
         EditorFixture::SetPost(*m_w, "say hello now", 4, 9);
-        m_w->Post().PostChanged = false;
+        m_w->Post().SetState(PostDocument::State::Unchanged);
         QTest::mouseClick(picture, Qt::LeftButton);
         const QString text = field->toPlainText();
         QVERIFY2(text.startsWith("say hello ") && text.endsWith(" now"), row + ": " + text.toUtf8());
         const QString inserted = text.mid(9, text.size() - 9 - 4);
         QVERIFY2(field->textCursor().position() == 9 + inserted.size(), row);
         QVERIFY2(!field->textCursor().hasSelection(), row);
-        QVERIFY2(m_w->Post().PostChanged, row);
+        QVERIFY2(m_w->Post().IsChanged(), row);
         // The window stays open for the next picture.
         QVERIFY2(EditorFixture::OpenWindow<MoreEmoticonsWindow>() == emo, row);
         if (picture->window() == emo) {

@@ -100,7 +100,7 @@ void tst_QuoteManager::twentySevenCharacters()
     QCOMPARE(expected.size(), 27);
     QCOMPARE(EditorFixture::PostText(*m_w), expected);
     QCOMPARE(Controls(*m_w).bodyEdit->textCursor().position(), 27);
-    QVERIFY(m_w->Post().PostChanged);
+    QVERIFY(m_w->Post().IsChanged());
     QVERIFY(m_fx->platform.messages.isEmpty());
 }
 

@@ -199,14 +199,13 @@ void tst_PreviewPage::previewLeavesThePostAlone()
     MainWindow owner(m_context);
     Controls(owner).subjectEdit->setText("Title");
     owner.Post().SetPost("[b]body[/b]\r\nline");
-    owner.Post().PostChanged = false;
-    owner.Post().ShowState(PostDocument::NoChangeText);
+    owner.Post().SetState(PostDocument::State::Unchanged);
     ModalDriver watcher;
     owner.preview();
     QCOMPARE(owner.Post().Post(), std::string("[b]body[/b]\r\nline"));
     QCOMPARE(Controls(owner).subjectEdit->text(), QString("Title"));
-    QCOMPARE(owner.Post().PostChanged, false);
-    QCOMPARE(owner.Post().StateText(), PostDocument::NoChangeText);
+    QCOMPARE(owner.Post().IsChanged(), false);
+    QCOMPARE(Controls(owner).statePanel->text(), QString("No change in post"));
 }
 
 void tst_PreviewPage::pageThatCannotBeWritten_data()

@@ -102,7 +102,7 @@ void tst_EditCommands::copy()
     auto w = m_fx->MakeWindow();
     Controls(*w).subjectEdit->setText("Title text");
     EditorFixture::SetPost(*w, "The quick brown\nfox\nran", start, end);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     if (focusInTitle) {
         Controls(*w).subjectEdit->setFocus();
         Controls(*w).subjectEdit->selectAll();
@@ -112,7 +112,7 @@ void tst_EditCommands::copy()
     QVERIFY(!Clipboard()->mimeData()->hasImage());
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("The quick brown\nfox\nran"));
     QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title text"));
-    QVERIFY(!w->Post().PostChanged);
+    QVERIFY(!w->Post().IsChanged());
 }
 
 void tst_EditCommands::cut_data()
@@ -137,14 +137,14 @@ void tst_EditCommands::cut()
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     Controls(*w).subjectEdit->setFocus();
     Controls(*w).cutAction->trigger();
     QCOMPARE(Clipboard()->text(), clipboard);
     QVERIFY(!Clipboard()->mimeData()->hasImage());
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), after);
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), start);
-    QCOMPARE(w->Post().PostChanged, changed);
+    QCOMPARE(w->Post().IsChanged(), changed);
 }
 
 void tst_EditCommands::paste_data()
@@ -173,7 +173,7 @@ void tst_EditCommands::paste()
     const int end = before.indexOf('|', start + 1) - 1;
     Controls(*w).subjectEdit->setText("Title");
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     Controls(*w).subjectEdit->setFocus();  // the body is pasted into whatever has the focus
     if (picture)
         PutPicture();
@@ -184,7 +184,7 @@ void tst_EditCommands::paste()
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), after.indexOf('|'));
     QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
     QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title"));
-    QCOMPARE(w->Post().PostChanged, changed);
+    QCOMPARE(w->Post().IsChanged(), changed);
     if (!clipboard.isEmpty())
         QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), clipboard.count('\n') + 1);
 }
@@ -253,7 +253,7 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
 {
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "Some text", 0);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     const QFont titleFont = Controls(*w).subjectEdit->font();
     const QPalette titlePalette = Controls(*w).subjectEdit->palette();
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
@@ -277,7 +277,7 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
     QCOMPARE(Controls(*w).subjectEdit->palette().color(QPalette::Text), titlePalette.color(QPalette::Text));
     // The text and the document state are untouched.
     QCOMPARE(EditorFixture::PostText(*w), QString("Some text"));
-    QVERIFY(!w->Post().PostChanged);
+    QVERIFY(!w->Post().IsChanged());
     // The next dialog starts from the new look.
     m_fx->platform.fontAnswer.reset();
     Controls(*w).fontAction->trigger();

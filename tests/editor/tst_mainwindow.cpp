@@ -104,8 +104,8 @@ void tst_MainWindow::stateAfterLoad()
     QCOMPARE(w->windowTitle(), QString("Quillforge"));
     QCOMPARE(Controls(*w).subjectEdit->text(), QString());
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
-    QCOMPARE(w->Post().PostFileName, QString());
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().FileName(), QString());
+    QCOMPARE(w->Post().IsChanged(), false);
     QCOMPARE(w->AssistMode(), false);
     QCOMPARE(Controls(*w).assistanceBox->isChecked(), false);
     QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
@@ -158,7 +158,7 @@ void tst_MainWindow::typingFollowsTheChangedRule()
     QTest::keyClicks(Controls(*w).bodyEdit, postKeys);
     QCOMPARE(Controls(*w).subjectEdit->text(), titleKeys);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), postKeys);
-    QCOMPARE(w->Post().PostChanged, changed);
+    QCOMPARE(w->Post().IsChanged(), changed);
     QCOMPARE(Controls(*w).statePanel->text(), panel);
 }
 
@@ -168,19 +168,17 @@ void tst_MainWindow::deletingTheWholeBodyDoesNotMarkChanged()
     QTest::keyClicks(Controls(*w).subjectEdit, "Title");
     QTest::keyClicks(Controls(*w).bodyEdit, "ab");
     // As after a save: the post is unchanged.
-    w->Post().PostChanged = false;
-    w->Post().ShowState(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
-    QCOMPARE(w->Post().PostChanged, true);  // "a" is left: a change
-    w->Post().PostChanged = false;
-    w->Post().ShowState(PostDocument::SavedText);
+    QCOMPARE(w->Post().IsChanged(), true);  // "a" is left: a change
+    w->Post().SetState(PostDocument::State::Saved);
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);  // the body is empty after this change
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
     QCOMPARE(Controls(*w).statePanel->text(), QString("Post Saved, No change"));
     // Typing into the title now does not mark it either: the body is empty.
     QTest::keyClicks(Controls(*w).subjectEdit, "!");
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
 }
 
 void tst_MainWindow::newPost_data()
@@ -222,10 +220,9 @@ void tst_MainWindow::newPost()
     QTest::keyClicks(Controls(*w).subjectEdit, "Title");
     QTest::keyClicks(Controls(*w).bodyEdit, "Body");
     const QString file = fileName.isEmpty() ? QString() : folder.filePath(fileName);
-    w->Post().PostFileName = file;
+    w->Post().SetFileName(file);
     if (!changed) {
-        w->Post().PostChanged = false;
-        w->Post().ShowState(PostDocument::SavedText);
+        w->Post().SetState(PostDocument::State::Saved);
     }
     m_platform->answers = answers;
     if (!saveName.isEmpty())
@@ -242,8 +239,8 @@ void tst_MainWindow::newPost()
     }
     QCOMPARE(Controls(*w).subjectEdit->text(), cleared ? QString() : QString("Title"));
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), cleared ? QString() : QString("Body"));
-    QCOMPARE(w->Post().PostFileName, cleared ? QString() : file);
-    QCOMPARE(w->Post().PostChanged, changedAfter);
+    QCOMPARE(w->Post().FileName(), cleared ? QString() : file);
+    QCOMPARE(w->Post().IsChanged(), changedAfter);
     if (cleared)
         QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
     else
@@ -286,7 +283,7 @@ void tst_MainWindow::closeSequence()
     QTest::keyClicks(Controls(*w).subjectEdit, "Title");
     QTest::keyClicks(Controls(*w).bodyEdit, "Body");
     if (!changed)
-        w->Post().PostChanged = false;
+        w->Post().SetState(PostDocument::State::Unchanged);
     QSignalSpy ending(w.get(), &MainWindow::programEnding);
     m_platform->answers = answers;
     if (!saveName.isEmpty())
@@ -302,7 +299,7 @@ void tst_MainWindow::closeSequence()
     if (!ends) {
         QCOMPARE(Controls(*w).subjectEdit->text(), QString("Title"));
         QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("Body"));
-        QCOMPARE(w->Post().PostChanged, changed);
+        QCOMPARE(w->Post().IsChanged(), changed);
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), saveName.isEmpty() ? QStringList{} : QStringList{saveName});
 }
@@ -504,7 +501,7 @@ void tst_MainWindow::wheelOverClosedListsChangesNothing()
     QVERIFY(combo);
     combo->setCurrentIndex(startIndex);
     Controls(*w).bodyEdit->setPlainText("some post text");
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
     w->activateWindow();
     Controls(*w).bodyEdit->setFocus();
     QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
@@ -520,7 +517,7 @@ void tst_MainWindow::wheelOverClosedListsChangesNothing()
     QCOMPARE(activated.count(), 0);
     QCOMPARE(combo->currentIndex(), startIndex);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("some post text"));
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Controls(*w).bodyEdit));
     QCOMPARE(Controls(*w).bodyEdit->textCursor().selectedText(), selection ? QString("post") : QString());
 

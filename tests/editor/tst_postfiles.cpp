@@ -40,8 +40,8 @@ struct State {
 
 State StateOf(MainWindow& w)
 {
-    return {Controls(w).subjectEdit->text(), Controls(w).bodyEdit->toPlainText(), w.Post().PostFileName, Controls(w).statePanel->text(),
-            w.Post().PostChanged};
+    return {Controls(w).subjectEdit->text(), Controls(w).bodyEdit->toPlainText(), w.Post().FileName(), Controls(w).statePanel->text(),
+            w.Post().IsChanged()};
 }
 
 QByteArray DescribeState(const State& s)
@@ -152,10 +152,9 @@ std::unique_ptr<MainWindow> tst_PostFiles::WindowWithPost(const QString& fileNam
     auto w = MakeWindow();
     QTest::keyClicks(Controls(*w).subjectEdit, "Old title");
     QTest::keyClicks(Controls(*w).bodyEdit, "Old post");
-    w->Post().PostFileName = Path(fileName);
+    w->Post().SetFileName(Path(fileName));
     if (!changed) {
-        w->Post().PostChanged = false;
-        w->Post().ShowState(PostDocument::SavedText);
+        w->Post().SetState(PostDocument::State::Saved);
     }
     return w;
 }
@@ -345,9 +344,9 @@ void tst_PostFiles::savePromptOfOpen()
                       (State{"From the file", "line one\nline two", Path("good.bbc"), "No change in post", false}));
     } else {
         State expected = before;
-        expected.fileName = w->Post().PostFileName;  // a failed Save As keeps its chosen name
+        expected.fileName = w->Post().FileName();  // a failed Save As keeps its chosen name
         COMPARE_STATE(StateOf(*w), expected);
-        QVERIFY(w->Post().PostChanged);
+        QVERIFY(w->Post().IsChanged());
     }
 }
 
@@ -384,7 +383,7 @@ void tst_PostFiles::saveAndSaveAs()
     auto w = MakeWindow();
     QTest::keyClicks(Controls(*w).subjectEdit, "Re: \"quotes\", commas");
     w->Post().SetPost("  leading blank\r\n\r\n[quote=\"Ann\"]x[/quote]\r\n");
-    w->Post().PostFileName = Path(fileName);
+    w->Post().SetFileName(Path(fileName));
     for (const QString& name : saveNames)
         m_platform->saveNames.append(Path(name));
     const State before = StateOf(*w);
@@ -535,8 +534,8 @@ void tst_PostFiles::roundTripThroughTheWindow()
     QCOMPARE(Controls(*w).subjectEdit->text(), title);
     QVERIFY2(Controls(*w).bodyEdit->document()->toRawText().replace(QChar(0x2029), '\n') == post,
              "the post changed on its way through the file");
-    QCOMPARE(w->Post().PostFileName, Path("trip.bbc"));
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().FileName(), Path("trip.bbc"));
+    QCOMPARE(w->Post().IsChanged(), false);
 }
 
 void tst_PostFiles::toolbarOpenAndSave()
@@ -578,7 +577,7 @@ void tst_PostFiles::openedPostStartsAFreshHistory()
     // Typing after the open is one step of undo, and only the typing goes.
     QTest::keyClicks(Controls(*w).bodyEdit, "New ");
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), "New " + fromFile);
-    QCOMPARE(w->Post().PostChanged, true);
+    QCOMPARE(w->Post().IsChanged(), true);
     QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), fromFile);
@@ -603,7 +602,7 @@ void tst_PostFiles::longPostOpensExactly()
     QVERIFY2(w->Post().Post() == ToUtf8(post), "the post changed on its way into the field");
     QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), int(post.count("\r\n")) + 1);
     QVERIFY(!Controls(*w).bodyEdit->document()->isUndoAvailable());
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
     QCOMPARE(Controls(*w).statePanel->text(), QString("No change in post"));
 }
 
@@ -663,8 +662,8 @@ void tst_PostFiles::saveAsAsksBeforeReplacing()
     QCOMPARE(ReadAll(Path("post.bbc")), writtenTo == "post.bbc" ? saved : OtherVersion);
     if (!writtenTo.isEmpty())
         QCOMPARE(ReadAll(Path(writtenTo)), saved);
-    QCOMPARE(w->Post().PostFileName, Path(writtenTo));
-    QCOMPARE(w->Post().PostChanged, writtenTo.isEmpty());
+    QCOMPARE(w->Post().FileName(), Path(writtenTo));
+    QCOMPARE(w->Post().IsChanged(), writtenTo.isEmpty());
 }
 
 void tst_PostFiles::saveChecksTheFileOnDisk_data()
@@ -734,8 +733,8 @@ void tst_PostFiles::saveChecksTheFileOnDisk()
     QCOMPARE(ReadAll(opened), writtenTo == "open.bbc" ? mine : onDisk);
     if (!writtenTo.isEmpty())
         QCOMPARE(ReadAll(Path(writtenTo)), mine);
-    QCOMPARE(w->Post().PostChanged, writtenTo.isEmpty());
-    QCOMPARE(w->Post().PostFileName, writtenTo.isEmpty() ? opened : Path(writtenTo));
+    QCOMPARE(w->Post().IsChanged(), writtenTo.isEmpty());
+    QCOMPARE(w->Post().FileName(), writtenTo.isEmpty() ? opened : Path(writtenTo));
 
     // What this window wrote itself is no change on disk: the next Save asks nothing.
     if (!writtenTo.isEmpty()) {
@@ -781,7 +780,7 @@ void tst_PostFiles::saveUnderAFileSizeLimitKeepsTheOldFile()
     QVERIFY2(error.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(target)), qPrintable(error.text));
     QVERIFY2(error.text.contains("large"), qPrintable(error.text));  // the system's reason: file too large
     QCOMPARE(error.icon, MsgIcon::Critical);
-    QCOMPARE(w->Post().PostChanged, true);
+    QCOMPARE(w->Post().IsChanged(), true);
 }
 
 void tst_PostFiles::overLargeFileIsRefusedUnread()

@@ -153,7 +153,7 @@ void tst_TagInserter::buttonClick()
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     Controls(*w).subjectEdit->setFocus();
 
     QTest::mouseClick(Controls(*w).tagButtons[index], Qt::LeftButton);
@@ -163,7 +163,7 @@ void tst_TagInserter::buttonClick()
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), caret);
     QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
     QCOMPARE(Controls(*w).tagButtons[index]->text(), caption);
-    QVERIFY(w->Post().PostChanged);
+    QVERIFY(w->Post().IsChanged());
     QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
     // Every button but "[*]" sends the keyboard focus to the post field.
     QCOMPARE(Controls(*w).bodyEdit->hasFocus(), index != 9);
@@ -200,7 +200,7 @@ void tst_TagInserter::markerSurvivesDeletingItsTag()
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("x"));
     QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B *"));
     // New does not reset the marker either.
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     Controls(*w).newPostAction->trigger();
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
     QCOMPARE(Controls(*w).tagButtons[0]->text(), QString("B *"));
@@ -408,12 +408,12 @@ void tst_TagInserter::sizeList()
     auto w = m_fx->MakeWindow();
     QCOMPARE(Controls(*w).sizeList->itemText(item), QString::fromUtf8(QTest::currentDataTag()));
     EditorFixture::SetPost(*w, "a sel b", 2, 5);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     ChooseItem(Controls(*w).sizeList, item);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), "a " + tag + "sel[/size] b");
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), int(("a " + tag + "sel[/size]").size()));
     QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
-    QVERIFY(w->Post().PostChanged);
+    QVERIFY(w->Post().IsChanged());
     QVERIFY(Controls(*w).sizeList->hasFocus());  // no focus change
     // No toggle: without a selection the empty pair goes in.
     EditorFixture::SetPost(*w, "", 0);
@@ -461,7 +461,7 @@ void tst_TagInserter::loadLeavesNothingToUndo()
     Controls(*w).bodyEdit->setFocus();
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
-    QVERIFY(!w->Post().PostChanged);
+    QVERIFY(!w->Post().IsChanged());
 }
 
 void tst_TagInserter::emoticon_data()
@@ -486,7 +486,7 @@ void tst_TagInserter::emoticon()
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
     EditorFixture::SetPost(*w, QString(before).remove('|'), start, end);
-    w->Post().PostChanged = false;
+    w->Post().SetState(PostDocument::State::Unchanged);
     QList<PictureBox*> named;
     for (PictureBox* picture : w->findChildren<PictureBox*>())
         if (picture->toolTip() == tooltip)
@@ -496,7 +496,7 @@ void tst_TagInserter::emoticon()
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(after).remove('|'));
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), after.indexOf('|'));
     QVERIFY(!Controls(*w).bodyEdit->textCursor().hasSelection());
-    QVERIFY(w->Post().PostChanged);
+    QVERIFY(w->Post().IsChanged());
 }
 
 void tst_TagInserter::twoLineSelectionInBold()

@@ -94,8 +94,8 @@ struct Shown {
 
 Shown ShownIn(MainWindow& w)
 {
-    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().PostFileName, Controls(w).statePanel->text(),
-            w.Post().PostChanged};
+    return {Bytes(w.Post().Title()), Bytes(w.Post().Post()), w.Post().FileName(), Controls(w).statePanel->text(),
+            w.Post().IsChanged()};
 }
 
 // A copy as the tests leave them: title, post, file and time.
@@ -289,7 +289,7 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
     ScriptedPlatform platform;
     auto w = MakeWindow(platform);
     if (event == "save")
-        w->Post().PostFileName = Path("mine.bbc");
+        w->Post().SetFileName(Path("mine.bbc"));
     TypeAndWaitForCopy(*w, "T", "post");
     const QString copyPath = w->Recovery().CopyPath();
     QVERIFY(QFileInfo::exists(copyPath));
@@ -316,7 +316,7 @@ void tst_Recovery::copyGoesWhenThePostBecomesUnchanged()
         QCOMPARE(ending.size(), 1);
     }
     QCOMPARE(platform.unexpectedMessages, 0);
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
     QVERIFY(!QFileInfo::exists(copyPath));
     QCOMPARE(FilesInFolder(), QStringList());  // its lock went too
     QVERIFY(!w->Recovery().HasCopy());
@@ -367,7 +367,7 @@ void tst_Recovery::copyStaysWhileThePostStaysChanged()
         Controls(*w).openPostAction->trigger();
     }
     QVERIFY(w->isVisible());
-    QCOMPARE(w->Post().PostChanged, true);
+    QCOMPARE(w->Post().IsChanged(), true);
     QVERIFY(w->Recovery().HasCopy());
     const std::optional<Copy> copy = CopyAt(copyPath);
     QVERIFY(copy);
@@ -404,7 +404,7 @@ void tst_Recovery::emptiedBodyIsKeptEmpty()
     QSignalSpy written(&w->Recovery(), &RecoveryKeeper::copyWritten);
     Controls(*w).bodyEdit->selectAll();
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Delete);
-    QCOMPARE(w->Post().PostChanged, true);
+    QCOMPARE(w->Post().IsChanged(), true);
     QVERIFY(written.wait(3 * RecoveryKeeper::DelayMs));
     const std::optional<Copy> copy = CopyAt(w->Recovery().CopyPath());
     QVERIFY(copy);
@@ -522,7 +522,7 @@ void tst_Recovery::restoreNoRemovesTheCopy()
     QCOMPARE(FilesInFolder(), QStringList());
     // Start-up goes on as if there had been no copy.
     QCOMPARE(Controls(*w).subjectEdit->text(), QString("From the command line"));
-    QCOMPARE(w->Post().PostChanged, false);
+    QCOMPARE(w->Post().IsChanged(), false);
 
     ScriptedPlatform again;
     auto second = Start(again);

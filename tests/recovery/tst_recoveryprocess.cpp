@@ -175,8 +175,8 @@ void tst_RecoveryProcess::killedEditorComesBack()
     if (restore) {
         QCOMPARE(Bytes(w->Post().Title()), title);
         QCOMPARE(Bytes(w->Post().Post()), post);
-        QCOMPARE(w->Post().PostFileName, draft);
-        QCOMPARE(w->Post().PostChanged, true);
+        QCOMPARE(w->Post().FileName(), draft);
+        QCOMPARE(w->Post().IsChanged(), true);
         QCOMPARE(Controls(*w).statePanel->text(), QString("Post Changed"));
         // Saved deliberately, it lands in the file it came from.
         QVERIFY(w->savePost());
@@ -186,7 +186,7 @@ void tst_RecoveryProcess::killedEditorComesBack()
         QCOMPARE(RecoverySlot::CopiesIn(Folder()), QStringList());
     } else {
         QCOMPARE(Controls(*w).subjectEdit->text(), QString("Other"));
-        QCOMPARE(w->Post().PostChanged, false);
+        QCOMPARE(w->Post().IsChanged(), false);
         QCOMPARE(QDir(Folder()).entryList(QDir::Files), QStringList());
     }
     QCOMPARE(platform.unexpectedMessages, 0);

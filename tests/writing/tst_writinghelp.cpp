@@ -171,10 +171,10 @@ void tst_WritingHelp::suggestionIsOneUndoStep()
     Controls(*w).bodyEdit->setFocus();
     QTest::keyClicks(Controls(*w).bodyEdit, "hello wrold and");
     QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"wrold"});
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
     ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 8), "world");
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("hello world and"));
-    QVERIFY(w->Post().PostChanged);
+    QVERIFY(w->Post().IsChanged());
     QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
     Controls(*w).bodyEdit->undo();
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("hello wrold and"));
@@ -193,7 +193,7 @@ void tst_WritingHelp::longLineWaitsForAPause()
     QTest::keyClicks(Controls(*w).bodyEdit, " tset ");
     QVERIFY(!w->Writing().Body().Idle());
     QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), (QStringList{"wrold", "tset"}));
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
 }
 
 void tst_WritingHelp::titleSuggestion()
@@ -226,7 +226,7 @@ void tst_WritingHelp::addToDictionaryLastsIgnoreAllForTheRun()
         Controls(*w).bodyEdit->appendPlainText("zorp again Quillforge");
         QTRY_VERIFY(w->Writing().Body().Idle());
         QCOMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
-        w->Post().SetUnchanged(PostDocument::SavedText);
+        w->Post().SetState(PostDocument::State::Saved);
     }
     auto w = Window();  // a restart
     Controls(*w).bodyEdit->setPlainText("Quillforge and zorp");
@@ -246,7 +246,7 @@ void tst_WritingHelp::choicesSurviveRestart()
         QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{"hello"});
         Controls(*w).highlightAction->trigger();
         QVERIFY(!Controls(*w).highlightAction->isChecked());
-        w->Post().SetUnchanged(PostDocument::SavedText);
+        w->Post().SetState(PostDocument::State::Saved);
     }
     {
         auto w = Window();
@@ -257,7 +257,7 @@ void tst_WritingHelp::choicesSurviveRestart()
         QCOMPARE(Controls(*w).bodyEdit->document()->begin().layout()->formats().size(), 1);  // the underline only
         Controls(*w).checkSpellingAction->trigger();
         QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
-        w->Post().SetUnchanged(PostDocument::SavedText);
+        w->Post().SetState(PostDocument::State::Saved);
     }
     auto w = Window();
     QVERIFY(!Controls(*w).checkSpellingAction->isChecked());
@@ -283,7 +283,7 @@ void tst_WritingHelp::noDictionary()
     const QPoint at = PointOfBody(Controls(*w).bodyEdit, 5);
     ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), at, "&Undo\tCtrl+Z");
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
 }
 
 void tst_WritingHelp::unmatchedTagMarked()
@@ -300,7 +300,7 @@ void tst_WritingHelp::unmatchedTagMarked()
     end.insertText("\n[/quote]");
     QTRY_COMPARE(ProblemMarks(Controls(*w).bodyEdit), 2);
     QCOMPARE(w->Writing().Body().ProblemAt(3), QString());
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
 }
 
 // Typing, line breaks and joins keep the pairing of tags across lines right.
@@ -331,7 +331,7 @@ void tst_WritingHelp::marksFollowTyping()
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
     QTRY_VERIFY(w->Writing().Body().Idle());
     QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
 }
 
 void tst_WritingHelp::savedFileUnchangedByLooks()
@@ -347,7 +347,7 @@ void tst_WritingHelp::savedFileUnchangedByLooks()
         w->OpenFile(file);
         QTRY_VERIFY(w->Writing().Body().Idle());
         QCOMPARE(Underlined(Controls(*w).bodyEdit).isEmpty(), !on);
-        QVERIFY(!w->Post().PostChanged);
+        QVERIFY(!w->Post().IsChanged());
         QVERIFY(w->savePost());
         saved[on] = ReadAll(file);
     }
@@ -413,7 +413,7 @@ void tst_WritingHelp::looksReadOnEveryPalette()
             QVERIFY2(std::min(distance, 360 - distance) >= 45, qPrintable(colour.name()));
         }
     }
-    w->Post().SetUnchanged(PostDocument::SavedText);
+    w->Post().SetState(PostDocument::State::Saved);
 }
 
 QF_TEST_MAIN(tst_WritingHelp)
