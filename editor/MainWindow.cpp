@@ -269,7 +269,6 @@ void MainWindow::CreateControls()
 
 void MainWindow::CreateCommands()
 {
-    m_tags = std::make_unique<TagInserter>(*this, bodyEdit, tagButtons, sizeList, colourList);
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
     m_shortcuts = new PostShortcuts(bodyEdit, subjectEdit, [this](int index) { runTagButton(index); }, this);
     m_help = new StatusHelp(helpPanel, m_background, this);
@@ -277,6 +276,7 @@ void MainWindow::CreateCommands()
         m_help->SetHelp(tagButtons[index], ToQString(TagTable::Buttons[index].statusHelp));
     m_help->SetHelp(assistanceBox, ToQString(TagTable::AssistHelp));
     m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
+    m_tags = std::make_unique<TagInserter>(*m_post, *m_assist, assistanceBox, tagButtons, sizeList, colourList);
     m_forums = std::make_unique<ForumChooser>(m_context, forumChooser, this);
 }
 
@@ -560,8 +560,6 @@ void MainWindow::insertColour() { m_tags->ColourChosen(); }
 void MainWindow::insertEmoticon(int index) { m_tags->EmoticonClick(index); }
 bool MainWindow::AssistMode() const { return assistanceBox->isChecked(); }
 
-void MainWindow::OpenQuoteManager(const QString& quotedText) { m_assist->OpenQuoteManager(quotedText); }
-void MainWindow::OpenAssistant(const QString& command) { m_assist->OpenAssistant(command); }
 void MainWindow::showQuoteManager() { m_assist->ShowQuoteManager(); }
 void MainWindow::showMoreEmoticons() { m_assist->ShowExtraEmoticons(BoardSmilies()); }
 
@@ -623,6 +621,7 @@ void MainWindow::RefreshBoard()
     const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
     for (int item = 0; item < sizeList->count(); ++item)
         sizeList->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
+    m_tags->SetBoard(m_board.Kind(), BoardSmilies());
     ShowEmoticons();
     FillBoardTags();
     ShowLength();

@@ -59,13 +59,6 @@ public:
     // Gives the toolbar its pictures.
     void SetToolBarPictures();
 
-    // Tag button 3 with assistance on: the quote manager, modal, given the
-    // selection of `bodyEdit` (possibly empty) for its quoted text.
-    void OpenQuoteManager(const QString& quotedText);
-    // Tag buttons 5 to 8 with assistance on: the assistant, modal, with its
-    // `AssistCommand` ("list", "list=", "img" or "url").
-    void OpenAssistant(const QString& command);
-
     // The forum number of the entry last chosen in the forum chooser; empty
     // until one is chosen.
     const QString& ForumNumber() const { return m_forumNumber; }

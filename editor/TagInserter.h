@@ -1,29 +1,39 @@
 #pragma once
 // The main window's tag commands: the ten tag buttons, the size and colour
-// lists and the emoticon pictures. Each reads the selection of the post field,
-// takes its text from the core (TagCommands) and replaces the selection
-// through the post document, so every insertion is one undo step, leaves the
-// caret after the inserted text and passes the changed-flag rule.
+// lists, the emoticon pictures and the Board Tags menu. Each reads the
+// selection of the body field, takes its text from the core (TagCommands) and
+// replaces the selection through the post document, so every insertion is
+// one undo step, leaves the caret after the inserted text and passes the
+// change rule. With assistance on, the quote and list, image and link
+// buttons open the assistant windows instead.
+
+#include "board/BoardKind.h"
+#include "board/BoardProfile.h"
 
 #include <array>
 #include <string_view>
+#include <vector>
 
-struct BoardTag;
-class MainWindow;
+class AssistWindows;
+class PostDocument;
+class QAbstractButton;
 class QComboBox;
-class QPlainTextEdit;
 class QPushButton;
 
 class TagInserter {
 public:
-    // `window` gives the post document, the assistance switch and the
-    // assistants; the buttons change their captions, the lists are read, the
-    // post field takes the focus back.
-    TagInserter(MainWindow& window, QPlainTextEdit* postField, const std::array<QPushButton*, 10>& buttons,
-                QComboBox* sizes, QComboBox* colours);
+    // The buttons change their captions, the lists and the assistance switch
+    // are read, the body field takes the focus back.
+    TagInserter(PostDocument& post, AssistWindows& assistants, const QAbstractButton* assistance,
+                const std::array<QPushButton*, 10>& buttons, QComboBox* sizes, QComboBox* colours);
+
+    // The board of the site the post is for: its kind picks the size scale
+    // and the emoticon codes; its own smilies, when its posting page gave
+    // some, are what the pictures insert.
+    void SetBoard(BoardKind kind, std::vector<BoardSmiley> smilies);
 
     // Tag button `index` (0 to 9). With assistance on, buttons 3 and 5 to 8
-    // hand over to the window's quote manager or assistant and insert nothing.
+    // hand over to the quote manager or the assistant and insert nothing.
     void ButtonClick(int index);
     // The item chosen in the size list or the colour list.
     void SizeChosen();
@@ -38,9 +48,12 @@ public:
 private:
     void Insert(std::string_view text);
 
-    MainWindow& m_window;
-    QPlainTextEdit* m_postField;
+    PostDocument& m_post;
+    AssistWindows& m_assistants;
+    const QAbstractButton* m_assistance;
     std::array<QPushButton*, 10> m_buttons;
     QComboBox* m_sizes;
     QComboBox* m_colours;
+    BoardKind m_boardKind = BoardKind::Unknown;
+    std::vector<BoardSmiley> m_smilies;
 };
