@@ -15,7 +15,7 @@ class QLineEdit;
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    // Creates the window and runs its load sequence (caption, version); not shown.
+    // Creates the window with its caption and version text; not shown.
     explicit AboutWindow(const AppContext& context, QWidget* owner = nullptr);
 
     // Creates the window over `owner`, shows it modally and discards it once

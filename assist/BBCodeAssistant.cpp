@@ -168,7 +168,7 @@ void BBCodeAssistant::CreateControls()
     for (int index = 1; index <= 3; ++index) {
         auto* option = new QRadioButton(captions[index - 1], numberingFrame);
         option->setObjectName(QStringLiteral("numberingOption_%1").arg(index));
-        option->setProperty("Index", index);
+        option->setProperty("index", index);
         option->setGeometry(6 + (index - 1) * 84, 6, 84, 24);
         option->setAccessibleName(option->text());
         connect(option, &QRadioButton::toggled, this, [this, index](bool chosen) {

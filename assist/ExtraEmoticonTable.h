@@ -26,7 +26,7 @@ inline constexpr int ClientHeight = 318;
 // The transparent click area over the painted Close Window label.
 inline constexpr Area CloseWindowArea = {144, 292, 105, 25};
 
-// The pictures by Index 0 to 28. Each shows the emoticon table's picture for
+// The pictures by index 0 to 28. Each shows the emoticon table's picture for
 // its code, which is drawn at exactly this size.
 inline constexpr std::array<Picture, 29> Pictures = {{
     {":|", {10, 32, 15, 15}},

@@ -60,9 +60,9 @@ void MoreEmoticonsWindow::CreateControls()
         const QString code = ToQString(row.code);
         auto* picture = new PictureBox(background);
         picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
-        picture->setProperty("Index", index);
+        picture->setProperty("index", index);
         // The text a click inserts.
-        picture->setProperty("Tag", ToQString(*AssistText::ExtraEmoticonText(index)));
+        picture->setProperty("insertedText", ToQString(*AssistText::ExtraEmoticonText(index)));
         picture->setGeometry(ToRect(row.area));
         const QString file = m_context.PictureFile(
             QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code))));
@@ -110,7 +110,7 @@ void MoreEmoticonsWindow::CreateBoardPictures()
         const QString name = ToQString(smiley.title.empty() ? smiley.code : smiley.title);
         picture->setToolTip(name + QStringLiteral("  ") + ToQString(smiley.code));
         picture->setAccessibleName(name);
-        picture->setProperty("Tag", ToQString(" " + smiley.code + " "));
+        picture->setProperty("insertedText", ToQString(" " + smiley.code + " "));
         picture->SetHandCursor();
         connect(picture, &PictureBox::clicked, this, [this, code = smiley.code] {
             m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), " " + code + " "));

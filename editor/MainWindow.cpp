@@ -128,7 +128,7 @@ void MainWindow::CreateControls()
         const auto& row = TagTable::Buttons[static_cast<size_t>(index)];
         auto* button = new QPushButton(ToQString(row.caption), area);
         button->setObjectName(QStringLiteral("tagButton_%1").arg(index));
-        button->setProperty("Index", index);
+        button->setProperty("index", index);
         button->setToolTip(ToQString(row.tooltip));
         button->setAccessibleName(ToQString(row.caption));
         button->setFocusPolicy(Qt::TabFocus);
@@ -174,7 +174,7 @@ void MainWindow::CreateControls()
     for (int index = 0; index < 20; ++index) {
         auto* picture = new PictureBox(area);
         picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
-        picture->setProperty("Index", index);
+        picture->setProperty("index", index);
         picture->setGeometry(PostLayout::IconRect(index));
         picture->SetHandCursor();
         connect(picture, &PictureBox::clicked, this, [this, index] { insertEmoticon(index); });

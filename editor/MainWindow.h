@@ -22,7 +22,6 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QStatusBar;
 class QTimer;
 class QToolBar;
 class AssistWindows;
@@ -41,7 +40,7 @@ class WritingHelp;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Creates the window and runs its load sequence; the window is not shown.
+    // Creates the window in its starting state; the window is not shown.
     explicit MainWindow(const AppContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -80,14 +79,16 @@ signals:
     void programEnding();
 
 public slots:
-    // New: asks to save unsaved changes, then empties the post. False when the
-    // user cancelled, or chose to save and nothing was written; the post is
-    // then untouched.
+    // The File menu. New asks to save unsaved changes, then empties the post;
+    // false when the user cancelled, or chose to save and nothing was
+    // written, and the post is then untouched. Save and Save As return true
+    // when the post file was written.
     bool newPost();
     void openPost();
-    bool savePost();  // true when the post file was written
-    bool saveAs();    // true when the post file was written
+    bool savePost();
+    bool saveAs();
     void exitProgram();
+    // The Edit menu: the clipboard commands work on the body only.
     void copy();
     void cut();
     void paste();
@@ -95,18 +96,25 @@ public slots:
     void preview();
     void chooseFont();
     void showOptions();
+    // The Help menu.
     void showContactPage();
     void showAbout();
+    // Tag button `index` (0 to 9), the size and colour lists, emoticon
+    // picture `index` (0 to 19): their tags and codes into the body.
     void runTagButton(int index);
     void insertSize();
     void insertColour();
     void insertEmoticon(int index);
     void showMoreEmoticons();
     void showQuoteManager();
+    // Submit: the checks, then the forum's posting page filled with the post.
     void submit();
+    // New topic or reply: which of the forum chooser and the topic-number
+    // field can be used.
     void chooseNewTopic();
     void chooseReply();
     void forumChosen();
+    // The site's address (or, without one, the makers') in the user's web browser.
     void openForum();
 
 protected:
@@ -124,9 +132,9 @@ private:
     // The state the window starts in: caption, board, lists, toolbar, forums.
     void Initialise();
     void UpdateClock();
-    // The twenty emoticon pictures: the board's own smilies, or the program's.
     // The post's state in the status bar.
     void ShowPostState(PostDocument::State state);
+    // The twenty emoticon pictures: the board's own smilies, or the program's.
     void ShowEmoticons();
     // The Board Tags menu: one item per tag of the board's own, hidden when
     // the board has none.

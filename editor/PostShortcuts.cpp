@@ -26,21 +26,21 @@ bool IsShortcut(QObject* watched, const QPlainTextEdit* post, char letter)
 
 PostShortcuts::PostShortcuts(QPlainTextEdit* bodyEdit, QLineEdit* subjectEdit, std::function<void(int)> runButton,
                              QObject* parent)
-    : QObject(parent), m_txtPost(bodyEdit), m_txtTitle(subjectEdit), m_runButton(std::move(runButton))
+    : QObject(parent), m_bodyEdit(bodyEdit), m_subjectEdit(subjectEdit), m_runButton(std::move(runButton))
 {
-    m_txtPost->installEventFilter(this);
-    m_txtTitle->installEventFilter(this);
+    m_bodyEdit->installEventFilter(this);
+    m_subjectEdit->installEventFilter(this);
 }
 
 bool PostShortcuts::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_txtPost && watched != m_txtTitle)
+    if (watched != m_bodyEdit && watched != m_subjectEdit)
         return false;
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const char letter = CtrlLetter(key);
-    if (!letter || !IsShortcut(watched, m_txtPost, letter))
+    if (!letter || !IsShortcut(watched, m_bodyEdit, letter))
         return false;
     // Every key press first asks the focus widget whether it wants the key
     // before any window shortcut (ShortcutOverride), then delivers it
@@ -52,10 +52,10 @@ bool PostShortcuts::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (letter == 'A') {
-        if (watched == m_txtTitle)
-            m_txtTitle->selectAll();
+        if (watched == m_subjectEdit)
+            m_subjectEdit->selectAll();
         else
-            m_txtPost->selectAll();
+            m_bodyEdit->selectAll();
         return false;
     }
     m_runButton(TagCommands::ButtonForShortcut(letter));

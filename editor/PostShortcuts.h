@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class PostShortcuts : public QObject {
     Q_OBJECT
 public:
-    // `runButton` clicks a tag button by Index.
+    // `runButton` runs a tag button by its index.
     PostShortcuts(QPlainTextEdit* bodyEdit, QLineEdit* subjectEdit, std::function<void(int)> runButton,
                   QObject* parent = nullptr);
 
@@ -22,7 +22,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPlainTextEdit* m_txtPost;
-    QLineEdit* m_txtTitle;
+    QPlainTextEdit* m_bodyEdit;
+    QLineEdit* m_subjectEdit;
     std::function<void(int)> m_runButton;
 };

@@ -12,7 +12,7 @@ StatusHelp::StatusHelp(QLabel* panel, QWidget* surface, QObject* parent)
     m_surface->setMouseTracking(true);
     m_surface->installEventFilter(this);
     // Menu items send their status tips up to the window; the status bar's
-    // own message would hide panel 1, so the tip goes into the panel.
+    // own message would hide the help panel, so the tip goes into the panel.
     m_window = m_surface->window();
     m_window->installEventFilter(this);
 }

@@ -1,9 +1,9 @@
 #pragma once
-// Status-bar help: panel 1 explains the control under the mouse. Moving over a
+// Status-bar help: the help panel explains the control under the mouse. Moving over a
 // control that has a help text shows it; moving over the bare window surface
 // (no control under the pointer) empties the panel; moving over any other
 // control leaves the panel as it is. Runs on every mouse movement. A menu
-// item's status tip shows in panel 1 while the item is highlighted, and goes
+// item's status tip shows in the help panel while the item is highlighted, and goes
 // when the menu closes.
 
 #include <QHash>

@@ -9,11 +9,11 @@ namespace TagTable {
 struct TagButton {
     std::string_view caption;
     std::string_view tooltip;     // empty: the button has none
-    std::string_view statusHelp;  // shown in panel 1 while the mouse is over the button
+    std::string_view statusHelp;  // shown in the help panel while the mouse is over the button
     std::string_view tagWord;     // what a selection is wrapped with; empty for "[*]"
 };
 
-// By Index 0 to 9.
+// By index 0 to 9.
 inline constexpr std::array<TagButton, 10> Buttons = {{
     {"B", "Bold  (CTRL+B)", "Bold text: [b]text[/b]   (CTRL+B)", "b"},
     {"i", "Italic  (CTRL+I)", "Italic text: [i]text[/i]   (CTRL+I)", "i"},
@@ -39,7 +39,7 @@ struct EmoticonPicture {
     std::string_view phpbb3Code = {};
 };
 
-// The twenty pictures of the main window, Index = row * 4 + column.
+// The twenty pictures of the main window, index = row * 4 + column.
 inline constexpr std::array<EmoticonPicture, 20> Emoticons = {{
     {" :D ", "Very happy\r\n"},
     {" :) ", "Smile"},

@@ -118,7 +118,7 @@ void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
         // The window stays open for the next picture.
         QVERIFY2(EditorFixture::OpenWindow<MoreEmoticonsWindow>() == emo, row);
         if (picture->window() == emo) {
-            QVERIFY2(picture->property("Tag").toString() == inserted, row);
+            QVERIFY2(picture->property("insertedText").toString() == inserted, row);
             QVERIFY2(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name) == inserted.trimmed(),
                      row);
         }

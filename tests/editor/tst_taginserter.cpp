@@ -104,7 +104,7 @@ void tst_TagInserter::buttonsAndPicturesAsDesigned()
         QCOMPARE(Controls(*w).tagButtons[order[k]]->y(), Controls(*w).tagButtons[order[0]]->y());
         QVERIFY(Controls(*w).tagButtons[order[k]]->x() > Controls(*w).tagButtons[order[k - 1]]->geometry().right());
     }
-    // Twenty pictures in four columns and five rows, Index = row * 4 + column,
+    // Twenty pictures in four columns and five rows, index = row * 4 + column,
     // each named by a tooltip of its own (what each inserts: emoticon below).
     QSet<QString> tooltips;
     for (int i = 0; i < 20; ++i) {
@@ -454,7 +454,7 @@ void tst_TagInserter::colourList()
 
 void tst_TagInserter::loadLeavesNothingToUndo()
 {
-    // The load sequence's list choices inserted their tags before the post
+    // The starting state's list choices inserted their tags before the post
     // was emptied; Ctrl+Z must not bring them back.
     auto w = m_fx->MakeWindow();
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString());

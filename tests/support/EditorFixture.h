@@ -16,7 +16,7 @@ class EditorFixture {
 public:
     EditorFixture();
 
-    // A new main window, shown and active (its load sequence has run).
+    // A new main window, shown and active, in its starting state.
     std::unique_ptr<MainWindow> MakeWindow();
 
     // The post field holds `fieldText` (LF line breaks) with the characters
