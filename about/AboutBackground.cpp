@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/AboutBackground.h"
 
 #include "about/AboutLayout.h"

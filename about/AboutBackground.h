@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The about window's background picture, painted in code: a white field under
 // a header band reading About, the program's name in large letters, three

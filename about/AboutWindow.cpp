@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/AboutWindow.h"
 
 #include "about/AboutBackground.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The about window: the program's name and version, the credits and the
 // makers' web address, which opens in the user's web browser. Created each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/ContactPage.h"
 
 #include "base/PagePolicy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The contact page `Contact.htm`: a feedback form addressed to the makers'
 // contact-form endpoint. The page is the same every time; it takes nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/VersionLabel.h"
 
 namespace About {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/AppIcon.h"
 
 namespace AppIcon {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's icon, as every window shows it: the desktop icon theme's
 // "quillforge" when the theme has one (the installed icon, or a theme's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainStartup.h"
 
 #include "base/AppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web module's entry point, which the browser control looks up by name
 // when it loads the module (browser/BrowserControl.h): a browser control on
 // the web engine that fills forum posting forms with the posting form filler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
 #include "base/Platform.h"

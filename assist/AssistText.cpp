@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assist/AssistText.h"
 
 #include "base/TextConcat.h"

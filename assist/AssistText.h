@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts that the assistant, the quote manager and the extra emoticons
 // window put into the post. Qt-free: each function takes what the window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assist/AssistWindows.h"
 
 #include "base/Utf8.h"

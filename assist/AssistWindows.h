@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's three composition assistants: the BBCode assistant and
 // the quote manager shown modally by the tag buttons, the quote manager shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assist/BBCodeAssistant.h"
 
 #include "base/PictureBox.h"

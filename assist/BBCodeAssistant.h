@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The BBCode assistant: builds a link, an image, a plain list or a numbered
 // list from the fields the user fills in, shows the result live in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assist/DialogBackground.h"
 
 #include <QLinearGradient>

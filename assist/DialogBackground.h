@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The background picture of the assistant windows, painted in code: a header
 // with a small icon and the window's title words, an optional bottom bar, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pictures of the extra emoticons window: the code each one inserts and
 // its place and size in the window's client area. Qt-free.

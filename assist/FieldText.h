@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The boundary between the assistant windows' fields and the post: the post's
 // CR LF line breaks against the fields' own, the text converted as UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assist/MoreEmoticonsWindow.h"
 
 #include "base/PictureBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The extra emoticons window: 29 pictures, each adding a blank, its emoticon
 // code and a blank right after the post's selection. For a board whose

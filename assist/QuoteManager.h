@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The quote manager: the user pastes another member's post into
 // `quotedTextEdit`, names its poster in `posterEdit`, selects the part to quote

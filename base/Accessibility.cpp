@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/Accessibility.h"
 
 #include "base/AccessibleButton.h"

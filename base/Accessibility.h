@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The accessibility interfaces the program gives its controls in place of
 // Qt's own. Drop-down lists that cannot be typed in (AccessibleList): on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader reads of a push button, option button or check box,
 // and what it can do with one. Pressing it (the press action, or the toggle

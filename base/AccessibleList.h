@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a screen reader reads of a drop-down list that cannot be typed in: its
 // accessible name (Qt on Linux would name it by its current item), its current

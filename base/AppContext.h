@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The few program-wide things every window is given through its constructor:
 // the program's two folders, the user's settings and the platform seams.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's folders and the command line, as the start routine fixes
 // them. Qt-free, so the rules can be tested on their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/FileIO.h"
 #include "base/Utf8.h"
 

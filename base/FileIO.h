@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole-file reading and writing for everything the program keeps on disk.
 // Writing is atomic: the bytes go to a temporary file beside the target, which

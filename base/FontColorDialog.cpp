@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/FontColorDialog.h"
 
 #include <QColorDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The font dialog of the font command: face, bold and italic (the style), size
 // and text colour in one dialog. The font part is Qt's own font dialog,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/HtmlText.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small readers of HTML text as the browser serialises it: character
 // references, start tags and their attributes. They look at the text only;

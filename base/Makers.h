@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The makers' addresses, one place for each. Change them here to point the
 // program at your own site.

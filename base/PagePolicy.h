@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first thing in every page the program writes itself (the preview and
 // the contact page): a content security policy under which none of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/PictureBox.h"
 
 #include <QKeyEvent>

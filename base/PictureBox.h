@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture control that can be clicked: an emoticon, a banner, or (without a
 // picture) a transparent click area over words painted in a background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/Platform.h"
 
 #include "base/FontColorDialog.h"

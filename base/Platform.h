@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform seams: message boxes, the post-file dialogs, the font dialog and
 // the shell's "open" of a web address. The program reaches them only through

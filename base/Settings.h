@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The user's settings, one typed accessor each. They are kept by QSettings
 // with "Quillforge" as organisation and application name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Joins pieces of text with one allocation. Qt-free.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/TextFile.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text as the program's files hold it: UTF-8 without a byte-order mark and
 // CR LF line breaks when written; when read, valid UTF-8 is taken as UTF-8 and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one crossing between the core's UTF-8 text (std::string) and Qt's
 // strings. Windows convert at their boundary with these two and nowhere else

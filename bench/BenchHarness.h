@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A plain timing harness for the benchmark programs: the median of several
 // runs over fixed inputs, printed as one line per figure.

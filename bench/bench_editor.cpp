@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Typing into the post field: a keystroke must cost the same in an empty post
 // and in a 1 MB post, so nothing on the keystroke path may copy or scan the
 // whole text. Types 1,000 characters at the end of the body through real key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The forum extraction's text work on large index pages: bringing the body
 // HTML into the scan's form (closing anchor tags) and the link scan itself.
 //   bench_forums           every figure, the median of several runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and saving a 10 MB post through the main window: the file read,
 // decoded and parsed, both fields filled and the window painted; and the
 // fields read back, the file built and written atomically.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Posting: from pressing Submit to the forum's posting form filled and
 // focused, on a board served by PHP's own web server on 127.0.0.1 (the test
 // board of tests/submit/boards), the web engine warm and the user logged in.

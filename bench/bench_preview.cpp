@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview of a 1 MB realistic post: rendering and writing preview.htm,
 // then a new browser window (as every opening creates one) loading the page
 // until it has finished. The first opening of a run also starts the web

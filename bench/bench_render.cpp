@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The renderers' speed and memory over corpora this program generates
 // itself (fixed seeds): realistic posts of 10 KB to 4 MB, a gradient post
 // (every letter its own colour) and a post of thousands of distinct named

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up to the shown main window, against a bare Qt window that shows one
 // QPlainTextEdit: both are started as processes many times and the medians
 // compared. The editor must not start the web engine on its way up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A child of bench_startup: the baseline, a bare Qt window that shows one
 // QPlainTextEdit, and exits as soon as it has been shown and painted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A child of bench_startup: starts exactly as the editor does, and exits as
 // soon as the main window has been shown and painted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/BoardDialect.h"
 
 #include "base/Utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 renderer's settings for a site: the board's limits as its
 // posting page gave them, and its smilies with pictures the preview can show:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which board software a site runs, told from the pages the program already
 // loads for it (the index page, the posting page). The kind decides the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/BoardProfile.h"
 
 #include "base/HtmlText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the program knows about the board a site runs: its kind, where that
 // was found out, the user's own choice, and what its posting page offers

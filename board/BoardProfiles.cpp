@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/BoardProfiles.h"
 
 #include "base/Settings.h"

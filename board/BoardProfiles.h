@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The board profile of each site, kept in the user's settings: group
 // "Boards", one sub-group per site address (percent-encoded, as the

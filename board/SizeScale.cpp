@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/SizeScale.h"
 
 namespace SizeScale {

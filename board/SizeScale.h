@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The numbers the Font size list writes into [size=N], per board kind:
 // phpBB 3 reads N as a percentage (Tiny 50 ... Huge 200), phpBB 2 and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board/SmileyPictures.h"
 
 #include "base/FileIO.h"

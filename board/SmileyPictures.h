@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pictures of a board's own smilies, fetched once into the user's cache
 // folder (~/.cache/Quillforge/Quillforge/smilies/) and shown from there

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The embedded web-browser control of the browser window: navigate to an
 // address, show a page given as text, give the loaded document's body HTML,

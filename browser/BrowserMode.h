@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The modes of the browser window: who opens it, which banner it shows, what
 // its caption becomes and which page of the writable folder it shows. Every

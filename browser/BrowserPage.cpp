@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "browser/BrowserPage.h"
 
 #include <QTimer>

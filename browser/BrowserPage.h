@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The page of the browser window. Pages the program writes itself (the
 // preview and contact pages, loaded from the writable folder or

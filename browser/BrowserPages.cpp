@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "browser/BrowserPages.h"
 
 #include "about/ContactPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The commands that write a page into the writable folder (created when
 // missing) and show it in the browser window: the preview and the contact

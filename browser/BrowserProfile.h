@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The browser's one profile, shared by every browser window of the run. It is
 // created when a browser window is first needed, so start-up never starts the

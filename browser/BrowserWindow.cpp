@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "browser/BrowserWindow.h"
 
 #include "base/PictureBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's one browser window. It shows the preview, the forum's own
 // posting page (Send Topic), the contact page and the options dialog's

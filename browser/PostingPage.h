@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the browser window found on a page when asked to fill a forum's
 // posting form. Qt-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "browser/PreviewBackground.h"
 
 #include "browser/PreviewLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The browser window's background picture, painted in code: the header band
 // with a small icon and the words Preview post, and the blue band along the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where things stand in the browser window's client area. The background
 // picture paints its header and its Close band at these places and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "browser/WebEngineControl.h"
 
 #include "browser/BrowserPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The browser control built on the web engine: a QWebEngineView whose page
 // uses the program's one browser profile. Part of the web module; the rest of

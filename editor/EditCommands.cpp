@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/EditCommands.h"
 
 #include "base/Platform.h"

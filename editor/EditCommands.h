@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The clipboard and font commands of the main window: Copy, Cut, Paste, Copy
 // post to clipboard and Font. They work on the post body only, whichever field

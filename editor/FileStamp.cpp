@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/FileStamp.h"
 
 #include "base/FileIO.h"

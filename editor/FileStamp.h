@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a file looked like when this window last read or wrote it: its size,
 // its modification time and a hash of its bytes. Save compares the file on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps the mouse wheel from choosing in a closed drop-down list. A closed
 // list steps to the next item for every notch of the wheel and reports each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/MainWindow.h"
 
 #include "about/AboutWindow.h"

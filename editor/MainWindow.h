@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: the post document, the menus and toolbar that reach every
 // command, the tag buttons, lists and emoticon pictures, the submission

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/PostBackground.h"
 
 #include "editor/PostLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's background picture, painted in code: the banner with the
 // program's name and the house icon captioned Open forum, the heading Post a

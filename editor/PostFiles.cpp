@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/PostFiles.h"
 
 #include "base/FileIO.h"

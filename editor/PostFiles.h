@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The post-file commands of the main window: Open, Save, Save As, loading a
 // post file into the editor, and the question about unsaved changes that New,

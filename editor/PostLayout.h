@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where things stand in the main window's central area. The background
 // picture paints its words at these places and the controls are placed beside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/PostShortcuts.h"
 
 #include "editor/TagCommands.h"

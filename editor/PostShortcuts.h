@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keyboard shortcuts of the two text fields. In the post field Ctrl+A
 // selects the whole body and Ctrl+B, I, U, Q, C, M and R run their tag

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Status-bar help: the help panel explains the control under the mouse. Moving over a
 // control that has a help text shows it; moving over the bare window surface

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/TagCommands.h"
 
 #include "base/TextConcat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts that the main window's tag buttons, size and colour lists and
 // emoticon pictures put into the post. Qt-free: each function takes the

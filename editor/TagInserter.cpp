@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/TagInserter.h"
 
 #include "assist/AssistWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's tag commands: the ten tag buttons, the size and colour
 // lists, the emoticon pictures and the Board Tags menu. Each reads the

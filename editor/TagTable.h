@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The data of the main window's tag buttons and emoticon pictures. Qt-free.
 

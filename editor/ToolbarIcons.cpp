@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ToolbarIcons.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The toolbar's ten pictures (`ImageList1`): from the desktop's icon theme,
 // with pictures drawn here when the theme has none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/ForumChooser.h"
 
 #include "forums/ForumList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's forum chooser `forumChooser`: its entries come from the forum
 // list file, and its chosen entry gives the forum number a new topic is sent

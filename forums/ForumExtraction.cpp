@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/ForumExtraction.h"
 
 #include "base/Utf8.h"

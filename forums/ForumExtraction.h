@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The browser side of the forum extraction: a browser window that is never
 // shown loads the forum's index page, and the page's body HTML is read once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/ForumList.h"
 
 #include "base/HtmlText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The forum list file `forums.inf` in the program folder and the forum
 // entries it holds. Qt-free.

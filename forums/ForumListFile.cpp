@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/ForumListFile.h"
 
 #include "base/AppContext.h"

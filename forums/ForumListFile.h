@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading and writing `forums.inf` in the writable folder (the format is
 // ForumList's). A file that cannot be read or written gives a message naming

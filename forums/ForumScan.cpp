@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/ForumScan.h"
 
 #include "base/HtmlText.h"

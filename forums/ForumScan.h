@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The forum links of a forum's index page, read from the page's body HTML as
 // the browser serialises it. Qt-free; every function is linear in the length

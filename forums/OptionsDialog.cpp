@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/OptionsDialog.h"
 
 #include "base/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The options dialog: the forum site's address and name, and on its second
 // page the forum extraction, whose list Save stores as the forum list file.

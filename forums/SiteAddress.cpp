@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forums/SiteAddress.h"
 
 namespace SiteAddress {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The forum site's address as the options dialog stores it. The submission
 // page appends "posting.php" to it directly, so a stored address is either

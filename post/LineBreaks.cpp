@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "post/LineBreaks.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The line-break boundary between the text widgets and the rest of the program.
 // Inside a Qt text field a line break is one LF; the field's raw text and a

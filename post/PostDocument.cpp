@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "post/PostDocument.h"
 
 #include "base/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The post document: the subject field, the body field, the post file's name
 // and the post's state (unchanged, saved or changed), which the main window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The post file (.bbc): one topic title and one post body between two
 // markers, as CR LF text. Qt-free.

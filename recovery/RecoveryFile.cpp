@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recovery/RecoveryFile.h"
 
 #include "base/TextFile.h"

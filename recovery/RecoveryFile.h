@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The recovery copy: what the editor keeps on disk while a post has unsaved
 // changes, so that a crash, a killed process or a power cut loses nothing.

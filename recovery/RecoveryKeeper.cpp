@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recovery/RecoveryKeeper.h"
 
 #include "base/Utf8.h"

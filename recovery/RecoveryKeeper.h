@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps the main window's recovery copy: while the post has unsaved changes,
 // a copy of its title, post and file name sits in the recovery folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recovery/RecoveryOffer.h"
 
 #include "base/Platform.h"

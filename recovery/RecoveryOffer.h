@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // At start-up, before the main window shows: the posts that editors which did
 // not close properly left in the recovery folder are offered back.

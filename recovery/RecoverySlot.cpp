@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recovery/RecoverySlot.h"
 
 #include "base/FileIO.h"

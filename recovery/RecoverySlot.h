@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One recovery copy in the recovery folder and the lock that says its owner
 // still runs.

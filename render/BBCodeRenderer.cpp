@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/BBCodeRenderer.h"
 
 #include "render/EmoticonTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The BBCode renderer behind the preview: a fixed sequence of text
 // substitutions over the whole post, not a parser. Qt-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Looking at eight bytes of text at once (the classic bit tricks on a 64-bit
 // word), so passes over long ASCII text skip what they need not read.

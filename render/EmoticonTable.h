@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's one table of emoticon codes and the pictures they show.
 // Qt-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/Phpbb3Filters.h"
 
 #include "render/Unicode.h"

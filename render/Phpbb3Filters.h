@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The checks and rewrites the board applies to BBCode attribute values:
 // addresses, e-mail addresses, colours, font sizes, numbers, list types,

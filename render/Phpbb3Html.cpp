@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/Phpbb3Html.h"
 
 #include "render/ByteScan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 renderer's HTML writer: the processor's events as the
 // board's prosilver HTML. Quotes nested deeper than the limit are left out

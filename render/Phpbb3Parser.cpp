@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tag processor of the phpBB 3 parser: tags in position order, each
 // checked against its limits, filtered, fitted into the open elements
 // (closing, fostering or reopening formatting elements where the nesting is

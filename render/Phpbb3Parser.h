@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 renderer's parser: scanners find tags over the cleaned text
 // (Phpbb3Scan.cpp), then the tag processor takes them in position order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/Phpbb3Renderer.h"
 
 #include "render/Phpbb3Html.h"

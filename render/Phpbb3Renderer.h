@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 dialect: a post's BBCode as a phpBB 3.3 board with its
 // installer's settings renders it (prosilver), and the messages with which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scanners of the phpBB 3 parser: each finds its tags over the whole
 // text and adds them with their positions; the processor orders them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The look of a post on a phpBB 3 board in its standard style, as the
 // preview page's style sheet: the post box, its text, quotes, code boxes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the phpBB 3 renderer's scanners, tag processor and HTML writer share:
 // the tags with their rules, the attribute values, and the events the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/Phpbb3Text.h"
 
 #include "render/ByteScan.h"

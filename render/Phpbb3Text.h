@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 renderer's clean-up of a post and its character count, as the
 // board's posting form does them before anything is parsed. Qt-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/PreviewPage.h"
 
 #include "base/PagePolicy.h"

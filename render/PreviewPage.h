@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The preview page `preview.htm`: the policy that keeps the page's scripts
 // from running (base/PagePolicy.h), then, in the classic dialect, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Room in the buffers that the renderer's passes reuse one after the other.
 // Qt-free.

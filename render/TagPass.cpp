@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/TagPass.h"
 
 #include "render/Reserve.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One opening-tag pass of the renderer in time linear in the text's length.
 // Qt-free.

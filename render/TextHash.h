@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Polynomial hashes of byte strings modulo 2^61 - 1 that can be joined in
 // constant time: the hash of A followed by B comes from the hashes of A and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/Unicode.h"
 
 #include <algorithm>

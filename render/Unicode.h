@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The little of Unicode that the phpBB 3 renderer needs: UTF-8 decoding,
 // NFC normalisation, letter and space classes as PCRE's Unicode mode knows

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Quillforge and runs every benchmark program, printing its figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up and builds Quillforge, then starts the editor, passing on an
 # optional post file: bash scripts/run.sh [post.bbc]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what the build and the tests need on Debian 12 (only what is
 # missing), then configures and builds Quillforge into build/.
 #   QF_BUILD_DIR   build folder (default: build)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up and builds Quillforge, then runs the whole test suite headless (no
 # display needed), ending with CTest's summary.
 set -euo pipefail

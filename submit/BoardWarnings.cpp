@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "submit/BoardWarnings.h"
 
 #include "board/SizeScale.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What Submit asks and tells before the posting page opens, when the post
 // is written for another board or would not pass this one: the sizes of the

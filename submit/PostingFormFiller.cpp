@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "submit/PostingFormFiller.h"
 #include "base/Utf8.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Fills a forum's posting form in the page a browser control shows. The
 // program's script runs in a script world of its own, which the page's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the forum's own posting page is, for a new topic or a reply. Boards
 // of the current generation open a new topic with `mode=post`, older ones

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "submit/PostingSession.h"
 
 #include "base/Settings.h"

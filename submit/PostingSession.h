@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One Submit press: the browser window, in its submission mode, shows the
 // forum's own posting page and fills it with the post, exactly once.

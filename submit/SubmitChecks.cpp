@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "submit/SubmitChecks.h"
 
 namespace SubmitChecks {

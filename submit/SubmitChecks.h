@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The checks Submit makes before the browser window opens: a site address, a
 // kind of post, and a topic number or a chosen forum. Qt-free.

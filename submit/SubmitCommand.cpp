@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "submit/SubmitCommand.h"
 
 #include "base/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Submit command. It reads the site address, takes the kind of post, the
 // topic number or the chosen forum, the title and the body, runs the checks

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the 49 emoticon pictures of emo/ (GIF files named as the emoticon
 # table names them) with ImageMagick, and can lay them out on a contact sheet.
 #

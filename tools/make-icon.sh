@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the application icon's PNG sizes from its drawing,
 # packaging/icons/quillforge.svg, into packaging/icons/hicolor/NxN/apps/
 # (the sizes desktops look for). Change the drawing, run this, and commit the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshot of the main window under a virtual X server,
 # with the example post open: bash tools/screenshot.sh [OUTPUT.png]
 # (default docs/screenshot.png). Starts the editor through scripts/run.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/BodyHighlighter.h"
 
 #include "writing/Speller.h"

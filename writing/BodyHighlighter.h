@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // BBCode highlighting and spell checking as you type in the post field.
 //

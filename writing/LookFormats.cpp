@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/LookFormats.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the post field shows tags, values, code, quotes, emoticon codes, tag
 // problems and misspelt words. The colours are worked out from the field's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/PostScan.h"
 
 #include "render/EmoticonTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the editor shows about a line of a post: its BBCode tags and their
 // values, emoticon codes, the text inside [code], quotes and bare addresses,

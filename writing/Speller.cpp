@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/Speller.h"
 
 #include <enchant.h>

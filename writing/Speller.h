@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The spelling dictionaries, through Enchant: the installed dictionaries by
 // language tag, checking a word against the chosen one, suggestions, the

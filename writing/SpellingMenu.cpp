@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/SpellingMenu.h"
 
 #include "writing/Speller.h"

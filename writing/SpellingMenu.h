@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The spelling part of a text field's context menu: for a misspelt word, up
 // to eight suggestions, "Add to Dictionary" and "Ignore All", put above the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/TitleSpelling.h"
 
 #include "writing/LookFormats.h"

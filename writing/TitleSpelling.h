@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Spell checking as you type in a one-line field (the title). The underline
 // is a display format given to the field as an input-method format, which

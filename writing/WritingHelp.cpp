@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writing/WritingHelp.h"
 
 #include "base/Settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writing help in the post editor: spell checking as you type in the title
 // and the body, and BBCode highlighting in the body. It owns the Edit menu's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about window (caption, version, the makers' address, Close Window, how
 // the main window opens it) and the contact page (its bytes and its command).
 

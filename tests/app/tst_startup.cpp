@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start routine: the program folder, the command line and what start-up
 // opens and shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts of the assistant, the quote manager and the extra emoticons
 // window, without a window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The BBCode assistant driven as a user would: opened modally by the tag
 // buttons with assistance on, its fields typed into and erased, items added
 // and removed, the numbering switched, and Agree or Close pressed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The extra emoticons window driven as a user would: opened from the main
 // window's "View More Emoticons", its pictures clicked into the post, closed
 // and opened again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The quote manager driven as a user would: shown modeless from its button
 // and modally from the Quote tag button, its fields typed into and pasted
 // into, text selected and quoted into the post.

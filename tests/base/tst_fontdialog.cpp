@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real font dialog behind the platform seam: font face, style, size and
 // text colour in one dialog; OK gives the choice, Cancel gives none, and a
 // dialog confirmed untouched gives back exactly what it was filled with.

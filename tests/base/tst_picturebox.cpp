@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picture controls as click targets: mouse and keyboard.
 
 #include "base/PictureBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file's format: every typed setting reads and writes the group,
 // key and value that earlier versions used, so a user's existing file loads
 // unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing text as the program's files hold it.
 
 #include "base/TextFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program reads from a board's pages: the kind a page shows, and the
 // smilies, own tags and limits of a posting page, as the browser serialises
 // its body.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the browser window lets pages do, with the real web engine against
 // PHP's own web server and the test's own on 127.0.0.1: no script of a post
 // runs in the preview, also after a navigation that never commits (an

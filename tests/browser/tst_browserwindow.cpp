@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser window with the real web engine, headless, against a web server
 // of the test's own on 127.0.0.1: the modes and their banners and captions,
 // the preview as the browser shows it, links and forms followed in the same

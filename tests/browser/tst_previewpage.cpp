@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview command's page file: its bytes, replacing an earlier page, and a
 // page that cannot be written (a message naming the file and the reason, and
 // no window). The browser window itself is tst_browserwindow.

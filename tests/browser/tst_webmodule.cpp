@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web engine is loaded with the first browser window, not at start-up,
 // and a missing web module leaves the editor working. This program links the
 // windows library only, as the editor does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clipboard and font commands of the main window: Copy, Cut, Paste and
 // Copy post to clipboard work on the post body whatever has the focus, the
 // clipboard is emptied first; the font command changes how the post field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window driven as a user would: typing, the changed flag, New, the
 // close sequence, the menus and toolbar, the hot spot and accessible names.
 

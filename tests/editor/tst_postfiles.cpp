@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The post-file commands of the main window, driven through its menus and
 // handlers with scripted dialogs and message boxes: Open, Save, Save As, the
 // question about unsaved changes, and every way a file can fail to open or to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Status-bar help through real mouse movements: the tag buttons and the
 // assistance switch show their help in panel 1, the bare window surface
 // clears it, and every other control leaves it alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts of the tag buttons, the size and colour lists and the emoticon
 // pictures, and the open-tag marker of the captions, without a window.
 

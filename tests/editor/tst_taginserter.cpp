@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tag commands of the main window driven as a user would: tag buttons by
 // mouse and by keyboard shortcut, the size and colour lists, the emoticon
 // pictures and the assistance switch, with the caret, the changed flag, the

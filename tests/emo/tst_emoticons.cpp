@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The emoticon pictures: one GIF file per picture name of the emoticon table,
 // in the source tree's emo/ and beside the built program, each drawn at the
 // size of the window that shows it, no two alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The forum extraction end to end: index pages served by PHP's built-in web
 // server on 127.0.0.1, read through the real browser control, scanned into
 // the extraction list; the failure message; the pause and the wait that keep

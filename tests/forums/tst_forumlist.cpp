@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The forum list file and the main window's forum chooser: the file's bytes,
 // reading it back (line breaks, empty lines, encodings), the placeholder, the
 // chosen entry's forum number, refills, files that cannot be read or

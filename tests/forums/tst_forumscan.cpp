@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The forum-link scan and the closing-tag rewrite that prepares the page text
 // for it (Qt-free core), on page texts written as the browser serialises them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options dialog without the web engine: its pages and texts, loading
 // from the settings store, the address mirror, Save's normalising and
 // storing, Cancel, the forum list written by Save, the dialog at first start

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target for the forum scan: any page text is brought into the scan's
 // form and scanned without a crash or a hang, the rewrite never lengthens
 // the text and leaves a text without end tags alone, and the scan gives

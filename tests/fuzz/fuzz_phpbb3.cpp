@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target for the phpBB 3 renderer: any bytes render without a crash or
 // a hang (libFuzzer's -timeout), the HTML stays within a constant times the
 // post's size, every element it opens is closed in order, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target for the renderer: any bytes render without a crash or a hang
 // (libFuzzer's -timeout), the fragment stays within a constant times the
 // post's size, and short posts render exactly as the literal reference does.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Seeds for the phpBB 3 fuzz target: the post of every case of the given
 JSON-lines case files, one file each, into the corpus folder (the last
 argument)."""

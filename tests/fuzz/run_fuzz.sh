@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang in their own folder and runs one for a
 # bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
 # TARGET is "render" (the default), "phpbb3" or "forumscan". Exits 77 (skipped) when

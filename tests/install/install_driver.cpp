@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preloaded (LD_PRELOAD) into a real editor process by tst_install: once the
 // application object exists it drives the program's own windows, the way a
 // user would, and writes what it saw as "key=value" lines into the file that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The installed program: `cmake --install` into a temporary prefix, the tree
 // moved elsewhere and made read-only, then run as an unprivileged user (root
 // ignores permissions) with a driver preloaded into the real editor process

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The post-file format: the bytes written, what reading gives back, the files
 // it refuses, and files written by older programs or other editors.
 

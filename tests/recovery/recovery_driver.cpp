@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A real editor process for the recovery tests. It starts the editor as the
 // program does (the start routine and the main window, with the user's data
 // folder the test gives it), types a title and a body into the window

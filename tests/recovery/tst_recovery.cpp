@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Recovery copies in the running editor: when a copy is written and removed,
 // what it holds, a data folder that cannot be written, and the offer at
 // start-up of copies that editors which did not close properly left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The recovery copy's format: what it gives back byte for byte, that its tail
 // is an ordinary post file, and that no damaged copy ever reads as a post.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Real editor processes killed with SIGKILL: what was typed comes back at the
 // next start, byte for byte, and editors running side by side keep their own
 // copies and never see each other's offered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConformanceFile.h"
 
 #include "render/EmoticonTable.h"

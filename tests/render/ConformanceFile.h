@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads the renderer's conformance files (see conformance/README.md): titled
 // examples of a post and the fragment it renders to.

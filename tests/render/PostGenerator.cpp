@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PostGenerator.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Random posts for comparing the renderer with the reference: short token
 // sequences drawn from the recognised tags in both letter cases, their

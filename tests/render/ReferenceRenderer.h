@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A deliberately simple renderer that follows the passes word for word:
 // every replacement is a replace-all over the whole text and every search

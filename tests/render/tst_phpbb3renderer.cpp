@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The phpBB 3 renderer: the board's own output for 154 posts, our own cases
 // for what that file does not reach, and pathological posts with a bound.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The BBCode renderer: conformance files, the emoticon table.
 
 #include "ConformanceFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's submission controls: the option buttons and their
 // colours, Submit's checks in their order with their messages (the real
 // settings store in a temporary folder), and the browser window opened in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks before Submit opens the browser window (the topic-number
 // test), and the forum's posting page each kind of post goes to, with the
 // order in which a new topic tries the two generations' modes.

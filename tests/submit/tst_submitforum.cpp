@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Posting end to end: PHP's own web server plays two generations of board on
 // 127.0.0.1 (tests/submit/boards: form keys, login with a redirect back,
 // HttpOnly session cookies, a Referer check, a multipart posting form,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The set-up the browser window's tests share, as a base of the test class:
 // a program folder and settings store, a scripted platform made anew for each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/EditorFixture.h"
 
 #include "base/Utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A main window for GUI tests: a temporary program folder, the settings store
 // (cleared first), a scripted platform, and the window shown and active.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A tiny web server for browser tests, listening on 127.0.0.1 only, on a port
 // the system chooses. It serves the pages a test registers, records every

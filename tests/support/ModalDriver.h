@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drives modal windows from inside their own event loop, so a test can press
 // a button that shows a window modally and still go on. While a driver lives,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/PermissionBits.h"
 
 #include <linux/capability.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Makes file permission bits bind this test even when it runs as root. While
 // an object lives, the calling thread gives up the two capabilities that let

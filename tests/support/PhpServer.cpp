@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/PhpServer.h"
 
 #include <QDeadlineTimer>

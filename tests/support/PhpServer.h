@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PHP's own built-in web server for browser tests, playing the forum: it
 // serves the PHP pages of a document root (optionally through a router

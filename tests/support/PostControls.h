@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's controls and menu items for tests, found by their object
 // names: `Controls(window).bodyEdit`. Arrays follow the names `tagButton_<i>`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A platform whose message boxes, file dialogs, font dialog and shell are
 // scripted by the test: answers are taken in order from the queues below,

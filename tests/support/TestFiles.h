@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole files read and written by tests, for setting a scene and for looking
 // at what the program wrote.

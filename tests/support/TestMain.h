@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The entry point of every test program. Before the application object exists
 // it points the user's configuration, data and cache folders at a temporary

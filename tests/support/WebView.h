@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The web view inside a browser window, for tests that look at the page
 // itself (its address, title, DOM or profile) or press its controls. Tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test web server that plays the forum: PHP's own server on 127.0.0.1,
 // its pages run, a router seeing every request, the port freed when it stops,
 // and a clear failure when php cannot be started.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when the source folders include each other in a cycle.
 #
 #   cmake -DSOURCE_DIR=<tree> -P FolderCycles.cmake

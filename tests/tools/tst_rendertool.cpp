@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillforge-render, run as a separate process the way scripts run it.
 
 #include "base/TextFile.h"

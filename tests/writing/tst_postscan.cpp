@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules of the writing help, without a window: which words of a
 // line are prose (and so spell-checked), which tags are marked as a problem
 // across the lines of a post, and which language is used by default.

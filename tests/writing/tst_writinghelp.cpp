@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Spell checking and BBCode highlighting in the main window, with the real
 // Enchant and two small dictionaries the test writes into the user's Enchant
 // folder (a temporary folder), so no test depends on the machine's own.

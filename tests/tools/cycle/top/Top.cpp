@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: MIT
 #include "up/Up.h"
 #include "low/Low.h"
