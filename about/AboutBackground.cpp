@@ -6,10 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-AboutBackground::AboutBackground(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(false);
-}
+AboutBackground::AboutBackground(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
 
 const QStringList& AboutBackground::CreditLines()
 {

@@ -11,10 +11,10 @@ namespace AboutLayout {
 inline constexpr int ClientWidth = 381;
 inline constexpr int ClientHeight = 317;
 
-inline constexpr QRect Header{0, 0, 381, 30};          // the header band reading About
+inline constexpr QRect Header{0, 0, 381, 30};  // the header band reading About
 inline constexpr QRect HeaderWords{14, 0, 200, 30};
-inline constexpr QRect ProgramName{20, 36, 340, 40};   // Quillforge, in large letters
-inline constexpr QRect VersionText{24, 78, 200, 18};   // `versionLabel`
+inline constexpr QRect ProgramName{20, 36, 340, 40};  // Quillforge, in large letters
+inline constexpr QRect VersionText{24, 78, 200, 18};  // `versionLabel`
 inline constexpr QRect Credits{24, 100, 340, 48};     // three painted credit lines, 16 pixels each
 inline constexpr int CreditLineHeight = 16;
 
@@ -28,6 +28,6 @@ inline constexpr QRect Graphics{24, 264, 338, 18};     // `graphicsCredit`
 
 // The band along the bottom edge with the link-like words Close Window.
 inline constexpr QRect BottomBand{0, 290, 381, 27};
-inline constexpr QRect CloseArea{140, 292, 101, 23};   // the words; `closeHotSpot` lies over them
+inline constexpr QRect CloseArea{140, 292, 101, 23};  // the words; `closeHotSpot` lies over them
 
 }  // namespace AboutLayout

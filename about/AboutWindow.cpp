@@ -63,10 +63,10 @@ void AboutWindow::CreateControls()
 
     developersLabel = label("developersLabel", QStringLiteral("The Quillforge developers:"), FirstName);
     developersMail = mail("developersMail", QStringLiteral("developers@quillforge.example.org"), FirstMail,
-                 QStringLiteral("E-mail address of the Quillforge developers"));
+                          QStringLiteral("E-mail address of the Quillforge developers"));
     supportLabel = label("supportLabel", QStringLiteral("Quillforge support:"), SecondName);
     supportMail = mail("supportMail", QStringLiteral("support@quillforge.example.org"), SecondMail,
-                 QStringLiteral("E-mail address of Quillforge support"));
+                       QStringLiteral("E-mail address of Quillforge support"));
     developersLabel->setBuddy(developersMail);
     supportLabel->setBuddy(supportMail);
 
@@ -87,12 +87,13 @@ void AboutWindow::CreateControls()
     connect(webSiteLink, &PictureBox::clicked, this, &AboutWindow::openWebSite);
 
     legalNotice = label("legalNotice",
-                   QStringLiteral("Copyright \u00A9 The Quillforge developers. This program comes with "
-                                  "absolutely no warranty, to the extent permitted by law."),
-                   Legal);
+                        QStringLiteral("Copyright \u00A9 The Quillforge developers. This program comes with "
+                                       "absolutely no warranty, to the extent permitted by law."),
+                        Legal);
     legalNotice->setWordWrap(true);
 
-    graphicsCredit = label("graphicsCredit", QStringLiteral("Emoticons and artwork by the Quillforge developers."), Graphics);
+    graphicsCredit =
+        label("graphicsCredit", QStringLiteral("Emoticons and artwork by the Quillforge developers."), Graphics);
 
     closeHotSpot = new PictureBox(this);
     closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));

@@ -33,7 +33,7 @@ public:
     PictureBox* webSiteLink = nullptr;    // the makers' web address, as a link
     QLabel* legalNotice = nullptr;
     QLabel* graphicsCredit = nullptr;
-    PictureBox* closeHotSpot = nullptr;   // over the words Close Window
+    PictureBox* closeHotSpot = nullptr;  // over the words Close Window
 
 public slots:
     // Opens the makers' web address in the user's web browser.

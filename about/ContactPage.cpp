@@ -13,7 +13,8 @@ std::string Build(std::string_view formAction)
     // page, its heading, the form and the table's first row.
     page += PagePolicy::NoScripts;
     page += "<body bgcolor=\"#C0C0C0\">"
-            "<p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your comments by filling this form</font></p>"
+            "<p align=\"center\"><font color=\"#0000FF\" size=\"4\">Please send us your comments by filling this "
+            "form</font></p>"
             "<form method=\"POST\" action=\"";
     page += formAction;
     page += "\">  <table border=\"0\" width=\"75%\" id=\"table1\" cellspacing=\"0\" cellpadding=\"0\"><tr>\r\n";
@@ -29,7 +30,8 @@ std::string Build(std::string_view formAction)
     page += "</tr></table>"
             "<p dir=\"ltr\">Message:</p>    "
             "<p dir=\"ltr\"><textarea rows=\"7\" name=\"Message\" cols=\"68\"></textarea></p>    "
-            "<p dir=\"ltr\"><input type=\"submit\" value=\"Submit\" name=\"B1\"><input type=\"reset\" value=\"Reset\" name=\"B2\"></p>\r\n";
+            "<p dir=\"ltr\"><input type=\"submit\" value=\"Submit\" name=\"B1\"><input type=\"reset\" value=\"Reset\" "
+            "name=\"B2\"></p>\r\n";
     // Line 5.
     page += "</form></body>\r\n";
     return page;

@@ -21,10 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-void PrepareApplication()
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
+void PrepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
 namespace {
 
@@ -99,8 +96,7 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     // offered back; once one is restored, the command line's file is not
     // opened over it.
     MainWindow& main = mainWindow();
-    const bool restored =
-        RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
+    const bool restored = RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
 
     // Only an ordinary file is opened, before the window shows; one that cannot
     // be read or is no post file is reported by OpenFile, and the editor starts

@@ -28,7 +28,8 @@ void PrepareApplication();
 //  5. unless one was restored, opens the post file when the path names an
 //     existing file;
 //  6. shows the main window and returns it.
-std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments);
+std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& executableDir,
+                                        const QStringList& arguments);
 
 // Sets the context's picture folder and writable folder for an executable in
 // `executableDir`, by the layout rule of base/AppFolder.h: what is on disk

@@ -11,10 +11,7 @@ constexpr std::string_view ItemMarker = "  [*]";
 constexpr std::string_view ListEnd = "[/list]";
 }  // namespace
 
-std::string LinkTarget(std::string_view address)
-{
-    return address.empty() ? std::string() : Concat({"=", address});
-}
+std::string LinkTarget(std::string_view address) { return address.empty() ? std::string() : Concat({"=", address}); }
 
 std::string ImageOutput(std::string_view address) { return Concat({"[img]", address, "[/img]"}); }
 
@@ -35,10 +32,14 @@ std::string ListBody(const std::vector<std::string>& items)
 std::string_view ListKind(int choice)
 {
     switch (choice) {
-    case 1: return "1";
-    case 2: return "a";
-    case 3: return "i";
-    default: return {};
+    case 1:
+        return "1";
+    case 2:
+        return "a";
+    case 3:
+        return "i";
+    default:
+        return {};
     }
 }
 

@@ -24,7 +24,6 @@
 #include <limits>
 #include <vector>
 
-
 namespace {
 
 // The window's fixed client area and where its parts lie.
@@ -97,7 +96,8 @@ QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& capti
 
 void BBCodeAssistant::CreateControls()
 {
-    background = new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
+    background =
+        new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(0, 0, ClientWidth, ClientHeight);
     background->SetBottomBar(BottomBarTop);
@@ -106,25 +106,31 @@ void BBCodeAssistant::CreateControls()
 
     // The link page.
     linkPage = CreatePage(QStringLiteral("linkPage"), QStringLiteral("URL"));
-    linkNameLabel = MakeLabel(QStringLiteral("linkNameLabel"), QStringLiteral("Link Name:"), QRect(14, 36, 100, 24), linkPage);
+    linkNameLabel =
+        MakeLabel(QStringLiteral("linkNameLabel"), QStringLiteral("Link Name:"), QRect(14, 36, 100, 24), linkPage);
     linkNameEdit = MakeLine(QStringLiteral("linkNameEdit"), QRect(120, 36, 244, 24), linkNameLabel, linkPage);
-    linkAddressLabel = MakeLabel(QStringLiteral("linkAddressLabel"), QStringLiteral("Link Address:"), QRect(14, 76, 100, 24), linkPage);
+    linkAddressLabel = MakeLabel(QStringLiteral("linkAddressLabel"), QStringLiteral("Link Address:"),
+                                 QRect(14, 76, 100, 24), linkPage);
     linkAddressEdit = MakeLine(QStringLiteral("linkAddressEdit"), QRect(120, 76, 244, 24), linkAddressLabel, linkPage);
     connect(linkNameEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkNameEdited);
     connect(linkAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkAddressEdited);
 
     // The image page.
     imagePage = CreatePage(QStringLiteral("imagePage"), QStringLiteral("Image "));
-    imageAddressLabel = MakeLabel(QStringLiteral("imageAddressLabel"), QStringLiteral("Image Address:"), QRect(14, 36, 100, 24), imagePage);
-    imageAddressEdit = MakeLine(QStringLiteral("imageAddressEdit"), QRect(120, 36, 244, 24), imageAddressLabel, imagePage);
+    imageAddressLabel = MakeLabel(QStringLiteral("imageAddressLabel"), QStringLiteral("Image Address:"),
+                                  QRect(14, 36, 100, 24), imagePage);
+    imageAddressEdit =
+        MakeLine(QStringLiteral("imageAddressEdit"), QRect(120, 36, 244, 24), imageAddressLabel, imagePage);
     connect(imageAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::imageAddressEdited);
 
     // The list page.
     listPage = CreatePage(QStringLiteral("listPage"), QStringLiteral("List  "));
-    listTitleLabel = MakeLabel(QStringLiteral("listTitleLabel"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), listPage);
+    listTitleLabel =
+        MakeLabel(QStringLiteral("listTitleLabel"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), listPage);
     listTitleEdit = MakeLine(QStringLiteral("listTitleEdit"), QRect(110, 28, 256, 24), listTitleLabel, listPage);
     connect(listTitleEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::listTitleEdited);
-    itemLabel = MakeLabel(QStringLiteral("itemLabel"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), listPage);
+    itemLabel =
+        MakeLabel(QStringLiteral("itemLabel"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), listPage);
     itemEdit = new QPlainTextEdit(listPage);
     itemEdit->setObjectName(QStringLiteral("itemEdit"));
     itemEdit->setGeometry(14, 78, 150, 96);
@@ -393,9 +399,9 @@ void BBCodeAssistant::ShowOutputTooltip()
     // A tooltip that looks like markup would be shown as markup; escaped, it
     // shows the output as it is.
     const QString text = outputText->text();
-    outputText->setToolTip(Qt::mightBeRichText(text) ? QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
-                                                          .arg(text.toHtmlEscaped())
-                                                    : text);
+    outputText->setToolTip(Qt::mightBeRichText(text)
+                               ? QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(text.toHtmlEscaped())
+                               : text);
 }
 
 bool BBCodeAssistant::eventFilter(QObject* watched, QEvent* event)

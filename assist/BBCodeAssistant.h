@@ -70,8 +70,8 @@ public:
     QFrame* numberingFrame = nullptr;
     // 1. 2. 3., a. b. c. and i. ii. iii. as elements 1 to 3; element 0 does not exist.
     std::array<QRadioButton*, 4> numberingOptions{};
-    QLabel* outputLabel = nullptr;  // "Output:"
-    QLabel* outputText = nullptr;   // the BBCode built
+    QLabel* outputLabel = nullptr;       // "Output:"
+    QLabel* outputText = nullptr;        // the BBCode built
     PictureBox* agreeHotSpot = nullptr;  // over the painted word Agree
     PictureBox* closeHotSpot = nullptr;  // over the painted word Close
 

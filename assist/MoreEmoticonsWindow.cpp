@@ -35,7 +35,8 @@ QPixmap StillPicture(const QString& file, const QSize& size)
 
 }  // namespace
 
-MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies, QWidget* parent)
+MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument& post,
+                                         std::vector<BoardSmiley> boardSmilies, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_context(context), m_post(post), m_boardSmilies(std::move(boardSmilies))
 {
@@ -48,7 +49,8 @@ MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument
 
 void MoreEmoticonsWindow::CreateControls()
 {
-    background = new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
+    background =
+        new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(0, 0, ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
     background->SetSurface(Qt::white);
@@ -65,8 +67,8 @@ void MoreEmoticonsWindow::CreateControls()
         // The text a click inserts.
         picture->setProperty("insertedText", ToQString(*AssistText::ExtraEmoticonText(index)));
         picture->setGeometry(ToRect(row.area));
-        const QString file = m_context.PictureFile(
-            QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code))));
+        const QString file =
+            m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code))));
         picture->setPixmap(StillPicture(file, picture->size()));
         picture->setToolTip(code);
         picture->setAccessibleName(code);

@@ -23,7 +23,7 @@ public:
     static inline const QString Caption = QStringLiteral("Extra Emoticons");
 
     MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
-           QWidget* parent = nullptr);
+                        QWidget* parent = nullptr);
 
     // The controls (their object names are the same).
     DialogBackground* background = nullptr;

@@ -96,7 +96,10 @@ void QuoteManager::CreateControls()
     }
 }
 
-void QuoteManager::SetQuotedText(std::string_view postText) { quotedTextEdit->setPlainText(FieldText::FromPost(postText)); }
+void QuoteManager::SetQuotedText(std::string_view postText)
+{
+    quotedTextEdit->setPlainText(FieldText::FromPost(postText));
+}
 
 void QuoteManager::pasteClipboard()
 {

@@ -35,8 +35,10 @@ QString AccessibleList::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         return List()->accessibleName().isEmpty() ? List()->currentText() : List()->accessibleName();
-    case QAccessible::Value: return List()->currentText();
-    default: return QAccessibleWidget::text(t);
+    case QAccessible::Value:
+        return List()->currentText();
+    default:
+        return QAccessibleWidget::text(t);
     }
 }
 

@@ -15,8 +15,7 @@ struct AppContext {
     // A program folder that holds its pictures and takes its files, as the
     // build folder and a portable copy do.
     AppContext(const QString& programFolder, Settings* userSettings, Platform* platformSeams)
-        : pictureFolder(programFolder), writableFolder(programFolder), settings(userSettings),
-          platform(platformSeams)
+        : pictureFolder(programFolder), writableFolder(programFolder), settings(userSettings), platform(platformSeams)
     {
     }
 

@@ -22,8 +22,7 @@ namespace FileIO {
 // copies and the pages that hold a post).
 enum class Access { Usual, Private };
 
-bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error,
-                         Access access = Access::Usual);
+bool WriteFileAtomically(const QString& path, const std::string& bytes, QString* error, Access access = Access::Usual);
 bool ReadFileBytes(const QString& path, std::string* bytes, QString* error);
 // Deletes `path` when a file is there; true when no file is left behind.
 bool RemoveIfExists(const QString& path, QString* error);

@@ -84,8 +84,8 @@ void FontColorDialog::SetColour(const QColor& colour)
 
 void FontColorDialog::ChooseColour()
 {
-    const QColor chosen = QColorDialog::getColor(m_colour, this, QStringLiteral("Text colour"),
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor chosen =
+        QColorDialog::getColor(m_colour, this, QStringLiteral("Text colour"), QColorDialog::DontUseNativeDialog);
     if (chosen.isValid())
         SetColour(chosen);
 }

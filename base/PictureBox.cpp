@@ -5,10 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
-{
-    setAlignment(Qt::AlignCenter);
-}
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
 
 void PictureBox::SetHandCursor()
 {

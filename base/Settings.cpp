@@ -35,7 +35,10 @@ void Settings::setValue(const QString& group, const QString& key, const QString&
     settings.sync();
 }
 
-QString Settings::siteKey(const QString& siteAddress) { return QString::fromLatin1(QUrl::toPercentEncoding(siteAddress)); }
+QString Settings::siteKey(const QString& siteAddress)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(siteAddress));
+}
 
 QString Settings::siteAddress(const QString& defaultValue) const
 {

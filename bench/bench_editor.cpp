@@ -46,8 +46,8 @@ namespace {
 // A realistic body: lines of words with a little BBCode, CR LF line breaks.
 std::string MakeBody(size_t bytes)
 {
-    static const char* const words[] = {"forum", "post", "[b]bold[/b]", "reply", "thanks", "the", "and",
-                                        "[i]note[/i]", "quote", "board", "topic", "a", "of", ":)", "link"};
+    static const char* const words[] = {"forum", "post",  "[b]bold[/b]", "reply", "thanks", "the", "and", "[i]note[/i]",
+                                        "quote", "board", "topic",       "a",     "of",     ":)",  "link"};
     std::string body;
     body.reserve(bytes + 100);
     unsigned state = 12345;
@@ -212,7 +212,7 @@ int main(int argc, char** argv)
     // The figures before the writing help are taken with it off.
     SetWritingHelp(window, false);
     typingMs(std::string());  // warm-up
-    double bigMs = 0;  // with recovery on, as the program runs
+    double bigMs = 0;         // with recovery on, as the program runs
     for (bool recovery : {false, true}) {
         window.Recovery().SetActive(recovery);
         const std::string mode = recovery ? ", recovery on" : ", recovery off";

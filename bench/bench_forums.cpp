@@ -33,18 +33,21 @@ std::string BoardPage(size_t size)
         const std::string sid = "&amp;sid=0a1b2c3d4e5f";
         if (f % 10 == 1)
             page += "<tr><td class=\"catLeft\" colspan=\"2\"><span class=\"cattitle\"><a href=\"index.php?c=" + n + sid
-                    + "\" class=\"cattitle\">Category " + n + "</a></span></td></tr>\n";
+                + "\" class=\"cattitle\">Category " + n + "</a></span></td></tr>\n";
         page += "<tr><td class=\"row1\"><img src=\"folder_big.gif\" alt=\"No new posts\"></td>\n"
-                "<td class=\"row1\"><span class=\"forumlink\"> <a href=\"viewforum.php?f=" + n + sid
-                + "\" class=\"forumlink\">Forum number " + n + " &amp; friends</a><br>\n"
-                  "</span><span class=\"genmed\">What this forum is about, in a sentence or two.<br>\n"
-                  "</span><span class=\"gensmall\">Moderator: <a href=\"profile.php?mode=viewprofile&amp;u=2" + sid
-                + "\">admin</a></span></td>\n<td class=\"row2\"><span class=\"gensmall\">12</span></td>"
-                  "<td class=\"row2\"><span class=\"gensmall\">345</span></td>\n"
-                  "<td class=\"row2\" nowrap=\"nowrap\"><span class=\"gensmall\">Mon Jan 01, 2024 10:00 am<br>"
-                  "<a href=\"profile.php?mode=viewprofile&amp;u=2" + sid + "\">admin</a> <a href=\"viewtopic.php?p="
-                + n + sid + "#" + n + "\"><img src=\"icon_latest_reply.gif\" alt=\"View latest post\"></a>"
-                  "</span></td></tr>\n";
+                "<td class=\"row1\"><span class=\"forumlink\"> <a href=\"viewforum.php?f="
+            + n + sid + "\" class=\"forumlink\">Forum number " + n
+            + " &amp; friends</a><br>\n"
+              "</span><span class=\"genmed\">What this forum is about, in a sentence or two.<br>\n"
+              "</span><span class=\"gensmall\">Moderator: <a href=\"profile.php?mode=viewprofile&amp;u=2"
+            + sid
+            + "\">admin</a></span></td>\n<td class=\"row2\"><span class=\"gensmall\">12</span></td>"
+              "<td class=\"row2\"><span class=\"gensmall\">345</span></td>\n"
+              "<td class=\"row2\" nowrap=\"nowrap\"><span class=\"gensmall\">Mon Jan 01, 2024 10:00 am<br>"
+              "<a href=\"profile.php?mode=viewprofile&amp;u=2"
+            + sid + "\">admin</a> <a href=\"viewtopic.php?p=" + n + sid + "#" + n
+            + "\"><img src=\"icon_latest_reply.gif\" alt=\"View latest post\"></a>"
+              "</span></td></tr>\n";
     }
     return page + "</tbody></table>\n";
 }
@@ -84,9 +87,8 @@ void Measure(const std::string& name, const std::string& page, int runs)
     std::string prepared;
     const double rewriteMs = MedianCpuMs(runs, [&] { prepared = ForumScan::WithUpperCaseLinkEnds(page); });
     const double scanMs = MedianCpuMs(runs, [&] { sink += ForumScan::Scan(prepared).entries.size(); });
-    const double wallMs = Bench::MedianMs(runs, [&] {
-        sink += ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page)).entries.size();
-    });
+    const double wallMs =
+        Bench::MedianMs(runs, [&] { sink += ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page)).entries.size(); });
     Bench::Report(name + " page size", double(page.size()) / (1024.0 * 1024.0), "MB");
     Bench::Report(name + " closing tags (CPU)", rewriteMs, "ms");
     Bench::Report(name + " scan (CPU)", scanMs, "ms");

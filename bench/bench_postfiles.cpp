@@ -100,7 +100,8 @@ int MeasureOnce(MainWindow& window, const QString& path, Once what)
         if (!file.open(QIODevice::ReadOnly))
             return 5;
         const QByteArray bytes = file.readAll();
-        const std::optional<PostFile::Parsed> parsed = PostFile::Read(std::string_view(bytes.constData(), size_t(bytes.size())));
+        const std::optional<PostFile::Parsed> parsed =
+            PostFile::Read(std::string_view(bytes.constData(), size_t(bytes.size())));
         if (!parsed)
             return 5;
         fieldText = ToQString(parsed->post);

@@ -84,9 +84,10 @@ bool LogIn(const QString& site)
     window.Navigate(QUrl(site + "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"));
     if (!window.WaitWhileBusy())
         return false;
-    Run(window, "document.querySelector('input[name=username]').value = 'tester';"
-                "document.querySelector('input[name=password]').value = 'secret';"
-                "document.querySelector('input[name=login]').click();");
+    Run(window,
+        "document.querySelector('input[name=username]').value = 'tester';"
+        "document.querySelector('input[name=password]').value = 'secret';"
+        "document.querySelector('input[name=login]').click();");
     QEventLoop loop;
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     QObject::connect(&window, &BrowserWindow::navigationCompleted, &loop, &QEventLoop::quit);

@@ -45,21 +45,25 @@ constexpr Mix TagHeavy{4, 50, 100};
 // every run.
 std::string MakePost(size_t bytes, const Mix& mix)
 {
-    static const char* const plain[] = {
-        "forum", "post", "reply", "thanks", "the", "and", "board", "topic", "a", "of", "it", "is", "for", "you",
-        "in", "we", "think", "was", "great", "really", "update", "version", "settings", "that", "with", "have",
-        "to", "on", "when", "there", "which", "would", "about", "this", "but", "not", "can", "my", "all", "so"};
-    static const char* const formatted[] = {
-        "[b]bold[/b]", "[i]note[/i]", "[u]this[/u]", "[color=red]red[/color]", "[size=18]big[/size]",
-        "[url=http://forum.example.org/viewtopic.php?t=12]this thread[/url]", "[url]http://example.org/[/url]",
-        "[b][i]both[/i][/b]"};
+    static const char* const plain[] = {"forum", "post", "reply", "thanks", "the",    "and",     "board",    "topic",
+                                        "a",     "of",   "it",    "is",     "for",    "you",     "in",       "we",
+                                        "think", "was",  "great", "really", "update", "version", "settings", "that",
+                                        "with",  "have", "to",    "on",     "when",   "there",   "which",    "would",
+                                        "about", "this", "but",   "not",    "can",    "my",      "all",      "so"};
+    static const char* const formatted[] = {"[b]bold[/b]",
+                                            "[i]note[/i]",
+                                            "[u]this[/u]",
+                                            "[color=red]red[/color]",
+                                            "[size=18]big[/size]",
+                                            "[url=http://forum.example.org/viewtopic.php?t=12]this thread[/url]",
+                                            "[url]http://example.org/[/url]",
+                                            "[b][i]both[/i][/b]"};
     static const char* const emoticons[] = {":)", ":D", ":wink:", ":lol:", "8)", ":(", ":roll:", ":thumb:"};
-    static const char* const blocks[] = {
-        "[quote=\"Anna\"]I tried that and it worked for me.[/quote]\r\n",
-        "[quote]Plain quote of an earlier reply.[/quote]\r\n",
-        "[code]for (int i = 0; i < n; ++i)\r\n    total += i;[/code]\r\n",
-        "[list][*]first point[*]second point[*]third point[/list]\r\n",
-        "[img]emo/smile.gif[/img]\r\n"};
+    static const char* const blocks[] = {"[quote=\"Anna\"]I tried that and it worked for me.[/quote]\r\n",
+                                         "[quote]Plain quote of an earlier reply.[/quote]\r\n",
+                                         "[code]for (int i = 0; i < n; ++i)\r\n    total += i;[/code]\r\n",
+                                         "[list][*]first point[*]second point[*]third point[/list]\r\n",
+                                         "[img]emo/smile.gif[/img]\r\n"};
     // An ordered list is never closed (its end tag becomes "</ul>"), so each
     // one nests the rest of the post a level deeper: one block in a hundred.
     static const char* const orderedList = "[list=1][*]one[*]two[/list]\r\n";
@@ -75,7 +79,7 @@ std::string MakePost(size_t bytes, const Mix& mix)
             continue;
         }
         const char* word = random() % mix.formattedEvery == 0 ? formatted[random() % 8]
-                         : random() % mix.emoticonEvery == 0  ? emoticons[random() % 8]
+            : random() % mix.emoticonEvery == 0               ? emoticons[random() % 8]
                                                               : plain[random() % 40];
         post += word;
         line += std::strlen(word) + 1;
@@ -105,8 +109,8 @@ double ProcessorMs()
         if (fields.size() < 13)
             continue;
         parentOf.insert(pid, QString::fromLatin1(fields[1]));
-        ticksOf.insert(pid, fields[11].toDouble() + fields[12].toDouble() + fields[13].toDouble()
-                                + fields[14].toDouble());
+        ticksOf.insert(pid,
+                       fields[11].toDouble() + fields[12].toDouble() + fields[13].toDouble() + fields[14].toDouble());
     }
     const QString self = QString::number(QCoreApplication::applicationPid());
     double ticks = 0;
@@ -130,7 +134,8 @@ bool g_failed = false;
 // Every emoticon picture, as a small GIF, in the program folder's emo/.
 void WriteEmoticonPictures(const QString& appFolder)
 {
-    const std::string gif = QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7").toStdString();
+    const std::string gif =
+        QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7").toStdString();
     QDir().mkpath(appFolder + "emo");
     for (const bbcode::Emoticon& emoticon : bbcode::EmoticonTable) {
         const QString name = QString::fromLatin1(emoticon.name.data(), static_cast<qsizetype>(emoticon.name.size()));

@@ -36,8 +36,7 @@ void* Count(void* p)
         throw std::bad_alloc();
     const size_t held = g_held += malloc_usable_size(p);
     size_t peak = g_peak.load();
-    while (held > peak && !g_peak.compare_exchange_weak(peak, held)) {
-    }
+    while (held > peak && !g_peak.compare_exchange_weak(peak, held)) {}
     return p;
 }
 }  // namespace
@@ -67,9 +66,10 @@ public:
     // colours and sizes, lists, emoticons and code, as forum posts have them.
     std::string Realistic(size_t bytes)
     {
-        static constexpr const char* words[] = {"the", "forum", "post", "editor", "quick", "brown", "fox",
-            "jumps", "over", "lazy", "dog", "and", "then", "some", "more", "text", "about", "it",
-            "caf\xC3\xA9", "na\xC3\xAFve", "really", "works", "well", "today", "with", "markup"};
+        static constexpr const char* words[] = {
+            "the",         "forum",        "post",   "editor", "quick", "brown", "fox",  "jumps", "over",
+            "lazy",        "dog",          "and",    "then",   "some",  "more",  "text", "about", "it",
+            "caf\xC3\xA9", "na\xC3\xAFve", "really", "works",  "well",  "today", "with", "markup"};
         static constexpr const char* smileys[] = {":)", ":D", ":wink:", ":?:", "8)", ":lol:", ":P", ":oops:"};
         static constexpr const char* names[] = {"Anna", "Bert", "Carla", "Dmitri", "Eve", "Farid"};
         static constexpr const char* colours[] = {"red", "blue", "#336699", "green"};
@@ -84,8 +84,8 @@ public:
                     + "[/url] and [url]http://example.org/p" + std::to_string(Pick(100)) + ".htm[/url]\r\n";
                 break;
             case 2:
-                post += "[color=" + std::string(colours[Pick(4)]) + "]" + Sentence(words, 4) + "[/color] [size="
-                    + std::to_string(9 + Pick(12)) + "]" + Sentence(words, 3) + "[/size]\r\n";
+                post += "[color=" + std::string(colours[Pick(4)]) + "]" + Sentence(words, 4)
+                    + "[/color] [size=" + std::to_string(9 + Pick(12)) + "]" + Sentence(words, 3) + "[/size]\r\n";
                 break;
             case 3:
                 post += "[list]\r\n[*]" + Sentence(words, 4) + "\r\n[*]" + Sentence(words, 5) + "\r\n[/list]\r\n";
@@ -232,7 +232,8 @@ int main(int argc, char** argv)
     const std::string realistic10 = corpus.Realistic(10 * KB), realistic100 = corpus.Realistic(100 * KB);
     families.push_back({"realistic", corpus.Realistic(MB), quick ? std::string() : corpus.Realistic(4 * MB)});
     families.push_back({"gradient", corpus.Gradient(MB), quick ? std::string() : corpus.Gradient(4 * MB)});
-    families.push_back({"distinct quotes", corpus.DistinctQuotes(MB), quick ? std::string() : corpus.DistinctQuotes(4 * MB)});
+    families.push_back(
+        {"distinct quotes", corpus.DistinctQuotes(MB), quick ? std::string() : corpus.DistinctQuotes(4 * MB)});
     const std::string big = quick ? corpus.Realistic(MB) : corpus.Realistic(4 * MB);
 
     for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3}) {

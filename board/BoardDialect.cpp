@@ -35,8 +35,8 @@ BoardDialect::BoardDialect(const BoardProfile& profile, const QString& pictureFo
             m_smilies.push_back({own.code, own.title, picture, own.width, own.height});
         }
     } else {
-        const QString boardFolder =
-            siteAddress.isEmpty() ? QStringLiteral("./images/smilies/") : siteAddress + QStringLiteral("images/smilies/");
+        const QString boardFolder = siteAddress.isEmpty() ? QStringLiteral("./images/smilies/")
+                                                          : siteAddress + QStringLiteral("images/smilies/");
         for (Phpbb3::Smiley smiley : Phpbb3::DefaultSmilies("")) {
             const QString own = OwnPicture(smiley.picture, pictureFolder);
             smiley.picture = ToUtf8(own.isEmpty() ? boardFolder + ToQString(smiley.picture) : own);

@@ -16,12 +16,12 @@ namespace {
 // marks categories and forums with its own classes. (phpBB 3.0's second
 // style also writes class="forumlink", so that class is not used.)
 constexpr std::array<std::string_view, 9> Phpbb3Markers = {
-    "./viewforum.php?", "ucp.php?mode=", "class=\"forumtitle", "id=\"phpbb\"", "name=\"form_token\"",
+    "./viewforum.php?",       "ucp.php?mode=",   "class=\"forumtitle",  "id=\"phpbb\"",  "name=\"form_token\"",
     "name=\"creation_time\"", "id=\"postform\"", "./posting.php?mode=", "phpBB Limited",
 };
 constexpr std::array<std::string_view, 8> Phpbb2Markers = {
-    "login.php", "profile.php?mode=", "privmsg.php?", "groupcp.php", "mode=newtopic", "class=\"cattitle\"",
-    "class=\"mainoption\"", "phpBB 2",
+    "login.php",     "profile.php?mode=",  "privmsg.php?",         "groupcp.php",
+    "mode=newtopic", "class=\"cattitle\"", "class=\"mainoption\"", "phpBB 2",
 };
 
 template <size_t N>

@@ -94,14 +94,16 @@ void TagButtons(std::string_view html, BoardProfile& profile)
             long largest = 0;
             for (auto option = HtmlText::NextStartTag(list, "option", 0); option;
                  option = HtmlText::NextStartTag(list, "option", option->end))
-                largest = std::max(largest, Number(HtmlText::Attribute(option->text, "value").value_or("")).value_or(0));
+                largest =
+                    std::max(largest, Number(HtmlText::Attribute(option->text, "value").value_or("")).value_or(0));
             if (largest > 0 && largest < 200)
                 profile.maxFontSize = largest;
             continue;
         }
         if (*number < FirstBoardTagNumber)
             continue;
-        BoardTag boardTag{HtmlText::Attribute(tag, "value").value_or(""), HtmlText::Attribute(tag, "title").value_or("")};
+        BoardTag boardTag{HtmlText::Attribute(tag, "value").value_or(""),
+                          HtmlText::Attribute(tag, "title").value_or("")};
         if (!IsTagName(boardTag.name))
             continue;
         bool known = false;

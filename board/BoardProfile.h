@@ -39,8 +39,8 @@ struct BoardProfile {
     BoardKind chosen = BoardKind::Unknown;  // Unknown: automatic, the kind found
     std::vector<BoardSmiley> smilies;       // empty: none read from the board
     std::vector<BoardTag> tags;
-    size_t maxChars = 0;     // 0: the board's default
-    long maxFontSize = 0;    // 0: the board's default
+    size_t maxChars = 0;   // 0: the board's default
+    long maxFontSize = 0;  // 0: the board's default
 
     // The kind the program writes for: the user's choice, else the kind found.
     BoardKind Kind() const { return chosen != BoardKind::Unknown ? chosen : found; }

@@ -66,7 +66,8 @@ QString TagsJson(const std::vector<BoardTag>& tags)
 {
     QJsonArray array;
     for (const BoardTag& tag : tags)
-        array.append(QJsonObject{{QStringLiteral("name"), ToQString(tag.name)}, {QStringLiteral("help"), ToQString(tag.help)}});
+        array.append(
+            QJsonObject{{QStringLiteral("name"), ToQString(tag.name)}, {QStringLiteral("help"), ToQString(tag.help)}});
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
@@ -115,7 +116,8 @@ void SaveChoice(Settings& settings, const QString& siteAddress, BoardKind chosen
 {
     if (siteAddress.isEmpty())
         return;
-    Put(settings, siteAddress, ChoiceKey, chosen == BoardKind::Unknown ? Automatic : ToQString(BoardKinds::Key(chosen)));
+    Put(settings, siteAddress, ChoiceKey,
+        chosen == BoardKind::Unknown ? Automatic : ToQString(BoardKinds::Key(chosen)));
 }
 
 void SavePostingPage(Settings& settings, const QString& siteAddress, const BoardProfile& page)

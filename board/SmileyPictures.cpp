@@ -16,7 +16,10 @@
 
 namespace {
 
-QString Folder() { return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/smilies/"); }
+QString Folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/smilies/");
+}
 
 // A picture's kind from its first bytes; empty for anything else.
 QString PictureKind(const QByteArray& bytes)

@@ -19,8 +19,7 @@ QWebEngineProfile* Shared()
     profile = new QWebEngineProfile(QStringLiteral("Quillforge"), QCoreApplication::instance());
     profile->setPersistentStoragePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                       + QStringLiteral("/browser"));
-    profile->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-                          + QStringLiteral("/browser"));
+    profile->setCachePath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/browser"));
     // Many forums keep their login in a session cookie; keeping those too is
     // what lets the user stay logged in between runs.
     profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);

@@ -53,10 +53,7 @@ void PaintPreviewIcon(QPainter& p, const QRect& r)
 
 }  // namespace
 
-PreviewBackground::PreviewBackground(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(false);
-}
+PreviewBackground::PreviewBackground(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
 
 QPixmap PreviewBackground::BannerPicture(const QString& words, QSize size)
 {

@@ -21,10 +21,10 @@ inline constexpr QRect HeaderIcon{14, 4, 22, 22};
 inline constexpr QRect HeaderWords{44, 0, 300, 21};
 
 // The banners of the submission and contact modes, over the header's words.
-inline constexpr QRect SendTopicBanner{44, 0, 120, 20};   // `sendTopicBanner`
-inline constexpr QRect ContactUsBanner{44, 0, 104, 21};   // `contactUsBanner`
+inline constexpr QRect SendTopicBanner{44, 0, 120, 20};  // `sendTopicBanner`
+inline constexpr QRect ContactUsBanner{44, 0, 104, 21};  // `contactUsBanner`
 
-inline constexpr QRect Browser{8, 36, 745, 469};          // `pageView`
+inline constexpr QRect Browser{8, 36, 745, 469};  // `pageView`
 
 // The blue band along the bottom edge, with the word Close in its middle.
 inline constexpr QRect BottomBand{0, 510, 761, 31};

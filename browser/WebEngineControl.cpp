@@ -69,14 +69,13 @@ void WebEngineControl::BodyHtml(std::function<void(std::optional<QString>)> done
 {
     // The application's own script world runs even where the page's scripts
     // are off.
-    m_view->page()->runJavaScript(
-        QStringLiteral("document.body ? document.body.innerHTML : null"), QWebEngineScript::ApplicationWorld,
-        [done = std::move(done)](const QVariant& result) {
-            if (result.typeId() == QMetaType::QString)
-                done(result.toString());
-            else
-                done(std::nullopt);
-        });
+    m_view->page()->runJavaScript(QStringLiteral("document.body ? document.body.innerHTML : null"),
+                                  QWebEngineScript::ApplicationWorld, [done = std::move(done)](const QVariant& result) {
+                                      if (result.typeId() == QMetaType::QString)
+                                          done(result.toString());
+                                      else
+                                          done(std::nullopt);
+                                  });
 }
 
 bool WebEngineControl::ReachedBySendingForm() const { return Page()->LastNavigationWasFormSubmission(); }
@@ -85,8 +84,7 @@ BrowserPage* WebEngineControl::Page() const { return static_cast<BrowserPage*>(m
 
 void WebEngineControl::FillPostingForm(const PostingFill& fill, std::function<void(PostingPageKind)> done)
 {
-    m_fillForm(Page(), fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](
-                                             PostingPageKind kind) {
+    m_fillForm(Page(), fill, [view = QPointer<QWebEngineView>(m_view), done = std::move(done)](PostingPageKind kind) {
         if (kind == PostingPageKind::Filled && view)
             view->setFocus(Qt::OtherFocusReason);
         done(kind);

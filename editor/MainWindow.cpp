@@ -138,7 +138,8 @@ void MainWindow::CreateControls()
         font.setItalic(index == 1);
         font.setUnderline(index == 2);
         button->setFont(font);
-        const int width = std::max(36, button->fontMetrics().horizontalAdvance(button->text() + QStringLiteral(" *")) + 16);
+        const int width =
+            std::max(36, button->fontMetrics().horizontalAdvance(button->text() + QStringLiteral(" *")) + 16);
         button->setGeometry(left, PostLayout::TagRowTop, width, PostLayout::TagRowHeight);
         left += width + PostLayout::TagRowGap;
         connect(button, &QPushButton::clicked, this, [this, index] { runTagButton(index); });
@@ -271,7 +272,8 @@ void MainWindow::CreateControls()
 void MainWindow::CreateCommands()
 {
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
-    m_shortcuts = new PostShortcuts(bodyEdit, subjectEdit, [this](int index) { runTagButton(index); }, this);
+    m_shortcuts = new PostShortcuts(
+        bodyEdit, subjectEdit, [this](int index) { runTagButton(index); }, this);
     m_help = new StatusHelp(helpPanel, m_background, this);
     for (size_t index = 0; index < tagButtons.size(); ++index)
         m_help->SetHelp(tagButtons[index], ToQString(TagTable::Buttons[index].statusHelp));
@@ -323,7 +325,8 @@ void MainWindow::CreateActions()
         bodyEdit->setTextCursor(cursor);
         m_post->ReplaceSelection(ToUtf8(text));
     };
-    m_writing = new WritingHelp(bodyEdit, subjectEdit, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
+    m_writing =
+        new WritingHelp(bodyEdit, subjectEdit, *m_context.settings, replaceInBody, m_context.offeredDictionaries, this);
     checkSpellingAction = m_writing->CheckSpellingItem();
     spellingLanguageMenu = m_writing->LanguageMenu();
     highlightAction = m_writing->HighlightItem();
@@ -610,7 +613,8 @@ void MainWindow::EnableTopicNumber(bool enabled)
 
 void MainWindow::showOptions()
 {
-    OptionsDialog::ShowModeless(m_options, m_context, [this] { ReloadForums(); }, this);
+    OptionsDialog::ShowModeless(
+        m_options, m_context, [this] { ReloadForums(); }, this);
     if (m_options)
         connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
 }
@@ -638,8 +642,9 @@ void MainWindow::ShowLength()
     const size_t most = m_board.maxChars > 0 ? m_board.maxChars : Phpbb3::Limits().maxChars;
     const size_t length = Phpbb3::CountCharacters(m_post->Post());
     const QLocale locale;
-    const QString text = most > 0 ? QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
-                            : locale.toString(qulonglong(length));
+    const QString text = most > 0
+        ? QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
+        : locale.toString(qulonglong(length));
     const bool tooLong = most > 0 && length > most;
     lengthPanel->setText(text);
     lengthPanel->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());

@@ -202,7 +202,7 @@ private:
     QTimer* m_clock = nullptr;
     QTimer* m_lengthTimer = nullptr;  // the length is counted after a pause in typing
     QString m_site;                   // the site address the board profile is for
-    bool m_ending = false;  // the close sequence has ended the program
+    bool m_ending = false;            // the close sequence has ended the program
     std::unique_ptr<TagInserter> m_tags;
     std::unique_ptr<EditCommands> m_edit;
     PostShortcuts* m_shortcuts = nullptr;

@@ -7,10 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-PostBackground::PostBackground(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(false);
-}
+PostBackground::PostBackground(QWidget* parent) : QWidget(parent) { setAutoFillBackground(false); }
 
 namespace {
 
@@ -32,7 +29,8 @@ void PaintHouse(QPainter& p, const QRect& r)
     p.drawRect(QRectF(walls.center().x() - 3, walls.bottom() - 10, 7, 10));
 }
 
-void PaintLabel(QPainter& p, const QRect& r, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+void PaintLabel(QPainter& p, const QRect& r, const QString& text,
+                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     p.drawText(r, static_cast<int>(align) | Qt::TextWordWrap, text);
 }

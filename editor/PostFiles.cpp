@@ -85,11 +85,14 @@ bool PostFiles::Save()
     if (m_post.FileName().isEmpty())
         return SaveAs();
     if (StampOfPostFile().ChangedOnDisk()) {
-        switch (m_context.platform->MsgBox(m_owner, ChangedOnDiskQuestion(m_post.FileName()),
-                                           MsgButtons::YesNoCancel, MsgIcon::Exclamation)) {
-        case MsgAnswer::Yes: break;
-        case MsgAnswer::No: return SaveAs();
-        default: return false;
+        switch (m_context.platform->MsgBox(m_owner, ChangedOnDiskQuestion(m_post.FileName()), MsgButtons::YesNoCancel,
+                                           MsgIcon::Exclamation)) {
+        case MsgAnswer::Yes:
+            break;
+        case MsgAnswer::No:
+            return SaveAs();
+        default:
+            return false;
         }
     }
     return WriteTo(m_post.FileName());
@@ -107,7 +110,7 @@ bool PostFiles::SaveAs()
         // name that is written. No shows the dialog again.
         if (QFileInfo(path).isFile()
             && m_context.platform->MsgBox(m_owner, ReplaceQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation)
-                   != MsgAnswer::Yes)
+                != MsgAnswer::Yes)
             continue;
         m_post.SetFileName(path);
         return WriteTo(path);

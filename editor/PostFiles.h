@@ -33,8 +33,8 @@ class QWidget;
 
 class PostFiles {
 public:
-    static inline const QString SavePrompt = QStringLiteral(
-        "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
+    static inline const QString SavePrompt =
+        QStringLiteral("You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
     static inline const QString FormatError = QStringLiteral("Sorry, File format is not correct");
     // The largest file Open reads.
     static constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;

@@ -30,11 +30,16 @@ Dialog DialogFor(int index, bool assistMode)
 std::string_view AssistCommandFor(int index)
 {
     switch (index) {
-    case 5: return "list";
-    case 6: return "list=";
-    case 7: return "img";
-    case 8: return "url";
-    default: return {};
+    case 5:
+        return "list";
+    case 6:
+        return "list=";
+    case 7:
+        return "img";
+    case 8:
+        return "url";
+    default:
+        return {};
     }
 }
 
@@ -52,21 +57,30 @@ TagClick ClickTagButton(int index, std::string_view selection, std::string_view 
     if (!selection.empty())
         return {Concat({open, selection, close}), std::string(caption), true};
     if (!caption.empty() && caption.back() == '*')
-        return {close, std::string(caption.substr(0, caption.size() - std::min(caption.size(), OpenMarker.size()))), true};
+        return {close, std::string(caption.substr(0, caption.size() - std::min(caption.size(), OpenMarker.size()))),
+                true};
     return {open, Concat({caption, OpenMarker}), true};
 }
 
 int ButtonForShortcut(char letter)
 {
     switch (letter) {
-    case 'B': return 0;
-    case 'I': return 1;
-    case 'U': return 2;
-    case 'Q': return 3;
-    case 'C': return 4;
-    case 'M': return 7;
-    case 'R': return 8;
-    default: return -1;
+    case 'B':
+        return 0;
+    case 'I':
+        return 1;
+    case 'U':
+        return 2;
+    case 'Q':
+        return 3;
+    case 'C':
+        return 4;
+    case 'M':
+        return 7;
+    case 'R':
+        return 8;
+    default:
+        return -1;
     }
 }
 
@@ -103,7 +117,10 @@ std::optional<std::string> EmoticonCode(int index, std::string_view selection, B
     return Concat({selection, own ? picture.phpbb3Code : picture.code});
 }
 
-std::string SmileyCode(std::string_view code, std::string_view selection) { return Concat({selection, " ", code, " "}); }
+std::string SmileyCode(std::string_view code, std::string_view selection)
+{
+    return Concat({selection, " ", code, " "});
+}
 
 std::string WrapInTag(std::string_view opening, std::string_view closing, std::string_view selection)
 {

@@ -24,8 +24,8 @@ inline constexpr std::array<TagButton, 10> Buttons = {{
     {"List", "List", "List: [list]text[/list]", "list"},
     {"List=", "Ordered List", "Ordered list: [list=]text[/list]", "list=1"},
     {"Img", "Insert Image  (CTRL+M)", "Insert image: [img]http://image_url[/img]   (CTRL+M) ", "img"},
-    {"URL", "Web Address  (CTRL+R)",
-     "Insert URL: [url]http://url[/url] or [url=http://url]URL text[/url]   (CTRL+R)", "url"},
+    {"URL", "Web Address  (CTRL+R)", "Insert URL: [url]http://url[/url] or [url=http://url]URL text[/url]   (CTRL+R)",
+     "url"},
     {"[*]", "List Item", "List Item: [*]Text , must be used with  [list] or [list=]", ""},
 }};
 
@@ -33,7 +33,7 @@ inline constexpr std::array<TagButton, 10> Buttons = {{
 inline constexpr std::array<int, 10> ButtonRowOrder = {0, 1, 2, 3, 4, 5, 6, 9, 7, 8};
 
 struct EmoticonPicture {
-    std::string_view code;     // inserted as it stands, blanks included
+    std::string_view code;  // inserted as it stands, blanks included
     std::string_view tooltip;
     // What the picture inserts for a phpBB 3 site, whose own code for the
     // same face differs; empty: `code` there too.
@@ -65,8 +65,8 @@ inline constexpr std::array<EmoticonPicture, 20> Emoticons = {{
 }};
 
 inline constexpr std::array<std::string_view, 15> Colours = {
-    "Default", "Dark Red", "Red",    "Orange", "Brown",  "Yellow", "Green", "Olive",
-    "Cyan",    "Blue",     "Dark Blue", "Indigo", "Violet", "White", "Black",
+    "Default", "Dark Red", "Red",       "Orange", "Brown",  "Yellow", "Green", "Olive",
+    "Cyan",    "Blue",     "Dark Blue", "Indigo", "Violet", "White",  "Black",
 };
 
 inline constexpr std::string_view AssistHelp =

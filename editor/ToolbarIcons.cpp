@@ -10,8 +10,8 @@ namespace ToolbarIcons {
 namespace {
 
 const char* const kThemeNames[Count] = {
-    "document-new", "document-open", "document-save", "edit-copy", "edit-cut",
-    "edit-paste", "edit-select-all", "document-print-preview", "preferences-system", "help-about",
+    "document-new", "document-open",   "document-save",          "edit-copy",          "edit-cut",
+    "edit-paste",   "edit-select-all", "document-print-preview", "preferences-system", "help-about",
 };
 
 void Page(QPainter& p, QRectF r)

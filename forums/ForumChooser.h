@@ -16,8 +16,7 @@ class QWidget;
 
 class ForumChooser {
 public:
-    static inline const QString Placeholder =
-        ToQString(ForumList::Placeholder);
+    static inline const QString Placeholder = ToQString(ForumList::Placeholder);
 
     // `owner` owns the messages about a file that cannot be read.
     ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner);

@@ -12,10 +12,7 @@
 #include <memory>
 #include <optional>
 
-ForumExtraction::ForumExtraction(QWidget* owner, Timing timing)
-    : QObject(owner), m_owner(owner), m_timing(timing)
-{
-}
+ForumExtraction::ForumExtraction(QWidget* owner, Timing timing) : QObject(owner), m_owner(owner), m_timing(timing) {}
 
 ForumExtraction::~ForumExtraction() { Abandon(); }
 

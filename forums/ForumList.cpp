@@ -80,9 +80,6 @@ std::vector<std::string> WithoutBlankAndRepeated(std::vector<std::string> entrie
 
 std::string ShownText(std::string_view entry) { return HtmlText::DecodeReferences(entry); }
 
-std::string NumberOf(std::string_view entry)
-{
-    return std::string(entry.substr(0, entry.find('-')));
-}
+std::string NumberOf(std::string_view entry) { return std::string(entry.substr(0, entry.find('-'))); }
 
 }  // namespace ForumList

@@ -11,11 +11,7 @@
 
 namespace ForumListFile {
 
-QString PathOf(const AppContext& context)
-{
-    return context.WritableFile(
-        ToQString(ForumList::FileName));
-}
+QString PathOf(const AppContext& context) { return context.WritableFile(ToQString(ForumList::FileName)); }
 
 Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
 {

@@ -18,17 +18,16 @@ char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Lower(x) == Lower(y);
-           });
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 // Elements whose content the serialiser writes as it is, without escaping:
 // their text may hold markup-like letters that are not markup. (Title and
 // text areas are escaped by the serialiser but are read the same way in
 // markup written by hand, so they are skipped too.)
-constexpr std::array<std::string_view, 9> RawTextElements = {
-    "script", "style", "xmp", "iframe", "noembed", "noframes", "noscript", "textarea", "title"};
+constexpr std::array<std::string_view, 9> RawTextElements = {"script",   "style",    "xmp",      "iframe", "noembed",
+                                                             "noframes", "noscript", "textarea", "title"};
 
 bool IsRawTextElement(std::string_view name)
 {
@@ -214,8 +213,9 @@ Result Scan(std::string_view page)
 
 Result WithoutCategories(Result found)
 {
-    const bool marked = std::any_of(found.linkClasses.begin(), found.linkClasses.end(),
-                                    [](const std::string& classes) { return HtmlText::ListsClass(classes, "forumtitle"); });
+    const bool marked = std::any_of(found.linkClasses.begin(), found.linkClasses.end(), [](const std::string& classes) {
+        return HtmlText::ListsClass(classes, "forumtitle");
+    });
     if (!marked)
         return found;
     Result kept;

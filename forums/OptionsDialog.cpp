@@ -83,7 +83,7 @@ void BringForward(QWidget* window)
 }  // namespace
 
 OptionsDialog::OptionsDialog(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner,
-                       ForumExtraction::Timing timing)
+                             ForumExtraction::Timing timing)
     : QDialog(owner), m_context(context), m_forumListChanged(std::move(forumListChanged))
 {
     setObjectName(QStringLiteral("OptionsDialog"));
@@ -148,17 +148,17 @@ QWidget* OptionsDialog::CreateGeneralPage()
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
     addressHelp->setPalette(tip);
-    addressHelpText = MakeLabel("addressHelpText",
-                       QStringLiteral("Please specify the exact address (URL) of the forum you will submit topic to. "
-                                      "for example (")
-                           + ExampleAddress
-                           + QStringLiteral("). (Note: some Times letter capitalization makes a difference)"),
-                       addressHelp);
+    addressHelpText = MakeLabel(
+        "addressHelpText",
+        QStringLiteral("Please specify the exact address (URL) of the forum you will submit topic to. "
+                       "for example (")
+            + ExampleAddress + QStringLiteral("). (Note: some Times letter capitalization makes a difference)"),
+        addressHelp);
     testHelpText = MakeLabel("testHelpText",
-                       QStringLiteral("Then Check that this is the correct address by clicking the test address "
-                                      "below, please be sure that you will have the index page of the forum "
-                                      "displayed, otherwise check the address you entered"),
-                       addressHelp);
+                             QStringLiteral("Then Check that this is the correct address by clicking the test address "
+                                            "below, please be sure that you will have the index page of the forum "
+                                            "displayed, otherwise check the address you entered"),
+                             addressHelp);
     auto* panel = new QVBoxLayout(addressHelp);
     panel->addWidget(addressHelpText);
     panel->addWidget(testHelpText);
@@ -203,11 +203,14 @@ QWidget* OptionsDialog::CreateGeneralPage()
 QWidget* OptionsDialog::CreateExtractionPage()
 {
     extractionPage = MakePage("extractionPage", QStringLiteral("Extract forums"));
-    extractionIntro = MakeLabel("extractionIntro", QStringLiteral("This window will help you to extract the forum names from your site:"),
-                       extractionPage);
-    indexAddressLabel = MakeLabel("indexAddressLabel", QStringLiteral("Please write down the address of the index page of the forum:"),
-                       extractionPage);
-    indexAddressEdit = MakeField("indexAddressEdit", QStringLiteral("Address of the index page of the forum"), extractionPage);
+    extractionIntro = MakeLabel("extractionIntro",
+                                QStringLiteral("This window will help you to extract the forum names from your site:"),
+                                extractionPage);
+    indexAddressLabel =
+        MakeLabel("indexAddressLabel", QStringLiteral("Please write down the address of the index page of the forum:"),
+                  extractionPage);
+    indexAddressEdit =
+        MakeField("indexAddressEdit", QStringLiteral("Address of the index page of the forum"), extractionPage);
     indexAddressLabel->setBuddy(indexAddressEdit);
     startExtractingButton = MakeButton("startExtractingButton", QStringLiteral("Start Extracting"), extractionPage);
     forumsFoundList = new QListWidget(extractionPage);
@@ -245,8 +248,8 @@ void OptionsDialog::ShowModal(const AppContext& context, ForumListChanged forumL
     dialog->exec();  // the dialog deletes itself once closed
 }
 
-void OptionsDialog::ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context, ForumListChanged forumListChanged,
-                              QWidget* owner)
+void OptionsDialog::ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context,
+                                 ForumListChanged forumListChanged, QWidget* owner)
 {
     if (!open)
         open = new OptionsDialog(context, std::move(forumListChanged), owner);

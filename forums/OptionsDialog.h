@@ -43,14 +43,14 @@ public:
     // The dialog, loaded from the settings store and not shown; it deletes
     // itself when closed.
     OptionsDialog(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner = nullptr,
-               ForumExtraction::Timing timing = {});
+                  ForumExtraction::Timing timing = {});
 
     // Start-up: shows a new dialog modally; returns once it has been closed.
     static void ShowModal(const AppContext& context, ForumListChanged forumListChanged);
     // The menu and toolbar: shows the dialog modeless over `owner`, or brings
     // the one already open (`open`) forward.
-    static void ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context, ForumListChanged forumListChanged,
-                             QWidget* owner);
+    static void ShowModeless(QPointer<OptionsDialog>& open, const AppContext& context,
+                             ForumListChanged forumListChanged, QWidget* owner);
 
     // The controls (their object names are the same).
     QTabBar* pageTabs = nullptr;
@@ -64,9 +64,9 @@ public:
     QLineEdit* siteNameEdit = nullptr;
     QPushButton* testAddressButton = nullptr;
     QLabel* boardKindLabel = nullptr;
-    QComboBox* boardKindList = nullptr;   // Automatic, phpBB 3, phpBB 2
-    QLabel* boardFoundLabel = nullptr;    // "Board: phpBB 3, found on the index page"
-    QFrame* extractionPage = nullptr;     // page of "Extract forums"
+    QComboBox* boardKindList = nullptr;  // Automatic, phpBB 3, phpBB 2
+    QLabel* boardFoundLabel = nullptr;   // "Board: phpBB 3, found on the index page"
+    QFrame* extractionPage = nullptr;    // page of "Extract forums"
     QLabel* extractionIntro = nullptr;
     QLabel* indexAddressLabel = nullptr;
     QLineEdit* indexAddressEdit = nullptr;  // the index page's address

@@ -66,10 +66,17 @@ std::optional<std::string> Unescape(std::string_view text)
         if (++i == text.size())
             return std::nullopt;
         switch (text[i]) {
-        case '\\': plain += '\\'; break;
-        case 'r': plain += '\r'; break;
-        case 'n': plain += '\n'; break;
-        default: return std::nullopt;
+        case '\\':
+            plain += '\\';
+            break;
+        case 'r':
+            plain += '\r';
+            break;
+        case 'n':
+            plain += '\n';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return plain;
@@ -188,8 +195,8 @@ std::optional<Copy> Read(std::string_view bytes)
     if (*titleSize > body.size() || *postSize > body.size() || body.size() != fixed + *titleSize + *postSize)
         return std::nullopt;
     const size_t titleStart = PostFile::TitleMarker.size() + TextFile::CrLf.size();
-    const size_t postStart = titleStart + *titleSize + 2 * TextFile::CrLf.size() + PostFile::PostMarker.size()
-                             + TextFile::CrLf.size();
+    const size_t postStart =
+        titleStart + *titleSize + 2 * TextFile::CrLf.size() + PostFile::PostMarker.size() + TextFile::CrLf.size();
     const std::string_view title = body.substr(titleStart, *titleSize);
     const std::string_view post = body.substr(postStart, *postSize);
     if (PostFile::Write(title, post) != body)

@@ -35,9 +35,9 @@ inline constexpr std::string_view Magic = "QUILLFORGE-RECOVERY";
 inline constexpr int Version = 1;
 
 struct Copy {
-    std::string title;     // UTF-8, as in the title field
-    std::string post;      // UTF-8, line breaks CR LF
-    std::string fileName;  // the post's file name, UTF-8; empty = the post had no file
+    std::string title;      // UTF-8, as in the title field
+    std::string post;       // UTF-8, line breaks CR LF
+    std::string fileName;   // the post's file name, UTF-8; empty = the post had no file
     int64_t savedAtMs = 0;  // when the copy was written, ms since 1970 (UTC)
 
     bool operator==(const Copy&) const = default;

@@ -35,15 +35,16 @@ void ReportDamaged(const Target& target, RecoverySlot& slot)
     const QString path = QDir::toNativeSeparators(slot.CopyPath());
     const QString keptAs = slot.SetAside();
     const QString where = keptAs.isEmpty()
-                              ? QStringLiteral("It was left where it is.")
-                              : QStringLiteral("It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
+        ? QStringLiteral("It was left where it is.")
+        : QStringLiteral("It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
     Tell(target, QStringLiteral("The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2").arg(path, where));
 }
 
 void ReportUnreadable(const Target& target, RecoverySlot& slot, const QString& reason)
 {
-    Tell(target, QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
-                     .arg(QDir::toNativeSeparators(slot.CopyPath()), reason));
+    Tell(target,
+         QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
+             .arg(QDir::toNativeSeparators(slot.CopyPath()), reason));
     slot.Unlock();
 }
 
@@ -98,8 +99,7 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
             --cut;
         title = title.left(cut) + QStringLiteral("...");
     }
-    const QString time =
-        QLocale().toString(QDateTime::fromMSecsSinceEpoch(copy.savedAtMs), QLocale::ShortFormat);
+    const QString time = QLocale().toString(QDateTime::fromMSecsSinceEpoch(copy.savedAtMs), QLocale::ShortFormat);
     return Question + QStringLiteral("\r\n\r\nTitle: %1\r\nWritten: %2").arg(title, time);
 }
 

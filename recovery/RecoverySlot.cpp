@@ -22,9 +22,12 @@ QString IdOf(const QString& fileName, const QString& suffix)
 QString LockError(const QLockFile& lock)
 {
     switch (lock.error()) {
-    case QLockFile::LockFailedError: return QStringLiteral("Another running editor holds the lock.");
-    case QLockFile::PermissionError: return QStringLiteral("The lock file cannot be created: permission denied.");
-    default: return QStringLiteral("The lock file cannot be created.");
+    case QLockFile::LockFailedError:
+        return QStringLiteral("Another running editor holds the lock.");
+    case QLockFile::PermissionError:
+        return QStringLiteral("The lock file cannot be created: permission denied.");
+    default:
+        return QStringLiteral("The lock file cannot be created.");
     }
 }
 }  // namespace

@@ -11,10 +11,11 @@
 namespace bbcode {
 namespace {
 
-constexpr std::string_view CodeBoxOpening =
-    "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
+constexpr std::string_view CodeBoxOpening = "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier "
+                                            "new';margin-right:12px; margin-bottom:11px\">";
 constexpr std::string_view QuoteBoxOpening =
-    "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
+    "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: 17px;font-family='courier "
+    "new';margin-right:12px; margin-bottom:11px\">";
 
 struct Replacement {
     std::string_view from;
@@ -24,12 +25,21 @@ struct Replacement {
 // The bracketed rows of the fixed replacements; the carriage return is the
 // other row.
 constexpr std::array<Replacement, 16> FixedTags = {{
-    {"[b]", "<b>"}, {"[/b]", "</b>"}, {"[i]", "<i>"}, {"[/i]", "</i>"},
-    {"[u]", "<u>"}, {"[/u]", "</u>"},
-    {"[img]", "<img border=\"0\"src=\""}, {"[/img]", "\">"},
-    {"[code]", CodeBoxOpening}, {"[/code]", "</p>"},
-    {"[list]", "<ul>"}, {"[/list]", "</ul>"},
-    {"[list=1]", "<ol type=\"1\">"}, {"[list=a]", "<ol type=\"a\">"}, {"[list=i]", "<ol type=\"i\">"},
+    {"[b]", "<b>"},
+    {"[/b]", "</b>"},
+    {"[i]", "<i>"},
+    {"[/i]", "</i>"},
+    {"[u]", "<u>"},
+    {"[/u]", "</u>"},
+    {"[img]", "<img border=\"0\"src=\""},
+    {"[/img]", "\">"},
+    {"[code]", CodeBoxOpening},
+    {"[/code]", "</p>"},
+    {"[list]", "<ul>"},
+    {"[/list]", "</ul>"},
+    {"[list=1]", "<ol type=\"1\">"},
+    {"[list=a]", "<ol type=\"a\">"},
+    {"[list=i]", "<ol type=\"i\">"},
     {"[*]", "<li>"},
 }};
 constexpr size_t LongestFixedTag = 8;
@@ -132,10 +142,7 @@ bool ReplaceColourTags(std::string_view text, std::string& out)
     return pass.Run(text, out);
 }
 
-void CloseColours(std::string& text)
-{
-    ReplaceInPlace(text, "[/color]", "</font>");
-}
+void CloseColours(std::string& text) { ReplaceInPlace(text, "[/color]", "</font>"); }
 
 bool ReplaceLinkTags(std::string_view text, std::string& out)
 {
@@ -143,10 +150,7 @@ bool ReplaceLinkTags(std::string_view text, std::string& out)
     return pass.Run(text, out);
 }
 
-void CloseLinks(std::string& text)
-{
-    ReplaceInPlace(text, "[/url]", "</a>");
-}
+void CloseLinks(std::string& text) { ReplaceInPlace(text, "[/url]", "</a>"); }
 
 bool ReplaceSizeTags(std::string_view text, std::string& out)
 {
@@ -154,10 +158,7 @@ bool ReplaceSizeTags(std::string_view text, std::string& out)
     return pass.Run(text, out);
 }
 
-void CloseSizes(std::string& text)
-{
-    ReplaceInPlace(text, "[/size]", "</span>");
-}
+void CloseSizes(std::string& text) { ReplaceInPlace(text, "[/size]", "</span>"); }
 
 // Bare links, after "[/url]" became "</a>". A bare "[url]" is a link when the
 // text between it and the first "</a>" after it (its address) holds neither
@@ -248,10 +249,7 @@ bool ReplaceQuotes(std::string_view text, std::string& out)
     return pass.Run(text, out);
 }
 
-void CloseQuotes(std::string& text)
-{
-    ReplaceInPlace(text, "[/quote]", "</p>");
-}
+void CloseQuotes(std::string& text) { ReplaceInPlace(text, "[/quote]", "</p>"); }
 
 // The text between passes. A pass that may lengthen the text reads one
 // buffer and writes the other; one that only shortens it works in place, and

@@ -24,18 +24,9 @@ inline uint64_t Load(const char* p)
 // (n at most 128; bytes of 128 and more are not reported by HasLess). The
 // flag (0x80) of the first such byte in memory order, the lowest set bit,
 // is always exact; flags above it may be false.
-inline uint64_t HasZero(uint64_t word)
-{
-    return (word - Ones) & ~word & Highs;
-}
-inline uint64_t HasByte(uint64_t word, unsigned char byte)
-{
-    return HasZero(word ^ (Ones * byte));
-}
-inline uint64_t HasLess(uint64_t word, unsigned char n)
-{
-    return (word - Ones * n) & ~word & Highs;
-}
+inline uint64_t HasZero(uint64_t word) { return (word - Ones) & ~word & Highs; }
+inline uint64_t HasByte(uint64_t word, unsigned char byte) { return HasZero(word ^ (Ones * byte)); }
+inline uint64_t HasLess(uint64_t word, unsigned char n) { return (word - Ones * n) & ~word & Highs; }
 
 // The position of the first `byte` at or after `pos`, or `size`: the next
 // sixteen bytes read inline, eight at a time, the rest by memchr. So a

@@ -10,26 +10,11 @@
 namespace Phpbb3::Filters {
 namespace {
 
-bool IsAlpha(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool IsAlnum(char c)
-{
-    return IsAlpha(c) || IsDigit(c);
-}
-bool IsHex(char c)
-{
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
-}
+bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAlnum(char c) { return IsAlpha(c) || IsDigit(c); }
+bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 bool StartsWithNoCase(std::string_view s, std::string_view prefix)
 {
     if (s.size() < prefix.size())
@@ -69,7 +54,8 @@ bool SplitHostPort(std::string_view s, UrlParts& p)
             ++i;
         if (i > 1 && i < s.size() && s[i] == ']') {
             const std::string_view after = s.substr(i + 1);
-            if (after.empty() || (after[0] == ':' && after.find_first_not_of("0123456789", 1) == std::string_view::npos)) {
+            if (after.empty()
+                || (after[0] == ':' && after.find_first_not_of("0123456789", 1) == std::string_view::npos)) {
                 p.host = s.substr(0, i + 1);
                 p.port = after.empty() ? after : after.substr(1);
                 return true;
@@ -145,7 +131,8 @@ bool IsHostName(std::string_view host)
     size_t start = 0;
     while (true) {
         const size_t dot = host.find('.', start);
-        const std::string_view label = host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        const std::string_view label =
+            host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
         if (label.empty() || label.size() > 63 || label[0] == '-' || !IsAlnum(label.back()))
             return false;
         for (const char c : label)
@@ -163,7 +150,8 @@ bool IsIpv4(std::string_view s)
     size_t start = 0;
     while (true) {
         const size_t dot = s.find('.', start);
-        const std::string_view part = s.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
+        const std::string_view part =
+            s.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
         if (part.empty() || part.size() > 3 || (part.size() > 1 && part[0] == '0') || !IsDigits(part))
             return false;
         int value = 0;
@@ -189,7 +177,8 @@ bool IsIpv6(std::string_view s)
     size_t start = 0;
     while (true) {
         const size_t colon = s.find(':', start);
-        const std::string_view group = s.substr(start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
+        const std::string_view group =
+            s.substr(start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
         if (colon == std::string_view::npos && group.find('.') != std::string_view::npos) {
             if (!IsIpv4(group))
                 return false;
@@ -247,7 +236,7 @@ void AppendPercent(std::string& out, unsigned char c)
 bool IsUrlSafe(unsigned char c)
 {
     return c == '!' || (c >= '#' && c <= '&') || (c >= '*' && c <= ';') || c == '=' || (c >= '?' && c <= 'Z')
-           || c == '_' || (c >= 'a' && c <= 'z') || c == '~';
+        || c == '_' || (c >= 'a' && c <= 'z') || c == '~';
 }
 
 // The path, query and fragment, in one pass: where "%" is followed by a
@@ -279,8 +268,9 @@ void AppendSanitizedPath(std::string& out, std::string_view rest)
 
 bool IsAtext(char c)
 {
-    return IsAlnum(c) || (c != '"' && c != '(' && c != ')' && c != ',' && c != '.' && c != ':' && c != ';' && c != '<'
-                          && c != '>' && c != '@' && c != '[' && c != '\\' && c != ']' && c > ' ' && c < 0x7F);
+    return IsAlnum(c)
+        || (c != '"' && c != '(' && c != ')' && c != ',' && c != '.' && c != ':' && c != ';' && c != '<' && c != '>'
+            && c != '@' && c != '[' && c != '\\' && c != ']' && c > ' ' && c < 0x7F);
 }
 
 bool IsLocalPart(std::string_view s)
@@ -355,10 +345,7 @@ bool IsEmailDomain(std::string_view d)
 
 // --- Numbers ---------------------------------------------------------------------
 
-bool IsPhpSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\x0B' || c == '\f';
-}
+bool IsPhpSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\x0B' || c == '\f'; }
 
 // A numeric string as PHP 8 reads one (white space around allowed), and its value.
 bool PhpNumber(std::string_view s, double& value)
@@ -419,7 +406,9 @@ void AppendTwoDigits(std::string& out, int64_t n)
 std::optional<std::string> Url(std::string_view value)
 {
     const UrlParts p = ParseUrl(TrimPhp(value));
-    auto schemeIs = [&](std::string_view lower) { return p.scheme.size() == lower.size() && StartsWithNoCase(p.scheme, lower); };
+    auto schemeIs = [&](std::string_view lower) {
+        return p.scheme.size() == lower.size() && StartsWithNoCase(p.scheme, lower);
+    };
     const bool web = schemeIs("http") || schemeIs("https") || schemeIs("ftp");
     if (!p.scheme.empty() && !web)
         return std::nullopt;
@@ -631,9 +620,7 @@ QuoteAuthor ParseQuoteAuthor(std::string_view author)
             result.url = std::string(url);
     };
     // "$" also matches before one final newline; "." matches no newline.
-    auto body = [](std::string_view s) {
-        return !s.empty() && s.back() == '\n' ? s.substr(0, s.size() - 1) : s;
-    };
+    auto body = [](std::string_view s) { return !s.empty() && s.back() == '\n' ? s.substr(0, s.size() - 1) : s; };
     {
         const std::string_view s = body(result.author);
         const size_t close = s.find(']', 5);

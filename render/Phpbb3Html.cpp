@@ -122,10 +122,7 @@ void Writer::Escaped(std::string_view s, bool attribute)
     m_out.append(s, done);
 }
 
-void Writer::Attribute(const Tag& tag, Attr name)
-{
-    Escaped(Value(tag, name), true);
-}
+void Writer::Attribute(const Tag& tag, Attr name) { Escaped(Value(tag, name), true); }
 
 // Writes an element's opening; false when its content is not to be shown
 // (a picture, a Flash object, an attachment, a quote nested too deep).
@@ -231,8 +228,8 @@ void Writer::Close(TagId id)
         m_out += "</code></pre></div>";
         break;
     case Name::List:
-        m_out += Value(tag, Attr::Type).empty() || !Filters::IsOrderedListType(Value(tag, Attr::Type)) ? "</ul>"
-                                                                                                         : "</ol>";
+        m_out +=
+            Value(tag, Attr::Type).empty() || !Filters::IsOrderedListType(Value(tag, Attr::Type)) ? "</ul>" : "</ol>";
         break;
     case Name::Li:
         m_out += "</li>";
@@ -254,8 +251,8 @@ void Writer::Leaf(TagId id)
         const Smiley& smiley = m_parser.smilies[size_t(tag.smiley)];
         m_out += "<img class=\"smilies\" src=\"";
         Escaped(smiley.picture, true);
-        m_out += "\" width=\"" + std::to_string(smiley.width) + "\" height=\"" + std::to_string(smiley.height)
-                 + "\" alt=\"";
+        m_out +=
+            "\" width=\"" + std::to_string(smiley.width) + "\" height=\"" + std::to_string(smiley.height) + "\" alt=\"";
         Escaped(tagText, true);
         m_out += "\" title=\"";
         Escaped(smiley.emotion, true);
@@ -265,7 +262,8 @@ void Writer::Leaf(TagId id)
     case Name::Emoji:
         m_out += "<img alt=\"";
         Escaped(tagText, true);
-        m_out += "\" class=\"emoji smilies\" draggable=\"false\" src=\"//cdn.jsdelivr.net/gh/twitter/twemoji@latest/assets/svg/";
+        m_out += "\" class=\"emoji smilies\" draggable=\"false\" "
+                 "src=\"//cdn.jsdelivr.net/gh/twitter/twemoji@latest/assets/svg/";
         Attribute(tag, Attr::Seq);
         m_out += ".svg\">";
         return;
@@ -328,12 +326,12 @@ void Writer::QuoteOpening(const Tag& tag)
     m_out += " wrote:";
     if (!postId.empty()) {
         m_out += " <a href=\"" + postUrl + "\" aria-label=\"View quoted post\" data-post-id=\"" + std::string(postId)
-                 + "\" onclick=\"if(document.getElementById(hash.substr(1)))href=hash\">";
+            + "\" onclick=\"if(document.getElementById(hash.substr(1)))href=hash\">";
         m_out += ArrowIcon;
     }
     if (const std::string_view msg = Value(tag, Attr::MsgId); !msg.empty()) {
         m_out += " <a href=\"./ucp.php?i=pm&amp;mode=view&amp;p=" + std::string(msg)
-                 + "\" aria-label=\"View quoted post\" data-msg-id=\"" + std::string(msg) + "\">";
+            + "\" aria-label=\"View quoted post\" data-msg-id=\"" + std::string(msg) + "\">";
         m_out += ArrowIcon;
     }
     if (const std::string_view time = Value(tag, Attr::Time); !time.empty())

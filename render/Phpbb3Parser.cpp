@@ -17,11 +17,11 @@ namespace {
 
 constexpr uint32_t All = (1u << RealTagCount) - 1;
 constexpr uint32_t Phrasing = Bit(Name::B) | Bit(Name::I) | Bit(Name::U) | Bit(Name::Size) | Bit(Name::Color)
-                              | Bit(Name::Url) | Bit(Name::Email) | Bit(Name::Img) | Bit(Name::Flash)
-                              | Bit(Name::Smiley) | Bit(Name::Emoji) | Bit(Name::LinkText);
+    | Bit(Name::Url) | Bit(Name::Email) | Bit(Name::Img) | Bit(Name::Flash) | Bit(Name::Smiley) | Bit(Name::Emoji)
+    | Bit(Name::LinkText);
 constexpr uint32_t Flow = Phrasing | Bit(Name::Quote) | Bit(Name::Code) | Bit(Name::List) | Bit(Name::Attachment);
-constexpr uint32_t Formatting = Bit(Name::B) | Bit(Name::I) | Bit(Name::U) | Bit(Name::Size) | Bit(Name::Color)
-                                | Bit(Name::Url) | Bit(Name::Email);
+constexpr uint32_t Formatting =
+    Bit(Name::B) | Bit(Name::I) | Bit(Name::U) | Bit(Name::Size) | Bit(Name::Color) | Bit(Name::Url) | Bit(Name::Email);
 constexpr uint32_t Links = Bit(Name::Url) | Bit(Name::Email);
 constexpr uint32_t Unlimited = UINT32_MAX;
 constexpr size_t DefaultTagLimit = 5000;
@@ -42,7 +42,8 @@ constexpr TagConfig Configs[RealTagCount] = {
     /* Email */ {AutoReopen | IsTransparent, All, All & ~Links, 0, 0, 10},
     /* Img */ {AutoClose, Phrasing, All, 0, 0, 10},
     /* Quote */ {IgnoreWhitespace, Flow, All, Formatting, Formatting, Unlimited},
-    /* Code */ {IgnoreWhitespace | IgnoreTags | TrimFirstLine | DisableAutoBr, Phrasing, All, Formatting, Formatting, 10},
+    /* Code */
+    {IgnoreWhitespace | IgnoreTags | TrimFirstLine | DisableAutoBr, Phrasing, All, Formatting, Formatting, 10},
     /* List */ {IgnoreWhitespace | SuspendAutoBr, Bit(Name::Li), All, Formatting, Formatting, 10},
     /* Li */ {IgnoreWhitespace, Flow, All, Formatting, Formatting | Bit(Name::Li), 10},
     /* Flash */ {0, Phrasing, All, 0, 0, 10},
@@ -54,15 +55,9 @@ constexpr TagConfig Configs[RealTagCount] = {
 
 constexpr TagConfig SystemConfig = {0, 0, 0, 0, 0, 0};
 
-bool IsReal(Name n)
-{
-    return static_cast<int>(n) < RealTagCount;
-}
+bool IsReal(Name n) { return static_cast<int>(n) < RealTagCount; }
 
-bool IsWhitespace(char c)
-{
-    return c == ' ' || c == '\n' || c == '\t';
-}
+bool IsWhitespace(char c) { return c == ' ' || c == '\n' || c == '\t'; }
 
 // The order in which tags are processed, as a heap's "less": by position;
 // at one position negative priorities first, then lower priorities, then
@@ -92,10 +87,7 @@ struct Later {
 
 }  // namespace
 
-const TagConfig& ConfigOf(Name name)
-{
-    return IsReal(name) ? Configs[static_cast<int>(name)] : SystemConfig;
-}
+const TagConfig& ConfigOf(Name name) { return IsReal(name) ? Configs[static_cast<int>(name)] : SystemConfig; }
 
 const AttrValue* Find(std::span<const AttrValue> attributes, Attr name)
 {
@@ -130,8 +122,7 @@ void SetView(Attributes& attributes, Attr name, std::string_view value)
     attributes.push_back({name, false, value, {}});
 }
 
-Parser::Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies,
-               Workspace& workspace)
+Parser::Parser(std::string_view text, const Options& options, const std::vector<Smiley>& smilies, Workspace& workspace)
     : text(text), smilies(smilies), m_options(options), m_workspace(workspace)
 {
     Exchange();
@@ -140,10 +131,7 @@ Parser::Parser(std::string_view text, const Options& options, const std::vector<
     events.clear();
 }
 
-Parser::~Parser()
-{
-    Exchange();
-}
+Parser::~Parser() { Exchange(); }
 
 // Takes the workspace's buffers, or gives them back.
 void Parser::Exchange()
@@ -177,10 +165,7 @@ void Parser::Exchange()
     m_quotes[1].clear();
 }
 
-uint32_t Parser::FlagsOf(TagId id) const
-{
-    return ConfigOf(tags[id].name).flags;
-}
+uint32_t Parser::FlagsOf(TagId id) const { return ConfigOf(tags[id].name).flags; }
 
 void Parser::Run()
 {
@@ -340,10 +325,7 @@ TagId Parser::Peek() const
     return m_next < m_sorted.size() ? m_sorted[m_next] : NoTag;
 }
 
-bool Parser::Waiting() const
-{
-    return m_next < m_sorted.size() || !m_heap.empty();
-}
+bool Parser::Waiting() const { return m_next < m_sorted.size() || !m_heap.empty(); }
 
 void Parser::Log(std::string message)
 {
@@ -607,7 +589,7 @@ bool Parser::CanClose(TagId endId, TagId startId) const
     const Tag& end = tags[endId];
     const Tag& start = tags[startId];
     return !end.invalid && end.name == start.name && end.type == Type::End && start.type == Type::Start
-           && (end.startTag == NoTag || end.startTag == startId) && (start.endTag == NoTag || start.endTag == endId);
+        && (end.startTag == NoTag || end.startTag == startId) && (start.endTag == NoTag || start.endTag == endId);
 }
 
 void Parser::PushContext(TagId id)

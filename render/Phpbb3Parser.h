@@ -158,8 +158,8 @@ private:
 // The configuration of one tag name.
 struct TagConfig {
     uint32_t flags;
-    uint32_t children;     // tags allowed as children
-    uint32_t descendants;  // tags allowed at any depth below
+    uint32_t children;      // tags allowed as children
+    uint32_t descendants;   // tags allowed at any depth below
     uint32_t fosterParent;  // formatting parents closed before it and reopened inside it
     uint32_t closeParent;   // parents closed before it
     uint32_t nestingLimit;

@@ -34,16 +34,16 @@ std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder = "./images/sm
 struct Limits {
     size_t maxChars = 60000;  // 0: no limit
     size_t minChars = 1;
-    long maxFontSize = 200;   // 0: no limit
-    int maxQuoteDepth = 3;    // 0: no limit
-    size_t maxSmilies = 0;    // 0: no limit
-    size_t maxUrls = 0;       // 0: no limit
+    long maxFontSize = 200;  // 0: no limit
+    int maxQuoteDepth = 3;   // 0: no limit
+    size_t maxSmilies = 0;   // 0: no limit
+    size_t maxUrls = 0;      // 0: no limit
 };
 
 struct Options {
     Limits limits;
     const std::vector<Smiley>* smilies = nullptr;  // null: DefaultSmilies()
-    bool mayUseFlash = false;  // an administrator's rights; members may not use [flash]
+    bool mayUseFlash = false;                      // an administrator's rights; members may not use [flash]
 };
 
 struct Result {

@@ -18,7 +18,7 @@ struct BBCodeDef {
     std::string_view name;  // upper case, as the closing tag is looked up
     Name tag;
     Attr defaultAttr;
-    Attr contentAttr;       // taken from the content when missing (Unknown: none)
+    Attr contentAttr;  // taken from the content when missing (Unknown: none)
     bool forceLookahead;
 };
 
@@ -47,18 +47,41 @@ const BBCodeDef* FindBBCode(std::string_view typed)
     const char first = typed[0] == '*' ? '*' : char(typed[0] & ~0x20);
     int from = 0, to = 0;
     switch (first) {
-    case 'A': from = 0, to = 1; break;
-    case 'B': from = 1, to = 2; break;
-    case 'C': from = 2, to = 4; break;
-    case 'E': from = 4, to = 5; break;
-    case 'F': from = 5, to = 6; break;
-    case 'I': from = 6, to = 8; break;
-    case 'L': from = 8, to = 9; break;
-    case 'Q': from = 9, to = 10; break;
-    case 'S': from = 10, to = 11; break;
-    case 'U': from = 11, to = 13; break;
-    case '*': from = 13, to = 14; break;
-    default: return nullptr;
+    case 'A':
+        from = 0, to = 1;
+        break;
+    case 'B':
+        from = 1, to = 2;
+        break;
+    case 'C':
+        from = 2, to = 4;
+        break;
+    case 'E':
+        from = 4, to = 5;
+        break;
+    case 'F':
+        from = 5, to = 6;
+        break;
+    case 'I':
+        from = 6, to = 8;
+        break;
+    case 'L':
+        from = 8, to = 9;
+        break;
+    case 'Q':
+        from = 9, to = 10;
+        break;
+    case 'S':
+        from = 10, to = 11;
+        break;
+    case 'U':
+        from = 11, to = 13;
+        break;
+    case '*':
+        from = 13, to = 14;
+        break;
+    default:
+        return nullptr;
     }
     for (int k = from; k < to; ++k) {
         const BBCodeDef& def = BBCodes[k];
@@ -73,49 +96,31 @@ const BBCodeDef* FindBBCode(std::string_view typed)
     return nullptr;
 }
 
-const BBCodeDef& DefOf(std::string_view bbName)
-{
-    return *FindBBCode(bbName);
-}
+const BBCodeDef& DefOf(std::string_view bbName) { return *FindBBCode(bbName); }
 
 Attr AttrNamed(std::string_view lower)
 {
     static constexpr std::pair<std::string_view, Attr> Names[] = {
-        {"url", Attr::Url}, {"src", Attr::Src}, {"email", Attr::Email}, {"subject", Attr::Subject},
-        {"body", Attr::Body}, {"color", Attr::Color}, {"size", Attr::Size}, {"type", Attr::Type},
-        {"author", Attr::Author}, {"post_id", Attr::PostId}, {"msg_id", Attr::MsgId}, {"time", Attr::Time},
-        {"user_id", Attr::UserId}, {"lang", Attr::Lang}, {"index", Attr::Index}, {"filename", Attr::Filename},
-        {"flash", Attr::Flash}, {"width", Attr::Width}, {"height", Attr::Height}};
+        {"url", Attr::Url},        {"src", Attr::Src},        {"email", Attr::Email},  {"subject", Attr::Subject},
+        {"body", Attr::Body},      {"color", Attr::Color},    {"size", Attr::Size},    {"type", Attr::Type},
+        {"author", Attr::Author},  {"post_id", Attr::PostId}, {"msg_id", Attr::MsgId}, {"time", Attr::Time},
+        {"user_id", Attr::UserId}, {"lang", Attr::Lang},      {"index", Attr::Index},  {"filename", Attr::Filename},
+        {"flash", Attr::Flash},    {"width", Attr::Width},    {"height", Attr::Height}};
     for (const auto& [name, attr] : Names)
         if (name == lower)
             return attr;
     return Attr::Unknown;
 }
 
-bool IsAsciiLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsNameChar(char c)
-{
-    return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-';
-}
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsNameChar(char c) { return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
 bool IsAsciiSpace(char c)  // \s without Unicode
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\x0B' || c == '\f' || c == '\r';
 }
-bool IsAsciiWord(unsigned char c)
-{
-    return IsAsciiLetter(char(c)) || (c >= '0' && c <= '9') || c == '_';
-}
-bool IsAfterBBCodeName(char c)
-{
-    return c == ']' || c == ' ' || c == '=' || c == ':' || c == '/';
-}
-bool IsSmileyBoundary(char c)
-{
-    return c == '\n' || c == ' ' || c == '.' || c == ']';
-}
+bool IsAsciiWord(unsigned char c) { return IsAsciiLetter(char(c)) || (c >= '0' && c <= '9') || c == '_'; }
+bool IsAfterBBCodeName(char c) { return c == ']' || c == ' ' || c == '=' || c == ':' || c == '/'; }
+bool IsSmileyBoundary(char c) { return c == '\n' || c == ' ' || c == '.' || c == ']'; }
 
 // A BBCode tag holds at most this many attributes; past it the tag is text.
 // Keeps tags whose attributes run over other tags from costing more than a
@@ -430,7 +435,7 @@ namespace {
 bool IsFullWidthPunctuation(char32_t cp)
 {
     return (cp >= 0xFF01 && cp <= 0xFF0F) || (cp >= 0xFF1A && cp <= 0xFF20) || (cp >= 0xFF3B && cp <= 0xFF40)
-           || (cp >= 0xFF5B && cp <= 0xFF65);
+        || (cp >= 0xFF5B && cp <= 0xFF65);
 }
 
 bool StartsNoCase(std::string_view text, size_t pos, std::string_view lower)
@@ -496,7 +501,7 @@ size_t TrimAddress(std::string_view text, size_t start, size_t end)
     while (end > start) {
         const unsigned char c = static_cast<unsigned char>(text[end - 1]);
         const bool punctuation = (c >= '!' && c <= '.') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`')
-                                 || (c >= '{' && c <= '~') || c == ' ' || (c >= 9 && c <= 13);
+            || (c >= '{' && c <= '~') || c == ' ' || (c >= 9 && c <= 13);
         if (!punctuation || c == '-' || c == '=' || c == '+' || c == ')' || c == '_')
             break;
         --end;

@@ -16,21 +16,55 @@ namespace Phpbb3::Internal {
 // The board's tags (BBCodes, smilies "E", emoji, the shortened text of a
 // link), then the processor's own: ignored text and verbatim text.
 enum class Name : uint8_t {
-    B, I, U, Size, Color, Url, Email, Img, Quote, Code, List, Li, Flash, Attachment, Smiley, Emoji, LinkText,
-    Ignore, Verbatim
+    B,
+    I,
+    U,
+    Size,
+    Color,
+    Url,
+    Email,
+    Img,
+    Quote,
+    Code,
+    List,
+    Li,
+    Flash,
+    Attachment,
+    Smiley,
+    Emoji,
+    LinkText,
+    Ignore,
+    Verbatim
 };
 constexpr int RealTagCount = 17;
 
-constexpr uint32_t Bit(Name n)
-{
-    return 1u << static_cast<int>(n);
-}
+constexpr uint32_t Bit(Name n) { return 1u << static_cast<int>(n); }
 
 enum class Type : uint8_t { End = 0, SelfClosing = 1, Start = 2 };
 
 enum class Attr : uint8_t {
-    Url, Src, Email, Subject, Body, Color, Size, Type, Author, PostId, MsgId, Time, UserId, Lang, Index, Filename,
-    Flash, Width, Height, Text, Seq, Unknown
+    Url,
+    Src,
+    Email,
+    Subject,
+    Body,
+    Color,
+    Size,
+    Type,
+    Author,
+    PostId,
+    MsgId,
+    Time,
+    UserId,
+    Lang,
+    Index,
+    Filename,
+    Flash,
+    Width,
+    Height,
+    Text,
+    Seq,
+    Unknown
 };
 
 // A value as typed (a view into the post, or a copy once unescaped or

@@ -9,15 +9,9 @@
 namespace Phpbb3::Text {
 namespace {
 
-bool IsTrimmed(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\x0B';
-}
+bool IsTrimmed(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\x0B'; }
 
-bool IsControl(char c)
-{
-    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
-}
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n'; }
 
 // What each byte adds to the count: 1 for the first byte of a character,
 // more for those the form escapes.
@@ -31,10 +25,7 @@ constexpr auto Weights = [] {
     return w;
 }();
 
-std::string Plural(size_t n, const char* one, const char* many)
-{
-    return std::to_string(n) + (n == 1 ? one : many);
-}
+std::string Plural(size_t n, const char* one, const char* many) { return std::to_string(n) + (n == 1 ? one : many); }
 
 }  // namespace
 
@@ -90,7 +81,8 @@ size_t CleanUp(std::string_view post, std::string& out)
             controls = controls || IsControl(char(c));
             ++count;
             ++i;
-        } else if (c >= 0xC2 && c < 0xCC && i + 1 < post.size() && (static_cast<unsigned char>(post[i + 1]) & 0xC0) == 0x80) {
+        } else if (c >= 0xC2 && c < 0xCC && i + 1 < post.size()
+                   && (static_cast<unsigned char>(post[i + 1]) & 0xC0) == 0x80) {
             // Latin-1 and the letters up to U+02FF: valid, and NFC keeps them.
             ++count;
             i += 2;
@@ -154,12 +146,12 @@ std::string LengthError(size_t characters, size_t minChars, size_t maxChars)
 {
     if (maxChars > 0 && characters > maxChars)
         return "Your message contains " + Plural(characters, " character.", " characters.")
-               + "<br />The maximum number of allowed characters is " + std::to_string(maxChars) + ".";
+            + "<br />The maximum number of allowed characters is " + std::to_string(maxChars) + ".";
     if (characters == 0)
         return "Your message contains too few characters.";
     if (characters < minChars)
         return "Your message contains " + Plural(characters, " character.", " characters.")
-               + "<br />You need to enter at least " + Plural(minChars, " character.", " characters.");
+            + "<br />You need to enter at least " + Plural(minChars, " character.", " characters.");
     return {};
 }
 

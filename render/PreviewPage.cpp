@@ -24,11 +24,12 @@ std::string BuildForPhpbb3(std::string_view post, const Phpbb3::Options& options
     // The policy leads the head: a document type after it would be ignored.
     constexpr std::string_view Start = "<!DOCTYPE html>\r\n<html><head>";
     constexpr std::string_view Head = "<meta charset=\"utf-8\"><title>Preview</title><style>";
-    constexpr std::string_view Body = "</style></head>\r\n<body><div class=\"post bg2\"><div class=\"postbody\"><div class=\"content\">";
+    constexpr std::string_view Body =
+        "</style></head>\r\n<body><div class=\"post bg2\"><div class=\"postbody\"><div class=\"content\">";
     constexpr std::string_view End = "</div></div></div></body></html>\r\n";
     std::string page;
-    page.reserve(Start.size() + PagePolicy::NoScripts.size() + Head.size() + Phpbb3Style::StyleSheet.size() + Body.size()
-                 + content.size() + End.size());
+    page.reserve(Start.size() + PagePolicy::NoScripts.size() + Head.size() + Phpbb3Style::StyleSheet.size()
+                 + Body.size() + content.size() + End.size());
     page += Start;
     page += PagePolicy::NoScripts;
     page += Head;

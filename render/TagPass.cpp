@@ -30,16 +30,10 @@ uint32_t SlotKey(uint64_t hash)
     return key == 0 ? 1 : key;
 }
 
-size_t SlotIndex(uint32_t key, size_t mask)
-{
-    return size_t(uint64_t(key) * 0x9E3779B97F4A7C15ull >> 32) & mask;
-}
+size_t SlotIndex(uint32_t key, size_t mask) { return size_t(uint64_t(key) * 0x9E3779B97F4A7C15ull >> 32) & mask; }
 
 // At most three quarters of the slots are used.
-bool Crowded(size_t used, size_t slots)
-{
-    return 4 * used > 3 * slots;
-}
+bool Crowded(size_t used, size_t slots) { return 4 * used > 3 * slots; }
 
 }  // namespace
 
@@ -279,8 +273,7 @@ void TagPass::AppendReplacement(size_t round)
 {
     const std::string_view replacement = m_replacement;
     size_t done = 0;
-    for (size_t at = replacement.find(m_prefix); at != std::string_view::npos;
-         at = replacement.find(m_prefix, done)) {
+    for (size_t at = replacement.find(m_prefix); at != std::string_view::npos; at = replacement.find(m_prefix, done)) {
         m_out.append(replacement, done, at - done);
         Open(round);
         done = at + m_prefix.size();

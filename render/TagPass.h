@@ -71,13 +71,13 @@ public:
 
 private:
     struct Candidate {
-        size_t pos;       // of the prefix in m_out
-        size_t shadow;    // latest round that changed the text between this and the next candidate
-        TextHash piece;   // of m_out from pos up to the next candidate (when there is one)
+        size_t pos;      // of the prefix in m_out
+        size_t shadow;   // latest round that changed the text between this and the next candidate
+        TextHash piece;  // of m_out from pos up to the next candidate (when there is one)
     };
     // A tag that was some round's tag: where its text is and its rounds.
     struct KnownTag {
-        size_t offset;         // in the input, or in m_arena when InArena is set
+        size_t offset;  // in the input, or in m_arena when InArena is set
         size_t length;
         size_t firstRound;
         int32_t moreRounds;    // index in m_moreRounds, or -1
@@ -86,8 +86,8 @@ private:
     // Open addressing over the keys (32 bits of the hashes) of known tags and
     // of their tails.
     struct Slot {
-        uint32_t key;    // 0: empty
-        int32_t known;   // first known tag with this key, or -1 for a tail only
+        uint32_t key;   // 0: empty
+        int32_t known;  // first known tag with this key, or -1 for a tail only
     };
     struct Match {
         size_t round;
@@ -122,22 +122,22 @@ private:
 
     std::string_view m_prefix;
     BuildFn m_build;
-    std::string_view m_in;             // the text of the current run
+    std::string_view m_in;  // the text of the current run
     size_t m_growth;
-    std::string m_out;                 // the text as the rounds leave it, up to the walk
-    std::string m_replacement;         // scratch for the replacement being built
+    std::string m_out;          // the text as the rounds leave it, up to the walk
+    std::string m_replacement;  // scratch for the replacement being built
     std::vector<Candidate> m_open;
-    TextHash m_top;                    // of m_out from the top candidate to m_topEnd
+    TextHash m_top;  // of m_out from the top candidate to m_topEnd
     size_t m_topEnd = 0;
     size_t m_rounds = 0;
-    size_t m_asTypedOut = 0;           // m_out from here on is the input from m_asTypedIn on
+    size_t m_asTypedOut = 0;  // m_out from here on is the input from m_asTypedIn on
     size_t m_asTypedIn = 0;
-    std::string m_arena;               // known tags that do not stand in the input as typed
+    std::string m_arena;  // known tags that do not stand in the input as typed
     std::vector<KnownTag> m_known;
     std::vector<std::vector<size_t>> m_moreRounds;
     std::vector<Slot> m_slots;
     size_t m_used = 0;
-    std::vector<uint64_t> m_filter;    // two bits per key in one word, four bits per slot
+    std::vector<uint64_t> m_filter;  // two bits per key in one word, four bits per slot
     // Keys known but not yet in their slots, oldest first, with their first
     // known tag (or -1).
     static constexpr size_t MaxPending = 8;

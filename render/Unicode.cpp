@@ -85,8 +85,7 @@ char32_t Compose(char32_t a, char32_t b)
 {
     if (a >= LBase && a < LBase + LCount && b >= VBase && b < VBase + VCount)
         return HangulBase + ((a - LBase) * VCount + (b - VBase)) * TCount;
-    if (a >= HangulBase && a < HangulBase + SCount && (a - HangulBase) % TCount == 0 && b > TBase
-        && b < TBase + TCount)
+    if (a >= HangulBase && a < HangulBase + SCount && (a - HangulBase) % TCount == 0 && b > TBase && b < TBase + TCount)
         return a + (b - TBase);
     size_t lo = 0, hi = Count(CompositionPairs) / 3;
     while (lo < hi) {
@@ -154,22 +153,10 @@ void NormalizePiece(std::string_view piece, std::string& out)
         AppendUtf8(out, cps[i]);
 }
 
-bool IsPresentation(char32_t cp)
-{
-    return cp >= 0x231A && InRanges(EmojiPresentationRanges, cp);
-}
-bool IsPictographic(char32_t cp)
-{
-    return cp >= 0xA9 && InRanges(PictographicRanges, cp);
-}
-bool IsSkinTone(char32_t cp)
-{
-    return cp >= 0x1F3FB && cp <= 0x1F3FF;
-}
-bool IsRegional(char32_t cp)
-{
-    return cp >= 0x1F1E6 && cp <= 0x1F1FF;
-}
+bool IsPresentation(char32_t cp) { return cp >= 0x231A && InRanges(EmojiPresentationRanges, cp); }
+bool IsPictographic(char32_t cp) { return cp >= 0xA9 && InRanges(PictographicRanges, cp); }
+bool IsSkinTone(char32_t cp) { return cp >= 0x1F3FB && cp <= 0x1F3FF; }
+bool IsRegional(char32_t cp) { return cp >= 0x1F1E6 && cp <= 0x1F1FF; }
 
 // One element of an emoji sequence at `pos`: a pictograph shown as an emoji
 // (by default, or through U+FE0F, a skin tone or, when `joined`, after a
@@ -224,10 +211,7 @@ size_t EmojiElement(std::string_view text, size_t pos, bool joined, std::u32stri
 
 }  // namespace
 
-bool MayChangeUnderNfc(char32_t cp)
-{
-    return cp >= 0x300 && InRanges(NfcUnsafeRanges, cp);
-}
+bool MayChangeUnderNfc(char32_t cp) { return cp >= 0x300 && InRanges(NfcUnsafeRanges, cp); }
 
 char32_t Decode(std::string_view text, size_t& pos)
 {
@@ -425,7 +409,7 @@ bool IsSpaceChar(char32_t cp)
     if (cp < 0x80)
         return cp == ' ' || (cp >= 9 && cp <= 13);
     return cp == 0x85 || cp == 0xA0 || cp == 0x1680 || cp == 0x180E || (cp >= 0x2000 && cp <= 0x200A) || cp == 0x2028
-           || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000;
+        || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000;
 }
 
 size_t MatchEmoji(std::string_view text, size_t pos, std::string& name)
@@ -577,7 +561,8 @@ bool HostToAscii(std::string_view host, std::string& out)
     size_t start = 0;
     while (true) {
         const size_t dot = folded.find('.', start);
-        const std::string_view label = std::string_view(folded).substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        const std::string_view label =
+            std::string_view(folded).substr(start, dot == std::string::npos ? std::string::npos : dot - start);
         if (label.empty())
             return false;
         std::u32string cps;

@@ -68,10 +68,10 @@ inline bool MayStartEmoji(std::string_view text, size_t pos)
     if (c >= 0xE2)
         return true;
     if ((c >= '0' && c <= '9') || c == '#' || c == '*')
-        return pos + 1 < text.size() && (static_cast<unsigned char>(text[pos + 1]) == 0xEF
-                                          || static_cast<unsigned char>(text[pos + 1]) == 0xE2);
+        return pos + 1 < text.size()
+            && (static_cast<unsigned char>(text[pos + 1]) == 0xEF || static_cast<unsigned char>(text[pos + 1]) == 0xE2);
     return c == 0xC2 && pos + 1 < text.size()
-           && (static_cast<unsigned char>(text[pos + 1]) == 0xA9 || static_cast<unsigned char>(text[pos + 1]) == 0xAE);
+        && (static_cast<unsigned char>(text[pos + 1]) == 0xA9 || static_cast<unsigned char>(text[pos + 1]) == 0xAE);
 }
 
 // A host name with non-ASCII letters in its ASCII form: case folded,

@@ -35,13 +35,14 @@ std::string SizeQuestion(BoardKind kind, size_t sizes)
     const bool toThree = kind == BoardKind::Phpbb3;
     const std::string board(BoardKinds::DisplayName(kind));
     const std::string other(BoardKinds::DisplayName(toThree ? BoardKind::Phpbb2 : BoardKind::Phpbb3));
-    std::string text = "This post uses " + other + "'s font sizes (" + Numbers(toThree ? SizeScale::Pixels : SizeScale::Percentages)
-                       + "), but your site runs " + board + ", which reads them as "
-                       + (toThree ? "percentages: \"Large\" text would show at 18 % of the normal size."
-                                 : "pixels and shows any above 29 as typed.");
+    std::string text = "This post uses " + other + "'s font sizes ("
+        + Numbers(toThree ? SizeScale::Pixels : SizeScale::Percentages) + "), but your site runs " + board
+        + ", which reads them as "
+        + (toThree ? "percentages: \"Large\" text would show at 18 % of the normal size."
+                   : "pixels and shows any above 29 as typed.");
     text += std::string(LineBreak) + std::string(LineBreak);
     text += "Convert " + std::string(sizes == 1 ? "this size" : "these " + std::to_string(sizes) + " sizes") + " to "
-            + board + "'s (" + Numbers(SizeScale::For(kind)) + ")?";
+        + board + "'s (" + Numbers(SizeScale::For(kind)) + ")?";
     return text;
 }
 
@@ -55,7 +56,7 @@ std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, 
         text += std::string(LineBreak) + AsLines(error);
     if (quotesRemoved)
         text += std::string(LineBreak) + "Quotes nested deeper than " + std::to_string(maxQuoteDepth)
-                + " will be removed, with everything inside them.";
+            + " will be removed, with everything inside them.";
     text += std::string(LineBreak) + std::string(LineBreak) + "Send it anyway?";
     return text;
 }

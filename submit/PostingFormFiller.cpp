@@ -71,7 +71,7 @@ QString PostingFormFiller::Script(const PostingFill& fill)
     const QString json = QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact));
     const QByteArray literal = QJsonDocument(QJsonArray{json}).toJson(QJsonDocument::Compact);
     return QLatin1String(FillFunction) + QStringLiteral("(JSON.parse(") + QString::fromUtf8(literal)
-           + QStringLiteral("[0]))");
+        + QStringLiteral("[0]))");
 }
 
 void PostingFormFiller::Run(QWebEnginePage* page, const PostingFill& fill, std::function<void(PostingPageKind)> done)

@@ -10,7 +10,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsUnreserved(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
-           || c == '_' || c == '~';
+        || c == '_' || c == '~';
 }
 
 std::string_view Trimmed(std::string_view text)
@@ -27,9 +27,12 @@ std::string_view Trimmed(std::string_view text)
 std::string_view NameOf(Mode mode)
 {
     switch (mode) {
-    case Mode::Post: return "post";
-    case Mode::NewTopic: return "newtopic";
-    case Mode::Reply: return "reply";
+    case Mode::Post:
+        return "post";
+    case Mode::NewTopic:
+        return "newtopic";
+    case Mode::Reply:
+        return "reply";
     }
     return "post";
 }

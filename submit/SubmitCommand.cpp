@@ -33,9 +33,9 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
     // it is, or go back.
     const BoardProfile board = BoardProfiles::Load(*context.settings, ToQString(site));
     if (const auto conversion = SizeScale::ToScaleOf(post.Post(), board.Kind())) {
-        const MsgAnswer answer = context.platform->MsgBox(
-            owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes)), MsgButtons::YesNoCancel,
-            MsgIcon::Question);
+        const MsgAnswer answer =
+            context.platform->MsgBox(owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes)),
+                                     MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgAnswer::Cancel)
             return false;
         if (answer == MsgAnswer::Yes)
@@ -45,16 +45,16 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
     if (board.Kind() == BoardKind::Phpbb3) {
         const BoardDialect dialect(board, context.pictureFolder, ToQString(site));
         const Phpbb3::Result rendered = Phpbb3::Render(post.Post(), dialect.Options());
-        const std::string warning = BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved,
-                                                           dialect.Options().limits.maxQuoteDepth);
+        const std::string warning =
+            BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved, dialect.Options().limits.maxQuoteDepth);
         if (!warning.empty()
             && context.platform->MsgBox(owner, ToQString(warning), MsgButtons::YesNo, MsgIcon::Exclamation)
-                   != MsgAnswer::Yes)
+                != MsgAnswer::Yes)
             return false;
     }
     const bool reply = request.kind == SubmitChecks::PostKind::Reply;
-    PostingSession session(context, {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(),
-                                     post.Post()});
+    PostingSession session(context,
+                           {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(), post.Post()});
     session.Run(owner);
     return true;
 }

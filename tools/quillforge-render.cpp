@@ -49,7 +49,7 @@ struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
     Board board = Board::Phpbb2;
     bool post = false;
-    std::string file;       // empty or "-": standard input
+    std::string file;  // empty or "-": standard input
 };
 
 int Fail(const std::string& message)

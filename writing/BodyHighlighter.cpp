@@ -262,8 +262,7 @@ void BodyHighlighter::CaretMoved()
 bool BodyHighlighter::ShownAsDue(const QTextBlock& block) const
 {
     const auto* info = static_cast<const BlockInfo*>(block.userData());
-    return info && info->scanned && info->shownStyle == m_style && info->shownPass == m_passDone
-           && info->shownComplete;
+    return info && info->scanned && info->shownStyle == m_style && info->shownPass == m_passDone && info->shownComplete;
 }
 
 void BodyHighlighter::FormatVisible()
@@ -310,11 +309,21 @@ void BodyHighlighter::FormatBlock(const QTextBlock& block, Checking checking, QB
     if (m_highlighting) {
         for (const PostScan::Styled& styled : looks.styles) {
             switch (styled.look) {
-            case PostScan::Look::Tag: add(styled.start, styled.length, m_looks.tag); break;
-            case PostScan::Look::Value: add(styled.start, styled.length, m_looks.value); break;
-            case PostScan::Look::Code: add(styled.start, styled.length, m_looks.code); break;
-            case PostScan::Look::Quote: add(styled.start, styled.length, m_looks.quote); break;
-            case PostScan::Look::Emoticon: add(styled.start, styled.length, m_looks.emoticon); break;
+            case PostScan::Look::Tag:
+                add(styled.start, styled.length, m_looks.tag);
+                break;
+            case PostScan::Look::Value:
+                add(styled.start, styled.length, m_looks.value);
+                break;
+            case PostScan::Look::Code:
+                add(styled.start, styled.length, m_looks.code);
+                break;
+            case PostScan::Look::Quote:
+                add(styled.start, styled.length, m_looks.quote);
+                break;
+            case PostScan::Look::Emoticon:
+                add(styled.start, styled.length, m_looks.emoticon);
+                break;
             }
         }
         for (const PostScan::Mark& mark : looks.marks)
@@ -416,7 +425,8 @@ void BodyHighlighter::Slice()
             // they come into view.
             const QByteArray utf8 = block.text().toUtf8();
             const BlockInfo* info = Info(block, utf8);
-            for (const PostScan::Range& word : PostScan::Describe(View(utf8), info->tokens, info->start, info->end).words)
+            for (const PostScan::Range& word :
+                 PostScan::Describe(View(utf8), info->tokens, info->start, info->end).words)
                 m_speller->IsCorrect(View(utf8).substr(word.start, word.length));
             block = block.next();
             ++m_at;

@@ -83,9 +83,9 @@ private:
     bool m_highlighting = true;
     bool m_anyCase = false;
     LookFormats m_looks;
-    QTimer* m_visible;  // formats the lines on screen, once the event loop is free
-    QTimer* m_idle;     // the next slice of the pass
-    QTimer* m_pause;    // formats the lines on screen once typing in a very long line pauses
+    QTimer* m_visible;        // formats the lines on screen, once the event loop is free
+    QTimer* m_idle;           // the next slice of the pass
+    QTimer* m_pause;          // formats the lines on screen once typing in a very long line pauses
     uint64_t m_style = 1;     // changes whenever every line must be shown again
     uint64_t m_pass = 1;      // the pass the states of the lines must come from
     uint64_t m_passDone = 0;  // the last pass that reached the end

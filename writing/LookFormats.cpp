@@ -49,7 +49,8 @@ QColor LookFormats::Readable(int hue, const QColor& background, double ratio)
     // steps; black and white themselves always pass against a mid grey.
     for (int step = 0; step <= 50; ++step) {
         const double lightness = dark ? 0.55 + step * 0.01 : 0.45 - step * 0.01;
-        const QColor colour = QColor::fromHslF(static_cast<float>(hue) / 360.0f, 0.85f, static_cast<float>(std::clamp(lightness, 0.0, 1.0)));
+        const QColor colour = QColor::fromHslF(static_cast<float>(hue) / 360.0f, 0.85f,
+                                               static_cast<float>(std::clamp(lightness, 0.0, 1.0)));
         if (Contrast(colour, background) >= ratio)
             return colour;
     }

@@ -17,10 +17,10 @@ struct NameRow {
 
 // The tags the preview turns into HTML, spelt as it knows them.
 constexpr NameRow Names[] = {
-    {"b", TagName::Bold, true, false},      {"i", TagName::Italic, true, false},
-    {"u", TagName::Underline, true, false}, {"img", TagName::Image, true, false},
-    {"code", TagName::Code, true, false},   {"list", TagName::List, true, true},
-    {"quote", TagName::Quote, true, true},  {"url", TagName::Link, true, true},
+    {"b", TagName::Bold, true, false},       {"i", TagName::Italic, true, false},
+    {"u", TagName::Underline, true, false},  {"img", TagName::Image, true, false},
+    {"code", TagName::Code, true, false},    {"list", TagName::List, true, true},
+    {"quote", TagName::Quote, true, true},   {"url", TagName::Link, true, true},
     {"color", TagName::Colour, false, true}, {"size", TagName::Size, false, true},
 };
 
@@ -137,8 +137,20 @@ bool IsApostrophe(char32_t cp) { return cp == '\'' || cp == 0x2019; }
 bool IsChunkEnd(char c)
 {
     switch (c) {
-    case ' ': case '\t': case '\r': case '\n': case '[': case ']': case '<': case '>':
-    case '(': case ')': case '"': case '{': case '}': case '|':
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+    case '[':
+    case ']':
+    case '<':
+    case '>':
+    case '(':
+    case ')':
+    case '"':
+    case '{':
+    case '}':
+    case '|':
         return true;
     default:
         return false;
@@ -150,7 +162,7 @@ bool IsAddress(std::string_view chunk)
     if (chunk.find("://") != std::string_view::npos || chunk.find('@') != std::string_view::npos)
         return true;
     return chunk.size() > 4 && Lower(chunk[0]) == 'w' && Lower(chunk[1]) == 'w' && Lower(chunk[2]) == 'w'
-           && chunk[3] == '.';
+        && chunk[3] == '.';
 }
 
 // The words of `line` outside the sorted, non-overlapping ranges `skip`.
@@ -166,7 +178,8 @@ std::vector<Range> WordsOutside(std::string_view line, const std::vector<Range>&
             continue;
         }
         const size_t limit = next < skip.size() ? skip[next].start : line.size();
-        if (line[at] == '<' && at + 1 < line.size() && (IsAsciiLetter(line[at + 1]) || line[at + 1] == '/' || line[at + 1] == '!')) {
+        if (line[at] == '<' && at + 1 < line.size()
+            && (IsAsciiLetter(line[at + 1]) || line[at + 1] == '/' || line[at + 1] == '!')) {
             // An HTML tag, through its ">".
             const size_t close = line.find('>', at);
             at = close == std::string_view::npos ? line.size() : close + 1;
@@ -372,10 +385,7 @@ LineLooks Describe(std::string_view line, const LineTokens& tokens, const Depths
     return looks;
 }
 
-std::vector<Range> ProseWords(std::string_view line)
-{
-    return Describe(line, Scan(line), Depths{}, Pending{}).words;
-}
+std::vector<Range> ProseWords(std::string_view line) { return Describe(line, Scan(line), Depths{}, Pending{}).words; }
 
 std::string ProblemText(const Mark& mark)
 {

@@ -47,8 +47,8 @@ struct Range {
 
 // What a line holds on its own, whatever the lines around it say.
 struct LineTokens {
-    std::vector<Tag> tags;        // in order
-    std::vector<Range> emoticons; // codes of the program's emoticon table, outside tags
+    std::vector<Tag> tags;         // in order
+    std::vector<Range> emoticons;  // codes of the program's emoticon table, outside tags
 };
 
 // Open tags per paired name before a point of the post.
@@ -99,7 +99,7 @@ struct Mark {
 struct LineLooks {
     std::vector<Styled> styles;  // may overlap: a quote's text is also code or a tag
     std::vector<Mark> marks;
-    std::vector<Range> words;    // prose words to spell-check
+    std::vector<Range> words;  // prose words to spell-check
 };
 
 // The looks, marks and prose words of a line, given its tokens and the two

@@ -73,7 +73,9 @@ std::string Speller::DefaultLanguage(const std::vector<std::string>& languages, 
     if (languages.empty())
         return {};
     const std::string locale = Normal(localeName.substr(0, localeName.find_first_of(".@")));
-    auto has = [&](const std::string& tag) { return std::find(languages.begin(), languages.end(), tag) != languages.end(); };
+    auto has = [&](const std::string& tag) {
+        return std::find(languages.begin(), languages.end(), tag) != languages.end();
+    };
     if (!locale.empty() && has(locale))
         return locale;
     const std::string language = LanguageOf(locale);

@@ -80,8 +80,8 @@ std::optional<MisspeltWord> TitleSpelling::MisspeltWordAt(int position) const
         const int length = ToQString(view.substr(word.start, word.length)).size();
         if (position >= from && position <= from + length)
             return m_speller->IsCorrect(view.substr(word.start, word.length))
-                       ? std::nullopt
-                       : std::optional<MisspeltWord>(MisspeltWord{from, length, text.mid(from, length)});
+                ? std::nullopt
+                : std::optional<MisspeltWord>(MisspeltWord{from, length, text.mid(from, length)});
     }
     return std::nullopt;
 }

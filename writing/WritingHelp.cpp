@@ -45,7 +45,8 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& setti
     m_highlight->setObjectName(QStringLiteral("highlightAction"));
     m_highlight->setCheckable(true);
     m_highlight->setChecked(m_settings.highlightBBCode());
-    m_highlight->setStatusTip(QStringLiteral("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
+    m_highlight->setStatusTip(
+        QStringLiteral("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
     connect(m_highlight, &QAction::triggered, this, &WritingHelp::HighlightToggled);
     m_body->SetHighlighting(m_highlight->isChecked());
 
@@ -110,9 +111,9 @@ void WritingHelp::FillLanguageMenu()
     // Two dictionaries of one name (a tag Qt does not know) show their tags.
     for (size_t i = 0; i < entries.size(); ++i) {
         const bool twin = (i > 0 && entries[i - 1].name == entries[i].name)
-                          || (i + 1 < entries.size() && entries[i + 1].name == entries[i].name);
-        auto* item = new QAction(twin ? QStringLiteral("%1 [%2]").arg(entries[i].name, entries[i].tag) : entries[i].name,
-                                 m_languageGroup);
+            || (i + 1 < entries.size() && entries[i + 1].name == entries[i].name);
+        auto* item = new QAction(
+            twin ? QStringLiteral("%1 [%2]").arg(entries[i].name, entries[i].tag) : entries[i].name, m_languageGroup);
         item->setObjectName(QStringLiteral("languageAction_") + entries[i].tag);
         item->setData(entries[i].tag);
         item->setCheckable(true);
@@ -125,7 +126,8 @@ void WritingHelp::FillLanguageMenu()
 
 void WritingHelp::ApplySpelling()
 {
-    Speller* speller = m_speller && !m_speller->Language().empty() && m_checkSpelling->isChecked() ? m_speller.get() : nullptr;
+    Speller* speller =
+        m_speller && !m_speller->Language().empty() && m_checkSpelling->isChecked() ? m_speller.get() : nullptr;
     m_body->SetSpeller(speller);
     m_title->SetSpeller(speller);
 }
@@ -161,9 +163,10 @@ QMenu* WritingHelp::BodyMenu(const QPoint& pos)
     QMenu* menu = m_bodyField->createStandardContextMenu(pos);
     StartSpelling();
     if (const std::optional<MisspeltWord> word = m_body->MisspeltWordAt(m_bodyField->cursorForPosition(pos).position()))
-        SpellingMenu::AddItems(menu, *word, *m_speller,
-                               [this](const MisspeltWord& w, const QString& text) { m_replaceInBody(w.start, w.length, text); },
-                               [this] { AnswersChanged(); });
+        SpellingMenu::AddItems(
+            menu, *word, *m_speller,
+            [this](const MisspeltWord& w, const QString& text) { m_replaceInBody(w.start, w.length, text); },
+            [this] { AnswersChanged(); });
     return menu;
 }
 

@@ -41,8 +41,8 @@ public:
     // post does. `offered` picks which installed dictionaries are offered
     // (empty: all).
     WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& settings,
-                std::function<void(int start, int length, const QString& text)> replaceInBody,
-                Speller::Filter offered, QWidget* parent);
+                std::function<void(int start, int length, const QString& text)> replaceInBody, Speller::Filter offered,
+                QWidget* parent);
     ~WritingHelp() override;
 
     QAction* CheckSpellingItem() const { return m_checkSpelling; }

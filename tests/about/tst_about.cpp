@@ -114,8 +114,9 @@ void tst_About::layout()
     QVERIFY(window.supportMail->text().endsWith("@quillforge.example.org"));
     QVERIFY(window.developersMail->isReadOnly() && window.supportMail->isReadOnly());
     // Every control lies inside the client area, and none covers another.
-    const QList<QWidget*> controls = {window.versionLabel, window.developersLabel, window.developersMail, window.supportLabel, window.supportMail,
-                                      window.webSiteLink,     window.legalNotice, window.graphicsCredit, window.closeHotSpot};
+    const QList<QWidget*> controls = {window.versionLabel, window.developersLabel, window.developersMail,
+                                      window.supportLabel, window.supportMail,     window.webSiteLink,
+                                      window.legalNotice,  window.graphicsCredit,  window.closeHotSpot};
     for (QWidget* control : controls) {
         QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
         for (QWidget* other : controls)
@@ -195,7 +196,8 @@ void tst_About::accessibleNames()
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
         QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
     }
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.closeHotSpot)->text(QAccessible::Name), QString("Close Window"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.closeHotSpot)->text(QAccessible::Name),
+             QString("Close Window"));
 }
 
 void tst_About::contactPageBytes()

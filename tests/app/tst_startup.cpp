@@ -77,10 +77,14 @@ void tst_Startup::appFolder_data()
 {
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("root folder keeps its single separator") << "/" << "/";
-    QTest::newRow("ordinary folder gains one") << "/opt/quillforge" << "/opt/quillforge/";
-    QTest::newRow("folder with blanks") << "/home/a b/q f" << "/home/a b/q f/";
-    QTest::newRow("already ending in a separator") << "/opt/q/" << "/opt/q/";
+    QTest::newRow("root folder keeps its single separator") << "/"
+                                                            << "/";
+    QTest::newRow("ordinary folder gains one") << "/opt/quillforge"
+                                               << "/opt/quillforge/";
+    QTest::newRow("folder with blanks") << "/home/a b/q f"
+                                        << "/home/a b/q f/";
+    QTest::newRow("already ending in a separator") << "/opt/q/"
+                                                   << "/opt/q/";
 }
 
 void tst_Startup::appFolder()
@@ -95,13 +99,21 @@ void tst_Startup::installedDataFolder_data()
     QTest::addColumn<QString>("executableFolder");
     QTest::addColumn<QString>("binToData");
     QTest::addColumn<QString>("dataFolder");
-    QTest::newRow("system prefix") << "/usr/bin/" << "../share/quillforge" << "/usr/share/quillforge/";
-    QTest::newRow("a prefix in the home folder, with blanks")
-        << "/home/a b/.local/bin/" << "../share/quillforge" << "/home/a b/.local/share/quillforge/";
-    QTest::newRow("a deeper bin folder") << "/opt/q/bin/x86/" << "../../share/quillforge" << "/opt/q/share/quillforge/";
-    QTest::newRow("executable in the root folder") << "/" << "../share/quillforge" << "/share/quillforge/";
-    QTest::newRow("a data folder given as an absolute path")
-        << "/usr/bin/" << "/srv/data/quillforge" << "/srv/data/quillforge/";
+    QTest::newRow("system prefix") << "/usr/bin/"
+                                   << "../share/quillforge"
+                                   << "/usr/share/quillforge/";
+    QTest::newRow("a prefix in the home folder, with blanks") << "/home/a b/.local/bin/"
+                                                              << "../share/quillforge"
+                                                              << "/home/a b/.local/share/quillforge/";
+    QTest::newRow("a deeper bin folder") << "/opt/q/bin/x86/"
+                                         << "../../share/quillforge"
+                                         << "/opt/q/share/quillforge/";
+    QTest::newRow("executable in the root folder") << "/"
+                                                   << "../share/quillforge"
+                                                   << "/share/quillforge/";
+    QTest::newRow("a data folder given as an absolute path") << "/usr/bin/"
+                                                             << "/srv/data/quillforge"
+                                                             << "/srv/data/quillforge/";
 }
 
 void tst_Startup::installedDataFolder()
@@ -109,8 +121,7 @@ void tst_Startup::installedDataFolder()
     QFETCH(QString, executableFolder);
     QFETCH(QString, binToData);
     QFETCH(QString, dataFolder);
-    QCOMPARE(ToQString(Startup::InstalledDataFolder(ToUtf8(executableFolder), ToUtf8(binToData))),
-             dataFolder);
+    QCOMPARE(ToQString(Startup::InstalledDataFolder(ToUtf8(executableFolder), ToUtf8(binToData))), dataFolder);
 }
 
 void tst_Startup::folders_data()
@@ -165,13 +176,13 @@ void tst_Startup::commandLine_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("nothing") << QStringList{} << "";
     QTest::newRow("plain path") << QStringList{"/tmp/a.bbc"} << "/tmp/a.bbc";
-    QTest::newRow("quoted path with blanks, one argument") << QStringList{"\"/tmp/my posts/a.bbc\""}
-                                                           << "/tmp/my posts/a.bbc";
-    QTest::newRow("path with blanks split by the shell") << QStringList{"/tmp/my", "posts/a.bbc"}
-                                                         << "/tmp/my posts/a.bbc";
+    QTest::newRow("quoted path with blanks, one argument")
+        << QStringList{"\"/tmp/my posts/a.bbc\""} << "/tmp/my posts/a.bbc";
+    QTest::newRow("path with blanks split by the shell")
+        << QStringList{"/tmp/my", "posts/a.bbc"} << "/tmp/my posts/a.bbc";
     QTest::newRow("quotes anywhere") << QStringList{"/tmp/\"a\".bbc\""} << "/tmp/a.bbc";
-    QTest::newRow("two quoted paths join into one") << QStringList{"\"/tmp/a.bbc\"", "\"/tmp/b.bbc\""}
-                                                    << "/tmp/a.bbc /tmp/b.bbc";
+    QTest::newRow("two quoted paths join into one")
+        << QStringList{"\"/tmp/a.bbc\"", "\"/tmp/b.bbc\""} << "/tmp/a.bbc /tmp/b.bbc";
     QTest::newRow("only quotes") << QStringList{"\"\""} << "";
 }
 
@@ -252,8 +263,10 @@ void tst_Startup::commandLineFileThatCannotBeOpened_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");  // the start of the message; %1 is the file
-    QTest::newRow("a file nobody may read (mode 000)") << "mode000" << "Could not read the file \"%1\".\r\n";
-    QTest::newRow("a file that is not a post file") << "text" << "Sorry, File format is not correct";
+    QTest::newRow("a file nobody may read (mode 000)") << "mode000"
+                                                       << "Could not read the file \"%1\".\r\n";
+    QTest::newRow("a file that is not a post file") << "text"
+                                                    << "Sorry, File format is not correct";
 }
 
 void tst_Startup::commandLineFileThatCannotBeOpened()

@@ -38,28 +38,61 @@ void tst_AssistText::output_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("link with an address") << "url" << "Home page" << "http://a.test/" << "" << QStringList() << 1
-                                          << "[url=http://a.test/]Home page[/url]";
-    QTest::newRow("link without an address") << "url" << "Home page" << "" << "" << QStringList() << 1
-                                             << "[url]Home page[/url]";
-    QTest::newRow("empty link") << "url" << "" << "" << "" << QStringList() << 1 << "[url][/url]";
-    QTest::newRow("link ignores the list state") << "url" << "n" << "" << "T" << QStringList{"x"} << 2 << "[url]n[/url]";
+    QTest::newRow("link with an address") << "url"
+                                          << "Home page"
+                                          << "http://a.test/"
+                                          << "" << QStringList() << 1 << "[url=http://a.test/]Home page[/url]";
+    QTest::newRow("link without an address") << "url"
+                                             << "Home page"
+                                             << ""
+                                             << "" << QStringList() << 1 << "[url]Home page[/url]";
+    QTest::newRow("empty link") << "url"
+                                << ""
+                                << ""
+                                << "" << QStringList() << 1 << "[url][/url]";
+    QTest::newRow("link ignores the list state") << "url"
+                                                 << "n"
+                                                 << ""
+                                                 << "T" << QStringList{"x"} << 2 << "[url]n[/url]";
     QTest::newRow("plain list, title before the items")
-        << "list" << "" << "" << "Fruit" << QStringList{"apple", "pear"} << 2 << "[list]Fruit  [*]apple  [*]pear[/list]";
-    QTest::newRow("plain list, nothing in it") << "list" << "" << "" << "" << QStringList() << 1 << "[list][/list]";
-    QTest::newRow("numbered 1. 2. 3.") << "list=" << "" << "" << "" << QStringList{"a"} << 1 << "[list=1]  [*]a[/list]";
-    QTest::newRow("numbered a. b. c.")
-        << "list=" << "" << "" << "Fruit" << QStringList{"apple", "pear"} << 2 << "[list=a]Fruit  [*]apple  [*]pear[/list]";
-    QTest::newRow("numbered i. ii. iii.") << "list=" << "" << "" << "" << QStringList{"x"} << 3 << "[list=i]  [*]x[/list]";
-    QTest::newRow("numbered with no choice has an empty kind") << "list=" << "" << "" << "" << QStringList() << 0
-                                                               << "[list=][/list]";
+        << "list"
+        << ""
+        << ""
+        << "Fruit" << QStringList{"apple", "pear"} << 2 << "[list]Fruit  [*]apple  [*]pear[/list]";
+    QTest::newRow("plain list, nothing in it") << "list"
+                                               << ""
+                                               << ""
+                                               << "" << QStringList() << 1 << "[list][/list]";
+    QTest::newRow("numbered 1. 2. 3.") << "list="
+                                       << ""
+                                       << ""
+                                       << "" << QStringList{"a"} << 1 << "[list=1]  [*]a[/list]";
+    QTest::newRow("numbered a. b. c.") << "list="
+                                       << ""
+                                       << ""
+                                       << "Fruit" << QStringList{"apple", "pear"} << 2
+                                       << "[list=a]Fruit  [*]apple  [*]pear[/list]";
+    QTest::newRow("numbered i. ii. iii.") << "list="
+                                          << ""
+                                          << ""
+                                          << "" << QStringList{"x"} << 3 << "[list=i]  [*]x[/list]";
+    QTest::newRow("numbered with no choice has an empty kind") << "list="
+                                                               << ""
+                                                               << ""
+                                                               << "" << QStringList() << 0 << "[list=][/list]";
     QTest::newRow("line breaks in items and title are kept")
-        << "list" << "" << "" << "T1\r\nT2" << QStringList{"one\r\nline two", "x"} << 1
-        << "[list]T1\r\nT2  [*]one\r\nline two  [*]x[/list]";
-    QTest::newRow("nothing is escaped") << "url" << "<b>&amp;</b>" << "\"x\"]" << "" << QStringList() << 1
-                                        << "[url=\"x\"]]<b>&amp;</b>[/url]";
-    QTest::newRow("non-ASCII text") << "list" << "" << "" << "Früchte ✓" << QStringList{"Äpfel"} << 1
-                                    << "[list]Früchte ✓  [*]Äpfel[/list]";
+        << "list"
+        << ""
+        << ""
+        << "T1\r\nT2" << QStringList{"one\r\nline two", "x"} << 1 << "[list]T1\r\nT2  [*]one\r\nline two  [*]x[/list]";
+    QTest::newRow("nothing is escaped") << "url"
+                                        << "<b>&amp;</b>"
+                                        << "\"x\"]"
+                                        << "" << QStringList() << 1 << "[url=\"x\"]]<b>&amp;</b>[/url]";
+    QTest::newRow("non-ASCII text") << "list"
+                                    << ""
+                                    << ""
+                                    << "Früchte ✓" << QStringList{"Äpfel"} << 1 << "[list]Früchte ✓  [*]Äpfel[/list]";
 }
 
 void tst_AssistText::output()
@@ -123,12 +156,24 @@ void tst_AssistText::quoteBlock_data()
     QTest::addColumn<QString>("poster");
     QTest::addColumn<QString>("quoted");
     QTest::addColumn<QString>("block");
-    QTest::newRow("named poster") << "Anna" << "Hello" << "[quote=\"Anna\"]Hello[/quote]";
-    QTest::newRow("empty poster: no equals sign, no quotes") << "" << "Hello" << "[quote]Hello[/quote]";
-    QTest::newRow("name holding a double quote") << "A\"nna" << "x" << "[quote=\"A\"nna\"]x[/quote]";
-    QTest::newRow("name holding a closing bracket") << "A]nna" << "x" << "[quote=\"A]nna\"]x[/quote]";
-    QTest::newRow("empty quoted text") << "" << "" << "[quote][/quote]";
-    QTest::newRow("nothing trimmed, line breaks kept") << " Bo " << " a\r\nb " << "[quote=\" Bo \"] a\r\nb [/quote]";
+    QTest::newRow("named poster") << "Anna"
+                                  << "Hello"
+                                  << "[quote=\"Anna\"]Hello[/quote]";
+    QTest::newRow("empty poster: no equals sign, no quotes") << ""
+                                                             << "Hello"
+                                                             << "[quote]Hello[/quote]";
+    QTest::newRow("name holding a double quote") << "A\"nna"
+                                                 << "x"
+                                                 << "[quote=\"A\"nna\"]x[/quote]";
+    QTest::newRow("name holding a closing bracket") << "A]nna"
+                                                    << "x"
+                                                    << "[quote=\"A]nna\"]x[/quote]";
+    QTest::newRow("empty quoted text") << ""
+                                       << ""
+                                       << "[quote][/quote]";
+    QTest::newRow("nothing trimmed, line breaks kept") << " Bo "
+                                                       << " a\r\nb "
+                                                       << "[quote=\" Bo \"] a\r\nb [/quote]";
 }
 
 void tst_AssistText::quoteBlock()

@@ -33,7 +33,6 @@ constexpr int NumberedListButton = 6;
 constexpr int ImgButton = 7;
 constexpr int UrlButton = 8;
 
-
 void Erase(QLineEdit* field)
 {
     field->setFocus();
@@ -51,12 +50,14 @@ void AddItem(BBCodeAssistant& a, const QString& typed)
 
 bool OptionsEnabled(const BBCodeAssistant& a)
 {
-    return a.numberingOptions[1]->isEnabled() && a.numberingOptions[2]->isEnabled() && a.numberingOptions[3]->isEnabled();
+    return a.numberingOptions[1]->isEnabled() && a.numberingOptions[2]->isEnabled()
+        && a.numberingOptions[3]->isEnabled();
 }
 
 bool OptionsDisabled(const BBCodeAssistant& a)
 {
-    return !a.numberingOptions[1]->isEnabled() && !a.numberingOptions[2]->isEnabled() && !a.numberingOptions[3]->isEnabled();
+    return !a.numberingOptions[1]->isEnabled() && !a.numberingOptions[2]->isEnabled()
+        && !a.numberingOptions[3]->isEnabled();
 }
 
 }  // namespace
@@ -128,24 +129,51 @@ void tst_BBCodeAssistant::opening_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<bool>("numbered");
 
-    QTest::newRow("url with a selection") << UrlButton << "Home page" << "linkPage" << "linkNameEdit" << "Home page"
+    QTest::newRow("url with a selection") << UrlButton << "Home page"
+                                          << "linkPage"
+                                          << "linkNameEdit"
+                                          << "Home page"
                                           << "[url]Home page[/url]" << false;
-    QTest::newRow("url without a selection") << UrlButton << "" << "linkPage" << "linkNameEdit" << "" << "[url][/url]"
-                                             << false;
-    QTest::newRow("img without a selection: empty address")
-        << ImgButton << "" << "imagePage" << "imageAddressEdit" << "" << "[img][/img]" << false;
-    QTest::newRow("img with a selection") << ImgButton << "http://p.test/a.png" << "imagePage" << "imageAddressEdit"
-                                          << "http://p.test/a.png" << "[img]http://p.test/a.png[/img]" << false;
-    QTest::newRow("img with the designed address selected")
-        << ImgButton << "http://" << "imagePage" << "imageAddressEdit" << "http://" << "[img]http://[/img]" << false;
-    QTest::newRow("list: the selection is the title")
-        << ListButton << "Fruit" << "listPage" << "listTitleEdit" << "Fruit" << "[list]Fruit[/list]" << false;
-    QTest::newRow("list without a selection") << ListButton << "" << "listPage" << "listTitleEdit" << "" << "[list][/list]"
-                                              << false;
-    QTest::newRow("list= ticks Numbered") << NumberedListButton << "Fruit" << "listPage" << "listTitleEdit" << "Fruit"
+    QTest::newRow("url without a selection") << UrlButton << ""
+                                             << "linkPage"
+                                             << "linkNameEdit"
+                                             << ""
+                                             << "[url][/url]" << false;
+    QTest::newRow("img without a selection: empty address") << ImgButton << ""
+                                                            << "imagePage"
+                                                            << "imageAddressEdit"
+                                                            << ""
+                                                            << "[img][/img]" << false;
+    QTest::newRow("img with a selection") << ImgButton << "http://p.test/a.png"
+                                          << "imagePage"
+                                          << "imageAddressEdit"
+                                          << "http://p.test/a.png"
+                                          << "[img]http://p.test/a.png[/img]" << false;
+    QTest::newRow("img with the designed address selected") << ImgButton << "http://"
+                                                            << "imagePage"
+                                                            << "imageAddressEdit"
+                                                            << "http://"
+                                                            << "[img]http://[/img]" << false;
+    QTest::newRow("list: the selection is the title") << ListButton << "Fruit"
+                                                      << "listPage"
+                                                      << "listTitleEdit"
+                                                      << "Fruit"
+                                                      << "[list]Fruit[/list]" << false;
+    QTest::newRow("list without a selection") << ListButton << ""
+                                              << "listPage"
+                                              << "listTitleEdit"
+                                              << ""
+                                              << "[list][/list]" << false;
+    QTest::newRow("list= ticks Numbered") << NumberedListButton << "Fruit"
+                                          << "listPage"
+                                          << "listTitleEdit"
+                                          << "Fruit"
                                           << "[list=1]Fruit[/list]" << true;
-    QTest::newRow("list= without a selection")
-        << NumberedListButton << "" << "listPage" << "listTitleEdit" << "" << "[list=1][/list]" << true;
+    QTest::newRow("list= without a selection") << NumberedListButton << ""
+                                               << "listPage"
+                                               << "listTitleEdit"
+                                               << ""
+                                               << "[list=1][/list]" << true;
 }
 
 void tst_BBCodeAssistant::opening()
@@ -321,18 +349,28 @@ void tst_BBCodeAssistant::numberedBoxAndTheThreeKinds()
 void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection_data()
 {
     QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("typed");  // into the page's first field
-    QTest::addColumn<QString>("before"); // "|" marks the selection
-    QTest::addColumn<QString>("after");  // "|" marks the caret
+    QTest::addColumn<QString>("typed");   // into the page's first field
+    QTest::addColumn<QString>("before");  // "|" marks the selection
+    QTest::addColumn<QString>("after");   // "|" marks the caret
 
-    QTest::newRow("link around the selected words")
-        << UrlButton << "" << "see |the docs| now" << "see [url]the docs[/url]| now";
-    QTest::newRow("link at the caret") << UrlButton << "Docs" << "a || b" << "a [url]Docs[/url]| b";
-    QTest::newRow("image replaces the selected address")
-        << ImgButton << "" << "x |http://p.test/a.png| y" << "x [img]http://p.test/a.png[/img]| y";
-    QTest::newRow("list, selection as the title") << ListButton << "" << "|Fruit|" << "[list]Fruit[/list]|";
-    QTest::newRow("numbered list at the caret") << NumberedListButton << "" << "ab||" << "ab[list=1][/list]|";
-    QTest::newRow("selection over two lines") << UrlButton << "" << "1|2\n3|4" << "1[url]2\n3[/url]|4";
+    QTest::newRow("link around the selected words") << UrlButton << ""
+                                                    << "see |the docs| now"
+                                                    << "see [url]the docs[/url]| now";
+    QTest::newRow("link at the caret") << UrlButton << "Docs"
+                                       << "a || b"
+                                       << "a [url]Docs[/url]| b";
+    QTest::newRow("image replaces the selected address") << ImgButton << ""
+                                                         << "x |http://p.test/a.png| y"
+                                                         << "x [img]http://p.test/a.png[/img]| y";
+    QTest::newRow("list, selection as the title") << ListButton << ""
+                                                  << "|Fruit|"
+                                                  << "[list]Fruit[/list]|";
+    QTest::newRow("numbered list at the caret") << NumberedListButton << ""
+                                                << "ab||"
+                                                << "ab[list=1][/list]|";
+    QTest::newRow("selection over two lines") << UrlButton << ""
+                                              << "1|2\n3|4"
+                                              << "1[url]2\n3[/url]|4";
 }
 
 void tst_BBCodeAssistant::agreeReplacesExactlyTheSelection()
@@ -436,8 +474,10 @@ void tst_BBCodeAssistant::outputTooltip_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("output");
-    QTest::newRow("plain output") << "a long link text" << "[url]a long link text[/url]";
-    QTest::newRow("output that looks like markup") << "<b>bold</b>" << "[url]<b>bold</b>[/url]";
+    QTest::newRow("plain output") << "a long link text"
+                                  << "[url]a long link text[/url]";
+    QTest::newRow("output that looks like markup") << "<b>bold</b>"
+                                                   << "[url]<b>bold</b>[/url]";
 }
 
 void tst_BBCodeAssistant::outputTooltip()
@@ -487,10 +527,10 @@ void tst_BBCodeAssistant::layoutAndNames()
             QVERIFY(area->pixmap().isNull());  // the words are painted beneath
         }
         const QList<QPair<QString, QString>> names = {
-            {"linkNameEdit", "Link Name"},   {"linkAddressEdit", "Link Address"},   {"imageAddressEdit", "Image Address"},
-            {"listTitleEdit", "List Title"},     {"itemEdit", "add List item"},         {"addButton", "Add >>"},
-            {"removeButton", "Remove"},        {"numberedBox", "Numbered"},               {"numberingOption_3", "i. ii. iii."},
-            {"agreeHotSpot", "Agree"},          {"closeHotSpot", "Close"},
+            {"linkNameEdit", "Link Name"},   {"linkAddressEdit", "Link Address"}, {"imageAddressEdit", "Image Address"},
+            {"listTitleEdit", "List Title"}, {"itemEdit", "add List item"},       {"addButton", "Add >>"},
+            {"removeButton", "Remove"},      {"numberedBox", "Numbered"},         {"numberingOption_3", "i. ii. iii."},
+            {"agreeHotSpot", "Agree"},       {"closeHotSpot", "Close"},
         };
         for (const auto& [name, accessible] : names) {
             auto* widget = a.findChild<QWidget*>(name);

@@ -124,8 +124,7 @@ void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
                      row);
         }
 
-        const QString page = ToQString(
-            PreviewPage::Build(ToUtf8(inserted), ToUtf8(m_fx->context.pictureFolder)));
+        const QString page = ToQString(PreviewPage::Build(ToUtf8(inserted), ToUtf8(m_fx->context.pictureFolder)));
         QStringList sources;
         for (auto match = pictureTag.globalMatch(page); match.hasNext();)
             sources << match.next().captured(1);

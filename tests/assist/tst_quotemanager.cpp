@@ -114,24 +114,36 @@ void tst_QuoteManager::quote_data()
     QTest::addColumn<QString>("after");   // post text (CR LF); "|" marks the caret
 
     const QList<MsgAnswer> none;
-    QTest::newRow("empty poster: plain opening tag") << "" << "a |Hello| b" << none << "||" << "[quote]Hello[/quote]|";
-    QTest::newRow("poster holding a double quote")
-        << "A\"nna" << "|x|" << none << "||" << "[quote=\"A\"nna\"]x[/quote]|";
-    QTest::newRow("poster holding a closing bracket")
-        << "An]na" << "|x|" << none << "||" << "[quote=\"An]na\"]x[/quote]|";
-    QTest::newRow("the post's selection stays in front")
-        << "" << "|q|" << none << "1 |abc| 2" << "1 abc[quote]q[/quote]| 2";
-    QTest::newRow("no selection, Yes: the whole field")
-        << "Bo" << "all of it||" << QList<MsgAnswer>{MsgAnswer::Yes} << "p||" << "p[quote=\"Bo\"]all of it[/quote]|";
-    QTest::newRow("no selection, No: nothing changes")
-        << "Bo" << "all of it||" << QList<MsgAnswer>{MsgAnswer::No} << "p|x|" << "p|x|";
-    QTest::newRow("empty field, Yes: the tags alone")
-        << "" << "||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||" << "[quote][/quote]|";
-    QTest::newRow("line breaks in the quoted text")
-        << "" << "|one\ntwo|" << none << "||" << "[quote]one\r\ntwo[/quote]|";
-    QTest::newRow("whole field over two lines")
-        << "" << "one\ntwo\n||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||" << "[quote]one\r\ntwo\r\n[/quote]|";
-    QTest::newRow("nothing trimmed") << " Bo " << "| x |" << none << "||" << "[quote=\" Bo \"] x [/quote]|";
+    QTest::newRow("empty poster: plain opening tag") << ""
+                                                     << "a |Hello| b" << none << "||"
+                                                     << "[quote]Hello[/quote]|";
+    QTest::newRow("poster holding a double quote") << "A\"nna"
+                                                   << "|x|" << none << "||"
+                                                   << "[quote=\"A\"nna\"]x[/quote]|";
+    QTest::newRow("poster holding a closing bracket") << "An]na"
+                                                      << "|x|" << none << "||"
+                                                      << "[quote=\"An]na\"]x[/quote]|";
+    QTest::newRow("the post's selection stays in front") << ""
+                                                         << "|q|" << none << "1 |abc| 2"
+                                                         << "1 abc[quote]q[/quote]| 2";
+    QTest::newRow("no selection, Yes: the whole field") << "Bo"
+                                                        << "all of it||" << QList<MsgAnswer>{MsgAnswer::Yes} << "p||"
+                                                        << "p[quote=\"Bo\"]all of it[/quote]|";
+    QTest::newRow("no selection, No: nothing changes") << "Bo"
+                                                       << "all of it||" << QList<MsgAnswer>{MsgAnswer::No} << "p|x|"
+                                                       << "p|x|";
+    QTest::newRow("empty field, Yes: the tags alone") << ""
+                                                      << "||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||"
+                                                      << "[quote][/quote]|";
+    QTest::newRow("line breaks in the quoted text") << ""
+                                                    << "|one\ntwo|" << none << "||"
+                                                    << "[quote]one\r\ntwo[/quote]|";
+    QTest::newRow("whole field over two lines") << ""
+                                                << "one\ntwo\n||" << QList<MsgAnswer>{MsgAnswer::Yes} << "||"
+                                                << "[quote]one\r\ntwo\r\n[/quote]|";
+    QTest::newRow("nothing trimmed") << " Bo "
+                                     << "| x |" << none << "||"
+                                     << "[quote=\" Bo \"] x [/quote]|";
 }
 
 void tst_QuoteManager::quote()
@@ -187,8 +199,7 @@ void tst_QuoteManager::quotingTwiceKeepsTheWindowAndItsFields()
     QTest::keyClick(Controls(*m_w).bodyEdit, Qt::Key_Return);
     SetQuoted(*q, "first second", 6, 12);
     QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
-    QCOMPARE(EditorFixture::PostText(*m_w),
-             QString("[quote=\"Cy\"]first[/quote]\r\n[quote=\"Cy\"]second[/quote]"));
+    QCOMPARE(EditorFixture::PostText(*m_w), QString("[quote=\"Cy\"]first[/quote]\r\n[quote=\"Cy\"]second[/quote]"));
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QCOMPARE(q->posterEdit->text(), QString("Cy"));
 }
@@ -197,8 +208,10 @@ void tst_QuoteManager::pasteTwice_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one line") << "clip" << "oldclipclip";
-    QTest::newRow("CR LF line breaks become the field's own") << "a\r\nb" << "olda\nba\nb";
+    QTest::newRow("one line") << "clip"
+                              << "oldclipclip";
+    QTest::newRow("CR LF line breaks become the field's own") << "a\r\nb"
+                                                              << "olda\nba\nb";
 }
 
 void tst_QuoteManager::pasteTwice()
@@ -257,12 +270,18 @@ void tst_QuoteManager::escapeKeepsWhatWasTypedOrPasted_data()
     QTest::addColumn<bool>("closes");
     for (const bool modal : {false, true}) {
         const char* how = modal ? "modal" : "modeless";
-        QTest::addRow("%s: a typed name, Escape in the name field", how) << modal << "Anna" << "" << "poster" << false;
-        QTest::addRow("%s: a pasted post, Escape in the text field", how)
-            << modal << "" << "Quoted\nwords" << "quoted" << false;
-        QTest::addRow("%s: both, Escape in the text field", how)
-            << modal << "Anna" << "Quoted" << "quoted" << false;
-        QTest::addRow("%s: nothing typed or pasted, Escape closes it", how) << modal << "" << "" << "poster" << true;
+        QTest::addRow("%s: a typed name, Escape in the name field", how) << modal << "Anna"
+                                                                         << ""
+                                                                         << "poster" << false;
+        QTest::addRow("%s: a pasted post, Escape in the text field", how) << modal << ""
+                                                                          << "Quoted\nwords"
+                                                                          << "quoted" << false;
+        QTest::addRow("%s: both, Escape in the text field", how) << modal << "Anna"
+                                                                 << "Quoted"
+                                                                 << "quoted" << false;
+        QTest::addRow("%s: nothing typed or pasted, Escape closes it", how) << modal << ""
+                                                                            << ""
+                                                                            << "poster" << true;
     }
 }
 
@@ -406,7 +425,7 @@ void tst_QuoteManager::layoutAndNames()
     }
     const QList<QPair<QString, QString>> names = {
         {"posterEdit", "Posted by"}, {"quotedTextEdit", "Select the text you want to quote then press Quote"},
-        {"pasteHotSpot", "Paste"},        {"closeHotSpot", "Close"},
+        {"pasteHotSpot", "Paste"},   {"closeHotSpot", "Close"},
         {"quoteHotSpot", "Quote"},
     };
     for (const auto& [name, accessible] : names) {

@@ -27,10 +27,7 @@ private:
     static QString Stored(const QString& group, const QString& key);
 };
 
-QString tst_Settings::FilePath()
-{
-    return QSettings(Settings::AppName, Settings::AppName).fileName();
-}
+QString tst_Settings::FilePath() { return QSettings(Settings::AppName, Settings::AppName).fileName(); }
 
 QString tst_Settings::Stored(const QString& group, const QString& key)
 {

@@ -37,7 +37,9 @@ void tst_TextFile::utf8Validity_data()
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
     QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
     QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
-    QTest::newRow("stray continuation") << QByteArray("a\x80" "b") << false;
+    QTest::newRow("stray continuation") << QByteArray("a\x80"
+                                                      "b")
+                                        << false;
 }
 
 void tst_TextFile::utf8Validity()
@@ -104,11 +106,12 @@ void tst_TextFile::lineBreakBoundary_data()
                                      << "one\ntwo";
     QTest::newRow("lone CR and CR LF") << "a\rb\r\nc" << QByteArray("a\r\nb\r\nc") << "a\nb\nc";
     QTest::newRow("other characters of the separators' block stay")
-        << QString("a") + QChar(0x2026) + QChar(0x2027) + QChar(0x202A) << QByteArray("a\xE2\x80\xA6\xE2\x80\xA7\xE2\x80\xAA")
+        << QString("a") + QChar(0x2026) + QChar(0x2027) + QChar(0x202A)
+        << QByteArray("a\xE2\x80\xA6\xE2\x80\xA7\xE2\x80\xAA")
         << QString("a") + QChar(0x2026) + QChar(0x2027) + QChar(0x202A);
-    QTest::newRow("non-ASCII around breaks") << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC")
-                                             << QByteArray("\xC3\xA9\r\n\xE2\x82\xAC")
-                                             << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC");
+    QTest::newRow("non-ASCII around breaks")
+        << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC") << QByteArray("\xC3\xA9\r\n\xE2\x82\xAC")
+        << QString::fromUtf8("\xC3\xA9\n\xE2\x82\xAC");
 }
 
 void tst_TextFile::lineBreakBoundary()
@@ -136,8 +139,12 @@ void tst_TextFile::piecesSplitNoBreakAndNoLetter_data()
     QTest::newRow("a lone CR may end a piece") << QByteArray("ab\rcd") << 0 << 3 << 3;
     QTest::newRow("a piece may end before an LF") << QByteArray("ab\ncd") << 0 << 2 << 2;
     QTest::newRow("never inside a two-byte letter") << QByteArray("ab\xC3\xA9 z") << 0 << 3 << 2;
-    QTest::newRow("never inside a four-byte letter") << QByteArray("a\xF0\x9F\x98\x80" "bcdef") << 0 << 4 << 1;
-    QTest::newRow("a whole letter at the edge stays whole") << QByteArray("a\xF0\x9F\x98\x80" "bcdef") << 1 << 4 << 5;
+    QTest::newRow("never inside a four-byte letter") << QByteArray("a\xF0\x9F\x98\x80"
+                                                                   "bcdef")
+                                                     << 0 << 4 << 1;
+    QTest::newRow("a whole letter at the edge stays whole") << QByteArray("a\xF0\x9F\x98\x80"
+                                                                          "bcdef")
+                                                            << 1 << 4 << 5;
 }
 
 void tst_TextFile::piecesSplitNoBreakAndNoLetter()

@@ -12,7 +12,8 @@ QString Joined(const BoardProfile& page)
 {
     QStringList parts;
     for (const BoardSmiley& s : page.smilies)
-        parts << QString::fromStdString(s.code + "=" + s.title + "@" + s.picture) + QStringLiteral(" %1x%2").arg(s.width).arg(s.height);
+        parts << QString::fromStdString(s.code + "=" + s.title + "@" + s.picture)
+                + QStringLiteral(" %1x%2").arg(s.width).arg(s.height);
     for (const BoardTag& t : page.tags)
         parts << QString::fromStdString(t.Opening() + t.Closing() + " " + t.help);
     if (page.maxChars)
@@ -38,18 +39,24 @@ void tst_BoardProfile::kindOfAPage_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("kind");
     QTest::newRow("phpBB 3 posting form: its form keys and form id")
-        << "<form id=\"postform\" action=\"./posting.php?mode=post&amp;f=2\"><input type=\"hidden\" name=\"form_token\">"
+        << "<form id=\"postform\" action=\"./posting.php?mode=post&amp;f=2\"><input type=\"hidden\" "
+           "name=\"form_token\">"
         << "phpbb3";
-    QTest::newRow("phpBB 3 login box") << "<form action=\"./ucp.php?mode=login\"><input name=\"creation_time\">" << "phpbb3";
+    QTest::newRow("phpBB 3 login box") << "<form action=\"./ucp.php?mode=login\"><input name=\"creation_time\">"
+                                       << "phpbb3";
     QTest::newRow("phpBB 2 posting form and header links")
         << "<a href=\"profile.php?mode=editprofile&amp;sid=1\">Profile</a><a href=\"login.php?logout=true\">Log out</a>"
            "<form action=\"posting.php\" name=\"post\"><input type=\"submit\" class=\"mainoption\" name=\"post\">"
         << "phpbb2";
     QTest::newRow("phpBB 3.0's second style writes forumlink too, but ucp.php")
-        << "<a class=\"forumlink\" href=\"./viewforum.php?f=2\">Forum</a><a href=\"./ucp.php?mode=register\">" << "phpbb3";
-    QTest::newRow("a login.php link alone says phpBB 2") << "<p>Welcome</p><a href=\"login.php\">" << "phpbb2";
-    QTest::newRow("nothing to go by") << "<p>Welcome</p>" << "";
-    QTest::newRow("as much of one as of the other") << "<a href=\"./ucp.php?mode=login\"><a href=\"login.php\">" << "";
+        << "<a class=\"forumlink\" href=\"./viewforum.php?f=2\">Forum</a><a href=\"./ucp.php?mode=register\">"
+        << "phpbb3";
+    QTest::newRow("a login.php link alone says phpBB 2") << "<p>Welcome</p><a href=\"login.php\">"
+                                                         << "phpbb2";
+    QTest::newRow("nothing to go by") << "<p>Welcome</p>"
+                                      << "";
+    QTest::newRow("as much of one as of the other") << "<a href=\"./ucp.php?mode=login\"><a href=\"login.php\">"
+                                                    << "";
 }
 
 void tst_BoardProfile::kindOfAPage()
@@ -64,23 +71,30 @@ void tst_BoardProfile::postingPageOffer_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("offer");
     QTest::newRow("phpBB 3.3: smiley box, own tag after the size list, stated length")
-        << "<button name=\"addbbcode0\" value=\" B \">B</button><select name=\"addbbcode20\"><option value=\"50\">Tiny</option>"
+        << "<button name=\"addbbcode0\" value=\" B \">B</button><select name=\"addbbcode20\"><option "
+           "value=\"50\">Tiny</option>"
            "<option value=\"200\">Huge</option></select>"
-           "<button type=\"button\" name=\"addbbcode22\" value=\"spoiler=\" title=\"Spoiler: [spoiler=title]text[/spoiler]\">spoiler</button>"
+           "<button type=\"button\" name=\"addbbcode22\" value=\"spoiler=\" title=\"Spoiler: "
+           "[spoiler=title]text[/spoiler]\">spoiler</button>"
            "<p>it may contain no more than <strong>1200</strong> characters.</p>"
-           "<div id=\"smiley-box\"><a href=\"#\"><img src=\"./images/smilies/icon_e_biggrin.gif\" width=\"15\" height=\"17\" "
-           "alt=\":D\" title=\"Very Happy\"></a><a><img src=\"x.gif\" alt=\"&lt;3\" title=\"Heart &amp; soul\"></a></div>"
+           "<div id=\"smiley-box\"><a href=\"#\"><img src=\"./images/smilies/icon_e_biggrin.gif\" width=\"15\" "
+           "height=\"17\" "
+           "alt=\":D\" title=\"Very Happy\"></a><a><img src=\"x.gif\" alt=\"&lt;3\" title=\"Heart &amp; "
+           "soul\"></a></div>"
            "<img src=\"./images/outside.gif\" alt=\":out:\">"
         << ":D=Very Happy@./images/smilies/icon_e_biggrin.gif 15x17 | <3=Heart & soul@x.gif 0x0"
            " | [spoiler=][/spoiler] Spoiler: [spoiler=title]text[/spoiler] | chars 1200";
     QTest::newRow("phpBB 3.0: tag buttons are inputs; a smaller largest size")
         << "<input type=\"button\" class=\"button2\" name=\"addbbcode24\" value=\"hr\" onclick=\"bbstyle(24)\">"
-           "<input type=\"button\" name=\"addbbcode22\" value=\"hr\"><select name=\"addbbcode20\"><option value=\"50\">Tiny</option>"
+           "<input type=\"button\" name=\"addbbcode22\" value=\"hr\"><select name=\"addbbcode20\"><option "
+           "value=\"50\">Tiny</option>"
            "<option value=\"150\">Large</option></select>"
         << "[hr][/hr]  | size 150";
     QTest::newRow("codes that are no codes, names that are no tags, are left out")
-        << "<div id=\"smiley-box\"><img src=\"a.gif\" alt=\"two words\"><img src=\"b.gif\" alt=\"\"><img alt=\":nopic:\"></div>"
-           "<button name=\"addbbcode26\" value=\"bad]name\">x</button><button name=\"addbbcode28\" value=\"\">y</button>"
+        << "<div id=\"smiley-box\"><img src=\"a.gif\" alt=\"two words\"><img src=\"b.gif\" alt=\"\"><img "
+           "alt=\":nopic:\"></div>"
+           "<button name=\"addbbcode26\" value=\"bad]name\">x</button><button name=\"addbbcode28\" "
+           "value=\"\">y</button>"
         << "";
 }
 

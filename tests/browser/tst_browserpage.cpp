@@ -90,9 +90,10 @@ void tst_BrowserPage::noScriptOfThePostRuns_data()
 {
     QTest::addColumn<QString>("firstStep");  // HTML holding the element #first that the user clicks
     QTest::addColumn<QString>("address");    // what #first asks the PHP server for
-    QTest::newRow("a link to an address answering 204 No Content")
-        << "<a id=\"first\" href=\"%1\">no content</a>" << "/nocontent.php";
-    QTest::newRow("a link to a download") << "<a id=\"first\" href=\"%1\">download</a>" << "/download.php";
+    QTest::newRow("a link to an address answering 204 No Content") << "<a id=\"first\" href=\"%1\">no content</a>"
+                                                                   << "/nocontent.php";
+    QTest::newRow("a link to a download") << "<a id=\"first\" href=\"%1\">download</a>"
+                                          << "/download.php";
     QTest::newRow("a form sent to an address answering 204")
         << "<form method=\"POST\" action=\"%1\"><input type=\"hidden\" name=\"a\" value=\"1\">"
            "<input id=\"first\" type=\"submit\" value=\"Send\"></form>"
@@ -112,8 +113,7 @@ void tst_BrowserPage::noScriptOfThePostRuns()
     const auto beacon = [this](const char* name) { return m_server.Url(QString("/beacon.gif?") + name).toString(); };
     m_server.Serve("/pixel.gif", Pixel, "image/gif");
     m_server.Serve("/narrow.gif", "not a picture", "image/gif");
-    const QString post =
-        firstStep.arg(m_php->Url(address).toString())
+    const QString post = firstStep.arg(m_php->Url(address).toString())
         + QString("<p><a id=\"js\" href=\"javascript:void(new Image().src = '%1')\">javascript link</a></p>"
                   "<p><a id=\"handler\" href=\"#h\" onclick=\"new Image().src = '%2'; return false;\">handler</a></p>"
                   "<script>new Image().src = '%3';</script>"
@@ -122,8 +122,8 @@ void tst_BrowserPage::noScriptOfThePostRuns()
                   "<iframe name=\"box\" width=\"60\" height=\"30\"></iframe>"
                   "<p><a id=\"framed\" target=\"box\" href=\"%7\">into the frame</a></p>"
                   "<p><a id=\"remote\" href=\"%8\">remote page</a></p>")
-              .arg(beacon("javascript-link"), beacon("handler"), beacon("script"), m_server.Url("/narrow.gif").toString(),
-                   m_server.Url("/pixel.gif").toString(), beacon("onerror"),
+              .arg(beacon("javascript-link"), beacon("handler"), beacon("script"),
+                   m_server.Url("/narrow.gif").toString(), m_server.Url("/pixel.gif").toString(), beacon("onerror"),
                    m_php->Url("/frame.php?beacon=" + QUrl::toPercentEncoding(beacon("frame-script"))).toString(),
                    m_php->Url("/remote.php").toString());
     auto owner = MakeMainWindow();
@@ -146,14 +146,16 @@ void tst_BrowserPage::noScriptOfThePostRuns()
         ClickInPage(window, "#js");
         ClickInPage(window, "#handler");
         WebView(*window)->resize(500, WebView(*window)->height());
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window, "(function(){ const p = document.getElementById('late');"
-                                                   " return p.complete && p.currentSrc.endsWith('narrow.gif'); })()")
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window,
+                                           "(function(){ const p = document.getElementById('late');"
+                                           " return p.complete && p.currentSrc.endsWith('narrow.gif'); })()")
                                      .toBool(),
                                  LoadTimeout);
         ClickInPage(window, "#framed");
         // The frame's page has loaded once the page lists it among its resources.
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window, "performance.getEntriesByType('resource').some("
-                                                   "e => e.name.includes('frame.php'))")
+        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window,
+                                           "performance.getEntriesByType('resource').some("
+                                           "e => e.name.includes('frame.php'))")
                                      .toBool(),
                                  LoadTimeout);
         // A remote page reached afterwards runs its own script, in the same window.
@@ -171,13 +173,12 @@ void tst_BrowserPage::noScriptOfThePostRuns()
 void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
 {
     m_server.Serve("/slow.htm",
-                "<html><head><script>document.title = 'new page script ran';</script></head>"
-                "<body>the new page</body></html>");
+                   "<html><head><script>document.title = 'new page script ran';</script></head>"
+                   "<body>the new page</body></html>");
     m_server.Hold("/slow.htm");
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(ToUtf8(
-        QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
-            .arg(m_server.Url("/slow.htm").toString())));
+    owner->Post().SetPost(ToUtf8(QString("[b]The post[/b] <a id=\"blank\" target=\"_blank\" href=\"%1\">elsewhere</a>")
+                                     .arg(m_server.Url("/slow.htm").toString())));
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
@@ -249,14 +250,16 @@ void tst_BrowserPage::contactFormSends()
     // The contact page as the user sees it and fills it in; it keeps its
     // scripts off by a policy of its own, and its form sends every field.
     const QString page = m_context.WritableFile("Contact.htm");
-    QVERIFY(WriteAll(page, QByteArray::fromStdString(ContactPage::Build(ToUtf8(m_php->Url("/contact.php").toString())))));
+    QVERIFY(
+        WriteAll(page, QByteArray::fromStdString(ContactPage::Build(ToUtf8(m_php->Url("/contact.php").toString())))));
     QString shown, answer;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
-        shown = RunScript(window, "document.body.innerText + '|' + [...document.querySelectorAll('input')]"
-                                  ".map(e => e.type + ':' + e.value).join(' ')")
+        shown = RunScript(window,
+                          "document.body.innerText + '|' + [...document.querySelectorAll('input')]"
+                          ".map(e => e.type + ':' + e.value).join(' ')")
                     .toString();
         const QStringList fields = {"input[name=FromName]", "input[name=FromAddress]", "input[name=Subject]",
                                     "textarea[name=Message]"};
@@ -264,9 +267,8 @@ void tst_BrowserPage::contactFormSends()
         for (int i = 0; i < fields.size(); ++i) {
             ClickInPage(window, fields[i]);
             QTest::keyClicks(window->pageView->focusProxy(), typed[i]);
-            QTRY_COMPARE_WITH_TIMEOUT(
-                RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(), typed[i],
-                LoadTimeout);
+            QTRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(),
+                                      typed[i], LoadTimeout);
         }
         ClickInPage(window, "input[name=B1]");
         QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->url(), m_php->Url("/contact.php"), LoadTimeout);
@@ -276,8 +278,12 @@ void tst_BrowserPage::contactFormSends()
     BrowserWindow::Show(BrowserMode::Contact, QUrl::fromLocalFile(page), nullptr);
     QCOMPARE(watcher.Driven(), 1);
     // The heading, the labels in their order, and the two buttons.
-    const QStringList expected = {"Please send us your comments by filling this form", "From name:",
-                                  "From Address:", "Subject:", "Message:", "submit:Submit reset:Reset"};
+    const QStringList expected = {"Please send us your comments by filling this form",
+                                  "From name:",
+                                  "From Address:",
+                                  "Subject:",
+                                  "Message:",
+                                  "submit:Submit reset:Reset"};
     qsizetype at = 0;
     for (const QString& text : expected) {
         at = shown.indexOf(text, at);

@@ -84,8 +84,8 @@ void tst_BrowserWindow::loadedState()
     QWebEngineProfile* profile = WebView(window)->page()->profile();
     QCOMPARE(profile, BrowserProfile::Shared());
     QVERIFY(!profile->isOffTheRecord());
-    QVERIFY(profile->persistentStoragePath().startsWith(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QVERIFY(
+        profile->persistentStoragePath().startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
 }
 
@@ -98,8 +98,8 @@ void tst_BrowserWindow::modes_data()
     QTest::newRow("preview keeps the loaded caption") << BrowserMode::Preview << false << false << "Preview post";
     QTest::newRow("submission shows Send Topic") << BrowserMode::Submission << true << false << "Send Topic";
     QTest::newRow("contact shows Contact us") << BrowserMode::Contact << false << true << "Contact us";
-    QTest::newRow("address test keeps the loaded caption") << BrowserMode::AddressTest << false << false
-                                                           << "Preview post";
+    QTest::newRow("address test keeps the loaded caption")
+        << BrowserMode::AddressTest << false << false << "Preview post";
 }
 
 void tst_BrowserWindow::modes()
@@ -186,10 +186,9 @@ void tst_BrowserWindow::previewAfterAnotherMode()
 void tst_BrowserWindow::scriptsInThePostDoNotRun()
 {
     auto owner = MakeMainWindow();
-    owner->Post().SetPost(
-        "<p id=\"static\">static HTML shows</p>"
-        "<script>document.body.appendChild(document.createElement('div')).id = 'scripted';</script>"
-        "<img src=\"missing.gif\" onerror=\"document.title = 'handler ran'\">");
+    owner->Post().SetPost("<p id=\"static\">static HTML shows</p>"
+                          "<script>document.body.appendChild(document.createElement('div')).id = 'scripted';</script>"
+                          "<img src=\"missing.gif\" onerror=\"document.title = 'handler ran'\">");
     QString body;
     QString title;
     ModalDriver watcher([&](QWidget* w) {
@@ -256,14 +255,14 @@ void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
 void tst_BrowserWindow::localPagesLoadRemotePicturesAndSendForms()
 {
     // A GIF of one transparent pixel.
-    m_server.Serve("/pic.gif",
-                   QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7"), "image/gif");
+    m_server.Serve("/pic.gif", QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7"),
+                   "image/gif");
     m_server.Serve("/sent.htm", "<html><body>form received</body></html>");
-    const QString page = WritePage(
-        "form.htm", QString("<img id=\"pic\" src=\"%1\"><form method=\"POST\" action=\"%2\">"
-                            "<input type=\"text\" name=\"Subject\" value=\"Hi there\"></form>\r\n")
-                        .arg(m_server.Url("/pic.gif").toString(), m_server.Url("/sent.htm").toString())
-                        .toUtf8());
+    const QString page = WritePage("form.htm",
+                                   QString("<img id=\"pic\" src=\"%1\"><form method=\"POST\" action=\"%2\">"
+                                           "<input type=\"text\" name=\"Subject\" value=\"Hi there\"></form>\r\n")
+                                       .arg(m_server.Url("/pic.gif").toString(), m_server.Url("/sent.htm").toString())
+                                       .toUtf8());
     bool inspected = false;
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
@@ -272,8 +271,7 @@ void tst_BrowserWindow::localPagesLoadRemotePicturesAndSendForms()
         QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
         QSignalSpy started(window.data(), &BrowserWindow::navigationStarting);
         RunScript(window, "document.forms[0].submit()");
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"),
-                                 LoadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"), LoadTimeout);
         QCOMPARE(started.count(), 1);
         QVERIFY(BodyOf(window).contains("form received"));
         inspected = true;

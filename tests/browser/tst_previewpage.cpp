@@ -141,7 +141,8 @@ void tst_PreviewPage::pageBytes_data()
     QTest::newRow("line breaks of the post stay in the fragment")
         << QString() << QByteArray("a\r\nb") << QByteArray("<font face=\"Arial\">a<br />\nb</font>\r\n");
     QTest::newRow("text beyond ASCII is written as UTF-8 without a byte-order mark")
-        << QString() << QByteArray("\xC3\xA9\xE2\x82\xAC") << QByteArray("<font face=\"Arial\">\xC3\xA9\xE2\x82\xAC</font>\r\n");
+        << QString() << QByteArray("\xC3\xA9\xE2\x82\xAC")
+        << QByteArray("<font face=\"Arial\">\xC3\xA9\xE2\x82\xAC</font>\r\n");
 }
 
 void tst_PreviewPage::pageBytes()
@@ -171,8 +172,8 @@ void tst_PreviewPage::previewTwiceReplacesThePage()
     owner.Post().SetPost("second");
     owner.preview();
     QCOMPARE(watcher.Driven(), 2);
-    const QByteArray second = ScriptsOff + QByteArray::fromStdString(bbcode::RenderBBCode("second", ToUtf8(m_context.pictureFolder)))
-                              + "\r\n";
+    const QByteArray second = ScriptsOff
+        + QByteArray::fromStdString(bbcode::RenderBBCode("second", ToUtf8(m_context.pictureFolder))) + "\r\n";
     QCOMPARE(pagesSeen.value(1), second);
     QCOMPARE(ReadAll(PagePath()), second);
     // Nothing is left behind beside the page.
@@ -273,9 +274,12 @@ void tst_PreviewPage::previewFollowsTheBoard_data()
     QTest::newRow("phpBB 2: the classic page") << "phpbb2" << post << classic;
     QTest::newRow("phpBB 3: its HTML, its codes, the program's pictures of the same faces")
         << "phpbb3" << post
-        << QStringList{"<!DOCTYPE html>", "<div class=\"content\">",
-                       "<img class=\"smilies\" src=\"PICTURES/smile.gif\" width=\"15\" height=\"17\" alt=\":)\" title=\"Smile\">",
-                       "src=\"PICTURES/cool.gif\"", "<span style=\"font-size:150%;line-height:116%\">x</span>",
+        << QStringList{"<!DOCTYPE html>",
+                       "<div class=\"content\">",
+                       "<img class=\"smilies\" src=\"PICTURES/smile.gif\" width=\"15\" height=\"17\" alt=\":)\" "
+                       "title=\"Smile\">",
+                       "src=\"PICTURES/cool.gif\"",
+                       "<span style=\"font-size:150%;line-height:116%\">x</span>",
                        "<a href=\"http://www.example.org\" class=\"postlink\">www.example.org</a>"};
 }
 
@@ -291,7 +295,8 @@ void tst_PreviewPage::previewFollowsTheBoard()
     // The program's pictures, as beside the program.
     QVERIFY(QDir(m_context.pictureFolder).mkpath("emo"));
     for (const QString name : {"smile.gif", "cool.gif"})
-        QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/emo/" + name, m_context.pictureFolder + "emo/" + name));
+        QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/emo/" + name,
+                            m_context.pictureFolder + "emo/" + name));
     MainWindow owner(m_context);
     owner.Post().SetPost(ToUtf8(post));
     QString fontSize, quoteColour;
@@ -299,8 +304,10 @@ void tst_PreviewPage::previewFollowsTheBoard()
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
-        fontSize = RunScript(window, "(function(){ const c = document.querySelector('.content');"
-                                     " return c ? getComputedStyle(c).fontSize : ''; })()").toString();
+        fontSize = RunScript(window,
+                             "(function(){ const c = document.querySelector('.content');"
+                             " return c ? getComputedStyle(c).fontSize : ''; })()")
+                       .toString();
     });
     owner.preview();
     QCOMPARE(watcher.Driven(), 1);

@@ -122,10 +122,18 @@ void tst_EditCommands::cut_data()
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("changed");
-    QTest::newRow("selection") << "a |word| b" << "word" << "a  b" << true;
-    QTest::newRow("nothing selected: clipboard emptied, post unchanged") << "a || b" << "" << "a  b" << false;
-    QTest::newRow("the whole body: now empty, so not changed") << "|all|" << "all" << "" << false;
-    QTest::newRow("over a line break") << "one|\ntwo|" << "\ntwo" << "one" << true;
+    QTest::newRow("selection") << "a |word| b"
+                               << "word"
+                               << "a  b" << true;
+    QTest::newRow("nothing selected: clipboard emptied, post unchanged") << "a || b"
+                                                                         << ""
+                                                                         << "a  b" << false;
+    QTest::newRow("the whole body: now empty, so not changed") << "|all|"
+                                                               << "all"
+                                                               << "" << false;
+    QTest::newRow("over a line break") << "one|\ntwo|"
+                                       << "\ntwo"
+                                       << "one" << true;
 }
 
 void tst_EditCommands::cut()
@@ -152,14 +160,19 @@ void tst_EditCommands::paste_data()
 {
     QTest::addColumn<QString>("before");  // "|" marks the selection
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<bool>("picture");  // the clipboard holds a picture only
-    QTest::addColumn<QString>("after");   // "|" marks the caret
+    QTest::addColumn<bool>("picture");   // the clipboard holds a picture only
+    QTest::addColumn<QString>("after");  // "|" marks the caret
     QTest::addColumn<bool>("changed");
-    QTest::newRow("over the selection") << "a |old| b" << "new" << false << "a new| b" << true;
-    QTest::newRow("at the caret") << "a || b" << "new" << false << "a new| b" << true;
-    QTest::newRow("a picture only: the selection is deleted") << "a |old| b" << "" << true << "a | b" << true;
-    QTest::newRow("a picture only, no selection: nothing changes") << "a || b" << "" << true << "a | b" << false;
-    QTest::newRow("CR LF line breaks from elsewhere") << "|x|" << "one\r\ntwo" << false << "one\ntwo|" << true;
+    QTest::newRow("over the selection") << "a |old| b"
+                                        << "new" << false << "a new| b" << true;
+    QTest::newRow("at the caret") << "a || b"
+                                  << "new" << false << "a new| b" << true;
+    QTest::newRow("a picture only: the selection is deleted") << "a |old| b"
+                                                              << "" << true << "a | b" << true;
+    QTest::newRow("a picture only, no selection: nothing changes") << "a || b"
+                                                                   << "" << true << "a | b" << false;
+    QTest::newRow("CR LF line breaks from elsewhere") << "|x|"
+                                                      << "one\r\ntwo" << false << "one\ntwo|" << true;
 }
 
 void tst_EditCommands::paste()
@@ -260,7 +273,7 @@ void tst_EditCommands::fontChoiceAppliesToThePostOnly()
     QFont chosen(QStringLiteral("Liberation Serif"), 16);
     chosen.setBold(true);
     chosen.setItalic(true);
-    chosen.setUnderline(true);   // effects the command does not take
+    chosen.setUnderline(true);  // effects the command does not take
     chosen.setStrikeOut(true);
     m_fx->platform.fontAnswer = FontChoice{chosen, QColor(Qt::darkRed)};
     Controls(*w).fontAction->trigger();
@@ -303,7 +316,8 @@ void tst_EditCommands::fontConfirmedUnchangedLooksTheSame()
     auto w = m_fx->MakeWindow();
     EditorFixture::SetPost(*w, "The same look\nbefore and after", 0);
     const QImage before = Controls(*w).bodyEdit->grab().toImage();
-    m_fx->platform.fontAnswer = FontChoice{Controls(*w).bodyEdit->font(), Controls(*w).bodyEdit->palette().color(QPalette::Text)};
+    m_fx->platform.fontAnswer =
+        FontChoice{Controls(*w).bodyEdit->font(), Controls(*w).bodyEdit->palette().color(QPalette::Text)};
     Controls(*w).fontAction->trigger();
     QCOMPARE(Controls(*w).bodyEdit->font(), m_fx->platform.fontRequests.first().font);
     QCOMPARE(Controls(*w).bodyEdit->grab().toImage(), before);

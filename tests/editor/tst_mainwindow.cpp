@@ -33,8 +33,7 @@
 #include <qpa/qwindowsysteminterface.h>
 
 namespace {
-const QString SavePrompt =
-    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+const QString SavePrompt = "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
 }
 
 class tst_MainWindow : public QObject {
@@ -143,9 +142,12 @@ void tst_MainWindow::typingFollowsTheChangedRule_data()
     QTest::addColumn<QString>("postKeys");
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QString>("panel");
-    QTest::newRow("title alone while the body is empty") << "Hello" << "" << false << "No change in post";
-    QTest::newRow("first character of the body") << "" << "x" << true << "Post Changed";
-    QTest::newRow("title then body") << "Hello" << "body" << true << "Post Changed";
+    QTest::newRow("title alone while the body is empty") << "Hello"
+                                                         << "" << false << "No change in post";
+    QTest::newRow("first character of the body") << ""
+                                                 << "x" << true << "Post Changed";
+    QTest::newRow("title then body") << "Hello"
+                                     << "body" << true << "Post Changed";
 }
 
 void tst_MainWindow::typingFollowsTheChangedRule()
@@ -194,15 +196,13 @@ void tst_MainWindow::newPost_data()
     using L = QList<MsgAnswer>;
     QTest::newRow("unchanged: no question, cleared") << false << "old.bbc" << L{} << "" << true << false << "";
     QTest::newRow("No: cleared, unchanged") << true << "old.bbc" << L{MsgAnswer::No} << "" << true << false << "";
-    QTest::newRow("Cancel: nothing changes") << true << "old.bbc" << L{MsgAnswer::Cancel} << "" << false << true
-                                             << "";
+    QTest::newRow("Cancel: nothing changes") << true << "old.bbc" << L{MsgAnswer::Cancel} << "" << false << true << "";
     QTest::newRow("Yes, saved to its file: cleared, unchanged")
         << true << "old.bbc" << L{MsgAnswer::Yes} << "" << true << false << "old.bbc";
     QTest::newRow("Yes on a never-saved post, saved under a chosen name: cleared")
         << true << "" << L{MsgAnswer::Yes} << "chosen.bbc" << true << false << "chosen.bbc";
     // Yes, and the save writes no file: clearing the post would lose it, so New stops.
-    QTest::newRow("Yes, Save As cancelled: post kept") << true << "" << L{MsgAnswer::Yes} << "" << false << true
-                                                       << "";
+    QTest::newRow("Yes, Save As cancelled: post kept") << true << "" << L{MsgAnswer::Yes} << "" << false << true << "";
     QTest::newRow("Yes, the write fails: reported, post kept")
         << true << "missing folder/old.bbc" << L{MsgAnswer::Yes, MsgAnswer::OK} << "" << false << true << "";
 }
@@ -313,12 +313,24 @@ void tst_MainWindow::menus()
         const char* text;
     };
     const QList<QList<Item>> expected = {
-        {{"newPostAction", "&New Post"}, {"openPostAction", "&Open Post..."}, {"savePostAction", "&Save Post"},
-         {"saveAsAction", "Sa&ve Post as..."}, {"", "-"}, {"exitAction", "E&xit"}},
-        {{"copyAction", "&Copy"}, {"cutAction", "Cu&t"}, {"pasteAction", "&Paste"}, {"", "-"},
-         {"copyPostAction", "C&opy post to clipboard"}, {"previewAction", "Previe&w post..."}, {"", "-"},
-         {"fontAction", "&Font..."}, {"optionsAction", "Op&tions..."}, {"", "-"},
-         {"checkSpellingAction", "Check &Spelling as You Type"}, {"spellingLanguageItem", "Spelling &Language"},
+        {{"newPostAction", "&New Post"},
+         {"openPostAction", "&Open Post..."},
+         {"savePostAction", "&Save Post"},
+         {"saveAsAction", "Sa&ve Post as..."},
+         {"", "-"},
+         {"exitAction", "E&xit"}},
+        {{"copyAction", "&Copy"},
+         {"cutAction", "Cu&t"},
+         {"pasteAction", "&Paste"},
+         {"", "-"},
+         {"copyPostAction", "C&opy post to clipboard"},
+         {"previewAction", "Previe&w post..."},
+         {"", "-"},
+         {"fontAction", "&Font..."},
+         {"optionsAction", "Op&tions..."},
+         {"", "-"},
+         {"checkSpellingAction", "Check &Spelling as You Type"},
+         {"spellingLanguageItem", "Spelling &Language"},
          {"highlightAction", "&Highlight BBCode"}},
         {{"contactAction", "Contact Quillforge &Team"}, {"", "-"}, {"aboutAction", "&About..."}},
     };
@@ -345,8 +357,9 @@ void tst_MainWindow::menus()
 void tst_MainWindow::toolbar()
 {
     auto w = MakeWindow();
-    const QStringList expected = {"New", "Open", "Save", "-", "Copy", "Cut", "Paste", "-",
-                                  "Copy post to clipboard", "Preview post", "-", "Options", "About"};
+    const QStringList expected = {
+        "New",          "Open", "Save",    "-",    "Copy", "Cut", "Paste", "-", "Copy post to clipboard",
+        "Preview post", "-",    "Options", "About"};
     const QList<QAction*> buttons = Controls(*w).toolBar->actions();
     QCOMPARE(buttons.size(), 13);
     for (int i = 0; i < 13; ++i) {
@@ -376,16 +389,26 @@ void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("New, shorter than the menu's") << 0 << "newPostAction" << "New";
-    QTest::newRow("Open, without the menu's dots") << 1 << "openPostAction" << "Open";
-    QTest::newRow("Save") << 2 << "savePostAction" << "Save";
-    QTest::newRow("Copy") << 4 << "copyAction" << "Copy";
-    QTest::newRow("Cut") << 5 << "cutAction" << "Cut";
-    QTest::newRow("Paste") << 6 << "pasteAction" << "Paste";
-    QTest::newRow("Copy post to clipboard") << 8 << "copyPostAction" << "Copy post to clipboard";
-    QTest::newRow("Preview post") << 9 << "previewAction" << "Preview post";
-    QTest::newRow("Options") << 11 << "optionsAction" << "Options";
-    QTest::newRow("About") << 12 << "aboutAction" << "About";
+    QTest::newRow("New, shorter than the menu's") << 0 << "newPostAction"
+                                                  << "New";
+    QTest::newRow("Open, without the menu's dots") << 1 << "openPostAction"
+                                                   << "Open";
+    QTest::newRow("Save") << 2 << "savePostAction"
+                          << "Save";
+    QTest::newRow("Copy") << 4 << "copyAction"
+                          << "Copy";
+    QTest::newRow("Cut") << 5 << "cutAction"
+                         << "Cut";
+    QTest::newRow("Paste") << 6 << "pasteAction"
+                           << "Paste";
+    QTest::newRow("Copy post to clipboard") << 8 << "copyPostAction"
+                                            << "Copy post to clipboard";
+    QTest::newRow("Preview post") << 9 << "previewAction"
+                                  << "Preview post";
+    QTest::newRow("Options") << 11 << "optionsAction"
+                             << "Options";
+    QTest::newRow("About") << 12 << "aboutAction"
+                           << "About";
 }
 
 void tst_MainWindow::toolbarButtonIsTheMenuItem()
@@ -414,7 +437,8 @@ void tst_MainWindow::hotSpot_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("opened");
     QTest::newRow("no site address: the makers' site") << QString() << QString(Makers::WebAddress);
-    QTest::newRow("the stored site address") << "http://forum.test/" << "http://forum.test/";
+    QTest::newRow("the stored site address") << "http://forum.test/"
+                                             << "http://forum.test/";
 }
 
 void tst_MainWindow::hotSpot()
@@ -433,11 +457,21 @@ void tst_MainWindow::accessibleNames()
 {
     auto w = MakeWindow();
     const QList<QPair<QString, QString>> expected = {
-        {"subjectEdit", "Subject"},       {"bodyEdit", "Message body"}, {"sizeList", "Font size"},
-        {"colourList", "Font colour"},   {"forumChooser", "Forum"},       {"topicNumberEdit", "Topic number"},
-        {"openForumHotSpot", "Open forum"},      {"tagButton_0", "B"},        {"tagButton_9", "[*]"},
-        {"quoteManagerButton", "Quote manager"}, {"previewButton", "Preview"},   {"submitButton", "Submit"},
-        {"emoticonPicture_1", "Smile"},        {"emoticonPicture_0", "Very happy"}, {"assistanceBox", "Enable assistance"},
+        {"subjectEdit", "Subject"},
+        {"bodyEdit", "Message body"},
+        {"sizeList", "Font size"},
+        {"colourList", "Font colour"},
+        {"forumChooser", "Forum"},
+        {"topicNumberEdit", "Topic number"},
+        {"openForumHotSpot", "Open forum"},
+        {"tagButton_0", "B"},
+        {"tagButton_9", "[*]"},
+        {"quoteManagerButton", "Quote manager"},
+        {"previewButton", "Preview"},
+        {"submitButton", "Submit"},
+        {"emoticonPicture_1", "Smile"},
+        {"emoticonPicture_0", "Very happy"},
+        {"assistanceBox", "Enable assistance"},
         {"newTopicOption", "New topic in Forum:"},
     };
     for (const auto& [name, accessible] : expected) {
@@ -534,9 +568,12 @@ void tst_MainWindow::screenReaderReadsTheLists_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("name");
-    QTest::newRow("forum chooser") << "forumChooser" << "Forum";
-    QTest::newRow("size list") << "sizeList" << "Font size";
-    QTest::newRow("colour list") << "colourList" << "Font colour";
+    QTest::newRow("forum chooser") << "forumChooser"
+                                   << "Forum";
+    QTest::newRow("size list") << "sizeList"
+                               << "Font size";
+    QTest::newRow("colour list") << "colourList"
+                                 << "Font colour";
 }
 
 void tst_MainWindow::screenReaderReadsTheLists()
@@ -638,12 +675,15 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");  // empty: the panel is hidden
     QTest::addColumn<bool>("tooLong");
-    QTest::newRow("unknown kind: no panel") << "" << 0 << "a & b" << "" << false;
-    QTest::newRow("phpBB 2: no panel") << "phpbb2" << 0 << "a & b" << "" << false;
+    QTest::newRow("unknown kind: no panel") << "" << 0 << "a & b"
+                                            << "" << false;
+    QTest::newRow("phpBB 2: no panel") << "phpbb2" << 0 << "a & b"
+                                       << "" << false;
     QTest::newRow("phpBB 3: & counts five, \" six, < and > four; trimmed")
-        << "phpbb3" << 0 << "  a&\"<> \n" << QLocale().toString(20) + " of " + QLocale().toString(60000) << false;
-    QTest::newRow("phpBB 3 over the limit its posting page gave")
-        << "phpbb3" << 10 << "eleven char" << "11 of 10" << true;
+        << "phpbb3" << 0 << "  a&\"<> \n"
+        << QLocale().toString(20) + " of " + QLocale().toString(60000) << false;
+    QTest::newRow("phpBB 3 over the limit its posting page gave") << "phpbb3" << 10 << "eleven char"
+                                                                  << "11 of 10" << true;
 }
 
 void tst_MainWindow::lengthPanelCountsAsTheBoard()

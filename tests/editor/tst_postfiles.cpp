@@ -28,8 +28,7 @@
 #include <sys/stat.h>
 
 namespace {
-const QString SavePrompt =
-    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+const QString SavePrompt = "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
 const QString FormatError = "Sorry, File format is not correct";
 
 // What the user sees of the post document.
@@ -41,8 +40,8 @@ struct State {
 
 State StateOf(MainWindow& w)
 {
-    return {Controls(w).subjectEdit->text(), Controls(w).bodyEdit->toPlainText(), w.Post().FileName(), Controls(w).statePanel->text(),
-            w.Post().IsChanged()};
+    return {Controls(w).subjectEdit->text(), Controls(w).bodyEdit->toPlainText(), w.Post().FileName(),
+            Controls(w).statePanel->text(), w.Post().IsChanged()};
 }
 
 QByteArray DescribeState(const State& s)
@@ -70,9 +69,9 @@ qint64 BytesReadByThisProcess()
 const QByteArray GoodFile = "{/Title\\}\r\nFrom the file\r\n\r\n{/Post\\}\r\nline one\r\nline two\r\n";
 }  // namespace
 
-#define COMPARE_STATE(actual, expected)                                                          \
-    QVERIFY2((actual) == (expected), (QByteArray("actual: ") + DescribeState(actual) + "\nexpected: " \
-                                      + DescribeState(expected)).constData())
+#define COMPARE_STATE(actual, expected)                                                                                \
+    QVERIFY2((actual) == (expected),                                                                                   \
+             (QByteArray("actual: ") + DescribeState(actual) + "\nexpected: " + DescribeState(expected)).constData())
 
 class tst_PostFiles : public QObject {
     Q_OBJECT
@@ -165,24 +164,31 @@ void tst_PostFiles::opensAPostFile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("post");
-    QTest::newRow("a file this program wrote") << GoodFile << "From the file" << "line one\nline two";
-    QTest::newRow("empty title and post, 27 bytes")
-        << QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n") << "" << "";
+    QTest::newRow("a file this program wrote") << GoodFile << "From the file"
+                                               << "line one\nline two";
+    QTest::newRow("empty title and post, 27 bytes") << QByteArray("{/Title\\}\r\n\r\n\r\n{/Post\\}\r\n\r\n") << ""
+                                                    << "";
     QTest::newRow("Windows-1252 letters")
         << QByteArray("{/Title\\}\r\nCaf\xE9\r\n\r\n{/Post\\}\r\n\x93na\xEFve\x94 \x80\r\n") << "Café"
         << "“naïve” €";
     QTest::newRow("UTF-8 letters") << QByteArray("{/Title\\}\r\nCaf\xC3\xA9\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n")
-                                   << "Café" << "€";
+                                   << "Café"
+                                   << "€";
     QTest::newRow("a byte-order mark is not part of the title")
-        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n") << "Hello" << "€";
+        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nHello\r\n\r\n{/Post\\}\r\n\xE2\x82\xAC\r\n") << "Hello"
+        << "€";
     QTest::newRow("a byte-order mark before Windows-1252 letters")
-        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nCaf\xE9\r\n\r\n{/Post\\}\r\nP\r\n") << "Café" << "P";
-    QTest::newRow("lone LF line breaks") << QByteArray("{/Title\\}\nT\n\n{/Post\\}\na\n\nb\n") << "T" << "a\n\nb";
-    QTest::newRow("lone CR line breaks") << QByteArray("{/Title\\}\rT\r\r{/Post\\}\ra\r\rb\r") << "T" << "a\n\nb";
-    QTest::newRow("last line without a line break")
-        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\nb") << "T" << "a\nb";
+        << QByteArray("\xEF\xBB\xBF{/Title\\}\r\nCaf\xE9\r\n\r\n{/Post\\}\r\nP\r\n") << "Café"
+        << "P";
+    QTest::newRow("lone LF line breaks") << QByteArray("{/Title\\}\nT\n\n{/Post\\}\na\n\nb\n") << "T"
+                                         << "a\n\nb";
+    QTest::newRow("lone CR line breaks") << QByteArray("{/Title\\}\rT\r\r{/Post\\}\ra\r\rb\r") << "T"
+                                         << "a\n\nb";
+    QTest::newRow("last line without a line break") << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\nb") << "T"
+                                                    << "a\nb";
     QTest::newRow("a post ending in a line break keeps it")
-        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\n\r\n") << "T" << "a\n";
+        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\na\r\n\r\n") << "T"
+        << "a\n";
 }
 
 void tst_PostFiles::opensAPostFile()
@@ -225,7 +231,8 @@ void tst_PostFiles::refusedFileChangesNothing()
         auto w = WindowWithPost("old.bbc", changed);
         const State before = StateOf(*w);
         // With unsaved changes the user answers No (do not save) first.
-        m_platform->answers = changed ? QList<MsgAnswer>{MsgAnswer::No, MsgAnswer::OK} : QList<MsgAnswer>{MsgAnswer::OK};
+        m_platform->answers =
+            changed ? QList<MsgAnswer>{MsgAnswer::No, MsgAnswer::OK} : QList<MsgAnswer>{MsgAnswer::OK};
         m_platform->openNames = {Path("bad.bbc")};
         Controls(*w).openPostAction->trigger();
 
@@ -288,12 +295,12 @@ void tst_PostFiles::unreadableFileChangesNothing()
 
 void tst_PostFiles::savePromptOfOpen_data()
 {
-    QTest::addColumn<QString>("fileName");     // the post's file; empty: never saved
+    QTest::addColumn<QString>("fileName");  // the post's file; empty: never saved
     QTest::addColumn<QList<MsgAnswer>>("answers");
     QTest::addColumn<QStringList>("saveNames");  // what the Save As dialog returns
     QTest::addColumn<QString>("openName");       // what the Open dialog returns
     QTest::addColumn<int>("openDialogs");
-    QTest::addColumn<QString>("savedTo");        // where the old post was written; empty: nowhere
+    QTest::addColumn<QString>("savedTo");  // where the old post was written; empty: nowhere
     QTest::addColumn<bool>("opened");
     using L = QList<MsgAnswer>;
     QTest::newRow("Yes: saved to its file, then the chosen file opens")
@@ -304,14 +311,14 @@ void tst_PostFiles::savePromptOfOpen_data()
         << "" << L{MsgAnswer::Yes} << QStringList{} << "good.bbc" << 0 << "" << false;
     QTest::newRow("Yes, the save fails: stops before the Open dialog")
         << "afile/old.bbc" << L{MsgAnswer::Yes, MsgAnswer::OK} << QStringList{} << "good.bbc" << 0 << "" << false;
-    QTest::newRow("No: the chosen file opens") << "old.bbc" << L{MsgAnswer::No} << QStringList{} << "good.bbc" << 1
-                                               << "" << true;
+    QTest::newRow("No: the chosen file opens")
+        << "old.bbc" << L{MsgAnswer::No} << QStringList{} << "good.bbc" << 1 << "" << true;
     QTest::newRow("No, then the dialog cancelled: post kept, still changed")
         << "old.bbc" << L{MsgAnswer::No} << QStringList{} << "" << 1 << "" << false;
     QTest::newRow("No, then a file that is refused: post kept, still changed")
         << "old.bbc" << L{MsgAnswer::No, MsgAnswer::OK} << QStringList{} << "afile" << 1 << "" << false;
-    QTest::newRow("Cancel: nothing happens") << "old.bbc" << L{MsgAnswer::Cancel} << QStringList{} << "good.bbc" << 0
-                                             << "" << false;
+    QTest::newRow("Cancel: nothing happens")
+        << "old.bbc" << L{MsgAnswer::Cancel} << QStringList{} << "good.bbc" << 0 << "" << false;
 }
 
 void tst_PostFiles::savePromptOfOpen()
@@ -360,17 +367,22 @@ void tst_PostFiles::saveAndSaveAs_data()
     QTest::addColumn<QString>("writtenTo");  // empty: nothing written
     QTest::addColumn<QString>("fileNameAfter");
     QTest::newRow("Save writes to the post's file without asking")
-        << "post.bbc" << false << QStringList{} << 0 << "post.bbc" << "post.bbc";
+        << "post.bbc" << false << QStringList{} << 0 << "post.bbc"
+        << "post.bbc";
     QTest::newRow("Save on a never-saved post asks for a name")
-        << "" << false << QStringList{"new.bbc"} << 1 << "new.bbc" << "new.bbc";
+        << "" << false << QStringList{"new.bbc"} << 1 << "new.bbc"
+        << "new.bbc";
     QTest::newRow("Save on a never-saved post, dialog cancelled: nothing written")
-        << "" << false << QStringList{} << 1 << "" << "";
+        << "" << false << QStringList{} << 1 << ""
+        << "";
     QTest::newRow("Save As writes under the chosen name")
-        << "post.bbc" << true << QStringList{"other.bbc"} << 1 << "other.bbc" << "other.bbc";
-    QTest::newRow("Save As cancelled keeps the old name")
-        << "post.bbc" << true << QStringList{} << 1 << "" << "post.bbc";
+        << "post.bbc" << true << QStringList{"other.bbc"} << 1 << "other.bbc"
+        << "other.bbc";
+    QTest::newRow("Save As cancelled keeps the old name") << "post.bbc" << true << QStringList{} << 1 << ""
+                                                          << "post.bbc";
     QTest::newRow("Save replaces an older version of the file")
-        << "good.bbc" << false << QStringList{} << 0 << "good.bbc" << "good.bbc";
+        << "good.bbc" << false << QStringList{} << 0 << "good.bbc"
+        << "good.bbc";
 }
 
 void tst_PostFiles::saveAndSaveAs()
@@ -464,8 +476,8 @@ void tst_PostFiles::failedWriteIsReportedAndLosesNothing()
     QVERIFY(WriteAll(Path("ro/post.bbc"), oldVersion));
     std::optional<PermissionBits> permissions;
     if (readOnlyFolder) {
-        QVERIFY(QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                      | QFile::ExeOther));
+        QVERIFY(
+            QFile::setPermissions(Path("ro"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         permissions.emplace();
         if (!permissions->Binding())
             QSKIP("permission bits cannot be made to bind here");
@@ -502,15 +514,20 @@ void tst_PostFiles::roundTripThroughTheWindow_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("post");
-    QTest::newRow("commas, quotes, leading blanks, empty lines")
-        << "  \"Hi\", all" << "  a, \"b\"\n\n\n  c\n[quote=\"Bob\"]d[/quote]";
-    QTest::newRow("a final line break is kept") << "t" << "last line\n";
-    QTest::newRow("no final line break gains none") << "t" << "last line";
-    QTest::newRow("the post marker inside the post") << "t" << "{/Post\\}\n{/Title\\}\n{/Post\\}";
-    QTest::newRow("non-ASCII text") << "Grüße — 你好" << "€ “quoted” 😀\nÆØÅ";
+    QTest::newRow("commas, quotes, leading blanks, empty lines") << "  \"Hi\", all"
+                                                                 << "  a, \"b\"\n\n\n  c\n[quote=\"Bob\"]d[/quote]";
+    QTest::newRow("a final line break is kept") << "t"
+                                                << "last line\n";
+    QTest::newRow("no final line break gains none") << "t"
+                                                    << "last line";
+    QTest::newRow("the post marker inside the post") << "t"
+                                                     << "{/Post\\}\n{/Title\\}\n{/Post\\}";
+    QTest::newRow("non-ASCII text") << "Grüße — 你好"
+                                    << "€ “quoted” 😀\nÆØÅ";
     QTest::newRow("non-breaking spaces stay non-breaking")
         << QString("a") + QChar(0xA0) + "title" << QString("10") + QChar(0xA0) + "km\n" + QChar(0xA0);
-    QTest::newRow("empty title and post") << "" << "";
+    QTest::newRow("empty title and post") << ""
+                                          << "";
     QTest::newRow("a title longer than 32767 characters") << QString(40000, 'T') << "p";
     QString big;
     for (int i = 0; big.size() < 2'000'000; ++i)
@@ -669,7 +686,7 @@ void tst_PostFiles::saveAsAsksBeforeReplacing()
 
 void tst_PostFiles::saveChecksTheFileOnDisk_data()
 {
-    QTest::addColumn<QString>("change");  // what happens to the opened file before Save
+    QTest::addColumn<QString>("change");    // what happens to the opened file before Save
     QTest::addColumn<MsgAnswer>("answer");  // to the question, when it comes
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("writtenTo");  // empty: nothing written
@@ -778,7 +795,8 @@ void tst_PostFiles::saveUnderAFileSizeLimitKeepsTheOldFile()
     QCOMPARE(ReadAll(target), OtherVersion);
     QCOMPARE(QDir(m_dir->path()).entryList({"limited*"}, QDir::Files | QDir::Hidden), QStringList{"limited.bbc"});
     const MsgBoxCall& error = m_platform->messages.last();
-    QVERIFY2(error.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(target)), qPrintable(error.text));
+    QVERIFY2(error.text.startsWith(QString("Could not write the file \"%1\".\r\n").arg(target)),
+             qPrintable(error.text));
     QVERIFY2(error.text.contains("large"), qPrintable(error.text));  // the system's reason: file too large
     QCOMPARE(error.icon, MsgIcon::Critical);
     QCOMPARE(w->Post().IsChanged(), true);
@@ -804,8 +822,9 @@ void tst_PostFiles::overLargeFileIsRefusedUnread()
 
     QCOMPARE(m_platform->messages.size(), 1);
     const MsgBoxCall& error = m_platform->messages.first();
-    QCOMPARE(error.text, QString("Could not read the file \"%1\".\r\nIt is larger than 256 MB, more than the editor can hold.")
-                             .arg(big));
+    QCOMPARE(error.text,
+             QString("Could not read the file \"%1\".\r\nIt is larger than 256 MB, more than the editor can hold.")
+                 .arg(big));
     QCOMPARE(error.icon, MsgIcon::Critical);
     COMPARE_STATE(StateOf(*w), before);
     QVERIFY2(readBefore >= 0 && read < 1024 * 1024, qPrintable(QString("%1 bytes read").arg(read)));

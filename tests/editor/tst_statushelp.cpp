@@ -130,9 +130,10 @@ void tst_StatusHelp::backgroundClears()
 void tst_StatusHelp::otherControlsLeaveThePanel_data()
 {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"bodyEdit", "subjectEdit", "sizeList", "colourList", "emoticonPicture_0", "emoticonPicture_19", "moreEmoticonsLink",
-                             "openForumHotSpot", "quoteManagerButton", "previewButton", "submitButton", "newTopicOption", "replyOption", "forumChooser",
-                             "topicNumberEdit", "submitFrame"})
+    for (const char* name :
+         {"bodyEdit", "subjectEdit", "sizeList", "colourList", "emoticonPicture_0", "emoticonPicture_19",
+          "moreEmoticonsLink", "openForumHotSpot", "quoteManagerButton", "previewButton", "submitButton",
+          "newTopicOption", "replyOption", "forumChooser", "topicNumberEdit", "submitFrame"})
         QTest::newRow(name) << QString(name);
 }
 

@@ -48,19 +48,41 @@ void tst_TagCommands::tagButton_data()
             << i << "hello" << caption << "[" + opening[i] + "]hello[/" + closing[i] + "]" << caption << true;
         QTest::addRow("button %d opens and marks the caption", i)
             << i << "" << caption << "[" + opening[i] + "]" << caption + " *" << true;
-        QTest::addRow("button %d closes and clears the marker", i)
-            << i << "" << caption + " *" << "[/" + closing[i] + "]" << caption << true;
+        QTest::addRow("button %d closes and clears the marker", i) << i << "" << caption + " *"
+                                                                   << "[/" + closing[i] + "]" << caption << true;
     }
-    QTest::newRow("selection with the marker set: full pair, marker kept")
-        << 0 << "x" << "B *" << "[b]x[/b]" << "B *" << true;
-    QTest::newRow("button 6 opens with list=1") << 6 << "" << "List=" << "[list=1]" << "List= *" << true;
-    QTest::newRow("button 6 always closes with [/list]") << 6 << "" << "List= *" << "[/list]" << "List=" << true;
-    QTest::newRow("button 6 around a selection") << 6 << "a" << "List=" << "[list=1]a[/list]" << "List=" << true;
-    QTest::newRow("button 9 alone") << 9 << "" << "[*]" << "[*]" << "[*]" << false;
-    QTest::newRow("button 9 goes in front of the selection") << 9 << "item" << "[*]" << "[*]item" << "[*]" << false;
-    QTest::newRow("line breaks inside the selection are kept")
-        << 0 << "one\r\ntwo" << "B" << "[b]one\r\ntwo[/b]" << "B" << true;
-    QTest::newRow("UTF-8 selection") << 1 << "grüße ✓" << "i" << "[i]grüße ✓[/i]" << "i" << true;
+    QTest::newRow("selection with the marker set: full pair, marker kept") << 0 << "x"
+                                                                           << "B *"
+                                                                           << "[b]x[/b]"
+                                                                           << "B *" << true;
+    QTest::newRow("button 6 opens with list=1") << 6 << ""
+                                                << "List="
+                                                << "[list=1]"
+                                                << "List= *" << true;
+    QTest::newRow("button 6 always closes with [/list]") << 6 << ""
+                                                         << "List= *"
+                                                         << "[/list]"
+                                                         << "List=" << true;
+    QTest::newRow("button 6 around a selection") << 6 << "a"
+                                                 << "List="
+                                                 << "[list=1]a[/list]"
+                                                 << "List=" << true;
+    QTest::newRow("button 9 alone") << 9 << ""
+                                    << "[*]"
+                                    << "[*]"
+                                    << "[*]" << false;
+    QTest::newRow("button 9 goes in front of the selection") << 9 << "item"
+                                                             << "[*]"
+                                                             << "[*]item"
+                                                             << "[*]" << false;
+    QTest::newRow("line breaks inside the selection are kept") << 0 << "one\r\ntwo"
+                                                               << "B"
+                                                               << "[b]one\r\ntwo[/b]"
+                                                               << "B" << true;
+    QTest::newRow("UTF-8 selection") << 1 << "grüße ✓"
+                                     << "i"
+                                     << "[i]grüße ✓[/i]"
+                                     << "i" << true;
 }
 
 void tst_TagCommands::tagButton()
@@ -82,9 +104,12 @@ void tst_TagCommands::markerCycle_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("pair");  // what an open and a close insert
-    QTest::newRow("Code") << 4 << "Code" << "[code][/code]";
-    QTest::newRow("Quote") << 3 << "Quote" << "[quote][/quote]";
-    QTest::newRow("List=") << 6 << "List=" << "[list=1][/list]";
+    QTest::newRow("Code") << 4 << "Code"
+                          << "[code][/code]";
+    QTest::newRow("Quote") << 3 << "Quote"
+                           << "[quote][/quote]";
+    QTest::newRow("List=") << 6 << "List="
+                           << "[list=1][/list]";
 }
 
 void tst_TagCommands::markerCycle()
@@ -197,7 +222,8 @@ void tst_TagCommands::colourTag_data()
                                 "Cyan",    "Blue",    "DarkBlue", "Indigo", "Violet", "White",  "Black"};
     for (int i = 0; i < shown.size(); ++i)
         QTest::newRow(qPrintable(shown[i])) << shown[i] << values[i];
-    QTest::newRow("every blank goes") << " a b  c " << "abc";
+    QTest::newRow("every blank goes") << " a b  c "
+                                      << "abc";
 }
 
 void tst_TagCommands::colourTag()

@@ -129,19 +129,24 @@ void tst_TagInserter::buttonClick_data()
     QTest::addColumn<QString>("after");   // "|" marks the caret
     QTest::addColumn<QString>("caption");
 
-    const std::pair<QString, QString> tags[] = {{"b", "b"},       {"i", "i"},       {"u", "u"},
+    const std::pair<QString, QString> tags[] = {{"b", "b"},         {"i", "i"},       {"u", "u"},
                                                 {"quote", "quote"}, {"code", "code"}, {"list", "list"},
                                                 {"list=1", "list"}, {"img", "img"},   {"url", "url"}};
     for (int i = 0; i < 9; ++i) {
         const auto& [open, close] = tags[i];
         const QString caption = DesignedCaptions()[i];
         QTest::addRow("%s around the selection", qPrintable(caption))
-            << i << "a |sel| b" << "a [" + open + "]sel[/" + close + "]| b" << caption;
-        QTest::addRow("%s without a selection opens", qPrintable(caption))
-            << i << "a || b" << "a [" + open + "]| b" << caption + " *";
+            << i << "a |sel| b"
+            << "a [" + open + "]sel[/" + close + "]| b" << caption;
+        QTest::addRow("%s without a selection opens", qPrintable(caption)) << i << "a || b"
+                                                                           << "a [" + open + "]| b" << caption + " *";
     }
-    QTest::newRow("[*] in front of the selection") << 9 << "a |item| b" << "a [*]item| b" << "[*]";
-    QTest::newRow("[*] alone") << 9 << "a || b" << "a [*]| b" << "[*]";
+    QTest::newRow("[*] in front of the selection") << 9 << "a |item| b"
+                                                   << "a [*]item| b"
+                                                   << "[*]";
+    QTest::newRow("[*] alone") << 9 << "a || b"
+                               << "a [*]| b"
+                               << "[*]";
 }
 
 void tst_TagInserter::buttonClick()
@@ -254,13 +259,20 @@ void tst_TagInserter::shortcut_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("tooltip");  // the button's, naming the shortcut
     QTest::addColumn<QString>("word");     // of the tag it inserts
-    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << 0 << "Bold  (CTRL+B)" << "b";
-    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << 1 << "Italic  (CTRL+I)" << "i";
-    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << 2 << "Underline  (CTRL+U)" << "u";
-    QTest::newRow("Ctrl+Q quote, a button without a tooltip") << int(Qt::Key_Q) << 3 << "" << "quote";
-    QTest::newRow("Ctrl+C code") << int(Qt::Key_C) << 4 << "Code Formatted text  (CTRL+C)" << "code";
-    QTest::newRow("Ctrl+M image") << int(Qt::Key_M) << 7 << "Insert Image  (CTRL+M)" << "img";
-    QTest::newRow("Ctrl+R web address") << int(Qt::Key_R) << 8 << "Web Address  (CTRL+R)" << "url";
+    QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << 0 << "Bold  (CTRL+B)"
+                                 << "b";
+    QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << 1 << "Italic  (CTRL+I)"
+                                   << "i";
+    QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << 2 << "Underline  (CTRL+U)"
+                                      << "u";
+    QTest::newRow("Ctrl+Q quote, a button without a tooltip") << int(Qt::Key_Q) << 3 << ""
+                                                              << "quote";
+    QTest::newRow("Ctrl+C code") << int(Qt::Key_C) << 4 << "Code Formatted text  (CTRL+C)"
+                                 << "code";
+    QTest::newRow("Ctrl+M image") << int(Qt::Key_M) << 7 << "Insert Image  (CTRL+M)"
+                                  << "img";
+    QTest::newRow("Ctrl+R web address") << int(Qt::Key_R) << 8 << "Web Address  (CTRL+R)"
+                                        << "url";
 }
 
 void tst_TagInserter::shortcut()
@@ -469,13 +481,23 @@ void tst_TagInserter::emoticon_data()
 {
     // Every picture's text and the preview's picture for it: tst_moreemoticonswindow.
     QTest::addColumn<QString>("tooltip");  // the picture the user clicks
-    QTest::addColumn<QString>("before");  // "|" marks the selection
-    QTest::addColumn<QString>("after");   // "|" marks the caret
-    QTest::newRow("Very happy at the caret") << "Very happy\r\n" << "ab||c" << "ab :D |c";
-    QTest::newRow("Very happy after the selection") << "Very happy\r\n" << "|abc|" << "abc :D |";
-    QTest::newRow("Mad with its double blank") << "Mad" << "x |grr| y" << "x grr :x  | y";
-    QTest::newRow("Imbarassed, the first of the fourth row") << "Imbarassed" << "||" << " :oops: |";
-    QTest::newRow("Arrow, the last") << "Arrow" << "a||" << "a :arrow: |";
+    QTest::addColumn<QString>("before");   // "|" marks the selection
+    QTest::addColumn<QString>("after");    // "|" marks the caret
+    QTest::newRow("Very happy at the caret") << "Very happy\r\n"
+                                             << "ab||c"
+                                             << "ab :D |c";
+    QTest::newRow("Very happy after the selection") << "Very happy\r\n"
+                                                    << "|abc|"
+                                                    << "abc :D |";
+    QTest::newRow("Mad with its double blank") << "Mad"
+                                               << "x |grr| y"
+                                               << "x grr :x  | y";
+    QTest::newRow("Imbarassed, the first of the fourth row") << "Imbarassed"
+                                                             << "||"
+                                                             << " :oops: |";
+    QTest::newRow("Arrow, the last") << "Arrow"
+                                     << "a||"
+                                     << "a :arrow: |";
 }
 
 void tst_TagInserter::emoticon()
@@ -520,11 +542,16 @@ void tst_TagInserter::undoTakesBackAWholeInsertion_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("after");
-    QTest::newRow("tag button around a selection") << "tagButton_0" << "typed [b]word[/b]";
-    QTest::newRow("tag button at the caret") << "tagButton_4" << "typed [code]word";
-    QTest::newRow("[*]") << "tagButton_9" << "typed [*]word";
-    QTest::newRow("emoticon picture") << "emoticonPicture_8" << "typed word :x  ";
-    QTest::newRow("size list") << "sizeList" << "typed [size=18]word[/size]";
+    QTest::newRow("tag button around a selection") << "tagButton_0"
+                                                   << "typed [b]word[/b]";
+    QTest::newRow("tag button at the caret") << "tagButton_4"
+                                             << "typed [code]word";
+    QTest::newRow("[*]") << "tagButton_9"
+                         << "typed [*]word";
+    QTest::newRow("emoticon picture") << "emoticonPicture_8"
+                                      << "typed word :x  ";
+    QTest::newRow("size list") << "sizeList"
+                               << "typed [size=18]word[/size]";
 }
 
 void tst_TagInserter::undoTakesBackAWholeInsertion()

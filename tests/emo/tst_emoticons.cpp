@@ -41,15 +41,9 @@ QString SourceFolder()
     return root.isEmpty() ? QString() : root + QStringLiteral("/emo/");
 }
 
-QString BuiltFolder()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/emo/");
-}
+QString BuiltFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/emo/"); }
 
-QRect ToRect(const ExtraEmoticons::Area& a)
-{
-    return QRect(a.left, a.top, a.width, a.height);
-}
+QRect ToRect(const ExtraEmoticons::Area& a) { return QRect(a.left, a.top, a.width, a.height); }
 
 }  // namespace
 

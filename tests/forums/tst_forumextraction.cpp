@@ -31,9 +31,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString Failure = QStringLiteral(
-    "There was a problem extracting the forums from your site.\r\n"
-    "either the address is wrong, or your forum is not compatible with Quillforge");
+const QString Failure = QStringLiteral("There was a problem extracting the forums from your site.\r\n"
+                                       "either the address is wrong, or your forum is not compatible with Quillforge");
 
 // Short enough for tests, long enough for the engine to load a page.
 const ForumExtraction::Timing Quick{200ms, 30s};
@@ -163,7 +162,8 @@ void tst_ForumExtraction::boardPages_data()
     QTest::newRow("lists: category header left out, sub-forum, last-post links naming the forum") << "lists" << three;
     QTest::newRow("capital-letter markup, &amp;f=, inner tags, names over several lines, "
                   "commented-out link, address in a script, forums linked twice")
-        << "mixed" << "Board: not known yet";
+        << "mixed"
+        << "Board: not known yet";
     QTest::newRow("current boards, 3.0 kind: picture-only last-post links under each forum's number")
         << "phpbb30" << three;
     QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32" << three;
@@ -420,8 +420,9 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
 {
     LocalWebServer server;
     QVERIFY(server.Start());
-    server.Serve("/board/index.php", "<body id=\"phpbb\"><p>Board index</p>"
-                                     "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
+    server.Serve("/board/index.php",
+                 "<body id=\"phpbb\"><p>Board index</p>"
+                 "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
     OptionsDialog* d = MakeDialog();
     QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(0).center());
     // Neither cut at "index.php" nor given a "/": the text as typed.
@@ -441,7 +442,8 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
                    .arg(browser->isModal())
                    .arg(server.requests.isEmpty() ? QString() : server.requests[0].path);
         // The page shown tells which board the site runs.
-        QTRY_COMPARE_WITH_TIMEOUT(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"),
+                                  20000);
     });
     Click(d->testAddressButton);
     QCOMPARE(driver.Driven(), 1);
@@ -458,7 +460,8 @@ void tst_ForumExtraction::fromTheMenuToTheChooser()
 {
     // The dialog the menu opens waits the full five seconds.
     m_mainWindow = m_fixture->MakeWindow();
-    QCOMPARE(Controls(*m_mainWindow).forumChooser->currentText(), QString("Please define forums in the options in edit menu"));
+    QCOMPARE(Controls(*m_mainWindow).forumChooser->currentText(),
+             QString("Please define forums in the options in edit menu"));
     Controls(*m_mainWindow).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(d);

@@ -148,16 +148,20 @@ void tst_ForumList::shownText_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("named references") << "3- Meetings &amp; Exhibitions &lt;b&gt; &quot;x&quot; &apos;y&apos;"
                                       << "3- Meetings & Exhibitions <b> \"x\" 'y'";
-    QTest::newRow("numeric references, decimal and hex") << "4- Bob&#39;s &#x27;corner&#X27; &#233;t&#xE9;"
-                                                         << QString::fromUtf8("4- Bob's 'corner' \xC3\xA9t\xC3\xA9");
-    QTest::newRow("a character outside the basic plane") << "5- Fun &#128512;" << QString::fromUtf8("5- Fun \xF0\x9F\x98\x80");
-    QTest::newRow("decoded once only") << "6- Q&amp;amp;A &amp;#39;" << "6- Q&amp;A &#39;";
-    QTest::newRow("no semicolon, unknown names and bare & stay")
-        << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;" << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;";
+    QTest::newRow("numeric references, decimal and hex")
+        << "4- Bob&#39;s &#x27;corner&#X27; &#233;t&#xE9;" << QString::fromUtf8("4- Bob's 'corner' \xC3\xA9t\xC3\xA9");
+    QTest::newRow("a character outside the basic plane")
+        << "5- Fun &#128512;" << QString::fromUtf8("5- Fun \xF0\x9F\x98\x80");
+    QTest::newRow("decoded once only") << "6- Q&amp;amp;A &amp;#39;"
+                                       << "6- Q&amp;A &#39;";
+    QTest::newRow("no semicolon, unknown names and bare & stay") << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;"
+                                                                 << "7- Tips & Tricks &amp &copy; &#39 &#; &#x;";
     QTest::newRow("no character: replacement character")
         << "8- &#0; &#xD800; &#1114112; &#99999999999999999999;"
         << QString::fromUtf8("8- \xEF\xBF\xBD \xEF\xBF\xBD \xEF\xBF\xBD \xEF\xBF\xBD");
-    QTest::newRow("non-breaking space") << "9- A&nbsp;B" << QString::fromUtf8("9- A\xC2\xA0" "B");
+    QTest::newRow("non-breaking space") << "9- A&nbsp;B"
+                                        << QString::fromUtf8("9- A\xC2\xA0"
+                                                             "B");
 }
 
 void tst_ForumList::shownText()
@@ -190,8 +194,9 @@ void tst_ForumList::readingLines_data()
     QTest::newRow("empty lines anywhere are skipped")
         << QByteArray("\r\n\r\n1- A\r\n\r\n\n\r2- B\r\n\r\n\r\n") << QStringList{"1- A", "2- B"};
     QTest::newRow("a line of blanks is an entry") << QByteArray(" \r\n1- A\r\n\r\n") << QStringList{" ", "1- A"};
-    QTest::newRow("a byte-order mark is not part of the first entry")
-        << QByteArray("\xEF\xBB\xBF" "12- Caf\xc3\xa9\r\n3- B\r\n\r\n") << QStringList{"12- Café", "3- B"};
+    QTest::newRow("a byte-order mark is not part of the first entry") << QByteArray("\xEF\xBB\xBF"
+                                                                                    "12- Caf\xc3\xa9\r\n3- B\r\n\r\n")
+                                                                      << QStringList{"12- Café", "3- B"};
     QTest::newRow("UTF-8") << QByteArray("1- Caf\xc3\xa9\r\n\r\n") << QStringList{"1- Café"};
     QTest::newRow("Windows-1252 from an older system")
         << QByteArray("1- Caf\xe9 \x80\r\n2- \x93Quoted\x94\r\n\r\n") << QStringList{"1- Café €", "2- “Quoted”"};
@@ -214,12 +219,18 @@ void tst_ForumList::forumNumber_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("number");
-    QTest::newRow("number, - and name") << "12- General chat" << "12";
-    QTest::newRow("text before the first -") << "7-News-old" << "7";
-    QTest::newRow("entry starting with -") << "- Name" << "";
-    QTest::newRow("number not numeric") << "abc- Name" << "abc";
-    QTest::newRow("no - at all: a bare number") << "42" << "42";
-    QTest::newRow("no - at all: a name, taken whole") << "General chat" << "General chat";
+    QTest::newRow("number, - and name") << "12- General chat"
+                                        << "12";
+    QTest::newRow("text before the first -") << "7-News-old"
+                                             << "7";
+    QTest::newRow("entry starting with -") << "- Name"
+                                           << "";
+    QTest::newRow("number not numeric") << "abc- Name"
+                                        << "abc";
+    QTest::newRow("no - at all: a bare number") << "42"
+                                                << "42";
+    QTest::newRow("no - at all: a name, taken whole") << "General chat"
+                                                      << "General chat";
 }
 
 void tst_ForumList::forumNumber()

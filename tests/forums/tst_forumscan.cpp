@@ -67,8 +67,8 @@ void tst_ForumScan::scan_data()
         << R"(<a href="?f=1"><b>Bold</b> forum</A>)" << QStringList{"1-  forum"};
     QTest::newRow("inner tag closing right before </A> gives an empty name")
         << R"(<a href="?f=1"><b>Bold</b></A>)" << QStringList{"1- "};
-    QTest::newRow("picture link gives an empty name") << R"(<a href="?f=1"><img src="a.gif"></A>)"
-                                                      << QStringList{"1- "};
+    QTest::newRow("picture link gives an empty name")
+        << R"(<a href="?f=1"><img src="a.gif"></A>)" << QStringList{"1- "};
     QTest::newRow("no > before </A>: the name starts after the number's end")
         << R"(?f=4"Name</A>)" << QStringList{"4- Name"};
     QTest::newRow("empty number") << R"(<a href="?f=">Name</A>)" << QStringList{"- Name"};
@@ -118,40 +118,53 @@ void tst_ForumScan::linkEndsRewritten_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("closing anchor in lower case") << R"(<a href="x">t</a>)" << R"(<a href="x">t</A>)";
-    QTest::newRow("already upper case") << "<a>t</A>" << "<a>t</A>";
-    QTest::newRow("blank or line break before >") << "<a>t</a >|<a>u</a\n>" << "<a>t</A>|<a>u</A>";
+    QTest::newRow("closing anchor in lower case") << R"(<a href="x">t</a>)"
+                                                  << R"(<a href="x">t</A>)";
+    QTest::newRow("already upper case") << "<a>t</A>"
+                                        << "<a>t</A>";
+    QTest::newRow("blank or line break before >") << "<a>t</a >|<a>u</a\n>"
+                                                  << "<a>t</A>|<a>u</A>";
     QTest::newRow("other end tags starting with a stay") << "</abbr></address></aside>"
                                                          << "</abbr></address></aside>";
     QTest::newRow("commented-out link stays") << R"(<!-- <a href="?f=8">Old</a> --><a>t</a>)"
                                               << R"(<!-- <a href="?f=8">Old</a> --><a>t</A>)";
-    QTest::newRow("empty comments end where they stand") << "<!--></a><!---></a>" << "<!--></A><!---></A>";
-    QTest::newRow("comment that never ends") << "<!-- </a> <a>t</a>" << "<!-- </a> <a>t</a>";
+    QTest::newRow("empty comments end where they stand") << "<!--></a><!---></a>"
+                                                         << "<!--></A><!---></A>";
+    QTest::newRow("comment that never ends") << "<!-- </a> <a>t</a>"
+                                             << "<!-- </a> <a>t</a>";
     QTest::newRow("link written by a script stays")
         << R"(<script>document.write('<a href="?f=4">x</a>');</script></a>)"
         << R"(<script>document.write('<a href="?f=4">x</a>');</script></A>)";
     QTest::newRow("script end tag in capitals with a blank")
-        << "<SCRIPT type=\"text/javascript\">s='</a>'</SCRIPT ></a>" << "<SCRIPT type=\"text/javascript\">s='</a>'</SCRIPT ></A>";
+        << "<SCRIPT type=\"text/javascript\">s='</a>'</SCRIPT ></a>"
+        << "<SCRIPT type=\"text/javascript\">s='</a>'</SCRIPT ></A>";
     QTest::newRow("script end needs the whole name") << "<script>x='</scripts></a>'</script></a>"
                                                      << "<script>x='</scripts></a>'</script></A>";
-    QTest::newRow("a script that never ends") << "<script>x='</a>'" << "<script>x='</a>'";
+    QTest::newRow("a script that never ends") << "<script>x='</a>'"
+                                              << "<script>x='</a>'";
     QTest::newRow("style, textarea, title, noscript and iframe contents stay")
         << "<style>/*</a>*/</style><textarea></a></textarea><title></a></title><noscript></a></noscript>"
            "<iframe></a></iframe></a>"
         << "<style>/*</a>*/</style><textarea></a></textarea><title></a></title><noscript></a></noscript>"
            "<iframe></a></iframe></A>";
-    QTest::newRow("an element whose name starts like script is ordinary") << "<scripts></a>" << "<scripts></A>";
-    QTest::newRow("everything after plaintext is text") << "</a><plaintext></a>" << "</A><plaintext></a>";
-    QTest::newRow("attribute values holding </a> stay")
-        << R"(<img alt="</a>"><img title='</a>'></a>)" << R"(<img alt="</a>"><img title='</a>'></A>)";
-    QTest::newRow("> inside a quoted value does not end the tag")
-        << R"(<a title="a > b </a>">t</a>)" << R"(<a title="a > b </a>">t</A>)";
-    QTest::newRow("unquoted values") << "<a href=x.php?f=1>t</a>" << "<a href=x.php?f=1>t</A>";
-    QTest::newRow("text with a lone <") << "1 < 2 </a>" << "1 < 2 </A>";
+    QTest::newRow("an element whose name starts like script is ordinary") << "<scripts></a>"
+                                                                          << "<scripts></A>";
+    QTest::newRow("everything after plaintext is text") << "</a><plaintext></a>"
+                                                        << "</A><plaintext></a>";
+    QTest::newRow("attribute values holding </a> stay") << R"(<img alt="</a>"><img title='</a>'></a>)"
+                                                        << R"(<img alt="</a>"><img title='</a>'></A>)";
+    QTest::newRow("> inside a quoted value does not end the tag") << R"(<a title="a > b </a>">t</a>)"
+                                                                  << R"(<a title="a > b </a>">t</A>)";
+    QTest::newRow("unquoted values") << "<a href=x.php?f=1>t</a>"
+                                     << "<a href=x.php?f=1>t</A>";
+    QTest::newRow("text with a lone <") << "1 < 2 </a>"
+                                        << "1 < 2 </A>";
     QTest::newRow("declarations and processing instructions") << "<!DOCTYPE html><?xml x?></a>"
                                                               << "<!DOCTYPE html><?xml x?></A>";
-    QTest::newRow("tag that never ends") << R"(<a title="</a>)" << R"(<a title="</a>)";
-    QTest::newRow("</ before a non-letter is a comment up to >") << "</ x</a>></a>" << "</ x</a>></A>";
+    QTest::newRow("tag that never ends") << R"(<a title="</a>)"
+                                         << R"(<a title="</a>)";
+    QTest::newRow("</ before a non-letter is a comment up to >") << "</ x</a>></a>"
+                                                                 << "</ x</a>></A>";
 }
 
 void tst_ForumScan::linkEndsRewritten()
@@ -165,12 +178,18 @@ void tst_ForumScan::oneLine_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no white space") << "abc" << "abc";
-    QTest::newRow("CR LF, CR and LF runs") << "a\r\nb\rc\nd" << "a b c d";
-    QTest::newRow("run mixing blanks, tabs and breaks") << "a \t\r\n\t b" << "a b";
-    QTest::newRow("runs without a break stay") << "a \t b" << "a \t b";
-    QTest::newRow("breaks at both ends") << "\n a \n" << " a ";
-    QTest::newRow("form feed is white space, not a break") << "a\f b" << "a\f b";
+    QTest::newRow("no white space") << "abc"
+                                    << "abc";
+    QTest::newRow("CR LF, CR and LF runs") << "a\r\nb\rc\nd"
+                                           << "a b c d";
+    QTest::newRow("run mixing blanks, tabs and breaks") << "a \t\r\n\t b"
+                                                        << "a b";
+    QTest::newRow("runs without a break stay") << "a \t b"
+                                               << "a \t b";
+    QTest::newRow("breaks at both ends") << "\n a \n"
+                                         << " a ";
+    QTest::newRow("form feed is white space, not a break") << "a\f b"
+                                                           << "a\f b";
 }
 
 void tst_ForumScan::oneLine()

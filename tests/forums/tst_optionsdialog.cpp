@@ -140,16 +140,19 @@ void tst_OptionsDialog::pagesAndTexts()
     QVERIFY(d->extractionPage->isHidden());
     QCOMPARE(d->forumsFoundList->count(), 0);
 
-    QVERIFY(d->addressHelpText->text().startsWith("Please specify the exact address (URL) of the forum you will submit topic "
-                                         "to. for example (http"));
+    QVERIFY(d->addressHelpText->text().startsWith(
+        "Please specify the exact address (URL) of the forum you will submit topic "
+        "to. for example (http"));
     QVERIFY(d->addressHelpText->text().endsWith("). (Note: some Times letter capitalization makes a difference)"));
-    QCOMPARE(d->testHelpText->text(), QString("Then Check that this is the correct address by clicking the test address "
-                                        "below, please be sure that you will have the index page of the forum "
-                                        "displayed, otherwise check the address you entered"));
+    QCOMPARE(d->testHelpText->text(),
+             QString("Then Check that this is the correct address by clicking the test address "
+                     "below, please be sure that you will have the index page of the forum "
+                     "displayed, otherwise check the address you entered"));
     QCOMPARE(d->siteAddressLabel->text(), QString("Site Adress (URL):"));
     QCOMPARE(d->siteNameLabel->text(), QString("Site Name:"));
     QCOMPARE(d->testAddressButton->text(), QString("Test Address"));
-    QCOMPARE(d->extractionIntro->text(), QString("This window will help you to extract the forum names from your site:"));
+    QCOMPARE(d->extractionIntro->text(),
+             QString("This window will help you to extract the forum names from your site:"));
     QCOMPARE(d->indexAddressLabel->text(), QString("Please write down the address of the index page of the forum:"));
     QCOMPARE(d->startExtractingButton->text(), QString("Start Extracting"));
     QCOMPARE(d->saveButton->text(), QString("Save"));
@@ -175,11 +178,18 @@ void tst_OptionsDialog::loadsFromTheStore_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shownAddress");
     QTest::addColumn<QString>("shownName");
-    QTest::newRow("nothing stored: the defaults") << NotStored << NotStored << "HTTP://" << "My Forum";
-    QTest::newRow("both stored") << "http://forum.test/board/" << "Test board" << "http://forum.test/board/"
+    QTest::newRow("nothing stored: the defaults") << NotStored << NotStored << "HTTP://"
+                                                  << "My Forum";
+    QTest::newRow("both stored") << "http://forum.test/board/"
+                                 << "Test board"
+                                 << "http://forum.test/board/"
                                  << "Test board";
-    QTest::newRow("name absent") << "http://forum.test/" << NotStored << "http://forum.test/" << "My Forum";
-    QTest::newRow("empty values are values, not absent") << "" << "" << "" << "";
+    QTest::newRow("name absent") << "http://forum.test/" << NotStored << "http://forum.test/"
+                                 << "My Forum";
+    QTest::newRow("empty values are values, not absent") << ""
+                                                         << ""
+                                                         << ""
+                                                         << "";
 }
 
 void tst_OptionsDialog::loadsFromTheStore()
@@ -233,24 +243,39 @@ void tst_OptionsDialog::saveNormalisesAndStores_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
-    QTest::newRow("ends with / and index.php: cut, the / kept")
-        << "http://forum.example.org/board/index.php" << "http://forum.example.org/board/" << "Board";
-    QTest::newRow("index.php with a query: the whole ending goes")
-        << "http://forum.example.org/index.php?sid=abc&c=2" << "http://forum.example.org/" << "Board";
-    QTest::newRow("no final / and no index.php: / appended")
-        << "http://forum.example.org/board" << "http://forum.example.org/board/" << "Board";
-    QTest::newRow("already ending with /: unchanged") << "http://forum.example.org/" << "http://forum.example.org/"
+    QTest::newRow("ends with / and index.php: cut, the / kept") << "http://forum.example.org/board/index.php"
+                                                                << "http://forum.example.org/board/"
+                                                                << "Board";
+    QTest::newRow("index.php with a query: the whole ending goes") << "http://forum.example.org/index.php?sid=abc&c=2"
+                                                                   << "http://forum.example.org/"
+                                                                   << "Board";
+    QTest::newRow("no final / and no index.php: / appended") << "http://forum.example.org/board"
+                                                             << "http://forum.example.org/board/"
+                                                             << "Board";
+    QTest::newRow("already ending with /: unchanged") << "http://forum.example.org/"
+                                                      << "http://forum.example.org/"
                                                       << "Board";
-    QTest::newRow("Index.php with a capital I is not cut")
-        << "http://forum.example.org/Index.php" << "http://forum.example.org/Index.php/" << "Board";
-    QTest::newRow("the default saved unchanged") << "HTTP://" << "HTTP://" << "My Forum";
-    QTest::newRow("empty address stays empty, name empty too") << "" << "" << "";
-    QTest::newRow("only index.php: cut to nothing") << "index.php" << "" << "Board";
-    QTest::newRow("cut at the first index.php") << "http://a.test/index.php/x/index.php" << "http://a.test/"
+    QTest::newRow("Index.php with a capital I is not cut") << "http://forum.example.org/Index.php"
+                                                           << "http://forum.example.org/Index.php/"
+                                                           << "Board";
+    QTest::newRow("the default saved unchanged") << "HTTP://"
+                                                 << "HTTP://"
+                                                 << "My Forum";
+    QTest::newRow("empty address stays empty, name empty too") << ""
+                                                               << ""
+                                                               << "";
+    QTest::newRow("only index.php: cut to nothing") << "index.php"
+                                                    << ""
+                                                    << "Board";
+    QTest::newRow("cut at the first index.php") << "http://a.test/index.php/x/index.php"
+                                                << "http://a.test/"
                                                 << "Board";
-    QTest::newRow("blanks are kept, in the address and the name")
-        << " http://a.test " << " http://a.test /" << "  My  board ";
-    QTest::newRow("non-ASCII letters") << "http://böard.test/forum" << "http://böard.test/forum/" << "Fórum ✓";
+    QTest::newRow("blanks are kept, in the address and the name") << " http://a.test "
+                                                                  << " http://a.test /"
+                                                                  << "  My  board ";
+    QTest::newRow("non-ASCII letters") << "http://böard.test/forum"
+                                       << "http://böard.test/forum/"
+                                       << "Fórum ✓";
 }
 
 void tst_OptionsDialog::saveNormalisesAndStores()
@@ -439,8 +464,10 @@ void tst_OptionsDialog::firstStartShowsTheDialogFirst_data()
     QTest::addColumn<QString>("stored");
     QTest::newRow("Cancel: nothing stored") << "cancel" << NotStored;
     QTest::newRow("closed by its frame: nothing stored") << "frame" << NotStored;
-    QTest::newRow("Save with an address") << "save" << "http://forum.test/";
-    QTest::newRow("Save with an empty address: asked again next time") << "save empty" << "";
+    QTest::newRow("Save with an address") << "save"
+                                          << "http://forum.test/";
+    QTest::newRow("Save with an empty address: asked again next time") << "save empty"
+                                                                       << "";
 }
 
 void tst_OptionsDialog::firstStartShowsTheDialogFirst()
@@ -471,7 +498,8 @@ void tst_OptionsDialog::firstStartShowsTheDialogFirst()
     QVERIFY(window->isVisible());
     QCOMPARE(AllWindows<OptionsDialog>().size(), 0);
     QCOMPARE(StoredOption("SiteAdress"), stored);
-    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("Please define forums in the options in edit menu"));
+    QCOMPARE(Controls(*window).forumChooser->currentText(),
+             QString("Please define forums in the options in edit menu"));
 
     // Only a stored address lets the next start go straight to the main window.
     window.reset();

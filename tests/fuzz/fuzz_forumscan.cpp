@@ -34,8 +34,8 @@ ForumScan::Result LiteralScan(std::string_view page)
     size_t position = 0;
     for (;;) {
         size_t marker = npos, numberStart = npos;
-        for (std::string_view each : {ForumScan::QueryMarker, ForumScan::ParameterMarker,
-                                      ForumScan::SerialisedParameterMarker}) {
+        for (std::string_view each :
+             {ForumScan::QueryMarker, ForumScan::ParameterMarker, ForumScan::SerialisedParameterMarker}) {
             const size_t at = page.find(each, position);
             if (at < marker) {
                 marker = at;

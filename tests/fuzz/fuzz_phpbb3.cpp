@@ -21,10 +21,7 @@ void Fail(const char* what, const std::string& html)
     std::abort();
 }
 
-bool IsVoid(std::string_view name)
-{
-    return name == "img" || name == "br" || name == "param" || name == "embed";
-}
+bool IsVoid(std::string_view name) { return name == "img" || name == "br" || name == "param" || name == "embed"; }
 
 // Every element closed in the order it was opened; comments skipped. The
 // writer escapes "<" in text and attributes, so each "<" starts a tag.

@@ -55,12 +55,18 @@ private:
             return Finish(QStringLiteral("timed out in step %1").arg(m_step));
         }
         switch (m_step) {
-        case 0: return SaveOptions();
-        case 1: return OpenPreview();
-        case 2: return WatchPage("preview");
-        case 3: return OpenContact();
-        case 4: return WatchPage("contact");
-        default: return;
+        case 0:
+            return SaveOptions();
+        case 1:
+            return OpenPreview();
+        case 2:
+            return WatchPage("preview");
+        case 3:
+            return OpenContact();
+        case 4:
+            return WatchPage("contact");
+        default:
+            return;
         }
     }
 
@@ -69,8 +75,10 @@ private:
         QWidget* options = ShownWindow("OptionsDialog");
         if (!options)
             return;
-        options->findChild<QLineEdit*>(QStringLiteral("siteAddressEdit"))->setText(QStringLiteral("http://forum.test/"));
-        options->findChild<QListWidget*>(QStringLiteral("forumsFoundList"))->addItem(QStringLiteral("7- Installed forum"));
+        options->findChild<QLineEdit*>(QStringLiteral("siteAddressEdit"))
+            ->setText(QStringLiteral("http://forum.test/"));
+        options->findChild<QListWidget*>(QStringLiteral("forumsFoundList"))
+            ->addItem(QStringLiteral("7- Installed forum"));
         m_step = 1;
         // Save closes the modal dialog: pressed from the event loop, not from
         // inside this tick.
@@ -115,10 +123,11 @@ private:
         if (!view || m_asking)
             return;
         m_asking = true;
-        const QString script = QStringLiteral(
-            "location.protocol == 'file:' && document.readyState == 'complete' ? Array.from(document.images).map(function (i) {"
-            " return (i.complete && i.naturalWidth > 0 ? 'loaded ' : 'missing ') + i.src; }).join('\\n')"
-            " : null");
+        const QString script =
+            QStringLiteral("location.protocol == 'file:' && document.readyState == 'complete' ? "
+                           "Array.from(document.images).map(function (i) {"
+                           " return (i.complete && i.naturalWidth > 0 ? 'loaded ' : 'missing ') + i.src; }).join('\\n')"
+                           " : null");
         view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [=, this](const QVariant& value) {
             m_asking = false;
             if (value.isNull() || ShownWindow("BrowserWindow") != browser)
@@ -141,7 +150,10 @@ private:
         });
     }
 
-    void Note(const QString& key, const QString& value) { m_report += key + QLatin1Char('=') + value + QLatin1Char('\n'); }
+    void Note(const QString& key, const QString& value)
+    {
+        m_report += key + QLatin1Char('=') + value + QLatin1Char('\n');
+    }
 
     void Finish(const QString& failure)
     {

@@ -108,7 +108,10 @@ private slots:
     void packageHoldsTheInstalledTree();
 
 private:
-    QString Prefix(const QString& path = {}) const { return m_root.filePath("moved") + (path.isEmpty() ? "" : "/" + path); }
+    QString Prefix(const QString& path = {}) const
+    {
+        return m_root.filePath("moved") + (path.isEmpty() ? "" : "/" + path);
+    }
     // A home folder for one run, owned by whoever runs the program.
     QString MakeHome(const QString& name, bool forNobody);
     QProcessEnvironment Environment(const QString& home) const;
@@ -120,9 +123,9 @@ private:
 void tst_Install::initTestCase()
 {
     QVERIFY(m_root.isValid());
-    QVERIFY(QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                     | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
-                                                     | QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(m_root.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                      | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
     // Installed in one place and moved to another: only relative paths work.
     const Run install = Execute(QStringLiteral(QF_CMAKE_COMMAND),
                                 {"--install", QStringLiteral(QF_BUILD_DIR), "--prefix", m_root.filePath("staged")});
@@ -148,10 +151,7 @@ void tst_Install::initTestCase()
         QVERIFY(ChownTree(portable, Nobody));
 }
 
-void tst_Install::cleanupTestCase()
-{
-    Execute("chmod", {"-R", "u+w", Prefix()});
-}
+void tst_Install::cleanupTestCase() { Execute("chmod", {"-R", "u+w", Prefix()}); }
 
 QString tst_Install::MakeHome(const QString& name, bool forNobody)
 {
@@ -185,7 +185,7 @@ void tst_Install::editorRuns_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("asNobody");
-    QTest::addColumn<QString>("pictures");  // where the page's pictures must be
+    QTest::addColumn<QString>("pictures");   // where the page's pictures must be
     QTest::addColumn<bool>("writesBeside");  // files beside the program, else in the user's data folder
     QTest::newRow("installed, read-only tree, unprivileged user")
         << Prefix("bin/quillforge") << true << Prefix("share/quillforge/emo/") << false;
@@ -203,7 +203,8 @@ void tst_Install::editorRuns()
     QFETCH(bool, writesBeside);
     if (!asNobody && ::geteuid() != 0)
         QSKIP("only root can show that permissions do not decide");
-    const QString home = MakeHome(QString("home-%1").arg(QTest::currentDataTag()).replace(' ', '-').remove(','), asNobody);
+    const QString home =
+        MakeHome(QString("home-%1").arg(QTest::currentDataTag()).replace(' ', '-').remove(','), asNobody);
     const QString post = home + "/my post.bbc";
     QVERIFY(WriteAll(post, "{/Title\\}\r\nInstalled post\r\n\r\n{/Post\\}\r\nHello :) and :D\r\n"));
     if (asNobody && ::geteuid() == 0)
@@ -215,8 +216,7 @@ void tst_Install::editorRuns()
     QVERIFY2(run.exitCode == 0 && !report.contains("failure"),
              qPrintable(report.value("failure") + "\n" + QString::fromUtf8(run.errors.right(3000))));
 
-    const QString writable =
-        writesBeside ? QFileInfo(program).path() + "/" : home + "/data/Quillforge/Quillforge/";
+    const QString writable = writesBeside ? QFileInfo(program).path() + "/" : home + "/data/Quillforge/Quillforge/";
     // The command line's post opened; Save in the options dialog wrote the
     // forum list and the chooser shows it.
     QCOMPARE(report.value("title"), QString("Installed post"));
@@ -253,9 +253,11 @@ void tst_Install::desktopFilesValidate_data()
 {
     QTest::addColumn<QString>("checker");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{Prefix("share/applications/" + AppId + ".desktop")};
-    QTest::newRow("AppStream metainfo")
-        << "appstreamcli" << QStringList{"validate", "--no-net", Prefix("share/metainfo/" + AppId + ".metainfo.xml")};
+    QTest::newRow("desktop entry") << "desktop-file-validate"
+                                   << QStringList{Prefix("share/applications/" + AppId + ".desktop")};
+    QTest::newRow("AppStream metainfo") << "appstreamcli"
+                                        << QStringList{"validate", "--no-net",
+                                                       Prefix("share/metainfo/" + AppId + ".metainfo.xml")};
 }
 
 void tst_Install::desktopFilesValidate()
@@ -298,7 +300,8 @@ void tst_Install::mimeTypeNamesPostFiles()
     QVERIFY(QDir().mkpath(mime + "/packages"));
     QVERIFY(QFile::copy(Prefix("share/mime/packages/" + AppId + ".xml"), mime + "/packages/" + AppId + ".xml"));
     const Run run = Execute("update-mime-database", {"-V", mime});
-    QVERIFY2(run.exitCode == 0 && !run.errors.contains("rror") && !run.errors.contains("arning"), run.errors.constData());
+    QVERIFY2(run.exitCode == 0 && !run.errors.contains("rror") && !run.errors.contains("arning"),
+             run.errors.constData());
     QVERIFY(ReadAll(mime + "/globs2").contains(":" + MimeType.toUtf8() + ":*.bbc"));
     QVERIFY(ReadAll(mime + "/subclasses").contains(MimeType.toUtf8() + " text/plain"));
     QVERIFY(QFileInfo(mime + "/" + MimeType + ".xml").isFile());
@@ -307,8 +310,9 @@ void tst_Install::mimeTypeNamesPostFiles()
 void tst_Install::packageHoldsTheInstalledTree()
 {
     const QString output = m_root.filePath("package");
-    const Run cpack = Execute(QStringLiteral(QF_CPACK_COMMAND),
-                              {"-G", "DEB", "-B", output, "--config", QStringLiteral(QF_BUILD_DIR) + "/CPackConfig.cmake"});
+    const Run cpack =
+        Execute(QStringLiteral(QF_CPACK_COMMAND),
+                {"-G", "DEB", "-B", output, "--config", QStringLiteral(QF_BUILD_DIR) + "/CPackConfig.cmake"});
     QVERIFY2(cpack.exitCode == 0, (cpack.output + cpack.errors).constData());
     const QString deb = output + "/quillforge_" + QStringLiteral(QF_VERSION) + "_amd64.deb";
     QVERIFY2(QFileInfo(deb).isFile(), cpack.output.constData());
@@ -324,8 +328,10 @@ void tst_Install::packageHoldsTheInstalledTree()
 
     // Its dependencies were computed from what the programs link.
     const QString depends = QString::fromUtf8(Execute("dpkg-deb", {"--field", deb, "Depends"}).output);
-    for (const QString& package : QStringList{"libc6", "libqt6widgets6", "libqt6webenginewidgets6", "libqt6webenginecore6-bin"})
-        QVERIFY2(depends.contains(package + " ") || depends.contains(package + ",") || depends.trimmed().endsWith(package),
+    for (const QString& package :
+         QStringList{"libc6", "libqt6widgets6", "libqt6webenginewidgets6", "libqt6webenginecore6-bin"})
+        QVERIFY2(depends.contains(package + " ") || depends.contains(package + ",")
+                     || depends.trimmed().endsWith(package),
                  qPrintable(depends));
 }
 

@@ -88,7 +88,8 @@ void tst_PostFile::roundTrip_data()
         << QByteArray("t") << QByteArray("a {/Post\\} b\r\n{/Post\\}\r\n{/Title\\}");
     QTest::newRow("the title marker inside the title") << QByteArray("{/Title\\}") << QByteArray("x");
     QTest::newRow("non-ASCII title and post")
-        << QByteArray("\xC3\x9C" "ber Caf\xC3\xA9s \xE2\x80\x94 \xF0\x9F\x98\x80")
+        << QByteArray("\xC3\x9C"
+                      "ber Caf\xC3\xA9s \xE2\x80\x94 \xF0\x9F\x98\x80")
         << QByteArray("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\r\n\xE4\xB8\xAD\xE6\x96\x87");
     QTest::newRow("empty title, post given") << QByteArray() << QByteArray("body");
     QTest::newRow("title given, empty post") << QByteArray("title") << QByteArray();
@@ -111,8 +112,8 @@ void tst_PostFile::generatedRoundTrips()
     // Titles and posts drawn from the characters that have tripped post
     // formats before: separators, quotes, blanks, braces and backslashes,
     // marker pieces, line breaks in the post, and multi-byte letters.
-    const std::vector<std::string> titlePieces = {"a", "Z", " ", ",", "\"", "'", "{", "}", "\\", "/",
-                                                  "{/Title\\}", "Post", "\xC3\xA9", "\xE2\x82\xAC", "\t"};
+    const std::vector<std::string> titlePieces = {
+        "a", "Z", " ", ",", "\"", "'", "{", "}", "\\", "/", "{/Title\\}", "Post", "\xC3\xA9", "\xE2\x82\xAC", "\t"};
     std::vector<std::string> postPieces = titlePieces;
     postPieces.insert(postPieces.end(), {"\r\n", "\r\n\r\n", "{/Post\\}", "[b]", "[/b]"});
     std::mt19937 random(20240601);
@@ -154,14 +155,12 @@ void tst_PostFile::largePostRoundTrip()
 void tst_PostFile::refused_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("lower-case t in the title marker")
-        << QByteArray("{/title\\}\r\nT\r\n\r\n{/Post\\}\r\nP\r\n");
+    QTest::newRow("lower-case t in the title marker") << QByteArray("{/title\\}\r\nT\r\n\r\n{/Post\\}\r\nP\r\n");
     QTest::newRow("upper-case post marker") << QByteArray("{/Title\\}\r\nT\r\n\r\n{/POST\\}\r\nP\r\n");
     QTest::newRow("no post marker") << QByteArray("{/Title\\}\r\nT\r\n\r\nP\r\n");
     QTest::newRow("no title marker") << QByteArray("T\r\n\r\n{/Post\\}\r\nP\r\n");
     QTest::newRow("slashes the wrong way") << QByteArray("{\\Title/}\r\nT\r\n\r\n{\\Post/}\r\nP\r\n");
-    QTest::newRow("a marker broken by a line break")
-        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Po\r\nst\\}\r\nP\r\n");
+    QTest::newRow("a marker broken by a line break") << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Po\r\nst\\}\r\nP\r\n");
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("ordinary text file") << QByteArray("Dear diary,\nToday I wrote a post.\n");
     QByteArray binary;
@@ -183,18 +182,15 @@ void tst_PostFile::legacyFiles_data()
     QTest::addColumn<QByteArray>("post");
     QTest::newRow("Windows-1252 letters")
         << QByteArray("{/Title\\}\r\nCaf\xE9 \x80\r\n\r\n{/Post\\}\r\n\x93quoted\x94 na\xEFve\r\n")
-        << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC")
-        << QByteArray("\xE2\x80\x9Cquoted\xE2\x80\x9D na\xC3\xAFve");
-    QTest::newRow("lone LF line breaks")
-        << QByteArray("{/Title\\}\nT\n\n{/Post\\}\none\ntwo\n") << QByteArray("T") << QByteArray("one\r\ntwo");
-    QTest::newRow("lone CR line breaks")
-        << QByteArray("{/Title\\}\rT\r\r{/Post\\}\rone\rtwo\r") << QByteArray("T") << QByteArray("one\r\ntwo");
+        << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QByteArray("\xE2\x80\x9Cquoted\xE2\x80\x9D na\xC3\xAFve");
+    QTest::newRow("lone LF line breaks") << QByteArray("{/Title\\}\nT\n\n{/Post\\}\none\ntwo\n") << QByteArray("T")
+                                         << QByteArray("one\r\ntwo");
+    QTest::newRow("lone CR line breaks") << QByteArray("{/Title\\}\rT\r\r{/Post\\}\rone\rtwo\r") << QByteArray("T")
+                                         << QByteArray("one\r\ntwo");
     QTest::newRow("last line without a line break")
-        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\none\r\ntwo") << QByteArray("T")
-        << QByteArray("one\r\ntwo");
-    QTest::newRow("mixed breaks, empty lines kept")
-        << QByteArray("{/Title\\}\nT\r\n\r{/Post\\}\r\none\n\r\r\ntwo\r\n") << QByteArray("T")
-        << QByteArray("one\r\n\r\n\r\ntwo");
+        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}\r\none\r\ntwo") << QByteArray("T") << QByteArray("one\r\ntwo");
+    QTest::newRow("mixed breaks, empty lines kept") << QByteArray("{/Title\\}\nT\r\n\r{/Post\\}\r\none\n\r\r\ntwo\r\n")
+                                                    << QByteArray("T") << QByteArray("one\r\n\r\n\r\ntwo");
     QTest::newRow("title without the empty line after it")
         << QByteArray("{/Title\\}\r\nT\r\n{/Post\\}\r\nP\r\n") << QByteArray("T") << QByteArray("P");
     QTest::newRow("marker line as the last line, no break")
@@ -237,8 +233,7 @@ void tst_PostFile::oddLayoutsFollowTheFixedPositions_data()
         << QByteArray("Xxxxxxxxx\r\nT\r\n\r\n{/Post\\}\r\nP {/Title\\}\r\n") << QByteArray("T")
         << QByteArray("P {/Title\\}");
     QTest::newRow("text after the post marker on its line")
-        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}abc\r\nP\r\n") << QByteArray("T")
-        << QByteArray("c\r\nP");
+        << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}abc\r\nP\r\n") << QByteArray("T") << QByteArray("c\r\nP");
     QTest::newRow("one character after the post marker, nothing else")
         << QByteArray("{/Title\\}\r\nT\r\n\r\n{/Post\\}a") << QByteArray("T") << QByteArray();
     QTest::newRow("title line with blanks before the empty line")

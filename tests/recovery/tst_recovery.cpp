@@ -32,8 +32,7 @@
 namespace {
 using RecoveryFile::Copy;
 
-const QString SavePrompt =
-    "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
+const QString SavePrompt = "You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?";
 const QString ExitQuestion = "Are you sure you want to exit Quillforge";
 
 QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
@@ -445,8 +444,9 @@ void tst_Recovery::unwritableDataFolder()
 
     // Said once, in the first panel; the editor goes on as before.
     const QString said = Controls(*w).helpPanel->text();
-    QVERIFY2(said.startsWith("No recovery copy of the post can be kept in \"" + QDir::toNativeSeparators(Folder()) + "\""),
-             qPrintable(said));
+    QVERIFY2(
+        said.startsWith("No recovery copy of the post can be kept in \"" + QDir::toNativeSeparators(Folder()) + "\""),
+        qPrintable(said));
     QCOMPARE(platform.messages.size(), 0);
     QCOMPARE(ShownIn(*w).post, QByteArray("typed"));
     QCOMPARE(ShownIn(*w).panel, QString("Post Changed"));
@@ -485,8 +485,10 @@ void tst_Recovery::restoreYesGivesThePostBack()
     QCOMPARE(platform.messages.size(), 1);
     const MsgBoxCall& asked = platform.messages[0];
     const QString time = QLocale().toString(QDateTime::fromMSecsSinceEpoch(Restorable.savedAtMs), QLocale::ShortFormat);
-    QCOMPARE(asked.text, "Quillforge was not closed properly. Restore the post you were writing?\r\n\r\n"
-                         "Title: Recovered {/Post\\} café\r\nWritten: " + time);
+    QCOMPARE(asked.text,
+             "Quillforge was not closed properly. Restore the post you were writing?\r\n\r\n"
+             "Title: Recovered {/Post\\} café\r\nWritten: "
+                 + time);
     QCOMPARE(asked.buttons, MsgButtons::YesNo);
     QCOMPARE(asked.icon, MsgIcon::Question);
     QCOMPARE(asked.title, QString("Quillforge"));
@@ -604,8 +606,11 @@ void tst_Recovery::damagedCopyIsSetAside()
     platform.answers = {MsgAnswer::OK, MsgAnswer::Yes};
     auto w = Start(platform);
     QCOMPARE(platform.messages.size(), 2);
-    QCOMPARE(platform.messages[0].text, "The recovery copy \"" + damaged + "\" is damaged and cannot be restored.\r\n"
-                                        "It was kept as \"" + damaged + ".damaged\".");
+    QCOMPARE(platform.messages[0].text,
+             "The recovery copy \"" + damaged
+                 + "\" is damaged and cannot be restored.\r\n"
+                   "It was kept as \""
+                 + damaged + ".damaged\".");
     QCOMPARE(platform.messages[0].buttons, MsgButtons::OK);
     QCOMPARE(platform.messages[0].icon, MsgIcon::Exclamation);
     // The good copy is still offered after it.
@@ -710,7 +715,8 @@ void tst_Recovery::dataFolderMadePrivateAtStart()
     const QStringList said = platform.MessageTexts();
     QCOMPARE(said.size(), othersOwnIt ? 1 : 0);
     if (othersOwnIt) {
-        QVERIFY2(said[0].contains(QDir::toNativeSeparators(Folder()) + "\" belongs to another user"), qPrintable(said[0]));
+        QVERIFY2(said[0].contains(QDir::toNativeSeparators(Folder()) + "\" belongs to another user"),
+                 qPrintable(said[0]));
         QVERIFY(::chown(QFile::encodeName(Folder()).constData(), ::geteuid(), ::getegid()) == 0);
     }
     CloseDiscarding(*w, platform);

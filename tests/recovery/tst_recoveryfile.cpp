@@ -32,10 +32,7 @@ QByteArray Fnv1aHex(const QByteArray& bytes)
 }
 
 // The header lines of a copy, up to the line with the check sum.
-QList<QByteArray> HeaderLines(const QByteArray& bytes)
-{
-    return bytes.left(bytes.indexOf("\r\n\r\n")).split('\n');
-}
+QList<QByteArray> HeaderLines(const QByteArray& bytes) { return bytes.left(bytes.indexOf("\r\n\r\n")).split('\n'); }
 }  // namespace
 
 class tst_RecoveryFile : public QObject {
@@ -57,8 +54,7 @@ void tst_RecoveryFile::roundTrip_data()
     QTest::addColumn<Copy>("copy");
     QTest::newRow("empty title, post and file name") << Copy{"", "", "", 0};
     QTest::newRow("title holding the post marker") << Copy{"a {/Post\\} b", "body", "/x.bbc", 1};
-    QTest::newRow("title holding the title marker and line breaks")
-        << Copy{"{/Title\\}\r\n\r\n", "body", "", 2};
+    QTest::newRow("title holding the title marker and line breaks") << Copy{"{/Title\\}\r\n\r\n", "body", "", 2};
     QTest::newRow("post holding both markers and a recovery header")
         << Copy{"t", "QUILLFORGE-RECOVERY 1\r\n{/Title\\}\r\n{/Post\\}\r\n", "", 3};
     QTest::newRow("post ending in line breaks") << Copy{"t", "one\r\n\r\n\r\n", "", 4};
@@ -166,8 +162,10 @@ void tst_RecoveryFile::refused_data()
         << sealed("saved 1\r\nfile \r\ntitle 99999999999999999999999\r\npost 1\r\n") << false;
     QTest::newRow("length with a sign") << sealed("saved 1\r\nfile \r\ntitle +1\r\npost 1\r\n") << false;
     QTest::newRow("negative time") << sealed("saved -1\r\nfile \r\ntitle 1\r\npost 1\r\n") << false;
-    QTest::newRow("unknown escape in the file name") << sealed("saved 1\r\nfile a\\tb\r\ntitle 1\r\npost 1\r\n") << false;
-    QTest::newRow("file name ending in a lone escape") << sealed("saved 1\r\nfile a\\\r\ntitle 1\r\npost 1\r\n") << false;
+    QTest::newRow("unknown escape in the file name")
+        << sealed("saved 1\r\nfile a\\tb\r\ntitle 1\r\npost 1\r\n") << false;
+    QTest::newRow("file name ending in a lone escape")
+        << sealed("saved 1\r\nfile a\\\r\ntitle 1\r\npost 1\r\n") << false;
     QTest::newRow("lengths that do not add up") << sealed("saved 1\r\nfile \r\ntitle 2\r\npost 0\r\n") << false;
     QTest::newRow("lengths that add up but cut elsewhere")
         << sealed("saved 1\r\nfile \r\ntitle 0\r\npost 2\r\n") << false;

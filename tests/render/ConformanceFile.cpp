@@ -9,10 +9,10 @@
 namespace Conformance {
 namespace {
 
-constexpr std::string_view QuoteBox =
-    "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
-constexpr std::string_view CodeBox =
-    "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
+constexpr std::string_view QuoteBox = "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: "
+                                      "17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
+constexpr std::string_view CodeBox = "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier "
+                                     "new';margin-right:12px; margin-bottom:11px\">";
 
 int HexDigit(char c)
 {
@@ -48,17 +48,26 @@ std::string Expand(std::string_view text)
         if (c == '\\' && i + 1 < text.size()) {
             const char e = text[++i];
             switch (e) {
-            case 'r': out += '\r'; break;
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            case '\\': out += '\\'; break;
+            case 'r':
+                out += '\r';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case '\\':
+                out += '\\';
+                break;
             case 'x':
                 if (i + 2 >= text.size())
                     throw std::runtime_error("short \\x escape");
                 out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
                 i += 2;
                 break;
-            default: throw std::runtime_error(std::string("unknown escape \\") + e);
+            default:
+                throw std::runtime_error(std::string("unknown escape \\") + e);
             }
         } else if (c == '{') {
             const size_t close = text.find('}', i);

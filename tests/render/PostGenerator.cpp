@@ -8,34 +8,40 @@ namespace PostGenerator {
 namespace {
 
 constexpr std::array<std::string_view, 44> Tags = {
-    "[b]", "[/b]", "[B]", "[/B]", "[i]", "[/i]", "[u]", "[/u]", "[img]", "[/img]", "[IMG]",
-    "[code]", "[/code]", "[list]", "[/list]", "[list=1]", "[list=a]", "[list=i]", "[list=A]", "[*]",
-    "[color=", "[/color]", "[Color=", "[url=", "[url]", "[/url]", "[URL]", "[size=", "[/size]",
-    "[Size=", "[quote", "[quote]", "[quote=", "[quote=\"", "[/quote]", "[QUOTE]", "[quotes]",
-    "]", "[", "\"", "=", "</", "</a>", "a>",
+    "[b]",      "[/b]",    "[B]",     "[/B]",     "[i]",     "[/i]",    "[u]",       "[/u]",     "[img]",
+    "[/img]",   "[IMG]",   "[code]",  "[/code]",  "[list]",  "[/list]", "[list=1]",  "[list=a]", "[list=i]",
+    "[list=A]", "[*]",     "[color=", "[/color]", "[Color=", "[url=",   "[url]",     "[/url]",   "[URL]",
+    "[size=",   "[/size]", "[Size=",  "[quote",   "[quote]", "[quote=", "[quote=\"", "[/quote]", "[QUOTE]",
+    "[quotes]", "]",       "[",       "\"",       "=",       "</",      "</a>",      "a>",
 };
 constexpr std::array<std::string_view, 30> Codes = {
-    ":)", ":?:)", ":?", ":?:", "8)", "8", ")", ":", "o", ":oops:", ":ooh:", ":o", ":D", ":d", ":P",
-    ":p", ":|", ":wink:", ":dont:", ":dontsee:", ":lol:", ":(", ":x", ":!:", ":bravo:", ":sleep:",
-    ":shock:", ":ok:", ":cry:", ":crying:",
+    ":)",    ":?:)", ":?", ":?:", "8)",      "8",       ")",       ":",      "o",      ":oops:",
+    ":ooh:", ":o",   ":D", ":d",  ":P",      ":p",      ":|",      ":wink:", ":dont:", ":dontsee:",
+    ":lol:", ":(",   ":x", ":!:", ":bravo:", ":sleep:", ":shock:", ":ok:",   ":cry:",  ":crying:",
 };
 constexpr std::array<std::string_view, 16> Text = {
-    " ", "x", "Anna", "red", "#00FF00", "http://a.org/", "\r\n", "\r", "\n", "\xC3\xA9",
-    "\xE2\x98\xBA", "<", ">", "&", " Wrote:", "18",
+    " ", "x", "Anna", "red",     "#00FF00", "http://a.org/", "\r\n", "\r", "\n", "\xC3\xA9", "\xE2\x98\xBA",
+    "<", ">", "&",    " Wrote:", "18",
 };
 // Values that look like converted tags let a typed tag equal one that an
 // earlier round produced, which is where the order of the rounds shows.
 constexpr std::array<std::string_view, 11> Values = {
-    "red", "x", "a", "", "18", "\"Anna\"", "Anna", "http://b.org/",
-    "<font color=\"a\">", "x[color=a", "<a href=\"x\">x",
+    "red",
+    "x",
+    "a",
+    "",
+    "18",
+    "\"Anna\"",
+    "Anna",
+    "http://b.org/",
+    "<font color=\"a\">",
+    "x[color=a",
+    "<a href=\"x\">x",
 };
 
 }  // namespace
 
-std::string Generator::Value()
-{
-    return std::string(Values[Pick(Values.size())]);
-}
+std::string Generator::Value() { return std::string(Values[Pick(Values.size())]); }
 
 std::string Generator::Token()
 {

@@ -49,18 +49,31 @@ Text ReplaceAll(const Text& text, std::string_view from, std::string_view to)
     return ReplaceAll(text, Widen(from), Widen(to));
 }
 
-const std::string CodeBox =
-    "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
-const std::string QuoteBox =
-    "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: 17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
+const std::string CodeBox = "<p style=\"border:1px solid #C0C0C0;margin-top: 17px;font-family='courier "
+                            "new';margin-right:12px; margin-bottom:11px\">";
+const std::string QuoteBox = "<p style=\"border:1px solid #C0C0C0;background-color: #EDEBEB; margin-top: "
+                             "17px;font-family='courier new';margin-right:12px; margin-bottom:11px\">";
 
 Text FixedReplacements(Text text)
 {
     const std::array<std::array<std::string_view, 2>, 17> rows = {{
-        {"[b]", "<b>"}, {"[/b]", "</b>"}, {"[i]", "<i>"}, {"[/i]", "</i>"}, {"[u]", "<u>"}, {"[/u]", "</u>"},
-        {"\r", "<br />"}, {"[img]", "<img border=\"0\"src=\""}, {"[/img]", "\">"}, {"[code]", CodeBox},
-        {"[/code]", "</p>"}, {"[list]", "<ul>"}, {"[/list]", "</ul>"}, {"[list=1]", "<ol type=\"1\">"},
-        {"[list=a]", "<ol type=\"a\">"}, {"[list=i]", "<ol type=\"i\">"}, {"[*]", "<li>"},
+        {"[b]", "<b>"},
+        {"[/b]", "</b>"},
+        {"[i]", "<i>"},
+        {"[/i]", "</i>"},
+        {"[u]", "<u>"},
+        {"[/u]", "</u>"},
+        {"\r", "<br />"},
+        {"[img]", "<img border=\"0\"src=\""},
+        {"[/img]", "\">"},
+        {"[code]", CodeBox},
+        {"[/code]", "</p>"},
+        {"[list]", "<ul>"},
+        {"[/list]", "</ul>"},
+        {"[list=1]", "<ol type=\"1\">"},
+        {"[list=a]", "<ol type=\"a\">"},
+        {"[list=i]", "<ol type=\"i\">"},
+        {"[*]", "<li>"},
     }};
     for (const auto& row : rows)
         text = ReplaceAll(text, row[0], row[1]);
@@ -167,17 +180,55 @@ Text QuotePass(Text text)
 }
 
 const std::array<std::array<std::string_view, 2>, 49> Emoticons = {{
-    {":)", "smile"}, {":D", "biggrin"}, {":lol:", "lol"}, {":(", "sad"}, {":ooh:", "uuuuh"},
-    {":oops:", "redface"}, {":o", "surprised"}, {":shock:", "eek"}, {":?:", "question"}, {":?", "confused"},
-    {"8)", "cool"}, {":x", "mad"}, {":P", "razz"}, {":cry:", "cry"}, {":evil:", "evil"},
-    {":twisted:", "twisted"}, {":roll:", "rolleyes"}, {":wink:", "wink"}, {":!:", "exclaim"},
-    {":idea:", "idea"}, {":arrow:", "arrow"}, {":wpn:", "auto_weapon"}, {":bad:", "bad"},
-    {":dizzy:", "dizzy"}, {":dont:", "dont"}, {":love:", "love"}, {":mrgreen:", "mrgreen"},
-    {":proud:", "proud"}, {":rlaugh:", "reallylol"}, {":|", "neutral"}, {":thumb:", "thumbup"},
-    {":scream:", "screams"}, {":nana:", "nana"}, {":dontsee:", "dontwannasee"}, {":loser:", "happy_loser"},
-    {":party:", "party"}, {":verysad:", "verysad"}, {":sidesmile:", "sidesmile"}, {":heyes:", "heyes"},
-    {":bravo:", "9"}, {":crying:", "6"}, {":blessed:", "14"}, {":pleased:", "19"}, {":patient:", "3"},
-    {":jumpy:", "17"}, {":emotive:", "16"}, {":disapprove:", "5"}, {":thanks:", "2"}, {":sleep:", "4"},
+    {":)", "smile"},
+    {":D", "biggrin"},
+    {":lol:", "lol"},
+    {":(", "sad"},
+    {":ooh:", "uuuuh"},
+    {":oops:", "redface"},
+    {":o", "surprised"},
+    {":shock:", "eek"},
+    {":?:", "question"},
+    {":?", "confused"},
+    {"8)", "cool"},
+    {":x", "mad"},
+    {":P", "razz"},
+    {":cry:", "cry"},
+    {":evil:", "evil"},
+    {":twisted:", "twisted"},
+    {":roll:", "rolleyes"},
+    {":wink:", "wink"},
+    {":!:", "exclaim"},
+    {":idea:", "idea"},
+    {":arrow:", "arrow"},
+    {":wpn:", "auto_weapon"},
+    {":bad:", "bad"},
+    {":dizzy:", "dizzy"},
+    {":dont:", "dont"},
+    {":love:", "love"},
+    {":mrgreen:", "mrgreen"},
+    {":proud:", "proud"},
+    {":rlaugh:", "reallylol"},
+    {":|", "neutral"},
+    {":thumb:", "thumbup"},
+    {":scream:", "screams"},
+    {":nana:", "nana"},
+    {":dontsee:", "dontwannasee"},
+    {":loser:", "happy_loser"},
+    {":party:", "party"},
+    {":verysad:", "verysad"},
+    {":sidesmile:", "sidesmile"},
+    {":heyes:", "heyes"},
+    {":bravo:", "9"},
+    {":crying:", "6"},
+    {":blessed:", "14"},
+    {":pleased:", "19"},
+    {":patient:", "3"},
+    {":jumpy:", "17"},
+    {":emotive:", "16"},
+    {":disapprove:", "5"},
+    {":thanks:", "2"},
+    {":sleep:", "4"},
 }};
 
 Text EmoticonPass(Text text, std::string_view appFolder)

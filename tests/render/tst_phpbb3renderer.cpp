@@ -18,10 +18,7 @@
 
 namespace {
 
-QByteArray Bytes(std::string_view s)
-{
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
+QByteArray Bytes(std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
 void AddCaseRows(const QString& file)
 {

@@ -17,10 +17,7 @@ using namespace std::string_literals;
 
 namespace {
 
-QByteArray Bytes(std::string_view s)
-{
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
+QByteArray Bytes(std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
 }  // namespace
 
@@ -66,8 +63,8 @@ void tst_Renderer::conformance()
 {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
-    const std::string html = bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
-                                                   Conformance::AppFolder);
+    const std::string html =
+        bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())), Conformance::AppFolder);
     QCOMPARE(Bytes(html), expected);
 }
 
@@ -79,8 +76,8 @@ void tst_Renderer::referenceAgreesWithConformance()
     QFETCH(QByteArray, expected);
     if (input.size() > 4000)
         QSKIP("too long for the quadratic reference");
-    const std::string html = Reference::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
-                                                     Conformance::AppFolder);
+    const std::string html =
+        Reference::RenderBBCode(std::string_view(input.constData(), size_t(input.size())), Conformance::AppFolder);
     QCOMPARE(Bytes(html), expected);
 }
 
@@ -115,10 +112,7 @@ void tst_Renderer::generatedPostsMatchReference()
 
 namespace {
 
-std::string Wrapped(std::string_view fragment)
-{
-    return "<font face=\"Arial\">" + std::string(fragment) + "</font>";
-}
+std::string Wrapped(std::string_view fragment) { return "<font face=\"Arial\">" + std::string(fragment) + "</font>"; }
 
 const std::string QuoteBox = Conformance::Expand("{quote-box}");
 
@@ -178,15 +172,16 @@ void tst_Renderer::pathologicalInputs_data()
     row("100,000 colons", Repeat(":", 100000), Wrapped(Repeat(":", 100000)));
     row("50,000 overlapping :?:)", Repeat(":?:)", 50000),
         Wrapped(Repeat(bbcode::PictureTag("confused", Conformance::AppFolder)
-                           + bbcode::PictureTag("smile", Conformance::AppFolder), 50000)));
+                           + bbcode::PictureTag("smile", Conformance::AppFolder),
+                       50000)));
 }
 
 void tst_Renderer::pathologicalInputs()
 {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, expected);
-    const std::string html = bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())),
-                                                   Conformance::AppFolder);
+    const std::string html =
+        bbcode::RenderBBCode(std::string_view(input.constData(), size_t(input.size())), Conformance::AppFolder);
     QVERIFY(html.size() <= 40 * size_t(input.size()) + 64);
     QCOMPARE(Bytes(html), expected);
 }
@@ -221,9 +216,9 @@ void tst_Renderer::replaceEmoticon()
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, code);
     QFETCH(QByteArray, expected);
-    const std::string out = bbcode::ReplaceEmoticon(std::string_view(text.constData(), size_t(text.size())),
-                                                     std::string_view(code.constData(), size_t(code.size())),
-                                                     "x", "/p/");
+    const std::string out =
+        bbcode::ReplaceEmoticon(std::string_view(text.constData(), size_t(text.size())),
+                                std::string_view(code.constData(), size_t(code.size())), "x", "/p/");
     QCOMPARE(Bytes(out), expected);
 }
 
@@ -235,8 +230,8 @@ void tst_Renderer::emoticonsInLongTexts_data()
     // rows replaced one after the other over the whole text.
     QTest::addColumn<QByteArray>("text");
     auto mixed = [](unsigned seed, size_t bytes, int blankEvery) {
-        static const char* const pieces[] = {":)", ":", "8", ")", ":?:", ":?", ":o", "ops:", ":oops:", ":lol:",
-                                             "lol", ":|", ":x", "8)", ":dont", "see:", "o", "?"};
+        static const char* const pieces[] = {":)",    ":",   "8",  ")",  ":?:", ":?",    ":o",   "ops:", ":oops:",
+                                             ":lol:", "lol", ":|", ":x", "8)",  ":dont", "see:", "o",    "?"};
         std::mt19937 random(seed);
         std::string text;
         while (text.size() < bytes) {

@@ -110,18 +110,26 @@ void tst_Submit::checksInOrder_data()
     QTest::addColumn<QString>("message");
 
     const QString noSite = "you didn't specify a valid site address, please specify one at the options window";
-    QTest::newRow("no site address, nothing chosen") << "" << "" << "" << QStringList() << noSite;
-    QTest::newRow("no site address, a bad reply") << "" << "reply" << "12a" << QStringList() << noSite;
-    QTest::newRow("no site address, a new topic all set") << "" << "new" << "" << QStringList{"3- News"} << noSite;
+    QTest::newRow("no site address, nothing chosen") << ""
+                                                     << ""
+                                                     << "" << QStringList() << noSite;
+    QTest::newRow("no site address, a bad reply") << ""
+                                                  << "reply"
+                                                  << "12a" << QStringList() << noSite;
+    QTest::newRow("no site address, a new topic all set") << ""
+                                                          << "new"
+                                                          << "" << QStringList{"3- News"} << noSite;
     QTest::newRow("site address, nothing chosen")
-        << Site << "" << "" << QStringList{"3- News"}
-        << "Please choose the type of your post, is it a New post or a reply?";
-    QTest::newRow("reply without a number") << Site << "reply" << "" << QStringList{"3- News"}
-                                            << "Please specify the topic number";
-    QTest::newRow("reply with 12a") << Site << "reply" << "12a" << QStringList() << "Post Number is not correctly specified";
-    QTest::newRow("reply with blanks only") << Site << "reply" << "  " << QStringList()
-                                            << "Post Number is not correctly specified";
-    QTest::newRow("new topic with an empty chooser") << Site << "new" << "" << QStringList() << "Please specify the Forum";
+        << Site << ""
+        << "" << QStringList{"3- News"} << "Please choose the type of your post, is it a New post or a reply?";
+    QTest::newRow("reply without a number") << Site << "reply"
+                                            << "" << QStringList{"3- News"} << "Please specify the topic number";
+    QTest::newRow("reply with 12a") << Site << "reply"
+                                    << "12a" << QStringList() << "Post Number is not correctly specified";
+    QTest::newRow("reply with blanks only") << Site << "reply"
+                                            << "  " << QStringList() << "Post Number is not correctly specified";
+    QTest::newRow("new topic with an empty chooser") << Site << "new"
+                                                     << "" << QStringList() << "Please specify the Forum";
 }
 
 void tst_Submit::checksInOrder()
@@ -171,13 +179,15 @@ void tst_Submit::windowOpensAtThePostingPage_data()
     QTest::addColumn<QString>("siteCase");  // "as served" or "capitals"
     QTest::addColumn<QStringList>("expectedPaths");
     QTest::newRow("reply: the topic number without its blanks")
-        << true << " 123 " << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"};
+        << true << " 123 "
+        << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"};
     QTest::newRow("new topic: the chosen forum, the older boards' mode when no form came, back to the first answer")
-        << false << "" << "as served"
+        << false << ""
+        << "as served"
         << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
                        "/forum/posting.php?mode=post&f=12"};
-    QTest::newRow("site address typed in capitals")
-        << true << "5" << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"};
+    QTest::newRow("site address typed in capitals") << true << "5"
+                                                    << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"};
 }
 
 void tst_Submit::windowOpensAtThePostingPage()
@@ -243,9 +253,7 @@ void tst_Submit::windowOpensAtThePostingPage()
     // that gave no form.
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
     QCOMPARE(Controls(*window).subjectEdit->text(), QString("Say \"cheese\""));
-    QCOMPARE(fixture.settings.value("NewTopicMode",
-                                         QUrl::toPercentEncoding(site)),
-             QString());
+    QCOMPARE(fixture.settings.value("NewTopicMode", QUrl::toPercentEncoding(site)), QString());
 }
 
 void tst_Submit::siteThatDoesNotAnswer()
@@ -282,10 +290,12 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
     LocalWebServer server;
     QVERIFY(server.Start());
     const QUrl elsewhere = QUrl(server.Url("/other/posting.php").toString().replace("127.0.0.1", "localhost"));
-    server.Serve("/forum/posting.php", "<html><head><meta http-equiv=\"refresh\" content=\"0;url="
-                                           + elsewhere.toEncoded() + "\"></head><body>Moved</body></html>");
-    server.Serve("/other/posting.php", "<html><body><form method=\"post\"><input name=\"subject\" value=\"\">"
-                                       "<textarea name=\"message\"></textarea></form></body></html>");
+    server.Serve("/forum/posting.php",
+                 "<html><head><meta http-equiv=\"refresh\" content=\"0;url=" + elsewhere.toEncoded()
+                     + "\"></head><body>Moved</body></html>");
+    server.Serve("/other/posting.php",
+                 "<html><body><form method=\"post\"><input name=\"subject\" value=\"\">"
+                 "<textarea name=\"message\"></textarea></form></body></html>");
     EditorFixture fixture;
     fixture.settings.setSiteAddress(server.Url("/forum/").toString());
     auto window = fixture.MakeWindow();
@@ -312,12 +322,12 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
 
 void tst_Submit::postForAnotherBoard_data()
 {
-    QTest::addColumn<QString>("board");      // the kind found for the site: "phpbb3", "phpbb2" or ""
+    QTest::addColumn<QString>("board");  // the kind found for the site: "phpbb3", "phpbb2" or ""
     QTest::addColumn<QString>("body");
-    QTest::addColumn<int>("answer");         // to the question, when one comes
-    QTest::addColumn<QString>("question");   // its last line; empty: none asked
-    QTest::addColumn<QString>("sent");       // the body afterwards
-    QTest::addColumn<bool>("opened");        // the posting page opened
+    QTest::addColumn<int>("answer");        // to the question, when one comes
+    QTest::addColumn<QString>("question");  // its last line; empty: none asked
+    QTest::addColumn<QString>("sent");      // the body afterwards
+    QTest::addColumn<bool>("opened");       // the posting page opened
 
     const QString pixels = "[size=18]Large[/size] [SIZE=7]tiny[/size] [size=13]as is[/size] [code][size=9][/code]";
     const QString converted = "[size=150]Large[/size] [SIZE=50]tiny[/size] [size=13]as is[/size] [code][size=9][/code]";
@@ -329,10 +339,12 @@ void tst_Submit::postForAnotherBoard_data()
     QTest::newRow("phpBB 2 sizes to a phpBB 3 site, back to the post")
         << "phpbb3" << pixels << int(MsgAnswer::Cancel) << toThree << pixels << false;
     QTest::newRow("phpBB 3 sizes to a phpBB 2 site")
-        << "phpbb2" << "[size=150]x[/size]" << int(MsgAnswer::Yes) << "Convert this size to phpBB 2's (7, 9, 12, 18 and 24)?"
+        << "phpbb2"
+        << "[size=150]x[/size]" << int(MsgAnswer::Yes) << "Convert this size to phpBB 2's (7, 9, 12, 18 and 24)?"
         << "[size=18]x[/size]" << true;
-    QTest::newRow("the site's own sizes ask nothing") << "phpbb3" << "[size=150]x[/size]" << 0 << "" << "[size=150]x[/size]"
-                                                      << true;
+    QTest::newRow("the site's own sizes ask nothing") << "phpbb3"
+                                                      << "[size=150]x[/size]" << 0 << ""
+                                                      << "[size=150]x[/size]" << true;
     QTest::newRow("a site of unknown kind asks nothing") << "" << pixels << 0 << "" << pixels << true;
 }
 
@@ -367,7 +379,7 @@ void tst_Submit::postForAnotherBoard()
 void tst_Submit::postTheBoardWouldRefuse_data()
 {
     QTest::addColumn<QString>("board");
-    QTest::addColumn<int>("maxChars");     // as the posting page gave it; 0: the board's default
+    QTest::addColumn<int>("maxChars");  // as the posting page gave it; 0: the board's default
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("reasons");  // the warning's lines between its first line and its question
     QTest::addColumn<int>("answer");
@@ -375,17 +387,21 @@ void tst_Submit::postTheBoardWouldRefuse_data()
     const QByteArray deep = "[quote]1[quote]2[quote]3[quote]4[/quote][/quote][/quote][/quote]";
     QTest::newRow("too long for the board's default, sent anyway")
         << "phpbb3" << 0 << QByteArray(60001, 'x')
-        << "Your message contains 60001 characters.\r\nThe maximum number of allowed characters is 60000." << int(MsgAnswer::Yes);
+        << "Your message contains 60001 characters.\r\nThe maximum number of allowed characters is 60000."
+        << int(MsgAnswer::Yes);
     QTest::newRow("an ampersand counts five: too long for the limit its page gave, back to the post")
         << "phpbb3" << 5000 << QByteArray(1000, '&') + "x"
-        << "Your message contains 5001 characters.\r\nThe maximum number of allowed characters is 5000." << int(MsgAnswer::No);
-    QTest::newRow("a size over the board's maximum")
-        << "phpbb3" << 0 << QByteArray("[size=300]big[/size]") << "You may only use fonts up to size 200." << int(MsgAnswer::No);
+        << "Your message contains 5001 characters.\r\nThe maximum number of allowed characters is 5000."
+        << int(MsgAnswer::No);
+    QTest::newRow("a size over the board's maximum") << "phpbb3" << 0 << QByteArray("[size=300]big[/size]")
+                                                     << "You may only use fonts up to size 200." << int(MsgAnswer::No);
     QTest::newRow("quotes the board would drop without a word")
         << "phpbb3" << 0 << deep << "Quotes nested deeper than 3 will be removed, with everything inside them."
         << int(MsgAnswer::Yes);
-    QTest::newRow("a post the board takes asks nothing") << "phpbb3" << 0 << QByteArray("[size=200]fine[/size]") << "" << 0;
-    QTest::newRow("phpBB 2 is not judged by phpBB 3's rules") << "phpbb2" << 0 << QByteArray("[size=300]x[/size]") << "" << 0;
+    QTest::newRow("a post the board takes asks nothing")
+        << "phpbb3" << 0 << QByteArray("[size=200]fine[/size]") << "" << 0;
+    QTest::newRow("phpBB 2 is not judged by phpBB 3's rules")
+        << "phpbb2" << 0 << QByteArray("[size=300]x[/size]") << "" << 0;
 }
 
 void tst_Submit::postTheBoardWouldRefuse()

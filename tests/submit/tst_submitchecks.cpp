@@ -57,14 +57,13 @@ void tst_SubmitChecks::postingAddress_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("address");
     const QString site = "http://board.example/forum/";
-    QTest::newRow("new topic, current boards") << site << Mode::Post << "12"
-                                               << site + "posting.php?mode=post&f=12";
-    QTest::newRow("new topic, older boards") << site << Mode::NewTopic << "12"
-                                             << site + "posting.php?mode=newtopic&f=12";
+    QTest::newRow("new topic, current boards") << site << Mode::Post << "12" << site + "posting.php?mode=post&f=12";
+    QTest::newRow("new topic, older boards")
+        << site << Mode::NewTopic << "12" << site + "posting.php?mode=newtopic&f=12";
     QTest::newRow("reply: the number without the blanks typed around it")
         << site << Mode::Reply << " \t42 " << site + "posting.php?mode=reply&t=42";
-    QTest::newRow("placeholder chooser: an empty forum number") << site << Mode::Post << ""
-                                                                << site + "posting.php?mode=post&f=";
+    QTest::newRow("placeholder chooser: an empty forum number")
+        << site << Mode::Post << "" << site + "posting.php?mode=post&f=";
     QTest::newRow("a hand-edited forum number cannot add parameters")
         << site << Mode::Post << "3&mode=reply#x" << site + "posting.php?mode=post&f=3%26mode%3Dreply%23x";
     QTest::newRow("non-ASCII forum number is percent-encoded byte by byte")

@@ -63,9 +63,10 @@ QString Js(const QString& text)
 
 QString ValueOf(BrowserWindow* page, const QString& selector)
 {
-    return RunScript(page, QStringLiteral("(function(){ const e = document.querySelector(%1);"
-                                          " return e ? e.value : null; })()")
-                               .arg(Js(selector)))
+    return RunScript(page,
+                     QStringLiteral("(function(){ const e = document.querySelector(%1);"
+                                    " return e ? e.value : null; })()")
+                         .arg(Js(selector)))
         .toString();
 }
 
@@ -98,7 +99,10 @@ void WaitLoaded(BrowserWindow* page)
     QTRY_VERIFY_WITH_TIMEOUT(!page->Busy(), LoadTimeout);
 }
 
-QString BodyText(BrowserWindow* page) { return RunScript(page, "document.body ? document.body.innerText : ''").toString(); }
+QString BodyText(BrowserWindow* page)
+{
+    return RunScript(page, "document.body ? document.body.innerText : ''").toString();
+}
 
 // The board refuses a form key sent back within the second it was made.
 void WaitForFormKeyAge(BrowserWindow* page)
@@ -143,7 +147,7 @@ private:
     void LogInInPage(BrowserWindow* page);
     // A main window set up for `board` with the post and its kind.
     std::unique_ptr<MainWindow> MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
-                                        const QString& number, const QString& title, const QByteArray& body);
+                                           const QString& number, const QString& title, const QByteArray& body);
     // Presses the main window's Submit and runs `drive` in the browser window.
     void Submit(MainWindow& window, const std::function<void(BrowserWindow*)>& drive);
     // The posting page is filled with `title` and `body`, the focus in the
@@ -207,14 +211,12 @@ QList<Stored> tst_SubmitForum::Records(const QString& board) const
 
 QString tst_SubmitForum::Remembered(const EditorFixture& fixture, const QString& board) const
 {
-    return fixture.settings.value("NewTopicMode",
-                                       QUrl::toPercentEncoding(Site(board)));
+    return fixture.settings.value("NewTopicMode", QUrl::toPercentEncoding(Site(board)));
 }
 
 void tst_SubmitForum::Remember(EditorFixture& fixture, const QString& board, const QString& mode) const
 {
-    fixture.settings.setValue("NewTopicMode",
-                                 QUrl::toPercentEncoding(Site(board)), mode);
+    fixture.settings.setValue("NewTopicMode", QUrl::toPercentEncoding(Site(board)), mode);
 }
 
 void tst_SubmitForum::LogInInPage(BrowserWindow* page)
@@ -232,16 +234,17 @@ void tst_SubmitForum::LogInBeforehand(const QString& board)
     BrowserWindow other;
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
-    other.Navigate(QUrl(Site(board) + (board == "phpbb3" ? "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"
-                                                         : "login.php?redirect=viewtopic.php%3Ft%3D7")));
+    other.Navigate(QUrl(Site(board)
+                        + (board == "phpbb3" ? "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"
+                                             : "login.php?redirect=viewtopic.php%3Ft%3D7")));
     QVERIFY(other.WaitWhileBusy());
     LogInInPage(&other);
     QTRY_VERIFY_WITH_TIMEOUT(WebView(other)->url().path().endsWith("viewtopic.php") && !other.Busy(), LoadTimeout);
 }
 
 std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
-                                                     const QString& number, const QString& title,
-                                                     const QByteArray& body)
+                                                        const QString& number, const QString& title,
+                                                        const QByteArray& body)
 {
     fixture.settings.setSiteAddress(Site(board));
     auto window = fixture.MakeWindow();
@@ -302,18 +305,24 @@ void tst_SubmitForum::postArrivesAsTyped_data()
     QTest::addColumn<QString>("remembered");
 
     const QString markupTitle = "He said \"hi\" & <b>left</b> </textarea> &amp;";
-    const QByteArray markupBody("\r\n\r\nTwo leading breaks\r\n</textarea><b>bold</b> stays\r\n&amp; stays &amp;, &lt; too\r\n"
-                                "\"quoted\" 'single' \\ backslash</script>");
-    const QString letters = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x80\x93 caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC");
+    const QByteArray markupBody(
+        "\r\n\r\nTwo leading breaks\r\n</textarea><b>bold</b> stays\r\n&amp; stays &amp;, &lt; too\r\n"
+        "\"quoted\" 'single' \\ backslash</script>");
+    const QString letters = QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                                              "e \xE2\x80\x93 caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC");
     const QByteArray lettersBody("Zeile eins\r\n\xC3\xB1\x61nd\xC3\xBA \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\r\n\r\n"
                                  "[quote=\"Jos\xC3\xA9\"]\xF0\x9F\x98\x80[/quote]\r\n\tindented  twice");
     QTest::newRow("current board, new topic: quotes, closing text-area tag, entities, tags, leading breaks")
-        << "phpbb3" << false << "2" << markupTitle << markupBody << "post" << "post";
+        << "phpbb3" << false << "2" << markupTitle << markupBody << "post"
+        << "post";
     QTest::newRow("current board, reply: non-ASCII letters, CR LF lines")
-        << "phpbb3" << true << "7" << letters << lettersBody << "reply" << "";
+        << "phpbb3" << true << "7" << letters << lettersBody << "reply"
+        << "";
     QTest::newRow("older board, new topic after the current mode gave no form")
-        << "phpbb2" << false << "2" << markupTitle << markupBody << "newtopic" << "newtopic";
-    QTest::newRow("older board, reply") << "phpbb2" << true << " 7 " << letters << lettersBody << "reply" << "";
+        << "phpbb2" << false << "2" << markupTitle << markupBody << "newtopic"
+        << "newtopic";
+    QTest::newRow("older board, reply") << "phpbb2" << true << " 7 " << letters << lettersBody << "reply"
+                                        << "";
 }
 
 void tst_SubmitForum::postArrivesAsTyped()
@@ -362,9 +371,12 @@ void tst_SubmitForum::guestLogsInInTheWindow_data()
 {
     QTest::addColumn<QString>("board");
     QTest::addColumn<QString>("sameSite");
-    QTest::newRow("current board, HttpOnly cookies without SameSite") << "phpbb3" << "";
-    QTest::newRow("current board, SameSite=Lax cookies") << "phpbb3" << "Lax";
-    QTest::newRow("older board, its own login page") << "phpbb2" << "Lax";
+    QTest::newRow("current board, HttpOnly cookies without SameSite") << "phpbb3"
+                                                                      << "";
+    QTest::newRow("current board, SameSite=Lax cookies") << "phpbb3"
+                                                         << "Lax";
+    QTest::newRow("older board, its own login page") << "phpbb2"
+                                                     << "Lax";
 }
 
 void tst_SubmitForum::guestLogsInInTheWindow()
@@ -433,14 +445,19 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("remembered");  // before the Submit
     QTest::addColumn<QString>("message");
-    QTest::newRow("current board, a forum the user may not post in")
-        << "phpbb3" << false << "3" << "" << "You are not authorised to post in this forum.";
-    QTest::newRow("current board, no such forum") << "phpbb3" << false << "99" << "post"
+    QTest::newRow("current board, a forum the user may not post in") << "phpbb3" << false << "3"
+                                                                     << ""
+                                                                     << "You are not authorised to post in this forum.";
+    QTest::newRow("current board, no such forum") << "phpbb3" << false << "99"
+                                                  << "post"
                                                   << "The forum you selected does not exist.";
-    QTest::newRow("current board, no such topic") << "phpbb3" << true << "404" << ""
+    QTest::newRow("current board, no such topic") << "phpbb3" << true << "404"
+                                                  << ""
                                                   << "The requested topic does not exist.";
     QTest::newRow("older board remembered, a forum the user may not post in")
-        << "phpbb2" << false << "3" << "newtopic" << "Sorry, but only Administrators can post topics in this forum.";
+        << "phpbb2" << false << "3"
+        << "newtopic"
+        << "Sorry, but only Administrators can post topics in this forum.";
 }
 
 void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
@@ -476,11 +493,13 @@ void tst_SubmitForum::rememberedMode_data()
     QTest::addColumn<QStringList>("modesAsked");  // the posting pages asked for, in order
     QTest::addColumn<QString>("after");
     QTest::newRow("older board remembered: straight to its mode")
-        << "phpbb2" << "newtopic" << QStringList{"newtopic"} << "newtopic";
-    QTest::newRow("current board remembered: straight to its mode") << "phpbb3" << "post" << QStringList{"post"}
-                                                                    << "post";
+        << "phpbb2"
+        << "newtopic" << QStringList{"newtopic"} << "newtopic";
+    QTest::newRow("current board remembered: straight to its mode") << "phpbb3"
+                                                                    << "post" << QStringList{"post"} << "post";
     QTest::newRow("remembered mode stopped working: the other is tried and remembered")
-        << "phpbb3" << "newtopic" << QStringList{"newtopic", "post"} << "post";
+        << "phpbb3"
+        << "newtopic" << QStringList{"newtopic", "post"} << "post";
 }
 
 void tst_SubmitForum::rememberedMode()
@@ -494,9 +513,7 @@ void tst_SubmitForum::rememberedMode()
     Remember(fixture, board, before);
     auto window = MakeWindow(fixture, board, false, "2", "Remembered", "Body");
     const qsizetype logStart = m_php->Log().size();
-    Submit(*window, [&](BrowserWindow* page) {
-        VerifyFilled(page, "Remembered", "Body");
-    });
+    Submit(*window, [&](BrowserWindow* page) { VerifyFilled(page, "Remembered", "Body"); });
     QStringList asked;
     const QString log = QString::fromUtf8(m_php->Log().mid(logStart));
     const QRegularExpression request("GET /" + board + "/posting\\.php\\?mode=(\\w+)");
@@ -543,8 +560,9 @@ void tst_SubmitForum::fromExtractionToTheForum()
     LogInBeforehand("phpbb3");
     EditorFixture fixture;
     auto window = fixture.MakeWindow();
-    auto* dialog = new OptionsDialog(fixture.context, [&] { window->ReloadForums(); }, window.get(),
-                                  ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
+    auto* dialog = new OptionsDialog(
+        fixture.context, [&] { window->ReloadForums(); }, window.get(),
+        ForumExtraction::Timing{std::chrono::milliseconds(200), std::chrono::seconds(30)});
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     dialog->siteAddressEdit->selectAll();

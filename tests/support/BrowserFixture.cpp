@@ -3,10 +3,7 @@
 
 #include <QFile>
 
-bool BrowserFixture::StartFixture()
-{
-    return m_folder.isValid() && m_server.Start();
-}
+bool BrowserFixture::StartFixture() { return m_folder.isValid() && m_server.Start(); }
 
 bool BrowserFixture::StartPhp(const std::vector<std::pair<QString, QByteArray>>& pages)
 {

@@ -98,8 +98,8 @@ void LocalWebServer::Answer(QTcpSocket* socket, const QString& path)
         answer = *page;
     }
     QByteArray response = "HTTP/1.1 " + status + "\r\nContent-Type: " + answer.contentType
-                         + "\r\nContent-Length: " + QByteArray::number(answer.body.size())
-                         + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + answer.body;
+        + "\r\nContent-Length: " + QByteArray::number(answer.body.size())
+        + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + answer.body;
     socket->write(response);
     socket->disconnectFromHost();
 }

@@ -22,7 +22,7 @@ class LocalWebServer : public QObject {
 public:
     struct Request {
         QByteArray method;
-        QString path;  // with its query, as sent
+        QString path;                           // with its query, as sent
         QHash<QByteArray, QByteArray> headers;  // names in lower case
         QByteArray body;
     };
@@ -36,8 +36,7 @@ public:
     QUrl Url(const QString& path) const;
 
     // Serves `body` at `path` (without its query) with status 200.
-    void Serve(const QString& path, const QByteArray& body,
-               const QByteArray& contentType = "text/html; charset=utf-8");
+    void Serve(const QString& path, const QByteArray& body, const QByteArray& contentType = "text/html; charset=utf-8");
     // Answers to `path` wait until Release(path).
     void Hold(const QString& path);
     void Release(const QString& path);

@@ -19,8 +19,7 @@ std::function<bool(QObject*)> Fill(T*& slot)
     };
 }
 
-void Collect(const QObject& parent, const QHash<QString, std::function<bool(QObject*)>>& fillers,
-             QSet<QString>& found)
+void Collect(const QObject& parent, const QHash<QString, std::function<bool(QObject*)>>& fillers, QSet<QString>& found)
 {
     for (QObject* child : parent.children()) {
         const auto filler = fillers.constFind(child->objectName());

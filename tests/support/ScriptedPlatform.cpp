@@ -11,9 +11,12 @@ MsgAnswer ScriptedPlatform::MsgBox(QWidget* owner, const QString& text, MsgButto
         return answers.takeFirst();
     ++unexpectedMessages;
     switch (buttons) {
-    case MsgButtons::OK: return MsgAnswer::OK;
-    case MsgButtons::YesNo: return MsgAnswer::No;
-    case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+    case MsgButtons::OK:
+        return MsgAnswer::OK;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::YesNoCancel:
+        return MsgAnswer::Cancel;
     }
     return MsgAnswer::Cancel;
 }

@@ -26,11 +26,10 @@ inline QVariant RunScript(BrowserWindow* window, const QString& script, int time
 {
     QVariant result;
     bool done = false;
-    WebView(*window)->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                            [&](const QVariant& value) {
-                                                result = value;
-                                                done = true;
-                                            });
+    WebView(*window)->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
     if (!QTest::qWaitFor([&] { return done; }, timeoutMs))
         qWarning("script timed out: %s", qPrintable(script));
     return result;
@@ -41,11 +40,12 @@ inline QVariant RunScript(BrowserWindow* window, const QString& script, int time
 inline QPoint CentreOf(BrowserWindow* window, const QString& selector)
 {
     const QVariantList box =
-        RunScript(window, QStringLiteral("(function(){ const e = document.querySelector('%1');"
-                                         " if (!e) return [];"
-                                         " e.scrollIntoView({block: 'center'}); const r = e.getBoundingClientRect();"
-                                         " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
-                              .arg(selector))
+        RunScript(window,
+                  QStringLiteral("(function(){ const e = document.querySelector('%1');"
+                                 " if (!e) return [];"
+                                 " e.scrollIntoView({block: 'center'}); const r = e.getBoundingClientRect();"
+                                 " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+                      .arg(selector))
             .toList();
     return box.size() == 2 ? QPoint(qRound(box[0].toDouble()), qRound(box[1].toDouble())) : QPoint(-1, -1);
 }
@@ -61,7 +61,4 @@ inline void ClickInPage(BrowserWindow* window, const QString& selector)
 
 // The body of the page the window shows, once it has loaded; "<no body>"
 // when it cannot be read.
-inline QString BodyOf(BrowserWindow* window)
-{
-    return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>"));
-}
+inline QString BodyOf(BrowserWindow* window) { return window->WaitForBodyHtml().value_or(QStringLiteral("<no body>")); }

@@ -48,7 +48,7 @@ void tst_PhpServer::runsPhpPagesOnTheLoopbackOnly()
 {
     QTemporaryDir root;
     QVERIFY(WriteAll(root.filePath(QStringLiteral("echo.php")),
-              "<?php echo 'sum=', 2 + 3, ' host=', $_SERVER['SERVER_NAME'], ' q=', $_GET['q'] ?? '';"));
+                     "<?php echo 'sum=', 2 + 3, ' host=', $_SERVER['SERVER_NAME'], ' q=', $_GET['q'] ?? '';"));
     PhpServer php(root.path());
     QVERIFY2(php.Start(), qPrintable(php.ErrorString()));
     QVERIFY(php.Running());
@@ -61,7 +61,7 @@ void tst_PhpServer::routerSeesEveryRequest()
 {
     QTemporaryDir root;
     QVERIFY(WriteAll(root.filePath(QStringLiteral("router.php")),
-              "<?php echo 'routed ', $_SERVER['REQUEST_URI']; return true;"));
+                     "<?php echo 'routed ', $_SERVER['REQUEST_URI']; return true;"));
     PhpServer php(root.path(), QStringLiteral("router.php"));
     QVERIFY2(php.Start(), qPrintable(php.ErrorString()));
     QCOMPARE(Fetch(php.Url(QStringLiteral("/no/such/page?x=1"))), QByteArray("routed /no/such/page?x=1"));

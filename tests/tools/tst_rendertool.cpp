@@ -12,15 +12,9 @@
 
 namespace {
 
-QByteArray Bytes(std::string_view s)
-{
-    return QByteArray(s.data(), qsizetype(s.size()));
-}
+QByteArray Bytes(std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
-std::string Std(const QByteArray& b)
-{
-    return std::string(b.constData(), size_t(b.size()));
-}
+std::string Std(const QByteArray& b) { return std::string(b.constData(), size_t(b.size())); }
 
 struct Run {
     int exitCode = -1;
@@ -41,7 +35,8 @@ Run RenderTool(const QStringList& arguments, const QByteArray& input = {})
             process.readAllStandardError()};
 }
 
-const QByteArray SamplePost = QByteArray("[b]Hello[/b] :)\r\n[quote=\"Anna\"]hi 8)[/quote]\r\n[url]x.org[/url] caf\xC3\xA9 \x01\xFF");
+const QByteArray SamplePost =
+    QByteArray("[b]Hello[/b] :)\r\n[quote=\"Anna\"]hi 8)[/quote]\r\n[url]x.org[/url] caf\xC3\xA9 \x01\xFF");
 
 }  // namespace
 
@@ -64,10 +59,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void tst_RenderTool::init()
-{
-    QVERIFY(m_dir.isValid());
-}
+void tst_RenderTool::init() { QVERIFY(m_dir.isValid()); }
 
 QString tst_RenderTool::Write(const QString& name, const QByteArray& bytes)
 {
@@ -168,11 +160,12 @@ void tst_RenderTool::badInput_data()
     QTest::addColumn<QByteArray>("messagePart");
     QTest::newRow("missing file") << QStringList{"/nonexistent/quillforge/post.txt"} << QByteArray()
                                   << QByteArray("cannot read /nonexistent/quillforge/post.txt");
-    QTest::newRow("post file without markers") << QStringList{"--post"} << QByteArray("[b]just bbcode[/b]")
-                                               << QByteArray("not a post file");
-    QTest::newRow("unknown option") << QStringList{"--pots", "x"} << QByteArray() << QByteArray("unknown option --pots");
-    QTest::newRow("program folder option without a folder") << QStringList{"--app-folder"} << QByteArray()
-                                                            << QByteArray("--app-folder needs a folder");
+    QTest::newRow("post file without markers")
+        << QStringList{"--post"} << QByteArray("[b]just bbcode[/b]") << QByteArray("not a post file");
+    QTest::newRow("unknown option") << QStringList{"--pots", "x"} << QByteArray()
+                                    << QByteArray("unknown option --pots");
+    QTest::newRow("program folder option without a folder")
+        << QStringList{"--app-folder"} << QByteArray() << QByteArray("--app-folder needs a folder");
     QTest::newRow("two files") << QStringList{"a", "b"} << QByteArray() << QByteArray("only one file");
     QTest::newRow("unknown board") << QStringList{"--board", "phpbb4"} << QByteArray()
                                    << QByteArray("unknown board phpbb4");

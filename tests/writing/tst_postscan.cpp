@@ -60,21 +60,34 @@ void tst_PostScan::proseWords_data()
 {
     QTest::addColumn<QString>("post");
     QTest::addColumn<QString>("words");  // the prose words, "|" between them
-    QTest::newRow("plain prose, apostrophes kept inside words") << "It's the users' post" << "It's|the|users|post";
+    QTest::newRow("plain prose, apostrophes kept inside words") << "It's the users' post"
+                                                                << "It's|the|users|post";
     QTest::newRow("tag names and values are not prose")
-        << "[color=DarkBlue]blue[/color] [size=18]big[/size] [url=http://x.org/page]link[/url]" << "blue|big|link";
-    QTest::newRow("quote names are values") << "[quote=\"Anna Smith\"]said[/quote]" << "said";
-    QTest::newRow("code text is never checked") << "see [code]int mian() wrold[/code] below" << "see|below";
-    QTest::newRow("code across lines") << "[code]\nwrold tset\n[/code]\nafter" << "after";
-    QTest::newRow("bare link and picture addresses") << "[url]www.exmaple.com[/url] [img]pictuer.gif[/img] done" << "done";
-    QTest::newRow("web and e-mail addresses") << "mail anna@exmaple.org or https://wrold.org/pgae?x=1 or www.sitee.com now"
-                                              << "mail|or|or|now";
-    QTest::newRow("emoticon codes") << "great :lol: :wink: 8) :P" << "great";
-    QTest::newRow("HTML tags") << "<span class=\"wrold\">text</span>" << "text";
-    QTest::newRow("numbers and words with digits") << "the 2nd of 42 items x86 abc_def" << "the|of|items";
-    QTest::newRow("tags in capitals are not prose either") << "[B]bold[/B]" << "bold";
-    QTest::newRow("letters of other scripts, punctuation not") << "naïve “café” — résumé" << "naïve|café|résumé";
-    QTest::newRow("a tag left open does not swallow the line") << "[color=red text goes on" << "color|red|text|goes|on";
+        << "[color=DarkBlue]blue[/color] [size=18]big[/size] [url=http://x.org/page]link[/url]"
+        << "blue|big|link";
+    QTest::newRow("quote names are values") << "[quote=\"Anna Smith\"]said[/quote]"
+                                            << "said";
+    QTest::newRow("code text is never checked") << "see [code]int mian() wrold[/code] below"
+                                                << "see|below";
+    QTest::newRow("code across lines") << "[code]\nwrold tset\n[/code]\nafter"
+                                       << "after";
+    QTest::newRow("bare link and picture addresses") << "[url]www.exmaple.com[/url] [img]pictuer.gif[/img] done"
+                                                     << "done";
+    QTest::newRow("web and e-mail addresses")
+        << "mail anna@exmaple.org or https://wrold.org/pgae?x=1 or www.sitee.com now"
+        << "mail|or|or|now";
+    QTest::newRow("emoticon codes") << "great :lol: :wink: 8) :P"
+                                    << "great";
+    QTest::newRow("HTML tags") << "<span class=\"wrold\">text</span>"
+                               << "text";
+    QTest::newRow("numbers and words with digits") << "the 2nd of 42 items x86 abc_def"
+                                                   << "the|of|items";
+    QTest::newRow("tags in capitals are not prose either") << "[B]bold[/B]"
+                                                           << "bold";
+    QTest::newRow("letters of other scripts, punctuation not") << "naïve “café” — résumé"
+                                                               << "naïve|café|résumé";
+    QTest::newRow("a tag left open does not swallow the line") << "[color=red text goes on"
+                                                               << "color|red|text|goes|on";
 }
 
 void tst_PostScan::proseWords()
@@ -95,19 +108,28 @@ void tst_PostScan::marks_data()
     QTest::addColumn<QString>("post");
     QTest::addColumn<QString>("marks");  // line:tag:problem, "|" between them
     QTest::addColumn<bool>("anyCase");   // a board that reads tags in any letter case
-    QTest::newRow("phpBB 3: tags in capitals pair like the others")
-        << "[B]x[/b] [Quote]y[/quote] [/I]" << "1:[/I]:closes" << true;
-    QTest::newRow("matched tags, none marked") << "[b]bold[/b] [quote]q[/quote] [list][*]a[/list]" << "" << false;
-    QTest::newRow("a stray closing tag") << "bold[/b] text" << "1:[/b]:closes" << false;
-    QTest::newRow("a closing tag before its opening tag") << "[/i]x[i]" << "1:[/i]:closes" << false;
-    QTest::newRow("an unclosed named quote") << "[quote=\"Anna\"]she said\nmore" << "1:[quote=\"Anna\"]:open" << false;
-    QTest::newRow("tags crossing lines pair up") << "[b]one\ntwo[/b]\n[quote]\nthree\n[/quote]" << "" << false;
-    QTest::newRow("of two nested quotes the outer is open") << "[quote]a\n[quote]b[/quote]" << "1:[quote]:open" << false;
-    QTest::newRow("code and list never closed") << "[code]x\n[list]\n[*]a" << "1:[code]:open|2:[list]:open" << false;
-    QTest::newRow("an open bold is no problem") << "[b]bold to the end" << "" << false;
-    QTest::newRow("tags in capitals") << "[B]x[/B] [Quote]y[/quote]" << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes" << false;
-    QTest::newRow("one closing tag takes the latest opening tag")
-        << "[quote]a[quote]b[/quote][/quote][/quote]" << "1:[/quote]:closes" << false;
+    QTest::newRow("phpBB 3: tags in capitals pair like the others") << "[B]x[/b] [Quote]y[/quote] [/I]"
+                                                                    << "1:[/I]:closes" << true;
+    QTest::newRow("matched tags, none marked") << "[b]bold[/b] [quote]q[/quote] [list][*]a[/list]"
+                                               << "" << false;
+    QTest::newRow("a stray closing tag") << "bold[/b] text"
+                                         << "1:[/b]:closes" << false;
+    QTest::newRow("a closing tag before its opening tag") << "[/i]x[i]"
+                                                          << "1:[/i]:closes" << false;
+    QTest::newRow("an unclosed named quote") << "[quote=\"Anna\"]she said\nmore"
+                                             << "1:[quote=\"Anna\"]:open" << false;
+    QTest::newRow("tags crossing lines pair up") << "[b]one\ntwo[/b]\n[quote]\nthree\n[/quote]"
+                                                 << "" << false;
+    QTest::newRow("of two nested quotes the outer is open") << "[quote]a\n[quote]b[/quote]"
+                                                            << "1:[quote]:open" << false;
+    QTest::newRow("code and list never closed") << "[code]x\n[list]\n[*]a"
+                                                << "1:[code]:open|2:[list]:open" << false;
+    QTest::newRow("an open bold is no problem") << "[b]bold to the end"
+                                                << "" << false;
+    QTest::newRow("tags in capitals") << "[B]x[/B] [Quote]y[/quote]"
+                                      << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes" << false;
+    QTest::newRow("one closing tag takes the latest opening tag") << "[quote]a[quote]b[/quote][/quote][/quote]"
+                                                                  << "1:[/quote]:closes" << false;
 }
 
 void tst_PostScan::marks()
@@ -122,7 +144,8 @@ void tst_PostScan::marks()
         std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.start < b.start; });
         for (const PostScan::Mark& mark : sorted) {
             const char* problem = mark.problem == PostScan::Problem::ClosesNothing ? "closes"
-                                  : mark.problem == PostScan::Problem::NeverClosed ? "open" : "case";
+                : mark.problem == PostScan::Problem::NeverClosed                   ? "open"
+                                                                                   : "case";
             found << QStringLiteral("%1:%2:%3").arg(i + 1).arg(ToQString(mark.tagText), problem);
             QVERIFY(!PostScan::ProblemText(mark).empty());
         }
@@ -153,11 +176,21 @@ void tst_PostScan::defaultLanguage_data()
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("the locale's own dictionary") << "de_DE en_GB en_US" << "en_GB.UTF-8" << "en_GB";
-    QTest::newRow("another country, same language") << "de_DE en_US" << "de_AT" << "de_DE";
-    QTest::newRow("no dictionary of the locale's language: English") << "de_DE en_AU en_US" << "fr_FR" << "en_AU";
-    QTest::newRow("no English either: the first") << "de_DE nl_NL" << "C" << "de_DE";
-    QTest::newRow("no dictionary at all") << "" << "en_US" << "";
+    QTest::newRow("the locale's own dictionary") << "de_DE en_GB en_US"
+                                                 << "en_GB.UTF-8"
+                                                 << "en_GB";
+    QTest::newRow("another country, same language") << "de_DE en_US"
+                                                    << "de_AT"
+                                                    << "de_DE";
+    QTest::newRow("no dictionary of the locale's language: English") << "de_DE en_AU en_US"
+                                                                     << "fr_FR"
+                                                                     << "en_AU";
+    QTest::newRow("no English either: the first") << "de_DE nl_NL"
+                                                  << "C"
+                                                  << "de_DE";
+    QTest::newRow("no dictionary at all") << ""
+                                          << "en_US"
+                                          << "";
 }
 
 void tst_PostScan::defaultLanguage()

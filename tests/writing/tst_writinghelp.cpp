@@ -26,8 +26,8 @@
 #include <QTimer>
 
 namespace {
-const QStringList Words = {"a", "and", "bold", "code", "forum", "hello", "is", "post", "quote", "said", "see",
-                           "the", "this", "title", "world", "word", "words", "with", "Anna", "again"};
+const QStringList Words = {"a",   "and", "bold", "code",  "forum", "hello", "is",    "post", "quote", "said",
+                           "see", "the", "this", "title", "world", "word",  "words", "with", "Anna",  "again"};
 
 void WriteDictionary(const QString& tag, const QStringList& words)
 {
@@ -151,7 +151,8 @@ void tst_WritingHelp::underlinedWords_data()
     QTest::newRow("tags and values are not checked")
         << "[color=DarkBlue]wrold[/color] [size=18]a[/size] [url=http://exmaple.org]post[/url]" << QStringList{"wrold"};
     QTest::newRow("code, addresses, emoticons, HTML and numbers are not")
-        << "[code]int mian;[/code] see www.exmaple.com anna@exmaple.org :lol: <spn class=\"x\"> 2nd\n[img]pictuer.gif[/img]"
+        << "[code]int mian;[/code] see www.exmaple.com anna@exmaple.org :lol: <spn class=\"x\"> "
+           "2nd\n[img]pictuer.gif[/img]"
         << QStringList{};
     QTest::newRow("code across lines") << "[code]\nwrold\n[/code]\nwrold" << QStringList{"wrold"};
 }
@@ -221,7 +222,8 @@ void tst_WritingHelp::addToDictionaryLastsIgnoreAllForTheRun()
         Controls(*w).subjectEdit->setText("zorp");
         QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), (QStringList{"Quillforge", "zorp"}));
         ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 3), "spellingAdd");
-        ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 17), "spellingIgnore");
+        ChooseFromContextMenu(Controls(*w).bodyEdit->viewport(), PointOfBody(Controls(*w).bodyEdit, 17),
+                              "spellingIgnore");
         QTRY_COMPARE(Underlined(Controls(*w).bodyEdit), QStringList{});
         QTRY_COMPARE(w->Writing().Title().MarkedWords(), QStringList{});
         Controls(*w).bodyEdit->appendPlainText("zorp again Quillforge");
@@ -294,7 +296,8 @@ void tst_WritingHelp::unmatchedTagMarked()
     QTRY_VERIFY(w->Writing().Body().Idle());
     QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 3);
     QVERIFY(w->Writing().Body().ProblemAt(3).contains("never closed"));
-    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
+    QVERIFY(
+        w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->toPlainText().indexOf("[/B]") + 1).contains("lower case"));
     // Closing the quote on a later line takes the mark away.
     QTextCursor end(Controls(*w).bodyEdit->document());
     end.movePosition(QTextCursor::End);
@@ -316,7 +319,8 @@ void tst_WritingHelp::marksFollowTyping()
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Return);
     QTest::keyClicks(Controls(*w).bodyEdit, "[/quote] [/b]");
     QTRY_COMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
-    QVERIFY(w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->textCursor().position() - 1).contains("closes nothing"));
+    QVERIFY(
+        w->Writing().Body().ProblemAt(Controls(*w).bodyEdit->textCursor().position() - 1).contains("closes nothing"));
     // Break the first line after its tag, then join it again.
     QTextCursor cursor = Controls(*w).bodyEdit->textCursor();
     cursor.setPosition(7);
@@ -326,7 +330,8 @@ void tst_WritingHelp::marksFollowTyping()
     QCOMPARE(Controls(*w).bodyEdit->document()->blockCount(), 4);
     QCOMPARE(ProblemMarks(Controls(*w).bodyEdit), 1);
     bool quoted = false;  // the broken-off "x" is still inside the quote
-    for (const QTextLayout::FormatRange& range : Controls(*w).bodyEdit->document()->findBlockByNumber(1).layout()->formats())
+    for (const QTextLayout::FormatRange& range :
+         Controls(*w).bodyEdit->document()->findBlockByNumber(1).layout()->formats())
         quoted = quoted || range.format.background().style() != Qt::NoBrush;
     QVERIFY(quoted);
     QTest::keyClick(Controls(*w).bodyEdit, Qt::Key_Backspace);
@@ -338,7 +343,8 @@ void tst_WritingHelp::marksFollowTyping()
 void tst_WritingHelp::savedFileUnchangedByLooks()
 {
     const QString file = m_fx->folder.filePath("post.bbc");
-    const QByteArray bytes = "{/Title\\}\r\nthe tilte\r\n\r\n{/Post\\}\r\n[quote=\"Anna\"]wrold :lol:\r\n[code]x[/code] [B]b[/b]\r\n";
+    const QByteArray bytes =
+        "{/Title\\}\r\nthe tilte\r\n\r\n{/Post\\}\r\n[quote=\"Anna\"]wrold :lol:\r\n[code]x[/code] [B]b[/b]\r\n";
     WriteAll(file, bytes);
     QByteArray saved[2];
     for (bool on : {true, false}) {
@@ -371,7 +377,8 @@ void tst_WritingHelp::statusHelpForNewItems()
     QCOMPARE(Controls(*w).helpPanel->text(), QString("a message of the panel"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
     QVERIFY(QTest::qWaitForWindowExposed(edit));
-    for (QAction* item : {Controls(*w).checkSpellingAction, Controls(*w).spellingLanguageMenu->menuAction(), Controls(*w).highlightAction}) {
+    for (QAction* item : {Controls(*w).checkSpellingAction, Controls(*w).spellingLanguageMenu->menuAction(),
+                          Controls(*w).highlightAction}) {
         QTest::mouseMove(edit, edit->actionGeometry(item).center());
         QTRY_COMPARE(Controls(*w).helpPanel->text(), item->statusTip());
         QVERIFY(!item->statusTip().isEmpty());
