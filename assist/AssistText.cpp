@@ -54,10 +54,14 @@ std::optional<std::string> Output(const AssistState& s)
     return std::nullopt;
 }
 
-std::string QuoteBlock(std::string_view poster, std::string_view quoted)
+std::string QuoteBlock(std::string_view poster, std::string_view quoted, BoardKind kind)
 {
     if (poster.empty())
         return Concat({"[quote]", quoted, "[/quote]"});
+    if (kind == BoardKind::Smf21)
+        return Concat({"[quote author=", poster, "]", quoted, "[/quote]"});
+    if (kind == BoardKind::Mybb18 && poster.find('"') != std::string_view::npos)
+        return Concat({"[quote='", poster, "']", quoted, "[/quote]"});
     return Concat({"[quote=\"", poster, "\"]", quoted, "[/quote]"});
 }
 

@@ -6,7 +6,9 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
+#include "base/Settings.h"
 #include "base/Utf8.h"
+#include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 
 #include <QClipboard>
@@ -140,5 +142,8 @@ void QuoteManager::quote()
         // line breaks like any other to the conversion.
         quoted = FieldText::ToPost(quotedTextEdit->document()->toRawText());
     }
-    m_post.ReplaceSelection(AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted)));
+    // The quote in the syntax of the site's board.
+    const BoardKind kind = BoardProfiles::Load(*m_context.settings, m_context.settings->siteAddress()).Kind();
+    m_post.ReplaceSelection(
+        AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted, kind)));
 }

@@ -33,9 +33,20 @@ int ItemOf(std::string_view number, const std::array<int, 5>& scale)
 
 const std::array<int, 5>& For(BoardKind kind) { return kind == BoardKind::Phpbb3 ? Percentages : Pixels; }
 
+std::string ValueOf(BoardKind kind, size_t item)
+{
+    if (item >= Captions.size())
+        return {};
+    if (kind == BoardKind::Mybb18)
+        return std::string(MybbNames[item]);
+    if (kind == BoardKind::Smf21)
+        return std::string(SmfSteps[item]);
+    return std::to_string(For(kind)[item]);
+}
+
 std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind)
 {
-    if (kind == BoardKind::Unknown)
+    if (kind != BoardKind::Phpbb3 && kind != BoardKind::Phpbb2)
         return std::nullopt;
     const std::array<int, 5>& to = For(kind);
     const std::array<int, 5>& from = kind == BoardKind::Phpbb3 ? Pixels : Percentages;

@@ -623,9 +623,10 @@ void MainWindow::RefreshBoard()
 {
     m_site = m_context.settings->siteAddress();
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
-    const std::array<int, 5>& scale = SizeScale::For(m_board.Kind());
     for (int item = 0; item < sizeList->count(); ++item)
-        sizeList->setItemData(item, QStringLiteral("[size=%1]").arg(scale[size_t(item)]), Qt::ToolTipRole);
+        sizeList->setItemData(
+            item, QStringLiteral("[size=%1]").arg(ToQString(SizeScale::ValueOf(m_board.Kind(), size_t(item)))),
+            Qt::ToolTipRole);
     m_tags->SetBoard(m_board.Kind(), BoardSmilies());
     ShowEmoticons();
     FillBoardTags();

@@ -86,11 +86,9 @@ int ButtonForShortcut(char letter)
 
 std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind)
 {
-    const std::array<int, 5>& scale = SizeScale::For(kind);
-    if (item < 0 || item >= static_cast<int>(scale.size()))
+    if (item < 0 || item >= static_cast<int>(SizeScale::Captions.size()))
         return std::nullopt;
-    const std::string number = std::to_string(scale[static_cast<size_t>(item)]);
-    return Concat({"[size=", number, "]", selection, "[/size]"});
+    return Concat({"[size=", SizeScale::ValueOf(kind, static_cast<size_t>(item)), "]", selection, "[/size]"});
 }
 
 std::string ColourValue(std::string_view item)

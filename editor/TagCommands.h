@@ -41,7 +41,8 @@ TagClick ClickTagButton(int index, std::string_view selection, std::string_view 
 int ButtonForShortcut(char letter);
 
 // The size list's item `item` (0 to 4) around the selection, in the scale of
-// a site of `kind`: "[size=12]" ... "[/size]" (phpBB 3: "[size=100]"). None
+// a site of `kind`: "[size=12]" ... "[/size]" (phpBB 3: "[size=100]", MyBB:
+// "[size=medium]", SMF: "[size=3]"). None
 // for an item outside the list: nothing is inserted.
 std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind);
 

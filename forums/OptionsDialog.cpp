@@ -7,6 +7,7 @@
 #include "board/BoardProfiles.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumList.h"
+#include "forums/ForumLinks.h"
 #include "forums/ForumScan.h"
 #include "forums/SiteAddress.h"
 #include "browser/BrowserWindow.h"
@@ -175,8 +176,8 @@ QWidget* OptionsDialog::CreateGeneralPage()
     boardKindList->setObjectName(QStringLiteral("boardKindList"));
     boardKindList->setAccessibleName(QStringLiteral("Board software"));
     boardKindList->addItem(QStringLiteral("Automatic"), int(BoardKind::Unknown));
-    boardKindList->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb3)), int(BoardKind::Phpbb3));
-    boardKindList->addItem(ToQString(BoardKinds::DisplayName(BoardKind::Phpbb2)), int(BoardKind::Phpbb2));
+    for (const BoardKind kind : BoardKinds::Known)
+        boardKindList->addItem(ToQString(BoardKinds::DisplayName(kind)), int(kind));
     boardKindList->setToolTip(QStringLiteral("Automatic: the kind found on the site's index or posting page"));
     boardKindLabel->setBuddy(boardKindList);
     boardFoundLabel = MakeLabel("boardFoundLabel", QString(), generalPage);
@@ -340,11 +341,10 @@ void OptionsDialog::extractForums()
         forumsFoundList->clear();
         const QString site = ToQString(SiteAddress::Normalise(ToUtf8(indexAddressEdit->text())));
         BoardFound(site, page);
-        ForumScan::Result found = ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
-        // A phpBB 3 index page links its categories like its forums; only
-        // forums and sub-forums can take posts.
-        if (BoardProfiles::Load(*m_context.settings, site).Kind() == BoardKind::Phpbb3)
-            found = ForumScan::WithoutCategories(std::move(found));
+        // Each board links its forums its own way; a phpBB 3 or MyBB index
+        // page links its categories like its forums, and only forums and
+        // sub-forums can take posts.
+        ForumScan::Result found = ForumLinks::ForumsOf(page, BoardProfiles::Load(*m_context.settings, site).Kind());
         // Last-post and other links under a forum's number give blank names
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));

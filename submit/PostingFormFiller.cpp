@@ -31,15 +31,31 @@ const char* const FillFunction = R"js((function (post) {
     return 'posting-form';
   if (post.title !== '')
     subject.value = post.title;
-  message.value = post.body;
-  for (const field of [subject, message]) {
-    field.dispatchEvent(new Event('input', {bubbles: true}));
-    field.dispatchEvent(new Event('change', {bubbles: true}));
+  // A board's rich editor (SCEditor, on MyBB and SMF) hides the text area
+  // behind a box of its own, placed right before it, and writes its own
+  // content back into the text area when the form is sent. The post goes
+  // into the editor's source box, which it sends as it is: the editor is
+  // switched to it first with its own Source button, as the user would.
+  let field = message;
+  const editor = message.previousElementSibling;
+  if (editor && editor.classList.contains('sceditor-container')) {
+    const toggle = editor.querySelector('.sceditor-button-source');
+    if (!editor.classList.contains('sourceMode') && toggle)
+      toggle.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));
+    const source = editor.querySelector('textarea');
+    if (editor.classList.contains('sourceMode') && source)
+      field = source;
   }
-  message.focus();
-  message.setSelectionRange(0, 0);
-  message.scrollTop = 0;
-  message.scrollIntoView({block: 'nearest'});
+  message.value = post.body;
+  field.value = post.body;
+  for (const changed of new Set([subject, message, field])) {
+    changed.dispatchEvent(new Event('input', {bubbles: true}));
+    changed.dispatchEvent(new Event('change', {bubbles: true}));
+  }
+  field.focus();
+  field.setSelectionRange(0, 0);
+  field.scrollTop = 0;
+  field.scrollIntoView({block: 'nearest'});
   return 'filled';
 }))js";
 

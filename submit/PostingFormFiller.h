@@ -18,9 +18,10 @@ public:
     // Looks for a posting form in `page`; when `fill.fill` holds, writes the
     // title into its "subject" field (an empty title leaves the subject the
     // forum gave, such as a reply's "Re: ...") and the body into its
-    // "message" field,
-    // puts the focus in the message field with the caret at its start and
-    // the field scrolled to its top. `done` receives what the page held (a
+    // "message" field and, when the board's rich editor stands in for that
+    // field, into the editor's source box, the editor switched to it; puts
+    // the focus in the field the user types in with the caret at its start
+    // and the field scrolled to its top. `done` receives what the page held (a
     // page that goes away first counts as Other).
     static void Run(QWebEnginePage* page, const PostingFill& fill, std::function<void(PostingPageKind)> done);
 

@@ -14,9 +14,10 @@
 #include <memory>
 
 PostingSession::PostingSession(const AppContext& context, Post post)
-    : m_context(context), m_post(std::move(post)), m_textAreaBody(LineBreaks::PostToField(m_post.body))
+    : m_context(context), m_post(std::move(post)), m_textAreaBody(LineBreaks::PostToField(m_post.body)),
+      m_kind(BoardProfiles::Load(*context.settings, ToQString(m_post.siteAddress)).Kind())
 {
-    m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode());
+    m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode(), m_kind);
     // The post goes only into pages of the forum's own site.
     const QUrl site(ToQString(m_post.siteAddress));
     m_host = ToUtf8(site.host(QUrl::FullyEncoded).toLower());
@@ -34,7 +35,7 @@ void PostingSession::Run(QWidget* owner)
 
 QString PostingSession::AddressOf(PostingRoute::Mode mode) const
 {
-    return ToQString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number));
+    return ToQString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number, m_kind));
 }
 
 void PostingSession::PageArrived(bool ok)
@@ -60,7 +61,7 @@ void PostingSession::Handle(PostingPageKind kind, bool ok)
             return;
         }
         m_probing = false;
-        if (boardAnswered && !m_post.reply)
+        if (boardAnswered && m_modes.size() > 1)
             Remember(m_modes[m_step]);
         if (!boardAnswered && ok && m_step > 0 && m_window) {
             // Neither mode gave a form: the first mode's answer (the

@@ -12,7 +12,8 @@
 // posting page, which is filled then. A new topic tries the remembered
 // new-topic mode of the site first and the other one when the answer holds
 // neither a posting form nor a login form; the mode that gave either is
-// remembered for the site. When neither gives one, the window goes back to
+// remembered for the site (a MyBB or SMF site has one page for each kind of
+// post, its own). When neither gives one, the window goes back to
 // the first mode's answer (no permission, no such forum) and shows it as the
 // forum gave it.
 // Only pages on the site address's host are filled: a board that sends the
@@ -75,6 +76,7 @@ private:
     Post m_post;
     std::string m_textAreaBody;
     std::string m_host;  // the site's host: pages elsewhere are never filled
+    BoardKind m_kind;    // the site's board, which decides the posting page
     std::vector<PostingRoute::Mode> m_modes;
     size_t m_step = 0;
     // True until the answer to the program's own navigation to the current

@@ -156,24 +156,38 @@ void tst_AssistText::quoteBlock_data()
     QTest::addColumn<QString>("poster");
     QTest::addColumn<QString>("quoted");
     QTest::addColumn<QString>("block");
+    QTest::addColumn<int>("kind");  // the site's board; the classic syntax when not given
     QTest::newRow("named poster") << "Anna"
                                   << "Hello"
-                                  << "[quote=\"Anna\"]Hello[/quote]";
+                                  << "[quote=\"Anna\"]Hello[/quote]" << 0;
     QTest::newRow("empty poster: no equals sign, no quotes") << ""
                                                              << "Hello"
-                                                             << "[quote]Hello[/quote]";
+                                                             << "[quote]Hello[/quote]" << 0;
     QTest::newRow("name holding a double quote") << "A\"nna"
                                                  << "x"
-                                                 << "[quote=\"A\"nna\"]x[/quote]";
+                                                 << "[quote=\"A\"nna\"]x[/quote]" << 0;
     QTest::newRow("name holding a closing bracket") << "A]nna"
                                                     << "x"
-                                                    << "[quote=\"A]nna\"]x[/quote]";
+                                                    << "[quote=\"A]nna\"]x[/quote]" << 0;
     QTest::newRow("empty quoted text") << ""
                                        << ""
-                                       << "[quote][/quote]";
+                                       << "[quote][/quote]" << 0;
     QTest::newRow("nothing trimmed, line breaks kept") << " Bo "
                                                        << " a\r\nb "
-                                                       << "[quote=\" Bo \"] a\r\nb [/quote]";
+                                                       << "[quote=\" Bo \"] a\r\nb [/quote]" << 0;
+    QTest::newRow("MyBB: a name in double quotes") << "Anna B"
+                                                   << "x"
+                                                   << "[quote=\"Anna B\"]x[/quote]" << int(BoardKind::Mybb18);
+    QTest::newRow("MyBB: a name holding a double quote goes in single quotes")
+        << "A\"nna"
+        << "x"
+        << "[quote='A\"nna']x[/quote]" << int(BoardKind::Mybb18);
+    QTest::newRow("SMF: its author parameter") << "Anna B"
+                                               << "x"
+                                               << "[quote author=Anna B]x[/quote]" << int(BoardKind::Smf21);
+    QTest::newRow("SMF: no poster, no parameter") << ""
+                                                  << "x"
+                                                  << "[quote]x[/quote]" << int(BoardKind::Smf21);
 }
 
 void tst_AssistText::quoteBlock()
@@ -181,7 +195,8 @@ void tst_AssistText::quoteBlock()
     QFETCH(QString, poster);
     QFETCH(QString, quoted);
     QFETCH(QString, block);
-    QCOMPARE(ToQString(AssistText::QuoteBlock(ToUtf8(poster), ToUtf8(quoted))), block);
+    QFETCH(int, kind);
+    QCOMPARE(ToQString(AssistText::QuoteBlock(ToUtf8(poster), ToUtf8(quoted), BoardKind(kind))), block);
 }
 
 void tst_AssistText::extraEmoticonText()

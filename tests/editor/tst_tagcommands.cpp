@@ -198,6 +198,11 @@ void tst_TagCommands::sizeTag_data()
     QTest::newRow("phpBB 3: Tiny is a percentage") << 0 << "x" << three << "[size=50]x[/size]";
     QTest::newRow("phpBB 3: Large is 150 %") << 3 << "x" << three << "[size=150]x[/size]";
     QTest::newRow("phpBB 3: Huge is its maximum") << 4 << "x" << three << "[size=200]x[/size]";
+    QTest::newRow("MyBB: Tiny as its editor names it")
+        << 0 << "x" << int(BoardKind::Mybb18) << "[size=x-small]x[/size]";
+    QTest::newRow("MyBB: Huge") << 4 << "x" << int(BoardKind::Mybb18) << "[size=xx-large]x[/size]";
+    QTest::newRow("SMF: Normal is its step 3") << 2 << "x" << int(BoardKind::Smf21) << "[size=3]x[/size]";
+    QTest::newRow("SMF: Large is its step 5") << 3 << "x" << int(BoardKind::Smf21) << "[size=5]x[/size]";
 }
 
 void tst_TagCommands::sizeTag()

@@ -169,6 +169,15 @@ void tst_ForumExtraction::boardPages_data()
     QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32" << three;
     QTest::newRow("current boards, 3.3 kind: last-post links without a forum number") << "phpbb33" << three;
     QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup" << three;
+    const QString mybb = "Board: MyBB 1.8, found on the index page", smf = "Board: SMF 2.1, found on the index page";
+    QTest::newRow("MyBB default theme: categories, sub-forums, a redirect forum, last-post and profile links")
+        << "mybb18" << mybb;
+    QTest::newRow("MyBB with search-engine friendly addresses") << "mybb18sef" << mybb;
+    QTest::newRow("SMF, a guest's first page: session ids in the links, news linking a board, a redirect board")
+        << "smf21" << smf;
+    QTest::newRow("SMF, a member's page: icons and categories linking unread posts, a new child board")
+        << "smf21member" << smf;
+    QTest::newRow("SMF with search-engine friendly addresses") << "smf21sef" << smf;
 }
 
 void tst_ForumExtraction::boardPages()

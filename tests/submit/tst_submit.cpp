@@ -178,16 +178,30 @@ void tst_Submit::windowOpensAtThePostingPage_data()
     QTest::addColumn<QString>("typedNumber");
     QTest::addColumn<QString>("siteCase");  // "as served" or "capitals"
     QTest::addColumn<QStringList>("expectedPaths");
+    QTest::addColumn<QString>("board");  // the site's board as found before
     QTest::newRow("reply: the topic number without its blanks")
         << true << " 123 "
-        << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"};
+        << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"} << "";
     QTest::newRow("new topic: the chosen forum, the older boards' mode when no form came, back to the first answer")
         << false << ""
         << "as served"
         << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
-                       "/forum/posting.php?mode=post&f=12"};
-    QTest::newRow("site address typed in capitals") << true << "5"
-                                                    << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"};
+                       "/forum/posting.php?mode=post&f=12"}
+        << "";
+    QTest::newRow("site address typed in capitals")
+        << true << "5"
+        << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"} << "";
+    QTest::newRow("MyBB: its new-thread page, tried once")
+        << false << ""
+        << "as served" << QStringList{"/forum/newthread.php?fid=12"} << "mybb18";
+    QTest::newRow("MyBB: its reply page") << true << " 123 "
+                                          << "as served" << QStringList{"/forum/newreply.php?tid=123"} << "mybb18";
+    QTest::newRow("SMF: its post action for the board, tried once")
+        << false << ""
+        << "as served" << QStringList{"/forum/index.php?action=post;board=12.0"} << "smf21";
+    QTest::newRow("SMF: its post action for the topic")
+        << true << "5"
+        << "as served" << QStringList{"/forum/index.php?action=post;topic=5.0"} << "smf21";
 }
 
 void tst_Submit::windowOpensAtThePostingPage()
@@ -196,15 +210,19 @@ void tst_Submit::windowOpensAtThePostingPage()
     QFETCH(QString, typedNumber);
     QFETCH(QString, siteCase);
     QFETCH(QStringList, expectedPaths);
+    QFETCH(QString, board);
     LocalWebServer server;
     QVERIFY(server.Start());
     // A board answer without any form: neither mode gives a posting page.
-    server.Serve("/forum/posting.php", "<html><body><p>No post mode specified.</p></body></html>");
+    for (const char* page : {"/forum/posting.php", "/forum/newthread.php", "/forum/newreply.php", "/forum/index.php"})
+        server.Serve(page, "<html><body><p>No post mode specified.</p></body></html>");
     EditorFixture fixture;
     QString site = server.Url("/forum/").toString();
     if (siteCase == "capitals")
         site.replace("http://", "HTTP://");
     fixture.settings.setSiteAddress(site);
+    BoardProfiles::SaveFound(fixture.settings, site,
+                             BoardKinds::FromKey(board.toStdString()).value_or(BoardKind::Unknown), FoundOn::IndexPage);
     // The chooser loads the forum list and chooses its first forum.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
