@@ -24,6 +24,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# npm may come with a Node.js installed otherwise; Debian's own only when none.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=""
@@ -31,6 +33,14 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The rich editor (and jQuery) the MyBB and SMF test boards load, from npm,
+# at the versions tests/submit/boards/package-lock.json names.
+if [ ! -f tests/submit/boards/node_modules/sceditor/package.json ] \
+   || [ ! -f tests/submit/boards/node_modules/sceditor300/package.json ] \
+   || [ ! -f tests/submit/boards/node_modules/jquery/package.json ]; then
+  npm ci --prefix tests/submit/boards --no-audit --no-fund
 fi
 
 build_dir="${QF_BUILD_DIR:-build}"

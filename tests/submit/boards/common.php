@@ -13,9 +13,12 @@ function board_config() {
     return is_file($file) ? json_decode(file_get_contents($file), true) : [];
 }
 
-function load_state() {
+// A board whose forums differ from the phpBB ones gives its own first state.
+function load_state($initial = null) {
     $file = board_dir() . '/state.json';
     $state = is_file($file) ? json_decode(file_get_contents($file), true) : null;
+    if (!$state && $initial !== null)
+        $state = $initial;
     if (!$state) {
         $state = [
             'sessions' => [],
@@ -35,6 +38,9 @@ function load_state() {
 function save_state($state) {
     file_put_contents(board_dir() . '/state.json', json_encode($state));
 }
+
+// The characters of a UTF-8 text (PHP's multibyte extension is not needed).
+function utf8_length($text) { return preg_match_all('/./us', $text); }
 
 // The one registered user; user 1 is the guest.
 const BOARD_USER = ['id' => 2, 'name' => 'tester', 'password' => 'secret', 'form_salt' => 'f0rmSa1t'];

@@ -1,0 +1,4 @@
+<?php
+// A reply to thread tid.
+require __DIR__ . '/posting.inc';
+posting_page(true);
