@@ -571,13 +571,21 @@ void MainWindow::showContactPage() { BrowserPages::Contact(m_context, this); }
 void MainWindow::showAbout() { AboutWindow::ShowModal(m_context, this); }
 void MainWindow::preview()
 {
-    if (m_board.Kind() != BoardKind::Phpbb3) {
-        BrowserPages::Preview(m_context, this, m_post->Post());
+    switch (m_board.Kind()) {
+    case BoardKind::Phpbb3: {
+        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
+        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
+                                   PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
         return;
     }
-    const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
-    BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
-                               PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
+    case BoardKind::Mybb18:
+    case BoardKind::Smf21:
+        // No page of their own yet: the classic preview stands in.
+    case BoardKind::Phpbb2:
+    case BoardKind::Unknown:
+        break;
+    }
+    BrowserPages::Preview(m_context, this, m_post->Post());
 }
 
 void MainWindow::submit()

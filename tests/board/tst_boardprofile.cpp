@@ -53,6 +53,23 @@ void tst_BoardProfile::kindOfAPage_data()
         << "phpbb3";
     QTest::newRow("a login.php link alone says phpBB 2") << "<p>Welcome</p><a href=\"login.php\">"
                                                          << "phpbb2";
+    QTest::newRow("MyBB index: forum links by fid, status spans, template comments, the quick-login box")
+        << "<!-- start: header --><div id=\"quick_login\"><input name=\"my_post_key\"></div><!-- end: header -->"
+           "<span class=\"forum_status forum_off\"></span><a href=\"forumdisplay.php?fid=2\">Chat</a>"
+        << "mybb18";
+    QTest::newRow("MyBB posting page with search-engine friendly links")
+        << "<form action=\"newthread.php?fid=2&amp;processed=1\" name=\"input\"><input type=\"hidden\" "
+           "name=\"my_post_key\"></form><a href=\"forum-2.html\">Chat</a><a href=\"member.php?action=logout\">"
+        << "mybb18";
+    QTest::newRow("SMF index: board links, its board list, its footer")
+        << "<div id=\"boardindex_table\"><div id=\"board_1\" class=\"up_contain \"><a "
+           "href=\"https://ex.org/index.php?board=1.0\">General</a></div></div><a "
+           "href=\"https://www.simplemachines.org\">"
+        << "smf21";
+    QTest::newRow("SMF kick page: its login form and post action")
+        << "<form action=\"https://ex.org/index.php?action=login2\" id=\"frmLogin\"></form>"
+           "<a href=\"https://ex.org/index.php?action=post;board=1.0\">"
+        << "smf21";
     QTest::newRow("nothing to go by") << "<p>Welcome</p>"
                                       << "";
     QTest::newRow("as much of one as of the other") << "<a href=\"./ucp.php?mode=login\"><a href=\"login.php\">"

@@ -134,6 +134,8 @@ private slots:
     void rememberedMode_data();
     void rememberedMode();
     void formAnswersAreTellApartFromRedirects();
+    void richEditorBoards_data();
+    void richEditorBoards();
     void fromExtractionToTheForum();
 
 private:
@@ -166,7 +168,7 @@ void tst_SubmitForum::initTestCase()
     const QDir boards(QStringLiteral(QF_SUBMIT_BOARDS_DIR));
     QVERIFY2(boards.exists("common.php"), qPrintable(boards.path()));
     QVERIFY(QFile::copy(boards.filePath("common.php"), m_root.filePath("common.php")));
-    for (const QString board : {"phpbb3", "phpbb2"}) {
+    for (const QString board : {"phpbb3", "phpbb2", "mybb18", "smf21"}) {
         QDirIterator files(boards.filePath(board), QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString relative = boards.relativeFilePath(files.next());
@@ -174,6 +176,10 @@ void tst_SubmitForum::initTestCase()
             QVERIFY(QFile::copy(boards.filePath(relative), m_root.filePath(relative)));
         }
     }
+    // The rich editor and jQuery the MyBB and SMF boards load (npm, set-up script).
+    QVERIFY2(boards.exists("node_modules/sceditor/minified/jquery.sceditor.bbcode.min.js"),
+             "run scripts/setup.sh: the test boards' node_modules folder is missing");
+    QVERIFY(QFile::link(boards.filePath("node_modules"), m_root.filePath("node_modules")));
     m_php = std::make_unique<PhpServer>(m_root.path());
     QVERIFY2(m_php->Start(), qPrintable(m_php->ErrorString()));
 }
@@ -182,7 +188,7 @@ void tst_SubmitForum::init()
 {
     // A fresh board: no sessions (the browser's cookies name none any more),
     // no posts, no settings.
-    for (const QString board : {"phpbb3", "phpbb2"}) {
+    for (const QString board : {"phpbb3", "phpbb2", "mybb18", "smf21"}) {
         QFile::remove(m_root.filePath(board + "/state.json"));
         QFile::remove(m_root.filePath(board + "/config.json"));
     }
@@ -543,6 +549,118 @@ void tst_SubmitForum::formAnswersAreTellApartFromRedirects()
     LogInInPage(&page);
     QTRY_VERIFY_WITH_TIMEOUT(WebView(page)->url().path().endsWith("viewtopic.php") && !page.Busy(), LoadTimeout);
     QVERIFY(!page.ReachedBySendingForm());
+}
+
+void tst_SubmitForum::richEditorBoards_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("editor");  // the board's editor: "wysiwyg", "source" or "off"
+    QTest::newRow("MyBB, its rich editor in WYSIWYG mode, as by default") << "mybb18"
+                                                                          << "wysiwyg";
+    QTest::newRow("MyBB, the editor in source mode (the member's option)") << "mybb18"
+                                                                           << "source";
+    QTest::newRow("MyBB, the editor turned off (the member's option): its text area") << "mybb18"
+                                                                                      << "off";
+    QTest::newRow("SMF, its rich editor in source mode, as by default") << "smf21"
+                                                                        << "source";
+    QTest::newRow("SMF, the editor in WYSIWYG mode (the member's option)") << "smf21"
+                                                                           << "wysiwyg";
+    QTest::newRow("SMF, jQuery not loaded (the board's CDN unreachable): no editor") << "smf21"
+                                                                                     << "off";
+}
+
+void tst_SubmitForum::richEditorBoards()
+{
+    // A guest's new topic (logging in inside the window, the board sending
+    // the user back to its posting page), then a reply once logged in; every
+    // byte of the title and body as the board received them.
+    QFETCH(QString, board);
+    QFETCH(QString, editor);
+    const bool mybb = board == "mybb18";
+    QVERIFY(
+        WriteAll(m_root.filePath(board + "/config.json"), "{\"editor\": \"" + editor.toUtf8() + "\", \"flood\": 0}"));
+    const QString title = "He said \"hi\" & <b>left</b> </textarea> &amp; caf\u00e9";
+    const QByteArray body(
+        "\r\n\r\nTwo leading breaks\r\n</textarea><b>bold</b> &amp; stays\r\n\"quoted\" 'single' \\ "
+        "[quote=\"Jos\xC3\xA9\"]\xF0\x9F\x98\x80 \xE6\x97\xA5\xE6\x9C\xAC[/quote]\r\n\tindented  twice");
+    const QString sendButton = mybb ? "form[name=input] input[name=submit]" : "input[name=post]";
+    const auto verifyFilled = [&](BrowserWindow* page, const QString& expectedTitle) {
+        // Filled once the board's page (and its editor) is there.
+        QTRY_COMPARE_WITH_TIMEOUT(ValueOf(page, "textarea[name=message]"), InTextArea(body), LoadTimeout);
+        QCOMPARE(ValueOf(page, "input[name=subject]"), expectedTitle);
+        const bool hasEditor = Exists(page, ".sceditor-container");
+        QCOMPARE(hasEditor, editor != "off");
+        // The user types where the editor takes text: its source box, the
+        // editor switched to it; or the board's own text area.
+        const QString typedIn =
+            RunScript(page,
+                      "(function(){ const e = document.activeElement;"
+                      " return e.closest('.sceditor-container') ? 'editor source box' : e.name; })()")
+                .toString();
+        QCOMPARE(typedIn, hasEditor ? QString("editor source box") : QString("message"));
+        QCOMPARE(RunScript(page, "document.activeElement.value").toString(), InTextArea(body));
+        QCOMPARE(RunScript(page, "document.activeElement.selectionStart").toInt(), 0);
+        if (hasEditor)
+            QVERIFY(Exists(page, ".sceditor-container.sourceMode"));
+    };
+    const auto send = [&](BrowserWindow* page) {
+        const qsizetype before = Records(board).size();
+        Click(page, sendButton);
+        QTRY_COMPARE_WITH_TIMEOUT(Records(board).size(), before + 1, LoadTimeout);
+        // MyBB answers with its redirect page, SMF with a redirect to the topic.
+        if (mybb)
+            QTRY_VERIFY_WITH_TIMEOUT(BodyText(page).contains("Thank you, your"), LoadTimeout);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(WebView(*page)->url().toString().contains(".new"), LoadTimeout);
+        WaitLoaded(page);
+    };
+
+    EditorFixture fixture;
+    fixture.settings.setSiteAddress(Site(board));
+    BoardProfiles::SaveFound(fixture.settings, Site(board), mybb ? BoardKind::Mybb18 : BoardKind::Smf21,
+                             FoundOn::IndexPage);
+    const QString forum = mybb ? "2" : "1";
+    auto window = MakeWindow(fixture, board, false, forum, title, body);
+    Submit(*window, [&](BrowserWindow* page) {
+        WaitLoaded(page);
+        QVERIFY(!Exists(page, "input[name=subject]"));
+        if (mybb) {
+            // The no-permission page links the login page, which brings the
+            // user back to where they came from after its redirect page.
+            QVERIFY(BodyText(page).contains("You are not logged in or registered."));
+            Click(page, "a[href=\"member.php?action=login\"]");
+            QTRY_VERIFY_WITH_TIMEOUT(Exists(page, "form[action=\"member.php\"] input[name=username]"), LoadTimeout);
+            WaitLoaded(page);
+            SetValue(page, "form[action=\"member.php\"] input[name=username]", "tester");
+            SetValue(page, "form[action=\"member.php\"] input[name=password]", "secret");
+            Click(page, "form[action=\"member.php\"] input[name=submit]");
+        } else {
+            // The kick page holds the login form itself.
+            QVERIFY(BodyText(page).contains("Sorry, you cannot post new topics in this board."));
+            SetValue(page, "#frmLogin input[name=user]", "tester");
+            SetValue(page, "#frmLogin input[name=passwrd]", "secret");
+            Click(page, "#frmLogin input[type=submit]");
+        }
+        verifyFilled(page, title);
+        send(page);
+    });
+    auto replyWindow = MakeWindow(fixture, board, true, "7", "", body);
+    Submit(*replyWindow, [&](BrowserWindow* page) {
+        // An empty title keeps the board's own "RE: ..." subject.
+        verifyFilled(page, mybb ? "RE: Welcome" : "Re: Welcome to SMF!");
+        send(page);
+    });
+    QCOMPARE(fixture.platform.messages.size(), 0);
+    const QList<Stored> records = Records(board);
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0].fields.value("subject"), title.toUtf8());
+    QCOMPARE(records[0].fields.value("message"), body);
+    QCOMPARE(records[0].forum, forum.toInt());
+    QCOMPARE(records[1].fields.value("message"), body);
+    QCOMPARE(records[1].topic, 7);
+    for (const Stored& stored : records)
+        QCOMPARE(stored.user, QString("tester"));
+    QCOMPARE(Remembered(fixture, board), QString());
 }
 
 void tst_SubmitForum::fromExtractionToTheForum()
