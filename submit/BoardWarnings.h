@@ -8,6 +8,7 @@
 #include "board/BoardKind.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace BoardWarnings {
@@ -23,5 +24,14 @@ std::string SizeQuestion(BoardKind kind, size_t sizes);
 // the board takes the post as it is; otherwise the text ends with the
 // question whether to send it anyway.
 std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, int maxQuoteDepth);
+
+// What a MyBB 1.8 or SMF 2.1 board refuses in a post with `title` and `body`
+// (UTF-8, CR LF line breaks, as the browser sends them), in its own words,
+// from the limits it checks by default: MyBB a subject over 85 characters
+// (a reply's "RE: " not counted), a message under 5 characters or over
+// 65535 bytes, more than one video; SMF a message over 20000 characters.
+// An empty title (the board's own subject is kept) is not judged. Empty
+// for any other kind, and for a post the board takes.
+std::vector<std::string> LimitErrors(BoardKind kind, bool reply, std::string_view title, std::string_view body);
 
 }  // namespace BoardWarnings

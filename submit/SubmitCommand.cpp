@@ -53,6 +53,13 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
             return false;
     }
     const bool reply = request.kind == SubmitChecks::PostKind::Reply;
+    const std::vector<std::string> refusals =
+        BoardWarnings::LimitErrors(board.Kind(), reply, post.Title(), post.Post());
+    if (!refusals.empty()
+        && context.platform->MsgBox(owner, ToQString(BoardWarnings::Warning(refusals, false, 0)), MsgButtons::YesNo,
+                                    MsgIcon::Exclamation)
+            != MsgAnswer::Yes)
+        return false;
     PostingSession session(context,
                            {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(), post.Post()});
     session.Run(owner);

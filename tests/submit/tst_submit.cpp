@@ -364,6 +364,9 @@ void tst_Submit::postForAnotherBoard_data()
                                                       << "[size=150]x[/size]" << 0 << ""
                                                       << "[size=150]x[/size]" << true;
     QTest::newRow("a site of unknown kind asks nothing") << "" << pixels << 0 << "" << pixels << true;
+    QTest::newRow("a MyBB site has sizes of its own: phpBB's ask nothing") << "mybb18"
+                                                                           << "[size=150]x[/size]" << 0 << ""
+                                                                           << "[size=150]x[/size]" << true;
 }
 
 void tst_Submit::postForAnotherBoard()
@@ -420,6 +423,23 @@ void tst_Submit::postTheBoardWouldRefuse_data()
         << "phpbb3" << 0 << QByteArray("[size=200]fine[/size]") << "" << 0;
     QTest::newRow("phpBB 2 is not judged by phpBB 3's rules")
         << "phpbb2" << 0 << QByteArray("[size=300]x[/size]") << "" << 0;
+    QTest::newRow("MyBB: a message too short, and two videos")
+        << "mybb18" << 0 << QByteArray(" [video=youtube]a[/video][VIDEO=vimeo]b[/video] ")
+        << "The message you entered contained 2 videos, while only 1 videos per message are allowed. Please lower "
+           "the video count in your message to meet the limit."
+        << int(MsgAnswer::Yes);
+    QTest::newRow("MyBB: four letters and blanks are too short")
+        << "mybb18" << 0 << QByteArray("\r\n abcd \xC2\xA0")
+        << "The message is too short. Please enter a message longer than 5 characters." << int(MsgAnswer::No);
+    QTest::newRow("MyBB counts bytes: 21846 three-byte letters are too long")
+        << "mybb18" << 0 << QString(21846, QChar(0x20AC)).toUtf8()
+        << "The message is too long. Please enter a message shorter than 65535 characters (currently 65538)."
+        << int(MsgAnswer::No);
+    QTest::newRow("SMF counts characters: 20000 two-byte letters pass")
+        << "smf21" << 0 << QString(20000, QChar(0xE9)).toUtf8() << "" << 0;
+    QTest::newRow("SMF: 20001 characters are too long")
+        << "smf21" << 0 << QByteArray(20001, 'x')
+        << "The message exceeds the maximum allowed length (20000 characters)." << int(MsgAnswer::No);
 }
 
 void tst_Submit::postTheBoardWouldRefuse()
