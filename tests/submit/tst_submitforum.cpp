@@ -136,6 +136,8 @@ private slots:
     void formAnswersAreTellApartFromRedirects();
     void richEditorBoards_data();
     void richEditorBoards();
+    void refusedPostIsNotFilledAgain_data();
+    void refusedPostIsNotFilledAgain();
     void fromExtractionToTheForum();
 
 private:
@@ -146,7 +148,7 @@ private:
     // A login made earlier in another browser window of the run.
     void LogInBeforehand(const QString& board);
     // The user logs in with the login form the page shows.
-    void LogInInPage(BrowserWindow* page);
+    void LogInInPage(BrowserWindow* page, const QString& board = "phpbb3");
     // A main window set up for `board` with the post and its kind.
     std::unique_ptr<MainWindow> MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
                                            const QString& number, const QString& title, const QByteArray& body);
@@ -225,14 +227,20 @@ void tst_SubmitForum::Remember(EditorFixture& fixture, const QString& board, con
     fixture.settings.setValue("NewTopicMode", QUrl::toPercentEncoding(Site(board)), mode);
 }
 
-void tst_SubmitForum::LogInInPage(BrowserWindow* page)
+void tst_SubmitForum::LogInInPage(BrowserWindow* page, const QString& board)
 {
+    // Each board's login form: its name and password fields and its button.
+    // (A MyBB guest page also holds the hidden quick-login box.)
+    const QString form = board == "mybb18" ? "form[action=\"member.php\"] " : board == "smf21" ? "#frmLogin " : "";
+    const QStringList fields = board == "mybb18" ? QStringList{"username", "password", "input[name=submit]"}
+        : board == "smf21"                       ? QStringList{"user", "passwrd", "input[type=submit]"}
+                                                 : QStringList{"username", "password", "input[name=login]"};
     // A click reaches the login button only once the page has arrived whole.
     WaitLoaded(page);
-    QVERIFY(Exists(page, "form input[type=password]"));
-    SetValue(page, "input[name=username]", "tester");
-    SetValue(page, "input[name=password]", "secret");
-    Click(page, "input[name=login]");
+    QTRY_VERIFY_WITH_TIMEOUT(Exists(page, form + "input[type=password]"), LoadTimeout);
+    SetValue(page, form + "input[name=" + fields[0] + "]", "tester");
+    SetValue(page, form + "input[name=" + fields[1] + "]", "secret");
+    Click(page, form + fields[2]);
 }
 
 void tst_SubmitForum::LogInBeforehand(const QString& board)
@@ -240,12 +248,18 @@ void tst_SubmitForum::LogInBeforehand(const QString& board)
     BrowserWindow other;
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
-    other.Navigate(QUrl(Site(board)
-                        + (board == "phpbb3" ? "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"
-                                             : "login.php?redirect=viewtopic.php%3Ft%3D7")));
+    const QMap<QString, QString> loginPage{{"phpbb3", "ucp.php?mode=login&redirect=./viewtopic.php%3Ft%3D7"},
+                                           {"phpbb2", "login.php?redirect=viewtopic.php%3Ft%3D7"},
+                                           {"mybb18", "member.php?action=login"},
+                                           {"smf21", "index.php?action=login"}};
+    other.Navigate(QUrl(Site(board) + loginPage.value(board)));
     QVERIFY(other.WaitWhileBusy());
-    LogInInPage(&other);
-    QTRY_VERIFY_WITH_TIMEOUT(WebView(other)->url().path().endsWith("viewtopic.php") && !other.Busy(), LoadTimeout);
+    LogInInPage(&other, board);
+    // phpBB goes back to the topic; MyBB and SMF to their index, which greets the member.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (WebView(other)->url().path().endsWith("viewtopic.php") || BodyText(&other).contains("tester"))
+            && !other.Busy(),
+        LoadTimeout);
 }
 
 std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, const QString& board, bool reply,
@@ -253,6 +267,10 @@ std::unique_ptr<MainWindow> tst_SubmitForum::MakeWindow(EditorFixture& fixture, 
                                                         const QByteArray& body)
 {
     fixture.settings.setSiteAddress(Site(board));
+    // A MyBB or SMF site is known from its index page before the first Submit.
+    if (board == "mybb18" || board == "smf21")
+        BoardProfiles::SaveFound(fixture.settings, Site(board), *BoardKinds::FromKey(board.toStdString()),
+                                 FoundOn::IndexPage);
     auto window = fixture.MakeWindow();
     Controls(*window).subjectEdit->setText(title);
     window->Post().SetPost(body.toStdString());
@@ -464,6 +482,20 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs_data()
         << "phpbb2" << false << "3"
         << "newtopic"
         << "Sorry, but only Administrators can post topics in this forum.";
+    QTest::newRow("MyBB, a redirect forum") << "mybb18" << false << "3"
+                                            << ""
+                                            << "You may not post in this forum because either the forum is closed, it "
+                                               "is a redirect to another webpage, or it is a category.";
+    QTest::newRow("MyBB, no such thread") << "mybb18" << true << "404"
+                                          << ""
+                                          << "The specified thread does not exist.";
+    QTest::newRow("SMF, a redirect board") << "smf21" << false << "4"
+                                           << ""
+                                           << "You cannot post in redirection boards.";
+    QTest::newRow("SMF, no such topic")
+        << "smf21" << true << "404"
+        << ""
+        << "The topic or board you are looking for appears to be either missing or off limits to you.";
 }
 
 void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
@@ -477,7 +509,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
     EditorFixture fixture;
     if (!remembered.isEmpty())
         Remember(fixture, board, remembered);
-    auto window = MakeWindow(fixture, board, reply, number, "Title", "Body");
+    auto window = MakeWindow(fixture, board, reply, number, "Title", "The body");
     Submit(*window, [&](BrowserWindow* page) {
         QTRY_VERIFY_WITH_TIMEOUT(BodyText(page).contains(message), LoadTimeout);
         WaitLoaded(page);
@@ -489,7 +521,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
     QCOMPARE(Records(board).size(), 0);
     QCOMPARE(Remembered(fixture, board), remembered);
     QCOMPARE(Controls(*window).subjectEdit->text(), QString("Title"));
-    QCOMPARE(window->Post().Post(), std::string("Body"));
+    QCOMPARE(window->Post().Post(), std::string("The body"));
 }
 
 void tst_SubmitForum::rememberedMode_data()
@@ -616,9 +648,6 @@ void tst_SubmitForum::richEditorBoards()
     };
 
     EditorFixture fixture;
-    fixture.settings.setSiteAddress(Site(board));
-    BoardProfiles::SaveFound(fixture.settings, Site(board), mybb ? BoardKind::Mybb18 : BoardKind::Smf21,
-                             FoundOn::IndexPage);
     const QString forum = mybb ? "2" : "1";
     auto window = MakeWindow(fixture, board, false, forum, title, body);
     Submit(*window, [&](BrowserWindow* page) {
@@ -629,18 +658,11 @@ void tst_SubmitForum::richEditorBoards()
             // user back to where they came from after its redirect page.
             QVERIFY(BodyText(page).contains("You are not logged in or registered."));
             Click(page, "a[href=\"member.php?action=login\"]");
-            QTRY_VERIFY_WITH_TIMEOUT(Exists(page, "form[action=\"member.php\"] input[name=username]"), LoadTimeout);
-            WaitLoaded(page);
-            SetValue(page, "form[action=\"member.php\"] input[name=username]", "tester");
-            SetValue(page, "form[action=\"member.php\"] input[name=password]", "secret");
-            Click(page, "form[action=\"member.php\"] input[name=submit]");
         } else {
             // The kick page holds the login form itself.
             QVERIFY(BodyText(page).contains("Sorry, you cannot post new topics in this board."));
-            SetValue(page, "#frmLogin input[name=user]", "tester");
-            SetValue(page, "#frmLogin input[name=passwrd]", "secret");
-            Click(page, "#frmLogin input[type=submit]");
         }
+        LogInInPage(page, board);
         verifyFilled(page, title);
         send(page);
     });
@@ -661,6 +683,52 @@ void tst_SubmitForum::richEditorBoards()
     for (const Stored& stored : records)
         QCOMPARE(stored.user, QString("tester"));
     QCOMPARE(Remembered(fixture, board), QString());
+}
+
+void tst_SubmitForum::refusedPostIsNotFilledAgain_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("subject");  // what the user leaves in the page's fields
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("refusal");  // the board's words
+    QTest::newRow("MyBB, WYSIWYG editor: a message made too short in the page")
+        << "mybb18"
+        << "Kept"
+        << "abc"
+        << "The message is too short. Please enter a message longer than 5 characters.";
+    QTest::newRow("SMF, source editor: a message left blank in the page") << "smf21"
+                                                                          << "Kept"
+                                                                          << "   "
+                                                                          << "The message body was left empty.";
+}
+
+void tst_SubmitForum::refusedPostIsNotFilledAgain()
+{
+    // The board's answer to the sent form comes back with its error and the
+    // user's own text; the program leaves it as the board made it.
+    QFETCH(QString, board);
+    QFETCH(QString, subject);
+    QFETCH(QString, message);
+    QFETCH(QString, refusal);
+    QVERIFY(WriteAll(m_root.filePath(board + "/config.json"), "{\"flood\": 0}"));
+    LogInBeforehand(board);
+    EditorFixture fixture;
+    auto window = MakeWindow(fixture, board, false, board == "mybb18" ? "2" : "1", "Title", "Body from the editor");
+    Submit(*window, [&](BrowserWindow* page) {
+        QTRY_VERIFY_WITH_TIMEOUT(Exists(page, ".sceditor-container.sourceMode"), LoadTimeout);
+        SetValue(page, "input[name=subject]", subject);
+        SetValue(page, ".sceditor-container textarea", message);
+        Click(page, board == "mybb18" ? "form[name=input] input[name=submit]" : "input[name=post]");
+        QTRY_VERIFY_WITH_TIMEOUT(BodyText(page).contains(refusal), LoadTimeout);
+        WaitLoaded(page);
+        QTest::qWait(300);
+        QCOMPARE(ValueOf(page, "textarea[name=message]"), message);
+        QCOMPARE(ValueOf(page, "input[name=subject]"), subject);
+        // MyBB's editor comes back in its WYSIWYG view: nobody switched it.
+        if (board == "mybb18")
+            QVERIFY(!Exists(page, ".sceditor-container.sourceMode"));
+    });
+    QCOMPARE(Records(board).size(), 0);
 }
 
 void tst_SubmitForum::fromExtractionToTheForum()
