@@ -4,6 +4,8 @@
 // into, text selected and quoted into the post.
 
 #include "base/PictureBox.h"
+#include "base/Settings.h"
+#include "board/BoardProfiles.h"
 #include "assist/QuoteManager.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
@@ -49,6 +51,7 @@ private slots:
     void quote_data();
     void quote();
     void quotingTwiceKeepsTheWindowAndItsFields();
+    void writesTheQuoteOfTheSitesBoard();
     void pasteTwice_data();
     void pasteTwice();
     void pasteWithoutTextAddsNothing();
@@ -186,6 +189,19 @@ void tst_QuoteManager::quote()
     QCOMPARE(EditorFixture::OpenWindow<QuoteManager>(), q);
     QCOMPARE(q->posterEdit->text(), poster);
     QCOMPARE(q->quotedTextEdit->toPlainText(), QString(quoted).remove('|'));
+}
+
+void tst_QuoteManager::writesTheQuoteOfTheSitesBoard()
+{
+    // An SMF site, as an extraction found it: SMF's own author parameter.
+    m_fx->settings.setSiteAddress("https://forum.example.org/");
+    BoardProfiles::SaveFound(m_fx->settings, "https://forum.example.org/", BoardKind::Smf21, FoundOn::IndexPage);
+    QuoteManager* q = ShowFromButton();
+    QVERIFY(q);
+    QTest::keyClicks(q->posterEdit, "Cy Young");
+    SetQuoted(*q, "first second", 0, 5);
+    QTest::mouseClick(q->quoteHotSpot, Qt::LeftButton);
+    QCOMPARE(EditorFixture::PostText(*m_w), QString("[quote author=Cy Young]first[/quote]"));
 }
 
 void tst_QuoteManager::quotingTwiceKeepsTheWindowAndItsFields()
