@@ -565,17 +565,17 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     QCOMPARE(d->boardFoundLabel->text(), QString("Board: not known yet"));
     ReplaceText(d->siteAddressEdit, site + "index.php");
     QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
-    d->boardKindList->setCurrentIndex(d->boardKindList->findText("phpBB 2"));
+    d->boardKindList->setCurrentIndex(d->boardKindList->findText("SMF 2.1"));
     Click(d->saveButton);
-    QCOMPARE(BoardProfiles::Load(m_fixture->settings, site).Kind(), BoardKind::Phpbb2);
+    QCOMPARE(BoardProfiles::Load(m_fixture->settings, site).Kind(), BoardKind::Smf21);
     Controls(*window).sizeList->setCurrentIndex(3);
     emit Controls(*window).sizeList->activated(3);
-    QCOMPARE(window->Post().Post(), std::string("[size=18][/size]"));
+    QCOMPARE(window->Post().Post(), std::string("[size=5][/size]"));
     // Reopened, the dialog shows the choice.
     Controls(*window).optionsAction->trigger();
     OptionsDialog* again = EditorFixture::OpenWindow<OptionsDialog>();
     QVERIFY(again);
-    QCOMPARE(again->boardKindList->currentText(), QString("phpBB 2"));
+    QCOMPARE(again->boardKindList->currentText(), QString("SMF 2.1"));
     Click(again->cancelButton);
 }
 

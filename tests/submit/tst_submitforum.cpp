@@ -683,6 +683,9 @@ void tst_SubmitForum::richEditorBoards()
     for (const Stored& stored : records)
         QCOMPARE(stored.user, QString("tester"));
     QCOMPARE(Remembered(fixture, board), QString());
+    // The posting page confirmed the board.
+    QCOMPARE(QString::fromStdString(BoardProfiles::Load(fixture.settings, Site(board)).Description()),
+             QString("Board: %1, found on the posting page").arg(mybb ? "MyBB 1.8" : "SMF 2.1"));
 }
 
 void tst_SubmitForum::refusedPostIsNotFilledAgain_data()
