@@ -38,7 +38,8 @@ const char* const FillFunction = R"js((function (post) {
   // switched to it first with its own Source button, as the user would.
   let field = message;
   const editor = message.previousElementSibling;
-  if (editor && editor.classList.contains('sceditor-container')) {
+  const hasEditor = editor !== null && editor.classList.contains('sceditor-container');
+  if (hasEditor) {
     const toggle = editor.querySelector('.sceditor-button-source');
     if (!editor.classList.contains('sourceMode') && toggle)
       toggle.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));
@@ -48,6 +49,11 @@ const char* const FillFunction = R"js((function (post) {
   }
   message.value = post.body;
   field.value = post.body;
+  // An editor without a Source button stays in its WYSIWYG view: it takes
+  // the text area's text back (through its own conversion) on the form's
+  // reset event, so the post is not replaced by its empty view.
+  if (hasEditor && field === message && message.form)
+    message.form.dispatchEvent(new Event('reset'));
   for (const changed of new Set([subject, message, field])) {
     changed.dispatchEvent(new Event('input', {bubbles: true}));
     changed.dispatchEvent(new Event('change', {bubbles: true}));

@@ -136,6 +136,7 @@ private slots:
     void formAnswersAreTellApartFromRedirects();
     void richEditorBoards_data();
     void richEditorBoards();
+    void editorWithoutSourceButton();
     void refusedPostIsNotFilledAgain_data();
     void refusedPostIsNotFilledAgain();
     void fromExtractionToTheForum();
@@ -686,6 +687,24 @@ void tst_SubmitForum::richEditorBoards()
     // The posting page confirmed the board.
     QCOMPARE(QString::fromStdString(BoardProfiles::Load(fixture.settings, Site(board)).Description()),
              QString("Board: %1, found on the posting page").arg(mybb ? "MyBB 1.8" : "SMF 2.1"));
+}
+
+void tst_SubmitForum::editorWithoutSourceButton()
+{
+    // A theme whose editor cannot be switched to its source box: the editor
+    // itself takes the post in, so what it sends is the post, not its empty view.
+    QVERIFY(WriteAll(m_root.filePath("mybb18/config.json"), "{\"editor\": \"nosource\", \"flood\": 0}"));
+    LogInBeforehand("mybb18");
+    EditorFixture fixture;
+    const QByteArray body("Plain words and a [b]bold[/b] word");
+    auto window = MakeWindow(fixture, "mybb18", false, "2", "No source box", body);
+    Submit(*window, [&](BrowserWindow* page) {
+        QTRY_COMPARE_WITH_TIMEOUT(ValueOf(page, "textarea[name=message]"), QString(body), LoadTimeout);
+        QVERIFY(Exists(page, ".sceditor-container.wysiwygMode"));
+        Click(page, "form[name=input] input[name=submit]");
+        QTRY_COMPARE_WITH_TIMEOUT(Records("mybb18").size(), 1, LoadTimeout);
+    });
+    QCOMPARE(Records("mybb18")[0].fields.value("message").trimmed(), body);
 }
 
 void tst_SubmitForum::refusedPostIsNotFilledAgain_data()

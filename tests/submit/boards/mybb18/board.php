@@ -6,8 +6,9 @@
 // redirect page (a timed refresh) after a login or a post. config.json may
 // set:
 //   "editor": "wysiwyg" (the default), "source" (the user's "source mode by
-//             default" option) or "off" (the user's option to hide the
-//             editor: a plain text area)
+//             default" option), "off" (the user's option to hide the
+//             editor: a plain text area) or "nosource" (a theme whose
+//             editor toolbar has no Source button)
 //   "flood": seconds a member waits between posts (60)
 //   "showredirect": false  members get a 302 instead of the redirect page
 require __DIR__ . '/../common.php';
