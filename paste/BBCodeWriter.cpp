@@ -170,8 +170,6 @@ void BBCodeWriter::Prepare(const TextLook& look, bool space)
     size_t keep = 0;
     while (keep < m_open.size() && Wants(look, m_open[keep].tag))
         ++keep;
-    if (m_breaks > 0)
-        keep = 0;  // a line of its own starts with its own tags
     while (m_open.size() > keep)
         CloseTag();
     WriteBreaks();
@@ -268,7 +266,6 @@ void BBCodeWriter::LineBreak()
         m_space = true;
         return;
     }
-    CloseInline();
     m_space = false;
     ++m_breaks;
     m_blockStart = false;

@@ -5,7 +5,8 @@
 // inline tags ([url], [size], [color], [b], [i], [u]) are opened just before
 // text that needs them and closed when text no longer does, always in a
 // fixed order, so they nest properly whatever the HTML's nesting was; every
-// block tag, paragraph break and table cell closes them first. Line breaks
+// block tag, paragraph break and table cell closes them first (a line break
+// does not). Line breaks
 // between blocks are asked for, not written: the largest request is written
 // before the next text, and none at the start of a block tag or at the end,
 // so empty paragraphs leave no lines. White space is collapsed as a browser

@@ -322,6 +322,8 @@ void tst_MainWindow::menus()
         {{"copyAction", "&Copy"},
          {"cutAction", "Cu&t"},
          {"pasteAction", "&Paste"},
+         {"pastePlainAction", "Paste as Plain &Text"},
+         {"keepPastedLooksAction", "&Keep Colours and Sizes When Pasting"},
          {"", "-"},
          {"copyPostAction", "C&opy post to clipboard"},
          {"previewAction", "Previe&w post..."},
