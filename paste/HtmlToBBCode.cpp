@@ -10,9 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -162,6 +164,19 @@ std::string_view OfficeListTag(const GumboNode* paragraph)
     return "[list]";
 }
 
+// Whether two "#rrggbb" colours are near enough that a reader takes them
+// for one (dark grey body text and black): no channel differs by more than 48.
+bool NearColours(std::string_view a, std::string_view b)
+{
+    const auto channel = [](std::string_view colour, size_t at) {
+        return std::stoi(std::string(colour.substr(at, 2)), nullptr, 16);
+    };
+    for (size_t at = 1; at < 7; at += 2)
+        if (std::abs(channel(a, at) - channel(b, at)) > 48)
+            return false;
+    return true;
+}
+
 // What an element hands down to what it holds.
 struct Context {
     bool bold = false;
@@ -306,7 +321,7 @@ private:
         look.link = context.link;
         int item = Normal;
         if (m_dialect.keepColoursAndSizes) {
-            if (context.link.empty() && context.colour != m_defaultColour)
+            if (context.link.empty() && !NearColours(context.colour, m_defaultColour))
                 look.colour = context.colour;
             // The item whose ratio to Normal is nearest, on a logarithmic scale.
             static constexpr std::array<double, 5> Ratios = {0.5, 0.85, 1, 1.5, 2};

@@ -8,7 +8,8 @@
 // styles, comments, hidden elements, fonts and the office suites' own
 // markup are dropped; character references come out decoded. Colours and
 // sizes are kept only when asked, and then only where they differ from the
-// text's most common colour and size. Nothing is fetched.
+// text's most common colour and size (a colour near it, such as black
+// beside dark grey, counts as the same). Nothing is fetched.
 //
 // The HTML is read by an HTML5 parser (gumbo), after HtmlNesting has
 // bounded its depth, so malformed input is read as a browser reads it and

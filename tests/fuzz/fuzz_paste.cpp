@@ -41,7 +41,7 @@ size_t TreeDepth(const GumboNode* root)
 void CheckTagsClosed(const std::string& bbcode)
 {
     for (const std::string tag : {"[b]", "[i]", "[u]", "[url", "[quote]", "[list", "[code]", "[size=", "[color="}) {
-        const std::string close = "[/" + tag.substr(1, tag.find_first_of("]=", 1) - 1);
+        const std::string close = "[/" + tag.substr(1, tag.find_first_of("]=", 1) - 1) + "]";
         size_t opened = 0, closed = 0;
         for (size_t at = bbcode.find(tag); at != std::string::npos; at = bbcode.find(tag, at + 1))
             ++opened;

@@ -85,8 +85,6 @@ void tst_HtmlToBBCode::cases()
 void tst_HtmlToBBCode::clipboardPagesPassTheNestingGuardUnchanged()
 {
     for (const QString& name : QDir(CasesDir).entryList({QStringLiteral("*.html")}, QDir::Files)) {
-        if (name.startsWith(QStringLiteral("malformed")))
-            continue;
         const QByteArray html = Read(CasesDir + name);
         const std::string_view text(html.constData(), size_t(html.size()));
         QVERIFY2(HtmlNesting::Bounded(text) == text, qPrintable(name));
@@ -104,7 +102,8 @@ void tst_HtmlToBBCode::megabytePaste()
         header + "<html><body>before<!--StartFragment-->" + pieces + "<!--EndFragment-->after</body></html>";
     QCOMPARE(header.size(), size_t(35));
     const std::string bbcode = HtmlPaste::ToBBCode(html, HtmlPaste::Dialect());
-    const std::string line = "[b]Word[/b] and [url=https://x.example/n?a=1&b=2]a link[/url] &  text";
+    // A space, a no-break space and a space show as three spaces.
+    const std::string line = "[b]Word[/b] and [url=https://x.example/n?a=1&b=2]a link[/url] &   text";
     QCOMPARE(bbcode.size(), (line.size() + 2) * (pieces.size() / piece.size()) - 2);
     QCOMPARE(bbcode.substr(0, line.size() + 2), line + "\n\n");
     QCOMPARE(bbcode.substr(bbcode.size() - line.size()), line);
