@@ -289,6 +289,11 @@ void MainWindow::CreateCommands()
 void MainWindow::ShowBodyMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->BodyMenu(pos));
+    // Paste as Plain Text follows the field's own Paste.
+    const QList<QAction*> items = menu->actions();
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (items[i]->objectName() == QLatin1String("edit-paste"))
+            menu->insertAction(i + 1 < items.size() ? items[i + 1] : nullptr, pastePlainAction);
     menu->exec(bodyEdit->viewport()->mapToGlobal(pos));
 }
 

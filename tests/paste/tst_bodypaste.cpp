@@ -12,6 +12,7 @@
 #include "support/TestMain.h"
 
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QTimer>
 
@@ -45,10 +46,13 @@ void ChooseFromNextMenu(const QString& name)
     QTimer::singleShot(0, [name] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QAction* item = menu->findChild<QAction*>(name);
+        QAction* item = nullptr;
+        for (QAction* each : menu->actions())
+            if (each->objectName() == name)
+                item = each;
+        menu->close();
         QVERIFY(item && item->isEnabled());
         item->trigger();
-        menu->close();
     });
 }
 
@@ -91,6 +95,9 @@ void tst_BodyPaste::Paste(MainWindow& window, const QString& route)
         emit controls.bodyEdit->customContextMenuRequested(controls.bodyEdit->cursorRect().center());
     } else if (route == "Ctrl+Shift+V") {
         QTest::keyClick(controls.bodyEdit, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    } else if (route == "context menu, plain text") {
+        ChooseFromNextMenu(QStringLiteral("pastePlainAction"));
+        emit controls.bodyEdit->customContextMenuRequested(controls.bodyEdit->cursorRect().center());
     }
 }
 
@@ -157,6 +164,10 @@ void tst_BodyPaste::plainTextPaste()
     QVERIFY(!controls.subjectEdit->text().contains('['));
     // Ctrl+Shift+V in the title pastes nothing into the body.
     QTest::keyClick(controls.subjectEdit, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(controls.bodyEdit->toPlainText(), "start " + PlainText);
+    // The body's context menu offers it after its Paste.
+    controls.bodyEdit->clear();
+    Paste(*w, "context menu, plain text");
     QCOMPARE(controls.bodyEdit->toPlainText(), "start " + PlainText);
 }
 
