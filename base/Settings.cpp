@@ -12,6 +12,7 @@ const QString SiteNameKey = QStringLiteral("SiteName");
 const QString CheckSpellingKey = QStringLiteral("CheckSpelling");
 const QString SpellingLanguageKey = QStringLiteral("SpellingLanguage");
 const QString HighlightKey = QStringLiteral("HighlightBBCode");
+const QString KeepPastedLooksKey = QStringLiteral("KeepPastedColoursAndSizes");
 const QString NewTopicModeGroup = QStringLiteral("NewTopicMode");
 
 const QString On = QStringLiteral("1");
@@ -62,6 +63,10 @@ void Settings::setSpellingLanguage(const QString& tag) { setValue(OptionsGroup, 
 bool Settings::highlightBBCode() const { return value(OptionsGroup, HighlightKey, On) != Off; }
 
 void Settings::setHighlightBBCode(bool on) { setValue(OptionsGroup, HighlightKey, on ? On : Off); }
+
+bool Settings::keepPastedColoursAndSizes() const { return value(OptionsGroup, KeepPastedLooksKey, Off) == On; }
+
+void Settings::setKeepPastedColoursAndSizes(bool on) { setValue(OptionsGroup, KeepPastedLooksKey, on ? On : Off); }
 
 QString Settings::newTopicMode(const QString& siteAddress) const
 {

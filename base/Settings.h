@@ -6,9 +6,9 @@
 // are the settings file's format, read by every earlier version, and must not
 // change:
 //
-//   [Options]        SiteAdress, SiteName (text); CheckSpelling and
-//                    HighlightBBCode ("1" on, "0" off); SpellingLanguage (a
-//                    dictionary's language tag)
+//   [Options]        SiteAdress, SiteName (text); CheckSpelling,
+//                    HighlightBBCode and KeepPastedColoursAndSizes ("1" on,
+//                    "0" off); SpellingLanguage (a dictionary's language tag)
 //   [NewTopicMode]   one key per site address, percent-encoded: the
 //                    new-topic mode that worked there ("post", "newtopic")
 //   [Boards/<site>]  what is known about each site's board, kept by
@@ -42,6 +42,9 @@ public:
     // BBCode highlighted in the post: on unless switched off.
     bool highlightBBCode() const;
     void setHighlightBBCode(bool on);
+    // Pasted rich text keeps its colours and sizes as tags: off unless switched on.
+    bool keepPastedColoursAndSizes() const;
+    void setKeepPastedColoursAndSizes(bool on);
 
     // The name of the new-topic mode that worked for `siteAddress`; empty
     // when none is remembered.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/EditCommands.h"
 
+#include "editor/BodyEdit.h"
 #include "base/Platform.h"
 #include "post/LineBreaks.h"
 #include "post/PostDocument.h"
@@ -34,13 +35,21 @@ void EditCommands::Cut()
         m_post.ReplaceSelection({});
 }
 
-void EditCommands::Paste()
+void EditCommands::ReplaceSelection(const std::string& text)
 {
-    const std::string text = ToUtf8(QGuiApplication::clipboard()->text());
     if (text.empty() && m_post.SelectedText().empty())
         return;  // nothing to delete and nothing to insert
     m_post.ReplaceSelection(text);
 }
+
+void EditCommands::Paste()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const auto* body = qobject_cast<const BodyEdit*>(m_post.BodyField());
+    ReplaceSelection(body ? body->PastedText(clipboard->mimeData()) : ToUtf8(clipboard->text()));
+}
+
+void EditCommands::PastePlainText() { ReplaceSelection(ToUtf8(QGuiApplication::clipboard()->text())); }
 
 void EditCommands::CopyPost() { PutOnClipboard(m_post.Post()); }
 

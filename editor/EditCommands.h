@@ -6,7 +6,9 @@
 //
 // The clipboard carries plain text with this desktop's line breaks (LF), as
 // the text fields' own copy and paste do; pasted text may hold any line breaks.
+// Paste takes rich text (HTML) as BBCode, as the body field's own paste does.
 
+#include <string>
 #include <string_view>
 
 class Platform;
@@ -22,8 +24,11 @@ public:
     void Copy();
     // Copy, then the selection is deleted.
     void Cut();
-    // The selection := the clipboard's text; a clipboard without text deletes it.
+    // The selection := the clipboard's rich text as BBCode, else its text; a
+    // clipboard without either deletes it. One undo step.
     void Paste();
+    // The selection := the clipboard's plain text, whatever else it holds.
+    void PastePlainText();
     // Clipboard := the whole post body.
     void CopyPost();
     // The font dialog, filled from the post field; a confirmed choice of face,
@@ -33,6 +38,7 @@ public:
 
 private:
     static void PutOnClipboard(std::string_view postText);
+    void ReplaceSelection(const std::string& text);
 
     PostDocument& m_post;
     Platform& m_platform;

@@ -13,6 +13,7 @@
 #include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
 #include "board/SmileyPictures.h"
+#include "editor/BodyEdit.h"
 #include "editor/EditCommands.h"
 #include "editor/ListWheelGuard.h"
 #include "editor/PostBackground.h"
@@ -146,7 +147,9 @@ void MainWindow::CreateControls()
         tagButtons[static_cast<size_t>(index)] = button;
     }
 
-    bodyEdit = new QPlainTextEdit(area);
+    // Rich text pasted into the body becomes BBCode of the site's board.
+    bodyEdit = new BodyEdit(
+        [this] { return HtmlPaste::ForBoard(m_board.Kind(), m_context.settings->keepPastedColoursAndSizes()); }, area);
     bodyEdit->setObjectName(QStringLiteral("bodyEdit"));
     bodyEdit->setGeometry(PostLayout::PostField);
     bodyEdit->setFont(fieldFont);
@@ -286,6 +289,11 @@ void MainWindow::CreateCommands()
 void MainWindow::ShowBodyMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(m_writing->BodyMenu(pos));
+    // Paste as Plain Text follows the field's own Paste.
+    const QList<QAction*> items = menu->actions();
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (items[i]->objectName() == QLatin1String("edit-paste"))
+            menu->insertAction(i + 1 < items.size() ? items[i + 1] : nullptr, pastePlainAction);
     menu->exec(bodyEdit->viewport()->mapToGlobal(pos));
 }
 
@@ -310,6 +318,17 @@ void MainWindow::CreateActions()
     make(copyAction, "copyAction", QStringLiteral("&Copy"), &MainWindow::copy);
     make(cutAction, "cutAction", QStringLiteral("Cu&t"), &MainWindow::cut);
     make(pasteAction, "pasteAction", QStringLiteral("&Paste"), &MainWindow::paste);
+    make(pastePlainAction, "pastePlainAction", QStringLiteral("Paste as Plain &Text"), &MainWindow::pastePlainText);
+    // The body's own shortcut: the title field pastes plain text anyway.
+    pastePlainAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pastePlainAction->setShortcutContext(Qt::WidgetShortcut);
+    bodyEdit->addAction(pastePlainAction);
+    keepPastedLooksAction = new QAction(QStringLiteral("&Keep Colours and Sizes When Pasting"), this);
+    keepPastedLooksAction->setObjectName(QStringLiteral("keepPastedLooksAction"));
+    keepPastedLooksAction->setCheckable(true);
+    keepPastedLooksAction->setChecked(m_context.settings->keepPastedColoursAndSizes());
+    connect(keepPastedLooksAction, &QAction::toggled, this,
+            [this](bool on) { m_context.settings->setKeepPastedColoursAndSizes(on); });
     make(copyPostAction, "copyPostAction", QStringLiteral("C&opy post to clipboard"), &MainWindow::copyPost);
     make(previewAction, "previewAction", QStringLiteral("Previe&w post..."), &MainWindow::preview);
     make(fontAction, "fontAction", QStringLiteral("&Font..."), &MainWindow::chooseFont);
@@ -346,7 +365,7 @@ void MainWindow::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    edit->addActions({copyAction, cutAction, pasteAction});
+    edit->addActions({copyAction, cutAction, pasteAction, pastePlainAction, keepPastedLooksAction});
     edit->addSeparator();
     edit->addActions({copyPostAction, previewAction});
     edit->addSeparator();
@@ -556,6 +575,7 @@ bool MainWindow::saveAs() { return m_files->SaveAs(); }
 void MainWindow::copy() { m_edit->Copy(); }
 void MainWindow::cut() { m_edit->Cut(); }
 void MainWindow::paste() { m_edit->Paste(); }
+void MainWindow::pastePlainText() { m_edit->PastePlainText(); }
 void MainWindow::copyPost() { m_edit->CopyPost(); }
 void MainWindow::chooseFont() { m_edit->Font(); }
 void MainWindow::runTagButton(int index) { m_tags->ButtonClick(index); }

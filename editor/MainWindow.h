@@ -93,6 +93,7 @@ public slots:
     void copy();
     void cut();
     void paste();
+    void pastePlainText();
     void copyPost();
     void preview();
     void chooseFont();
@@ -183,6 +184,8 @@ private:
     QAction* copyAction = nullptr;
     QAction* cutAction = nullptr;
     QAction* pasteAction = nullptr;
+    QAction* pastePlainAction = nullptr;       // "Paste as Plain Text", Ctrl+Shift+V in the body
+    QAction* keepPastedLooksAction = nullptr;  // "Keep Colours and Sizes When Pasting"
     QAction* copyPostAction = nullptr;
     QAction* previewAction = nullptr;
     QAction* fontAction = nullptr;

@@ -16,6 +16,7 @@ packages=(
   qt6-base-private-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev file
   libenchant-2-dev hunspell-en-us
+  libgumbo-dev
 )
 
 missing=()

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang in their own folder and runs one for a
 # bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
-# TARGET is "render" (the default), "phpbb3" or "forumscan". Exits 77 (skipped) when
+# TARGET is "render" (the default), "phpbb3", "forumscan" or "paste". Exits 77 (skipped) when
 # clang or its libFuzzer runtime is not installed (scripts/setup.sh installs
 # both).
 set -euo pipefail
@@ -43,6 +43,10 @@ case "$target" in
     # Seeds: the board pages of the extraction tests.
     cp "$here"/../forums/boards/*.php "$corpus"/
     max_len=4096 ;;
+  paste)
+    # Seeds: the clipboard pages of the converter's cases.
+    cp "$here"/../paste/cases/*.html "$corpus"/
+    max_len=8192 ;;
   *)
     echo "unknown fuzz target: $target" >&2
     exit 2 ;;
