@@ -8,7 +8,9 @@
 //
 //   [Options]        SiteAdress, SiteName (text); CheckSpelling and
 //                    HighlightBBCode ("1" on, "0" off); SpellingLanguage (a
-//                    dictionary's language tag)
+//                    dictionary's language tag); LivePreview ("1" or "0");
+//                    LivePreviewSizes (the body's and the pane's widths,
+//                    "540 400")
 //   [NewTopicMode]   one key per site address, percent-encoded: the
 //                    new-topic mode that worked there ("post", "newtopic")
 //   [Boards/<site>]  what is known about each site's board, kept by
@@ -17,6 +19,7 @@
 // Every call reads or writes the file, so windows and tests that share it
 // see each other's changes at once.
 
+#include <QList>
 #include <QString>
 
 class Settings {
@@ -42,6 +45,14 @@ public:
     // BBCode highlighted in the post: on unless switched off.
     bool highlightBBCode() const;
     void setHighlightBBCode(bool on);
+
+    // The live preview pane beside the body: off unless switched on.
+    bool livePreview() const;
+    void setLivePreview(bool on);
+    // The widths of the body and the pane, as the user left them; empty
+    // when never set.
+    QList<int> livePreviewSizes() const;
+    void setLivePreviewSizes(const QList<int>& sizes);
 
     // The name of the new-topic mode that worked for `siteAddress`; empty
     // when none is remembered.
