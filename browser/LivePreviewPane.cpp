@@ -13,10 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-// A render ready for the page: its HTML already in the form the page takes.
+// A render on its way to the page.
 struct LivePreviewPane::Update {
-    QString html;
-    std::vector<uint32_t> lines;
+    LivePreview::Rendered rendered;
 };
 
 namespace {
@@ -136,11 +135,19 @@ void LivePreviewPane::CreateView()
     layout()->addWidget(view);
     connect(m_view, &LivePreviewView::loaded, this, [this](bool ok) {
         m_pageReady = ok;
+        m_pageHtml.clear();
         if (ok)
             Render();
     });
-    connect(m_view, &LivePreviewView::updated, this, [this] {
+    connect(m_view, &LivePreviewView::updated, this, [this](bool applied) {
         m_sending = false;
+        if (!applied) {
+            // The page could not take the stretch alone, and still shows
+            // what it showed: the whole post goes next.
+            if (!m_waiting)
+                m_waiting = std::make_shared<Update>(Update{{std::move(m_pageHtml), std::move(m_pageLines)}});
+            m_pageHtml.clear();
+        }
         if (m_waiting)
             Send();
         else
@@ -159,6 +166,7 @@ void LivePreviewPane::DropView()
     view->View()->hide();
     view->deleteLater();
     m_pageReady = m_sending = false;
+    m_pageHtml.clear();
     m_waiting.reset();
 }
 
@@ -175,8 +183,7 @@ void LivePreviewPane::Render()
     // The post is read here, on the window's thread; the rest runs beside it.
     QPointer<LivePreviewPane> pane(this);
     m_renderer.start([pane, render = m_dialect.render, post = m_postText()] {
-        LivePreview::Rendered rendered = render(post);
-        auto update = std::make_shared<Update>(Update{ToQString(rendered.html), std::move(rendered.lines)});
+        auto update = std::make_shared<Update>(Update{render(post)});
         // Back on the window's thread, where the pane is looked at.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
@@ -206,8 +213,18 @@ void LivePreviewPane::Send()
     if (!update || !m_view)
         return;
     m_sending = true;
+    // Only the stretch that changed travels, when it can be replaced alone.
+    const LivePreview::Change change = LivePreview::ChangeBetween(m_pageHtml, update->rendered.html);
+    LivePreviewView::Change sent;
+    sent.html = ToQString(change.html);
+    sent.whole = change.whole;
+    sent.before = change.before;
+    sent.after = change.after;
+    sent.lines = update->rendered.lines;  // the page needs them all: anchors before may have moved
+    m_pageHtml = std::move(update->rendered.html);
+    m_pageLines = std::move(update->rendered.lines);
     const bool typing = Typing();
-    m_view->Update(update->html, update->lines, typing ? CaretLine() : TopLine(),
+    m_view->Update(sent, typing ? CaretLine() : TopLine(),
                    typing ? LivePreviewView::Follow::InView : LivePreviewView::Follow::Top);
 }
 

@@ -92,6 +92,8 @@ private:
     bool m_sending = false;             // an update is on its way to the page
     bool m_editScrolling = false;       // the body scrolls because of an edit
     std::shared_ptr<Update> m_waiting;  // the newest render, while an update is on its way
+    std::string m_pageHtml;             // the container's content as last sent; empty: not known
+    std::vector<uint32_t> m_pageLines;
     QElapsedTimer m_lastEdit;
     QElapsedTimer m_lastChoice;  // the caret placed from the pane: the body's scrolling does not move the pane
 };

@@ -30,10 +30,21 @@ public:
     // Shows `page` (the program's own, with the post's container) as if
     // loaded from `baseUrl`; `loaded` follows.
     virtual void Load(const QString& page, const QUrl& baseUrl) = 0;
-    // Makes `html` the container's content, keeping the elements that did
-    // not change, then follows `line`; `lines` gives the line of each line
-    // anchor in `html`. `updated` follows.
-    virtual void Update(const QString& html, const std::vector<uint32_t>& lines, int line, Follow follow) = 0;
+    // What changes in the container: with `whole`, `html` becomes its
+    // content (the elements that did not change are kept); otherwise `html`
+    // replaces what stands between line anchors `before` and `after` (-1:
+    // the container's start, or end). `lines` gives the line of each line
+    // anchor of the content then.
+    struct Change {
+        QString html;
+        bool whole = true;
+        long before = -1, after = -1;
+        std::vector<uint32_t> lines;
+    };
+    // Changes the container, then follows `line`. `updated` follows; a
+    // change between anchors that the page cannot make there (the anchors
+    // are not siblings in it) is not made, and reported so.
+    virtual void Update(const Change& change, int line, Follow follow) = 0;
     virtual void ShowLine(int line, Follow follow) = 0;
     // Runs `script` in the program's own script world of the page; `done`
     // receives its value.
@@ -48,7 +59,7 @@ public:
 
 signals:
     void loaded(bool ok);
-    void updated();
+    void updated(bool applied);
     // The user double-clicked in the part of the page that shows `line`.
     void lineChosen(int line);
 };

@@ -19,12 +19,13 @@ namespace {
 // world: `qfLive`, whose functions read and change the page's elements
 // (the world shares them with the page, not its scripts).
 //
-// update() parses the new HTML in an inert template (nothing loads, nothing
-// runs) and changes the container only where the new content differs: the
-// children both share at the start and at the end stay, and a single
-// changed child with the same element and attributes is changed the same
-// way inside, so the page keeps its scroll position, its pictures and the
-// layout of everything else.
+// update() changes the container only where the new content differs. Given
+// the stretch between two line anchors, it replaces what stands between
+// them, parsed where it stands. Given the whole content, it parses it in an
+// inert template (nothing loads, nothing runs) and keeps the children both
+// share at the start and at the end, and a single changed child with the
+// same element and attributes is changed the same way inside. Either way the
+// page keeps its scroll position, its pictures and the layout of the rest.
 const char* const Definition = R"js((function () {
   if (window.qfLive)
     return window.qfLive;
@@ -86,13 +87,34 @@ const char* const Definition = R"js((function () {
     else if (y < window.scrollY || y > window.scrollY + view - 24)
       window.scrollTo(0, Math.max(0, y - view / 3));
   };
+  function between(data) {
+    const list = anchors();
+    const a = data.before >= 0 ? list[data.before] : null;
+    const b = data.after >= 0 ? list[data.after] : null;
+    if ((data.before >= 0 && !a) || (data.after >= 0 && !b))
+      return false;
+    const parent = a ? a.parentNode : b ? b.parentNode : box();
+    if ((b && b.parentNode !== parent) || (!a && parent !== box()) || (!b && parent !== box()))
+      return false;
+    const range = document.createRange();
+    if (a) range.setStartAfter(a); else range.setStart(parent, 0);
+    if (b) range.setEndBefore(b); else range.setEnd(parent, parent.childNodes.length);
+    const fresh = range.createContextualFragment(data.html);
+    range.deleteContents();
+    range.insertNode(fresh);
+    return true;
+  }
   live.update = function (data) {
     const old = box();
     if (!old)
       return false;
-    const fresh = document.createElement('template');
-    fresh.innerHTML = data.html;
-    patch(old, fresh.content);
+    if (data.whole) {
+      const fresh = document.createElement('template');
+      fresh.innerHTML = data.html;
+      patch(old, fresh.content);
+    } else if (!between(data)) {
+      return false;
+    }
     live.lines = data.lines;
     live.show(data.line, data.top);
     return true;
@@ -185,16 +207,20 @@ void WebLivePreviewView::Load(const QString& page, const QUrl& baseUrl)
     m_view->setHtml(page, baseUrl);
 }
 
-void WebLivePreviewView::Update(const QString& html, const std::vector<uint32_t>& lines, int line, Follow follow)
+void WebLivePreviewView::Update(const Change& change, int line, Follow follow)
 {
     QJsonArray anchorLines;
-    for (const uint32_t each : lines)
+    for (const uint32_t each : change.lines)
         anchorLines.append(qint64(each));
-    const QJsonObject data{{QStringLiteral("html"), html},
+    const QJsonObject data{{QStringLiteral("html"), change.html},
+                           {QStringLiteral("whole"), change.whole},
+                           {QStringLiteral("before"), qint64(change.before)},
+                           {QStringLiteral("after"), qint64(change.after)},
                            {QStringLiteral("lines"), anchorLines},
                            {QStringLiteral("line"), line},
                            {QStringLiteral("top"), follow == Follow::Top}};
-    RunScript(ScriptData::Call(QLatin1String("qfLive.update"), data), [this](const QVariant&) { emit updated(); });
+    RunScript(ScriptData::Call(QLatin1String("qfLive.update"), data),
+              [this](const QVariant& applied) { emit updated(applied.toBool()); });
 }
 
 void WebLivePreviewView::ShowLine(int line, Follow follow)

@@ -21,7 +21,7 @@ public:
 
     QWidget* View() const override;
     void Load(const QString& page, const QUrl& baseUrl) override;
-    void Update(const QString& html, const std::vector<uint32_t>& lines, int line, Follow follow) override;
+    void Update(const Change& change, int line, Follow follow) override;
     void ShowLine(int line, Follow follow) override;
     void RunScript(const QString& script, std::function<void(const QVariant&)> done) override;
 

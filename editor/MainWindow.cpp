@@ -282,6 +282,7 @@ void MainWindow::CreateLivePreview(QWidget* area)
 {
     bodySplitter = new QSplitter(Qt::Horizontal, area);
     bodySplitter->setObjectName(QStringLiteral("bodySplitter"));
+    bodySplitter->setAccessibleName(QStringLiteral("Message body and live preview"));
     bodySplitter->setGeometry(PostLayout::PostField);
     bodySplitter->setChildrenCollapsible(false);
     bodySplitter->addWidget(bodyEdit);

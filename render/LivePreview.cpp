@@ -192,4 +192,105 @@ private:
 
 Rendered WithLineAnchors(std::string_view html) { return AnchorWriter(html).Run(); }
 
+namespace {
+
+constexpr std::array<std::string_view, 14> Void = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
+                                                   "input", "link", "meta", "param", "source", "track", "wbr"};
+
+// Whether `html` opens and closes its elements in pairs, void elements
+// aside. Comments, declarations and the elements of Closed are not followed:
+// HTML holding them counts as not balanced.
+bool Balanced(std::string_view html)
+{
+    std::vector<std::string_view> open;
+    for (size_t at = html.find('<'); at != std::string_view::npos; at = html.find('<', at + 1)) {
+        const bool closing = at + 1 < html.size() && html[at + 1] == '/';
+        const size_t nameStart = at + (closing ? 2 : 1);
+        if (nameStart >= html.size())
+            return false;
+        if (!IsLetter(html[nameStart])) {
+            if (html[nameStart] == '!' || html[nameStart] == '?' || closing)
+                return false;
+            continue;  // a "<" that is text
+        }
+        size_t end = nameStart;
+        while (end < html.size() && !IsSpace(html[end]) && html[end] != '/' && html[end] != '>')
+            ++end;
+        std::string name(html.substr(nameStart, end - nameStart));
+        std::transform(name.begin(), name.end(), name.begin(), Lower);
+        // The tag's end: its ">" outside quoted values.
+        char quote = 0;
+        while (end < html.size() && (quote || html[end] != '>')) {
+            if (quote && html[end] == quote)
+                quote = 0;
+            else if (!quote && (html[end] == '"' || html[end] == '\'') && html[end - 1] == '=')
+                quote = html[end];
+            ++end;
+        }
+        if (end >= html.size() || !ClosedEntry(name).empty())
+            return false;
+        const bool isVoid = std::find(Void.begin(), Void.end(), name) != Void.end();
+        if (closing) {
+            if (isVoid)
+                continue;
+            if (open.empty() || !SameName(open.back(), name))
+                return false;
+            open.pop_back();
+        } else if (!isVoid && html[end - 1] != '/') {
+            open.push_back(html.substr(nameStart, name.size()));
+        }
+        at = end;
+    }
+    return open.empty();
+}
+
+long AnchorsBefore(std::string_view html, size_t end)
+{
+    long count = 0;
+    for (size_t at = html.find(LineAnchor::Element); at != std::string_view::npos && at < end;
+         at = html.find(LineAnchor::Element, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+Change ChangeBetween(std::string_view shown, std::string_view next)
+{
+    Change change;
+    change.html = next;
+    if (shown.empty())
+        return change;
+    const size_t most = std::min(shown.size(), next.size());
+    size_t prefix = 0;
+    while (prefix < most && shown[prefix] == next[prefix])
+        ++prefix;
+    size_t suffix = 0;
+    while (suffix < most - prefix && shown[shown.size() - 1 - suffix] == next[next.size() - 1 - suffix])
+        ++suffix;
+    const std::string_view anchor = LineAnchor::Element;
+    // The last anchor wholly in the common start, the first in the common end.
+    size_t start = 0;
+    if (prefix >= anchor.size()) {
+        const size_t found = shown.rfind(anchor, prefix - anchor.size());
+        if (found != std::string_view::npos) {
+            start = found + anchor.size();
+            change.before = AnchorsBefore(shown, found);
+        }
+    }
+    size_t shownEnd = shown.size();
+    const size_t found = shown.find(anchor, shown.size() - suffix);
+    if (found != std::string_view::npos) {
+        shownEnd = found;
+        change.after = change.before + 1 + AnchorsBefore(shown.substr(start), found - start);
+    }
+    const size_t nextEnd = next.size() - (shown.size() - shownEnd);
+    if (start > nextEnd || !Balanced(shown.substr(start, shownEnd - start))
+        || !Balanced(next.substr(start, nextEnd - start)))
+        return change;
+    change.whole = false;
+    change.html = next.substr(start, nextEnd - start);
+    return change;
+}
+
 }  // namespace LivePreview

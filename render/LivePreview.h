@@ -33,6 +33,20 @@ Rendered RenderClassic(std::string_view post, std::string_view appFolder);
 std::string Phpbb3Page();
 Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options);
 
+// How the container's content `shown` (as last sent, anchors included)
+// becomes `next`: all differences lie in the stretch after anchor `before`
+// and before anchor `after` (anchor numbers of `shown`; -1: the container's
+// start, or its end), and `html` is the new stretch. `whole` when no such
+// stretch can be replaced on its own: one side of it is not a balanced run
+// of elements (an element opened and not closed in it, or the reverse), or
+// it holds markup this check does not follow.
+struct Change {
+    bool whole = true;
+    long before = -1, after = -1;
+    std::string_view html;
+};
+Change ChangeBetween(std::string_view shown, std::string_view next);
+
 // Anchors into HTML that holds every line break of its post as one LF (the
 // classic renderer's output): after each LF where an element may stand,
 // that is outside tags, comments, and elements whose content is text or

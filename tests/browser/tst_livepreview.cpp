@@ -245,16 +245,20 @@ void tst_LivePreview::paneShowsTheRenderersOutput()
         BoardProfiles::SaveFound(m_fixture->settings, site, *BoardKinds::FromKey(ToUtf8(board)), FoundOn::IndexPage);
     auto w = OpenWithPane();
     QPlainTextEdit* body = Controls(*w).bodyEdit;
-    EditorFixture::SetPost(
-        *w, "[quote=\"Ann\"]Quoted :)\n[code]a < b\n  c[/code][/quote]\n[list]\n[*]one\n[/list]\nend", 0);
+    const QString start =
+        "[quote=\"Ann\"]Quoted :)\n[code]a < b\n  c[/code][/quote]\n[list]\n[*]one\n[/list]\nmiddle\nend";
+    EditorFixture::SetPost(*w, start, 0);
     QVERIFY(WaitForUpdate(*w));
-    // Typing in the middle, then at the end, changes the page in place.
-    for (const auto& [position, typed] : {std::pair{20, QString("[b]bold\nnew line[/b]")}, {-1, QString("\n[i]x")}}) {
+    // Typing at the end, in the first line (inside a quote), then in a line
+    // of its own (the stretch between two anchors alone) changes the page.
+    const std::pair<QString, QString> edits[] = {
+        {"", "\n[i]x"}, {"Quoted ", "[u]x[/u]"}, {"mid", "[b]bold\nnew line[/b]"}};
+    for (const auto& [after, typed] : edits) {
         QTextCursor caret = body->textCursor();
-        if (position < 0)
+        if (after.isEmpty())
             caret.movePosition(QTextCursor::End);
         else
-            caret.setPosition(position);
+            caret.setPosition(int(body->toPlainText().indexOf(after) + after.size()));
         body->setTextCursor(caret);
         Type(body, typed);
         QVERIFY(WaitForUpdate(*w));
