@@ -14,7 +14,14 @@ namespace LivePreview {
 std::string ClassicPage()
 {
     std::string page(PagePolicy::NoScripts);
-    page += "<div id=\"";
+    // The renderer wraps the whole post in one <font> element. Shown as a
+    // block it looks the same (its content holds the post's block boxes
+    // already), and the browser can lay out a changed paragraph of it
+    // alone; as an inline element around a long post, any change costs a
+    // layout of all of it.
+    page += "<style>#";
+    page += ContainerId;
+    page += " > font { display: block }</style><div id=\"";
     page += ContainerId;
     page += "\"></div>\r\n";
     return page;
