@@ -4,6 +4,7 @@
 #include "base/Utf8.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -109,6 +110,9 @@ void LivePreviewPane::paintEvent(QPaintEvent* event)
 void LivePreviewPane::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    // A minimised window keeps its page.
+    if (event->spontaneous())
+        return;
     // Closed, the pane costs nothing: the page goes, with its engine process.
     m_pause->stop();
     m_scrollSync->stop();

@@ -292,9 +292,9 @@ void tst_LivePreview::noScriptOfThePostRuns()
     auto w = OpenWithPane();
     const QString server = php.Url("/").toString();
     EditorFixture::SetPost(*w,
-                           QString("<script src=\"%1script.js\"></script><script>location='%1inline'</script>\n"
-                                   "<img src=\"nothing.gif\" onerror=\"location='%1onerror'\">\n"
-                                   "<a id=\"js\" href=\"javascript:location='%1javascript'\">run</a>\n"
+                           QString("<script src=\"%1script.js\"></script><script>new Image().src='%1inline'</script>\n"
+                                   "<img src=\"nothing.gif\" onerror=\"new Image().src='%1onerror'\">\n"
+                                   "<a id=\"js\" href=\"javascript:void(new Image().src='%1javascript')\">run</a>\n"
                                    "<a id=\"web\" href=\"%1page\">web</a>")
                                .arg(server),
                            0);
