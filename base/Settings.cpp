@@ -13,6 +13,8 @@ const QString CheckSpellingKey = QStringLiteral("CheckSpelling");
 const QString SpellingLanguageKey = QStringLiteral("SpellingLanguage");
 const QString HighlightKey = QStringLiteral("HighlightBBCode");
 const QString KeepPastedLooksKey = QStringLiteral("KeepPastedColoursAndSizes");
+const QString LivePreviewKey = QStringLiteral("LivePreview");
+const QString LivePreviewSizesKey = QStringLiteral("LivePreviewSizes");
 const QString NewTopicModeGroup = QStringLiteral("NewTopicMode");
 
 const QString On = QStringLiteral("1");
@@ -67,6 +69,30 @@ void Settings::setHighlightBBCode(bool on) { setValue(OptionsGroup, HighlightKey
 bool Settings::keepPastedColoursAndSizes() const { return value(OptionsGroup, KeepPastedLooksKey, Off) == On; }
 
 void Settings::setKeepPastedColoursAndSizes(bool on) { setValue(OptionsGroup, KeepPastedLooksKey, on ? On : Off); }
+bool Settings::livePreview() const { return value(OptionsGroup, LivePreviewKey, Off) == On; }
+
+void Settings::setLivePreview(bool on) { setValue(OptionsGroup, LivePreviewKey, on ? On : Off); }
+
+QList<int> Settings::livePreviewSizes() const
+{
+    QList<int> sizes;
+    for (const QString& each : value(OptionsGroup, LivePreviewSizesKey).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool number = false;
+        const int size = each.toInt(&number);
+        if (!number || size < 0)
+            return {};
+        sizes.append(size);
+    }
+    return sizes;
+}
+
+void Settings::setLivePreviewSizes(const QList<int>& sizes)
+{
+    QStringList texts;
+    for (const int size : sizes)
+        texts.append(QString::number(size));
+    setValue(OptionsGroup, LivePreviewSizesKey, texts.join(QLatin1Char(' ')));
+}
 
 QString Settings::newTopicMode(const QString& siteAddress) const
 {

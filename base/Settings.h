@@ -7,8 +7,10 @@
 // change:
 //
 //   [Options]        SiteAdress, SiteName (text); CheckSpelling,
-//                    HighlightBBCode and KeepPastedColoursAndSizes ("1" on,
-//                    "0" off); SpellingLanguage (a dictionary's language tag)
+//                    HighlightBBCode, KeepPastedColoursAndSizes and
+//                    LivePreview ("1" on, "0" off); SpellingLanguage (a
+//                    dictionary's language tag); LivePreviewSizes (the body's
+//                    and the pane's widths, "540 400")
 //   [NewTopicMode]   one key per site address, percent-encoded: the
 //                    new-topic mode that worked there ("post", "newtopic")
 //   [Boards/<site>]  what is known about each site's board, kept by
@@ -17,6 +19,7 @@
 // Every call reads or writes the file, so windows and tests that share it
 // see each other's changes at once.
 
+#include <QList>
 #include <QString>
 
 class Settings {
@@ -45,6 +48,14 @@ public:
     // Pasted rich text keeps its colours and sizes as tags: off unless switched on.
     bool keepPastedColoursAndSizes() const;
     void setKeepPastedColoursAndSizes(bool on);
+
+    // The live preview pane beside the body: off unless switched on.
+    bool livePreview() const;
+    void setLivePreview(bool on);
+    // The widths of the body and the pane, as the user left them; empty
+    // when never set.
+    QList<int> livePreviewSizes() const;
+    void setLivePreviewSizes(const QList<int>& sizes);
 
     // The name of the new-topic mode that worked for `siteAddress`; empty
     // when none is remembered.

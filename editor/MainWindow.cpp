@@ -29,7 +29,9 @@
 #include "forums/ForumChooser.h"
 #include "forums/OptionsDialog.h"
 #include "browser/BrowserPages.h"
+#include "browser/LivePreviewPane.h"
 #include "render/EmoticonTable.h"
+#include "render/LivePreview.h"
 #include "render/PreviewPage.h"
 #include "submit/SubmitCommand.h"
 #include "writing/BodyHighlighter.h"
@@ -49,6 +51,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTimer>
@@ -58,6 +61,11 @@
 
 namespace {
 const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
+
+// The room the live preview pane adds to the right of the fixed window, and
+// the pane's share of the splitter until the user moves it.
+constexpr int LivePreviewRoom = 426;
+constexpr int LivePreviewWidth = 420;
 
 // What the status bar says about the post's state.
 QString StateText(PostDocument::State state)
@@ -155,6 +163,7 @@ void MainWindow::CreateControls()
     bodyEdit->setFont(fieldFont);
     bodyEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     bodyEdit->setAccessibleName(QStringLiteral("Message body"));
+    CreateLivePreview(area);
 
     sizeList = new QComboBox(area);
     sizeList->setObjectName(QStringLiteral("sizeList"));
@@ -272,6 +281,56 @@ void MainWindow::CreateControls()
     connect(openForumHotSpot, &PictureBox::clicked, this, &MainWindow::openForum);
 }
 
+void MainWindow::CreateLivePreview(QWidget* area)
+{
+    bodySplitter = new QSplitter(Qt::Horizontal, area);
+    bodySplitter->setObjectName(QStringLiteral("bodySplitter"));
+    bodySplitter->setAccessibleName(QStringLiteral("Message body and live preview"));
+    bodySplitter->setGeometry(PostLayout::PostField);
+    bodySplitter->setChildrenCollapsible(false);
+    bodySplitter->addWidget(bodyEdit);
+    const QUrl base = QUrl::fromLocalFile(m_context.WritableFile(QStringLiteral("live-preview.htm")));
+    livePreview = new LivePreviewPane(
+        bodyEdit, [this] { return m_post->Post(); }, base, bodySplitter);
+    bodySplitter->addWidget(livePreview);
+    livePreview->hide();
+    connect(bodySplitter, &QSplitter::splitterMoved, this,
+            [this] { m_context.settings->setLivePreviewSizes(bodySplitter->sizes()); });
+}
+
+void MainWindow::showLivePreview(bool on)
+{
+    m_context.settings->setLivePreview(on);
+    livePreviewAction->setChecked(on);
+    // The window has a fixed size: the pane gets room of its own to the right.
+    const int room = on ? LivePreviewRoom : 0;
+    setFixedSize(PostLayout::ClientWidth + room, PostLayout::ClientHeight + menuBar()->sizeHint().height());
+    bodySplitter->resize(PostLayout::PostField.width() + room, PostLayout::PostField.height());
+    livePreview->setVisible(on);
+    if (!on)
+        return;
+    QList<int> sizes = m_context.settings->livePreviewSizes();
+    if (sizes.size() != 2)
+        sizes = {PostLayout::PostField.width(), LivePreviewWidth};
+    bodySplitter->setSizes(sizes);
+}
+
+void MainWindow::UpdateLiveDialect()
+{
+    if (m_board.Kind() != BoardKind::Phpbb3) {
+        livePreview->SetDialect(
+            {LivePreview::ClassicPage(), [folder = ToUtf8(m_context.pictureFolder)](std::string_view post) {
+                 return LivePreview::RenderClassic(post, folder);
+             }});
+        return;
+    }
+    // The renderer runs on the pane's thread, which shares the dialect.
+    auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
+    livePreview->SetDialect({LivePreview::Phpbb3Page(), [dialect](std::string_view post) {
+                                 return LivePreview::RenderPhpbb3(post, dialect->Options());
+                             }});
+}
+
 void MainWindow::CreateCommands()
 {
     m_edit = std::make_unique<EditCommands>(*m_post, *m_context.platform, this);
@@ -333,6 +392,8 @@ void MainWindow::CreateActions()
     make(previewAction, "previewAction", QStringLiteral("Previe&w post..."), &MainWindow::preview);
     make(fontAction, "fontAction", QStringLiteral("&Font..."), &MainWindow::chooseFont);
     make(optionsAction, "optionsAction", QStringLiteral("Op&tions..."), &MainWindow::showOptions);
+    make(livePreviewAction, "livePreviewAction", QStringLiteral("&Live Preview"), &MainWindow::showLivePreview);
+    livePreviewAction->setCheckable(true);
     make(contactAction, "contactAction", QStringLiteral("Contact Quillforge &Team"), &MainWindow::showContactPage);
     make(aboutAction, "aboutAction", QStringLiteral("&About..."), &MainWindow::showAbout);
 
@@ -384,6 +445,10 @@ void MainWindow::CreateMenus()
     boardTagsMenu->setObjectName(QStringLiteral("boardTagsMenu"));
     boardTagsMenu->setToolTipsVisible(true);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->addAction(livePreviewAction);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(contactAction);
@@ -402,7 +467,7 @@ void MainWindow::CreateToolBar()
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, toolBar);
 
-    // Thirteen positions; each button is its menu item's own action, with
+    // Fourteen positions; each button is its menu item's own action, with
     // the toolbar's shorter caption where the menu's says more.
     struct Position {
         QAction* item;  // nullptr: a separator
@@ -419,6 +484,7 @@ void MainWindow::CreateToolBar()
         {nullptr, nullptr},
         {copyPostAction, "Copy post to clipboard"},
         {previewAction, "Preview post"},
+        {livePreviewAction, "Live preview"},
         {nullptr, nullptr},
         {optionsAction, "Options"},
         {aboutAction, "About"},
@@ -524,6 +590,7 @@ void MainWindow::Initialise()
     SetToolBarPictures();
     assistanceBox->setToolTip(ToQString(TagTable::AssistHelp));
     ReloadForums();
+    showLivePreview(m_context.settings->livePreview());
 }
 
 bool MainWindow::newPost()
@@ -660,6 +727,7 @@ void MainWindow::RefreshBoard()
     FillBoardTags();
     ShowLength();
     m_writing->Body().SetTagsInAnyCase(m_board.Kind() == BoardKind::Phpbb3);
+    UpdateLiveDialect();
 }
 
 void MainWindow::ShowLength()

@@ -23,11 +23,13 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
 class QTimer;
 class QToolBar;
 class AssistWindows;
 class EditCommands;
 class ForumChooser;
+class LivePreviewPane;
 class OptionsDialog;
 class PictureBox;
 class PostBackground;
@@ -98,6 +100,8 @@ public slots:
     void preview();
     void chooseFont();
     void showOptions();
+    // The View menu: the live preview pane beside the body, on or off.
+    void showLivePreview(bool on);
     // The Help menu.
     void showContactPage();
     void showAbout();
@@ -129,6 +133,10 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCommands();
+    // The splitter that holds the body and, beside it, the live preview pane.
+    void CreateLivePreview(QWidget* area);
+    // The pane renders in the site's board dialect.
+    void UpdateLiveDialect();
     void ShowBodyMenu(const QPoint& pos);
     void ShowSubjectMenu(const QPoint& pos);
     // The state the window starts in: caption, board, lists, toolbar, forums.
@@ -170,6 +178,8 @@ private:
     QLabel* timePanel = nullptr;
     QLabel* datePanel = nullptr;
     QLabel* lengthPanel = nullptr;  // the body's length as the board counts it (phpBB 3 sites)
+    QSplitter* bodySplitter = nullptr;
+    LivePreviewPane* livePreview = nullptr;
 
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
@@ -194,6 +204,7 @@ private:
     QAction* highlightAction = nullptr;
     QMenu* boardTagsMenu = nullptr;
     QAction* optionsAction = nullptr;
+    QAction* livePreviewAction = nullptr;
     QAction* contactAction = nullptr;
     QAction* aboutAction = nullptr;
 

@@ -10,8 +10,8 @@ namespace ToolbarIcons {
 namespace {
 
 const char* const kThemeNames[Count] = {
-    "document-new", "document-open",   "document-save",          "edit-copy",          "edit-cut",
-    "edit-paste",   "edit-select-all", "document-print-preview", "preferences-system", "help-about",
+    "document-new",    "document-open",          "document-save", "edit-copy",          "edit-cut",   "edit-paste",
+    "edit-select-all", "document-print-preview", "view-dual",     "preferences-system", "help-about",
 };
 
 void Page(QPainter& p, QRectF r)
@@ -88,7 +88,18 @@ QPixmap Drawn(int index)
         p.setPen(QPen(QColor(60, 60, 80), 2.5));
         p.drawLine(QPointF(18.5, 17.5), QPointF(22, 21));
         break;
-    case 8:  // Options: a gear
+    case 8:  // Live preview: a page of text beside a page of lines
+        Page(p, {2, 3, 9, 18});
+        p.setPen(QPen(QColor(60, 60, 80), 1));
+        for (qreal y = 6; y < 19; y += 3)
+            p.drawLine(QPointF(4, y), QPointF(9, y));
+        p.setPen(QPen(QColor(60, 60, 80), 1.2));
+        Page(p, {13, 3, 9, 18});
+        p.setPen(QPen(QColor(70, 110, 190), 2));
+        for (qreal y = 7; y < 19; y += 4)
+            p.drawLine(QPointF(15, y), QPointF(20, y));
+        break;
+    case 9:  // Options: a gear
         p.setBrush(QColor(150, 150, 160));
         for (int k = 0; k < 8; ++k) {
             p.save();

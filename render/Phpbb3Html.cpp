@@ -2,7 +2,10 @@
 #include "render/Phpbb3Html.h"
 
 #include "render/ByteScan.h"
+#include "render/LineAnchor.h"
 #include "render/Phpbb3Filters.h"
+
+#include <algorithm>
 
 namespace Phpbb3::Internal {
 namespace {
@@ -14,7 +17,8 @@ constexpr std::string_view ArrowIcon = "<i class=\"icon fa-arrow-circle-up fa-fw
 
 class Writer {
 public:
-    Writer(const Parser& parser, int maxQuoteDepth) : m_parser(parser), m_maxQuoteDepth(maxQuoteDepth)
+    Writer(const Parser& parser, int maxQuoteDepth, std::vector<uint32_t>* lineAnchors, size_t firstLine)
+        : m_parser(parser), m_maxQuoteDepth(maxQuoteDepth), m_anchors(lineAnchors), m_line(firstLine)
     {
         m_out.reserve(2 * parser.text.size() + 256);
     }
@@ -23,6 +27,7 @@ public:
 
 private:
     void Text(size_t begin, size_t end, bool breaks);
+    void AnchorUpTo(size_t pos);
     void Escaped(std::string_view s, bool attribute);
     void Attribute(const Tag& tag, Attr name);
     bool Open(TagId id);
@@ -44,6 +49,9 @@ private:
     const int m_maxQuoteDepth;
     std::string m_out;
     int m_quoteDepth = 0;
+    std::vector<uint32_t>* m_anchors;  // null: no line anchors
+    size_t m_line;                     // the post's line at m_counted
+    size_t m_counted = 0;              // the newlines before it are counted
 };
 
 std::string Writer::Write(bool& quotesRemoved)
@@ -55,6 +63,7 @@ std::string Writer::Write(bool& quotesRemoved)
                 skipping = NoTag;
             continue;
         }
+        AnchorUpTo(e.begin);
         switch (e.kind) {
         case Ev::Text:
         case Ev::TextBr:
@@ -80,11 +89,28 @@ std::string Writer::Write(bool& quotesRemoved)
     return std::move(m_out);
 }
 
+// Lines starting before `pos` that no anchor marks yet: one anchor for the
+// last of them, here (they started inside a tag, or in text not shown).
+void Writer::AnchorUpTo(size_t pos)
+{
+    if (!m_anchors || pos <= m_counted)
+        return;
+    const std::string_view text = m_parser.text;
+    const auto found = std::count(text.begin() + ptrdiff_t(m_counted), text.begin() + ptrdiff_t(pos), '\n');
+    m_counted = pos;
+    if (found == 0)
+        return;
+    m_line += size_t(found);
+    LineAnchor::Append(m_out, m_line, *m_anchors);
+}
+
 void Writer::Text(size_t begin, size_t end, bool breaks)
 {
     using namespace ByteScan;
     const std::string_view text = m_parser.text.substr(begin, end - begin);
-    const uint64_t newline = breaks ? Ones * '\n' : Ones * '&';
+    // With line anchors every newline stops the copy, for the anchor after it.
+    const bool stopAtNewline = breaks || m_anchors;
+    const uint64_t newline = stopAtNewline ? Ones * '\n' : Ones * '&';
     size_t done = 0, i = 0;
     while (true) {
         // Eight bytes at a time to the next byte that must be written otherwise.
@@ -96,13 +122,19 @@ void Writer::Text(size_t begin, size_t end, bool breaks)
             }
             i += 8;
         }
-        while (i < text.size() && text[i] != '&' && text[i] != '<' && text[i] != '>' && !(breaks && text[i] == '\n'))
+        while (i < text.size() && text[i] != '&' && text[i] != '<' && text[i] != '>'
+               && !(stopAtNewline && text[i] == '\n'))
             ++i;
         if (i >= text.size())
             break;
         const char c = text[i];
         m_out.append(text, done, i - done);
-        m_out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "<br>\n";
+        if (c == '\n') {
+            m_out += breaks ? "<br>\n" : "\n";
+            AnchorUpTo(begin + i + 1);
+        } else {
+            m_out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
+        }
         done = ++i;
     }
     m_out.append(text, done);
@@ -364,10 +396,11 @@ void Writer::FlashObject(const Tag& tag)
 
 }  // namespace
 
-std::string WriteHtml(const Parser& parser, int maxQuoteDepth, bool& quotesRemoved)
+std::string WriteHtml(const Parser& parser, int maxQuoteDepth, bool& quotesRemoved, std::vector<uint32_t>* lineAnchors,
+                      size_t firstLine)
 {
     quotesRemoved = false;
-    return Writer(parser, maxQuoteDepth).Write(quotesRemoved);
+    return Writer(parser, maxQuoteDepth, lineAnchors, firstLine).Write(quotesRemoved);
 }
 
 }  // namespace Phpbb3::Internal

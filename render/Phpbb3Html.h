@@ -10,6 +10,10 @@
 
 namespace Phpbb3::Internal {
 
-std::string WriteHtml(const Parser& parser, int maxQuoteDepth, bool& quotesRemoved);
+// With `lineAnchors`, an anchor is written where each line of the cleaned
+// text starts (see Options::lineAnchors); `firstLine` is the post's line the
+// cleaned text starts on.
+std::string WriteHtml(const Parser& parser, int maxQuoteDepth, bool& quotesRemoved,
+                      std::vector<uint32_t>* lineAnchors = nullptr, size_t firstLine = 0);
 
 }  // namespace Phpbb3::Internal

@@ -66,6 +66,32 @@ std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder)
     return smilies;
 }
 
+namespace {
+
+// The post's lines before the first the clean-up keeps (it trims white
+// space, NUL and byte-order marks from the start): the line the cleaned
+// text starts on.
+size_t LeadingLines(std::string_view post)
+{
+    size_t lines = 0, i = 0;
+    while (i < post.size()) {
+        const char c = post[i];
+        if (c == '\r' || c == '\n') {
+            ++lines;
+            i += c == '\r' && i + 1 < post.size() && post[i + 1] == '\n' ? 2 : 1;
+        } else if (c == ' ' || c == '\t' || c == '\x0B' || c == '\0') {
+            ++i;
+        } else if (post.compare(i, 3, "\xEF\xBB\xBF") == 0) {
+            i += 3;
+        } else {
+            break;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
 // The board's steps: the form's clean-up and length checks, the parse,
 // the quote nesting cut while writing the HTML. A post refused for its
 // length is still parsed and written, and only the length message is given,
@@ -82,7 +108,8 @@ Result Render(std::string_view post, const Options& options)
 
     Internal::Parser parser(text, options, options.smilies ? *options.smilies : defaultSmilies, workspace);
     parser.Run();
-    result.html = Internal::WriteHtml(parser, options.limits.maxQuoteDepth, result.quotesRemoved);
+    result.html = Internal::WriteHtml(parser, options.limits.maxQuoteDepth, result.quotesRemoved, options.lineAnchors,
+                                      options.lineAnchors ? LeadingLines(post) : 0);
     result.smilies = parser.smileyCount;
     result.urls = parser.urlCount;
     if (lengthError.empty())

@@ -13,6 +13,7 @@
 // ordering of tags); the HTML is at most a constant times the post's size.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,12 @@ struct Options {
     Limits limits;
     const std::vector<Smiley>* smilies = nullptr;  // null: DefaultSmilies()
     bool mayUseFlash = false;                      // an administrator's rights; members may not use [flash]
+    // When set, the HTML gets an empty line anchor (render/LineAnchor.h)
+    // where each of the post's lines starts, or at the first place after it
+    // where the HTML may hold one (a line that starts inside a tag), and
+    // the line numbers (the post's first line is 0) are appended here in
+    // the anchors' order. Off, the HTML is the board's exactly.
+    std::vector<uint32_t>* lineAnchors = nullptr;
 };
 
 struct Result {

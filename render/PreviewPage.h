@@ -22,4 +22,8 @@ std::string Build(std::string_view post, std::string_view appFolder);
 // post as phpBB 3 renders it in a post box as the board shows it.
 std::string BuildForPhpbb3(std::string_view post, const Phpbb3::Options& options);
 
+// That page around HTML already rendered; `contentId`, when not empty, is
+// given as the id of the element that holds it.
+std::string Phpbb3Document(std::string_view content, std::string_view contentId = {});
+
 }  // namespace PreviewPage

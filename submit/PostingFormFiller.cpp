@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "submit/PostingFormFiller.h"
+#include "base/ScriptData.h"
 #include "base/Utf8.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QVariant>
 #include <QWebEnginePage>
@@ -87,13 +86,7 @@ QString PostingFormFiller::Script(const PostingFill& fill)
         {QStringLiteral("fill"), fill.fill},
         {QStringLiteral("host"), ToQString(fill.host)},
     };
-    // The data's JSON text, itself encoded as a JSON string inside an array:
-    // the encoder escapes every quote, backslash and control character, so
-    // the script sees one string literal and parses it as data.
-    const QString json = QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact));
-    const QByteArray literal = QJsonDocument(QJsonArray{json}).toJson(QJsonDocument::Compact);
-    return QLatin1String(FillFunction) + QStringLiteral("(JSON.parse(") + QString::fromUtf8(literal)
-        + QStringLiteral("[0]))");
+    return ScriptData::Call(QLatin1String(FillFunction), data);
 }
 
 void PostingFormFiller::Run(QWebEnginePage* page, const PostingFill& fill, std::function<void(PostingPageKind)> done)

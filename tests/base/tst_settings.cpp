@@ -73,7 +73,12 @@ void tst_Settings::writtenAsEarlierVersionsWrote()
     settings.setSpellingLanguage("en_GB");
     settings.setHighlightBBCode(true);
     settings.setNewTopicMode("https://forum.test/", "post");
+    settings.setLivePreview(true);
+    settings.setLivePreviewSizes({540, 420});
 
+    QCOMPARE(Stored("Options", "LivePreview"), QString("1"));
+    QCOMPARE(Stored("Options", "LivePreviewSizes"), QString("540 420"));
+    QCOMPARE(settings.livePreviewSizes(), QList<int>({540, 420}));
     QCOMPARE(Stored("Options", "SiteAdress"), QString("https://forum.test/"));
     QCOMPARE(Stored("Options", "SiteName"), QString("Test"));
     QCOMPARE(Stored("Options", "CheckSpelling"), QString("0"));
@@ -96,6 +101,11 @@ void tst_Settings::defaultsWhenNothingIsStored()
     QCOMPARE(settings.checkSpelling(), true);
     QCOMPARE(settings.spellingLanguage(), QString());
     QCOMPARE(settings.highlightBBCode(), true);
+    QCOMPARE(settings.livePreview(), false);
+    QCOMPARE(settings.livePreviewSizes(), QList<int>());
+    // Sizes edited into something else are dropped whole.
+    Settings().setValue("Options", "LivePreviewSizes", "540 wide");
+    QCOMPARE(settings.livePreviewSizes(), QList<int>());
     // A value stored empty is not the default.
     Settings().setSiteAddress(QString());
     QCOMPARE(settings.siteAddress("HTTP://"), QString());

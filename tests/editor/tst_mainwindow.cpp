@@ -334,12 +334,13 @@ void tst_MainWindow::menus()
          {"checkSpellingAction", "Check &Spelling as You Type"},
          {"spellingLanguageItem", "Spelling &Language"},
          {"highlightAction", "&Highlight BBCode"}},
+        {{"livePreviewAction", "&Live Preview"}},
         {{"contactAction", "Contact Quillforge &Team"}, {"", "-"}, {"aboutAction", "&About..."}},
     };
-    const QStringList titles = {"&File", "&Edit", "&Help"};
+    const QStringList titles = {"&File", "&Edit", "&View", "&Help"};
     const QList<QAction*> menus = w->menuBar()->actions();
-    QCOMPARE(menus.size(), 3);
-    for (int m = 0; m < 3; ++m) {
+    QCOMPARE(menus.size(), 4);
+    for (int m = 0; m < 4; ++m) {
         QCOMPARE(menus[m]->text(), titles[m]);
         const QList<QAction*> items = menus[m]->menu()->actions();
         QCOMPARE(items.size(), expected[m].size());
@@ -362,11 +363,11 @@ void tst_MainWindow::toolbar()
 {
     auto w = MakeWindow();
     const QStringList expected = {
-        "New",          "Open", "Save",    "-",    "Copy", "Cut", "Paste", "-", "Copy post to clipboard",
-        "Preview post", "-",    "Options", "About"};
+        "New",          "Open",         "Save", "-",       "Copy", "Cut", "Paste", "-", "Copy post to clipboard",
+        "Preview post", "Live preview", "-",    "Options", "About"};
     const QList<QAction*> buttons = Controls(*w).toolBar->actions();
-    QCOMPARE(buttons.size(), 13);
-    for (int i = 0; i < 13; ++i) {
+    QCOMPARE(buttons.size(), 14);
+    for (int i = 0; i < 14; ++i) {
         if (expected[i] == "-") {
             QVERIFY(buttons[i]->isSeparator());
             continue;
@@ -409,9 +410,11 @@ void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
                                             << "Copy post to clipboard";
     QTest::newRow("Preview post") << 9 << "previewAction"
                                   << "Preview post";
-    QTest::newRow("Options") << 11 << "optionsAction"
+    QTest::newRow("Live preview, beside Preview") << 10 << "livePreviewAction"
+                                                  << "Live preview";
+    QTest::newRow("Options") << 12 << "optionsAction"
                              << "Options";
-    QTest::newRow("About") << 12 << "aboutAction"
+    QTest::newRow("About") << 13 << "aboutAction"
                            << "About";
 }
 

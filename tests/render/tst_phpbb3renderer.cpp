@@ -7,6 +7,7 @@
 // and optionally "limits", "smileyTable", "characters", "smilies", "urls"
 // and "quotesRemoved".
 
+#include "render/LineAnchor.h"
 #include "render/Phpbb3Renderer.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
@@ -82,6 +83,13 @@ void CheckCase(const QJsonObject& c, const Phpbb3::Options& options)
         QCOMPARE(qint64(result.urls), c["urls"].toInteger());
     if (c.contains("quotesRemoved"))
         QCOMPARE(result.quotesRemoved, c["quotesRemoved"].toBool());
+    // The live preview's line anchors leave the HTML as it is around them.
+    std::vector<uint32_t> lines;
+    Phpbb3::Options anchored = options;
+    anchored.lineAnchors = &lines;
+    QString withAnchors = QString::fromStdString(Phpbb3::Render(post, anchored).html);
+    QCOMPARE(qsizetype(lines.size()), withAnchors.count(LineAnchor::Element.data()));
+    QCOMPARE(withAnchors.remove(LineAnchor::Element.data()), QString::fromStdString(result.html));
 }
 
 }  // namespace
