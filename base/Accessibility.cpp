@@ -3,6 +3,8 @@
 
 #include "base/AccessibleButton.h"
 #include "base/AccessibleList.h"
+#include "base/AccessiblePicture.h"
+#include "base/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -18,6 +20,13 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         if (!list || list->isEditable())
             return nullptr;
         return new AccessibleList(list);
+    }
+    if (className == QLatin1String("PictureBox")) {
+        // Only a picture that takes the keyboard focus can be clicked.
+        auto* picture = qobject_cast<PictureBox*>(object);
+        if (!picture || picture->focusPolicy() == Qt::NoFocus)
+            return nullptr;
+        return new AccessiblePicture(picture);
     }
     if (className == QLatin1String("QPushButton") || className == QLatin1String("QRadioButton")
         || className == QLatin1String("QCheckBox")) {

@@ -5,6 +5,7 @@
 // classic behaviour as pixels (Tiny 7 ... Huge 24). Posts written for one
 // scale can be converted to the other, item for item. Qt-free.
 
+#include "base/Translatable.h"
 #include "board/BoardKind.h"
 
 #include <array>
@@ -14,7 +15,9 @@
 
 namespace SizeScale {
 
-inline constexpr std::array<std::string_view, 5> Captions = {"Tiny", "Small", "Normal", "Large", "Huge"};
+inline constexpr std::array<std::string_view, 5> Captions = {
+    QF_TRANSLATABLE("SizeScale", "Tiny"), QF_TRANSLATABLE("SizeScale", "Small"), QF_TRANSLATABLE("SizeScale", "Normal"),
+    QF_TRANSLATABLE("SizeScale", "Large"), QF_TRANSLATABLE("SizeScale", "Huge")};
 inline constexpr std::array<int, 5> Pixels = {7, 9, 12, 18, 24};
 inline constexpr std::array<int, 5> Percentages = {50, 85, 100, 150, 200};
 

@@ -18,6 +18,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -123,6 +124,8 @@ protected:
 
 private:
     void CreateControls();
+    void LayOut(QWidget* submitFrame);
+    QLayout* LayOutSubmission();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -147,6 +150,12 @@ private:
     void EnableTopicNumber(bool enabled);
 
     // The controls (their object names are the same).
+    QLabel* headingLabel = nullptr;  // "Post a new topic"
+    QLabel* emoticonsLabel = nullptr;
+    QLabel* sizeLabel = nullptr;
+    QLabel* colourLabel = nullptr;
+    QLabel* subjectLabel = nullptr;
+    QLabel* bodyLabel = nullptr;
     QLineEdit* subjectEdit = nullptr;
     QPlainTextEdit* bodyEdit = nullptr;
     std::array<QPushButton*, 10> tagButtons{};

@@ -6,6 +6,7 @@
 #include "post/PostDocument.h"
 #include "recovery/RecoveryKeeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
@@ -35,15 +36,18 @@ void ReportDamaged(const Target& target, RecoverySlot& slot)
     const QString path = QDir::toNativeSeparators(slot.CopyPath());
     const QString keptAs = slot.SetAside();
     const QString where = keptAs.isEmpty()
-        ? QStringLiteral("It was left where it is.")
-        : QStringLiteral("It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
-    Tell(target, QStringLiteral("The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2").arg(path, where));
+        ? QCoreApplication::translate("RecoveryOffer", "It was left where it is.")
+        : QCoreApplication::translate("RecoveryOffer", "It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
+    Tell(target,
+         QCoreApplication::translate("RecoveryOffer",
+                                     "The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2")
+             .arg(path, where));
 }
 
 void ReportUnreadable(const Target& target, RecoverySlot& slot, const QString& reason)
 {
     Tell(target,
-         QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
+         QCoreApplication::translate("RecoveryOffer", "The recovery copy \"%1\" cannot be read.\r\n%2")
              .arg(QDir::toNativeSeparators(slot.CopyPath()), reason));
     slot.Unlock();
 }
