@@ -265,7 +265,8 @@ void BBCodeAssistant::LayOut()
     auto* items = new QVBoxLayout;
     items->setSpacing(0);
     items->addWidget(itemLabel);
-    items->addSpacing(ItemArea.top() - ItemCaption.bottom() - 1);
+    // A caption taller than designed takes from the gap below it first.
+    items->addSpacing(std::max(0, ItemArea.top() - ItemCaption.top() - itemLabel->height()));
     items->addWidget(itemEdit);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(0);

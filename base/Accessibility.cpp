@@ -22,11 +22,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         return new AccessibleList(list);
     }
     if (className == QLatin1String("PictureBox")) {
-        // Only a picture that takes the keyboard focus can be clicked.
         auto* picture = qobject_cast<PictureBox*>(object);
-        if (!picture || picture->focusPolicy() == Qt::NoFocus)
-            return nullptr;
-        return new AccessiblePicture(picture);
+        return picture ? new AccessiblePicture(picture) : nullptr;
     }
     if (className == QLatin1String("QPushButton") || className == QLatin1String("QRadioButton")
         || className == QLatin1String("QCheckBox")) {

@@ -7,6 +7,13 @@ AccessiblePicture::AccessiblePicture(PictureBox* picture) : QAccessibleWidget(pi
 
 PictureBox* AccessiblePicture::Picture() const { return static_cast<PictureBox*>(widget()); }
 
+bool AccessiblePicture::Clickable() const { return Picture()->focusPolicy() != Qt::NoFocus; }
+
+QAccessible::Role AccessiblePicture::role() const
+{
+    return Clickable() ? QAccessible::Button : QAccessible::StaticText;
+}
+
 QString AccessiblePicture::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
@@ -21,7 +28,7 @@ QString AccessiblePicture::text(QAccessible::Text t) const
 QStringList AccessiblePicture::actionNames() const
 {
     QStringList names;
-    if (Picture()->isEnabled())
+    if (Clickable() && Picture()->isEnabled())
         names << pressAction();
     return names + QAccessibleWidget::actionNames();
 }
@@ -32,6 +39,6 @@ void AccessiblePicture::doAction(const QString& actionName)
         QAccessibleWidget::doAction(actionName);
         return;
     }
-    if (Picture()->isEnabled())
+    if (Clickable() && Picture()->isEnabled())
         Picture()->click();
 }

@@ -10,6 +10,7 @@
 #include "base/Utf8.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -39,6 +40,7 @@ BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
     ShowLoadedState();
     resize(QSize(PreviewLayout::ClientWidth, PreviewLayout::ClientHeight).expandedTo(minimumSizeHint()));
     restoreGeometry(Settings().windowGeometry(GeometryKey));
+    layout()->activate();
 }
 
 BrowserWindow::~BrowserWindow()
@@ -153,7 +155,7 @@ void BrowserWindow::ShowBanner(BrowserBanner banner)
 void BrowserWindow::ApplyCaption(const BrowserModeRow& row)
 {
     if (!row.caption.empty())
-        setWindowTitle(ToQString(row.caption));
+        setWindowTitle(QCoreApplication::translate("BrowserMode", std::string(row.caption).c_str()));
 }
 
 void BrowserWindow::Open(BrowserMode mode, const QUrl& address)

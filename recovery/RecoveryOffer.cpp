@@ -96,7 +96,7 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
 {
     QString title = ToQString(copy.title);
     if (title.isEmpty())
-        title = QStringLiteral("(no title)");
+        title = QCoreApplication::translate("RecoveryOffer", "(no title)");
     else if (title.size() > LongestTitleShown) {
         qsizetype cut = LongestTitleShown - 3;
         if (title.at(cut - 1).isHighSurrogate())
@@ -104,7 +104,10 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
         title = title.left(cut) + QStringLiteral("...");
     }
     const QString time = QLocale().toString(QDateTime::fromMSecsSinceEpoch(copy.savedAtMs), QLocale::ShortFormat);
-    return Question + QStringLiteral("\r\n\r\nTitle: %1\r\nWritten: %2").arg(title, time);
+    return QCoreApplication::translate("RecoveryOffer",
+                                       "Quillforge was not closed properly. Restore the post you "
+                                       "were writing?\r\n\r\nTitle: %1\r\nWritten: %2")
+        .arg(title, time);
 }
 
 bool Run(const Target& target, const QString& folder)

@@ -147,6 +147,44 @@
     </message>
 </context>
 <context>
+    <name>BoardWarnings</name>
+    <message>
+        <source>This post uses %1&apos;s font sizes (%2), but your site runs %3, which reads them as percentages: &quot;Large&quot; text would show at 18 % of the normal size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This post uses %1&apos;s font sizes (%2), but your site runs %3, which reads them as pixels and shows any above 29 as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert this size to %1&apos;s (%2)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert these %3 sizes to %1&apos;s (%2)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board will change this post:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board will refuse this post:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrowserMode</name>
+    <message>
+        <source>Send Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrowserWindow</name>
     <message>
         <source>The browser component could not be loaded.
@@ -212,6 +250,13 @@
     </message>
     <message>
         <source>Text colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ForumList</name>
+    <message>
+        <source>Please define forums in the options in edit menu</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -708,6 +753,17 @@ Yes replaces it, No saves your post under another name, Cancel does not save.</s
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(no title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillforge was not closed properly. Restore the post you were writing?<byte value="xd"/>
+<byte value="xd"/>
+Title: %1<byte value="xd"/>
+Written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecoverySlot</name>
@@ -755,6 +811,29 @@ Yes replaces it, No saves your post under another name, Cancel does not save.</s
     </message>
     <message>
         <source>Ignore All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SubmitChecks</name>
+    <message>
+        <source>you didn&apos;t specify a valid site address, please specify one at the options window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the type of your post, is it a New post or a reply?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please specify the topic number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Number is not correctly specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please specify the Forum</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1006,6 +1085,14 @@ Yes replaces it, No saves your post under another name, Cancel does not save.</s
     </message>
     <message>
         <source>Check spelling in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Highlight BBCode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed (Debian&apos;s hunspell-en-us package is one)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -41,7 +41,7 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& setti
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
 
-    m_highlight = new QAction(QStringLiteral("&Highlight BBCode"), this);
+    m_highlight = new QAction(tr("&Highlight BBCode"), this);
     m_highlight->setObjectName(QStringLiteral("highlightAction"));
     m_highlight->setCheckable(true);
     m_highlight->setChecked(m_settings.highlightBBCode());
@@ -71,7 +71,7 @@ void WritingHelp::StartSpelling()
     if (languages.empty()) {
         for (QAction* item : {m_checkSpelling, m_languages->menuAction()}) {
             item->setEnabled(false);
-            item->setToolTip(NoDictionaryText);
+            item->setToolTip(NoDictionaryText());
         }
         return;
     }

@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QToolButton>
 
 #include <functional>
 
@@ -60,7 +61,9 @@ QStringList CutTexts(QWidget* window)
             else
                 for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
                     check(word, room);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(control); button && !button->text().isEmpty()) {
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control); button && !button->text().isEmpty()
+                   && !(qobject_cast<QToolButton*>(button)
+                        && static_cast<QToolButton*>(button)->toolButtonStyle() == Qt::ToolButtonIconOnly)) {
             const QString text = QString(button->text()).remove(QLatin1Char('&'));
             int room = button->width() - 6;
             if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
