@@ -311,8 +311,12 @@ void BBCodeAssistant::LayOut()
 
     // The three pages share one place; only the one in front is shown.
     auto* pages = new QGridLayout;
-    for (QGroupBox* page : {linkPage, imagePage, listPage})
+    for (QGroupBox* page : {linkPage, imagePage, listPage}) {
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
         pages->addWidget(page, 0, 0);
+    }
 
     Look::Fit(outputLabel, OutputCaption.size());
     outputText->setMinimumWidth(OutputArea.width());

@@ -100,12 +100,16 @@ void MoreEmoticonsWindow::CreateControls()
     connect(closeHotSpot, &PictureBox::clicked, this, &MoreEmoticonsWindow::close);
 
     // The sheet (or the board's smilies in its place), and Close Window
-    // centred below it along the bottom edge.
+    // below it along the bottom edge.
     auto* content = new QVBoxLayout(background);
     content->setContentsMargins(0, 0, 0, ExtraEmoticons::ClientHeight - closeArea.bottom() - 1);
     content->setSpacing(0);
     content->addWidget(pictures);
-    content->addWidget(closeHotSpot, 0, Qt::AlignHCenter);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addSpacing(closeArea.left());
+    closeRow->addWidget(closeHotSpot);
+    closeRow->addStretch();
+    content->addLayout(closeRow);
     if (pictures != sheet)
         sheet->hide();
     auto* window = new QVBoxLayout(this);
