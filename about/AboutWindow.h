@@ -41,6 +41,7 @@ public slots:
 
 private:
     void CreateControls();
+    void LayOut();
     // The caption and the version text.
     void ShowVersion();
 

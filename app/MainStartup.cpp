@@ -18,8 +18,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTranslator>
 
 void PrepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
@@ -72,6 +75,7 @@ void KeepDataPrivate(const AppContext& context)
 std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& executableDir, const QStringList& arguments)
 {
     FixFolders(context, executableDir);
+    LoadTranslations(context);
     KeepDataPrivate(context);
     QApplication::setWindowIcon(AppIcon::ForWindows());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(InstallLayout::AppId));
@@ -105,4 +109,18 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
         window->OpenFile(path);
     window->show();
     return window;
+}
+
+void LoadTranslations(const AppContext& context)
+{
+    const QLocale language;
+    const auto install = [&language](const QString& name, const QString& folder) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(language, name, QStringLiteral("_"), folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    };
+    install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(QStringLiteral("quillforge"), context.PictureFile(QStringLiteral("translations")));
 }

@@ -16,7 +16,8 @@ void PrepareApplication();
 
 // Runs the start sequence, in order:
 //  1. fixes the picture folder and the writable folder from `executableDir`
-//     (FixFolders), makes the user's data folder and its recovery folder
+//     (FixFolders), loads the translation for the user's language
+//     (LoadTranslations), makes the user's data folder and its recovery folder
 //     private when others may read them (KeepDataPrivate), and gives the
 //     application its icon and the name of its desktop entry;
 //  2. takes the command line (`arguments`, without the program's own name)
@@ -42,6 +43,12 @@ void FixFolders(AppContext& context, const QString& executableDir);
 // belong to the user; one that belongs to someone else is left as it is and
 // reported in a message box.
 void KeepDataPrivate(const AppContext& context);
+
+// The program's texts in the user's language, when a translation for it is
+// installed in the data folder's translations/ (quillforge_<language>.qm),
+// and Qt's own (the standard buttons) from Qt's translations folder. Without
+// one the program speaks English.
+void LoadTranslations(const AppContext& context);
 
 // The path the command line names, as the start routine reads it.
 QString CommandLinePath(const QStringList& arguments);

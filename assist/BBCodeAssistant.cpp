@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "assist/BBCodeAssistant.h"
 
+#include "base/Look.h"
 #include "base/PictureBox.h"
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
@@ -8,7 +9,9 @@
 #include "base/Utf8.h"
 #include "post/PostDocument.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -26,7 +29,8 @@
 
 namespace {
 
-// The window's fixed client area and where its parts lie.
+// Where the window's parts lie at the default font; the window takes the
+// size they need.
 constexpr int ClientWidth = 400;
 constexpr int ClientHeight = 404;
 constexpr int HeaderHeight = 40;
@@ -36,6 +40,21 @@ const QRect OutputArea(10, 300, 380, 52);
 constexpr int BottomBarTop = 360;
 const QRect AgreeWords(226, 368, 70, 28);
 const QRect CloseWords(310, 368, 70, 28);
+// Within a page: a caption and its field on a row, the rows 16 pixels apart.
+const QRect PageCaption(14, 36, 100, 24);
+const QRect PageField(120, 36, 244, 24);
+constexpr int PageRowGap = 16;
+// Within the list page.
+const QRect ListCaption(14, 28, 90, 24);
+const QRect ListField(110, 28, 256, 24);
+const QRect ItemCaption(14, 58, 140, 18);
+const QRect ItemArea(14, 78, 150, 96);
+const QRect AddArea(172, 84, 80, 26);
+const QRect RemoveArea(172, 118, 80, 26);
+const QRect ItemListArea(260, 58, 106, 116);
+const QRect NumberedArea(14, 186, 92, 24);
+const QRect NumberingArea(108, 180, 260, 36);
+const QRect NumberingOption(6, 6, 84, 24);  // the first of three, side by side
 
 const QString ImgAddressDesigned = QStringLiteral("http://");
 const QString UrlOpening = QStringLiteral("[url][/url]");
@@ -51,19 +70,17 @@ QString NameOf(const QLabel* label)
     return name;
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QRect& area, QWidget* parent)
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(area);
     return label;
 }
 
-QLineEdit* MakeLine(const QString& name, const QRect& area, QLabel* label, QWidget* parent)
+QLineEdit* MakeLine(const QString& name, QLabel* label, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setGeometry(area);
     // A selection taken from a long post may be longer than a line field's usual limit.
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setAccessibleName(NameOf(label));
@@ -76,10 +93,10 @@ QLineEdit* MakeLine(const QString& name, const QRect& area, QLabel* label, QWidg
 BBCodeAssistant::BBCodeAssistant(PostDocument& post, QWidget* owner) : QDialog(owner), m_post(post)
 {
     setObjectName(QStringLiteral("BBCodeAssistant"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("BBCode Assistant"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
+    LayOut();
     ResetControls();
     connect(this, &QDialog::finished, this, &BBCodeAssistant::ClearState);
 }
@@ -88,7 +105,6 @@ QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& capti
 {
     auto* page = new QGroupBox(caption, background);
     page->setObjectName(name);
-    page->setGeometry(PageArea);
     page->setAutoFillBackground(true);
     page->setAccessibleName(caption.trimmed());
     return page;
@@ -96,87 +112,69 @@ QGroupBox* BBCodeAssistant::CreatePage(const QString& name, const QString& capti
 
 void BBCodeAssistant::CreateControls()
 {
-    background =
-        new DialogBackground(DialogBackground::Icon::Assistant, QStringLiteral("Assistant"), HeaderHeight, this);
+    background = new DialogBackground(DialogBackground::Icon::Assistant, tr("Assistant"), HeaderHeight, this);
     background->setObjectName(QStringLiteral("background"));
-    background->setGeometry(0, 0, ClientWidth, ClientHeight);
-    background->SetBottomBar(BottomBarTop);
-    background->AddLink(AgreeWords, QStringLiteral("Agree"));
-    background->AddLink(CloseWords, QStringLiteral("Close"));
+    background->SetBottomBar(ClientHeight - BottomBarTop);
 
     // The link page.
-    linkPage = CreatePage(QStringLiteral("linkPage"), QStringLiteral("URL"));
-    linkNameLabel =
-        MakeLabel(QStringLiteral("linkNameLabel"), QStringLiteral("Link Name:"), QRect(14, 36, 100, 24), linkPage);
-    linkNameEdit = MakeLine(QStringLiteral("linkNameEdit"), QRect(120, 36, 244, 24), linkNameLabel, linkPage);
-    linkAddressLabel = MakeLabel(QStringLiteral("linkAddressLabel"), QStringLiteral("Link Address:"),
-                                 QRect(14, 76, 100, 24), linkPage);
-    linkAddressEdit = MakeLine(QStringLiteral("linkAddressEdit"), QRect(120, 76, 244, 24), linkAddressLabel, linkPage);
+    linkPage = CreatePage(QStringLiteral("linkPage"), tr("URL"));
+    linkNameLabel = MakeLabel(QStringLiteral("linkNameLabel"), tr("Link Name:"), linkPage);
+    linkNameEdit = MakeLine(QStringLiteral("linkNameEdit"), linkNameLabel, linkPage);
+    linkAddressLabel = MakeLabel(QStringLiteral("linkAddressLabel"), tr("Link Address:"), linkPage);
+    linkAddressEdit = MakeLine(QStringLiteral("linkAddressEdit"), linkAddressLabel, linkPage);
     connect(linkNameEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkNameEdited);
     connect(linkAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::linkAddressEdited);
 
     // The image page.
-    imagePage = CreatePage(QStringLiteral("imagePage"), QStringLiteral("Image "));
-    imageAddressLabel = MakeLabel(QStringLiteral("imageAddressLabel"), QStringLiteral("Image Address:"),
-                                  QRect(14, 36, 100, 24), imagePage);
-    imageAddressEdit =
-        MakeLine(QStringLiteral("imageAddressEdit"), QRect(120, 36, 244, 24), imageAddressLabel, imagePage);
+    imagePage = CreatePage(QStringLiteral("imagePage"), tr("Image "));
+    imageAddressLabel = MakeLabel(QStringLiteral("imageAddressLabel"), tr("Image Address:"), imagePage);
+    imageAddressEdit = MakeLine(QStringLiteral("imageAddressEdit"), imageAddressLabel, imagePage);
     connect(imageAddressEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::imageAddressEdited);
 
     // The list page.
-    listPage = CreatePage(QStringLiteral("listPage"), QStringLiteral("List  "));
-    listTitleLabel =
-        MakeLabel(QStringLiteral("listTitleLabel"), QStringLiteral("List Title:"), QRect(14, 28, 90, 24), listPage);
-    listTitleEdit = MakeLine(QStringLiteral("listTitleEdit"), QRect(110, 28, 256, 24), listTitleLabel, listPage);
+    listPage = CreatePage(QStringLiteral("listPage"), tr("List  "));
+    listTitleLabel = MakeLabel(QStringLiteral("listTitleLabel"), tr("List Title:"), listPage);
+    listTitleEdit = MakeLine(QStringLiteral("listTitleEdit"), listTitleLabel, listPage);
     connect(listTitleEdit, &QLineEdit::textChanged, this, &BBCodeAssistant::listTitleEdited);
-    itemLabel =
-        MakeLabel(QStringLiteral("itemLabel"), QStringLiteral("add List item:"), QRect(14, 58, 140, 18), listPage);
+    itemLabel = MakeLabel(QStringLiteral("itemLabel"), tr("add List item:"), listPage);
     itemEdit = new QPlainTextEdit(listPage);
     itemEdit->setObjectName(QStringLiteral("itemEdit"));
-    itemEdit->setGeometry(14, 78, 150, 96);
     itemEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     itemEdit->setTabChangesFocus(true);
     itemEdit->setAccessibleName(NameOf(itemLabel));
     itemLabel->setBuddy(itemEdit);
 
-    addButton = new QPushButton(QStringLiteral("Add >>"), listPage);
+    addButton = new QPushButton(tr("Add >>"), listPage);
     addButton->setObjectName(QStringLiteral("addButton"));
-    removeButton = new QPushButton(QStringLiteral("Remove"), listPage);
+    removeButton = new QPushButton(tr("Remove"), listPage);
     removeButton->setObjectName(QStringLiteral("removeButton"));
-    int top = 84;
     for (QPushButton* button : {addButton, removeButton}) {
-        button->setGeometry(172, top, 80, 26);
         button->setAccessibleName(button->text());
         // Return in a field does not press either button.
         button->setAutoDefault(false);
-        top += 34;
     }
     connect(addButton, &QPushButton::clicked, this, &BBCodeAssistant::addItem);
     connect(removeButton, &QPushButton::clicked, this, &BBCodeAssistant::removeItem);
 
     itemList = new QListWidget(listPage);
     itemList->setObjectName(QStringLiteral("itemList"));
-    itemList->setGeometry(260, 58, 106, 116);
-    itemList->setAccessibleName(QStringLiteral("List items"));
+    itemList->setAccessibleName(tr("List items"));
 
-    numberedBox = new QCheckBox(QStringLiteral("Numbered:"), listPage);
+    numberedBox = new QCheckBox(tr("Numbered:"), listPage);
     numberedBox->setObjectName(QStringLiteral("numberedBox"));
-    numberedBox->setGeometry(14, 186, 92, 24);
-    numberedBox->setAccessibleName(QStringLiteral("Numbered"));
+    numberedBox->setAccessibleName(tr("Numbered"));
     // A tick set by the program runs the rule as a click does.
     connect(numberedBox, &QCheckBox::toggled, this, &BBCodeAssistant::numberedToggled);
 
     numberingFrame = new QFrame(listPage);
     numberingFrame->setObjectName(QStringLiteral("numberingFrame"));
-    numberingFrame->setGeometry(108, 180, 260, 36);
     numberingFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    numberingFrame->setAccessibleName(QStringLiteral("Numbering"));
+    numberingFrame->setAccessibleName(tr("Numbering"));
     const QString captions[] = {QStringLiteral("1. 2. 3."), QStringLiteral("a. b. c."), QStringLiteral("i. ii. iii.")};
     for (int index = 1; index <= 3; ++index) {
         auto* option = new QRadioButton(captions[index - 1], numberingFrame);
         option->setObjectName(QStringLiteral("numberingOption_%1").arg(index));
         option->setProperty("index", index);
-        option->setGeometry(6 + (index - 1) * 84, 6, 84, 24);
         option->setAccessibleName(option->text());
         connect(option, &QRadioButton::toggled, this, [this, index](bool chosen) {
             if (chosen)
@@ -186,10 +184,9 @@ void BBCodeAssistant::CreateControls()
     }
 
     // The output.
-    outputLabel = MakeLabel(QStringLiteral("outputLabel"), QStringLiteral("Output:"), OutputCaption, background);
+    outputLabel = MakeLabel(QStringLiteral("outputLabel"), tr("Output:"), background);
     outputText = new QLabel(background);
     outputText->setObjectName(QStringLiteral("outputText"));
-    outputText->setGeometry(OutputArea);
     // Post text is shown as it is, never read as markup.
     outputText->setTextFormat(Qt::PlainText);
     outputText->setWordWrap(true);
@@ -210,16 +207,145 @@ void BBCodeAssistant::CreateControls()
     // The click areas over the painted words.
     agreeHotSpot = new PictureBox(background);
     agreeHotSpot->setObjectName(QStringLiteral("agreeHotSpot"));
-    agreeHotSpot->setGeometry(AgreeWords);
-    agreeHotSpot->setAccessibleName(QStringLiteral("Agree"));
+    agreeHotSpot->setAccessibleName(tr("Agree"));
     closeHotSpot = new PictureBox(background);
     closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
-    closeHotSpot->setGeometry(CloseWords);
-    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
-    for (PictureBox* area : {agreeHotSpot, closeHotSpot})
+    closeHotSpot->setAccessibleName(tr("Close"));
+    for (PictureBox* area : {agreeHotSpot, closeHotSpot}) {
         area->SetHandCursor();
+        background->AddLink(area, area->accessibleName());
+    }
     connect(agreeHotSpot, &PictureBox::clicked, this, &BBCodeAssistant::agree);
     connect(closeHotSpot, &PictureBox::clicked, this, &BBCodeAssistant::discard);
+}
+
+// The designed places at the default font; under a larger one the controls
+// grow as their texts need and the window with them.
+void BBCodeAssistant::LayOut()
+{
+    // A page's layout places its controls from the page's top left corner,
+    // inside the frame and caption its style draws.
+    const auto pageLayout = [](QGroupBox* page, int left, int top, int right, int bottom) {
+        const QMargins frame = page->contentsMargins();
+        auto* layout = new QVBoxLayout(page);
+        layout->setSpacing(0);
+        layout->setContentsMargins(std::max(0, left - frame.left()), std::max(0, top - frame.top()),
+                                   std::max(0, right - frame.right()), std::max(0, bottom - frame.bottom()));
+        page->setMinimumSize(PageArea.size());
+        return layout;
+    };
+    const auto captionRow = [](QLabel* caption, QRect captionArea, QLineEdit* field, QRect fieldArea) {
+        Look::Fit(caption, captionArea.size());
+        Look::FitHeight(field, fieldArea.height());
+        field->setMinimumWidth(fieldArea.width());
+        auto* row = new QHBoxLayout;
+        row->setSpacing(fieldArea.left() - captionArea.right() - 1);
+        row->addWidget(caption);
+        row->addWidget(field, 1);
+        return row;
+    };
+    const int pageRight = PageArea.width() - PageField.right() - 1;
+
+    QVBoxLayout* link = pageLayout(linkPage, PageCaption.left(), PageCaption.top(), pageRight, 0);
+    link->addLayout(captionRow(linkNameLabel, PageCaption, linkNameEdit, PageField));
+    link->addSpacing(PageRowGap);
+    link->addLayout(captionRow(linkAddressLabel, PageCaption, linkAddressEdit, PageField));
+    link->addStretch();
+
+    QVBoxLayout* image = pageLayout(imagePage, PageCaption.left(), PageCaption.top(), pageRight, 0);
+    image->addLayout(captionRow(imageAddressLabel, PageCaption, imageAddressEdit, PageField));
+    image->addStretch();
+
+    Look::Fit(itemLabel, ItemCaption.size());
+    itemEdit->setFixedSize(ItemArea.size());
+    Look::Fit(addButton, AddArea.size());
+    Look::Fit(removeButton, RemoveArea.size());
+    itemList->setFixedSize(ItemListArea.size());
+    Look::Fit(numberedBox, NumberedArea.size());
+    auto* items = new QVBoxLayout;
+    items->setSpacing(0);
+    items->addWidget(itemLabel);
+    // A caption taller than designed takes from the gap below it first.
+    items->addSpacing(std::max(0, ItemArea.top() - ItemCaption.top() - itemLabel->height()));
+    items->addWidget(itemEdit);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addSpacing(AddArea.top() - ItemCaption.top());
+    buttons->addWidget(addButton);
+    buttons->addSpacing(RemoveArea.top() - AddArea.bottom() - 1);
+    buttons->addWidget(removeButton);
+    buttons->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    middle->addLayout(items);
+    middle->addSpacing(AddArea.left() - ItemArea.right() - 1);
+    middle->addLayout(buttons);
+    middle->addSpacing(ItemListArea.left() - AddArea.right() - 1);
+    middle->addWidget(itemList, 0, Qt::AlignTop);
+    middle->addStretch();
+
+    auto* numbering = new QHBoxLayout(numberingFrame);
+    numbering->setSpacing(0);
+    const int inside = NumberingOption.top() - numberingFrame->frameWidth();  // the frame's own line counts
+    numbering->setContentsMargins(NumberingOption.left() - numberingFrame->frameWidth(), inside, 0, inside);
+    for (int index = 1; index <= 3; ++index) {
+        Look::Fit(numberingOptions[size_t(index)], NumberingOption.size());
+        numbering->addWidget(numberingOptions[size_t(index)]);
+    }
+    numberingFrame->setMinimumSize(NumberingArea.size());
+    auto* numbered = new QHBoxLayout;
+    numbered->setSpacing(NumberingArea.left() - NumberedArea.right() - 1);
+    numbered->addWidget(numberedBox, 0, Qt::AlignVCenter);
+    numbered->addWidget(numberingFrame);
+    numbered->addStretch();
+
+    QVBoxLayout* list =
+        pageLayout(listPage, ListCaption.left(), ListCaption.top(), PageArea.width() - NumberingArea.right() - 1,
+                   PageArea.height() - NumberingArea.bottom() - 1);
+    list->addLayout(captionRow(listTitleLabel, ListCaption, listTitleEdit, ListField));
+    list->addSpacing(ItemCaption.top() - ListCaption.bottom() - 1);
+    list->addLayout(middle);
+    list->addSpacing(NumberingArea.top() - ItemArea.bottom() - 1);
+    list->addLayout(numbered);
+    list->addStretch();
+
+    // The three pages share one place; only the one in front is shown.
+    auto* pages = new QGridLayout;
+    for (QGroupBox* page : {linkPage, imagePage, listPage}) {
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
+        pages->addWidget(page, 0, 0);
+    }
+
+    Look::Fit(outputLabel, OutputCaption.size());
+    outputText->setMinimumWidth(OutputArea.width());
+    outputText->setFixedHeight(std::max(OutputArea.height(), 3 * outputText->fontMetrics().height() + 4));
+    Look::Fit(agreeHotSpot, AgreeWords.size().expandedTo(DialogBackground::LinkSize(agreeHotSpot->accessibleName())));
+    Look::Fit(closeHotSpot, CloseWords.size().expandedTo(DialogBackground::LinkSize(closeHotSpot->accessibleName())));
+    auto* links = new QHBoxLayout;
+    links->setSpacing(CloseWords.left() - AgreeWords.right() - 1);
+    links->setContentsMargins(0, AgreeWords.top() - BottomBarTop,
+                              ClientWidth - CloseWords.right() - 1 - PageArea.left(),
+                              ClientHeight - AgreeWords.bottom() - 1);
+    links->addStretch();
+    links->addWidget(agreeHotSpot);
+    links->addWidget(closeHotSpot);
+
+    auto* content = new QVBoxLayout(background);
+    content->setSpacing(0);
+    content->setContentsMargins(PageArea.left(), PageArea.top(), ClientWidth - PageArea.right() - 1, 0);
+    content->addLayout(pages);
+    content->addSpacing(OutputCaption.top() - PageArea.bottom() - 1);
+    content->addWidget(outputLabel);
+    content->addWidget(outputText);
+    content->addSpacing(BottomBarTop - OutputArea.bottom() - 1);
+    content->addLayout(links);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(background);
+    window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // The designed state, restored without running any rule: the rules belong to

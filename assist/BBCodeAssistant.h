@@ -29,8 +29,6 @@ class QRadioButton;
 class BBCodeAssistant : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("BBCode Assistant");
-
     BBCodeAssistant(PostDocument& post, QWidget* owner);
 
     // Which construct is built: "url", "img", "list" or "list="; set before
@@ -98,6 +96,7 @@ protected:
 
 private:
     void CreateControls();
+    void LayOut();
     QGroupBox* CreatePage(const QString& name, const QString& caption);
     void ResetControls();
     void BringToFront(QGroupBox* page);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "assist/DialogBackground.h"
 
+#include "base/Look.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +12,15 @@ namespace {
 const QColor HeaderTop(38, 74, 140);
 const QColor HeaderBottom(22, 46, 96);
 const QColor LinkColour(0, 0, 238);
+
+QFont LinkFont()
+{
+    QFont link(QStringLiteral("Arial"));
+    link.setPixelSize(13);
+    link.setBold(true);
+    link.setUnderline(true);
+    return link;
+}
 
 // A smiling face.
 void PaintFace(QPainter& p, const QRectF& r)
@@ -59,21 +70,27 @@ DialogBackground::DialogBackground(Icon icon, const QString& title, int headerHe
 {
 }
 
+QSize DialogBackground::LinkSize(const QString& words)
+{
+    const QFontMetrics metrics(LinkFont());
+    return {metrics.horizontalAdvance(words) + 8, metrics.height() + 4};
+}
+
 void DialogBackground::SetSurface(const QColor& colour)
 {
     m_surface = colour;
     update();
 }
 
-void DialogBackground::SetBottomBar(int top)
+void DialogBackground::SetBottomBar(int barHeight)
 {
-    m_barTop = top;
+    m_barHeight = barHeight;
     update();
 }
 
-void DialogBackground::AddLink(const QRect& area, const QString& words)
+void DialogBackground::AddLink(const QWidget* clickArea, const QString& words)
 {
-    m_links.append({area, words});
+    m_links.append({clickArea, words});
     update();
 }
 
@@ -82,7 +99,8 @@ void DialogBackground::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(rect(), m_surface);
+    const QPalette& colours = palette();
+    p.fillRect(rect(), Look::Pick(colours, m_surface, QPalette::Window));
 
     // The header: the icon, then the title words.
     const QRect header(0, 0, width(), m_headerHeight);
@@ -104,19 +122,16 @@ void DialogBackground::paintEvent(QPaintEvent*)
     p.drawText(QRect(static_cast<int>(icon.right()) + 8, 0, width(), m_headerHeight), Qt::AlignLeft | Qt::AlignVCenter,
                m_title);
 
-    if (m_barTop >= 0) {
-        p.fillRect(QRect(0, m_barTop, width(), height() - m_barTop), QColor(218, 226, 238));
-        p.setPen(QPen(QColor(170, 185, 210), 1));
-        p.drawLine(0, m_barTop, width(), m_barTop);
+    if (m_barHeight > 0) {
+        const int top = height() - m_barHeight;
+        p.fillRect(QRect(0, top, width(), m_barHeight), Look::Pick(colours, QColor(218, 226, 238), QPalette::Button));
+        p.setPen(QPen(Look::Pick(colours, QColor(170, 185, 210), QPalette::Mid), 1));
+        p.drawLine(0, top, width(), top);
     }
 
     // The link-like words, underlined as on a web page.
-    QFont link(QStringLiteral("Arial"));
-    link.setPixelSize(13);
-    link.setBold(true);
-    link.setUnderline(true);
-    p.setFont(link);
-    p.setPen(LinkColour);
+    p.setFont(LinkFont());
+    p.setPen(Look::Pick(colours, LinkColour, QPalette::Link));
     for (const Link& l : m_links)
-        p.drawText(l.area, Qt::AlignCenter, l.words);
+        p.drawText(l.area->geometry(), Qt::AlignCenter, l.words);
 }

@@ -2,8 +2,10 @@
 #pragma once
 // The background picture of the assistant windows, painted in code: a header
 // with a small icon and the window's title words, an optional bottom bar, and
-// link-like words (Close, Paste, Quote >>, Agree, Close Window) on which the
-// windows lay transparent click areas.
+// link-like words (Close, Paste, Quote >>, Agree, Close Window) under the
+// transparent click areas the windows lay out. The words follow their click
+// areas and the bar the bottom edge, so the window can grow. Under a dark
+// palette the surface and the words take the palette's colours.
 
 #include <QList>
 #include <QRect>
@@ -16,22 +18,25 @@ public:
     enum class Icon { Assistant, Quote, Emoticons };
 
     // A background whose header, at the top, is `headerHeight` pixels high;
-    // the window places it over its whole client area.
+    // the window lets it fill its whole client area.
     DialogBackground(Icon icon, const QString& title, int headerHeight, QWidget* parent = nullptr);
 
     // The colour of the area below the header (light grey unless set).
     void SetSurface(const QColor& colour);
-    // A bar from `top` down to the bottom edge, behind the links.
-    void SetBottomBar(int top);
-    // Link-like words painted centred in `area`.
-    void AddLink(const QRect& area, const QString& words);
+    // The room link-like `words` take when painted.
+    static QSize LinkSize(const QString& words);
+
+    // A bar `barHeight` pixels high along the bottom edge, behind the links.
+    void SetBottomBar(int barHeight);
+    // Link-like words painted centred under `clickArea`, a child of the background.
+    void AddLink(const QWidget* clickArea, const QString& words);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Link {
-        QRect area;
+        const QWidget* area;
         QString words;
     };
 
@@ -39,6 +44,6 @@ private:
     QString m_title;
     int m_headerHeight;
     QColor m_surface;
-    int m_barTop = -1;
+    int m_barHeight = 0;
     QList<Link> m_links;
 };

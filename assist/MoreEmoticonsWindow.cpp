@@ -10,6 +10,7 @@
 #include "post/PostDocument.h"
 #include "render/EmoticonTable.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QScrollArea>
@@ -19,6 +20,17 @@ namespace {
 constexpr int HeaderHeight = 26;
 
 QRect ToRect(const ExtraEmoticons::Area& a) { return QRect(a.left, a.top, a.width, a.height); }
+
+// What a screen reader calls a picture: its code's word ("party" for
+// ":party:"), the neutral face for ":|".
+QString NameOf(std::string_view code)
+{
+    QString name = ToQString(code);
+    if (name == QLatin1String(":|"))
+        return MoreEmoticonsWindow::tr("neutral");
+    name.remove(QLatin1Char(':'));
+    return name;
+}
 
 // The picture's first frame, which is its still image when the file holds an
 // animation; fitted into `size` when drawn at another size.
@@ -41,27 +53,28 @@ MoreEmoticonsWindow::MoreEmoticonsWindow(const AppContext& context, PostDocument
       m_context(context), m_post(post), m_boardSmilies(std::move(boardSmilies))
 {
     setObjectName(QStringLiteral("MoreEmoticonsWindow"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Extra Emoticons"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
     CreateControls();
 }
 
 void MoreEmoticonsWindow::CreateControls()
 {
-    background =
-        new DialogBackground(DialogBackground::Icon::Emoticons, QStringLiteral("Emoticons"), HeaderHeight, this);
+    background = new DialogBackground(DialogBackground::Icon::Emoticons, tr("Emoticons"), HeaderHeight, this);
     background->setObjectName(QStringLiteral("background"));
-    background->setGeometry(0, 0, ExtraEmoticons::ClientWidth, ExtraEmoticons::ClientHeight);
     background->SetSurface(Qt::white);
-    background->AddLink(ToRect(ExtraEmoticons::CloseWindowArea), QStringLiteral("Close Window"));
 
-    if (!m_boardSmilies.empty())
-        CreateBoardPictures();
+    // The pictures lie where they were drawn, on a sheet as large as the
+    // room above Close Window: the pictures are fixed in size, so the sheet is too.
+    const QRect closeArea = ToRect(ExtraEmoticons::CloseWindowArea);
+    auto* sheet = new QWidget(background);
+    sheet->setObjectName(QStringLiteral("pictureSheet"));
+    sheet->setFixedSize(ExtraEmoticons::ClientWidth, closeArea.top());
+    QWidget* pictures = m_boardSmilies.empty() ? sheet : CreateBoardPictures();
     for (int index = 0; m_boardSmilies.empty() && index < static_cast<int>(emoticonPictures.size()); ++index) {
         const ExtraEmoticons::Picture& row = ExtraEmoticons::Pictures[static_cast<size_t>(index)];
         const QString code = ToQString(row.code);
-        auto* picture = new PictureBox(background);
+        auto* picture = new PictureBox(sheet);
         picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
         picture->setProperty("index", index);
         // The text a click inserts.
@@ -71,7 +84,7 @@ void MoreEmoticonsWindow::CreateControls()
             m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code))));
         picture->setPixmap(StillPicture(file, picture->size()));
         picture->setToolTip(code);
-        picture->setAccessibleName(code);
+        picture->setAccessibleName(NameOf(row.code));
         picture->SetHandCursor();
         connect(picture, &PictureBox::clicked, this, [this, index] { insertEmoticon(index); });
         emoticonPictures[static_cast<size_t>(index)] = picture;
@@ -79,17 +92,39 @@ void MoreEmoticonsWindow::CreateControls()
 
     closeHotSpot = new PictureBox(background);
     closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
-    closeHotSpot->setGeometry(ToRect(ExtraEmoticons::CloseWindowArea));
-    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
+    closeHotSpot->setAccessibleName(tr("Close"));
     closeHotSpot->SetHandCursor();
+    const QString closeWords = tr("Close Window");
+    closeHotSpot->setFixedSize(closeArea.size().expandedTo(DialogBackground::LinkSize(closeWords)));
+    background->AddLink(closeHotSpot, closeWords);
     connect(closeHotSpot, &PictureBox::clicked, this, &MoreEmoticonsWindow::close);
+
+    // The sheet (or the board's smilies in its place), and Close Window
+    // below it along the bottom edge.
+    auto* content = new QVBoxLayout(background);
+    content->setContentsMargins(0, 0, 0, ExtraEmoticons::ClientHeight - closeArea.bottom() - 1);
+    content->setSpacing(0);
+    content->addWidget(pictures);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addSpacing(closeArea.left());
+    closeRow->addWidget(closeHotSpot);
+    closeRow->addStretch();
+    content->addLayout(closeRow);
+    if (pictures != sheet)
+        sheet->hide();
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(background);
+    window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MoreEmoticonsWindow::CreateBoardPictures()
+QWidget* MoreEmoticonsWindow::CreateBoardPictures()
 {
     // The room between the header and Close Window, scrolled when the board
     // offers more smilies than it holds.
-    auto* scroll = new QScrollArea(background);
+    auto* room = new QWidget(background);
+    room->setFixedSize(ExtraEmoticons::ClientWidth, ExtraEmoticons::CloseWindowArea.top);
+    auto* scroll = new QScrollArea(room);
     scroll->setObjectName(QStringLiteral("boardSmilies"));
     scroll->setGeometry(4, HeaderHeight + 4, ExtraEmoticons::ClientWidth - 8,
                         ExtraEmoticons::CloseWindowArea.top - HeaderHeight - 8);
@@ -127,6 +162,7 @@ void MoreEmoticonsWindow::CreateBoardPictures()
     scroll->setWidget(grid);
     scroll->viewport()->setAutoFillBackground(false);
     grid->setAutoFillBackground(false);
+    return room;
 }
 
 void MoreEmoticonsWindow::insertEmoticon(int index)

@@ -20,8 +20,6 @@ class PostDocument;
 class MoreEmoticonsWindow : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Extra Emoticons");
-
     MoreEmoticonsWindow(const AppContext& context, PostDocument& post, std::vector<BoardSmiley> boardSmilies = {},
                         QWidget* parent = nullptr);
 
@@ -37,7 +35,8 @@ public slots:
 
 private:
     void CreateControls();
-    void CreateBoardPictures();
+    // The board's smilies in a scrolled grid, on a sheet the size of the pictures'.
+    QWidget* CreateBoardPictures();
 
     AppContext m_context;
     PostDocument& m_post;

@@ -4,7 +4,8 @@
 // `quotedTextEdit`, names its poster in `posterEdit`, selects the part to quote
 // and presses Quote; the quote block goes into the post right after the
 // post's selection. The window stays open for more quotes; closing it
-// discards its fields (the window deletes itself).
+// discards its fields (the window deletes itself). It can be resized (the
+// quoted text takes the room), and keeps its size and place between runs.
 
 #include "base/AppContext.h"
 
@@ -20,10 +21,6 @@ class QPlainTextEdit;
 class QuoteManager : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Quote Manager");
-    static inline const QString WholePostQuestion =
-        QStringLiteral("No text selected, Do you want to Quote the whole post?");
-
     // Without an owner the window is a modeless window of its own; with the
     // main window as owner it is shown modally.
     QuoteManager(const AppContext& context, PostDocument& post, QWidget* owner = nullptr);
@@ -53,9 +50,11 @@ protected:
     // Escape closes the window only while both fields are empty: what the
     // user typed or pasted is never dropped by a key.
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
+    void LayOut();
 
     AppContext m_context;
     PostDocument& m_post;

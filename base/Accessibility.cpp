@@ -3,6 +3,8 @@
 
 #include "base/AccessibleButton.h"
 #include "base/AccessibleList.h"
+#include "base/AccessiblePicture.h"
+#include "base/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -18,6 +20,10 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         if (!list || list->isEditable())
             return nullptr;
         return new AccessibleList(list);
+    }
+    if (className == QLatin1String("PictureBox")) {
+        auto* picture = qobject_cast<PictureBox*>(object);
+        return picture ? new AccessiblePicture(picture) : nullptr;
     }
     if (className == QLatin1String("QPushButton") || className == QLatin1String("QRadioButton")
         || className == QLatin1String("QCheckBox")) {

@@ -7,7 +7,9 @@
 // background picture), so a list reports its accessible name as its name, its
 // current item as its value, and its items. Buttons, option buttons and check
 // boxes (AccessibleButton): pressed through the interface, they run the same
-// command as a click. Editable lists keep the standard interface.
+// command as a click. Pictures that can be clicked (AccessiblePicture) are
+// buttons named by their accessible name; pressed, they are clicked. Editable
+// lists keep the standard interface.
 
 namespace Accessibility {
 

@@ -2,6 +2,7 @@
 #include "base/FileIO.h"
 #include "base/Utf8.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +70,8 @@ bool WritePrivately(const QString& path, const std::string& bytes, QString* erro
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0)
-            return failed(wrote < 0 ? SystemReason() : QStringLiteral("Nothing could be written."));
+            return failed(wrote < 0 ? SystemReason()
+                                    : QCoreApplication::translate("FileIO", "Nothing could be written."));
         data += wrote;
         left -= size_t(wrote);
     }
@@ -185,7 +187,7 @@ bool MakeFolder(const QString& folder, QString* error, Access access)
     if (!code && std::filesystem::is_directory(path, code))
         return true;
     if (error)
-        *error = code ? ToQString(code.message()) : QStringLiteral("It is not a folder.");
+        *error = code ? ToQString(code.message()) : QCoreApplication::translate("FileIO", "It is not a folder.");
     return false;
 }
 
@@ -199,14 +201,16 @@ bool KeepPrivate(const QString& folder, QString* problem)
         return true;
     if (facts.st_uid != ::geteuid()) {
         if (problem)
-            *problem = QStringLiteral("The folder \"%1\" belongs to another user, so the program leaves it as it is; "
-                                      "what it keeps there may be readable by others.")
+            *problem = QCoreApplication::translate(
+                           "FileIO",
+                           "The folder \"%1\" belongs to another user, so the program leaves it as it is; "
+                           "what it keeps there may be readable by others.")
                            .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     if (::chmod(name.constData(), S_IRWXU) != 0) {
         if (problem)
-            *problem = QStringLiteral("The folder \"%1\" could not be made private.\r\n%2")
+            *problem = QCoreApplication::translate("FileIO", "The folder \"%1\" could not be made private.\r\n%2")
                            .arg(QDir::toNativeSeparators(folder), SystemReason());
         return false;
     }
@@ -215,12 +219,14 @@ bool KeepPrivate(const QString& folder, QString* problem)
 
 QString CannotWriteMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Could not write the file \"%1\".\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("FileIO", "Could not write the file \"%1\".\r\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString CannotReadMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Could not read the file \"%1\".\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("FileIO", "Could not read the file \"%1\".\r\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 }  // namespace FileIO

@@ -15,7 +15,7 @@
 FontColorDialog::FontColorDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FontColorDialog"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     m_fontPart = new QFontDialog(this);
     m_fontPart->setObjectName(QStringLiteral("fontPart"));
@@ -26,7 +26,7 @@ FontColorDialog::FontColorDialog(QWidget* parent) : QDialog(parent)
     auto* colourLabel = new QLabel(QStringLiteral("&Colour:"), this);
     m_colourButton = new QPushButton(this);
     m_colourButton->setObjectName(QStringLiteral("colourButton"));
-    m_colourButton->setAccessibleName(QStringLiteral("Text colour"));
+    m_colourButton->setAccessibleName(tr("Text colour"));
     colourLabel->setBuddy(m_colourButton);
     connect(m_colourButton, &QPushButton::clicked, this, &FontColorDialog::ChooseColour);
 
@@ -84,8 +84,7 @@ void FontColorDialog::SetColour(const QColor& colour)
 
 void FontColorDialog::ChooseColour()
 {
-    const QColor chosen =
-        QColorDialog::getColor(m_colour, this, QStringLiteral("Text colour"), QColorDialog::DontUseNativeDialog);
+    const QColor chosen = QColorDialog::getColor(m_colour, this, tr("Text colour"), QColorDialog::DontUseNativeDialog);
     if (chosen.isValid())
         SetColour(chosen);
 }

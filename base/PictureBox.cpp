@@ -13,6 +13,8 @@ void PictureBox::SetHandCursor()
     setFocusPolicy(Qt::TabFocus);
 }
 
+void PictureBox::click() { emit clicked(); }
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

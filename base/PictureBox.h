@@ -16,6 +16,10 @@ public:
     // background are otherwise out of a keyboard user's reach.
     void SetHandCursor();
 
+public slots:
+    // What a click does: emits `clicked`.
+    void click();
+
 signals:
     void clicked();
 

@@ -3,6 +3,7 @@
 
 #include "base/FontColorDialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -56,7 +57,8 @@ MsgAnswer QtPlatform::MsgBox(QWidget* owner, const QString& text, MsgButtons but
 QString QtPlatform::RunFileDialog(QWidget* owner, bool forSaving)
 {
     QFileDialog dialog(owner);
-    dialog.setNameFilters({QStringLiteral("BBCode File (*.bbc)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("Platform", "BBCode File (*.bbc)"),
+                           QCoreApplication::translate("Platform", "All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("bbc"));
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -16,6 +16,7 @@ const QString KeepPastedLooksKey = QStringLiteral("KeepPastedColoursAndSizes");
 const QString LivePreviewKey = QStringLiteral("LivePreview");
 const QString LivePreviewSizesKey = QStringLiteral("LivePreviewSizes");
 const QString NewTopicModeGroup = QStringLiteral("NewTopicMode");
+const QString WindowsGroup = QStringLiteral("Windows");
 
 const QString On = QStringLiteral("1");
 const QString Off = QStringLiteral("0");
@@ -102,4 +103,14 @@ QString Settings::newTopicMode(const QString& siteAddress) const
 void Settings::setNewTopicMode(const QString& siteAddress, const QString& mode)
 {
     setValue(NewTopicModeGroup, siteKey(siteAddress), mode);
+}
+
+QByteArray Settings::windowGeometry(const QString& window) const
+{
+    return QByteArray::fromBase64(value(WindowsGroup, window).toLatin1());
+}
+
+void Settings::setWindowGeometry(const QString& window, const QByteArray& geometry)
+{
+    setValue(WindowsGroup, window, QString::fromLatin1(geometry.toBase64()));
 }

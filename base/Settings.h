@@ -19,6 +19,7 @@
 // Every call reads or writes the file, so windows and tests that share it
 // see each other's changes at once.
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -61,6 +62,11 @@ public:
     // when none is remembered.
     QString newTopicMode(const QString& siteAddress) const;
     void setNewTopicMode(const QString& siteAddress, const QString& mode);
+
+    // The size and place of the window named `window` as it was last closed
+    // (QWidget::saveGeometry's bytes); empty when none was kept.
+    QByteArray windowGeometry(const QString& window) const;
+    void setWindowGeometry(const QString& window, const QByteArray& geometry);
 
     // The one low-level accessor, for settings kept in groups of their own
     // (a site's board profile): `key` of `group`, `defaultValue` when it was

@@ -7,6 +7,7 @@
 // which 3 is the normal size. Posts written for one phpBB scale can be
 // converted to the other, item for item. Qt-free.
 
+#include "base/Translatable.h"
 #include "board/BoardKind.h"
 
 #include <array>
@@ -16,7 +17,9 @@
 
 namespace SizeScale {
 
-inline constexpr std::array<std::string_view, 5> Captions = {"Tiny", "Small", "Normal", "Large", "Huge"};
+inline constexpr std::array<std::string_view, 5> Captions = {
+    QF_TRANSLATABLE("SizeScale", "Tiny"), QF_TRANSLATABLE("SizeScale", "Small"), QF_TRANSLATABLE("SizeScale", "Normal"),
+    QF_TRANSLATABLE("SizeScale", "Large"), QF_TRANSLATABLE("SizeScale", "Huge")};
 inline constexpr std::array<int, 5> Pixels = {7, 9, 12, 18, 24};
 inline constexpr std::array<int, 5> Percentages = {50, 85, 100, 150, 200};
 // The same steps as the pixels (about 0.6, 0.75, 1, 1.5 and 2 times the

@@ -6,6 +6,8 @@
 // show modally over the owner); this table is the only place where the modes
 // differ. Qt-free.
 
+#include "base/Translatable.h"
+
 #include <array>
 #include <string_view>
 
@@ -24,8 +26,9 @@ struct BrowserModeRow {
 
 inline constexpr std::array<BrowserModeRow, 5> BrowserModes = {{
     {BrowserMode::Preview, BrowserBanner::None, {}, "preview.htm", true, true},
-    {BrowserMode::Submission, BrowserBanner::SendTopic, "Send Topic", {}, true, false},
-    {BrowserMode::Contact, BrowserBanner::ContactUs, "Contact us", "Contact.htm", true, false},
+    {BrowserMode::Submission, BrowserBanner::SendTopic, QF_TRANSLATABLE("BrowserMode", "Send Topic"), {}, true, false},
+    {BrowserMode::Contact, BrowserBanner::ContactUs, QF_TRANSLATABLE("BrowserMode", "Contact us"), "Contact.htm", true,
+     false},
     {BrowserMode::AddressTest, BrowserBanner::None, {}, {}, true, true},
     {BrowserMode::HiddenReader, BrowserBanner::None, {}, {}, false, true},
 }};

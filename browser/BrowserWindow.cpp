@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "browser/BrowserWindow.h"
 
+#include "base/Look.h"
 #include "base/PictureBox.h"
+#include "base/Settings.h"
 #include "browser/BrowserControl.h"
 #include "browser/PreviewBackground.h"
 #include "browser/PreviewLayout.h"
 #include "base/Utf8.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -15,15 +20,27 @@
 
 #include <memory>
 
+namespace {
+// Where the settings keep the window's size and place.
+const QString GeometryKey = QStringLiteral("BrowserWindow");
+// The smallest the page becomes.
+constexpr QSize PageMinimum(320, 200);
+}  // namespace
+
 BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("BrowserWindow"));
-    // A fixed frame with a title bar and a close box, owned by its caller, so
-    // it has no task-bar button of its own.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(PreviewLayout::ClientWidth, PreviewLayout::ClientHeight);
+    // A frame with a title bar, a maximise and a close box, owned by its
+    // caller, so it has no task-bar button of its own. It can be resized (the
+    // page takes the room) and keeps its size and place between runs.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     CreateControls();
+    LayOut();
     ShowLoadedState();
+    resize(QSize(PreviewLayout::ClientWidth, PreviewLayout::ClientHeight).expandedTo(minimumSizeHint()));
+    restoreGeometry(Settings().windowGeometry(GeometryKey));
+    layout()->activate();
 }
 
 BrowserWindow::~BrowserWindow()
@@ -36,7 +53,6 @@ void BrowserWindow::CreateControls()
 {
     background = new PreviewBackground(this);
     background->setObjectName(QStringLiteral("background"));
-    background->setGeometry(PreviewLayout::Picture);
 
     QString error;
     m_control = BrowserControl::Create(this, &error);
@@ -45,37 +61,73 @@ void BrowserWindow::CreateControls()
         connect(m_control, &BrowserControl::loadStarted, this, &BrowserWindow::PageLoadStarting);
         connect(m_control, &BrowserControl::loadFinished, this, &BrowserWindow::PageLoadFinished);
     } else {
-        auto* message = new QLabel(QStringLiteral("The browser component could not be loaded.\n%1").arg(error), this);
+        auto* message = new QLabel(tr("The browser component could not be loaded.\n%1").arg(error), this);
         message->setAlignment(Qt::AlignCenter);
         message->setWordWrap(true);
         pageView = message;
     }
     pageView->setObjectName(QStringLiteral("pageView"));
-    pageView->setGeometry(PreviewLayout::Browser);
-    pageView->setAccessibleName(QStringLiteral("Page"));
+    pageView->setAccessibleName(tr("Page"));
+    background->SetPage(pageView);
 
     const auto banner = [this](const char* name, const QString& words, const QRect& place) {
         auto* picture = new PictureBox(this);
         picture->setObjectName(QLatin1String(name));
-        picture->setGeometry(place);
-        picture->setPixmap(PreviewBackground::BannerPicture(words, place.size()));
+        const QSize size = place.size().expandedTo(PreviewBackground::BannerSize(words));
+        picture->setFixedSize(size);
+        picture->setPixmap(PreviewBackground::BannerPicture(words, size));
         picture->setAccessibleName(words);
+        // Shown or not, a banner keeps its room, so the page never moves.
+        QSizePolicy policy = picture->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        picture->setSizePolicy(policy);
         return picture;
     };
-    sendTopicBanner = banner("sendTopicBanner", QStringLiteral("Send Topic"), PreviewLayout::SendTopicBanner);
-    contactUsBanner = banner("contactUsBanner", QStringLiteral("Contact us"), PreviewLayout::ContactUsBanner);
+    sendTopicBanner = banner("sendTopicBanner", tr("Send Topic"), PreviewLayout::SendTopicBanner);
+    contactUsBanner = banner("contactUsBanner", tr("Contact us"), PreviewLayout::ContactUsBanner);
 
     closeHotSpot = new PictureBox(this);
     closeHotSpot->setObjectName(QStringLiteral("closeHotSpot"));
-    closeHotSpot->setGeometry(PreviewLayout::CloseArea);
     closeHotSpot->SetHandCursor();
-    closeHotSpot->setAccessibleName(QStringLiteral("Close"));
+    closeHotSpot->setAccessibleName(tr("Close"));
     connect(closeHotSpot, &PictureBox::clicked, this, &BrowserWindow::close);
+}
+
+// The designed places at the first size: the banners over the header's
+// words, the page below the header, Close centred in the bottom band. The
+// page takes the room the window gains.
+void BrowserWindow::LayOut()
+{
+    using namespace PreviewLayout;
+    auto* banners = new QGridLayout;
+    banners->setContentsMargins(SendTopicBanner.left() - Browser.left(), SendTopicBanner.top(), 0, 0);
+    banners->addWidget(sendTopicBanner, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    banners->addWidget(contactUsBanner, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    banners->setColumnStretch(1, 1);
+
+    pageView->setMinimumSize(PageMinimum);
+    closeHotSpot->setFixedSize(CloseArea.size().expandedTo(PreviewBackground::CloseSize(tr("Close"))));
+    auto* content = new QVBoxLayout;
+    content->setSpacing(0);
+    content->setContentsMargins(Browser.left(), 0, ClientWidth - Browser.right() - 1, 0);
+    content->addLayout(banners);
+    content->addSpacing(Browser.top() - ContactUsBanner.bottom() - 1);
+    content->addWidget(pageView, 1);
+    content->addSpacing(CloseArea.top() - Browser.bottom() - 1);
+    content->addWidget(closeHotSpot, 0, Qt::AlignHCenter);
+    content->addSpacing(ClientHeight - CloseArea.bottom() - 1);
+    Look::OverBackground(this, background, content);
+}
+
+void BrowserWindow::hideEvent(QHideEvent* event)
+{
+    Settings().setWindowGeometry(GeometryKey, saveGeometry());
+    QDialog::hideEvent(event);
 }
 
 void BrowserWindow::ShowLoadedState()
 {
-    setWindowTitle(LoadedCaption);
+    setWindowTitle(tr("Preview post"));
     sendTopicBanner->hide();
     contactUsBanner->hide();
 }
@@ -103,7 +155,7 @@ void BrowserWindow::ShowBanner(BrowserBanner banner)
 void BrowserWindow::ApplyCaption(const BrowserModeRow& row)
 {
     if (!row.caption.empty())
-        setWindowTitle(ToQString(row.caption));
+        setWindowTitle(QCoreApplication::translate("BrowserMode", std::string(row.caption).c_str()));
 }
 
 void BrowserWindow::Open(BrowserMode mode, const QUrl& address)

@@ -27,8 +27,6 @@ class PreviewBackground;
 class BrowserWindow : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString LoadedCaption = QStringLiteral("Preview post");
-
     // Creates the window in its loaded state, owned by `owner`; not shown.
     explicit BrowserWindow(QWidget* owner = nullptr);
     ~BrowserWindow() override;
@@ -91,9 +89,12 @@ protected:
     // Escape closes the window only in the modes where the user does not type
     // into the page (the preview, the address test).
     void keyPressEvent(QKeyEvent* event) override;
+    // Keeps the window's size and place for the next time.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
+    void LayOut();
     // Both banners hidden, the caption "Preview post".
     void ShowLoadedState();
     void ShowBanner(BrowserBanner banner);

@@ -23,6 +23,15 @@ QFont HeaderFont()
     return font;
 }
 
+QFont CloseFont()
+{
+    QFont close(QStringLiteral("Arial"));
+    close.setPixelSize(14);
+    close.setBold(true);
+    close.setUnderline(true);
+    return close;
+}
+
 void PaintHeaderGradient(QPainter& p, const QRect& r)
 {
     QLinearGradient header(0, 0, 0, PreviewLayout::Header.height());
@@ -69,6 +78,18 @@ QPixmap PreviewBackground::BannerPicture(const QString& words, QSize size)
     return picture;
 }
 
+QSize PreviewBackground::BannerSize(const QString& words)
+{
+    const QFontMetrics metrics(HeaderFont());
+    return {metrics.horizontalAdvance(words) + 4, metrics.height()};
+}
+
+QSize PreviewBackground::CloseSize(const QString& words)
+{
+    const QFontMetrics metrics(CloseFont());
+    return {metrics.horizontalAdvance(words) + 6, metrics.height() + 4};
+}
+
 void PreviewBackground::paintEvent(QPaintEvent*)
 {
     using namespace PreviewLayout;
@@ -76,32 +97,35 @@ void PreviewBackground::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    p.fillRect(Picture, QColor(236, 240, 246));
+    // The bands run across the whole width, as the picture did one column
+    // beyond it; the bottom band keeps its height along the bottom edge.
+    const int across = width() + Picture.width() - ClientWidth;
+    p.fillRect(rect(), QColor(236, 240, 246));
 
     // Header band.
-    PaintHeaderGradient(p, Header);
+    const QRect header(0, Header.top(), across, Header.height());
+    PaintHeaderGradient(p, header);
     p.setPen(QPen(QColor(170, 185, 210), 1));
-    p.drawLine(Header.bottomLeft(), Header.bottomRight());
+    p.drawLine(header.bottomLeft(), header.bottomRight());
     PaintPreviewIcon(p, HeaderIcon);
     p.setFont(HeaderFont());
     p.setPen(HeaderInk);
-    p.drawText(HeaderWords, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Preview post"));
+    p.drawText(QRect(HeaderWords.topLeft(), QSize(width() - HeaderWords.left(), HeaderWords.height())),
+               Qt::AlignLeft | Qt::AlignVCenter, tr("Preview post"));
 
     // A thin frame around the page.
     p.setPen(QPen(QColor(160, 175, 200), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(Browser.adjusted(-1, -1, 0, 0));
+    p.drawRect((m_page ? m_page->geometry() : Browser).adjusted(-1, -1, 0, 0));
 
     // Bottom band with Close.
-    QLinearGradient band(0, BottomBand.top(), 0, BottomBand.bottom());
+    const QRect bottom(0, height() - BottomBand.height(), across, BottomBand.height());
+    QLinearGradient band(0, bottom.top(), 0, bottom.bottom());
     band.setColorAt(0, BandTop);
     band.setColorAt(1, BandBottom);
-    p.fillRect(BottomBand, band);
-    QFont close(QStringLiteral("Arial"));
-    close.setPixelSize(14);
-    close.setBold(true);
-    close.setUnderline(true);
-    p.setFont(close);
+    p.fillRect(bottom, band);
+    p.setFont(CloseFont());
     p.setPen(Qt::white);
-    p.drawText(CloseArea, Qt::AlignCenter, QStringLiteral("Close"));
+    p.drawText(bottom.adjusted(0, CloseArea.top() - BottomBand.top(), 0, 0), Qt::AlignHCenter | Qt::AlignVCenter,
+               tr("Close"));
 }

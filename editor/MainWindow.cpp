@@ -3,6 +3,7 @@
 
 #include "about/AboutWindow.h"
 #include "base/Accessibility.h"
+#include "base/Look.h"
 #include "base/Utf8.h"
 #include "base/Makers.h"
 #include "base/PictureBox.h"
@@ -38,6 +39,9 @@
 #include "writing/WritingHelp.h"
 
 #include <QAction>
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -51,6 +55,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
@@ -60,11 +65,18 @@
 #include <limits>
 
 namespace {
-const QString ExitQuestion = QStringLiteral("Are you sure you want to exit Quillforge");
+// Where the settings keep the window's size and place.
+const QString GeometryKey = QStringLiteral("MainWindow");
+
+// A text of a Qt-free table in the user's language.
+QString Translated(const char* context, std::string_view text)
+{
+    return text.empty() ? QString() : QCoreApplication::translate(context, std::string(text).c_str());
+}
 
 // The room the live preview pane adds to the right of the fixed window, and
 // the pane's share of the splitter until the user moves it.
-constexpr int LivePreviewRoom = 426;
+constexpr int LivePreviewMinimum = 160;
 constexpr int LivePreviewWidth = 420;
 
 // What the status bar says about the post's state.
@@ -72,13 +84,13 @@ QString StateText(PostDocument::State state)
 {
     switch (state) {
     case PostDocument::State::Unchanged:
-        return QStringLiteral("No change in post");
+        return QCoreApplication::translate("MainWindow", "No change in post");
     case PostDocument::State::Saved:
-        return QStringLiteral("Post Saved, No change");
+        return QCoreApplication::translate("MainWindow", "Post Saved, No change");
     case PostDocument::State::Changed:
         break;
     }
-    return QStringLiteral("Post Changed");
+    return QCoreApplication::translate("MainWindow", "Post Changed");
 }
 }  // namespace
 
@@ -87,7 +99,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     setObjectName(QStringLiteral("MainWindow"));
     Accessibility::Install();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     CreateControls();
     CreateActions();
     CreateMenus();
@@ -97,8 +109,12 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     connect(m_post, &PostDocument::stateChanged, this, &MainWindow::ShowPostState);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
     CreateCommands();
-    // The client area (toolbar, central area, status bar) is fixed; the menu bar comes on top.
-    setFixedSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height());
+    // The client area (toolbar, central area, status bar) starts at its
+    // designed size, the menu bar on top; the window can grow from there, and
+    // takes the size and place it had when it was last closed.
+    resize(QSize(PostLayout::ClientWidth, PostLayout::ClientHeight + menuBar()->sizeHint().height())
+               .expandedTo(minimumSizeHint()));
+    m_geometryKept = restoreGeometry(m_context.settings->windowGeometry(GeometryKey));
     Initialise();
     // The length panel follows the body after a pause in typing.
     m_lengthTimer = new QTimer(this);
@@ -124,22 +140,41 @@ void MainWindow::CreateControls()
 
     const QFont fieldFont(QStringLiteral("Arial"), 12);
 
+    // The words beside the controls; the mouse passes through them to the
+    // surface, as it did over the words painted there.
+    const auto words = [area](const char* name, const QString& text) {
+        auto* label = new QLabel(text, area);
+        label->setObjectName(QLatin1String(name));
+        label->setFont(PostBackground::LabelFont());
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return label;
+    };
+    headingLabel = words("headingLabel", tr("Post a new topic"));
+    headingLabel->setFont(PostBackground::HeadingFont());
+    emoticonsLabel = words("emoticonsLabel", tr("Emoticons"));
+    sizeLabel = words("sizeLabel", tr("Font size"));
+    colourLabel = words("colourLabel", tr("Font colour"));
+    subjectLabel = words("subjectLabel", tr("Subject"));
+    bodyLabel = words("bodyLabel", tr("Message body"));
+    bodyLabel->setWordWrap(true);
+    bodyLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_background->SetWords(headingLabel, {emoticonsLabel, sizeLabel, colourLabel, subjectLabel, bodyLabel});
+
     subjectEdit = new QLineEdit(area);
     subjectEdit->setObjectName(QStringLiteral("subjectEdit"));
-    subjectEdit->setGeometry(PostLayout::TitleField);
     subjectEdit->setFont(fieldFont);
     // A title read from a file may be longer than a line field's usual limit.
     subjectEdit->setMaxLength(std::numeric_limits<int>::max());
-    subjectEdit->setAccessibleName(QStringLiteral("Subject"));
+    subjectEdit->setAccessibleName(tr("Subject"));
+    subjectLabel->setBuddy(subjectEdit);
 
     // Tag buttons, in their row order.
-    int left = PostLayout::TagRowLeft;
     for (int index : TagTable::ButtonRowOrder) {
         const auto& row = TagTable::Buttons[static_cast<size_t>(index)];
         auto* button = new QPushButton(ToQString(row.caption), area);
         button->setObjectName(QStringLiteral("tagButton_%1").arg(index));
         button->setProperty("index", index);
-        button->setToolTip(ToQString(row.tooltip));
+        button->setToolTip(Translated("TagTable", row.tooltip));
         button->setAccessibleName(ToQString(row.caption));
         button->setFocusPolicy(Qt::TabFocus);
         QFont font = button->font();
@@ -147,10 +182,9 @@ void MainWindow::CreateControls()
         font.setItalic(index == 1);
         font.setUnderline(index == 2);
         button->setFont(font);
-        const int width =
-            std::max(36, button->fontMetrics().horizontalAdvance(button->text() + QStringLiteral(" *")) + 16);
-        button->setGeometry(left, PostLayout::TagRowTop, width, PostLayout::TagRowHeight);
-        left += width + PostLayout::TagRowGap;
+        const QFontMetrics metrics(font);
+        button->setFixedSize(std::max(36, metrics.horizontalAdvance(button->text() + QStringLiteral(" *")) + 16),
+                             std::max(PostLayout::TagRowHeight, metrics.height() + 10));
         connect(button, &QPushButton::clicked, this, [this, index] { runTagButton(index); });
         tagButtons[static_cast<size_t>(index)] = button;
     }
@@ -159,26 +193,28 @@ void MainWindow::CreateControls()
     bodyEdit = new BodyEdit(
         [this] { return HtmlPaste::ForBoard(m_board.Kind(), m_context.settings->keepPastedColoursAndSizes()); }, area);
     bodyEdit->setObjectName(QStringLiteral("bodyEdit"));
-    bodyEdit->setGeometry(PostLayout::PostField);
     bodyEdit->setFont(fieldFont);
     bodyEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    bodyEdit->setAccessibleName(QStringLiteral("Message body"));
+    bodyEdit->setAccessibleName(tr("Message body"));
+    bodyEdit->setMinimumSize(PostLayout::BodyMinimum);
+    bodyEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    bodyLabel->setBuddy(bodyEdit);
     CreateLivePreview(area);
 
     sizeList = new QComboBox(area);
     sizeList->setObjectName(QStringLiteral("sizeList"));
-    sizeList->setGeometry(PostLayout::SizeList);
     for (std::string_view caption : SizeScale::Captions)
-        sizeList->addItem(ToQString(caption));
-    sizeList->setAccessibleName(QStringLiteral("Font size"));
+        sizeList->addItem(Translated("SizeScale", caption));
+    sizeList->setAccessibleName(tr("Font size"));
+    sizeLabel->setBuddy(sizeList);
     connect(sizeList, &QComboBox::activated, this, &MainWindow::insertSize);
 
     colourList = new QComboBox(area);
     colourList->setObjectName(QStringLiteral("colourList"));
-    colourList->setGeometry(PostLayout::ColourList);
     for (std::string_view colour : TagTable::Colours)
-        colourList->addItem(ToQString(colour));
-    colourList->setAccessibleName(QStringLiteral("Font colour"));
+        colourList->addItem(Translated("TagTable", colour), ToQString(colour));
+    colourList->setAccessibleName(tr("Font colour"));
+    colourLabel->setBuddy(colourList);
     connect(colourList, &QComboBox::activated, this, &MainWindow::insertColour);
     // Their choice inserts a tag: the wheel over the closed lists must not choose.
     auto* wheelGuard = new ListWheelGuard(this);
@@ -189,7 +225,11 @@ void MainWindow::CreateControls()
         auto* picture = new PictureBox(area);
         picture->setObjectName(QStringLiteral("emoticonPicture_%1").arg(index));
         picture->setProperty("index", index);
-        picture->setGeometry(PostLayout::IconRect(index));
+        picture->setFixedSize(PostLayout::IconSize, PostLayout::IconSize);
+        // A picture hidden for a board with fewer smilies keeps its place.
+        QSizePolicy policy = picture->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        picture->setSizePolicy(policy);
         picture->SetHandCursor();
         connect(picture, &PictureBox::clicked, this, [this, index] { insertEmoticon(index); });
         emoticonPictures[static_cast<size_t>(index)] = picture;
@@ -197,8 +237,7 @@ void MainWindow::CreateControls()
 
     moreEmoticonsLink = new PictureBox(area);
     moreEmoticonsLink->setObjectName(QStringLiteral("moreEmoticonsLink"));
-    moreEmoticonsLink->setText(QStringLiteral("View More Emoticons"));
-    moreEmoticonsLink->setGeometry(PostLayout::MoreEmoticons);
+    moreEmoticonsLink->setText(tr("View More Emoticons"));
     moreEmoticonsLink->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     {
         QFont font(QStringLiteral("Arial"));
@@ -206,113 +245,262 @@ void MainWindow::CreateControls()
         font.setUnderline(true);
         moreEmoticonsLink->setFont(font);
         QPalette palette = moreEmoticonsLink->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        palette.setColor(QPalette::WindowText, Look::Pick(palette, QColor(0, 0, 255), QPalette::Link));
         moreEmoticonsLink->setPalette(palette);
     }
-    moreEmoticonsLink->setAccessibleName(QStringLiteral("View More Emoticons"));
+    moreEmoticonsLink->SetHandCursor();
+    moreEmoticonsLink->setAccessibleName(moreEmoticonsLink->text());
     connect(moreEmoticonsLink, &PictureBox::clicked, this, &MainWindow::showMoreEmoticons);
 
-    assistanceBox = new QCheckBox(QStringLiteral("Enable assistance"), area);
+    assistanceBox = new QCheckBox(tr("Enable assistance"), area);
     assistanceBox->setObjectName(QStringLiteral("assistanceBox"));
-    assistanceBox->setGeometry(PostLayout::AssistBox);
-    assistanceBox->setAccessibleName(QStringLiteral("Enable assistance"));
+    assistanceBox->setAccessibleName(assistanceBox->text());
 
-    quoteManagerButton = new QPushButton(QStringLiteral("Quote manager"), area);
+    quoteManagerButton = new QPushButton(tr("Quote manager"), area);
     quoteManagerButton->setObjectName(QStringLiteral("quoteManagerButton"));
-    quoteManagerButton->setGeometry(PostLayout::QuoteButton);
     quoteManagerButton->setAccessibleName(quoteManagerButton->text());
     connect(quoteManagerButton, &QPushButton::clicked, this, &MainWindow::showQuoteManager);
 
-    previewButton = new QPushButton(QStringLiteral("Preview"), area);
+    previewButton = new QPushButton(tr("Preview"), area);
     previewButton->setObjectName(QStringLiteral("previewButton"));
-    previewButton->setGeometry(PostLayout::PreviewButton);
     previewButton->setAccessibleName(previewButton->text());
     connect(previewButton, &QPushButton::clicked, this, &MainWindow::preview);
 
     auto* submitFrame = new QGroupBox(area);
     submitFrame->setObjectName(QStringLiteral("submitFrame"));
-    submitFrame->setGeometry(PostLayout::SubmitFrame);
     submitFrame->lower();
 
-    newTopicOption = new QRadioButton(QStringLiteral("New topic in Forum:"), area);
+    newTopicOption = new QRadioButton(tr("New topic in Forum:"), area);
     newTopicOption->setObjectName(QStringLiteral("newTopicOption"));
-    newTopicOption->setGeometry(PostLayout::NewTopicOption);
     newTopicOption->setAccessibleName(newTopicOption->text());
     connect(newTopicOption, &QRadioButton::clicked, this, &MainWindow::chooseNewTopic);
 
-    replyOption = new QRadioButton(QStringLiteral("Reply to post no.:"), area);
+    replyOption = new QRadioButton(tr("Reply to post no.:"), area);
     replyOption->setObjectName(QStringLiteral("replyOption"));
-    replyOption->setGeometry(PostLayout::ReplyOption);
     replyOption->setAccessibleName(replyOption->text());
     connect(replyOption, &QRadioButton::clicked, this, &MainWindow::chooseReply);
 
     forumChooser = new QComboBox(area);
     forumChooser->setObjectName(QStringLiteral("forumChooser"));
-    forumChooser->setGeometry(PostLayout::ForumList);
-    forumChooser->setToolTip(QStringLiteral("Extract your site's forums and update them in Options..."));
-    forumChooser->setAccessibleName(QStringLiteral("Forum"));
+    forumChooser->setToolTip(tr("Extract your site's forums and update them in Options..."));
+    forumChooser->setAccessibleName(tr("Forum"));
     forumChooser->setEnabled(false);
     connect(forumChooser, &QComboBox::activated, this, &MainWindow::forumChosen);
 
     topicNumberEdit = new QLineEdit(area);
     topicNumberEdit->setObjectName(QStringLiteral("topicNumberEdit"));
-    topicNumberEdit->setGeometry(PostLayout::TopicNumber);
-    topicNumberEdit->setAccessibleName(QStringLiteral("Topic number"));
+    topicNumberEdit->setAccessibleName(tr("Topic number"));
     topicNumberEdit->setEnabled(false);
     {
         QPalette palette = topicNumberEdit->palette();
-        palette.setColor(QPalette::Base, QColor(192, 192, 192));
-        palette.setColor(QPalette::Disabled, QPalette::Base, QColor(192, 192, 192));
+        const QColor grey = Look::Pick(palette, QColor(192, 192, 192), QPalette::Window);
+        palette.setColor(QPalette::Base, grey);
+        palette.setColor(QPalette::Disabled, QPalette::Base, grey);
         topicNumberEdit->setPalette(palette);
     }
 
-    submitButton = new QPushButton(QStringLiteral("Submit"), area);
+    submitButton = new QPushButton(tr("Submit"), area);
     submitButton->setObjectName(QStringLiteral("submitButton"));
-    submitButton->setGeometry(PostLayout::SubmitButton);
     submitButton->setAccessibleName(submitButton->text());
     connect(submitButton, &QPushButton::clicked, this, &MainWindow::submit);
 
     openForumHotSpot = new PictureBox(area);
     openForumHotSpot->setObjectName(QStringLiteral("openForumHotSpot"));
-    openForumHotSpot->setGeometry(PostLayout::HotSpot);
     openForumHotSpot->SetHandCursor();
-    openForumHotSpot->setAccessibleName(QStringLiteral("Open forum"));
-    openForumHotSpot->setToolTip(QStringLiteral("Open forum"));
+    openForumHotSpot->setAccessibleName(tr("Open forum"));
+    openForumHotSpot->setToolTip(tr("Open forum"));
     connect(openForumHotSpot, &PictureBox::clicked, this, &MainWindow::openForum);
+
+    LayOut(submitFrame);
+}
+
+// The designed places at the default font: the banner along the top, the
+// heading, the emoticons and lists on the left, the subject, tags, body,
+// commands and submission on the right. The body alone takes the room the
+// window gains (the subject field its width), so the window grows around it;
+// under a larger font each control grows as far as its text needs.
+void MainWindow::LayOut(QWidget* submitFrame)
+{
+    using namespace PostLayout;
+
+    Look::Fit(openForumHotSpot, HotSpot.size());
+    auto* banner = new QHBoxLayout;
+    banner->setContentsMargins(HotSpot.left(), HotSpot.top(), 0, Banner.bottom() - HotSpot.bottom());
+    banner->addWidget(openForumHotSpot);
+    banner->addStretch();
+
+    Look::Fit(headingLabel, Heading.size());
+    auto* heading = new QHBoxLayout;
+    heading->setContentsMargins(Heading.left(), Heading.top() - Banner.height(), 0, 0);
+    heading->addWidget(headingLabel);
+    heading->addStretch();
+
+    // The left column: the emoticons on their panel, the lists, the switch.
+    auto* icons = new QGridLayout;
+    icons->setContentsMargins(0, 0, 0, 0);
+    icons->setHorizontalSpacing(IconColumnStep - IconSize);
+    icons->setVerticalSpacing(IconRowStep - IconSize);
+    for (int index = 0; index < 20; ++index)
+        icons->addWidget(emoticonPictures[size_t(index)], index / 4, index % 4);
+    m_background->SetEmoticonPanel(icons);
+    auto* iconRow = new QHBoxLayout;
+    iconRow->addSpacing(IconLeft - EmoticonsWords.left());
+    iconRow->addLayout(icons);
+    iconRow->addStretch();
+
+    Look::Fit(emoticonsLabel, EmoticonsWords.size());
+    Look::Fit(moreEmoticonsLink, MoreEmoticons.size());
+    Look::Fit(sizeLabel, FontSizeWords.size());
+    Look::Fit(sizeList, SizeList.size());
+    Look::Fit(colourLabel, FontColourWords.size());
+    Look::Fit(colourList, ColourList.size());
+    Look::Fit(assistanceBox, AssistBox.size());
+    const int lastIconBottom = IconTop + 4 * IconRowStep + IconSize;
+    auto* left = new QVBoxLayout;
+    left->setSpacing(0);
+    left->addSpacing(EmoticonsWords.top() - TitleField.top());
+    left->addWidget(emoticonsLabel);
+    left->addSpacing(IconTop - EmoticonsWords.bottom() - 1);
+    left->addLayout(iconRow);
+    left->addSpacing(MoreEmoticons.top() - lastIconBottom);
+    left->addWidget(moreEmoticonsLink);
+    left->addSpacing(FontSizeWords.top() - MoreEmoticons.bottom() - 1);
+    left->addWidget(sizeLabel);
+    left->addWidget(sizeList);
+    left->addSpacing(FontColourWords.top() - SizeList.bottom() - 1);
+    left->addWidget(colourLabel);
+    left->addWidget(colourList);
+    left->addSpacing(AssistBox.top() - ColourList.bottom() - 1);
+    left->addWidget(assistanceBox);
+    left->addStretch();
+
+    // The right column: a label column and a field column, with rows of
+    // fixed gaps between them; the body's row and the field column stretch.
+    Look::Fit(subjectLabel, SubjectWords.size());
+    bodyLabel->setFixedWidth(std::max(MessageBodyWords.width(), Look::LongestWord(bodyLabel)));
+    bodyLabel->setContentsMargins(0, MessageBodyWords.top() - PostField.top(), 0, 0);
+    Look::FitHeight(subjectEdit, TitleField.height());
+    subjectEdit->setMinimumWidth(BodyMinimum.width());
+    auto* tags = new QHBoxLayout;
+    tags->setSpacing(TagRowGap);
+    for (int index : TagTable::ButtonRowOrder)
+        tags->addWidget(tagButtons[size_t(index)]);
+    tags->addStretch();
+    Look::Fit(quoteManagerButton, QuoteButton.size());
+    Look::Fit(previewButton, PreviewButton.size());
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(PreviewButton.left() - QuoteButton.right() - 1);
+    commands->addWidget(quoteManagerButton);
+    commands->addWidget(previewButton);
+    commands->addStretch();
+
+    auto* right = new QGridLayout;
+    right->setSpacing(0);
+    right->setColumnMinimumWidth(1, TitleField.left() - SubjectWords.left() - SubjectWords.width());
+    right->setColumnStretch(2, 1);
+    right->setColumnMinimumWidth(3, SubmitFrame.right() - TitleField.right());
+    right->addWidget(subjectLabel, 0, 0);
+    right->addWidget(subjectEdit, 0, 2);
+    right->setRowMinimumHeight(1, TagRowTop - TitleField.bottom() - 1);
+    right->addLayout(tags, 2, 2);
+    right->setRowMinimumHeight(3, PostField.top() - TagRowTop - TagRowHeight);
+    right->addWidget(bodyLabel, 4, 0, Qt::AlignTop);
+    right->addWidget(bodySplitter, 4, 2);
+    right->setRowStretch(4, 1);
+    right->setRowMinimumHeight(5, QuoteButton.top() - PostField.bottom() - 1);
+    right->addLayout(commands, 6, 2);
+    right->setRowMinimumHeight(7, SubmitFrame.top() - QuoteButton.bottom() - 1);
+    // The frame lies behind the submission controls, in the same cell.
+    right->addWidget(submitFrame, 8, 0, 1, 4);
+    right->addLayout(LayOutSubmission(), 8, 0, 1, 4);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(SubjectWords.left() - AssistBox.right() - 1);
+    columns->setContentsMargins(EmoticonsWords.left(), TitleField.top() - Heading.bottom() - 1,
+                                ClientWidth - SubmitFrame.right() - 1, BottomMargin);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+
+    auto* root = new QVBoxLayout(m_background);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addLayout(banner);
+    root->addLayout(heading);
+    root->addLayout(columns, 1);
+}
+
+// New topic or reply, the forum and the topic number, and Submit at the
+// right, as they stand inside the submission frame.
+QLayout* MainWindow::LayOutSubmission()
+{
+    using namespace PostLayout;
+    Look::Fit(newTopicOption, NewTopicOption.size());
+    Look::Fit(replyOption, ReplyOption.size());
+    Look::Fit(forumChooser, ForumChoice.size());
+    Look::FitHeight(topicNumberEdit, TopicNumber.height());
+    topicNumberEdit->setFixedWidth(TopicNumber.width());
+    Look::Fit(submitButton, SubmitButton.size());
+    auto* inner = new QGridLayout;
+    inner->setSpacing(0);
+    inner->setContentsMargins(NewTopicOption.left() - SubmitFrame.left(), ForumChoice.top() - SubmitFrame.top(),
+                              SubmitFrame.right() - SubmitButton.right(), SubmitFrame.bottom() - SubmitButton.bottom());
+    inner->addWidget(newTopicOption, 0, 0, Qt::AlignVCenter);
+    inner->setColumnMinimumWidth(1, ForumChoice.left() - NewTopicOption.right() - 1);
+    inner->addWidget(forumChooser, 0, 2);
+    inner->setRowMinimumHeight(1, TopicNumber.top() - ForumChoice.bottom() - 1);
+    inner->addWidget(replyOption, 2, 0, Qt::AlignVCenter);
+    inner->addWidget(topicNumberEdit, 2, 2, Qt::AlignVCenter);
+    inner->setColumnMinimumWidth(3, SubmitButton.left() - ForumChoice.right() - 1);
+    inner->setColumnStretch(3, 1);
+    inner->addWidget(submitButton, 0, 4, 3, 1, Qt::AlignVCenter);
+    return inner;
 }
 
 void MainWindow::CreateLivePreview(QWidget* area)
 {
+    // The body alone takes the extra room of its cell: the splitter takes the
+    // body's place in the layout, with the pane beside it.
     bodySplitter = new QSplitter(Qt::Horizontal, area);
     bodySplitter->setObjectName(QStringLiteral("bodySplitter"));
-    bodySplitter->setAccessibleName(QStringLiteral("Message body and live preview"));
-    bodySplitter->setGeometry(PostLayout::PostField);
+    bodySplitter->setAccessibleName(tr("Message body and live preview"));
     bodySplitter->setChildrenCollapsible(false);
+    bodySplitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     bodySplitter->addWidget(bodyEdit);
     const QUrl base = QUrl::fromLocalFile(m_context.WritableFile(QStringLiteral("live-preview.htm")));
     livePreview = new LivePreviewPane(
         bodyEdit, [this] { return m_post->Post(); }, base, bodySplitter);
+    livePreview->setMinimumWidth(LivePreviewMinimum);
     bodySplitter->addWidget(livePreview);
+    bodySplitter->setStretchFactor(0, 1);
+    bodySplitter->setStretchFactor(1, 1);
     livePreview->hide();
     connect(bodySplitter, &QSplitter::splitterMoved, this,
             [this] { m_context.settings->setLivePreviewSizes(bodySplitter->sizes()); });
 }
 
-void MainWindow::showLivePreview(bool on)
+void MainWindow::showLivePreview(bool on) { ShowLivePreview(on, true); }
+
+void MainWindow::ShowLivePreview(bool on, bool makeRoom)
 {
     m_context.settings->setLivePreview(on);
     livePreviewAction->setChecked(on);
-    // The window has a fixed size: the pane gets room of its own to the right.
-    const int room = on ? LivePreviewRoom : 0;
-    setFixedSize(PostLayout::ClientWidth + room, PostLayout::ClientHeight + menuBar()->sizeHint().height());
-    bodySplitter->resize(PostLayout::PostField.width() + room, PostLayout::PostField.height());
-    livePreview->setVisible(on);
-    if (!on)
+    if (on == livePreview->isVisible())
         return;
     QList<int> sizes = m_context.settings->livePreviewSizes();
-    if (sizes.size() != 2)
-        sizes = {PostLayout::PostField.width(), LivePreviewWidth};
-    bodySplitter->setSizes(sizes);
+    if (sizes.size() != 2 || sizes[0] <= 0 || sizes[1] <= 0)
+        sizes = {bodyEdit->width(), LivePreviewWidth};
+    // The pane takes its room from a wider window, as far as the screen
+    // allows, not from the body; a maximised window shares what it has.
+    if (makeRoom && !isMaximized() && !isFullScreen()) {
+        const int room = sizes[1] + bodySplitter->handleWidth();
+        int width = on ? this->width() + room : std::max(minimumWidth(), this->width() - room);
+        if (const QScreen* where = screen())
+            width = std::min(width, where->availableGeometry().width());
+        resize(width, height());
+    }
+    livePreview->setVisible(on);
+    if (on)
+        bodySplitter->setSizes(sizes);
 }
 
 void MainWindow::UpdateLiveDialect()
@@ -338,8 +526,8 @@ void MainWindow::CreateCommands()
         bodyEdit, subjectEdit, [this](int index) { runTagButton(index); }, this);
     m_help = new StatusHelp(helpPanel, m_background, this);
     for (size_t index = 0; index < tagButtons.size(); ++index)
-        m_help->SetHelp(tagButtons[index], ToQString(TagTable::Buttons[index].statusHelp));
-    m_help->SetHelp(assistanceBox, ToQString(TagTable::AssistHelp));
+        m_help->SetHelp(tagButtons[index], Translated("TagTable", TagTable::Buttons[index].statusHelp));
+    m_help->SetHelp(assistanceBox, Translated("TagTable", TagTable::AssistHelp));
     m_assist = std::make_unique<AssistWindows>(m_context, *m_post, this);
     m_tags = std::make_unique<TagInserter>(*m_post, *m_assist, assistanceBox, tagButtons, sizeList, colourList);
     m_forums = std::make_unique<ForumChooser>(m_context, forumChooser, this);
@@ -369,33 +557,33 @@ void MainWindow::CreateActions()
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    make(newPostAction, "newPostAction", QStringLiteral("&New Post"), &MainWindow::newPost);
-    make(openPostAction, "openPostAction", QStringLiteral("&Open Post..."), &MainWindow::openPost);
-    make(savePostAction, "savePostAction", QStringLiteral("&Save Post"), [this] { savePost(); });
-    make(saveAsAction, "saveAsAction", QStringLiteral("Sa&ve Post as..."), [this] { saveAs(); });
-    make(exitAction, "exitAction", QStringLiteral("E&xit"), &MainWindow::exitProgram);
-    make(copyAction, "copyAction", QStringLiteral("&Copy"), &MainWindow::copy);
-    make(cutAction, "cutAction", QStringLiteral("Cu&t"), &MainWindow::cut);
-    make(pasteAction, "pasteAction", QStringLiteral("&Paste"), &MainWindow::paste);
-    make(pastePlainAction, "pastePlainAction", QStringLiteral("Paste as Plain &Text"), &MainWindow::pastePlainText);
+    make(newPostAction, "newPostAction", tr("&New Post"), &MainWindow::newPost);
+    make(openPostAction, "openPostAction", tr("&Open Post..."), &MainWindow::openPost);
+    make(savePostAction, "savePostAction", tr("&Save Post"), [this] { savePost(); });
+    make(saveAsAction, "saveAsAction", tr("Sa&ve Post as..."), [this] { saveAs(); });
+    make(exitAction, "exitAction", tr("E&xit"), &MainWindow::exitProgram);
+    make(copyAction, "copyAction", tr("&Copy"), &MainWindow::copy);
+    make(cutAction, "cutAction", tr("Cu&t"), &MainWindow::cut);
+    make(pasteAction, "pasteAction", tr("&Paste"), &MainWindow::paste);
+    make(pastePlainAction, "pastePlainAction", tr("Paste as Plain &Text"), &MainWindow::pastePlainText);
     // The body's own shortcut: the title field pastes plain text anyway.
     pastePlainAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     pastePlainAction->setShortcutContext(Qt::WidgetShortcut);
     bodyEdit->addAction(pastePlainAction);
-    keepPastedLooksAction = new QAction(QStringLiteral("&Keep Colours and Sizes When Pasting"), this);
+    keepPastedLooksAction = new QAction(tr("&Keep Colours and Sizes When Pasting"), this);
     keepPastedLooksAction->setObjectName(QStringLiteral("keepPastedLooksAction"));
     keepPastedLooksAction->setCheckable(true);
     keepPastedLooksAction->setChecked(m_context.settings->keepPastedColoursAndSizes());
     connect(keepPastedLooksAction, &QAction::toggled, this,
             [this](bool on) { m_context.settings->setKeepPastedColoursAndSizes(on); });
-    make(copyPostAction, "copyPostAction", QStringLiteral("C&opy post to clipboard"), &MainWindow::copyPost);
-    make(previewAction, "previewAction", QStringLiteral("Previe&w post..."), &MainWindow::preview);
-    make(fontAction, "fontAction", QStringLiteral("&Font..."), &MainWindow::chooseFont);
-    make(optionsAction, "optionsAction", QStringLiteral("Op&tions..."), &MainWindow::showOptions);
-    make(livePreviewAction, "livePreviewAction", QStringLiteral("&Live Preview"), &MainWindow::showLivePreview);
+    make(copyPostAction, "copyPostAction", tr("C&opy post to clipboard"), &MainWindow::copyPost);
+    make(previewAction, "previewAction", tr("Previe&w post..."), &MainWindow::preview);
+    make(fontAction, "fontAction", tr("&Font..."), &MainWindow::chooseFont);
+    make(optionsAction, "optionsAction", tr("Op&tions..."), &MainWindow::showOptions);
+    make(livePreviewAction, "livePreviewAction", tr("&Live Preview"), &MainWindow::showLivePreview);
     livePreviewAction->setCheckable(true);
-    make(contactAction, "contactAction", QStringLiteral("Contact Quillforge &Team"), &MainWindow::showContactPage);
-    make(aboutAction, "aboutAction", QStringLiteral("&About..."), &MainWindow::showAbout);
+    make(contactAction, "contactAction", tr("Contact Quillforge &Team"), &MainWindow::showContactPage);
+    make(aboutAction, "aboutAction", tr("&About..."), &MainWindow::showAbout);
 
     // A suggestion replaces the word as the tag commands replace a selection.
     auto replaceInBody = [this](int start, int length, const QString& text) {
@@ -418,13 +606,13 @@ void MainWindow::CreateActions()
 
 void MainWindow::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     file->addActions({newPostAction, openPostAction, savePostAction, saveAsAction});
     file->addSeparator();
     file->addAction(exitAction);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addActions({copyAction, cutAction, pasteAction, pastePlainAction, keepPastedLooksAction});
     edit->addSeparator();
@@ -441,15 +629,15 @@ void MainWindow::CreateMenus()
     connect(edit, &QMenu::aboutToShow, m_writing, &WritingHelp::StartSpelling);
 
     // The board's own tags, before Help once a posting page has named some.
-    boardTagsMenu = new QMenu(QStringLiteral("&Board Tags"), this);
+    boardTagsMenu = new QMenu(tr("&Board Tags"), this);
     boardTagsMenu->setObjectName(QStringLiteral("boardTagsMenu"));
     boardTagsMenu->setToolTipsVisible(true);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addAction(livePreviewAction);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(contactAction);
     help->addSeparator();
@@ -474,27 +662,27 @@ void MainWindow::CreateToolBar()
         const char* tooltip;
     };
     const Position positions[] = {
-        {newPostAction, "New"},
-        {openPostAction, "Open"},
-        {savePostAction, "Save"},
+        {newPostAction, QT_TR_NOOP("New")},
+        {openPostAction, QT_TR_NOOP("Open")},
+        {savePostAction, QT_TR_NOOP("Save")},
         {nullptr, nullptr},
-        {copyAction, "Copy"},
-        {cutAction, "Cut"},
-        {pasteAction, "Paste"},
+        {copyAction, QT_TR_NOOP("Copy")},
+        {cutAction, QT_TR_NOOP("Cut")},
+        {pasteAction, QT_TR_NOOP("Paste")},
         {nullptr, nullptr},
-        {copyPostAction, "Copy post to clipboard"},
-        {previewAction, "Preview post"},
-        {livePreviewAction, "Live preview"},
+        {copyPostAction, QT_TR_NOOP("Copy post to clipboard")},
+        {previewAction, QT_TR_NOOP("Preview post")},
+        {livePreviewAction, QT_TR_NOOP("Live preview")},
         {nullptr, nullptr},
-        {optionsAction, "Options"},
-        {aboutAction, "About"},
+        {optionsAction, QT_TR_NOOP("Options")},
+        {aboutAction, QT_TR_NOOP("About")},
     };
     for (const Position& position : positions) {
         if (!position.item) {
             toolBar->addSeparator();
             continue;
         }
-        const QString tooltip = QString::fromLatin1(position.tooltip);
+        const QString tooltip = tr(position.tooltip);
         // Set only where the menu text does not already give it: a menu that
         // shows tooltips shows only those set.
         if (position.item->toolTip() != tooltip)
@@ -522,18 +710,26 @@ void MainWindow::CreateStatusBar()
     bar->setObjectName(QStringLiteral("statusBar"));
     bar->setSizeGripEnabled(false);
     setStatusBar(bar);
-    // The help panel takes what the others leave; the others keep their widths.
+    // The help panel takes what the others leave; the others keep their
+    // widths, or grow to their longest text under a larger font.
     struct Panel {
         QLabel*& label;
         const char* name;
         const char* accessibleName;
         int width;
+        QStringList longest;
     };
+    const QLocale locale;
     const Panel panels[] = {
-        {helpPanel, "helpPanel", "Help", 0},
-        {statePanel, "statePanel", "Post state", 160},
-        {timePanel, "timePanel", "Time", 80},
-        {datePanel, "datePanel", "Date", 90},
+        {helpPanel, "helpPanel", QT_TR_NOOP("Help"), 0, {}},
+        {statePanel,
+         "statePanel",
+         QT_TR_NOOP("Post state"),
+         160,
+         {StateText(PostDocument::State::Unchanged), StateText(PostDocument::State::Saved),
+          StateText(PostDocument::State::Changed)}},
+        {timePanel, "timePanel", QT_TR_NOOP("Time"), 80, {locale.toString(QTime(23, 59, 59), QLocale::ShortFormat)}},
+        {datePanel, "datePanel", QT_TR_NOOP("Date"), 90, {locale.toString(QDate(2000, 12, 28), QLocale::ShortFormat)}},
     };
     for (const Panel& each : panels) {
         auto* panel = new QLabel(bar);
@@ -542,7 +738,10 @@ void MainWindow::CreateStatusBar()
         if (each.width == 0)
             bar->addWidget(panel, 1);
         else {
-            panel->setFixedWidth(each.width);
+            int width = each.width;
+            for (const QString& text : each.longest)
+                width = std::max(width, panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() + 8);
+            panel->setFixedWidth(width);
             panel->setAlignment(Qt::AlignCenter);
             bar->addPermanentWidget(panel);
         }
@@ -552,12 +751,12 @@ void MainWindow::CreateStatusBar()
     lengthPanel->setObjectName(QStringLiteral("lengthPanel"));
     lengthPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lengthPanel->setAlignment(Qt::AlignCenter);
-    lengthPanel->setAccessibleName(QStringLiteral("Length"));
-    lengthPanel->setToolTip(QStringLiteral("The post's length as the board counts it, and the most it takes"));
+    lengthPanel->setAccessibleName(tr("Length"));
+    lengthPanel->setToolTip(tr("The post's length as the board counts it, and the most it takes"));
     bar->insertPermanentWidget(1, lengthPanel);  // right after the help panel
     lengthPanel->hide();
     for (const Panel& each : panels)
-        each.label->setAccessibleName(QString::fromLatin1(each.accessibleName));
+        each.label->setAccessibleName(tr(each.accessibleName));
     m_clock = new QTimer(this);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::UpdateClock);
     m_clock->start(1000);
@@ -588,9 +787,10 @@ void MainWindow::Initialise()
     moreEmoticonsLink->setCursor(Qt::PointingHandCursor);
     m_post->SetState(PostDocument::State::Unchanged);
     SetToolBarPictures();
-    assistanceBox->setToolTip(ToQString(TagTable::AssistHelp));
+    assistanceBox->setToolTip(Translated("TagTable", TagTable::AssistHelp));
     ReloadForums();
-    showLivePreview(m_context.settings->livePreview());
+    // A window that kept its size kept the pane's room with it.
+    ShowLivePreview(m_context.settings->livePreview(), !m_geometryKept);
 }
 
 bool MainWindow::newPost()
@@ -616,12 +816,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    const MsgAnswer answer = m_context.platform->MsgBox(this, ExitQuestion, MsgButtons::YesNo, MsgIcon::Question);
+    const MsgAnswer answer = m_context.platform->MsgBox(
+        this, tr("Are you sure you want to exit %1").arg(Platform::ProgramTitle), MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes || !newPost()) {
         event->ignore();
         return;
     }
     event->accept();
+    m_context.settings->setWindowGeometry(GeometryKey, saveGeometry());
     m_ending = true;
     emit programEnding();
 }
@@ -699,7 +901,10 @@ void MainWindow::EnableTopicNumber(bool enabled)
 {
     topicNumberEdit->setEnabled(enabled);
     QPalette palette = topicNumberEdit->palette();
-    const QColor background = enabled ? QColor(Qt::white) : QColor(205, 205, 205);
+    // Under a dark palette the field takes its colours, so its text stays readable.
+    const QPalette& desktop = this->palette();
+    const QColor background = enabled ? Look::Pick(desktop, Qt::white, QPalette::Base)
+                                      : Look::Pick(desktop, QColor(205, 205, 205), QPalette::Window);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, background);
     topicNumberEdit->setPalette(palette);
@@ -739,9 +944,9 @@ void MainWindow::ShowLength()
     const size_t most = m_board.maxChars > 0 ? m_board.maxChars : Phpbb3::Limits().maxChars;
     const size_t length = Phpbb3::CountCharacters(m_post->Post());
     const QLocale locale;
-    const QString text = most > 0
-        ? QStringLiteral("%1 of %2").arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
-        : locale.toString(qulonglong(length));
+    const QString text = most > 0 ? tr("%1 of %2", "characters counted, of the most the board takes")
+                                        .arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
+                                  : locale.toString(qulonglong(length));
     const bool tooLong = most > 0 && length > most;
     lengthPanel->setText(text);
     lengthPanel->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
@@ -763,7 +968,7 @@ void MainWindow::ShowEmoticons()
         QPixmap pixmap;
         if (smilies.empty()) {
             const auto& row = TagTable::Emoticons[index];
-            tooltip = ToQString(row.tooltip);
+            tooltip = Translated("TagTable", row.tooltip);
             pixmap = QPixmap(
                 m_context.PictureFile(QStringLiteral("emo/%1.gif").arg(ToQString(bbcode::PictureNameOf(row.code)))));
             if (!pixmap.isNull())

@@ -18,6 +18,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -128,6 +129,8 @@ protected:
 
 private:
     void CreateControls();
+    void LayOut(QWidget* submitFrame);
+    QLayout* LayOutSubmission();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -135,6 +138,9 @@ private:
     void CreateCommands();
     // The splitter that holds the body and, beside it, the live preview pane.
     void CreateLivePreview(QWidget* area);
+    // Shows or hides the pane; `makeRoom` widens or narrows the window by
+    // the pane's width.
+    void ShowLivePreview(bool on, bool makeRoom);
     // The pane renders in the site's board dialect.
     void UpdateLiveDialect();
     void ShowBodyMenu(const QPoint& pos);
@@ -156,6 +162,12 @@ private:
     void EnableTopicNumber(bool enabled);
 
     // The controls (their object names are the same).
+    QLabel* headingLabel = nullptr;  // "Post a new topic"
+    QLabel* emoticonsLabel = nullptr;
+    QLabel* sizeLabel = nullptr;
+    QLabel* colourLabel = nullptr;
+    QLabel* subjectLabel = nullptr;
+    QLabel* bodyLabel = nullptr;
     QLineEdit* subjectEdit = nullptr;
     QPlainTextEdit* bodyEdit = nullptr;
     std::array<QPushButton*, 10> tagButtons{};
@@ -217,6 +229,7 @@ private:
     QTimer* m_lengthTimer = nullptr;  // the length is counted after a pause in typing
     QString m_site;                   // the site address the board profile is for
     bool m_ending = false;            // the close sequence has ended the program
+    bool m_geometryKept = false;      // the window took the size it was closed with
     std::unique_ptr<TagInserter> m_tags;
     std::unique_ptr<EditCommands> m_edit;
     PostShortcuts* m_shortcuts = nullptr;

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "editor/PostBackground.h"
 
+#include "base/Look.h"
 #include "editor/PostLayout.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +41,51 @@ void PaintLabel(QPainter& p, const QRect& r, const QString& text,
 
 }  // namespace
 
+QFont PostBackground::HeadingFont()
+{
+    QFont heading(QStringLiteral("Arial"));
+    heading.setPixelSize(16);
+    heading.setBold(true);
+    return heading;
+}
+
+QFont PostBackground::LabelFont()
+{
+    QFont label(QStringLiteral("Arial"));
+    label.setPixelSize(13);
+    label.setBold(true);
+    return label;
+}
+
+void PostBackground::SetWords(QLabel* heading, const QList<QLabel*>& words)
+{
+    m_heading = heading;
+    m_words = words;
+    ColourWords();
+}
+
+void PostBackground::SetEmoticonPanel(QLayout* pictures) { m_emoticons = pictures; }
+
+void PostBackground::ColourWords()
+{
+    const auto colour = [this](QLabel* label, const QColor& designed) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Look::Pick(this->palette(), designed, QPalette::WindowText));
+        label->setPalette(palette);
+    };
+    if (m_heading)
+        colour(m_heading, QColor(22, 46, 96));
+    for (QLabel* label : std::as_const(m_words))
+        colour(label, QColor(30, 30, 40));
+}
+
+void PostBackground::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        ColourWords();
+    QWidget::changeEvent(event);
+}
+
 void PostBackground::paintEvent(QPaintEvent*)
 {
     using namespace PostLayout;
@@ -45,9 +94,9 @@ void PostBackground::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     // Window surface.
-    p.fillRect(rect(), QColor(236, 240, 246));
+    p.fillRect(rect(), Look::Pick(palette(), QColor(236, 240, 246), QPalette::Window));
 
-    // Banner.
+    // Banner: light words on its own dark blue under any palette.
     QLinearGradient banner(Banner.topLeft(), Banner.bottomLeft());
     banner.setColorAt(0, QColor(38, 74, 140));
     banner.setColorAt(1, QColor(22, 46, 96));
@@ -58,44 +107,32 @@ void PostBackground::paintEvent(QPaintEvent*)
     small.setPixelSize(11);
     small.setBold(true);
     p.setFont(small);
-    PaintLabel(p, OpenForumWords, QStringLiteral("Open forum"), Qt::AlignHCenter | Qt::AlignVCenter);
+    PaintLabel(p, OpenForumWords, tr("Open forum"), Qt::AlignHCenter | Qt::AlignVCenter);
     QFont title(QStringLiteral("Georgia"));
     title.setPixelSize(30);
     title.setBold(true);
     title.setItalic(true);
     p.setFont(title);
-    PaintLabel(p, AppNameWords, QStringLiteral("Quillforge"));
+    PaintLabel(p, QRect(AppNameWords.topLeft(), QSize(width() - AppNameWords.left(), AppNameWords.height())),
+               QStringLiteral("Quillforge"));
     QFont tagline(QStringLiteral("Arial"));
     tagline.setPixelSize(12);
     p.setFont(tagline);
     p.setPen(QColor(200, 215, 240));
-    PaintLabel(p, TaglineWords, QStringLiteral("Write, preview and send your forum posts"));
+    PaintLabel(p, QRect(TaglineWords.topLeft(), QSize(width() - TaglineWords.left(), TaglineWords.height())),
+               tr("Write, preview and send your forum posts"));
 
-    // Heading.
-    QFont heading(QStringLiteral("Arial"));
-    heading.setPixelSize(16);
-    heading.setBold(true);
-    p.setFont(heading);
-    p.setPen(QColor(22, 46, 96));
-    PaintLabel(p, Heading, QStringLiteral("Post a new topic"));
-    p.setPen(QPen(QColor(160, 175, 200), 1));
-    p.drawLine(Heading.left(), Heading.bottom() + 2, width() - 12, Heading.bottom() + 2);
-
-    // Labels beside the controls.
-    QFont label(QStringLiteral("Arial"));
-    label.setPixelSize(13);
-    label.setBold(true);
-    p.setFont(label);
-    p.setPen(QColor(30, 30, 40));
-    PaintLabel(p, EmoticonsWords, QStringLiteral("Emoticons"));
-    PaintLabel(p, FontSizeWords, QStringLiteral("Font size"));
-    PaintLabel(p, FontColourWords, QStringLiteral("Font colour"));
-    PaintLabel(p, SubjectWords, QStringLiteral("Subject"));
-    PaintLabel(p, MessageBodyWords, QStringLiteral("Message body"), Qt::AlignLeft | Qt::AlignTop);
+    // The rule under the heading, across the window.
+    if (m_heading) {
+        const QRect heading = m_heading->geometry();
+        p.setPen(QPen(Look::Pick(palette(), QColor(160, 175, 200), QPalette::Mid), 1));
+        p.drawLine(heading.left(), heading.bottom() + 2, width() - 12, heading.bottom() + 2);
+    }
 
     // A light panel behind the emoticon grid.
-    p.setPen(QPen(QColor(190, 200, 215), 1));
-    p.setBrush(Qt::white);
-    const QRect grid(IconLeft - 8, IconTop - 6, IconColumnStep * 3 + IconSize + 16, IconRowStep * 4 + IconSize + 12);
-    p.drawRoundedRect(grid, 4, 4);
+    if (m_emoticons) {
+        p.setPen(QPen(QColor(190, 200, 215), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(m_emoticons->geometry().adjusted(-8, -6, 8, 6), 4, 4);
+    }
 }

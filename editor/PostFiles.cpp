@@ -19,7 +19,9 @@ PostFiles::Unsaved PostFiles::AskToSaveChanges()
 {
     if (!m_post.IsChanged())
         return Unsaved::None;
-    switch (m_context.platform->MsgBox(m_owner, SavePrompt, MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    switch (m_context.platform->MsgBox(
+        m_owner, tr("You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?"),
+        MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgAnswer::Yes:
         // Going on after a save that wrote nothing would lose the post.
         return Save() ? Unsaved::None : Unsaved::Keep;
@@ -35,13 +37,13 @@ bool PostFiles::OpenFile(const QString& path)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         // A folder, a pipe or a device: reading it would fail, block or never end.
-        ReportFailure(FileIO::CannotReadMessage(path, QStringLiteral("It is not an ordinary file.")));
+        ReportFailure(FileIO::CannotReadMessage(path, tr("It is not an ordinary file.")));
         return false;
     }
     if (info.size() > LargestFile) {
         // Reading and converting it could exhaust the memory; it is not read at all.
         ReportFailure(FileIO::CannotReadMessage(
-            path, QStringLiteral("It is larger than %1 MB, more than the editor can hold.").arg(LargestFile >> 20)));
+            path, tr("It is larger than %1 MB, more than the editor can hold.").arg(LargestFile >> 20)));
         return false;
     }
     std::string bytes;
@@ -56,7 +58,7 @@ bool PostFiles::OpenFile(const QString& path)
     std::string rebuilt;
     const std::optional<PostFile::Located> parsed = PostFile::Locate(text, rebuilt);
     if (!parsed) {
-        ReportFailure(FormatError);
+        ReportFailure(tr("Sorry, File format is not correct"));
         return false;
     }
     // Filling the fields raises their change handlers; the state is set after.
@@ -146,15 +148,15 @@ QString PostFiles::WithDefaultSuffix(const QString& chosen)
 
 QString PostFiles::ReplaceQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" already exists.\r\nReplace it?").arg(QDir::toNativeSeparators(path));
+    return tr("The file \"%1\" already exists.\r\nReplace it?").arg(QDir::toNativeSeparators(path));
 }
 
 QString PostFiles::ChangedOnDiskQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" was changed on disk since you opened or last saved it, "
-                          "perhaps by another window or program.\r\n"
-                          "Do you want to replace it with your post?\r\n\r\n"
-                          "Yes replaces it, No saves your post under another name, Cancel does not save.")
+    return tr("The file \"%1\" was changed on disk since you opened or last saved it, "
+              "perhaps by another window or program.\r\n"
+              "Do you want to replace it with your post?\r\n\r\n"
+              "Yes replaces it, No saves your post under another name, Cancel does not save.")
         .arg(QDir::toNativeSeparators(path));
 }
 

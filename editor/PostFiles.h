@@ -26,16 +26,15 @@
 #include "base/AppContext.h"
 #include "editor/FileStamp.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class PostDocument;
 class QWidget;
 
 class PostFiles {
+    Q_DECLARE_TR_FUNCTIONS(PostFiles)
 public:
-    static inline const QString SavePrompt =
-        QStringLiteral("You made some changed to your post, and didn't save it yet.\r\nDo you want to save it?");
-    static inline const QString FormatError = QStringLiteral("Sorry, File format is not correct");
     // The largest file Open reads.
     static constexpr qint64 LargestFile = qint64(256) * 1024 * 1024;
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Where things stand in the main window's central area. The background
-// picture paints its words at these places and the controls are placed beside
-// them, so both come from this one table.
+// Where things stand in the main window's central area at its first size and
+// the default font. The window's layouts keep these places and gaps; the
+// background paints the banner at its places.
 
 #include <QRect>
+#include <QSize>
 
 namespace PostLayout {
 
-inline constexpr int ClientWidth = 824;   // the window's fixed client area
+inline constexpr int ClientWidth = 824;   // the window's client area at its first showing
 inline constexpr int ClientHeight = 525;  // toolbar, central area and status bar
 
 // The banner along the top, with the house icon and "Open forum" at its left.
@@ -48,10 +49,14 @@ inline constexpr QRect QuoteButton{270, 378, 120, 26};
 inline constexpr QRect PreviewButton{398, 378, 100, 26};
 inline constexpr QRect SubmitFrame{186, 408, 626, 54};
 inline constexpr QRect NewTopicOption{270, 412, 160, 22};
-inline constexpr QRect ForumList{432, 411, 262, 24};
+inline constexpr QRect ForumChoice{432, 411, 262, 24};
 inline constexpr QRect ReplyOption{270, 437, 160, 22};
 inline constexpr QRect TopicNumber{432, 436, 90, 22};
 inline constexpr QRect SubmitButton{702, 411, 108, 48};
+inline constexpr int BottomMargin = 3;  // below the submission frame
+
+// The smallest the body becomes; the window's minimum size follows from it.
+inline constexpr QSize BodyMinimum{320, 120};
 
 inline QRect IconRect(int index)
 {

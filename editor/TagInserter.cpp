@@ -61,7 +61,10 @@ void TagInserter::ColourChosen()
 {
     if (m_colours->currentIndex() < 0)
         return;
-    Insert(TagCommands::ColourTag(ToUtf8(m_colours->currentText()), m_post.SelectedText()));
+    // The item's colour word (its data), whatever language its caption is in.
+    const QVariant colour = m_colours->currentData();
+    Insert(TagCommands::ColourTag(ToUtf8(colour.isValid() ? colour.toString() : m_colours->currentText()),
+                                  m_post.SelectedText()));
 }
 
 void TagInserter::EmoticonClick(int index)

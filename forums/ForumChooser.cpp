@@ -6,6 +6,7 @@
 #include "base/Utf8.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 ForumChooser::ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner)
     : m_context(context), m_list(list), m_owner(owner)
@@ -19,8 +20,11 @@ bool ForumChooser::Reload()
     case ForumListFile::Found::Unreadable:
         return false;
     case ForumListFile::Found::Missing:
-        entries = QStringList{Placeholder};
-        break;
+        // The placeholder shows in the user's language and stays itself as the item's entry.
+        m_list->clear();
+        m_list->addItem(QCoreApplication::translate("ForumList", ForumList::Placeholder.data()), Placeholder);
+        m_list->setCurrentIndex(0);
+        return true;
     case ForumListFile::Found::Read:
         break;
     }

@@ -8,6 +8,8 @@
 // by CR LF, in the order of the site's index page, then one more CR LF; no
 // header, count, quoting or escaping.
 
+#include "base/Translatable.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,8 @@ namespace ForumList {
 
 inline constexpr std::string_view FileName = "forums.inf";
 // What the forum chooser shows when there is no forum list file.
-inline constexpr std::string_view Placeholder = "Please define forums in the options in edit menu";
+inline constexpr std::string_view Placeholder =
+    QF_TRANSLATABLE("ForumList", "Please define forums in the options in edit menu");
 
 // The file's bytes for `entries`, in their order.
 std::string Build(const std::vector<std::string>& entries);

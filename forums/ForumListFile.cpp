@@ -7,6 +7,7 @@
 #include "forums/ForumList.h"
 #include "base/Utf8.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ForumListFile {
@@ -23,7 +24,7 @@ Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
     std::string bytes;
     if (!info.isFile())
         // A folder, a pipe or a device: reading it would fail or block.
-        reason = QStringLiteral("It is not an ordinary file.");
+        reason = QCoreApplication::translate("ForumListFile", "It is not an ordinary file.");
     else if (FileIO::ReadFileBytes(path, &bytes, &reason)) {
         entries->clear();
         for (const std::string& entry : ForumList::Parse(std::move(bytes)))

@@ -88,7 +88,7 @@ OptionsDialog::OptionsDialog(const AppContext& context, ForumListChanged forumLi
     : QDialog(owner), m_context(context), m_forumListChanged(std::move(forumListChanged))
 {
     setObjectName(QStringLiteral("OptionsDialog"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Options"));
     // A fixed frame without minimise and maximise buttons; owned windows get
     // no task-bar button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -102,9 +102,9 @@ void OptionsDialog::CreateControls()
 {
     pageTabs = new QTabBar(this);
     pageTabs->setObjectName(QStringLiteral("pageTabs"));
-    pageTabs->setAccessibleName(QStringLiteral("Options pages"));
-    pageTabs->addTab(QStringLiteral("General Options"));
-    pageTabs->addTab(QStringLiteral("Extract forums"));
+    pageTabs->setAccessibleName(tr("Options pages"));
+    pageTabs->addTab(tr("General Options"));
+    pageTabs->addTab(tr("Extract forums"));
     pageTabs->setDrawBase(false);
     pageTabs->setExpanding(false);
 
@@ -113,8 +113,8 @@ void OptionsDialog::CreateControls()
     m_pages->addWidget(CreateGeneralPage());
     m_pages->addWidget(CreateExtractionPage());
 
-    saveButton = MakeButton("saveButton", QStringLiteral("Save"), this);
-    cancelButton = MakeButton("cancelButton", QStringLiteral("Cancel"), this);
+    saveButton = MakeButton("saveButton", tr("Save"), this);
+    cancelButton = MakeButton("cancelButton", tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton);
@@ -138,47 +138,46 @@ void OptionsDialog::CreateControls()
 
 QWidget* OptionsDialog::CreateGeneralPage()
 {
-    generalPage = MakePage("generalPage", QStringLiteral("General Options"));
+    generalPage = MakePage("generalPage", tr("General Options"));
 
     addressHelp = new QFrame(generalPage);
     addressHelp->setObjectName(QStringLiteral("addressHelp"));
-    addressHelp->setAccessibleName(QStringLiteral("About the site address"));
+    addressHelp->setAccessibleName(tr("About the site address"));
     addressHelp->setFrameShape(QFrame::Box);
     addressHelp->setAutoFillBackground(true);
     QPalette tip = addressHelp->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
     addressHelp->setPalette(tip);
-    addressHelpText = MakeLabel(
-        "addressHelpText",
-        QStringLiteral("Please specify the exact address (URL) of the forum you will submit topic to. "
-                       "for example (")
-            + ExampleAddress + QStringLiteral("). (Note: some Times letter capitalization makes a difference)"),
-        addressHelp);
+    addressHelpText = MakeLabel("addressHelpText",
+                                tr("Please specify the exact address (URL) of the forum you will submit topic to. "
+                                   "for example (%1). (Note: some Times letter capitalization makes a difference)")
+                                    .arg(ExampleAddress),
+                                addressHelp);
     testHelpText = MakeLabel("testHelpText",
-                             QStringLiteral("Then Check that this is the correct address by clicking the test address "
-                                            "below, please be sure that you will have the index page of the forum "
-                                            "displayed, otherwise check the address you entered"),
+                             tr("Then Check that this is the correct address by clicking the test address "
+                                "below, please be sure that you will have the index page of the forum "
+                                "displayed, otherwise check the address you entered"),
                              addressHelp);
     auto* panel = new QVBoxLayout(addressHelp);
     panel->addWidget(addressHelpText);
     panel->addWidget(testHelpText);
 
-    siteAddressLabel = MakeLabel("siteAddressLabel", QStringLiteral("Site Adress (URL):"), generalPage);
-    siteAddressEdit = MakeField("siteAddressEdit", QStringLiteral("Site Adress (URL)"), generalPage);
+    siteAddressLabel = MakeLabel("siteAddressLabel", tr("Site Adress (URL):"), generalPage);
+    siteAddressEdit = MakeField("siteAddressEdit", tr("Site Adress (URL)"), generalPage);
     siteAddressLabel->setBuddy(siteAddressEdit);
-    siteNameLabel = MakeLabel("siteNameLabel", QStringLiteral("Site Name:"), generalPage);
-    siteNameEdit = MakeField("siteNameEdit", QStringLiteral("Site Name"), generalPage);
+    siteNameLabel = MakeLabel("siteNameLabel", tr("Site Name:"), generalPage);
+    siteNameEdit = MakeField("siteNameEdit", tr("Site Name"), generalPage);
     siteNameLabel->setBuddy(siteNameEdit);
-    testAddressButton = MakeButton("testAddressButton", QStringLiteral("Test Address"), generalPage);
-    boardKindLabel = MakeLabel("boardKindLabel", QStringLiteral("Board software:"), generalPage);
+    testAddressButton = MakeButton("testAddressButton", tr("Test Address"), generalPage);
+    boardKindLabel = MakeLabel("boardKindLabel", tr("Board software:"), generalPage);
     boardKindList = new QComboBox(generalPage);
     boardKindList->setObjectName(QStringLiteral("boardKindList"));
-    boardKindList->setAccessibleName(QStringLiteral("Board software"));
-    boardKindList->addItem(QStringLiteral("Automatic"), int(BoardKind::Unknown));
+    boardKindList->setAccessibleName(tr("Board software"));
+    boardKindList->addItem(tr("Automatic"), int(BoardKind::Unknown));
     for (const BoardKind kind : BoardKinds::Known)
         boardKindList->addItem(ToQString(BoardKinds::DisplayName(kind)), int(kind));
-    boardKindList->setToolTip(QStringLiteral("Automatic: the kind found on the site's index or posting page"));
+    boardKindList->setToolTip(tr("Automatic: the kind found on the site's index or posting page"));
     boardKindLabel->setBuddy(boardKindList);
     boardFoundLabel = MakeLabel("boardFoundLabel", QString(), generalPage);
 
@@ -203,20 +202,17 @@ QWidget* OptionsDialog::CreateGeneralPage()
 
 QWidget* OptionsDialog::CreateExtractionPage()
 {
-    extractionPage = MakePage("extractionPage", QStringLiteral("Extract forums"));
-    extractionIntro = MakeLabel("extractionIntro",
-                                QStringLiteral("This window will help you to extract the forum names from your site:"),
-                                extractionPage);
-    indexAddressLabel =
-        MakeLabel("indexAddressLabel", QStringLiteral("Please write down the address of the index page of the forum:"),
-                  extractionPage);
-    indexAddressEdit =
-        MakeField("indexAddressEdit", QStringLiteral("Address of the index page of the forum"), extractionPage);
+    extractionPage = MakePage("extractionPage", tr("Extract forums"));
+    extractionIntro = MakeLabel(
+        "extractionIntro", tr("This window will help you to extract the forum names from your site:"), extractionPage);
+    indexAddressLabel = MakeLabel("indexAddressLabel",
+                                  tr("Please write down the address of the index page of the forum:"), extractionPage);
+    indexAddressEdit = MakeField("indexAddressEdit", tr("Address of the index page of the forum"), extractionPage);
     indexAddressLabel->setBuddy(indexAddressEdit);
-    startExtractingButton = MakeButton("startExtractingButton", QStringLiteral("Start Extracting"), extractionPage);
+    startExtractingButton = MakeButton("startExtractingButton", tr("Start Extracting"), extractionPage);
     forumsFoundList = new QListWidget(extractionPage);
     forumsFoundList->setObjectName(QStringLiteral("forumsFoundList"));
-    forumsFoundList->setAccessibleName(QStringLiteral("Forums found"));
+    forumsFoundList->setAccessibleName(tr("Forums found"));
 
     auto* address = new QHBoxLayout;
     address->addWidget(indexAddressEdit, 1);
@@ -234,7 +230,7 @@ QWidget* OptionsDialog::CreateExtractionPage()
 void OptionsDialog::LoadSettings()
 {
     siteAddressEdit->setText(m_context.settings->siteAddress(DefaultAddress));
-    siteNameEdit->setText(m_context.settings->siteName(DefaultName));
+    siteNameEdit->setText(m_context.settings->siteName(tr("My Forum")));
     indexAddressEdit->setText(siteAddressEdit->text());
     ShowBoard();
     boardKindList->setCurrentIndex(
@@ -356,7 +352,7 @@ void OptionsDialog::extractForums()
         }
     }
     unsetCursor();
-    m_context.platform->MsgBox(this, ExtractionFailure, MsgButtons::OK, MsgIcon::Critical);
+    m_context.platform->MsgBox(this, ExtractionFailure(), MsgButtons::OK, MsgIcon::Critical);
 }
 
 void OptionsDialog::done(int result)

@@ -29,12 +29,13 @@ class QTabBar;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Options");
     static inline const QString DefaultAddress = QStringLiteral("HTTP://");
-    static inline const QString DefaultName = QStringLiteral("My Forum");
-    static inline const QString ExtractionFailure =
-        QStringLiteral("There was a problem extracting the forums from your site.\r\n"
-                       "either the address is wrong, or your forum is not compatible with Quillforge");
+    // What the user is told when no forum could be extracted.
+    static QString ExtractionFailure()
+    {
+        return tr("There was a problem extracting the forums from your site.\r\n"
+                  "either the address is wrong, or your forum is not compatible with Quillforge");
+    }
 
     // Called by Save once it has written a new forum list file, so that the
     // window showing the forums reloads them.

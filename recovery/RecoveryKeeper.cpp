@@ -93,7 +93,7 @@ void RecoveryKeeper::ReportFailure(const QString& reason)
     QString why = reason.trimmed();
     while (why.endsWith(QLatin1Char('.')))
         why.chop(1);
-    m_messagePanel->setText(QStringLiteral("No recovery copy of the post can be kept in \"%1\" (%2). "
-                                           "Save your post to keep it safe.")
+    m_messagePanel->setText(tr("No recovery copy of the post can be kept in \"%1\" (%2). "
+                               "Save your post to keep it safe.")
                                 .arg(QDir::toNativeSeparators(QFileInfo(m_slot.CopyPath()).path()), why));
 }

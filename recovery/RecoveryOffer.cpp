@@ -6,6 +6,7 @@
 #include "post/PostDocument.h"
 #include "recovery/RecoveryKeeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
@@ -35,15 +36,18 @@ void ReportDamaged(const Target& target, RecoverySlot& slot)
     const QString path = QDir::toNativeSeparators(slot.CopyPath());
     const QString keptAs = slot.SetAside();
     const QString where = keptAs.isEmpty()
-        ? QStringLiteral("It was left where it is.")
-        : QStringLiteral("It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
-    Tell(target, QStringLiteral("The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2").arg(path, where));
+        ? QCoreApplication::translate("RecoveryOffer", "It was left where it is.")
+        : QCoreApplication::translate("RecoveryOffer", "It was kept as \"%1\".").arg(QDir::toNativeSeparators(keptAs));
+    Tell(target,
+         QCoreApplication::translate("RecoveryOffer",
+                                     "The recovery copy \"%1\" is damaged and cannot be restored.\r\n%2")
+             .arg(path, where));
 }
 
 void ReportUnreadable(const Target& target, RecoverySlot& slot, const QString& reason)
 {
     Tell(target,
-         QStringLiteral("The recovery copy \"%1\" cannot be read.\r\n%2")
+         QCoreApplication::translate("RecoveryOffer", "The recovery copy \"%1\" cannot be read.\r\n%2")
              .arg(QDir::toNativeSeparators(slot.CopyPath()), reason));
     slot.Unlock();
 }
@@ -92,7 +96,7 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
 {
     QString title = ToQString(copy.title);
     if (title.isEmpty())
-        title = QStringLiteral("(no title)");
+        title = QCoreApplication::translate("RecoveryOffer", "(no title)");
     else if (title.size() > LongestTitleShown) {
         qsizetype cut = LongestTitleShown - 3;
         if (title.at(cut - 1).isHighSurrogate())
@@ -100,7 +104,10 @@ QString QuestionFor(const RecoveryFile::Copy& copy)
         title = title.left(cut) + QStringLiteral("...");
     }
     const QString time = QLocale().toString(QDateTime::fromMSecsSinceEpoch(copy.savedAtMs), QLocale::ShortFormat);
-    return Question + QStringLiteral("\r\n\r\nTitle: %1\r\nWritten: %2").arg(title, time);
+    return QCoreApplication::translate("RecoveryOffer",
+                                       "Quillforge was not closed properly. Restore the post you "
+                                       "were writing?\r\n\r\nTitle: %1\r\nWritten: %2")
+        .arg(title, time);
 }
 
 bool Run(const Target& target, const QString& folder)

@@ -23,10 +23,8 @@ class RecoveryKeeper;
 
 namespace RecoveryOffer {
 
-inline const QString Question =
-    QStringLiteral("Quillforge was not closed properly. Restore the post you were writing?");
-
-// The question for one copy: the fixed text, then its title and its time.
+// The question for one copy ("Quillforge was not closed properly. Restore
+// the post you were writing?"), with its title and its time.
 QString QuestionFor(const RecoveryFile::Copy& copy);
 
 // Where a restored copy goes and who asks: the window's post document, its

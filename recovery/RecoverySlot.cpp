@@ -23,11 +23,11 @@ QString LockError(const QLockFile& lock)
 {
     switch (lock.error()) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("Another running editor holds the lock.");
+        return QCoreApplication::translate("RecoverySlot", "Another running editor holds the lock.");
     case QLockFile::PermissionError:
-        return QStringLiteral("The lock file cannot be created: permission denied.");
+        return QCoreApplication::translate("RecoverySlot", "The lock file cannot be created: permission denied.");
     default:
-        return QStringLiteral("The lock file cannot be created.");
+        return QCoreApplication::translate("RecoverySlot", "The lock file cannot be created.");
     }
 }
 }  // namespace

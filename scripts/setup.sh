@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   php-cli xvfb xauth x11-utils imagemagick
   qt6-base-private-dev
+  qt6-tools-dev qt6-l10n-tools
   desktop-file-utils appstream shared-mime-info dpkg-dev file
   libenchant-2-dev hunspell-en-us
   libgumbo-dev

@@ -104,34 +104,47 @@ std::vector<std::string> MybbErrors(bool reply, std::string_view title, std::str
 
 }  // namespace
 
-std::string SizeQuestion(BoardKind kind, size_t sizes)
+std::string SizeQuestion(BoardKind kind, size_t sizes, Translator translate)
 {
     const bool toThree = kind == BoardKind::Phpbb3;
-    const std::string board(BoardKinds::DisplayName(kind));
-    const std::string other(BoardKinds::DisplayName(toThree ? BoardKind::Phpbb2 : BoardKind::Phpbb3));
-    std::string text = "This post uses " + other + "'s font sizes ("
-        + Numbers(toThree ? SizeScale::Pixels : SizeScale::Percentages) + "), but your site runs " + board
-        + ", which reads them as "
-        + (toThree ? "percentages: \"Large\" text would show at 18 % of the normal size."
-                   : "pixels and shows any above 29 as typed.");
+    const std::string_view board = BoardKinds::DisplayName(kind);
+    const std::string_view other = BoardKinds::DisplayName(toThree ? BoardKind::Phpbb2 : BoardKind::Phpbb3);
+    const char* const reads = toThree
+        ? QF_TRANSLATABLE("BoardWarnings",
+                          "This post uses %1's font sizes (%2), but your site runs %3, which reads them as "
+                          "percentages: \"Large\" text would show at 18 % of the normal size.")
+        : QF_TRANSLATABLE("BoardWarnings",
+                          "This post uses %1's font sizes (%2), but your site runs %3, which reads them as "
+                          "pixels and shows any above 29 as typed.");
+    const char* const convert = sizes == 1 ? QF_TRANSLATABLE("BoardWarnings", "Convert this size to %1's (%2)?")
+                                           : QF_TRANSLATABLE("BoardWarnings", "Convert these %3 sizes to %1's (%2)?");
+    const std::string count = std::to_string(sizes);
+    std::string text = Fill(translate("BoardWarnings", reads),
+                            {other, Numbers(toThree ? SizeScale::Pixels : SizeScale::Percentages), board});
     text += std::string(LineBreak) + std::string(LineBreak);
-    text += "Convert " + std::string(sizes == 1 ? "this size" : "these " + std::to_string(sizes) + " sizes") + " to "
-        + board + "'s (" + Numbers(SizeScale::For(kind)) + ")?";
+    text += Fill(translate("BoardWarnings", convert), {board, Numbers(SizeScale::For(kind)), count});
     return text;
 }
 
-std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, int maxQuoteDepth)
+std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, int maxQuoteDepth, Translator translate)
 {
     if (errors.empty() && !quotesRemoved)
         return {};
-    std::string text = errors.empty() ? "The board will change this post:" : "The board will refuse this post:";
+    std::string text = translate("BoardWarnings",
+                                 errors.empty() ? QF_TRANSLATABLE("BoardWarnings", "The board will change this post:")
+                                                : QF_TRANSLATABLE("BoardWarnings", "The board will refuse this post:"));
     text += LineBreak;
     for (const std::string& error : errors)
         text += std::string(LineBreak) + AsLines(error);
     if (quotesRemoved)
-        text += std::string(LineBreak) + "Quotes nested deeper than " + std::to_string(maxQuoteDepth)
-            + " will be removed, with everything inside them.";
-    text += std::string(LineBreak) + std::string(LineBreak) + "Send it anyway?";
+        text += std::string(LineBreak)
+            + Fill(translate("BoardWarnings",
+                             QF_TRANSLATABLE("BoardWarnings",
+                                             "Quotes nested deeper than %1 will be "
+                                             "removed, with everything inside them.")),
+                   {std::to_string(maxQuoteDepth)});
+    text += std::string(LineBreak) + std::string(LineBreak)
+        + translate("BoardWarnings", QF_TRANSLATABLE("BoardWarnings", "Send it anyway?"));
     return text;
 }
 

@@ -5,6 +5,7 @@
 // other scale, and what the board would refuse or drop, in the board's own
 // words. Qt-free.
 
+#include "base/Translatable.h"
 #include "board/BoardKind.h"
 
 #include <string>
@@ -15,15 +16,17 @@ namespace BoardWarnings {
 
 // The question for a post holding `sizes` [size=N] tags of the other scale
 // than a site of `kind` reads (phpBB 2's pixels for phpBB 3, or the
-// reverse); Yes converts them, No sends them as they are.
-std::string SizeQuestion(BoardKind kind, size_t sizes);
+// reverse); Yes converts them, No sends them as they are. Its sentences
+// come through `translate`.
+std::string SizeQuestion(BoardKind kind, size_t sizes, Translator translate = Untranslated);
 
 // What the board would do with the post: `errors` are its own messages
 // (which may hold "<br />", shown as a line break), `quotesRemoved` that it
 // would silently drop quotes nested deeper than `maxQuoteDepth`. Empty when
 // the board takes the post as it is; otherwise the text ends with the
-// question whether to send it anyway.
-std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, int maxQuoteDepth);
+// question whether to send it anyway. Its own sentences come through `translate`.
+std::string Warning(const std::vector<std::string>& errors, bool quotesRemoved, int maxQuoteDepth,
+                    Translator translate = Untranslated);
 
 // What a MyBB 1.8 or SMF 2.1 board refuses in a post with `title` and `body`
 // (UTF-8, CR LF line breaks, as the browser sends them), in its own words,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "submit/SubmitChecks.h"
 
+#include "base/Translatable.h"
+
 namespace SubmitChecks {
 
 namespace {
@@ -13,16 +15,17 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string_view Refusal(const Request& request)
 {
     if (request.siteAddress.empty())
-        return "you didn't specify a valid site address, please specify one at the options window";
+        return QF_TRANSLATABLE("SubmitChecks",
+                               "you didn't specify a valid site address, please specify one at the options window");
     if (request.kind == PostKind::None)
-        return "Please choose the type of your post, is it a New post or a reply?";
+        return QF_TRANSLATABLE("SubmitChecks", "Please choose the type of your post, is it a New post or a reply?");
     if (request.kind == PostKind::Reply) {
         if (request.topicNumber.empty())
-            return "Please specify the topic number";
+            return QF_TRANSLATABLE("SubmitChecks", "Please specify the topic number");
         if (!IsTopicNumber(request.topicNumber))
-            return "Post Number is not correctly specified";
+            return QF_TRANSLATABLE("SubmitChecks", "Post Number is not correctly specified");
     } else if (request.forumShown.empty()) {
-        return "Please specify the Forum";
+        return QF_TRANSLATABLE("SubmitChecks", "Please specify the Forum");
     }
     return {};
 }

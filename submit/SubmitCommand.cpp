@@ -26,16 +26,17 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
 
     const std::string_view refusal = SubmitChecks::Refusal(request);
     if (!refusal.empty()) {
-        context.platform->MsgBox(owner, ToQString(refusal), MsgButtons::OK, MsgIcon::Critical);
+        context.platform->MsgBox(owner, QCoreApplication::translate("SubmitChecks", std::string(refusal).c_str()),
+                                 MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
     // A post written for the other scale of font sizes: convert, send as
     // it is, or go back.
     const BoardProfile board = BoardProfiles::Load(*context.settings, ToQString(site));
     if (const auto conversion = SizeScale::ToScaleOf(post.Post(), board.Kind())) {
-        const MsgAnswer answer =
-            context.platform->MsgBox(owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes)),
-                                     MsgButtons::YesNoCancel, MsgIcon::Question);
+        const MsgAnswer answer = context.platform->MsgBox(
+            owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes, TranslatedUtf8)),
+            MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgAnswer::Cancel)
             return false;
         if (answer == MsgAnswer::Yes)
@@ -45,8 +46,8 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
     if (board.Kind() == BoardKind::Phpbb3) {
         const BoardDialect dialect(board, context.pictureFolder, ToQString(site));
         const Phpbb3::Result rendered = Phpbb3::Render(post.Post(), dialect.Options());
-        const std::string warning =
-            BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved, dialect.Options().limits.maxQuoteDepth);
+        const std::string warning = BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved,
+                                                           dialect.Options().limits.maxQuoteDepth, TranslatedUtf8);
         if (!warning.empty()
             && context.platform->MsgBox(owner, ToQString(warning), MsgButtons::YesNo, MsgIcon::Exclamation)
                 != MsgAnswer::Yes)

@@ -4,6 +4,7 @@
 #include "writing/Speller.h"
 #include "base/Utf8.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 
@@ -24,13 +25,13 @@ void SpellingMenu::AddItems(QMenu* menu, const MisspeltWord& word, Speller& spel
         QObject::connect(action, &QAction::triggered, menu, [replace, word, text] { replace(word, text); });
         items.append(action);
     }
-    auto* add = new QAction(QStringLiteral("Add to Dictionary"), menu);
+    auto* add = new QAction(QCoreApplication::translate("SpellingMenu", "Add to Dictionary"), menu);
     add->setObjectName(QStringLiteral("spellingAdd"));
     QObject::connect(add, &QAction::triggered, menu, [&speller, changed, spelt] {
         speller.AddToPersonal(spelt);
         changed();
     });
-    auto* ignore = new QAction(QStringLiteral("Ignore All"), menu);
+    auto* ignore = new QAction(QCoreApplication::translate("SpellingMenu", "Ignore All"), menu);
     ignore->setObjectName(QStringLiteral("spellingIgnore"));
     QObject::connect(ignore, &QAction::triggered, menu, [&speller, changed, spelt] {
         speller.IgnoreAll(spelt);

@@ -26,27 +26,27 @@ WritingHelp::WritingHelp(QPlainTextEdit* body, QLineEdit* title, Settings& setti
     m_body = new BodyHighlighter(body, this);
     m_title = new TitleSpelling(title, this);
 
-    m_checkSpelling = new QAction(QStringLiteral("Check &Spelling as You Type"), this);
+    m_checkSpelling = new QAction(tr("Check &Spelling as You Type"), this);
     m_checkSpelling->setObjectName(QStringLiteral("checkSpellingAction"));
     m_checkSpelling->setCheckable(true);
     m_checkSpelling->setChecked(m_settings.checkSpelling());
-    m_checkSpelling->setStatusTip(QStringLiteral("Underline misspelt words in the title and the post as you type"));
+    m_checkSpelling->setStatusTip(tr("Underline misspelt words in the title and the post as you type"));
     connect(m_checkSpelling, &QAction::triggered, this, &WritingHelp::CheckSpellingToggled);
 
-    m_languages = new QMenu(QStringLiteral("Spelling &Language"), parent);
+    m_languages = new QMenu(tr("Spelling &Language"), parent);
     m_languages->setObjectName(QStringLiteral("spellingLanguageMenu"));
     m_languages->menuAction()->setObjectName(QStringLiteral("spellingLanguageItem"));
-    m_languages->menuAction()->setStatusTip(QStringLiteral("Choose the dictionary that spelling is checked with"));
+    m_languages->menuAction()->setStatusTip(tr("Choose the dictionary that spelling is checked with"));
     m_languages->setToolTipsVisible(true);
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
 
-    m_highlight = new QAction(QStringLiteral("&Highlight BBCode"), this);
+    m_highlight = new QAction(tr("&Highlight BBCode"), this);
     m_highlight->setObjectName(QStringLiteral("highlightAction"));
     m_highlight->setCheckable(true);
     m_highlight->setChecked(m_settings.highlightBBCode());
     m_highlight->setStatusTip(
-        QStringLiteral("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
+        tr("Colour tags, values, code, quotes and emoticons, and mark tags left open or closing nothing"));
     connect(m_highlight, &QAction::triggered, this, &WritingHelp::HighlightToggled);
     m_body->SetHighlighting(m_highlight->isChecked());
 
@@ -71,7 +71,7 @@ void WritingHelp::StartSpelling()
     if (languages.empty()) {
         for (QAction* item : {m_checkSpelling, m_languages->menuAction()}) {
             item->setEnabled(false);
-            item->setToolTip(NoDictionaryText);
+            item->setToolTip(NoDictionaryText());
         }
         return;
     }
@@ -118,7 +118,7 @@ void WritingHelp::FillLanguageMenu()
         item->setData(entries[i].tag);
         item->setCheckable(true);
         item->setChecked(ToUtf8(entries[i].tag) == m_speller->Language());
-        item->setStatusTip(QStringLiteral("Check spelling in %1").arg(entries[i].name));
+        item->setStatusTip(tr("Check spelling in %1").arg(entries[i].name));
         connect(item, &QAction::triggered, this, [this, tag = entries[i].tag] { LanguageChosen(tag); });
         m_languages->addAction(item);
     }

@@ -33,8 +33,10 @@ class WritingHelp : public QObject {
     Q_OBJECT
 public:
     static constexpr int StartDelayMs = 500;
-    static inline const QString NoDictionaryText =
-        QStringLiteral("No spelling dictionary is installed (Debian's hunspell-en-us package is one)");
+    static QString NoDictionaryText()
+    {
+        return tr("No spelling dictionary is installed (Debian's hunspell-en-us package is one)");
+    }
 
     // `replaceInBody` replaces the body's text from `start` for `length`
     // characters with a word, as one step of its undo, as any edit of the

@@ -14,7 +14,10 @@
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTranslator>
 #include <QStandardPaths>
 #include <QLineEdit>
 
@@ -61,6 +64,7 @@ private slots:
     void commandLineFileThatCannotBeOpened();
     void siteAddressDecidesNothingElse_data();
     void siteAddressDecidesNothingElse();
+    void loadsTheUsersTranslation();
 
 private:
     QTemporaryDir m_dir;
@@ -331,6 +335,36 @@ void tst_Startup::siteAddressDecidesNothingElse()
     QVERIFY(platform.messages.isEmpty());
     // Start-up reads but never writes the store.
     QCOMPARE(m_settings.siteName("absent"), nameStored ? QString("Test") : QString("absent"));
+}
+
+void tst_Startup::loadsTheUsersTranslation()
+{
+    // A German translation of one menu, installed in the data folder.
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkpath(QStringLiteral("translations")));
+    const QString source = program.filePath(QStringLiteral("translations/quillforge_de.ts"));
+    QFile ts(source);
+    QVERIFY(ts.open(QIODevice::WriteOnly));
+    ts.write(R"(<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="de">)"
+             R"(<context><name>MainWindow</name><message><source>&amp;File</source>)"
+             R"(<translation>&amp;Datei</translation></message></context></TS>)");
+    ts.close();
+    QCOMPARE(QProcess::execute(QStringLiteral(QF_LRELEASE), {QStringLiteral("-silent"), source}), 0);
+
+    const QLocale before;
+    ScriptedPlatform platform;
+    AppContext context(program.path() + "/", &m_settings, &platform);
+    for (const auto& [language, file] : {std::pair{QLocale::English, "&File"}, std::pair{QLocale::German, "&Datei"}}) {
+        QLocale::setDefault(QLocale(language));
+        LoadTranslations(context);
+        MainWindow window(context);
+        QCOMPARE(window.menuBar()->actions().constFirst()->text(), QString::fromUtf8(file));
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    QLocale::setDefault(before);
 }
 
 QF_TEST_MAIN(tst_Startup)

@@ -120,8 +120,11 @@ void tst_MoreEmoticonsWindow::everyPictureInsertsWhatThePreviewShowsAsIt()
         QVERIFY2(EditorFixture::OpenWindow<MoreEmoticonsWindow>() == emo, row);
         if (picture->window() == emo) {
             QVERIFY2(picture->property("insertedText").toString() == inserted, row);
-            QVERIFY2(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name) == inserted.trimmed(),
-                     row);
+            // A screen reader names it by its code's word: "party" for :party:.
+            QString name = inserted.trimmed().remove(':');
+            if (name == "|")
+                name = "neutral";
+            QVERIFY2(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name) == name, row);
         }
 
         const QString page = ToQString(PreviewPage::Build(ToUtf8(inserted), ToUtf8(m_fx->context.pictureFolder)));

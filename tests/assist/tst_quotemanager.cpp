@@ -426,9 +426,9 @@ void tst_QuoteManager::layoutAndNames()
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QCOMPARE(q->windowTitle(), QString("Quote Manager"));
+    // It opens at its designed size and can be resized (tst_windowlayout keeps the size).
     QCOMPARE(q->size(), QSize(445, 539));
-    QCOMPARE(q->minimumSize(), QSize(445, 539));
-    QCOMPARE(q->maximumSize(), QSize(445, 539));
+    QVERIFY(q->minimumSize().width() < 445 && q->maximumSize().width() > 445);
     QCOMPARE(q->posterLabel->text(), QString("Posted by:"));
     QCOMPARE(q->quotedTextLabel->text(), QString("Select the text you want to quote then press Quote"));
     QVERIFY(q->posterEdit->y() < q->quotedTextEdit->y());

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The checks before Submit opens the browser window (the topic-number
 // test), and the forum's posting page each kind of post goes to, with the
-// order in which a new topic tries the two generations' modes.
+// order in which a new topic tries the two generations' modes, and the
+// questions before sending as whole sentences a translation can reorder.
 
+#include "submit/BoardWarnings.h"
 #include "submit/PostingRoute.h"
 #include "submit/SubmitChecks.h"
 #include "support/TestMain.h"
@@ -13,6 +15,7 @@
 using PostingRoute::Mode;
 
 Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(std::string)
 
 class tst_SubmitChecks : public QObject {
     Q_OBJECT
@@ -23,6 +26,8 @@ private slots:
     void postingAddress();
     void modesTried_data();
     void modesTried();
+    void warningSentences_data();
+    void warningSentences();
 };
 
 void tst_SubmitChecks::topicNumber_data()
@@ -102,6 +107,47 @@ void tst_SubmitChecks::modesTried()
     const std::vector<Mode> tried =
         PostingRoute::ModesToTry(reply, PostingRoute::NewTopicModeNamed(ToUtf8(remembered)));
     QCOMPARE(QList<Mode>(tried.begin(), tried.end()), modes);
+}
+
+namespace {
+// A translation that puts the arguments of the size conversion in another order.
+std::string Reordered(const char*, const char* text)
+{
+    const std::string_view source(text);
+    if (source == "Convert these %3 sizes to %1's (%2)?")
+        return "%3 sizes -> %1 (%2)?";
+    if (source == "Send it anyway?")
+        return "Send?";
+    return text;
+}
+}  // namespace
+
+void tst_SubmitChecks::warningSentences_data()
+{
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<std::string>("expected");
+    QTest::newRow("one size, for phpBB 3")
+        << BoardWarnings::SizeQuestion(BoardKind::Phpbb3, 1)
+        << std::string("This post uses phpBB 2's font sizes (7, 9, 12, 18 and 24), "
+                       "but your site runs phpBB 3, which reads them as percentages: "
+                       "\"Large\" text would show at 18 % of the normal size.\r\n\r\n"
+                       "Convert this size to phpBB 3's (50, 85, 100, 150 and 200)?");
+    QTest::newRow("three sizes, translated and reordered")
+        << BoardWarnings::SizeQuestion(BoardKind::Phpbb2, 3, Reordered)
+        << std::string("This post uses phpBB 3's font sizes (50, 85, 100, 150 and 200), but your site runs phpBB 2, "
+                       "which reads them as pixels and shows any above 29 as typed.\r\n\r\n"
+                       "3 sizes -> phpBB 2 (7, 9, 12, 18 and 24)?");
+    QTest::newRow("quotes removed") << BoardWarnings::Warning({}, true, 3, Reordered)
+                                    << std::string(
+                                           "The board will change this post:\r\n\r\nQuotes nested deeper than 3 "
+                                           "will be removed, with everything inside them.\r\n\r\nSend?");
+}
+
+void tst_SubmitChecks::warningSentences()
+{
+    QFETCH(std::string, text);
+    QFETCH(std::string, expected);
+    QCOMPARE(ToQString(text), ToQString(expected));
 }
 
 QF_TEST_MAIN(tst_SubmitChecks)

@@ -275,7 +275,7 @@ void tst_WritingHelp::noDictionary()
     auto w = Window();
     for (QAction* item : {Controls(*w).checkSpellingAction, Controls(*w).spellingLanguageMenu->menuAction()}) {
         QVERIFY(!item->isEnabled());
-        QCOMPARE(item->toolTip(), WritingHelp::NoDictionaryText);
+        QCOMPARE(item->toolTip(), WritingHelp::NoDictionaryText());
     }
     QVERIFY(Controls(*w).highlightAction->isEnabled());
     Controls(*w).bodyEdit->setFocus();
