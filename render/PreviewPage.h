@@ -6,6 +6,7 @@
 // html, head or body element, no character-set declaration; the browser
 // reads pages without one as UTF-8). Qt-free.
 
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 
 #include <string>
@@ -21,5 +22,10 @@ std::string Build(std::string_view post, std::string_view appFolder);
 // the same policy, with the board's look (render/Phpbb3Style.h), holding the
 // post as phpBB 3 renders it in a post box as the board shows it.
 std::string BuildForPhpbb3(std::string_view post, const Phpbb3::Options& options);
+
+// The page for a MyBB 1.8 board: the same kind of document with the board's
+// default look (render/Mybb18Style.h), holding the post as MyBB 1.8 renders
+// it in the posting page's preview box.
+std::string BuildForMybb18(std::string_view post, const Mybb18::Options& options);
 
 }  // namespace PreviewPage
