@@ -235,11 +235,18 @@ private:
     std::string m_out;
 };
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to)
+std::string ReplaceAll(const std::string& text, std::string_view from, std::string_view to)
 {
-    for (size_t at = text.find(from); at != npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
+    std::string out;
+    out.reserve(text.size());
+    size_t copied = 0;
+    for (size_t at = text.find(from); at != npos; at = text.find(from, at + from.size())) {
+        out.append(text, copied, at - copied);
+        out += to;
+        copied = at + from.size();
+    }
+    out.append(text, copied);
+    return out;
 }
 
 }  // namespace

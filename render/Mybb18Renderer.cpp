@@ -55,11 +55,26 @@ const SizeChoice SizeChoices[7] = {{"1", "xx-small"}, {"2", "x-small"}, {"3", "s
 
 std::string QuoteOpening(std::string_view name, int64_t pid, int64_t dateline)
 {
-    const char mark = name.find('"') == std::string_view::npos ? '"' : '\'';
+    const bool attributes = pid != 0 || dateline != 0;
+    const bool doubleQuote = name.find('"') != std::string_view::npos;
     std::string tag = "[quote=";
-    tag += mark;
-    tag += name;
-    tag += mark;
+    if (!attributes && doubleQuote && name.find('\'') == std::string_view::npos) {
+        tag += "'" + std::string(name) + "']";
+        return tag;
+    }
+    // The board takes a quote mark right before " pid=" or " dateline=" as
+    // part of the attribute, so those marks in a name are written as
+    // character references, which it shows as the marks.
+    tag += '"';
+    for (size_t at = 0; at < name.size(); ++at) {
+        if (name[at] == '"')
+            tag += "&#34;";
+        else if (name[at] == '\'' && at + 1 == name.size() && attributes)
+            tag += "&#39;";
+        else
+            tag += name[at];
+    }
+    tag += '"';
     if (pid != 0)
         tag += " pid='" + std::to_string(pid) + "'";
     if (dateline != 0)

@@ -68,9 +68,12 @@ struct SizeChoice {
 };
 extern const SizeChoice SizeChoices[7];
 
-// The opening tag the board writes when a post is quoted:
-// [quote="name" pid='N' dateline='T'], the name in single quotes when it
-// holds a double quote; pid and dateline left out when 0.
+// The opening tag for quoting a post as the board writes it,
+// [quote="name" pid='N' dateline='T'] (pid and dateline left out when 0),
+// with the escaping its parser needs to show the name as it is: with
+// attributes a double quote in the name, and a single quote ending it, as
+// character references; without, a name holding a double quote in single
+// quotes.
 std::string QuoteOpening(std::string_view name, int64_t pid = 0, int64_t dateline = 0);
 
 }  // namespace Mybb18

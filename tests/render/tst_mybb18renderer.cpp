@@ -145,9 +145,12 @@ void tst_Mybb18Renderer::quoteOpeningRendersAsTheBoardsOwn_data()
     QTest::newRow("apostrophe and bracket") << "O'Brien [x]"
                                             << "[quote=\"O'Brien [x]\" pid='12' dateline='1700000000']"
                                             << "</span>O'Brien [x] Wrote:  <a";
-    QTest::newRow("double quote") << "say \"hi\""
-                                  << "[quote='say \"hi\"' pid='12' dateline='1700000000']"
-                                  << "</span>say \"hi\" Wrote:  <a";
+    QTest::newRow("double quotes") << "say \"hi\""
+                                   << "[quote=\"say &#34;hi&#34;\" pid='12' dateline='1700000000']"
+                                   << "</span>say &#34;hi&#34; Wrote:  <a";
+    QTest::newRow("apostrophe at the end") << "Chris'"
+                                           << "[quote=\"Chris&#39;\" pid='12' dateline='1700000000']"
+                                           << "</span>Chris&#39; Wrote:  <a";
     QTest::newRow("markup in the name") << "<b>&"
                                         << "[quote=\"<b>&\" pid='12' dateline='1700000000']"
                                         << "</span>&lt;b&gt;&amp; Wrote:  <a";
@@ -164,7 +167,12 @@ void tst_Mybb18Renderer::quoteOpeningRendersAsTheBoardsOwn()
     const Mybb18::Result result = Mybb18::Render(opening + "quoted words[/quote]", BoardOptions(smilies));
     QVERIFY2(QString::fromStdString(result.html).contains(cite), result.html.c_str());
     QVERIFY(QString::fromStdString(result.html).endsWith("</cite>quoted words</blockquote>"));
+    // Without attributes the board cuts the name's end itself.
     QCOMPARE(QString::fromStdString(Mybb18::QuoteOpening("Bob")), QString("[quote=\"Bob\"]"));
+    const std::string bare = Mybb18::QuoteOpening("say \"hi\"");
+    QCOMPARE(QString::fromStdString(bare), QString("[quote='say \"hi\"']"));
+    QVERIFY(Mybb18::Render(bare + "x[/quote]").html.find("<cite>say &quot;hi&quot; Wrote:</cite>")
+            != std::string::npos);
 }
 
 void tst_Mybb18Renderer::editorChoices()
