@@ -589,11 +589,12 @@ std::string Quotes(std::string text, const Context& context)
 // --- simple tags -----------------------------------------------------------
 
 // Every `from` (any case) replaced by `to`.
-std::string ReplaceAll(std::string_view in, std::string_view from, std::string_view to)
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
 {
+    const std::string_view in = text;
     size_t at = Find(in, from, 0);
     if (at == npos)
-        return std::string(in);
+        return;
     std::string out;
     out.reserve(in.size() + in.size() / 8);
     size_t copied = 0;
@@ -603,14 +604,15 @@ std::string ReplaceAll(std::string_view in, std::string_view from, std::string_v
         copied = at + from.size();
     }
     out.append(in, copied);
-    return out;
+    text.swap(out);
 }
 
 // "\[b\](.*?)\[/b\]" and the like: each opening tag with the first closing
 // tag after it, once over the text.
-std::string SimpleTag(std::string_view in, std::string_view open, std::string_view close, std::string_view before,
-                      std::string_view after)
+void SimpleTag(std::string& text, std::string_view open, std::string_view close, std::string_view before,
+               std::string_view after)
 {
+    const std::string_view in = text;
     std::string out;
     size_t from = 0;
     for (size_t at = Find(in, open, 0); at != npos; at = Find(in, open, from)) {
@@ -626,15 +628,16 @@ std::string SimpleTag(std::string_view in, std::string_view open, std::string_vi
         from = end + close.size();
     }
     if (from == 0)
-        return std::string(in);
+        return;
     out.append(in, from);
-    return out;
+    text.swap(out);
 }
 
 // --- [size=N] --------------------------------------------------------------
 
-std::string NumericSizes(std::string_view in)
+void NumericSizes(std::string& text)
 {
+    const std::string_view in = text;
     std::string out;
     size_t from = 0;
     Finder closes(in, "[/size]");
@@ -661,9 +664,9 @@ std::string NumericSizes(std::string_view in)
         at = from - 1;
     }
     if (from == 0)
-        return std::string(in);
+        return;
     out.append(in, from);
-    return out;
+    text.swap(out);
 }
 
 // --- nestable tags ---------------------------------------------------------
@@ -733,9 +736,10 @@ void PlayRounds(std::vector<Token>& tokens)
     }
 }
 
-std::string NestableTag(std::string_view in, std::string_view name, bool (*valid)(std::string_view, std::string&),
-                        std::string_view before, std::string_view middle, std::string_view after)
+void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::string_view, std::string&),
+                 std::string_view before, std::string_view middle, std::string_view after)
 {
+    const std::string_view in = text;
     const std::string open = "[" + std::string(name) + "=";
     const std::string close = "[/" + std::string(name) + "]";
     std::vector<Token> tokens;
@@ -749,9 +753,11 @@ std::string NestableTag(std::string_view in, std::string_view name, bool (*valid
                 tokens.push_back({at, end + 1, true, std::move(value)});
         }
     }
-    if (tokens.empty())
-        return std::string(in);
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.open; }))
+        return;
     PlayRounds(tokens);
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
+        return;
     std::string out;
     out.reserve(in.size() + in.size() / 2);
     size_t from = 0;
@@ -769,7 +775,7 @@ std::string NestableTag(std::string_view in, std::string_view name, bool (*valid
         from = t.end;
     }
     out.append(in, from);
-    return out;
+    text.swap(out);
 }
 
 // "(?:[a-zA-Z]|#?[a-fA-F0-9]{3}|#?[a-fA-F0-9]{6})+"
@@ -921,30 +927,36 @@ std::string Parse(std::string_view message, Context& context)
     }
     text = Smilies(text, context.smilies);
     text = Quotes(std::move(text), context);
-    text = Images(text, context);
-    text = Videos(text, context);
-    text = ReplaceAll(text, "$", "&#36;");
-    text = SimpleTag(text, "[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>");
-    text = SimpleTag(text, "[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>");
-    text = SimpleTag(text, "[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>");
-    text =
-        SimpleTag(text, "[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>");
-    text = ReplaceAll(text, "[hr]", "<hr class=\"mycode_hr\" />");
-    text = ReplaceAll(text, "(c)", "&copy;");
-    text = ReplaceAll(text, "(tm)", "&#153;");
-    text = ReplaceAll(text, "(r)", "&reg;");
-    text = Links(text);
-    text = Emails(text);
-    text = NumericSizes(text);
-    text = NestableTag(text, "color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
-    text =
-        NestableTag(text, "size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
-    text = NestableTag(text, "font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
-    text = NestableTag(text, "align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">",
-                       "</div>");
-    text = Lists(text);
+    // The passes below whose tags the text does not hold are not run: each
+    // would copy the text unchanged.
+    auto holds = [&](std::string_view what) { return Find(text, what, 0) != npos; };
+    if (holds("[img"))
+        text = Images(text, context);
+    if (holds("[video="))
+        text = Videos(text, context);
+    ReplaceAll(text, "$", "&#36;");
+    SimpleTag(text, "[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>");
+    SimpleTag(text, "[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>");
+    SimpleTag(text, "[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>");
+    SimpleTag(text, "[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>");
+    ReplaceAll(text, "[hr]", "<hr class=\"mycode_hr\" />");
+    ReplaceAll(text, "(c)", "&copy;");
+    ReplaceAll(text, "(tm)", "&#153;");
+    ReplaceAll(text, "(r)", "&reg;");
+    if (holds("[url"))
+        text = Links(text);
+    if (holds("[email"))
+        text = Emails(text);
+    NumericSizes(text);
+    NestableTag(text, "color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
+    NestableTag(text, "size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
+    NestableTag(text, "font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
+    NestableTag(text, "align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
+    if (holds("[list"))
+        text = Lists(text);
     text = AutoLinks(text);
-    text = PutCodeBack(text, blocks);
+    if (!blocks.empty())
+        text = PutCodeBack(text, blocks);
     text = LineBreaks(text);
     if (context.clearNeeded)
         text += "<br class=\"clear\" />";
