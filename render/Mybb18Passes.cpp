@@ -913,6 +913,46 @@ std::string LineBreaks(std::string_view in)
     return out;
 }
 
+// Whether every "<" starts a tag an XML reader accepts: a name, attributes
+// with quoted values free of "<", then ">" or "/>"; or a closing tag.
+// Elements closed out of order pass, as they do on the board.
+bool WellFormed(std::string_view s)
+{
+    auto isName = [](char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-' || c == '_' || c == ':'; };
+    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+        size_t p = at + 1;
+        const bool closing = p < s.size() && s[p] == '/';
+        p += closing;
+        if (p >= s.size() || !Text::IsAlpha(s[p]))
+            return false;
+        while (p < s.size() && isName(s[p]))
+            ++p;
+        while (true) {
+            const size_t space = p;
+            while (p < s.size() && Text::IsSpace(s[p]))
+                ++p;
+            if (p < s.size() && s[p] == '>')
+                break;
+            if (!closing && s.compare(p, 2, "/>") == 0) {
+                ++p;
+                break;
+            }
+            if (closing || p == space || p >= s.size() || !Text::IsAlpha(s[p]))
+                return false;
+            while (p < s.size() && isName(s[p]))
+                ++p;
+            if (s.compare(p, 2, "=\"") != 0)
+                return false;
+            const size_t end = s.find_first_of("\"<", p + 2);
+            if (end == npos || s[end] != '"')
+                return false;
+            p = end + 1;
+        }
+        at = p;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string Parse(std::string_view message, Context& context)
@@ -960,6 +1000,11 @@ std::string Parse(std::string_view message, Context& context)
     text = LineBreaks(text);
     if (context.clearNeeded)
         text += "<br class=\"clear\" />";
+    // The board checks its output is well-formed and shows nothing when it
+    // is not: a tag written inside another's attribute (MyCode inside a
+    // picture's address) does that.
+    if (!WellFormed(text))
+        text.clear();
     return text;
 }
 
