@@ -6,6 +6,7 @@
 // html, head or body element, no character-set declaration; the browser
 // reads pages without one as UTF-8). Qt-free.
 
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 
 #include <string>
@@ -25,5 +26,14 @@ std::string BuildForPhpbb3(std::string_view post, const Phpbb3::Options& options
 // That page around HTML already rendered; `contentId`, when not empty, is
 // given as the id of the element that holds it.
 std::string Phpbb3Document(std::string_view content, std::string_view contentId = {});
+
+// The page for a MyBB 1.8 board: the same kind of document with the board's
+// default look (render/Mybb18Style.h), holding the post as MyBB 1.8 renders
+// it in the posting page's preview box.
+std::string BuildForMybb18(std::string_view post, const Mybb18::Options& options);
+
+// That page around HTML already rendered; `contentId`, when not empty, is
+// the id of the element that holds it.
+std::string Mybb18Document(std::string_view content, std::string_view contentId = {});
 
 }  // namespace PreviewPage

@@ -2,14 +2,16 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board phpbb2|phpbb3|mybb18] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
 // added. With --post, FILE is a saved post file and its body is rendered.
 // --board chooses the dialect: phpbb2 (the default) is the classic preview;
 // phpbb3 is the HTML a phpBB 3 board with its installer's settings shows
-// (smilies under ./images/smilies/). When that board would refuse the post,
+// (smilies under ./images/smilies/); mybb18 is the HTML a MyBB 1.8 board
+// with its installer's settings shows (smilies under images/smilies/, the
+// reader's clock and time zone UTC). When that board would refuse the post,
 // its messages go to standard error, one per line, the HTML is still
 // written, and the exit status is 1.
 // --app-folder sets the folder that the classic preview's emoticon pictures
@@ -23,6 +25,7 @@
 #include "base/TextFile.h"
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 
 #include <unistd.h>
@@ -41,9 +44,10 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]";
+constexpr const char* Usage =
+    "usage: quillforge-render [--board phpbb2|phpbb3|mybb18] [--app-folder DIR] [--post] [FILE]";
 
-enum class Board { Phpbb2, Phpbb3 };
+enum class Board { Phpbb2, Phpbb3, Mybb18 };
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
@@ -74,7 +78,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             std::string board;
             if (arg == "--board") {
                 if (i + 1 >= argc) {
-                    error = "--board needs phpbb2 or phpbb3";
+                    error = "--board needs phpbb2, phpbb3 or mybb18";
                     return std::nullopt;
                 }
                 board = argv[++i];
@@ -85,8 +89,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 options.board = Board::Phpbb2;
             } else if (board == "phpbb3") {
                 options.board = Board::Phpbb3;
+            } else if (board == "mybb18") {
+                options.board = Board::Mybb18;
             } else {
-                error = "unknown board " + board + ": phpbb2 or phpbb3";
+                error = "unknown board " + board + ": phpbb2, phpbb3 or mybb18";
                 return std::nullopt;
             }
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
@@ -196,6 +202,10 @@ int main(int argc, char** argv)
     std::vector<std::string> refusals;
     if (options->board == Board::Phpbb3) {
         Phpbb3::Result result = Phpbb3::Render(bbcode);
+        html = std::move(result.html);
+        refusals = std::move(result.errors);
+    } else if (options->board == Board::Mybb18) {
+        Mybb18::Result result = Mybb18::Render(bbcode);
         html = std::move(result.html);
         refusals = std::move(result.errors);
     } else {

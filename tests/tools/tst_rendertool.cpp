@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
@@ -49,8 +50,8 @@ private slots:
     void defaultProgramFolderIsTheExecutablesFolder();
     void rendersPostFileBody();
     void rendersLegacyPostFile();
-    void rendersForPhpbb3_data();
-    void rendersForPhpbb3();
+    void rendersForBoards_data();
+    void rendersForBoards();
     void badInput_data();
     void badInput();
 
@@ -128,20 +129,28 @@ void tst_RenderTool::rendersLegacyPostFile()
     QCOMPARE(run.out, QByteArray("<font face=\"Arial\">caf\xC3\xA9 <b>\xE2\x82\xAC</b></font>"));
 }
 
-void tst_RenderTool::rendersForPhpbb3_data()
+void tst_RenderTool::rendersForBoards_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("messages");
-    QTest::newRow("a post the board accepts: its HTML, nothing else")
+    QTest::newRow("a post phpBB 3 accepts: its HTML, nothing else")
         << QStringList{"--board", "phpbb3"} << SamplePost << 0 << QByteArray();
-    QTest::newRow("a refused post: the HTML all the same, the board's lines on standard error, status 1")
+    QTest::newRow("a post phpBB 3 refuses: the HTML all the same, the board's lines on standard error, status 1")
         << QStringList{"--board=phpbb3"} << QByteArray(12001, '&') << 1
         << QByteArray("Your message contains 60005 characters.\nThe maximum number of allowed characters is 60000.\n");
+    QTest::newRow("a post MyBB 1.8 accepts") << QStringList{"--board", "mybb18"} << SamplePost << 0 << QByteArray();
+    QTest::newRow("a post with too many pictures for MyBB 1.8")
+        << QStringList{"--board=mybb18"} << QByteArray("[hr]") + QByteArray(":)").repeated(11).prepend("x") << 1
+        << QByteArray("The message you entered contained 11 images, while only 10 images per message are allowed. "
+                      "Please lower the image count in your message to meet the limit.\n");
+    QTest::newRow("a post MyBB 1.8 finds too short") << QStringList{"--board=mybb18"} << QByteArray("[hr]") << 1
+                                                     << QByteArray("The message is too short. Please enter a message "
+                                                                   "longer than 5 characters.\n");
 }
 
-void tst_RenderTool::rendersForPhpbb3()
+void tst_RenderTool::rendersForBoards()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, input);
@@ -149,7 +158,8 @@ void tst_RenderTool::rendersForPhpbb3()
     QFETCH(QByteArray, messages);
     const Run run = RenderTool(arguments, input);
     QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.out, Bytes(Phpbb3::Render(Std(input)).html));
+    const bool mybb = arguments.join(' ').contains("mybb18");
+    QCOMPARE(run.out, Bytes(mybb ? Mybb18::Render(Std(input)).html : Phpbb3::Render(Std(input)).html));
     QCOMPARE(run.err, messages);
 }
 

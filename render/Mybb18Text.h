@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Small text functions of the MyBB 1.8 renderer, each doing what the board's
+// own helper of the same purpose does: escaping, multi-byte lengths and
+// cuts, trimming, integer reading, dates. Text is valid UTF-8. Qt-free.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Mybb18::Text {
+
+inline bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+// White space as the board's patterns (\s) and trim() know it.
+inline bool IsSpace(char c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+// Whether `s` holds `lower` (lower-case ASCII) at `pos`, in any case.
+bool At(std::string_view s, size_t pos, std::string_view lower);
+// The first position at or after `from` where `lower` (which starts with a
+// character that is not a letter) is found in any case, or npos.
+size_t Find(std::string_view s, std::string_view lower, size_t from);
+
+// Code points in `s`, and the board's multi-byte cut (negative start:
+// from the end; length < 0: to the end).
+size_t Length(std::string_view s);
+std::string Cut(std::string_view s, long start, long length = -1);
+
+// "&" not starting "&#digits;", "<" and ">" escaped (the parser's own
+// escaping of a post).
+void AppendEscaped(std::string& out, std::string_view s);
+// The same and '"' as "&quot;" (the board's htmlspecialchars_uni).
+std::string SpecialChars(std::string_view s);
+// &amp; &lt; &gt; &quot; &#039; decoded (PHP's htmlspecialchars_decode).
+std::string DecodeSpecialChars(std::string_view s);
+// Decimal character references and &amp; &lt; &gt; decoded, as the board's
+// unhtmlentities does for the text an escaped post can hold.
+std::string DecodeEntities(std::string_view s);
+
+// A shown address longer than 55 characters as its first 40, "..." and its
+// last 10.
+std::string Shorten(std::string_view s);
+
+// PHP's trim(): spaces, tabs, newlines, CR, NUL and vertical tabs.
+std::string_view Trim(std::string_view s);
+// The board's trim_blank_chrs(): Trim and the blank characters of Unicode
+// (no-break space, zero-width and other spaces, fillers, the BOM).
+std::string_view TrimBlank(std::string_view s);
+
+// PHP's (int) of a string: optional blanks and sign, then digits, saturated.
+int64_t ToInt(std::string_view s);
+
+// The board's relative date of `stamp` for a reader at `now` in the time
+// zone `zoneMinutes`: "N minutes ago" and "N hours ago" (with the date as
+// the title), Today / Yesterday, else "MM-DD-YYYY, hh:mm AM".
+std::string RelativeDate(int64_t stamp, int64_t now, int zoneMinutes);
+
+}  // namespace Mybb18::Text
