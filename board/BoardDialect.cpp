@@ -10,7 +10,8 @@
 namespace {
 
 // The program's own picture of a default smiley's face: "icon_e_biggrin.gif"
-// is emo/biggrin.gif; empty when the program has none.
+// is emo/biggrin.gif, MyBB's "biggrin.png" too; empty when the program has
+// none.
 QString OwnPicture(const std::string& file, const QString& pictureFolder)
 {
     QString name = ToQString(file);
@@ -19,6 +20,9 @@ QString OwnPicture(const std::string& file, const QString& pictureFolder)
             name.remove(0, prefix.size());
             break;
         }
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        name = name.left(dot) + QStringLiteral(".gif");
     const QString path = pictureFolder + QStringLiteral("emo/") + name;
     return QFileInfo(path).isFile() ? QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) : QString();
 }
@@ -44,6 +48,20 @@ BoardDialect::BoardDialect(const BoardProfile& profile, const QString& pictureFo
         }
     }
     m_options.smilies = &m_smilies;
+
+    // MyBB's default smilies, and the site's address for its quote links.
+    const QString mybbFolder = siteAddress.isEmpty() ? QStringLiteral("images/smilies/")
+                                                     : siteAddress + QStringLiteral("images/smilies/");
+    for (Mybb18::Smiley smiley : Mybb18::DefaultSmilies("")) {
+        const QString own = OwnPicture(smiley.picture, pictureFolder);
+        smiley.picture = ToUtf8(own.isEmpty() ? mybbFolder + ToQString(smiley.picture) : own);
+        m_mybbSmilies.push_back(std::move(smiley));
+    }
+    m_mybb.smilies = &m_mybbSmilies;
+    QString board = siteAddress;
+    while (board.endsWith(QLatin1Char('/')))
+        board.chop(1);
+    m_mybb.boardUrl = ToUtf8(board);
     if (profile.maxChars > 0)
         m_options.limits.maxChars = profile.maxChars;
     if (profile.maxFontSize > 0)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The phpBB 3 renderer's settings for a site: the board's limits as its
-// posting page gave them, and its smilies with pictures the preview can show:
-// the board's own smilies from the picture cache (their address on the board
-// until fetched), or, for a board whose smilies were never read, phpBB 3's
-// default smilies with the program's own pictures of the same faces (the
-// board's address for the two it has no picture of).
+// The renderers' settings for a site, for each board kind that has a
+// renderer of its own: the board's limits as its posting page gave them, and
+// its smilies with pictures the preview can show: the board's own smilies
+// from the picture cache (their address on the board until fetched), or, for
+// a board whose smilies were never read, the board software's default
+// smilies with the program's own pictures of the same faces (the board's
+// address for those it has no picture of).
 
 #include "board/BoardProfile.h"
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 
 #include <QString>
@@ -21,9 +23,14 @@ public:
     BoardDialect(const BoardDialect&) = delete;
     BoardDialect& operator=(const BoardDialect&) = delete;
 
+    // phpBB 3's settings.
     const Phpbb3::Options& Options() const { return m_options; }
+    // MyBB 1.8's settings.
+    const Mybb18::Options& Mybb18Options() const { return m_mybb; }
 
 private:
     std::vector<Phpbb3::Smiley> m_smilies;
     Phpbb3::Options m_options;
+    std::vector<Mybb18::Smiley> m_mybbSmilies;
+    Mybb18::Options m_mybb;
 };

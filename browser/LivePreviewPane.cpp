@@ -35,7 +35,7 @@ LivePreviewPane::LivePreviewPane(QPlainTextEdit* body, std::function<std::string
       m_scrollSync(new QTimer(this))
 {
     setObjectName(QStringLiteral("livePreviewPane"));
-    setAccessibleName(QStringLiteral("Live preview"));
+    setAccessibleName(tr("Live preview"));
     setAutoFillBackground(false);
     setMinimumWidth(120);
     setFocusPolicy(Qt::NoFocus);
@@ -127,7 +127,7 @@ void LivePreviewPane::CreateView()
     QString error;
     m_view = LivePreviewView::Create(this, &error);
     if (!m_view) {
-        m_message = new QLabel(QStringLiteral("The live preview cannot be shown: %1").arg(error), this);
+        m_message = new QLabel(tr("The live preview cannot be shown: %1").arg(error), this);
         m_message->setWordWrap(true);
         m_message->setAlignment(Qt::AlignCenter);
         layout()->addWidget(m_message);
@@ -135,7 +135,7 @@ void LivePreviewPane::CreateView()
     }
     QWidget* view = m_view->View();
     view->setObjectName(QStringLiteral("livePreviewView"));
-    view->setAccessibleName(QStringLiteral("Live preview"));
+    view->setAccessibleName(tr("Live preview"));
     layout()->addWidget(view);
     connect(m_view, &LivePreviewView::loaded, this, [this](bool ok) {
         m_pageReady = ok;

@@ -505,18 +505,31 @@ void MainWindow::ShowLivePreview(bool on, bool makeRoom)
 
 void MainWindow::UpdateLiveDialect()
 {
-    if (m_board.Kind() != BoardKind::Phpbb3) {
-        livePreview->SetDialect(
-            {LivePreview::ClassicPage(), [folder = ToUtf8(m_context.pictureFolder)](std::string_view post) {
-                 return LivePreview::RenderClassic(post, folder);
-             }});
+    // The renderer runs on the pane's thread, which shares the dialect.
+    switch (m_board.Kind()) {
+    case BoardKind::Phpbb3: {
+        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
+        livePreview->SetDialect({LivePreview::Phpbb3Page(), [dialect](std::string_view post) {
+                                     return LivePreview::RenderPhpbb3(post, dialect->Options());
+                                 }});
         return;
     }
-    // The renderer runs on the pane's thread, which shares the dialect.
-    auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
-    livePreview->SetDialect({LivePreview::Phpbb3Page(), [dialect](std::string_view post) {
-                                 return LivePreview::RenderPhpbb3(post, dialect->Options());
-                             }});
+    case BoardKind::Mybb18: {
+        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
+        livePreview->SetDialect({LivePreview::Mybb18Page(), [dialect](std::string_view post) {
+                                     return LivePreview::RenderMybb18(post, dialect->Mybb18Options());
+                                 }});
+        return;
+    }
+    case BoardKind::Smf21:
+    case BoardKind::Phpbb2:
+    case BoardKind::Unknown:
+        break;
+    }
+    livePreview->SetDialect(
+        {LivePreview::ClassicPage(), [folder = ToUtf8(m_context.pictureFolder)](std::string_view post) {
+             return LivePreview::RenderClassic(post, folder);
+         }});
 }
 
 void MainWindow::CreateCommands()
@@ -867,9 +880,14 @@ void MainWindow::preview()
                                    PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
         return;
     }
-    case BoardKind::Mybb18:
+    case BoardKind::Mybb18: {
+        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
+        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
+                                   PreviewPage::BuildForMybb18(m_post->Post(), dialect.Mybb18Options()));
+        return;
+    }
     case BoardKind::Smf21:
-        // No page of their own yet: the classic preview stands in.
+        // No page of its own yet: the classic preview stands in.
     case BoardKind::Phpbb2:
     case BoardKind::Unknown:
         break;

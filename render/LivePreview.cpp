@@ -42,6 +42,13 @@ Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options)
     return rendered;
 }
 
+std::string Mybb18Page() { return PreviewPage::Mybb18Document({}, ContainerId); }
+
+Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options)
+{
+    return WithLineAnchors(Mybb18::Render(post, options).html);
+}
+
 namespace {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

@@ -6,6 +6,7 @@
 // (render/LineAnchor.h) for the scroll sync. Apart from the anchors the HTML
 // is the renderer's own, byte for byte.
 
+#include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
 
 #include <cstdint>
@@ -32,6 +33,12 @@ Rendered RenderClassic(std::string_view post, std::string_view appFolder);
 // container being the post box's content.
 std::string Phpbb3Page();
 Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options);
+
+// The MyBB 1.8 dialect: the preview's document with the board's look, the
+// container being the post's body. The anchors follow the line breaks the
+// board's HTML keeps.
+std::string Mybb18Page();
+Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options);
 
 // How the container's content `shown` (as last sent, anchors included)
 // becomes `next`: all differences lie in the stretch after anchor `before`
