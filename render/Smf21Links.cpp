@@ -187,7 +187,7 @@ size_t PathEnd(std::string_view s, size_t at)
 bool LinkUrls(std::string_view text, std::string& out)
 {
     bool any = false;
-    size_t at = 0, nakedSkip = 0;
+    size_t at = 0, nakedSkip = 0, schemeSkip = 0;
     for (size_t i = 0; i < text.size();) {
         size_t length;
         const unsigned cls = ClassAt(text, i, length);
@@ -196,13 +196,17 @@ bool LinkUrls(std::string_view text, std::string& out)
         std::string full;
         // scheme: (and // with a host), or //host
         size_t hostStart = std::string_view::npos;
-        if (!wordBefore && cls == Letter && static_cast<unsigned char>(text[i]) < 0x80) {
+        if (!wordBefore && i >= schemeSkip && cls == Letter && static_cast<unsigned char>(text[i]) < 0x80) {
             const size_t word = RunEnd(text, i, Letter | Digit, "_-");
+            if (!Has(text, word, ":"))
+                schemeSkip = word;  // a later start in this word ends at the same place
             if (word > i + 1 && Has(text, word, ":")) {
                 if (Has(text, word + 1, "//"))
                     hostStart = word + 3;
                 else if (HasCi(text, i, "mailto:") && word == i + 6) {
-                    const size_t runEnd = RunEnd(text, word + 1, Letter | MarkClass | Digit, "-.:@");
+                    // An e-mail address is at most 254 characters long.
+                    const size_t runEnd = RunEnd(text.substr(0, std::min(text.size(), word + 256)), word + 1,
+                                                 Letter | MarkClass | Digit, "-.:@");
                     const size_t at2 = text.find('@', word + 1);
                     const size_t domainEnd = DomainEnd(text, word + 1, runEnd, 2, [](size_t) { return true; });
                     if (at2 != std::string_view::npos && at2 < runEnd && domainEnd > at2) {
@@ -338,7 +342,7 @@ bool LinkEmails(std::string_view text, std::string& out)
         // The local part: the run of [\w.-] before the "@", starting after
         // one of ? white space [ ] ( ) * \ ; > or the start.
         size_t start = a;
-        while (start > at) {
+        while (start > at && a - start <= 80) {
             size_t k = start - 1;
             while (k > 0 && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80)
                 --k;

@@ -26,58 +26,66 @@ constexpr size_t Padding = 32;
 // A parameterised tag's parameters are looked for this far at most.
 constexpr size_t MaxParamText = 4096;
 
-// The next `needle` at or after a position for searches whose starting
-// points move forward; "none after q" is remembered, so a needle that is
-// missing is not looked for again.
+// The next `needle` at or after a position, for searches whose starting
+// points mostly move forward: the last occurrence found and the stretch at
+// the end known to hold none are remembered, so no byte is searched twice
+// for the same needle.
 class Finder {
 public:
+    static constexpr size_t None = std::string_view::npos;
+
     Finder() = default;
     Finder(std::string needle, bool ignoreCase) : m_needle(std::move(needle)), m_ignoreCase(ignoreCase) {}
 
-    size_t From(std::string_view text, size_t from)
-    {
-        if (m_known && from >= m_from && (m_at == std::string_view::npos || m_at >= from))
-            return m_at;
-        if (m_known && m_at == std::string_view::npos && from < m_from) {
-            // Only [from, m_from) is new.
-            const size_t limit = std::min(text.size(), m_from + m_needle.size() - 1);
-            const std::string_view head = text.substr(0, limit);
-            const size_t at = m_ignoreCase ? Text::FindCi(head, m_needle, from) : head.find(m_needle, from);
-            m_from = from;
-            m_at = at;
-            return at;
-        }
-        m_known = true;
-        m_from = from;
-        m_at = m_ignoreCase ? Text::FindCi(text, m_needle, from) : text.find(m_needle, from);
-        return m_at;
-    }
-
     bool Ready() const { return !m_needle.empty(); }
 
+    size_t From(std::string_view text, size_t from)
+    {
+        if (m_from != None && from >= m_from && from <= m_at)
+            return m_at;
+        if (m_empty != None && from >= m_empty)
+            return None;
+        const size_t limit = m_empty != None ? std::min(text.size(), m_empty + m_needle.size() - 1) : text.size();
+        const std::string_view range = text.substr(0, limit);
+        const size_t at = m_ignoreCase ? Text::FindCi(range, m_needle, from) : range.find(m_needle, from);
+        if (at == None) {
+            m_empty = from;
+            return None;
+        }
+        m_from = from;
+        m_at = at;
+        return at;
+    }
+
     // The text [begin, end) moved `by` bytes back and `inserted` was
-    // written after it.
+    // written after it (at end - by).
     void Moved(size_t begin, size_t end, size_t by, std::string_view inserted)
     {
-        if (!m_known)
-            return;
-        if (inserted.find(m_needle.substr(0, 1)) != std::string_view::npos) {
-            m_known = false;
-            return;
-        }
         auto shift = [&](size_t& at) {
-            if (at != std::string_view::npos && at >= begin && at < end)
+            if (at != None && at >= begin && at < end)
                 at -= by;
         };
         shift(m_from);
         shift(m_at);
+        shift(m_empty);
+        const size_t o = m_ignoreCase ? Text::FindCi(inserted, m_needle, 0) : inserted.find(m_needle);
+        if (o == None)
+            return;
+        const size_t at = end - by + o;
+        if (m_empty != None && m_empty <= at) {
+            m_from = m_empty;
+            m_at = at;
+            m_empty = end;
+        } else if (m_from != None && at >= m_from && at < m_at) {
+            m_at = at;
+        }
     }
 
 private:
     std::string m_needle;
     bool m_ignoreCase = false;
-    bool m_known = false;
-    size_t m_from = 0, m_at = 0;
+    size_t m_from = None, m_at = None;  // an occurrence at m_at, none in [m_from, m_at)
+    size_t m_empty = None;              // none in [m_empty, end)
 };
 
 struct OpenTag {
@@ -423,29 +431,31 @@ private:
             if (const TagDef* def = FindDef(lookFor))
                 level = def->block ? Level::Yes : Level::No;
         };
-        m_toClose.clear();
+        // The tags the closing tag may close: down to a block-level tag,
+        // unless it names a block-level tag itself.
+        size_t k = m_open.size();
         bool found = false;
-        while (!m_open.empty()) {
-            if (m_open.back().block) {
+        while (k > 0) {
+            const OpenTag& tag = m_open[k - 1];
+            if (tag.block) {
                 if (!lookFor.empty())
                     lookUp();
-                if (level != Level::Yes) {
-                    level = Level::No;
+                if (level != Level::Yes)
                     break;
-                }
             }
-            m_toClose.push_back(Pop());
-            if (m_toClose.back().tag == lookFor) {
+            --k;
+            if (tag.tag == lookFor) {
                 found = true;
                 break;
             }
         }
         if (!found) {
-            for (OpenTag& tag : m_toClose)
-                Push(std::move(tag));
-            m_toClose.clear();
+            std::reverse(m_open.begin() + std::ptrdiff_t(k), m_open.end());
             return false;
         }
+        m_toClose.clear();
+        while (m_open.size() > k)
+            m_toClose.push_back(Pop());
         c.r = end + 1;
         for (const OpenTag& tag : m_toClose) {
             Emit(tag.after);
