@@ -255,8 +255,8 @@ bool LinkUrls(std::string_view text, std::string& out)
         // a bare domain name
         if (!end && i >= nakedSkip && (cls & (Letter | Digit))) {
             const bool boundary = i == 0
-                || !(Text::WordBefore(text, i) || text[i - 1] == '-' || text[i - 1] == ':' || text[i - 1] == '@'
-                     || IsMark(Unicode::DecodeBefore(text, i)));
+                || !(Text::WordBefore(text, i) || text[i - 1] == '-' || text[i - 1] == '.' || text[i - 1] == ':'
+                     || text[i - 1] == '@' || IsMark(Unicode::DecodeBefore(text, i)));
             if (boundary) {
                 const size_t runEnd = RunEnd(text, i, Letter | MarkClass | Digit, "-.");
                 const size_t domain = DomainEnd(text, i, runEnd, 2, [&](size_t e) {

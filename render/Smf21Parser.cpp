@@ -553,10 +553,14 @@ private:
                 }
             }
             Insert(c, lineBreak, lastIsBracket ? "[/li]" : "[/li][/list]");
-            m_open[m_open.size() - 2].after = "</ul>";
+            if (m_open.size() >= 2)
+                m_open[m_open.size() - 2].after = "</ul>";
         } else {
             m_open.back().after.clear();
-            m_open[m_open.size() - 2].after = "</li></ul>";
+            // (An item can be the only open tag after a stray closing tag
+            // turned the open tags round.)
+            if (m_open.size() >= 2)
+                m_open[m_open.size() - 2].after = "</li></ul>";
         }
         return code;
     }

@@ -2,16 +2,18 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board phpbb2|phpbb3|smf21] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
 // added. With --post, FILE is a saved post file and its body is rendered.
 // --board chooses the dialect: phpbb2 (the default) is the classic preview;
 // phpbb3 is the HTML a phpBB 3 board with its installer's settings shows
-// (smilies under ./images/smilies/). When that board would refuse the post,
-// its messages go to standard error, one per line, the HTML is still
-// written, and the exit status is 1.
+// (smilies under ./images/smilies/); smf21 is the HTML an SMF 2.1 board
+// with its installer's settings shows (smilies under Smileys/fugue/, links
+// to index.php). When that board would refuse the post, its messages go to
+// standard error, one per line, the HTML is still written when there is
+// any, and the exit status is 1.
 // --app-folder sets the folder that the classic preview's emoticon pictures
 // are referred to from; by default the one the editor reads them from: this
 // executable's folder when it has emo/ beside it, otherwise the installed
@@ -24,6 +26,7 @@
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <unistd.h>
 
@@ -41,9 +44,9 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: quillforge-render [--board phpbb2|phpbb3] [--app-folder DIR] [--post] [FILE]";
+constexpr const char* Usage = "usage: quillforge-render [--board phpbb2|phpbb3|smf21] [--app-folder DIR] [--post] [FILE]";
 
-enum class Board { Phpbb2, Phpbb3 };
+enum class Board { Phpbb2, Phpbb3, Smf21 };
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
@@ -74,7 +77,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             std::string board;
             if (arg == "--board") {
                 if (i + 1 >= argc) {
-                    error = "--board needs phpbb2 or phpbb3";
+                    error = "--board needs phpbb2, phpbb3 or smf21";
                     return std::nullopt;
                 }
                 board = argv[++i];
@@ -85,8 +88,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 options.board = Board::Phpbb2;
             } else if (board == "phpbb3") {
                 options.board = Board::Phpbb3;
+            } else if (board == "smf21") {
+                options.board = Board::Smf21;
             } else {
-                error = "unknown board " + board + ": phpbb2 or phpbb3";
+                error = "unknown board " + board + ": phpbb2, phpbb3 or smf21";
                 return std::nullopt;
             }
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
@@ -196,6 +201,10 @@ int main(int argc, char** argv)
     std::vector<std::string> refusals;
     if (options->board == Board::Phpbb3) {
         Phpbb3::Result result = Phpbb3::Render(bbcode);
+        html = std::move(result.html);
+        refusals = std::move(result.errors);
+    } else if (options->board == Board::Smf21) {
+        Smf21::Result result = Smf21::Render(bbcode);
         html = std::move(result.html);
         refusals = std::move(result.errors);
     } else {

@@ -5,6 +5,7 @@
 #include "post/PostFile.h"
 #include "render/BBCodeRenderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
@@ -51,6 +52,8 @@ private slots:
     void rendersLegacyPostFile();
     void rendersForPhpbb3_data();
     void rendersForPhpbb3();
+    void rendersForSmf21_data();
+    void rendersForSmf21();
     void badInput_data();
     void badInput();
 
@@ -150,6 +153,30 @@ void tst_RenderTool::rendersForPhpbb3()
     const Run run = RenderTool(arguments, input);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, Bytes(Phpbb3::Render(Std(input)).html));
+    QCOMPARE(run.err, messages);
+}
+
+void tst_RenderTool::rendersForSmf21_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("messages");
+    QTest::newRow("a post the board accepts: its HTML, nothing else") << SamplePost << 0 << QByteArray();
+    QTest::newRow("a post too long: the HTML all the same, the board's line on standard error, status 1")
+        << QByteArray(20001, 'a') << 1
+        << QByteArray("The message exceeds the maximum allowed length (20000 characters).\n");
+    QTest::newRow("an empty post: no HTML, the board's line, status 1")
+        << QByteArray("[b][/b]") << 1 << QByteArray("The message body was left empty.\n");
+}
+
+void tst_RenderTool::rendersForSmf21()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, messages);
+    const Run run = RenderTool({"--board", "smf21"}, input);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, Bytes(Smf21::Render(Std(input)).html));
     QCOMPARE(run.err, messages);
 }
 
