@@ -3,13 +3,15 @@
 // itself (fixed seeds): realistic posts of 10 KB to 4 MB, a gradient post
 // (every letter its own colour) and a post of thousands of distinct named
 // quotes, each also at 4 MB to show the growth. The classic preview's rows
-// come first, then the same for the phpBB 3 dialect ("phpbb3 ...").
+// come first, then the same for the phpBB 3 dialect ("phpbb3 ...") and the
+// SMF 2.1 dialect ("smf21 ...").
 //   bench_render           every figure, the median of several runs
 //   bench_render --quick   one short run of each, for CTest
 
 #include "BenchHarness.h"
 #include "render/BBCodeRenderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <malloc.h>
 #include <time.h>
@@ -148,13 +150,15 @@ private:
     std::mt19937 m_random;
 };
 
-enum class Dialect { Classic, Phpbb3 };
+enum class Dialect { Classic, Phpbb3, Smf21 };
 
 // The size of the HTML the dialect's renderer makes of `post`.
 size_t Render(Dialect dialect, const std::string& post)
 {
     if (dialect == Dialect::Classic)
         return bbcode::RenderBBCode(post, AppFolder).size();
+    if (dialect == Dialect::Smf21)
+        return Smf21::Render(post).html.size();
     return Phpbb3::Render(post).html.size();
 }
 
@@ -236,8 +240,8 @@ int main(int argc, char** argv)
         {"distinct quotes", corpus.DistinctQuotes(MB), quick ? std::string() : corpus.DistinctQuotes(4 * MB)});
     const std::string big = quick ? corpus.Realistic(MB) : corpus.Realistic(4 * MB);
 
-    for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3}) {
-        const std::string prefix = dialect == Dialect::Classic ? "" : "phpbb3 ";
+    for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3, Dialect::Smf21}) {
+        const std::string prefix = dialect == Dialect::Classic ? "" : dialect == Dialect::Phpbb3 ? "phpbb3 " : "smf21 ";
         Measure(dialect, prefix + "realistic 10 KB", realistic10, quick ? 1 : 25);
         Measure(dialect, prefix + "realistic 100 KB", realistic100, quick ? 1 : 25);
         for (const Family& f : families) {

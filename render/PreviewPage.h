@@ -7,6 +7,7 @@
 // reads pages without one as UTF-8). Qt-free.
 
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <string>
 #include <string_view>
@@ -21,5 +22,9 @@ std::string Build(std::string_view post, std::string_view appFolder);
 // the same policy, with the board's look (render/Phpbb3Style.h), holding the
 // post as phpBB 3 renders it in a post box as the board shows it.
 std::string BuildForPhpbb3(std::string_view post, const Phpbb3::Options& options);
+
+// The page for an SMF 2.1 board: as for phpBB 3, with the board's default
+// look (render/Smf21Style.h) and the post as SMF 2.1 renders it.
+std::string BuildForSmf21(std::string_view post, const Smf21::Options& options);
 
 }  // namespace PreviewPage

@@ -7,6 +7,8 @@
 // refused before rendering; not compared), "errors", and optionally
 // "characters". They were rendered on a board at http://127.0.0.1:8797.
 
+#include "base/PagePolicy.h"
+#include "render/PreviewPage.h"
 #include "render/Smf21Renderer.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
@@ -79,6 +81,7 @@ private slots:
     void quoteOpeningReadBack_data();
     void quoteOpeningReadBack();
     void defaultSmilies();
+    void previewPage();
 };
 
 void tst_Smf21Renderer::boardCases()
@@ -169,6 +172,18 @@ void tst_Smf21Renderer::defaultSmilies()
     QCOMPARE(QString::fromStdString(smilies.front().picture), QString("smiley.png"));
     QCOMPARE(Smf21::Sizes().size(), size_t(7));
     QCOMPARE(QString::fromUtf8(Smf21::Sizes()[1].fontSize), QString("1em"));
+}
+
+void tst_Smf21Renderer::previewPage()
+{
+    // The policy leads the head, so a post's own script never runs; the
+    // post's HTML sits in the board's preview box.
+    const std::string post = "[b]x[/b]<script>alert(1)</script>";
+    const QByteArray page = Bytes(PreviewPage::BuildForSmf21(post, BoardOptions()));
+    QVERIFY(page.startsWith("<!DOCTYPE html>\r\n<html><head>" + Bytes(PagePolicy::NoScripts)));
+    QVERIFY(page.contains("<div id=\"preview_body\" class=\"windowbg\"><div class=\"inner\">"
+                          + Bytes(Smf21::Render(post, BoardOptions()).html) + "</div></div></body></html>"));
+    QVERIFY(!page.contains("<script>"));
 }
 
 QF_TEST_MAIN(tst_Smf21Renderer)
