@@ -918,7 +918,7 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
             const char b = text[i - 1];
             const bool ok = b == '>' || b == ':' || b == '?' || b == '.' || b == '[' || b == ']' || b == '(' || b == ')'
                 || b == '*' || b == '\\' || b == ';' || IsAsciiSpace(b)
-                || (static_cast<unsigned char>(b) >= 0x80 && Text::SpaceAt(text, i - (b == '\xA0' ? 2 : 1)));
+                || (static_cast<unsigned char>(b) >= 0x80 && Unicode::IsSpaceChar(Unicode::DecodeBefore(text, i)));
             if (!ok)
                 continue;
         }
