@@ -100,6 +100,10 @@ std::string QuoteOpening(std::string_view author, long long messageId, long long
     if (messageId > 0 && date > 0)
         return "[quote author=" + name + " link=msg=" + std::to_string(messageId) + " date=" + std::to_string(date)
             + "]";
+    // A name in double quotes would lose them: the board takes quotes
+    // around the value as the tag's own.
+    if (name.front() == '"')
+        return "[quote author=\"" + name + "\"]";
     return "[quote author=" + name + "]";
 }
 
