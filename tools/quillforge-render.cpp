@@ -44,7 +44,8 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: quillforge-render [--board phpbb2|phpbb3|smf21] [--app-folder DIR] [--post] [FILE]";
+constexpr const char* Usage =
+    "usage: quillforge-render [--board phpbb2|phpbb3|smf21] [--app-folder DIR] [--post] [FILE]";
 
 enum class Board { Phpbb2, Phpbb3, Smf21 };
 
