@@ -4,7 +4,7 @@
 // (every letter its own colour) and a post of thousands of distinct named
 // quotes, each also at 4 MB to show the growth. The classic preview's rows
 // come first, then the same for the phpBB 3 dialect ("phpbb3 ...") and the
-// MyBB 1.8 dialect ("mybb18 ...").
+// MyBB 1.8 dialect ("mybb18 ..."); SMF 2.1 dialect ("smf21 ...").
 //   bench_render           every figure, the median of several runs
 //   bench_render --quick   one short run of each, for CTest
 
@@ -12,6 +12,7 @@
 #include "render/BBCodeRenderer.h"
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <malloc.h>
 #include <time.h>
@@ -150,7 +151,7 @@ private:
     std::mt19937 m_random;
 };
 
-enum class Dialect { Classic, Phpbb3, Mybb18 };
+enum class Dialect { Classic, Phpbb3, Mybb18, Smf21 };
 
 // The size of the HTML the dialect's renderer makes of `post`.
 size_t Render(Dialect dialect, const std::string& post)
@@ -159,6 +160,8 @@ size_t Render(Dialect dialect, const std::string& post)
         return bbcode::RenderBBCode(post, AppFolder).size();
     if (dialect == Dialect::Mybb18)
         return Mybb18::Render(post).html.size();
+    if (dialect == Dialect::Smf21)
+        return Smf21::Render(post).html.size();
     return Phpbb3::Render(post).html.size();
 }
 
@@ -240,10 +243,11 @@ int main(int argc, char** argv)
         {"distinct quotes", corpus.DistinctQuotes(MB), quick ? std::string() : corpus.DistinctQuotes(4 * MB)});
     const std::string big = quick ? corpus.Realistic(MB) : corpus.Realistic(4 * MB);
 
-    for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3, Dialect::Mybb18}) {
+    for (const Dialect dialect : {Dialect::Classic, Dialect::Phpbb3, Dialect::Mybb18, Dialect::Smf21}) {
         const std::string prefix = dialect == Dialect::Classic ? ""
             : dialect == Dialect::Phpbb3                       ? "phpbb3 "
-                                                               : "mybb18 ";
+            : dialect == Dialect::Mybb18                       ? "mybb18 "
+                                                               : "smf21 ";
         Measure(dialect, prefix + "realistic 10 KB", realistic10, quick ? 1 : 25);
         Measure(dialect, prefix + "realistic 100 KB", realistic100, quick ? 1 : 25);
         for (const Family& f : families) {

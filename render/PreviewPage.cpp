@@ -5,6 +5,7 @@
 #include "render/BBCodeRenderer.h"
 #include "render/Mybb18Style.h"
 #include "render/Phpbb3Style.h"
+#include "render/Smf21Style.h"
 
 namespace PreviewPage {
 
@@ -78,6 +79,23 @@ std::string Mybb18Document(std::string_view content, std::string_view contentId)
     start += "\">\n\t\t";
     return Document(Mybb18Style::StyleSheet, start, content,
                     "\n\t</div></div></div></div></td></tr></table></body></html>\r\n");
+}
+
+std::string BuildForSmf21(std::string_view post, const Smf21::Options& options)
+{
+    return Smf21Document(Smf21::Render(post, options).html);
+}
+
+std::string Smf21Document(std::string_view content, std::string_view contentId)
+{
+    std::string start = "<body><div id=\"preview_body\" class=\"windowbg\"><div class=\"inner\"";
+    if (!contentId.empty()) {
+        start += " id=\"";
+        start += contentId;
+        start += "\"";
+    }
+    start += ">";
+    return Document(Smf21Style::StyleSheet, start, content, "</div></div></body></html>\r\n");
 }
 
 }  // namespace PreviewPage

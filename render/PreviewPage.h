@@ -8,6 +8,7 @@
 
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <string>
 #include <string_view>
@@ -35,5 +36,13 @@ std::string BuildForMybb18(std::string_view post, const Mybb18::Options& options
 // That page around HTML already rendered; `contentId`, when not empty, is
 // the id of the element that holds it.
 std::string Mybb18Document(std::string_view content, std::string_view contentId = {});
+
+// The page for an SMF 2.1 board: as for phpBB 3, with the board's default
+// look (render/Smf21Style.h) and the post as SMF 2.1 renders it.
+std::string BuildForSmf21(std::string_view post, const Smf21::Options& options);
+
+// That page around HTML already rendered; `contentId`, when not empty, is
+// the id of the element that holds it.
+std::string Smf21Document(std::string_view content, std::string_view contentId = {});
 
 }  // namespace PreviewPage

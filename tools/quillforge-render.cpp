@@ -2,7 +2,7 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--board phpbb2|phpbb3|mybb18] [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board phpbb2|phpbb3|mybb18|smf21] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
@@ -11,9 +11,11 @@
 // phpbb3 is the HTML a phpBB 3 board with its installer's settings shows
 // (smilies under ./images/smilies/); mybb18 is the HTML a MyBB 1.8 board
 // with its installer's settings shows (smilies under images/smilies/, the
-// reader's clock and time zone UTC). When that board would refuse the post,
-// its messages go to standard error, one per line, the HTML is still
-// written, and the exit status is 1.
+// reader's clock and time zone UTC); smf21 is the HTML an SMF 2.1 board with
+// its installer's settings shows (smilies under Smileys/fugue/, links to
+// index.php). When that board would refuse the post, its messages go to
+// standard error, one per line, the HTML is still written when there is
+// any, and the exit status is 1.
 // --app-folder sets the folder that the classic preview's emoticon pictures
 // are referred to from; by default the one the editor reads them from: this
 // executable's folder when it has emo/ beside it, otherwise the installed
@@ -27,6 +29,7 @@
 #include "render/BBCodeRenderer.h"
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <unistd.h>
 
@@ -45,9 +48,9 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: quillforge-render [--board phpbb2|phpbb3|mybb18] [--app-folder DIR] [--post] [FILE]";
+    "usage: quillforge-render [--board phpbb2|phpbb3|mybb18|smf21] [--app-folder DIR] [--post] [FILE]";
 
-enum class Board { Phpbb2, Phpbb3, Mybb18 };
+enum class Board { Phpbb2, Phpbb3, Mybb18, Smf21 };
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
@@ -78,7 +81,7 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             std::string board;
             if (arg == "--board") {
                 if (i + 1 >= argc) {
-                    error = "--board needs phpbb2, phpbb3 or mybb18";
+                    error = "--board needs phpbb2, phpbb3, mybb18 or smf21";
                     return std::nullopt;
                 }
                 board = argv[++i];
@@ -91,8 +94,10 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 options.board = Board::Phpbb3;
             } else if (board == "mybb18") {
                 options.board = Board::Mybb18;
+            } else if (board == "smf21") {
+                options.board = Board::Smf21;
             } else {
-                error = "unknown board " + board + ": phpbb2, phpbb3 or mybb18";
+                error = "unknown board " + board + ": phpbb2, phpbb3, mybb18 or smf21";
                 return std::nullopt;
             }
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
@@ -206,6 +211,10 @@ int main(int argc, char** argv)
         refusals = std::move(result.errors);
     } else if (options->board == Board::Mybb18) {
         Mybb18::Result result = Mybb18::Render(bbcode);
+        html = std::move(result.html);
+        refusals = std::move(result.errors);
+    } else if (options->board == Board::Smf21) {
+        Smf21::Result result = Smf21::Render(bbcode);
         html = std::move(result.html);
         refusals = std::move(result.errors);
     } else {

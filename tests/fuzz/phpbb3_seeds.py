@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-"""Seeds for the phpBB 3 and MyBB 1.8 fuzz targets: the post of every case of the given
+"""Seeds for the phpBB 3, MyBB 1.8 and SMF 2.1 fuzz targets: the post of every case of the given
 JSON-lines case files, one file each, into the corpus folder (the last
 argument)."""
 import json

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang in their own folder and runs one for a
 # bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
-# TARGET is "render" (the default), "phpbb3", "mybb18", "forumscan" or "paste". Exits 77 (skipped) when
+# TARGET is "render" (the default), "phpbb3", "mybb18", "smf21", "forumscan" or "paste". Exits 77 (skipped) when
 # clang or its libFuzzer runtime is not installed (scripts/setup.sh installs
 # both).
 set -euo pipefail
@@ -43,6 +43,12 @@ case "$target" in
     # Seeds: the posts of the MyBB 1.8 case files, one file each.
     if command -v python3 >/dev/null; then
       python3 "$here/phpbb3_seeds.py" "$here"/../render/mybb18/*.jsonl "$corpus"
+    fi
+    max_len=4096 ;;
+  smf21)
+    # Seeds: the posts of the SMF 2.1 case files, one file each.
+    if command -v python3 >/dev/null; then
+      python3 "$here/phpbb3_seeds.py" "$here"/../render/smf21/*.jsonl "$corpus"
     fi
     max_len=4096 ;;
   forumscan)

@@ -6,6 +6,7 @@
 #include "render/BBCodeRenderer.h"
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
@@ -148,6 +149,13 @@ void tst_RenderTool::rendersForBoards_data()
     QTest::newRow("a post MyBB 1.8 finds too short") << QStringList{"--board=mybb18"} << QByteArray("[hr]") << 1
                                                      << QByteArray("The message is too short. Please enter a message "
                                                                    "longer than 5 characters.\n");
+    QTest::newRow("a post SMF 2.1 accepts") << QStringList{"--board", "smf21"} << SamplePost << 0 << QByteArray();
+    QTest::newRow("a post too long for SMF 2.1: the HTML all the same")
+        << QStringList{"--board=smf21"} << QByteArray(20001, 'a') << 1
+        << QByteArray("The message exceeds the maximum allowed length (20000 characters).\n");
+    QTest::newRow("an empty post for SMF 2.1: no HTML, the board's line")
+        << QStringList{"--board", "smf21"} << QByteArray("[b][/b]") << 1
+        << QByteArray("The message body was left empty.\n");
 }
 
 void tst_RenderTool::rendersForBoards()
@@ -158,8 +166,10 @@ void tst_RenderTool::rendersForBoards()
     QFETCH(QByteArray, messages);
     const Run run = RenderTool(arguments, input);
     QCOMPARE(run.exitCode, exitCode);
-    const bool mybb = arguments.join(' ').contains("mybb18");
-    QCOMPARE(run.out, Bytes(mybb ? Mybb18::Render(Std(input)).html : Phpbb3::Render(Std(input)).html));
+    const QString board = arguments.join(' ');
+    QCOMPARE(run.out, Bytes(board.contains("mybb18")  ? Mybb18::Render(Std(input)).html
+                            : board.contains("smf21") ? Smf21::Render(Std(input)).html
+                                                      : Phpbb3::Render(Std(input)).html));
     QCOMPARE(run.err, messages);
 }
 

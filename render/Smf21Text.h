@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Small text helpers shared by the SMF 2.1 renderer's passes: ASCII
+// case-insensitive comparison and search, white space as the board's
+// regular expressions know it, HTML escaping as the board does it, and the
+// board's date format. Qt-free.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace Smf21::Text {
+
+inline char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+
+// Whether `s` holds `lower` (lower case) at `at`, ignoring ASCII case.
+inline bool HasCi(std::string_view s, size_t at, std::string_view lower)
+{
+    if (at > s.size() || s.size() - at < lower.size())
+        return false;
+    for (size_t i = 0; i < lower.size(); ++i)
+        if (Lower(s[at + i]) != lower[i])
+            return false;
+    return true;
+}
+
+inline bool Has(std::string_view s, size_t at, std::string_view lit)
+{
+    return at <= s.size() && s.size() - at >= lit.size() && s.compare(at, lit.size(), lit) == 0;
+}
+
+// The first `lower` at or after `from`, ignoring ASCII case; npos if none.
+size_t FindCi(std::string_view s, std::string_view lower, size_t from);
+
+// The length of the white-space character at `at` (Unicode white space,
+// as \s with Unicode properties), or 0.
+size_t SpaceAt(std::string_view s, size_t at);
+// A letter, mark or digit (Unicode) starts at `at`; its length, or 0.
+size_t WordAt(std::string_view s, size_t at);
+// Whether the character ending just before `at` is a letter, mark or digit.
+bool WordBefore(std::string_view s, size_t at);
+
+// & " ' < > as the board escapes a post (' as &#39;).
+void AppendEscaped(std::string& out, std::string_view text);
+
+// A time as the board's default format writes it ("Nov 14, 2023, 10:13 PM"),
+// "<strong>Today</strong> at 10:13 PM" when it is the same day as `now`.
+std::string FormatTime(long long time, long long offset, long long now);
+
+}  // namespace Smf21::Text
