@@ -22,7 +22,15 @@ QString OwnPicture(const std::string& file, const QString& pictureFolder)
         }
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot > 0)
-        name = name.left(dot) + QStringLiteral(".gif");
+        name = name.left(dot);
+    // The same faces under the other boards' names.
+    static const std::pair<const char*, const char*> SameFace[] = {
+        {"smiley", "smile"}, {"cheesy", "biggrin"},      {"shocked", "eek"},    {"tongue", "razz"},
+        {"angry", "mad"},    {"embarrassed", "redface"}, {"lightbulb", "idea"}, {"exclamation", "exclaim"}};
+    for (const auto& [board, own] : SameFace)
+        if (name == QLatin1String(board))
+            name = QLatin1String(own);
+    name += QStringLiteral(".gif");
     const QString path = pictureFolder + QStringLiteral("emo/") + name;
     return QFileInfo(path).isFile() ? QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) : QString();
 }
@@ -50,8 +58,8 @@ BoardDialect::BoardDialect(const BoardProfile& profile, const QString& pictureFo
     m_options.smilies = &m_smilies;
 
     // MyBB's default smilies, and the site's address for its quote links.
-    const QString mybbFolder = siteAddress.isEmpty() ? QStringLiteral("images/smilies/")
-                                                     : siteAddress + QStringLiteral("images/smilies/");
+    const QString mybbFolder =
+        siteAddress.isEmpty() ? QStringLiteral("images/smilies/") : siteAddress + QStringLiteral("images/smilies/");
     for (Mybb18::Smiley smiley : Mybb18::DefaultSmilies("")) {
         const QString own = OwnPicture(smiley.picture, pictureFolder);
         smiley.picture = ToUtf8(own.isEmpty() ? mybbFolder + ToQString(smiley.picture) : own);
@@ -62,6 +70,22 @@ BoardDialect::BoardDialect(const BoardProfile& profile, const QString& pictureFo
     while (board.endsWith(QLatin1Char('/')))
         board.chop(1);
     m_mybb.boardUrl = ToUtf8(board);
+
+    // SMF's default smilies, and the board's script for its quote links.
+    const QString smfFolder =
+        siteAddress.isEmpty() ? QStringLiteral("Smileys/fugue/") : siteAddress + QStringLiteral("Smileys/fugue/");
+    for (Smf21::Smiley smiley : Smf21::DefaultSmilies("")) {
+        const QString own = OwnPicture(smiley.picture, pictureFolder);
+        smiley.picture = ToUtf8(own.isEmpty() ? smfFolder + ToQString(smiley.picture) : own);
+        m_smfSmilies.push_back(std::move(smiley));
+    }
+    m_smf.smilies = &m_smfSmilies;
+    if (!siteAddress.isEmpty()) {
+        const QUrl site(siteAddress);
+        m_smf.scriptUrl = ToUtf8(siteAddress + QStringLiteral("index.php"));
+        m_smf.siteOrigin = ToUtf8(site.adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment)
+                                      .toString(QUrl::StripTrailingSlash));
+    }
     if (profile.maxChars > 0)
         m_options.limits.maxChars = profile.maxChars;
     if (profile.maxFontSize > 0)

@@ -11,6 +11,7 @@
 #include "board/BoardProfile.h"
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <QString>
 #include <vector>
@@ -27,10 +28,14 @@ public:
     const Phpbb3::Options& Options() const { return m_options; }
     // MyBB 1.8's settings.
     const Mybb18::Options& Mybb18Options() const { return m_mybb; }
+    // SMF 2.1's settings.
+    const Smf21::Options& Smf21Options() const { return m_smf; }
 
 private:
     std::vector<Phpbb3::Smiley> m_smilies;
     Phpbb3::Options m_options;
     std::vector<Mybb18::Smiley> m_mybbSmilies;
     Mybb18::Options m_mybb;
+    std::vector<Smf21::Smiley> m_smfSmilies;
+    Smf21::Options m_smf;
 };

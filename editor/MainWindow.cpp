@@ -521,7 +521,13 @@ void MainWindow::UpdateLiveDialect()
                                  }});
         return;
     }
-    case BoardKind::Smf21:
+    case BoardKind::Smf21: {
+        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
+        livePreview->SetDialect({LivePreview::Smf21Page(), [dialect](std::string_view post) {
+                                     return LivePreview::RenderSmf21(post, dialect->Smf21Options());
+                                 }});
+        return;
+    }
     case BoardKind::Phpbb2:
     case BoardKind::Unknown:
         break;
@@ -886,8 +892,12 @@ void MainWindow::preview()
                                    PreviewPage::BuildForMybb18(m_post->Post(), dialect.Mybb18Options()));
         return;
     }
-    case BoardKind::Smf21:
-        // No page of its own yet: the classic preview stands in.
+    case BoardKind::Smf21: {
+        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
+        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
+                                   PreviewPage::BuildForSmf21(m_post->Post(), dialect.Smf21Options()));
+        return;
+    }
     case BoardKind::Phpbb2:
     case BoardKind::Unknown:
         break;

@@ -49,6 +49,13 @@ Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options)
     return WithLineAnchors(Mybb18::Render(post, options).html);
 }
 
+std::string Smf21Page() { return PreviewPage::Smf21Document({}, ContainerId); }
+
+Rendered RenderSmf21(std::string_view post, const Smf21::Options& options)
+{
+    return WithLineAnchors(Smf21::Render(post, options).html);
+}
+
 namespace {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

@@ -8,6 +8,7 @@
 
 #include "render/Mybb18Renderer.h"
 #include "render/Phpbb3Renderer.h"
+#include "render/Smf21Renderer.h"
 
 #include <cstdint>
 #include <string>
@@ -39,6 +40,10 @@ Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options);
 // board's HTML keeps.
 std::string Mybb18Page();
 Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options);
+
+// The SMF 2.1 dialect, likewise.
+std::string Smf21Page();
+Rendered RenderSmf21(std::string_view post, const Smf21::Options& options);
 
 // How the container's content `shown` (as last sent, anchors included)
 // becomes `next`: all differences lie in the stretch after anchor `before`

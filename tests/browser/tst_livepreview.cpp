@@ -235,6 +235,7 @@ void tst_LivePreview::paneShowsTheRenderersOutput_data()
     QTest::newRow("classic") << "";
     QTest::newRow("phpBB 3") << "phpbb3";
     QTest::newRow("MyBB 1.8") << "mybb18";
+    QTest::newRow("SMF 2.1") << "smf21";
 }
 
 void tst_LivePreview::paneShowsTheRenderersOutput()
@@ -266,9 +267,10 @@ void tst_LivePreview::paneShowsTheRenderersOutput()
     }
     const std::string post = w->Post().Post();
     const BoardDialect dialect(w->Board(), m_fixture->context.pictureFolder, site);
-    const std::string expected = board.isEmpty()   ? bbcode::RenderBBCode(post, ToUtf8(m_fixture->context.pictureFolder))
-                                 : board == "mybb18" ? Mybb18::Render(post, dialect.Mybb18Options()).html
-                                                     : Phpbb3::Render(post, dialect.Options()).html;
+    const std::string expected = board.isEmpty() ? bbcode::RenderBBCode(post, ToUtf8(m_fixture->context.pictureFolder))
+        : board == "mybb18"                      ? Mybb18::Render(post, dialect.Mybb18Options()).html
+        : board == "smf21"                       ? Smf21::Render(post, dialect.Smf21Options()).html
+                                                 : Phpbb3::Render(post, dialect.Options()).html;
     // Read back through the program's world: the page's content without the
     // anchors, against the renderer's HTML as the browser reads it.
     const QString difference = Run(*w,

@@ -167,9 +167,10 @@ void tst_RenderTool::rendersForBoards()
     const Run run = RenderTool(arguments, input);
     QCOMPARE(run.exitCode, exitCode);
     const QString board = arguments.join(' ');
-    QCOMPARE(run.out, Bytes(board.contains("mybb18")  ? Mybb18::Render(Std(input)).html
-                            : board.contains("smf21") ? Smf21::Render(Std(input)).html
-                                                      : Phpbb3::Render(Std(input)).html));
+    QCOMPARE(run.out,
+             Bytes(board.contains("mybb18")      ? Mybb18::Render(Std(input)).html
+                       : board.contains("smf21") ? Smf21::Render(Std(input)).html
+                                                 : Phpbb3::Render(Std(input)).html));
     QCOMPARE(run.err, messages);
 }
 
