@@ -94,13 +94,18 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
     if (context.settings->siteAddress().isEmpty())
-        OptionsDialog::ShowModal(context, [&] { mainWindow().ReloadForums(); });
+        OptionsDialog::ShowModal(context, [&] {
+            mainWindow().ReloadSites();
+            mainWindow().ReloadForums();
+        });
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not
     // opened over it.
     MainWindow& main = mainWindow();
     const bool restored = RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
+    if (restored)
+        main.RestoreRecoveredTarget();
 
     // Only an ordinary file is opened, before the window shows; one that cannot
     // be read or is no post file is reported by OpenFile, and the editor starts
