@@ -86,6 +86,7 @@ private slots:
     void firstStartSaveCreatesTheMainWindow();
     void boardSoftwareChosenByTheUser();
     void sitesAddedEditedAndRemoved();
+    void removingALaterSiteDeletesItsList();
     void badSitesRefused_data();
     void badSitesRefused();
 
@@ -648,6 +649,28 @@ void tst_OptionsDialog::sitesAddedEditedAndRemoved()
     QCOMPARE(m_fixture->settings.removedSites(), QStringList({Settings::FirstSiteId}));
     QVERIFY(!sites()->isVisibleTo(window.get()));
     QCOMPARE(window->ForumNumber(), QString("7"));
+}
+
+void tst_OptionsDialog::removingALaterSiteDeletesItsList()
+{
+    m_fixture->settings.setSites(
+        {{Settings::FirstSiteId, "http://one.test/", "One"}, {"2", "http://two.test/", "Two"}});
+    WriteList("1- News\r\n\r\n");
+    const QString second = m_fixture->context.WritableFile("forums-2.inf");
+    QVERIFY(WriteAll(second, "7- Help\r\n\r\n"));
+    OptionsDialog* d = MakeDialog();
+    d->siteList->setCurrentRow(1);
+    m_fixture->platform.answers = {MsgAnswer::Yes};
+    Click(d->removeSiteButton);
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QVERIFY(m_fixture->platform.messages[0].text.contains("\"Two\""));
+    QVERIFY(QFile::exists(second));  // nothing goes before Save
+    Click(d->saveButton);
+    QTRY_VERIFY(m_dialog.isNull());
+    QVERIFY(!QFile::exists(second));
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
+    QCOMPARE(m_fixture->settings.sites().size(), 1);
+    QCOMPARE(m_fixture->settings.removedSites(), QStringList({"2"}));
 }
 
 void tst_OptionsDialog::badSitesRefused_data()
