@@ -268,6 +268,17 @@
     </message>
 </context>
 <context>
+    <name>LivePreviewPane</name>
+    <message>
+        <source>Live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The live preview cannot be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No change in post</source>
@@ -494,6 +505,38 @@
         <comment>characters counted, of the most the board takes</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The site the post is for; add sites in Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message body and live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste as Plain &amp;Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Colours and Sizes When Pasting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Live Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoreEmoticonsWindow</name>
@@ -619,6 +662,31 @@
     <message>
         <source>There was a problem extracting the forums from your site.<byte value="xd"/>
 either the address is wrong, or your forum is not compatible with Quillforge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Forum %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the site &quot;%1&quot;?<byte value="xd"/>
+Its forum list and its login are deleted when you save.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
