@@ -883,17 +883,27 @@ void tst_SubmitForum::twoSitesEachWithItsOwnLogin()
         QTRY_COMPARE_WITH_TIMEOUT(Records("phpbb3", otherRoot.path()).size(), before + 1, LoadTimeout);
         WaitLoaded(page);
     });
-    // Each board received only its own post, in the forum of its own list.
+    // Back on the first site, still logged in: the second site's login
+    // (a cookie of the same name and host) did not replace the first's.
+    sites->setCurrentIndex(0);
+    emit sites->activated(0);
+    Controls(*window).subjectEdit->setText("Again to the first");
+    Submit(*window, [&](BrowserWindow* page) {
+        VerifyFilled(page, "Again to the first", "Two");
+        SendPost(page, "phpbb3");
+    });
+    // Each board received only its own posts, in the forum of its own list.
     const QList<Stored> first = Records("phpbb3");
     const QList<Stored> second = Records("phpbb3", otherRoot.path());
-    QCOMPARE(first.size(), 1);
+    QCOMPARE(first.size(), 2);
     QCOMPARE(second.size(), 1);
+    QCOMPARE(first[1].user, QString("tester"));
     QCOMPARE(first[0].fields.value("subject"), QByteArray("To the first"));
     QCOMPARE(first[0].forum, 2);
     QCOMPARE(second[0].fields.value("subject"), QByteArray("To the second"));
     QCOMPARE(second[0].forum, 2);
     QCOMPARE(second[0].user, QString("tester"));
-    QCOMPARE(fixture.settings.chosenSite().id, QString("2"));
+    QCOMPARE(fixture.settings.chosenSite().id, Settings::FirstSiteId);
 }
 
 QF_TEST_MAIN(tst_SubmitForum)
