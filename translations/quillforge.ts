@@ -268,6 +268,17 @@
     </message>
 </context>
 <context>
+    <name>LivePreviewPane</name>
+    <message>
+        <source>Live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The live preview cannot be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>No change in post</source>
@@ -492,6 +503,30 @@
     <message>
         <source>%1 of %2</source>
         <comment>characters counted, of the most the board takes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message body and live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste as Plain &amp;Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Colours and Sizes When Pasting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Live Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live preview</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
