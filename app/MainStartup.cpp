@@ -93,11 +93,14 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
 
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
-    if (context.settings->siteAddress().isEmpty())
+    if (context.settings->siteAddress().isEmpty()) {
         OptionsDialog::ShowModal(context, [&] {
             mainWindow().ReloadSites();
             mainWindow().ReloadForums();
         });
+        // The site and its board, as the dialog left them.
+        mainWindow().RefreshBoard();
+    }
 
     // A post that an editor which did not close properly left behind is
     // offered back; once one is restored, the command line's file is not

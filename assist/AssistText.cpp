@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "assist/AssistText.h"
 
+#include "render/Mybb18Renderer.h"
+#include "render/Smf21Renderer.h"
 #include "base/TextConcat.h"
 #include "assist/ExtraEmoticonTable.h"
 
@@ -58,10 +60,12 @@ std::string QuoteBlock(std::string_view poster, std::string_view quoted, BoardKi
 {
     if (poster.empty())
         return Concat({"[quote]", quoted, "[/quote]"});
+    // The boards' own openings, with the name written so the board reads
+    // it back whole.
     if (kind == BoardKind::Smf21)
-        return Concat({"[quote author=", poster, "]", quoted, "[/quote]"});
-    if (kind == BoardKind::Mybb18 && poster.find('"') != std::string_view::npos)
-        return Concat({"[quote='", poster, "']", quoted, "[/quote]"});
+        return Concat({Smf21::QuoteOpening(poster), quoted, "[/quote]"});
+    if (kind == BoardKind::Mybb18)
+        return Concat({Mybb18::QuoteOpening(poster), quoted, "[/quote]"});
     return Concat({"[quote=\"", poster, "\"]", quoted, "[/quote]"});
 }
 

@@ -3,8 +3,8 @@
 // The values the Font size list writes into [size=N], per board kind:
 // phpBB 3 reads N as a percentage (Tiny 50 ... Huge 200), phpBB 2 and the
 // classic behaviour as pixels (Tiny 7 ... Huge 24). MyBB 1.8's editor writes
-// named sizes (x-small ... xx-large) and SMF 2.1's its steps 1 to 7, of
-// which 3 is the normal size. Posts written for one phpBB scale can be
+// named sizes (x-small ... xx-large); SMF 2.1's writes a number from one
+// to seven on its own scale, where three is the normal size. Posts written for one phpBB scale can be
 // converted to the other, item for item. Qt-free.
 
 #include "base/Translatable.h"

@@ -508,7 +508,9 @@ void MainWindow::ShowLivePreview(bool on, bool makeRoom)
         sizes = {bodyEdit->width(), LivePreviewWidth};
     // The pane takes its room from a wider window, as far as the screen
     // allows, not from the body; a maximised window shares what it has.
+    // A window that kept its size keeps the body's and the pane's widths.
     if (makeRoom && !isMaximized() && !isFullScreen()) {
+        sizes[0] = bodyEdit->width();
         const int room = sizes[1] + bodySplitter->handleWidth();
         int width = on ? this->width() + room : std::max(minimumWidth(), this->width() - room);
         if (const QScreen* where = screen())

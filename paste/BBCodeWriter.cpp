@@ -65,7 +65,7 @@ bool BBCodeWriter::Wants(const TextLook& look, Tag tag) const
         return !look.link.empty() && look.link.data() == m_current.link.data()
             && look.link.size() == m_current.link.size();
     case Tag::Size:
-        return look.size != 0 && look.size == m_current.size;
+        return !look.size.empty() && look.size == m_current.size;
     case Tag::Colour:
         return !look.colour.empty() && look.colour == m_current.colour;
     case Tag::Bold:
@@ -95,7 +95,7 @@ void BBCodeWriter::CloseTag()
     }
     case Tag::Size:
         m_out += "[/size]";
-        m_current.size = 0;
+        m_current.size.clear();
         break;
     case Tag::Colour:
         m_out += "[/color]";
@@ -134,7 +134,7 @@ void BBCodeWriter::OpenInline(const TextLook& look, Tag tag)
         break;
     case Tag::Size:
         m_current.size = look.size;
-        m_out += "[size=" + std::to_string(look.size) + "]";
+        m_out += "[size=" + look.size + "]";
         break;
     case Tag::Colour:
         m_current.colour = look.colour;
@@ -181,7 +181,7 @@ void BBCodeWriter::Prepare(const TextLook& look, bool space)
     for (Tag tag : Order) {
         const bool open = std::any_of(m_open.begin(), m_open.end(), [&](const auto& o) { return o.tag == tag; });
         const bool wanted = tag == Tag::Link ? !look.link.empty()
-            : tag == Tag::Size               ? look.size != 0
+            : tag == Tag::Size               ? !look.size.empty()
             : tag == Tag::Colour             ? !look.colour.empty()
             : tag == Tag::Bold               ? look.bold
             : tag == Tag::Italic             ? look.italic

@@ -29,7 +29,7 @@ struct TextLook {
     // its address is kept, so that comparing them costs nothing.
     std::string_view link;
     std::string colour;  // the [color=] value; empty: none
-    int size = 0;        // the [size=] value; 0: none
+    std::string size;    // the [size=] value; empty: none
 };
 
 class BBCodeWriter {

@@ -566,7 +566,11 @@ struct GumboOutputDeleter {
 
 Dialect ForBoard(BoardKind kind, bool keepColoursAndSizes)
 {
-    return Dialect{SizeScale::For(kind), keepColoursAndSizes};
+    Dialect dialect;
+    for (size_t item = 0; item < dialect.sizes.size(); ++item)
+        dialect.sizes[item] = SizeScale::ValueOf(kind, item);
+    dialect.keepColoursAndSizes = keepColoursAndSizes;
+    return dialect;
 }
 
 std::string ToBBCode(std::string_view clipboardHtml, const Dialect& dialect)

@@ -25,8 +25,8 @@ namespace HtmlPaste {
 
 // What the site's board writes.
 struct Dialect {
-    // The [size=N] numbers of the size list: Tiny, Small, Normal, Large, Huge.
-    std::array<int, 5> sizes = {7, 9, 12, 18, 24};
+    // The [size=] values of the size list: Tiny, Small, Normal, Large, Huge.
+    std::array<std::string, 5> sizes = {"7", "9", "12", "18", "24"};
     // Colours and sizes of the text kept as [color] and [size] tags.
     bool keepColoursAndSizes = false;
 };

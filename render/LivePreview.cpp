@@ -53,7 +53,7 @@ std::string Smf21Page() { return PreviewPage::Smf21Document({}, ContainerId); }
 
 Rendered RenderSmf21(std::string_view post, const Smf21::Options& options)
 {
-    return WithLineAnchors(Smf21::Render(post, options).html);
+    return WithBreakAnchors(Smf21::Render(post, options).html);
 }
 
 namespace {
@@ -89,7 +89,10 @@ std::string_view ClosedEntry(std::string_view name)
 // text from the rest goes; every LF is copied and counted.
 class AnchorWriter {
 public:
-    explicit AnchorWriter(std::string_view html) : m_html(html) { m_out.html.reserve(html.size() + html.size() / 16); }
+    AnchorWriter(std::string_view html, bool breakTags) : m_html(html), m_breakTags(breakTags)
+    {
+        m_out.html.reserve(html.size() + html.size() / 16);
+    }
 
     Rendered Run()
     {
@@ -152,7 +155,12 @@ private:
         } else if (endTag) {
             Tag(2);
         } else if (rest.size() > 1 && IsLetter(rest[1])) {
-            m_closedBy = ClosedEntry(Tag(1));
+            const std::string_view name = Tag(1);
+            m_closedBy = ClosedEntry(name);
+            if (m_breakTags && SameName(name, "br")) {
+                ++m_line;
+                LineAnchor::Append(m_out.html, m_line, m_out.lines);
+            }
         } else {
             Take(1);
         }
@@ -203,6 +211,7 @@ private:
     }
 
     std::string_view m_html;
+    bool m_breakTags;  // a <br> ends a line, not an LF
     size_t m_at = 0;
     size_t m_line = 0;
     std::string_view m_closedBy;  // the element whose end tag is awaited, if any
@@ -211,7 +220,9 @@ private:
 
 }  // namespace
 
-Rendered WithLineAnchors(std::string_view html) { return AnchorWriter(html).Run(); }
+Rendered WithLineAnchors(std::string_view html) { return AnchorWriter(html, false).Run(); }
+
+Rendered WithBreakAnchors(std::string_view html) { return AnchorWriter(html, true).Run(); }
 
 namespace {
 

@@ -41,7 +41,7 @@ Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options);
 std::string Mybb18Page();
 Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options);
 
-// The SMF 2.1 dialect, likewise.
+// The SMF 2.1 dialect, likewise; its anchors follow its <br> elements.
 std::string Smf21Page();
 Rendered RenderSmf21(std::string_view post, const Smf21::Options& options);
 
@@ -65,5 +65,11 @@ Change ChangeBetween(std::string_view shown, std::string_view next);
 // drops elements (script, style, textarea, title, select ...). LFs elsewhere
 // count all the same, so each anchor's line is the post's line.
 Rendered WithLineAnchors(std::string_view html);
+
+// Anchors into HTML that writes the post's line breaks as <br> elements and
+// keeps no LF (SMF's): after each <br> outside the elements above. Lines the
+// board folds into a block's edges are not counted, so later anchors may
+// name a line a little early.
+Rendered WithBreakAnchors(std::string_view html);
 
 }  // namespace LivePreview

@@ -506,14 +506,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The site the post is for; add sites in Options...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Message body and live preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -535,6 +527,14 @@
     </message>
     <message>
         <source>Live preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site the post is for; add sites in Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

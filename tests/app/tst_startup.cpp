@@ -9,6 +9,7 @@
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "support/PermissionBits.h"
+#include "support/ModalDriver.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
@@ -19,7 +20,10 @@
 #include <QProcess>
 #include <QTranslator>
 #include <QStandardPaths>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <sys/stat.h>
 
@@ -64,6 +68,7 @@ private slots:
     void commandLineFileThatCannotBeOpened();
     void siteAddressDecidesNothingElse_data();
     void siteAddressDecidesNothingElse();
+    void firstRunTakesTheBoardChosen();
     void loadsTheUsersTranslation();
 
 private:
@@ -335,6 +340,32 @@ void tst_Startup::siteAddressDecidesNothingElse()
     QVERIFY(platform.messages.isEmpty());
     // Start-up reads but never writes the store.
     QCOMPARE(m_settings.siteName("absent"), nameStored ? QString("Test") : QString("absent"));
+}
+
+void tst_Startup::firstRunTakesTheBoardChosen()
+{
+    // The first run's options dialog sets the site and its board software:
+    // the main window writes for that board at once.
+    ScriptedPlatform platform;
+    AppContext context{m_dir.path() + "/", &m_settings, &platform};
+    context.writableFolder = m_dir.path() + "/";
+    ModalDriver driver([](QWidget* w) {
+        // A forum list found: its Save makes the main window before the
+        // site is stored.
+        auto* forums = w->findChild<QListWidget*>("forumsFoundList");
+        QVERIFY(forums);
+        forums->addItem("2- General");
+        auto* address = w->findChild<QLineEdit*>("siteAddressEdit");
+        auto* kinds = w->findChild<QComboBox*>("boardKindList");
+        auto* save = w->findChild<QPushButton*>("saveButton");
+        QVERIFY(address && kinds && save);
+        address->setText("http://forum.test/");
+        kinds->setCurrentIndex(kinds->findData(int(BoardKind::Mybb18)));
+        save->click();
+    });
+    auto window = MainStartup(context, m_dir.path(), {});
+    QCOMPARE(driver.Driven(), 1);
+    QCOMPARE(window->Board().Kind(), BoardKind::Mybb18);
 }
 
 void tst_Startup::loadsTheUsersTranslation()

@@ -185,6 +185,10 @@ void tst_AssistText::quoteBlock_data()
     QTest::newRow("SMF: its author parameter") << "Anna B"
                                                << "x"
                                                << "[quote author=Anna B]x[/quote]" << int(BoardKind::Smf21);
+    QTest::newRow("SMF: a bracket in the name cannot end the tag")
+        << "A]nna"
+        << "x"
+        << "[quote author=A\uFF3Dnna]x[/quote]" << int(BoardKind::Smf21);
     QTest::newRow("SMF: no poster, no parameter") << ""
                                                   << "x"
                                                   << "[quote]x[/quote]" << int(BoardKind::Smf21);

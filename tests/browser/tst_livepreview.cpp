@@ -177,9 +177,11 @@ void tst_LivePreview::webEngineStartsWithThePane()
     QVERIFY(m_fixture->settings.livePreview());
     auto* splitter = w->findChild<QSplitter*>("bodySplitter");
     QList<int> sizes = splitter->sizes();
-    sizes = {sizes[0] - 100, sizes[1] + 100};
+    sizes = {sizes[0] + 20, sizes[1] - 20};
     splitter->setSizes(sizes);
     emit splitter->splitterMoved(sizes[0], 1);
+    // The window closes with its size kept, and opens with it again.
+    m_fixture->settings.setWindowGeometry(QStringLiteral("MainWindow"), w->saveGeometry());
     w.reset();
     auto again = m_fixture->MakeWindow();
     QVERIFY(Pane(*again)->isVisible());
@@ -193,34 +195,42 @@ void tst_LivePreview::webEngineStartsWithThePane()
 
 void tst_LivePreview::anchorsLeaveTheRenderersOutput_data()
 {
-    QTest::addColumn<bool>("phpbb3");
+    QTest::addColumn<QString>("board");
     QTest::addColumn<QString>("post");
     QTest::addColumn<QString>("lines");  // the anchors' lines, in order
     const QString nested = "[quote=\"a\"]one\r\n[code]two\r\nthree[/code]\r\n[list]\r\n[*]four\r\n[*]five\r\n[/list]"
                            "[/quote]\r\nsix";
-    QTest::newRow("classic: quotes, code and lists") << false << nested << "1 2 3 4 5 6 7";
-    QTest::newRow("phpBB 3: quotes, code and lists") << true << nested << "1 2 3 4 5 6 7";
-    QTest::newRow("phpBB 3: blank lines trimmed from the start still count") << true << "\r\n \r\nthree\r\nfour"
+    QTest::newRow("classic: quotes, code and lists") << "classic" << nested << "1 2 3 4 5 6 7";
+    QTest::newRow("phpBB 3: quotes, code and lists") << "phpbb3" << nested << "1 2 3 4 5 6 7";
+    QTest::newRow("phpBB 3: blank lines trimmed from the start still count") << "phpbb3"
+                                                                             << "\r\n \r\nthree\r\nfour"
                                                                              << "3";
     QTest::newRow("phpBB 3: a line starting inside a tag is anchored after it")
-        << true << "[url=http://a.example/\r\nb]x[/url]\r\ny"
+        << "phpbb3"
+        << "[url=http://a.example/\r\nb]x[/url]\r\ny"
         << "1 2";
     QTest::newRow("classic: no anchor inside a tag, a comment or a text element")
-        << false << "<a title=\"x\r\ny\">z</a><!--\r\n--><textarea>\r\n</textarea>\r\n<select>\r\n</select>\r\nend"
+        << "classic"
+        << "<a title=\"x\r\ny\">z</a><!--\r\n--><textarea>\r\n</textarea>\r\n<select>\r\n</select>\r\nend"
         << "4 6";
-    QTest::newRow("classic: a value in single quotes") << false << "<img alt='a\r\nb' src=c>\r\nd"
+    QTest::newRow("SMF 2.1: after each line break, quotes, code and lists") << "smf21" << nested << "1 2";
+    QTest::newRow("classic: a value in single quotes") << "classic"
+                                                       << "<img alt='a\r\nb' src=c>\r\nd"
                                                        << "2";
 }
 
 void tst_LivePreview::anchorsLeaveTheRenderersOutput()
 {
-    QFETCH(bool, phpbb3);
+    QFETCH(QString, board);
     QFETCH(QString, post);
     QFETCH(QString, lines);
     const std::string text = ToUtf8(post);
-    const LivePreview::Rendered rendered =
-        phpbb3 ? LivePreview::RenderPhpbb3(text, {}) : LivePreview::RenderClassic(text, "/pictures/");
-    const std::string plain = phpbb3 ? Phpbb3::Render(text).html : bbcode::RenderBBCode(text, "/pictures/");
+    const LivePreview::Rendered rendered = board == "phpbb3" ? LivePreview::RenderPhpbb3(text, {})
+        : board == "smf21"                                   ? LivePreview::RenderSmf21(text, {})
+                                                             : LivePreview::RenderClassic(text, "/pictures/");
+    const std::string plain = board == "phpbb3" ? Phpbb3::Render(text).html
+        : board == "smf21"                      ? Smf21::Render(text).html
+                                                : bbcode::RenderBBCode(text, "/pictures/");
     QCOMPARE(WithoutAnchors(ToQString(rendered.html)), ToQString(plain));
     QStringList found;
     for (const uint32_t line : rendered.lines)

@@ -201,8 +201,8 @@ void tst_TagCommands::sizeTag_data()
     QTest::newRow("MyBB: Tiny as its editor names it")
         << 0 << "x" << int(BoardKind::Mybb18) << "[size=x-small]x[/size]";
     QTest::newRow("MyBB: Huge") << 4 << "x" << int(BoardKind::Mybb18) << "[size=xx-large]x[/size]";
-    QTest::newRow("SMF: Normal is its step 3") << 2 << "x" << int(BoardKind::Smf21) << "[size=3]x[/size]";
-    QTest::newRow("SMF: Large is its step 5") << 3 << "x" << int(BoardKind::Smf21) << "[size=5]x[/size]";
+    QTest::newRow("SMF: Normal writes size 3") << 2 << "x" << int(BoardKind::Smf21) << "[size=3]x[/size]";
+    QTest::newRow("SMF: Large writes size 5") << 3 << "x" << int(BoardKind::Smf21) << "[size=5]x[/size]";
 }
 
 void tst_TagCommands::sizeTag()

@@ -2,10 +2,13 @@
 // Pasted HTML as BBCode. The cases are files in tests/paste/cases: NAME.html
 // is what the clipboard held (copied from the web engine, exported by the
 // office suite, written in the word processors' clipboard format, or small
-// pages of our own), each NAME[.kept][.phpbb3].bbc the BBCode wanted with
-// colours and sizes kept or not and for a phpBB 3 site or a classic one.
+// pages of our own), each NAME[.kept][.BOARD].bbc the BBCode wanted with
+// colours and sizes kept or not and for a site whose board is BOARD (its
+// settings key: phpbb3, mybb18, smf21) or a classic one.
 // Then a pasted megabyte, and pathological pages with a bound on the output.
 
+#include "base/Utf8.h"
+#include "board/BoardKind.h"
 #include "paste/HtmlNesting.h"
 #include "paste/HtmlToBBCode.h"
 #include "support/TestMain.h"
@@ -55,14 +58,14 @@ void tst_HtmlToBBCode::cases_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("bbcode");
     QTest::addColumn<bool>("kept");
-    QTest::addColumn<bool>("phpbb3");
+    QTest::addColumn<int>("board");
     const QStringList expected = QDir(CasesDir).entryList({QStringLiteral("*.bbc")}, QDir::Files, QDir::Name);
     QVERIFY(expected.size() >= 20);
     for (const QString& name : expected) {
         const QStringList parts = name.chopped(4).split('.');
         QTest::newRow(qPrintable(name)) << CasesDir + parts[0] + QStringLiteral(".html") << CasesDir + name
                                         << parts.contains(QStringLiteral("kept"))
-                                        << parts.contains(QStringLiteral("phpbb3"));
+                                        << int(BoardKinds::FromKey(ToUtf8(parts.last())).value_or(BoardKind::Unknown));
     }
 }
 
@@ -71,12 +74,12 @@ void tst_HtmlToBBCode::cases()
     QFETCH(QString, html);
     QFETCH(QString, bbcode);
     QFETCH(bool, kept);
-    QFETCH(bool, phpbb3);
+    QFETCH(int, board);
     QVERIFY2(QFile::exists(html), qPrintable(html));
     QByteArray wanted = Read(bbcode);
     if (wanted.endsWith('\n'))
         wanted.chop(1);  // the file's own last line break
-    const auto dialect = HtmlPaste::ForBoard(phpbb3 ? BoardKind::Phpbb3 : BoardKind::Unknown, kept);
+    const auto dialect = HtmlPaste::ForBoard(BoardKind(board), kept);
     QCOMPARE(QString::fromStdString(Convert(Read(html), dialect)), QString::fromUtf8(wanted));
 }
 

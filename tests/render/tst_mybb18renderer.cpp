@@ -10,6 +10,7 @@
 
 #include "render/Mybb18Renderer.h"
 #include "render/PreviewPage.h"
+#include "support/CaseRows.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
 
@@ -24,20 +25,10 @@ constexpr const char* Board = "http://127.0.0.1:8795";
 
 QByteArray Bytes(std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
-void AddCaseRows(const QString& file)
+void AddCasesOf(const QString& file)
 {
     QTest::addColumn<QJsonObject>("c");
-    QFile in(QStringLiteral(QF_MYBB18_CASES_DIR) + file);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-    int line = 0;
-    while (!in.atEnd()) {
-        const QByteArray text = in.readLine();
-        ++line;
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-        QVERIFY2(doc.isObject(), qPrintable(QString("%1:%2: %3").arg(file).arg(line).arg(error.errorString())));
-        QTest::newRow(qPrintable(doc.object()["name"].toString())) << doc.object();
-    }
+    ::AddCaseRows(QStringLiteral(QF_MYBB18_CASES_DIR) + file);
 }
 
 Mybb18::Options BoardOptions(const std::vector<Mybb18::Smiley>& smilies)
@@ -73,13 +64,13 @@ void CheckCase(const QJsonObject& c)
 class tst_Mybb18Renderer : public QObject {
     Q_OBJECT
 private slots:
-    void boardCases_data() { AddCaseRows("render-cases.jsonl"); }
+    void boardCases_data() { AddCasesOf("render-cases.jsonl"); }
     void boardCases()
     {
         QFETCH(QJsonObject, c);
         CheckCase(c);
     }
-    void extraCases_data() { AddCaseRows("extra-cases.jsonl"); }
+    void extraCases_data() { AddCasesOf("extra-cases.jsonl"); }
     void extraCases()
     {
         QFETCH(QJsonObject, c);

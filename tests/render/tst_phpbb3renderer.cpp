@@ -9,6 +9,7 @@
 
 #include "render/LineAnchor.h"
 #include "render/Phpbb3Renderer.h"
+#include "support/CaseRows.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
 
@@ -21,21 +22,7 @@ namespace {
 
 QByteArray Bytes(std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
-void AddCaseRows(const QString& file)
-{
-    QFile in(QStringLiteral(QF_PHPBB3_CASES_DIR) + file);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-    int line = 0;
-    while (!in.atEnd()) {
-        const QByteArray text = in.readLine();
-        ++line;
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-        QVERIFY2(doc.isObject(), qPrintable(QString("%1:%2: %3").arg(file).arg(line).arg(error.errorString())));
-        const QJsonObject c = doc.object();
-        QTest::newRow(qPrintable(c["name"].toString())) << c;
-    }
-}
+void AddCasesOf(const QString& file) { ::AddCaseRows(QStringLiteral(QF_PHPBB3_CASES_DIR) + file); }
 
 Phpbb3::Options OptionsOf(const QJsonObject& c, std::vector<Phpbb3::Smiley>& table)
 {
@@ -109,7 +96,7 @@ private slots:
 void tst_Phpbb3Renderer::boardCases_data()
 {
     QTest::addColumn<QJsonObject>("c");
-    AddCaseRows("render-cases.jsonl");
+    AddCasesOf("render-cases.jsonl");
 }
 
 void tst_Phpbb3Renderer::boardCases()
@@ -126,7 +113,7 @@ void tst_Phpbb3Renderer::boardCases()
 void tst_Phpbb3Renderer::extraCases_data()
 {
     QTest::addColumn<QJsonObject>("c");
-    AddCaseRows("extra-cases.jsonl");
+    AddCasesOf("extra-cases.jsonl");
 }
 
 void tst_Phpbb3Renderer::extraCases()

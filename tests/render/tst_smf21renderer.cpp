@@ -10,6 +10,7 @@
 #include "base/PagePolicy.h"
 #include "render/PreviewPage.h"
 #include "render/Smf21Renderer.h"
+#include "support/CaseRows.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
 
@@ -33,20 +34,10 @@ Smf21::Options BoardOptions()
     return options;
 }
 
-void AddCaseRows(const QString& file)
+void AddCasesOf(const QString& file)
 {
     QTest::addColumn<QJsonObject>("c");
-    QFile in(QStringLiteral(QF_SMF21_CASES_DIR) + file);
-    QVERIFY2(in.open(QIODevice::ReadOnly), qPrintable(in.fileName()));
-    int line = 0;
-    while (!in.atEnd()) {
-        const QByteArray text = in.readLine();
-        ++line;
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-        QVERIFY2(doc.isObject(), qPrintable(QString("%1:%2: %3").arg(file).arg(line).arg(error.errorString())));
-        QTest::newRow(qPrintable(doc.object()["name"].toString())) << doc.object();
-    }
+    ::AddCaseRows(QStringLiteral(QF_SMF21_CASES_DIR) + file);
 }
 
 void CheckCase(const QJsonObject& c)
@@ -72,9 +63,9 @@ void CheckCase(const QJsonObject& c)
 class tst_Smf21Renderer : public QObject {
     Q_OBJECT
 private slots:
-    void boardCases_data() { AddCaseRows("render-cases.jsonl"); }
+    void boardCases_data() { AddCasesOf("render-cases.jsonl"); }
     void boardCases();
-    void extraCases_data() { AddCaseRows("extra-cases.jsonl"); }
+    void extraCases_data() { AddCasesOf("extra-cases.jsonl"); }
     void extraCases();
     void pathologicalInputs_data();
     void pathologicalInputs();

@@ -514,7 +514,7 @@ void tst_SubmitForum::boardAnswerWithoutFormIsShownAsItIs()
         Remember(fixture, board, remembered);
     auto window = MakeWindow(fixture, board, reply, number, "Title", "The body");
     Submit(*window, [&](BrowserWindow* page) {
-        QTRY_VERIFY_WITH_TIMEOUT(BodyText(page).contains(message), LoadTimeout);
+        QTRY_VERIFY2_WITH_TIMEOUT(BodyText(page).contains(message), qPrintable(BodyText(page)), LoadTimeout);
         WaitLoaded(page);
         QTest::qWait(300);
         QVERIFY2(BodyText(page).contains(message), qPrintable(BodyText(page)));
