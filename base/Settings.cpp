@@ -202,6 +202,13 @@ QStringList Settings::removedSites() const
 
 void Settings::clearRemovedSites() { setValue(SitesGroup, RemovedKey, QString()); }
 
+void Settings::addRemovedSites(const QStringList& ids)
+{
+    if (ids.isEmpty())
+        return;
+    setValue(SitesGroup, RemovedKey, (removedSites() + ids).join(QLatin1Char(' ')));
+}
+
 PostTarget Settings::postTarget(const QString& path) const
 {
     const QString group = PostFileGroup(path);

@@ -72,6 +72,8 @@ public:
     // clearing once it is deleted.
     QStringList removedSites() const;
     void clearRemovedSites();
+    // Lists the ids `ids` (sites never stored) for their browser data's removal.
+    void addRemovedSites(const QStringList& ids);
 
     // The site, forum and topic `path` was last meant for.
     PostTarget postTarget(const QString& path) const;

@@ -136,6 +136,8 @@ void OptionsDialog::CreateControls()
     connect(siteList, &QListWidget::currentRowChanged, this, &OptionsDialog::siteSelected);
     connect(addSiteButton, &QPushButton::clicked, this, &OptionsDialog::addSite);
     connect(removeSiteButton, &QPushButton::clicked, this, &OptionsDialog::removeSite);
+    connect(moveSiteUpButton, &QPushButton::clicked, this, [this] { moveSite(-1); });
+    connect(moveSiteDownButton, &QPushButton::clicked, this, [this] { moveSite(1); });
     connect(siteNameEdit, &QLineEdit::textChanged, this, [this](const QString& name) {
         if (QListWidgetItem* item = siteList->item(m_shown))
             item->setText(name);
@@ -175,14 +177,16 @@ QWidget* OptionsDialog::CreateGeneralPage()
     siteList = new QListWidget(generalPage);
     siteList->setObjectName(QStringLiteral("siteList"));
     siteList->setAccessibleName(tr("Sites"));
-    siteList->setMaximumHeight(90);
+    // As tall as its buttons beside it: the page keeps room for the help.
+    siteList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     siteListLabel->setBuddy(siteList);
     addSiteButton = MakeButton("addSiteButton", tr("Add Site"), generalPage);
     removeSiteButton = MakeButton("removeSiteButton", tr("Remove Site"), generalPage);
+    moveSiteUpButton = MakeButton("moveSiteUpButton", tr("Move Up"), generalPage);
+    moveSiteDownButton = MakeButton("moveSiteDownButton", tr("Move Down"), generalPage);
     auto* siteButtons = new QVBoxLayout;
-    siteButtons->addWidget(addSiteButton);
-    siteButtons->addWidget(removeSiteButton);
-    siteButtons->addStretch();
+    for (QPushButton* button : {addSiteButton, removeSiteButton, moveSiteUpButton, moveSiteDownButton})
+        siteButtons->addWidget(button);
     auto* sites = new QHBoxLayout;
     sites->addWidget(siteList, 1);
     sites->addLayout(siteButtons);
@@ -304,6 +308,8 @@ void OptionsDialog::ShowSite(int row)
     forumsFoundList->clear();
     forumsFoundList->addItems(m_found.value(site.id));
     removeSiteButton->setEnabled(m_sites.size() > 1);
+    moveSiteUpButton->setEnabled(row > 0);
+    moveSiteDownButton->setEnabled(row + 1 < m_sites.size());
     m_shown = row;
 }
 
@@ -320,9 +326,24 @@ void OptionsDialog::addSite()
 {
     KeepFields();
     m_sites.append({m_context.settings->newSiteId(), DefaultAddress, tr("My Forum %1").arg(m_sites.size() + 1)});
+    m_added.append(m_sites.last().id);
     siteList->addItem(m_sites.last().name);
     siteList->setCurrentRow(int(m_sites.size() - 1));
     siteAddressEdit->setFocus();
+}
+
+void OptionsDialog::moveSite(int step)
+{
+    const int row = m_shown;
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= m_sites.size())
+        return;
+    KeepFields();
+    m_sites.swapItemsAt(row, target);
+    m_shown = -1;
+    siteList->item(row)->setText(m_sites[row].name);
+    siteList->item(target)->setText(m_sites[target].name);
+    siteList->setCurrentRow(target);
 }
 
 void OptionsDialog::removeSite()
@@ -367,6 +388,11 @@ void OptionsDialog::siteAddressEdited()
     ShowBoard();
 }
 
+QString OptionsDialog::ShownSiteId() const
+{
+    return m_shown >= 0 && m_shown < m_sites.size() ? m_sites[m_shown].id : QString();
+}
+
 QString OptionsDialog::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(siteAddressEdit->text()))); }
 
 void OptionsDialog::ShowBoard()
@@ -388,7 +414,8 @@ void OptionsDialog::testAddress()
     // The address exactly as typed: nothing added, nothing removed. The
     // page it shows tells which board the site runs.
     const QString site = TypedSite();
-    const auto window = std::make_unique<BrowserWindow>(this);
+    // The selected site's own profile: a login made here is that site's.
+    const auto window = std::make_unique<BrowserWindow>(this, ShownSiteId());
     BrowserWindow* shown = window.get();
     const QPointer<OptionsDialog> self(this);
     connect(shown, &BrowserWindow::navigationCompleted, this, [self, shown, site](bool ok) {
@@ -450,7 +477,7 @@ void OptionsDialog::extractForums()
     setCursor(Qt::WaitCursor);
     std::string page;
     const int shown = m_shown;
-    const ForumExtraction::Outcome outcome = m_extraction->Read(indexAddressEdit->text(), &page);
+    const ForumExtraction::Outcome outcome = m_extraction->Read(indexAddressEdit->text(), &page, ShownSiteId());
     // A later press, a close or the dialog's end took over: it leaves the
     // pointer and the list to whoever goes on.
     if (!self || outcome == ForumExtraction::Outcome::Abandoned || shown != m_shown)
@@ -480,6 +507,15 @@ void OptionsDialog::extractForums()
 void OptionsDialog::done(int result)
 {
     m_extraction->Abandon();
+    // A site added here and never saved may have left browser data (Test
+    // Address, Start Extracting): it goes with the removed sites' data.
+    QStringList unsaved;
+    const QList<SiteEntry> stored = m_context.settings->sites();
+    for (const QString& id : std::as_const(m_added))
+        if (std::none_of(stored.begin(), stored.end(), [&](const SiteEntry& site) { return site.id == id; }))
+            unsaved.append(id);
+    m_context.settings->addRemovedSites(unsaved);
+    m_added.clear();
     QDialog::done(result);
 }
 

@@ -69,6 +69,8 @@ public:
     QListWidget* siteList = nullptr;  // the sites' names, in the user's order
     QPushButton* addSiteButton = nullptr;
     QPushButton* removeSiteButton = nullptr;
+    QPushButton* moveSiteUpButton = nullptr;
+    QPushButton* moveSiteDownButton = nullptr;
     QLabel* siteAddressLabel = nullptr;
     QLineEdit* siteAddressEdit = nullptr;
     QLabel* siteNameLabel = nullptr;
@@ -109,6 +111,9 @@ public slots:
     // Remove Site: after asking, the selected site leaves the list; its
     // forum list and browser data go at Save. The last site stays.
     void removeSite();
+    // Move Up and Move Down: the selected site trades places with the one
+    // `step` rows away; the first site's forum list becomes forums.inf at Save.
+    void moveSite(int step);
 
 protected:
     // Every way of closing ends a forum extraction still waiting.
@@ -124,6 +129,8 @@ private:
     // The fields into the selected site's entry, and back.
     void KeepFields();
     void ShowSite(int row);
+    // The id of the site the fields show; empty while none is shown.
+    QString ShownSiteId() const;
     // The site the fields name now: the typed address as it would be stored.
     QString TypedSite() const;
     // Shows what is known about the typed site's board (the kind found).
@@ -140,4 +147,5 @@ private:
     int m_shown = -1;                     // the row the fields show
     QHash<QString, QStringList> m_found;  // extraction lists by site id
     QHash<QString, int> m_kinds;          // board choices by site id
+    QStringList m_added;                  // ids of the sites added while open
 };

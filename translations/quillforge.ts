@@ -689,6 +689,14 @@ either the address is wrong, or your forum is not compatible with Quillforge</so
 Its forum list and its login are deleted when you save.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>

@@ -87,6 +87,7 @@ private slots:
     void boardSoftwareChosenByTheUser();
     void sitesAddedEditedAndRemoved();
     void removingALaterSiteDeletesItsList();
+    void movingASiteFirstGivesItTheFirstList();
     void badSitesRefused_data();
     void badSitesRefused();
 
@@ -671,6 +672,35 @@ void tst_OptionsDialog::removingALaterSiteDeletesItsList()
     QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
     QCOMPARE(m_fixture->settings.sites().size(), 1);
     QCOMPARE(m_fixture->settings.removedSites(), QStringList({"2"}));
+}
+
+void tst_OptionsDialog::movingASiteFirstGivesItTheFirstList()
+{
+    m_fixture->settings.setSites(
+        {{Settings::FirstSiteId, "http://one.test/", "One"}, {"2", "http://two.test/", "Two"}});
+    WriteList("1- News\r\n\r\n");
+    QVERIFY(WriteAll(m_fixture->context.WritableFile("forums-2.inf"), "7- Help\r\n\r\n"));
+    OptionsDialog* d = MakeDialog();
+    d->siteList->setCurrentRow(0);
+    QVERIFY(!d->moveSiteUpButton->isEnabled());
+    d->siteList->setCurrentRow(1);
+    QVERIFY(!d->moveSiteDownButton->isEnabled());
+    Click(d->moveSiteUpButton);
+    // The site moved with its fields and stays selected.
+    QCOMPARE(d->siteList->currentRow(), 0);
+    QCOMPARE(d->siteList->item(0)->text(), QString("Two"));
+    QCOMPARE(d->siteList->item(1)->text(), QString("One"));
+    QCOMPARE(d->siteAddressEdit->text(), QString("http://two.test/"));
+    QVERIFY(!d->moveSiteUpButton->isEnabled());
+    QVERIFY(d->moveSiteDownButton->isEnabled());
+    Click(d->saveButton);
+    QTRY_VERIFY(m_dialog.isNull());
+    // The first site's list is the file earlier versions read; the other
+    // site keeps its own list under its id.
+    QCOMPARE(m_fixture->settings.sites().at(0).id, QString("2"));
+    QCOMPARE(StoredOption("SiteAdress"), QString("http://two.test/"));
+    QCOMPARE(ReadList(), QByteArray("7- Help\r\n\r\n"));
+    QCOMPARE(ReadAll(m_fixture->context.WritableFile("forums-1.inf")), QByteArray("1- News\r\n\r\n"));
 }
 
 void tst_OptionsDialog::badSitesRefused_data()
