@@ -94,7 +94,10 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     // Without a site address the options dialog comes first; whatever the user
     // does there, start-up goes on.
     if (context.settings->siteAddress().isEmpty()) {
-        OptionsDialog::ShowModal(context, [&] { mainWindow().ReloadForums(); });
+        OptionsDialog::ShowModal(context, [&] {
+            mainWindow().ReloadSites();
+            mainWindow().ReloadForums();
+        });
         // The site and its board, as the dialog left them.
         mainWindow().RefreshBoard();
     }
@@ -104,6 +107,8 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     // opened over it.
     MainWindow& main = mainWindow();
     const bool restored = RecoveryOffer::Run({main.Post(), main.Recovery(), *context.platform, &main});
+    if (restored)
+        main.RestoreRecoveredTarget();
 
     // Only an ordinary file is opened, before the window shows; one that cannot
     // be read or is no post file is reported by OpenFile, and the editor starts

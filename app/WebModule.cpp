@@ -10,9 +10,9 @@
 #include "browser/WebLivePreviewView.h"
 #include "submit/PostingFormFiller.h"
 
-extern "C" Q_DECL_EXPORT BrowserControl* QuillforgeCreateBrowserControl(QWidget* parent)
+extern "C" Q_DECL_EXPORT BrowserControl* QuillforgeCreateBrowserControl(QWidget* parent, const QString& siteId)
 {
-    return new WebEngineControl(parent, &PostingFormFiller::Run);
+    return new WebEngineControl(parent, siteId, &PostingFormFiller::Run);
 }
 
 extern "C" Q_DECL_EXPORT LivePreviewView* QuillforgeCreateLivePreviewView(QWidget* parent)

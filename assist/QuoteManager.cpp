@@ -202,7 +202,7 @@ void QuoteManager::quote()
         quoted = FieldText::ToPost(quotedTextEdit->document()->toRawText());
     }
     // The quote in the syntax of the site's board.
-    const BoardKind kind = BoardProfiles::Load(*m_context.settings, m_context.settings->siteAddress()).Kind();
+    const BoardKind kind = BoardProfiles::Load(*m_context.settings, m_context.settings->chosenSiteAddress()).Kind();
     m_post.ReplaceSelection(
         AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted, kind)));
 }

@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString OptionsGroup = QStringLiteral("Options");
@@ -17,6 +19,17 @@ const QString LivePreviewKey = QStringLiteral("LivePreview");
 const QString LivePreviewSizesKey = QStringLiteral("LivePreviewSizes");
 const QString NewTopicModeGroup = QStringLiteral("NewTopicMode");
 const QString WindowsGroup = QStringLiteral("Windows");
+const QString SitesGroup = QStringLiteral("Sites");
+const QString OrderKey = QStringLiteral("Order");
+const QString ChosenKey = QStringLiteral("Chosen");
+const QString NextIdKey = QStringLiteral("NextId");
+const QString RemovedKey = QStringLiteral("Removed");
+const QString AddressKey = QStringLiteral("Address");
+const QString NameKey = QStringLiteral("Name");
+const QString PostFilesGroup = QStringLiteral("PostFiles");
+
+QString SiteGroup(const QString& id) { return SitesGroup + QLatin1Char('/') + id; }
+QString PostFileGroup(const QString& path) { return PostFilesGroup + QLatin1Char('/') + Settings::siteKey(path); }
 
 const QString On = QStringLiteral("1");
 const QString Off = QStringLiteral("0");
@@ -113,4 +126,107 @@ QByteArray Settings::windowGeometry(const QString& window) const
 void Settings::setWindowGeometry(const QString& window, const QByteArray& geometry)
 {
     setValue(WindowsGroup, window, QString::fromLatin1(geometry.toBase64()));
+}
+
+QList<SiteEntry> Settings::sites() const
+{
+    QStringList ids = value(SitesGroup, OrderKey).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (ids.isEmpty())
+        ids.append(FirstSiteId);
+    QList<SiteEntry> sites;
+    for (const QString& id : ids) {
+        if (sites.isEmpty())
+            sites.append({id, siteAddress(), siteName()});
+        else
+            sites.append({id, value(SiteGroup(id), AddressKey), value(SiteGroup(id), NameKey)});
+    }
+    return sites;
+}
+
+void Settings::setSites(const QList<SiteEntry>& sites)
+{
+    if (sites.isEmpty())
+        return;
+    QStringList removed = removedSites();
+    QStringList ids;
+    for (const SiteEntry& site : sites)
+        ids.append(site.id);
+    {
+        QSettings settings(AppName, AppName);
+        // The first site's group goes too: it is kept in [Options].
+        for (const SiteEntry& old : this->sites()) {
+            settings.remove(SiteGroup(old.id));
+            if (!ids.contains(old.id))
+                removed.append(old.id);
+        }
+        settings.sync();
+    }
+    setSiteAddress(sites.first().address);
+    setSiteName(sites.first().name);
+    for (qsizetype index = 1; index < sites.size(); ++index) {
+        setValue(SiteGroup(sites[index].id), AddressKey, sites[index].address);
+        setValue(SiteGroup(sites[index].id), NameKey, sites[index].name);
+    }
+    setValue(SitesGroup, OrderKey, ids.join(QLatin1Char(' ')));
+    setValue(SitesGroup, RemovedKey, removed.join(QLatin1Char(' ')));
+}
+
+QString Settings::newSiteId()
+{
+    int next = value(SitesGroup, NextIdKey).toInt();
+    for (const SiteEntry& site : sites())
+        next = std::max(next, site.id.toInt() + 1);
+    for (const QString& id : removedSites())
+        next = std::max(next, id.toInt() + 1);
+    next = std::max(next, 2);
+    setValue(SitesGroup, NextIdKey, QString::number(next + 1));
+    return QString::number(next);
+}
+
+SiteEntry Settings::chosenSite() const
+{
+    const QList<SiteEntry> all = sites();
+    const QString chosen = value(SitesGroup, ChosenKey);
+    for (const SiteEntry& site : all)
+        if (site.id == chosen)
+            return site;
+    return all.first();
+}
+
+void Settings::setChosenSite(const QString& id) { setValue(SitesGroup, ChosenKey, id); }
+
+QStringList Settings::removedSites() const
+{
+    return value(SitesGroup, RemovedKey).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+void Settings::clearRemovedSites() { setValue(SitesGroup, RemovedKey, QString()); }
+
+void Settings::addRemovedSites(const QStringList& ids)
+{
+    if (ids.isEmpty())
+        return;
+    setValue(SitesGroup, RemovedKey, (removedSites() + ids).join(QLatin1Char(' ')));
+}
+
+PostTarget Settings::postTarget(const QString& path) const
+{
+    const QString group = PostFileGroup(path);
+    return {value(group, QStringLiteral("Site")), value(group, QStringLiteral("Forum")),
+            value(group, QStringLiteral("Topic"))};
+}
+
+void Settings::setPostTarget(const QString& path, const PostTarget& target)
+{
+    const QString group = PostFileGroup(path);
+    setValue(group, QStringLiteral("Site"), target.site);
+    setValue(group, QStringLiteral("Forum"), target.forum);
+    setValue(group, QStringLiteral("Topic"), target.topic);
+}
+
+void Settings::forgetPostTarget(const QString& path)
+{
+    QSettings settings(AppName, AppName);
+    settings.remove(PostFileGroup(path));
+    settings.sync();
 }

@@ -15,6 +15,14 @@
 //                    new-topic mode that worked there ("post", "newtopic")
 //   [Boards/<site>]  what is known about each site's board, kept by
 //                    board/BoardProfiles through `value` and `setValue`
+//   [Sites]          Order (the sites' ids, space-separated, in the user's
+//                    order), Chosen (the id chosen in the main window),
+//                    NextId, Removed (ids whose browser data is to be
+//                    deleted); [Sites/<id>] Address and Name of every site
+//                    but the first, whose address and name stay SiteAdress
+//                    and SiteName of [Options], where earlier versions read
+//                    them
+//   [PostFiles/<path>] Site, Forum and Topic a post file was last meant for
 //
 // Every call reads or writes the file, so windows and tests that share it
 // see each other's changes at once.
@@ -22,9 +30,56 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+// One forum site the user writes for. The id never changes and is never
+// given to another site; it names the site's forum list file and browser
+// profile.
+struct SiteEntry {
+    QString id;
+    QString address;  // as stored, normally ending in "/"
+    QString name;
+    bool operator==(const SiteEntry&) const = default;
+};
+
+// Where a post file was last meant to go; empty parts when never chosen.
+struct PostTarget {
+    QString site;  // a site's id
+    QString forum;
+    QString topic;
+};
 
 class Settings {
 public:
+    // The id of the site a settings file of an earlier version knew.
+    static inline const QString FirstSiteId = QStringLiteral("1");
+
+    // The sites in the user's order, never none: a file of an earlier
+    // version gives its one site (SiteAdress, SiteName) with FirstSiteId.
+    QList<SiteEntry> sites() const;
+    // Stores `sites` (not empty) in their order: the first one's address
+    // and name as SiteAdress and SiteName; sites no longer listed are
+    // forgotten and their ids listed for their browser data's removal.
+    void setSites(const QList<SiteEntry>& sites);
+    // A new id, never given before.
+    QString newSiteId();
+    // The site chosen in the main window; the first when the chosen one is
+    // gone.
+    SiteEntry chosenSite() const;
+    void setChosenSite(const QString& id);
+    QString chosenSiteAddress() const { return chosenSite().address; }
+    // Ids of removed sites whose browser data is still on disk, and their
+    // clearing once it is deleted.
+    QStringList removedSites() const;
+    void clearRemovedSites();
+    // Lists the ids `ids` (sites never stored) for their browser data's removal.
+    void addRemovedSites(const QStringList& ids);
+
+    // The site, forum and topic `path` was last meant for.
+    PostTarget postTarget(const QString& path) const;
+    void setPostTarget(const QString& path, const PostTarget& target);
+    void forgetPostTarget(const QString& path);
+
     // The organisation and application name the settings are kept under.
     static inline const QString AppName = QStringLiteral("Quillforge");
 

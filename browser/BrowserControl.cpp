@@ -7,7 +7,7 @@ BrowserControl::~BrowserControl() = default;
 
 namespace {
 
-using Factory = BrowserControl* (*)(QWidget* parent);
+using Factory = BrowserControl* (*)(QWidget* parent, const QString& siteId);
 
 Factory LoadFactory(QString* error)
 {
@@ -19,8 +19,8 @@ Factory LoadFactory(QString* error)
 
 }  // namespace
 
-BrowserControl* BrowserControl::Create(QWidget* parent, QString* error)
+BrowserControl* BrowserControl::Create(QWidget* parent, const QString& siteId, QString* error)
 {
     const Factory factory = LoadFactory(error);
-    return factory ? factory(parent) : nullptr;
+    return factory ? factory(parent, siteId) : nullptr;
 }

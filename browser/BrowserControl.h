@@ -45,7 +45,9 @@ public:
 
     // Creates a control inside `parent`, loading the web module on first use.
     // Null when the module cannot be loaded; `error` then says why.
-    static BrowserControl* Create(QWidget* parent, QString* error);
+    // Its pages use the browser profile of the site `siteId` (the site
+    // chosen in the main window when empty).
+    static BrowserControl* Create(QWidget* parent, const QString& siteId, QString* error);
 
     // The name of the function the module exports to create a control.
     static constexpr char FactoryName[] = "QuillforgeCreateBrowserControl";

@@ -27,7 +27,7 @@ const QString GeometryKey = QStringLiteral("BrowserWindow");
 constexpr QSize PageMinimum(320, 200);
 }  // namespace
 
-BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
+BrowserWindow::BrowserWindow(QWidget* owner, const QString& siteId) : QDialog(owner)
 {
     setObjectName(QStringLiteral("BrowserWindow"));
     // A frame with a title bar, a maximise and a close box, owned by its
@@ -35,7 +35,7 @@ BrowserWindow::BrowserWindow(QWidget* owner) : QDialog(owner)
     // page takes the room) and keeps its size and place between runs.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    CreateControls();
+    CreateControls(siteId);
     LayOut();
     ShowLoadedState();
     resize(QSize(PreviewLayout::ClientWidth, PreviewLayout::ClientHeight).expandedTo(minimumSizeHint()));
@@ -49,13 +49,13 @@ BrowserWindow::~BrowserWindow()
     delete m_control;
 }
 
-void BrowserWindow::CreateControls()
+void BrowserWindow::CreateControls(const QString& siteId)
 {
     background = new PreviewBackground(this);
     background->setObjectName(QStringLiteral("background"));
 
     QString error;
-    m_control = BrowserControl::Create(this, &error);
+    m_control = BrowserControl::Create(this, siteId, &error);
     if (m_control) {
         pageView = m_control->View();
         connect(m_control, &BrowserControl::loadStarted, this, &BrowserWindow::PageLoadStarting);

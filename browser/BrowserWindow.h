@@ -28,7 +28,9 @@ class BrowserWindow : public QDialog {
     Q_OBJECT
 public:
     // Creates the window in its loaded state, owned by `owner`; not shown.
-    explicit BrowserWindow(QWidget* owner = nullptr);
+    // Its pages use the browser profile (cookies, logins) of the site
+    // `siteId`, or of the site chosen in the main window when empty.
+    explicit BrowserWindow(QWidget* owner = nullptr, const QString& siteId = QString());
     ~BrowserWindow() override;
 
     // Creates a window over `owner`, opens it in `mode` at `address` and
@@ -93,7 +95,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void CreateControls();
+    void CreateControls(const QString& siteId);
     void LayOut();
     // Both banners hidden, the caption "Preview post".
     void ShowLoadedState();

@@ -9,10 +9,11 @@
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
-WebEngineControl::WebEngineControl(QWidget* parent, FormFiller fillForm)
+WebEngineControl::WebEngineControl(QWidget* parent, const QString& siteId, FormFiller fillForm)
     : BrowserControl(parent), m_view(new QWebEngineView(parent)), m_fillForm(fillForm)
 {
-    auto* page = new BrowserPage(BrowserProfile::Shared(), m_view);
+    QWebEngineProfile* profile = siteId.isEmpty() ? BrowserProfile::Shared() : BrowserProfile::ForSite(siteId);
+    auto* page = new BrowserPage(profile, m_view);
     m_view->setPage(page);
     Attach(page);
 }

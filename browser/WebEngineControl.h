@@ -19,8 +19,9 @@ public:
     using FormFiller = void (*)(QWebEnginePage* page, const PostingFill& fill,
                                 std::function<void(PostingPageKind)> done);
 
-    // A control whose FillPostingForm fills the page shown with `fillForm`.
-    WebEngineControl(QWidget* parent, FormFiller fillForm);
+    // A control whose FillPostingForm fills the page shown with `fillForm`,
+    // on the browser profile of the site `siteId` (the chosen one when empty).
+    WebEngineControl(QWidget* parent, const QString& siteId, FormFiller fillForm);
     ~WebEngineControl() override;
 
     QWidget* View() const override;

@@ -127,6 +127,11 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     });
     m_recovery = new RecoveryKeeper(*m_post, helpPanel, RecoverySlot::Folder(), this);
     connect(this, &MainWindow::programEnding, m_recovery, &RecoveryKeeper::Discard);
+    // Each recovery copy remembers the site and forum it was meant for.
+    connect(m_recovery, &RecoveryKeeper::copyWritten, this,
+            [this](const QString& path) { m_context.settings->setPostTarget(path, CurrentTarget()); });
+    connect(this, &MainWindow::programEnding, this,
+            [this] { m_context.settings->forgetPostTarget(m_recovery->CopyPath()); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -279,6 +284,13 @@ void MainWindow::CreateControls()
     replyOption->setObjectName(QStringLiteral("replyOption"));
     replyOption->setAccessibleName(replyOption->text());
     connect(replyOption, &QRadioButton::clicked, this, &MainWindow::chooseReply);
+
+    siteChooser = new QComboBox(area);
+    siteChooser->setObjectName(QStringLiteral("siteChooser"));
+    siteChooser->setToolTip(tr("The site the post is for; add sites in Options..."));
+    siteChooser->setAccessibleName(tr("Site"));
+    siteChooser->hide();
+    connect(siteChooser, &QComboBox::activated, this, &MainWindow::siteChosen);
 
     forumChooser = new QComboBox(area);
     forumChooser->setObjectName(QStringLiteral("forumChooser"));
@@ -446,7 +458,12 @@ QLayout* MainWindow::LayOutSubmission()
                               SubmitFrame.right() - SubmitButton.right(), SubmitFrame.bottom() - SubmitButton.bottom());
     inner->addWidget(newTopicOption, 0, 0, Qt::AlignVCenter);
     inner->setColumnMinimumWidth(1, ForumChoice.left() - NewTopicOption.right() - 1);
-    inner->addWidget(forumChooser, 0, 2);
+    Look::Fit(siteChooser, ForumChoice.size());
+    auto* choosers = new QHBoxLayout;
+    choosers->setSpacing(4);
+    choosers->addWidget(siteChooser);
+    choosers->addWidget(forumChooser);
+    inner->addLayout(choosers, 0, 2);
     inner->setRowMinimumHeight(1, TopicNumber.top() - ForumChoice.bottom() - 1);
     inner->addWidget(replyOption, 2, 0, Qt::AlignVCenter);
     inner->addWidget(topicNumberEdit, 2, 2, Qt::AlignVCenter);
@@ -809,7 +826,7 @@ void MainWindow::Initialise()
     m_post->SetState(PostDocument::State::Unchanged);
     SetToolBarPictures();
     assistanceBox->setToolTip(Translated("TagTable", TagTable::AssistHelp));
-    ReloadForums();
+    ReloadSites();
     // A window that kept its size kept the pane's room with it.
     ShowLivePreview(m_context.settings->livePreview(), !m_geometryKept);
 }
@@ -851,16 +868,69 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::openForum()
 {
-    QString address = m_context.settings->siteAddress();
+    QString address = m_context.settings->chosenSiteAddress();
     if (address.isEmpty())
         address = QString::fromLatin1(Makers::WebAddress);
     m_context.platform->ShellOpen(this, address);
 }
 
-void MainWindow::OpenFile(const QString& path) { m_files->OpenFile(path); }
-void MainWindow::openPost() { m_files->Open(); }
-bool MainWindow::savePost() { return m_files->Save(); }
-bool MainWindow::saveAs() { return m_files->SaveAs(); }
+void MainWindow::OpenFile(const QString& path)
+{
+    if (m_files->OpenFile(path))
+        RestoreTarget();
+}
+
+void MainWindow::openPost()
+{
+    m_files->Open();
+    RestoreTarget();
+}
+
+bool MainWindow::savePost() { return RememberTarget(m_files->Save()); }
+bool MainWindow::saveAs() { return RememberTarget(m_files->SaveAs()); }
+
+PostTarget MainWindow::CurrentTarget() const
+{
+    return {m_context.settings->chosenSite().id, m_forumNumber, topicNumberEdit->text()};
+}
+
+bool MainWindow::RememberTarget(bool saved)
+{
+    if (saved && !m_post->FileName().isEmpty())
+        m_context.settings->setPostTarget(m_post->FileName(), CurrentTarget());
+    return saved;
+}
+
+void MainWindow::RestoreTarget()
+{
+    if (!m_post->FileName().isEmpty())
+        ChooseTarget(m_context.settings->postTarget(m_post->FileName()));
+}
+
+void MainWindow::RestoreRecoveredTarget()
+{
+    const QString left = m_recovery->RestoredFrom();
+    if (left.isEmpty())
+        return;
+    ChooseTarget(m_context.settings->postTarget(left));
+    m_context.settings->forgetPostTarget(left);
+    if (m_recovery->HasCopy())
+        m_context.settings->setPostTarget(m_recovery->CopyPath(), CurrentTarget());
+}
+
+void MainWindow::ChooseTarget(const PostTarget& target)
+{
+    if (target.site.isEmpty())
+        return;
+    for (const SiteEntry& site : m_context.settings->sites())
+        if (site.id == target.site && site.id != m_context.settings->chosenSite().id) {
+            m_context.settings->setChosenSite(site.id);
+            ReloadSites();
+        }
+    if (!target.forum.isEmpty() && m_forums->Choose(target.forum))
+        m_forumNumber = target.forum;
+    topicNumberEdit->setText(target.topic);
+}
 
 void MainWindow::copy() { m_edit->Copy(); }
 void MainWindow::cut() { m_edit->Cut(); }
@@ -918,6 +988,7 @@ void MainWindow::submit()
     choice.forumShown = ToUtf8(forumChooser->currentText());
     choice.forumNumber = ToUtf8(m_forumNumber);
     SubmitCommand::Submit(m_context, choice, *m_post, this);
+    RememberTarget(true);
     // The posting page may have told what the board is and offers.
     RefreshBoard();
 }
@@ -944,14 +1015,19 @@ void MainWindow::EnableTopicNumber(bool enabled)
 void MainWindow::showOptions()
 {
     OptionsDialog::ShowModeless(
-        m_options, m_context, [this] { ReloadForums(); }, this);
+        m_options, m_context,
+        [this] {
+            ReloadSites();
+            ReloadForums();
+        },
+        this);
     if (m_options)
-        connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
+        connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::ReloadSites, Qt::UniqueConnection);
 }
 
 void MainWindow::RefreshBoard()
 {
-    m_site = m_context.settings->siteAddress();
+    m_site = m_context.settings->chosenSiteAddress();
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
     for (int item = 0; item < sizeList->count(); ++item)
         sizeList->setItemData(
@@ -1039,8 +1115,44 @@ void MainWindow::FillBoardTags()
 
 void MainWindow::ReloadForums()
 {
-    if (m_forums->Reload())
+    m_forumsSite = m_context.settings->chosenSite().id;
+    if (m_forums->Reload(m_forumsSite))
         forumChosen();
+}
+
+void MainWindow::ReloadSites()
+{
+    const QList<SiteEntry> sites = m_context.settings->sites();
+    const QString chosen = m_context.settings->chosenSite().id;
+    siteChooser->clear();
+    for (const SiteEntry& site : sites) {
+        siteChooser->addItem(site.name, site.id);
+        siteChooser->setItemData(siteChooser->count() - 1, site.address, Qt::ToolTipRole);
+    }
+    siteChooser->setCurrentIndex(std::max(0, siteChooser->findData(chosen)));
+    // With one site the forum chooser has the row to itself; with more the
+    // two share it.
+    const bool several = sites.size() > 1;
+    const int width = PostLayout::ForumChoice.width();
+    const int siteWidth = several ? width * 2 / 5 : 0;
+    siteChooser->setFixedWidth(std::max(siteWidth, 1));
+    forumChooser->setFixedWidth(several ? width - siteWidth - 4 : width);
+    siteChooser->setVisible(several);
+    // The forum chosen stays while the site does.
+    if (m_context.settings->chosenSite().id != m_forumsSite)
+        ReloadForums();
+    RefreshBoard();
+}
+
+void MainWindow::siteChosen(int index)
+{
+    const QString id = siteChooser->itemData(index).toString();
+    if (id.isEmpty())
+        return;
+    m_context.settings->setChosenSite(id);
+    m_forumNumber.clear();
+    ReloadForums();
+    RefreshBoard();
 }
 
 void MainWindow::forumChosen()

@@ -6,6 +6,7 @@
 // does to text lives in the core, and each group of commands in its own class.
 
 #include "base/AppContext.h"
+#include "base/Settings.h"
 #include "board/BoardProfile.h"
 #include "post/PostDocument.h"
 
@@ -57,8 +58,14 @@ public:
 
     // Loads a post file into the editor.
     void OpenFile(const QString& path);
-    // Reloads the forum chooser from the forum list file.
+    // The site and forum the restored recovery copy was meant for, chosen
+    // again.
+    void RestoreRecoveredTarget();
+    // Reloads the forum chooser from the chosen site's forum list file.
     void ReloadForums();
+    // Refills the site chooser from the settings (shown when there is more
+    // than one site), then the forums and the board of the chosen site.
+    void ReloadSites();
     // Gives the toolbar its pictures.
     void SetToolBarPictures();
 
@@ -121,6 +128,9 @@ public slots:
     void chooseNewTopic();
     void chooseReply();
     void forumChosen();
+    // The site chooser chose `index`: it is kept as the chosen site, and the
+    // forums, the board's dialect and Submit follow it.
+    void siteChosen(int index);
     // The site's address (or, without one, the makers') in the user's web browser.
     void openForum();
 
@@ -128,6 +138,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The site, forum and topic the post's file was meant for, kept in the
+    // settings when `saved`; gives `saved` back.
+    bool RememberTarget(bool saved);
+    // Chooses them again for the post's file, as far as they still exist.
+    void RestoreTarget();
+    // The site, forum and topic chosen now; chooses `target`'s as far as
+    // they still exist.
+    PostTarget CurrentTarget() const;
+    void ChooseTarget(const PostTarget& target);
     void CreateControls();
     void LayOut(QWidget* submitFrame);
     QLayout* LayOutSubmission();
@@ -181,6 +200,7 @@ private:
     QPushButton* submitButton = nullptr;
     QRadioButton* newTopicOption = nullptr;
     QRadioButton* replyOption = nullptr;
+    QComboBox* siteChooser = nullptr;  // before the forum chooser, with more than one site
     QComboBox* forumChooser = nullptr;
     QLineEdit* topicNumberEdit = nullptr;
     PictureBox* openForumHotSpot = nullptr;  // over the banner's house icon and "Open forum"
@@ -195,6 +215,7 @@ private:
 
     // Only the chooser's selection handling sets it.
     QString m_forumNumber;
+    QString m_forumsSite;  // the site whose forums the forum chooser lists
     BoardProfile m_board;
 
     // Menu items.

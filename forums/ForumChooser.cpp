@@ -13,10 +13,10 @@ ForumChooser::ForumChooser(const AppContext& context, QComboBox* list, QWidget* 
 {
 }
 
-bool ForumChooser::Reload()
+bool ForumChooser::Reload(const QString& siteId)
 {
     QStringList entries;
-    switch (ForumListFile::Read(m_context, m_owner, &entries)) {
+    switch (ForumListFile::Read(m_context, m_owner, &entries, siteId)) {
     case ForumListFile::Found::Unreadable:
         return false;
     case ForumListFile::Found::Missing:
@@ -45,4 +45,16 @@ std::optional<QString> ForumChooser::ChosenNumber() const
     if (m_list->count() == 0 || m_list->currentIndex() < 0 || entry == Placeholder)
         return std::nullopt;
     return ToQString(ForumList::NumberOf(ToUtf8(entry)));
+}
+
+bool ForumChooser::Choose(const QString& number)
+{
+    for (int index = 0; index < m_list->count(); ++index) {
+        const QString entry = m_list->itemData(index).toString();
+        if (entry != Placeholder && ToQString(ForumList::NumberOf(ToUtf8(entry))) == number) {
+            m_list->setCurrentIndex(index);
+            return true;
+        }
+    }
+    return false;
 }

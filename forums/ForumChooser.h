@@ -26,11 +26,15 @@ public:
     // is no file. A file that cannot be read leaves
     // the list as it was, after a message. True when the first entry was
     // chosen, so the caller runs the selection handling.
-    bool Reload();
+    // The site `siteId`'s forum list file is read; the first site's when empty.
+    bool Reload(const QString& siteId = QString());
 
     // The forum number of the chosen entry, as the file holds it; no value when the list is empty or
     // shows the placeholder, which leave the number as it was.
     std::optional<QString> ChosenNumber() const;
+
+    // Chooses the entry of forum `number`; false when the list has none.
+    bool Choose(const QString& number);
 
 private:
     AppContext m_context;

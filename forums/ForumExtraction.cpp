@@ -18,7 +18,7 @@ ForumExtraction::~ForumExtraction() { Abandon(); }
 
 void ForumExtraction::Abandon() { delete m_browser.data(); }
 
-ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::string* pageText)
+ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::string* pageText, const QString& siteId)
 {
     Abandon();
     const QUrl url(address);
@@ -28,7 +28,7 @@ ForumExtraction::Outcome ForumExtraction::Read(const QString& address, std::stri
 
     const QDeadlineTimer pauseEnd(m_timing.pause);
     const QDeadlineTimer limit(m_timing.limit);
-    auto* browser = new BrowserWindow(m_owner);
+    auto* browser = new BrowserWindow(m_owner, siteId);
     m_browser = browser;
     // From here on `this` may be destroyed by the event loop: only locals
     // are used until `mine` says the browser, and so this object, lives.

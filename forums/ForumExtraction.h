@@ -41,8 +41,9 @@ public:
     // body HTML, as the browser serialises it, in `pageText`. A read still
     // waiting is abandoned first. The browser window is gone when this
     // returns. After Abandoned the caller must assume that its own window may
-    // have been destroyed meanwhile.
-    Outcome Read(const QString& address, std::string* pageText);
+    // have been destroyed meanwhile. The page is read with the login of the
+    // site `siteId` (the site chosen in the main window when empty).
+    Outcome Read(const QString& address, std::string* pageText, const QString& siteId = QString());
 
     // Ends the read in progress, if any: its browser window goes at once.
     void Abandon();

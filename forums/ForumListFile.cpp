@@ -4,6 +4,7 @@
 #include "base/AppContext.h"
 #include "base/FileIO.h"
 #include "base/Platform.h"
+#include "base/Settings.h"
 #include "forums/ForumList.h"
 #include "base/Utf8.h"
 
@@ -12,11 +13,16 @@
 
 namespace ForumListFile {
 
-QString PathOf(const AppContext& context) { return context.WritableFile(ToQString(ForumList::FileName)); }
-
-Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
+QString PathOf(const AppContext& context, const QString& siteId)
 {
-    const QString path = PathOf(context);
+    if (siteId.isEmpty() || siteId == context.settings->sites().first().id)
+        return context.WritableFile(ToQString(ForumList::FileName));
+    return context.WritableFile(QStringLiteral("forums-%1.inf").arg(siteId));
+}
+
+Found Read(const AppContext& context, QWidget* owner, QStringList* entries, const QString& siteId)
+{
+    const QString path = PathOf(context, siteId);
     const QFileInfo info(path);
     if (!info.exists())
         return Found::Missing;
@@ -35,13 +41,13 @@ Found Read(const AppContext& context, QWidget* owner, QStringList* entries)
     return Found::Unreadable;
 }
 
-bool Write(const AppContext& context, QWidget* owner, const QStringList& entries)
+bool Write(const AppContext& context, QWidget* owner, const QStringList& entries, const QString& siteId)
 {
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(entries.size()));
     for (const QString& entry : entries)
         lines.push_back(ToUtf8(entry));
-    const QString path = PathOf(context);
+    const QString path = PathOf(context, siteId);
     QString reason;
     if (FileIO::MakeFolder(context.writableFolder, &reason, FileIO::Access::Private)
         && FileIO::WriteFileAtomically(path, ForumList::Build(lines), &reason))

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Reading and writing `forums.inf` in the writable folder (the format is
-// ForumList's). A file that cannot be read or written gives a message naming
+// Reading and writing a site's forum list file in the writable folder (the
+// format is ForumList's): `forums.inf` for the first site, where earlier
+// versions read it, `forums-<id>.inf` for each other site. A file that cannot be read or written gives a message naming
 // it and the system's reason; nothing else changes then.
 
 #include <QString>
@@ -13,16 +14,17 @@ class QWidget;
 
 namespace ForumListFile {
 
-QString PathOf(const AppContext& context);
+// The forum list file of the site `siteId`; the first site's when empty.
+QString PathOf(const AppContext& context, const QString& siteId = QString());
 
 enum class Found { Missing, Read, Unreadable };
 
 // The entries of the file, when it exists and can be read; messages over
 // `owner` when it cannot.
-Found Read(const AppContext& context, QWidget* owner, QStringList* entries);
+Found Read(const AppContext& context, QWidget* owner, QStringList* entries, const QString& siteId = QString());
 
 // Replaces the file with `entries`, atomically: a write that fails leaves the
 // earlier file as it was. False, after its message, when it failed.
-bool Write(const AppContext& context, QWidget* owner, const QStringList& entries);
+bool Write(const AppContext& context, QWidget* owner, const QStringList& entries, const QString& siteId = QString());
 
 }  // namespace ForumListFile

@@ -10,6 +10,7 @@
 #include "forums/ForumLinks.h"
 #include "forums/ForumScan.h"
 #include "forums/SiteAddress.h"
+#include "forums/SiteList.h"
 #include "browser/BrowserWindow.h"
 
 #include <QBoxLayout>
@@ -132,6 +133,15 @@ void OptionsDialog::CreateControls()
     connect(siteAddressEdit, &QLineEdit::textChanged, this, &OptionsDialog::siteAddressEdited);
     connect(testAddressButton, &QPushButton::clicked, this, &OptionsDialog::testAddress);
     connect(startExtractingButton, &QPushButton::clicked, this, &OptionsDialog::extractForums);
+    connect(siteList, &QListWidget::currentRowChanged, this, &OptionsDialog::siteSelected);
+    connect(addSiteButton, &QPushButton::clicked, this, &OptionsDialog::addSite);
+    connect(removeSiteButton, &QPushButton::clicked, this, &OptionsDialog::removeSite);
+    connect(moveSiteUpButton, &QPushButton::clicked, this, [this] { moveSite(-1); });
+    connect(moveSiteDownButton, &QPushButton::clicked, this, [this] { moveSite(1); });
+    connect(siteNameEdit, &QLineEdit::textChanged, this, [this](const QString& name) {
+        if (QListWidgetItem* item = siteList->item(m_shown))
+            item->setText(name);
+    });
     connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
     connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
 }
@@ -162,6 +172,24 @@ QWidget* OptionsDialog::CreateGeneralPage()
     auto* panel = new QVBoxLayout(addressHelp);
     panel->addWidget(addressHelpText);
     panel->addWidget(testHelpText);
+
+    siteListLabel = MakeLabel("siteListLabel", tr("Sites:"), generalPage);
+    siteList = new QListWidget(generalPage);
+    siteList->setObjectName(QStringLiteral("siteList"));
+    siteList->setAccessibleName(tr("Sites"));
+    // As tall as its buttons beside it: the page keeps room for the help.
+    siteList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    siteListLabel->setBuddy(siteList);
+    addSiteButton = MakeButton("addSiteButton", tr("Add Site"), generalPage);
+    removeSiteButton = MakeButton("removeSiteButton", tr("Remove Site"), generalPage);
+    moveSiteUpButton = MakeButton("moveSiteUpButton", tr("Move Up"), generalPage);
+    moveSiteDownButton = MakeButton("moveSiteDownButton", tr("Move Down"), generalPage);
+    auto* siteButtons = new QVBoxLayout;
+    for (QPushButton* button : {addSiteButton, removeSiteButton, moveSiteUpButton, moveSiteDownButton})
+        siteButtons->addWidget(button);
+    auto* sites = new QHBoxLayout;
+    sites->addWidget(siteList, 1);
+    sites->addLayout(siteButtons);
 
     siteAddressLabel = MakeLabel("siteAddressLabel", tr("Site Adress (URL):"), generalPage);
     siteAddressEdit = MakeField("siteAddressEdit", tr("Site Adress (URL)"), generalPage);
@@ -194,6 +222,8 @@ QWidget* OptionsDialog::CreateGeneralPage()
     auto* layout = new QVBoxLayout(generalPage);
     layout->addWidget(addressHelp);
     layout->addSpacing(6);
+    layout->addWidget(siteListLabel);
+    layout->addLayout(sites);
     layout->addLayout(fields);
     layout->addStretch();
     generalPage->setFixedWidth(PageWidth);
@@ -229,14 +259,111 @@ QWidget* OptionsDialog::CreateExtractionPage()
 
 void OptionsDialog::LoadSettings()
 {
-    siteAddressEdit->setText(m_context.settings->siteAddress(DefaultAddress));
-    siteNameEdit->setText(m_context.settings->siteName(tr("My Forum")));
-    indexAddressEdit->setText(siteAddressEdit->text());
-    ShowBoard();
-    boardKindList->setCurrentIndex(
-        std::max(0, boardKindList->findData(int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen))));
+    m_sites = m_context.settings->sites();
+    // The first site of a first start: the defaults to start from.
+    if (m_sites.first().address.isEmpty())
+        m_sites.first().address = m_context.settings->siteAddress(DefaultAddress);
+    if (m_sites.first().name.isEmpty())
+        m_sites.first().name = m_context.settings->siteName(tr("My Forum"));
+    const QString chosen = m_context.settings->chosenSite().id;
+    int row = 0;
+    for (int each = 0; each < m_sites.size(); ++each) {
+        siteList->addItem(m_sites[each].name);
+        if (m_sites[each].id == chosen)
+            row = each;
+    }
+    siteList->setCurrentRow(row);
+    ShowSite(row);
     pageTabs->setCurrentIndex(0);
     showPage(0);
+}
+
+void OptionsDialog::KeepFields()
+{
+    if (m_shown < 0 || m_shown >= m_sites.size())
+        return;
+    SiteEntry& site = m_sites[m_shown];
+    site.address = siteAddressEdit->text();
+    site.name = siteNameEdit->text();
+    m_kinds[site.id] = boardKindList->currentData().toInt();
+    if (forumsFoundList->count() > 0) {
+        QStringList entries;
+        for (int row = 0; row < forumsFoundList->count(); ++row)
+            entries.append(forumsFoundList->item(row)->text());
+        m_found[site.id] = entries;
+    }
+}
+
+void OptionsDialog::ShowSite(int row)
+{
+    m_shown = -1;  // no field edit below belongs to a site until it is shown
+    const SiteEntry& site = m_sites[row];
+    siteAddressEdit->setText(site.address);
+    siteNameEdit->setText(site.name);
+    indexAddressEdit->setText(site.address);
+    ShowBoard();
+    const int kind = m_kinds.contains(site.id) ? m_kinds.value(site.id)
+                                               : int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen);
+    boardKindList->setCurrentIndex(std::max(0, boardKindList->findData(kind)));
+    forumsFoundList->clear();
+    forumsFoundList->addItems(m_found.value(site.id));
+    removeSiteButton->setEnabled(m_sites.size() > 1);
+    moveSiteUpButton->setEnabled(row > 0);
+    moveSiteDownButton->setEnabled(row + 1 < m_sites.size());
+    m_shown = row;
+}
+
+void OptionsDialog::siteSelected(int row)
+{
+    if (row < 0 || row >= m_sites.size() || row == m_shown)
+        return;
+    m_extraction->Abandon();
+    KeepFields();
+    ShowSite(row);
+}
+
+void OptionsDialog::addSite()
+{
+    KeepFields();
+    m_sites.append({m_context.settings->newSiteId(), DefaultAddress, tr("My Forum %1").arg(m_sites.size() + 1)});
+    m_added.append(m_sites.last().id);
+    siteList->addItem(m_sites.last().name);
+    siteList->setCurrentRow(int(m_sites.size() - 1));
+    siteAddressEdit->setFocus();
+}
+
+void OptionsDialog::moveSite(int step)
+{
+    const int row = m_shown;
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= m_sites.size())
+        return;
+    KeepFields();
+    m_sites.swapItemsAt(row, target);
+    m_shown = -1;
+    siteList->item(row)->setText(m_sites[row].name);
+    siteList->item(target)->setText(m_sites[target].name);
+    siteList->setCurrentRow(target);
+}
+
+void OptionsDialog::removeSite()
+{
+    if (m_sites.size() <= 1 || m_shown < 0)
+        return;
+    const int row = m_shown;
+    const QString question =
+        tr("Remove the site \"%1\"?\r\nIts forum list and its login are deleted when you save.").arg(m_sites[row].name);
+    if (m_context.platform->MsgBox(this, question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    m_extraction->Abandon();
+    m_found.remove(m_sites[row].id);
+    m_kinds.remove(m_sites[row].id);
+    m_sites.removeAt(row);
+    m_shown = -1;
+    delete siteList->takeItem(row);
+    const int next = std::min(row, int(m_sites.size() - 1));
+    siteList->setCurrentRow(next);
+    ShowSite(next);
 }
 
 void OptionsDialog::ShowModal(const AppContext& context, ForumListChanged forumListChanged)
@@ -261,6 +388,11 @@ void OptionsDialog::siteAddressEdited()
     ShowBoard();
 }
 
+QString OptionsDialog::ShownSiteId() const
+{
+    return m_shown >= 0 && m_shown < m_sites.size() ? m_sites[m_shown].id : QString();
+}
+
 QString OptionsDialog::TypedSite() const { return ToQString(SiteAddress::Normalise(ToUtf8(siteAddressEdit->text()))); }
 
 void OptionsDialog::ShowBoard()
@@ -282,7 +414,8 @@ void OptionsDialog::testAddress()
     // The address exactly as typed: nothing added, nothing removed. The
     // page it shows tells which board the site runs.
     const QString site = TypedSite();
-    const auto window = std::make_unique<BrowserWindow>(this);
+    // The selected site's own profile: a login made here is that site's.
+    const auto window = std::make_unique<BrowserWindow>(this, ShownSiteId());
     BrowserWindow* shown = window.get();
     const QPointer<OptionsDialog> self(this);
     connect(shown, &BrowserWindow::navigationCompleted, this, [self, shown, site](bool ok) {
@@ -298,25 +431,40 @@ void OptionsDialog::testAddress()
 
 void OptionsDialog::save()
 {
-    if (forumsFoundList->count() > 0) {
-        QStringList entries;
-        entries.reserve(forumsFoundList->count());
-        for (int row = 0; row < forumsFoundList->count(); ++row)
-            entries.append(forumsFoundList->item(row)->text());
-        // A list that cannot be written keeps the dialog open with
-        // everything in it, and stores nothing.
-        if (!ForumListFile::Write(m_context, this, entries))
+    KeepFields();
+    QList<SiteEntry> sites = m_sites;
+    for (SiteEntry& site : sites)
+        site.address = ToQString(SiteAddress::Normalise(ToUtf8(site.address)));
+    // A list that cannot be stored keeps the dialog open with everything in it.
+    if (const QString problem = SiteList::Problem(sites); !problem.isEmpty()) {
+        m_context.platform->MsgBox(this, problem, MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    // The lists go first, each to its site's file as the stored list of sites
+    // names it (storing the sites then moves the files that change names): a
+    // list that cannot be written keeps the dialog open and stores nothing.
+    bool listsWritten = false;
+    for (const SiteEntry& site : sites) {
+        if (m_found.value(site.id).isEmpty())
+            continue;
+        if (!ForumListFile::Write(m_context, this, m_found.value(site.id), site.id))
             return;
+        listsWritten = true;
+        m_found.remove(site.id);
+    }
+    SiteList::Store(m_context, this, sites);
+    m_sites = sites;
+    siteAddressEdit->setText(m_sites[m_shown].address);
+    for (const SiteEntry& site : sites)
+        if (m_kinds.contains(site.id))
+            BoardProfiles::SaveChoice(*m_context.settings, site.address,
+                                      static_cast<BoardKind>(m_kinds.value(site.id)));
+    if (listsWritten) {
         const QPointer<OptionsDialog> self(this);
         m_forumListChanged();
         if (!self)
             return;
     }
-    siteAddressEdit->setText(TypedSite());
-    BoardProfiles::SaveChoice(*m_context.settings, siteAddressEdit->text(),
-                              static_cast<BoardKind>(boardKindList->currentData().toInt()));
-    m_context.settings->setSiteAddress(siteAddressEdit->text());
-    m_context.settings->setSiteName(siteNameEdit->text());
     emit siteSaved();
     close();
 }
@@ -328,10 +476,11 @@ void OptionsDialog::extractForums()
     const QPointer<OptionsDialog> self(this);
     setCursor(Qt::WaitCursor);
     std::string page;
-    const ForumExtraction::Outcome outcome = m_extraction->Read(indexAddressEdit->text(), &page);
+    const int shown = m_shown;
+    const ForumExtraction::Outcome outcome = m_extraction->Read(indexAddressEdit->text(), &page, ShownSiteId());
     // A later press, a close or the dialog's end took over: it leaves the
     // pointer and the list to whoever goes on.
-    if (!self || outcome == ForumExtraction::Outcome::Abandoned)
+    if (!self || outcome == ForumExtraction::Outcome::Abandoned || shown != m_shown)
         return;
     if (outcome == ForumExtraction::Outcome::Read) {
         forumsFoundList->clear();
@@ -358,6 +507,15 @@ void OptionsDialog::extractForums()
 void OptionsDialog::done(int result)
 {
     m_extraction->Abandon();
+    // A site added here and never saved may have left browser data (Test
+    // Address, Start Extracting): it goes with the removed sites' data.
+    QStringList unsaved;
+    const QList<SiteEntry> stored = m_context.settings->sites();
+    for (const QString& id : std::as_const(m_added))
+        if (std::none_of(stored.begin(), stored.end(), [&](const SiteEntry& site) { return site.id == id; }))
+            unsaved.append(id);
+    m_context.settings->addRemovedSites(unsaved);
+    m_added.clear();
     QDialog::done(result);
 }
 

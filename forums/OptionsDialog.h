@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The options dialog: the forum site's address and name, and on its second
-// page the forum extraction, whose list Save stores as the forum list file.
+// The options dialog: the list of forum sites with the selected site's
+// address, name and board software, and on its second page the forum
+// extraction for the selected site, whose list Save stores as that site's
+// forum list file. Adding, removing and editing sites changes nothing stored
+// until Save.
 //
 // Opened modally by the start routine when no site address is stored, and
 // modeless from the main window's menu and toolbar, where asking again brings
@@ -10,10 +13,13 @@
 // from the settings store. Enter and Escape press none of its buttons.
 
 #include "base/AppContext.h"
+#include "base/Settings.h"
 #include "forums/ForumExtraction.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -59,6 +65,12 @@ public:
     QFrame* addressHelp = nullptr;  // the information panel about the site address
     QLabel* addressHelpText = nullptr;
     QLabel* testHelpText = nullptr;
+    QLabel* siteListLabel = nullptr;
+    QListWidget* siteList = nullptr;  // the sites' names, in the user's order
+    QPushButton* addSiteButton = nullptr;
+    QPushButton* removeSiteButton = nullptr;
+    QPushButton* moveSiteUpButton = nullptr;
+    QPushButton* moveSiteDownButton = nullptr;
     QLabel* siteAddressLabel = nullptr;
     QLineEdit* siteAddressEdit = nullptr;
     QLabel* siteNameLabel = nullptr;
@@ -77,7 +89,7 @@ public:
     QPushButton* cancelButton = nullptr;
 
 signals:
-    // Save has stored the site's address, name and board choice.
+    // Save has stored the sites' addresses, names and board choices.
     void siteSaved();
 
 public slots:
@@ -92,6 +104,16 @@ public slots:
     void cancel();
     // Start Extracting: reads the index page and lists the forums found.
     void extractForums();
+    // The site list chose `row`: the fields show that site.
+    void siteSelected(int row);
+    // Add Site: a new site at the end, selected.
+    void addSite();
+    // Remove Site: after asking, the selected site leaves the list; its
+    // forum list and browser data go at Save. The last site stays.
+    void removeSite();
+    // Move Up and Move Down: the selected site trades places with the one
+    // `step` rows away; the first site's forum list becomes forums.inf at Save.
+    void moveSite(int step);
 
 protected:
     // Every way of closing ends a forum extraction still waiting.
@@ -104,6 +126,11 @@ private:
     QWidget* CreateExtractionPage();
     // The fields from the settings store, the first page shown.
     void LoadSettings();
+    // The fields into the selected site's entry, and back.
+    void KeepFields();
+    void ShowSite(int row);
+    // The id of the site the fields show; empty while none is shown.
+    QString ShownSiteId() const;
     // The site the fields name now: the typed address as it would be stored.
     QString TypedSite() const;
     // Shows what is known about the typed site's board (the kind found).
@@ -116,4 +143,9 @@ private:
     ForumListChanged m_forumListChanged;
     QStackedLayout* m_pages = nullptr;
     ForumExtraction* m_extraction = nullptr;
+    QList<SiteEntry> m_sites;             // as edited, in the user's order
+    int m_shown = -1;                     // the row the fields show
+    QHash<QString, QStringList> m_found;  // extraction lists by site id
+    QHash<QString, int> m_kinds;          // board choices by site id
+    QStringList m_added;                  // ids of the sites added while open
 };

@@ -79,6 +79,7 @@ void RecoveryKeeper::Discard()
 
 void RecoveryKeeper::TakeOver(RecoverySlot& left)
 {
+    m_restoredFrom = left.CopyPath();
     if (WriteNow())
         left.Remove();
     else

@@ -42,6 +42,8 @@ public:
     bool Active() const { return m_active; }
 
     QString CopyPath() const { return m_slot.CopyPath(); }
+    // The copy of an earlier run last restored by TakeOver; empty when none.
+    QString RestoredFrom() const { return m_restoredFrom; }
     // True when a copy of the post is written and not removed.
     bool HasCopy() const { return m_hasCopy; }
 
@@ -71,5 +73,6 @@ private:
     QElapsedTimer m_waiting;  // since the first edit that no copy holds
     bool m_active = true;
     bool m_hasCopy = false;
+    QString m_restoredFrom;
     bool m_failureShown = false;
 };

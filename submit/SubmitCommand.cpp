@@ -15,7 +15,7 @@ namespace SubmitCommand {
 
 bool Submit(const AppContext& context, const Choice& choice, PostDocument& post, QWidget* owner)
 {
-    const std::string site = ToUtf8(context.settings->siteAddress());
+    const std::string site = ToUtf8(context.settings->chosenSiteAddress());
 
     SubmitChecks::Request request;
     request.siteAddress = site;

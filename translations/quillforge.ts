@@ -529,6 +529,14 @@
         <source>Live preview</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The site the post is for; add sites in Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoreEmoticonsWindow</name>
@@ -654,6 +662,39 @@
     <message>
         <source>There was a problem extracting the forums from your site.<byte value="xd"/>
 either the address is wrong, or your forum is not compatible with Quillforge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Forum %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the site &quot;%1&quot;?<byte value="xd"/>
+Its forum list and its login are deleted when you save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

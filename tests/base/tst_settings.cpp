@@ -20,6 +20,7 @@ private slots:
     void writtenAsEarlierVersionsWrote();
     void defaultsWhenNothingIsStored();
     void boardProfileGroups();
+    void sitesKeepTheFirstWhereEarlierVersionsReadIt();
 
 private:
     // The settings file, as QSettings finds it.
@@ -123,6 +124,41 @@ void tst_Settings::boardProfileGroups()
     QCOMPARE(Stored(group, "Found"), QString("phpbb3"));
     QCOMPARE(settings.value(group, "Found"), QString("phpbb3"));
     QCOMPARE(settings.value(group, "Choice", "automatic"), QString("automatic"));
+}
+
+void tst_Settings::sitesKeepTheFirstWhereEarlierVersionsReadIt()
+{
+    // The one site of an earlier version is the first site, chosen.
+    Settings settings;
+    settings.setSiteAddress("http://forum.example.org/board/");
+    settings.setSiteName("My Forum");
+    const SiteEntry first{Settings::FirstSiteId, "http://forum.example.org/board/", "My Forum"};
+    QCOMPARE(settings.sites(), QList<SiteEntry>({first}));
+    QCOMPARE(settings.chosenSite(), first);
+
+    // A second site (the same board, another account) lives in a group of
+    // its own; the first stays in [Options].
+    const SiteEntry second{settings.newSiteId(), "http://forum.example.org/board/", "Second account"};
+    QCOMPARE(second.id, QString("2"));
+    settings.setSites({first, second});
+    settings.setChosenSite(second.id);
+    QCOMPARE(Settings().sites(), QList<SiteEntry>({first, second}));
+    QCOMPARE(Settings().chosenSite(), second);
+    QCOMPARE(Stored("Options", "SiteName"), QString("My Forum"));
+    QCOMPARE(Stored("Sites/2", "Name"), QString("Second account"));
+
+    // Removing the first makes the second the first, where earlier versions
+    // read it; the removed id is listed for its browser data and never
+    // given again.
+    settings.setSites({second});
+    QCOMPARE(Stored("Options", "SiteName"), QString("Second account"));
+    QCOMPARE(Stored("Sites/2", "Name"), QString("(none)"));
+    QCOMPARE(settings.sites(), QList<SiteEntry>({second}));
+    QCOMPARE(settings.removedSites(), QStringList({"1"}));
+    QCOMPARE(settings.newSiteId(), QString("3"));
+    // A chosen site that is gone gives the first.
+    settings.setChosenSite("1");
+    QCOMPARE(settings.chosenSite(), second);
 }
 
 QF_TEST_MAIN(tst_Settings)

@@ -17,10 +17,12 @@
 #include "support/TestMain.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTextDocument>
 #include <QToolBar>
 
@@ -106,6 +108,7 @@ private slots:
     void overLargeFileIsRefusedUnread();
     void saveKeepsTheFilesMode_data();
     void saveKeepsTheFilesMode();
+    void fileRemembersItsSiteForumAndTopic();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -858,6 +861,40 @@ void tst_PostFiles::saveKeepsTheFilesMode()
     ::umask(previous);
     QVERIFY(wrote);
     QCOMPARE(ModeOf(file), after);
+}
+
+void tst_PostFiles::fileRemembersItsSiteForumAndTopic()
+{
+    QSettings(Settings::AppName, Settings::AppName).clear();
+    m_settings.setSites({{Settings::FirstSiteId, "http://a.test/", "A"}, {"2", "http://b.test/", "B"}});
+    QVERIFY(WriteAll(Path("forums.inf"), "1- A one\r\n\r\n"));
+    QVERIFY(WriteAll(Path("forums-2.inf"), "5- B five\r\n6- B six\r\n\r\n"));
+    auto w = MakeWindow();
+    auto* sites = w->findChild<QComboBox*>("siteChooser");
+    const auto choose = [](QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    };
+    choose(sites, 1);
+    choose(Controls(*w).forumChooser, 1);
+    Controls(*w).topicNumberEdit->setText("42");
+    Controls(*w).subjectEdit->setText("For B");
+    m_platform->saveNames = {Path("for-b.bbc")};
+    QVERIFY(w->savePost());
+
+    // Elsewhere meanwhile; reopening the file chooses them again.
+    choose(sites, 0);
+    Controls(*w).topicNumberEdit->clear();
+    QCOMPARE(w->ForumNumber(), QString("1"));
+    m_platform->openNames = {Path("for-b.bbc")};
+    Controls(*w).openPostAction->trigger();
+    QCOMPARE(sites->currentIndex(), 1);
+    QCOMPARE(Controls(*w).forumChooser->currentText(), QString("6- B six"));
+    QCOMPARE(w->ForumNumber(), QString("6"));
+    QCOMPARE(Controls(*w).topicNumberEdit->text(), QString("42"));
+    // The post file itself is as it always was.
+    QVERIFY(!ReadAll(Path("for-b.bbc")).contains("b.test"));
+    QSettings(Settings::AppName, Settings::AppName).clear();
 }
 
 QF_TEST_MAIN(tst_PostFiles)

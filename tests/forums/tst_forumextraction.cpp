@@ -17,6 +17,8 @@
 #include "support/PhpServer.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
+#include "support/WebView.h"
+#include "browser/BrowserProfile.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -26,6 +28,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTcpServer>
+#include <QWebEngineProfile>
+#include <QWebEnginePage>
 
 using namespace std::chrono_literals;
 
@@ -434,14 +438,18 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
                  "<a href=\"./viewforum.php?f=2\" class=\"forumtitle\">A forum</a></body>");
     OptionsDialog* d = MakeDialog();
     QTest::mouseClick(d->pageTabs, Qt::LeftButton, {}, d->pageTabs->tabRect(0).center());
+    // On a site added just now, which is not the site chosen in the main window.
+    Click(d->addSiteButton);
     // Neither cut at "index.php" nor given a "/": the text as typed.
     const QString typed = server.Url("/board/index.php?sid=1").toString();
     ReplaceText(d->siteAddressEdit, typed);
     QString seen;
+    QString storage;
     ModalDriver driver([&](QWidget* shown) {
         auto* browser = qobject_cast<BrowserWindow*>(shown);
         if (!browser)
             return;
+        storage = WebView(*browser)->page()->profile()->persistentStoragePath();
         QSignalSpy arrived(&server, &LocalWebServer::requestReceived);
         if (server.requests.isEmpty())
             arrived.wait(20000);
@@ -463,6 +471,12 @@ void tst_ForumExtraction::testAddressShowsTheAddressAsTyped()
     QCOMPARE(d->siteAddressEdit->text(), typed);
     QCOMPARE(m_fixture->settings.siteAddress("none"), QString("none"));
     QCOMPARE(BrowserWindows(), 0);
+    // The page was opened with that site's own browser data, which goes when
+    // the dialog closes without the site being saved.
+    QVERIFY(storage != BrowserProfile::Shared()->persistentStoragePath());
+    Click(d->cancelButton);
+    QCOMPARE(m_fixture->settings.removedSites().size(), 1);
+    QCOMPARE(storage, BrowserProfile::StorageFolder(m_fixture->settings.removedSites()[0]));
 }
 
 void tst_ForumExtraction::fromTheMenuToTheChooser()

@@ -11,9 +11,11 @@
 #include "post/PostDocument.h"
 #include "forums/ForumListFile.h"
 #include "forums/OptionsDialog.h"
+#include "forums/SiteList.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -83,6 +85,11 @@ private slots:
     void firstStartShowsTheDialogFirst();
     void firstStartSaveCreatesTheMainWindow();
     void boardSoftwareChosenByTheUser();
+    void sitesAddedEditedAndRemoved();
+    void removingALaterSiteDeletesItsList();
+    void movingASiteFirstGivesItTheFirstList();
+    void badSitesRefused_data();
+    void badSitesRefused();
 
 private:
     OptionsDialog* MakeDialog(QWidget* owner = nullptr);
@@ -270,8 +277,8 @@ void tst_OptionsDialog::saveNormalisesAndStores_data()
     QTest::newRow("cut at the first index.php") << "http://a.test/index.php/x/index.php"
                                                 << "http://a.test/"
                                                 << "Board";
-    QTest::newRow("blanks are kept, in the address and the name") << " http://a.test "
-                                                                  << " http://a.test /"
+    QTest::newRow("blanks are kept, in the address and the name") << "http://a.test/my board"
+                                                                  << "http://a.test/my board/"
                                                                   << "  My  board ";
     QTest::newRow("non-ASCII letters") << "http://böard.test/forum"
                                        << "http://böard.test/forum/"
@@ -577,6 +584,170 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     QVERIFY(again);
     QCOMPARE(again->boardKindList->currentText(), QString("SMF 2.1"));
     Click(again->cancelButton);
+}
+
+void tst_OptionsDialog::sitesAddedEditedAndRemoved()
+{
+    // Today's one site and its forum list become the first site, unchanged.
+    m_fixture->settings.setSiteAddress("http://one.test/");
+    m_fixture->settings.setSiteName("One");
+    WriteList("1- News\r\n\r\n");
+    auto window = m_fixture->MakeWindow();
+    const auto sites = [&] { return window->findChild<QComboBox*>("siteChooser"); };
+    QVERIFY(!sites()->isVisibleTo(window.get()));
+    Controls(*window).optionsAction->trigger();
+    OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
+    QCOMPARE(d->siteList->count(), 1);
+    QVERIFY(!d->removeSiteButton->isEnabled());
+
+    // A second site with its own forums; the first keeps its list.
+    Click(d->addSiteButton);
+    QCOMPARE(d->siteList->currentRow(), 1);
+    ReplaceText(d->siteAddressEdit, "http://two.test/index.php");
+    ReplaceText(d->siteNameEdit, "Two");
+    QCOMPARE(d->siteList->item(1)->text(), QString("Two"));
+    d->forumsFoundList->addItems({"7- Help"});
+    d->siteList->setCurrentRow(0);
+    QCOMPARE(d->siteAddressEdit->text(), QString("http://one.test/"));
+    QCOMPARE(d->forumsFoundList->count(), 0);
+    QPointer<OptionsDialog> closed(d);
+    Click(d->saveButton);
+    QTRY_VERIFY(closed.isNull());
+    const QString secondId = m_fixture->settings.sites().at(1).id;
+    QCOMPARE(m_fixture->settings.sites().at(1).address, QString("http://two.test/"));
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
+    QCOMPARE(ReadAll(m_fixture->context.WritableFile("forums-" + secondId + ".inf")), QByteArray("7- Help\r\n\r\n"));
+
+    // The main window offers both; the forums and the board follow the choice.
+    QVERIFY(sites()->isVisibleTo(window.get()));
+    QCOMPARE(sites()->count(), 2);
+    sites()->setCurrentIndex(1);
+    emit sites()->activated(1);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("7- Help"));
+    QCOMPARE(window->ForumNumber(), QString("7"));
+    QCOMPARE(m_fixture->settings.chosenSite().id, secondId);
+
+    // Removing the first site asks first; its list goes at Save and the
+    // second site's list takes the file earlier versions read.
+    Controls(*window).optionsAction->trigger();
+    d = EditorFixture::OpenWindow<OptionsDialog>();
+    QCOMPARE(d->siteList->currentRow(), 1);
+    d->siteList->setCurrentRow(0);
+    m_fixture->platform.answers = {MsgAnswer::No};
+    Click(d->removeSiteButton);
+    QCOMPARE(d->siteList->count(), 2);
+    m_fixture->platform.answers = {MsgAnswer::Yes};
+    Click(d->removeSiteButton);
+    QCOMPARE(d->siteList->count(), 1);
+    QVERIFY(!d->removeSiteButton->isEnabled());
+    QCOMPARE(m_fixture->settings.sites().size(), 2);  // nothing stored before Save
+    closed = d;
+    Click(d->saveButton);
+    QTRY_VERIFY(closed.isNull());
+    QCOMPARE(StoredOption("SiteAdress"), QString("http://two.test/"));
+    QCOMPARE(ReadList(), QByteArray("7- Help\r\n\r\n"));
+    QVERIFY(!QFile::exists(m_fixture->context.WritableFile("forums-" + secondId + ".inf")));
+    QCOMPARE(m_fixture->settings.removedSites(), QStringList({Settings::FirstSiteId}));
+    QVERIFY(!sites()->isVisibleTo(window.get()));
+    QCOMPARE(window->ForumNumber(), QString("7"));
+}
+
+void tst_OptionsDialog::removingALaterSiteDeletesItsList()
+{
+    m_fixture->settings.setSites(
+        {{Settings::FirstSiteId, "http://one.test/", "One"}, {"2", "http://two.test/", "Two"}});
+    WriteList("1- News\r\n\r\n");
+    const QString second = m_fixture->context.WritableFile("forums-2.inf");
+    QVERIFY(WriteAll(second, "7- Help\r\n\r\n"));
+    OptionsDialog* d = MakeDialog();
+    d->siteList->setCurrentRow(1);
+    m_fixture->platform.answers = {MsgAnswer::Yes};
+    Click(d->removeSiteButton);
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QVERIFY(m_fixture->platform.messages[0].text.contains("\"Two\""));
+    QVERIFY(QFile::exists(second));  // nothing goes before Save
+    Click(d->saveButton);
+    QTRY_VERIFY(m_dialog.isNull());
+    QVERIFY(!QFile::exists(second));
+    QCOMPARE(ReadList(), QByteArray("1- News\r\n\r\n"));
+    QCOMPARE(m_fixture->settings.sites().size(), 1);
+    QCOMPARE(m_fixture->settings.removedSites(), QStringList({"2"}));
+}
+
+void tst_OptionsDialog::movingASiteFirstGivesItTheFirstList()
+{
+    m_fixture->settings.setSites(
+        {{Settings::FirstSiteId, "http://one.test/", "One"}, {"2", "http://two.test/", "Two"}});
+    WriteList("1- News\r\n\r\n");
+    QVERIFY(WriteAll(m_fixture->context.WritableFile("forums-2.inf"), "7- Help\r\n\r\n"));
+    OptionsDialog* d = MakeDialog();
+    d->siteList->setCurrentRow(0);
+    QVERIFY(!d->moveSiteUpButton->isEnabled());
+    d->siteList->setCurrentRow(1);
+    QVERIFY(!d->moveSiteDownButton->isEnabled());
+    Click(d->moveSiteUpButton);
+    // The site moved with its fields and stays selected.
+    QCOMPARE(d->siteList->currentRow(), 0);
+    QCOMPARE(d->siteList->item(0)->text(), QString("Two"));
+    QCOMPARE(d->siteList->item(1)->text(), QString("One"));
+    QCOMPARE(d->siteAddressEdit->text(), QString("http://two.test/"));
+    QVERIFY(!d->moveSiteUpButton->isEnabled());
+    QVERIFY(d->moveSiteDownButton->isEnabled());
+    Click(d->saveButton);
+    QTRY_VERIFY(m_dialog.isNull());
+    // The first site's list is the file earlier versions read; the other
+    // site keeps its own list under its id.
+    QCOMPARE(m_fixture->settings.sites().at(0).id, QString("2"));
+    QCOMPARE(StoredOption("SiteAdress"), QString("http://two.test/"));
+    QCOMPARE(ReadList(), QByteArray("7- Help\r\n\r\n"));
+    QCOMPARE(ReadAll(m_fixture->context.WritableFile("forums-1.inf")), QByteArray("1- News\r\n\r\n"));
+}
+
+void tst_OptionsDialog::badSitesRefused_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");  // empty: stored
+    QTest::newRow("not a web address") << "ftp://two.test/"
+                                       << "Two"
+                                       << "It must begin with http:// or https://.";
+    QTest::newRow("no host") << "https:///board/"
+                             << "Two"
+                             << "It names no host after http:// or https://.";
+    QTest::newRow("left unset") << "HTTP://"
+                                << "Two"
+                                << "It names no host";
+    QTest::newRow("same address, same name") << "http://one.test/"
+                                             << " one "
+                                             << "different names";
+    QTest::newRow("same address, another name: a second account") << "http://one.test/"
+                                                                  << "One (admin)"
+                                                                  << "";
+}
+
+void tst_OptionsDialog::badSitesRefused()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    m_fixture->settings.setSiteAddress("http://one.test/");
+    m_fixture->settings.setSiteName("One");
+    OptionsDialog* d = MakeDialog();
+    Click(d->addSiteButton);
+    ReplaceText(d->siteAddressEdit, address);
+    ReplaceText(d->siteNameEdit, name);
+    Click(d->saveButton);
+    if (reason.isEmpty()) {
+        QTRY_VERIFY(m_dialog.isNull());
+        QCOMPARE(m_fixture->settings.sites().size(), 2);
+        return;
+    }
+    // Refused with the reason; the dialog keeps everything.
+    QCOMPARE(m_fixture->platform.messages.size(), 1);
+    QVERIFY2(m_fixture->platform.messages[0].text.contains(reason), qPrintable(m_fixture->platform.messages[0].text));
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->siteList->count(), 2);
+    QCOMPARE(m_fixture->settings.sites().size(), 1);
 }
 
 QF_TEST_MAIN(tst_OptionsDialog)

@@ -20,11 +20,14 @@
 #include "support/TestMain.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,6 +128,7 @@ private slots:
     // The offer at start-up.
     void restoreYesGivesThePostBack();
     void restoreNoRemovesTheCopy();
+    void restoredCopyChoosesItsSiteAndForum();
     void newestFirstAndTheRestKept();
     void copyOfARunningEditorIsNotOffered();
     void damagedCopyIsSetAside_data();
@@ -720,6 +724,40 @@ void tst_Recovery::dataFolderMadePrivateAtStart()
         QVERIFY(::chown(QFile::encodeName(Folder()).constData(), ::geteuid(), ::getegid()) == 0);
     }
     CloseDiscarding(*w, platform);
+}
+
+void tst_Recovery::restoredCopyChoosesItsSiteAndForum()
+{
+    m_settings.setSites({{Settings::FirstSiteId, "http://forum.test/", "One"}, {"2", "http://two.test/", "Two"}});
+    // The lists where this window and the next start read them.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/";
+    QVERIFY(QDir().mkpath(data));
+    for (const QString& folder : {m_dir->path() + "/", data}) {
+        QVERIFY(WriteAll(folder + "forums.inf", "1- News\r\n\r\n"));
+        QVERIFY(WriteAll(folder + "forums-2.inf", "5- Five\r\n6- Six\r\n\r\n"));
+    }
+    ScriptedPlatform platform;
+    {
+        auto w = MakeWindow(platform);
+        auto* sites = w->findChild<QComboBox*>("siteChooser");
+        sites->setCurrentIndex(1);
+        emit sites->activated(1);
+        Controls(*w).forumChooser->setCurrentIndex(1);
+        emit Controls(*w).forumChooser->activated(1);
+        TypeAndWaitForCopy(*w, "Lost", "words");
+        // Another site chosen since, as the next start finds it.
+        sites->setCurrentIndex(0);
+        emit sites->activated(0);
+    }  // ended outside the close sequence: the copy stays
+    platform.answers = {MsgAnswer::Yes};
+    auto w = Start(platform);
+    QCOMPARE(Controls(*w).subjectEdit->text(), QString("Lost"));
+    QCOMPARE(w->findChild<QComboBox*>("siteChooser")->currentIndex(), 1);
+    QCOMPARE(w->ForumNumber(), QString("6"));
+    CloseDiscarding(*w, platform);
+    QFile::remove(data + "forums.inf");
+    QFile::remove(data + "forums-2.inf");
+    QSettings(Settings::AppName, Settings::AppName).clear();
 }
 
 QF_TEST_MAIN(tst_Recovery)

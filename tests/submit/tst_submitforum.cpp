@@ -140,10 +140,11 @@ private slots:
     void refusedPostIsNotFilledAgain_data();
     void refusedPostIsNotFilledAgain();
     void fromExtractionToTheForum();
+    void twoSitesEachWithItsOwnLogin();
 
 private:
     QString Site(const QString& board) const { return m_php->Url("/" + board + "/").toString(); }
-    QList<Stored> Records(const QString& board) const;
+    QList<Stored> Records(const QString& board, const QString& root = QString()) const;
     QString Remembered(const EditorFixture& fixture, const QString& board) const;
     void Remember(EditorFixture& fixture, const QString& board, const QString& mode) const;
     // A login made earlier in another browser window of the run.
@@ -197,10 +198,11 @@ void tst_SubmitForum::init()
     }
 }
 
-QList<Stored> tst_SubmitForum::Records(const QString& board) const
+QList<Stored> tst_SubmitForum::Records(const QString& board, const QString& root) const
 {
     QList<Stored> records;
-    const QJsonObject state = QJsonDocument::fromJson(ReadAll(m_root.filePath(board + "/state.json"))).object();
+    const QString folder = root.isEmpty() ? m_root.path() : root;
+    const QJsonObject state = QJsonDocument::fromJson(ReadAll(folder + "/" + board + "/state.json")).object();
     for (const QJsonValue value : state.value("records").toArray()) {
         const QJsonObject record = value.toObject();
         Stored stored;
@@ -827,6 +829,81 @@ void tst_SubmitForum::fromExtractionToTheForum()
     Controls(*window).bodyEdit->selectAll();
     tags->actions()[0]->trigger();
     QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[spoiler][size=150][/size] :geek: [/spoiler]"));
+}
+
+void tst_SubmitForum::twoSitesEachWithItsOwnLogin()
+{
+    // A second board of the same kind on another port: cookies do not tell
+    // ports apart, so only separate browser profiles keep the logins apart.
+    QTemporaryDir otherRoot;
+    QVERIFY(QFile::copy(m_root.filePath("common.php"), otherRoot.filePath("common.php")));
+    QDirIterator files(m_root.filePath("phpbb3"), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString relative = QDir(m_root.path()).relativeFilePath(files.next());
+        if (relative.endsWith(".json"))
+            continue;
+        QVERIFY(QDir(otherRoot.path()).mkpath(QFileInfo(relative).path()));
+        QVERIFY(QFile::copy(m_root.filePath(relative), otherRoot.filePath(relative)));
+    }
+    PhpServer other(otherRoot.path());
+    QVERIFY2(other.Start(), qPrintable(other.ErrorString()));
+    const QString otherSite = other.Url("/phpbb3/").toString();
+
+    EditorFixture fixture;
+    fixture.settings.setSites({{Settings::FirstSiteId, Site("phpbb3"), "One"}, {"2", otherSite, "Two"}});
+    QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "2- First board's forum\r\n\r\n"));
+    QVERIFY(WriteAll(fixture.context.WritableFile("forums-2.inf"), "2- Second board's chat\r\n\r\n"));
+    // Logged in on the first site only.
+    LogInBeforehand("phpbb3");
+    auto window = fixture.MakeWindow();
+    QTest::mouseClick(Controls(*window).newTopicOption, Qt::LeftButton);
+    Controls(*window).subjectEdit->setText("To the first");
+    window->Post().SetPost("One");
+    Submit(*window, [&](BrowserWindow* page) {
+        VerifyFilled(page, "To the first", "One");
+        SendPost(page, "phpbb3");
+    });
+
+    auto* sites = window->findChild<QComboBox*>("siteChooser");
+    QVERIFY(sites->isVisibleTo(window.get()));
+    sites->setCurrentIndex(1);
+    emit sites->activated(1);
+    QCOMPARE(Controls(*window).forumChooser->currentText(), QString("2- Second board's chat"));
+    Controls(*window).subjectEdit->setText("To the second");
+    window->Post().SetPost("Two");
+    Submit(*window, [&](BrowserWindow* page) {
+        // A guest there: the first site's login does not come along.
+        WaitLoaded(page);
+        QTRY_VERIFY_WITH_TIMEOUT(Exists(page, "form input[type=password]"), LoadTimeout);
+        LogInInPage(page);
+        VerifyFilled(page, "To the second", "Two");
+        const qsizetype before = Records("phpbb3", otherRoot.path()).size();
+        WaitForFormKeyAge(page);
+        Click(page, "input[name=post]");
+        QTRY_COMPARE_WITH_TIMEOUT(Records("phpbb3", otherRoot.path()).size(), before + 1, LoadTimeout);
+        WaitLoaded(page);
+    });
+    // Back on the first site, still logged in: the second site's login
+    // (a cookie of the same name and host) did not replace the first's.
+    sites->setCurrentIndex(0);
+    emit sites->activated(0);
+    Controls(*window).subjectEdit->setText("Again to the first");
+    Submit(*window, [&](BrowserWindow* page) {
+        VerifyFilled(page, "Again to the first", "Two");
+        SendPost(page, "phpbb3");
+    });
+    // Each board received only its own posts, in the forum of its own list.
+    const QList<Stored> first = Records("phpbb3");
+    const QList<Stored> second = Records("phpbb3", otherRoot.path());
+    QCOMPARE(first.size(), 2);
+    QCOMPARE(second.size(), 1);
+    QCOMPARE(first[1].user, QString("tester"));
+    QCOMPARE(first[0].fields.value("subject"), QByteArray("To the first"));
+    QCOMPARE(first[0].forum, 2);
+    QCOMPARE(second[0].fields.value("subject"), QByteArray("To the second"));
+    QCOMPARE(second[0].forum, 2);
+    QCOMPARE(second[0].user, QString("tester"));
+    QCOMPARE(fixture.settings.chosenSite().id, Settings::FirstSiteId);
 }
 
 QF_TEST_MAIN(tst_SubmitForum)
