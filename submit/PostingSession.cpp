@@ -30,7 +30,30 @@ void PostingSession::Run(QWidget* owner)
     const auto window = std::make_unique<BrowserWindow>(owner);
     m_window = window.get();
     connect(window.get(), &BrowserWindow::navigationCompleted, this, &PostingSession::PageArrived);
-    window->Open(BrowserMode::Submission, QUrl(AddressOf(m_modes[m_step])));
+    // A site whose board is not known yet shows its index page first, which
+    // tells the board and so the address of its posting page.
+    m_readingIndex = m_kind == BoardKind::Unknown;
+    const QString first = m_readingIndex ? ToQString(m_post.siteAddress) : AddressOf(m_modes[m_step]);
+    window->Open(BrowserMode::Submission, QUrl(first));
+}
+
+void PostingSession::ReadIndexPage()
+{
+    m_readingIndex = false;
+    const QPointer<PostingSession> self(this);
+    m_window->BodyHtml([self](std::optional<QString> body) {
+        if (!self || !self->m_window)
+            return;
+        const BoardKind kind = body ? BoardKinds::FromPage(ToUtf8(*body)) : BoardKind::Unknown;
+        if (kind != BoardKind::Unknown) {
+            BoardProfiles::SaveFound(*self->m_context.settings, ToQString(self->m_post.siteAddress), kind,
+                                     FoundOn::IndexPage);
+            self->m_kind = kind;
+            self->m_modes = PostingRoute::ModesToTry(self->m_post.reply,
+                                                     self->m_post.reply ? std::nullopt : self->RememberedMode(), kind);
+        }
+        self->m_window->Navigate(QUrl(self->AddressOf(self->m_modes[self->m_step])));
+    });
 }
 
 QString PostingSession::AddressOf(PostingRoute::Mode mode) const
@@ -42,6 +65,10 @@ void PostingSession::PageArrived(bool ok)
 {
     if (m_filled || !m_window)
         return;
+    if (m_readingIndex) {
+        ReadIndexPage();
+        return;
+    }
     const unsigned arrival = ++m_arrivals;
     PostingFill fill{m_post.title, m_textAreaBody, !m_window->ReachedBySendingForm(), m_host};
     m_window->FillPostingForm(fill, [self = QPointer<PostingSession>(this), arrival, ok](PostingPageKind kind) {

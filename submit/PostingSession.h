@@ -3,7 +3,9 @@
 // One Submit press: the browser window, in its submission mode, shows the
 // forum's own posting page and fills it with the post, exactly once.
 //
-// The window goes to the posting page of the post's kind. The first page
+// The window goes to the posting page of the post's kind, on the site's
+// board: a site whose board is not known yet shows its index page first,
+// which tells the board (and is kept for the site, as Test Address does). The first page
 // that holds a posting form and is not the answer to a form the user sent
 // gets the title and body, the focus in its message field; pages the user
 // reaches by sending a form (the forum's Preview, a form refilled after an
@@ -70,6 +72,8 @@ private:
     // Keeps what the board's posting page offers (its kind, smilies, own
     // tags and limits) for the site, and fetches the smilies' pictures.
     void ReadPostingPage();
+    // Learns the site's board from its index page, then goes to the posting page.
+    void ReadIndexPage();
     QString AddressOf(PostingRoute::Mode mode) const;
 
     AppContext m_context;
@@ -82,6 +86,8 @@ private:
     // True until the answer to the program's own navigation to the current
     // mode's page has been looked at.
     bool m_probing = true;
+    // True while the page awaited is the site's index page.
+    bool m_readingIndex = false;
     bool m_filled = false;
     // Counts arrived pages, so the answer about a page that another has
     // replaced meanwhile is ignored.

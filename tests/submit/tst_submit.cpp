@@ -179,18 +179,23 @@ void tst_Submit::windowOpensAtThePostingPage_data()
     QTest::addColumn<QString>("siteCase");  // "as served" or "capitals"
     QTest::addColumn<QStringList>("expectedPaths");
     QTest::addColumn<QString>("board");  // the site's board as found before
+    // A board not known yet is looked for on the index page first; these
+    // index pages tell nothing, so the phpBB addresses follow.
     QTest::newRow("reply: the topic number without its blanks")
         << true << " 123 "
-        << "as served" << QStringList{"/forum/posting.php?mode=reply&t=123"} << "";
+        << "as served" << QStringList{"/forum/", "/forum/posting.php?mode=reply&t=123"} << "";
     QTest::newRow("new topic: the chosen forum, the older boards' mode when no form came, back to the first answer")
         << false << ""
         << "as served"
-        << QStringList{"/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
+        << QStringList{"/forum/", "/forum/posting.php?mode=post&f=12", "/forum/posting.php?mode=newtopic&f=12",
                        "/forum/posting.php?mode=post&f=12"}
         << "";
     QTest::newRow("site address typed in capitals")
         << true << "5"
-        << "capitals" << QStringList{"/forum/posting.php?mode=reply&t=5"} << "";
+        << "capitals" << QStringList{"/forum/", "/forum/posting.php?mode=reply&t=5"} << "";
+    QTest::newRow("not known yet, the index page tells MyBB")
+        << false << ""
+        << "as served" << QStringList{"/forum/", "/forum/newthread.php?fid=12"} << "index: mybb18";
     QTest::newRow("MyBB: its new-thread page, tried once")
         << false << ""
         << "as served" << QStringList{"/forum/newthread.php?fid=12"} << "mybb18";
@@ -216,13 +221,20 @@ void tst_Submit::windowOpensAtThePostingPage()
     // A board answer without any form: neither mode gives a posting page.
     for (const char* page : {"/forum/posting.php", "/forum/newthread.php", "/forum/newreply.php", "/forum/index.php"})
         server.Serve(page, "<html><body><p>No post mode specified.</p></body></html>");
+    server.Serve("/forum/",
+                 board.startsWith("index: ") ? "<html><body><a href=\"forumdisplay.php?fid=12\">General chat</a>"
+                                               "<a href=\"member.php?action=login\">Login</a></body></html>"
+                                             : "<html><body><p>Welcome</p></body></html>");
     EditorFixture fixture;
     QString site = server.Url("/forum/").toString();
     if (siteCase == "capitals")
         site.replace("http://", "HTTP://");
     fixture.settings.setSiteAddress(site);
-    BoardProfiles::SaveFound(fixture.settings, site,
-                             BoardKinds::FromKey(board.toStdString()).value_or(BoardKind::Unknown), FoundOn::IndexPage);
+    const bool indexTells = board.startsWith("index: ");
+    if (!indexTells)
+        BoardProfiles::SaveFound(fixture.settings, site,
+                                 BoardKinds::FromKey(board.toStdString()).value_or(BoardKind::Unknown),
+                                 FoundOn::IndexPage);
     // The chooser loads the forum list and chooses its first forum.
     QVERIFY(WriteAll(fixture.context.WritableFile("forums.inf"), "12- General chat\r\n7- News\r\n\r\n"));
     auto window = fixture.MakeWindow();
@@ -272,6 +284,9 @@ void tst_Submit::windowOpensAtThePostingPage()
     QCOMPARE(window->Post().Post(), std::string("Line one\r\n</textarea> & more"));
     QCOMPARE(Controls(*window).subjectEdit->text(), QString("Say \"cheese\""));
     QCOMPARE(fixture.settings.value("NewTopicMode", QUrl::toPercentEncoding(site)), QString());
+    if (indexTells)
+        QCOMPARE(QString::fromStdString(BoardProfiles::Load(fixture.settings, site).Description()),
+                 QString("Board: MyBB 1.8, found on the index page"));
 }
 
 void tst_Submit::siteThatDoesNotAnswer()
@@ -289,14 +304,15 @@ void tst_Submit::siteThatDoesNotAnswer()
         auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         QSignalSpy done(preview, &BrowserWindow::navigationCompleted);
-        QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 1, LoadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 2, LoadTimeout);
         QTest::qWait(500);
         completed = done.count();
         shownAt = qobject_cast<QWebEngineView*>(preview->pageView)->url();
     });
     QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
     QCOMPARE(watcher.Driven(), 1);
-    QCOMPARE(completed, 1);
+    // The index page, looked at for the board, and the posting page.
+    QCOMPARE(completed, 2);
     QCOMPARE(shownAt, QUrl("http://127.0.0.1:9/forum/posting.php?mode=post&f=4"));
     QCOMPARE(fixture.platform.messages.size(), 0);
 }
