@@ -478,11 +478,14 @@ void MainWindow::CreateLivePreview(QWidget* area)
             [this] { m_context.settings->setLivePreviewSizes(bodySplitter->sizes()); });
 }
 
-void MainWindow::showLivePreview(bool on) { ShowLivePreview(on, true); }
+void MainWindow::showLivePreview(bool on)
+{
+    m_context.settings->setLivePreview(on);
+    ShowLivePreview(on, true);
+}
 
 void MainWindow::ShowLivePreview(bool on, bool makeRoom)
 {
-    m_context.settings->setLivePreview(on);
     livePreviewAction->setChecked(on);
     if (on == livePreview->isVisible())
         return;
