@@ -285,6 +285,9 @@ void MainWindow::CreateControls()
     forumChooser->setToolTip(tr("Extract your site's forums and update them in Options..."));
     forumChooser->setAccessibleName(tr("Forum"));
     forumChooser->setEnabled(false);
+    // Its size follows the font, not the site's names (its open list shows them whole).
+    forumChooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    forumChooser->setMinimumContentsLength(PostLayout::ForumChoiceCharacters);
     connect(forumChooser, &QComboBox::activated, this, &MainWindow::forumChosen);
 
     topicNumberEdit = new QLineEdit(area);

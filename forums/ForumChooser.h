@@ -25,7 +25,8 @@ public:
     // their character references decoded, or only the placeholder when there
     // is no file. A file that cannot be read leaves
     // the list as it was, after a message. True when the first entry was
-    // chosen, so the caller runs the selection handling.
+    // chosen, so the caller runs the selection handling. The open list is
+    // made wide enough for the longest name.
     bool Reload();
 
     // The forum number of the chosen entry, as the file holds it; no value when the list is empty or
@@ -33,6 +34,8 @@ public:
     std::optional<QString> ChosenNumber() const;
 
 private:
+    void FitOpenList();
+
     AppContext m_context;
     QComboBox* m_list;
     QWidget* m_owner;
