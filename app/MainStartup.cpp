@@ -16,13 +16,18 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QTranslator>
+
+#include <functional>
+#include <utility>
 
 void PrepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
@@ -34,6 +39,28 @@ bool CanCreateFileIn(const QString& folder)
 {
     QTemporaryFile probe(folder + QStringLiteral(".quillforge-probe-XXXXXX"));
     return probe.open();
+}
+
+// Runs `work` from the event loop once the program's first window has been
+// painted: work the first showing can do without waits until it is on screen.
+void AfterFirstPaint(std::function<void()> work)
+{
+    class FirstPaint : public QObject {
+    public:
+        explicit FirstPaint(std::function<void()> work) : QObject(qApp), m_work(std::move(work)) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && m_work) {
+                QTimer::singleShot(0, qApp, std::exchange(m_work, nullptr));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> m_work;
+    };
+    qApp->installEventFilter(new FirstPaint(std::move(work)));
 }
 
 }  // namespace
@@ -77,7 +104,9 @@ std::unique_ptr<MainWindow> MainStartup(AppContext& context, const QString& exec
     FixFolders(context, executableDir);
     LoadTranslations(context);
     KeepDataPrivate(context);
-    QApplication::setWindowIcon(AppIcon::ForWindows());
+    // Reading the icon's pictures loads every image format plug-in; the
+    // windows take the icon as soon as the first of them is on screen.
+    AfterFirstPaint([] { QApplication::setWindowIcon(AppIcon::ForWindows()); });
     QGuiApplication::setDesktopFileName(QString::fromLatin1(InstallLayout::AppId));
 
     const QString path = CommandLinePath(arguments);

@@ -19,7 +19,8 @@ void PrepareApplication();
 //     (FixFolders), loads the translation for the user's language
 //     (LoadTranslations), makes the user's data folder and its recovery folder
 //     private when others may read them (KeepDataPrivate), and gives the
-//     application its icon and the name of its desktop entry;
+//     application the name of its desktop entry, and its icon once the first
+//     window has been painted;
 //  2. takes the command line (`arguments`, without the program's own name)
 //     as one path, its double quotes removed;
 //  3. when no site address is stored, shows the options dialog modally first;

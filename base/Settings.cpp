@@ -48,6 +48,11 @@ void Settings::setValue(const QString& group, const QString& key, const QString&
 {
     QSettings settings(AppName, AppName);
     settings.beginGroup(group);
+    // Writing the file flushes it to the disk: a value kept already is not
+    // written again (start-up sets some to what they are).
+    const QVariant kept = settings.value(key);
+    if (kept.isValid() && kept.toString() == value)
+        return;
     settings.setValue(key, value);
     settings.sync();
 }

@@ -297,6 +297,9 @@ void MainWindow::CreateControls()
     forumChooser->setToolTip(tr("Extract your site's forums and update them in Options..."));
     forumChooser->setAccessibleName(tr("Forum"));
     forumChooser->setEnabled(false);
+    // Its size follows the font, not the site's names (its open list shows them whole).
+    forumChooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    forumChooser->setMinimumContentsLength(PostLayout::ForumChoiceCharacters);
     connect(forumChooser, &QComboBox::activated, this, &MainWindow::forumChosen);
 
     topicNumberEdit = new QLineEdit(area);
@@ -495,11 +498,14 @@ void MainWindow::CreateLivePreview(QWidget* area)
             [this] { m_context.settings->setLivePreviewSizes(bodySplitter->sizes()); });
 }
 
-void MainWindow::showLivePreview(bool on) { ShowLivePreview(on, true); }
+void MainWindow::showLivePreview(bool on)
+{
+    m_context.settings->setLivePreview(on);
+    ShowLivePreview(on, true);
+}
 
 void MainWindow::ShowLivePreview(bool on, bool makeRoom)
 {
-    m_context.settings->setLivePreview(on);
     livePreviewAction->setChecked(on);
     if (on == livePreview->isVisible())
         return;

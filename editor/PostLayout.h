@@ -50,6 +50,9 @@ inline constexpr QRect PreviewButton{398, 378, 100, 26};
 inline constexpr QRect SubmitFrame{186, 408, 626, 54};
 inline constexpr QRect NewTopicOption{270, 412, 160, 22};
 inline constexpr QRect ForumChoice{432, 411, 262, 24};
+// The characters the closed forum chooser holds at the default font; under a
+// larger one it widens to hold as many.
+inline constexpr int ForumChoiceCharacters = 26;
 inline constexpr QRect ReplyOption{270, 437, 160, 22};
 inline constexpr QRect TopicNumber{432, 436, 90, 22};
 inline constexpr QRect SubmitButton{702, 411, 108, 48};

@@ -25,7 +25,8 @@ public:
     // their character references decoded, or only the placeholder when there
     // is no file. A file that cannot be read leaves
     // the list as it was, after a message. True when the first entry was
-    // chosen, so the caller runs the selection handling.
+    // chosen, so the caller runs the selection handling. The open list is
+    // made wide enough for the longest name.
     // The site `siteId`'s forum list file is read; the first site's when empty.
     bool Reload(const QString& siteId = QString());
 
@@ -37,6 +38,8 @@ public:
     bool Choose(const QString& number);
 
 private:
+    void FitOpenList();
+
     AppContext m_context;
     QComboBox* m_list;
     QWidget* m_owner;

@@ -12,6 +12,7 @@
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTranslator>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QComboBox>
 #include <QLineEdit>
@@ -165,6 +167,8 @@ void tst_Startup::folders()
     ScriptedPlatform platform;
     AppContext context{QString(), &m_settings, &platform};
     m_settings.setSiteAddress("http://forum.test/");
+    const QString settingsFile = QSettings(Settings::AppName, Settings::AppName).fileName();
+    const QByteArray settingsBefore = ReadAll(settingsFile);
     auto window = MainStartup(context, bin, {});
     permissions.reset();
     QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -174,8 +178,11 @@ void tst_Startup::folders()
     QCOMPARE(context.writableFolder, writesBeside ? bin + "/" : userData);
     // Deciding leaves nothing behind in the program's folder.
     QCOMPARE(QDir(bin).entryList(QDir::Files | QDir::Hidden), QStringList());
-    // The windows show the program's own icon.
-    QVERIFY(!window->windowIcon().isNull());
+    // Starting writes no setting (a write waits for the disk).
+    QCOMPARE(ReadAll(settingsFile), settingsBefore);
+    // The windows show the program's own icon, once the first is painted.
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTRY_VERIFY(!window->windowIcon().isNull());
     QVERIFY(window->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 

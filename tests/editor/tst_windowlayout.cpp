@@ -13,12 +13,15 @@
 #include "base/Settings.h"
 #include "browser/BrowserWindow.h"
 #include "editor/MainWindow.h"
+#include "forums/ForumListFile.h"
 #include "forums/OptionsDialog.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,8 +46,8 @@ QStringList CutTexts(QWidget* window)
 {
     QStringList cut;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(window) || control->objectName() == QLatin1String("forumChooser"))
-            continue;  // the forum chooser's entries are the site's forum names, as long as the site makes them
+        if (!control->isVisibleTo(window))
+            continue;
         const QFontMetrics metrics(control->font());
         const auto check = [&](const QString& text, int room) {
             for (const QString& line : text.split(QLatin1Char('\n')))
@@ -71,9 +74,23 @@ QStringList CutTexts(QWidget* window)
                     - button->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
             check(text, room);
         } else if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable()) {
+            // Closed, the program's own lists hold any of their items; the
+            // forum chooser holds its chosen name (the site's names can be
+            // as long as the site makes them), and its open list every one.
             const int room = list->width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
+            const bool forums = list->objectName() == QLatin1String("forumChooser");
             for (int item = 0; item < list->count(); ++item)
-                check(list->itemText(item), room);
+                if (!forums || item == list->currentIndex())
+                    check(list->itemText(item), room);
+            if (!forums)
+                continue;
+            list->showPopup();
+            for (int item = 0; item < list->count(); ++item) {
+                const QModelIndex index = list->model()->index(item, list->modelColumn());
+                if (list->view()->viewport()->width() < list->view()->sizeHintForIndex(index).width())
+                    cut << list->objectName() + QStringLiteral(" (open): ") + list->itemText(item);
+            }
+            list->hidePopup();
         }
     }
     return cut;
@@ -118,6 +135,7 @@ private:
     ScriptedPlatform* m_platform = nullptr;
     AppContext m_context;
     QFont m_font;
+    QString m_style;
 };
 
 void tst_WindowLayout::init()
@@ -126,11 +144,13 @@ void tst_WindowLayout::init()
     m_platform = new ScriptedPlatform;
     m_context = AppContext{m_folder.path() + "/", &m_settings, m_platform};
     m_font = QApplication::font();
+    m_style = QApplication::style()->name();
 }
 
 void tst_WindowLayout::cleanup()
 {
     QApplication::setFont(m_font);
+    QApplication::setStyle(m_style);
     delete m_platform;
     m_platform = nullptr;
 }
@@ -188,6 +208,7 @@ void tst_WindowLayout::textsFitTheirControls_data()
 {
     QTest::addColumn<int>("points");  // 0: the default font
     QTest::addColumn<WindowMaker>("make");
+    QTest::addColumn<QString>("style");  // empty: the desktop's
     const QList<QPair<const char*, WindowMaker>> windows = {
         {"main window", [](const AppContext&, MainWindow& main) -> QWidget* { return &main; }},
         {"about", [](const AppContext& c, MainWindow& main) -> QWidget* { return new AboutWindow(c, &main); }},
@@ -218,13 +239,25 @@ void tst_WindowLayout::textsFitTheirControls_data()
     };
     for (int points : {0, 14})
         for (const auto& [name, make] : windows)
-            QTest::addRow("%s, %s", name, points ? "14 points" : "default font") << points << make;
+            QTest::addRow("%s, %s", name, points ? "14 points" : "default font") << points << make << QString();
+    // A style whose lists open no wider than their closed box.
+    for (int points : {0, 14})
+        QTest::addRow("main window, Windows style, %s", points ? "14 points" : "default font")
+            << points << windows.first().second << QStringLiteral("Windows");
 }
 
 void tst_WindowLayout::textsFitTheirControls()
 {
     QFETCH(int, points);
     QFETCH(WindowMaker, make);
+    QFETCH(QString, style);
+    if (!style.isEmpty())
+        QApplication::setStyle(style);
+    // The site's forums, the first chosen: names as boards give them, and one
+    // longer than any closed box.
+    QVERIFY(WriteAll(ForumListFile::PathOf(m_context),
+                     "3- General discussion and news\r\n7- Help\r\n"
+                     "12- Questions about the site, its rules, its moderators and anything else\r\n"));
     if (points) {
         QFont larger = QApplication::font();
         larger.setPointSize(points);
