@@ -315,7 +315,7 @@ void tst_LivePreview::noScriptOfThePostRuns()
     QVERIFY(WaitForUpdate(*w));
     QWidget* input = Pane(*w)->PageView()->View()->focusProxy();
     QVERIFY(input);
-    for (const QString id : {"js", "web"}) {
+    const auto click = [&](const QString& id) {
         const QVariantList box =
             Run(*w,
                 QString("(function(){ const r = document.getElementById('%1').getBoundingClientRect();"
@@ -323,9 +323,16 @@ void tst_LivePreview::noScriptOfThePostRuns()
                     .arg(id))
                 .toList();
         QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(box.value(0).toInt(), box.value(1).toInt()));
+    };
+    // The web link goes to the desktop's browser. A page still starting (as
+    // under the sanitizers) may miss a click: it is clicked again until then.
+    for (int attempt = 0; attempt < 20 && desktop.opened.isEmpty(); ++attempt) {
+        click("web");
+        QTest::qWait(500);
     }
-    // The web link went to the desktop's browser, the rest nowhere.
-    QTRY_COMPARE(desktop.opened, QList<QUrl>{QUrl(server + "page")});
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl(server + "page")});
+    // The script link goes nowhere.
+    click("js");
     QTest::qWait(1500);  // time for anything that was going to ask the server
     QVERIFY2(!php.Log().contains(" /"), php.Log().constData());
     // The pane still shows its own page.
