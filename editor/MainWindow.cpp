@@ -121,8 +121,10 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     m_lengthTimer->setSingleShot(true);
     m_lengthTimer->setInterval(300);
     connect(m_lengthTimer, &QTimer::timeout, this, &MainWindow::ShowLength);
+    // (Not hidden, rather than visible: a post restored or opened before
+    // the window shows is counted too.)
     connect(bodyEdit, &QPlainTextEdit::textChanged, this, [this] {
-        if (lengthPanel->isVisible())
+        if (!lengthPanel->isHidden())
             m_lengthTimer->start();
     });
     m_recovery = new RecoveryKeeper(*m_post, helpPanel, RecoverySlot::Folder(), this);

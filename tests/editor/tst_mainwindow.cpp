@@ -683,15 +683,19 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");  // empty: the panel is hidden
     QTest::addColumn<bool>("tooLong");
+    QTest::addColumn<bool>("beforeShown");  // the post arrives before the window shows
     QTest::newRow("unknown kind: no panel") << "" << 0 << "a & b"
-                                            << "" << false;
+                                            << "" << false << false;
     QTest::newRow("phpBB 2: no panel") << "phpbb2" << 0 << "a & b"
-                                       << "" << false;
+                                       << "" << false << false;
     QTest::newRow("phpBB 3: & counts five, \" six, < and > four; trimmed")
         << "phpbb3" << 0 << "  a&\"<> \n"
-        << QLocale().toString(20) + " of " + QLocale().toString(60000) << false;
+        << QLocale().toString(20) + " of " + QLocale().toString(60000) << false << false;
     QTest::newRow("phpBB 3 over the limit its posting page gave") << "phpbb3" << 10 << "eleven char"
-                                                                  << "11 of 10" << true;
+                                                                  << "11 of 10" << true << false;
+    QTest::newRow("phpBB 3, a post restored or opened before the window shows")
+        << "phpbb3" << 10 << "eleven char"
+        << "11 of 10" << true << true;
 }
 
 void tst_MainWindow::lengthPanelCountsAsTheBoard()
@@ -701,6 +705,7 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(bool, tooLong);
+    QFETCH(bool, beforeShown);
     const QString site = "http://board.test/";
     m_settings.setSiteAddress(site);
     if (!board.isEmpty()) {
@@ -712,7 +717,11 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard()
     auto w = MakeWindow();
     auto* panel = w->findChild<QLabel*>("lengthPanel");
     QVERIFY(panel);
+    if (beforeShown)
+        w->hide();
     w->Post().SetPost(typed.toStdString());
+    if (beforeShown)
+        w->show();
     if (shown.isEmpty()) {
         QTest::qWait(400);
         QVERIFY(panel->isHidden());
