@@ -44,6 +44,7 @@
 #include <QGridLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGroupBox>
@@ -291,6 +292,9 @@ void MainWindow::CreateControls()
     siteChooser->setObjectName(QStringLiteral("siteChooser"));
     siteChooser->setToolTip(tr("The site the post is for; add sites in Options..."));
     siteChooser->setAccessibleName(tr("Site"));
+    // As wide as a dozen characters of its font, whatever the names.
+    siteChooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    siteChooser->setMinimumContentsLength(PostLayout::SiteChoiceCharacters);
     siteChooser->hide();
     connect(siteChooser, &QComboBox::activated, this, &MainWindow::siteChosen);
 
@@ -463,7 +467,7 @@ QLayout* MainWindow::LayOutSubmission()
                               SubmitFrame.right() - SubmitButton.right(), SubmitFrame.bottom() - SubmitButton.bottom());
     inner->addWidget(newTopicOption, 0, 0, Qt::AlignVCenter);
     inner->setColumnMinimumWidth(1, ForumChoice.left() - NewTopicOption.right() - 1);
-    Look::Fit(siteChooser, ForumChoice.size());
+    Look::FitHeight(siteChooser, ForumChoice.height());
     auto* choosers = new QHBoxLayout;
     choosers->setSpacing(4);
     choosers->addWidget(siteChooser);
@@ -1138,13 +1142,12 @@ void MainWindow::ReloadSites()
         siteChooser->setItemData(siteChooser->count() - 1, site.address, Qt::ToolTipRole);
     }
     siteChooser->setCurrentIndex(std::max(0, siteChooser->findData(chosen)));
-    // With one site the forum chooser has the row to itself; with more the
-    // two share it.
+    // With more than one site the site chooser stands before the forum
+    // chooser, which keeps the width it was fitted to; its open list shows
+    // every name whole.
     const bool several = sites.size() > 1;
-    const int width = PostLayout::ForumChoice.width();
-    const int siteWidth = several ? width * 2 / 5 : 0;
-    siteChooser->setFixedWidth(std::max(siteWidth, 1));
-    forumChooser->setFixedWidth(several ? width - siteWidth - 4 : width);
+    QAbstractItemView* list = siteChooser->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
     siteChooser->setVisible(several);
     // The forum chosen stays while the site does.
     if (m_context.settings->chosenSite().id != m_forumsSite)

@@ -53,6 +53,8 @@ inline constexpr QRect ForumChoice{432, 411, 262, 24};
 // The characters the closed forum chooser holds at the default font; under a
 // larger one it widens to hold as many.
 inline constexpr int ForumChoiceCharacters = 26;
+// The characters of a site name the site chooser shows closed.
+inline constexpr int SiteChoiceCharacters = 12;
 inline constexpr QRect ReplyOption{270, 437, 160, 22};
 inline constexpr QRect TopicNumber{432, 436, 90, 22};
 inline constexpr QRect SubmitButton{702, 411, 108, 48};

@@ -75,10 +75,12 @@ QStringList CutTexts(QWidget* window)
             check(text, room);
         } else if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable()) {
             // Closed, the program's own lists hold any of their items; the
-            // forum chooser holds its chosen name (the site's names can be
-            // as long as the site makes them), and its open list every one.
+            // forum and site choosers hold their chosen name (names can be as
+            // long as the site or the user makes them), and their open lists
+            // every one.
             const int room = list->width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
-            const bool forums = list->objectName() == QLatin1String("forumChooser");
+            const bool forums = list->objectName() == QLatin1String("forumChooser")
+                || list->objectName() == QLatin1String("siteChooser");
             for (int item = 0; item < list->count(); ++item)
                 if (!forums || item == list->currentIndex())
                     check(list->itemText(item), room);
@@ -209,6 +211,7 @@ void tst_WindowLayout::textsFitTheirControls_data()
     QTest::addColumn<int>("points");  // 0: the default font
     QTest::addColumn<WindowMaker>("make");
     QTest::addColumn<QString>("style");  // empty: the desktop's
+    QTest::addColumn<bool>("twoSites");  // the site chooser beside the forum chooser
     const QList<QPair<const char*, WindowMaker>> windows = {
         {"main window", [](const AppContext&, MainWindow& main) -> QWidget* { return &main; }},
         {"about", [](const AppContext& c, MainWindow& main) -> QWidget* { return new AboutWindow(c, &main); }},
@@ -239,11 +242,15 @@ void tst_WindowLayout::textsFitTheirControls_data()
     };
     for (int points : {0, 14})
         for (const auto& [name, make] : windows)
-            QTest::addRow("%s, %s", name, points ? "14 points" : "default font") << points << make << QString();
+            QTest::addRow("%s, %s", name, points ? "14 points" : "default font")
+                << points << make << QString() << false;
     // A style whose lists open no wider than their closed box.
     for (int points : {0, 14})
         QTest::addRow("main window, Windows style, %s", points ? "14 points" : "default font")
-            << points << windows.first().second << QStringLiteral("Windows");
+            << points << windows.first().second << QStringLiteral("Windows") << false;
+    for (int points : {0, 14})
+        QTest::addRow("main window, two sites, %s", points ? "14 points" : "default font")
+            << points << windows.first().second << QString() << true;
 }
 
 void tst_WindowLayout::textsFitTheirControls()
@@ -251,6 +258,10 @@ void tst_WindowLayout::textsFitTheirControls()
     QFETCH(int, points);
     QFETCH(WindowMaker, make);
     QFETCH(QString, style);
+    QFETCH(bool, twoSites);
+    if (twoSites)
+        m_settings.setSites({{Settings::FirstSiteId, "http://one.test/", "One"},
+                             {"2", "http://two.test/", "A second site, named at length by its user"}});
     if (!style.isEmpty())
         QApplication::setStyle(style);
     // The site's forums, the first chosen: names as boards give them, and one
