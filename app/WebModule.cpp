@@ -2,11 +2,12 @@
 // The web module's entry point, which the browser control looks up by name
 // when it loads the module (browser/BrowserControl.h): a browser control on
 // the web engine that fills forum posting forms with the posting form filler,
-// and the live preview pane's view.
+// the live preview pane's view, and the smiley picture fetcher.
 // It lives above both of its parts, so neither the browser folder nor the
 // submission folder includes the other's side of the module.
 
 #include "browser/WebEngineControl.h"
+#include "board/SmileyFetcher.h"
 #include "browser/WebLivePreviewView.h"
 #include "submit/PostingFormFiller.h"
 
@@ -19,3 +20,5 @@ extern "C" Q_DECL_EXPORT LivePreviewView* QuillforgeCreateLivePreviewView(QWidge
 {
     return new WebLivePreviewView(parent);
 }
+
+extern "C" Q_DECL_EXPORT void QuillforgeFetchSmileys(const QStringList& addresses) { SmileyFetcher::Start(addresses); }

@@ -3,14 +3,12 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8.h"
+#include "browser/WebModuleLoader.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -36,12 +34,6 @@ QString PictureKind(const QByteArray& bytes)
 }
 
 }  // namespace
-
-SmileyPictures::SmileyPictures(QObject* parent) : QObject(parent), m_network(new QNetworkAccessManager(this))
-{
-    m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    connect(m_network, &QNetworkAccessManager::finished, this, &SmileyPictures::Arrived);
-}
 
 QString SmileyPictures::CacheFile(const QString& address)
 {
@@ -69,45 +61,33 @@ QPixmap SmileyPictures::Picture(const BoardSmiley& smiley, const QSize& fit)
     return QPixmap::fromImage(image);
 }
 
-void SmileyPictures::Fetch(const std::vector<BoardSmiley>& smilies)
+QStringList SmileyPictures::Missing(const std::vector<BoardSmiley>& smilies)
 {
+    QStringList missing;
     for (const BoardSmiley& smiley : smilies) {
         const QString address = ToQString(smiley.picture);
-        const QUrl url(address);
-        const QString scheme = url.scheme().toLower();
-        if ((scheme != QLatin1String("http") && scheme != QLatin1String("https")) || m_waiting.contains(address)
-            || !CachedFile(address).isEmpty())
-            continue;
-        m_waiting.insert(address);
-        QNetworkRequest request(url);
-        request.setAttribute(QNetworkRequest::User, address);
-        request.setTransferTimeout(30000);
-        QNetworkReply* reply = m_network->get(request);
-        reply->setReadBufferSize(MaxBytes + 1);
-        // A picture larger than any smiley is not read to its end.
-        connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
-            if (received > MaxBytes || total > MaxBytes)
-                reply->abort();
-        });
+        const QString scheme = QUrl(address).scheme().toLower();
+        if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !missing.contains(address)
+            && CachedFile(address).isEmpty())
+            missing.append(address);
     }
-    if (m_waiting.isEmpty())
-        emit finished();
+    return missing;
 }
 
-void SmileyPictures::Arrived(QNetworkReply* reply)
+void SmileyPictures::Fetch(const std::vector<BoardSmiley>& smilies)
 {
-    reply->deleteLater();
-    const QString address = reply->request().attribute(QNetworkRequest::User).toString();
-    m_waiting.remove(address);
-    if (reply->error() == QNetworkReply::NoError) {
-        const QByteArray bytes = reply->read(MaxBytes + 1);
-        if (bytes.size() <= MaxBytes && !PictureKind(bytes).isEmpty()) {
-            // A picture that cannot be kept is fetched again next time.
-            QString error;
-            if (FileIO::MakeFolder(Folder(), &error))
-                FileIO::WriteFileAtomically(CacheFile(address), bytes.toStdString(), &error);
-        }
-    }
-    if (m_waiting.isEmpty())
-        emit finished();
+    const QStringList missing = Missing(smilies);
+    if (missing.isEmpty())
+        return;
+    using Fetcher = void (*)(const QStringList&);
+    if (const auto fetch = reinterpret_cast<Fetcher>(WebModuleLoader::Resolve(FetcherName, nullptr)))
+        fetch(missing);
+}
+
+bool SmileyPictures::Keep(const QString& address, const QByteArray& bytes)
+{
+    if (bytes.size() > MaxBytes || PictureKind(bytes).isEmpty())
+        return false;
+    QString error;
+    return FileIO::MakeFolder(Folder(), &error) && FileIO::WriteFileAtomically(CacheFile(address), bytes.toStdString(), &error);
 }

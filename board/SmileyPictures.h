@@ -6,24 +6,21 @@
 // pictures are kept (GIF, PNG, JPEG or WebP, told from their bytes, never
 // from what the server says), and none larger than MaxBytes; anything else
 // is dropped and the smiley shows its code instead.
+// The fetching itself is the web module's (board/SmileyFetcher.h), so that
+// the network library is loaded with it, never on the way up.
 
 #include "board/BoardProfile.h"
 
-#include <QObject>
 #include <QPixmap>
-#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-
-class SmileyPictures : public QObject {
-    Q_OBJECT
+class SmileyPictures {
 public:
     static constexpr qint64 MaxBytes = 256 * 1024;
-
-    explicit SmileyPictures(QObject* parent = nullptr);
+    // The web module's entry point that fetches a list of addresses.
+    static constexpr char FetcherName[] = "QuillforgeFetchSmileys";
 
     // The cache file for the picture at `address` (named by a hash of the
     // address), whether or not it exists yet.
@@ -34,16 +31,13 @@ public:
     // picture when it has not been fetched or cannot be read.
     static QPixmap Picture(const BoardSmiley& smiley, const QSize& fit);
 
-    // Fetches every picture of `smilies` not cached yet; `finished` follows
-    // once all have arrived or failed.
-    void Fetch(const std::vector<BoardSmiley>& smilies);
-
-signals:
-    void finished();
-
-private:
-    void Arrived(QNetworkReply* reply);
-
-    QNetworkAccessManager* m_network = nullptr;
-    QSet<QString> m_waiting;
+    // The http and https addresses among `smilies` whose pictures are not
+    // cached yet, each once.
+    static QStringList Missing(const std::vector<BoardSmiley>& smilies);
+    // Fetches those in the background, through the web module; a picture
+    // that cannot be fetched is simply left out.
+    static void Fetch(const std::vector<BoardSmiley>& smilies);
+    // Keeps `bytes` fetched from `address` when they are a picture no larger
+    // than MaxBytes; false when they are not kept.
+    static bool Keep(const QString& address, const QByteArray& bytes);
 };

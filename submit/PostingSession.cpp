@@ -132,10 +132,8 @@ void PostingSession::ReadPostingPage()
         const QString siteAddress = ToQString(self->m_post.siteAddress);
         BoardProfiles::SavePostingPage(*self->m_context.settings, siteAddress, page);
         // The pictures arrive while the user writes in the board's page; the
-        // fetcher outlives this session and goes once it is done.
-        auto* pictures = new SmileyPictures(QCoreApplication::instance());
-        QObject::connect(pictures, &SmileyPictures::finished, pictures, &QObject::deleteLater);
-        pictures->Fetch(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
+        // fetching outlives this session.
+        SmileyPictures::Fetch(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
         emit self->boardRead();
     });
 }
