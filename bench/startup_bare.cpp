@@ -2,19 +2,17 @@
 // A child of bench_startup: the baseline, a bare Qt window that shows one
 // QPlainTextEdit, and exits as soon as it has been shown and painted.
 
+#include "StartupProbe.h"
+
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    StartupProbe app(argc, argv);
     QPlainTextEdit window;
     window.resize(824, 525);
+    app.ExitOncePainted(&window);
     window.show();
-    QTimer::singleShot(0, [&] {
-        window.repaint();
-        QCoreApplication::exit(0);  // straight out: quit() would run the close sequence
-    });
     return app.exec();
 }

@@ -2,6 +2,8 @@
 // A child of bench_startup: starts exactly as the editor does, and exits as
 // soon as the main window has been shown and painted.
 
+#include "StartupProbe.h"
+
 #include "base/AppContext.h"
 #include "app/MainStartup.h"
 #include "base/Platform.h"
@@ -9,12 +11,11 @@
 #include "editor/MainWindow.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char** argv)
 {
     PrepareApplication();
-    QApplication app(argc, argv);
+    StartupProbe app(argc, argv);
     QApplication::setOrganizationName(Settings::AppName);
     QApplication::setApplicationName(Settings::AppName);
     QtPlatform platform;
@@ -23,9 +24,6 @@ int main(int argc, char** argv)
     context.settings = &settings;
     context.platform = &platform;
     std::unique_ptr<MainWindow> window = MainStartup(context, QApplication::applicationDirPath(), {});
-    QTimer::singleShot(0, [&] {
-        window->repaint();
-        QCoreApplication::exit(0);  // straight out: quit() would run the close sequence
-    });
+    app.ExitOncePainted(window.get());
     return app.exec();
 }
