@@ -35,32 +35,54 @@ const char* const FillFunction = R"js((function (post) {
   // content back into the text area when the form is sent. The post goes
   // into the editor's source box, which it sends as it is: the editor is
   // switched to it first with its own Source button, as the user would.
-  let field = message;
-  const editor = message.previousElementSibling;
-  const hasEditor = editor !== null && editor.classList.contains('sceditor-container');
-  if (hasEditor) {
-    const toggle = editor.querySelector('.sceditor-button-source');
-    if (!editor.classList.contains('sourceMode') && toggle)
-      toggle.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));
-    const source = editor.querySelector('textarea');
-    if (editor.classList.contains('sourceMode') && source)
-      field = source;
+  const editorOf = () => {
+    const box = message.previousElementSibling;
+    return box !== null && box.classList.contains('sceditor-container') ? box : null;
+  };
+  const place = (editor) => {
+    let field = message;
+    if (editor) {
+      const toggle = editor.querySelector('.sceditor-button-source');
+      if (!editor.classList.contains('sourceMode') && toggle)
+        toggle.dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true}));
+      const source = editor.querySelector('textarea');
+      if (editor.classList.contains('sourceMode') && source)
+        field = source;
+    }
+    message.value = post.body;
+    field.value = post.body;
+    // An editor without a Source button stays in its WYSIWYG view: it takes
+    // the text area's text back (through its own conversion) on the form's
+    // reset event, so the post is not replaced by its empty view.
+    if (editor && field === message && message.form)
+      message.form.dispatchEvent(new Event('reset'));
+    for (const changed of new Set([subject, message, field])) {
+      changed.dispatchEvent(new Event('input', {bubbles: true}));
+      changed.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+    field.focus();
+    field.setSelectionRange(0, 0);
+    field.scrollTop = 0;
+    field.scrollIntoView({block: 'nearest'});
+  };
+  const editor = editorOf();
+  place(editor);
+  // The board's scripts may make the editor only after the page has loaded
+  // (jQuery runs its ready handlers after a pause, which can fall after the
+  // page's load). Made from the text area, it would show the post in its
+  // WYSIWYG view; so the moment it appears it is switched to its source box
+  // and the post is written there again.
+  if (!editor && message.parentNode) {
+    const watch = new MutationObserver(() => {
+      const late = editorOf();
+      if (late) {
+        watch.disconnect();
+        place(late);
+      }
+    });
+    watch.observe(message.parentNode, {childList: true});
+    setTimeout(() => watch.disconnect(), 15000);
   }
-  message.value = post.body;
-  field.value = post.body;
-  // An editor without a Source button stays in its WYSIWYG view: it takes
-  // the text area's text back (through its own conversion) on the form's
-  // reset event, so the post is not replaced by its empty view.
-  if (hasEditor && field === message && message.form)
-    message.form.dispatchEvent(new Event('reset'));
-  for (const changed of new Set([subject, message, field])) {
-    changed.dispatchEvent(new Event('input', {bubbles: true}));
-    changed.dispatchEvent(new Event('change', {bubbles: true}));
-  }
-  field.focus();
-  field.setSelectionRange(0, 0);
-  field.scrollTop = 0;
-  field.scrollIntoView({block: 'nearest'});
   return 'filled';
 }))js";
 

@@ -600,6 +600,8 @@ void tst_SubmitForum::richEditorBoards_data()
                                                                            << "wysiwyg";
     QTest::newRow("SMF, jQuery not loaded (the board's CDN unreachable): no editor") << "smf21"
                                                                                      << "off";
+    QTest::newRow("SMF, the editor made only after the page has loaded") << "smf21"
+                                                                         << "wysiwyg-late";
 }
 
 void tst_SubmitForum::richEditorBoards()
@@ -621,17 +623,19 @@ void tst_SubmitForum::richEditorBoards()
         // Filled once the board's page (and its editor) is there.
         QTRY_COMPARE_WITH_TIMEOUT(ValueOf(page, "textarea[name=message]"), InTextArea(body), LoadTimeout);
         QCOMPARE(ValueOf(page, "input[name=subject]"), expectedTitle);
-        const bool hasEditor = Exists(page, ".sceditor-container");
-        QCOMPARE(hasEditor, editor != "off");
+        QTRY_COMPARE_WITH_TIMEOUT(Exists(page, ".sceditor-container"), editor != "off", LoadTimeout);
+        const bool hasEditor = editor != "off";
         // The user types where the editor takes text: its source box, the
-        // editor switched to it; or the board's own text area.
-        const QString typedIn =
-            RunScript(page,
-                      "(function(){ const e = document.activeElement;"
-                      " return e.closest('.sceditor-container') ? 'editor source box' : e.name; })()")
+        // editor switched to it (also when the editor comes after the
+        // page); or the board's own text area.
+        const auto typedIn = [&] {
+            return RunScript(page, "(function(){ const e = document.activeElement;"
+                                   " return (e.closest('.sceditor-container') ? 'editor: ' : 'page: ')"
+                                   " + e.tagName + ' ' + e.value; })()")
                 .toString();
-        QCOMPARE(typedIn, hasEditor ? QString("editor source box") : QString("message"));
-        QCOMPARE(RunScript(page, "document.activeElement.value").toString(), InTextArea(body));
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(typedIn(), (hasEditor ? "editor: TEXTAREA " : "page: TEXTAREA ") + InTextArea(body),
+                                  LoadTimeout);
         QCOMPARE(RunScript(page, "document.activeElement.selectionStart").toInt(), 0);
         if (hasEditor)
             QVERIFY(Exists(page, ".sceditor-container.sourceMode"));

@@ -9,7 +9,8 @@
 // post. config.json may set:
 //   "editor": "source" (the default), "wysiwyg" (the member's "WYSIWYG by
 //             default" option) or "off" (jQuery, which the board loads from
-//             a CDN by default, does not load: no editor)
+//             a CDN by default, does not load: no editor); "-late" after
+//             "source" or "wysiwyg" makes the editor after the page's load
 //   "flood": seconds between two posts from one address (5)
 require __DIR__ . '/../common.php';
 
