@@ -826,7 +826,9 @@ void MainWindow::UpdateClock()
 void MainWindow::Initialise()
 {
     setWindowTitle(Platform::ProgramTitle);
-    RefreshBoard();
+    // The sites, the chosen one's forums and its board (once: the board's
+    // emoticons are read from their pictures).
+    ReloadSites();
     // The initial list choices run the list commands as a user's choice would;
     // emptying the post afterwards removes what they inserted.
     sizeList->setCurrentIndex(2);
@@ -838,7 +840,6 @@ void MainWindow::Initialise()
     m_post->SetState(PostDocument::State::Unchanged);
     SetToolBarPictures();
     assistanceBox->setToolTip(Translated("TagTable", TagTable::AssistHelp));
-    ReloadSites();
     // A window that kept its size kept the pane's room with it.
     ShowLivePreview(m_context.settings->livePreview(), !m_geometryKept);
 }
