@@ -7,6 +7,8 @@
 // own under a dark one, so painted surfaces and the controls on them stay
 // readable together.
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QSize>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -83,6 +86,17 @@ inline QGridLayout* OverBackground(QWidget* window, QWidget* background, QLayout
     stack->addLayout(content, 0, 0);
     background->lower();
     return stack;
+}
+
+// Makes the open list of `list` wide enough for its longest entry, however
+// narrow the closed box.
+inline void FitOpenList(QComboBox* list)
+{
+    QAbstractItemView* view = list->view();
+    int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
+    if (list->count() > list->maxVisibleItems())
+        width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(width);
 }
 
 }  // namespace Look

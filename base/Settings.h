@@ -42,6 +42,15 @@ struct SiteEntry {
     bool operator==(const SiteEntry&) const = default;
 };
 
+// True when `sites` holds the site `id`.
+inline bool HasSite(const QList<SiteEntry>& sites, const QString& id)
+{
+    for (const SiteEntry& site : sites)
+        if (site.id == id)
+            return true;
+    return false;
+}
+
 // Where a post file was last meant to go; empty parts when never chosen.
 struct PostTarget {
     QString site;  // a site's id

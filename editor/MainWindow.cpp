@@ -44,7 +44,6 @@
 #include <QGridLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGroupBox>
@@ -935,11 +934,10 @@ void MainWindow::ChooseTarget(const PostTarget& target)
 {
     if (target.site.isEmpty())
         return;
-    for (const SiteEntry& site : m_context.settings->sites())
-        if (site.id == target.site && site.id != m_context.settings->chosenSite().id) {
-            m_context.settings->setChosenSite(site.id);
-            ReloadSites();
-        }
+    if (target.site != m_context.settings->chosenSite().id && HasSite(m_context.settings->sites(), target.site)) {
+        m_context.settings->setChosenSite(target.site);
+        ReloadSites();
+    }
     if (!target.forum.isEmpty() && m_forums->Choose(target.forum))
         m_forumNumber = target.forum;
     topicNumberEdit->setText(target.topic);
@@ -1030,8 +1028,10 @@ void MainWindow::showOptions()
     OptionsDialog::ShowModeless(
         m_options, m_context,
         [this] {
-            ReloadSites();
+            // The forums first: the sites then reload them only when the
+            // chosen site changed, which this already did.
             ReloadForums();
+            ReloadSites();
         },
         this);
     if (m_options)
@@ -1147,8 +1147,7 @@ void MainWindow::ReloadSites()
     // chooser, which keeps the width it was fitted to; its open list shows
     // every name whole.
     const bool several = sites.size() > 1;
-    QAbstractItemView* list = siteChooser->view();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    Look::FitOpenList(siteChooser);
     siteChooser->setVisible(several);
     // The forum chosen stays while the site does.
     if (m_context.settings->chosenSite().id != m_forumsSite)

@@ -3,26 +3,15 @@
 
 #include "forums/ForumList.h"
 #include "forums/ForumListFile.h"
+#include "base/Look.h"
 #include "base/Utf8.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QStyle>
 
 ForumChooser::ForumChooser(const AppContext& context, QComboBox* list, QWidget* owner)
     : m_context(context), m_list(list), m_owner(owner)
 {
-}
-
-void ForumChooser::FitOpenList()
-{
-    // The open list shows every name whole, however narrow the closed box.
-    QAbstractItemView* view = m_list->view();
-    int width = view->sizeHintForColumn(0) + 2 * view->frameWidth();
-    if (m_list->count() > m_list->maxVisibleItems())
-        width += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-    view->setMinimumWidth(width);
 }
 
 bool ForumChooser::Reload(const QString& siteId)
@@ -36,7 +25,7 @@ bool ForumChooser::Reload(const QString& siteId)
         m_list->clear();
         m_list->addItem(QCoreApplication::translate("ForumList", ForumList::Placeholder.data()), Placeholder);
         m_list->setCurrentIndex(0);
-        FitOpenList();
+        Look::FitOpenList(m_list);
         return true;
     case ForumListFile::Found::Read:
         break;
@@ -46,7 +35,7 @@ bool ForumChooser::Reload(const QString& siteId)
     // file holds it, which gives the forum number.
     for (const QString& entry : entries)
         m_list->addItem(ToQString(ForumList::ShownText(ToUtf8(entry))), entry);
-    FitOpenList();
+    Look::FitOpenList(m_list);
     if (m_list->count() == 0)
         return false;
     m_list->setCurrentIndex(0);

@@ -38,8 +38,6 @@ public:
     bool Choose(const QString& number);
 
 private:
-    void FitOpenList();
-
     AppContext m_context;
     QComboBox* m_list;
     QWidget* m_owner;

@@ -17,6 +17,11 @@ QString PathOf(const AppContext& context, const QString& siteId)
 {
     if (siteId.isEmpty() || siteId == context.settings->sites().first().id)
         return context.WritableFile(ToQString(ForumList::FileName));
+    return OwnPathOf(context, siteId);
+}
+
+QString OwnPathOf(const AppContext& context, const QString& siteId)
+{
     return context.WritableFile(QStringLiteral("forums-%1.inf").arg(siteId));
 }
 

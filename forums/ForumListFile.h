@@ -16,6 +16,9 @@ namespace ForumListFile {
 
 // The forum list file of the site `siteId`; the first site's when empty.
 QString PathOf(const AppContext& context, const QString& siteId = QString());
+// The file the list of the site `siteId` has while that site is not the
+// first (the first site's is forums.inf).
+QString OwnPathOf(const AppContext& context, const QString& siteId);
 
 enum class Found { Missing, Read, Unreadable };
 

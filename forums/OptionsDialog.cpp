@@ -512,7 +512,7 @@ void OptionsDialog::done(int result)
     QStringList unsaved;
     const QList<SiteEntry> stored = m_context.settings->sites();
     for (const QString& id : std::as_const(m_added))
-        if (std::none_of(stored.begin(), stored.end(), [&](const SiteEntry& site) { return site.id == id; }))
+        if (!HasSite(stored, id))
             unsaved.append(id);
     m_context.settings->addRemovedSites(unsaved);
     m_added.clear();

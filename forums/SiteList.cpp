@@ -5,12 +5,12 @@
 #include "base/Platform.h"
 #include "base/Utf8.h"
 #include "forums/ForumList.h"
+#include "forums/ForumListFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
-#include <algorithm>
 
 namespace {
 
@@ -64,12 +64,8 @@ bool Store(const AppContext& context, QWidget* owner, const QList<SiteEntry>& si
 {
     const QList<SiteEntry> old = context.settings->sites();
     const QString firstFile = context.WritableFile(ToQString(ForumList::FileName));
-    const auto fileOf = [&](const QString& id) {
-        return context.WritableFile(QStringLiteral("forums-%1.inf").arg(id));
-    };
-    const auto kept = [&](const QString& id) {
-        return std::any_of(sites.begin(), sites.end(), [&](const SiteEntry& site) { return site.id == id; });
-    };
+    const auto fileOf = [&](const QString& id) { return ForumListFile::OwnPathOf(context, id); };
+    const auto kept = [&](const QString& id) { return HasSite(sites, id); };
     QStringList failed;
     const auto remove = [&](const QString& path) {
         QFile file(path);
