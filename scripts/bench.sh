@@ -3,7 +3,7 @@
 # Builds Quillforge and runs every benchmark program, printing its figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh >/dev/null
+[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh bench >/dev/null
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
 build_dir="${QF_BUILD_DIR:-build}"
 status=0

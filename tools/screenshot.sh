@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-docs/screenshot.png}")"
-[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh >/dev/null
+[ "${QF_NO_SETUP:-}" = 1 ] || bash scripts/setup.sh screenshot >/dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

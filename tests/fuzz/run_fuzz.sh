@@ -3,8 +3,11 @@
 # Builds the fuzz targets with clang in their own folder and runs one for a
 # bounded time:  run_fuzz.sh BUILD_DIR SECONDS [TARGET] [libFuzzer options...]
 # TARGET is "render" (the default), "phpbb3", "mybb18", "smf21", "forumscan" or "paste". Exits 77 (skipped) when
-# clang or its libFuzzer runtime is not installed (scripts/setup.sh installs
-# both).
+# clang or its libFuzzer runtime is not installed (scripts/setup.sh test
+# installs both).
+#   run_fuzz.sh BUILD_DIR build    only configures and builds the targets.
+# With QF_FUZZ_BUILT=1 the build folder is taken as it is, so that several
+# runs can share it at once (CTest builds it first, in a test of its own).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$1"
@@ -19,11 +22,22 @@ if ! command -v clang++ >/dev/null; then
   echo "clang++ is not installed; skipping the fuzz run"
   exit 77
 fi
-if [ ! -f "$build/build.ninja" ]; then
-  CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
-    || { echo "cannot configure the fuzz build (is libclang-rt-14-dev installed?)"; exit 77; }
+if [ "${QF_FUZZ_BUILT:-}" != 1 ]; then
+  if [ ! -f "$build/build.ninja" ]; then
+    CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
+      || { echo "cannot configure the fuzz build (is libclang-rt-14-dev installed?)"; exit 77; }
+  fi
+  cmake --build "$build" >/dev/null
 fi
-cmake --build "$build" >/dev/null
+[ "$seconds" = build ] && exit 0
+if [ ! -f "$build/build.ninja" ]; then
+  echo "the fuzz build could not be configured (is libclang-rt-14-dev installed?); skipping the fuzz run"
+  exit 77
+fi
+if [ ! -x "$build/fuzz_$target" ]; then
+  echo "$build/fuzz_$target is missing: the fuzz build did not make it"
+  exit 1
+fi
 corpus="$build/corpus-$target"
 mkdir -p "$corpus"
 case "$target" in
