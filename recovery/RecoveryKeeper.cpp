@@ -40,8 +40,8 @@ void RecoveryKeeper::Schedule()
         return;
     if (!m_waiting.isValid())
         m_waiting.start();
-    const qint64 left = LongestWaitMs - m_waiting.elapsed();
-    m_timer.start(static_cast<int>(std::clamp<qint64>(left, 0, DelayMs)));
+    const qint64 left = m_timing.longestWait.count() - m_waiting.elapsed();
+    m_timer.start(static_cast<int>(std::clamp<qint64>(left, 0, m_timing.pause.count())));
 }
 
 bool RecoveryKeeper::WriteNow()

@@ -23,14 +23,21 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
+
 class PostDocument;
 class QLabel;
 
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
-    static constexpr int DelayMs = 2000;
-    static constexpr int LongestWaitMs = 30000;
+    struct Timing {
+        // The pause after the last edit before the copy is written.
+        std::chrono::milliseconds pause{2000};
+        // The longest a copy waits after the first edit it does not hold,
+        // for a user who types without pausing.
+        std::chrono::milliseconds longestWait{30000};
+    };
 
     // `messagePanel` shows a failure to write; the copy lives in `folder`.
     RecoveryKeeper(PostDocument& post, QLabel* messagePanel, const QString& folder = RecoverySlot::Folder(),
@@ -40,6 +47,12 @@ public:
     // Inactive, no copy is kept (the old one is removed). Active by default.
     void SetActive(bool active);
     bool Active() const { return m_active; }
+
+    // Takes effect from the next edit.
+    void SetTiming(Timing timing) { m_timing = timing; }
+    Timing GetTiming() const { return m_timing; }
+    // True while a copy waits for the pause to end.
+    bool Scheduled() const { return m_timer.isActive(); }
 
     QString CopyPath() const { return m_slot.CopyPath(); }
     // The copy of an earlier run last restored by TakeOver; empty when none.
@@ -70,6 +83,7 @@ private:
     QLabel* m_messagePanel;
     RecoverySlot m_slot;
     QTimer m_timer;
+    Timing m_timing;
     QElapsedTimer m_waiting;  // since the first edit that no copy holds
     bool m_active = true;
     bool m_hasCopy = false;

@@ -82,6 +82,8 @@ int main(int argc, char** argv)
     context.settings = &settings;
     context.platform = &platform;
     std::unique_ptr<MainWindow> window = MainStartup(context, QApplication::applicationDirPath(), arguments.mid(3));
+    // The copy follows a short pause, so the test waits little for it.
+    window->Recovery().SetTiming({std::chrono::milliseconds(200), std::chrono::milliseconds(30000)});
     QObject::connect(&window->Recovery(), &RecoveryKeeper::copyWritten, &app,
                      [](const QString& path) { Print(QStringLiteral("COPY ") + path); });
 

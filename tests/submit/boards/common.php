@@ -5,6 +5,7 @@
 // The test copies the boards into a temporary folder, so the state starts
 // empty for each run. A board may also read config.json there:
 //   {"samesite": "Lax"}  the session cookies' SameSite attribute (none when absent)
+//   {"form_key_age": 0}  phpBB 3: seconds a posting form's key must age (1)
 
 function board_dir() { return dirname($_SERVER['SCRIPT_FILENAME']); }
 

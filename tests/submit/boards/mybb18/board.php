@@ -11,6 +11,7 @@
 //             editor toolbar has no Source button)
 //   "flood": seconds a member waits between posts (60)
 //   "showredirect": false  members get a 302 instead of the redirect page
+//   "redirect_seconds": the redirect page's refresh time (2)
 require __DIR__ . '/../common.php';
 
 const COOKIE = 'mybb';
@@ -113,7 +114,7 @@ function redirect_to($session, $url, $message) {
     }
     echo '<!DOCTYPE html PUBLIC "-//W3C//DTD XHTML 1.0 Transitional//EN" "http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd"><!-- start: redirect -->' . "\n"
         . '<html xml:lang="en" lang="en" xmlns="http://www.w3.org/1999/xhtml"><head><title>' . BOARD_NAME . '</title>'
-        . '<meta http-equiv="refresh" content="2;URL=' . h($url) . '" /></head><body><br /><br /><br />'
+        . '<meta http-equiv="refresh" content="' . (int)config('redirect_seconds', 2) . ';URL=' . h($url) . '" /></head><body><br /><br /><br />'
         . '<table border="0" cellspacing="0" cellpadding="5" class="tborder"><tr><td class="thead"><strong>' . BOARD_NAME . '</strong></td></tr>'
         . '<tr><td class="trow1" align="center"><p>' . $message . '</p></td></tr>'
         . '<tr><td class="trow2" align="right"><a href="' . h($url) . '"><span class="smalltext">Click here if you don\'t want to wait any longer.</span></a></td></tr>'

@@ -17,11 +17,13 @@ function form_key_fields($session, $form) {
         . '<input type="hidden" name="form_token" value="' . form_token($now, $session, $form) . '">';
 }
 
-// Accepted from `$minAge` seconds (one for posts) to two hours after the
-// form was made; a posting form's key only once. The login form's key may
-// come back: a login form refilled within the second it was first made
-// carries the same key, and the board takes it.
-function check_form_key(&$state, $session, $form, $minAge = 1) {
+// Accepted from `$minAge` seconds (for posts one, as on the board, or what
+// config.json's "form_key_age" says) to two hours after the form was made; a
+// posting form's key only once. The login form's key may come back: a login
+// form refilled within the second it was first made carries the same key,
+// and the board takes it.
+function check_form_key(&$state, $session, $form, $minAge = null) {
+    $minAge = $minAge ?? (int)(board_config()['form_key_age'] ?? 1);
     $time = (int)($_POST['creation_time'] ?? 0);
     $token = (string)($_POST['form_token'] ?? '');
     $age = time() - $time;
