@@ -79,6 +79,8 @@ LivePreviewPane::~LivePreviewPane()
     m_renderer.waitForDone();
 }
 
+bool LivePreviewPane::UpdateDue() const { return m_pause->isActive(); }
+
 void LivePreviewPane::SetDialect(Dialect dialect)
 {
     const bool newPage = dialect.page != m_dialect.page;

@@ -53,6 +53,8 @@ public:
 
     // How long typing must pause before the pane follows.
     static constexpr int PauseMs = 120;
+    // True while an edit waits for that pause to end.
+    bool UpdateDue() const;
 
 signals:
     // The page shows the post as it was when the last render started.

@@ -118,6 +118,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow
     Initialise();
     // The length panel follows the body after a pause in typing.
     m_lengthTimer = new QTimer(this);
+    m_lengthTimer->setObjectName(QStringLiteral("lengthTimer"));
     m_lengthTimer->setSingleShot(true);
     m_lengthTimer->setInterval(300);
     connect(m_lengthTimer, &QTimer::timeout, this, &MainWindow::ShowLength);

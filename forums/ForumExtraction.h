@@ -45,6 +45,10 @@ public:
     // site `siteId` (the site chosen in the main window when empty).
     Outcome Read(const QString& address, std::string* pageText, const QString& siteId = QString());
 
+    // The timing of the reads; a new one is taken by the next read.
+    Timing GetTiming() const { return m_timing; }
+    void SetTiming(Timing timing) { m_timing = timing; }
+
     // Ends the read in progress, if any: its browser window goes at once.
     void Abandon();
     bool Running() const { return !m_browser.isNull(); }

@@ -52,6 +52,11 @@ public:
     OptionsDialog(const AppContext& context, ForumListChanged forumListChanged, QWidget* owner = nullptr,
                   ForumExtraction::Timing timing = {});
 
+    // The extraction's pause and limit (the ones given to the constructor
+    // until set again).
+    ForumExtraction::Timing ExtractionTiming() const { return m_extraction->GetTiming(); }
+    void SetExtractionTiming(ForumExtraction::Timing timing) { m_extraction->SetTiming(timing); }
+
     // Start-up: shows a new dialog modally; returns once it has been closed.
     static void ShowModal(const AppContext& context, ForumListChanged forumListChanged);
     // The menu and toolbar: shows the dialog modeless over `owner`, or brings

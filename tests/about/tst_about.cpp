@@ -231,7 +231,7 @@ void tst_About::contactCommand()
         captions << window->windowTitle();
         banners << window->contactUsBanner->isVisible() << window->sendTopicBanner->isVisible();
         QCOMPARE(window->parentWidget(), &owner);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(path));
     });
     Controls(owner).contactAction->trigger();

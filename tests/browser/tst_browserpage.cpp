@@ -133,12 +133,12 @@ void tst_BrowserPage::noScriptOfThePostRuns()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QSignalSpy completed(window.data(), &BrowserWindow::navigationCompleted);
         const qsizetype logged = m_php->Log().size();
         ClickInPage(window, "#first");
-        QTRY_VERIFY_WITH_TIMEOUT(m_php->Log().mid(logged).contains(address.mid(1).toUtf8()), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(completed.count() >= 1 && !window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(m_php->Log().mid(logged).contains(address.mid(1).toUtf8()), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(completed.count() >= 1 && !window->Busy(), LoadTimeout);
         // Nothing was committed: the post is still shown, as it was.
         QCOMPARE(WebView(*window)->url(), preview);
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("javascript link"));
@@ -146,21 +146,21 @@ void tst_BrowserPage::noScriptOfThePostRuns()
         ClickInPage(window, "#js");
         ClickInPage(window, "#handler");
         WebView(*window)->resize(500, WebView(*window)->height());
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window,
+        QF_TRY_VERIFY_WITH_TIMEOUT(RunScript(window,
                                            "(function(){ const p = document.getElementById('late');"
                                            " return p.complete && p.currentSrc.endsWith('narrow.gif'); })()")
                                      .toBool(),
                                  LoadTimeout);
         ClickInPage(window, "#framed");
         // The frame's page has loaded once the page lists it among its resources.
-        QTRY_VERIFY_WITH_TIMEOUT(RunScript(window,
+        QF_TRY_VERIFY_WITH_TIMEOUT(RunScript(window,
                                            "performance.getEntriesByType('resource').some("
                                            "e => e.name.includes('frame.php'))")
                                      .toBool(),
                                  LoadTimeout);
         // A remote page reached afterwards runs its own script, in the same window.
         ClickInPage(window, "#remote");
-        QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("remote script ran"), LoadTimeout);
+        QF_TRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("remote script ran"), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), m_php->Url("/remote.php"));
         inspected = true;
     });
@@ -183,17 +183,17 @@ void tst_BrowserPage::linkForANewWindowKeepsThePostUntilThePageArrives()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         ClickInPage(window, "#blank");
-        QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
         QCOMPARE(m_server.requests.last().path, QString("/slow.htm"));
         // The address does not answer: the post stays, the hourglass shows.
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("<b>The post</b>"));
         QVERIFY(window->Busy());
         m_server.Release("/slow.htm");
         // Once it answers, it opens in this same window, with its scripts.
-        QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("new page script ran"), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_COMPARE_WITH_TIMEOUT(WebView(*window)->title(), QString("new page script ran"), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), m_server.Url("/slow.htm"));
         QVERIFY(window->WaitForBodyHtml().value_or("").contains("the new page"));
         inspected = true;
@@ -225,12 +225,12 @@ void tst_BrowserPage::escape()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         ClickInPage(window, "#message");
         QWidget* surface = window->pageView->focusProxy();
         QTest::keyClicks(surface, "Dear makers");
         QTest::keyClick(surface, Qt::Key_Escape);
-        QTRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.getElementById('message').value").toString(),
+        QF_TRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.getElementById('message').value").toString(),
                                   QString("Dear makers"), LoadTimeout);
         window->closeHotSpot->setFocus(Qt::TabFocusReason);
         QTest::keyClick(window->closeHotSpot, Qt::Key_Escape);
@@ -256,7 +256,7 @@ void tst_BrowserPage::contactFormSends()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         shown = RunScript(window,
                           "document.body.innerText + '|' + [...document.querySelectorAll('input')]"
                           ".map(e => e.type + ':' + e.value).join(' ')")
@@ -267,12 +267,12 @@ void tst_BrowserPage::contactFormSends()
         for (int i = 0; i < fields.size(); ++i) {
             ClickInPage(window, fields[i]);
             QTest::keyClicks(window->pageView->focusProxy(), typed[i]);
-            QTRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(),
+            QF_TRY_COMPARE_WITH_TIMEOUT(RunScript(window, "document.querySelector('" + fields[i] + "').value").toString(),
                                       typed[i], LoadTimeout);
         }
         ClickInPage(window, "input[name=B1]");
-        QTRY_COMPARE_WITH_TIMEOUT(WebView(*window)->url(), m_php->Url("/contact.php"), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_COMPARE_WITH_TIMEOUT(WebView(*window)->url(), m_php->Url("/contact.php"), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         answer = window->WaitForBodyHtml().value_or("");
     });
     BrowserWindow::Show(BrowserMode::Contact, QUrl::fromLocalFile(page), nullptr);

@@ -123,7 +123,7 @@ void tst_BrowserWindow::modes()
         QCOMPARE(window->windowTitle(), caption);
         QCOMPARE(window->sendTopicBanner->isVisible(), sendTopic);
         QCOMPARE(window->contactUsBanner->isVisible(), contactUs);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(page));
         inspected = true;
     });
@@ -144,7 +144,7 @@ void tst_BrowserWindow::previewShowsTheRenderedBody()
     ModalDriver watcher([&](QWidget* w) {
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(WebView(*window)->url(), QUrl::fromLocalFile(m_context.WritableFile("preview.htm")));
         body = BodyOf(window);
     });
@@ -176,7 +176,7 @@ void tst_BrowserWindow::previewAfterAnotherMode()
         QVERIFY(window);
         captions << window->windowTitle();
         banners << (window->sendTopicBanner->isVisible() || window->contactUsBanner->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
     });
     BrowserWindow::Show(before, QUrl::fromLocalFile(page), owner.get());
     Controls(*owner).previewButton->click();
@@ -196,7 +196,7 @@ void tst_BrowserWindow::scriptsInThePostDoNotRun()
     ModalDriver watcher([&](QWidget* w) {
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         body = BodyOf(window);
         title = RunScript(window, "document.title").toString();
     });
@@ -228,7 +228,7 @@ void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
         const QPoint link = CentreOf(window, "#go");
         QVERIFY(link.x() >= 0);
@@ -236,12 +236,12 @@ void tst_BrowserWindow::linkLoadsInTheSameWindowWithTheHourglass()
         QVERIFY(surface);
         QTest::mouseClick(surface, Qt::LeftButton, {}, link);
         // The request has reached the server, which holds the answer back.
-        QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
         QCOMPARE(m_server.requests.last().path, QString("/linked.htm"));
         QVERIFY(window->Busy());
         QCOMPARE(window->cursor().shape(), Qt::WaitCursor);
         m_server.Release("/linked.htm");
-        QTRY_COMPARE_WITH_TIMEOUT(window->cursor().shape(), Qt::ArrowCursor, LoadTimeout);
+        QF_TRY_COMPARE_WITH_TIMEOUT(window->cursor().shape(), Qt::ArrowCursor, LoadTimeout);
         QVERIFY(!window->Busy());
         // Same window, new page; a remote page runs its scripts.
         QCOMPARE(WebView(*window)->url(), address);
@@ -269,11 +269,11 @@ void tst_BrowserWindow::localPagesLoadRemotePicturesAndSendForms()
     ModalDriver watcher([&](QWidget* w) {
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         QCOMPARE(RunScript(window, "document.getElementById('pic').naturalWidth").toInt(), 1);
         QSignalSpy started(window.data(), &BrowserWindow::navigationStarting);
         RunScript(window, "document.forms[0].submit()");
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/sent.htm"), LoadTimeout);
         QCOMPARE(started.count(), 1);
         QVERIFY(BodyOf(window).contains("form received"));
         inspected = true;
@@ -296,9 +296,9 @@ void tst_BrowserWindow::pageGivenAsTextUsesItsBaseAddress()
         QPointer<BrowserWindow> window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QString("Send Topic"));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), LoadTimeout);
         RunScript(window, "document.forms[0].submit()");
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/forum/posting.php"),
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy() && WebView(*window)->url() == m_server.Url("/forum/posting.php"),
                                  LoadTimeout);
         inspected = true;
     });
@@ -319,7 +319,7 @@ void tst_BrowserWindow::hiddenReader()
     QSignalSpy completed(reader.get(), &BrowserWindow::navigationCompleted);
     reader->Navigate(m_server.Url("/index.php"));
     QVERIFY(reader->Busy());
-    QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+    QF_TRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
     QVERIFY(reader->Busy());
     QCOMPARE(reader->cursor().shape(), Qt::WaitCursor);
     m_server.Release("/index.php");
@@ -342,7 +342,7 @@ void tst_BrowserWindow::programEndEndsTheWait()
     m_server.Hold("/held.htm");
     BrowserWindow reader;
     reader.Navigate(m_server.Url("/held.htm"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
+    QF_TRY_VERIFY_WITH_TIMEOUT(!m_server.requests.isEmpty(), LoadTimeout);
     QTimer::singleShot(50, qApp, [] { QCoreApplication::exit(0); });
     const bool loaded = reader.WaitWhileBusy();
     const bool stillBusy = reader.Busy();

@@ -14,6 +14,7 @@
 #include "render/LineAnchor.h"
 #include "render/LivePreview.h"
 #include "support/EditorFixture.h"
+#include "support/EventWait.h"
 #include "support/PhpServer.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -122,15 +123,19 @@ std::unique_ptr<MainWindow> tst_LivePreview::OpenWithPane()
 
 QVariant tst_LivePreview::Run(MainWindow& w, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    Pane(w)->PageView()->RunScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
+    // The answer may come after the wait has given up on it.
+    struct Answer {
+        QVariant value;
+        bool done = false;
+    };
+    auto answer = std::make_shared<Answer>();
+    Pane(w)->PageView()->RunScript(script, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
     });
-    if (!QTest::qWaitFor([&] { return done; }, 30000))
+    if (!EventWait::Until([&] { return answer->done; }, 30000))
         qWarning("script timed out");
-    return result;
+    return answer->value;
 }
 
 bool tst_LivePreview::WaitForUpdate(MainWindow& w)
@@ -166,7 +171,8 @@ void tst_LivePreview::webEngineStartsWithThePane()
         auto w = m_fixture->MakeWindow();
         QTest::keyClicks(Controls(*w).bodyEdit, "[b]Typed without the pane[/b]");
         Controls(*w).previewButton->setFocus();
-        QTest::qWait(300);  // past the pause after typing
+        // No update waits for the pause after typing.
+        QVERIFY(!Pane(*w)->UpdateDue());
         QVERIFY(qApp->findChildren<QWebEngineProfile*>().isEmpty());
         QCOMPARE(WebEngineProcesses(), 0);
         QVERIFY(!Pane(*w)->isVisible());
@@ -328,12 +334,14 @@ void tst_LivePreview::noScriptOfThePostRuns()
     // under the sanitizers) may miss a click: it is clicked again until then.
     for (int attempt = 0; attempt < 20 && desktop.opened.isEmpty(); ++attempt) {
         click("web");
-        QTest::qWait(500);
+        (void)EventWait::Until([&] { return !desktop.opened.isEmpty(); }, 500);
     }
     QCOMPARE(desktop.opened, QList<QUrl>{QUrl(server + "page")});
-    // The script link goes nowhere.
+    // The script link goes nowhere: the page takes the web link clicked after
+    // it only once it has done what the script link asked.
     click("js");
-    QTest::qWait(1500);  // time for anything that was going to ask the server
+    click("web");
+    QF_TRY_COMPARE_WITH_TIMEOUT(desktop.opened.size(), 2, 30000);
     QVERIFY2(!php.Log().contains(" /"), php.Log().constData());
     // The pane still shows its own page.
     QCOMPARE(Run(*w, "document.getElementById('qf-live-post') !== null").toBool(), true);
@@ -378,8 +386,8 @@ void tst_LivePreview::paneFollowsTheBody()
     // Scrolling the body: its top line comes to the top of the pane.
     for (const int n : {212, 331, 57}) {
         body->verticalScrollBar()->setValue(lineOf(n));
-        QTRY_VERIFY(body->cursorForPosition(QPoint(0, 0)).blockNumber() == lineOf(n));
-        QTRY_VERIFY2(Place(*w, QString("L%1.").arg(n)).value(0).toDouble() >= 0
+        QF_TRY_VERIFY(body->cursorForPosition(QPoint(0, 0)).blockNumber() == lineOf(n));
+        QF_TRY_VERIFY2(Place(*w, QString("L%1.").arg(n)).value(0).toDouble() >= 0
                          && Place(*w, QString("L%1.").arg(n)).value(0).toDouble() < viewHeight / 4,
                      qPrintable(QString::number(n)));
     }
@@ -395,7 +403,7 @@ void tst_LivePreview::paneFollowsTheBody()
     const QVariantList place = Place(*w, "L385.");
     QTest::mouseDClick(Pane(*w)->PageView()->View()->focusProxy(), Qt::LeftButton, {},
                        QPoint(place.value(1).toInt(), place.value(2).toInt()));
-    QTRY_COMPARE(body->textCursor().blockNumber(), lineOf(385));
+    QF_TRY_COMPARE(body->textCursor().blockNumber(), lineOf(385));
     QCOMPARE(body->textCursor().positionInBlock(), 0);
     QVERIFY(body->hasFocus());
 }
@@ -408,9 +416,9 @@ void tst_LivePreview::keyboardAndScreenReaders()
     QCOMPARE(view->accessibleName(), QString("Live preview"));
     body->setFocus();
     QTest::keyClick(body, Qt::Key_F6);
-    QTRY_VERIFY(view->hasFocus());
+    QF_TRY_VERIFY(view->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
-    QTRY_VERIFY(body->hasFocus());
+    QF_TRY_VERIFY(body->hasFocus());
 }
 
 QF_TEST_MAIN(tst_LivePreview)

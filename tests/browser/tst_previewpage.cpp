@@ -110,7 +110,7 @@ void tst_PreviewPage::webEngineStartsWithTheFirstBrowserWindow()
     ModalDriver watcher([&](QWidget* w) {
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         whileShown = WebEngineProcesses();
     });
     owner.preview();
@@ -303,7 +303,7 @@ void tst_PreviewPage::previewFollowsTheBoard()
     ModalDriver watcher([&](QWidget* w) {
         auto* window = qobject_cast<BrowserWindow*>(w);
         QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
+        QF_TRY_VERIFY_WITH_TIMEOUT(!window->Busy(), 20000);
         fontSize = RunScript(window,
                              "(function(){ const c = document.querySelector('.content');"
                              " return c ? getComputedStyle(c).fontSize : ''; })()")

@@ -259,10 +259,9 @@ void tst_Submit::windowOpensAtThePostingPage()
         banner = preview->sendTopicBanner->isVisible();
         modal = preview->isModal();
         owner = preview->parentWidget();
-        QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), expectedPaths.size(), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
+        QF_TRY_COMPARE_WITH_TIMEOUT(server.requests.size(), expectedPaths.size(), LoadTimeout);
         // No further page is asked for.
-        QTest::qWait(300);
+        QVERIFY(WaitSettled(preview, LoadTimeout));
         body = preview->WaitForBodyHtml().value_or("<no body>");
     });
     QTest::mouseClick(Controls(*window).submitButton, Qt::LeftButton);
@@ -304,8 +303,8 @@ void tst_Submit::siteThatDoesNotAnswer()
         auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         QSignalSpy done(preview, &BrowserWindow::navigationCompleted);
-        QTRY_VERIFY_WITH_TIMEOUT(done.count() >= 2, LoadTimeout);
-        QTest::qWait(500);
+        QF_TRY_VERIFY_WITH_TIMEOUT(done.count() >= 2, LoadTimeout);
+        QVERIFY(WaitSettled(preview, LoadTimeout));
         completed = done.count();
         shownAt = qobject_cast<QWebEngineView*>(preview->pageView)->url();
     });
@@ -342,9 +341,8 @@ void tst_Submit::postingFormOnAnotherHostIsNotFilled()
         auto* preview = qobject_cast<BrowserWindow*>(w);
         QVERIFY(preview);
         auto* view = qobject_cast<QWebEngineView*>(preview->pageView);
-        QTRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(!preview->Busy(), LoadTimeout);
-        QTest::qWait(500);
+        QF_TRY_COMPARE_WITH_TIMEOUT(view->url().host(), QString("localhost"), LoadTimeout);
+        QVERIFY(WaitSettled(preview, LoadTimeout));
         subject = RunScript(preview, "document.querySelector('input[name=subject]').value").toString();
         message = RunScript(preview, "document.querySelector('textarea[name=message]').value").toString();
     });

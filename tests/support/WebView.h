@@ -5,13 +5,17 @@
 // that include this link the web module.
 
 #include "browser/BrowserWindow.h"
+#include "support/EventWait.h"
 
+#include <QDeadlineTimer>
 #include <QPoint>
 #include <QTest>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+
+#include <memory>
 
 inline QWebEngineView* WebView(BrowserWindow& window)
 {
@@ -21,18 +25,49 @@ inline QWebEngineView* WebView(BrowserWindow& window)
 }
 
 // Runs `script` in the application's own script world (which works whether or
-// not the page may run scripts) and waits for its result.
+// not the page may run scripts) and waits for its result. A script sent while
+// a page loads waits for the new document, or is lost with the old one: it
+// is sent once the window's load has ended, and given up (an invalid
+// result) when a new load starts before its answer.
 inline QVariant RunScript(BrowserWindow* window, const QString& script, int timeoutMs = 30000)
 {
-    QVariant result;
-    bool done = false;
-    WebView(*window)->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
-        result = value;
-        done = true;
+    const QDeadlineTimer deadline(timeoutMs);
+    if (!EventWait::Until([&] { return !window->Busy(); }, timeoutMs))
+        qWarning("the page is still loading; running the script all the same: %s", qPrintable(script));
+    // The answer may come after this function has given up on it.
+    struct Answer {
+        QVariant value;
+        bool done = false;
+    };
+    auto answer = std::make_shared<Answer>();
+    QWebEnginePage* page = WebView(*window)->page();
+    bool replaced = false;
+    const QMetaObject::Connection newLoad =
+        QObject::connect(page, &QWebEnginePage::loadStarted, page, [&replaced] { replaced = true; });
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
     });
-    if (!QTest::qWaitFor([&] { return done; }, timeoutMs))
+    if (!EventWait::Until([&] { return answer->done || replaced; }, int(deadline.remainingTime())))
         qWarning("script timed out: %s", qPrintable(script));
-    return result;
+    QObject::disconnect(newLoad);
+    return answer->value;
+}
+
+// Waits until the window has loaded its page and what reads a page once it
+// has loaded (the posting session, with one script) has had its answer: the
+// answer to a script sent now comes after the answers to scripts sent before,
+// so a load started from those has begun by then, and is waited for in turn.
+// False when a load does not end in time.
+inline bool WaitSettled(BrowserWindow* window, int timeoutMs = 30000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (!EventWait::Until([&] { return !window->Busy(); }, int(deadline.remainingTime())))
+            return false;
+        RunScript(window, QStringLiteral("0"), int(deadline.remainingTime()));
+    } while (window->Busy());
+    return true;
 }
 
 // Scrolls the element `selector` into view and gives its centre in the
