@@ -312,9 +312,12 @@ void tst_LivePreview::noScriptOfThePostRuns()
     auto w = OpenWithPane();
     const QString server = php.Url("/").toString();
     EditorFixture::SetPost(*w,
-                           QString("<script src=\"%1script.js\"></script><script>new Image().src='%1inline'</script>\n"
-                                   "<img src=\"nothing.gif\" onerror=\"new Image().src='%1onerror'\">\n"
-                                   "<a id=\"js\" href=\"javascript:void(new Image().src='%1javascript')\">run</a>\n"
+                           QString("<script src=\"%1script.js\"></script><script>new Image().src='%1inline';"
+                                   " document.documentElement.dataset.ran = 'inline'</script>\n"
+                                   "<img src=\"nothing.gif\" onerror=\"new Image().src='%1onerror';"
+                                   " document.documentElement.dataset.ran = 'onerror'\">\n"
+                                   "<a id=\"js\" href=\"javascript:void(new Image().src='%1javascript',"
+                                   " document.documentElement.dataset.ran = 'javascript')\">run</a>\n"
                                    "<a id=\"web\" href=\"%1page\">web</a>")
                                .arg(server),
                            0);
@@ -343,6 +346,9 @@ void tst_LivePreview::noScriptOfThePostRuns()
     click("web");
     QF_TRY_COMPARE_WITH_TIMEOUT(desktop.opened.size(), 2, 30000);
     QVERIFY2(!php.Log().contains(" /"), php.Log().constData());
+    // Nor did any of them touch the page (the application's world sees the
+    // page's own elements).
+    QCOMPARE(Run(*w, "document.documentElement.dataset.ran || ''").toString(), QString());
     // The pane still shows its own page.
     QCOMPARE(Run(*w, "document.getElementById('qf-live-post') !== null").toBool(), true);
 }
