@@ -265,7 +265,7 @@ void tst_Install::desktopFilesValidate()
     QFETCH(QString, checker);
     QFETCH(QStringList, arguments);
     if (QStandardPaths::findExecutable(checker).isEmpty())
-        QFAIL(qPrintable(checker + " is missing: scripts/setup.sh installs it"));
+        QFAIL(qPrintable(checker + " is missing: scripts/setup.sh test installs it"));
     const Run run = Execute(checker, arguments);
     QVERIFY2(run.exitCode == 0, (run.output + run.errors).constData());
     // desktop-file-validate reports hints and warnings with exit status 0.

@@ -43,7 +43,7 @@ Mybb18::Options BoardOptions(const std::vector<Mybb18::Smiley>& smilies)
 
 void CheckCase(const QJsonObject& c)
 {
-    static const std::vector<Mybb18::Smiley> smilies = Mybb18::DefaultSmilies(std::string(Board) + "/images/smilies/");
+    static const std::vector<Mybb18::Smiley> smilies = Mybb18::DefaultSmilies(std::string(Board).append("/images/smilies/"));
     Mybb18::Options options = BoardOptions(smilies);
     options.now = c["now"].toInteger(options.now);
     const QByteArray input =

@@ -177,7 +177,7 @@ void tst_SubmitForum::initTestCase()
     }
     // The rich editor and jQuery the MyBB and SMF boards load (npm, set-up script).
     QVERIFY2(boards.exists("node_modules/sceditor/minified/jquery.sceditor.bbcode.min.js"),
-             "run scripts/setup.sh: the test boards' node_modules folder is missing");
+             "run scripts/setup.sh test: the test boards' node_modules folder is missing");
     QVERIFY(QFile::link(boards.filePath("node_modules"), m_root.filePath("node_modules")));
     m_php = std::make_unique<PhpServer>(m_root.path());
     QVERIFY2(m_php->Start(), qPrintable(m_php->ErrorString()));

@@ -56,7 +56,7 @@ bool PhpServer::Start(int timeoutMs)
     m_error.clear();
     const QString php = PhpProgram();
     if (php.isEmpty()) {
-        m_error = QStringLiteral("php is not installed (no php on the PATH): run scripts/setup.sh, "
+        m_error = QStringLiteral("php is not installed (no php on the PATH): run scripts/setup.sh test, "
                                  "which installs php-cli, or set QF_PHP to a php program");
         return false;
     }

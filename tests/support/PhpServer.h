@@ -9,7 +9,7 @@
 //     window.Navigate(php.Url("/index.php"));
 //
 // Start fails, with a message saying why, when php is not installed (the
-// project's scripts/setup.sh installs php-cli), when the server exits or
+// project's scripts/setup.sh test installs php-cli), when the server exits or
 // does not answer within the time given.
 
 #include <QByteArray>
