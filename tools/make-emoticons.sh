@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Draws the 49 emoticon pictures of emo/ (GIF files named as the emoticon
+# Draws the 49 emoticon pictures of src/emo/ (GIF files named as the emoticon
 # table names them) with ImageMagick, and can lay them out on a contact sheet.
 #
-#   bash tools/make-emoticons.sh                 regenerate every picture in emo/
+#   bash tools/make-emoticons.sh                 regenerate every picture in src/emo/
 #   bash tools/make-emoticons.sh --sheet FILE    also write a contact sheet (PNG)
 #   bash tools/make-emoticons.sh --only NAME...  regenerate only these pictures
 #
@@ -39,7 +39,7 @@ while (($#)); do
   esac
 done
 
-out=emo
+out=src/emo
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

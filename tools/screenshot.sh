@@ -18,7 +18,7 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QF_NO_SETUP=1
 unset QT_QPA_PLATFORM
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  bash scripts/run.sh "$PWD/examples/welcome.bbc" >"$1/editor.log" 2>&1 &
+  bash scripts/run.sh "$PWD/docs/examples/welcome.bbc" >"$1/editor.log" 2>&1 &
   editor=$!
   id=""
   for _ in $(seq 150); do

@@ -295,7 +295,7 @@ void tst_PreviewPage::previewFollowsTheBoard()
     // The program's pictures, as beside the program.
     QVERIFY(QDir(m_context.pictureFolder).mkpath("emo"));
     for (const QString name : {"smile.gif", "cool.gif"})
-        QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/emo/" + name,
+        QVERIFY(QFile::copy(qEnvironmentVariable("QF_SOURCE_DIR") + "/src/emo/" + name,
                             m_context.pictureFolder + "emo/" + name));
     MainWindow owner(m_context);
     owner.Post().SetPost(ToUtf8(post));

@@ -38,7 +38,7 @@ std::map<std::string_view, std::vector<QSize>> SizesByPicture()
 QString SourceFolder()
 {
     const QString root = qEnvironmentVariable("QF_SOURCE_DIR");
-    return root.isEmpty() ? QString() : root + QStringLiteral("/emo/");
+    return root.isEmpty() ? QString() : root + QStringLiteral("/src/emo/");
 }
 
 QString BuiltFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/emo/"); }
