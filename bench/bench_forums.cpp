@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The forum extraction's text work on large index pages: bringing the body
-// HTML into the scan's form (closing anchor tags) and the link scan itself.
+// HTML into the scan's form (closing anchor tags) and the link scan itself,
+// and the same pages read with the HTML parser as phpBB 3, MyBB and SMF pages are.
 //   bench_forums           every figure, the median of several runs
 //   bench_forums --quick   one short run of each, for CTest
 //
@@ -14,6 +15,7 @@
 //             before its "</A>": the longest backward search there is
 
 #include "BenchHarness.h"
+#include "forums/ForumLinks.h"
 #include "forums/ForumScan.h"
 
 #include <algorithm>
@@ -93,6 +95,9 @@ void Measure(const std::string& name, const std::string& page, int runs)
     Bench::Report(name + " closing tags (CPU)", rewriteMs, "ms");
     Bench::Report(name + " scan (CPU)", scanMs, "ms");
     Bench::Report(name + " both (wall)", wallMs, "ms");
+    // phpBB 3, MyBB and SMF pages are read with the HTML parser instead.
+    const double parsedMs = MedianCpuMs(runs, [&] { sink += ForumLinks::Mybb(page).entries.size() + 1; });
+    Bench::Report(name + " read with the HTML parser (CPU)", parsedMs, "ms");
     if (sink == 0)
         std::printf("(no entries)\n");
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forums/ForumLinks.h"
 
-#include "base/HtmlText.h"
+#include "forums/IndexPage.h"
 
 #include <functional>
 #include <optional>
@@ -22,17 +22,6 @@ bool IsDigits(std::string_view text)
         if (c < '0' || c > '9')
             return false;
     return true;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // An address without its fragment, split into the path's last segment and
@@ -134,119 +123,129 @@ std::optional<std::string> SmfBoard(std::string_view href)
     return std::nullopt;
 }
 
+// phpBB: "viewforum.php?f=N" (a session id may come with it).
+std::optional<std::string> PhpbbForum(std::string_view href)
+{
+    const Address address = Split(href);
+    if (address.file != "viewforum.php")
+        return std::nullopt;
+    std::optional<std::string> number;
+    ForEachParameter(address.query, "&", [&number](std::string_view name, std::string_view value) {
+        if (name == "f" && IsDigits(value))
+            number = std::string(value);
+        return !number;
+    });
+    return number;
+}
+
 struct Link {
     std::string number;
-    std::string_view tag;  // the start tag
-    std::string name;      // one line, trimmed
-    size_t start = 0;      // where the start tag begins
+    std::string name;
 };
-
-// Every link of the page (its "</a>" written "</A>") whose address `number`
-// accepts, in page order. The name is the text between the last ">" before
-// the link's end and that end, as the classic scan takes it.
-std::vector<Link> Links(std::string_view page,
-                        const std::function<std::optional<std::string>(std::string_view)>& number)
-{
-    std::vector<Link> links;
-    size_t from = 0;
-    while (auto tag = HtmlText::NextStartTag(page, "a", from)) {
-        from = tag->end;
-        const std::optional<std::string> href = HtmlText::Attribute(tag->text, "href");
-        std::optional<std::string> found = href ? number(*href) : std::nullopt;
-        if (!found)
-            continue;
-        const size_t close = page.find(ForumScan::LinkEnd, tag->end);
-        if (close == npos)
-            break;
-        const size_t gt = page.rfind('>', close - 1);
-        const size_t nameStart = gt == npos || gt < tag->end ? tag->end : gt + 1;
-        links.push_back({std::move(*found), tag->text,
-                         std::string(Trimmed(ForumScan::OneLine(page.substr(nameStart, close - nameStart)))),
-                         tag->end - tag->text.size()});
-        from = close;
-    }
-    return links;
-}
 
 ForumScan::Result Entries(const std::vector<Link>& links, const std::function<bool(const Link&)>& keep)
 {
     ForumScan::Result result;
-    for (const Link& link : links) {
-        if (!keep(link))
-            continue;
-        result.entries.push_back(link.number + "- " + link.name);
-        result.linkClasses.push_back(HtmlText::Attribute(link.tag, "class").value_or(std::string()));
-    }
+    for (const Link& link : links)
+        if (keep(link))
+            result.entries.push_back(link.number + "- " + link.name);
     return result;
 }
 
-// The numbers of MyBB's redirect forums: the status span with the class
-// "forum_offlink" carries the forum's number in its id "mark_read_N".
-std::unordered_set<std::string> MybbRedirects(std::string_view page)
+bool Within(const std::vector<IndexPage::Element>& around, std::string_view tag, std::string_view className)
 {
-    std::unordered_set<std::string> numbers;
-    size_t from = 0;
-    while (auto span = HtmlText::NextStartTag(page, "span", from)) {
-        from = span->end;
-        if (!HtmlText::ListsClass(HtmlText::Attribute(span->text, "class").value_or(""), "forum_offlink"))
-            continue;
-        const std::string id = HtmlText::Attribute(span->text, "id").value_or("");
-        constexpr std::string_view Prefix = "mark_read_";
-        if (id.compare(0, Prefix.size(), Prefix) == 0)
-            numbers.insert(id.substr(Prefix.size()));
-    }
-    return numbers;
+    for (auto it = around.rbegin(); it != around.rend(); ++it)
+        if (it->tag == tag)
+            return it->HasClass(className);
+    return false;
 }
 
 }  // namespace
 
+std::optional<ForumScan::Result> Phpbb3(std::string_view page)
+{
+    bool marked = false;
+    std::vector<Link> links;
+    IndexPage::ForEachElement(page, [&](const IndexPage::Element& element,
+                                        const std::vector<IndexPage::Element>& around, const std::string& text) {
+        if (element.tag != "a"
+            || !(element.HasClass("forumtitle") || element.HasClass("forumlink") || element.HasClass("subforum")))
+            return;
+        marked = true;
+        // A link forum's row goes to the link's own address, which may be a
+        // forum of another board.
+        for (const IndexPage::Element& outer : around)
+            if (outer.HasClass("forum_link"))
+                return;
+        if (std::optional<std::string> number = PhpbbForum(element.href))
+            links.push_back({std::move(*number), text});
+    });
+    if (!marked)
+        return std::nullopt;
+    return Entries(links, [](const Link&) { return true; });
+}
+
 ForumScan::Result Mybb(std::string_view page)
 {
-    const std::vector<Link> links = Links(page, MybbForum);
-    const std::unordered_set<std::string> redirects = MybbRedirects(page);
-    // The table cell each link stands in: the last "td" start tag before it,
-    // found by a second walk that only moves forward.
-    std::optional<HtmlText::StartTag> cell, next = HtmlText::NextStartTag(page, "td", 0);
-    return Entries(links, [&](const Link& link) {
-        while (next && next->end <= link.start) {
-            cell = next;
-            next = HtmlText::NextStartTag(page, "td", next->end);
-        }
-        const bool header =
-            cell && HtmlText::ListsClass(HtmlText::Attribute(cell->text, "class").value_or(""), "thead");
-        return !header && !redirects.count(link.number);
+    std::vector<Link> links;
+    std::unordered_set<std::string> redirects;
+    IndexPage::ForEachElement(page, [&](const IndexPage::Element& element,
+                                        const std::vector<IndexPage::Element>& around, const std::string& text) {
+        constexpr std::string_view Prefix = "mark_read_";
+        if (element.tag == "span" && element.HasClass("forum_offlink")
+            && element.id.compare(0, Prefix.size(), Prefix) == 0)
+            redirects.insert(element.id.substr(Prefix.size()));
+        if (element.tag != "a" || Within(around, "td", "thead"))
+            return;
+        if (std::optional<std::string> number = MybbForum(element.href))
+            links.push_back({std::move(*number), text});
     });
+    return Entries(links, [&redirects](const Link& link) { return !redirects.count(link.number); });
 }
 
 ForumScan::Result Smf(std::string_view page)
 {
-    // The news above the list may link boards by other names.
-    const size_t list = page.find("id=\"boardindex_table\"");
-    if (list != npos)
-        page.remove_prefix(page.rfind('<', list) == npos ? list : page.rfind('<', list));
-    const std::vector<Link> links = Links(page, SmfBoard);
+    // The news above the board list may link boards by other names.
+    bool inList = false;
+    std::vector<Link> links, inTheList;
     std::unordered_set<std::string> redirects;
-    for (const Link& link : links)
-        if (HtmlText::ListsClass(HtmlText::Attribute(link.tag, "class").value_or(""), "board_redirect"))
-            redirects.insert(link.number);
+    IndexPage::ForEachElement(page, [&](const IndexPage::Element& element, const std::vector<IndexPage::Element>&,
+                                        const std::string& text) {
+        if (element.id == "boardindex_table")
+            inList = true;
+        if (element.tag != "a")
+            return;
+        std::optional<std::string> number = SmfBoard(element.href);
+        if (!number)
+            return;
+        if (element.HasClass("board_redirect"))
+            redirects.insert(*number);
+        (inList ? inTheList : links).push_back({std::move(*number), text});
+    });
+    if (inList)
+        links = std::move(inTheList);
+    else
+        links.insert(links.end(), inTheList.begin(), inTheList.end());
     return Entries(links, [&redirects](const Link& link) { return !redirects.count(link.number); });
 }
 
 ForumScan::Result ForumsOf(std::string_view page, BoardKind kind)
 {
-    const std::string text = ForumScan::WithUpperCaseLinkEnds(page);
     switch (kind) {
     case BoardKind::Mybb18:
-        return Mybb(text);
+        return Mybb(page);
     case BoardKind::Smf21:
-        return Smf(text);
+        return Smf(page);
     case BoardKind::Phpbb3:
-        return ForumScan::WithoutCategories(ForumScan::Scan(text));
+        // A style that marks no forum row is read as any other board's page.
+        if (std::optional<ForumScan::Result> found = Phpbb3(page))
+            return *found;
+        break;
     case BoardKind::Phpbb2:
     case BoardKind::Unknown:
         break;
     }
-    return ForumScan::Scan(text);
+    return ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
 }
 
 }  // namespace ForumLinks

@@ -90,21 +90,6 @@ private:
 // The earlier of two positions, either of which may be npos.
 size_t Earlier(size_t a, size_t b) { return std::min(a, b); }
 
-// The class attribute of the start tag that holds the marker at `marker`:
-// the tag opens at the last "<" before it, which the backward search finds
-// between the previous entry's end (`from`) and the marker, so these
-// searches too cover the page once in all.
-std::string LinkClasses(std::string_view page, size_t from, size_t marker)
-{
-    const size_t open = page.substr(0, marker).rfind('<');
-    if (open == npos || open < from)
-        return {};
-    const size_t close = page.find('>', marker);
-    if (close == npos)
-        return {};
-    return HtmlText::Attribute(page.substr(open, close + 1 - open), "class").value_or(std::string());
-}
-
 }  // namespace
 
 std::string WithUpperCaseLinkEnds(std::string_view html)
@@ -200,7 +185,6 @@ Result Scan(std::string_view page)
         // cover the page once in all.
         const size_t gt = page.rfind('>', close - 1);
         const size_t nameStart = (gt == npos ? numberEnd : gt) + 1;
-        result.linkClasses.push_back(LinkClasses(page, position, marker));
         std::string entry = OneLine(page.substr(numberStart, numberEnd - numberStart));
         entry.append("- ");
         entry.append(OneLine(page.substr(nameStart, close - nameStart)));
@@ -209,25 +193,6 @@ Result Scan(std::string_view page)
     }
     result.complete = false;
     return result;
-}
-
-Result WithoutCategories(Result found)
-{
-    const bool marked = std::any_of(found.linkClasses.begin(), found.linkClasses.end(), [](const std::string& classes) {
-        return HtmlText::ListsClass(classes, "forumtitle");
-    });
-    if (!marked)
-        return found;
-    Result kept;
-    kept.complete = found.complete;
-    for (size_t i = 0; i < found.entries.size(); ++i) {
-        const std::string& classes = found.linkClasses[i];
-        if (HtmlText::ListsClass(classes, "forumtitle") || HtmlText::ListsClass(classes, "subforum")) {
-            kept.entries.push_back(std::move(found.entries[i]));
-            kept.linkClasses.push_back(classes);
-        }
-    }
-    return kept;
 }
 
 }  // namespace ForumScan

@@ -31,9 +31,6 @@ struct Result {
     // Forum entries in page order, duplicates kept: the number, "- " and the
     // name, the number and the name each made one line (OneLine).
     std::vector<std::string> entries;
-    // For each entry, the class attribute of the start tag its marker stands
-    // in (the forum link), references decoded; empty when it has none.
-    std::vector<std::string> linkClasses;
     // False when the scan stopped at a marker with neither a double quote nor
     // an "&" after it, or at a number with no "</A>" after it; the entries
     // found before it are kept.
@@ -49,12 +46,5 @@ struct Result {
 // "</A>" (when there is no ">" before it, the name starts right after the
 // number's terminator). The scan goes on from that "</A>".
 Result Scan(std::string_view page);
-
-// The entries of a phpBB 3 index page that name forums one can post in: when
-// the page marks its forum links with the class "forumtitle", only entries
-// read from such links or from sub-forum links (class "subforum") stay, so
-// category headers and last-post links go; a page without that class keeps
-// every entry. Order is kept.
-Result WithoutCategories(Result found);
 
 }  // namespace ForumScan

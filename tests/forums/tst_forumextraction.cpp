@@ -95,6 +95,8 @@ private slots:
     void cleanup();
     void boardPages_data();
     void boardPages();
+    void phpbb3Styles_data();
+    void phpbb3Styles();
     void failures_data();
     void failures();
     void failureAfterSomeEntriesKeepsThem();
@@ -197,6 +199,31 @@ void tst_ForumExtraction::boardPages()
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());
+}
+
+void tst_ForumExtraction::phpbb3Styles_data()
+{
+    // The same board in each style and version: two categories, a sub-forum,
+    // a link forum, a forum linked from a description, a category with no
+    // forum; each forum and sub-forum once, no category, no link forum.
+    QTest::addColumn<QString>("page");
+    QTest::newRow("prosilver 3.0, feeds on: feed links commented out, with the board's address") << "prosilver30feeds";
+    QTest::newRow("prosilver 3.2, feeds on: feed links commented out") << "prosilver32feeds";
+    QTest::newRow("prosilver 3.2, feeds off") << "prosilver32nofeeds";
+    QTest::newRow("prosilver 3.3, feeds on") << "prosilver33feeds";
+    QTest::newRow("prosilver 3.3, feeds off") << "prosilver33nofeeds";
+    QTest::newRow("subsilver2 3.0: a table, forum links of the class forumlink") << "subsilver2";
+}
+
+void tst_ForumExtraction::phpbb3Styles()
+{
+    QFETCH(QString, page);
+    OptionsDialog* d = MakeDialog();
+    ReplaceText(d->siteAddressEdit, m_php->Url("/" + page + ".php").toString());
+    Extract(d, m_php->Url("/" + page + ".php").toString());
+    QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
+    QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
+    QCOMPARE(Items(d->forumsFoundList), Expected("phpbb3styles"));
 }
 
 void tst_ForumExtraction::failures_data()

@@ -3,9 +3,9 @@
 // form and scanned without a crash or a hang, the rewrite never lengthens
 // the text and leaves a text without end tags alone, and the scan gives
 // exactly what a word-for-word scan gives (short pages; that one searches
-// afresh for everything, every time). The MyBB and SMF link readers take
-// the same text without a crash or a hang, and every entry they give starts
-// with a number and "- ".
+// afresh for everything, every time). The phpBB 3, MyBB and SMF link
+// readers take the page without a crash or a hang, and every entry they give
+// starts with a number and "- ".
 
 #include "forums/ForumLinks.h"
 #include "forums/ForumScan.h"
@@ -78,11 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (page.find("</") == npos && rewritten != page)
         Fail("the rewrite changed a text without end tags");
     const ForumScan::Result found = ForumScan::Scan(rewritten);
-    for (const ForumScan::Result& engine : {ForumLinks::Mybb(rewritten), ForumLinks::Smf(rewritten)})
+    const ForumScan::Result phpbb3 = ForumLinks::Phpbb3(page).value_or(ForumScan::Result());
+    for (const ForumScan::Result& engine : {phpbb3, ForumLinks::Mybb(page), ForumLinks::Smf(page)})
         for (const std::string& entry : engine.entries) {
             const size_t digits = entry.find_first_not_of("0123456789");
             if (digits == 0 || digits == npos || entry.compare(digits, 2, "- ") != 0)
-                Fail("a MyBB or SMF entry without its number");
+                Fail("a phpBB 3, MyBB or SMF entry without its number");
         }
     if (size <= ReferenceLimit) {
         const ForumScan::Result literal = LiteralScan(rewritten);
