@@ -74,19 +74,24 @@ std::optional<std::string> BoardNumber(std::string_view value)
     return std::string(number);
 }
 
+// The first number a "&"-separated query gives the parameter `wanted`.
+std::optional<std::string> NumberParameter(std::string_view query, std::string_view wanted)
+{
+    std::optional<std::string> number;
+    ForEachParameter(query, "&", [&](std::string_view name, std::string_view value) {
+        if (name == wanted && IsDigits(value))
+            number = std::string(value);
+        return !number;
+    });
+    return number;
+}
+
 // MyBB: "forumdisplay.php?fid=N" (other parameters may follow) or "forum-N.html".
 std::optional<std::string> MybbForum(std::string_view href)
 {
     const Address address = Split(href);
-    if (address.file == "forumdisplay.php") {
-        std::optional<std::string> number;
-        ForEachParameter(address.query, "&", [&number](std::string_view name, std::string_view value) {
-            if (name == "fid" && IsDigits(value))
-                number = std::string(value);
-            return !number;
-        });
-        return number;
-    }
+    if (address.file == "forumdisplay.php")
+        return NumberParameter(address.query, "fid");
     constexpr std::string_view Prefix = "forum-", Suffix = ".html";
     if (address.query.empty() && address.file.size() > Prefix.size() + Suffix.size()
         && address.file.substr(0, Prefix.size()) == Prefix
@@ -127,15 +132,7 @@ std::optional<std::string> SmfBoard(std::string_view href)
 std::optional<std::string> PhpbbForum(std::string_view href)
 {
     const Address address = Split(href);
-    if (address.file != "viewforum.php")
-        return std::nullopt;
-    std::optional<std::string> number;
-    ForEachParameter(address.query, "&", [&number](std::string_view name, std::string_view value) {
-        if (name == "f" && IsDigits(value))
-            number = std::string(value);
-        return !number;
-    });
-    return number;
+    return address.file == "viewforum.php" ? NumberParameter(address.query, "f") : std::nullopt;
 }
 
 struct Link {
