@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Fails when the source folders include each other in a cycle.
+# Fails when the source folders include each other in a cycle, or when a
+# folder includes one that the tree's CMakeLists.txt adds after it.
 #
 #   cmake -DSOURCE_DIR=<tree> -P FolderCycles.cmake
 #
@@ -106,5 +107,34 @@ if(left)
   message(FATAL_ERROR "Folders that include each other in a cycle: ${left}\n${report}")
 endif()
 
+# The order the tree declares: the add_subdirectory lines of its
+# CMakeLists.txt, from the bottom up. A folder may include only folders
+# before it there.
+if(EXISTS ${SOURCE_DIR}/CMakeLists.txt)
+  file(STRINGS ${SOURCE_DIR}/CMakeLists.txt lines REGEX "^[ \t]*add_subdirectory[ \t]*\\(")
+  set(declared "")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[ \t]*add_subdirectory[ \t]*\\([ \t]*([^ \t)]+).*$" "\\1" folder "${line}")
+    list(APPEND declared ${folder})
+  endforeach()
+  set(report "")
+  foreach(folder IN LISTS folders)
+    list(FIND declared ${folder} rank)
+    if(rank EQUAL -1)
+      string(APPEND report "  ${folder}/ is not in the order\n")
+      continue()
+    endif()
+    foreach(other IN LISTS deps_${folder})
+      list(FIND declared ${other} otherRank)
+      if(otherRank GREATER rank)
+        string(APPEND report "  ${folder}/ includes ${other}/, which comes after it  (${why_${folder}_${other}})\n")
+      endif()
+    endforeach()
+  endforeach()
+  if(report)
+    message(FATAL_ERROR "Includes against the order of ${SOURCE_DIR}/CMakeLists.txt:\n${report}")
+  endif()
+endif()
+
 list(JOIN order " " order)
-message(STATUS "No include cycle between folders; from the bottom up: ${order}")
+message(STATUS "No include cycle between folders, none against their declared order; from the bottom up: ${order}")

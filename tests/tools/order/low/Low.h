@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "up/Up.h"
