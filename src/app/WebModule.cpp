@@ -7,7 +7,7 @@
 // submission folder includes the other's side of the module.
 
 #include "browser/WebEngineControl.h"
-#include "board/SmileyFetcher.h"
+#include "browser/SmileyFetcher.h"
 #include "browser/WebLivePreviewView.h"
 #include "submit/PostingFormFiller.h"
 

@@ -3,7 +3,6 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8.h"
-#include "browser/WebModuleLoader.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -72,16 +71,6 @@ QStringList SmileyPictures::Missing(const std::vector<BoardSmiley>& smilies)
             missing.append(address);
     }
     return missing;
-}
-
-void SmileyPictures::Fetch(const std::vector<BoardSmiley>& smilies)
-{
-    const QStringList missing = Missing(smilies);
-    if (missing.isEmpty())
-        return;
-    using Fetcher = void (*)(const QStringList&);
-    if (const auto fetch = reinterpret_cast<Fetcher>(WebModuleLoader::Resolve(FetcherName, nullptr)))
-        fetch(missing);
 }
 
 bool SmileyPictures::Keep(const QString& address, const QByteArray& bytes)

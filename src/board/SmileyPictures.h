@@ -6,8 +6,8 @@
 // pictures are kept (GIF, PNG, JPEG or WebP, told from their bytes, never
 // from what the server says), and none larger than MaxBytes; anything else
 // is dropped and the smiley shows its code instead.
-// The fetching itself is the web module's (board/SmileyFetcher.h), so that
-// the network library is loaded with it, never on the way up.
+// The fetching itself is the web module's (browser/SmileyDownload.h), so
+// that the network library is loaded with it, never on the way up.
 
 #include "board/BoardProfile.h"
 
@@ -19,8 +19,6 @@
 class SmileyPictures {
 public:
     static constexpr qint64 MaxBytes = 256 * 1024;
-    // The web module's entry point that fetches a list of addresses.
-    static constexpr char FetcherName[] = "QuillforgeFetchSmileys";
 
     // The cache file for the picture at `address` (named by a hash of the
     // address), whether or not it exists yet.
@@ -34,9 +32,6 @@ public:
     // The http and https addresses among `smilies` whose pictures are not
     // cached yet, each once.
     static QStringList Missing(const std::vector<BoardSmiley>& smilies);
-    // Fetches those in the background, through the web module; a picture
-    // that cannot be fetched is simply left out.
-    static void Fetch(const std::vector<BoardSmiley>& smilies);
     // Keeps `bytes` fetched from `address` when they are a picture no larger
     // than MaxBytes; false when they are not kept.
     static bool Keep(const QString& address, const QByteArray& bytes);

@@ -3,7 +3,7 @@
 
 #include "base/Settings.h"
 #include "board/BoardProfiles.h"
-#include "board/SmileyPictures.h"
+#include "browser/SmileyDownload.h"
 #include "post/LineBreaks.h"
 #include "browser/BrowserWindow.h"
 #include "base/Utf8.h"
@@ -133,7 +133,7 @@ void PostingSession::ReadPostingPage()
         BoardProfiles::SavePostingPage(*self->m_context.settings, siteAddress, page);
         // The pictures arrive while the user writes in the board's page; the
         // fetching outlives this session.
-        SmileyPictures::Fetch(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
+        SmileyDownload::Start(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
         emit self->boardRead();
     });
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Fetches smiley pictures into the cache (board/SmileyPictures.h) in the
-// background. Part of the web module, which alone loads the network library.
+// background. Part of the web module, which alone loads the network library;
+// the windows reach it through SmileyDownload.
 
 #include <QObject>
 #include <QSet>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "board/SmileyFetcher.h"
+#include "browser/SmileyFetcher.h"
 
 #include "board/SmileyPictures.h"
 
