@@ -8,8 +8,8 @@
 
 #include "base/FileIO.h"
 #include "browser/BrowserMode.h"
-#include "render/EmoticonTable.h"
-#include "render/PreviewPage.h"
+#include "board/classic/EmoticonTable.h"
+#include "board/PreviewPage.h"
 #include "browser/BrowserWindow.h"
 
 #include "app/MainStartup.h"

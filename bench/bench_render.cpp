@@ -9,10 +9,10 @@
 //   bench_render --quick   one short run of each, for CTest
 
 #include "BenchHarness.h"
-#include "render/BBCodeRenderer.h"
-#include "render/Mybb18Renderer.h"
-#include "render/Phpbb3Renderer.h"
-#include "render/Smf21Renderer.h"
+#include "board/classic/BBCodeRenderer.h"
+#include "board/mybb18/Mybb18Renderer.h"
+#include "board/phpbb3/Phpbb3Renderer.h"
+#include "board/smf21/Smf21Renderer.h"
 
 #include <malloc.h>
 #include <time.h>

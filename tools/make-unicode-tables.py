@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes src/render/UnicodeData.inc, the Unicode tables of the phpBB 3 renderer.
+"""Writes src/board/common/UnicodeData.inc, the Unicode tables of the phpBB 3 renderer.
 
     python3 tools/make-unicode-tables.py
 
@@ -155,7 +155,7 @@ def main():
     emit_numbers(lines, 'FoldPool', 'uint8_t', list(fold_pool), 48)
     lines.append('')
 
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src', 'render', 'UnicodeData.inc')
+    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'src', 'board', 'common', 'UnicodeData.inc')
     with open(out, 'w', newline='\n') as f:
         f.write('\n'.join(lines))
     print('wrote %s: %d combining runs, %d decompositions, %d pairs, %d unsafe ranges, %d word ranges, %d folds'

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "assist/AssistText.h"
 
-#include "render/Mybb18Renderer.h"
-#include "render/Smf21Renderer.h"
+#include "board/mybb18/Mybb18Renderer.h"
+#include "board/smf21/Smf21Renderer.h"
 #include "base/TextConcat.h"
 #include "assist/ExtraEmoticonTable.h"
 

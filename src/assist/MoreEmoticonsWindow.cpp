@@ -8,7 +8,7 @@
 #include "base/Utf8.h"
 #include "board/SmileyPictures.h"
 #include "post/PostDocument.h"
-#include "render/EmoticonTable.h"
+#include "board/classic/EmoticonTable.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

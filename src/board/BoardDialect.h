@@ -9,9 +9,9 @@
 // address for those it has no picture of).
 
 #include "board/BoardProfile.h"
-#include "render/Mybb18Renderer.h"
-#include "render/Phpbb3Renderer.h"
-#include "render/Smf21Renderer.h"
+#include "board/mybb18/Mybb18Renderer.h"
+#include "board/phpbb3/Phpbb3Renderer.h"
+#include "board/smf21/Smf21Renderer.h"
 
 #include <QString>
 #include <vector>

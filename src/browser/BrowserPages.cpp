@@ -6,7 +6,7 @@
 #include "base/FileIO.h"
 #include "base/Makers.h"
 #include "base/Platform.h"
-#include "render/PreviewPage.h"
+#include "board/PreviewPage.h"
 #include "browser/BrowserWindow.h"
 #include "base/Utf8.h"
 

@@ -13,7 +13,7 @@
 // it shows there.
 
 #include "browser/LivePreviewView.h"
-#include "render/LivePreview.h"
+#include "board/LivePreview.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

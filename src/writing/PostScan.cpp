@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "writing/PostScan.h"
 
-#include "render/EmoticonTable.h"
+#include "board/classic/EmoticonTable.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
-#include "render/BBCodeRenderer.h"
+#include "board/classic/BBCodeRenderer.h"
 #include "browser/BrowserWindow.h"
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"

@@ -5,7 +5,7 @@
 
 #include "assist/ExtraEmoticonTable.h"
 #include "editor/TagTable.h"
-#include "render/EmoticonTable.h"
+#include "board/classic/EmoticonTable.h"
 #include "base/Utf8.h"
 #include "support/TestMain.h"
 

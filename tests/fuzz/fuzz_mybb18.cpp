@@ -5,7 +5,7 @@
 // attributes, so that nothing a post holds becomes markup. (Crossed tags
 // are the board's own output, so nesting is not checked.)
 
-#include "render/Mybb18Renderer.h"
+#include "board/mybb18/Mybb18Renderer.h"
 
 #include <algorithm>
 #include <cstdint>

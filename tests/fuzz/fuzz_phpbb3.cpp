@@ -4,7 +4,7 @@
 // post's size, every element it opens is closed in order, and the
 // character count alone agrees with the full render's.
 
-#include "render/Phpbb3Renderer.h"
+#include "board/phpbb3/Phpbb3Renderer.h"
 
 #include <cstdint>
 #include <cstdio>

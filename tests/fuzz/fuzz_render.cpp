@@ -4,7 +4,7 @@
 // post's size, and short posts render exactly as the literal reference does.
 
 #include "ReferenceRenderer.h"
-#include "render/BBCodeRenderer.h"
+#include "board/classic/BBCodeRenderer.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -6,7 +6,7 @@
 // render's. Closing order is not checked: the board itself writes elements
 // closed out of order for some misnested posts.
 
-#include "render/Smf21Renderer.h"
+#include "board/smf21/Smf21Renderer.h"
 
 #include <cstdint>
 #include <cstdio>

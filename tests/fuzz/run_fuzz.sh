@@ -43,26 +43,26 @@ mkdir -p "$corpus"
 case "$target" in
   render)
     # Seeds: the inputs of the conformance files.
-    for f in "$here"/../render/conformance/*.txt; do
+    for f in "$here"/../board/classic/conformance/*.txt; do
       grep '^in:' "$f" | sed 's/^in: *//' | split -l 1 -a 4 - "$corpus/$(basename "$f" .txt)-" || true
     done
     max_len=2048 ;;
   phpbb3)
     # Seeds: the posts of the phpBB 3 case files, one file each.
     if command -v python3 >/dev/null; then
-      python3 "$here/phpbb3_seeds.py" "$here"/../render/phpbb3/*.jsonl "$corpus"
+      python3 "$here/phpbb3_seeds.py" "$here"/../board/phpbb3/*.jsonl "$corpus"
     fi
     max_len=4096 ;;
   mybb18)
     # Seeds: the posts of the MyBB 1.8 case files, one file each.
     if command -v python3 >/dev/null; then
-      python3 "$here/phpbb3_seeds.py" "$here"/../render/mybb18/*.jsonl "$corpus"
+      python3 "$here/phpbb3_seeds.py" "$here"/../board/mybb18/*.jsonl "$corpus"
     fi
     max_len=4096 ;;
   smf21)
     # Seeds: the posts of the SMF 2.1 case files, one file each.
     if command -v python3 >/dev/null; then
-      python3 "$here/phpbb3_seeds.py" "$here"/../render/smf21/*.jsonl "$corpus"
+      python3 "$here/phpbb3_seeds.py" "$here"/../board/smf21/*.jsonl "$corpus"
     fi
     max_len=4096 ;;
   forumscan)

@@ -4,9 +4,9 @@
 #
 #   cmake -DSOURCE_DIR=<tree> -P FolderCycles.cmake
 #
-# A folder is a top-level folder of the tree holding C++ sources (tests/,
-# bench/ and build folders aside). An `#include "other/File.h"` in one of its
-# files makes it depend on `other/`. Folders that depend on nothing left are
+# A folder is a top-level folder of the tree holding C++ sources, in it or
+# in its own folders (tests/, bench/ and build folders aside). An
+# `#include "other/File.h"` in one of its files makes it depend on `other/`. Folders that depend on nothing left are
 # taken away round by round, then those no remaining folder includes; what is
 # left sits on a cycle, and each of its dependencies is reported with the file
 # and the line that makes it.
@@ -21,7 +21,7 @@ file(GLOB entries LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(folders "")
 foreach(entry IN LISTS entries)
   if(IS_DIRECTORY ${SOURCE_DIR}/${entry} AND NOT entry MATCHES "^(tests|bench|build.*|\\..*)$")
-    file(GLOB sources ${SOURCE_DIR}/${entry}/*.h ${SOURCE_DIR}/${entry}/*.cpp ${SOURCE_DIR}/${entry}/*.h.in)
+    file(GLOB_RECURSE sources ${SOURCE_DIR}/${entry}/*.h ${SOURCE_DIR}/${entry}/*.cpp ${SOURCE_DIR}/${entry}/*.h.in)
     if(sources)
       list(APPEND folders ${entry})
       set(files_${entry} ${sources})

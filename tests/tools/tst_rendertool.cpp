@@ -3,10 +3,10 @@
 
 #include "base/TextFile.h"
 #include "post/PostFile.h"
-#include "render/BBCodeRenderer.h"
-#include "render/Mybb18Renderer.h"
-#include "render/Phpbb3Renderer.h"
-#include "render/Smf21Renderer.h"
+#include "board/classic/BBCodeRenderer.h"
+#include "board/mybb18/Mybb18Renderer.h"
+#include "board/phpbb3/Phpbb3Renderer.h"
+#include "board/smf21/Smf21Renderer.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 

@@ -1,0 +1,1011 @@
+// SPDX-License-Identifier: MIT
+#include "board/mybb18/Mybb18Passes.h"
+
+#include "board/common/ByteScan.h"
+#include "board/mybb18/Mybb18Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+namespace Mybb18::Passes {
+
+namespace {
+
+using Text::At;
+using Text::Find;
+constexpr size_t npos = std::string_view::npos;
+constexpr std::string_view Placeholder = "<mybb-code>\n";
+
+// The first `needle` at or after `from` for queries that mostly move
+// forward: the answer is kept, so a row of queries over the same stretch
+// reads it once.
+class Finder {
+public:
+    Finder(std::string_view text, std::string_view lower) : m_text(text), m_lower(lower) {}
+    size_t operator()(size_t from)
+    {
+        if (from < m_from || from > m_at) {
+            m_from = from;
+            m_at = from > m_text.size() ? npos : Find(m_text, m_lower, from);
+        }
+        return m_at;
+    }
+
+private:
+    std::string_view m_text, m_lower;
+    size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
+};
+
+// --- [code] and [php] ------------------------------------------------------
+
+// The blocks cut out (the board's "\[(code|php)\](.*?)\[/\1\]\n?"), each
+// replaced by a placeholder line, and the rest escaped as HTML. Text that
+// looks like the placeholder is changed first, as the board does.
+std::string CutCode(std::string_view message, std::vector<CodeBlock>& blocks)
+{
+    std::string renamed;
+    if (message.find(Placeholder) != npos) {
+        renamed.reserve(message.size());
+        for (size_t from = 0;;) {
+            const size_t at = message.find(Placeholder, from);
+            renamed.append(message.substr(from, at == npos ? npos : at - from));
+            if (at == npos)
+                break;
+            renamed += "<mybb_code>\n";
+            from = at + Placeholder.size();
+        }
+        message = renamed;
+    }
+    std::string out;
+    out.reserve(message.size() + message.size() / 8);
+    bool codeLeft = true, phpLeft = true;  // a closing tag may still follow
+    size_t copied = 0;
+    for (size_t at = message.find('['); at != npos; at = message.find('[', at + 1)) {
+        const bool code = codeLeft && At(message, at, "[code]");
+        const bool php = !code && phpLeft && At(message, at, "[php]");
+        if (!code && !php)
+            continue;
+        const size_t start = at + (code ? 6 : 5);
+        const size_t close = Find(message, code ? "[/code]" : "[/php]", start);
+        if (close == npos) {
+            (code ? codeLeft : phpLeft) = false;
+            continue;
+        }
+        Text::AppendEscaped(out, message.substr(copied, at - copied));
+        blocks.push_back({php, std::string(message.substr(start, close - start))});
+        out += Placeholder;
+        copied = close + (code ? 7 : 6);
+        if (copied < message.size() && message[copied] == '\n')
+            ++copied;
+        at = copied - 1;
+    }
+    Text::AppendEscaped(out, message.substr(copied));
+    return out;
+}
+
+// The board's clean-up of a block: leading blank lines and spaces after the
+// first tabs dropped, trailing white space trimmed. Empty (or "0": PHP's
+// empty()) gives nothing.
+bool CleanBlock(std::string& code)
+{
+    size_t tabs = 0;
+    while (tabs < code.size() && code[tabs] == '\t')
+        ++tabs;
+    size_t end = tabs;
+    while (end < code.size()
+           && (code[end] == '\n' || code[end] == '\r' || code[end] == '\0' || code[end] == '\x0B' || code[end] == ' '))
+        ++end;
+    code.erase(tabs, end - tabs);
+    size_t keep = code.size();
+    while (keep > 0
+           && (code[keep - 1] == ' ' || code[keep - 1] == '\t' || code[keep - 1] == '\n' || code[keep - 1] == '\r'
+               || code[keep - 1] == '\0' || code[keep - 1] == '\x0B'))
+        --keep;
+    code.resize(keep);
+    const std::string_view original = std::string_view(code).substr(
+        code.find_first_not_of('\t') == npos ? code.size() : code.find_first_not_of('\t'));
+    return !original.empty() && original != "0";
+}
+
+std::string CodeHtml(const CodeBlock& block)
+{
+    std::string code = block.text;
+    if (!CleanBlock(code))
+        return {};
+    if (block.php)
+        return "<div class=\"codeblock phpcodeblock\"><div class=\"title\">PHP Code:</div><div class=\"body\">"
+            + HighlightPhp(code) + "</div></div><br />";
+    std::string html =
+        "<div class=\"codeblock\"><div class=\"title\">Code:</div><div class=\"body\" dir=\"ltr\"><code>";
+    std::string escaped;
+    Text::AppendEscaped(escaped, code);
+    for (size_t at = 0; at < escaped.size(); ++at) {
+        const char c = escaped[at];
+        if (c == '$')
+            html += "&#36;";
+        else if (c == '\\')
+            html += "&#92;";
+        else if (c == '\t')
+            html += "&nbsp;&nbsp;&nbsp;&nbsp;";
+        else if (c == ' ' && at + 1 < escaped.size() && escaped[at + 1] == ' ') {
+            html += "&nbsp;&nbsp;";
+            ++at;
+        } else
+            html += c;
+    }
+    html += "</code></div></div><br />";
+    return html;
+}
+
+// The blocks written back into their placeholders, in order (with the
+// newline that follows a placeholder, when it is still there).
+std::string PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks)
+{
+    if (blocks.empty())
+        return std::string(in);
+    std::string out;
+    out.reserve(in.size() + in.size() / 4);
+    size_t from = 0;
+    for (const CodeBlock& block : blocks) {
+        const size_t at = in.find("<mybb-code>", from);
+        if (at == npos)
+            break;
+        out.append(in, from, at - from);
+        out += CodeHtml(block);
+        from = at + 11;
+        if (from < in.size() && in[from] == '\n')
+            ++from;
+    }
+    out.append(in, from);
+    return out;
+}
+
+// --- /me and /slap ---------------------------------------------------------
+
+std::string MeAndSlap(std::string_view in, std::string_view command, std::string_view before, std::string_view after)
+{
+    std::string out;
+    size_t from = 0;
+    for (size_t at = Find(in, command, 0); at != npos; at = Find(in, command, at + 1)) {
+        if (at > 0 && in[at - 1] != '\n' && in[at - 1] != '>')
+            continue;
+        size_t end = at + command.size();
+        while (end < in.size() && in[end] != '\n' && in[end] != '<')
+            ++end;
+        out.append(in, from, at - from);
+        out += before;
+        out.append(in, at + command.size(), end - at - command.size());
+        out += after;
+        from = end;
+        at = end - 1;
+    }
+    if (from == 0)
+        return std::string(in);
+    out.append(in, from);
+    return out;
+}
+
+// --- smilies ---------------------------------------------------------------
+
+// The codes as a trie, matched longest first at each position as PHP's
+// strtr() does.
+class SmileyTrie {
+public:
+    explicit SmileyTrie(const std::vector<Smiley>& smilies)
+    {
+        m_nodes.emplace_back();
+        for (const Smiley& s : smilies) {
+            std::string code;
+            Text::AppendEscaped(code, std::string_view(s.code));
+            if (code.empty())
+                continue;
+            const std::string html = "<img src=\"" + Text::SpecialChars(s.picture) + "\" alt=\""
+                + Text::SpecialChars(s.name) + "\" title=\"" + Text::SpecialChars(s.name) + "\" class=\"smilie smilie_"
+                + std::to_string(s.id) + "\" />";
+            Add(code, html, false);
+            if (code[0] == ';')  // "&amp;)" is an escaped "&" and ")", not a wink
+                for (const char* entity : {"&amp", "&lt", "&gt"})
+                    Add(entity + code, entity + code, true);
+        }
+    }
+
+    // The length of the longest code at `pos` (0: none), its HTML in `html`.
+    size_t Match(std::string_view s, size_t pos, const std::string*& html) const
+    {
+        size_t node = 0, best = 0;
+        for (size_t at = pos; at < s.size(); ++at) {
+            const auto& next = m_nodes[node].next;
+            const auto it = next.find(s[at]);
+            if (it == next.end())
+                break;
+            node = it->second;
+            if (m_nodes[node].html) {
+                best = at + 1 - pos;
+                html = m_nodes[node].html;
+            }
+        }
+        return best;
+    }
+    bool Starts(char c) const { return m_nodes[0].next.count(c) != 0; }
+
+private:
+    void Add(const std::string& code, const std::string& html, bool keepExisting)
+    {
+        size_t node = 0;
+        for (const char c : code) {
+            const auto it = m_nodes[node].next.find(c);
+            if (it == m_nodes[node].next.end()) {
+                m_nodes.emplace_back();
+                m_nodes[node].next[c] = m_nodes.size() - 1;
+                node = m_nodes.size() - 1;
+            } else {
+                node = it->second;
+            }
+        }
+        if (keepExisting && m_nodes[node].html)
+            return;
+        m_html.push_back(std::make_unique<std::string>(html));
+        m_nodes[node].html = m_html.back().get();
+    }
+    struct Node {
+        std::map<char, size_t> next;
+        const std::string* html = nullptr;
+    };
+    std::vector<Node> m_nodes;
+    std::vector<std::unique_ptr<std::string>> m_html;
+};
+
+// The length of a stretch the board keeps smilies out of at `pos`:
+// "[url]", "[url=...]", "[quote=...]", and addresses from "http://",
+// "https://", "ftp://" or "ftps://" to the next white space.
+size_t ProtectedLength(std::string_view s, size_t pos)
+{
+    if (s[pos] == '[') {
+        if (At(s, pos, "[url]"))
+            return 5;
+        if (At(s, pos, "[url=") || At(s, pos, "[quote=")) {
+            const size_t end = s.find(']', pos);
+            return end == npos ? 0 : end + 1 - pos;
+        }
+        return 0;
+    }
+    size_t at = pos;
+    if (At(s, at, "http"))
+        at += 4;
+    else if (At(s, at, "ftp"))
+        at += 3;
+    else
+        return 0;
+    if (at < s.size() && Text::Lower(s[at]) == 's')
+        ++at;
+    if (!At(s, at, "://"))
+        return 0;
+    at += 3;
+    while (at < s.size() && !Text::IsSpace(s[at]))
+        ++at;
+    return at - pos;
+}
+
+std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
+{
+    const SmileyTrie trie(smilies);
+    std::string out;
+    out.reserve(in.size() + in.size() / 8);
+    for (size_t at = 0; at < in.size();) {
+        const char c = in[at];
+        if (c == '[' || c == 'h' || c == 'H' || c == 'f' || c == 'F') {
+            if (const size_t n = ProtectedLength(in, at)) {
+                out.append(in, at, n);
+                at += n;
+                continue;
+            }
+        }
+        if (trie.Starts(c)) {
+            const std::string* html = nullptr;
+            if (const size_t n = trie.Match(in, at, html)) {
+                out += *html;
+                at += n;
+                continue;
+            }
+        }
+        out += c;
+        ++at;
+    }
+    return out;
+}
+
+// --- quotes ----------------------------------------------------------------
+
+// One round of "\[quote\](.*?)\[/quote\]\n?": each opening tag with the
+// first closing tag after it.
+bool PlainQuotes(std::string& text)
+{
+    const std::string_view in = text;
+    std::string out;
+    size_t from = 0;
+    for (size_t at = Find(in, "[quote]", 0); at != npos;) {
+        const size_t close = Find(in, "[/quote]", at + 7);
+        if (close == npos)
+            break;
+        out.append(in, from, at - from);
+        out += "<blockquote class=\"mycode_quote\"><cite>Quote:</cite>";
+        out.append(in, at + 7, close - at - 7);
+        out += "</blockquote>\n";
+        from = close + 8;
+        if (from < in.size() && in[from] == '\n')
+            ++from;
+        at = Find(in, "[quote]", from);
+    }
+    if (from == 0)
+        return false;
+    out.append(in, from);
+    text.swap(out);
+    return true;
+}
+
+// Removes the first match of "(&quot;|"|')? NAME=(&quot;|"|')?([0-9]+)..."
+// style attributes from a quote's name and gives the first number.
+struct Attribute {
+    int64_t value = 0;
+    bool found = false;
+};
+
+size_t QuoteMark(std::string_view s, size_t at)
+{
+    if (at < s.size() && (s[at] == '"' || s[at] == '\''))
+        return 1;
+    return s.substr(at, 6) == "&quot;" ? 6 : 0;
+}
+
+// The number of the first "name=N" in `s` (any case, N in optional quotes).
+Attribute ReadAttribute(std::string_view s, std::string_view name)
+{
+    for (size_t at = Find(s, name, 0); at != npos; at = Find(s, name, at + 1)) {
+        size_t digits = at + name.size();
+        digits += QuoteMark(s, digits);
+        size_t end = digits;
+        while (end < s.size() && Text::IsDigit(s[end]))
+            ++end;
+        if (end > digits)
+            return {Text::ToInt(s.substr(digits, end - digits)), true};
+    }
+    return {};
+}
+
+// Every " name=N" with its optional quotes removed, as the board's pattern
+// "(?:&quot;|\"|')? name=(?:&quot;|\"|')?[0-9]+[\"']?(?:&quot;|\"|')?" does
+// (`pid` allows one more quote before the last).
+std::string RemoveAttribute(std::string_view s, std::string_view name, bool extraQuote)
+{
+    std::string out;
+    size_t from = 0;
+    for (size_t at = 0; at < s.size(); ++at) {
+        const size_t mark = QuoteMark(s, at);
+        const size_t space = at + mark;
+        if (space >= s.size() || s[space] != ' ' || !At(s, space + 1, name))
+            continue;
+        size_t end = space + 1 + name.size();
+        end += QuoteMark(s, end);
+        const size_t digits = end;
+        while (end < s.size() && Text::IsDigit(s[end]))
+            ++end;
+        if (end == digits)
+            continue;
+        if (extraQuote && end < s.size() && (s[end] == '"' || s[end] == '\''))
+            ++end;
+        end += QuoteMark(s, end);
+        out.append(s, from, at - from);
+        from = end;
+        at = end - 1;
+    }
+    out.append(s, from);
+    return out;
+}
+
+// The named quote's HTML (the board's mycode_parse_post_quotes).
+std::string NamedQuote(std::string_view content, std::string_view name, const Context& context)
+{
+    std::string_view message = Text::Trim(content);
+    auto breakLength = [](std::string_view s, size_t at) -> size_t {
+        if (!At(s, at, "<br"))
+            return 0;
+        size_t end = at + 3;
+        if (end < s.size() && Text::IsSpace(s[end]))
+            ++end;
+        if (end < s.size() && s[end] == '/')
+            ++end;
+        return end < s.size() && s[end] == '>' ? end + 1 - at : 0;
+    };
+    if (const size_t n = breakLength(message, 0))
+        message.remove_prefix(n);
+    for (size_t k = 4; k <= 6 && k <= message.size(); ++k)
+        if (breakLength(message, message.size() - k) == k) {
+            message.remove_suffix(k);
+            break;
+        }
+    if (message.empty() || message == "0")
+        return {};
+
+    std::string username = std::string(name) + "'";
+    bool deleteQuote = true;
+    std::string linkback, date;
+    const Attribute pid = ReadAttribute(username, "pid=");
+    if (pid.found && pid.value != 0) {
+        const std::string number = std::to_string(pid.value);
+        linkback = "  <a href=\"" + context.options.boardUrl + "/showthread.php?pid=" + number + "#pid" + number
+            + "\" class=\"quick_jump\"></a>";
+        username = RemoveAttribute(username, "pid=", true);
+        deleteQuote = false;
+    }
+    const Attribute dateline = ReadAttribute(username, "dateline=");
+    if (dateline.found && dateline.value != 0) {
+        if (dateline.value < context.now)
+            date = " (" + Text::RelativeDate(dateline.value, context.now, context.options.timeZoneMinutes) + ")";
+        username = RemoveAttribute(username, "dateline=", false);
+        deleteQuote = false;
+    }
+    if (deleteQuote)  // the board cuts the added "'" counting the escaped name, so a name with entities keeps it
+        username = Text::SpecialChars(Text::Cut(Text::DecodeEntities(username), 0, long(Text::Length(username)) - 1));
+    std::string html = "<blockquote class=\"mycode_quote\"><cite>";
+    if (!deleteQuote)
+        html += "<span>" + date + "</span>";
+    html += username;
+    html += " Wrote:";
+    html += linkback;
+    html += "</cite>";
+    html += message;
+    html += "</blockquote><br />";
+    return html;
+}
+
+// Where a named opening tag ends and what its name is, by the board's
+// pattern "\[quote=([\"']|&quot;|)(.*?)\1(.*?)([\"']|&quot;)?\]" with a
+// closing tag after it; npos when it has none.
+struct NamedOpening {
+    size_t end = npos;    // after "]"
+    size_t close = npos;  // the closing tag
+    std::string name;
+};
+
+class NamedQuoteScanner {
+public:
+    explicit NamedQuoteScanner(std::string_view text)
+        : m_text(text), m_brackets{{{text, "]"}, {text, "]"}, {text, "]"}, {text, "]"}}},
+          m_closes{{{text, "[/quote]"}, {text, "[/quote]"}, {text, "[/quote]"}, {text, "[/quote]"}}},
+          m_marks{{{text, "\""}, {text, "'"}, {text, "&quot;"}}}
+    {
+    }
+
+    NamedOpening At(size_t start)  // start: after "[quote="
+    {
+        static constexpr std::string_view Marks[] = {"\"", "'", "&quot;", ""};
+        for (int g = 0; g < 4; ++g) {
+            const std::string_view mark = Marks[g];
+            if (m_text.substr(start, mark.size()) != mark)
+                continue;
+            size_t nameEnd = start, rest = start;
+            if (!mark.empty()) {
+                nameEnd = m_marks[g](start + mark.size());
+                if (nameEnd == npos)
+                    continue;
+                rest = nameEnd + mark.size();
+            }
+            const size_t bracket = m_brackets[g](rest);
+            if (bracket == npos)
+                continue;
+            const size_t close = m_closes[g](bracket + 1);
+            if (close == npos)
+                continue;
+            size_t restEnd = bracket;
+            if (bracket >= rest + 6 && m_text.substr(bracket - 6, 6) == "&quot;")
+                restEnd = bracket - 6;
+            else if (bracket >= rest + 1 && (m_text[bracket - 1] == '"' || m_text[bracket - 1] == '\''))
+                restEnd = bracket - 1;
+            NamedOpening opening;
+            opening.end = bracket + 1;
+            opening.close = close;
+            opening.name = std::string(m_text.substr(start + mark.size(), nameEnd - start - mark.size()));
+            opening.name += m_text.substr(rest, restEnd - rest);
+            return opening;
+        }
+        return {};
+    }
+
+private:
+    std::string_view m_text;
+    std::array<Finder, 4> m_brackets, m_closes;  // one per kind of mark, so each moves forward
+    std::array<Finder, 3> m_marks;
+};
+
+bool NamedQuotes(std::string& text, const Context& context)
+{
+    const std::string_view in = text;
+    NamedQuoteScanner scanner(in);
+    std::string out;
+    size_t from = 0;
+    bool changed = false;
+    for (size_t at = Find(in, "[quote=", 0); at != npos; at = Find(in, "[quote=", at + 1)) {
+        const NamedOpening opening = scanner.At(at + 7);
+        if (opening.end == npos)
+            continue;
+        out.append(in, from, at - from);
+        out += NamedQuote(in.substr(opening.end, opening.close - opening.end), opening.name, context);
+        from = opening.close + 8;
+        if (from < in.size() && in[from] == '\n')
+            ++from;
+        at = from - 1;
+        changed = true;
+    }
+    if (!changed)
+        return false;
+    out.append(in, from);
+    text.swap(out);
+    return true;
+}
+
+// Newlines around "</cite>" and before "</blockquote>" dropped; "</cite>"
+// followed by a break the later clean-up takes away again.
+std::string QuoteNewlines(std::string_view in)
+{
+    std::string out;
+    out.reserve(in.size());
+    for (size_t at = 0; at < in.size(); ++at) {
+        if (in[at] == '<' && in.substr(at, 7) == "</cite>") {
+            while (!out.empty() && out.back() == '\n')
+                out.pop_back();
+            out += "</cite><br />";
+            at += 7;
+            while (at < in.size() && in[at] == '\n')
+                ++at;
+            --at;
+        } else if (in[at] == '<' && in.substr(at, 13) == "</blockquote>") {
+            while (!out.empty() && out.back() == '\n')
+                out.pop_back();
+            out += "</blockquote>";
+            at += 12;
+        } else {
+            out += in[at];
+        }
+    }
+    return out;
+}
+
+std::string Quotes(std::string text, const Context& context)
+{
+    if (Find(text, "[quote", 0) == npos)
+        return text;
+    for (int round = 0; round < QuoteRounds; ++round) {
+        const bool plain = PlainQuotes(text);
+        const bool named = NamedQuotes(text, context);
+        if (!plain && !named)
+            break;
+    }
+    return QuoteNewlines(text);
+}
+
+// --- simple tags -----------------------------------------------------------
+
+// Every `from` (any case) replaced by `to`.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    const std::string_view in = text;
+    size_t at = Find(in, from, 0);
+    if (at == npos)
+        return;
+    std::string out;
+    out.reserve(in.size() + in.size() / 8);
+    size_t copied = 0;
+    for (; at != npos; at = Find(in, from, at + from.size())) {
+        out.append(in, copied, at - copied);
+        out += to;
+        copied = at + from.size();
+    }
+    out.append(in, copied);
+    text.swap(out);
+}
+
+// "\[b\](.*?)\[/b\]" and the like: each opening tag with the first closing
+// tag after it, once over the text.
+void SimpleTag(std::string& text, std::string_view open, std::string_view close, std::string_view before,
+               std::string_view after)
+{
+    const std::string_view in = text;
+    std::string out;
+    size_t from = 0;
+    for (size_t at = Find(in, open, 0); at != npos; at = Find(in, open, from)) {
+        const size_t end = Find(in, close, at + open.size());
+        if (end == npos)
+            break;
+        if (out.empty())
+            out.reserve(in.size() + in.size() / 4);
+        out.append(in, from, at - from);
+        out += before;
+        out.append(in, at + open.size(), end - at - open.size());
+        out += after;
+        from = end + close.size();
+    }
+    if (from == 0)
+        return;
+    out.append(in, from);
+    text.swap(out);
+}
+
+// --- [size=N] --------------------------------------------------------------
+
+void NumericSizes(std::string& text)
+{
+    const std::string_view in = text;
+    std::string out;
+    size_t from = 0;
+    Finder closes(in, "[/size]");
+    for (size_t at = Find(in, "[size=", 0); at != npos; at = Find(in, "[size=", at + 1)) {
+        size_t end = at + 6;
+        while (end < in.size() && (Text::IsDigit(in[end]) || in[end] == '+' || in[end] == '-'))
+            ++end;
+        if (end == at + 6 || end >= in.size() || in[end] != ']')
+            continue;
+        const size_t close = closes(end + 1);
+        if (close == npos)
+            break;
+        const int64_t size = std::clamp<int64_t>(Text::ToInt(in.substr(at + 6, end - at - 6)), 1, 50);
+        out.append(in, from, at - from);
+        out += "<span style=\"font-size: " + std::to_string(size) + "pt;\" class=\"mycode_size\">";
+        const std::string_view content = in.substr(end + 1, close - end - 1);
+        for (size_t k = 0; k < content.size(); ++k) {
+            if (content[k] == '\\' && k + 1 < content.size() && content[k + 1] == '\'')
+                continue;
+            out += content[k];
+        }
+        out += "</span>";
+        from = close + 7;
+        at = from - 1;
+    }
+    if (from == 0)
+        return;
+    out.append(in, from);
+    text.swap(out);
+}
+
+// --- nestable tags ---------------------------------------------------------
+
+// The board replaces "\[color=V\](.*?)\[/color\]" again and again until it
+// no longer matches. Its tags make no new tags, so the result is which
+// opening and closing tags are replaced: each round pairs the first opening
+// tag of every run of openings with the first closing tag of the run of
+// closings after it. The rounds are played over the runs, each step one
+// pair, so the whole is linear in the number of tags.
+struct Token {
+    size_t at, end;
+    bool open;
+    std::string value;
+    bool done = false;
+};
+
+void PlayRounds(std::vector<Token>& tokens)
+{
+    // A run is a chain of token numbers linked through `after`.
+    constexpr size_t End = SIZE_MAX;
+    std::vector<size_t> after(tokens.size(), End);
+    struct Run {
+        bool open;
+        size_t head, tail, count;
+    };
+    std::vector<Run> runs;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (runs.empty() || runs.back().open != tokens[i].open) {
+            runs.push_back({tokens[i].open, i, i, 1});
+        } else {
+            after[runs.back().tail] = i;
+            runs.back().tail = i;
+            ++runs.back().count;
+        }
+    }
+    auto take = [&](Run& run) {
+        tokens[run.head].done = true;
+        run.head = after[run.head];
+        --run.count;
+    };
+    while (true) {
+        bool paired = false;
+        for (size_t r = 0; r + 1 < runs.size(); ++r)
+            if (runs[r].open && !runs[r + 1].open && runs[r].count && runs[r + 1].count) {
+                take(runs[r]);
+                take(runs[r + 1]);
+                paired = true;
+            }
+        if (!paired)
+            break;
+        // Empty runs go; neighbours of the same kind join, the earlier first.
+        std::vector<Run> joined;
+        joined.reserve(runs.size());
+        for (const Run& run : runs) {
+            if (!run.count)
+                continue;
+            if (!joined.empty() && joined.back().open == run.open) {
+                after[joined.back().tail] = run.head;
+                joined.back().tail = run.tail;
+                joined.back().count += run.count;
+            } else {
+                joined.push_back(run);
+            }
+        }
+        runs.swap(joined);
+    }
+}
+
+void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::string_view, std::string&),
+                 std::string_view before, std::string_view middle, std::string_view after)
+{
+    const std::string_view in = text;
+    const std::string open = "[" + std::string(name) + "=";
+    const std::string close = "[/" + std::string(name) + "]";
+    std::vector<Token> tokens;
+    for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
+        if (At(in, at, close)) {
+            tokens.push_back({at, at + close.size(), false, {}});
+        } else if (At(in, at, open)) {
+            const size_t end = in.find(']', at + open.size());
+            std::string value;
+            if (end != npos && valid(in.substr(at + open.size(), end - at - open.size()), value))
+                tokens.push_back({at, end + 1, true, std::move(value)});
+        }
+    }
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.open; }))
+        return;
+    PlayRounds(tokens);
+    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
+        return;
+    std::string out;
+    out.reserve(in.size() + in.size() / 2);
+    size_t from = 0;
+    for (const Token& t : tokens) {
+        if (!t.done)
+            continue;
+        out.append(in, from, t.at - from);
+        if (t.open) {
+            out += before;
+            out += t.value;
+            out += middle;
+        } else {
+            out += after;
+        }
+        from = t.end;
+    }
+    out.append(in, from);
+    text.swap(out);
+}
+
+// "(?:[a-zA-Z]|#?[a-fA-F0-9]{3}|#?[a-fA-F0-9]{6})+"
+bool ValidColour(std::string_view v, std::string& value)
+{
+    auto hex = [&](size_t at) {
+        return at + 3 <= v.size() && std::all_of(v.begin() + long(at), v.begin() + long(at + 3), [](char c) {
+                   return Text::IsDigit(c) || (Text::Lower(c) >= 'a' && Text::Lower(c) <= 'f');
+               });
+    };
+    std::vector<bool> reach(v.size() + 1, false);
+    reach[0] = true;
+    for (size_t at = 0; at < v.size(); ++at) {
+        if (!reach[at])
+            continue;
+        if (Text::IsAlpha(v[at]))
+            reach[at + 1] = true;
+        if (hex(at))
+            reach[at + 3] = true;
+        if (v[at] == '#' && hex(at + 1))
+            reach[at + 4] = true;
+    }
+    if (v.empty() || !reach[v.size()])
+        return false;
+    value = v;
+    return true;
+}
+
+bool ValidSizeName(std::string_view v, std::string& value)
+{
+    for (const std::string_view name : {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"})
+        if (v.size() == name.size() && At(v, 0, name)) {
+            value = v;
+            return true;
+        }
+    return false;
+}
+
+// "\s*(\"?)([a-z0-9 ,\-_'\"]+)\1\s*" in any case; double quotes in the
+// name become single ones, so that they cannot end the style attribute.
+bool ValidFont(std::string_view v, std::string& value)
+{
+    auto inName = [](char c) {
+        return Text::IsAlpha(c) || Text::IsDigit(c) || c == ' ' || c == ',' || c == '-' || c == '_' || c == '\''
+            || c == '"';
+    };
+    size_t lead = 0;
+    while (lead < v.size() && Text::IsSpace(v[lead]))
+        ++lead;
+    size_t trail = v.size();
+    while (trail > lead && Text::IsSpace(v[trail - 1]) && v[trail - 1] != ' ')
+        --trail;
+    std::string_view name;
+    const std::string_view core = v.substr(lead, trail - lead);
+    if (core.size() >= 3 && core.front() == '"') {
+        // A quoted name, white space after the closing quote allowed.
+        size_t end = core.size();
+        while (end > 0 && Text::IsSpace(core[end - 1]))
+            --end;
+        if (end >= 3 && core[end - 1] == '"')
+            name = core.substr(1, end - 2);
+        if (!name.empty() && !std::all_of(name.begin(), name.end(), inName))
+            name = {};
+    }
+    if (name.empty()) {
+        name = core;
+        if (name.empty() && lead > 0 && v[lead - 1] == ' ')
+            name = v.substr(lead - 1, 1);
+        if (name.empty() || !std::all_of(name.begin(), name.end(), inName))
+            return false;
+    }
+    value = name;
+    std::replace(value.begin(), value.end(), '"', '\'');
+    return true;
+}
+
+bool ValidAlignment(std::string_view v, std::string& value)
+{
+    for (const std::string_view name : {"left", "center", "right", "justify"})
+        if (v.size() == name.size() && At(v, 0, name)) {
+            value = v;
+            return true;
+        }
+    return false;
+}
+
+// --- line breaks -----------------------------------------------------------
+
+// nl2br, then a break right after a block element's tag taken away (the
+// board's "(</?(?:html|head|body|div|p|form|table|thead|tbody|tfoot|tr|td|
+// th|ul|ol|li|div|p|blockquote|cite|hr)[^>]*>)\s*<br />").
+std::string LineBreaks(std::string_view in)
+{
+    static constexpr std::string_view Blocks[] = {"html",  "head",  "body",       "div",  "p",  "form", "table",
+                                                  "thead", "tbody", "tfoot",      "tr",   "td", "th",   "ul",
+                                                  "ol",    "li",    "blockquote", "cite", "hr"};
+    std::string withBreaks;
+    withBreaks.reserve(in.size() + in.size() / 4);
+    for (const char c : in) {
+        if (c == '\n')
+            withBreaks += "<br />";
+        withBreaks += c;
+    }
+    const std::string_view s = withBreaks;
+    std::string out;
+    out.reserve(s.size());
+    size_t from = 0;
+    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+        size_t name = at + 1;
+        if (name < s.size() && s[name] == '/')
+            ++name;
+        bool block = false;
+        for (const std::string_view b : Blocks)
+            if (At(s, name, b)) {
+                block = true;
+                break;
+            }
+        if (!block)
+            continue;
+        const size_t close = s.find('>', name);
+        if (close == npos)
+            break;
+        size_t next = close + 1;
+        while (next < s.size() && Text::IsSpace(s[next]))
+            ++next;
+        if (s.substr(next, 6) != "<br />") {
+            at = close;
+            continue;
+        }
+        out.append(s, from, close + 1 - from);
+        from = next + 6;
+        at = from - 1;
+    }
+    out.append(s, from);
+    return out;
+}
+
+// Whether every "<" starts a tag an XML reader accepts: a name, attributes
+// with quoted values free of "<", then ">" or "/>"; or a closing tag.
+// Elements closed out of order pass, as they do on the board.
+bool WellFormed(std::string_view s)
+{
+    auto isName = [](char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-' || c == '_' || c == ':'; };
+    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+        size_t p = at + 1;
+        const bool closing = p < s.size() && s[p] == '/';
+        p += closing;
+        if (p >= s.size() || !Text::IsAlpha(s[p]))
+            return false;
+        while (p < s.size() && isName(s[p]))
+            ++p;
+        while (true) {
+            const size_t space = p;
+            while (p < s.size() && Text::IsSpace(s[p]))
+                ++p;
+            if (p < s.size() && s[p] == '>')
+                break;
+            if (!closing && s.compare(p, 2, "/>") == 0) {
+                ++p;
+                break;
+            }
+            if (closing || p == space || p >= s.size() || !Text::IsAlpha(s[p]))
+                return false;
+            while (p < s.size() && isName(s[p]))
+                ++p;
+            if (s.compare(p, 2, "=\"") != 0)
+                return false;
+            const size_t end = s.find_first_of("\"<", p + 2);
+            if (end == npos || s[end] != '"')
+                return false;
+            p = end + 1;
+        }
+        at = p;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Parse(std::string_view message, Context& context)
+{
+    std::vector<CodeBlock> blocks;
+    std::string text = CutCode(message, blocks);
+    if (!context.options.userName.empty()) {
+        const std::string name = Text::SpecialChars(context.options.userName);
+        text = MeAndSlap(text, "/me ", "<span style=\"color: red;\" class=\"mycode_me\">* " + name + " ", "</span>");
+        text = MeAndSlap(text, "/slap ", "<span style=\"color: red;\" class=\"mycode_slap\">* " + name + " slaps ",
+                         " around a bit with a large trout.</span>");
+    }
+    text = Smilies(text, context.smilies);
+    text = Quotes(std::move(text), context);
+    // The passes below whose tags the text does not hold are not run: each
+    // would copy the text unchanged.
+    auto holds = [&](std::string_view what) { return Find(text, what, 0) != npos; };
+    if (holds("[img"))
+        text = Images(text, context);
+    if (holds("[video="))
+        text = Videos(text, context);
+    ReplaceAll(text, "$", "&#36;");
+    SimpleTag(text, "[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>");
+    SimpleTag(text, "[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>");
+    SimpleTag(text, "[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>");
+    SimpleTag(text, "[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>");
+    ReplaceAll(text, "[hr]", "<hr class=\"mycode_hr\" />");
+    ReplaceAll(text, "(c)", "&copy;");
+    ReplaceAll(text, "(tm)", "&#153;");
+    ReplaceAll(text, "(r)", "&reg;");
+    if (holds("[url"))
+        text = Links(text);
+    if (holds("[email"))
+        text = Emails(text);
+    NumericSizes(text);
+    NestableTag(text, "color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
+    NestableTag(text, "size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
+    NestableTag(text, "font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
+    NestableTag(text, "align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
+    if (holds("[list"))
+        text = Lists(text);
+    text = AutoLinks(text);
+    if (!blocks.empty())
+        text = PutCodeBack(text, blocks);
+    text = LineBreaks(text);
+    if (context.clearNeeded)
+        text += "<br class=\"clear\" />";
+    // The board checks its output is well-formed and shows nothing when it
+    // is not: a tag written inside another's attribute (MyCode inside a
+    // picture's address) does that.
+    if (!WellFormed(text))
+        text.clear();
+    return text;
+}
+
+}  // namespace Mybb18::Passes

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The MyBB 1.8 renderer's passes, in the order the board's parser makes its
+// replacements. Each pass reads the text the one before it wrote, as the
+// board's replacements do, and is one scan over it; the board's loops that
+// repeat a replacement until nothing changes are computed in one go where
+// the result allows it (nested colours, sizes, fonts, alignments; lists)
+// and otherwise bounded (quotes: see QuoteRounds). Qt-free.
+
+#include "board/mybb18/Mybb18Renderer.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Mybb18::Passes {
+
+struct Context {
+    const Options& options;
+    const std::vector<Smiley>& smilies;
+    int64_t now = 0;
+    bool clearNeeded = false;  // an aligned picture was written: the post ends with a clearing break
+};
+
+// [code] and [php] blocks taken out before anything else.
+struct CodeBlock {
+    bool php = false;
+    std::string text;
+};
+
+// The parser's own rounds over quotes stop after this many; only quotes
+// nested deeper than that stay as typed.
+inline constexpr int QuoteRounds = 64;
+
+// The whole parse of a message (newlines as LF, trimmed) into the post's
+// HTML.
+std::string Parse(std::string_view message, Context& context);
+
+// The link passes (render/Mybb18Links.cpp).
+std::string Images(std::string_view in, Context& context);
+std::string Videos(std::string_view in, Context& context);
+std::string Links(std::string_view in);
+std::string Emails(std::string_view in);
+std::string AutoLinks(std::string_view in);
+// The lists (render/Mybb18Lists.cpp).
+std::string Lists(std::string_view in);
+// A link as the board writes it for an address and its text.
+std::string Link(std::string url, std::string name);
+// The PHP highlighting of a [php] block (render/Mybb18Php.cpp).
+std::string HighlightPhp(std::string_view code);
+
+}  // namespace Mybb18::Passes

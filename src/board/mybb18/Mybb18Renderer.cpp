@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "board/mybb18/Mybb18Renderer.h"
+
+#include "board/mybb18/Mybb18Passes.h"
+#include "board/mybb18/Mybb18Text.h"
+#include "board/common/Unicode.h"
+
+#include <ctime>
+
+namespace Mybb18 {
+
+std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder)
+{
+    struct Row {
+        const char* code;
+        const char* name;
+        const char* file;
+    };
+    static constexpr Row Rows[] = {
+        {":)", "Smile", "smile.png"},
+        {";)", "Wink", "wink.png"},
+        {":cool:", "Cool", "cool.png"},
+        {":D", "Big Grin", "biggrin.png"},
+        {":P", "Tongue", "tongue.png"},
+        {":rolleyes:", "Rolleyes", "rolleyes.png"},
+        {":shy:", "Shy", "shy.png"},
+        {":(", "Sad", "sad.png"},
+        {":at:", "At", "at.png"},
+        {":angel:", "Angel", "angel.png"},
+        {":@", "Angry", "angry.png"},
+        {":blush:", "Blush", "blush.png"},
+        {":s", "Confused", "confused.png"},
+        {":dodgy:", "Dodgy", "dodgy.png"},
+        {":exclamation:", "Exclamation", "exclamation.png"},
+        {":heart:", "Heart", "heart.png"},
+        {":huh:", "Huh", "huh.png"},
+        {":idea:", "Idea", "lightbulb.png"},
+        {":sleepy:", "Sleepy", "sleepy.png"},
+        {":-/", "Undecided", "undecided.png"},
+        {":cry:", "Cry", "cry.png"},
+        {":sick:", "Sick", "sick.png"},
+        {":arrow:", "Arrow", "arrow.png"},
+        {":my:", "My", "my.png"},
+    };
+    std::vector<Smiley> smilies;
+    smilies.reserve(std::size(Rows));
+    int id = 0;
+    for (const Row& row : Rows)
+        smilies.push_back({row.code, row.name, std::string(pictureFolder) + row.file, ++id});
+    return smilies;
+}
+
+const SizeChoice SizeChoices[7] = {{"1", "xx-small"}, {"2", "x-small"}, {"3", "small"},   {"4", "medium"},
+                                   {"5", "large"},    {"6", "x-large"}, {"7", "xx-large"}};
+
+std::string QuoteOpening(std::string_view name, int64_t pid, int64_t dateline)
+{
+    const bool attributes = pid != 0 || dateline != 0;
+    const bool doubleQuote = name.find('"') != std::string_view::npos;
+    std::string tag = "[quote=";
+    if (!attributes && doubleQuote && name.find('\'') == std::string_view::npos) {
+        tag += "'" + std::string(name) + "']";
+        return tag;
+    }
+    // The board takes a quote mark right before " pid=" or " dateline=" as
+    // part of the attribute, so those marks in a name are written as
+    // character references, which it shows as the marks.
+    tag += '"';
+    for (size_t at = 0; at < name.size(); ++at) {
+        if (name[at] == '"')
+            tag += "&#34;";
+        else if (name[at] == '\'' && at + 1 == name.size() && attributes)
+            tag += "&#39;";
+        else
+            tag += name[at];
+    }
+    tag += '"';
+    if (pid != 0)
+        tag += " pid='" + std::to_string(pid) + "'";
+    if (dateline != 0)
+        tag += " dateline='" + std::to_string(dateline) + "'";
+    tag += ']';
+    return tag;
+}
+
+namespace {
+
+size_t Count(std::string_view text, std::string_view what)
+{
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// The board's steps: the posting form's clean-up (lone CRs dropped, blank
+// characters trimmed from both ends), its checks of the message's length,
+// the parse, then its checks of the pictures in the parsed post and of the
+// videos in the message. A refused post is still parsed and written.
+Result Render(std::string_view post, const Options& options)
+{
+    static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
+    std::string valid = Unicode::MakeValid(post);
+    std::string text;
+    text.reserve(valid.size());
+    for (const char c : valid)
+        if (c != '\r')
+            text += c;
+    const std::string_view message = Text::TrimBlank(text);
+
+    Passes::Context context{options, options.smilies ? *options.smilies : defaultSmilies,
+                            options.now ? options.now : int64_t(std::time(nullptr))};
+    Result result;
+    result.html = Passes::Parse(message, context);
+    result.bytes = message.size();
+    result.images = Count(result.html, "<img");
+    result.videos = Count(message, "[video=");
+
+    const Limits& limits = options.limits;
+    if (message.empty())
+        result.errors.push_back("The message is missing. Please enter a message.");
+    else if (limits.maxBytes && message.size() > limits.maxBytes)
+        result.errors.push_back("The message is too long. Please enter a message shorter than "
+                                + std::to_string(limits.maxBytes) + " characters (currently "
+                                + std::to_string(message.size()) + ").");
+    else if (Text::Length(message) < limits.minChars)
+        result.errors.push_back("The message is too short. Please enter a message longer than "
+                                + std::to_string(limits.minChars) + " characters.");
+    if (limits.maxImages && result.images > limits.maxImages)
+        result.errors.push_back("The message you entered contained " + std::to_string(result.images)
+                                + " images, while only " + std::to_string(limits.maxImages)
+                                + " images per message are allowed. Please lower the image count in your message "
+                                  "to meet the limit.");
+    if (limits.maxVideos && result.videos > limits.maxVideos)
+        result.errors.push_back("The message you entered contained " + std::to_string(result.videos)
+                                + " videos, while only " + std::to_string(limits.maxVideos)
+                                + " videos per message are allowed. Please lower the video count in your message "
+                                  "to meet the limit.");
+    return result;
+}
+
+}  // namespace Mybb18
