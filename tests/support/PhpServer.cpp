@@ -8,6 +8,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 // A port nothing listens on right now. Another program may take it before
@@ -27,6 +30,8 @@ constexpr int Attempts = 3;
 PhpServer::PhpServer(QString docRoot, QString router) : m_docRoot(std::move(docRoot)), m_router(std::move(router))
 {
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that crashes or is killed takes its server with it.
+    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 PhpServer::~PhpServer() { Stop(); }

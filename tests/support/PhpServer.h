@@ -8,6 +8,7 @@
 //     QVERIFY2(php.Start(), qPrintable(php.ErrorString()));
 //     window.Navigate(php.Url("/index.php"));
 //
+// The server ends with the test process, also when that crashes or is killed.
 // Start fails, with a message saying why, when php is not installed (the
 // project's scripts/setup.sh test installs php-cli), when the server exits or
 // does not answer within the time given.
