@@ -202,14 +202,15 @@ ForumScan::Result Mybb(std::string_view page)
 
 ForumScan::Result Smf(std::string_view page)
 {
-    // The news above the board list may link boards by other names.
-    bool inList = false;
-    std::vector<Link> links, inTheList;
+    // The news above the board list may link boards by other names: when
+    // the page has the list, only the links from its start on count.
+    std::optional<size_t> listStart;
+    std::vector<Link> links;
     std::unordered_set<std::string> redirects;
     IndexPage::ForEachElement(page, [&](const IndexPage::Element& element, const std::vector<IndexPage::Element>&,
                                         const std::string& text) {
-        if (element.id == "boardindex_table")
-            inList = true;
+        if (element.id == "boardindex_table" && !listStart)
+            listStart = links.size();
         if (element.tag != "a")
             return;
         std::optional<std::string> number = SmfBoard(element.href);
@@ -217,12 +218,10 @@ ForumScan::Result Smf(std::string_view page)
             return;
         if (element.HasClass("board_redirect"))
             redirects.insert(*number);
-        (inList ? inTheList : links).push_back({std::move(*number), text});
+        links.push_back({std::move(*number), text});
     });
-    if (inList)
-        links = std::move(inTheList);
-    else
-        links.insert(links.end(), inTheList.begin(), inTheList.end());
+    if (listStart)
+        links.erase(links.begin(), links.begin() + std::ptrdiff_t(*listStart));
     return Entries(links, [&redirects](const Link& link) { return !redirects.count(link.number); });
 }
 

@@ -50,7 +50,6 @@ public:
 
     // Takes effect from the next edit.
     void SetTiming(Timing timing) { m_timing = timing; }
-    Timing GetTiming() const { return m_timing; }
     // True while a copy waits for the pause to end.
     bool Scheduled() const { return m_timer.isActive(); }
 

@@ -95,8 +95,6 @@ private slots:
     void cleanup();
     void boardPages_data();
     void boardPages();
-    void phpbb3Styles_data();
-    void phpbb3Styles();
     void failures_data();
     void failures();
     void failureAfterSomeEntriesKeepsThem();
@@ -161,7 +159,7 @@ void tst_ForumExtraction::Extract(OptionsDialog* dialog, const QString& address)
 
 void tst_ForumExtraction::boardPages_data()
 {
-    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("page");   // boards/PAGE.php, a query after "?"; boards/PAGE.expected
     QTest::addColumn<QString>("board");  // what Options then says about the site's board
     const QString two = "Board: phpBB 2, found on the index page", three = "Board: phpBB 3, found on the index page";
     QTest::newRow("category table, session ids, moderator and last-post links, & in names") << "classic" << two;
@@ -175,6 +173,16 @@ void tst_ForumExtraction::boardPages_data()
     QTest::newRow("current boards, 3.2 kind: last-post links named by topic titles, a sub-forum") << "phpbb32" << three;
     QTest::newRow("current boards, 3.3 kind: last-post links without a forum number") << "phpbb33" << three;
     QTest::newRow("a pop-up the page opens by itself while it loads does not replace it") << "popup" << three;
+    // The same board in each phpBB 3 style and version: two categories, a
+    // sub-forum, a link forum, a forum linked from a description, a category
+    // with no forum; each forum and sub-forum once, no category, no link forum.
+    QTest::newRow("prosilver 3.0, feeds on: feed links commented out, with the board's address")
+        << "prosilver?version=3.0&feeds=on" << three;
+    QTest::newRow("prosilver 3.2, feeds on: feed links commented out") << "prosilver?version=3.2&feeds=on" << three;
+    QTest::newRow("prosilver 3.2, feeds off") << "prosilver?version=3.2&feeds=off" << three;
+    QTest::newRow("prosilver 3.3, feeds on") << "prosilver?version=3.3&feeds=on" << three;
+    QTest::newRow("prosilver 3.3, feeds off") << "prosilver?version=3.3&feeds=off" << three;
+    QTest::newRow("subsilver2 3.0: a table, forum links of the class forumlink") << "subsilver2" << three;
     const QString mybb = "Board: MyBB 1.8, found on the index page", smf = "Board: SMF 2.1, found on the index page";
     QTest::newRow("MyBB default theme: categories, sub-forums, a redirect forum, last-post and profile links")
         << "mybb18" << mybb;
@@ -190,40 +198,17 @@ void tst_ForumExtraction::boardPages()
 {
     QFETCH(QString, page);
     QFETCH(QString, board);
+    const QString name = page.section('?', 0, 0), query = page.contains('?') ? "?" + page.section('?', 1) : QString();
+    const QString address = m_php->Url("/" + name + ".php" + query).toString();
     OptionsDialog* d = MakeDialog();
-    ReplaceText(d->siteAddressEdit, m_php->Url("/" + page + ".php").toString());
-    Extract(d, m_php->Url("/" + page + ".php").toString());
+    ReplaceText(d->siteAddressEdit, address);
+    Extract(d, address);
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
-    QCOMPARE(Items(d->forumsFoundList), Expected(page));
+    QCOMPARE(Items(d->forumsFoundList), Expected(name));
     QCOMPARE(d->boardFoundLabel->text(), board);
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());
-}
-
-void tst_ForumExtraction::phpbb3Styles_data()
-{
-    // The same board in each style and version: two categories, a sub-forum,
-    // a link forum, a forum linked from a description, a category with no
-    // forum; each forum and sub-forum once, no category, no link forum.
-    QTest::addColumn<QString>("page");
-    QTest::newRow("prosilver 3.0, feeds on: feed links commented out, with the board's address") << "prosilver30feeds";
-    QTest::newRow("prosilver 3.2, feeds on: feed links commented out") << "prosilver32feeds";
-    QTest::newRow("prosilver 3.2, feeds off") << "prosilver32nofeeds";
-    QTest::newRow("prosilver 3.3, feeds on") << "prosilver33feeds";
-    QTest::newRow("prosilver 3.3, feeds off") << "prosilver33nofeeds";
-    QTest::newRow("subsilver2 3.0: a table, forum links of the class forumlink") << "subsilver2";
-}
-
-void tst_ForumExtraction::phpbb3Styles()
-{
-    QFETCH(QString, page);
-    OptionsDialog* d = MakeDialog();
-    ReplaceText(d->siteAddressEdit, m_php->Url("/" + page + ".php").toString());
-    Extract(d, m_php->Url("/" + page + ".php").toString());
-    QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
-    QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
-    QCOMPARE(Items(d->forumsFoundList), Expected("phpbb3styles"));
 }
 
 void tst_ForumExtraction::failures_data()

@@ -4,18 +4,8 @@
 // sub-forum, a link forum that leaves the board, last-post links under each
 // forum's number, a category with no forum, session ids.
 $sid = '&amp;sid=3c1e5a7b9d2f4e6a';
-$rows = [
-    [1, 'Your first category', [
-        [2, 'Your first forum', 'Description of your first forum.', [6, 'Archive &amp; old'], 21],
-        [3, 'Meetings &amp; Exhibitions', 'Old posts are in <a href="http://forum.example.org/viewforum.php?f=6" class="postlink">the archive</a>.', null, 31],
-        [7, 'Our sister board', 'A link to another board.', 'http://other.example.org/', 0],
-    ]],
-    [8, 'Second category', [
-        [4, 'Support', 'Ask here.', null, 0],
-        [5, 'Off-topic &lt;chat&gt;', 'Anything goes.', null, 51],
-    ]],
-    [10, 'Empty category', []],
-];
+$linkAddress = 'http://other.example.org/';
+include __DIR__ . '/phpbb3_forums.inc';
 ?>
 <!DOCTYPE html PUBLIC "-//W3C//DTD XHTML 1.0 Transitional//EN" "http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd">
 <html xmlns="http://www.w3.org/1999/xhtml" dir="ltr" lang="en-gb" xml:lang="en-gb">

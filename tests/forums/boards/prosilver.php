@@ -1,24 +1,14 @@
 <?php
 // A phpBB 3 index page in prosilver, as its forum list template writes it in
-// one version, with forum feeds on or off. The page that includes this one
-// sets $version ('3.0', '3.2' or '3.3') and $feeds. Two categories with
-// forums, a sub-forum, a link forum whose address is another board's forum,
-// a description that links a forum, last-post links, and a category with no
-// forum; a visitor without cookies gets a session id in 3.0 to 3.2.
+// one version (?version=3.0, 3.2 or 3.3), with forum feeds on or off
+// (&feeds=on or off); a visitor without cookies gets a session id in 3.0 to
+// 3.2. The link forum goes to another board's forum.
+$version = $_GET['version'] ?? '3.3';
+$feeds = ($_GET['feeds'] ?? 'off') === 'on';
 $session = $version === '3.3' ? '' : 'sid=5e8a1c3f9b7d2e4a';
 $sid = $session === '' ? '' : "&amp;$session";
-$rows = [
-    [1, 'Your first category', [
-        [2, 'Your first forum', 'Description of your first forum.', [6, 'Archive &amp; old'], 21],
-        [3, 'Meetings &amp; Exhibitions', 'Old posts are in <a href="http://forum.example.org/viewforum.php?f=6" class="postlink">the archive</a>.', null, 31],
-        [7, 'Our sister board', 'A link to another board.', 'http://other.example.org/viewforum.php?f=9', 0],
-    ]],
-    [8, 'Second category', [
-        [4, 'Support', 'Ask here.', null, 0],
-        [5, 'Off-topic &lt;chat&gt;', 'Anything goes.', null, 51],
-    ]],
-    [10, 'Empty category', []],
-];
+$linkAddress = 'http://other.example.org/viewforum.php?f=9';
+include __DIR__ . '/phpbb3_forums.inc';
 $new = $version !== '3.0';
 $feed = function ($f, $name) use ($version, $feeds) {
     if (!$feeds)
