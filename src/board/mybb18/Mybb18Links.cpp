@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The MyBB 1.8 renderer's link passes: pictures, videos, [url], [email] and
 // the addresses found in running text.
-#include "board/mybb18/Mybb18Passes.h"
+#include "board/mybb18/Mybb18Links.h"
+
 #include "board/mybb18/Mybb18Text.h"
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
+#include "board/common/UrlText.h"
 
 #include <algorithm>
 
@@ -11,7 +14,7 @@ namespace Mybb18::Passes {
 
 namespace {
 
-using Text::At;
+using Ascii::HasIgnoringCase;
 using Text::Find;
 constexpr size_t npos = std::string_view::npos;
 
@@ -21,7 +24,7 @@ constexpr size_t npos = std::string_view::npos;
 size_t FindCloser(std::string_view in, size_t start, std::string_view closer, std::string_view forbidden, size_t& stop)
 {
     for (size_t at = start; at < in.size(); ++at) {
-        if (at > start && in[at] == closer[0] && At(in, at, closer))
+        if (at > start && in[at] == closer[0] && HasIgnoringCase(in, at, closer))
             return at;
         if (forbidden.find(in[at]) != npos) {
             stop = at;
@@ -44,7 +47,7 @@ std::string_view BaseName(std::string_view s)
 std::string ImageHtml(std::string_view address, std::string_view width, std::string_view height, std::string_view align)
 {
     std::string url;
-    for (const char c : Text::Trim(address))
+    for (const char c : Ascii::TrimPhp(address))
         if (c != '\n' && c != '\r')
             url += c;
     const std::string alt = Text::SpecialChars(Text::Shorten(Text::DecodeSpecialChars(BaseName(url))));
@@ -72,30 +75,28 @@ bool ImageOpening(std::string_view in, size_t at, int form, size_t& end, std::st
             const size_t start = ++p;
             if (p >= in.size() || in[p] < '1' || in[p] > '9')
                 return false;
-            while (p < in.size() && Text::IsDigit(in[p]))
+            while (p < in.size() && Ascii::IsDigit(in[p]))
                 ++p;
             out = in.substr(start, p - start);
             return true;
         };
-        if (!number(width) || p >= in.size() || Text::Lower(in[p]) != 'x')
+        if (!number(width) || p >= in.size() || Ascii::Lower(in[p]) != 'x')
             return false;
         if (!number(height))
             return false;
     }
     if (form >= 2) {
-        if (!At(in, p, " align="))
+        if (!HasIgnoringCase(in, p, " align="))
             return false;
         p += 7;
-        if (At(in, p, "left"))
+        if (HasIgnoringCase(in, p, "left"))
             align = in.substr(p, 4);
-        else if (At(in, p, "right"))
+        else if (HasIgnoringCase(in, p, "right"))
             align = in.substr(p, 5);
         else
             return false;
         p += align.size();
-        std::string lower(align);
-        std::transform(lower.begin(), lower.end(), lower.begin(), Text::Lower);
-        align = lower == "left" ? "left" : "right";
+        align = Ascii::EqualsIgnoringCase(align, "left") ? "left" : "right";
     }
     if (p >= in.size() || in[p] != ']')
         return false;
@@ -114,7 +115,7 @@ std::string ImageForm(std::string_view in, int form, Passes::Context& context)
             continue;
         if (end < in.size() && in[end] == '\n')
             ++end;
-        const size_t scheme = At(in, end, "http://") ? 7 : At(in, end, "https://") ? 8 : 0;
+        const size_t scheme = HasIgnoringCase(in, end, "http://") ? 7 : HasIgnoringCase(in, end, "https://") ? 8 : 0;
         if (!scheme)
             continue;
         size_t stop;
@@ -140,26 +141,6 @@ std::string ImageForm(std::string_view in, int form, Passes::Context& context)
 
 // --- videos ----------------------------------------------------------------
 
-std::string UrlDecode(std::string_view s)
-{
-    std::string out;
-    for (size_t at = 0; at < s.size(); ++at) {
-        auto hex = [](char c) {
-            return Text::IsDigit(c)                                ? c - '0'
-                : (Text::Lower(c) >= 'a' && Text::Lower(c) <= 'f') ? Text::Lower(c) - 'a' + 10
-                                                                   : -1;
-        };
-        if (s[at] == '+')
-            out += ' ';
-        else if (s[at] == '%' && at + 2 < s.size() && hex(s[at + 1]) >= 0 && hex(s[at + 2]) >= 0) {
-            out += char(hex(s[at + 1]) * 16 + hex(s[at + 2]));
-            at += 2;
-        } else
-            out += s[at];
-    }
-    return out;
-}
-
 struct Url {
     std::string scheme, host, path, query, fragment;
 };
@@ -170,20 +151,20 @@ bool ValidUrl(std::string_view s)
 {
     static constexpr std::string_view Allowed = "$-_.+!*'(),{}|\\^~[]`<>#%\";/?:@&=";
     for (const char c : s)
-        if (!(Text::IsAlpha(c) || Text::IsDigit(c) || Allowed.find(c) != npos))
+        if (!(Ascii::IsAlnum(c) || Allowed.find(c) != npos))
             return false;
     size_t at = 0;
-    if (s.empty() || !Text::IsAlpha(s[0]))
+    if (s.empty() || !Ascii::IsAlpha(s[0]))
         return false;
-    while (at < s.size()
-           && (Text::IsAlpha(s[at]) || Text::IsDigit(s[at]) || s[at] == '+' || s[at] == '-' || s[at] == '.'))
+    while (at < s.size() && (Ascii::IsAlnum(s[at]) || s[at] == '+' || s[at] == '-' || s[at] == '.'))
         ++at;
     if (at >= s.size() || s[at] != ':')
         return false;
     const std::string_view scheme = s.substr(0, at);
-    if (!(At(scheme, 0, "http") && (scheme.size() == 4 || (scheme.size() == 5 && Text::Lower(scheme[4]) == 's'))))
+    if (!(Ascii::StartsWithIgnoringCase(scheme, "http")
+          && (scheme.size() == 4 || (scheme.size() == 5 && Ascii::Lower(scheme[4]) == 's'))))
         return true;
-    if (!At(s, at, "://"))
+    if (!HasIgnoringCase(s, at, "://"))
         return false;
     at += 3;
     size_t end = at;
@@ -192,8 +173,7 @@ bool ValidUrl(std::string_view s)
     const std::string_view host = s.substr(at, end - at);
     if (host.empty() || host.front() == '.' || host.front() == '-')
         return false;
-    return std::all_of(host.begin(), host.end(),
-                       [](char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-' || c == '.'; });
+    return std::all_of(host.begin(), host.end(), [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '.'; });
 }
 
 Url ParseUrl(std::string_view s)
@@ -240,7 +220,7 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
     const std::string literal = "[video=" + std::string(video) + "]" + std::string(address) + "[/video]";
     if (video.empty() || address.empty() || !ValidUrl(address))
         return literal;
-    const Url url = ParseUrl(UrlDecode(address));
+    const Url url = ParseUrl(UrlText::Decode(address));
     std::string query = url.query;
     if (video == "liveleak" && !query.empty())
         query = "i" + query.substr(1);
@@ -353,8 +333,8 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
 
 // --- [email] ---------------------------------------------------------------
 
-bool InLocal(char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-' || c == '_' || c == '+' || c == '.'; }
-bool InDomain(char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-'; }
+bool InLocal(char c) { return Ascii::IsAlnum(c) || c == '-' || c == '_' || c == '+' || c == '.'; }
+bool InDomain(char c) { return Ascii::IsAlnum(c) || c == '-'; }
 bool InEnd(char c) { return InDomain(c) || c == '.'; }
 
 // The end of "L+@D+\.E+" at `at` (npos: none).
@@ -391,7 +371,7 @@ std::string EmailHtml(std::string_view email, std::string_view name)
 bool IsWord(std::string_view s, size_t at)
 {
     if (static_cast<unsigned char>(s[at]) < 0x80)
-        return Text::IsAlpha(s[at]) || Text::IsDigit(s[at]) || s[at] == '_';
+        return Ascii::IsWord(s[at]);
     size_t p = at;
     return Unicode::IsWordChar(Unicode::Decode(s, p));
 }
@@ -445,11 +425,11 @@ size_t LinkLength(std::string_view s, size_t start)
             continue;
         ends.push_back(p);  // the final character after the whole word run
         // Port.
-        if (p < s.size() && s[p] == ':' && p + 1 < s.size() && Text::IsDigit(s[p + 1])) {
+        if (p < s.size() && s[p] == ':' && p + 1 < s.size() && Ascii::IsDigit(s[p + 1])) {
             ends.push_back(p);
             ++p;
-            while (p < s.size() && Text::IsDigit(s[p])) {
-                if (p > 0 && Text::IsDigit(s[p - 1]) && s[p - 1] != ':')
+            while (p < s.size() && Ascii::IsDigit(s[p])) {
+                if (p > 0 && Ascii::IsDigit(s[p - 1]) && s[p - 1] != ':')
                     ends.push_back(p);
                 ++p;
             }
@@ -530,10 +510,13 @@ std::string Videos(std::string_view in, Context& context)
     return out;
 }
 
+namespace {
+
+// A link as the board writes it for an address and its text.
 std::string Link(std::string url, std::string name)
 {
     size_t scheme = 0;
-    while (scheme < url.size() && (Text::IsAlpha(url[scheme]) || Text::IsDigit(url[scheme])))
+    while (scheme < url.size() && Ascii::IsAlnum(url[scheme]))
         ++scheme;
     if (scheme == 0 || url.compare(scheme, 3, "://") != 0)
         url = "http://" + url;
@@ -593,7 +576,7 @@ std::string Link(std::string url, std::string name)
     for (size_t at = 0; at < name.size(); ++at) {
         if (name.compare(at, 6, "&amp;#") == 0) {
             size_t end = at + 6;
-            while (end < name.size() && Text::IsDigit(name[end]))
+            while (end < name.size() && Ascii::IsDigit(name[end]))
                 ++end;
             if (end > at + 6 && end < name.size() && name[end] == ';') {
                 shown += '&';
@@ -605,6 +588,8 @@ std::string Link(std::string url, std::string name)
     }
     return "<a href=\"" + href + "\" target=\"_blank\" rel=\"noopener\" class=\"mycode_url\">" + shown + "</a>";
 }
+
+}  // namespace
 
 std::string Links(std::string_view in)
 {
@@ -622,12 +607,12 @@ std::string Links(std::string_view in)
             const size_t start = at + 5;
             size_t rest = start;
             if (scheme) {
-                while (rest < s.size() && Text::IsAlpha(s[rest]))
+                while (rest < s.size() && Ascii::IsAlpha(s[rest]))
                     ++rest;
-                if (rest == start || !At(s, rest, "://") || At(s, start, "javascript"))
+                if (rest == start || !HasIgnoringCase(s, rest, "://") || HasIgnoringCase(s, start, "javascript"))
                     continue;
                 rest += 3;
-            } else if (At(s, start, "javascript:")) {
+            } else if (HasIgnoringCase(s, start, "javascript:")) {
                 continue;
             }
             size_t stop;
@@ -741,7 +726,7 @@ std::string AutoLinks(std::string_view in)
         const char c = s[at];
         if (c == '<') {
             // An existing link is passed over whole.
-            if (At(s, at, "<a") && at + 2 < s.size() && Text::IsSpace(s[at + 2])) {
+            if (HasIgnoringCase(s, at, "<a") && at + 2 < s.size() && Ascii::IsSpace(s[at + 2])) {
                 const size_t tagEnd = s.find('>', at);
                 const size_t close = tagEnd == npos ? npos : Find(s, "</a>", tagEnd + 1);
                 if (close != npos)
@@ -749,12 +734,12 @@ std::string AutoLinks(std::string_view in)
             }
             continue;
         }
-        const char l = Text::Lower(c);
+        const char l = Ascii::Lower(c);
         if (l != 'h' && l != 'f' && l != 'n' && l != 'i' && l != 'w')
             continue;
         // The character before: white space, "(", ")", "[" or ">".
         const char b = s[at - 1];
-        bool before = b == '(' || b == ')' || b == '[' || b == '>' || Text::IsSpace(b);
+        bool before = b == '(' || b == ')' || b == '[' || b == '>' || Ascii::IsSpace(b);
         if (!before && static_cast<unsigned char>(b) >= 0x80)
             before = Unicode::IsSpaceChar(Unicode::DecodeBefore(s, at));
         if (!before)
@@ -762,7 +747,7 @@ std::string AutoLinks(std::string_view in)
         size_t prefix = 0;
         for (const std::string_view p :
              {"http://", "https://", "ftp://", "news://", "irc://", "ircs://", "irc6://", "www.", "ftp."})
-            if (At(s, at, p)) {
+            if (HasIgnoringCase(s, at, p)) {
                 prefix = p.size();
                 break;
             }

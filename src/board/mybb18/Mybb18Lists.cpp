@@ -12,16 +12,19 @@
 // neighbouring list (the newline that starts an ordered list, the one that
 // ends a list) are marked on that list and left out when the pieces are
 // joined.
-#include "board/mybb18/Mybb18Passes.h"
+#include "board/mybb18/Mybb18Lists.h"
+
 #include "board/mybb18/Mybb18Text.h"
+#include "board/common/Ascii.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace Mybb18::Passes {
 
 namespace {
 
-using Text::At;
+using Ascii::HasIgnoringCase;
 constexpr size_t npos = std::string_view::npos;
 
 struct ListTag {
@@ -87,7 +90,7 @@ void WriteList(std::vector<Piece> content, char type, size_t self, const std::ve
                 --start;
             if (beforeFirst) {
                 pending.append(s, from, start - from);
-                blank = blank && std::all_of(pending.begin(), pending.end(), Text::IsSpace);
+                blank = blank && std::all_of(pending.begin(), pending.end(), Ascii::IsSpace);
                 if (!blank)
                     out += "<li>" + pending + "</li>\n";
                 out += "<li>";
@@ -98,7 +101,7 @@ void WriteList(std::vector<Piece> content, char type, size_t self, const std::ve
                 out += "</li>\n<li>";
             }
             from = at + 3;
-            while (from < s.size() && Text::IsSpace(s[from]))
+            while (from < s.size() && Ascii::IsSpace(s[from]))
                 ++from;
             // "\s*" runs on into an ordered list's first newline.
             if (from == s.size() && k + 1 < content.size() && content[k + 1].list >= 0) {
@@ -123,16 +126,16 @@ std::string Lists(std::string_view in)
     std::vector<ListTag> tags;
     std::vector<int> open;
     for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
-        if (At(in, at, "[/list]")) {
+        if (HasIgnoringCase(in, at, "[/list]")) {
             if (open.empty())
                 continue;
             tags[size_t(open.back())].partner = int(tags.size());
             open.pop_back();
             tags.push_back({at, at + 7, false, 0});
-        } else if (At(in, at, "[list]")) {
+        } else if (HasIgnoringCase(in, at, "[list]")) {
             open.push_back(int(tags.size()));
             tags.push_back({at, at + 6, true, 0});
-        } else if (At(in, at, "[list=") && at + 7 < in.size() && in[at + 7] == ']'
+        } else if (HasIgnoringCase(in, at, "[list=") && at + 7 < in.size() && in[at + 7] == ']'
                    && std::string_view("1aAiI").find(in[at + 6]) != npos) {
             open.push_back(int(tags.size()));
             tags.push_back({at, at + 8, true, in[at + 6]});
@@ -147,7 +150,7 @@ std::string Lists(std::string_view in)
     for (size_t k = 0; k < tags.size(); ++k) {
         const size_t previousEnd = k > 0 ? tags[k - 1].end : 0;
         start[k] = tags[k].at;
-        if (tags[k].open && tags[k].at > previousEnd && Text::IsSpace(in[tags[k].at - 1]))
+        if (tags[k].open && tags[k].at > previousEnd && Ascii::IsSpace(in[tags[k].at - 1]))
             --start[k];
         nextTag[k] = tags[k].partner >= 0 ? size_t(tags[k].partner) + 1 : tags.size();
     }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "board/mybb18/Mybb18Passes.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/ByteScan.h"
+#include "board/mybb18/Mybb18Links.h"
+#include "board/mybb18/Mybb18Lists.h"
+#include "board/mybb18/Mybb18Php.h"
 #include "board/mybb18/Mybb18Text.h"
 
 #include <algorithm>
@@ -14,7 +18,7 @@ namespace Mybb18::Passes {
 
 namespace {
 
-using Text::At;
+using Ascii::HasIgnoringCase;
 using Text::Find;
 constexpr size_t npos = std::string_view::npos;
 constexpr std::string_view Placeholder = "<mybb-code>\n";
@@ -64,8 +68,8 @@ std::string CutCode(std::string_view message, std::vector<CodeBlock>& blocks)
     bool codeLeft = true, phpLeft = true;  // a closing tag may still follow
     size_t copied = 0;
     for (size_t at = message.find('['); at != npos; at = message.find('[', at + 1)) {
-        const bool code = codeLeft && At(message, at, "[code]");
-        const bool php = !code && phpLeft && At(message, at, "[php]");
+        const bool code = codeLeft && HasIgnoringCase(message, at, "[code]");
+        const bool php = !code && phpLeft && HasIgnoringCase(message, at, "[php]");
         if (!code && !php)
             continue;
         const size_t start = at + (code ? 6 : 5);
@@ -264,27 +268,27 @@ private:
 size_t ProtectedLength(std::string_view s, size_t pos)
 {
     if (s[pos] == '[') {
-        if (At(s, pos, "[url]"))
+        if (HasIgnoringCase(s, pos, "[url]"))
             return 5;
-        if (At(s, pos, "[url=") || At(s, pos, "[quote=")) {
+        if (HasIgnoringCase(s, pos, "[url=") || HasIgnoringCase(s, pos, "[quote=")) {
             const size_t end = s.find(']', pos);
             return end == npos ? 0 : end + 1 - pos;
         }
         return 0;
     }
     size_t at = pos;
-    if (At(s, at, "http"))
+    if (HasIgnoringCase(s, at, "http"))
         at += 4;
-    else if (At(s, at, "ftp"))
+    else if (HasIgnoringCase(s, at, "ftp"))
         at += 3;
     else
         return 0;
-    if (at < s.size() && Text::Lower(s[at]) == 's')
+    if (at < s.size() && Ascii::Lower(s[at]) == 's')
         ++at;
-    if (!At(s, at, "://"))
+    if (!HasIgnoringCase(s, at, "://"))
         return 0;
     at += 3;
-    while (at < s.size() && !Text::IsSpace(s[at]))
+    while (at < s.size() && !Ascii::IsSpace(s[at]))
         ++at;
     return at - pos;
 }
@@ -367,7 +371,7 @@ Attribute ReadAttribute(std::string_view s, std::string_view name)
         size_t digits = at + name.size();
         digits += QuoteMark(s, digits);
         size_t end = digits;
-        while (end < s.size() && Text::IsDigit(s[end]))
+        while (end < s.size() && Ascii::IsDigit(s[end]))
             ++end;
         if (end > digits)
             return {Text::ToInt(s.substr(digits, end - digits)), true};
@@ -385,12 +389,12 @@ std::string RemoveAttribute(std::string_view s, std::string_view name, bool extr
     for (size_t at = 0; at < s.size(); ++at) {
         const size_t mark = QuoteMark(s, at);
         const size_t space = at + mark;
-        if (space >= s.size() || s[space] != ' ' || !At(s, space + 1, name))
+        if (space >= s.size() || s[space] != ' ' || !HasIgnoringCase(s, space + 1, name))
             continue;
         size_t end = space + 1 + name.size();
         end += QuoteMark(s, end);
         const size_t digits = end;
-        while (end < s.size() && Text::IsDigit(s[end]))
+        while (end < s.size() && Ascii::IsDigit(s[end]))
             ++end;
         if (end == digits)
             continue;
@@ -408,12 +412,12 @@ std::string RemoveAttribute(std::string_view s, std::string_view name, bool extr
 // The named quote's HTML (the board's mycode_parse_post_quotes).
 std::string NamedQuote(std::string_view content, std::string_view name, const Context& context)
 {
-    std::string_view message = Text::Trim(content);
+    std::string_view message = Ascii::TrimPhp(content);
     auto breakLength = [](std::string_view s, size_t at) -> size_t {
-        if (!At(s, at, "<br"))
+        if (!HasIgnoringCase(s, at, "<br"))
             return 0;
         size_t end = at + 3;
-        if (end < s.size() && Text::IsSpace(s[end]))
+        if (end < s.size() && Ascii::IsSpace(s[end]))
             ++end;
         if (end < s.size() && s[end] == '/')
             ++end;
@@ -643,7 +647,7 @@ void NumericSizes(std::string& text)
     Finder closes(in, "[/size]");
     for (size_t at = Find(in, "[size=", 0); at != npos; at = Find(in, "[size=", at + 1)) {
         size_t end = at + 6;
-        while (end < in.size() && (Text::IsDigit(in[end]) || in[end] == '+' || in[end] == '-'))
+        while (end < in.size() && (Ascii::IsDigit(in[end]) || in[end] == '+' || in[end] == '-'))
             ++end;
         if (end == at + 6 || end >= in.size() || in[end] != ']')
             continue;
@@ -744,9 +748,9 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
     const std::string close = "[/" + std::string(name) + "]";
     std::vector<Token> tokens;
     for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
-        if (At(in, at, close)) {
+        if (HasIgnoringCase(in, at, close)) {
             tokens.push_back({at, at + close.size(), false, {}});
-        } else if (At(in, at, open)) {
+        } else if (HasIgnoringCase(in, at, open)) {
             const size_t end = in.find(']', at + open.size());
             std::string value;
             if (end != npos && valid(in.substr(at + open.size(), end - at - open.size()), value))
@@ -782,16 +786,14 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
 bool ValidColour(std::string_view v, std::string& value)
 {
     auto hex = [&](size_t at) {
-        return at + 3 <= v.size() && std::all_of(v.begin() + long(at), v.begin() + long(at + 3), [](char c) {
-                   return Text::IsDigit(c) || (Text::Lower(c) >= 'a' && Text::Lower(c) <= 'f');
-               });
+        return at + 3 <= v.size() && std::all_of(v.begin() + long(at), v.begin() + long(at + 3), Ascii::IsHexDigit);
     };
     std::vector<bool> reach(v.size() + 1, false);
     reach[0] = true;
     for (size_t at = 0; at < v.size(); ++at) {
         if (!reach[at])
             continue;
-        if (Text::IsAlpha(v[at]))
+        if (Ascii::IsAlpha(v[at]))
             reach[at + 1] = true;
         if (hex(at))
             reach[at + 3] = true;
@@ -807,7 +809,7 @@ bool ValidColour(std::string_view v, std::string& value)
 bool ValidSizeName(std::string_view v, std::string& value)
 {
     for (const std::string_view name : {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"})
-        if (v.size() == name.size() && At(v, 0, name)) {
+        if (Ascii::EqualsIgnoringCase(v, name)) {
             value = v;
             return true;
         }
@@ -819,21 +821,20 @@ bool ValidSizeName(std::string_view v, std::string& value)
 bool ValidFont(std::string_view v, std::string& value)
 {
     auto inName = [](char c) {
-        return Text::IsAlpha(c) || Text::IsDigit(c) || c == ' ' || c == ',' || c == '-' || c == '_' || c == '\''
-            || c == '"';
+        return Ascii::IsAlnum(c) || c == ' ' || c == ',' || c == '-' || c == '_' || c == '\'' || c == '"';
     };
     size_t lead = 0;
-    while (lead < v.size() && Text::IsSpace(v[lead]))
+    while (lead < v.size() && Ascii::IsSpace(v[lead]))
         ++lead;
     size_t trail = v.size();
-    while (trail > lead && Text::IsSpace(v[trail - 1]) && v[trail - 1] != ' ')
+    while (trail > lead && Ascii::IsSpace(v[trail - 1]) && v[trail - 1] != ' ')
         --trail;
     std::string_view name;
     const std::string_view core = v.substr(lead, trail - lead);
     if (core.size() >= 3 && core.front() == '"') {
         // A quoted name, white space after the closing quote allowed.
         size_t end = core.size();
-        while (end > 0 && Text::IsSpace(core[end - 1]))
+        while (end > 0 && Ascii::IsSpace(core[end - 1]))
             --end;
         if (end >= 3 && core[end - 1] == '"')
             name = core.substr(1, end - 2);
@@ -855,7 +856,7 @@ bool ValidFont(std::string_view v, std::string& value)
 bool ValidAlignment(std::string_view v, std::string& value)
 {
     for (const std::string_view name : {"left", "center", "right", "justify"})
-        if (v.size() == name.size() && At(v, 0, name)) {
+        if (Ascii::EqualsIgnoringCase(v, name)) {
             value = v;
             return true;
         }
@@ -889,7 +890,7 @@ std::string LineBreaks(std::string_view in)
             ++name;
         bool block = false;
         for (const std::string_view b : Blocks)
-            if (At(s, name, b)) {
+            if (HasIgnoringCase(s, name, b)) {
                 block = true;
                 break;
             }
@@ -899,7 +900,7 @@ std::string LineBreaks(std::string_view in)
         if (close == npos)
             break;
         size_t next = close + 1;
-        while (next < s.size() && Text::IsSpace(s[next]))
+        while (next < s.size() && Ascii::IsSpace(s[next]))
             ++next;
         if (s.substr(next, 6) != "<br />") {
             at = close;
@@ -918,18 +919,18 @@ std::string LineBreaks(std::string_view in)
 // Elements closed out of order pass, as they do on the board.
 bool WellFormed(std::string_view s)
 {
-    auto isName = [](char c) { return Text::IsAlpha(c) || Text::IsDigit(c) || c == '-' || c == '_' || c == ':'; };
+    auto isName = [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '_' || c == ':'; };
     for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
         size_t p = at + 1;
         const bool closing = p < s.size() && s[p] == '/';
         p += closing;
-        if (p >= s.size() || !Text::IsAlpha(s[p]))
+        if (p >= s.size() || !Ascii::IsAlpha(s[p]))
             return false;
         while (p < s.size() && isName(s[p]))
             ++p;
         while (true) {
             const size_t space = p;
-            while (p < s.size() && Text::IsSpace(s[p]))
+            while (p < s.size() && Ascii::IsSpace(s[p]))
                 ++p;
             if (p < s.size() && s[p] == '>')
                 break;
@@ -937,7 +938,7 @@ bool WellFormed(std::string_view s)
                 ++p;
                 break;
             }
-            if (closing || p == space || p >= s.size() || !Text::IsAlpha(s[p]))
+            if (closing || p == space || p >= s.size() || !Ascii::IsAlpha(s[p]))
                 return false;
             while (p < s.size() && isName(s[p]))
                 ++p;

@@ -36,17 +36,4 @@ inline constexpr int QuoteRounds = 64;
 // HTML.
 std::string Parse(std::string_view message, Context& context);
 
-// The link passes (render/Mybb18Links.cpp).
-std::string Images(std::string_view in, Context& context);
-std::string Videos(std::string_view in, Context& context);
-std::string Links(std::string_view in);
-std::string Emails(std::string_view in);
-std::string AutoLinks(std::string_view in);
-// The lists (render/Mybb18Lists.cpp).
-std::string Lists(std::string_view in);
-// A link as the board writes it for an address and its text.
-std::string Link(std::string url, std::string name);
-// The PHP highlighting of a [php] block (render/Mybb18Php.cpp).
-std::string HighlightPhp(std::string_view code);
-
 }  // namespace Mybb18::Passes

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/mybb18/Mybb18Text.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 
@@ -10,21 +11,11 @@
 
 namespace Mybb18::Text {
 
-bool At(std::string_view s, size_t pos, std::string_view lower)
-{
-    if (pos > s.size() || s.size() - pos < lower.size())
-        return false;
-    for (size_t i = 0; i < lower.size(); ++i)
-        if (Lower(s[pos + i]) != lower[i])
-            return false;
-    return true;
-}
-
 size_t Find(std::string_view s, std::string_view lower, size_t from)
 {
     for (size_t at = ByteScan::Find(s.data(), s.size(), from, lower[0]); at < s.size();
          at = ByteScan::Find(s.data(), s.size(), at + 1, lower[0]))
-        if (At(s, at, lower))
+        if (Ascii::HasIgnoringCase(s, at, lower))
             return at;
     return std::string_view::npos;
 }
@@ -78,7 +69,7 @@ bool IsNumericReference(std::string_view s, size_t pos)
     if (at >= s.size() || s[at] != '#')
         return false;
     const size_t digits = ++at;
-    while (at < s.size() && IsDigit(s[at]))
+    while (at < s.size() && Ascii::IsDigit(s[at]))
         ++at;
     return at > digits && at < s.size() && s[at] == ';';
 }
@@ -187,16 +178,6 @@ std::string Shorten(std::string_view s)
     return Cut(s, 0, 40) + "..." + Cut(s, -10);
 }
 
-std::string_view Trim(std::string_view s)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0' || c == '\x0B'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 namespace {
 
 bool IsBlank(char32_t cp)
@@ -256,13 +237,13 @@ std::string_view TrimBlank(std::string_view s)
 int64_t ToInt(std::string_view s)
 {
     size_t at = 0;
-    while (at < s.size() && IsSpace(s[at]))
+    while (at < s.size() && Ascii::IsSpace(s[at]))
         ++at;
     bool negative = false;
     if (at < s.size() && (s[at] == '+' || s[at] == '-'))
         negative = s[at++] == '-';
     int64_t value = 0;
-    for (; at < s.size() && IsDigit(s[at]); ++at) {
+    for (; at < s.size() && Ascii::IsDigit(s[at]); ++at) {
         const int digit = s[at] - '0';
         if (value > (INT64_MAX - digit) / 10)
             return negative ? INT64_MIN : INT64_MAX;

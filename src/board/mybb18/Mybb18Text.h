@@ -2,7 +2,8 @@
 #pragma once
 // Small text functions of the MyBB 1.8 renderer, each doing what the board's
 // own helper of the same purpose does: escaping, multi-byte lengths and
-// cuts, trimming, integer reading, dates. Text is valid UTF-8. Qt-free.
+// cuts, trimming, integer reading, dates (ASCII classes, case and PHP's
+// trim() are in board/common/Ascii.h). Text is valid UTF-8. Qt-free.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,14 +12,6 @@
 
 namespace Mybb18::Text {
 
-inline bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
-// White space as the board's patterns (\s) and trim() know it.
-inline bool IsSpace(char c) { return c == ' ' || (c >= 9 && c <= 13); }
-
-// Whether `s` holds `lower` (lower-case ASCII) at `pos`, in any case.
-bool At(std::string_view s, size_t pos, std::string_view lower);
 // The first position at or after `from` where `lower` (which starts with a
 // character that is not a letter) is found in any case, or npos.
 size_t Find(std::string_view s, std::string_view lower, size_t from);
@@ -43,10 +36,9 @@ std::string DecodeEntities(std::string_view s);
 // last 10.
 std::string Shorten(std::string_view s);
 
-// PHP's trim(): spaces, tabs, newlines, CR, NUL and vertical tabs.
-std::string_view Trim(std::string_view s);
-// The board's trim_blank_chrs(): Trim and the blank characters of Unicode
-// (no-break space, zero-width and other spaces, fillers, the BOM).
+// The board's trim_blank_chrs(): what PHP's trim() takes away
+// (Ascii::TrimPhp) and the blank characters of Unicode (no-break space,
+// zero-width and other spaces, fillers, the BOM).
 std::string_view TrimBlank(std::string_view s);
 
 // PHP's (int) of a string: optional blanks and sign, then digits, saturated.

@@ -4,8 +4,10 @@
 // them. Each pattern is matched by a forward scan: a position is tried once
 // as a start, and a run of address characters is read once.
 
-#include "board/smf21/Smf21Parser.h"
+#include "board/smf21/Smf21Links.h"
+
 #include "board/smf21/Smf21Text.h"
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
 
 #include <algorithm>
@@ -14,7 +16,7 @@
 namespace Smf21::Internal {
 
 using Text::Has;
-using Text::HasCi;
+using Ascii::HasIgnoringCase;
 
 namespace {
 
@@ -51,10 +53,7 @@ bool IsTopLevelDomain(std::string_view label)
     }();
     if (label.empty() || label.size() > 24)
         return false;
-    std::string lower(label);
-    for (char& c : lower)
-        c = Text::Lower(c);
-    return Domains.count(lower) > 0;
+    return Domains.count(Ascii::ToLower(label)) > 0;
 }
 
 bool IsMark(char32_t cp) { return cp >= 0x300 && !Unicode::IsWordChar(cp) && Unicode::MayChangeUnderNfc(cp); }
@@ -69,9 +68,9 @@ unsigned ClassAt(std::string_view s, size_t at, size_t& length)
         return 0;
     const unsigned char c = static_cast<unsigned char>(s[at]);
     if (c < 0x80) {
-        if (c >= '0' && c <= '9')
+        if (Ascii::IsDigit(char(c)))
             return Digit;
-        return ((c | 32) >= 'a' && (c | 32) <= 'z') ? Letter : 0;
+        return Ascii::IsAlpha(char(c)) ? Letter : 0;
     }
     size_t end = at;
     const char32_t cp = Unicode::Decode(s, end);
@@ -113,7 +112,8 @@ size_t DomainEnd(std::string_view s, size_t start, size_t runEnd, size_t minBefo
                 break;
             e += length;
         }
-        if (e > d + 1 && tldEndOk(e) && (IsTopLevelDomain(s.substr(d + 1, e - d - 1)) || HasCi(s, d + 1, "local")))
+        if (e > d + 1 && tldEndOk(e)
+            && (IsTopLevelDomain(s.substr(d + 1, e - d - 1)) || HasIgnoringCase(s, d + 1, "local")))
             return e;
     }
     return 0;
@@ -203,7 +203,7 @@ bool LinkUrls(std::string_view text, std::string& out)
             if (word > i + 1 && Has(text, word, ":")) {
                 if (Has(text, word + 1, "//"))
                     hostStart = word + 3;
-                else if (HasCi(text, i, "mailto:") && word == i + 6) {
+                else if (HasIgnoringCase(text, i, "mailto:") && word == i + 6) {
                     // An e-mail address is at most 254 characters long.
                     const size_t runEnd = RunEnd(text.substr(0, std::min(text.size(), word + 256)), word + 1,
                                                  Letter | MarkClass | Digit, "-.:@");
@@ -230,9 +230,9 @@ bool LinkUrls(std::string_view text, std::string& out)
             const size_t runEnd = RunEnd(text, hostStart, Letter | MarkClass | Digit, "-.:@");
             size_t host = 0;
             for (std::string_view local : {"127.0.0.1:", "localhost:"}) {
-                if (HasCi(text, hostStart, local)) {
+                if (HasIgnoringCase(text, hostStart, local)) {
                     size_t k = hostStart + local.size();
-                    while (k < text.size() && text[k] >= '0' && text[k] <= '9')
+                    while (k < text.size() && Ascii::IsDigit(text[k]))
                         ++k;
                     if (k > hostStart + local.size())
                         host = k;
@@ -306,7 +306,7 @@ bool IsEmailChar(std::string_view s, size_t at, size_t& length, bool dot)
     if (c == '-' || c == '_' || (dot && c == '.'))
         return true;
     if (c < 0x80)
-        return (c >= '0' && c <= '9') || ((c | 32) >= 'a' && (c | 32) <= 'z');
+        return Ascii::IsAlnum(char(c));
     size_t end = at;
     const char32_t cp = Unicode::Decode(s, end);
     length = end - at;
@@ -356,7 +356,7 @@ bool LinkEmails(std::string_view text, std::string& out)
         if (start > 0) {
             const char b = text[start - 1];
             const bool ok = b == '?' || b == '[' || b == ']' || b == '(' || b == ')' || b == '*' || b == '\\'
-                || b == ';' || b == '>' || b == ' ' || (b >= '\t' && b <= '\r')
+                || b == ';' || b == '>' || Ascii::IsSpace(b)
                 || Unicode::IsSpaceChar(Unicode::DecodeBefore(text, start));
             if (!ok)
                 continue;

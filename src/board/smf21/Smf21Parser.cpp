@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Parser.h"
 
+#include "board/smf21/Smf21Links.h"
+#include "board/smf21/Smf21Php.h"
 #include "board/smf21/Smf21Text.h"
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
+#include "board/common/UrlText.h"
 
 #include <algorithm>
 #include <array>
@@ -11,7 +15,7 @@
 namespace Smf21::Internal {
 
 using Text::Has;
-using Text::HasCi;
+using Ascii::HasIgnoringCase;
 
 namespace {
 
@@ -132,21 +136,11 @@ struct Cursor {
     }
 };
 
-std::string Lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = Text::Lower(c);
-    return out;
-}
-
-bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 // (&nbsp;|\s)* and, with `breaks`, <br> among them.
 size_t EatSpace(std::string_view m, size_t at, bool breaks)
 {
     for (;;) {
-        if (at < m.size() && IsAsciiSpace(m[at]))
+        if (at < m.size() && Ascii::IsSpace(m[at]))
             ++at;
         else if (Has(m, at, "&nbsp;"))
             at += 6;
@@ -170,26 +164,10 @@ std::string RemoveBreaks(std::string_view s)
     return out;
 }
 
-std::string SchemeOf(std::string_view url)
-{
-    size_t i = 0;
-    while (i < url.size()
-           && (std::isalnum(static_cast<unsigned char>(url[i])) || url[i] == '+' || url[i] == '-' || url[i] == '.'))
-        ++i;
-    if (i == 0 || i >= url.size() || url[i] != ':' || !std::isalpha(static_cast<unsigned char>(url[0])))
-        return {};
-    size_t digits = i + 1;
-    while (digits < url.size() && url[digits] >= '0' && url[digits] <= '9')
-        ++digits;
-    if (digits > i + 1 && (digits == url.size() || url[digits] == '/'))
-        return {};
-    return Lower(url.substr(0, i));
-}
-
 // An address without a scheme gets "//" (the board's display rule).
 std::string WithScheme(std::string url)
 {
-    if (!SchemeOf(url).empty())
+    if (!UrlText::SchemeOf(url).empty())
         return url;
     size_t start = 0;
     while (start < url.size() && (url[start] == ':' || url[start] == '/'))
@@ -425,7 +403,8 @@ private:
     {
         const std::string& m = c.m;
         const size_t end = c.bracket.From(m, p);
-        const std::string lookFor = end == std::string::npos ? std::string() : Lower(m.substr(p + 2, end - p - 2));
+        const std::string lookFor =
+            end == std::string::npos ? std::string() : Ascii::ToLower(m.substr(p + 2, end - p - 2));
         enum class Level { Unknown, No, Yes } level = Level::Unknown;
         auto lookUp = [&] {
             if (const TagDef* def = FindDef(lookFor))
@@ -588,7 +567,7 @@ private:
         if (m_open.size() >= MaxOpenTags)
             return false;
         const char first = m[p + 1];
-        const char lowerFirst = Text::Lower(first);
+        const char lowerFirst = Ascii::Lower(first);
         const std::span<const TagDef> defs = DefsFor(lowerFirst);
         if (defs.empty() && !IsItemMarker(lowerFirst))
             return false;
@@ -597,7 +576,7 @@ private:
         size_t pos1 = 0;
         std::string values[4];
         for (const TagDef& def : defs) {
-            if (!(m_allowed & Bit(def.name)) || !HasCi(m, p + 1, def.tag))
+            if (!(m_allowed & Bit(def.name)) || !HasIgnoringCase(m, p + 1, def.tag))
                 continue;
             const size_t next = p + 1 + def.tag.size();
             if (next >= m.size())
@@ -793,7 +772,7 @@ private:
             const size_t max = data.find("max=");
             if (max != std::string::npos) {
                 size_t i = max + 4;
-                while (i < data.size() && data[i] >= '0' && data[i] <= '9')
+                while (i < data.size() && Ascii::IsDigit(data[i]))
                     ++i;
                 const std::string amount = data.substr(max + 4);
                 out += " style=\"max-width:" + amount + (i == data.size() ? "px" : "") + "\"";
@@ -917,7 +896,7 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
         if (i > 0) {
             const char b = text[i - 1];
             const bool ok = b == '>' || b == ':' || b == '?' || b == '.' || b == '[' || b == ']' || b == '(' || b == ')'
-                || b == '*' || b == '\\' || b == ';' || IsAsciiSpace(b)
+                || b == '*' || b == '\\' || b == ';' || Ascii::IsSpace(b)
                 || (static_cast<unsigned char>(b) >= 0x80 && Unicode::IsSpaceChar(Unicode::DecodeBefore(text, i)));
             if (!ok)
                 continue;
@@ -927,7 +906,7 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
             if (!Has(text, i, code))
                 continue;
             const size_t end = i + code.size();
-            if (end < text.size() && (Text::WordAt(text, end) || (text[end] >= '0' && text[end] <= '9')))
+            if (end < text.size() && (Text::WordAt(text, end) || Ascii::IsDigit(text[end])))
                 continue;
             out.append(text, at, i - at);
             out += "<img src=\"";

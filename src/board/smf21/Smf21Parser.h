@@ -26,11 +26,4 @@ struct Environment {
 std::string Display(std::string_view stored, const Environment& environment, bool smilies = true,
                     NameSet allowed = AllNames);
 
-// Links: bare web and e-mail addresses in `text` written as the board's
-// [url=…]…[/url] and [email]…[/email] tags; false when there are none.
-bool LinkAddresses(std::string_view text, std::string& out);
-
-// The board's PHP colouring of a code block's `&lt;?php … ?&gt;` part.
-std::string HighlightPhp(std::string_view code);
-
 }  // namespace Smf21::Internal

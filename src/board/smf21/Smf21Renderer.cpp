@@ -4,6 +4,7 @@
 #include "board/smf21/Smf21Parser.h"
 #include "board/smf21/Smf21Save.h"
 #include "board/smf21/Smf21Text.h"
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
 
 namespace Smf21 {
@@ -73,7 +74,7 @@ std::string QuoteOpening(std::string_view author, long long messageId, long long
             // "author=", "link=" or "date=" after white space would start a parameter.
             bool parameter = false;
             for (std::string_view word : {"author", "link", "date"}) {
-                if (name.size() > word.size() && Text::HasCi(name, name.size() - word.size(), word)
+                if (name.size() > word.size() && Ascii::HasIgnoringCase(name, name.size() - word.size(), word)
                     && Text::SpaceAt(name, name.size() - word.size() - 1))
                     parameter = true;
             }
@@ -131,7 +132,7 @@ bool ShowsNothing(std::string_view html)
 {
     for (size_t i = 0; i < html.size();) {
         if (html[i] == '<') {
-            if (Text::HasCi(html, i + 1, "img") || Text::HasCi(html, i + 1, "div"))
+            if (Ascii::HasIgnoringCase(html, i + 1, "img") || Ascii::HasIgnoringCase(html, i + 1, "div"))
                 return false;
             const size_t end = html.find('>', i);
             if (end == std::string_view::npos)
@@ -189,10 +190,7 @@ Result Render(std::string_view post, const Options& options)
     if (options.maxLength && result.characters > options.maxLength)
         result.errors.push_back("The message exceeds the maximum allowed length (" + std::to_string(options.maxLength)
                                 + " characters).");
-    std::string lower = text;
-    for (char& c : lower)
-        c = Text::Lower(c);
-    if (!options.isAdministrator && lower == "i am the administrator.")
+    if (!options.isAdministrator && Ascii::EqualsIgnoringCase(text, "i am the administrator."))
         result.errors.push_back("Knave! Masquerader! Charlatan!");
 
     const Save::Context context{options.memberName, options.scriptUrl, options.isAdministrator};

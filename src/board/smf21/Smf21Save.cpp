@@ -2,7 +2,9 @@
 #include "board/smf21/Smf21Save.h"
 
 #include "board/smf21/Smf21Text.h"
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
+#include "board/common/UrlText.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -11,7 +13,7 @@
 namespace Smf21::Save {
 
 using Text::Has;
-using Text::HasCi;
+using Ascii::HasIgnoringCase;
 
 namespace {
 
@@ -40,11 +42,7 @@ private:
     size_t m_from = 0, m_at = 0;
 };
 
-bool IsWordByte(char c)
-{
-    return (c >= '0' && c <= '9') || ((c | 32) >= 'a' && (c | 32) <= 'z') || c == '_'
-        || static_cast<unsigned char>(c) >= 0x80;
-}
+bool IsWordByte(char c) { return Ascii::IsWord(c) || static_cast<unsigned char>(c) >= 0x80; }
 
 // [nobbc]…[/nobbc]: brackets, colons and at signs inside become entities,
 // so nothing in it is read as a tag, smiley or address.
@@ -132,7 +130,7 @@ std::string CowsayToPre(const std::string& in)
         if (in[i] != '[')
             continue;
         const bool closing = i + 1 < in.size() && in[i + 1] == '/';
-        if (!HasCi(in, i + 1 + closing, "cowsay"))
+        if (!HasIgnoringCase(in, i + 1 + closing, "cowsay"))
             continue;
         const size_t end = bracket.From(i + 7 + closing);
         if (end == std::string::npos)
@@ -164,7 +162,7 @@ size_t CodeTagAt(std::string_view s, size_t at, bool& closing, bool balancing, N
         closing = true;
         ++i;
     }
-    if (!HasCi(s, i, "code"))
+    if (!HasIgnoringCase(s, i, "code"))
         return 0;
     i += 4;
     if (i < s.size() && s[i] == ']')
@@ -257,7 +255,7 @@ struct CodeGuard {
             if (!open)
                 continue;
             size_t j = i + open;
-            while (j < text.size() && text[j] >= '0' && text[j] <= '9')
+            while (j < text.size() && Ascii::IsDigit(text[j]))
                 ++j;
             size_t close = 0;
             if (j < text.size())
@@ -274,37 +272,6 @@ struct CodeGuard {
         return out;
     }
 };
-
-// The scheme of an address ("javascript" in "javascript:x"), lower case;
-// empty if it has none (a host followed by a port number is not one).
-std::string SchemeOf(std::string_view url)
-{
-    size_t i = 0;
-    while (i < url.size()
-           && (std::isalnum(static_cast<unsigned char>(url[i])) || url[i] == '+' || url[i] == '-' || url[i] == '.'))
-        ++i;
-    if (i == 0 || i >= url.size() || url[i] != ':' || !std::isalpha(static_cast<unsigned char>(url[0])))
-        return {};
-    size_t digits = i + 1;
-    while (digits < url.size() && url[digits] >= '0' && url[digits] <= '9')
-        ++digits;
-    if (digits > i + 1 && (digits == url.size() || url[digits] == '/'))
-        return {};
-    std::string scheme(url.substr(0, i));
-    for (char& c : scheme)
-        c = Text::Lower(c);
-    return scheme;
-}
-
-std::string_view TrimPhp(std::string_view s)
-{
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0' || c == '\v'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 struct FixRule {
     std::string_view tag;
@@ -328,16 +295,16 @@ public:
     // `close` become "iurl" for a link to a place in the post.
     std::string FixAddress(std::string_view value, bool ftp, bool embedded, std::string& tag, std::string& close) const
     {
-        std::string replace(TrimPhp(value));
+        std::string replace(Ascii::TrimPhp(value));
         bool found = false;
         static constexpr std::string_view Ftp[] = {"ftp://", "ftps://"}, Web[] = {"http://", "https://"};
         for (std::string_view protocol : ftp ? Ftp : Web) {
-            if (HasCi(replace, 0, protocol)) {
+            if (HasIgnoringCase(replace, 0, protocol)) {
                 found = true;
                 break;
             }
         }
-        const std::string scheme = SchemeOf(replace);
+        const std::string scheme = UrlText::SchemeOf(replace);
         if (scheme == "javascript" || scheme == "data")
             return "about:invalid";
         if (found)
@@ -351,7 +318,7 @@ public:
                 std::string fragment = "#";
                 for (size_t i = 1; i < replace.size(); ++i) {
                     const char c = replace[i];
-                    if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == '#')
+                    if (Ascii::IsWord(c) || c == '-' || c == '#')
                         fragment += c;
                 }
                 tag = close = "iurl";
@@ -363,7 +330,7 @@ public:
         }
         // ftp: any other scheme is replaced.
         const size_t sep = replace.find("://");
-        if (sep != std::string::npos && !HasCi(replace, 0, "ftp") && replace.find(':') == sep)
+        if (sep != std::string::npos && !HasIgnoringCase(replace, 0, "ftp") && replace.find(':') == sep)
             replace.erase(0, sep + 3);
         return "ftp://" + replace;
     }
@@ -465,11 +432,11 @@ public:
             out.append(in, at, tagEnd + 1 - at);
             for (size_t k = tagEnd + 1; k < closeAt;) {
                 size_t length = 0;
-                if (HasCi(in, k, "action="))
+                if (HasIgnoringCase(in, k, "action="))
                     length = 7;
-                else if (HasCi(in, k, "action%3d"))
+                else if (HasIgnoringCase(in, k, "action%3d"))
                     length = 9;
-                if (length && !HasCi(in, k + length, "dlattach")) {
+                if (length && !HasIgnoringCase(in, k + length, "dlattach")) {
                     out += "action-";
                     k += length;
                 } else {
@@ -511,9 +478,9 @@ std::string MeLines(const std::string& in, std::string_view name)
     size_t at = 0;
     for (size_t line = 0; line <= in.size();) {
         size_t rest = 0;
-        if (HasCi(in, line, "/me ")) {
+        if (HasIgnoringCase(in, line, "/me ")) {
             rest = line + 4;
-        } else if (HasCi(in, line, "/me&nbsp;")) {
+        } else if (HasIgnoringCase(in, line, "/me&nbsp;")) {
             rest = line + 9;
         }
         size_t end = in.find('\n', line);
@@ -543,9 +510,9 @@ std::string DropHtmlTags(const std::string& in)
         out += c;
         if (c != ']')
             continue;
-        if (out.size() >= 6 && HasCi(out, out.size() - 6, "[html]"))
+        if (out.size() >= 6 && HasIgnoringCase(out, out.size() - 6, "[html]"))
             out.resize(out.size() - 6);
-        else if (out.size() >= 7 && HasCi(out, out.size() - 7, "[/html]"))
+        else if (out.size() >= 7 && HasIgnoringCase(out, out.size() - 7, "[/html]"))
             out.resize(out.size() - 7);
     }
     return out;
@@ -585,7 +552,8 @@ std::string NeutraliseLegacyTags(const std::string& in)
     for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
         const size_t name = i + 1 + Has(in, i + 1, "/");
         for (std::string_view tag : Legacy) {
-            if (HasCi(in, name, tag) && (name + tag.size() == in.size() || !IsWordByte(in[name + tag.size()]))) {
+            if (HasIgnoringCase(in, name, tag)
+                && (name + tag.size() == in.size() || !IsWordByte(in[name + tag.size()]))) {
                 out.append(in, at, i - at);
                 out += "&#91;";
                 at = i + 1;
@@ -606,11 +574,11 @@ std::string LowerStructureTags(std::string text)
         const size_t name = i + 1 + Has(text, i + 1, "/");
         for (std::string_view tag : Names) {
             const size_t after = name + tag.size();
-            if (HasCi(text, name, tag) && (after == text.size() || !IsWordByte(text[after]))) {
+            if (HasIgnoringCase(text, name, tag) && (after == text.size() || !IsWordByte(text[after]))) {
                 if (bracket.From(after) == std::string::npos)
                     break;
                 for (size_t k = name; k < after; ++k)
-                    text[k] = Text::Lower(text[k]);
+                    text[k] = Ascii::Lower(text[k]);
                 break;
             }
         }
@@ -885,7 +853,7 @@ bool EmptyPairTagAt(std::string_view s, size_t at, size_t& nameLength)
         "move",  "nobbc",   "php",    "pre",     "quote", "red",  "right", "rtl",  "shadow", "size",    "sub",
         "sup",   "s",       "table",  "time",    "tr",    "tt",   "url",   "u",    "white",  "youtube"};
     for (std::string_view name : Names) {
-        if (HasCi(s, at, name) && (at + name.size() == s.size() || !IsWordByte(s[at + name.size()]))) {
+        if (HasIgnoringCase(s, at, name) && (at + name.size() == s.size() || !IsWordByte(s[at + name.size()]))) {
             nameLength = name.size();
             return true;
         }
@@ -917,7 +885,7 @@ std::string RemoveEmptyPairs(const std::string& in)
                     const Open& o = open.back();
                     bool same = true;
                     for (size_t k = 0; k < nameLength; ++k)
-                        same = same && Text::Lower(in[i + 2 + k]) == Text::Lower(out[o.name + k]);
+                        same = same && Ascii::Lower(in[i + 2 + k]) == Ascii::Lower(out[o.name + k]);
                     if (same) {
                         out.resize(o.outAt);
                         open.pop_back();

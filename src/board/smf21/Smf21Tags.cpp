@@ -2,6 +2,7 @@
 #include "board/smf21/Smf21Tags.h"
 
 #include "board/smf21/Smf21Text.h"
+#include "board/common/Ascii.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace Smf21::Internal {
 
 using Text::Has;
-using Text::HasCi;
+using Ascii::HasIgnoringCase;
 
 namespace {
 
@@ -184,8 +185,6 @@ constexpr std::string_view StartNames[] = {
     "right",   "rtl",     "shadow", "size",   "sub",   "sup",    "s",       "table", "td",    "time",
     "tr",      "tt",      "url",    "u",      "white", "youtube"};
 
-bool IsAsciiWord(char c) { return (c >= '0' && c <= '9') || ((c | 32) >= 'a' && (c | 32) <= 'z') || c == '_'; }
-
 }  // namespace
 
 std::span<const TagDef> DefsFor(char lowerFirst)
@@ -244,14 +243,14 @@ bool TagStartAt(std::string_view s, size_t at)
     const char c = s[i];
     if (IsItemMarker(c) || c == 'X')
         return true;
-    const char lower = Text::Lower(c);
+    const char lower = Ascii::Lower(c);
     if (lower < 'a' || lower > 'z')
         return false;
     for (std::string_view name : StartNames) {
-        if (name[0] != lower || !HasCi(s, i, name))
+        if (name[0] != lower || !HasIgnoringCase(s, i, name))
             continue;
         const size_t end = i + name.size();
-        if (end == s.size() || !(IsAsciiWord(s[end]) || Text::WordAt(s, end)))
+        if (end == s.size() || !(Ascii::IsWord(s[end]) || Text::WordAt(s, end)))
             return true;
     }
     return false;
@@ -259,15 +258,11 @@ bool TagStartAt(std::string_view s, size_t at)
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHex(char c) { return IsDigit(c) || ((c | 32) >= 'a' && (c | 32) <= 'f'); }
-bool IsAlpha(char c) { return (c | 32) >= 'a' && (c | 32) <= 'z'; }
-
 // A number from 0 to 255 as the colour pattern writes it; its length or 0.
 size_t ByteNumber(std::string_view s, size_t at)
 {
     size_t n = 0;
-    while (n < 3 && at + n < s.size() && IsDigit(s[at + n]))
+    while (n < 3 && at + n < s.size() && Ascii::IsDigit(s[at + n]))
         ++n;
     while (n > 0) {
         const int value = std::stoi(std::string(s.substr(at, n)));
@@ -282,12 +277,12 @@ bool Color(std::string_view s, size_t at)
 {
     if (Has(s, at, "#")) {
         size_t n = 0;
-        while (at + 1 + n < s.size() && IsHex(s[at + 1 + n]) && n < 7)
+        while (at + 1 + n < s.size() && Ascii::IsHexDigit(s[at + 1 + n]) && n < 7)
             ++n;
         return (n >= 3 && Has(s, at + 4, "]")) || (n >= 6 && Has(s, at + 7, "]"));
     }
     size_t n = 0;
-    while (at + n < s.size() && IsAlpha(s[at + n]))
+    while (at + n < s.size() && Ascii::IsAlpha(s[at + n]))
         ++n;
     for (size_t k = std::min<size_t>(n, 20); k >= 1; --k)
         if (Has(s, at + k, "]"))
@@ -319,7 +314,7 @@ bool Size(std::string_view s, size_t at)
             return true;
     if (at < s.size() && s[at] >= '1' && s[at] <= '9') {
         size_t i = at + 1;
-        if (i < s.size() && IsDigit(s[i]) && (Has(s, i + 1, "px]") || Has(s, i + 1, "pt]")))
+        if (i < s.size() && Ascii::IsDigit(s[i]) && (Has(s, i + 1, "px]") || Has(s, i + 1, "pt]")))
             return true;
         if (Has(s, i, "px]") || Has(s, i, "pt]"))
             return true;
@@ -330,9 +325,9 @@ bool Size(std::string_view s, size_t at)
         i += 3;
     } else if (i < s.size() && s[i] >= '1' && s[i] <= '9') {
         ++i;
-        if (Has(s, i, ".") && i + 1 < s.size() && IsDigit(s[i + 1])) {
+        if (Has(s, i, ".") && i + 1 < s.size() && Ascii::IsDigit(s[i + 1])) {
             i += 2;
-            if (i < s.size() && IsDigit(s[i]) && Has(s, i + 1, "em]"))
+            if (i < s.size() && Ascii::IsDigit(s[i]) && Has(s, i + 1, "em]"))
                 return true;
         }
     }
@@ -357,7 +352,7 @@ bool Float(std::string_view s, size_t at)
         return false;
     i = space + 4;
     const size_t digits = i;
-    while (i < s.size() && IsDigit(s[i]))
+    while (i < s.size() && Ascii::IsDigit(s[i]))
         ++i;
     if (i == digits)
         return false;
@@ -379,9 +374,9 @@ bool Passes(Test test, std::string_view s, size_t at)
         return true;
     case Test::Anchor: {
         size_t i = at + Has(s, at, "#");
-        if (i >= s.size() || !IsAlpha(s[i]))
+        if (i >= s.size() || !Ascii::IsAlpha(s[i]))
             return false;
-        while (i < s.size() && (IsAsciiWord(s[i]) || s[i] == '-'))
+        while (i < s.size() && (Ascii::IsWord(s[i]) || s[i] == '-'))
             ++i;
         return Has(s, i, "]");
     }
@@ -391,14 +386,13 @@ bool Passes(Test test, std::string_view s, size_t at)
         return Float(s, at);
     case Test::Font: {
         size_t i = at;
-        while (i < s.size()
-               && (IsAsciiWord(s[i]) || s[i] == ',' || s[i] == '-' || s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r')))
+        while (i < s.size() && (Ascii::IsWord(s[i]) || s[i] == ',' || s[i] == '-' || Ascii::IsSpace(s[i])))
             ++i;
         return i > at && Has(s, i, "]");
     }
     case Test::Member: {
         size_t i = at;
-        while (i < s.size() && IsDigit(s[i]))
+        while (i < s.size() && Ascii::IsDigit(s[i]))
             ++i;
         return i > at && Has(s, i, "]");
     }
@@ -426,8 +420,6 @@ size_t Utf8Length(std::string_view s)
     return n;
 }
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 // Whether `value` (the text given for a parameter, white space after it
 // removed) can be the parameter's value; `out` receives what is captured.
 bool ValueMatches(Match match, std::string_view value, std::string& out)
@@ -446,18 +438,18 @@ bool ValueMatches(Match match, std::string_view value, std::string& out)
         return Utf8Length(value) <= 192 && value.find_first_of("<>") == std::string_view::npos;
     case Match::Digits:
         out = value;
-        return std::all_of(value.begin(), value.end(), IsDigit);
+        return std::all_of(value.begin(), value.end(), Ascii::IsDigit);
     case Match::ListType:
         out = value;
         for (std::string_view type : ListTypes)
-            if (value.size() == type.size() && HasCi(value, 0, type))
+            if (value.size() == type.size() && HasIgnoringCase(value, 0, type))
                 return true;
         return false;
     case Match::Link: {
         size_t i = 0;
-        if (HasCi(value, 0, "board=")) {
+        if (HasIgnoringCase(value, 0, "board=")) {
             size_t j = 6;
-            while (j < value.size() && IsDigit(value[j]))
+            while (j < value.size() && Ascii::IsDigit(value[j]))
                 ++j;
             if (j > 6 && Has(value, j, ";"))
                 i = j + 1;
@@ -466,11 +458,11 @@ bool ValueMatches(Match match, std::string_view value, std::string& out)
         out = rest;
         auto allIn = [](std::string_view t) {
             return !t.empty() && t.size() <= 40 && std::all_of(t.begin(), t.end(), [](char c) {
-                return IsDigit(c) || c == 'm' || c == 's' || c == 'g' || c == '#' || c == '.' || c == '/';
+                return Ascii::IsDigit(c) || c == 'm' || c == 's' || c == 'g' || c == '#' || c == '.' || c == '/';
             });
         };
         for (std::string_view key : {"topic=", "threadid="}) {
-            if (!HasCi(rest, 0, key))
+            if (!HasIgnoringCase(rest, 0, key))
                 continue;
             std::string_view body = rest.substr(key.size());
             const size_t start = body.find(";start=");
@@ -478,10 +470,10 @@ bool ValueMatches(Match match, std::string_view value, std::string& out)
                 return allIn(body.substr(0, start)) && allIn(body.substr(start + 7));
             return allIn(body);
         }
-        if (HasCi(rest, 0, "msg=") && rest.size() > 4)
-            return std::all_of(rest.begin() + 4, rest.end(), IsDigit);
-        if (HasCi(rest, 0, "action=profile;u=") && rest.size() > 17)
-            return std::all_of(rest.begin() + 17, rest.end(), IsDigit);
+        if (HasIgnoringCase(rest, 0, "msg=") && rest.size() > 4)
+            return std::all_of(rest.begin() + 4, rest.end(), Ascii::IsDigit);
+        if (HasIgnoringCase(rest, 0, "action=profile;u=") && rest.size() > 17)
+            return std::all_of(rest.begin() + 17, rest.end(), Ascii::IsDigit);
         return false;
     }
     }
@@ -498,10 +490,10 @@ bool MatchParams(const TagDef& def, std::string_view given, std::string* values)
     std::vector<std::string_view> pieces;
     size_t start = 0;
     for (size_t i = 0; i < given.size(); ++i) {
-        if (!IsSpace(given[i]))
+        if (!Ascii::IsSpace(given[i]))
             continue;
         for (const Param& p : def.params) {
-            if (HasCi(given, i + 1, p.name) && Has(given, i + 1 + p.name.size(), "=")) {
+            if (HasIgnoringCase(given, i + 1, p.name) && Has(given, i + 1 + p.name.size(), "=")) {
                 pieces.push_back(given.substr(start, i - start));
                 start = i + 1;
                 break;
@@ -510,7 +502,7 @@ bool MatchParams(const TagDef& def, std::string_view given, std::string* values)
     }
     pieces.push_back(given.substr(start));
     std::sort(pieces.begin(), pieces.end());
-    if (!pieces.front().empty() && !IsSpace(pieces.front().front()))
+    if (!pieces.front().empty() && !Ascii::IsSpace(pieces.front().front()))
         return false;
     // Each piece after the first is "name=value"; the first is white space.
     if (pieces.front().find_first_not_of(" \t\n\r\f\v") != std::string_view::npos)
@@ -520,10 +512,10 @@ bool MatchParams(const TagDef& def, std::string_view given, std::string* values)
     size_t next = 0;  // the next parameter a piece may be
     for (size_t i = 1; i < pieces.size(); ++i) {
         std::string_view piece = pieces[i];
-        while (!piece.empty() && IsSpace(piece.back()))
+        while (!piece.empty() && Ascii::IsSpace(piece.back()))
             piece.remove_suffix(1);
         size_t k = next;
-        while (k < def.params.size() && !HasCi(piece, 0, def.params[k].name))
+        while (k < def.params.size() && !HasIgnoringCase(piece, 0, def.params[k].name))
             ++k;
         if (k == def.params.size())
             return false;

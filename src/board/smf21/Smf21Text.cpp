@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Text.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
 
 #include <cstdio>
@@ -12,9 +13,9 @@ size_t FindCi(std::string_view s, std::string_view lower, size_t from)
     if (lower.empty())
         return from <= s.size() ? from : std::string_view::npos;
     const char first = lower[0];
-    const char upper = first >= 'a' && first <= 'z' ? char(first - 32) : first;
+    const char upper = Ascii::Upper(first);
     for (size_t i = from; i + lower.size() <= s.size(); ++i) {
-        if ((s[i] == first || s[i] == upper) && HasCi(s, i, lower))
+        if ((s[i] == first || s[i] == upper) && Ascii::HasIgnoringCase(s, i, lower))
             return i;
     }
     return std::string_view::npos;
@@ -26,7 +27,7 @@ size_t SpaceAt(std::string_view s, size_t at)
         return 0;
     const unsigned char c = static_cast<unsigned char>(s[at]);
     if (c < 0x80)
-        return c == ' ' || (c >= '\t' && c <= '\r') ? 1 : 0;
+        return Ascii::IsSpace(char(c)) ? 1 : 0;
     size_t end = at;
     const char32_t cp = Unicode::Decode(s, end);
     return Unicode::IsSpaceChar(cp) ? end - at : 0;
@@ -38,7 +39,7 @@ size_t WordAt(std::string_view s, size_t at)
         return 0;
     const unsigned char c = static_cast<unsigned char>(s[at]);
     if (c < 0x80)
-        return (c >= '0' && c <= '9') || ((c | 32) >= 'a' && (c | 32) <= 'z') ? 1 : 0;
+        return Ascii::IsAlnum(char(c)) ? 1 : 0;
     size_t end = at;
     const char32_t cp = Unicode::Decode(s, end);
     return Unicode::IsWordChar(cp) && cp != '_' ? end - at : 0;
@@ -50,7 +51,7 @@ bool WordBefore(std::string_view s, size_t at)
         return false;
     const unsigned char c = static_cast<unsigned char>(s[at - 1]);
     if (c < 0x80)
-        return (c >= '0' && c <= '9') || ((c | 32) >= 'a' && (c | 32) <= 'z');
+        return Ascii::IsAlnum(char(c));
     const char32_t cp = Unicode::DecodeBefore(s, at);
     return Unicode::IsWordChar(cp) && cp != '_';
 }

@@ -1,28 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Small text helpers shared by the SMF 2.1 renderer's passes: ASCII
-// case-insensitive comparison and search, white space as the board's
-// regular expressions know it, HTML escaping as the board does it, and the
-// board's date format. Qt-free.
+// Small text helpers shared by the SMF 2.1 renderer's passes: comparison,
+// ASCII case-insensitive search, white space as the board's regular
+// expressions know it, HTML escaping as the board does it, and the board's
+// date format (ASCII classes and case are in board/common/Ascii.h).
+// Qt-free.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace Smf21::Text {
-
-inline char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
-
-// Whether `s` holds `lower` (lower case) at `at`, ignoring ASCII case.
-inline bool HasCi(std::string_view s, size_t at, std::string_view lower)
-{
-    if (at > s.size() || s.size() - at < lower.size())
-        return false;
-    for (size_t i = 0; i < lower.size(); ++i)
-        if (Lower(s[at + i]) != lower[i])
-            return false;
-    return true;
-}
 
 inline bool Has(std::string_view s, size_t at, std::string_view lit)
 {
