@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "board/phpbb3/Phpbb3Filters.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
+#include "board/common/UrlText.h"
 
 #include <charconv>
 #include <cstdint>
@@ -9,35 +11,6 @@
 
 namespace Phpbb3::Filters {
 namespace {
-
-bool IsAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAlnum(char c) { return IsAlpha(c) || IsDigit(c); }
-bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
-bool StartsWithNoCase(std::string_view s, std::string_view prefix)
-{
-    if (s.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (Lower(s[i]) != prefix[i])
-            return false;
-    return true;
-}
-bool EndsWithNoCase(std::string_view s, std::string_view suffix)
-{
-    return s.size() >= suffix.size() && StartsWithNoCase(s.substr(s.size() - suffix.size()), suffix);
-}
-
-std::string_view TrimPhp(std::string_view s)
-{
-    auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\0' || c == '\x0B'; };
-    while (!s.empty() && space(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && space(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // --- Addresses --------------------------------------------------------------
 
@@ -50,7 +23,7 @@ bool SplitHostPort(std::string_view s, UrlParts& p)
 {
     if (!s.empty() && s[0] == '[') {
         size_t i = 1;
-        while (i < s.size() && (IsHex(s[i]) || s[i] == ':'))
+        while (i < s.size() && (Ascii::IsHexDigit(s[i]) || s[i] == ':'))
             ++i;
         if (i > 1 && i < s.size() && s[i] == ']') {
             const std::string_view after = s.substr(i + 1);
@@ -86,9 +59,10 @@ UrlParts ParseUrl(std::string_view url)
 {
     UrlParts p;
     size_t pos = 0;
-    if (!url.empty() && IsAlpha(url[0])) {
+    if (!url.empty() && Ascii::IsAlpha(url[0])) {
         size_t j = 1;
-        while (j < url.size() && (IsAlnum(url[j]) || url[j] == '-' || url[j] == '+' || url[j] == '.' || url[j] == '_'))
+        while (j < url.size()
+               && (Ascii::IsAlnum(url[j]) || url[j] == '-' || url[j] == '+' || url[j] == '.' || url[j] == '_'))
             ++j;
         if (j < url.size() && url[j] == ':') {
             p.scheme = url.substr(0, j);
@@ -133,10 +107,10 @@ bool IsHostName(std::string_view host)
         const size_t dot = host.find('.', start);
         const std::string_view label =
             host.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-        if (label.empty() || label.size() > 63 || label[0] == '-' || !IsAlnum(label.back()))
+        if (label.empty() || label.size() > 63 || label[0] == '-' || !Ascii::IsAlnum(label.back()))
             return false;
         for (const char c : label)
-            if (!IsAlnum(c) && c != '-')
+            if (!Ascii::IsAlnum(c) && c != '-')
                 return false;
         if (dot == std::string_view::npos)
             return true;
@@ -188,7 +162,7 @@ bool IsIpv6(std::string_view s)
         if (group.empty() || group.size() > 4)
             return false;
         for (const char c : group)
-            if (!IsHex(c))
+            if (!Ascii::IsHexDigit(c))
                 return false;
         ++groups;
         if (colon == std::string_view::npos)
@@ -206,24 +180,6 @@ bool IsIpv6(std::string_view s)
         }
     }
     return elided ? groups < 8 : groups == 8;
-}
-
-std::string UrlDecode(std::string_view s)
-{
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '+') {
-            out += ' ';
-        } else if (s[i] == '%' && i + 2 < s.size() && IsHex(s[i + 1]) && IsHex(s[i + 2])) {
-            int v = 0;
-            std::from_chars(s.data() + i + 1, s.data() + i + 3, v, 16);
-            out += char(v);
-            i += 2;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
 }
 
 void AppendPercent(std::string& out, unsigned char c)
@@ -255,9 +211,10 @@ void AppendSanitizedPath(std::string& out, std::string_view rest)
             else if (isLowerHex(i + 1))
                 upperFrom = i + 1, upperTo = matchEnd = i + 2;
         }
-        if (i >= upperFrom && i < upperTo && c >= 'a' && c <= 'z')
-            c = static_cast<unsigned char>(c - 32);
-        if (c == '%' ? !(i + 2 < rest.size() && IsHex(rest[i + 1]) && IsHex(rest[i + 2])) : !IsUrlSafe(c))
+        if (i >= upperFrom && i < upperTo)
+            c = static_cast<unsigned char>(Ascii::Upper(char(c)));
+        if (c == '%' ? !(i + 2 < rest.size() && Ascii::IsHexDigit(rest[i + 1]) && Ascii::IsHexDigit(rest[i + 2]))
+                     : !IsUrlSafe(c))
             AppendPercent(out, c);
         else
             out += char(c);
@@ -268,7 +225,7 @@ void AppendSanitizedPath(std::string& out, std::string_view rest)
 
 bool IsAtext(char c)
 {
-    return IsAlnum(c)
+    return Ascii::IsAlnum(c)
         || (c != '"' && c != '(' && c != ')' && c != ',' && c != '.' && c != ':' && c != ';' && c != '<' && c != '>'
             && c != '@' && c != '[' && c != '\\' && c != ']' && c > ' ' && c < 0x7F);
 }
@@ -311,12 +268,12 @@ bool IsLocalPart(std::string_view s)
 
 bool IsDomainLabel(std::string_view label, bool last)
 {
-    if (label.empty() || label.size() > 63 || !IsAlnum(label[0]) || !IsAlnum(label.back()))
+    if (label.empty() || label.size() > 63 || !Ascii::IsAlnum(label[0]) || !Ascii::IsAlnum(label.back()))
         return false;
-    if (last && !IsAlpha(label[0]))
+    if (last && !Ascii::IsAlpha(label[0]))
         return false;
     for (const char c : label)
-        if (!IsAlnum(c) && c != '-')
+        if (!Ascii::IsAlnum(c) && c != '-')
             return false;
     return true;
 }
@@ -325,7 +282,7 @@ bool IsEmailDomain(std::string_view d)
 {
     if (d.size() > 2 && d.front() == '[' && d.back() == ']') {
         const std::string_view inner = d.substr(1, d.size() - 2);
-        if (StartsWithNoCase(inner, "ipv6:"))
+        if (Ascii::StartsWithIgnoringCase(inner, "ipv6:"))
             return IsIpv6(inner.substr(5));
         return IsIpv4(inner);
     }
@@ -345,25 +302,23 @@ bool IsEmailDomain(std::string_view d)
 
 // --- Numbers ---------------------------------------------------------------------
 
-bool IsPhpSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\x0B' || c == '\f'; }
-
 // A numeric string as PHP 8 reads one (white space around allowed), and its value.
 bool PhpNumber(std::string_view s, double& value)
 {
     size_t i = 0, end = s.size();
-    while (i < end && IsPhpSpace(s[i]))
+    while (i < end && Ascii::IsSpace(s[i]))
         ++i;
-    while (end > i && IsPhpSpace(s[end - 1]))
+    while (end > i && Ascii::IsSpace(s[end - 1]))
         --end;
     const size_t start = i;
     if (i < end && (s[i] == '+' || s[i] == '-'))
         ++i;
     size_t digits = 0;
-    while (i < end && IsDigit(s[i]))
+    while (i < end && Ascii::IsDigit(s[i]))
         ++i, ++digits;
     if (i < end && s[i] == '.') {
         ++i;
-        while (i < end && IsDigit(s[i]))
+        while (i < end && Ascii::IsDigit(s[i]))
             ++i, ++digits;
     }
     if (digits == 0)
@@ -373,7 +328,7 @@ bool PhpNumber(std::string_view s, double& value)
         if (j < end && (s[j] == '+' || s[j] == '-'))
             ++j;
         const size_t expStart = j;
-        while (j < end && IsDigit(s[j]))
+        while (j < end && Ascii::IsDigit(s[j]))
             ++j;
         if (j > expStart)
             i = j;
@@ -405,10 +360,8 @@ void AppendTwoDigits(std::string& out, int64_t n)
 
 std::optional<std::string> Url(std::string_view value)
 {
-    const UrlParts p = ParseUrl(TrimPhp(value));
-    auto schemeIs = [&](std::string_view lower) {
-        return p.scheme.size() == lower.size() && StartsWithNoCase(p.scheme, lower);
-    };
+    const UrlParts p = ParseUrl(Ascii::TrimPhp(value));
+    auto schemeIs = [&](std::string_view lower) { return Ascii::EqualsIgnoringCase(p.scheme, lower); };
     const bool web = schemeIs("http") || schemeIs("https") || schemeIs("ftp");
     if (!p.scheme.empty() && !web)
         return std::nullopt;
@@ -455,16 +408,15 @@ std::optional<std::string> Url(std::string_view value)
 
     std::string url;
     url.reserve(value.size() + 8);
-    for (const char c : p.scheme)
-        url += Lower(c);
+    url += Ascii::ToLower(p.scheme);
     if (!p.scheme.empty())
         url += ':';
     if (!host.empty()) {
         url += "//";
         if (!p.user.empty()) {
-            url += RawUrlEncode(UrlDecode(p.user));
+            url += RawUrlEncode(UrlText::Decode(p.user));
             if (!p.pass.empty())
-                url += ":" + RawUrlEncode(UrlDecode(p.pass));
+                url += ":" + RawUrlEncode(UrlText::Decode(p.pass));
             url += '@';
         }
         url += host;
@@ -498,11 +450,11 @@ bool IsColor(std::string_view v)
         if (v.size() != 4 && v.size() != 7)
             return false;
         for (size_t i = 1; i < v.size(); ++i)
-            if (!IsHex(v[i]))
+            if (!Ascii::IsHexDigit(v[i]))
                 return false;
         return true;
     }
-    if (StartsWithNoCase(v, "rgb(") && v.back() == ')') {
+    if (Ascii::StartsWithIgnoringCase(v, "rgb(") && v.back() == ')') {
         std::string_view inner = v.substr(4, v.size() - 5);
         for (int part = 0; part < 3; ++part) {
             if (part > 0) {
@@ -513,7 +465,7 @@ bool IsColor(std::string_view v)
                     inner.remove_prefix(1);
             }
             size_t digits = 0;
-            while (digits < inner.size() && IsDigit(inner[digits]))
+            while (digits < inner.size() && Ascii::IsDigit(inner[digits]))
                 ++digits;
             if (digits < 1 || digits > 3)
                 return false;
@@ -524,7 +476,7 @@ bool IsColor(std::string_view v)
     if (v.empty())
         return false;
     for (const char c : v)
-        if (!IsAlpha(c))
+        if (!Ascii::IsAlpha(c))
             return false;
     return true;
 }
@@ -542,9 +494,9 @@ FontSize CheckFontSize(std::string_view value, long max)
 std::optional<std::string> Uint(std::string_view value)
 {
     std::string_view s = value;
-    while (!s.empty() && IsPhpSpace(s.front()))
+    while (!s.empty() && Ascii::IsSpace(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && IsPhpSpace(s.back()))
+    while (!s.empty() && Ascii::IsSpace(s.back()))
         s.remove_suffix(1);
     bool negative = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
@@ -565,7 +517,7 @@ bool IsDigits(std::string_view value)
     if (value.empty())
         return false;
     for (const char c : value)
-        if (!IsDigit(c))
+        if (!Ascii::IsDigit(c))
             return false;
     return true;
 }
@@ -575,7 +527,7 @@ bool IsIdentifier(std::string_view value)
     if (value.empty())
         return false;
     for (const char c : value)
-        if (!IsAlnum(c) && c != '-' && c != '_')
+        if (!Ascii::IsAlnum(c) && c != '-' && c != '_')
             return false;
     return true;
 }
@@ -590,7 +542,7 @@ std::optional<std::string> ListType(std::string_view value)
     if (value.empty())
         return std::nullopt;
     for (const char c : value)
-        if (!IsAlnum(c) && !std::strchr("- +,._", c))
+        if (!Ascii::IsAlnum(c) && !std::strchr("- +,._", c))
             return std::nullopt;
     return std::string(value);
 }
@@ -604,7 +556,7 @@ std::string RawUrlEncode(std::string_view value)
 {
     std::string out;
     for (const char c : value) {
-        if (IsAlnum(c) || c == '-' || c == '_' || c == '.' || c == '~')
+        if (Ascii::IsAlnum(c) || c == '-' || c == '_' || c == '.' || c == '~')
             out += c;
         else
             AppendPercent(out, static_cast<unsigned char>(c));
@@ -624,15 +576,15 @@ QuoteAuthor ParseQuoteAuthor(std::string_view author)
     {
         const std::string_view s = body(result.author);
         const size_t close = s.find(']', 5);
-        if (StartsWithNoCase(s, "[url=") && EndsWithNoCase(s, "[/url]") && close != std::string_view::npos
-            && close + 1 + 6 <= s.size() && s.find('\n') == std::string_view::npos) {
+        if (Ascii::StartsWithIgnoringCase(s, "[url=") && Ascii::EndsWithIgnoringCase(s, "[/url]")
+            && close != std::string_view::npos && close + 1 + 6 <= s.size() && s.find('\n') == std::string_view::npos) {
             setUrl(s.substr(5, close - 5));
             result.author = std::string(s.substr(close + 1, s.size() - 6 - close - 1));
         }
     }
     {
         const std::string_view s = body(result.author);
-        if (s.size() >= 11 && StartsWithNoCase(s, "[url]") && EndsWithNoCase(s, "[/url]")
+        if (s.size() >= 11 && Ascii::StartsWithIgnoringCase(s, "[url]") && Ascii::EndsWithIgnoringCase(s, "[/url]")
             && s.find('\n') == std::string_view::npos) {
             const std::string inner(s.substr(5, s.size() - 11));
             setUrl(inner);
@@ -641,12 +593,12 @@ QuoteAuthor ParseQuoteAuthor(std::string_view author)
     }
     const std::string& s = result.author;
     for (size_t i = 0; i + 7 < s.size(); ++i) {
-        if (Lower(s[i]) != 'h')
+        if (Ascii::Lower(s[i]) != 'h')
             continue;
         size_t j = i;
-        if (StartsWithNoCase(std::string_view(s).substr(i), "https://"))
+        if (Ascii::HasIgnoringCase(s, i, "https://"))
             j = i + 8;
-        else if (StartsWithNoCase(std::string_view(s).substr(i), "http://"))
+        else if (Ascii::HasIgnoringCase(s, i, "http://"))
             j = i + 7;
         else
             continue;

@@ -7,6 +7,8 @@
 #include "board/phpbb3/Phpbb3Parser.h"
 
 #include "board/phpbb3/Phpbb3Filters.h"
+#include "board/phpbb3/Phpbb3Scan.h"
+#include "board/common/Ascii.h"
 
 #include <algorithm>
 #include <climits>
@@ -150,35 +152,30 @@ void Parser::Exchange()
     m_looked.swap(w.looked);
     m_openTags.swap(w.openTags);
     m_cascades.swap(w.cascades);
-    m_valueStops.swap(w.valueStops);
-    m_brackets.swap(w.brackets);
-    m_quotes[0].swap(w.quotes[0]);
-    m_quotes[1].swap(w.quotes[1]);
     for (auto& run : m_runs)
         run.clear();
     for (std::vector<TagId>* v : {&m_sorted, &m_heap, &m_openTags})
         v->clear();
-    m_brackets.clear();
     m_cascades.clear();
-    m_valueStops.clear();
-    m_quotes[0].clear();
-    m_quotes[1].clear();
 }
 
 uint32_t Parser::FlagsOf(TagId id) const { return ConfigOf(tags[id].name).flags; }
 
 void Parser::Run()
 {
-    m_run = 0;
-    ScanBBCodes();
-    m_run = 2;
-    ScanEmails();
-    m_run = 3;
-    ScanLinks();
-    m_run = 4;
-    ScanEmoji();
-    m_run = 5;
-    ScanSmilies();
+    {
+        Scanner scanner(*this, m_workspace);
+        m_run = 0;
+        scanner.ScanBBCodes();
+        m_run = 2;
+        scanner.ScanEmails();
+        m_run = 3;
+        scanner.ScanLinks();
+        m_run = 4;
+        scanner.ScanEmoji();
+        m_run = 5;
+        scanner.ScanSmilies();
+    }
     MergeRuns();
     ProcessTags();
     OutputText(text.size(), 0);
@@ -844,8 +841,7 @@ void Parser::AddLinkText(TagId url)
         return;
     if (tag.len != 0) {
         const std::string_view typed = text.substr(tag.pos, tag.len);
-        if (typed.size() != 5 || (typed[1] | 0x20) != 'u' || (typed[2] | 0x20) != 'r' || (typed[3] | 0x20) != 'l'
-            || typed[0] != '[' || typed[4] != ']')
+        if (!Ascii::EqualsIgnoringCase(typed, "[url]"))
             return;
     }
     const size_t start = tag.pos + tag.len;

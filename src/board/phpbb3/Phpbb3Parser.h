@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The phpBB 3 renderer's parser: scanners find tags over the cleaned text
-// (Phpbb3Scan.cpp), then the tag processor takes them in position order,
+// (Phpbb3Scan.h), then the tag processor takes them in position order,
 // checks and filters each, repairs wrong nesting and writes the events the
-// HTML writer turns into HTML (Phpbb3Parser.cpp). Qt-free.
+// HTML writer turns into HTML. Qt-free.
 //
 // The processor follows the board's own rules: a tag is skipped when the
 // text it starts in was already consumed; a formatting element closed by
@@ -17,7 +17,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace Phpbb3::Internal {
@@ -61,27 +60,13 @@ public:
     uint32_t FlagsOf(TagId id) const;
 
 private:
+    friend class Scanner;  // adds the tags it finds
+
     struct Context {
         uint32_t allowedChildren;
         uint32_t allowedDescendants;
         uint32_t flags;
     };
-
-    // Scanners (Phpbb3Scan.cpp), in the board's order.
-    size_t Next(char byte, size_t from) const;  // npos when there is none
-    void ScanBBCodes();
-    void ScanEmails();
-    void ScanLinks();
-    void AddLink(size_t pos, size_t end);
-    void ScanEmoji();
-    void ScanSmilies();
-    // One BBCode from `startPos` ("[" or "[/"), its name ending at `pos`.
-    void ParseBBCode(size_t startPos, bool closing, Name name, std::string_view bbName, size_t pos);
-    bool ParseAttributes(size_t& pos, std::string_view bbName, Attributes& attributes);
-    bool ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes);
-    size_t NextValueStop(size_t pos);
-    size_t NextClosingQuote(char quote, size_t after);
-    size_t FindClosingBBCode(std::string_view key, size_t from);
 
     // Adding tags.
     TagId AddTag(Type type, Name name, size_t pos, size_t len, int prio = 0);
@@ -142,17 +127,6 @@ private:
     int m_fixingCost = 0;
     uint32_t m_cntOpen[RealTagCount] = {};
     size_t m_cntTotal[RealTagCount] = {};
-
-    // Scanner indexes, built on first use.
-    std::vector<size_t> m_brackets;  // every "[", found once
-    std::vector<size_t> m_valueStops;
-    bool m_haveValueStops = false;
-    std::vector<size_t> m_quotes[2];
-    bool m_haveQuotes = false;
-    std::unordered_map<std::string, std::vector<size_t>> m_closingTags;
-    std::string m_lastClosingKey;
-    const std::vector<size_t>* m_lastClosing = nullptr;
-    bool m_haveClosingTags = false;
 };
 
 // The configuration of one tag name.

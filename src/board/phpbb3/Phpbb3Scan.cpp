@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The scanners of the phpBB 3 parser: each finds its tags over the whole
-// text and adds them with their positions; the processor orders them.
+#include "board/phpbb3/Phpbb3Scan.h"
 
-#include "board/phpbb3/Phpbb3Parser.h"
-
+#include "board/common/Ascii.h"
 #include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 
@@ -112,13 +110,7 @@ Attr AttrNamed(std::string_view lower)
     return Attr::Unknown;
 }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsNameChar(char c) { return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-'; }
-bool IsAsciiSpace(char c)  // \s without Unicode
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\x0B' || c == '\f' || c == '\r';
-}
-bool IsAsciiWord(unsigned char c) { return IsAsciiLetter(char(c)) || (c >= '0' && c <= '9') || c == '_'; }
+bool IsNameChar(char c) { return Ascii::IsWord(c) || c == '-'; }
 bool IsAfterBBCodeName(char c) { return c == ']' || c == ' ' || c == '=' || c == ':' || c == '/'; }
 bool IsSmileyBoundary(char c) { return c == '\n' || c == ' ' || c == '.' || c == ']'; }
 
@@ -129,67 +121,90 @@ constexpr int MaxAttributes = 64;
 
 }  // namespace
 
-// --- BBCodes -------------------------------------------------------------------
-
-size_t Parser::Next(char byte, size_t from) const
+Scanner::Scanner(Parser& parser, Workspace& workspace)
+    : m_parser(parser), m_workspace(workspace), m_text(parser.text), m_smilies(parser.smilies),
+      m_scratch(parser.m_scratch)
 {
-    const size_t at = ByteScan::Find(text.data(), text.size(), from, byte);
-    return at < text.size() ? at : std::string_view::npos;
+    Exchange();
 }
 
-void Parser::ScanBBCodes()
+Scanner::~Scanner() { Exchange(); }
+
+// Takes the workspace's index buffers, or gives them back.
+void Scanner::Exchange()
+{
+    Workspace& w = m_workspace;
+    m_brackets.swap(w.brackets);
+    m_valueStops.swap(w.valueStops);
+    m_quotes[0].swap(w.quotes[0]);
+    m_quotes[1].swap(w.quotes[1]);
+    m_brackets.clear();
+    m_valueStops.clear();
+    m_quotes[0].clear();
+    m_quotes[1].clear();
+}
+
+// --- BBCodes -------------------------------------------------------------------
+
+size_t Scanner::Next(char byte, size_t from) const
+{
+    const size_t at = ByteScan::Find(m_text.data(), m_text.size(), from, byte);
+    return at < m_text.size() ? at : std::string_view::npos;
+}
+
+void Scanner::ScanBBCodes()
 {
     for (size_t at = Next('[', 0); at != std::string_view::npos; at = Next('[', at + 1))
         m_brackets.push_back(at);
     for (const size_t at : m_brackets) {
         size_t pos = at + 1;
-        const bool closing = pos < text.size() && text[pos] == '/';
+        const bool closing = pos < m_text.size() && m_text[pos] == '/';
         if (closing)
             ++pos;
         const size_t nameStart = pos;
-        if (pos < text.size() && text[pos] == '*')
+        if (pos < m_text.size() && m_text[pos] == '*')
             ++pos;
         else
-            while (pos < text.size() && IsAsciiLetter(text[pos]))
+            while (pos < m_text.size() && Ascii::IsAlpha(m_text[pos]))
                 ++pos;
-        if (pos == nameStart || pos >= text.size() || !IsAfterBBCodeName(text[pos]))
+        if (pos == nameStart || pos >= m_text.size() || !IsAfterBBCodeName(m_text[pos]))
             continue;
-        const BBCodeDef* def = FindBBCode(text.substr(nameStart, pos - nameStart));
+        const BBCodeDef* def = FindBBCode(m_text.substr(nameStart, pos - nameStart));
         if (def)
             ParseBBCode(at, closing, def->tag, def->name, pos);
     }
 }
 
-void Parser::ParseBBCode(size_t startPos, bool closing, Name name, std::string_view bbName, size_t pos)
+void Scanner::ParseBBCode(size_t startPos, bool closing, Name name, std::string_view bbName, size_t pos)
 {
     std::string_view suffix;
-    if (text[pos] == ':') {
+    if (m_text[pos] == ':') {
         size_t end = pos + 1;
-        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        while (end < m_text.size() && Ascii::IsDigit(m_text[end]))
             ++end;
-        suffix = text.substr(pos, end - pos);
+        suffix = m_text.substr(pos, end - pos);
         pos = end;
     }
     if (closing) {
-        if (pos < text.size() && text[pos] == ']' && suffix.empty())
-            AddTag(Type::End, name, startPos, pos + 1 - startPos);
+        if (pos < m_text.size() && m_text[pos] == ']' && suffix.empty())
+            m_parser.AddTag(Type::End, name, startPos, pos + 1 - startPos);
         return;
     }
     Attributes& attributes = m_scratch;
     attributes.clear();
-    if (!ParseAttributes(pos, bbName, attributes) || pos >= text.size())
+    if (!ParseAttributes(pos, bbName, attributes) || pos >= m_text.size())
         return;
     Type type;
-    if (text[pos] == ']') {
+    if (m_text[pos] == ']') {
         ++pos;
         type = Type::Start;
-    } else if (text.compare(pos, 2, "/]") == 0) {
+    } else if (m_text.compare(pos, 2, "/]") == 0) {
         pos += 2;
         type = Type::SelfClosing;
     } else {
         return;
     }
-    const TagId id = AddTag(type, name, startPos, pos - startPos);
+    const TagId id = m_parser.AddTag(type, name, startPos, pos - startPos);
     if (type == Type::Start) {
         const BBCodeDef& def = DefOf(bbName);
         const bool useContent = def.contentAttr != Attr::Unknown && !Find(attributes, def.contentAttr);
@@ -198,26 +213,26 @@ void Parser::ParseBBCode(size_t startPos, bool closing, Name name, std::string_v
             const std::string_view closing = suffix.empty() ? bbName : std::string_view(suffixed);
             const size_t endPos = FindClosingBBCode(closing, pos);
             if (endPos == std::string_view::npos) {
-                Invalidate(id);
+                m_parser.Invalidate(id);
                 return;
             }
-            m_run = 1;
-            const TagId end = AddTag(Type::End, name, endPos, closing.size() + 3);
-            m_run = 0;
-            Pair(id, end);
+            m_parser.m_run = 1;
+            const TagId end = m_parser.AddTag(Type::End, name, endPos, closing.size() + 3);
+            m_parser.m_run = 0;
+            m_parser.Pair(id, end);
             if (useContent)
-                SetView(attributes, def.contentAttr, text.substr(pos, endPos - pos));
+                SetView(attributes, def.contentAttr, m_text.substr(pos, endPos - pos));
         }
     }
-    StoreAttrs(id, attributes);
+    m_parser.StoreAttrs(id, attributes);
 }
 
-bool Parser::ParseAttributes(size_t& pos, std::string_view bbName, Attributes& attributes)
+bool Scanner::ParseAttributes(size_t& pos, std::string_view bbName, Attributes& attributes)
 {
     const size_t firstPos = pos;
     int count = 0;
-    while (pos < text.size()) {
-        const char c = text[pos];
+    while (pos < m_text.size()) {
+        const char c = m_text[pos];
         if (c == ' ' || c == '\n' || c == '\t') {
             ++pos;
             continue;
@@ -228,24 +243,21 @@ bool Parser::ParseAttributes(size_t& pos, std::string_view bbName, Attributes& a
             return false;
         Attr name;
         size_t spn = 0;
-        while (pos + spn < text.size() && IsNameChar(text[pos + spn]))
+        while (pos + spn < m_text.size() && IsNameChar(m_text[pos + spn]))
             ++spn;
         if (spn) {
-            std::string lower(text.substr(pos, spn));
-            for (char& ch : lower)
-                ch = (ch >= 'A' && ch <= 'Z') ? char(ch + 32) : ch;
-            name = AttrNamed(lower);
+            name = AttrNamed(Ascii::ToLower(m_text.substr(pos, spn)));
             pos += spn;
-            if (pos >= text.size())
+            if (pos >= m_text.size())
                 return false;
-            if (text[pos] != '=')
+            if (m_text[pos] != '=')
                 continue;
         } else if (c == '=' && pos == firstPos) {
             name = DefOf(bbName).defaultAttr;
         } else {
             return false;
         }
-        if (++pos >= text.size())
+        if (++pos >= m_text.size())
             return false;
         if (!ParseAttributeValue(pos, name, attributes))
             return false;
@@ -253,14 +265,14 @@ bool Parser::ParseAttributes(size_t& pos, std::string_view bbName, Attributes& a
     return true;
 }
 
-bool Parser::ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes)
+bool Scanner::ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes)
 {
-    const char quote = text[pos];
+    const char quote = m_text[pos];
     if (quote == '"' || quote == '\'') {
         const size_t close = NextClosingQuote(quote, pos);
         if (close == std::string_view::npos)
             return false;
-        const std::string_view value = text.substr(pos + 1, close - pos - 1);
+        const std::string_view value = m_text.substr(pos + 1, close - pos - 1);
         pos = close + 1;
         if (name == Attr::Unknown)
             return true;
@@ -280,7 +292,7 @@ bool Parser::ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes)
     }
     const size_t end = NextValueStop(pos);
     if (name != Attr::Unknown)
-        SetView(attributes, name, text.substr(pos, end - pos));
+        SetView(attributes, name, m_text.substr(pos, end - pos));
     pos = end;
     return true;
 }
@@ -289,49 +301,49 @@ bool Parser::ParseAttributeValue(size_t& pos, Attr name, Attributes& attributes)
 // "]", "/]" or another attribute ("name="). Values are short, so the text
 // is read from `pos` for a while; past that the places are looked up in a
 // list made once, so values that run over many tags cost no more.
-size_t Parser::NextValueStop(size_t pos)
+size_t Scanner::NextValueStop(size_t pos)
 {
     auto stopsAt = [this](size_t i) {
-        if (text[i] == ']')
+        if (m_text[i] == ']')
             return true;
-        if (!IsAsciiSpace(text[i]) || (i > 0 && IsAsciiSpace(text[i - 1])))
+        if (!Ascii::IsSpace(m_text[i]) || (i > 0 && Ascii::IsSpace(m_text[i - 1])))
             return false;
         size_t end = i;
-        while (end < text.size() && IsAsciiSpace(text[end]))
+        while (end < m_text.size() && Ascii::IsSpace(m_text[end]))
             ++end;
-        if (end < text.size() && (text[end] == ']' || text.compare(end, 2, "/]") == 0))
+        if (end < m_text.size() && (m_text[end] == ']' || m_text.compare(end, 2, "/]") == 0))
             return true;
         size_t name = end;
-        while (name < text.size() && IsNameChar(text[name]))
+        while (name < m_text.size() && IsNameChar(m_text[name]))
             ++name;
-        return name > end && name < text.size() && text[name] == '=';
+        return name > end && name < m_text.size() && m_text[name] == '=';
     };
-    const size_t limit = std::min(text.size(), pos + 256);
+    const size_t limit = std::min(m_text.size(), pos + 256);
     for (size_t i = pos; i < limit; ++i)
         if (stopsAt(i))
             return i;
-    if (limit == text.size())
-        return text.size();
+    if (limit == m_text.size())
+        return m_text.size();
     if (!m_haveValueStops) {
         m_haveValueStops = true;
-        for (size_t i = 0; i < text.size(); ++i)
+        for (size_t i = 0; i < m_text.size(); ++i)
             if (stopsAt(i))
                 m_valueStops.push_back(i);
     }
     const auto it = std::lower_bound(m_valueStops.begin(), m_valueStops.end(), limit);
-    return it == m_valueStops.end() ? text.size() : *it;
+    return it == m_valueStops.end() ? m_text.size() : *it;
 }
 
 // The first quote after `after` that is not escaped by an odd number of
 // backslashes.
-size_t Parser::NextClosingQuote(char quote, size_t after)
+size_t Scanner::NextClosingQuote(char quote, size_t after)
 {
     if (!m_haveQuotes) {
         m_haveQuotes = true;
         for (const char q : {'"', '\''}) {
-            for (size_t i = text.find(q); i != std::string_view::npos; i = text.find(q, i + 1)) {
+            for (size_t i = m_text.find(q); i != std::string_view::npos; i = m_text.find(q, i + 1)) {
                 size_t backslashes = 0;
-                while (backslashes < i && text[i - 1 - backslashes] == '\\')
+                while (backslashes < i && m_text[i - 1 - backslashes] == '\\')
                     ++backslashes;
                 if (backslashes % 2 == 0)
                     m_quotes[q == '\''].push_back(i);
@@ -345,33 +357,33 @@ size_t Parser::NextClosingQuote(char quote, size_t after)
 
 // The first "[/NAME]" (or "[/NAME:digits]" for a key with a suffix), in any
 // case, at or after `from`.
-size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
+size_t Scanner::FindClosingBBCode(std::string_view key, size_t from)
 {
     if (!m_haveClosingTags) {
         // Only tags that can need their closing tag: those that take a value
         // from their content, and any tag with a suffix.
         m_haveClosingTags = true;
         for (const size_t at : m_brackets) {
-            if (at + 1 >= text.size() || text[at + 1] != '/')
+            if (at + 1 >= m_text.size() || m_text[at + 1] != '/')
                 continue;
             size_t pos = at + 2;
-            while (pos < text.size() && IsAsciiLetter(text[pos]))
+            while (pos < m_text.size() && Ascii::IsAlpha(m_text[pos]))
                 ++pos;
-            if (pos < text.size() && pos == at + 2 && text[pos] == '*')
+            if (pos < m_text.size() && pos == at + 2 && m_text[pos] == '*')
                 ++pos;
-            const BBCodeDef* def = FindBBCode(text.substr(at + 2, pos - at - 2));
+            const BBCodeDef* def = FindBBCode(m_text.substr(at + 2, pos - at - 2));
             if (!def)
                 continue;
             std::string name(def->name);
-            if (pos < text.size() && text[pos] == ':') {
+            if (pos < m_text.size() && m_text[pos] == ':') {
                 name += ':';
                 ++pos;
-                while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
-                    name += text[pos++];
+                while (pos < m_text.size() && Ascii::IsDigit(m_text[pos]))
+                    name += m_text[pos++];
             } else if (def->contentAttr == Attr::Unknown && !def->forceLookahead) {
                 continue;
             }
-            if (pos < text.size() && text[pos] == ']')
+            if (pos < m_text.size() && m_text[pos] == ']')
                 m_closingTags[name].push_back(at);
         }
     }
@@ -389,20 +401,20 @@ size_t Parser::FindClosingBBCode(std::string_view key, size_t from)
 // --- Magic links --------------------------------------------------------------
 
 // E-mail addresses: \b[-a-z0-9_+.]+@[-a-z0-9.]*[a-z0-9], without Unicode.
-void Parser::ScanEmails()
+void Scanner::ScanEmails()
 {
-    auto local = [](unsigned char c) { return IsAsciiWord(c) || c == '-' || c == '+' || c == '.'; };
+    auto local = [](char c) { return Ascii::IsWord(c) || c == '-' || c == '+' || c == '.'; };
     size_t searchFrom = 0;
-    for (size_t at = text.find('@'); at != std::string_view::npos; at = text.find('@', at + 1)) {
+    for (size_t at = m_text.find('@'); at != std::string_view::npos; at = m_text.find('@', at + 1)) {
         if (at < searchFrom)
             continue;
         size_t runStart = at;
-        while (runStart > searchFrom && local(static_cast<unsigned char>(text[runStart - 1])))
+        while (runStart > searchFrom && local(m_text[runStart - 1]))
             --runStart;
         size_t start = std::string_view::npos;
         for (size_t p = runStart; p < at; ++p) {
-            const bool before = p > 0 && IsAsciiWord(static_cast<unsigned char>(text[p - 1]));
-            if (before != IsAsciiWord(static_cast<unsigned char>(text[p]))) {
+            const bool before = p > 0 && Ascii::IsWord(m_text[p - 1]);
+            if (before != Ascii::IsWord(m_text[p])) {
                 start = p;
                 break;
             }
@@ -410,9 +422,9 @@ void Parser::ScanEmails()
         if (start == std::string_view::npos)
             continue;
         size_t end = at + 1, lastAlnum = 0;
-        while (end < text.size()) {
-            const unsigned char c = static_cast<unsigned char>(text[end]);
-            if (IsAsciiLetter(char(c)) || (c >= '0' && c <= '9'))
+        while (end < m_text.size()) {
+            const char c = m_text[end];
+            if (Ascii::IsAlnum(c))
                 lastAlnum = end + 1;
             else if (c != '-' && c != '.')
                 break;
@@ -420,12 +432,12 @@ void Parser::ScanEmails()
         }
         if (!lastAlnum)
             continue;
-        const TagId open = AddTag(Type::Start, Name::Email, start, 0);
+        const TagId open = m_parser.AddTag(Type::Start, Name::Email, start, 0);
         m_scratch.clear();
-        SetView(m_scratch, Attr::Email, text.substr(start, lastAlnum - start));
-        StoreAttrs(open, m_scratch);
-        const TagId close = AddTag(Type::End, Name::Email, lastAlnum, 0);
-        Pair(open, close);
+        SetView(m_scratch, Attr::Email, m_text.substr(start, lastAlnum - start));
+        m_parser.StoreAttrs(open, m_scratch);
+        const TagId close = m_parser.AddTag(Type::End, Name::Email, lastAlnum, 0);
+        m_parser.Pair(open, close);
         searchFrom = lastAlnum;
     }
 }
@@ -438,52 +450,42 @@ bool IsFullWidthPunctuation(char32_t cp)
         || (cp >= 0xFF5B && cp <= 0xFF65);
 }
 
-bool StartsNoCase(std::string_view text, size_t pos, std::string_view lower)
-{
-    if (pos + lower.size() > text.size())
-        return false;
-    for (size_t i = 0; i < lower.size(); ++i)
-        if ((text[pos + i] | 0x20) != lower[i] && text[pos + i] != lower[i])
-            return false;
-    return true;
-}
-
 // The end of a web address whose body starts at `pos`: one non-space
 // character, then at least one of: a character other than space, ( ) [ ]
 // and full-width punctuation; a balanced "(...)" without spaces; a "[\w*]".
-size_t AddressBodyEnd(std::string_view text, size_t pos)
+size_t AddressBodyEnd(std::string_view m_text, size_t pos)
 {
-    if (pos >= text.size())
+    if (pos >= m_text.size())
         return 0;
     size_t at = pos;
-    if (Unicode::IsSpaceChar(Unicode::Decode(text, at)))
+    if (Unicode::IsSpaceChar(Unicode::Decode(m_text, at)))
         return 0;
     size_t end = at;
     int parts = 0;
-    while (end < text.size()) {
+    while (end < m_text.size()) {
         size_t next = end;
-        const char32_t cp = Unicode::Decode(text, next);
+        const char32_t cp = Unicode::Decode(m_text, next);
         if (cp == '(') {
             size_t k = next;
-            while (k < text.size()) {
+            while (k < m_text.size()) {
                 size_t n = k;
-                const char32_t c = Unicode::Decode(text, n);
+                const char32_t c = Unicode::Decode(m_text, n);
                 if (c == '(' || c == ')' || Unicode::IsSpaceChar(c))
                     break;
                 k = n;
             }
-            if (k >= text.size() || text[k] != ')')
+            if (k >= m_text.size() || m_text[k] != ')')
                 break;
             next = k + 1;
         } else if (cp == '[') {
             size_t k = next;
-            while (k < text.size()) {
+            while (k < m_text.size()) {
                 size_t n = k;
-                if (!Unicode::IsWordChar(Unicode::Decode(text, n)))
+                if (!Unicode::IsWordChar(Unicode::Decode(m_text, n)))
                     break;
                 k = n;
             }
-            if (k >= text.size() || text[k] != ']')
+            if (k >= m_text.size() || m_text[k] != ']')
                 break;
             next = k + 1;
         } else if (cp == ')' || cp == ']' || Unicode::IsSpaceChar(cp) || IsFullWidthPunctuation(cp)) {
@@ -496,10 +498,10 @@ size_t AddressBodyEnd(std::string_view text, size_t pos)
 }
 
 // Trailing punctuation and spaces left outside a web address, except - = + ) / _.
-size_t TrimAddress(std::string_view text, size_t start, size_t end)
+size_t TrimAddress(std::string_view m_text, size_t start, size_t end)
 {
     while (end > start) {
-        const unsigned char c = static_cast<unsigned char>(text[end - 1]);
+        const unsigned char c = static_cast<unsigned char>(m_text[end - 1]);
         const bool punctuation = (c >= '!' && c <= '.') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`')
             || (c >= '{' && c <= '~') || c == ' ' || (c >= 9 && c <= 13);
         if (!punctuation || c == '-' || c == '=' || c == '+' || c == ')' || c == '_')
@@ -514,27 +516,27 @@ size_t TrimAddress(std::string_view text, size_t start, size_t end)
 // Web addresses: \b(?:ftp|https?)://... or \bwww\...., Unicode-aware. The
 // places to try are found from each ":" followed by "//" and each "." after
 // "www", taken in the order of the address they would start.
-void Parser::ScanLinks()
+void Scanner::ScanLinks()
 {
     // The start and body of the next address candidate from a ":" or a "."
     // at or after `from`.
     auto nextColon = [this](size_t from, size_t& body) {
         for (size_t c = Next(':', from); c != std::string_view::npos; c = Next(':', c + 1)) {
-            if (text.compare(c + 1, 2, "//") != 0)
+            if (m_text.compare(c + 1, 2, "//") != 0)
                 continue;
             body = c + 3;
-            if (c >= 5 && StartsNoCase(text, c - 5, "https"))
+            if (c >= 5 && Ascii::HasIgnoringCase(m_text, c - 5, "https"))
                 return c - 5;
-            if (c >= 4 && StartsNoCase(text, c - 4, "http"))
+            if (c >= 4 && Ascii::HasIgnoringCase(m_text, c - 4, "http"))
                 return c - 4;
-            if (c >= 3 && StartsNoCase(text, c - 3, "ftp"))
+            if (c >= 3 && Ascii::HasIgnoringCase(m_text, c - 3, "ftp"))
                 return c - 3;
         }
         return std::string_view::npos;
     };
     auto nextDot = [this](size_t from, size_t& body) {
         for (size_t d = Next('.', from); d != std::string_view::npos; d = Next('.', d + 1)) {
-            if (d >= 3 && StartsNoCase(text, d - 3, "www")) {
+            if (d >= 3 && Ascii::HasIgnoringCase(m_text, d - 3, "www")) {
                 body = d + 1;
                 return d - 3;
             }
@@ -554,9 +556,10 @@ void Parser::ScanLinks()
         const bool fromColon = colon < dot;
         const size_t pos = fromColon ? colon : dot;
         const size_t body = fromColon ? colonBody : dotBody;
-        const size_t matchEnd = Unicode::IsWordChar(Unicode::DecodeBefore(text, pos)) ? 0 : AddressBodyEnd(text, body);
+        const size_t matchEnd =
+            Unicode::IsWordChar(Unicode::DecodeBefore(m_text, pos)) ? 0 : AddressBodyEnd(m_text, body);
         if (matchEnd) {
-            AddLink(pos, TrimAddress(text, pos, matchEnd));
+            AddLink(pos, TrimAddress(m_text, pos, matchEnd));
             searchFrom = matchEnd;
         } else {
             searchFrom = pos + 1;
@@ -564,48 +567,48 @@ void Parser::ScanLinks()
     }
 }
 
-void Parser::AddLink(size_t pos, size_t end)
+void Scanner::AddLink(size_t pos, size_t end)
 {
-    std::string url(text.substr(pos, end - pos));
+    std::string url(m_text.substr(pos, end - pos));
     if (url.size() > 3 && url[3] == '.')
         url.insert(0, "http://");
     // The run stays in processing order: start, the verbatim text, end.
-    const TagId open = AddTag(Type::Start, Name::Url, pos, 0, 1);
+    const TagId open = m_parser.AddTag(Type::Start, Name::Url, pos, 0, 1);
     m_scratch.clear();
     Set(m_scratch, Attr::Url, std::move(url));
-    StoreAttrs(open, m_scratch);
-    const TagId content = AddTag(Type::SelfClosing, Name::Verbatim, pos, end - pos, 1000);
-    CascadeInvalidation(open, content);
-    const TagId close = AddTag(Type::End, Name::Url, end, 0);
-    Pair(open, close);
+    m_parser.StoreAttrs(open, m_scratch);
+    const TagId content = m_parser.AddTag(Type::SelfClosing, Name::Verbatim, pos, end - pos, 1000);
+    m_parser.CascadeInvalidation(open, content);
+    const TagId close = m_parser.AddTag(Type::End, Name::Url, end, 0);
+    m_parser.Pair(open, close);
 }
 
 // --- Emoji and smilies -----------------------------------------------------
 
-void Parser::ScanEmoji()
+void Scanner::ScanEmoji()
 {
     std::string name;
     size_t pos = 0;
-    while ((pos = Unicode::NextNonAscii(text, pos)) < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    while ((pos = Unicode::NextNonAscii(m_text, pos)) < m_text.size()) {
+        const unsigned char lead = static_cast<unsigned char>(m_text[pos]);
         if (lead < 0xE2 && lead != 0xC2) {  // letters and marks below U+2000 (but © and ®)
             pos += lead >= 0xE0 ? 3 : 2;
             continue;
         }
         // A keycap starts with the ASCII character before its first non-ASCII one.
         size_t start = pos;
-        if (pos > 0 && Unicode::MayStartEmoji(text, pos - 1) && static_cast<unsigned char>(text[pos - 1]) < 0x80)
+        if (pos > 0 && Unicode::MayStartEmoji(m_text, pos - 1) && static_cast<unsigned char>(m_text[pos - 1]) < 0x80)
             start = pos - 1;
-        const unsigned char c = static_cast<unsigned char>(text[pos]);
-        const size_t len = Unicode::MayStartEmoji(text, start) ? Unicode::MatchEmoji(text, start, name) : 0;
+        const unsigned char c = static_cast<unsigned char>(m_text[pos]);
+        const size_t len = Unicode::MayStartEmoji(m_text, start) ? Unicode::MatchEmoji(m_text, start, name) : 0;
         if (!len) {
             pos += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
             continue;
         }
-        const TagId id = AddTag(Type::SelfClosing, Name::Emoji, start, len);
+        const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Emoji, start, len);
         m_scratch.clear();
         Set(m_scratch, Attr::Seq, name);
-        StoreAttrs(id, m_scratch);
+        m_parser.StoreAttrs(id, m_scratch);
         pos = start + len;
     }
 }
@@ -613,20 +616,21 @@ void Parser::ScanEmoji()
 // A smiley code counts at the start of the text or after a newline, a
 // space, a full stop or "]", and not before an ASCII letter, digit or "_";
 // at each place the longest code that fits.
-void Parser::ScanSmilies()
+void Scanner::ScanSmilies()
 {
     std::array<std::vector<int>, 256> byFirst;
-    for (int i = 0; i < int(smilies.size()); ++i) {
-        const std::string& code = smilies[size_t(i)].code;
+    for (int i = 0; i < int(m_smilies.size()); ++i) {
+        const std::string& code = m_smilies[size_t(i)].code;
         if (code.empty())
             continue;
         std::vector<int>& list = byFirst[static_cast<unsigned char>(code[0])];
-        std::erase_if(list, [&](int j) { return smilies[size_t(j)].code == code; });  // a later row wins
+        std::erase_if(list, [&](int j) { return m_smilies[size_t(j)].code == code; });  // a later row wins
         list.push_back(i);
     }
     for (auto& list : byFirst)
-        std::stable_sort(list.begin(), list.end(),
-                         [&](int a, int b) { return smilies[size_t(a)].code.size() > smilies[size_t(b)].code.size(); });
+        std::stable_sort(list.begin(), list.end(), [&](int a, int b) {
+            return m_smilies[size_t(a)].code.size() > m_smilies[size_t(b)].code.size();
+        });
     // The places where a code may start, in order: found with memchr for
     // each first byte when the codes have few of them, else byte by byte.
     std::vector<char> firsts;
@@ -638,7 +642,7 @@ void Parser::ScanSmilies()
         next[k] = Next(firsts[k], 0);
     const bool byMemchr = firsts.size() <= 4;
     size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < m_text.size()) {
         if (byMemchr) {
             size_t nearest = std::string_view::npos;
             for (size_t k = 0; k < firsts.size(); ++k) {
@@ -650,19 +654,19 @@ void Parser::ScanSmilies()
                 break;
             pos = nearest;
         }
-        const std::vector<int>& candidates = byFirst[static_cast<unsigned char>(text[pos])];
-        if (candidates.empty() || (pos > 0 && !IsSmileyBoundary(text[pos - 1]))) {
+        const std::vector<int>& candidates = byFirst[static_cast<unsigned char>(m_text[pos])];
+        if (candidates.empty() || (pos > 0 && !IsSmileyBoundary(m_text[pos - 1]))) {
             ++pos;
             continue;
         }
         int found = -1;
         for (int i : candidates) {
-            const std::string& code = smilies[size_t(i)].code;
-            if (code.size() > text.size() - pos || (code.size() > 1 && code[1] != text[pos + 1])
-                || text.compare(pos, code.size(), code) != 0)
+            const std::string& code = m_smilies[size_t(i)].code;
+            if (code.size() > m_text.size() - pos || (code.size() > 1 && code[1] != m_text[pos + 1])
+                || m_text.compare(pos, code.size(), code) != 0)
                 continue;
             const size_t after = pos + code.size();
-            if (after < text.size() && IsAsciiWord(static_cast<unsigned char>(text[after])))
+            if (after < m_text.size() && Ascii::IsWord(m_text[after]))
                 continue;
             found = i;
             break;
@@ -671,9 +675,9 @@ void Parser::ScanSmilies()
             ++pos;
             continue;
         }
-        const size_t len = smilies[size_t(found)].code.size();
-        const TagId id = AddTag(Type::SelfClosing, Name::Smiley, pos, len);
-        tags[id].smiley = found;
+        const size_t len = m_smilies[size_t(found)].code.size();
+        const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Smiley, pos, len);
+        m_parser.tags[id].smiley = found;
         pos += len;
     }
 }
