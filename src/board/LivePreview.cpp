@@ -3,6 +3,7 @@
 
 #include "base/PagePolicy.h"
 #include "board/classic/BBCodeRenderer.h"
+#include "board/common/Ascii.h"
 #include "board/common/LineAnchor.h"
 #include "board/PreviewPage.h"
 
@@ -58,16 +59,6 @@ Rendered RenderSmf21(std::string_view post, const Smf21::Options& options)
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == y; });
-}
-
 // Elements in which an anchor would be text, or dropped: the parser reads
 // their content up to their own end tag (for `select`, the anchor would be
 // dropped instead, which would put the later anchors' lines out of step).
@@ -77,8 +68,8 @@ constexpr std::array<std::string_view, 10> Closed = {"script", "style",   "texta
 // The entry of Closed for `name`; empty when it is not one of them.
 std::string_view ClosedEntry(std::string_view name)
 {
-    const auto found =
-        std::find_if(Closed.begin(), Closed.end(), [name](std::string_view each) { return SameName(name, each); });
+    const auto found = std::find_if(Closed.begin(), Closed.end(),
+                                    [name](std::string_view each) { return Ascii::EqualsIgnoringCase(name, each); });
     if (found == Closed.end())
         return {};
     // Nothing ends plaintext: an end tag that can never occur.
@@ -134,11 +125,11 @@ private:
     void Markup()
     {
         const std::string_view rest = m_html.substr(m_at);
-        const bool endTag = rest.size() > 2 && rest[1] == '/' && IsLetter(rest[2]);
+        const bool endTag = rest.size() > 2 && rest[1] == '/' && Ascii::IsAlpha(rest[2]);
         if (!m_closedBy.empty()) {
             // Inside such an element only its own end tag counts.
-            if (endTag && SameName(rest.substr(2, m_closedBy.size()), m_closedBy)
-                && (rest.size() == 2 + m_closedBy.size() || IsSpace(rest[2 + m_closedBy.size()])
+            if (endTag && Ascii::EqualsIgnoringCase(rest.substr(2, m_closedBy.size()), m_closedBy)
+                && (rest.size() == 2 + m_closedBy.size() || Ascii::IsHtmlSpace(rest[2 + m_closedBy.size()])
                     || rest[2 + m_closedBy.size()] == '/' || rest[2 + m_closedBy.size()] == '>')) {
                 m_closedBy = {};
                 Tag(2);
@@ -154,10 +145,10 @@ private:
             TakeThrough(">");
         } else if (endTag) {
             Tag(2);
-        } else if (rest.size() > 1 && IsLetter(rest[1])) {
+        } else if (rest.size() > 1 && Ascii::IsAlpha(rest[1])) {
             const std::string_view name = Tag(1);
             m_closedBy = ClosedEntry(name);
-            if (m_breakTags && SameName(name, "br")) {
+            if (m_breakTags && Ascii::EqualsIgnoringCase(name, "br")) {
                 ++m_line;
                 LineAnchor::Append(m_out.html, m_line, m_out.lines);
             }
@@ -173,7 +164,7 @@ private:
     {
         Take(skip);
         const size_t nameStart = m_at;
-        while (m_at < m_html.size() && !IsSpace(m_html[m_at]) && m_html[m_at] != '/' && m_html[m_at] != '>')
+        while (m_at < m_html.size() && !Ascii::IsHtmlSpace(m_html[m_at]) && m_html[m_at] != '/' && m_html[m_at] != '>')
             Take(1);
         const std::string_view name = m_html.substr(nameStart, m_at - nameStart);
         while (m_at < m_html.size()) {
@@ -182,28 +173,28 @@ private:
                 Take(1);
                 break;
             }
-            if (IsSpace(c) || c == '/') {
+            if (Ascii::IsHtmlSpace(c) || c == '/') {
                 Take(1);
                 continue;
             }
             // An attribute: its name, then perhaps "=" and a value.
             Take(1);
-            while (m_at < m_html.size() && !IsSpace(m_html[m_at]) && m_html[m_at] != '/' && m_html[m_at] != '>'
-                   && m_html[m_at] != '=')
+            while (m_at < m_html.size() && !Ascii::IsHtmlSpace(m_html[m_at]) && m_html[m_at] != '/'
+                   && m_html[m_at] != '>' && m_html[m_at] != '=')
                 Take(1);
-            while (m_at < m_html.size() && IsSpace(m_html[m_at]))
+            while (m_at < m_html.size() && Ascii::IsHtmlSpace(m_html[m_at]))
                 Take(1);
             if (m_at >= m_html.size() || m_html[m_at] != '=')
                 continue;
             Take(1);
-            while (m_at < m_html.size() && IsSpace(m_html[m_at]))
+            while (m_at < m_html.size() && Ascii::IsHtmlSpace(m_html[m_at]))
                 Take(1);
             if (m_at < m_html.size() && (m_html[m_at] == '"' || m_html[m_at] == '\'')) {
                 const char quote = m_html[m_at];
                 Take(1);
                 TakeThrough(std::string_view(&quote, 1));
             } else {
-                while (m_at < m_html.size() && !IsSpace(m_html[m_at]) && m_html[m_at] != '>')
+                while (m_at < m_html.size() && !Ascii::IsHtmlSpace(m_html[m_at]) && m_html[m_at] != '>')
                     Take(1);
             }
         }
@@ -240,16 +231,15 @@ bool Balanced(std::string_view html)
         const size_t nameStart = at + (closing ? 2 : 1);
         if (nameStart >= html.size())
             return false;
-        if (!IsLetter(html[nameStart])) {
+        if (!Ascii::IsAlpha(html[nameStart])) {
             if (html[nameStart] == '!' || html[nameStart] == '?' || closing)
                 return false;
             continue;  // a "<" that is text
         }
         size_t end = nameStart;
-        while (end < html.size() && !IsSpace(html[end]) && html[end] != '/' && html[end] != '>')
+        while (end < html.size() && !Ascii::IsHtmlSpace(html[end]) && html[end] != '/' && html[end] != '>')
             ++end;
-        std::string name(html.substr(nameStart, end - nameStart));
-        std::transform(name.begin(), name.end(), name.begin(), Lower);
+        const std::string name = Ascii::ToLower(html.substr(nameStart, end - nameStart));
         // The tag's end: its ">" outside quoted values.
         char quote = 0;
         while (end < html.size() && (quote || html[end] != '>')) {
@@ -265,7 +255,7 @@ bool Balanced(std::string_view html)
         if (closing) {
             if (isVoid)
                 continue;
-            if (open.empty() || !SameName(open.back(), name))
+            if (open.empty() || !Ascii::EqualsIgnoringCase(open.back(), name))
                 return false;
             open.pop_back();
         } else if (!isVoid && html[end - 1] != '/') {

@@ -1,23 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "board/SizeScale.h"
 
+#include "board/common/Ascii.h"
+
 namespace SizeScale {
 
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithIgnoringCase(std::string_view text, size_t at, std::string_view word)
-{
-    if (text.size() - at < word.size())
-        return false;
-    for (size_t i = 0; i < word.size(); ++i)
-        if (Lower(text[at + i]) != word[i])
-            return false;
-    return true;
-}
 
 // The item of `scale` written as `number`, exactly (no sign, no leading
 // zero); -1 when none.
@@ -54,7 +44,7 @@ std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind)
     result.post.reserve(post.size());
     size_t copied = 0;
     for (size_t at = post.find('['); at != npos; at = post.find('[', at + 1)) {
-        if (StartsWithIgnoringCase(post, at, "[code")) {
+        if (Ascii::HasIgnoringCase(post, at, "[code")) {
             const char after = at + 5 < post.size() ? post[at + 5] : '\0';
             if (after != ']' && after != '=')
                 continue;
@@ -62,13 +52,13 @@ std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind)
             size_t close = at;
             do
                 close = post.find('[', close + 1);
-            while (close != npos && !StartsWithIgnoringCase(post, close, "[/code]"));
+            while (close != npos && !Ascii::HasIgnoringCase(post, close, "[/code]"));
             if (close == npos)
                 break;
             at = close;
             continue;
         }
-        if (!StartsWithIgnoringCase(post, at, "[size="))
+        if (!Ascii::HasIgnoringCase(post, at, "[size="))
             continue;
         // The numbers of both lists have at most three digits.
         const size_t number = at + 6;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/common/Unicode.h"
 
+#include "board/common/Ascii.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -400,14 +402,14 @@ std::string Nfc(std::string&& text)
 bool IsWordChar(char32_t cp)
 {
     if (cp < 0x80)
-        return (cp >= 'a' && cp <= 'z') || (cp >= 'A' && cp <= 'Z') || (cp >= '0' && cp <= '9') || cp == '_';
+        return Ascii::IsWord(char(cp));
     return InRanges(WordRanges, cp);
 }
 
 bool IsSpaceChar(char32_t cp)
 {
     if (cp < 0x80)
-        return cp == ' ' || (cp >= 9 && cp <= 13);
+        return Ascii::IsSpace(char(cp));
     return cp == 0x85 || cp == 0xA0 || cp == 0x1680 || cp == 0x180E || (cp >= 0x2000 && cp <= 0x200A) || cp == 0x2028
         || cp == 0x2029 || cp == 0x202F || cp == 0x205F || cp == 0x3000;
 }
@@ -533,7 +535,7 @@ std::string Punycode(const std::u32string& input)
 void AppendFolded(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
-        out += char(cp >= 'A' && cp <= 'Z' ? cp + 32 : cp);
+        out += Ascii::Lower(char(cp));
         return;
     }
     const uint32_t* row = FirstRowAtLeast(Folds, 0, cp);

@@ -42,7 +42,7 @@ const BBCodeDef* FindBBCode(std::string_view typed)
     if (typed.empty() || typed.size() > 10)
         return nullptr;
     // The candidates by first letter, then the rest compared.
-    const char first = typed[0] == '*' ? '*' : char(typed[0] & ~0x20);
+    const char first = Ascii::Upper(typed[0]);
     int from = 0, to = 0;
     switch (first) {
     case 'A':
@@ -87,7 +87,7 @@ const BBCodeDef* FindBBCode(std::string_view typed)
             continue;
         bool same = true;
         for (size_t i = 1; i < typed.size() && same; ++i)
-            same = (typed[i] & ~0x20) == def.name[i];
+            same = Ascii::Upper(typed[i]) == def.name[i];
         if (same)
             return &def;
     }
