@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The ASCII helpers of the board renderers: which bytes each white-space set
+// holds, case folding that leaves every other byte alone, the
+// case-insensitive comparisons and PHP's trim().
+
+#include "board/common/Ascii.h"
+#include "support/TestMain.h"
+
+class tst_Ascii : public QObject {
+    Q_OBJECT
+private slots:
+    void whiteSpaceSets_data();
+    void whiteSpaceSets();
+    void classesAreAsciiOnly();
+    void caseChangesOnlyAsciiLetters();
+    void comparisonsIgnoreTheCaseOfTheText_data();
+    void comparisonsIgnoreTheCaseOfTheText();
+    void endsAndEquals();
+    void phpTrimKeepsFormFeeds();
+};
+
+void tst_Ascii::whiteSpaceSets_data()
+{
+    // Whether a byte is in IsSpace, IsPhpTrimmed and IsHtmlSpace, as "SPH".
+    QTest::addColumn<char>("c");
+    QTest::addColumn<QString>("sets");
+    QTest::newRow("space") << ' ' << "SPH";
+    QTest::newRow("tab") << '\t' << "SPH";
+    QTest::newRow("line feed") << '\n' << "SPH";
+    QTest::newRow("carriage return") << '\r' << "SPH";
+    QTest::newRow("vertical tab: not HTML's") << '\v' << "SP-";
+    QTest::newRow("form feed: not trimmed by PHP") << '\f' << "S-H";
+    QTest::newRow("NUL: trimmed by PHP only") << '\0' << "-P-";
+    QTest::newRow("no-break space byte") << '\xA0' << "---";
+    QTest::newRow("letter") << 'a' << "---";
+}
+
+void tst_Ascii::whiteSpaceSets()
+{
+    QFETCH(char, c);
+    QFETCH(QString, sets);
+    const QString found = QString(Ascii::IsSpace(c) ? "S" : "-") + (Ascii::IsPhpTrimmed(c) ? "P" : "-")
+        + (Ascii::IsHtmlSpace(c) ? "H" : "-");
+    QCOMPARE(found, sets);
+}
+
+void tst_Ascii::classesAreAsciiOnly()
+{
+    QVERIFY(Ascii::IsAlpha('z') && Ascii::IsAlpha('A') && !Ascii::IsAlpha('\xC3') && !Ascii::IsAlpha('@'));
+    QVERIFY(Ascii::IsDigit('0') && Ascii::IsDigit('9') && !Ascii::IsDigit('a') && !Ascii::IsDigit('\xB2'));
+    QVERIFY(Ascii::IsAlnum('q') && Ascii::IsAlnum('7') && !Ascii::IsAlnum('_'));
+    QVERIFY(Ascii::IsWord('_') && Ascii::IsWord('K') && !Ascii::IsWord('-') && !Ascii::IsWord('\xE9'));
+    QVERIFY(Ascii::IsHexDigit('f') && Ascii::IsHexDigit('F') && Ascii::IsHexDigit('9') && !Ascii::IsHexDigit('g'));
+}
+
+void tst_Ascii::caseChangesOnlyAsciiLetters()
+{
+    QCOMPARE(Ascii::Lower('Q'), 'q');
+    QCOMPARE(Ascii::Lower('['), '[');
+    QCOMPARE(Ascii::Upper('q'), 'Q');
+    QCOMPARE(Ascii::Upper('{'), '{');
+    QCOMPARE(Ascii::ToLower("AbC-\xC3\x89t\xC3\xA9 Z"), std::string("abc-\xC3\x89t\xC3\xA9 z"));
+}
+
+void tst_Ascii::comparisonsIgnoreTheCaseOfTheText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<QString>("lower");
+    QTest::addColumn<bool>("has");
+    QTest::newRow("any case in the text") << "[URL=x]" << 1 << "url=" << true;
+    QTest::newRow("at the very end") << "ab" << 2 << "" << true;
+    QTest::newRow("running past the end") << "[ur" << 1 << "url" << false;
+    QTest::newRow("starting past the end") << "ab" << 3 << "" << false;
+    QTest::newRow("upper case in what is looked for never matches") << "URL" << 0 << "URL" << false;
+}
+
+void tst_Ascii::comparisonsIgnoreTheCaseOfTheText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QFETCH(QString, lower);
+    QFETCH(bool, has);
+    const std::string s = text.toStdString(), l = lower.toStdString();
+    QCOMPARE(Ascii::HasIgnoringCase(s, size_t(at), l), has);
+    if (at == 0) {
+        QCOMPARE(Ascii::StartsWithIgnoringCase(s, l), has);
+        QCOMPARE(Ascii::EqualsIgnoringCase(s, l), has && s.size() == l.size());
+    }
+}
+
+void tst_Ascii::endsAndEquals()
+{
+    QVERIFY(Ascii::EndsWithIgnoringCase("Text.PHP", ".php"));
+    QVERIFY(!Ascii::EndsWithIgnoringCase("php", ".php"));
+    QVERIFY(Ascii::EqualsIgnoringCase("Br", "br"));
+    QVERIFY(!Ascii::EqualsIgnoringCase("BR ", "br"));
+}
+
+void tst_Ascii::phpTrimKeepsFormFeeds()
+{
+    QCOMPARE(Ascii::TrimPhp(std::string_view("\0\v\t x y\r\n", 9)), std::string_view("x y"));
+    QCOMPARE(Ascii::TrimPhp("\fx\f"), std::string_view("\fx\f"));
+    QCOMPARE(Ascii::TrimPhp(" \n "), std::string_view());
+}
+
+QF_TEST_MAIN(tst_Ascii)
+#include "tst_ascii.moc"
