@@ -164,6 +164,8 @@ uint32_t Parser::FlagsOf(TagId id) const { return ConfigOf(tags[id].name).flags;
 void Parser::Run()
 {
     {
+        // The scanners in the board's order, each adding its tags as a run
+        // of its own (a BBCode's lookahead closing tags go to run 1).
         Scanner scanner(*this, m_workspace);
         m_run = 0;
         scanner.ScanBBCodes();
