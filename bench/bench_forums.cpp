@@ -15,8 +15,8 @@
 //             before its "</A>": the longest backward search there is
 
 #include "BenchHarness.h"
-#include "forums/ForumLinks.h"
-#include "forums/ForumScan.h"
+#include "board/common/ForumLinks.h"
+#include "board/classic/ForumScan.h"
 
 #include <algorithm>
 #include <cstdio>

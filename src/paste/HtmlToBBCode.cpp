@@ -4,7 +4,7 @@
 #include "board/SizeScale.h"
 #include "paste/BBCodeWriter.h"
 #include "paste/CssStyle.h"
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 
 #include <gumbo.h>
 

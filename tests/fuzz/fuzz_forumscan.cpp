@@ -7,8 +7,8 @@
 // readers take the page without a crash or a hang, and every entry they give
 // starts with a number and "- ".
 
-#include "forums/ForumLinks.h"
-#include "forums/ForumScan.h"
+#include "board/common/ForumLinks.h"
+#include "board/classic/ForumScan.h"
 
 #include <algorithm>
 #include <cstdint>

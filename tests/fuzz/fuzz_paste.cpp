@@ -5,7 +5,7 @@
 // and closes every tag it opens; and the nesting guard keeps the parser's
 // tree shallow, which is what keeps the parse linear.
 
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 #include "paste/HtmlToBBCode.h"
 
 #include <gumbo.h>

@@ -9,7 +9,7 @@
 
 #include "base/Utf8.h"
 #include "board/BoardKind.h"
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 #include "paste/HtmlToBBCode.h"
 #include "support/TestMain.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "forums/ForumLinks.h"
+#include "board/common/ForumLinks.h"
 
-#include "forums/IndexPage.h"
+#include "board/common/IndexPage.h"
 
 #include <functional>
 #include <optional>

@@ -11,7 +11,7 @@
 // is linear in the length of the page.
 
 #include "board/BoardKind.h"
-#include "forums/ForumScan.h"
+#include "board/classic/ForumScan.h"
 
 #include <optional>
 #include <string_view>
