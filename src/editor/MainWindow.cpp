@@ -987,8 +987,10 @@ void MainWindow::showOptions()
             ReloadSites();
         },
         this);
-    if (m_options)
+    if (m_options) {
         connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::ReloadSites, Qt::UniqueConnection);
+        connect(m_options, &OptionsDialog::boardFound, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
+    }
 }
 
 void MainWindow::RefreshBoard()

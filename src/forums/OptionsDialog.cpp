@@ -409,6 +409,7 @@ void OptionsDialog::BoardFound(const QString& site, const std::string& page)
     BoardProfiles::SaveFound(*m_context.settings, site, Boards::FromPage(page), FoundOn::IndexPage);
     if (site == TypedSite())
         ShowBoard();
+    emit boardFound();
 }
 
 void OptionsDialog::testAddress()

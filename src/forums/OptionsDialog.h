@@ -96,6 +96,8 @@ public:
 signals:
     // Save has stored the sites' addresses, names and board choices.
     void siteSaved();
+    // A site's index page has told which board it runs (kept at once).
+    void boardFound();
 
 public slots:
     // The tab strip chose page `index`.
