@@ -13,6 +13,8 @@
 #include "board/classic/BBCodeRenderer.h"
 #include "board/common/LineAnchor.h"
 #include "board/LivePreview.h"
+#include "board/phpbb3/Phpbb3Page.h"
+#include "board/smf21/Smf21Page.h"
 #include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/EventWait.h"
@@ -232,8 +234,8 @@ void tst_LivePreview::anchorsLeaveTheRenderersOutput()
     QFETCH(QString, post);
     QFETCH(QString, lines);
     const std::string text = ToUtf8(post);
-    const LivePreview::Rendered rendered = board == "phpbb3" ? LivePreview::RenderPhpbb3(text, {})
-        : board == "smf21"                                   ? LivePreview::RenderSmf21(text, {})
+    const LivePreview::Rendered rendered = board == "phpbb3" ? Phpbb3::LivePost(text, {})
+        : board == "smf21"                                   ? Smf21::LivePost(text, {})
                                                              : LivePreview::RenderClassic(text, "/pictures/");
     const std::string plain = board == "phpbb3" ? Phpbb3::Render(text).html
         : board == "smf21"                      ? Smf21::Render(text).html

@@ -2,8 +2,8 @@
 #include "board/mybb18/Mybb18Board.h"
 
 #include "board/BoardProfile.h"
-#include "board/PreviewPage.h"
 #include "board/mybb18/Mybb18Forums.h"
+#include "board/mybb18/Mybb18Page.h"
 #include "board/mybb18/Mybb18Renderer.h"
 
 #include <array>
@@ -89,12 +89,12 @@ public:
 
     std::string PreviewPage(std::string_view post) const override
     {
-        return PreviewPage::BuildForMybb18(post, m_options);
+        return Mybb18::PreviewPage(post, m_options);
     }
-    std::string LivePage() const override { return LivePreview::Mybb18Page(); }
+    std::string LivePage() const override { return Mybb18::LivePage(); }
     LivePreview::Rendered LivePost(std::string_view post) const override
     {
-        return LivePreview::RenderMybb18(post, m_options);
+        return Mybb18::LivePost(post, m_options);
     }
     BoardVerdict Check(bool reply, std::string_view title, std::string_view body) const override
     {

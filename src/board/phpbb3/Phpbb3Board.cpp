@@ -2,8 +2,8 @@
 #include "board/phpbb3/Phpbb3Board.h"
 
 #include "board/BoardProfile.h"
-#include "board/PreviewPage.h"
 #include "board/phpbb3/Phpbb3Forums.h"
+#include "board/phpbb3/Phpbb3Page.h"
 #include "board/phpbb3/Phpbb3Renderer.h"
 
 #include <array>
@@ -55,12 +55,12 @@ public:
 
     std::string PreviewPage(std::string_view post) const override
     {
-        return PreviewPage::BuildForPhpbb3(post, m_options);
+        return Phpbb3::PreviewPage(post, m_options);
     }
-    std::string LivePage() const override { return LivePreview::Phpbb3Page(); }
+    std::string LivePage() const override { return Phpbb3::LivePage(); }
     LivePreview::Rendered LivePost(std::string_view post) const override
     {
-        return LivePreview::RenderPhpbb3(post, m_options);
+        return Phpbb3::LivePost(post, m_options);
     }
     BoardVerdict Check(bool, std::string_view, std::string_view body) const override
     {

@@ -2,8 +2,8 @@
 #include "board/smf21/Smf21Board.h"
 
 #include "board/BoardProfile.h"
-#include "board/PreviewPage.h"
 #include "board/smf21/Smf21Forums.h"
+#include "board/smf21/Smf21Page.h"
 #include "board/smf21/Smf21Renderer.h"
 
 #include <array>
@@ -43,11 +43,11 @@ public:
     Smf21Dialect(const Smf21Dialect&) = delete;
     Smf21Dialect& operator=(const Smf21Dialect&) = delete;
 
-    std::string PreviewPage(std::string_view post) const override { return PreviewPage::BuildForSmf21(post, m_options); }
-    std::string LivePage() const override { return LivePreview::Smf21Page(); }
+    std::string PreviewPage(std::string_view post) const override { return Smf21::PreviewPage(post, m_options); }
+    std::string LivePage() const override { return Smf21::LivePage(); }
     LivePreview::Rendered LivePost(std::string_view post) const override
     {
-        return LivePreview::RenderSmf21(post, m_options);
+        return Smf21::LivePost(post, m_options);
     }
     BoardVerdict Check(bool, std::string_view, std::string_view body) const override
     {
