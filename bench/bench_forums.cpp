@@ -15,8 +15,8 @@
 //             before its "</A>": the longest backward search there is
 
 #include "BenchHarness.h"
-#include "forums/ForumLinks.h"
-#include "forums/ForumScan.h"
+#include "board/mybb18/Mybb18Forums.h"
+#include "board/classic/ForumScan.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -96,7 +96,7 @@ void Measure(const std::string& name, const std::string& page, int runs)
     Bench::Report(name + " scan (CPU)", scanMs, "ms");
     Bench::Report(name + " both (wall)", wallMs, "ms");
     // phpBB 3, MyBB and SMF pages are read with the HTML parser instead.
-    const double parsedMs = MedianCpuMs(runs, [&] { sink += ForumLinks::Mybb(page).entries.size() + 1; });
+    const double parsedMs = MedianCpuMs(runs, [&] { sink += Mybb18::Forums(page).entries.size() + 1; });
     Bench::Report(name + " read with the HTML parser (CPU)", parsedMs, "ms");
     if (sink == 0)
         std::printf("(no entries)\n");

@@ -18,6 +18,7 @@
 #include "base/Platform.h"
 #include "base/Settings.h"
 #include "board/BoardProfiles.h"
+#include "board/Boards.h"
 #include "browser/LivePreviewPane.h"
 #include "editor/MainWindow.h"
 #include "post/PostDocument.h"
@@ -157,7 +158,7 @@ int main(int argc, char** argv)
     const int runs = quick ? 1 : 7;
 
     for (const bool phpbb3 : {false, true}) {
-        BoardProfiles::SaveFound(settings, site, phpbb3 ? BoardKind::Phpbb3 : BoardKind::Phpbb2, FoundOn::IndexPage);
+        BoardProfiles::SaveFound(settings, site, Boards::Named(phpbb3 ? "phpbb3" : "phpbb2"), FoundOn::IndexPage);
         MainWindow window(context);
         window.show();
         QPlainTextEdit* body = window.Post().BodyField();

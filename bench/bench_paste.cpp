@@ -14,6 +14,7 @@
 //              across blocks. The 4 MB over 1 MB ratio shows the growth.
 
 #include "BenchHarness.h"
+#include "board/Boards.h"
 #include "paste/HtmlToBBCode.h"
 
 #include <algorithm>
@@ -126,8 +127,8 @@ int main(int argc, char** argv)
     const bool quick = Bench::Quick(argc, argv);
     const int runs = quick ? 1 : 7;
     const size_t scale = quick ? 16 : 1;
-    const HtmlPaste::Dialect plain = HtmlPaste::ForBoard(BoardKind::Phpbb3, false);
-    const HtmlPaste::Dialect kept = HtmlPaste::ForBoard(BoardKind::Phpbb3, true);
+    const HtmlPaste::Dialect plain = HtmlPaste::ForBoard(*Boards::Named("phpbb3"), false);
+    const HtmlPaste::Dialect kept = HtmlPaste::ForBoard(*Boards::Named("phpbb3"), true);
     Measure("browser page", BrowserPage, plain, runs, scale);
     Measure("browser page, colours and sizes kept", BrowserPage, kept, runs, scale);
     Measure("word processor page", WordPage, plain, runs, scale);

@@ -11,6 +11,7 @@
 #include "base/AppContext.h"
 #include "base/Settings.h"
 #include "browser/BrowserWindow.h"
+#include "board/Boards.h"
 #include "submit/PostingSession.h"
 #include "base/Utf8.h"
 
@@ -100,7 +101,7 @@ bool LogIn(const QString& site)
 // the form was not filled.
 double SubmitToFilled(const AppContext& context, const QString& site, const std::string& body)
 {
-    PostingSession session(context, {ToUtf8(site), false, "2", "A benchmark topic", body});
+    PostingSession session(context, {ToUtf8(site), false, "2", "A benchmark topic", body}, *Boards::Named("phpbb3"));
     double filledAfter = -1;
     const auto start = std::chrono::steady_clock::now();
     QObject::connect(&session, &PostingSession::pageHandled, &session, [&](PostingPageKind kind) {

@@ -2,20 +2,20 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--board phpbb2|phpbb3|mybb18|smf21] [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board KIND] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
 // added. With --post, FILE is a saved post file and its body is rendered.
-// --board chooses the dialect: phpbb2 (the default) is the classic preview;
-// phpbb3 is the HTML a phpBB 3 board with its installer's settings shows
-// (smilies under ./images/smilies/); mybb18 is the HTML a MyBB 1.8 board
-// with its installer's settings shows (smilies under images/smilies/, the
-// reader's clock and time zone UTC); smf21 is the HTML an SMF 2.1 board with
-// its installer's settings shows (smilies under Smileys/fugue/, links to
-// index.php). When that board would refuse the post, its messages go to
-// standard error, one per line, the HTML is still written when there is
-// any, and the exit status is 1.
+// --board chooses the dialect by a board kind's settings key (board/Boards.h
+// lists the kinds: phpbb3, phpbb2, mybb18, smf21): the HTML a board of that
+// kind with its installer's settings shows (Board::Render; for phpbb3 with
+// smilies under ./images/smilies/, for mybb18 under images/smilies/ with the
+// reader's clock and time zone UTC, for smf21 under Smileys/fugue/ with
+// links to index.php). Without it, and for phpbb2, the classic preview.
+// When that board would refuse the post, its messages go to standard
+// error, one per line, the HTML is still written when there is any, and
+// the exit status is 1.
 // --app-folder sets the folder that the classic preview's emoticon pictures
 // are referred to from; by default the one the editor reads them from: this
 // executable's folder when it has emo/ beside it, otherwise the installed
@@ -25,11 +25,8 @@
 #include "base/AppFolder.h"
 #include "base/InstallLayout.h"
 #include "base/TextFile.h"
+#include "board/Boards.h"
 #include "post/PostFile.h"
-#include "board/classic/BBCodeRenderer.h"
-#include "board/mybb18/Mybb18Renderer.h"
-#include "board/phpbb3/Phpbb3Renderer.h"
-#include "board/smf21/Smf21Renderer.h"
 
 #include <unistd.h>
 
@@ -41,20 +38,34 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: quillforge-render [--board phpbb2|phpbb3|mybb18|smf21] [--app-folder DIR] [--post] [FILE]";
+// The known kinds' keys, joined by `between` and, before the last, `last`.
+std::string KindKeys(std::string_view between, std::string_view last)
+{
+    std::string keys;
+    const std::span<const Board* const> kinds = Boards::Known();
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        if (i > 0)
+            keys += i + 1 == kinds.size() ? last : between;
+        keys += kinds[i]->Key();
+    }
+    return keys;
+}
 
-enum class Board { Phpbb2, Phpbb3, Mybb18, Smf21 };
+std::string Usage()
+{
+    return "usage: quillforge-render [--board " + KindKeys("|", "|") + "] [--app-folder DIR] [--post] [FILE]";
+}
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
-    Board board = Board::Phpbb2;
+    const Board* board = &Boards::Classic();
     bool post = false;
     std::string file;  // empty or "-": standard input
 };
@@ -81,23 +92,16 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
             std::string board;
             if (arg == "--board") {
                 if (i + 1 >= argc) {
-                    error = "--board needs phpbb2, phpbb3, mybb18 or smf21";
+                    error = "--board needs " + KindKeys(", ", " or ");
                     return std::nullopt;
                 }
                 board = argv[++i];
             } else {
                 board = arg.substr(8);
             }
-            if (board == "phpbb2") {
-                options.board = Board::Phpbb2;
-            } else if (board == "phpbb3") {
-                options.board = Board::Phpbb3;
-            } else if (board == "mybb18") {
-                options.board = Board::Mybb18;
-            } else if (board == "smf21") {
-                options.board = Board::Smf21;
-            } else {
-                error = "unknown board " + board + ": phpbb2, phpbb3, mybb18 or smf21";
+            options.board = Boards::Named(board);
+            if (!options.board) {
+                error = "unknown board " + board + ": " + KindKeys(", ", " or ");
                 return std::nullopt;
             }
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
@@ -181,13 +185,13 @@ std::optional<std::string> ReadInput(const std::string& file, std::string& error
 int main(int argc, char** argv)
 {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << Usage << '\n';
+        std::cout << Usage() << '\n';
         return 0;
     }
     std::string error;
     const std::optional<Options> options = ParseArguments(argc, argv, error);
     if (!options)
-        return Fail(error + " (" + Usage + ")");
+        return Fail(error + " (" + Usage() + ")");
     std::optional<std::string> input = ReadInput(options->file, error);
     if (!input)
         return Fail(error);
@@ -203,25 +207,11 @@ int main(int argc, char** argv)
         bbcode = std::move(*input);
     }
 
-    std::string html;
-    std::vector<std::string> refusals;
-    if (options->board == Board::Phpbb3) {
-        Phpbb3::Result result = Phpbb3::Render(bbcode);
-        html = std::move(result.html);
-        refusals = std::move(result.errors);
-    } else if (options->board == Board::Mybb18) {
-        Mybb18::Result result = Mybb18::Render(bbcode);
-        html = std::move(result.html);
-        refusals = std::move(result.errors);
-    } else if (options->board == Board::Smf21) {
-        Smf21::Result result = Smf21::Render(bbcode);
-        html = std::move(result.html);
-        refusals = std::move(result.errors);
-    } else {
-        const std::string appFolder =
-            options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
-        html = bbcode::RenderBBCode(bbcode, appFolder);
-    }
+    const std::string appFolder =
+        options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
+    const Board::Rendering rendered = options->board->Render(bbcode, appFolder);
+    const std::string& html = rendered.html;
+    const std::vector<std::string>& refusals = rendered.refusals;
     if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
         std::cerr << "quillforge-render: cannot write the output: " << std::strerror(errno) << '\n';
         return 1;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "assist/AssistText.h"
 
-#include "board/mybb18/Mybb18Renderer.h"
-#include "board/smf21/Smf21Renderer.h"
 #include "base/TextConcat.h"
 #include "assist/ExtraEmoticonTable.h"
 
@@ -56,17 +54,11 @@ std::optional<std::string> Output(const AssistState& s)
     return std::nullopt;
 }
 
-std::string QuoteBlock(std::string_view poster, std::string_view quoted, BoardKind kind)
+std::string QuoteBlock(std::string_view poster, std::string_view quoted, const Board& board)
 {
     if (poster.empty())
         return Concat({"[quote]", quoted, "[/quote]"});
-    // The boards' own openings, with the name written so the board reads
-    // it back whole.
-    if (kind == BoardKind::Smf21)
-        return Concat({Smf21::QuoteOpening(poster), quoted, "[/quote]"});
-    if (kind == BoardKind::Mybb18)
-        return Concat({Mybb18::QuoteOpening(poster), quoted, "[/quote]"});
-    return Concat({"[quote=\"", poster, "\"]", quoted, "[/quote]"});
+    return Concat({board.QuoteOpening(poster), quoted, "[/quote]"});
 }
 
 std::optional<std::string> ExtraEmoticonText(int index)

@@ -5,7 +5,7 @@
 // fields hold and gives the text. Nothing is trimmed, escaped or validated,
 // and line breaks inside the fields pass through unchanged.
 
-#include "board/BoardKind.h"
+#include "board/Boards.h"
 
 #include <optional>
 #include <string>
@@ -47,12 +47,9 @@ std::string_view ListKind(int choice);
 // command ("img" included): their output is not recomputed from the state.
 std::optional<std::string> Output(const AssistState& state);
 
-// The quote block: "[quote" + name part + "]" + quoted + "[/quote]", where the
-// name part is "=" and the poster in double quotes, or nothing for an empty
-// poster. For a MyBB site a poster holding a double quote goes in single
-// quotes, as MyBB's own quote button writes it; for an SMF site the name
-// part is " author=" and the poster, as SMF's own quote button writes it.
-std::string QuoteBlock(std::string_view poster, std::string_view quoted, BoardKind kind = BoardKind::Unknown);
+// The quote block: the board's opening for the poster (Board::QuoteOpening;
+// "[quote]" for an empty poster), quoted, and "[/quote]".
+std::string QuoteBlock(std::string_view poster, std::string_view quoted, const Board& board = Boards::Classic());
 
 // What extra emoticon `index` (0 to 28) inserts: a blank, its code, a blank.
 // None for an index outside the window's pictures.

@@ -34,15 +34,25 @@ void AssistWindows::OpenQuoteManager(const QString& quotedText)
         return;
     }
     m_quote = new QuoteManager(m_context, m_post, m_owner);
+    m_quote->SetBoard(*m_board);
     m_quote->SetQuotedText(ToUtf8(quotedText));
     m_quote->exec();  // the window deletes itself when it closes
 }
 
 void AssistWindows::ShowQuoteManager()
 {
-    if (!m_quote)
+    if (!m_quote) {
         m_quote = new QuoteManager(m_context, m_post);
+        m_quote->SetBoard(*m_board);
+    }
     BringForward(m_quote);
+}
+
+void AssistWindows::SetBoard(const Board& board)
+{
+    m_board = &board;
+    if (m_quote)
+        m_quote->SetBoard(board);
 }
 
 void AssistWindows::OpenAssistant(const QString& command)

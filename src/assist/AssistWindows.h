@@ -10,6 +10,7 @@
 
 #include "base/AppContext.h"
 #include "board/BoardProfile.h"
+#include "board/Boards.h"
 
 #include <QPointer>
 #include <QString>
@@ -41,6 +42,8 @@ public:
     // when already open. It shows the board's own smilies when `smilies`
     // holds some, else the program's extra pictures.
     void ShowExtraEmoticons(const std::vector<BoardSmiley>& smilies);
+    // The board of the chosen site, for the quote manager, open or not.
+    void SetBoard(const Board& board);
 
 private:
     static void BringForward(QWidget* window);
@@ -48,6 +51,7 @@ private:
     AppContext m_context;
     PostDocument& m_post;
     QWidget* m_owner;
+    const Board* m_board = &Boards::Classic();
     QPointer<BBCodeAssistant> m_assist;
     QPointer<QuoteManager> m_quote;
     QPointer<MoreEmoticonsWindow> m_emo;

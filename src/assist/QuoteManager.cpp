@@ -8,9 +8,7 @@
 #include "assist/AssistText.h"
 #include "assist/DialogBackground.h"
 #include "assist/FieldText.h"
-#include "base/Settings.h"
 #include "base/Utf8.h"
-#include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 
 #include <QBoxLayout>
@@ -161,6 +159,8 @@ void QuoteManager::SetQuotedText(std::string_view postText)
     quotedTextEdit->setPlainText(FieldText::FromPost(postText));
 }
 
+void QuoteManager::SetBoard(const Board& board) { m_board = &board; }
+
 void QuoteManager::pasteClipboard()
 {
     const QString clip = QGuiApplication::clipboard()->text();
@@ -202,7 +202,6 @@ void QuoteManager::quote()
         quoted = FieldText::ToPost(quotedTextEdit->document()->toRawText());
     }
     // The quote in the syntax of the site's board.
-    const BoardKind kind = BoardProfiles::Load(*m_context.settings, m_context.settings->chosenSiteAddress()).Kind();
     m_post.ReplaceSelection(
-        AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted, kind)));
+        AssistText::AfterSelection(m_post.SelectedText(), AssistText::QuoteBlock(poster, quoted, *m_board)));
 }

@@ -7,6 +7,7 @@
 // discards its fields (the window deletes itself). It can be resized (the
 // quoted text takes the room), and keeps its size and place between runs.
 
+#include "board/Boards.h"
 #include "base/AppContext.h"
 
 #include <QDialog>
@@ -37,6 +38,9 @@ public:
 
     // `quotedTextEdit` as the opener fills it: post text, CR LF line breaks.
     void SetQuotedText(std::string_view postText);
+    // The board of the chosen site, whose quote opening Quote writes (a
+    // kind of the registry, which outlives this window).
+    void SetBoard(const Board& board);
 
 public slots:
     // Paste: the clipboard's text at the end of the quoted text.
@@ -58,4 +62,5 @@ private:
 
     AppContext m_context;
     PostDocument& m_post;
+    const Board* m_board = &Boards::Classic();
 };

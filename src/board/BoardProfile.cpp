@@ -2,6 +2,7 @@
 #include "board/BoardProfile.h"
 
 #include "base/HtmlText.h"
+#include "board/Boards.h"
 
 #include <algorithm>
 #include <charconv>
@@ -140,11 +141,18 @@ std::string BoardTag::Closing() const
     return "[/" + std::string(bare) + "]";
 }
 
+const Board& BoardProfile::Kind() const
+{
+    if (chosen)
+        return *chosen;
+    return found ? *found : Boards::Classic();
+}
+
 std::string BoardProfile::Description() const
 {
-    if (found == BoardKind::Unknown)
+    if (!found)
         return "Board: not known yet";
-    std::string text = "Board: " + std::string(BoardKinds::DisplayName(found));
+    std::string text = "Board: " + std::string(found->Name());
     if (foundOn == FoundOn::IndexPage)
         text += ", found on the index page";
     else if (foundOn == FoundOn::PostingPage)
@@ -155,7 +163,7 @@ std::string BoardProfile::Description() const
 BoardProfile ScanPostingPage(std::string_view html)
 {
     BoardProfile profile;
-    profile.found = BoardKinds::FromPage(html);
+    profile.found = Boards::FromPage(html);
     profile.foundOn = FoundOn::PostingPage;
     profile.smilies = Smilies(html);
     TagButtons(html, profile);

@@ -5,7 +5,7 @@
 // (its smilies, its own tags, its limits). Kept per site address by
 // board/BoardProfiles. Qt-free.
 
-#include "board/BoardKind.h"
+#include "board/Board.h"
 
 #include <string>
 #include <vector>
@@ -34,16 +34,17 @@ struct BoardTag {
 enum class FoundOn { Nothing, IndexPage, PostingPage };
 
 struct BoardProfile {
-    BoardKind found = BoardKind::Unknown;
+    const Board* found = nullptr;  // null: not found out yet
     FoundOn foundOn = FoundOn::Nothing;
-    BoardKind chosen = BoardKind::Unknown;  // Unknown: automatic, the kind found
+    const Board* chosen = nullptr;  // null: automatic, the kind found
     std::vector<BoardSmiley> smilies;       // empty: none read from the board
     std::vector<BoardTag> tags;
     size_t maxChars = 0;   // 0: the board's default
     long maxFontSize = 0;  // 0: the board's default
 
-    // The kind the program writes for: the user's choice, else the kind found.
-    BoardKind Kind() const { return chosen != BoardKind::Unknown ? chosen : found; }
+    // The kind the program writes for: the user's choice, else the kind
+    // found, else the classic behaviour.
+    const Board& Kind() const;
     // What Options says about it: "Board: phpBB 3, found on the index page".
     std::string Description() const;
 };

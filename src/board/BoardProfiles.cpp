@@ -3,6 +3,7 @@
 
 #include "base/Settings.h"
 #include "base/Utf8.h"
+#include "board/Boards.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,7 +34,7 @@ void Put(Settings& settings, const QString& siteAddress, const QString& key, con
     settings.setValue(GroupOf(siteAddress), key, value);
 }
 
-BoardKind KindNamed(const QString& key) { return BoardKinds::FromKey(ToUtf8(key)).value_or(BoardKind::Unknown); }
+const Board* KindNamed(const QString& key) { return Boards::Named(ToUtf8(key)); }
 
 QString SmiliesJson(const std::vector<BoardSmiley>& smilies)
 {
@@ -93,7 +94,7 @@ BoardProfile Load(const Settings& settings, const QString& siteAddress)
         return profile;
     profile.found = KindNamed(Get(settings, siteAddress, FoundKey));
     const QString foundOn = Get(settings, siteAddress, FoundOnKey);
-    if (profile.found != BoardKind::Unknown)
+    if (profile.found)
         profile.foundOn = foundOn == QLatin1String("posting") ? FoundOn::PostingPage : FoundOn::IndexPage;
     profile.chosen = KindNamed(Get(settings, siteAddress, ChoiceKey));
     profile.smilies = SmiliesFrom(Get(settings, siteAddress, SmiliesKey));
@@ -103,21 +104,20 @@ BoardProfile Load(const Settings& settings, const QString& siteAddress)
     return profile;
 }
 
-void SaveFound(Settings& settings, const QString& siteAddress, BoardKind kind, FoundOn foundOn)
+void SaveFound(Settings& settings, const QString& siteAddress, const Board* kind, FoundOn foundOn)
 {
-    if (kind == BoardKind::Unknown || siteAddress.isEmpty())
+    if (!kind || !kind->Known() || siteAddress.isEmpty())
         return;
-    Put(settings, siteAddress, FoundKey, ToQString(BoardKinds::Key(kind)));
+    Put(settings, siteAddress, FoundKey, ToQString(kind->Key()));
     Put(settings, siteAddress, FoundOnKey,
         foundOn == FoundOn::PostingPage ? QStringLiteral("posting") : QStringLiteral("index"));
 }
 
-void SaveChoice(Settings& settings, const QString& siteAddress, BoardKind chosen)
+void SaveChoice(Settings& settings, const QString& siteAddress, const Board* chosen)
 {
     if (siteAddress.isEmpty())
         return;
-    Put(settings, siteAddress, ChoiceKey,
-        chosen == BoardKind::Unknown ? Automatic : ToQString(BoardKinds::Key(chosen)));
+    Put(settings, siteAddress, ChoiceKey, chosen && chosen->Known() ? ToQString(chosen->Key()) : Automatic);
 }
 
 void SavePostingPage(Settings& settings, const QString& siteAddress, const BoardProfile& page)

@@ -5,7 +5,6 @@
 #include "board/classic/BBCodeRenderer.h"
 #include "board/common/Ascii.h"
 #include "board/common/LineAnchor.h"
-#include "board/PreviewPage.h"
 
 #include <algorithm>
 #include <array>
@@ -28,33 +27,9 @@ std::string ClassicPage()
     return page;
 }
 
-std::string Phpbb3Page() { return PreviewPage::Phpbb3Document({}, ContainerId); }
-
 Rendered RenderClassic(std::string_view post, std::string_view appFolder)
 {
     return WithLineAnchors(bbcode::RenderBBCode(post, appFolder));
-}
-
-Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options)
-{
-    Rendered rendered;
-    options.lineAnchors = &rendered.lines;
-    rendered.html = Phpbb3::Render(post, options).html;
-    return rendered;
-}
-
-std::string Mybb18Page() { return PreviewPage::Mybb18Document({}, ContainerId); }
-
-Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options)
-{
-    return WithLineAnchors(Mybb18::Render(post, options).html);
-}
-
-std::string Smf21Page() { return PreviewPage::Smf21Document({}, ContainerId); }
-
-Rendered RenderSmf21(std::string_view post, const Smf21::Options& options)
-{
-    return WithBreakAnchors(Smf21::Render(post, options).html);
 }
 
 namespace {

@@ -2,13 +2,10 @@
 #pragma once
 // What the live preview pane shows, Qt-free: the page it loads once (the
 // preview's policy and look around an empty container for the post) and the
-// post rendered for that container, in either dialect, with line anchors
-// (render/LineAnchor.h) for the scroll sync. Apart from the anchors the HTML
-// is the renderer's own, byte for byte.
-
-#include "board/mybb18/Mybb18Renderer.h"
-#include "board/phpbb3/Phpbb3Renderer.h"
-#include "board/smf21/Smf21Renderer.h"
+// post rendered for that container, with line anchors
+// (board/common/LineAnchor.h) for the scroll sync. Apart from the anchors
+// the HTML is the renderer's own, byte for byte. The classic dialect's is
+// here; each board's in its folder (board/<kind>/<Kind>Page.h).
 
 #include <cstdint>
 #include <string>
@@ -29,21 +26,6 @@ struct Rendered {
 // post, in the browser's quirks mode) with the container in its place.
 std::string ClassicPage();
 Rendered RenderClassic(std::string_view post, std::string_view appFolder);
-
-// The phpBB 3 dialect: the preview's document with the board's look, the
-// container being the post box's content.
-std::string Phpbb3Page();
-Rendered RenderPhpbb3(std::string_view post, Phpbb3::Options options);
-
-// The MyBB 1.8 dialect: the preview's document with the board's look, the
-// container being the post's body. The anchors follow the line breaks the
-// board's HTML keeps.
-std::string Mybb18Page();
-Rendered RenderMybb18(std::string_view post, const Mybb18::Options& options);
-
-// The SMF 2.1 dialect, likewise; its anchors follow its <br> elements.
-std::string Smf21Page();
-Rendered RenderSmf21(std::string_view post, const Smf21::Options& options);
 
 // How the container's content `shown` (as last sent, anchors included)
 // becomes `next`: all differences lie in the stretch after anchor `before`

@@ -21,25 +21,12 @@ int ItemOf(std::string_view number, const std::array<int, 5>& scale)
 
 }  // namespace
 
-const std::array<int, 5>& For(BoardKind kind) { return kind == BoardKind::Phpbb3 ? Percentages : Pixels; }
+const std::array<int, 5>& Numbers(Unit unit) { return unit == Unit::Percent ? Percentages : Pixels; }
 
-std::string ValueOf(BoardKind kind, size_t item)
+std::optional<Conversion> ToScaleOf(std::string_view post, Unit unit)
 {
-    if (item >= Captions.size())
-        return {};
-    if (kind == BoardKind::Mybb18)
-        return std::string(MybbNames[item]);
-    if (kind == BoardKind::Smf21)
-        return std::string(SmfSteps[item]);
-    return std::to_string(For(kind)[item]);
-}
-
-std::optional<Conversion> ToScaleOf(std::string_view post, BoardKind kind)
-{
-    if (kind != BoardKind::Phpbb3 && kind != BoardKind::Phpbb2)
-        return std::nullopt;
-    const std::array<int, 5>& to = For(kind);
-    const std::array<int, 5>& from = kind == BoardKind::Phpbb3 ? Pixels : Percentages;
+    const std::array<int, 5>& to = Numbers(unit);
+    const std::array<int, 5>& from = Numbers(unit == Unit::Percent ? Unit::Pixels : Unit::Percent);
     Conversion result;
     result.post.reserve(post.size());
     size_t copied = 0;

@@ -10,7 +10,7 @@
 #include "base/Platform.h"
 #include "base/Settings.h"
 #include "assist/AssistWindows.h"
-#include "board/BoardDialect.h"
+#include "board/SitePictures.h"
 #include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
 #include "board/SmileyPictures.h"
@@ -94,8 +94,10 @@ QString StateText(PostDocument::State state)
 }
 }  // namespace
 
-MainWindow::MainWindow(const AppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
+MainWindow::MainWindow(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context)
 {
+    m_dialect = SitePictures::DialectFor(m_board, m_context.pictureFolder, QString());
     setObjectName(QStringLiteral("MainWindow"));
     Accessibility::Install();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -537,36 +539,9 @@ void MainWindow::ShowLivePreview(bool on, bool makeRoom)
 void MainWindow::UpdateLiveDialect()
 {
     // The renderer runs on the pane's thread, which shares the dialect.
-    switch (m_board.Kind()) {
-    case BoardKind::Phpbb3: {
-        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
-        livePreview->SetDialect({LivePreview::Phpbb3Page(), [dialect](std::string_view post) {
-                                     return LivePreview::RenderPhpbb3(post, dialect->Options());
-                                 }});
-        return;
-    }
-    case BoardKind::Mybb18: {
-        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
-        livePreview->SetDialect({LivePreview::Mybb18Page(), [dialect](std::string_view post) {
-                                     return LivePreview::RenderMybb18(post, dialect->Mybb18Options());
-                                 }});
-        return;
-    }
-    case BoardKind::Smf21: {
-        auto dialect = std::make_shared<const BoardDialect>(m_board, m_context.pictureFolder, m_site);
-        livePreview->SetDialect({LivePreview::Smf21Page(), [dialect](std::string_view post) {
-                                     return LivePreview::RenderSmf21(post, dialect->Smf21Options());
-                                 }});
-        return;
-    }
-    case BoardKind::Phpbb2:
-    case BoardKind::Unknown:
-        break;
-    }
-    livePreview->SetDialect(
-        {LivePreview::ClassicPage(), [folder = ToUtf8(m_context.pictureFolder)](std::string_view post) {
-             return LivePreview::RenderClassic(post, folder);
-         }});
+    livePreview->SetDialect({m_dialect->LivePage(), [dialect = m_dialect](std::string_view post) {
+                                 return dialect->LivePost(post);
+                             }});
 }
 
 void MainWindow::CreateCommands()
@@ -963,30 +938,7 @@ void MainWindow::showContactPage() { BrowserPages::Contact(m_context, this); }
 void MainWindow::showAbout() { AboutWindow::ShowModal(m_context, this); }
 void MainWindow::preview()
 {
-    switch (m_board.Kind()) {
-    case BoardKind::Phpbb3: {
-        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
-        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
-                                   PreviewPage::BuildForPhpbb3(m_post->Post(), dialect.Options()));
-        return;
-    }
-    case BoardKind::Mybb18: {
-        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
-        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
-                                   PreviewPage::BuildForMybb18(m_post->Post(), dialect.Mybb18Options()));
-        return;
-    }
-    case BoardKind::Smf21: {
-        const BoardDialect dialect(m_board, m_context.pictureFolder, m_site);
-        BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview,
-                                   PreviewPage::BuildForSmf21(m_post->Post(), dialect.Smf21Options()));
-        return;
-    }
-    case BoardKind::Phpbb2:
-    case BoardKind::Unknown:
-        break;
-    }
-    BrowserPages::Preview(m_context, this, m_post->Post());
+    BrowserPages::WriteAndShow(m_context, this, BrowserMode::Preview, m_dialect->PreviewPage(m_post->Post()));
 }
 
 void MainWindow::submit()
@@ -999,7 +951,7 @@ void MainWindow::submit()
     choice.topicNumber = ToUtf8(topicNumberEdit->text());
     choice.forumShown = ToUtf8(forumChooser->currentText());
     choice.forumNumber = ToUtf8(m_forumNumber);
-    SubmitCommand::Submit(m_context, choice, *m_post, this);
+    SubmitCommand::Submit(m_context, choice, m_board.Kind(), *m_dialect, *m_post, this);
     RememberTarget(true);
     // The posting page may have told what the board is and offers.
     RefreshBoard();
@@ -1035,34 +987,38 @@ void MainWindow::showOptions()
             ReloadSites();
         },
         this);
-    if (m_options)
+    if (m_options) {
         connect(m_options, &OptionsDialog::siteSaved, this, &MainWindow::ReloadSites, Qt::UniqueConnection);
+        connect(m_options, &OptionsDialog::boardFound, this, &MainWindow::RefreshBoard, Qt::UniqueConnection);
+    }
 }
 
 void MainWindow::RefreshBoard()
 {
     m_site = m_context.settings->chosenSiteAddress();
     m_board = BoardProfiles::Load(*m_context.settings, m_site);
+    m_dialect = SitePictures::DialectFor(m_board, m_context.pictureFolder, m_site);
+    const ::Board& board = m_board.Kind();
     for (int item = 0; item < sizeList->count(); ++item)
-        sizeList->setItemData(
-            item, QStringLiteral("[size=%1]").arg(ToQString(SizeScale::ValueOf(m_board.Kind(), size_t(item)))),
-            Qt::ToolTipRole);
-    m_tags->SetBoard(m_board.Kind(), BoardSmilies());
+        sizeList->setItemData(item, QStringLiteral("[size=%1]").arg(ToQString(board.SizeValue(size_t(item)))),
+                              Qt::ToolTipRole);
+    m_tags->SetBoard(board, BoardSmilies());
+    m_assist->SetBoard(board);
     ShowEmoticons();
     FillBoardTags();
     ShowLength();
-    m_writing->Body().SetTagsInAnyCase(m_board.Kind() == BoardKind::Phpbb3);
+    m_writing->Body().SetTagsInAnyCase(board.TagsInAnyCase());
     UpdateLiveDialect();
 }
 
 void MainWindow::ShowLength()
 {
-    const bool counted = m_board.Kind() == BoardKind::Phpbb3;
-    lengthPanel->setVisible(counted);
-    if (!counted)
+    const std::optional<BoardDialect::Length> count = m_dialect->Count(m_post->Post());
+    lengthPanel->setVisible(count.has_value());
+    if (!count)
         return;
-    const size_t most = m_board.maxChars > 0 ? m_board.maxChars : Phpbb3::Limits().maxChars;
-    const size_t length = Phpbb3::CountCharacters(m_post->Post());
+    const size_t most = count->most;
+    const size_t length = count->length;
     const QLocale locale;
     const QString text = most > 0 ? tr("%1 of %2", "characters counted, of the most the board takes")
                                         .arg(locale.toString(qulonglong(length)), locale.toString(qulonglong(most)))
@@ -1075,7 +1031,7 @@ void MainWindow::ShowLength()
 const std::vector<BoardSmiley>& MainWindow::BoardSmilies() const
 {
     static const std::vector<BoardSmiley> none;
-    return m_board.Kind() == BoardKind::Phpbb3 ? m_board.smilies : none;
+    return m_board.Kind().OffersPostingPageSmilies() ? m_board.smilies : none;
 }
 
 void MainWindow::ShowEmoticons()
@@ -1112,7 +1068,7 @@ void MainWindow::FillBoardTags()
 {
     boardTagsMenu->clear();
     static const std::vector<BoardTag> none;
-    const std::vector<BoardTag>& tags = m_board.Kind() == BoardKind::Phpbb3 ? m_board.tags : none;
+    const std::vector<BoardTag>& tags = m_board.Kind().OffersPostingPageSmilies() ? m_board.tags : none;
     for (const BoardTag& tag : tags) {
         QAction* item = boardTagsMenu->addAction(ToQString(tag.Opening() + " " + tag.Closing()));
         item->setToolTip(ToQString(tag.help));

@@ -217,6 +217,9 @@ private:
     QString m_forumNumber;
     QString m_forumsSite;  // the site whose forums the forum chooser lists
     BoardProfile m_board;
+    // How the site's board renders and checks posts; shared with the live
+    // preview pane's thread.
+    std::shared_ptr<const BoardDialect> m_dialect;
 
     // Menu items.
     QAction* newPostAction = nullptr;

@@ -84,11 +84,11 @@ int ButtonForShortcut(char letter)
     }
 }
 
-std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind)
+std::optional<std::string> SizeTag(int item, std::string_view selection, const Board& board)
 {
     if (item < 0 || item >= static_cast<int>(SizeScale::Captions.size()))
         return std::nullopt;
-    return Concat({"[size=", SizeScale::ValueOf(kind, static_cast<size_t>(item)), "]", selection, "[/size]"});
+    return Concat({"[size=", board.SizeValue(static_cast<size_t>(item)), "]", selection, "[/size]"});
 }
 
 std::string ColourValue(std::string_view item)
@@ -106,13 +106,11 @@ std::string ColourTag(std::string_view item, std::string_view selection)
     return Concat({"[color=", ColourValue(item), "]", selection, "[/color]"});
 }
 
-std::optional<std::string> EmoticonCode(int index, std::string_view selection, BoardKind kind)
+std::optional<std::string> EmoticonCode(int index, std::string_view selection, const Board& board)
 {
     if (index < 0 || index >= static_cast<int>(TagTable::Emoticons.size()))
         return std::nullopt;
-    const TagTable::EmoticonPicture& picture = TagTable::Emoticons[static_cast<size_t>(index)];
-    const bool own = kind == BoardKind::Phpbb3 && !picture.phpbb3Code.empty();
-    return Concat({selection, own ? picture.phpbb3Code : picture.code});
+    return Concat({selection, board.EmoticonCode(TagTable::Emoticons[static_cast<size_t>(index)].code)});
 }
 
 std::string SmileyCode(std::string_view code, std::string_view selection)

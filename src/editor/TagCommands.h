@@ -9,7 +9,7 @@
 // means its opening tag was inserted and the closing tag is due. The marker
 // belongs to the button, not to the text: deleting the inserted tag leaves it.
 
-#include "board/BoardKind.h"
+#include "board/Board.h"
 
 #include <optional>
 #include <string>
@@ -44,7 +44,7 @@ int ButtonForShortcut(char letter);
 // a site of `kind`: "[size=12]" ... "[/size]" (phpBB 3: "[size=100]", MyBB:
 // "[size=medium]", SMF: "[size=3]"). None
 // for an item outside the list: nothing is inserted.
-std::optional<std::string> SizeTag(int item, std::string_view selection, BoardKind kind);
+std::optional<std::string> SizeTag(int item, std::string_view selection, const Board& board);
 
 // The colour value of a colour list item: its text without blanks
 // ("Dark Red" gives "DarkRed").
@@ -55,7 +55,7 @@ std::string ColourTag(std::string_view item, std::string_view selection);
 // Emoticon picture `index` (0 to 19): the selection followed by the picture's
 // code for a site of `kind`, blanks included. None for an index outside the
 // grid.
-std::optional<std::string> EmoticonCode(int index, std::string_view selection, BoardKind kind);
+std::optional<std::string> EmoticonCode(int index, std::string_view selection, const Board& board);
 
 // A board's own smiley: the selection, a blank, its code and a blank (the
 // board shows a code as a picture only after a blank or a line break).

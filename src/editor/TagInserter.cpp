@@ -19,9 +19,9 @@ TagInserter::TagInserter(PostDocument& post, AssistWindows& assistants, const QA
 {
 }
 
-void TagInserter::SetBoard(BoardKind kind, std::vector<BoardSmiley> smilies)
+void TagInserter::SetBoard(const Board& board, std::vector<BoardSmiley> smilies)
 {
-    m_boardKind = kind;
+    m_board = &board;
     m_smilies = std::move(smilies);
 }
 
@@ -53,7 +53,7 @@ void TagInserter::ButtonClick(int index)
 
 void TagInserter::SizeChosen()
 {
-    if (const auto text = TagCommands::SizeTag(m_sizes->currentIndex(), m_post.SelectedText(), m_boardKind))
+    if (const auto text = TagCommands::SizeTag(m_sizes->currentIndex(), m_post.SelectedText(), *m_board))
         Insert(*text);
 }
 
@@ -74,7 +74,7 @@ void TagInserter::EmoticonClick(int index)
             Insert(TagCommands::SmileyCode(m_smilies[size_t(index)].code, m_post.SelectedText()));
         return;
     }
-    if (const auto text = TagCommands::EmoticonCode(index, m_post.SelectedText(), m_boardKind))
+    if (const auto text = TagCommands::EmoticonCode(index, m_post.SelectedText(), *m_board))
         Insert(*text);
 }
 

@@ -8,7 +8,7 @@
 // change rule. With assistance on, the quote and list, image and link
 // buttons open the assistant windows instead.
 
-#include "board/BoardKind.h"
+#include "board/Boards.h"
 #include "board/BoardProfile.h"
 
 #include <array>
@@ -28,10 +28,11 @@ public:
     TagInserter(PostDocument& post, AssistWindows& assistants, const QAbstractButton* assistance,
                 const std::array<QPushButton*, 10>& buttons, QComboBox* sizes, QComboBox* colours);
 
-    // The board of the site the post is for: its kind picks the size scale
-    // and the emoticon codes; its own smilies, when its posting page gave
-    // some, are what the pictures insert.
-    void SetBoard(BoardKind kind, std::vector<BoardSmiley> smilies);
+    // The board of the site the post is for (a kind of the registry, which
+    // outlives this): it gives the size values and the emoticon codes; its
+    // own smilies, when its posting page gave some, are what the pictures
+    // insert.
+    void SetBoard(const Board& board, std::vector<BoardSmiley> smilies);
 
     // Tag button `index` (0 to 9). With assistance on, buttons 3 and 5 to 8
     // hand over to the quote manager or the assistant and insert nothing.
@@ -55,6 +56,6 @@ private:
     std::array<QPushButton*, 10> m_buttons;
     QComboBox* m_sizes;
     QComboBox* m_colours;
-    BoardKind m_boardKind = BoardKind::Unknown;
+    const Board* m_board = &Boards::Classic();
     std::vector<BoardSmiley> m_smilies;
 };

@@ -45,9 +45,6 @@ inline constexpr std::array<int, 10> ButtonRowOrder = {0, 1, 2, 3, 4, 5, 6, 9, 7
 struct EmoticonPicture {
     std::string_view code;  // inserted as it stands, blanks included
     std::string_view tooltip;
-    // What the picture inserts for a phpBB 3 site, whose own code for the
-    // same face differs; empty: `code` there too.
-    std::string_view phpbb3Code = {};
 };
 
 // The twenty pictures of the main window, index = row * 4 + column.
@@ -58,7 +55,7 @@ inline constexpr std::array<EmoticonPicture, 20> Emoticons = {{
     {" :o ", QF_TRANSLATABLE("TagTable", "Surprised")},
     {" :shock: ", QF_TRANSLATABLE("TagTable", "Shocked")},
     {" :? ", QF_TRANSLATABLE("TagTable", "Confused")},
-    {" 8) ", QF_TRANSLATABLE("TagTable", "Cool"), " 8-) "},
+    {" 8) ", QF_TRANSLATABLE("TagTable", "Cool")},
     {" :lol: ", QF_TRANSLATABLE("TagTable", "Laughing")},
     {" :x  ", QF_TRANSLATABLE("TagTable", "Mad")},
     {" :P ", QF_TRANSLATABLE("TagTable", "Razz")},

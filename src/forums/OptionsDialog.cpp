@@ -7,8 +7,8 @@
 #include "board/BoardProfiles.h"
 #include "forums/ForumListFile.h"
 #include "forums/ForumList.h"
-#include "forums/ForumLinks.h"
-#include "forums/ForumScan.h"
+#include "board/Boards.h"
+#include "board/classic/ForumScan.h"
 #include "forums/SiteAddress.h"
 #include "forums/SiteList.h"
 #include "browser/BrowserWindow.h"
@@ -202,9 +202,9 @@ QWidget* OptionsDialog::CreateGeneralPage()
     boardKindList = new QComboBox(generalPage);
     boardKindList->setObjectName(QStringLiteral("boardKindList"));
     boardKindList->setAccessibleName(tr("Board software"));
-    boardKindList->addItem(tr("Automatic"), int(BoardKind::Unknown));
-    for (const BoardKind kind : BoardKinds::Known)
-        boardKindList->addItem(ToQString(BoardKinds::DisplayName(kind)), int(kind));
+    boardKindList->addItem(tr("Automatic"), QString());
+    for (const Board* kind : Boards::Known())
+        boardKindList->addItem(ToQString(kind->Name()), ToQString(kind->Key()));
     boardKindList->setToolTip(tr("Automatic: the kind found on the site's index or posting page"));
     boardKindLabel->setBuddy(boardKindList);
     boardFoundLabel = MakeLabel("boardFoundLabel", QString(), generalPage);
@@ -285,7 +285,7 @@ void OptionsDialog::KeepFields()
     SiteEntry& site = m_sites[m_shown];
     site.address = siteAddressEdit->text();
     site.name = siteNameEdit->text();
-    m_kinds[site.id] = boardKindList->currentData().toInt();
+    m_kinds[site.id] = boardKindList->currentData().toString();
     if (forumsFoundList->count() > 0) {
         QStringList entries;
         for (int row = 0; row < forumsFoundList->count(); ++row)
@@ -302,8 +302,10 @@ void OptionsDialog::ShowSite(int row)
     siteNameEdit->setText(site.name);
     indexAddressEdit->setText(site.address);
     ShowBoard();
-    const int kind = m_kinds.contains(site.id) ? m_kinds.value(site.id)
-                                               : int(BoardProfiles::Load(*m_context.settings, TypedSite()).chosen);
+    const Board* const chosen = BoardProfiles::Load(*m_context.settings, TypedSite()).chosen;
+    const QString kind = m_kinds.contains(site.id) ? m_kinds.value(site.id)
+        : chosen                                   ? ToQString(chosen->Key())
+                                                   : QString();
     boardKindList->setCurrentIndex(std::max(0, boardKindList->findData(kind)));
     forumsFoundList->clear();
     forumsFoundList->addItems(m_found.value(site.id));
@@ -404,9 +406,10 @@ void OptionsDialog::ShowBoard()
 
 void OptionsDialog::BoardFound(const QString& site, const std::string& page)
 {
-    BoardProfiles::SaveFound(*m_context.settings, site, BoardKinds::FromPage(page), FoundOn::IndexPage);
+    BoardProfiles::SaveFound(*m_context.settings, site, Boards::FromPage(page), FoundOn::IndexPage);
     if (site == TypedSite())
         ShowBoard();
+    emit boardFound();
 }
 
 void OptionsDialog::testAddress()
@@ -458,7 +461,7 @@ void OptionsDialog::save()
     for (const SiteEntry& site : sites)
         if (m_kinds.contains(site.id))
             BoardProfiles::SaveChoice(*m_context.settings, site.address,
-                                      static_cast<BoardKind>(m_kinds.value(site.id)));
+                                      Boards::Named(ToUtf8(m_kinds.value(site.id))));
     if (listsWritten) {
         const QPointer<OptionsDialog> self(this);
         m_forumListChanged();
@@ -489,7 +492,7 @@ void OptionsDialog::extractForums()
         // Each board links its forums its own way; a phpBB 3 or MyBB index
         // page links its categories like its forums, and only forums and
         // sub-forums can take posts.
-        ForumScan::Result found = ForumLinks::ForumsOf(page, BoardProfiles::Load(*m_context.settings, site).Kind());
+        ForumScan::Result found = BoardProfiles::Load(*m_context.settings, site).Kind().ForumsOf(page);
         // Last-post and other links under a forum's number give blank names
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));

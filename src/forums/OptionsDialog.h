@@ -96,6 +96,8 @@ public:
 signals:
     // Save has stored the sites' addresses, names and board choices.
     void siteSaved();
+    // A site's index page has told which board it runs (kept at once).
+    void boardFound();
 
 public slots:
     // The tab strip chose page `index`.
@@ -151,6 +153,6 @@ private:
     QList<SiteEntry> m_sites;             // as edited, in the user's order
     int m_shown = -1;                     // the row the fields show
     QHash<QString, QStringList> m_found;  // extraction lists by site id
-    QHash<QString, int> m_kinds;          // board choices by site id
+    QHash<QString, QString> m_kinds;      // board choices (keys; empty: automatic) by site id
     QStringList m_added;                  // ids of the sites added while open
 };

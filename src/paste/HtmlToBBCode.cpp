@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "paste/HtmlToBBCode.h"
 
-#include "board/SizeScale.h"
 #include "paste/BBCodeWriter.h"
 #include "paste/CssStyle.h"
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 
 #include <gumbo.h>
 
@@ -563,15 +562,6 @@ struct GumboOutputDeleter {
 };
 
 }  // namespace
-
-Dialect ForBoard(BoardKind kind, bool keepColoursAndSizes)
-{
-    Dialect dialect;
-    for (size_t item = 0; item < dialect.sizes.size(); ++item)
-        dialect.sizes[item] = SizeScale::ValueOf(kind, item);
-    dialect.keepColoursAndSizes = keepColoursAndSizes;
-    return dialect;
-}
 
 std::string ToBBCode(std::string_view clipboardHtml, const Dialect& dialect)
 {

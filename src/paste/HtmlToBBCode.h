@@ -15,7 +15,7 @@
 // bounded its depth, so malformed input is read as a browser reads it and
 // the work stays linear in the length of the HTML. Qt-free.
 
-#include "board/BoardKind.h"
+#include "board/Board.h"
 
 #include <array>
 #include <string>
@@ -31,8 +31,15 @@ struct Dialect {
     bool keepColoursAndSizes = false;
 };
 
-// The dialect of a site whose board is `kind` (its size scale).
-Dialect ForBoard(BoardKind kind, bool keepColoursAndSizes);
+// The dialect of a site whose board is `board` (its size values).
+inline Dialect ForBoard(const Board& board, bool keepColoursAndSizes)
+{
+    Dialect dialect;
+    for (size_t item = 0; item < dialect.sizes.size(); ++item)
+        dialect.sizes[item] = board.SizeValue(item);
+    dialect.keepColoursAndSizes = keepColoursAndSizes;
+    return dialect;
+}
 
 // Clipboard HTML as BBCode with LF line breaks. Clipboard HTML may start
 // with a "Version:0.9 StartHTML:..." description of its offsets, and mark

@@ -46,34 +46,16 @@ std::optional<Mode> NewTopicModeNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::vector<Mode> ModesToTry(bool reply, std::optional<Mode> remembered, BoardKind kind)
+std::vector<Mode> ModesToTry(bool reply, std::optional<Mode> remembered, const Board& board)
 {
-    if (reply)
-        return {Mode::Reply};
-    if (kind == BoardKind::Mybb18 || kind == BoardKind::Smf21)
-        return {Mode::Post};
-    if (remembered == Mode::NewTopic)
-        return {Mode::NewTopic, Mode::Post};
-    return {Mode::Post, Mode::NewTopic};
+    return board.ModesToTry(reply, remembered);
 }
 
-std::string Address(std::string_view siteAddress, Mode mode, std::string_view number, BoardKind kind)
+std::string Address(std::string_view siteAddress, Mode mode, std::string_view number, const Board& board)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const bool reply = mode == Mode::Reply;
     std::string address(siteAddress);
-    std::string_view after;
-    if (kind == BoardKind::Mybb18) {
-        address += reply ? "newreply.php?tid=" : "newthread.php?fid=";
-    } else if (kind == BoardKind::Smf21) {
-        address += reply ? "index.php?action=post;topic=" : "index.php?action=post;board=";
-        // The start offset of the topic's or board's first page.
-        after = ".0";
-    } else {
-        address += "posting.php?mode=";
-        address += NameOf(mode);
-        address += reply ? "&t=" : "&f=";
-    }
+    address += board.PostingAddressStart(mode);
     for (const char c : Trimmed(number)) {
         if (IsUnreserved(c)) {
             address += c;
@@ -84,7 +66,7 @@ std::string Address(std::string_view siteAddress, Mode mode, std::string_view nu
             address += Hex[byte & 15];
         }
     }
-    address += after;
+    address += board.PostingAddressEnd();
     return address;
 }
 

@@ -13,11 +13,11 @@
 
 #include <memory>
 
-PostingSession::PostingSession(const AppContext& context, Post post)
+PostingSession::PostingSession(const AppContext& context, Post post, const Board& board)
     : m_context(context), m_post(std::move(post)), m_textAreaBody(LineBreaks::PostToField(m_post.body)),
-      m_kind(BoardProfiles::Load(*context.settings, ToQString(m_post.siteAddress)).Kind())
+      m_board(&board)
 {
-    m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode(), m_kind);
+    m_modes = PostingRoute::ModesToTry(m_post.reply, m_post.reply ? std::nullopt : RememberedMode(), board);
     // The post goes only into pages of the forum's own site.
     const QUrl site(ToQString(m_post.siteAddress));
     m_host = ToUtf8(site.host(QUrl::FullyEncoded).toLower());
@@ -32,7 +32,7 @@ void PostingSession::Run(QWidget* owner)
     connect(window.get(), &BrowserWindow::navigationCompleted, this, &PostingSession::PageArrived);
     // A site whose board is not known yet shows its index page first, which
     // tells the board and so the address of its posting page.
-    m_readingIndex = m_kind == BoardKind::Unknown;
+    m_readingIndex = !m_board->Known();
     const QString first = m_readingIndex ? ToQString(m_post.siteAddress) : AddressOf(m_modes[m_step]);
     window->Open(BrowserMode::Submission, QUrl(first));
 }
@@ -44,13 +44,12 @@ void PostingSession::ReadIndexPage()
     m_window->BodyHtml([self](std::optional<QString> body) {
         if (!self || !self->m_window)
             return;
-        const BoardKind kind = body ? BoardKinds::FromPage(ToUtf8(*body)) : BoardKind::Unknown;
-        if (kind != BoardKind::Unknown) {
+        if (const Board* kind = body ? Boards::FromPage(ToUtf8(*body)) : nullptr) {
             BoardProfiles::SaveFound(*self->m_context.settings, ToQString(self->m_post.siteAddress), kind,
                                      FoundOn::IndexPage);
-            self->m_kind = kind;
-            self->m_modes = PostingRoute::ModesToTry(self->m_post.reply,
-                                                     self->m_post.reply ? std::nullopt : self->RememberedMode(), kind);
+            self->m_board = kind;
+            self->m_modes = PostingRoute::ModesToTry(
+                self->m_post.reply, self->m_post.reply ? std::nullopt : self->RememberedMode(), *kind);
         }
         self->m_window->Navigate(QUrl(self->AddressOf(self->m_modes[self->m_step])));
     });
@@ -58,7 +57,7 @@ void PostingSession::ReadIndexPage()
 
 QString PostingSession::AddressOf(PostingRoute::Mode mode) const
 {
-    return ToQString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number, m_kind));
+    return ToQString(PostingRoute::Address(m_post.siteAddress, mode, m_post.number, *m_board));
 }
 
 void PostingSession::PageArrived(bool ok)
@@ -133,7 +132,7 @@ void PostingSession::ReadPostingPage()
         BoardProfiles::SavePostingPage(*self->m_context.settings, siteAddress, page);
         // The pictures arrive while the user writes in the board's page; the
         // fetching outlives this session.
-        SmileyDownload::Start(BoardProfiles::Load(*self->m_context.settings, siteAddress).smilies);
+        SmileyDownload::Start(page.smilies);
         emit self->boardRead();
     });
 }

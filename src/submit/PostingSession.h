@@ -48,7 +48,9 @@ public:
         std::string body;  // CR LF line breaks
     };
 
-    PostingSession(const AppContext& context, Post post);
+    // `board` is the site's board as the main window holds it (a kind of
+    // the registry); the classic behaviour when not known yet.
+    PostingSession(const AppContext& context, Post post, const Board& board);
     ~PostingSession() override;
 
     // Opens the browser window over `owner` at the posting page and returns
@@ -80,7 +82,7 @@ private:
     Post m_post;
     std::string m_textAreaBody;
     std::string m_host;  // the site's host: pages elsewhere are never filled
-    BoardKind m_kind;    // the site's board, which decides the posting page
+    const Board* m_board;  // the site's board, which decides the posting page
     std::vector<PostingRoute::Mode> m_modes;
     size_t m_step = 0;
     // True until the answer to the program's own navigation to the current

@@ -4,8 +4,6 @@
 #include "base/Platform.h"
 #include "base/Settings.h"
 #include "base/Utf8.h"
-#include "board/BoardDialect.h"
-#include "board/BoardProfiles.h"
 #include "board/SizeScale.h"
 #include "submit/BoardWarnings.h"
 #include "post/PostDocument.h"
@@ -13,7 +11,8 @@
 
 namespace SubmitCommand {
 
-bool Submit(const AppContext& context, const Choice& choice, PostDocument& post, QWidget* owner)
+bool Submit(const AppContext& context, const Choice& choice, const Board& board, const BoardDialect& dialect,
+            PostDocument& post, QWidget* owner)
 {
     const std::string site = ToUtf8(context.settings->chosenSiteAddress());
 
@@ -32,10 +31,10 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
     }
     // A post written for the other scale of font sizes: convert, send as
     // it is, or go back.
-    const BoardProfile board = BoardProfiles::Load(*context.settings, ToQString(site));
-    if (const auto conversion = SizeScale::ToScaleOf(post.Post(), board.Kind())) {
+    const std::optional<SizeScale::Unit> unit = board.ConvertsSizesTo();
+    if (const auto conversion = unit ? SizeScale::ToScaleOf(post.Post(), *unit) : std::nullopt) {
         const MsgAnswer answer = context.platform->MsgBox(
-            owner, ToQString(BoardWarnings::SizeQuestion(board.Kind(), conversion->sizes, TranslatedUtf8)),
+            owner, ToQString(BoardWarnings::SizeQuestion(board, conversion->sizes, TranslatedUtf8)),
             MsgButtons::YesNoCancel, MsgIcon::Question);
         if (answer == MsgAnswer::Cancel)
             return false;
@@ -43,26 +42,16 @@ bool Submit(const AppContext& context, const Choice& choice, PostDocument& post,
             post.ReplaceBody(conversion->post);
     }
     // What the board would refuse or drop, in its own words.
-    if (board.Kind() == BoardKind::Phpbb3) {
-        const BoardDialect dialect(board, context.pictureFolder, ToQString(site));
-        const Phpbb3::Result rendered = Phpbb3::Render(post.Post(), dialect.Options());
-        const std::string warning = BoardWarnings::Warning(rendered.errors, rendered.quotesRemoved,
-                                                           dialect.Options().limits.maxQuoteDepth, TranslatedUtf8);
-        if (!warning.empty()
-            && context.platform->MsgBox(owner, ToQString(warning), MsgButtons::YesNo, MsgIcon::Exclamation)
-                != MsgAnswer::Yes)
-            return false;
-    }
     const bool reply = request.kind == SubmitChecks::PostKind::Reply;
-    const std::vector<std::string> refusals =
-        BoardWarnings::LimitErrors(board.Kind(), reply, post.Title(), post.Post());
-    if (!refusals.empty()
-        && context.platform->MsgBox(owner, ToQString(BoardWarnings::Warning(refusals, false, 0)), MsgButtons::YesNo,
-                                    MsgIcon::Exclamation)
+    const BoardVerdict verdict = dialect.Check(reply, post.Title(), post.Post());
+    const std::string warning =
+        BoardWarnings::Warning(verdict.errors, verdict.quotesRemoved, verdict.maxQuoteDepth, TranslatedUtf8);
+    if (!warning.empty()
+        && context.platform->MsgBox(owner, ToQString(warning), MsgButtons::YesNo, MsgIcon::Exclamation)
             != MsgAnswer::Yes)
         return false;
-    PostingSession session(context,
-                           {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(), post.Post()});
+    PostingSession session(
+        context, {site, reply, reply ? choice.topicNumber : choice.forumNumber, post.Title(), post.Post()}, board);
     session.Run(owner);
     return true;
 }

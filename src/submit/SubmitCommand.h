@@ -8,6 +8,7 @@
 // unless the user has its font sizes converted to the site's scale.
 
 #include "base/AppContext.h"
+#include "board/Board.h"
 #include "submit/SubmitChecks.h"
 
 #include <string>
@@ -30,7 +31,10 @@ struct Choice {
 // Before the window opens, a post holding font sizes of the other board
 // generation's scale is offered to be converted (one undo step), and a post
 // the site's board would refuse or change is shown with the board's reasons.
-// `owner` owns the message boxes and the browser window.
-bool Submit(const AppContext& context, const Choice& choice, PostDocument& post, QWidget* owner);
+// `board` is the chosen site's board and `dialect` its dialect for the
+// site, as the main window holds them. `owner` owns the message boxes and
+// the browser window.
+bool Submit(const AppContext& context, const Choice& choice, const Board& board, const BoardDialect& dialect,
+            PostDocument& post, QWidget* owner);
 
 }  // namespace SubmitCommand

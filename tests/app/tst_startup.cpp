@@ -8,6 +8,7 @@
 #include "base/Settings.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
+#include "support/TestBoards.h"
 #include "support/PermissionBits.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -367,12 +368,12 @@ void tst_Startup::firstRunTakesTheBoardChosen()
         auto* save = w->findChild<QPushButton*>("saveButton");
         QVERIFY(address && kinds && save);
         address->setText("http://forum.test/");
-        kinds->setCurrentIndex(kinds->findData(int(BoardKind::Mybb18)));
+        kinds->setCurrentIndex(kinds->findData(QStringLiteral("mybb18")));
         save->click();
     });
     auto window = MainStartup(context, m_dir.path(), {});
     QCOMPARE(driver.Driven(), 1);
-    QCOMPARE(window->Board().Kind(), BoardKind::Mybb18);
+    QCOMPARE(&window->Board().Kind(), &KindOf("mybb18"));
 }
 
 void tst_Startup::loadsTheUsersTranslation()

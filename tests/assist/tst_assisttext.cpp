@@ -4,6 +4,7 @@
 
 #include "assist/AssistText.h"
 #include "base/Utf8.h"
+#include "support/TestBoards.h"
 #include "support/TestMain.h"
 
 #include <string>
@@ -156,42 +157,42 @@ void tst_AssistText::quoteBlock_data()
     QTest::addColumn<QString>("poster");
     QTest::addColumn<QString>("quoted");
     QTest::addColumn<QString>("block");
-    QTest::addColumn<int>("kind");  // the site's board; the classic syntax when not given
+    QTest::addColumn<QString>("kind");  // the site's board; the classic syntax when not given
     QTest::newRow("named poster") << "Anna"
                                   << "Hello"
-                                  << "[quote=\"Anna\"]Hello[/quote]" << 0;
+                                  << "[quote=\"Anna\"]Hello[/quote]" << QString();
     QTest::newRow("empty poster: no equals sign, no quotes") << ""
                                                              << "Hello"
-                                                             << "[quote]Hello[/quote]" << 0;
+                                                             << "[quote]Hello[/quote]" << QString();
     QTest::newRow("name holding a double quote") << "A\"nna"
                                                  << "x"
-                                                 << "[quote=\"A\"nna\"]x[/quote]" << 0;
+                                                 << "[quote=\"A\"nna\"]x[/quote]" << QString();
     QTest::newRow("name holding a closing bracket") << "A]nna"
                                                     << "x"
-                                                    << "[quote=\"A]nna\"]x[/quote]" << 0;
+                                                    << "[quote=\"A]nna\"]x[/quote]" << QString();
     QTest::newRow("empty quoted text") << ""
                                        << ""
-                                       << "[quote][/quote]" << 0;
+                                       << "[quote][/quote]" << QString();
     QTest::newRow("nothing trimmed, line breaks kept") << " Bo "
                                                        << " a\r\nb "
-                                                       << "[quote=\" Bo \"] a\r\nb [/quote]" << 0;
+                                                       << "[quote=\" Bo \"] a\r\nb [/quote]" << QString();
     QTest::newRow("MyBB: a name in double quotes") << "Anna B"
                                                    << "x"
-                                                   << "[quote=\"Anna B\"]x[/quote]" << int(BoardKind::Mybb18);
+                                                   << "[quote=\"Anna B\"]x[/quote]" << QStringLiteral("mybb18");
     QTest::newRow("MyBB: a name holding a double quote goes in single quotes")
         << "A\"nna"
         << "x"
-        << "[quote='A\"nna']x[/quote]" << int(BoardKind::Mybb18);
+        << "[quote='A\"nna']x[/quote]" << QStringLiteral("mybb18");
     QTest::newRow("SMF: its author parameter") << "Anna B"
                                                << "x"
-                                               << "[quote author=Anna B]x[/quote]" << int(BoardKind::Smf21);
+                                               << "[quote author=Anna B]x[/quote]" << QStringLiteral("smf21");
     QTest::newRow("SMF: a bracket in the name cannot end the tag")
         << "A]nna"
         << "x"
-        << "[quote author=A\uFF3Dnna]x[/quote]" << int(BoardKind::Smf21);
+        << "[quote author=A\uFF3Dnna]x[/quote]" << QStringLiteral("smf21");
     QTest::newRow("SMF: no poster, no parameter") << ""
                                                   << "x"
-                                                  << "[quote]x[/quote]" << int(BoardKind::Smf21);
+                                                  << "[quote]x[/quote]" << QStringLiteral("smf21");
 }
 
 void tst_AssistText::quoteBlock()
@@ -199,8 +200,8 @@ void tst_AssistText::quoteBlock()
     QFETCH(QString, poster);
     QFETCH(QString, quoted);
     QFETCH(QString, block);
-    QFETCH(int, kind);
-    QCOMPARE(ToQString(AssistText::QuoteBlock(ToUtf8(poster), ToUtf8(quoted), BoardKind(kind))), block);
+    QFETCH(QString, kind);
+    QCOMPARE(ToQString(AssistText::QuoteBlock(ToUtf8(poster), ToUtf8(quoted), KindOf(kind))), block);
 }
 
 void tst_AssistText::extraEmoticonText()

@@ -14,6 +14,7 @@
 #include "editor/MainWindow.h"
 #include "board/classic/EmoticonTable.h"
 #include "board/PreviewPage.h"
+#include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -236,7 +237,7 @@ void tst_MoreEmoticonsWindow::boardSmiliesInsteadOfThePictures()
     // picture already fetched: the window offers all 25, in the board's order.
     const QString site = "http://board.test/";
     BoardProfile page;
-    page.found = BoardKind::Phpbb3;
+    page.found = &KindOf("phpbb3");
     for (int i = 0; i < 25; ++i)
         page.smilies.push_back({":s" + std::to_string(i) + ":", "Smiley " + std::to_string(i),
                                 "http://board.test/images/smilies/s" + std::to_string(i) + ".gif", 15, 17});

@@ -9,6 +9,7 @@
 #include "assist/QuoteManager.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
+#include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -195,7 +196,8 @@ void tst_QuoteManager::writesTheQuoteOfTheSitesBoard()
 {
     // An SMF site, as an extraction found it: SMF's own author parameter.
     m_fx->settings.setSiteAddress("https://forum.example.org/");
-    BoardProfiles::SaveFound(m_fx->settings, "https://forum.example.org/", BoardKind::Smf21, FoundOn::IndexPage);
+    BoardProfiles::SaveFound(m_fx->settings, "https://forum.example.org/", &KindOf("smf21"), FoundOn::IndexPage);
+    m_w->RefreshBoard();
     QuoteManager* q = ShowFromButton();
     QVERIFY(q);
     QTest::keyClicks(q->posterEdit, "Cy Young");

@@ -7,12 +7,15 @@
 
 #include "base/ScriptData.h"
 #include "base/Utf8.h"
-#include "board/BoardDialect.h"
+#include "board/SitePictures.h"
 #include "board/BoardProfiles.h"
 #include "browser/LivePreviewPane.h"
 #include "board/classic/BBCodeRenderer.h"
 #include "board/common/LineAnchor.h"
 #include "board/LivePreview.h"
+#include "board/phpbb3/Phpbb3Page.h"
+#include "board/smf21/Smf21Page.h"
+#include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/EventWait.h"
 #include "support/PhpServer.h"
@@ -231,8 +234,8 @@ void tst_LivePreview::anchorsLeaveTheRenderersOutput()
     QFETCH(QString, post);
     QFETCH(QString, lines);
     const std::string text = ToUtf8(post);
-    const LivePreview::Rendered rendered = board == "phpbb3" ? LivePreview::RenderPhpbb3(text, {})
-        : board == "smf21"                                   ? LivePreview::RenderSmf21(text, {})
+    const LivePreview::Rendered rendered = board == "phpbb3" ? Phpbb3::LivePost(text, {})
+        : board == "smf21"                                   ? Smf21::LivePost(text, {})
                                                              : LivePreview::RenderClassic(text, "/pictures/");
     const std::string plain = board == "phpbb3" ? Phpbb3::Render(text).html
         : board == "smf21"                      ? Smf21::Render(text).html
@@ -260,7 +263,7 @@ void tst_LivePreview::paneShowsTheRenderersOutput()
     const QString site = "http://127.0.0.1:9/board/";
     m_fixture->settings.setSiteAddress(site);
     if (!board.isEmpty())
-        BoardProfiles::SaveFound(m_fixture->settings, site, *BoardKinds::FromKey(ToUtf8(board)), FoundOn::IndexPage);
+        BoardProfiles::SaveFound(m_fixture->settings, site, &KindOf(board), FoundOn::IndexPage);
     auto w = OpenWithPane();
     QPlainTextEdit* body = Controls(*w).bodyEdit;
     const QString start =
@@ -282,11 +285,9 @@ void tst_LivePreview::paneShowsTheRenderersOutput()
         QVERIFY(WaitForUpdate(*w));
     }
     const std::string post = w->Post().Post();
-    const BoardDialect dialect(w->Board(), m_fixture->context.pictureFolder, site);
-    const std::string expected = board.isEmpty() ? bbcode::RenderBBCode(post, ToUtf8(m_fixture->context.pictureFolder))
-        : board == "mybb18"                      ? Mybb18::Render(post, dialect.Mybb18Options()).html
-        : board == "smf21"                       ? Smf21::Render(post, dialect.Smf21Options()).html
-                                                 : Phpbb3::Render(post, dialect.Options()).html;
+    // The whole post rendered at once for the site's board.
+    const std::string expected =
+        SitePictures::DialectFor(w->Board(), m_fixture->context.pictureFolder, site)->LivePost(post).html;
     // Read back through the program's world: the page's content without the
     // anchors, against the renderer's HTML as the browser reads it.
     const QString difference = Run(*w,
@@ -296,6 +297,8 @@ void tst_LivePreview::paneShowsTheRenderersOutput()
             anchor.remove();
           const parsed = document.createElement('template');
           parsed.innerHTML = expected.html;
+          for (const anchor of Array.from(parsed.content.querySelectorAll('qf-line')))
+            anchor.remove();
           return shown.innerHTML === parsed.innerHTML ? '' : shown.innerHTML + '\n---\n' + parsed.innerHTML;
         }))js"),
                                                     QJsonObject{{"html", ToQString(expected)}}))

@@ -9,6 +9,7 @@
 #include "editor/MainWindow.h"
 #include "board/classic/BBCodeRenderer.h"
 #include "browser/BrowserWindow.h"
+#include "support/TestBoards.h"
 #include "support/ModalDriver.h"
 #include "support/PermissionBits.h"
 #include "support/PostControls.h"
@@ -291,7 +292,7 @@ void tst_PreviewPage::previewFollowsTheBoard()
     const QString site = "http://127.0.0.1:9/board/";
     m_settings.setSiteAddress(site);
     if (!board.isEmpty())
-        BoardProfiles::SaveFound(m_settings, site, *BoardKinds::FromKey(ToUtf8(board)), FoundOn::IndexPage);
+        BoardProfiles::SaveFound(m_settings, site, &KindOf(board), FoundOn::IndexPage);
     // The program's pictures, as beside the program.
     QVERIFY(QDir(m_context.pictureFolder).mkpath("emo"));
     for (const QString name : {"smile.gif", "cool.gif"})

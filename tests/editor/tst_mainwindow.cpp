@@ -10,6 +10,7 @@
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "forums/ForumListFile.h"
+#include "support/TestBoards.h"
 #include "support/PostControls.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
@@ -711,7 +712,7 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard()
     m_settings.setSiteAddress(site);
     if (!board.isEmpty()) {
         BoardProfile page;
-        page.found = *BoardKinds::FromKey(board.toStdString());
+        page.found = &KindOf(board);
         page.maxChars = size_t(maxChars);
         BoardProfiles::SavePostingPage(m_settings, site, page);
     }

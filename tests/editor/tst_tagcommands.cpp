@@ -2,6 +2,7 @@
 // The texts of the tag buttons, the size and colour lists and the emoticon
 // pictures, and the open-tag marker of the captions, without a window.
 
+#include "support/TestBoards.h"
 #include "editor/TagCommands.h"
 #include "base/Utf8.h"
 #include "support/TestMain.h"
@@ -186,9 +187,9 @@ void tst_TagCommands::sizeTag_data()
 {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("selection");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
-    const int unknown = int(BoardKind::Unknown), two = int(BoardKind::Phpbb2), three = int(BoardKind::Phpbb3);
+    const QString unknown, two = QStringLiteral("phpbb2"), three = QStringLiteral("phpbb3");
     QTest::newRow("Tiny") << 0 << "x" << unknown << "[size=7]x[/size]";
     QTest::newRow("Small") << 1 << "x" << unknown << "[size=9]x[/size]";
     QTest::newRow("Normal, no selection (as at load)") << 2 << "" << unknown << "[size=12][/size]";
@@ -199,19 +200,19 @@ void tst_TagCommands::sizeTag_data()
     QTest::newRow("phpBB 3: Large is 150 %") << 3 << "x" << three << "[size=150]x[/size]";
     QTest::newRow("phpBB 3: Huge is its maximum") << 4 << "x" << three << "[size=200]x[/size]";
     QTest::newRow("MyBB: Tiny as its editor names it")
-        << 0 << "x" << int(BoardKind::Mybb18) << "[size=x-small]x[/size]";
-    QTest::newRow("MyBB: Huge") << 4 << "x" << int(BoardKind::Mybb18) << "[size=xx-large]x[/size]";
-    QTest::newRow("SMF: Normal writes size 3") << 2 << "x" << int(BoardKind::Smf21) << "[size=3]x[/size]";
-    QTest::newRow("SMF: Large writes size 5") << 3 << "x" << int(BoardKind::Smf21) << "[size=5]x[/size]";
+        << 0 << "x" << QStringLiteral("mybb18") << "[size=x-small]x[/size]";
+    QTest::newRow("MyBB: Huge") << 4 << "x" << QStringLiteral("mybb18") << "[size=xx-large]x[/size]";
+    QTest::newRow("SMF: Normal writes size 3") << 2 << "x" << QStringLiteral("smf21") << "[size=3]x[/size]";
+    QTest::newRow("SMF: Large writes size 5") << 3 << "x" << QStringLiteral("smf21") << "[size=5]x[/size]";
 }
 
 void tst_TagCommands::sizeTag()
 {
     QFETCH(int, item);
     QFETCH(QString, selection);
-    QFETCH(int, kind);
+    QFETCH(QString, kind);
     QFETCH(QString, text);
-    const auto result = TagCommands::SizeTag(item, ToUtf8(selection), BoardKind(kind));
+    const auto result = TagCommands::SizeTag(item, ToUtf8(selection), KindOf(kind));
     QVERIFY(result);
     QCOMPARE(ToQString(*result), text);
 }
@@ -244,9 +245,9 @@ void tst_TagCommands::emoticonCode_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("selection");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
-    const int unknown = int(BoardKind::Unknown), three = int(BoardKind::Phpbb3);
+    const QString unknown, three = QStringLiteral("phpbb3");
     // Each picture's text, shown by the preview as that picture: tst_moreemoticonswindow.
     QTest::newRow("the first picture at the caret") << 0 << "" << unknown << " :D ";
     QTest::newRow("the last picture at the caret") << 19 << "" << unknown << " :arrow: ";
@@ -261,9 +262,9 @@ void tst_TagCommands::emoticonCode()
 {
     QFETCH(int, index);
     QFETCH(QString, selection);
-    QFETCH(int, kind);
+    QFETCH(QString, kind);
     QFETCH(QString, text);
-    const auto result = TagCommands::EmoticonCode(index, ToUtf8(selection), BoardKind(kind));
+    const auto result = TagCommands::EmoticonCode(index, ToUtf8(selection), KindOf(kind));
     QVERIFY(result);
     QCOMPARE(ToQString(*result), text);
 }
@@ -271,10 +272,10 @@ void tst_TagCommands::emoticonCode()
 void tst_TagCommands::outOfRangeInsertsNothing()
 {
     // An index outside the controls must not turn into deleting the selection.
-    QVERIFY(!TagCommands::SizeTag(-1, "keep", BoardKind::Phpbb3));
-    QVERIFY(!TagCommands::SizeTag(5, "keep", BoardKind::Unknown));
-    QVERIFY(!TagCommands::EmoticonCode(20, "keep", BoardKind::Unknown));
-    QVERIFY(!TagCommands::EmoticonCode(-1, "keep", BoardKind::Phpbb3));
+    QVERIFY(!TagCommands::SizeTag(-1, "keep", KindOf("phpbb3")));
+    QVERIFY(!TagCommands::SizeTag(5, "keep", KindOf("")));
+    QVERIFY(!TagCommands::EmoticonCode(20, "keep", KindOf("")));
+    QVERIFY(!TagCommands::EmoticonCode(-1, "keep", KindOf("phpbb3")));
     const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");
     QCOMPARE(ToQString(click.caption), QString("X"));
     QCOMPARE(ToQString(click.text), QString("keep"));

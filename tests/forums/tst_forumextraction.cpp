@@ -202,10 +202,13 @@ void tst_ForumExtraction::boardPages()
     const QString address = m_php->Url("/" + name + ".php" + query).toString();
     OptionsDialog* d = MakeDialog();
     ReplaceText(d->siteAddressEdit, address);
+    QSignalSpy found(d, &OptionsDialog::boardFound);
     Extract(d, address);
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
     QCOMPARE(Items(d->forumsFoundList), Expected(name));
     QCOMPARE(d->boardFoundLabel->text(), board);
+    // The main window learns the board at once, not only on Save.
+    QCOMPARE(found.count(), 1);
     QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(BrowserWindows(), 0);
     QVERIFY(d->isVisible());

@@ -3,7 +3,7 @@
 // for it (Qt-free core), on page texts written as the browser serialises them.
 
 #include "base/Utf8.h"
-#include "forums/ForumScan.h"
+#include "board/classic/ForumScan.h"
 #include "support/TestMain.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "forums/ForumListFile.h"
 #include "forums/OptionsDialog.h"
 #include "forums/SiteList.h"
+#include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
@@ -560,7 +561,7 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     // choice wins over it, for the size list too.
     const QString site = "http://board.test/forum/";
     m_fixture->settings.setSiteAddress(site);
-    BoardProfiles::SaveFound(m_fixture->settings, site, BoardKind::Phpbb3, FoundOn::IndexPage);
+    BoardProfiles::SaveFound(m_fixture->settings, site, &KindOf("phpbb3"), FoundOn::IndexPage);
     auto window = m_fixture->MakeWindow();
     Controls(*window).optionsAction->trigger();
     OptionsDialog* d = EditorFixture::OpenWindow<OptionsDialog>();
@@ -574,7 +575,7 @@ void tst_OptionsDialog::boardSoftwareChosenByTheUser()
     QCOMPARE(d->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
     d->boardKindList->setCurrentIndex(d->boardKindList->findText("SMF 2.1"));
     Click(d->saveButton);
-    QCOMPARE(BoardProfiles::Load(m_fixture->settings, site).Kind(), BoardKind::Smf21);
+    QCOMPARE(&BoardProfiles::Load(m_fixture->settings, site).Kind(), &KindOf("smf21"));
     Controls(*window).sizeList->setCurrentIndex(3);
     emit Controls(*window).sizeList->activated(3);
     QCOMPARE(window->Post().Post(), std::string("[size=5][/size]"));

@@ -7,8 +7,10 @@
 // readers take the page without a crash or a hang, and every entry they give
 // starts with a number and "- ".
 
-#include "forums/ForumLinks.h"
-#include "forums/ForumScan.h"
+#include "board/mybb18/Mybb18Forums.h"
+#include "board/phpbb3/Phpbb3Forums.h"
+#include "board/smf21/Smf21Forums.h"
+#include "board/classic/ForumScan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -78,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (page.find("</") == npos && rewritten != page)
         Fail("the rewrite changed a text without end tags");
     const ForumScan::Result found = ForumScan::Scan(rewritten);
-    const ForumScan::Result phpbb3 = ForumLinks::Phpbb3(page).value_or(ForumScan::Result());
-    for (const ForumScan::Result& engine : {phpbb3, ForumLinks::Mybb(page), ForumLinks::Smf(page)})
+    const ForumScan::Result phpbb3 = Phpbb3::Forums(page).value_or(ForumScan::Result());
+    for (const ForumScan::Result& engine : {phpbb3, Mybb18::Forums(page), Smf21::Forums(page)})
         for (const std::string& entry : engine.entries) {
             const size_t digits = entry.find_first_not_of("0123456789");
             if (digits == 0 || digits == npos || entry.compare(digits, 2, "- ") != 0)

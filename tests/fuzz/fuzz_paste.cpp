@@ -5,7 +5,7 @@
 // and closes every tag it opens; and the nesting guard keeps the parser's
 // tree shallow, which is what keeps the parse linear.
 
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 #include "paste/HtmlToBBCode.h"
 
 #include <gumbo.h>
@@ -60,8 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string html(reinterpret_cast<const char*>(data), size);
     const bool kept = size && (data[0] & 1);
-    const BoardKind kind = size && (data[0] & 2) ? BoardKind::Phpbb3 : BoardKind::Unknown;
-    const std::string bbcode = HtmlPaste::ToBBCode(html, HtmlPaste::ForBoard(kind, kept));
+    HtmlPaste::Dialect dialect;
+    dialect.keepColoursAndSizes = kept;
+    if (size && (data[0] & 2))
+        dialect.sizes = {"50", "85", "100", "150", "200"};  // a phpBB 3 board's
+    const std::string bbcode = HtmlPaste::ToBBCode(html, dialect);
     if (bbcode.size() > 4 * size + 4096) {
         std::fprintf(stderr, "%zu bytes of BBCode for %zu of HTML\n", bbcode.size(), size);
         std::abort();

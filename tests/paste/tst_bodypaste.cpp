@@ -7,6 +7,7 @@
 
 #include "board/BoardProfiles.h"
 #include "editor/MainWindow.h"
+#include "support/TestBoards.h"
 #include "support/EditorFixture.h"
 #include "support/PostControls.h"
 #include "support/TestMain.h"
@@ -123,7 +124,7 @@ void tst_BodyPaste::richTextBecomesBBCode()
         const QString site = "http://board.test/";
         m_fx->settings.setSiteAddress(site);
         BoardProfile page;
-        page.found = *BoardKinds::FromKey(board.toStdString());
+        page.found = &KindOf(board);
         BoardProfiles::SavePostingPage(m_fx->settings, site, page);
     }
     auto w = m_fx->MakeWindow();

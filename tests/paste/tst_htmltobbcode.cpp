@@ -8,9 +8,9 @@
 // Then a pasted megabyte, and pathological pages with a bound on the output.
 
 #include "base/Utf8.h"
-#include "board/BoardKind.h"
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 #include "paste/HtmlToBBCode.h"
+#include "support/TestBoards.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -58,14 +58,14 @@ void tst_HtmlToBBCode::cases_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("bbcode");
     QTest::addColumn<bool>("kept");
-    QTest::addColumn<int>("board");
+    QTest::addColumn<QString>("board");
     const QStringList expected = QDir(CasesDir).entryList({QStringLiteral("*.bbc")}, QDir::Files, QDir::Name);
     QVERIFY(expected.size() >= 20);
     for (const QString& name : expected) {
         const QStringList parts = name.chopped(4).split('.');
         QTest::newRow(qPrintable(name)) << CasesDir + parts[0] + QStringLiteral(".html") << CasesDir + name
                                         << parts.contains(QStringLiteral("kept"))
-                                        << int(BoardKinds::FromKey(ToUtf8(parts.last())).value_or(BoardKind::Unknown));
+                                        << parts.last();
     }
 }
 
@@ -74,12 +74,12 @@ void tst_HtmlToBBCode::cases()
     QFETCH(QString, html);
     QFETCH(QString, bbcode);
     QFETCH(bool, kept);
-    QFETCH(int, board);
+    QFETCH(QString, board);
     QVERIFY2(QFile::exists(html), qPrintable(html));
     QByteArray wanted = Read(bbcode);
     if (wanted.endsWith('\n'))
         wanted.chop(1);  // the file's own last line break
-    const auto dialect = HtmlPaste::ForBoard(BoardKind(board), kept);
+    const auto dialect = HtmlPaste::ForBoard(KindOf(board), kept);
     QCOMPARE(QString::fromStdString(Convert(Read(html), dialect)), QString::fromUtf8(wanted));
 }
 
@@ -153,7 +153,7 @@ void tst_HtmlToBBCode::pathological()
 {
     QFETCH(QByteArray, html);
     for (bool kept : {false, true}) {
-        const std::string bbcode = Convert(html, HtmlPaste::ForBoard(BoardKind::Phpbb3, kept));
+        const std::string bbcode = Convert(html, HtmlPaste::ForBoard(KindOf("phpbb3"), kept));
         QVERIFY2(bbcode.size() <= 4 * size_t(html.size()) + 4096, qPrintable(QString::number(bbcode.size())));
         for (std::string_view tag : {"b]", "i]", "u]", "url", "quote]", "list", "code]"}) {
             size_t opened = 0, closed = 0;

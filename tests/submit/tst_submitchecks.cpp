@@ -7,6 +7,7 @@
 #include "submit/BoardWarnings.h"
 #include "submit/PostingRoute.h"
 #include "submit/SubmitChecks.h"
+#include "support/TestBoards.h"
 #include "support/TestMain.h"
 #include "base/Utf8.h"
 
@@ -127,13 +128,13 @@ void tst_SubmitChecks::warningSentences_data()
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::string>("expected");
     QTest::newRow("one size, for phpBB 3")
-        << BoardWarnings::SizeQuestion(BoardKind::Phpbb3, 1)
+        << BoardWarnings::SizeQuestion(KindOf("phpbb3"), 1)
         << std::string("This post uses phpBB 2's font sizes (7, 9, 12, 18 and 24), "
                        "but your site runs phpBB 3, which reads them as percentages: "
                        "\"Large\" text would show at 18 % of the normal size.\r\n\r\n"
                        "Convert this size to phpBB 3's (50, 85, 100, 150 and 200)?");
     QTest::newRow("three sizes, translated and reordered")
-        << BoardWarnings::SizeQuestion(BoardKind::Phpbb2, 3, Reordered)
+        << BoardWarnings::SizeQuestion(KindOf("phpbb2"), 3, Reordered)
         << std::string("This post uses phpBB 3's font sizes (50, 85, 100, 150 and 200), but your site runs phpBB 2, "
                        "which reads them as pixels and shows any above 29 as typed.\r\n\r\n"
                        "3 sizes -> phpBB 2 (7, 9, 12, 18 and 24)?");

@@ -9,7 +9,7 @@
 // "member" reads it on the board the file was made on.
 
 #include "board/mybb18/Mybb18Renderer.h"
-#include "board/PreviewPage.h"
+#include "board/mybb18/Mybb18Page.h"
 #include "support/CaseRows.h"
 #include "support/TestMain.h"
 #include "support/TestText.h"
@@ -181,7 +181,7 @@ void tst_Mybb18Renderer::editorChoices()
                  QString::fromStdString("<span style=\"font-size: " + value + ";\" class=\"mycode_size\">text</span>"));
     }
     Mybb18::Options options;
-    const std::string page = PreviewPage::BuildForMybb18("[quote]hello[/quote]", options);
+    const std::string page = Mybb18::PreviewPage("[quote]hello[/quote]", options);
     QVERIFY(page.find("<strong>Preview</strong>") != std::string::npos);
     QVERIFY(page.find("<cite>Quote:</cite>hello</blockquote>") != std::string::npos);
 }

@@ -8,7 +8,7 @@
 // "characters". They were rendered on a board at http://127.0.0.1:8797.
 
 #include "base/PagePolicy.h"
-#include "board/PreviewPage.h"
+#include "board/smf21/Smf21Page.h"
 #include "board/smf21/Smf21Renderer.h"
 #include "support/CaseRows.h"
 #include "support/TestMain.h"
@@ -170,7 +170,7 @@ void tst_Smf21Renderer::previewPage()
     // The policy leads the head, so a post's own script never runs; the
     // post's HTML sits in the board's preview box.
     const std::string post = "[b]x[/b]<script>alert(1)</script>";
-    const QByteArray page = Bytes(PreviewPage::BuildForSmf21(post, BoardOptions()));
+    const QByteArray page = Bytes(Smf21::PreviewPage(post, BoardOptions()));
     QVERIFY(page.startsWith("<!DOCTYPE html>\r\n<html><head>" + Bytes(PagePolicy::NoScripts)));
     QVERIFY(page.contains("<div id=\"preview_body\" class=\"windowbg\"><div class=\"inner\">"
                           + Bytes(Smf21::Render(post, BoardOptions()).html) + "</div></div></body></html>"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forums/ForumScan.h"
+#include "board/classic/ForumScan.h"
 
 #include "base/HtmlText.h"
 

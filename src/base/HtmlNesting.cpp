@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "paste/HtmlNesting.h"
+#include "base/HtmlNesting.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "forums/IndexPage.h"
+#include "board/common/IndexPage.h"
 
 #include "base/HtmlText.h"
-#include "forums/ForumScan.h"
-#include "paste/HtmlNesting.h"
+#include "board/classic/ForumScan.h"
+#include "base/HtmlNesting.h"
 
 #include <gumbo.h>
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "board/Board.h"
+
+#include "board/PreviewPage.h"
+#include "board/classic/BBCodeRenderer.h"
+
+namespace {
+
+// The classic dialect: the program's own renderer, with its pictures read
+// from the program's folder; it refuses nothing.
+class ClassicDialect final : public BoardDialect {
+public:
+    explicit ClassicDialect(std::string pictureFolder) : m_pictureFolder(std::move(pictureFolder)) {}
+
+    std::string PreviewPage(std::string_view post) const override { return PreviewPage::Build(post, m_pictureFolder); }
+    std::string LivePage() const override { return LivePreview::ClassicPage(); }
+    LivePreview::Rendered LivePost(std::string_view post) const override
+    {
+        return LivePreview::RenderClassic(post, m_pictureFolder);
+    }
+    BoardVerdict Check(bool, std::string_view, std::string_view) const override { return {}; }
+
+private:
+    std::string m_pictureFolder;
+};
+
+}  // namespace
+
+std::string Board::SizeValue(size_t item) const
+{
+    return item < SizeScale::Pixels.size() ? std::to_string(SizeScale::Pixels[item]) : std::string();
+}
+
+std::string Board::QuoteOpening(std::string_view poster) const { return "[quote=\"" + std::string(poster) + "\"]"; }
+
+ForumScan::Result Board::ForumsOf(std::string_view page) const
+{
+    return ForumScan::Scan(ForumScan::WithUpperCaseLinkEnds(page));
+}
+
+std::vector<PostingMode> Board::ModesToTry(bool reply, std::optional<PostingMode> remembered) const
+{
+    if (reply)
+        return {PostingMode::Reply};
+    if (remembered == PostingMode::NewTopic)
+        return {PostingMode::NewTopic, PostingMode::Post};
+    return {PostingMode::Post, PostingMode::NewTopic};
+}
+
+std::string Board::PostingAddressStart(PostingMode mode) const
+{
+    switch (mode) {
+    case PostingMode::Post:
+        return "posting.php?mode=post&f=";
+    case PostingMode::NewTopic:
+        return "posting.php?mode=newtopic&f=";
+    case PostingMode::Reply:
+        break;
+    }
+    return "posting.php?mode=reply&t=";
+}
+
+Board::Rendering Board::Render(std::string_view post, std::string_view pictureFolder) const
+{
+    return {bbcode::RenderBBCode(post, pictureFolder), {}};
+}
+
+std::shared_ptr<const BoardDialect> Board::DialectFor(const BoardProfile&, const SiteFacts& site) const
+{
+    return std::make_shared<const ClassicDialect>(site.pictureFolder);
+}

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Everything the program knows about one kind of board software, behind one
+// object per kind: its names, how its pages are told apart, the BBCode its
+// editor writes (sizes, emoticon codes, quote openings, tags in any letter
+// case), how its index page lists its forums, where its posting pages are,
+// and, for one site, how it renders and checks a post (BoardDialect). The
+// kinds are listed in board/Boards.cpp; the rest of the program asks the
+// object and never tests which kind it holds. Qt-free.
+
+#include "board/classic/ForumScan.h"
+#include "board/LivePreview.h"
+#include "board/SizeScale.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct BoardProfile;
+
+// The posting pages a board may have: phpBB's two new-topic modes
+// (mode=post, the current one, and mode=newtopic, the older one) and the
+// reply page.
+enum class PostingMode { Post, NewTopic, Reply };
+
+// What a site gives the renderers beyond its profile: where the pictures
+// are. Filled in by board/SitePictures (which knows files and the cache).
+struct SiteFacts {
+    std::string address;        // the site's address as stored, ending in "/"; empty: none chosen
+    std::string origin;         // its scheme, host and port ("https://example.org"); empty with it
+    std::string pictureFolder;  // the program's folder holding emo/
+    // The program's own picture of a board's default smiley, named by the
+    // board's file name ("icon_e_biggrin.gif"), as a file address; empty
+    // when the program has none.
+    std::function<std::string(std::string_view file)> ownPicture;
+    // The cached copy of a picture read from the board, as a file address;
+    // empty until it was fetched.
+    std::function<std::string(std::string_view address)> cachedPicture;
+};
+
+// What the board would do with a post: its own messages (which may hold
+// "<br />"), and whether it would silently drop quotes nested deeper than
+// `maxQuoteDepth`.
+struct BoardVerdict {
+    std::vector<std::string> errors;
+    bool quotesRemoved = false;
+    int maxQuoteDepth = 0;
+};
+
+// How a board renders and checks posts for one site (its smilies, limits
+// and addresses). Built by Board::DialectFor; shared with the live preview
+// pane's thread, so every function is const and thread-safe.
+class BoardDialect {
+public:
+    virtual ~BoardDialect() = default;
+    // The preview window's page (base/PagePolicy.h keeps its scripts off).
+    virtual std::string PreviewPage(std::string_view post) const = 0;
+    // The live preview pane's page, loaded once, and the post rendered for
+    // its container (board/LivePreview.h).
+    virtual std::string LivePage() const = 0;
+    virtual LivePreview::Rendered LivePost(std::string_view post) const = 0;
+    // What the board would refuse in a post with `title` and `body` (as
+    // the browser sends them), or drop from it; `reply` when it answers a
+    // topic. Empty when the board takes it as it is.
+    virtual BoardVerdict Check(bool reply, std::string_view title, std::string_view body) const = 0;
+    // The length the board counts for `body` and the most it takes (0: no
+    // limit); no value when the board shows no counter.
+    struct Length {
+        size_t length = 0;
+        size_t most = 0;
+    };
+    virtual std::optional<Length> Count(std::string_view /*body*/) const { return std::nullopt; }
+};
+
+class Board {
+public:
+    virtual ~Board() = default;
+
+    // The name a user reads ("phpBB 3"); empty for the classic behaviour of
+    // a site whose board is not known.
+    virtual std::string_view Name() const = 0;
+    // The name the settings keep ("phpbb3"); empty likewise.
+    virtual std::string_view Key() const = 0;
+    bool Known() const { return !Key().empty(); }
+    // What only this kind writes into its pages (addresses, fields,
+    // classes); Boards::FromPage counts them.
+    virtual std::span<const std::string_view> PageMarkers() const = 0;
+
+    // The value the Font size list's `item` (0 to 4, Tiny to Huge) writes
+    // into [size=...].
+    virtual std::string SizeValue(size_t item) const;
+    // The phpBB scale this kind reads [size=N] in, when a post written for
+    // the other phpBB generation is offered to be converted on Submit.
+    virtual std::optional<SizeScale::Unit> ConvertsSizesTo() const { return std::nullopt; }
+    // Whether its tags may be typed in any letter case ([B] as [b]).
+    virtual bool TagsInAnyCase() const { return false; }
+    // What a main-window emoticon picture inserts, from the classic code
+    // (" 8) "): this kind's own code for the same face.
+    virtual std::string_view EmoticonCode(std::string_view classicCode) const { return classicCode; }
+    // Whether the smilies and tags read from its posting page replace the
+    // program's own emoticons and add a board-tags menu.
+    virtual bool OffersPostingPageSmilies() const { return false; }
+    // The opening of a quote of `poster` (not empty), written so this kind
+    // reads the name back whole.
+    virtual std::string QuoteOpening(std::string_view poster) const;
+
+    // The forums and sub-forums its index page lists (the body HTML as the
+    // browser serialises it), in page order.
+    virtual ForumScan::Result ForumsOf(std::string_view page) const;
+
+    // The posting pages to try, in order: a reply has one; a new topic
+    // the `remembered` mode first when there is a choice.
+    virtual std::vector<PostingMode> ModesToTry(bool reply, std::optional<PostingMode> remembered) const;
+    // The posting page's address is the site's address, this text, the
+    // topic's or forum's number and PostingAddressEnd.
+    virtual std::string PostingAddressStart(PostingMode mode) const;
+    virtual std::string_view PostingAddressEnd() const { return {}; }
+
+    // The renderer's output for `post` on a board of this kind with its
+    // installer's settings (its default smilies under the board's own
+    // folder), and the messages with which that board would refuse the
+    // post; `pictureFolder` holds the program's emo/ folder, which the
+    // classic renderer's emoticons are referred to from.
+    struct Rendering {
+        std::string html;
+        std::vector<std::string> refusals;
+    };
+    virtual Rendering Render(std::string_view post, std::string_view pictureFolder) const;
+
+    // How it renders and checks posts for a site with `profile`.
+    virtual std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const;
+};

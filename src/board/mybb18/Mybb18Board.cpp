@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "board/mybb18/Mybb18Board.h"
+
+#include "board/BoardProfile.h"
+#include "board/mybb18/Mybb18Forums.h"
+#include "board/mybb18/Mybb18Page.h"
+#include "board/mybb18/Mybb18Renderer.h"
+
+#include <array>
+
+namespace {
+
+// MyBB links its forums and threads by fid and tid (or, with search-engine
+// friendly addresses, forum-N.html), marks its forum rows with a status
+// span, wraps its templates in "start:" comments, and keeps my_post_key in
+// its forms and the quick-login box in every guest page.
+constexpr std::array<std::string_view, 10> Markers = {
+    "forumdisplay.php?fid=", "showthread.php?tid=", "class=\"forum_status", "<!-- start: ",
+    "name=\"my_post_key\"",  "id=\"quick_login\"",  "newthread.php?fid=",   "newreply.php?tid=",
+    "member.php?action=",    "https://mybb.com",
+};
+
+// Its editor's sizes: the same steps as the classic pixels (about 0.6,
+// 0.75, 1, 1.5 and 2 times the normal size), by name.
+constexpr std::array<std::string_view, 5> SizeNames = {"x-small", "small", "medium", "x-large", "xx-large"};
+
+// The length of the blank, line break or no-break space that `text` starts
+// with (`atEnd`: ends with); 0 when none.
+size_t BlankLength(std::string_view text, bool atEnd)
+{
+    constexpr std::string_view NoBreakSpace = "\xC2\xA0";
+    if (text.empty())
+        return 0;
+    const char c = atEnd ? text.back() : text.front();
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v')
+        return 1;
+    if (text.size() >= 2 && (atEnd ? text.substr(text.size() - 2) : text.substr(0, 2)) == NoBreakSpace)
+        return 2;
+    return 0;
+}
+
+// The characters (code points) of a UTF-8 text.
+size_t Characters(std::string_view text)
+{
+    size_t count = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+// The posting form's check of the subject: at most 85 characters, blanks
+// around it and a reply's "RE: " not counted. An empty subject (the
+// board keeps its own) passes.
+std::vector<std::string> SubjectErrors(bool reply, std::string_view title)
+{
+    while (const size_t length = BlankLength(title, false))
+        title.remove_prefix(length);
+    while (const size_t length = BlankLength(title, true))
+        title.remove_suffix(length);
+    if (reply && title.substr(0, 4) == "RE: ")
+        title.remove_prefix(4);
+    if (Characters(title) <= 85)
+        return {};
+    return {"The subject is too long. Please enter a subject shorter than 85 characters (currently "
+            + std::to_string(Characters(title)) + ")."};
+}
+
+class Mybb18Dialect final : public BoardDialect {
+public:
+    explicit Mybb18Dialect(const SiteFacts& site)
+    {
+        // Its default smilies, with the program's pictures of the same faces
+        // where it has them, and the site's address for its quote links.
+        const std::string folder = site.address.empty() ? "images/smilies/" : site.address + "images/smilies/";
+        for (Mybb18::Smiley smiley : Mybb18::DefaultSmilies("")) {
+            std::string own = site.ownPicture ? site.ownPicture(smiley.picture) : std::string();
+            smiley.picture = own.empty() ? folder + smiley.picture : std::move(own);
+            m_smilies.push_back(std::move(smiley));
+        }
+        m_options.smilies = &m_smilies;
+        std::string_view board = site.address;
+        while (!board.empty() && board.back() == '/')
+            board.remove_suffix(1);
+        m_options.boardUrl = std::string(board);
+    }
+    Mybb18Dialect(const Mybb18Dialect&) = delete;
+    Mybb18Dialect& operator=(const Mybb18Dialect&) = delete;
+
+    std::string PreviewPage(std::string_view post) const override
+    {
+        return Mybb18::PreviewPage(post, m_options);
+    }
+    std::string LivePage() const override { return Mybb18::LivePage(); }
+    LivePreview::Rendered LivePost(std::string_view post) const override
+    {
+        return Mybb18::LivePost(post, m_options);
+    }
+    BoardVerdict Check(bool reply, std::string_view title, std::string_view body) const override
+    {
+        BoardVerdict verdict;
+        verdict.errors = SubjectErrors(reply, title);
+        for (std::string& error : Mybb18::Render(body, m_options).errors)
+            verdict.errors.push_back(std::move(error));
+        return verdict;
+    }
+
+private:
+    std::vector<Mybb18::Smiley> m_smilies;
+    Mybb18::Options m_options;
+};
+
+}  // namespace
+
+std::span<const std::string_view> Mybb18Board::PageMarkers() const { return Markers; }
+
+std::string Mybb18Board::SizeValue(size_t item) const
+{
+    return item < SizeNames.size() ? std::string(SizeNames[item]) : std::string();
+}
+
+std::string Mybb18Board::QuoteOpening(std::string_view poster) const { return Mybb18::QuoteOpening(poster); }
+
+ForumScan::Result Mybb18Board::ForumsOf(std::string_view page) const { return Mybb18::Forums(page); }
+
+std::vector<PostingMode> Mybb18Board::ModesToTry(bool reply, std::optional<PostingMode>) const
+{
+    return {reply ? PostingMode::Reply : PostingMode::Post};
+}
+
+std::string Mybb18Board::PostingAddressStart(PostingMode mode) const
+{
+    return mode == PostingMode::Reply ? "newreply.php?tid=" : "newthread.php?fid=";
+}
+
+Board::Rendering Mybb18Board::Render(std::string_view post, std::string_view) const
+{
+    Mybb18::Result result = Mybb18::Render(post);
+    return {std::move(result.html), std::move(result.errors)};
+}
+
+std::shared_ptr<const BoardDialect> Mybb18Board::DialectFor(const BoardProfile&, const SiteFacts& site) const
+{
+    return std::make_shared<const Mybb18Dialect>(site);
+}

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "board/smf21/Smf21Board.h"
+
+#include "board/BoardProfile.h"
+#include "board/smf21/Smf21Forums.h"
+#include "board/smf21/Smf21Page.h"
+#include "board/smf21/Smf21Renderer.h"
+
+#include <array>
+
+namespace {
+
+// SMF addresses boards and topics as board=N.S and topic=N.S, separates
+// query parameters with ";", builds its index from board_N blocks, and puts
+// a sequence number and its login and post actions into its forms.
+constexpr std::array<std::string_view, 10> Markers = {
+    "?board=",         "?topic=",        "id=\"boardindex_table\"", "class=\"up_contain", "?action=post;",
+    "name=\"seqnum\"", "?action=login2", "id=\"postmodify\"",       "simplemachines.org", "id=\"footerfix\"",
+};
+
+// Its editor's sizes: a number from one to seven on its own scale, where
+// three is the normal size; the same steps as the classic pixels.
+constexpr std::array<std::string_view, 5> SizeSteps = {"1", "2", "3", "5", "6"};
+
+class Smf21Dialect final : public BoardDialect {
+public:
+    explicit Smf21Dialect(const SiteFacts& site)
+    {
+        // Its default smilies, with the program's pictures of the same faces
+        // where it has them, and the board's script for its quote links.
+        const std::string folder = site.address.empty() ? "Smileys/fugue/" : site.address + "Smileys/fugue/";
+        for (Smf21::Smiley smiley : Smf21::DefaultSmilies("")) {
+            std::string own = site.ownPicture ? site.ownPicture(smiley.picture) : std::string();
+            smiley.picture = own.empty() ? folder + smiley.picture : std::move(own);
+            m_smilies.push_back(std::move(smiley));
+        }
+        m_options.smilies = &m_smilies;
+        if (!site.address.empty()) {
+            m_options.scriptUrl = site.address + "index.php";
+            m_options.siteOrigin = site.origin;
+        }
+    }
+    Smf21Dialect(const Smf21Dialect&) = delete;
+    Smf21Dialect& operator=(const Smf21Dialect&) = delete;
+
+    std::string PreviewPage(std::string_view post) const override { return Smf21::PreviewPage(post, m_options); }
+    std::string LivePage() const override { return Smf21::LivePage(); }
+    LivePreview::Rendered LivePost(std::string_view post) const override
+    {
+        return Smf21::LivePost(post, m_options);
+    }
+    BoardVerdict Check(bool, std::string_view, std::string_view body) const override
+    {
+        return {Smf21::Render(body, m_options).errors, false, 0};
+    }
+
+private:
+    std::vector<Smf21::Smiley> m_smilies;
+    Smf21::Options m_options;
+};
+
+}  // namespace
+
+std::span<const std::string_view> Smf21Board::PageMarkers() const { return Markers; }
+
+std::string Smf21Board::SizeValue(size_t item) const
+{
+    return item < SizeSteps.size() ? std::string(SizeSteps[item]) : std::string();
+}
+
+std::string Smf21Board::QuoteOpening(std::string_view poster) const { return Smf21::QuoteOpening(poster); }
+
+ForumScan::Result Smf21Board::ForumsOf(std::string_view page) const { return Smf21::Forums(page); }
+
+std::vector<PostingMode> Smf21Board::ModesToTry(bool reply, std::optional<PostingMode>) const
+{
+    return {reply ? PostingMode::Reply : PostingMode::Post};
+}
+
+std::string Smf21Board::PostingAddressStart(PostingMode mode) const
+{
+    return mode == PostingMode::Reply ? "index.php?action=post;topic=" : "index.php?action=post;board=";
+}
+
+Board::Rendering Smf21Board::Render(std::string_view post, std::string_view) const
+{
+    Smf21::Result result = Smf21::Render(post);
+    return {std::move(result.html), std::move(result.errors)};
+}
+
+std::shared_ptr<const BoardDialect> Smf21Board::DialectFor(const BoardProfile&, const SiteFacts& site) const
+{
+    return std::make_shared<const Smf21Dialect>(site);
+}

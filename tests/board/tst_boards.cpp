@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// The board kinds as the program knows them: each is found on a page by
+// its own markers and named by its key, and each judges a post as its board
+// does before Submit opens the posting page.
+
+#include "board/BoardProfile.h"
+#include "board/Boards.h"
+#include "support/TestBoards.h"
+#include "support/TestMain.h"
+
+class tst_Boards : public QObject {
+    Q_OBJECT
+private slots:
+    void everyKindIsFoundByItsOwnMarkers();
+    void checkBeforeSubmit_data();
+    void checkBeforeSubmit();
+};
+
+void tst_Boards::everyKindIsFoundByItsOwnMarkers()
+{
+    QVERIFY(!Boards::Classic().Known());
+    QVERIFY(Boards::Named("") == nullptr);
+    QVERIFY(Boards::Known().size() >= 4);
+    for (const Board* kind : Boards::Known()) {
+        const QString key = QString::fromUtf8(kind->Key().data(), qsizetype(kind->Key().size()));
+        QVERIFY2(!kind->Name().empty(), qPrintable(key));
+        QCOMPARE(Boards::Named(kind->Key()), kind);
+        // A page holding every marker of a kind is that kind's page, whatever
+        // the other kinds' markers share with it.
+        std::string page;
+        for (std::string_view marker : kind->PageMarkers())
+            page += std::string(marker) + "\n";
+        QVERIFY2(Boards::FromPage(page) == kind, qPrintable(key));
+    }
+}
+
+void tst_Boards::checkBeforeSubmit_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("reply");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("refusals");  // the board's messages, "|" between them
+    QTest::addColumn<bool>("quotesDropped");
+    const QString mybbSubject = "The subject is too long. Please enter a subject shorter than 85 characters "
+                                "(currently %1).";
+    const QString nbsp = QString(QChar(0xA0));
+    QTest::newRow("MyBB: 85 characters of subject pass")
+        << "mybb18" << false << QString(85, QChar(0xE9)) << "hello world" << "" << false;
+    QTest::newRow("MyBB: 86 are one too many") << "mybb18" << false << QString(86, 'x') << "hello world"
+                                               << mybbSubject.arg(86) << false;
+    QTest::newRow("MyBB: a reply's RE: is not counted")
+        << "mybb18" << true << "RE: " + QString(85, 'x') << "hello world" << "" << false;
+    QTest::newRow("MyBB: a new topic's RE: is")
+        << "mybb18" << false << "RE: " + QString(82, 'x') << "hello world" << mybbSubject.arg(86) << false;
+    QTest::newRow("MyBB: blanks and no-break spaces around the subject are not counted")
+        << "mybb18" << false << " \t" + nbsp + QString(85, 'x') + nbsp + "\r\n" << "hello world" << "" << false;
+    QTest::newRow("MyBB: subject and message refused together, subject first")
+        << "mybb18" << false << QString(90, 'x') << "abc"
+        << mybbSubject.arg(90) + "|The message is too short. Please enter a message longer than 5 characters."
+        << false;
+    QTest::newRow("SMF: no subject limit of its own, its message limit")
+        << "smf21" << false << QString(200, 'x') << QString(20001, 'x')
+        << "The message exceeds the maximum allowed length (20000 characters)." << false;
+    QTest::newRow("phpBB 3: quotes nested too deep are dropped without a word")
+        << "phpbb3" << false << "" << "[quote]1[quote]2[quote]3[quote]4[/quote][/quote][/quote][/quote]" << ""
+        << true;
+    QTest::newRow("phpBB 2 and an unknown site refuse nothing")
+        << "phpbb2" << false << QString(300, 'x') << "" << "" << false;
+    QTest::newRow("an unknown site") << "" << false << "" << QString(70000, 'x') << "" << false;
+}
+
+void tst_Boards::checkBeforeSubmit()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, reply);
+    QFETCH(QString, title);
+    QFETCH(QString, body);
+    QFETCH(QString, refusals);
+    QFETCH(bool, quotesDropped);
+    const Board& board = KindOf(kind);
+    const BoardVerdict verdict =
+        board.DialectFor(BoardProfile(), SiteFacts())->Check(reply, title.toStdString(), body.toStdString());
+    QStringList messages;
+    for (const std::string& error : verdict.errors)
+        messages << QString::fromStdString(error);
+    QCOMPARE(messages.join('|'), refusals);
+    QCOMPARE(verdict.quotesRemoved, quotesDropped);
+}
+
+QF_TEST_MAIN(tst_Boards)
+#include "tst_boards.moc"
