@@ -2,6 +2,7 @@
 #include "board/classic/ForumScan.h"
 
 #include "base/HtmlText.h"
+#include "board/common/Ascii.h"
 
 #include <algorithm>
 #include <array>
@@ -11,16 +12,6 @@ namespace ForumScan {
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 // Elements whose content the serialiser writes as it is, without escaping:
 // their text may hold markup-like letters that are not markup. (Title and
@@ -32,19 +23,20 @@ constexpr std::array<std::string_view, 9> RawTextElements = {"script",   "style"
 bool IsRawTextElement(std::string_view name)
 {
     return std::any_of(RawTextElements.begin(), RawTextElements.end(),
-                       [name](std::string_view raw) { return EqualsIgnoringCase(name, raw); });
+                       [name](std::string_view raw) { return Ascii::EqualsIgnoringCase(name, raw); });
 }
 
 // Where the end tag of the raw text element `name` starts, searching from
 // `from`; the text's end when there is none.
 size_t RawTextEnd(std::string_view html, size_t from, std::string_view name)
 {
+    const std::string lower = Ascii::ToLower(name);
     for (size_t at = html.find("</", from); at != npos; at = html.find("</", at + 2)) {
         const size_t after = at + 2 + name.size();
         if (after > html.size())
             break;
-        if (EqualsIgnoringCase(html.substr(at + 2, name.size()), name)
-            && (after == html.size() || IsSpace(html[after]) || html[after] == '/' || html[after] == '>'))
+        if (Ascii::EqualsIgnoringCase(html.substr(at + 2, name.size()), lower)
+            && (after == html.size() || Ascii::IsHtmlSpace(html[after]) || html[after] == '/' || html[after] == '>'))
             return at;
     }
     return html.size();
@@ -103,12 +95,12 @@ std::string WithUpperCaseLinkEnds(std::string_view html)
         size_t resume = at + 1;
         if (next == '!' || next == '?') {
             resume = SkipCommentOrDeclaration(html, at);
-        } else if (next == '/' && at + 2 < html.size() && IsLetter(html[at + 2])) {
+        } else if (next == '/' && at + 2 < html.size() && Ascii::IsAlpha(html[at + 2])) {
             const size_t nameEnd = HtmlText::NameEnd(html, at + 2);
             const size_t end = HtmlText::TagEnd(html, nameEnd);
             if (end == npos)
                 break;
-            if (EqualsIgnoringCase(html.substr(at + 2, nameEnd - at - 2), "a")) {
+            if (Ascii::EqualsIgnoringCase(html.substr(at + 2, nameEnd - at - 2), "a")) {
                 out.append(html.substr(copied, at - copied));
                 out.append(LinkEnd);
                 copied = end + 1;
@@ -117,13 +109,13 @@ std::string WithUpperCaseLinkEnds(std::string_view html)
         } else if (next == '/') {
             // "</>" is dropped; "</" before anything else opens a comment.
             resume = html.substr(at, 3) == "</>" ? at + 3 : SkipCommentOrDeclaration(html, at);
-        } else if (IsLetter(next)) {
+        } else if (Ascii::IsAlpha(next)) {
             const size_t nameEnd = HtmlText::NameEnd(html, at + 1);
             const size_t end = HtmlText::TagEnd(html, nameEnd);
             if (end == npos)
                 break;
             const std::string_view name = html.substr(at + 1, nameEnd - at - 1);
-            if (EqualsIgnoringCase(name, "plaintext"))
+            if (Ascii::EqualsIgnoringCase(name, "plaintext"))
                 break;
             resume = IsRawTextElement(name) ? RawTextEnd(html, end + 1, name) : end + 1;
         }
@@ -139,13 +131,13 @@ std::string OneLine(std::string_view text)
     out.reserve(text.size());
     size_t at = 0;
     while (at < text.size()) {
-        if (!IsSpace(text[at])) {
+        if (!Ascii::IsHtmlSpace(text[at])) {
             out.push_back(text[at++]);
             continue;
         }
         size_t end = at;
         bool lineBreak = false;
-        while (end < text.size() && IsSpace(text[end])) {
+        while (end < text.size() && Ascii::IsHtmlSpace(text[end])) {
             lineBreak = lineBreak || text[end] == '\r' || text[end] == '\n';
             ++end;
         }

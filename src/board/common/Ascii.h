@@ -19,6 +19,16 @@ constexpr bool IsAlnum(char c) { return IsAlpha(c) || IsDigit(c); }
 constexpr bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 // A letter, a digit or "_" (\w of a pattern without Unicode).
 constexpr bool IsWord(char c) { return IsAlnum(c) || c == '_'; }
+// One or more digits and nothing else.
+constexpr bool IsDigits(std::string_view s)
+{
+    if (s.empty())
+        return false;
+    for (const char c : s)
+        if (!IsDigit(c))
+            return false;
+    return true;
+}
 
 constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 constexpr char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }

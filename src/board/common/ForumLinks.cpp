@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/common/ForumLinks.h"
 
+#include "board/common/Ascii.h"
+
 namespace ForumLinks {
 
 namespace {
@@ -8,16 +10,6 @@ namespace {
 constexpr size_t npos = std::string_view::npos;
 
 }  // namespace
-
-bool IsDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
 
 Address Split(std::string_view href)
 {
@@ -53,7 +45,7 @@ std::optional<std::string> NumberParameter(std::string_view query, std::string_v
 {
     std::optional<std::string> number;
     ForEachParameter(query, "&", [&](std::string_view name, std::string_view value) {
-        if (name == wanted && IsDigits(value))
+        if (name == wanted && Ascii::IsDigits(value))
             number = std::string(value);
         return !number;
     });

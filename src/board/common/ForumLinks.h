@@ -16,9 +16,6 @@
 
 namespace ForumLinks {
 
-// True when `text` is one or more ASCII digits.
-bool IsDigits(std::string_view text);
-
 // An address without its fragment, split into the path's last segment and
 // the query ("" when none).
 struct Address {

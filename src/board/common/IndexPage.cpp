@@ -4,6 +4,7 @@
 #include "base/HtmlText.h"
 #include "board/classic/ForumScan.h"
 #include "base/HtmlNesting.h"
+#include "board/common/Ascii.h"
 
 #include <gumbo.h>
 
@@ -29,11 +30,7 @@ std::string TagOf(const GumboElement& element)
         return gumbo_normalized_tagname(element.tag);
     GumboStringPiece original = element.original_tag;
     gumbo_tag_from_original_text(&original);
-    std::string tag(original.data, original.length);
-    for (char& c : tag)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return tag;
+    return Ascii::ToLower(std::string_view(original.data, original.length));
 }
 
 // Text as the browser writes it inside an element's HTML.

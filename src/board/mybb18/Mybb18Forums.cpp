@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/mybb18/Mybb18Forums.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/ForumLinks.h"
 
 #include <unordered_set>
@@ -25,7 +26,7 @@ std::optional<std::string> MybbForum(std::string_view href)
         && address.file.substr(address.file.size() - Suffix.size()) == Suffix) {
         const std::string_view number =
             address.file.substr(Prefix.size(), address.file.size() - Prefix.size() - Suffix.size());
-        if (IsDigits(number))
+        if (Ascii::IsDigits(number))
             return std::string(number);
     }
     return std::nullopt;

@@ -126,7 +126,7 @@ bool IsIpv4(std::string_view s)
         const size_t dot = s.find('.', start);
         const std::string_view part =
             s.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start);
-        if (part.empty() || part.size() > 3 || (part.size() > 1 && part[0] == '0') || !IsDigits(part))
+        if (part.empty() || part.size() > 3 || (part.size() > 1 && part[0] == '0') || !Ascii::IsDigits(part))
             return false;
         int value = 0;
         std::from_chars(part.data(), part.data() + part.size(), value);
@@ -503,23 +503,13 @@ std::optional<std::string> Uint(std::string_view value)
         negative = s[0] == '-';
         s.remove_prefix(1);
     }
-    if (s.empty() || !IsDigits(s) || (s.size() > 1 && s[0] == '0'))
+    if (s.empty() || !Ascii::IsDigits(s) || (s.size() > 1 && s[0] == '0'))
         return std::nullopt;
     uint64_t n = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), n);
     if (error != std::errc() || n > uint64_t(INT64_MAX) || (negative && n != 0))
         return std::nullopt;
     return std::to_string(n);
-}
-
-bool IsDigits(std::string_view value)
-{
-    if (value.empty())
-        return false;
-    for (const char c : value)
-        if (!Ascii::IsDigit(c))
-            return false;
-    return true;
 }
 
 bool IsIdentifier(std::string_view value)

@@ -34,7 +34,6 @@ FontSize CheckFontSize(std::string_view value, long max);
 // back in its plain form.
 std::optional<std::string> Uint(std::string_view value);
 
-bool IsDigits(std::string_view value);
 bool IsIdentifier(std::string_view value);  // [-0-9A-Za-z_]+
 // A list type: 1, a, A, i, I mapped to their CSS names, anything else kept
 // when made of letters, digits, spaces and - + , . _ only.

@@ -726,8 +726,8 @@ bool Parser::FilterTag(TagId id)
         if (const AttrValue* size = Find(attributes, Attr::Flash)) {
             const std::string_view v = size->Get();
             const size_t comma = v.find(',');
-            if (comma != std::string_view::npos && Filters::IsDigits(v.substr(0, comma))
-                && Filters::IsDigits(v.substr(comma + 1))) {
+            if (comma != std::string_view::npos && Ascii::IsDigits(v.substr(0, comma))
+                && Ascii::IsDigits(v.substr(comma + 1))) {
                 const std::string width(v.substr(0, comma)), height(v.substr(comma + 1));
                 m_scratch.assign(attributes.begin(), attributes.end());
                 if (!Find(m_scratch, Attr::Width))
@@ -773,7 +773,7 @@ bool Parser::FilterAttributes(Name tagName, std::span<const AttrValue> in, Attri
     auto only = [](bool valid, std::string_view v) {
         return valid ? std::optional<std::string>(std::string(v)) : std::nullopt;
     };
-    auto digits = [&](std::string_view v) { return only(Filters::IsDigits(v), v); };
+    auto digits = [&](std::string_view v) { return only(Ascii::IsDigits(v), v); };
     auto url = [](std::string_view v) { return Filters::Url(v); };
     auto uint = [](std::string_view v) { return Filters::Uint(v); };
     bool ok = true;

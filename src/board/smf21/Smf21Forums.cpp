@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Forums.h"
 
+#include "board/common/Ascii.h"
 #include "board/common/ForumLinks.h"
 
 #include <unordered_set>
@@ -18,7 +19,7 @@ std::optional<std::string> BoardNumber(std::string_view value)
 {
     const std::string_view number = value.substr(0, value.find('.'));
     const size_t dot = value.find('.');
-    if (!IsDigits(number) || (dot != npos && !IsDigits(value.substr(dot + 1))))
+    if (!Ascii::IsDigits(number) || (dot != npos && !Ascii::IsDigits(value.substr(dot + 1))))
         return std::nullopt;
     return std::string(number);
 }
