@@ -51,6 +51,7 @@ void tst_Ascii::classesAreAsciiOnly()
     QVERIFY(Ascii::IsAlnum('q') && Ascii::IsAlnum('7') && !Ascii::IsAlnum('_'));
     QVERIFY(Ascii::IsWord('_') && Ascii::IsWord('K') && !Ascii::IsWord('-') && !Ascii::IsWord('\xE9'));
     QVERIFY(Ascii::IsHexDigit('f') && Ascii::IsHexDigit('F') && Ascii::IsHexDigit('9') && !Ascii::IsHexDigit('g'));
+    QVERIFY(Ascii::IsDigits("0123") && !Ascii::IsDigits("") && !Ascii::IsDigits("12a") && !Ascii::IsDigits("\xD9\xA1"));
 }
 
 void tst_Ascii::caseChangesOnlyAsciiLetters()
