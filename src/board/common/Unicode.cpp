@@ -49,7 +49,6 @@ const uint32_t* FirstRowAtLeast(const uint32_t (&rows)[N], size_t key, char32_t 
     return lo < N / 3 ? rows + 3 * lo : nullptr;
 }
 
-constexpr char32_t Replacement = 0xFFFD;
 constexpr char32_t HangulBase = 0xAC00, LBase = 0x1100, VBase = 0x1161, TBase = 0x11A7;
 constexpr char32_t LCount = 19, VCount = 21, TCount = 28, NCount = VCount * TCount, SCount = LCount * NCount;
 

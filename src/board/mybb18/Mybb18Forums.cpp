@@ -12,8 +12,6 @@ namespace {
 
 using namespace ForumLinks;
 
-constexpr size_t npos = std::string_view::npos;
-
 // MyBB: "forumdisplay.php?fid=N" (other parameters may follow) or "forum-N.html".
 std::optional<std::string> MybbForum(std::string_view href)
 {

@@ -9,8 +9,6 @@ namespace {
 
 using namespace ForumLinks;
 
-constexpr size_t npos = std::string_view::npos;
-
 // phpBB: "viewforum.php?f=N" (a session id may come with it).
 std::optional<std::string> PhpbbForum(std::string_view href)
 {
