@@ -40,6 +40,20 @@ struct SiteFacts {
     // The cached copy of a picture read from the board, as a file address;
     // empty until it was fetched.
     std::function<std::string(std::string_view address)> cachedPicture;
+
+    // A board's default smilies (`Smiley` has a `picture`, a bare file
+    // name) with the program's own picture of each face where it has one,
+    // else the file in `folder` of the site (of the page, `folder` alone,
+    // when no site is chosen).
+    template <class Smiley>
+    std::vector<Smiley> Pictured(std::vector<Smiley> smilies, std::string_view folder) const
+    {
+        for (Smiley& smiley : smilies) {
+            std::string own = ownPicture ? ownPicture(smiley.picture) : std::string();
+            smiley.picture = own.empty() ? address + std::string(folder) + smiley.picture : std::move(own);
+        }
+        return smilies;
+    }
 };
 
 // What the board would do with a post: its own messages (which may hold

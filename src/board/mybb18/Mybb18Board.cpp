@@ -72,12 +72,7 @@ public:
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the site's address for its quote links.
-        const std::string folder = site.address.empty() ? "images/smilies/" : site.address + "images/smilies/";
-        for (Mybb18::Smiley smiley : Mybb18::DefaultSmilies("")) {
-            std::string own = site.ownPicture ? site.ownPicture(smiley.picture) : std::string();
-            smiley.picture = own.empty() ? folder + smiley.picture : std::move(own);
-            m_smilies.push_back(std::move(smiley));
-        }
+        m_smilies = site.Pictured(Mybb18::DefaultSmilies(""), "images/smilies/");
         m_options.smilies = &m_smilies;
         std::string_view board = site.address;
         while (!board.empty() && board.back() == '/')

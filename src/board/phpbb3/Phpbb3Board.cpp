@@ -37,12 +37,8 @@ public:
         } else {
             // Its default smilies, with the program's pictures of the same
             // faces where it has them.
-            const std::string folder = site.address.empty() ? "./images/smilies/" : site.address + "images/smilies/";
-            for (Phpbb3::Smiley smiley : Phpbb3::DefaultSmilies("")) {
-                std::string own = site.ownPicture ? site.ownPicture(smiley.picture) : std::string();
-                smiley.picture = own.empty() ? folder + smiley.picture : std::move(own);
-                m_smilies.push_back(std::move(smiley));
-            }
+            m_smilies = site.Pictured(Phpbb3::DefaultSmilies(""),
+                                      site.address.empty() ? "./images/smilies/" : "images/smilies/");
         }
         m_options.smilies = &m_smilies;
         if (profile.maxChars > 0)

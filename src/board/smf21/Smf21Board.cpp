@@ -28,12 +28,7 @@ public:
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the board's script for its quote links.
-        const std::string folder = site.address.empty() ? "Smileys/fugue/" : site.address + "Smileys/fugue/";
-        for (Smf21::Smiley smiley : Smf21::DefaultSmilies("")) {
-            std::string own = site.ownPicture ? site.ownPicture(smiley.picture) : std::string();
-            smiley.picture = own.empty() ? folder + smiley.picture : std::move(own);
-            m_smilies.push_back(std::move(smiley));
-        }
+        m_smilies = site.Pictured(Smf21::DefaultSmilies(""), "Smileys/fugue/");
         m_options.smilies = &m_smilies;
         if (!site.address.empty()) {
             m_options.scriptUrl = site.address + "index.php";
