@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forums/OptionsDialog.h"
 
+#include "base/HtmlText.h"
 #include "base/Platform.h"
 #include "base/Settings.h"
 #include "base/Utf8.h"
@@ -288,8 +289,11 @@ void OptionsDialog::KeepFields()
     m_kinds[site.id] = boardKindList->currentData().toString();
     if (forumsFoundList->count() > 0) {
         QStringList entries;
-        for (int row = 0; row < forumsFoundList->count(); ++row)
-            entries.append(forumsFoundList->item(row)->text());
+        for (int row = 0; row < forumsFoundList->count(); ++row) {
+            const QListWidgetItem* item = forumsFoundList->item(row);
+            const QVariant entry = item->data(Qt::UserRole);
+            entries.append(entry.isValid() ? entry.toString() : item->text());
+        }
         m_found[site.id] = entries;
     }
 }
@@ -308,7 +312,8 @@ void OptionsDialog::ShowSite(int row)
                                                    : QString();
     boardKindList->setCurrentIndex(std::max(0, boardKindList->findData(kind)));
     forumsFoundList->clear();
-    forumsFoundList->addItems(m_found.value(site.id));
+    for (const QString& entry : m_found.value(site.id))
+        AddFoundEntry(entry);
     removeSiteButton->setEnabled(m_sites.size() > 1);
     moveSiteUpButton->setEnabled(row > 0);
     moveSiteDownButton->setEnabled(row + 1 < m_sites.size());
@@ -497,7 +502,7 @@ void OptionsDialog::extractForums()
         // and topic titles: one entry per forum, the first one, stays.
         const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(std::move(found.entries));
         for (const std::string& entry : forums)
-            forumsFoundList->addItem(ToQString(entry));
+            AddFoundEntry(ToQString(entry));
         if (found.complete && !forums.empty()) {
             unsetCursor();
             return;
@@ -505,6 +510,14 @@ void OptionsDialog::extractForums()
     }
     unsetCursor();
     m_context.platform->MsgBox(this, ExtractionFailure(), MsgButtons::OK, MsgIcon::Critical);
+}
+
+void OptionsDialog::AddFoundEntry(const QString& entry)
+{
+    // The list shows the name as the board shows it; forums.inf keeps the
+    // entry as the page writes it.
+    auto* item = new QListWidgetItem(ToQString(HtmlText::DecodeReferences(ToUtf8(entry))), forumsFoundList);
+    item->setData(Qt::UserRole, entry);
 }
 
 void OptionsDialog::done(int result)

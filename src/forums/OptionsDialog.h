@@ -135,6 +135,9 @@ private:
     void LoadSettings();
     // The fields into the selected site's entry, and back.
     void KeepFields();
+    // Adds a found forum entry ("N- name" as the page writes the name) to
+    // the list, shown with its character references decoded.
+    void AddFoundEntry(const QString& entry);
     void ShowSite(int row);
     // The id of the site the fields show; empty while none is shown.
     QString ShownSiteId() const;

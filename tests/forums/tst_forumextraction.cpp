@@ -52,7 +52,19 @@ QStringList Expected(const QString& name)
     return lines;
 }
 
+// The entries as forums.inf gets them (names as the page writes them).
 QStringList Items(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        const QVariant entry = list->item(i)->data(Qt::UserRole);
+        items.append(entry.isValid() ? entry.toString() : list->item(i)->text());
+    }
+    return items;
+}
+
+// The entries as the list shows them: names as the board shows them.
+QStringList Shown(const QListWidget* list)
 {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
@@ -206,6 +218,9 @@ void tst_ForumExtraction::boardPages()
     Extract(d, address);
     QVERIFY2(m_fixture->platform.messages.isEmpty(), qPrintable(m_fixture->platform.MessageTexts().join('|')));
     QCOMPARE(Items(d->forumsFoundList), Expected(name));
+    QStringList decoded = Expected(name);
+    decoded.replaceInStrings("&lt;", "<").replaceInStrings("&gt;", ">").replaceInStrings("&amp;", "&");
+    QCOMPARE(Shown(d->forumsFoundList), decoded);
     QCOMPARE(d->boardFoundLabel->text(), board);
     // The main window learns the board at once, not only on Save.
     QCOMPARE(found.count(), 1);
