@@ -43,14 +43,14 @@ std::string_view ListKind(int choice)
     }
 }
 
-std::optional<std::string> Output(const AssistState& s)
+std::optional<std::string> Output(const AssistState& s, const Board& board)
 {
     if (s.command == UrlCommand)
         return Concat({"[url", s.linkTarget, "]", s.linkName, "[/url]"});
     if (s.command == ListCommand)
         return Concat({"[list]", s.title, s.listBody, ListEnd});
     if (s.command == NumberedListCommand)
-        return Concat({"[list=", ListKind(s.listKind), "]", s.title, s.listBody, ListEnd});
+        return Concat({board.OpeningTag(Concat({"list=", ListKind(s.listKind)})), s.title, s.listBody, ListEnd});
     return std::nullopt;
 }
 

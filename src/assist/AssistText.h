@@ -43,9 +43,10 @@ std::string ListBody(const std::vector<std::string>& items);
 // for any other choice.
 std::string_view ListKind(int choice);
 
-// The output of the "url", "list" and "list=" builders. None for any other
+// The output of the "url", "list" and "list=" builders, a numbered list
+// opened as `board` writes it (Board::OpeningTag). None for any other
 // command ("img" included): their output is not recomputed from the state.
-std::optional<std::string> Output(const AssistState& state);
+std::optional<std::string> Output(const AssistState& state, const Board& board = Boards::Classic());
 
 // The quote block: the board's opening for the poster (Board::QuoteOpening;
 // "[quote]" for an empty poster), quoted, and "[/quote]".

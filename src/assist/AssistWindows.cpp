@@ -53,12 +53,15 @@ void AssistWindows::SetBoard(const Board& board)
     m_board = &board;
     if (m_quote)
         m_quote->SetBoard(board);
+    if (m_assist)
+        m_assist->SetBoard(board);
 }
 
 void AssistWindows::OpenAssistant(const QString& command)
 {
     if (!m_assist)
         m_assist = new BBCodeAssistant(m_post, m_owner);
+    m_assist->SetBoard(*m_board);
     m_assist->AssistCommand = command;
     m_assist->exec();
 }

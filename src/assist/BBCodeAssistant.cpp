@@ -59,7 +59,6 @@ const QRect NumberingOption(6, 6, 84, 24);  // the first of three, side by side
 const QString ImgAddressDesigned = QStringLiteral("http://");
 const QString UrlOpening = QStringLiteral("[url][/url]");
 const QString ListOpening = QStringLiteral("[list][/list]");
-const QString NumberedListOpening = QStringLiteral("[list=1][/list]");
 
 // The visible label before a field, without its colon, names the field.
 QString NameOf(const QLabel* label)
@@ -422,7 +421,7 @@ void BBCodeAssistant::StartForCommand()
     } else if (AssistCommand == ToQString(AssistText::NumberedListCommand)) {
         BringToFront(listPage);
         listTitleEdit->setText(selection);
-        SetOutput(NumberedListOpening);
+        SetOutput(ToQString(m_board->OpeningTag("list=1")) + QStringLiteral("[/list]"));
         numberedBox->setChecked(true);
         UpdateOutput();
         itemEdit->setFocus();
@@ -456,7 +455,7 @@ void BBCodeAssistant::UpdateOutput()
     const std::string command = ToUtf8(AssistCommand);
     const std::string title = ToUtf8(listTitleEdit->text());
     const AssistText::AssistState state{command, LinkName, LinkTarget, title, ListBody, kind};
-    if (const std::optional<std::string> output = AssistText::Output(state))
+    if (const std::optional<std::string> output = AssistText::Output(state, *m_board))
         SetOutput(ToQString(*output));
 }
 

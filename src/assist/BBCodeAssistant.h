@@ -8,6 +8,8 @@
 // after setting `AssistCommand`. Every showing starts from the designed state
 // of the controls and then runs `StartForCommand`; closing runs `ClearState`.
 
+#include "board/Boards.h"
+
 #include <QDialog>
 #include <QString>
 #include <array>
@@ -30,6 +32,9 @@ class BBCodeAssistant : public QDialog {
     Q_OBJECT
 public:
     BBCodeAssistant(PostDocument& post, QWidget* owner);
+    // The chosen site's board, whose numbered lists the output writes (a
+    // kind of the registry, which outlives this window).
+    void SetBoard(const Board& board) { m_board = &board; }
 
     // Which construct is built: "url", "img", "list" or "list="; set before
     // showing, switched between "list" and "list=" by "Numbered:".
@@ -109,5 +114,6 @@ private:
     void ShowOutputTooltip();
 
     PostDocument& m_post;
+    const Board* m_board = &Boards::Classic();
     bool m_loaded = false;  // StartForCommand has run for the current showing
 };

@@ -121,6 +121,10 @@ public:
     // The opening of a quote of `poster` (not empty), written so this kind
     // reads the name back whole.
     virtual std::string QuoteOpening(std::string_view poster) const;
+    // How this kind writes the opening tag the program writes as `[word]`
+    // ("list=1", a numbered list; "list=a", "list=i", "list=" for the
+    // assistant's numberings): "[word]" on the phpBB boards and MyBB.
+    virtual std::string OpeningTag(std::string_view word) const { return "[" + std::string(word) + "]"; }
 
     // The forums and sub-forums its index page lists (the body HTML as the
     // browser serialises it), in page order.

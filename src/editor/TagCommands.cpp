@@ -15,7 +15,7 @@ constexpr std::string_view OpenMarker = " *";
 bool ValidButton(int index) { return index >= 0 && index < static_cast<int>(TagTable::Buttons.size()); }
 
 // The closing tag names the tag without its value: "list=1" closes with "[/list]".
-std::string_view ClosingWord(std::string_view tagWord) { return tagWord.substr(0, tagWord.find('=')); }
+std::string_view ClosingWord(std::string_view tagWord) { return tagWord.substr(0, tagWord.find_first_of("= ")); }
 }  // namespace
 
 Dialog DialogFor(int index, bool assistMode)
@@ -43,7 +43,7 @@ std::string_view AssistCommandFor(int index)
     }
 }
 
-TagClick ClickTagButton(int index, std::string_view selection, std::string_view caption)
+TagClick ClickTagButton(int index, std::string_view selection, std::string_view caption, const Board& board)
 {
     if (!ValidButton(index))
         return {std::string(selection), std::string(caption), false};
@@ -52,7 +52,7 @@ TagClick ClickTagButton(int index, std::string_view selection, std::string_view 
     if (word.empty())
         return {Concat({"[*]", selection}), std::string(caption), false};
 
-    const std::string open = Concat({"[", word, "]"});
+    const std::string open = board.OpeningTag(word);
     const std::string close = Concat({"[/", ClosingWord(word), "]"});
     if (!selection.empty())
         return {Concat({open, selection, close}), std::string(caption), true};

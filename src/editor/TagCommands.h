@@ -9,7 +9,7 @@
 // means its opening tag was inserted and the closing tag is due. The marker
 // belongs to the button, not to the text: deleting the inserted tag leaves it.
 
-#include "board/Board.h"
+#include "board/Boards.h"
 
 #include <optional>
 #include <string>
@@ -27,14 +27,16 @@ Dialog DialogFor(int index, bool assistMode);
 std::string_view AssistCommandFor(int index);
 
 // The result of a tag button click with assistance off (or for a button that
-// opens no dialog). `index` is 0 to 9; any other index gives back the
+// opens no dialog), its opening tag as `board` writes it
+// (Board::OpeningTag). `index` is 0 to 9; any other index gives back the
 // selection and the caption unchanged.
 struct TagClick {
     std::string text;     // replaces the selection
     std::string caption;  // the button's caption afterwards
     bool focusPost;       // the keyboard focus goes to the post field
 };
-TagClick ClickTagButton(int index, std::string_view selection, std::string_view caption);
+TagClick ClickTagButton(int index, std::string_view selection, std::string_view caption,
+                        const Board& board = Boards::Classic());
 
 // The tag button run by Ctrl and a letter in the post field ('B', 'I', 'U',
 // 'Q', 'C', 'M', 'R', upper case); -1 for any other letter.

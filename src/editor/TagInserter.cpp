@@ -43,7 +43,7 @@ void TagInserter::ButtonClick(int index)
     }
     QPushButton* button = m_buttons[static_cast<size_t>(index)];
     const std::string caption = ToUtf8(button->text());
-    const TagCommands::TagClick click = TagCommands::ClickTagButton(index, m_post.SelectedText(), caption);
+    const TagCommands::TagClick click = TagCommands::ClickTagButton(index, m_post.SelectedText(), caption, *m_board);
     if (click.caption != caption)
         button->setText(ToQString(click.caption));
     Insert(click.text);

@@ -22,6 +22,8 @@ private slots:
     void imgAndUnknownCommandsLeaveTheOutput();
     void listBody_data();
     void listBody();
+    void numberedListsAsTheBoardWrites_data();
+    void numberedListsAsTheBoardWrites();
     void quoteBlock_data();
     void quoteBlock();
     void extraEmoticonText();
@@ -150,6 +152,30 @@ void tst_AssistText::listBody()
     for (const QString& item : items)
         texts.push_back(ToUtf8(item));
     QCOMPARE(ToQString(AssistText::ListBody(texts)), body);
+}
+
+void tst_AssistText::numberedListsAsTheBoardWrites_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("phpBB 3: 1. 2. 3.") << "phpbb3" << 1 << "[list=1]  [*]x[/list]";
+    QTest::newRow("MyBB: a. b. c.") << "mybb18" << 2 << "[list=a]  [*]x[/list]";
+    QTest::newRow("SMF: 1. 2. 3. names its list style") << "smf21" << 1 << "[list type=decimal]  [*]x[/list]";
+    QTest::newRow("SMF: a. b. c.") << "smf21" << 2 << "[list type=lower-alpha]  [*]x[/list]";
+    QTest::newRow("SMF: i. ii. iii.") << "smf21" << 3 << "[list type=lower-roman]  [*]x[/list]";
+    QTest::newRow("SMF: no choice numbers all the same") << "smf21" << 0 << "[list type=decimal]  [*]x[/list]";
+}
+
+void tst_AssistText::numberedListsAsTheBoardWrites()
+{
+    QFETCH(QString, board);
+    QFETCH(int, kind);
+    QFETCH(QString, output);
+    const std::string body = AssistText::ListBody({"x"});
+    const auto built = AssistText::Output({"list=", "", "", "", body, kind}, KindOf(board));
+    QVERIFY(built.has_value());
+    QCOMPARE(ToQString(*built), output);
 }
 
 void tst_AssistText::quoteBlock_data()

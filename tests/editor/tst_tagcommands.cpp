@@ -104,13 +104,20 @@ void tst_TagCommands::markerCycle_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("pair");  // what an open and a close insert
+    QTest::addColumn<QString>("pair");   // what an open and a close insert
+    QTest::addColumn<QString>("board");  // the site's board; the classic one when empty
     QTest::newRow("Code") << 4 << "Code"
-                          << "[code][/code]";
+                          << "[code][/code]" << "";
     QTest::newRow("Quote") << 3 << "Quote"
-                           << "[quote][/quote]";
+                           << "[quote][/quote]" << "";
     QTest::newRow("List=") << 6 << "List="
-                           << "[list=1][/list]";
+                           << "[list=1][/list]" << "";
+    QTest::newRow("List= on MyBB") << 6 << "List="
+                                   << "[list=1][/list]" << "mybb18";
+    QTest::newRow("List= on SMF, which has no [list=1]") << 6 << "List="
+                                                         << "[list type=decimal][/list]" << "smf21";
+    QTest::newRow("Code on SMF") << 4 << "Code"
+                                 << "[code][/code]" << "smf21";
 }
 
 void tst_TagCommands::markerCycle()
@@ -119,10 +126,11 @@ void tst_TagCommands::markerCycle()
     QFETCH(int, index);
     QFETCH(QString, caption);
     QFETCH(QString, pair);
+    QFETCH(QString, board);
     std::string current = ToUtf8(caption);
     std::string inserted;
     for (int click = 0; click < 4; ++click) {
-        const TagCommands::TagClick result = TagCommands::ClickTagButton(index, "", current);
+        const TagCommands::TagClick result = TagCommands::ClickTagButton(index, "", current, KindOf(board));
         inserted += result.text;
         current = result.caption;
         QCOMPARE(ToQString(current), click % 2 == 0 ? caption + " *" : caption);

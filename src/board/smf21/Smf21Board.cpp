@@ -65,6 +65,18 @@ std::string Smf21Board::SizeValue(size_t item) const
 
 std::string Smf21Board::QuoteOpening(std::string_view poster) const { return Smf21::QuoteOpening(poster); }
 
+std::string Smf21Board::OpeningTag(std::string_view word) const
+{
+    // SMF has no [list=1]: it would show the tag as text after an empty
+    // list. Its numbered lists name their list style.
+    static constexpr std::pair<std::string_view, std::string_view> Lists[] = {
+        {"list=", "decimal"}, {"list=1", "decimal"}, {"list=a", "lower-alpha"}, {"list=i", "lower-roman"}};
+    for (const auto& [list, style] : Lists)
+        if (word == list)
+            return "[list type=" + std::string(style) + "]";
+    return Board::OpeningTag(word);
+}
+
 ForumScan::Result Smf21Board::ForumsOf(std::string_view page) const { return Smf21::Forums(page); }
 
 std::vector<PostingMode> Smf21Board::ModesToTry(bool reply, std::optional<PostingMode>) const

@@ -12,6 +12,7 @@ public:
     std::span<const std::string_view> PageMarkers() const override;
     std::string SizeValue(size_t item) const override;
     std::string QuoteOpening(std::string_view poster) const override;
+    std::string OpeningTag(std::string_view word) const override;
     ForumScan::Result ForumsOf(std::string_view page) const override;
     std::vector<PostingMode> ModesToTry(bool reply, std::optional<PostingMode> remembered) const override;
     std::string PostingAddressStart(PostingMode mode) const override;
