@@ -794,7 +794,7 @@ void tst_SubmitForum::fromExtractionToTheForum()
     QTest::keyClicks(dialog->siteAddressEdit, Site("phpbb3") + "index.php");
     QTest::mouseClick(dialog->startExtractingButton, Qt::LeftButton);
     QF_TRY_COMPARE_WITH_TIMEOUT(dialog->forumsFoundList->count(), 2, LoadTimeout);
-    QCOMPARE(dialog->forumsFoundList->item(0)->text(), QString("2- Meetings &amp; Exhibitions"));
+    QCOMPARE(dialog->forumsFoundList->item(0)->text(), QString("2- Meetings & Exhibitions"));
     QCOMPARE(dialog->boardFoundLabel->text(), QString("Board: phpBB 3, found on the index page"));
     QPointer<OptionsDialog> open(dialog);
     QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
