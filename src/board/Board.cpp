@@ -26,6 +26,23 @@ private:
 
 }  // namespace
 
+std::optional<std::string> CodeForFace(std::string_view classicCode, std::span<const FaceCode> faces)
+{
+    const size_t start = classicCode.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return std::string(classicCode);
+    const size_t end = classicCode.find_last_not_of(' ') + 1;
+    const std::string_view bare = classicCode.substr(start, end - start);
+    for (const FaceCode& face : faces)
+        if (face.classic == bare) {
+            if (face.own.empty())
+                return std::nullopt;
+            return std::string(classicCode.substr(0, start)) + std::string(face.own)
+                + std::string(classicCode.substr(end));
+        }
+    return std::string(classicCode);
+}
+
 std::string Board::SizeValue(size_t item) const
 {
     return item < SizeScale::Pixels.size() ? std::to_string(SizeScale::Pixels[item]) : std::string();

@@ -90,6 +90,17 @@ public:
     virtual std::optional<Length> Count(std::string_view /*body*/) const { return std::nullopt; }
 };
 
+// A board's codes for the faces of the classic emoticons: the classic code
+// and the board's, empty where the board has no such face.
+struct FaceCode {
+    std::string_view classic;
+    std::string_view own;
+};
+
+// The board's code for the face of `classicCode` (blanks around it kept)
+// from `faces`; the classic code itself when `faces` does not list it.
+std::optional<std::string> CodeForFace(std::string_view classicCode, std::span<const FaceCode> faces);
+
 class Board {
 public:
     virtual ~Board() = default;
@@ -112,9 +123,14 @@ public:
     virtual std::optional<SizeScale::Unit> ConvertsSizesTo() const { return std::nullopt; }
     // Whether its tags may be typed in any letter case ([B] as [b]).
     virtual bool TagsInAnyCase() const { return false; }
-    // What a main-window emoticon picture inserts, from the classic code
-    // (" 8) "): this kind's own code for the same face.
-    virtual std::string_view EmoticonCode(std::string_view classicCode) const { return classicCode; }
+    // What a main-window emoticon picture inserts, from its classic code
+    // (" 8) ", blanks around it): this kind's own code for the same face,
+    // with the same blanks; no value when this kind has no such face (the
+    // picture is then not offered).
+    virtual std::optional<std::string> EmoticonCode(std::string_view classicCode) const
+    {
+        return std::string(classicCode);
+    }
     // Whether the smilies and tags read from its posting page replace the
     // program's own emoticons and add a board-tags menu.
     virtual bool OffersPostingPageSmilies() const { return false; }

@@ -1053,7 +1053,10 @@ void MainWindow::ShowEmoticons()
             tooltip = ToQString(smilies[index].title.empty() ? smilies[index].code : smilies[index].title);
             pixmap = SmileyPictures::Picture(smilies[index], fit);
         }
-        picture->setVisible(smilies.empty() || index < smilies.size());
+        // A face the board has no smiley for is not offered.
+        const bool offered = smilies.empty() ? m_board.Kind().EmoticonCode(TagTable::Emoticons[index].code).has_value()
+                                             : index < smilies.size();
+        picture->setVisible(offered);
         picture->setToolTip(tooltip);
         picture->setAccessibleName(tooltip.trimmed());
         // A picture not fetched yet shows its code's first letters.

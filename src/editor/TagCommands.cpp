@@ -110,7 +110,10 @@ std::optional<std::string> EmoticonCode(int index, std::string_view selection, c
 {
     if (index < 0 || index >= static_cast<int>(TagTable::Emoticons.size()))
         return std::nullopt;
-    return Concat({selection, board.EmoticonCode(TagTable::Emoticons[static_cast<size_t>(index)].code)});
+    const std::optional<std::string> code = board.EmoticonCode(TagTable::Emoticons[static_cast<size_t>(index)].code);
+    if (!code)
+        return std::nullopt;
+    return Concat({selection, *code});
 }
 
 std::string SmileyCode(std::string_view code, std::string_view selection)

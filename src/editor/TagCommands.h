@@ -54,9 +54,10 @@ std::string ColourValue(std::string_view item);
 // "[color=" value "]" + selection + "[/color]".
 std::string ColourTag(std::string_view item, std::string_view selection);
 
-// Emoticon picture `index` (0 to 19): the selection followed by the picture's
-// code for a site of `kind`, blanks included. None for an index outside the
-// grid.
+// Emoticon picture `index` (0 to 19): the selection followed by the
+// board's code for the picture's face (Board::EmoticonCode), blanks
+// included. None for an index outside the grid, or a face the board has
+// not.
 std::optional<std::string> EmoticonCode(int index, std::string_view selection, const Board& board);
 
 // A board's own smiley: the selection, a blank, its code and a blank (the

@@ -5,6 +5,7 @@
 
 #include "board/BoardProfile.h"
 #include "board/Boards.h"
+#include "editor/TagTable.h"
 #include "support/TestBoards.h"
 #include "support/TestMain.h"
 
@@ -12,6 +13,7 @@ class tst_Boards : public QObject {
     Q_OBJECT
 private slots:
     void everyKindIsFoundByItsOwnMarkers();
+    void everyOfferedFaceIsAPictureOnTheBoard();
     void checkBeforeSubmit_data();
     void checkBeforeSubmit();
 };
@@ -31,6 +33,27 @@ void tst_Boards::everyKindIsFoundByItsOwnMarkers()
         for (std::string_view marker : kind->PageMarkers())
             page += std::string(marker) + "\n";
         QVERIFY2(Boards::FromPage(page) == kind, qPrintable(key));
+    }
+}
+
+void tst_Boards::everyOfferedFaceIsAPictureOnTheBoard()
+{
+    // What each emoticon picture of the main window inserts, the board
+    // shows as one picture; a face it has not is not offered.
+    for (const Board* kind : Boards::Known()) {
+        int offered = 0;
+        for (const TagTable::EmoticonPicture& face : TagTable::Emoticons) {
+            const std::optional<std::string> code = kind->EmoticonCode(face.code);
+            if (!code)
+                continue;
+            ++offered;
+            const std::string html = kind->Render("Hi" + *code + "there", "/pictures/").html;
+            size_t pictures = 0;
+            for (size_t at = html.find("<img"); at != std::string::npos; at = html.find("<img", at + 1))
+                ++pictures;
+            QVERIFY2(pictures == 1, (std::string(kind->Key()) + ":" + *code + " gives " + html).c_str());
+        }
+        QVERIFY2(offered >= 14, std::string(kind->Key()).c_str());
     }
 }
 

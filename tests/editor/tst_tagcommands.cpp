@@ -264,6 +264,8 @@ void tst_TagCommands::emoticonCode_data()
     QTest::newRow("Cool, classic code") << 6 << "" << unknown << " 8) ";
     QTest::newRow("Cool on phpBB 3, whose code has a nose") << 6 << "" << three << " 8-) ";
     QTest::newRow("a code both know stays on phpBB 3") << 0 << "" << three << " :D ";
+    QTest::newRow("Confused on MyBB is its :s") << 5 << "" << QStringLiteral("mybb18") << " :s ";
+    QTest::newRow("Rolling eyes on SMF") << 14 << "a" << QStringLiteral("smf21") << "a ::) ";
 }
 
 void tst_TagCommands::emoticonCode()
@@ -284,6 +286,9 @@ void tst_TagCommands::outOfRangeInsertsNothing()
     QVERIFY(!TagCommands::SizeTag(5, "keep", KindOf("")));
     QVERIFY(!TagCommands::EmoticonCode(20, "keep", KindOf("")));
     QVERIFY(!TagCommands::EmoticonCode(-1, "keep", KindOf("phpbb3")));
+    // A face the board has not: nothing to insert.
+    QVERIFY(!TagCommands::EmoticonCode(7, "keep", KindOf("mybb18")));
+    QVERIFY(!TagCommands::EmoticonCode(13, "keep", KindOf("smf21")));
     const TagCommands::TagClick click = TagCommands::ClickTagButton(10, "keep", "X");
     QCOMPARE(ToQString(click.caption), QString("X"));
     QCOMPARE(ToQString(click.text), QString("keep"));

@@ -5,11 +5,13 @@
 // focus and undo that every insertion must leave right.
 
 #include "base/PictureBox.h"
+#include "board/BoardProfiles.h"
 #include "post/PostDocument.h"
 #include "editor/MainWindow.h"
 #include "support/EditorFixture.h"
 #include "support/ModalDriver.h"
 #include "support/PostControls.h"
+#include "support/TestBoards.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -482,22 +484,30 @@ void tst_TagInserter::emoticon_data()
     // Every picture's text and the preview's picture for it: tst_moreemoticonswindow.
     QTest::addColumn<QString>("tooltip");  // the picture the user clicks
     QTest::addColumn<QString>("before");   // "|" marks the selection
-    QTest::addColumn<QString>("after");    // "|" marks the caret
+    QTest::addColumn<QString>("after");    // "|" marks the caret; empty: the picture is not offered
+    QTest::addColumn<QString>("board");    // the site's board; the classic one when empty
     QTest::newRow("Very happy at the caret") << "Very happy\r\n"
                                              << "ab||c"
-                                             << "ab :D |c";
+                                             << "ab :D |c" << "";
     QTest::newRow("Very happy after the selection") << "Very happy\r\n"
                                                     << "|abc|"
-                                                    << "abc :D |";
+                                                    << "abc :D |" << "";
     QTest::newRow("Mad with its double blank") << "Mad"
                                                << "x |grr| y"
-                                               << "x grr :x  | y";
+                                               << "x grr :x  | y" << "";
     QTest::newRow("Imbarassed, the first of the fourth row") << "Imbarassed"
                                                              << "||"
-                                                             << " :oops: |";
+                                                             << " :oops: |" << "";
     QTest::newRow("Arrow, the last") << "Arrow"
                                      << "a||"
-                                     << "a :arrow: |";
+                                     << "a :arrow: |" << "";
+    QTest::newRow("MyBB: Cool is its :cool:") << "Cool" << "||" << " :cool: |" << "mybb18";
+    QTest::newRow("MyBB: Mad is its :@, double blank kept") << "Mad" << "x |grr| y" << "x grr :@  | y" << "mybb18";
+    QTest::newRow("MyBB has no shocked face") << "Shocked" << "||" << "" << "mybb18";
+    QTest::newRow("SMF: Shocked is its :o") << "Shocked" << "||" << " :o |" << "smf21";
+    QTest::newRow("SMF: Crying") << "Crying" << "||" << " :'( |" << "smf21";
+    QTest::newRow("SMF has no arrow") << "Arrow" << "||" << "" << "smf21";
+    QTest::newRow("phpBB 3: Cool has a nose") << "Cool" << "||" << " 8-) |" << "phpbb3";
 }
 
 void tst_TagInserter::emoticon()
@@ -505,6 +515,11 @@ void tst_TagInserter::emoticon()
     QFETCH(QString, tooltip);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(QString, board);
+    if (!board.isEmpty()) {
+        m_fx->settings.setSiteAddress("https://forum.example.org/");
+        BoardProfiles::SaveFound(m_fx->settings, "https://forum.example.org/", &KindOf(board), FoundOn::IndexPage);
+    }
     auto w = m_fx->MakeWindow();
     const int start = before.indexOf('|');
     const int end = before.indexOf('|', start + 1) - 1;
@@ -515,6 +530,9 @@ void tst_TagInserter::emoticon()
         if (picture->toolTip() == tooltip)
             named << picture;
     QCOMPARE(named.size(), 1);
+    QCOMPARE(named[0]->isHidden(), after.isEmpty());
+    if (after.isEmpty())
+        return;
     QTest::mouseClick(named[0], Qt::LeftButton);
     QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString(after).remove('|'));
     QCOMPARE(Controls(*w).bodyEdit->textCursor().position(), after.indexOf('|'));

@@ -24,6 +24,14 @@ constexpr std::array<std::string_view, 10> Markers = {
 // 0.75, 1, 1.5 and 2 times the normal size), by name.
 constexpr std::array<std::string_view, 5> SizeNames = {"x-small", "small", "medium", "x-large", "xx-large"};
 
+// Its default smilies' codes for the classic faces; it has no surprised,
+// shocked, laughing, evil, twisted or question face.
+constexpr FaceCode Faces[] = {
+    {":o", ""},         {":shock:", ""},      {":?", ":s"},        {"8)", ":cool:"},  {":lol:", ""},
+    {":x", ":@"},       {":oops:", ":blush:"}, {":evil:", ""},       {":twisted:", ""}, {":roll:", ":rolleyes:"},
+    {":wink:", ";)"},   {":!:", ":exclamation:"}, {":?:", ""},
+};
+
 // The length of the blank, line break or no-break space that `text` starts
 // with (`atEnd`: ends with); 0 when none.
 size_t BlankLength(std::string_view text, bool atEnd)
@@ -112,6 +120,11 @@ std::span<const std::string_view> Mybb18Board::PageMarkers() const { return Mark
 std::string Mybb18Board::SizeValue(size_t item) const
 {
     return item < SizeNames.size() ? std::string(SizeNames[item]) : std::string();
+}
+
+std::optional<std::string> Mybb18Board::EmoticonCode(std::string_view classicCode) const
+{
+    return CodeForFace(classicCode, Faces);
 }
 
 std::string Mybb18Board::QuoteOpening(std::string_view poster) const { return Mybb18::QuoteOpening(poster); }

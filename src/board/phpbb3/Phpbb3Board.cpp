@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 9> Markers = {
 };
 
 // The classic emoticon codes whose face phpBB 3 writes otherwise.
-constexpr std::pair<std::string_view, std::string_view> OwnCodes[] = {{" 8) ", " 8-) "}};
+constexpr FaceCode Faces[] = {{"8)", "8-)"}};
 
 class Phpbb3Dialect final : public BoardDialect {
 public:
@@ -82,12 +82,9 @@ std::string Phpbb3Board::SizeValue(size_t item) const
     return item < SizeScale::Percentages.size() ? std::to_string(SizeScale::Percentages[item]) : std::string();
 }
 
-std::string_view Phpbb3Board::EmoticonCode(std::string_view classicCode) const
+std::optional<std::string> Phpbb3Board::EmoticonCode(std::string_view classicCode) const
 {
-    for (const auto& [classic, own] : OwnCodes)
-        if (classicCode == classic)
-            return own;
-    return classicCode;
+    return CodeForFace(classicCode, Faces);
 }
 
 ForumScan::Result Phpbb3Board::ForumsOf(std::string_view page) const

@@ -14,7 +14,7 @@ public:
     std::string SizeValue(size_t item) const override;
     std::optional<SizeScale::Unit> ConvertsSizesTo() const override { return SizeScale::Unit::Percent; }
     bool TagsInAnyCase() const override { return true; }
-    std::string_view EmoticonCode(std::string_view classicCode) const override;
+    std::optional<std::string> EmoticonCode(std::string_view classicCode) const override;
     bool OffersPostingPageSmilies() const override { return true; }
     ForumScan::Result ForumsOf(std::string_view page) const override;
     Rendering Render(std::string_view post, std::string_view pictureFolder) const override;

@@ -22,6 +22,16 @@ constexpr std::array<std::string_view, 10> Markers = {
 // three is the normal size; the same steps as the classic pixels.
 constexpr std::array<std::string_view, 5> SizeSteps = {"1", "2", "3", "5", "6"};
 
+// Its default smilies' codes for the classic faces (its :o is the shocked
+// face, its :)) the laughing one, which it converts but hides from its own
+// editor); it has no surprised, twisted, exclamation, question, idea or
+// arrow face.
+constexpr FaceCode Faces[] = {
+    {":o", ""},        {":shock:", ":o"},   {":?", "???"},     {":lol:", ":))"}, {":x", ">:("},
+    {":oops:", ":-["}, {":cry:", ":'("},   {":evil:", ">:D"}, {":twisted:", ""}, {":roll:", "::)"},
+    {":wink:", ";)"},  {":!:", ""},        {":?:", ""},       {":idea:", ""},    {":arrow:", ""},
+};
+
 class Smf21Dialect final : public BoardDialect {
 public:
     explicit Smf21Dialect(const SiteFacts& site)
@@ -61,6 +71,11 @@ std::span<const std::string_view> Smf21Board::PageMarkers() const { return Marke
 std::string Smf21Board::SizeValue(size_t item) const
 {
     return item < SizeSteps.size() ? std::string(SizeSteps[item]) : std::string();
+}
+
+std::optional<std::string> Smf21Board::EmoticonCode(std::string_view classicCode) const
+{
+    return CodeForFace(classicCode, Faces);
 }
 
 std::string Smf21Board::QuoteOpening(std::string_view poster) const { return Smf21::QuoteOpening(poster); }
