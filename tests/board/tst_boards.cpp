@@ -82,6 +82,11 @@ void tst_Boards::checkBeforeSubmit_data()
         << "mybb18" << false << QString(90, 'x') << "abc"
         << mybbSubject.arg(90) + "|The message is too short. Please enter a message longer than 5 characters."
         << false;
+    QTest::newRow("MyBB: at its limit once trimmed, blanks after it not counted")
+        << "mybb18" << false << "" << QString(65535, 'x') + " \r\n\t" << "" << false;
+    QTest::newRow("MyBB: one byte over")
+        << "mybb18" << false << "" << QString(65534, 'x') + QChar(0xE9)
+        << "The message is too long. Please enter a message shorter than 65535 characters (currently 65536)." << false;
     QTest::newRow("SMF: no subject limit of its own, its message limit")
         << "smf21" << false << QString(200, 'x') << QString(20001, 'x')
         << "The message exceeds the maximum allowed length (20000 characters)." << false;

@@ -698,6 +698,15 @@ void tst_MainWindow::lengthPanelCountsAsTheBoard_data()
     QTest::newRow("phpBB 3, a post restored or opened before the window shows")
         << "phpbb3" << 10 << "eleven char"
         << "11 of 10" << true << true;
+    const QString mybbMost = " of " + QLocale().toString(65535);
+    QTest::newRow("MyBB counts bytes after its trim, without CR")
+        << "mybb18" << 0 << " \r\n\u00e9t\u00e9 & a\r\nb \r\n" << "11" + mybbMost << false << false;
+    QTest::newRow("MyBB at its limit: trailing blanks not counted")
+        << "mybb18" << 0 << QString(65535, 'x') + "   \r\n" << QLocale().toString(65535) + mybbMost << false << false;
+    QTest::newRow("MyBB one byte over") << "mybb18" << 0 << QString(65534, 'x') + "\u00e9"
+                                        << QLocale().toString(65536) + mybbMost << true << false;
+    QTest::newRow("SMF counts characters") << "smf21" << 0 << "\u00e9t\u00e9 & <b>"
+                                           << "9 of " + QLocale().toString(20000) << false << false;
 }
 
 void tst_MainWindow::lengthPanelCountsAsTheBoard()

@@ -107,6 +107,10 @@ public:
             verdict.errors.push_back(std::move(error));
         return verdict;
     }
+    std::optional<Length> Count(std::string_view body) const override
+    {
+        return Length{Mybb18::CountBytes(body), m_options.limits.maxBytes};
+    }
 
 private:
     std::vector<Mybb18::Smiley> m_smilies;

@@ -99,15 +99,28 @@ size_t Count(std::string_view text, std::string_view what)
 // characters trimmed from both ends), its checks of the message's length,
 // the parse, then its checks of the pictures in the parsed post and of the
 // videos in the message. A refused post is still parsed and written.
-Result Render(std::string_view post, const Options& options)
+namespace {
+
+// The message as the board checks and stores it: valid UTF-8, no CR.
+std::string Stored(std::string_view post)
 {
-    static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
     std::string valid = Unicode::MakeValid(post);
     std::string text;
     text.reserve(valid.size());
     for (const char c : valid)
         if (c != '\r')
             text += c;
+    return text;
+}
+
+}  // namespace
+
+size_t CountBytes(std::string_view post) { return Text::TrimBlank(Stored(post)).size(); }
+
+Result Render(std::string_view post, const Options& options)
+{
+    static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
+    const std::string text = Stored(post);
     const std::string_view message = Text::TrimBlank(text);
 
     Passes::Context context{options, options.smilies ? *options.smilies : defaultSmilies,

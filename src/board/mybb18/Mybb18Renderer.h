@@ -60,6 +60,10 @@ struct Result {
 
 Result Render(std::string_view post, const Options& options = {});
 
+// The length the board checks against Limits::maxBytes: the message's
+// bytes without CR, trimmed as the board trims it (Result::bytes).
+size_t CountBytes(std::string_view post);
+
 // What the board's editor offers: the size menu's seven entries, labelled
 // "1" to "7", each writing a named size ([size=x-large]).
 struct SizeChoice {

@@ -58,6 +58,10 @@ public:
     {
         return {Smf21::Render(body, m_options).errors, false, 0};
     }
+    std::optional<Length> Count(std::string_view body) const override
+    {
+        return Length{Smf21::CountCharacters(body), m_options.maxLength};
+    }
 
 private:
     std::vector<Smf21::Smiley> m_smilies;
