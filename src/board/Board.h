@@ -123,6 +123,9 @@ public:
     virtual std::optional<SizeScale::Unit> ConvertsSizesTo() const { return std::nullopt; }
     // Whether its tags may be typed in any letter case ([B] as [b]).
     virtual bool TagsInAnyCase() const { return false; }
+    // Whether its quotes and lists take attributes after a blank
+    // ([quote author=Ann], [list type=decimal]).
+    virtual bool TagsTakeAttributes() const { return false; }
     // What a main-window emoticon picture inserts, from its classic code
     // (" 8) ", blanks around it): this kind's own code for the same face,
     // with the same blanks; no value when this kind has no such face (the

@@ -1007,7 +1007,7 @@ void MainWindow::RefreshBoard()
     ShowEmoticons();
     FillBoardTags();
     ShowLength();
-    m_writing->Body().SetTagsInAnyCase(board.TagsInAnyCase());
+    m_writing->Body().SetTagRules({board.TagsInAnyCase(), board.TagsTakeAttributes()});
     UpdateLiveDialect();
 }
 

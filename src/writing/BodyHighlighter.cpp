@@ -111,11 +111,11 @@ void BodyHighlighter::Refresh()
     m_visible->start();
 }
 
-void BodyHighlighter::SetTagsInAnyCase(bool anyCase)
+void BodyHighlighter::SetTagRules(PostScan::TagRules rules)
 {
-    if (anyCase == m_anyCase)
+    if (rules == m_tagRules)
         return;
-    m_anyCase = anyCase;
+    m_tagRules = rules;
     for (QTextBlock block = m_field->document()->begin(); block.isValid(); block = block.next())
         if (auto* info = static_cast<BlockInfo*>(block.userData()))
             info->scanned = false;
@@ -152,7 +152,7 @@ BlockInfo* BodyHighlighter::Info(const QTextBlock& block, const QByteArray& utf8
         QTextBlock(block).setUserData(info);
     }
     if (!info->scanned) {
-        info->tokens = PostScan::Scan(View(utf8.isNull() ? block.text().toUtf8() : utf8), m_anyCase);
+        info->tokens = PostScan::Scan(View(utf8.isNull() ? block.text().toUtf8() : utf8), m_tagRules);
         info->scanned = true;
     }
     return info;

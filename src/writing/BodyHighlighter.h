@@ -46,9 +46,10 @@ public:
     // The dictionary's answers changed (a word added or ignored): every line
     // is shown again.
     void Refresh();
-    // Whether tags in capitals work on the site's board (phpBB 3) or are
-    // marked as shown as typed (the classic dialect); every line is read again.
-    void SetTagsInAnyCase(bool anyCase);
+    // How the site's board reads tags (PostScan::TagRules): whether tags in
+    // capitals work (phpBB 3) or are marked as shown as typed, and whether
+    // quotes and lists take attributes (SMF); every line is read again.
+    void SetTagRules(PostScan::TagRules rules);
 
     // The word of the post field at `position` (a position in the field's
     // text) if it is prose and the dictionary does not take it.
@@ -81,7 +82,7 @@ private:
     QPlainTextEdit* m_field;
     Speller* m_speller = nullptr;
     bool m_highlighting = true;
-    bool m_anyCase = false;
+    PostScan::TagRules m_tagRules;
     LookFormats m_looks;
     QTimer* m_visible;        // formats the lines on screen, once the event loop is free
     QTimer* m_idle;           // the next slice of the pass

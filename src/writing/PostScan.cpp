@@ -44,7 +44,7 @@ const NameRow* FindName(std::string_view written)
 
 // The tag starting at `at` (a "["), if it is one the preview knows in any
 // letter case.
-bool ReadTag(std::string_view line, size_t at, Tag& tag, bool anyCase)
+bool ReadTag(std::string_view line, size_t at, Tag& tag, TagRules rules)
 {
     size_t i = at + 1;
     if (line.substr(i, 2) == "*]") {
@@ -61,11 +61,23 @@ bool ReadTag(std::string_view line, size_t at, Tag& tag, bool anyCase)
     if (!row || i >= line.size())
         return false;
     tag = Tag{at, 0, 0, 0, row->name, closing, false};
-    tag.upperCase = !anyCase && line.substr(nameStart, i - nameStart) != row->text;
+    tag.upperCase = !rules.anyCase && line.substr(nameStart, i - nameStart) != row->text;
     if (line[i] == ']') {
         if (!closing && !row->plain)
             return false;
         tag.length = i + 1 - at;
+        return true;
+    }
+    // Attributes after a blank: "author=Ann link=... date=...", "type=decimal".
+    if (!closing && rules.attributes && line[i] == ' '
+        && (row->name == TagName::Quote || row->name == TagName::List)) {
+        const size_t end = line.find_first_of("[]", i);
+        const size_t equals = line.find('=', i);
+        if (end == std::string_view::npos || line[end] != ']' || equals > end)
+            return false;
+        tag.valueStart = i + 1;
+        tag.valueLength = end - i - 1;
+        tag.length = end + 1 - at;
         return true;
     }
     if (closing || line[i] != '=' || !row->valued)
@@ -254,13 +266,13 @@ Pending WalkBackward(const Pending& atEnd, const LineTokens& line, NeverClosed n
 
 }  // namespace
 
-LineTokens Scan(std::string_view line, bool anyCase)
+LineTokens Scan(std::string_view line, TagRules rules)
 {
     LineTokens tokens;
     for (size_t at = 0; at < line.size();) {
         if (line[at] == '[') {
             Tag tag;
-            if (ReadTag(line, at, tag, anyCase)) {
+            if (ReadTag(line, at, tag, rules)) {
                 tokens.tags.push_back(tag);
                 at += tag.length;
                 continue;

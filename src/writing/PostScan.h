@@ -60,10 +60,17 @@ struct Depths {
 // between has taken.
 using Pending = Depths;
 
-// With `anyCase`, tags in capitals are tags like the others (boards of the
-// phpBB 3 generation read names in any letter case); otherwise they are
-// marked as shown as typed.
-LineTokens Scan(std::string_view line, bool anyCase = false);
+// How the site's board reads tags. With `anyCase`, tags in capitals are
+// tags like the others (boards of the phpBB 3 generation read names in any
+// letter case); otherwise they are marked as shown as typed. With
+// `attributes`, a quote or a list may take attributes after a blank
+// ([quote author=Ann date=1], [list type=decimal]), as on SMF.
+struct TagRules {
+    bool anyCase = false;
+    bool attributes = false;
+    bool operator==(const TagRules&) const = default;
+};
+LineTokens Scan(std::string_view line, TagRules rules = {});
 
 // Whether two lines' tags pair the same way (names and directions in order).
 bool SameTags(const LineTokens& a, const LineTokens& b);

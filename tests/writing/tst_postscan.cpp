@@ -12,11 +12,12 @@
 namespace {
 
 // The post's lines, each described with the states the whole post gives it.
-std::vector<PostScan::LineLooks> DescribePost(const std::vector<std::string>& lines, bool anyCase = false)
+std::vector<PostScan::LineLooks> DescribePost(const std::vector<std::string>& lines, bool anyCase = false,
+                                              bool attributes = false)
 {
     std::vector<PostScan::LineTokens> tokens;
     for (const std::string& line : lines)
-        tokens.push_back(PostScan::Scan(line, anyCase));
+        tokens.push_back(PostScan::Scan(line, {anyCase, attributes}));
     std::vector<PostScan::Depths> starts(lines.size());
     std::vector<PostScan::Pending> ends(lines.size());
     PostScan::Depths forward;
@@ -108,28 +109,39 @@ void tst_PostScan::marks_data()
     QTest::addColumn<QString>("post");
     QTest::addColumn<QString>("marks");  // line:tag:problem, "|" between them
     QTest::addColumn<bool>("anyCase");   // a board that reads tags in any letter case
+    QTest::addColumn<bool>("attributes");  // a board whose quotes and lists take attributes (SMF)
     QTest::newRow("phpBB 3: tags in capitals pair like the others") << "[B]x[/b] [Quote]y[/quote] [/I]"
-                                                                    << "1:[/I]:closes" << true;
+                                                                    << "1:[/I]:closes" << true << false;
     QTest::newRow("matched tags, none marked") << "[b]bold[/b] [quote]q[/quote] [list][*]a[/list]"
-                                               << "" << false;
+                                               << "" << false << false;
     QTest::newRow("a stray closing tag") << "bold[/b] text"
-                                         << "1:[/b]:closes" << false;
+                                         << "1:[/b]:closes" << false << false;
     QTest::newRow("a closing tag before its opening tag") << "[/i]x[i]"
-                                                          << "1:[/i]:closes" << false;
+                                                          << "1:[/i]:closes" << false << false;
     QTest::newRow("an unclosed named quote") << "[quote=\"Anna\"]she said\nmore"
-                                             << "1:[quote=\"Anna\"]:open" << false;
+                                             << "1:[quote=\"Anna\"]:open" << false << false;
     QTest::newRow("tags crossing lines pair up") << "[b]one\ntwo[/b]\n[quote]\nthree\n[/quote]"
-                                                 << "" << false;
+                                                 << "" << false << false;
     QTest::newRow("of two nested quotes the outer is open") << "[quote]a\n[quote]b[/quote]"
-                                                            << "1:[quote]:open" << false;
+                                                            << "1:[quote]:open" << false << false;
     QTest::newRow("code and list never closed") << "[code]x\n[list]\n[*]a"
-                                                << "1:[code]:open|2:[list]:open" << false;
+                                                << "1:[code]:open|2:[list]:open" << false << false;
     QTest::newRow("an open bold is no problem") << "[b]bold to the end"
-                                                << "" << false;
+                                                << "" << false << false;
     QTest::newRow("tags in capitals") << "[B]x[/B] [Quote]y[/quote]"
-                                      << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes" << false;
+                                      << "1:[B]:case|1:[/B]:case|1:[Quote]:case|1:[/quote]:closes" << false << false;
     QTest::newRow("one closing tag takes the latest opening tag") << "[quote]a[quote]b[/quote][/quote][/quote]"
-                                                                  << "1:[/quote]:closes" << false;
+                                                                  << "1:[/quote]:closes" << false << false;
+    QTest::newRow("SMF: its quote manager's quote and a numbered list pair")
+        << "[quote author=Ann link=msg=5 date=1700000000]a\n[/quote] [list type=decimal][*]x[/list]"
+        << "" << false << true;
+    QTest::newRow("SMF: an attributed quote left open") << "[quote author=Ann]a"
+                                                       << "1:[quote author=Ann]:open" << false << true;
+    QTest::newRow("elsewhere a quote with a blank is no tag, its closing tag closes nothing")
+        << "[quote author=Ann]a[/quote]"
+        << "1:[/quote]:closes" << false << false;
+    QTest::newRow("SMF: a blank with no attribute is no tag") << "[quote ]a[/quote]"
+                                                              << "1:[/quote]:closes" << false << true;
 }
 
 void tst_PostScan::marks()
@@ -137,8 +149,9 @@ void tst_PostScan::marks()
     QFETCH(QString, post);
     QFETCH(QString, marks);
     QFETCH(bool, anyCase);
+    QFETCH(bool, attributes);
     QStringList found;
-    const std::vector<PostScan::LineLooks> looks = DescribePost(Lines(post), anyCase);
+    const std::vector<PostScan::LineLooks> looks = DescribePost(Lines(post), anyCase, attributes);
     for (size_t i = 0; i < looks.size(); ++i) {
         std::vector<PostScan::Mark> sorted = looks[i].marks;
         std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.start < b.start; });

@@ -12,6 +12,7 @@ public:
     std::span<const std::string_view> PageMarkers() const override;
     std::string SizeValue(size_t item) const override;
     std::optional<std::string> EmoticonCode(std::string_view classicCode) const override;
+    bool TagsTakeAttributes() const override { return true; }
     std::string QuoteOpening(std::string_view poster) const override;
     std::string OpeningTag(std::string_view word) const override;
     ForumScan::Result ForumsOf(std::string_view page) const override;
