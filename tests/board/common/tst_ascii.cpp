@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The ASCII helpers of the board renderers: which bytes each white-space set
-// holds, case folding that leaves every other byte alone, the
-// case-insensitive comparisons and PHP's trim().
+// holds, the case-insensitive comparisons at the text's end, and PHP's
+// trim().
 
 #include "board/common/Ascii.h"
 #include "support/TestMain.h"
@@ -11,11 +11,8 @@ class tst_Ascii : public QObject {
 private slots:
     void whiteSpaceSets_data();
     void whiteSpaceSets();
-    void classesAreAsciiOnly();
-    void caseChangesOnlyAsciiLetters();
     void comparisonsIgnoreTheCaseOfTheText_data();
     void comparisonsIgnoreTheCaseOfTheText();
-    void endsAndEquals();
     void phpTrimKeepsFormFeeds();
 };
 
@@ -44,25 +41,6 @@ void tst_Ascii::whiteSpaceSets()
     QCOMPARE(found, sets);
 }
 
-void tst_Ascii::classesAreAsciiOnly()
-{
-    QVERIFY(Ascii::IsAlpha('z') && Ascii::IsAlpha('A') && !Ascii::IsAlpha('\xC3') && !Ascii::IsAlpha('@'));
-    QVERIFY(Ascii::IsDigit('0') && Ascii::IsDigit('9') && !Ascii::IsDigit('a') && !Ascii::IsDigit('\xB2'));
-    QVERIFY(Ascii::IsAlnum('q') && Ascii::IsAlnum('7') && !Ascii::IsAlnum('_'));
-    QVERIFY(Ascii::IsWord('_') && Ascii::IsWord('K') && !Ascii::IsWord('-') && !Ascii::IsWord('\xE9'));
-    QVERIFY(Ascii::IsHexDigit('f') && Ascii::IsHexDigit('F') && Ascii::IsHexDigit('9') && !Ascii::IsHexDigit('g'));
-    QVERIFY(Ascii::IsDigits("0123") && !Ascii::IsDigits("") && !Ascii::IsDigits("12a") && !Ascii::IsDigits("\xD9\xA1"));
-}
-
-void tst_Ascii::caseChangesOnlyAsciiLetters()
-{
-    QCOMPARE(Ascii::Lower('Q'), 'q');
-    QCOMPARE(Ascii::Lower('['), '[');
-    QCOMPARE(Ascii::Upper('q'), 'Q');
-    QCOMPARE(Ascii::Upper('{'), '{');
-    QCOMPARE(Ascii::ToLower("AbC-\xC3\x89t\xC3\xA9 Z"), std::string("abc-\xC3\x89t\xC3\xA9 z"));
-}
-
 void tst_Ascii::comparisonsIgnoreTheCaseOfTheText_data()
 {
     QTest::addColumn<QString>("text");
@@ -88,14 +66,6 @@ void tst_Ascii::comparisonsIgnoreTheCaseOfTheText()
         QCOMPARE(Ascii::StartsWithIgnoringCase(s, l), has);
         QCOMPARE(Ascii::EqualsIgnoringCase(s, l), has && s.size() == l.size());
     }
-}
-
-void tst_Ascii::endsAndEquals()
-{
-    QVERIFY(Ascii::EndsWithIgnoringCase("Text.PHP", ".php"));
-    QVERIFY(!Ascii::EndsWithIgnoringCase("php", ".php"));
-    QVERIFY(Ascii::EqualsIgnoringCase("Br", "br"));
-    QVERIFY(!Ascii::EqualsIgnoringCase("BR ", "br"));
 }
 
 void tst_Ascii::phpTrimKeepsFormFeeds()
