@@ -2,7 +2,7 @@
 // quillforge-render: the preview's HTML fragment for a post, outside the
 // editor (for scripts, other browsers and the benchmarks).
 //
-//   quillforge-render [--board KIND] [--app-folder DIR] [--post] [FILE]
+//   quillforge-render [--board KIND] [--site URL] [--user NAME] [--app-folder DIR] [--post] [FILE]
 //
 // Reads BBCode from FILE, or from standard input when FILE is missing or
 // "-", and writes exactly the renderer's output to standard output, nothing
@@ -13,6 +13,10 @@
 // smilies under ./images/smilies/, for mybb18 under images/smilies/ with the
 // reader's clock and time zone UTC, for smf21 under Smileys/fugue/ with
 // links to index.php). Without it, and for phpbb2, the classic preview.
+// --site gives the board's address (http or https; a "/" is added to a
+// path without one): smiley pictures, quote links and the like then point
+// there, as the preview of a site with that address writes them. --user
+// gives the name of the poster, which "/me" lines show.
 // When that board would refuse the post, its messages go to standard
 // error, one per line, the HTML is still written when there is any, and
 // the exit status is 1.
@@ -25,11 +29,13 @@
 #include "base/AppFolder.h"
 #include "base/InstallLayout.h"
 #include "base/TextFile.h"
+#include "board/BoardProfile.h"
 #include "board/Boards.h"
 #include "post/PostFile.h"
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,15 +66,49 @@ std::string KindKeys(std::string_view between, std::string_view last)
 
 std::string Usage()
 {
-    return "usage: quillforge-render [--board " + KindKeys("|", "|") + "] [--app-folder DIR] [--post] [FILE]";
+    return "usage: quillforge-render [--board " + KindKeys("|", "|")
+        + "] [--site URL] [--user NAME] [--app-folder DIR] [--post] [FILE]";
 }
 
 struct Options {
     std::string appFolder;  // empty: where the editor reads its pictures
     const Board* board = &Boards::Classic();
+    std::string site;  // empty: none; else ending in "/"
+    std::string user;
     bool post = false;
     std::string file;  // empty or "-": standard input
 };
+
+// The part of an http or https address before its "://" and up to the
+// first "/" after it; empty when it is neither.
+std::string_view Authority(std::string_view url)
+{
+    const size_t scheme = url.find("://");
+    if (scheme == std::string_view::npos)
+        return {};
+    std::string name(url.substr(0, scheme));
+    for (char& c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (name != "http" && name != "https")
+        return {};
+    const std::string_view rest = url.substr(scheme + 3);
+    return rest.substr(0, rest.find('/'));
+}
+
+bool IsSiteAddress(std::string_view url)
+{
+    return !Authority(url).empty() && url.find_first_of("?# \t\r\n") == std::string_view::npos;
+}
+
+// The site's scheme, host and port ("https://example.org"), in lower case.
+std::string OriginOf(std::string_view site)
+{
+    std::string origin(site.substr(0, site.find("://") + 3));
+    origin += Authority(site);
+    for (char& c : origin)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return origin;
+}
 
 int Fail(const std::string& message)
 {
@@ -104,6 +144,21 @@ std::optional<Options> ParseArguments(int argc, char** argv, std::string& error)
                 error = "unknown board " + board + ": " + KindKeys(", ", " or ");
                 return std::nullopt;
             }
+        } else if (!optionsEnd && (arg == "--site" || arg.rfind("--site=", 0) == 0)) {
+            std::string site = arg == "--site" ? (i + 1 < argc ? argv[++i] : "") : arg.substr(7);
+            if (!IsSiteAddress(site)) {
+                error = "--site needs an address starting with http:// or https://, without ? or #";
+                return std::nullopt;
+            }
+            if (site.back() != '/')
+                site += '/';
+            options.site = std::move(site);
+        } else if (!optionsEnd && (arg == "--user" || arg.rfind("--user=", 0) == 0)) {
+            if (arg == "--user" && i + 1 >= argc) {
+                error = "--user needs a name";
+                return std::nullopt;
+            }
+            options.user = arg == "--user" ? argv[++i] : arg.substr(7);
         } else if (!optionsEnd && (arg == "--app-folder" || arg.rfind("--app-folder=", 0) == 0)) {
             if (arg == "--app-folder") {
                 if (i + 1 >= argc) {
@@ -209,7 +264,14 @@ int main(int argc, char** argv)
 
     const std::string appFolder =
         options->appFolder.empty() ? DefaultPictureFolder(argv[0]) : Startup::AppFolderFromDir(options->appFolder);
-    const Board::Rendering rendered = options->board->Render(bbcode, appFolder);
+    BoardProfile profile;
+    profile.userName = options->user;
+    SiteFacts site;
+    site.address = options->site;
+    if (!site.address.empty())
+        site.origin = OriginOf(site.address);
+    site.pictureFolder = appFolder;
+    const BoardRendering rendered = options->board->DialectFor(profile, site)->Render(bbcode);
     const std::string& html = rendered.html;
     const std::vector<std::string>& refusals = rendered.refusals;
     if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {

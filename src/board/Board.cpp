@@ -12,6 +12,10 @@ class ClassicDialect final : public BoardDialect {
 public:
     explicit ClassicDialect(std::string pictureFolder) : m_pictureFolder(std::move(pictureFolder)) {}
 
+    BoardRendering Render(std::string_view post) const override
+    {
+        return {bbcode::RenderBBCode(post, m_pictureFolder), {}};
+    }
     std::string PreviewPage(std::string_view post) const override { return PreviewPage::Build(post, m_pictureFolder); }
     std::string LivePage() const override { return LivePreview::ClassicPage(); }
     LivePreview::Rendered LivePost(std::string_view post) const override
@@ -75,11 +79,6 @@ std::string Board::PostingAddressStart(PostingMode mode) const
         break;
     }
     return "posting.php?mode=reply&t=";
-}
-
-Board::Rendering Board::Render(std::string_view post, std::string_view pictureFolder) const
-{
-    return {bbcode::RenderBBCode(post, pictureFolder), {}};
 }
 
 std::shared_ptr<const BoardDialect> Board::DialectFor(const BoardProfile&, const SiteFacts& site) const

@@ -65,12 +65,21 @@ struct BoardVerdict {
     int maxQuoteDepth = 0;
 };
 
+// The renderer's HTML fragment for a post, and the messages with which the
+// board would refuse the post itself (which may hold "<br />").
+struct BoardRendering {
+    std::string html;
+    std::vector<std::string> refusals;
+};
+
 // How a board renders and checks posts for one site (its smilies, limits
 // and addresses). Built by Board::DialectFor; shared with the live preview
 // pane's thread, so every function is const and thread-safe.
 class BoardDialect {
 public:
     virtual ~BoardDialect() = default;
+    // The board's HTML for `post` as its topic page shows it.
+    virtual BoardRendering Render(std::string_view post) const = 0;
     // The preview window's page (base/PagePolicy.h keeps its scripts off).
     virtual std::string PreviewPage(std::string_view post) const = 0;
     // The live preview pane's page, loaded once, and the post rendered for
@@ -157,17 +166,9 @@ public:
     virtual std::string PostingAddressStart(PostingMode mode) const;
     virtual std::string_view PostingAddressEnd() const { return {}; }
 
-    // The renderer's output for `post` on a board of this kind with its
-    // installer's settings (its default smilies under the board's own
-    // folder), and the messages with which that board would refuse the
-    // post; `pictureFolder` holds the program's emo/ folder, which the
-    // classic renderer's emoticons are referred to from.
-    struct Rendering {
-        std::string html;
-        std::vector<std::string> refusals;
-    };
-    virtual Rendering Render(std::string_view post, std::string_view pictureFolder) const;
-
-    // How it renders and checks posts for a site with `profile`.
+    // How it renders and checks posts for a site with `profile` (its limits,
+    // its smilies, the name of the account logged in there). With an empty
+    // profile and site: as a board of this kind with its installer's
+    // settings shows a post, its smilies under the board's own folders.
     virtual std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const;
 };

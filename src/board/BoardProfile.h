@@ -39,6 +39,7 @@ struct BoardProfile {
     const Board* chosen = nullptr;  // null: automatic, the kind found
     std::vector<BoardSmiley> smilies;       // empty: none read from the board
     std::vector<BoardTag> tags;
+    std::string userName;  // the account logged in on the site, for "/me"; empty: not known
     size_t maxChars = 0;   // 0: the board's default
     long maxFontSize = 0;  // 0: the board's default
 

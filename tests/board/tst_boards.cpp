@@ -47,7 +47,8 @@ void tst_Boards::everyOfferedFaceIsAPictureOnTheBoard()
             if (!code)
                 continue;
             ++offered;
-            const std::string html = kind->Render("Hi" + *code + "there", "/pictures/").html;
+            const std::string html =
+                kind->DialectFor(BoardProfile(), SiteFacts())->Render("Hi" + *code + "there").html;
             size_t pictures = 0;
             for (size_t at = html.find("<img"); at != std::string::npos; at = html.find("<img", at + 1))
                 ++pictures;

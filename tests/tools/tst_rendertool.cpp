@@ -53,6 +53,8 @@ private slots:
     void rendersLegacyPostFile();
     void rendersForBoards_data();
     void rendersForBoards();
+    void siteAndPoster_data();
+    void siteAndPoster();
     void badInput_data();
     void badInput();
 
@@ -174,6 +176,38 @@ void tst_RenderTool::rendersForBoards()
     QCOMPARE(run.err, messages);
 }
 
+void tst_RenderTool::siteAndPoster_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("part");  // a part of the HTML
+    QTest::newRow("MyBB: /me names the poster") << QStringList{"--board", "mybb18", "--user", "Ann"}
+                                                << QByteArray("/me waves") << QByteArray("* Ann waves");
+    QTest::newRow("MyBB: a quote links to the board, a path given without its slash")
+        << QStringList{"--board=mybb18", "--site=https://ex.org/forum"} << QByteArray("[quote=\"Bo\" pid='5']x[/quote]")
+        << QByteArray("href=\"https://ex.org/forum/showthread.php?pid=5#pid5\"");
+    QTest::newRow("SMF: smilies and quote links under the site, its port kept")
+        << QStringList{"--board", "smf21", "--site", "http://ex.org:8080/"}
+        << QByteArray("[quote author=Bo link=msg=5 date=1]x[/quote] :)")
+        << QByteArray("<a href=\"http://ex.org:8080/index.php?msg=5\">");
+    QTest::newRow("SMF: the smiley's picture") << QStringList{"--board", "smf21", "--site", "http://ex.org:8080/"}
+                                               << QByteArray(":)")
+                                               << QByteArray("src=\"http://ex.org:8080/Smileys/fugue/smiley.png\"");
+    QTest::newRow("phpBB 3: smilies under the site")
+        << QStringList{"--board", "phpbb3", "--site", "https://ex.org/"} << QByteArray(":)")
+        << QByteArray("src=\"https://ex.org/images/smilies/icon_e_smile.gif\"");
+}
+
+void tst_RenderTool::siteAndPoster()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, part);
+    const Run run = RenderTool(arguments, input);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(part), run.out.constData());
+}
+
 void tst_RenderTool::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -190,6 +224,10 @@ void tst_RenderTool::badInput_data()
     QTest::newRow("two files") << QStringList{"a", "b"} << QByteArray() << QByteArray("only one file");
     QTest::newRow("unknown board") << QStringList{"--board", "phpbb4"} << QByteArray()
                                    << QByteArray("unknown board phpbb4");
+    QTest::newRow("a site that is no web address") << QStringList{"--site", "ftp://ex.org/"} << QByteArray()
+                                                   << QByteArray("--site needs an address");
+    QTest::newRow("a site with a query") << QStringList{"--site=http://ex.org/?x=1"} << QByteArray()
+                                         << QByteArray("--site needs an address");
 }
 
 void tst_RenderTool::badInput()

@@ -76,7 +76,7 @@ std::vector<std::string> SubjectErrors(bool reply, std::string_view title)
 
 class Mybb18Dialect final : public BoardDialect {
 public:
-    explicit Mybb18Dialect(const SiteFacts& site)
+    Mybb18Dialect(const BoardProfile& profile, const SiteFacts& site)
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the site's address for its quote links.
@@ -86,10 +86,16 @@ public:
         while (!board.empty() && board.back() == '/')
             board.remove_suffix(1);
         m_options.boardUrl = std::string(board);
+        m_options.userName = profile.userName;
     }
     Mybb18Dialect(const Mybb18Dialect&) = delete;
     Mybb18Dialect& operator=(const Mybb18Dialect&) = delete;
 
+    BoardRendering Render(std::string_view post) const override
+    {
+        Mybb18::Result result = Mybb18::Render(post, m_options);
+        return {std::move(result.html), std::move(result.errors)};
+    }
     std::string PreviewPage(std::string_view post) const override
     {
         return Mybb18::PreviewPage(post, m_options);
@@ -145,13 +151,7 @@ std::string Mybb18Board::PostingAddressStart(PostingMode mode) const
     return mode == PostingMode::Reply ? "newreply.php?tid=" : "newthread.php?fid=";
 }
 
-Board::Rendering Mybb18Board::Render(std::string_view post, std::string_view) const
+std::shared_ptr<const BoardDialect> Mybb18Board::DialectFor(const BoardProfile& profile, const SiteFacts& site) const
 {
-    Mybb18::Result result = Mybb18::Render(post);
-    return {std::move(result.html), std::move(result.errors)};
-}
-
-std::shared_ptr<const BoardDialect> Mybb18Board::DialectFor(const BoardProfile&, const SiteFacts& site) const
-{
-    return std::make_shared<const Mybb18Dialect>(site);
+    return std::make_shared<const Mybb18Dialect>(profile, site);
 }

@@ -17,6 +17,5 @@ public:
     ForumScan::Result ForumsOf(std::string_view page) const override;
     std::vector<PostingMode> ModesToTry(bool reply, std::optional<PostingMode> remembered) const override;
     std::string PostingAddressStart(PostingMode mode) const override;
-    Rendering Render(std::string_view post, std::string_view pictureFolder) const override;
     std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const override;
 };

@@ -49,6 +49,11 @@ public:
     Phpbb3Dialect(const Phpbb3Dialect&) = delete;
     Phpbb3Dialect& operator=(const Phpbb3Dialect&) = delete;
 
+    BoardRendering Render(std::string_view post) const override
+    {
+        Phpbb3::Result result = Phpbb3::Render(post, m_options);
+        return {std::move(result.html), std::move(result.errors)};
+    }
     std::string PreviewPage(std::string_view post) const override
     {
         return Phpbb3::PreviewPage(post, m_options);
@@ -93,12 +98,6 @@ ForumScan::Result Phpbb3Board::ForumsOf(std::string_view page) const
     if (std::optional<ForumScan::Result> found = Phpbb3::Forums(page))
         return std::move(*found);
     return Board::ForumsOf(page);
-}
-
-Board::Rendering Phpbb3Board::Render(std::string_view post, std::string_view) const
-{
-    Phpbb3::Result result = Phpbb3::Render(post);
-    return {std::move(result.html), std::move(result.errors)};
 }
 
 std::shared_ptr<const BoardDialect> Phpbb3Board::DialectFor(const BoardProfile& profile, const SiteFacts& site) const

@@ -17,6 +17,5 @@ public:
     std::optional<std::string> EmoticonCode(std::string_view classicCode) const override;
     bool OffersPostingPageSmilies() const override { return true; }
     ForumScan::Result ForumsOf(std::string_view page) const override;
-    Rendering Render(std::string_view post, std::string_view pictureFolder) const override;
     std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const override;
 };

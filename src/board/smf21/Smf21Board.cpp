@@ -34,7 +34,7 @@ constexpr FaceCode Faces[] = {
 
 class Smf21Dialect final : public BoardDialect {
 public:
-    explicit Smf21Dialect(const SiteFacts& site)
+    Smf21Dialect(const BoardProfile& profile, const SiteFacts& site)
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the board's script for its quote links.
@@ -44,10 +44,17 @@ public:
             m_options.scriptUrl = site.address + "index.php";
             m_options.siteOrigin = site.origin;
         }
+        if (!profile.userName.empty())
+            m_options.memberName = profile.userName;
     }
     Smf21Dialect(const Smf21Dialect&) = delete;
     Smf21Dialect& operator=(const Smf21Dialect&) = delete;
 
+    BoardRendering Render(std::string_view post) const override
+    {
+        Smf21::Result result = Smf21::Render(post, m_options);
+        return {std::move(result.html), std::move(result.errors)};
+    }
     std::string PreviewPage(std::string_view post) const override { return Smf21::PreviewPage(post, m_options); }
     std::string LivePage() const override { return Smf21::LivePage(); }
     LivePreview::Rendered LivePost(std::string_view post) const override
@@ -108,13 +115,7 @@ std::string Smf21Board::PostingAddressStart(PostingMode mode) const
     return mode == PostingMode::Reply ? "index.php?action=post;topic=" : "index.php?action=post;board=";
 }
 
-Board::Rendering Smf21Board::Render(std::string_view post, std::string_view) const
+std::shared_ptr<const BoardDialect> Smf21Board::DialectFor(const BoardProfile& profile, const SiteFacts& site) const
 {
-    Smf21::Result result = Smf21::Render(post);
-    return {std::move(result.html), std::move(result.errors)};
-}
-
-std::shared_ptr<const BoardDialect> Smf21Board::DialectFor(const BoardProfile&, const SiteFacts& site) const
-{
-    return std::make_shared<const Smf21Dialect>(site);
+    return std::make_shared<const Smf21Dialect>(profile, site);
 }

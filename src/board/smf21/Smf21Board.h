@@ -20,6 +20,5 @@ public:
     std::string PostingAddressStart(PostingMode mode) const override;
     // The start offset of the topic's or board's first page.
     std::string_view PostingAddressEnd() const override { return ".0"; }
-    Rendering Render(std::string_view post, std::string_view pictureFolder) const override;
     std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const override;
 };
