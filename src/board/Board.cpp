@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/Board.h"
 
+#include "board/BoardProfile.h"
 #include "board/PreviewPage.h"
 #include "board/classic/BBCodeRenderer.h"
 
@@ -51,6 +52,8 @@ std::string Board::SizeValue(size_t item) const
 {
     return item < SizeScale::Pixels.size() ? std::to_string(SizeScale::Pixels[item]) : std::string();
 }
+
+std::vector<BoardSmiley> Board::PostingPageSmilies(std::string_view html) const { return SmileyBoxSmilies(html); }
 
 std::string Board::QuoteOpening(std::string_view poster) const { return "[quote=\"" + std::string(poster) + "\"]"; }
 

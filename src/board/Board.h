@@ -21,6 +21,7 @@
 #include <vector>
 
 struct BoardProfile;
+struct BoardSmiley;
 
 // The posting pages a board may have: phpBB's two new-topic modes
 // (mode=post, the current one, and mode=newtopic, the older one) and the
@@ -146,6 +147,10 @@ public:
     // Whether the smilies and tags read from its posting page replace the
     // program's own emoticons and add a board-tags menu.
     virtual bool OffersPostingPageSmilies() const { return false; }
+    // The smilies its posting page (the body HTML as the browser serialises
+    // it) offers, picture addresses as the page writes them; phpBB's smiley
+    // box by default.
+    virtual std::vector<BoardSmiley> PostingPageSmilies(std::string_view html) const;
     // The opening of a quote of `poster` (not empty), written so this kind
     // reads the name back whole.
     virtual std::string QuoteOpening(std::string_view poster) const;

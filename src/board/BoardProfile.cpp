@@ -39,7 +39,14 @@ std::string_view Box(std::string_view html, std::string_view id)
     return html.substr(at, end == npos ? npos : end - at);
 }
 
-std::vector<BoardSmiley> Smilies(std::string_view html)
+}  // namespace
+
+bool IsSmileyCode(std::string_view code)
+{
+    return !code.empty() && code.size() <= 50 && code.find_first_of(" \t\r\n[]") == std::string_view::npos;
+}
+
+std::vector<BoardSmiley> SmileyBoxSmilies(std::string_view html)
 {
     std::vector<BoardSmiley> smilies;
     const std::string_view box = Box(html, "smiley-box");
@@ -50,14 +57,14 @@ std::vector<BoardSmiley> Smilies(std::string_view html)
         smiley.picture = HtmlText::Attribute(tag->text, "src").value_or(std::string());
         smiley.width = int(Number(HtmlText::Attribute(tag->text, "width").value_or("")).value_or(0));
         smiley.height = int(Number(HtmlText::Attribute(tag->text, "height").value_or("")).value_or(0));
-        // A code is what a user types: one line of visible characters.
-        if (smiley.code.empty() || smiley.code.size() > 50 || smiley.picture.empty()
-            || smiley.code.find_first_of(" \t\r\n[]") != std::string::npos)
+        if (!IsSmileyCode(smiley.code) || smiley.picture.empty())
             continue;
         smilies.push_back(std::move(smiley));
     }
     return smilies;
 }
+
+namespace {
 
 // A tag name a button may carry: letters, digits, "-", "_" and "*", with an
 // optional "=" at its end.
@@ -165,7 +172,7 @@ BoardProfile ScanPostingPage(std::string_view html)
     BoardProfile profile;
     profile.found = Boards::FromPage(html);
     profile.foundOn = FoundOn::PostingPage;
-    profile.smilies = Smilies(html);
+    profile.smilies = (profile.found ? *profile.found : Boards::Classic()).PostingPageSmilies(html);
     TagButtons(html, profile);
     profile.maxChars = MaxChars(html);
     return profile;

@@ -17,6 +17,7 @@ struct BoardSmiley {
     std::string picture;  // the picture's address, absolute once read from a page
     int width = 0;
     int height = 0;
+    int id = 0;  // the board's own number for it, where its HTML writes one (MyBB's "smilie_N"); 0: none
 };
 
 // A tag the board adds to its posting page beside the standard buttons
@@ -49,6 +50,13 @@ struct BoardProfile {
     // What Options says about it: "Board: phpBB 3, found on the index page".
     std::string Description() const;
 };
+
+// The smilies of a phpBB posting page's smiley box (id "smiley-box"): each
+// picture's alt is the code, its title the name. A code is what a user
+// types: one line of visible characters, no brackets.
+std::vector<BoardSmiley> SmileyBoxSmilies(std::string_view html);
+// Whether `code` can be a smiley's code (as above).
+bool IsSmileyCode(std::string_view code);
 
 // The facts a posting page gives, with the kind it shows. Picture
 // addresses are as the page writes them (often relative to the page).

@@ -44,7 +44,8 @@ QString SmiliesJson(const std::vector<BoardSmiley>& smilies)
                                  {QStringLiteral("title"), ToQString(smiley.title)},
                                  {QStringLiteral("picture"), ToQString(smiley.picture)},
                                  {QStringLiteral("width"), smiley.width},
-                                 {QStringLiteral("height"), smiley.height}});
+                                 {QStringLiteral("height"), smiley.height},
+                                 {QStringLiteral("id"), smiley.id}});
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
@@ -56,7 +57,8 @@ std::vector<BoardSmiley> SmiliesFrom(const QString& json)
         BoardSmiley smiley{ToUtf8(row.value(QStringLiteral("code")).toString()),
                            ToUtf8(row.value(QStringLiteral("title")).toString()),
                            ToUtf8(row.value(QStringLiteral("picture")).toString()),
-                           row.value(QStringLiteral("width")).toInt(), row.value(QStringLiteral("height")).toInt()};
+                           row.value(QStringLiteral("width")).toInt(), row.value(QStringLiteral("height")).toInt(),
+                           row.value(QStringLiteral("id")).toInt()};
         if (!smiley.code.empty() && !smiley.picture.empty())
             smilies.push_back(std::move(smiley));
     }

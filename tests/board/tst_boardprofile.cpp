@@ -14,7 +14,7 @@ QString Joined(const BoardProfile& page)
     QStringList parts;
     for (const BoardSmiley& s : page.smilies)
         parts << QString::fromStdString(s.code + "=" + s.title + "@" + s.picture)
-                + QStringLiteral(" %1x%2").arg(s.width).arg(s.height);
+                + QStringLiteral(" %1x%2").arg(s.width).arg(s.height) + (s.id ? QStringLiteral(" #%1").arg(s.id) : "");
     for (const BoardTag& t : page.tags)
         parts << QString::fromStdString(t.Opening() + t.Closing() + " " + t.help);
     if (page.maxChars)
@@ -109,6 +109,22 @@ void tst_BoardProfile::postingPageOffer_data()
            "value=\"50\">Tiny</option>"
            "<option value=\"150\">Large</option></select>"
         << "[hr][/hr]  | size 150";
+    QTest::newRow("MyBB: the clickable smilies, each code in its onclick, its number in its class")
+        << "<form action=\"newthread.php?fid=2&amp;processed=1\"><input type=\"hidden\" name=\"my_post_key\">"
+           "<table id=\"clickable_smilies\"><tr><td><img src=\"https://ex.org/images/smilies/smile.png\" "
+           "alt=\"Smile\" title=\"Smile\" class=\"smilie smilie_1 smilie_pointer\" "
+           "onclick=\"MyBBEditor.insertText(' :) ');\"></td><td><img src=\"https://ex.org/images/smilies/cry.png\" "
+           "alt=\"Cry\" title=\"Cry\" class=\"smilie smilie_21 smilie_pointer\" "
+           "onclick=\"MyBBEditor.insertText(' :\\'( ');\"></td><td colspan=\"2\">&nbsp;</td></tr></table>"
+           "<img src=\"https://ex.org/images/outside.png\" onclick=\"MyBBEditor.insertText(' :out: ');\"></form>"
+        << ":)=Smile@https://ex.org/images/smilies/smile.png 0x0 #1 | :'(=Cry@https://ex.org/images/smilies/cry.png 0x0 #21";
+    QTest::newRow("SMF: the smiley row its editor writes into its toolbar")
+        << "<form id=\"postmodify\" action=\"https://ex.org/index.php?action=post2\"><input name=\"seqnum\">"
+           "<div class=\"sceditor-toolbar\"><div class=\"sceditor-insertemoticon\"><div>"
+           "<img src=\"https://ex.org/Smileys/fugue/smiley.png\" alt=\":)\" title=\"Smiley\">"
+           "<img src=\"https://ex.org/Smileys/fugue/lipsrsealed.png\" alt=\":-X\" title=\"Lips Sealed\">"
+           "</div></div></div><img src=\"https://ex.org/x.png\" alt=\":out:\"></form>"
+        << ":)=Smiley@https://ex.org/Smileys/fugue/smiley.png 0x0 | :-X=Lips Sealed@https://ex.org/Smileys/fugue/lipsrsealed.png 0x0";
     QTest::newRow("codes that are no codes, names that are no tags, are left out")
         << "<div id=\"smiley-box\"><img src=\"a.gif\" alt=\"two words\"><img src=\"b.gif\" alt=\"\"><img "
            "alt=\":nopic:\"></div>"

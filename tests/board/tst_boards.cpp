@@ -14,6 +14,7 @@ class tst_Boards : public QObject {
 private slots:
     void everyKindIsFoundByItsOwnMarkers();
     void everyOfferedFaceIsAPictureOnTheBoard();
+    void smiliesTheBoardOffered();
     void checkBeforeSubmit_data();
     void checkBeforeSubmit();
 };
@@ -56,6 +57,24 @@ void tst_Boards::everyOfferedFaceIsAPictureOnTheBoard()
         }
         QVERIFY2(offered >= 14, std::string(kind->Key()).c_str());
     }
+}
+
+void tst_Boards::smiliesTheBoardOffered()
+{
+    // A smiley its posting page offered is shown as the board shows it; the
+    // board's defaults it did not show still convert.
+    BoardProfile profile;
+    profile.smilies = {{":wave:", "Wave", "https://ex.org/images/smilies/wave.png", 0, 0, 30}};
+    const std::string mybb = KindOf("mybb18").DialectFor(profile, SiteFacts())->Render("a :wave: b :) c").html;
+    QVERIFY2(mybb.find("<img src=\"https://ex.org/images/smilies/wave.png\" alt=\"Wave\" title=\"Wave\" "
+                       "class=\"smilie smilie_30\" />")
+                 != std::string::npos,
+             mybb.c_str());
+    QVERIFY2(mybb.find("smilie_1\"") != std::string::npos, mybb.c_str());
+    profile.smilies = {{":wave:", "Wave", "https://ex.org/Smileys/fugue/wave.png"}};
+    const std::string smf = KindOf("smf21").DialectFor(profile, SiteFacts())->Render("a :wave: b :)) c").html;
+    QVERIFY2(smf.find("src=\"https://ex.org/Smileys/fugue/wave.png\"") != std::string::npos, smf.c_str());
+    QVERIFY2(smf.find("laugh.png") != std::string::npos, smf.c_str());
 }
 
 void tst_Boards::checkBeforeSubmit_data()

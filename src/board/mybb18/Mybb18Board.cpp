@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "board/mybb18/Mybb18Board.h"
 
+#include "base/HtmlText.h"
 #include "board/BoardProfile.h"
 #include "board/mybb18/Mybb18Forums.h"
 #include "board/mybb18/Mybb18Page.h"
 #include "board/mybb18/Mybb18Renderer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -74,13 +76,60 @@ std::vector<std::string> SubjectErrors(bool reply, std::string_view title)
             + std::to_string(Characters(title)) + ")."};
 }
 
+// The code a clickable smilie's onclick inserts: "MyBBEditor.insertText(' :) ');",
+// with "\\" and "\'" escaped, the blanks around it left out.
+std::string InsertedCode(std::string_view onclick)
+{
+    constexpr std::string_view Call = "insertText('";
+    const size_t start = onclick.find(Call);
+    if (start == std::string_view::npos)
+        return {};
+    std::string code;
+    for (size_t at = start + Call.size(); at < onclick.size(); ++at) {
+        if (onclick[at] == '\'')
+            break;
+        if (onclick[at] == '\\' && at + 1 < onclick.size())
+            ++at;
+        code += onclick[at];
+    }
+    const size_t first = code.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return code.substr(first, code.find_last_not_of(' ') + 1 - first);
+}
+
+// The number N of the class "smilie_N"; 0 when none.
+int SmilieNumber(std::string_view classes)
+{
+    constexpr std::string_view Prefix = "smilie_";
+    for (size_t at = classes.find(Prefix); at != std::string_view::npos; at = classes.find(Prefix, at + 1)) {
+        int number = 0;
+        size_t digit = at + Prefix.size();
+        while (digit < classes.size() && classes[digit] >= '0' && classes[digit] <= '9' && number < 1000000)
+            number = number * 10 + (classes[digit++] - '0');
+        if (digit > at + Prefix.size() && (digit == classes.size() || classes[digit] == ' '))
+            return number;
+    }
+    return 0;
+}
+
 class Mybb18Dialect final : public BoardDialect {
 public:
     Mybb18Dialect(const BoardProfile& profile, const SiteFacts& site)
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the site's address for its quote links.
-        m_smilies = site.Pictured(Mybb18::DefaultSmilies(""), "images/smilies/");
+        // The smilies its posting page offered, from the picture cache once
+        // fetched; the defaults it did not show (its "get more" ones) still
+        // convert.
+        for (const BoardSmiley& own : profile.smilies) {
+            std::string cached = site.cachedPicture ? site.cachedPicture(own.picture) : std::string();
+            m_smilies.push_back({own.code, own.title, cached.empty() ? own.picture : std::move(cached), own.id});
+        }
+        for (Mybb18::Smiley& smiley : site.Pictured(Mybb18::DefaultSmilies(""), "images/smilies/"))
+            if (std::none_of(m_smilies.begin(), m_smilies.end(),
+                             [&smiley](const Mybb18::Smiley& own) { return own.code == smiley.code; }))
+                m_smilies.push_back(std::move(smiley));
         m_options.smilies = &m_smilies;
         std::string_view board = site.address;
         while (!board.empty() && board.back() == '/')
@@ -135,6 +184,27 @@ std::string Mybb18Board::SizeValue(size_t item) const
 std::optional<std::string> Mybb18Board::EmoticonCode(std::string_view classicCode) const
 {
     return CodeForFace(classicCode, Faces);
+}
+
+std::vector<BoardSmiley> Mybb18Board::PostingPageSmilies(std::string_view html) const
+{
+    // The clickable smilies beside the editor: a table of pictures, each
+    // inserting its code when clicked.
+    std::vector<BoardSmiley> smilies;
+    const size_t start = html.find("id=\"clickable_smilies\"");
+    if (start == std::string_view::npos)
+        return smilies;
+    const std::string_view box = html.substr(start, html.find("</table>", start) - start);
+    for (auto tag = HtmlText::NextStartTag(box, "img", 0); tag; tag = HtmlText::NextStartTag(box, "img", tag->end)) {
+        BoardSmiley smiley;
+        smiley.code = InsertedCode(HtmlText::Attribute(tag->text, "onclick").value_or(std::string()));
+        smiley.title = HtmlText::Attribute(tag->text, "title").value_or(std::string());
+        smiley.picture = HtmlText::Attribute(tag->text, "src").value_or(std::string());
+        smiley.id = SmilieNumber(HtmlText::Attribute(tag->text, "class").value_or(std::string()));
+        if (IsSmileyCode(smiley.code) && !smiley.picture.empty())
+            smilies.push_back(std::move(smiley));
+    }
+    return smilies;
 }
 
 std::string Mybb18Board::QuoteOpening(std::string_view poster) const { return Mybb18::QuoteOpening(poster); }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Board.h"
 
+#include "base/HtmlText.h"
 #include "board/BoardProfile.h"
 #include "board/smf21/Smf21Forums.h"
 #include "board/smf21/Smf21Page.h"
 #include "board/smf21/Smf21Renderer.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,7 +40,16 @@ public:
     {
         // Its default smilies, with the program's pictures of the same faces
         // where it has them, and the board's script for its quote links.
-        m_smilies = site.Pictured(Smf21::DefaultSmilies(""), "Smileys/fugue/");
+        // The smilies its posting page offered, from the picture cache once
+        // fetched; the defaults its editor hides still convert.
+        for (const BoardSmiley& own : profile.smilies) {
+            std::string cached = site.cachedPicture ? site.cachedPicture(own.picture) : std::string();
+            m_smilies.push_back({own.code, own.title, cached.empty() ? own.picture : std::move(cached), false});
+        }
+        for (Smf21::Smiley& smiley : site.Pictured(Smf21::DefaultSmilies(""), "Smileys/fugue/"))
+            if (std::none_of(m_smilies.begin(), m_smilies.end(),
+                             [&smiley](const Smf21::Smiley& own) { return own.code == smiley.code; }))
+                m_smilies.push_back(std::move(smiley));
         m_options.smilies = &m_smilies;
         if (!site.address.empty()) {
             m_options.scriptUrl = site.address + "index.php";
@@ -87,6 +98,26 @@ std::string Smf21Board::SizeValue(size_t item) const
 std::optional<std::string> Smf21Board::EmoticonCode(std::string_view classicCode) const
 {
     return CodeForFace(classicCode, Faces);
+}
+
+std::vector<BoardSmiley> Smf21Board::PostingPageSmilies(std::string_view html) const
+{
+    // The editor's smiley row, which its script writes into its toolbar:
+    // each picture's alt is the code, its title the name.
+    std::vector<BoardSmiley> smilies;
+    const size_t start = html.find("sceditor-insertemoticon");
+    if (start == std::string_view::npos)
+        return smilies;
+    const std::string_view box = html.substr(start, html.find("</div></div>", start) - start);
+    for (auto tag = HtmlText::NextStartTag(box, "img", 0); tag; tag = HtmlText::NextStartTag(box, "img", tag->end)) {
+        BoardSmiley smiley;
+        smiley.code = HtmlText::Attribute(tag->text, "alt").value_or(std::string());
+        smiley.title = HtmlText::Attribute(tag->text, "title").value_or(std::string());
+        smiley.picture = HtmlText::Attribute(tag->text, "src").value_or(std::string());
+        if (IsSmileyCode(smiley.code) && !smiley.picture.empty())
+            smilies.push_back(std::move(smiley));
+    }
+    return smilies;
 }
 
 std::string Smf21Board::QuoteOpening(std::string_view poster) const { return Smf21::QuoteOpening(poster); }

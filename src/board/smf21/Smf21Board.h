@@ -12,6 +12,8 @@ public:
     std::span<const std::string_view> PageMarkers() const override;
     std::string SizeValue(size_t item) const override;
     std::optional<std::string> EmoticonCode(std::string_view classicCode) const override;
+    bool OffersPostingPageSmilies() const override { return true; }
+    std::vector<BoardSmiley> PostingPageSmilies(std::string_view html) const override;
     bool TagsTakeAttributes() const override { return true; }
     std::string QuoteOpening(std::string_view poster) const override;
     std::string OpeningTag(std::string_view word) const override;
