@@ -75,7 +75,8 @@ public:
     // What is known about the board of the site the post is for.
     const BoardProfile& Board() const { return m_board; }
     // The board's own smilies the emoticon pictures insert: those its
-    // posting page gave, for a phpBB 3 site; empty otherwise.
+    // posting page gave, for a board whose smilies replace the program's
+    // (Board::OffersPostingPageSmilies); empty otherwise.
     const std::vector<BoardSmiley>& BoardSmilies() const;
     // Reads the site's board profile anew and gives the lists, pictures and
     // menus that depend on it the board's dialect.
@@ -175,7 +176,8 @@ private:
     // the board has none.
     void FillBoardTags();
     // The length panel: the body counted as the site's board counts it,
-    // against its maximum; shown for phpBB 3 sites only.
+    // against its maximum; shown for the boards that count
+    // (BoardDialect::Count).
     void ShowLength();
     // The topic-number field usable or not, with its background colour.
     void EnableTopicNumber(bool enabled);
@@ -209,7 +211,7 @@ private:
     QLabel* statePanel = nullptr;  // whether the post has changed since it was opened or saved
     QLabel* timePanel = nullptr;
     QLabel* datePanel = nullptr;
-    QLabel* lengthPanel = nullptr;  // the body's length as the board counts it (phpBB 3 sites)
+    QLabel* lengthPanel = nullptr;  // the body's length as the board counts it
     QSplitter* bodySplitter = nullptr;
     LivePreviewPane* livePreview = nullptr;
 
