@@ -46,6 +46,34 @@ struct SiteFacts {
     // name) with the program's own picture of each face where it has one,
     // else the file in `folder` of the site (of the page, `folder` alone,
     // when no site is chosen).
+    // The picture of a smiley read from the board: its cached copy once
+    // fetched, else its address on the board.
+    std::string Picture(const std::string& address) const
+    {
+        std::string cached = cachedPicture ? cachedPicture(address) : std::string();
+        return cached.empty() ? address : cached;
+    }
+
+    // The smilies a renderer shows: `offered` (read from the board's
+    // posting page, made by `make` from each with its picture), then those
+    // of `defaults` whose code none of them has.
+    template <class Smiley, class Offered, class Make>
+    std::vector<Smiley> Offering(const std::vector<Offered>& offered, std::vector<Smiley> defaults,
+                                 const Make& make) const
+    {
+        std::vector<Smiley> smilies;
+        for (const Offered& own : offered)
+            smilies.push_back(make(own, Picture(own.picture)));
+        for (Smiley& smiley : defaults) {
+            bool shown = false;
+            for (const Offered& own : offered)
+                shown = shown || own.code == smiley.code;
+            if (!shown)
+                smilies.push_back(std::move(smiley));
+        }
+        return smilies;
+    }
+
     template <class Smiley>
     std::vector<Smiley> Pictured(std::vector<Smiley> smilies, std::string_view folder) const
     {
@@ -166,6 +194,11 @@ public:
     // The posting pages to try, in order: a reply has one; a new topic
     // the `remembered` mode first when there is a choice.
     virtual std::vector<PostingMode> ModesToTry(bool reply, std::optional<PostingMode> remembered) const;
+    // For a kind with one page per kind of post: that page.
+    static std::vector<PostingMode> OnePagePerKind(bool reply)
+    {
+        return {reply ? PostingMode::Reply : PostingMode::Post};
+    }
     // The posting page's address is the site's address, this text, the
     // topic's or forum's number and PostingAddressEnd.
     virtual std::string PostingAddressStart(PostingMode mode) const;

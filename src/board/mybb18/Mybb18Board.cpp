@@ -7,7 +7,6 @@
 #include "board/mybb18/Mybb18Page.h"
 #include "board/mybb18/Mybb18Renderer.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -117,19 +116,14 @@ class Mybb18Dialect final : public BoardDialect {
 public:
     Mybb18Dialect(const BoardProfile& profile, const SiteFacts& site)
     {
-        // Its default smilies, with the program's pictures of the same faces
-        // where it has them, and the site's address for its quote links.
-        // The smilies its posting page offered, from the picture cache once
-        // fetched; the defaults it did not show (its "get more" ones) still
-        // convert.
-        for (const BoardSmiley& own : profile.smilies) {
-            std::string cached = site.cachedPicture ? site.cachedPicture(own.picture) : std::string();
-            m_smilies.push_back({own.code, own.title, cached.empty() ? own.picture : std::move(cached), own.id});
-        }
-        for (Mybb18::Smiley& smiley : site.Pictured(Mybb18::DefaultSmilies(""), "images/smilies/"))
-            if (std::none_of(m_smilies.begin(), m_smilies.end(),
-                             [&smiley](const Mybb18::Smiley& own) { return own.code == smiley.code; }))
-                m_smilies.push_back(std::move(smiley));
+        // The smilies its posting page offered, then its defaults the page did
+        // not show (its "get more" ones), which still convert, with the
+        // program's pictures of the same faces where it has them; and the
+        // site's address for its quote links.
+        m_smilies = site.Offering(profile.smilies, site.Pictured(Mybb18::DefaultSmilies(""), "images/smilies/"),
+                                  [](const BoardSmiley& own, std::string picture) {
+                                      return Mybb18::Smiley{own.code, own.title, std::move(picture), own.id};
+                                  });
         m_options.smilies = &m_smilies;
         std::string_view board = site.address;
         while (!board.empty() && board.back() == '/')
@@ -213,7 +207,7 @@ ForumScan::Result Mybb18Board::ForumsOf(std::string_view page) const { return My
 
 std::vector<PostingMode> Mybb18Board::ModesToTry(bool reply, std::optional<PostingMode>) const
 {
-    return {reply ? PostingMode::Reply : PostingMode::Post};
+    return OnePagePerKind(reply);
 }
 
 std::string Mybb18Board::PostingAddressStart(PostingMode mode) const

@@ -29,11 +29,8 @@ public:
     {
         if (!profile.smilies.empty()) {
             // The board's own smilies, from the picture cache once fetched.
-            for (const BoardSmiley& own : profile.smilies) {
-                std::string cached = site.cachedPicture ? site.cachedPicture(own.picture) : std::string();
-                m_smilies.push_back(
-                    {own.code, own.title, cached.empty() ? own.picture : std::move(cached), own.width, own.height});
-            }
+            for (const BoardSmiley& own : profile.smilies)
+                m_smilies.push_back({own.code, own.title, site.Picture(own.picture), own.width, own.height});
         } else {
             // Its default smilies, with the program's pictures of the same
             // faces where it has them.

@@ -7,7 +7,6 @@
 #include "board/smf21/Smf21Page.h"
 #include "board/smf21/Smf21Renderer.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,18 +37,14 @@ class Smf21Dialect final : public BoardDialect {
 public:
     Smf21Dialect(const BoardProfile& profile, const SiteFacts& site)
     {
-        // Its default smilies, with the program's pictures of the same faces
-        // where it has them, and the board's script for its quote links.
-        // The smilies its posting page offered, from the picture cache once
-        // fetched; the defaults its editor hides still convert.
-        for (const BoardSmiley& own : profile.smilies) {
-            std::string cached = site.cachedPicture ? site.cachedPicture(own.picture) : std::string();
-            m_smilies.push_back({own.code, own.title, cached.empty() ? own.picture : std::move(cached), false});
-        }
-        for (Smf21::Smiley& smiley : site.Pictured(Smf21::DefaultSmilies(""), "Smileys/fugue/"))
-            if (std::none_of(m_smilies.begin(), m_smilies.end(),
-                             [&smiley](const Smf21::Smiley& own) { return own.code == smiley.code; }))
-                m_smilies.push_back(std::move(smiley));
+        // The smilies its posting page offered, then its defaults the page did
+        // not show (those its editor hides still convert), with the program's
+        // pictures of the same faces where it has them; and the board's
+        // script for its quote links.
+        m_smilies = site.Offering(profile.smilies, site.Pictured(Smf21::DefaultSmilies(""), "Smileys/fugue/"),
+                                  [](const BoardSmiley& own, std::string picture) {
+                                      return Smf21::Smiley{own.code, own.title, std::move(picture), false};
+                                  });
         m_options.smilies = &m_smilies;
         if (!site.address.empty()) {
             m_options.scriptUrl = site.address + "index.php";
@@ -138,7 +133,7 @@ ForumScan::Result Smf21Board::ForumsOf(std::string_view page) const { return Smf
 
 std::vector<PostingMode> Smf21Board::ModesToTry(bool reply, std::optional<PostingMode>) const
 {
-    return {reply ? PostingMode::Reply : PostingMode::Post};
+    return OnePagePerKind(reply);
 }
 
 std::string Smf21Board::PostingAddressStart(PostingMode mode) const
