@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "board/Board.h"
 
+#include "base/HtmlText.h"
 #include "board/BoardProfile.h"
 #include "board/PreviewPage.h"
 #include "board/classic/BBCodeRenderer.h"
+#include "board/common/Ascii.h"
 
 namespace {
 
@@ -82,6 +84,52 @@ std::string Board::PostingAddressStart(PostingMode mode) const
         break;
     }
     return "posting.php?mode=reply&t=";
+}
+
+std::string Board::PostingAddress(std::string_view siteAddress, PostingMode mode, std::string_view number) const
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    while (!number.empty() && (number.front() == ' ' || number.front() == '\t'))
+        number.remove_prefix(1);
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t'))
+        number.remove_suffix(1);
+    std::string address(siteAddress);
+    address += PostingAddressStart(mode);
+    for (const char c : number) {
+        if (Ascii::IsAlnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+            address += c;
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            address += '%';
+            address += Hex[byte >> 4];
+            address += Hex[byte & 15];
+        }
+    }
+    address += PostingAddressEnd();
+    return address;
+}
+
+std::string Board::TextAfter(std::string_view html, std::string_view marker)
+{
+    size_t at = html.find(marker);
+    if (at == std::string_view::npos)
+        return {};
+    at += marker.size();
+    while (true) {
+        while (at < html.size() && Ascii::IsSpace(html[at]))
+            ++at;
+        if (at >= html.size() || html[at] != '<')
+            break;
+        const size_t end = html.find('>', at);
+        if (end == std::string_view::npos)
+            return {};
+        at = end + 1;
+    }
+    const size_t end = std::min(html.find('<', at), html.size());
+    std::string_view text = html.substr(at, end - at);
+    while (!text.empty() && Ascii::IsSpace(text.back()))
+        text.remove_suffix(1);
+    return HtmlText::DecodeReferences(text);
 }
 
 std::shared_ptr<const BoardDialect> Board::DialectFor(const BoardProfile&, const SiteFacts& site) const

@@ -23,6 +23,20 @@
 struct BoardProfile;
 struct BoardSmiley;
 
+// A tag of the board's own beside the program's tag buttons: one its
+// software always has ("s", "align="), or one its posting page's buttons
+// add (a custom tag such as "spoiler").
+struct BoardTag {
+    std::string name;     // "spoiler", or "spoiler=" when it takes a value
+    std::string help;     // the button's tooltip, when the board gives one
+    bool single = false;  // a tag that stands alone, without a closing tag ("hr")
+
+    // The opening tag its button inserts, "[spoiler]" or "[spoiler=]".
+    std::string Opening() const { return "[" + name + "]"; }
+    // The closing tag, "[/spoiler]"; empty for a tag that stands alone.
+    std::string Closing() const;
+};
+
 // The posting pages a board may have: phpBB's two new-topic modes
 // (mode=post, the current one, and mode=newtopic, the older one) and the
 // reply page.
@@ -179,6 +193,13 @@ public:
     // it) offers, picture addresses as the page writes them; phpBB's smiley
     // box by default.
     virtual std::vector<BoardSmiley> PostingPageSmilies(std::string_view html) const;
+    // The tags this kind always has beyond the program's tag buttons, which
+    // the Board Tags menu offers.
+    virtual std::span<const BoardTag> OwnTags() const { return {}; }
+    // The name of the account logged in, as a page of this kind (the body
+    // HTML as the browser serialises it) shows it; empty when the page
+    // shows none (a guest's page, or a kind whose posts never need it).
+    virtual std::string PosterName(std::string_view /*html*/) const { return {}; }
     // The opening of a quote of `poster` (not empty), written so this kind
     // reads the name back whole.
     virtual std::string QuoteOpening(std::string_view poster) const;
@@ -203,10 +224,19 @@ public:
     // topic's or forum's number and PostingAddressEnd.
     virtual std::string PostingAddressStart(PostingMode mode) const;
     virtual std::string_view PostingAddressEnd() const { return {}; }
+    // The posting page for the forum or topic `number` (blanks around it
+    // dropped, the rest percent-encoded) of the site at `siteAddress`.
+    std::string PostingAddress(std::string_view siteAddress, PostingMode mode, std::string_view number) const;
 
     // How it renders and checks posts for a site with `profile` (its limits,
     // its smilies, the name of the account logged in there). With an empty
     // profile and site: as a board of this kind with its installer's
     // settings shows a post, its smilies under the board's own folders.
     virtual std::shared_ptr<const BoardDialect> DialectFor(const BoardProfile& profile, const SiteFacts& site) const;
+
+protected:
+    // The first text after the first `marker` in `html`: the tags right
+    // after it skipped, up to the next tag, its references decoded and the
+    // blanks around it dropped; empty when `marker` is missing.
+    static std::string TextAfter(std::string_view html, std::string_view marker);
 };

@@ -142,6 +142,8 @@ size_t MaxChars(std::string_view html)
 
 std::string BoardTag::Closing() const
 {
+    if (single)
+        return {};
     std::string_view bare = name;
     if (!bare.empty() && bare.back() == '=')
         bare.remove_suffix(1);
@@ -175,5 +177,6 @@ BoardProfile ScanPostingPage(std::string_view html)
     profile.smilies = (profile.found ? *profile.found : Boards::Classic()).PostingPageSmilies(html);
     TagButtons(html, profile);
     profile.maxChars = MaxChars(html);
+    profile.userName = (profile.found ? *profile.found : Boards::Classic()).PosterName(html);
     return profile;
 }

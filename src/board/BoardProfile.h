@@ -20,18 +20,6 @@ struct BoardSmiley {
     int id = 0;  // the board's own number for it, where its HTML writes one (MyBB's "smilie_N"); 0: none
 };
 
-// A tag the board adds to its posting page beside the standard buttons
-// (a custom BBCode such as "spoiler").
-struct BoardTag {
-    std::string name;  // as the board's button gives it: "spoiler", or "spoiler=" when it takes a value
-    std::string help;  // the button's tooltip, when the board gives one
-
-    // The opening tag its button inserts, "[spoiler]" or "[spoiler=]".
-    std::string Opening() const { return "[" + name + "]"; }
-    // The closing tag, "[/spoiler]".
-    std::string Closing() const;
-};
-
 enum class FoundOn { Nothing, IndexPage, PostingPage };
 
 struct BoardProfile {

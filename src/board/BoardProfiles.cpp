@@ -20,6 +20,7 @@ const QString SmiliesKey = QStringLiteral("Smilies");
 const QString TagsKey = QStringLiteral("Tags");
 const QString MaxCharsKey = QStringLiteral("MaxChars");
 const QString MaxFontSizeKey = QStringLiteral("MaxFontSize");
+const QString UserNameKey = QStringLiteral("UserName");
 const QString Automatic = QStringLiteral("automatic");
 
 QString GroupOf(const QString& siteAddress) { return Group + QLatin1Char('/') + Settings::siteKey(siteAddress); }
@@ -103,6 +104,7 @@ BoardProfile Load(const Settings& settings, const QString& siteAddress)
     profile.tags = TagsFrom(Get(settings, siteAddress, TagsKey));
     profile.maxChars = Get(settings, siteAddress, MaxCharsKey).toULongLong();
     profile.maxFontSize = Get(settings, siteAddress, MaxFontSizeKey).toLong();
+    profile.userName = ToUtf8(Get(settings, siteAddress, UserNameKey));
     return profile;
 }
 
@@ -135,6 +137,13 @@ void SavePostingPage(Settings& settings, const QString& siteAddress, const Board
         Put(settings, siteAddress, MaxCharsKey, QString::number(page.maxChars));
     if (page.maxFontSize > 0)
         Put(settings, siteAddress, MaxFontSizeKey, QString::number(page.maxFontSize));
+    SaveUserName(settings, siteAddress, page.userName);
+}
+
+void SaveUserName(Settings& settings, const QString& siteAddress, const std::string& userName)
+{
+    if (!siteAddress.isEmpty() && !userName.empty())
+        Put(settings, siteAddress, UserNameKey, ToQString(userName));
 }
 
 }  // namespace BoardProfiles

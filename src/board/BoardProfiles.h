@@ -9,6 +9,7 @@
 //   Smilies    the posting page's smilies, as JSON
 //   Tags       the board's own tags, as JSON
 //   MaxChars, MaxFontSize   limits the posting page gave
+//   UserName   the account last seen logged in on the site
 // A site never looked at has no group and reads as an unknown board.
 
 #include "board/BoardProfile.h"
@@ -31,5 +32,8 @@ void SaveChoice(Settings& settings, const QString& siteAddress, const Board* cho
 // What a posting page gave: its kind, smilies, tags and limits. A page
 // without smilies or tags keeps those read before.
 void SavePostingPage(Settings& settings, const QString& siteAddress, const BoardProfile& page);
+// The account a page of the site showed logged in; an empty name (a page
+// that shows none) keeps the one seen before.
+void SaveUserName(Settings& settings, const QString& siteAddress, const std::string& userName);
 
 }  // namespace BoardProfiles

@@ -38,6 +38,8 @@
 #include "writing/BodyHighlighter.h"
 #include "writing/WritingHelp.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -1070,10 +1072,16 @@ void MainWindow::ShowEmoticons()
 void MainWindow::FillBoardTags()
 {
     boardTagsMenu->clear();
-    static const std::vector<BoardTag> none;
-    const std::vector<BoardTag>& tags = m_board.Kind().OffersPostingPageSmilies() ? m_board.tags : none;
+    // The board's own tags, then those its posting page's buttons add.
+    const ::Board& board = m_board.Kind();
+    std::vector<BoardTag> tags(board.OwnTags().begin(), board.OwnTags().end());
+    if (board.OffersPostingPageSmilies())
+        for (const BoardTag& added : m_board.tags)
+            if (std::none_of(tags.begin(), tags.end(), [&](const BoardTag& own) { return own.name == added.name; }))
+                tags.push_back(added);
     for (const BoardTag& tag : tags) {
-        QAction* item = boardTagsMenu->addAction(ToQString(tag.Opening() + " " + tag.Closing()));
+        const std::string shown = tag.single ? tag.Opening() : tag.Opening() + " " + tag.Closing();
+        QAction* item = boardTagsMenu->addAction(ToQString(shown));
         item->setToolTip(ToQString(tag.help));
         item->setStatusTip(ToQString(tag.help));
         connect(item, &QAction::triggered, this, [this, tag] { m_tags->BoardTagChosen(tag); });

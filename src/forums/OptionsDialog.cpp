@@ -12,6 +12,7 @@
 #include "board/classic/ForumScan.h"
 #include "forums/SiteAddress.h"
 #include "forums/SiteList.h"
+#include "browser/BoardPages.h"
 #include "browser/BrowserWindow.h"
 
 #include <QBoxLayout>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QTabBar>
+#include <QTimer>
 
 #include <limits>
 #include <memory>
@@ -96,6 +98,7 @@ OptionsDialog::OptionsDialog(const AppContext& context, ForumListChanged forumLi
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     m_extraction = new ForumExtraction(this, timing);
+    m_postingRead = new ForumExtraction(this, timing);
     CreateControls();
     LoadSettings();
 }
@@ -412,8 +415,30 @@ void OptionsDialog::ShowBoard()
 void OptionsDialog::BoardFound(const QString& site, const std::string& page)
 {
     BoardProfiles::SaveFound(*m_context.settings, site, Boards::FromPage(page), FoundOn::IndexPage);
+    BoardPages::KeepPosterName(*m_context.settings, site, page);
     if (site == TypedSite())
         ShowBoard();
+    // Out of the caller's hands first: the read waits for its page.
+    QTimer::singleShot(0, this, [this, site, page] { ReadPostingPage(site, page); });
+    emit boardFound();
+}
+
+void OptionsDialog::ReadPostingPage(const QString& site, const std::string& indexPage)
+{
+    const Board& kind = BoardProfiles::Load(*m_context.settings, site).Kind();
+    if (!kind.OffersPostingPageSmilies())
+        return;
+    const std::vector<std::string> forums = ForumList::WithoutBlankAndRepeated(kind.ForumsOf(indexPage).entries);
+    if (forums.empty())
+        return;
+    const std::string address = kind.PostingAddress(ToUtf8(site), PostingMode::Post, ForumList::NumberOf(forums.front()));
+    const QPointer<OptionsDialog> self(this);
+    std::string page;
+    const ForumExtraction::Outcome outcome = m_postingRead->Read(ToQString(address), &page, ShownSiteId());
+    if (!self || outcome != ForumExtraction::Outcome::Read)
+        return;
+    // A guest's page offers nothing: what was read before stays.
+    BoardPages::KeepPostingPage(*m_context.settings, site, page);
     emit boardFound();
 }
 

@@ -55,7 +55,11 @@ public:
     // The extraction's pause and limit (the ones given to the constructor
     // until set again).
     ForumExtraction::Timing ExtractionTiming() const { return m_extraction->GetTiming(); }
-    void SetExtractionTiming(ForumExtraction::Timing timing) { m_extraction->SetTiming(timing); }
+    void SetExtractionTiming(ForumExtraction::Timing timing)
+    {
+        m_extraction->SetTiming(timing);
+        m_postingRead->SetTiming(timing);
+    }
 
     // Start-up: shows a new dialog modally; returns once it has been closed.
     static void ShowModal(const AppContext& context, ForumListChanged forumListChanged);
@@ -145,14 +149,19 @@ private:
     QString TypedSite() const;
     // Shows what is known about the typed site's board (the kind found).
     void ShowBoard();
-    // Keeps the kind a page of `site` showed, and shows it when the fields
-    // still name that site.
+    // Keeps the kind a page of `site` showed and the account logged in
+    // there, shows the kind when the fields still name that site, and then
+    // reads the posting page of the first forum the page lists.
     void BoardFound(const QString& site, const std::string& page);
+    // Reads that posting page (a board's smilies, tags and limits come from
+    // it) in a hidden window, with the login of the site shown.
+    void ReadPostingPage(const QString& site, const std::string& indexPage);
 
     AppContext m_context;
     ForumListChanged m_forumListChanged;
     QStackedLayout* m_pages = nullptr;
     ForumExtraction* m_extraction = nullptr;
+    ForumExtraction* m_postingRead = nullptr;  // the posting page after a page of the site
     QList<SiteEntry> m_sites;             // as edited, in the user's order
     int m_shown = -1;                     // the row the fields show
     QHash<QString, QStringList> m_found;  // extraction lists by site id

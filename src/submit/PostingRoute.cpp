@@ -3,27 +3,6 @@
 
 namespace PostingRoute {
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsUnreserved(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
-        || c == '_' || c == '~';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
-
 std::string_view NameOf(Mode mode)
 {
     switch (mode) {
@@ -53,21 +32,7 @@ std::vector<Mode> ModesToTry(bool reply, std::optional<Mode> remembered, const B
 
 std::string Address(std::string_view siteAddress, Mode mode, std::string_view number, const Board& board)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string address(siteAddress);
-    address += board.PostingAddressStart(mode);
-    for (const char c : Trimmed(number)) {
-        if (IsUnreserved(c)) {
-            address += c;
-        } else {
-            const auto byte = static_cast<unsigned char>(c);
-            address += '%';
-            address += Hex[byte >> 4];
-            address += Hex[byte & 15];
-        }
-    }
-    address += board.PostingAddressEnd();
-    return address;
+    return board.PostingAddress(siteAddress, mode, number);
 }
 
 }  // namespace PostingRoute

@@ -3,7 +3,7 @@
 
 #include "base/Settings.h"
 #include "board/BoardProfiles.h"
-#include "browser/SmileyDownload.h"
+#include "browser/BoardPages.h"
 #include "post/LineBreaks.h"
 #include "browser/BrowserWindow.h"
 #include "base/Utf8.h"
@@ -122,17 +122,7 @@ void PostingSession::ReadPostingPage()
     m_window->BodyHtml([self](std::optional<QString> body) {
         if (!self || !body)
             return;
-        BoardProfile page = ScanPostingPage(ToUtf8(*body));
-        // Picture addresses are relative to the posting page, which stands
-        // in the site's folder.
-        const QUrl site(ToQString(self->m_post.siteAddress));
-        for (BoardSmiley& smiley : page.smilies)
-            smiley.picture = ToUtf8(site.resolved(QUrl(ToQString(smiley.picture))).toString(QUrl::FullyEncoded));
-        const QString siteAddress = ToQString(self->m_post.siteAddress);
-        BoardProfiles::SavePostingPage(*self->m_context.settings, siteAddress, page);
-        // The pictures arrive while the user writes in the board's page; the
-        // fetching outlives this session.
-        SmileyDownload::Start(page.smilies);
+        BoardPages::KeepPostingPage(*self->m_context.settings, ToQString(self->m_post.siteAddress), ToUtf8(*body));
         emit self->boardRead();
     });
 }

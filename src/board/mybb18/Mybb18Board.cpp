@@ -201,6 +201,42 @@ std::vector<BoardSmiley> Mybb18Board::PostingPageSmilies(std::string_view html) 
     return smilies;
 }
 
+std::span<const BoardTag> Mybb18Board::OwnTags() const
+{
+    // What the board's editor toolbar writes beyond the program's buttons.
+    static const std::vector<BoardTag> tags = {
+        {"s", "Strikethrough: [s]text[/s]"},
+        {"align=", "Align: [align=left], center, right or justify"},
+        {"font=", "Font: [font=Verdana]text[/font]"},
+        {"hr", "Horizontal rule: [hr]", true},
+        {"email", "E-mail: [email]name@example.org[/email] or [email=name@example.org]text[/email]"},
+        {"video=", "Video: [video=youtube]address[/video]; also dailymotion, facebook, liveleak, metacafe, "
+                   "mixer, vimeo, twitch"},
+        {"php", "PHP code: [php]code[/php]"},
+    };
+    return tags;
+}
+
+std::string Mybb18Board::PosterName(std::string_view html) const
+{
+    // A member's header: "Welcome back, NAME"; a page refused for want of a
+    // permission: "logged in with the username: 'NAME'".
+    if (const size_t welcome = html.find("class=\"welcome\""); welcome != std::string_view::npos) {
+        std::string name = TextAfter(html.substr(welcome, 600), "Welcome back, ");
+        if (!name.empty())
+            return name;
+    }
+    constexpr std::string_view Refused = "logged in with the username: '";
+    const size_t at = html.find(Refused);
+    if (at == std::string_view::npos)
+        return {};
+    const size_t start = at + Refused.size();
+    const size_t end = html.find("'", start);
+    if (end == std::string_view::npos || end - start > 200)
+        return {};
+    return HtmlText::DecodeReferences(html.substr(start, end - start));
+}
+
 std::string Mybb18Board::QuoteOpening(std::string_view poster) const { return Mybb18::QuoteOpening(poster); }
 
 ForumScan::Result Mybb18Board::ForumsOf(std::string_view page) const { return Mybb18::Forums(page); }

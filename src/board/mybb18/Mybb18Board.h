@@ -15,6 +15,8 @@ public:
     std::optional<std::string> EmoticonCode(std::string_view classicCode) const override;
     bool OffersPostingPageSmilies() const override { return true; }
     std::vector<BoardSmiley> PostingPageSmilies(std::string_view html) const override;
+    std::span<const BoardTag> OwnTags() const override;
+    std::string PosterName(std::string_view html) const override;
     std::string QuoteOpening(std::string_view poster) const override;
     ForumScan::Result ForumsOf(std::string_view page) const override;
     std::vector<PostingMode> ModesToTry(bool reply, std::optional<PostingMode> remembered) const override;

@@ -115,6 +115,44 @@ std::vector<BoardSmiley> Smf21Board::PostingPageSmilies(std::string_view html) c
     return smilies;
 }
 
+std::span<const BoardTag> Smf21Board::OwnTags() const
+{
+    // What the board's editor toolbar writes beyond the program's buttons.
+    static const std::vector<BoardTag> tags = {
+        {"s", "Strikethrough: [s]text[/s]"},
+        {"sup", "Superscript: [sup]text[/sup]"},
+        {"sub", "Subscript: [sub]text[/sub]"},
+        {"pre", "Preformatted text: [pre]text[/pre]"},
+        {"left", "Left align: [left]text[/left]"},
+        {"center", "Centre: [center]text[/center]"},
+        {"right", "Right align: [right]text[/right]"},
+        {"justify", "Justify: [justify]text[/justify]"},
+        {"font=", "Font: [font=Verdana]text[/font]"},
+        {"float=", "Float: [float=left max=45%]text[/float], or right"},
+        {"youtube", "YouTube video: [youtube]video id or address[/youtube]"},
+        {"email", "E-mail: [email]name@example.org[/email] or [email=name@example.org]text[/email]"},
+        {"table", "Table: [table][tr][td]cell[/td][/tr][/table]"},
+        {"tr", "Table row: [tr][td]cell[/td][/tr]"},
+        {"td", "Table cell: [td]cell[/td]"},
+        {"hr", "Horizontal rule: [hr]", true},
+    };
+    return tags;
+}
+
+std::string Smf21Board::PosterName(std::string_view html) const
+{
+    // A member's header: the profile menu's label, or the greeting
+    // "Hello NAME" of the older theme.
+    if (const size_t menu = html.find("id=\"profile_menu_top\""); menu != std::string_view::npos) {
+        std::string name = TextAfter(html.substr(menu, 2000), "class=\"textmenu\">");
+        if (!name.empty())
+            return name;
+    }
+    if (const size_t welcome = html.find("class=\"welcome\">Hello "); welcome != std::string_view::npos)
+        return TextAfter(html.substr(welcome, 400), "Hello ");
+    return {};
+}
+
 std::string Smf21Board::QuoteOpening(std::string_view poster) const { return Smf21::QuoteOpening(poster); }
 
 std::string Smf21Board::OpeningTag(std::string_view word) const

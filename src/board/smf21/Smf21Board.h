@@ -15,6 +15,8 @@ public:
     bool OffersPostingPageSmilies() const override { return true; }
     std::vector<BoardSmiley> PostingPageSmilies(std::string_view html) const override;
     bool TagsTakeAttributes() const override { return true; }
+    std::span<const BoardTag> OwnTags() const override;
+    std::string PosterName(std::string_view html) const override;
     std::string QuoteOpening(std::string_view poster) const override;
     std::string OpeningTag(std::string_view word) const override;
     ForumScan::Result ForumsOf(std::string_view page) const override;
