@@ -43,7 +43,9 @@ std::string_view Box(std::string_view html, std::string_view id)
 
 bool IsSmileyCode(std::string_view code)
 {
-    return !code.empty() && code.size() <= 50 && code.find_first_of(" \t\r\n[]") == std::string_view::npos;
+    // SMF's ":-[" is a face; "[b]" would be a tag.
+    const bool tag = code.size() > 1 && code.front() == '[' && code.back() == ']';
+    return !code.empty() && code.size() <= 50 && !tag && code.find_first_of(" \t\r\n") == std::string_view::npos;
 }
 
 std::vector<BoardSmiley> SmileyBoxSmilies(std::string_view html)

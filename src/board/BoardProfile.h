@@ -41,7 +41,7 @@ struct BoardProfile {
 
 // The smilies of a phpBB posting page's smiley box (id "smiley-box"): each
 // picture's alt is the code, its title the name. A code is what a user
-// types: one line of visible characters, no brackets.
+// types: one line of visible characters, not written as a tag ("[b]").
 std::vector<BoardSmiley> SmileyBoxSmilies(std::string_view html);
 // Whether `code` can be a smiley's code (as above).
 bool IsSmileyCode(std::string_view code);

@@ -9,6 +9,8 @@
 #include "support/TestBoards.h"
 #include "support/TestMain.h"
 
+#include <map>
+
 class tst_Boards : public QObject {
     Q_OBJECT
 private slots:
@@ -17,7 +19,81 @@ private slots:
     void smiliesTheBoardOffered();
     void checkBeforeSubmit_data();
     void checkBeforeSubmit();
+    void everyOwnTagIsTheBoards();
+    void posterNameOnItsPages_data();
+    void posterNameOnItsPages();
 };
+
+void tst_Boards::everyOwnTagIsTheBoards()
+{
+    // What the Board Tags menu offers, filled in as a user would, the
+    // board renders as a tag: nothing of it stays as typed.
+    const std::map<std::string, std::string> values = {
+        {"align=", "center"}, {"font=", "Verdana"}, {"video=", "youtube"}, {"float=", "left"}};
+    for (const Board* kind : Boards::Known()) {
+        for (const BoardTag& tag : kind->OwnTags()) {
+            std::string opening = tag.Opening();
+            if (tag.name.back() == '=')
+                opening.insert(opening.size() - 1, values.at(tag.name));
+            std::string content = tag.name.find("video") == 0 || tag.name == "youtube"
+                                      ? "https://www.youtube.com/watch?v=dQw4w9WgXcQ"
+                                      : "text";
+            if (tag.name == "email")
+                content = "name@example.org";
+            else if (tag.name == "table")
+                content = "[tr][td]text[/td][/tr]";
+            else if (tag.name == "tr")
+                content = "[td]text[/td]";
+            const std::string post = tag.single ? "a " + opening + " b" : opening + content + tag.Closing();
+            const std::string html = kind->DialectFor(BoardProfile(), SiteFacts())->Render(post).html;
+            const std::string shown = std::string(kind->Key()) + ": " + post + " gives " + html;
+            QVERIFY2(html.find('[') == std::string::npos, shown.c_str());
+        }
+    }
+}
+
+void tst_Boards::posterNameOnItsPages_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("name");  // empty: the page shows none
+    QTest::newRow("MyBB member's header, the name linked to the profile")
+        << "mybb18"
+        << "<div id=\"panel\"><span class=\"welcome\"><strong>Welcome back, <a "
+           "href=\"http://ex.org/member.php?action=profile&amp;uid=2\">Ann &amp; Bo</a></strong>. You last "
+           "visited: Today</span></div>"
+        << "Ann & Bo";
+    QTest::newRow("MyBB member's header, the name in bold")
+        << "mybb18" << "<span class=\"welcome\">Welcome back, <strong>tester</strong>.</span>" << "tester";
+    QTest::newRow("MyBB page refused for want of a permission")
+        << "mybb18" << "<li>You are currently logged in with the username: 'jos\u00e9 &amp; co'</li>"
+        << "jos\u00e9 & co";
+    QTest::newRow("MyBB guest's header")
+        << "mybb18" << "<span class=\"welcome\">Hello There, Guest! <a href=\"member.php?action=login\">Login</a>"
+        << "";
+    QTest::newRow("SMF member's profile menu, after the avatar")
+        << "smf21"
+        << "<ul class=\"floatleft\" id=\"top_info\"><li><a href=\"https://ex.org/index.php?action=profile\" "
+           "id=\"profile_menu_top\" onclick=\"return false;\"><img class=\"avatar\" src=\"a.png\" "
+           "alt=\"\"><span class=\"textmenu\">Ann</span></a></li><li><span class=\"textmenu\">My "
+           "Messages</span></li></ul>"
+        << "Ann";
+    QTest::newRow("SMF greeting") << "smf21" << "<li class=\"welcome\">Hello <strong>tester</strong>.</li>"
+                                  << "tester";
+    QTest::newRow("SMF guest's header") << "smf21"
+                                        << "<li class=\"welcome\">Welcome to <strong>My Forum</strong>.</li>"
+                                        << "";
+    QTest::newRow("phpBB 3: its posts never need the name")
+        << "phpbb3" << "<span class=\"welcome\">Welcome back, <strong>tester</strong>.</span>" << "";
+}
+
+void tst_Boards::posterNameOnItsPages()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, page);
+    QFETCH(QString, name);
+    QCOMPARE(QString::fromStdString(KindOf(kind.toStdString()).PosterName(page.toStdString())), name);
+}
 
 void tst_Boards::everyKindIsFoundByItsOwnMarkers()
 {

@@ -133,6 +133,8 @@ private slots:
     void refusedPostIsNotFilledAgain_data();
     void refusedPostIsNotFilledAgain();
     void fromExtractionToTheForum();
+    void boardPagesReadFromTheOptions_data();
+    void boardPagesReadFromTheOptions();
     void twoSitesEachWithItsOwnLogin();
 
 private:
@@ -844,6 +846,66 @@ void tst_SubmitForum::fromExtractionToTheForum()
     Controls(*window).bodyEdit->selectAll();
     tags->actions()[0]->trigger();
     QCOMPARE(QString::fromStdString(window->Post().Post()), QString("[spoiler][size=150][/size] :geek: [/spoiler]"));
+}
+
+void tst_SubmitForum::boardPagesReadFromTheOptions_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("smilies");        // the smilies its posting page offers
+    QTest::addColumn<QString>("firstFace");  // the first one's name
+    QTest::addColumn<QString>("meLine");     // how the board shows "/me waves" of the member
+    QTest::newRow("MyBB: its clickable smilies") << "mybb18" << 20 << "Smile" << "* tester waves";
+    QTest::newRow("SMF: its editor's smiley row") << "smf21" << 16 << "Smiley" << "* tester waves";
+}
+
+void tst_SubmitForum::boardPagesReadFromTheOptions()
+{
+    // Start Extracting on a member's index page: the kind, the account and
+    // then the first forum's posting page, before any Submit. The main
+    // window then writes for that board.
+    QFETCH(QString, board);
+    QFETCH(int, smilies);
+    QFETCH(QString, firstFace);
+    QFETCH(QString, meLine);
+    LogInBeforehand(board);
+    EditorFixture fixture;
+    auto window = fixture.MakeWindow();
+    auto* dialog = new OptionsDialog(
+        fixture.context, [&] { window->ReloadForums(); }, window.get(),
+        ForumExtraction::Timing{std::chrono::milliseconds(300), std::chrono::seconds(30)});
+    connect(dialog, &OptionsDialog::boardFound, window.get(), &MainWindow::RefreshBoard);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->siteAddressEdit->selectAll();
+    QTest::keyClicks(dialog->siteAddressEdit, Site(board));
+    dialog->indexAddressEdit->setText(Site(board) + "index.php");
+    QTest::mouseClick(dialog->startExtractingButton, Qt::LeftButton);
+    QF_TRY_VERIFY_WITH_TIMEOUT(dialog->forumsFoundList->count() > 0, LoadTimeout);
+    QF_TRY_COMPARE_WITH_TIMEOUT(BoardProfiles::Load(fixture.settings, Site(board)).smilies.size(), size_t(smilies),
+                                LoadTimeout);
+    const BoardProfile profile = BoardProfiles::Load(fixture.settings, Site(board));
+    QCOMPARE(QString::fromStdString(profile.userName), QString("tester"));
+    QVERIFY(QString::fromStdString(profile.smilies[0].picture).startsWith(Site(board)));
+    const SiteFacts site{Site(board).toStdString(), {}, {}, {}, {}};
+    QVERIFY(QString::fromStdString(profile.Kind().DialectFor(profile, site)->Render("/me waves").html).contains(meLine));
+
+    QPointer<OptionsDialog> open(dialog);
+    QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+    QF_TRY_VERIFY(!open);
+    window->RefreshBoard();
+    PictureBox* first = Controls(*window).emoticonPictures[0];
+    QCOMPARE(first->toolTip(), firstFace);
+    QTest::mouseClick(first, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(window->Post().Post()), QString(" :) "));
+    // The board's own tags, one that stands alone among them.
+    QMenu* tags = window->findChild<QMenu*>("boardTagsMenu");
+    QVERIFY(tags && window->menuBar()->actions().contains(tags->menuAction()));
+    QStringList names;
+    for (QAction* tag : tags->actions())
+        names << tag->text();
+    QVERIFY2(names.contains("[s] [/s]") && names.contains("[hr]"), qPrintable(names.join(", ")));
+    tags->actions()[names.indexOf("[hr]")]->trigger();
+    QCOMPARE(QString::fromStdString(window->Post().Post()), QString(" :) [hr]"));
 }
 
 void tst_SubmitForum::twoSitesEachWithItsOwnLogin()

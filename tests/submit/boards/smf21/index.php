@@ -137,6 +137,17 @@ function session_ok($state, $sid) {
 $state = load_state(initial_state());
 $sid = smf_session($state);
 $params = parameters();
+// The board index: one category holding every board, linked as board=N.0.
+function board_index($state) {
+    $boards = '';
+    foreach ($state['boards'] as $id => $board)
+        $boards .= '<div id="board_' . $id . '" class="up_contain "><div class="board_icon"><a href="' . scripturl() . '?board=' . $id
+            . '.0" class="board_on" title="New Posts"></a></div><div class="info"><a class="subject mobile_subject" href="'
+            . scripturl() . '?board=' . $id . '.0" id="b' . $id . '">' . h($board['name']) . '</a></div></div>';
+    return '<div id="boardindex_table" class="boardindex_table"><div class="main_container"><div class="cat_bar " id="category_1">'
+        . '<h3 class="catbg"><a id="c1"></a>General Category</h3></div><div id="category_1_boards" >' . $boards . '</div></div></div>';
+}
+
 $action = $params['action'] ?? '';
 if ($action === 'post' || $action === 'post2')
     require __DIR__ . '/post.inc';
@@ -148,5 +159,5 @@ elseif (isset($params['topic']))
     smf_page($state, $sid, 'Topic', '<div class="navigate_section"><ul><li class="last"><span>'
         . h($state['topics'][(string)(int)$params['topic']]['subject'] ?? 'missing') . '</span></li></ul></div>');
 else
-    smf_page($state, $sid, FORUM_NAME . ' - Index', '<div id="boardindex_table" class="boardindex_table"></div>');
+    smf_page($state, $sid, FORUM_NAME . ' - Index', board_index($state));
 save_state($state);
