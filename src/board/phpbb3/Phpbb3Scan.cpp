@@ -206,14 +206,22 @@ void Scanner::ParseBBCode(size_t startPos, bool closing, Name name, std::string_
     }
     const TagId id = m_parser.AddTag(type, name, startPos, pos - startPos);
     if (type == Type::Start) {
+        // A tag that may take a value from its content is paired with its
+        // closing tag even when the value is given ("[img=A]text[/img]" is
+        // one picture whose text is not shown). Without a closing tag it
+        // stays text when it needed one (a suffix, [url]) or its content.
         const BBCodeDef& def = DefOf(bbName);
         const bool useContent = def.contentAttr != Attr::Unknown && !Find(attributes, def.contentAttr);
-        if (!suffix.empty() || def.forceLookahead || useContent) {
+        const bool needsEnd = !suffix.empty() || def.forceLookahead || useContent;
+        if (needsEnd || def.contentAttr != Attr::Unknown) {
             const std::string suffixed = suffix.empty() ? std::string() : std::string(bbName) + std::string(suffix);
             const std::string_view closing = suffix.empty() ? bbName : std::string_view(suffixed);
             const size_t endPos = FindClosingBBCode(closing, pos);
             if (endPos == std::string_view::npos) {
-                m_parser.Invalidate(id);
+                if (needsEnd)
+                    m_parser.Invalidate(id);
+                else
+                    m_parser.StoreAttrs(id, attributes);
                 return;
             }
             m_parser.m_run = 1;
