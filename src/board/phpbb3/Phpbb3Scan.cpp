@@ -622,8 +622,9 @@ void Scanner::ScanEmoji()
 }
 
 // A smiley code counts at the start of the text or after a newline, a
-// space, a full stop or "]", and not before an ASCII letter, digit or "_";
-// at each place the longest code that fits.
+// space, a full stop or "]", and not before an ASCII letter, digit or "_".
+// At each place only the longest code that fits is tried: when a letter
+// follows it, no shorter code is taken instead (":???:x" holds no ":?").
 void Scanner::ScanSmilies()
 {
     std::array<std::vector<int>, 256> byFirst;
