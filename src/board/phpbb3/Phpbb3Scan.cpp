@@ -675,9 +675,8 @@ void Scanner::ScanSmilies()
                 || m_text.compare(pos, code.size(), code) != 0)
                 continue;
             const size_t after = pos + code.size();
-            if (after < m_text.size() && Ascii::IsWord(m_text[after]))
-                continue;
-            found = i;
+            if (after >= m_text.size() || !Ascii::IsWord(m_text[after]))
+                found = i;
             break;
         }
         if (found < 0) {
@@ -688,6 +687,46 @@ void Scanner::ScanSmilies()
         const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Smiley, pos, len);
         m_parser.tags[id].smiley = found;
         pos += len;
+    }
+}
+
+namespace {
+
+struct ShortCode {
+    std::string_view name;  // without its colons
+    std::string_view seq;   // the emoji's picture name
+};
+
+constexpr ShortCode ShortCodes[] = {
+#include "board/phpbb3/Phpbb3EmojiCodes.inc"
+};
+
+bool IsShortCodeChar(char c) { return Ascii::IsDigit(c) || (c >= 'a' && c <= 'z') || c == '_' || c == '+' || c == '-'; }
+
+}  // namespace
+
+// Emoji short codes such as ":thumbsup:": a colon, lower-case letters,
+// digits, "_", "+" or "-", and a colon, anywhere in the text. The closing
+// colon may open the next code, so "x:y:wink:" finds ":wink:" after ":y".
+// Each colon is looked at once. A code that is also a smiley at the same
+// place is the smiley, whose tag was added first.
+void Scanner::ScanEmojiShortCodes()
+{
+    for (size_t at = Next(':', 0); at != std::string_view::npos; at = Next(':', at + 1)) {
+        size_t end = at + 1;
+        while (end < m_text.size() && IsShortCodeChar(m_text[end]))
+            ++end;
+        if (end == at + 1 || end >= m_text.size() || m_text[end] != ':')
+            continue;
+        const std::string_view name = m_text.substr(at + 1, end - at - 1);
+        const auto found = std::lower_bound(std::begin(ShortCodes), std::end(ShortCodes), name,
+                                            [](const ShortCode& code, std::string_view n) { return code.name < n; });
+        if (found == std::end(ShortCodes) || found->name != name)
+            continue;
+        const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Emoji, at, end + 1 - at);
+        m_scratch.clear();
+        SetView(m_scratch, Attr::Seq, found->seq);
+        m_parser.StoreAttrs(id, m_scratch);
     }
 }
 
