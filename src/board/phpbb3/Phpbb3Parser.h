@@ -21,13 +21,13 @@
 
 namespace Phpbb3::Internal {
 
-// The buffers of a parse, lent to each parser and given back, so repeated
-// renders (a live preview) reuse their room instead of touching fresh
-// memory, which costs more than the parse on some machines.
 // The scanners' runs of tags: BBCodes, their looked-ahead closing tags,
 // e-mail addresses, web addresses, emoji, smilies, emoji short codes.
 constexpr int RunCount = 7;
 
+// The buffers of a parse, lent to each parser and given back, so repeated
+// renders (a live preview) reuse their room instead of touching fresh
+// memory, which costs more than the parse on some machines.
 struct Workspace {
     std::vector<Tag> tags;
     std::vector<AttrValue> attrPool;

@@ -709,7 +709,9 @@ bool IsShortCodeChar(char c) { return Ascii::IsDigit(c) || (c >= 'a' && c <= 'z'
 // digits, "_", "+" or "-", and a colon, anywhere in the text. The closing
 // colon may open the next code, so "x:y:wink:" finds ":wink:" after ":y".
 // Each colon is looked at once. A code that is also a smiley at the same
-// place is the smiley, whose tag was added first.
+// place is the smiley, whose tag was added first; a code longer than the
+// smiley it starts with (":x:" and ":x") is the emoji, as longer tags at a
+// place are taken first.
 void Scanner::ScanEmojiShortCodes()
 {
     for (size_t at = Next(':', 0); at != std::string_view::npos; at = Next(':', at + 1)) {
