@@ -447,7 +447,8 @@ bool IsEmail(std::string_view value)
 bool IsColor(std::string_view v)
 {
     if (!v.empty() && v[0] == '#') {
-        if (v.size() != 4 && v.size() != 7)
+        // #RGB, #RGBA, #RRGGBB or #RRGGBBAA.
+        if (v.size() != 4 && v.size() != 5 && v.size() != 7 && v.size() != 9)
             return false;
         for (size_t i = 1; i < v.size(); ++i)
             if (!Ascii::IsHexDigit(v[i]))

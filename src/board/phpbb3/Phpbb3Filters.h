@@ -22,7 +22,7 @@ std::optional<std::string> Url(std::string_view value);
 // An e-mail address as PHP's address validation accepts it.
 bool IsEmail(std::string_view value);
 
-// #RGB, #RRGGBB, rgb(r,g,b) or a name made of letters.
+// #RGB, #RGBA, #RRGGBB, #RRGGBBAA, rgb(r,g,b) or a name made of letters.
 bool IsColor(std::string_view value);
 
 enum class FontSize { Fine, TooLarge, Refused };

@@ -334,10 +334,10 @@ void Writer::QuoteOpening(const Tag& tag)
     const std::string_view postId = Value(tag, Attr::PostId);
     const std::string postUrl = "./viewtopic.php?p=" + std::string(postId) + "#p" + std::string(postId);
     m_out += "<blockquote";
-    if (!author)
-        m_out += " class=\"uncited\"";
     if (!postId.empty())
         m_out += " cite=\"" + postUrl + "\"";
+    if (!author)
+        m_out += " class=\"uncited\"";
     m_out += "><div>";
     if (!author)
         return;

@@ -142,7 +142,7 @@ void Parser::Exchange()
     tags.swap(w.tags);
     attrPool.swap(w.attrPool);
     events.swap(w.events);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < RunCount; ++i)
         m_runs[i].swap(w.runs[i]);
     m_sorted.swap(w.sorted);
     m_heap.swap(w.heap);
@@ -177,6 +177,8 @@ void Parser::Run()
         scanner.ScanEmoji();
         m_run = 5;
         scanner.ScanSmilies();
+        m_run = 6;
+        scanner.ScanEmojiShortCodes();
     }
     MergeRuns();
     ProcessTags();
@@ -267,7 +269,7 @@ void Parser::MergeRuns()
 {
     const Later later{&tags};
     size_t total = 0;
-    size_t heads[6] = {};
+    size_t heads[RunCount] = {};
     for (const auto& run : m_runs)
         total += run.size();
     m_sorted.clear();
@@ -279,7 +281,7 @@ void Parser::MergeRuns()
     };
     while (m_sorted.size() < total) {
         int best = -1, second = -1;
-        for (int r = 0; r < 6; ++r) {
+        for (int r = 0; r < RunCount; ++r) {
             if (heads[r] >= m_runs[r].size())
                 continue;
             if (best < 0 || before(r, best)) {

@@ -21,6 +21,10 @@
 
 namespace Phpbb3::Internal {
 
+// The scanners' runs of tags: BBCodes, their looked-ahead closing tags,
+// e-mail addresses, web addresses, emoji, smilies, emoji short codes.
+constexpr int RunCount = 7;
+
 // The buffers of a parse, lent to each parser and given back, so repeated
 // renders (a live preview) reuse their room instead of touching fresh
 // memory, which costs more than the parse on some machines.
@@ -28,7 +32,7 @@ struct Workspace {
     std::vector<Tag> tags;
     std::vector<AttrValue> attrPool;
     std::vector<Event> events;
-    std::vector<std::pair<size_t, TagId>> runs[6];  // (position, tag)
+    std::vector<std::pair<size_t, TagId>> runs[RunCount];  // (position, tag)
     std::vector<TagId> sorted, heap, pending, closing, reopen, looked, openTags;
     std::vector<size_t> brackets;
     std::vector<std::pair<uint32_t, TagId>> cascades;
@@ -110,7 +114,7 @@ private:
     Workspace& m_workspace;
     // Tags wait in order: the scanners' runs (each in position order) are
     // merged once into m_sorted; tags added while processing go to a heap.
-    std::vector<std::pair<size_t, TagId>> m_runs[6];
+    std::vector<std::pair<size_t, TagId>> m_runs[RunCount];
     int m_run = 0;
     std::vector<TagId> m_sorted;
     size_t m_next = 0;

@@ -206,14 +206,22 @@ void Scanner::ParseBBCode(size_t startPos, bool closing, Name name, std::string_
     }
     const TagId id = m_parser.AddTag(type, name, startPos, pos - startPos);
     if (type == Type::Start) {
+        // A tag that may take a value from its content is paired with its
+        // closing tag even when the value is given ("[img=A]text[/img]" is
+        // one picture whose text is not shown). Without a closing tag it
+        // stays text when it needed one (a suffix, [url]) or its content.
         const BBCodeDef& def = DefOf(bbName);
         const bool useContent = def.contentAttr != Attr::Unknown && !Find(attributes, def.contentAttr);
-        if (!suffix.empty() || def.forceLookahead || useContent) {
+        const bool needsEnd = !suffix.empty() || def.forceLookahead || useContent;
+        if (needsEnd || def.contentAttr != Attr::Unknown) {
             const std::string suffixed = suffix.empty() ? std::string() : std::string(bbName) + std::string(suffix);
             const std::string_view closing = suffix.empty() ? bbName : std::string_view(suffixed);
             const size_t endPos = FindClosingBBCode(closing, pos);
             if (endPos == std::string_view::npos) {
-                m_parser.Invalidate(id);
+                if (needsEnd)
+                    m_parser.Invalidate(id);
+                else
+                    m_parser.StoreAttrs(id, attributes);
                 return;
             }
             m_parser.m_run = 1;
@@ -614,8 +622,9 @@ void Scanner::ScanEmoji()
 }
 
 // A smiley code counts at the start of the text or after a newline, a
-// space, a full stop or "]", and not before an ASCII letter, digit or "_";
-// at each place the longest code that fits.
+// space, a full stop or "]", and not before an ASCII letter, digit or "_".
+// At each place only the longest code that fits is tried: when a letter
+// follows it, no shorter code is taken instead (":???:x" holds no ":?").
 void Scanner::ScanSmilies()
 {
     std::array<std::vector<int>, 256> byFirst;
@@ -666,9 +675,8 @@ void Scanner::ScanSmilies()
                 || m_text.compare(pos, code.size(), code) != 0)
                 continue;
             const size_t after = pos + code.size();
-            if (after < m_text.size() && Ascii::IsWord(m_text[after]))
-                continue;
-            found = i;
+            if (after >= m_text.size() || !Ascii::IsWord(m_text[after]))
+                found = i;
             break;
         }
         if (found < 0) {
@@ -679,6 +687,48 @@ void Scanner::ScanSmilies()
         const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Smiley, pos, len);
         m_parser.tags[id].smiley = found;
         pos += len;
+    }
+}
+
+namespace {
+
+struct ShortCode {
+    std::string_view name;  // without its colons
+    std::string_view seq;   // the emoji's picture name
+};
+
+constexpr ShortCode ShortCodes[] = {
+#include "board/phpbb3/Phpbb3EmojiCodes.inc"
+};
+
+bool IsShortCodeChar(char c) { return Ascii::IsDigit(c) || (c >= 'a' && c <= 'z') || c == '_' || c == '+' || c == '-'; }
+
+}  // namespace
+
+// Emoji short codes such as ":thumbsup:": a colon, lower-case letters,
+// digits, "_", "+" or "-", and a colon, anywhere in the text. The closing
+// colon may open the next code, so "x:y:wink:" finds ":wink:" after ":y".
+// Each colon is looked at once. A code that is also a smiley at the same
+// place is the smiley, whose tag was added first; a code longer than the
+// smiley it starts with (":x:" and ":x") is the emoji, as longer tags at a
+// place are taken first.
+void Scanner::ScanEmojiShortCodes()
+{
+    for (size_t at = Next(':', 0); at != std::string_view::npos; at = Next(':', at + 1)) {
+        size_t end = at + 1;
+        while (end < m_text.size() && IsShortCodeChar(m_text[end]))
+            ++end;
+        if (end == at + 1 || end >= m_text.size() || m_text[end] != ':')
+            continue;
+        const std::string_view name = m_text.substr(at + 1, end - at - 1);
+        const auto found = std::lower_bound(std::begin(ShortCodes), std::end(ShortCodes), name,
+                                            [](const ShortCode& code, std::string_view n) { return code.name < n; });
+        if (found == std::end(ShortCodes) || found->name != name)
+            continue;
+        const TagId id = m_parser.AddTag(Type::SelfClosing, Name::Emoji, at, end + 1 - at);
+        m_scratch.clear();
+        SetView(m_scratch, Attr::Seq, found->seq);
+        m_parser.StoreAttrs(id, m_scratch);
     }
 }
 

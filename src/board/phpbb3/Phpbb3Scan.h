@@ -3,7 +3,7 @@
 // The scanners of the phpBB 3 parser: each finds its tags over the whole
 // cleaned text and adds them to the parser with their positions, in the
 // board's order (BBCodes with their attributes, e-mail and web addresses,
-// emoji, smilies); the parser's tag processor then takes them in position
+// emoji, smilies, emoji short codes); the parser's tag processor then takes them in position
 // order. Every scan moves forward: an unquoted value's end, a closing quote
 // and a closing tag are found in indexes made once, on first use. Qt-free.
 
@@ -30,6 +30,7 @@ public:
     void ScanLinks();
     void ScanEmoji();
     void ScanSmilies();
+    void ScanEmojiShortCodes();
 
 private:
     size_t Next(char byte, size_t from) const;  // npos when there is none

@@ -7,6 +7,7 @@
 // and optionally "limits", "smileyTable", "characters", "smilies", "urls"
 // and "quotesRemoved".
 
+#include "board/common/Ascii.h"
 #include "board/common/LineAnchor.h"
 #include "board/phpbb3/Phpbb3Renderer.h"
 #include "support/CaseRows.h"
@@ -17,6 +18,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <random>
 
 namespace {
 
@@ -46,6 +49,8 @@ Phpbb3::Options OptionsOf(const QJsonObject& c, std::vector<Phpbb3::Smiley>& tab
     return options;
 }
 
+void CheckAnchors(std::string_view post, const Phpbb3::Options& options, const std::string& html);
+
 void CheckCase(const QJsonObject& c, const Phpbb3::Options& options)
 {
     const QByteArray input =
@@ -70,13 +75,49 @@ void CheckCase(const QJsonObject& c, const Phpbb3::Options& options)
         QCOMPARE(qint64(result.urls), c["urls"].toInteger());
     if (c.contains("quotesRemoved"))
         QCOMPARE(result.quotesRemoved, c["quotesRemoved"].toBool());
-    // The live preview's line anchors leave the HTML as it is around them.
+    CheckAnchors(post, options, result.html);
+}
+
+// Every case of both case files that renders the same with other text
+// around it: no messages or settings of its own, no white space at its
+// ends, nothing left open and nothing waiting for a closing tag a later
+// part could supply. Such a case's HTML stays as it is when a word comes
+// before it, or every closing tag after it.
+std::vector<QJsonObject> ComposableCases()
+{
+    static const std::string closers = "[/b][/i][/u][/size][/color][/url][/email][/img][/flash][/attachment][/*]"
+                                       "[/list][/code][/quote]";
+    const std::string closersHtml = Phpbb3::Render(closers).html;
+    std::vector<QJsonObject> cases;
+    for (const char* file : {"render-cases.jsonl", "extra-cases.jsonl"}) {
+        QFile in(QStringLiteral(QF_PHPBB3_CASES_DIR) + file);
+        if (!in.open(QIODevice::ReadOnly))
+            return {};
+        while (!in.atEnd()) {
+            const QJsonObject c = QJsonDocument::fromJson(in.readLine()).object();
+            const std::string post = c["bbcode"].toString().toStdString();
+            const std::string html = c["html"].toString().toStdString();
+            if (c["html"].isNull() || !c["errors"].toArray().isEmpty() || c.contains("limits")
+                || c.contains("smileyTable") || c.contains("bytes") || c["name"] == "flash_administrator"
+                || post.empty() || Ascii::IsSpace(post.front()) || Ascii::IsSpace(post.back()))
+                continue;
+            if (Phpbb3::Render(post + " " + closers).html == html + " " + closersHtml
+                && Phpbb3::Render("z " + post).html == "z " + html)
+                cases.push_back(c);
+        }
+    }
+    return cases;
+}
+
+// The line anchors of the live preview leave the HTML as it is around them.
+void CheckAnchors(std::string_view post, const Phpbb3::Options& options, const std::string& html)
+{
     std::vector<uint32_t> lines;
     Phpbb3::Options anchored = options;
     anchored.lineAnchors = &lines;
     QString withAnchors = QString::fromStdString(Phpbb3::Render(post, anchored).html);
     QCOMPARE(qsizetype(lines.size()), withAnchors.count(LineAnchor::Element.data()));
-    QCOMPARE(withAnchors.remove(LineAnchor::Element.data()), QString::fromStdString(result.html));
+    QCOMPARE(withAnchors.remove(LineAnchor::Element.data()), QString::fromStdString(html));
 }
 
 }  // namespace
@@ -88,6 +129,10 @@ private slots:
     void boardCases();
     void extraCases_data();
     void extraCases();
+    void composedPosts_data();
+    void composedPosts();
+    void randomPosts_data();
+    void randomPosts();
     void pathologicalInputs_data();
     void pathologicalInputs();
     void defaultSmilies();
@@ -123,6 +168,82 @@ void tst_Phpbb3Renderer::extraCases()
     CheckCase(c, OptionsOf(c, table));
 }
 
+void tst_Phpbb3Renderer::composedPosts_data()
+{
+    // Posts made of two to five cases that render independently, joined by
+    // spaces, in a seeded random choice: the board renders each part as it
+    // renders that case alone, so the HTML is the cases' HTML joined the same
+    // way. Catches scanners and indexes that lose their place past the first
+    // part, and rules that reach across a space.
+    QTest::addColumn<QJsonObject>("c");
+    const std::vector<QJsonObject> cases = ComposableCases();
+    QVERIFY(cases.size() > 100);
+    std::mt19937 random(20261209);
+    for (int n = 0; n < 300; ++n) {
+        const int parts = 2 + int(random() % 4);
+        QStringList names, posts, htmls;
+        for (int k = 0; k < parts; ++k) {
+            const QJsonObject& c = cases[random() % cases.size()];
+            names << c["name"].toString();
+            posts << c["bbcode"].toString();
+            htmls << c["html"].toString();
+        }
+        QJsonObject c{{"bbcode", posts.join(' ')}, {"html", htmls.join(' ')}, {"errors", QJsonArray()}};
+        QTest::newRow(qPrintable(names.join(" + "))) << c;
+    }
+}
+
+void tst_Phpbb3Renderer::composedPosts()
+{
+    QFETCH(QJsonObject, c);
+    Phpbb3::Options options;
+    options.limits.maxChars = 0;
+    CheckCase(c, options);
+}
+
+void tst_Phpbb3Renderer::randomPosts_data()
+{
+    // Posts of random pieces (random-posts.json: tags, smilies, short codes,
+    // addresses, emoji, punctuation), with a fixed seed.
+    QTest::addColumn<QByteArray>("post");
+    QFile in(QStringLiteral(QF_PHPBB3_CASES_DIR) + "random-posts.json");
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QJsonObject data = QJsonDocument::fromJson(in.readAll()).object();
+    const QJsonArray tokens = data["tokens"].toArray();
+    QVERIFY(!tokens.isEmpty());
+    std::mt19937 random(uint32_t(data["seed"].toInteger()));
+    for (int n = 0; n < data["posts"].toInt(); ++n) {
+        QByteArray post;
+        for (int k = int(random() % uint32_t(data["maxTokens"].toInt())); k >= 0; --k)
+            post += tokens[qsizetype(random() % uint32_t(tokens.size()))].toString().toUtf8();
+        QTest::newRow(qPrintable(QString("random post %1").arg(n))) << post;
+    }
+}
+
+void tst_Phpbb3Renderer::randomPosts()
+{
+    // What holds for any post: HTML within a constant times the post, every
+    // element closed, line anchors changing nothing else, and the same HTML
+    // when rendered again after another post (the renderer keeps its
+    // buffers between renders).
+    QFETCH(QByteArray, post);
+    const std::string_view text(post.constData(), size_t(post.size()));
+    Phpbb3::Options options;
+    options.limits.maxQuoteDepth = 0;
+    const std::string html = Phpbb3::Render(text, options).html;
+    QVERIFY(html.size() <= 64 * text.size() + 1024);
+    const QByteArray out = Bytes(html);
+    for (const auto& [open, close] : {std::pair{"<strong", "</strong>"}, {"<em", "</em>"}, {"<span", "</span>"},
+                                      {"<a ", "</a>"}, {"<blockquote", "</blockquote>"}, {"<div", "</div>"},
+                                      {"<li>", "</li>"}, {"<pre>", "</pre>"}, {"<cite>", "</cite>"}})
+        QCOMPARE(out.count(open), out.count(close));
+    QCOMPARE(out.count("<ul") + out.count("<ol"), out.count("</ul>") + out.count("</ol>"));
+    CheckAnchors(text, options, html);
+    std::string reversed(text.rbegin(), text.rend());
+    Phpbb3::Render(reversed, options);
+    QCOMPARE(Bytes(Phpbb3::Render(text, options).html), out);
+}
+
 void tst_Phpbb3Renderer::pathologicalInputs_data()
 {
     // Posts that make a naive parser quadratic or its output explode. Each
@@ -155,6 +276,8 @@ void tst_Phpbb3Renderer::pathologicalInputs_data()
     row("100,000 at signs", Repeat("a@", 100000));
     row("30,000 combining marks after one letter", "e" + Repeat("\xCC\x81\xCC\xA3", 30000));
     row("50,000 smilies", Repeat(" :)", 50000), " <img class=\"smilies\"");
+    row("100,000 colons before letters", Repeat(":ab", 100000));
+    row("30,000 emoji short codes sharing their colons", Repeat(":thumbsup", 30000) + ":", "<img alt=\":thumbsup:\"");
 }
 
 void tst_Phpbb3Renderer::pathologicalInputs()
