@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Save.h"
 
+#include "board/smf21/Smf21Chars.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
@@ -949,16 +950,11 @@ std::string StoreWhiteSpace(const std::string& in)
 
 std::string Escape(std::string_view text)
 {
-    std::string normal = Unicode::Nfc(std::string(text));
+    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::string(text)));
     std::string out;
-    out.reserve(normal.size() + normal.size() / 8);
-    for (size_t i = 0; i < normal.size();) {
-        const unsigned char c = static_cast<unsigned char>(normal[i]);
-        if (c == '\r') {
-            out += '\n';
-            i += Has(normal, i + 1, "\n") ? 2 : 1;
-            continue;
-        }
+    out.reserve(clean.size() + clean.size() / 8);
+    for (size_t i = 0; i < clean.size();) {
+        const unsigned char c = static_cast<unsigned char>(clean[i]);
         if (c < 0x20 && c != '\t' && c != '\n') {
             static constexpr char Hex[] = "0123456789ABCDEF";
             out += "&#x24";
@@ -970,17 +966,12 @@ std::string Escape(std::string_view text)
         }
         if (c >= 0xF0) {
             size_t end = i;
-            const char32_t cp = Unicode::Decode(normal, end);
+            const char32_t cp = Unicode::Decode(clean, end);
             out += "&#" + std::to_string(uint32_t(cp)) + ";";
             i = end;
             continue;
         }
-        if (c == 0xE2 && Has(normal, i, "\xE2\x80\x8B")) {  // zero-width space
-            out += "\xEF\xBF\xBD";
-            i += 3;
-            continue;
-        }
-        Text::AppendEscaped(out, std::string_view(normal).substr(i, 1));
+        Text::AppendEscaped(out, std::string_view(clean).substr(i, 1));
         ++i;
     }
     return out;
