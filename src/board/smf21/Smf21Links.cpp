@@ -315,9 +315,6 @@ bool LinkUrls(std::string_view text, std::string& out)
                                  [&](size_t e) { return e == runEnd || text[e] == ':' || text[e] == '@'; });
             if (host)
                 host = PortEnd(text, host);
-            if (host && hostStart != i + 2
-                && Ascii::EqualsIgnoringCase(text.substr(i, hostStart - 3 - i), "javascript"))
-                host = 0;
             if (host) {
                 end = PathEnd(text, host);
                 full = std::string(text.substr(i, end - i));
@@ -352,6 +349,12 @@ bool LinkUrls(std::string_view text, std::string& out)
         }
         if (!end) {
             i += length;
+            continue;
+        }
+        // A javascript: address matches but is left as text, all of it.
+        if (hostStart != std::string_view::npos && hostStart != i + 2
+            && Ascii::EqualsIgnoringCase(text.substr(i, hostStart - 3 - i), "javascript")) {
+            i = end;
             continue;
         }
         out.append(text, at, i - at);

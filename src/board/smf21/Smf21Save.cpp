@@ -628,7 +628,7 @@ public:
                 text = NotFollowedBy(text, "[tr]", {"[td]"}, "[tr][td]");
                 text = NotFollowedBy(text, "[/td]", {"[td]", "[/tr]", "[/table]"}, "[/td][/tr]");
                 text = NotFollowedBy(text, "[/tr]", {"[tr]", "[/table]"}, "[/tr][/table]");
-                text = Pair(text, {"[/td]"}, "[/table]", "", "[/td][/tr][/table]", false);
+                text = Pair(text, {"[/td]"}, "[/table]", "", "[/tr][/table]", false);
                 text = Pair(text, {"[table]", "[tr]", "[/td]"}, "[td]", "", "[_td_]", true);
                 text = Replace(text, "[td]", "[tr][td]");
                 text = Pair(text, {"[table]", "[/tr]"}, "[tr]", "", "[_tr_]", true);
@@ -729,11 +729,16 @@ private:
             if (bracket == text)
                 continue;
             if (bracket == std::string::npos) {
+                // The item runs to the end of the text, or to just before
+                // a last line break (the board's "$").
+                if (text == in.size())
+                    break;
+                const size_t end = in.size() - text >= 2 && in.back() == '\n' ? in.size() - 1 : in.size();
                 out.append(in, at, i - at);
                 out += "[li]";
-                out.append(in, text);
+                out.append(in, text, end - text);
                 out += "[/li]";
-                at = in.size();
+                at = end;
                 break;
             }
             if (Has(in, bracket, "[li]")) {
@@ -863,9 +868,10 @@ bool EmptyPairTagAt(std::string_view s, size_t at, size_t& nameLength)
 }
 
 // Empty tag pairs such as [b][/b] or [url=x] [/url] are removed with one
-// white-space character after them, innermost first, as often as the
-// board's loop would. A stack of the openings with only white space after
-// them does it in one pass.
+// white-space character after them (ASCII white space only: a U+00A0
+// between the tags keeps them), innermost first, as often as the board's
+// loop would. A stack of the openings with only white space after them
+// does it in one pass.
 std::string RemoveEmptyPairs(const std::string& in)
 {
     struct Open {
@@ -891,7 +897,7 @@ std::string RemoveEmptyPairs(const std::string& in)
                         out.resize(o.outAt);
                         open.pop_back();
                         i += 3 + nameLength;
-                        i += Text::SpaceAt(in, i);
+                        i += i < in.size() && Ascii::IsSpace(in[i]);
                         continue;
                     }
                 }
@@ -909,9 +915,9 @@ std::string RemoveEmptyPairs(const std::string& in)
             ++i;
             continue;
         }
-        if (const size_t space = Text::SpaceAt(in, i)) {
-            out.append(in, i, space);
-            i += space;
+        if (Ascii::IsSpace(c)) {
+            out += c;
+            ++i;
             continue;
         }
         open.clear();
