@@ -452,7 +452,7 @@ bool LinkEmails(std::string_view text, std::string& out)
             runEnd += length;
         size_t end = 0;
         for (size_t e = runEnd; e >= k + 3; --e) {
-            if (text[e - 1] == '.' || (static_cast<unsigned char>(text[e - 1]) & 0xC0) == 0x80)
+            if (text[e - 1] == '.' || (e < text.size() && (static_cast<unsigned char>(text[e]) & 0xC0) == 0x80))
                 continue;
             if (EmailAfterOk(text, e)) {
                 end = e;
