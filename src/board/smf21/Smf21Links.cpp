@@ -47,6 +47,10 @@ bool IsTopLevelDomain(std::string_view label)
             "uz va vc ve vg vi vn vu wf ws ye yt za zm zw";
         for (std::string_view g : Generic)
             set.emplace(g);
+        // Special-use names the board adds to its list: not in the DNS, but
+        // they may resolve.
+        for (std::string_view special : {"local", "onion", "test"})
+            set.emplace(special);
         for (size_t i = 0; i + 2 <= Countries.size(); i += 3)
             set.emplace(Countries.substr(i, 2));
         return set;
@@ -118,8 +122,7 @@ size_t DomainEnd(std::string_view s, size_t start, size_t runEnd, size_t minBefo
                 break;
             e += length;
         }
-        if (e > d + 1 && tldEndOk(e)
-            && (IsTopLevelDomain(s.substr(d + 1, e - d - 1)) || HasIgnoringCase(s, d + 1, "local")))
+        if (e > d + 1 && tldEndOk(e) && IsTopLevelDomain(s.substr(d + 1, e - d - 1)))
             return e;
     }
     return 0;
