@@ -243,15 +243,16 @@ bool NoAuthorityScheme(std::string_view scheme)
 }
 
 // After "scheme:" at `at`, an address without a host: a run of address
-// characters ending on a dot and a last label. Its end, or 0; then `skip`
-// is the run's end, as a later start inside the run fails too.
+// characters from a letter or digit, ending on a dot and a last label. Its
+// end, or 0; once the run is read, `skip` is its end, as a later start
+// inside it fails too.
 size_t OpaqueEnd(std::string_view s, size_t at, size_t& skip)
 {
-    const size_t runEnd = RunEnd(s, at, Letter | MarkClass | Digit, "-.:@");
-    skip = runEnd;
     size_t length;
     if (!(ClassAt(s, at, length) & (Letter | Digit)))
         return 0;
+    const size_t runEnd = RunEnd(s, at, Letter | MarkClass | Digit, "-.:@");
+    skip = runEnd;
     // The last dot with a label after it and an address character before it.
     for (size_t d = runEnd; d-- > at + 1;) {
         if (s[d] != '.')
