@@ -118,9 +118,10 @@ void tst_Smf21Renderer::extraCases()
 
 void tst_Smf21Renderer::joinedReferencePosts()
 {
-    // The board renders what stands between two rules on its own lines
-    // independently of the rest, so reference posts joined that way give
-    // their reference HTML joined by the separator's.
+    // The board renders what stands between two rules independently of
+    // the rest (the rule closes what is open and starts afresh), so
+    // reference posts joined by one give their reference HTML joined by the
+    // rule's.
     const QJsonObject generator = LoadJson("generated-posts.json");
     const QJsonObject joined = generator["joined"].toObject();
     const QJsonObject excluded = joined["excluded"].toObject();
