@@ -47,6 +47,10 @@ bool IsTopLevelDomain(std::string_view label)
             "uz va vc ve vg vi vn vu wf ws ye yt za zm zw";
         for (std::string_view g : Generic)
             set.emplace(g);
+        // Special-use names the board adds to its list: not in the DNS, but
+        // they may resolve.
+        for (std::string_view special : {"local", "onion", "test"})
+            set.emplace(special);
         for (size_t i = 0; i + 2 <= Countries.size(); i += 3)
             set.emplace(Countries.substr(i, 2));
         return set;
@@ -80,8 +84,14 @@ unsigned ClassAt(std::string_view s, size_t at, size_t& length)
     return IsMark(cp) ? MarkClass : 0;
 }
 
-// White space or &nbsp; (the board hides &nbsp; as U+00A0 while linking).
-bool StopAt(std::string_view s, size_t at) { return Text::SpaceAt(s, at) || Has(s, at, "&nbsp;"); }
+// White space or &nbsp; (the board hides &nbsp; as U+00A0 while linking),
+// and the escaped < > " (the board hides them behind "<" and ">" while
+// linking, which no address holds).
+bool StopAt(std::string_view s, size_t at)
+{
+    return Text::SpaceAt(s, at) || s[at] == '<' || s[at] == '>'
+        || (s[at] == '&' && (Has(s, at, "&nbsp;") || Has(s, at, "&quot;") || Has(s, at, "&lt;") || Has(s, at, "&gt;")));
+}
 
 // The end of a run of characters in `classes` or `extra`, from `at`.
 size_t RunEnd(std::string_view s, size_t at, unsigned classes, std::string_view extra)
@@ -112,8 +122,7 @@ size_t DomainEnd(std::string_view s, size_t start, size_t runEnd, size_t minBefo
                 break;
             e += length;
         }
-        if (e > d + 1 && tldEndOk(e)
-            && (IsTopLevelDomain(s.substr(d + 1, e - d - 1)) || HasIgnoringCase(s, d + 1, "local")))
+        if (e > d + 1 && tldEndOk(e) && IsTopLevelDomain(s.substr(d + 1, e - d - 1)))
             return e;
     }
     return 0;
@@ -122,9 +131,7 @@ size_t DomainEnd(std::string_view s, size_t start, size_t runEnd, size_t minBefo
 // A balanced group of parentheses, two levels at most, at `at`; its end or 0.
 size_t ParenGroup(std::string_view s, size_t at)
 {
-    auto plain = [&](size_t k) {
-        return k < s.size() && !StopAt(s, k) && s[k] != '(' && s[k] != ')' && s[k] != '<' && s[k] != '>';
-    };
+    auto plain = [&](size_t k) { return k < s.size() && !StopAt(s, k) && s[k] != '(' && s[k] != ')'; };
     size_t k = at + 1;
     while (k < s.size()) {
         if (s[k] == ')')
@@ -150,7 +157,7 @@ size_t PathEnd(std::string_view s, size_t at)
 {
     if (!Has(s, at, "/"))
         return at;
-    static constexpr std::string_view Punctuation = "`!()[]{};:'\".,<>/";
+    static constexpr std::string_view Punctuation = "`!()[]{};:'\".,<>?/";
     size_t best = at + 1, k = at + 1, units = 0;
     while (k < s.size()) {
         size_t end;
@@ -160,7 +167,7 @@ size_t PathEnd(std::string_view s, size_t at)
             if (!end)
                 break;
             canEnd = true;
-        } else if (StopAt(s, k) || s[k] == ')' || s[k] == '<' || s[k] == '>') {
+        } else if (StopAt(s, k) || s[k] == ')') {
             break;
         } else {
             size_t length = 1;
@@ -184,10 +191,83 @@ size_t PathEnd(std::string_view s, size_t at)
     return best;
 }
 
+// "localhost" or a dotted IPv4 address at `at`, standing alone; its end or 0.
+size_t LocalHostEnd(std::string_view s, size_t at)
+{
+    size_t end = 0;
+    if (HasIgnoringCase(s, at, "localhost")) {
+        end = at + 9;
+    } else {
+        size_t k = at;
+        for (int part = 0; part < 4; ++part) {
+            if (part > 0) {
+                if (!Has(s, k, "."))
+                    return 0;
+                ++k;
+            }
+            const size_t digits = k;
+            while (k < s.size() && k - digits < 3 && Ascii::IsDigit(s[k]))
+                ++k;
+            if (k == digits)
+                return 0;
+        }
+        end = k;
+    }
+    size_t length;
+    if (end < s.size() && ((ClassAt(s, end, length) & (Letter | Digit)) || s[end] == '-' || s[end] == '.'))
+        return 0;
+    return end;
+}
+
+// A port number after a host ending at `at`: the end of ":digits", or `at`.
+size_t PortEnd(std::string_view s, size_t at)
+{
+    if (!Has(s, at, ":"))
+        return at;
+    size_t k = at + 1;
+    while (k < s.size() && Ascii::IsDigit(s[k]))
+        ++k;
+    return k > at + 1 ? k : at;
+}
+
+// Schemes whose addresses name no host ("news:comp.lang.php"): linked
+// without "//" after the colon.
+bool NoAuthorityScheme(std::string_view scheme)
+{
+    static constexpr std::string_view Schemes[] = {"about", "bitcoin", "callto", "file", "geo", "im",  "magnet",
+                                                   "news",  "sip",     "sips",   "sms",  "tel", "urn", "xmpp"};
+    for (std::string_view known : Schemes)
+        if (Ascii::EqualsIgnoringCase(scheme, known))
+            return true;
+    return false;
+}
+
+// After "scheme:" at `at`, an address without a host: a run of address
+// characters from a letter or digit, ending on a dot and a last label. Its
+// end, or 0; once the run is read, `skip` is its end, as a later start
+// inside it fails too.
+size_t OpaqueEnd(std::string_view s, size_t at, size_t& skip)
+{
+    size_t length;
+    if (!(ClassAt(s, at, length) & (Letter | Digit)))
+        return 0;
+    const size_t runEnd = RunEnd(s, at, Letter | MarkClass | Digit, "-.:@");
+    skip = runEnd;
+    // The last dot with a label after it and an address character before it.
+    for (size_t d = runEnd; d-- > at + 1;) {
+        if (s[d] != '.')
+            continue;
+        const size_t labelEnd = RunEnd(s, d + 1, Letter | MarkClass | Digit, "-");
+        if (labelEnd > d + 1 && s[d - 1] != '.' && s[d - 1] != ':' && s[d - 1] != '@' && s[d - 1] != '-')
+            return labelEnd;
+    }
+    return 0;
+}
+
 bool LinkUrls(std::string_view text, std::string& out)
 {
     bool any = false;
-    size_t at = 0, nakedSkip = 0, schemeSkip = 0;
+    size_t at = 0, nakedSkip = 0, schemeSkip = 0, opaqueSkip = 0;
     for (size_t i = 0; i < text.size();) {
         size_t length;
         const unsigned cls = ClassAt(text, i, length);
@@ -203,7 +283,12 @@ bool LinkUrls(std::string_view text, std::string& out)
             if (word > i + 1 && Has(text, word, ":")) {
                 if (Has(text, word + 1, "//"))
                     hostStart = word + 3;
-                else if (HasIgnoringCase(text, i, "mailto:") && word == i + 6) {
+                else if (NoAuthorityScheme(text.substr(i, word - i)) && word + 1 >= opaqueSkip) {
+                    if (const size_t opaque = OpaqueEnd(text, word + 1, opaqueSkip)) {
+                        end = PathEnd(text, opaque);
+                        full = std::string(text.substr(i, end - i));
+                    }
+                } else if (HasIgnoringCase(text, i, "mailto:") && word == i + 6) {
                     // An e-mail address is at most 254 characters long.
                     const size_t runEnd = RunEnd(text.substr(0, std::min(text.size(), word + 256)), word + 1,
                                                  Letter | MarkClass | Digit, "-.:@");
@@ -228,19 +313,12 @@ bool LinkUrls(std::string_view text, std::string& out)
         }
         if (hostStart != std::string_view::npos) {
             const size_t runEnd = RunEnd(text, hostStart, Letter | MarkClass | Digit, "-.:@");
-            size_t host = 0;
-            for (std::string_view local : {"127.0.0.1:", "localhost:"}) {
-                if (HasIgnoringCase(text, hostStart, local)) {
-                    size_t k = hostStart + local.size();
-                    while (k < text.size() && Ascii::IsDigit(text[k]))
-                        ++k;
-                    if (k > hostStart + local.size())
-                        host = k;
-                }
-            }
+            size_t host = LocalHostEnd(text, hostStart);
             if (!host)
                 host = DomainEnd(text, hostStart, runEnd, 1,
                                  [&](size_t e) { return e == runEnd || text[e] == ':' || text[e] == '@'; });
+            if (host)
+                host = PortEnd(text, host);
             if (host) {
                 end = PathEnd(text, host);
                 full = std::string(text.substr(i, end - i));
@@ -275,6 +353,12 @@ bool LinkUrls(std::string_view text, std::string& out)
         }
         if (!end) {
             i += length;
+            continue;
+        }
+        // A javascript: address matches but is left as text, all of it.
+        if (hostStart != std::string_view::npos && hostStart != i + 2
+            && Ascii::EqualsIgnoringCase(text.substr(i, hostStart - 3 - i), "javascript")) {
+            i = end;
             continue;
         }
         out.append(text, at, i - at);
@@ -372,7 +456,7 @@ bool LinkEmails(std::string_view text, std::string& out)
             runEnd += length;
         size_t end = 0;
         for (size_t e = runEnd; e >= k + 3; --e) {
-            if (text[e - 1] == '.' || (static_cast<unsigned char>(text[e - 1]) & 0xC0) == 0x80)
+            if (text[e - 1] == '.' || (e < text.size() && (static_cast<unsigned char>(text[e]) & 0xC0) == 0x80))
                 continue;
             if (EmailAfterOk(text, e)) {
                 end = e;

@@ -151,6 +151,22 @@ size_t EatSpace(std::string_view m, size_t at, bool breaks)
     }
 }
 
+std::string RemoveBreaks(std::string_view s);
+
+// A link's address as the board reads it from the tag: trimmed, line
+// breaks taken out, spaces as %20.
+std::string LinkAddress(std::string_view data)
+{
+    std::string out;
+    for (const char c : RemoveBreaks(Ascii::TrimPhp(data))) {
+        if (c == ' ')
+            out += "%20";
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::string RemoveBreaks(std::string_view s)
 {
     std::string out;
@@ -164,10 +180,27 @@ std::string RemoveBreaks(std::string_view s)
     return out;
 }
 
-// An address without a scheme gets "//" (the board's display rule).
-std::string WithScheme(std::string url)
+// Whether the board's address parser gives up on `url`: a scheme and "//"
+// with no host after them ("http://", "http:///x", "http://#top").
+bool Unparsable(std::string_view url, std::string_view scheme)
 {
-    if (!UrlText::SchemeOf(url).empty())
+    const size_t host = scheme.size() + 3;
+    if (scheme.empty() || !Has(url, scheme.size(), "://"))
+        return false;
+    size_t end = url.find_first_of("/?#", host);
+    if (end == std::string_view::npos)
+        end = url.size();
+    const size_t user = url.rfind('@', end);
+    const size_t start = user != std::string_view::npos && user >= host ? user + 1 : host;
+    return start == end || url[start] == ':';
+}
+
+// An address without a scheme gets "//" (the board's display rule), and so
+// does one the board cannot parse, unless `keepUnparsable` (pictures).
+std::string WithScheme(std::string url, bool keepUnparsable = false)
+{
+    const std::string scheme = UrlText::SchemeOf(url);
+    if (!scheme.empty() && (keepUnparsable || !Unparsable(url, scheme)))
         return url;
     size_t start = 0;
     while (start < url.size() && (url[start] == ':' || url[start] == '/'))
@@ -175,8 +208,18 @@ std::string WithScheme(std::string url)
     return "//" + url.substr(start);
 }
 
-// The address as ASCII: an international host name in punycode, spaces
-// and other bytes beyond ASCII percent-encoded.
+// Characters an address keeps as they are once it is made ASCII: letters,
+// digits, "-_.~" and the delimiters "!#$&'()*+,/:;=?@", and "%" (an address
+// already encoded stays as it is).
+bool KeptInUrl(unsigned char c)
+{
+    static constexpr std::string_view Kept = "-_.~!#$&'()*+,/:;=?@%";
+    return c < 0x80 && (Ascii::IsAlnum(char(c)) || Kept.find(char(c)) != std::string_view::npos);
+}
+
+// The address as ASCII: an international host name in punycode, every
+// other byte outside KeptInUrl percent-encoded (spaces, brackets, bytes
+// beyond ASCII and the like).
 std::string AsciiUrl(const std::string& url)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
@@ -200,7 +243,7 @@ std::string AsciiUrl(const std::string& url)
     }
     for (; i < url.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(url[i]);
-        if (c >= 0x80 || c == ' ') {
+        if (!KeptInUrl(c)) {
             out += '%';
             out += Hex[c >> 4];
             out += Hex[c & 15];
@@ -410,6 +453,9 @@ private:
             if (const TagDef* def = FindDef(lookFor))
                 level = def->block ? Level::Yes : Level::No;
         };
+        // A closing tag that names no open tag is text and changes nothing.
+        if (std::none_of(m_open.begin(), m_open.end(), [&](const OpenTag& tag) { return tag.tag == lookFor; }))
+            return false;
         // The tags the closing tag may close: down to a block-level tag,
         // unless it names a block-level tag itself.
         size_t k = m_open.size();
@@ -762,11 +808,11 @@ private:
     {
         switch (def.check) {
         case Check::UrlEquals:
-            return AsciiUrl(WithScheme(RemoveBreaks(data)));
+            return WithScheme(AsciiUrl(LinkAddress(data)));
         case Check::IurlEquals:
             if (Has(data, 0, "#"))
                 return "#post_" + data.substr(1);
-            return AsciiUrl(WithScheme(RemoveBreaks(data)));
+            return WithScheme(AsciiUrl(LinkAddress(data)));
         case Check::Float: {
             std::string out = std::string("class=\"bbc_float float") + (Has(data, 0, "left") ? "left" : "right") + "\"";
             const size_t max = data.find("max=");
@@ -793,7 +839,7 @@ private:
     {
         switch (def.check) {
         case Check::Url: {
-            const std::string url = WithScheme(RemoveBreaks(data));
+            const std::string url = WithScheme(LinkAddress(data));
             std::string code = Fill(def.content, url);
             const std::string ascii = AsciiUrl(url);
             if (ascii != url)
@@ -837,7 +883,7 @@ private:
     std::string Picture(const std::string& data, const std::string* values) const
     {
         // Parameters in name order: alt, height, title, width.
-        const std::string url = WithScheme(AsciiUrl(RemoveBreaks(data)));
+        const std::string url = WithScheme(AsciiUrl(RemoveBreaks(Ascii::TrimPhp(data))), true);
         std::string code = "<img src=\"" + url + "\"";
         code += values[0].empty() ? " alt=\"\"" : " alt=\"" + values[0] + "\"";
         if (!values[2].empty())

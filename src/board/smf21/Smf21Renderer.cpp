@@ -110,12 +110,16 @@ std::string QuoteOpening(std::string_view author, long long messageId, long long
 
 namespace {
 
-// Characters the board trims as white space (its htmltrim).
+// Characters the board trims as white space (its htmltrim): separators
+// and "other" characters (control, format, private use, non-characters)
+// of the Basic Multilingual Plane; the others are entities by then.
 bool IsBlankChar(char32_t cp)
 {
-    return cp <= 0x20 || cp == 0x85 || cp == 0xA0 || cp == 0x1680 || cp == 0x180E || (cp >= 0x2000 && cp <= 0x200F)
-        || (cp >= 0x2028 && cp <= 0x202F) || (cp >= 0x205F && cp <= 0x206F) || cp == 0x3000 || cp == 0xFEFF
-        || Unicode::IsSpaceChar(cp);
+    return cp <= 0x20 || (cp >= 0x7F && cp <= 0xA0) || cp == 0xAD || (cp >= 0x600 && cp <= 0x605) || cp == 0x61C
+        || cp == 0x6DD || cp == 0x70F || cp == 0x8E2 || cp == 0x1680 || cp == 0x180E || (cp >= 0x2000 && cp <= 0x200F)
+        || (cp >= 0x2028 && cp <= 0x202F) || (cp >= 0x205F && cp <= 0x206F) || cp == 0x3000
+        || (cp >= 0xE000 && cp <= 0xF8FF) || (cp >= 0xFDD0 && cp <= 0xFDEF) || cp == 0xFEFF
+        || (cp >= 0xFFF9 && cp <= 0xFFFB) || cp == 0xFFFE || cp == 0xFFFF || Unicode::IsSpaceChar(cp);
 }
 
 bool IsBlank(std::string_view text)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "board/smf21/Smf21Save.h"
 
+#include "board/smf21/Smf21Chars.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
 #include "board/common/Unicode.h"
@@ -627,7 +628,7 @@ public:
                 text = NotFollowedBy(text, "[tr]", {"[td]"}, "[tr][td]");
                 text = NotFollowedBy(text, "[/td]", {"[td]", "[/tr]", "[/table]"}, "[/td][/tr]");
                 text = NotFollowedBy(text, "[/tr]", {"[tr]", "[/table]"}, "[/tr][/table]");
-                text = Pair(text, {"[/td]"}, "[/table]", "", "[/td][/tr][/table]", false);
+                text = Pair(text, {"[/td]"}, "[/table]", "", "[/tr][/table]", false);
                 text = Pair(text, {"[table]", "[tr]", "[/td]"}, "[td]", "", "[_td_]", true);
                 text = Replace(text, "[td]", "[tr][td]");
                 text = Pair(text, {"[table]", "[/tr]"}, "[tr]", "", "[_tr_]", true);
@@ -728,11 +729,16 @@ private:
             if (bracket == text)
                 continue;
             if (bracket == std::string::npos) {
+                // The item runs to the end of the text, or to just before
+                // a last line break (the board's "$").
+                if (text == in.size())
+                    break;
+                const size_t end = in.size() - text >= 2 && in.back() == '\n' ? in.size() - 1 : in.size();
                 out.append(in, at, i - at);
                 out += "[li]";
-                out.append(in, text);
+                out.append(in, text, end - text);
                 out += "[/li]";
-                at = in.size();
+                at = end;
                 break;
             }
             if (Has(in, bracket, "[li]")) {
@@ -862,9 +868,10 @@ bool EmptyPairTagAt(std::string_view s, size_t at, size_t& nameLength)
 }
 
 // Empty tag pairs such as [b][/b] or [url=x] [/url] are removed with one
-// white-space character after them, innermost first, as often as the
-// board's loop would. A stack of the openings with only white space after
-// them does it in one pass.
+// white-space character after them (ASCII white space only: a U+00A0
+// between the tags keeps them), innermost first, as often as the board's
+// loop would. A stack of the openings with only white space after them
+// does it in one pass.
 std::string RemoveEmptyPairs(const std::string& in)
 {
     struct Open {
@@ -890,7 +897,7 @@ std::string RemoveEmptyPairs(const std::string& in)
                         out.resize(o.outAt);
                         open.pop_back();
                         i += 3 + nameLength;
-                        i += Text::SpaceAt(in, i);
+                        i += i < in.size() && Ascii::IsSpace(in[i]);
                         continue;
                     }
                 }
@@ -908,9 +915,9 @@ std::string RemoveEmptyPairs(const std::string& in)
             ++i;
             continue;
         }
-        if (const size_t space = Text::SpaceAt(in, i)) {
-            out.append(in, i, space);
-            i += space;
+        if (Ascii::IsSpace(c)) {
+            out += c;
+            ++i;
             continue;
         }
         open.clear();
@@ -949,16 +956,11 @@ std::string StoreWhiteSpace(const std::string& in)
 
 std::string Escape(std::string_view text)
 {
-    std::string normal = Unicode::Nfc(std::string(text));
+    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::string(text)));
     std::string out;
-    out.reserve(normal.size() + normal.size() / 8);
-    for (size_t i = 0; i < normal.size();) {
-        const unsigned char c = static_cast<unsigned char>(normal[i]);
-        if (c == '\r') {
-            out += '\n';
-            i += Has(normal, i + 1, "\n") ? 2 : 1;
-            continue;
-        }
+    out.reserve(clean.size() + clean.size() / 8);
+    for (size_t i = 0; i < clean.size();) {
+        const unsigned char c = static_cast<unsigned char>(clean[i]);
         if (c < 0x20 && c != '\t' && c != '\n') {
             static constexpr char Hex[] = "0123456789ABCDEF";
             out += "&#x24";
@@ -970,17 +972,12 @@ std::string Escape(std::string_view text)
         }
         if (c >= 0xF0) {
             size_t end = i;
-            const char32_t cp = Unicode::Decode(normal, end);
+            const char32_t cp = Unicode::Decode(clean, end);
             out += "&#" + std::to_string(uint32_t(cp)) + ";";
             i = end;
             continue;
         }
-        if (c == 0xE2 && Has(normal, i, "\xE2\x80\x8B")) {  // zero-width space
-            out += "\xEF\xBF\xBD";
-            i += 3;
-            continue;
-        }
-        Text::AppendEscaped(out, std::string_view(normal).substr(i, 1));
+        Text::AppendEscaped(out, std::string_view(clean).substr(i, 1));
         ++i;
     }
     return out;

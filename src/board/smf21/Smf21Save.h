@@ -19,10 +19,11 @@ struct Context {
 };
 
 // The text as the form escapes it: & " ' < > as entities, control
-// characters as visible symbols, line breaks as "\n", Unicode NFC, and
-// characters beyond the Basic Multilingual Plane as numeric entities (the
-// board's default database stores three bytes a character). `text` is
-// valid UTF-8.
+// characters as visible symbols, every kind of line break as "\n",
+// Unicode NFC, invisible characters that mean nothing where they stand as
+// U+FFFD (see Smf21Chars.h), and characters beyond the Basic Multilingual
+// Plane as numeric entities (the board's default database stores three
+// bytes a character). `text` is valid UTF-8.
 std::string Escape(std::string_view text);
 
 // The escaped text as the board stores it.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The SMF 2.1 renderer: the board's own output for 133 posts, our own cases
-// for what that file does not reach, pathological posts with a bound, and
-// quote openings the board reads back whole.
+// for what that file does not reach, posts made at random from both (see
+// generated-posts.json), pathological posts with a bound, and quote
+// openings the board reads back whole.
 //
 // Both case files are JSON lines: "name", "bbcode", "html" (null: the board
 // refused before rendering; not compared), "errors", and optionally
@@ -18,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -32,6 +34,31 @@ Smf21::Options BoardOptions()
     options.scriptUrl = "http://127.0.0.1:8797/index.php";
     options.siteOrigin = "http://127.0.0.1";
     return options;
+}
+
+QString RenderHtml(const QString& post)
+{
+    const QByteArray input = post.toUtf8();
+    return QString::fromUtf8(
+        Bytes(Smf21::Render(std::string_view(input.constData(), size_t(input.size())), BoardOptions()).html));
+}
+
+QJsonObject LoadJson(const QString& file)
+{
+    QFile in(QStringLiteral(QF_SMF21_CASES_DIR) + file);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(in.readAll()).object();
+}
+
+QList<QJsonObject> LoadLines(const QString& file)
+{
+    QList<QJsonObject> cases;
+    QFile in(QStringLiteral(QF_SMF21_CASES_DIR) + file);
+    if (in.open(QIODevice::ReadOnly))
+        while (!in.atEnd())
+            cases << QJsonDocument::fromJson(in.readLine()).object();
+    return cases;
 }
 
 void AddCasesOf(const QString& file)
@@ -67,6 +94,8 @@ private slots:
     void boardCases();
     void extraCases_data() { AddCasesOf("extra-cases.jsonl"); }
     void extraCases();
+    void joinedReferencePosts();
+    void randomPosts();
     void pathologicalInputs_data();
     void pathologicalInputs();
     void quoteOpeningReadBack_data();
@@ -85,6 +114,70 @@ void tst_Smf21Renderer::extraCases()
 {
     QFETCH(QJsonObject, c);
     CheckCase(c);
+}
+
+void tst_Smf21Renderer::joinedReferencePosts()
+{
+    // The board renders what stands between two rules independently of
+    // the rest (the rule closes what is open and starts afresh), so
+    // reference posts joined by one give their reference HTML joined by the
+    // rule's.
+    const QJsonObject generator = LoadJson("generated-posts.json");
+    const QJsonObject joined = generator["joined"].toObject();
+    const QJsonObject excluded = joined["excluded"].toObject();
+    QList<QJsonObject> pieces;
+    for (const QJsonObject& c : LoadLines("render-cases.jsonl"))
+        if (!c["html"].isNull() && c["errors"].toArray().isEmpty() && !excluded.contains(c["name"].toString()))
+            pieces << c;
+    QVERIFY(pieces.size() > 100);
+    const QString separator = joined["separator"].toObject()["bbcode"].toString();
+    const QString separatorHtml = joined["separator"].toObject()["html"].toString();
+    QRandomGenerator random(quint32(generator["seed"].toInt()));
+    for (int post = 0; post < generator["posts"].toInt(); ++post) {
+        QStringList bbcode, html, names;
+        const int count = 2 + random.bounded(joined["pieces"].toInt() - 1);
+        for (int i = 0; i < count; ++i) {
+            const QJsonObject& c = pieces[random.bounded(int(pieces.size()))];
+            bbcode << c["bbcode"].toString();
+            html << c["html"].toString();
+            names << c["name"].toString();
+        }
+        QVERIFY2(RenderHtml(bbcode.join(separator)) == html.join(separatorHtml), qPrintable(names.join(" + ")));
+    }
+}
+
+void tst_Smf21Renderer::randomPosts()
+{
+    // Posts made of tag pieces, addresses, white space and invisible
+    // characters: each renders to valid UTF-8 within the size bound, the
+    // same every time, and the same as the post with its line breaks (or
+    // other characters the board treats alike) written another way.
+    const QJsonObject generator = LoadJson("generated-posts.json");
+    QStringList fragments;
+    for (const QJsonValue& f : generator["fragments"].toArray())
+        fragments << f.toString();
+    QVERIFY(!fragments.isEmpty());
+    QRandomGenerator random(quint32(generator["seed"].toInt()));
+    for (int post = 0; post < generator["posts"].toInt(); ++post) {
+        QString text;
+        const int count = 1 + random.bounded(40);
+        for (int i = 0; i < count; ++i)
+            text += fragments[random.bounded(int(fragments.size()))];
+        const QByteArray input = text.toUtf8();
+        const std::string_view view(input.constData(), size_t(input.size()));
+        const Smf21::Result result = Smf21::Render(view, BoardOptions());
+        const QByteArray html = Bytes(result.html);
+        QVERIFY2(size_t(html.size()) <= 64 * size_t(input.size()) + 1024, input.constData());
+        QVERIFY2(QString::fromUtf8(html).toUtf8() == html, input.constData());
+        QVERIFY2(Smf21::Render(view, BoardOptions()).html == result.html, input.constData());
+        for (const QJsonValue& pair : generator["sameAs"].toArray()) {
+            const QString from = pair["from"].toString(), to = pair["to"].toString();
+            if (!text.contains(from))
+                continue;
+            QVERIFY2(RenderHtml(QString(text).replace(from, to)) == QString::fromUtf8(html),
+                     qPrintable(QString("%1 as %2 in: %3").arg(from.toUtf8().toHex(), to.toUtf8().toHex(), text)));
+        }
+    }
 }
 
 void tst_Smf21Renderer::pathologicalInputs_data()
@@ -112,6 +205,11 @@ void tst_Smf21Renderer::pathologicalInputs_data()
     row("100,000 opening parentheses after an address", "http://a.example.org/" + Repeat("(", 100000));
     row("empty pairs nested 20,000 deep", "x" + Repeat("[b]", 20000) + Repeat("[/b]", 20000) + "y", "xy");
     row("50,000 smilies", Repeat(" :)", 50000), " <img src=\"Smileys/fugue/smiley.png\"");
+    row("30,000 schemes without a host or a dot", Repeat("news:a", 30000));
+    row("30,000 addresses with ports", Repeat("http://a.example.com:1", 30000));
+    row("30,000 javascript addresses", Repeat("javascript://a.example.com/x ", 30000));
+    row("30,000 tabs in a PHP string", "[php]'" + Repeat("\t", 30000) + "'[/php]", "\t</pre>");
+    row("100,000 soft hyphens and joiners", Repeat("a\xC2\xAD\xE2\x80\x8D", 100000), "a\xEF\xBF\xBD");
 }
 
 void tst_Smf21Renderer::pathologicalInputs()
