@@ -725,11 +725,13 @@ std::string AutoLinks(std::string_view in)
     for (size_t at = 1; at < s.size(); ++at) {
         const char c = s[at];
         if (c == '<') {
-            // An existing link is passed over whole.
+            // An existing link is passed over whole when its text holds no
+            // newline (the board's ".*?" stops at one); else the addresses
+            // in its text are looked at like any others.
             if (HasIgnoringCase(s, at, "<a") && at + 2 < s.size() && Ascii::IsSpace(s[at + 2])) {
                 const size_t tagEnd = s.find('>', at);
                 const size_t close = tagEnd == npos ? npos : Find(s, "</a>", tagEnd + 1);
-                if (close != npos)
+                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos)
                     at = close + 3;
             }
             continue;

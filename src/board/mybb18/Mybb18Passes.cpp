@@ -451,8 +451,12 @@ std::string NamedQuote(std::string_view content, std::string_view name, const Co
         username = RemoveAttribute(username, "dateline=", false);
         deleteQuote = false;
     }
-    if (deleteQuote)  // the board cuts the added "'" counting the escaped name, so a name with entities keeps it
-        username = Text::SpecialChars(Text::Cut(Text::DecodeEntities(username), 0, long(Text::Length(username)) - 1));
+    // The board cuts the added "'" by the name's my_strlen(), which counts
+    // the escaped name, skips its leading white space and counts a number
+    // reference as one: so "&lt;" keeps the quote, a leading space costs
+    // the name its last character, and a blank name keeps everything.
+    if (deleteQuote)
+        username = Text::CutDecoded(username, Text::BoardLength(username) - 1);
     std::string html = "<blockquote class=\"mycode_quote\"><cite>";
     if (!deleteQuote)
         html += "<span>" + date + "</span>";
@@ -582,8 +586,15 @@ std::string Quotes(std::string text, const Context& context)
     if (Find(text, "[quote", 0) == npos)
         return text;
     for (int round = 0; round < QuoteRounds; ++round) {
+        std::string previous = text;
         const bool plain = PlainQuotes(text);
         const bool named = NamedQuotes(text, context);
+        // A round that leaves nothing (PHP's falsy "" or "0": empty quotes
+        // were all there was) is taken back, and the rounds stop.
+        if (text.empty() || text == "0") {
+            text.swap(previous);
+            break;
+        }
         if (!plain && !named)
             break;
     }
@@ -782,25 +793,14 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
     text.swap(out);
 }
 
-// "(?:[a-zA-Z]|#?[a-fA-F0-9]{3}|#?[a-fA-F0-9]{6})+"
+// "[a-zA-Z]*|\#?[\da-fA-F]{3}|\#?[\da-fA-F]{6}" up to the tag's "]": letters
+// only (none at all too, so "[color=]" pairs and writes "color: ;"), or one
+// colour of 3 or 6 hex digits with an optional "#".
 bool ValidColour(std::string_view v, std::string& value)
 {
-    auto hex = [&](size_t at) {
-        return at + 3 <= v.size() && std::all_of(v.begin() + long(at), v.begin() + long(at + 3), Ascii::IsHexDigit);
-    };
-    std::vector<bool> reach(v.size() + 1, false);
-    reach[0] = true;
-    for (size_t at = 0; at < v.size(); ++at) {
-        if (!reach[at])
-            continue;
-        if (Ascii::IsAlpha(v[at]))
-            reach[at + 1] = true;
-        if (hex(at))
-            reach[at + 3] = true;
-        if (v[at] == '#' && hex(at + 1))
-            reach[at + 4] = true;
-    }
-    if (v.empty() || !reach[v.size()])
+    const std::string_view hex = v.substr(!v.empty() && v[0] == '#');
+    const bool letters = std::all_of(v.begin(), v.end(), Ascii::IsAlpha);
+    if (!letters && !((hex.size() == 3 || hex.size() == 6) && std::all_of(hex.begin(), hex.end(), Ascii::IsHexDigit)))
         return false;
     value = v;
     return true;
