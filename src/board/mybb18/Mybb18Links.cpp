@@ -215,7 +215,21 @@ std::vector<std::string> Split(std::string_view s, char by)
     }
 }
 
-std::string VideoHtml(std::string_view video, std::string_view address, const Context& context)
+// The host of an address as PHP's parse_url() gives it: no user, no port,
+// an IPv6 address with its brackets.
+std::string_view HostOf(std::string_view url)
+{
+    const size_t scheme = url.find("://");
+    std::string_view authority = scheme == npos ? std::string_view() : url.substr(scheme + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != npos)
+        authority.remove_prefix(user + 1);
+    if (!authority.empty() && authority.front() == '[')
+        return authority.substr(0, authority.find(']') + 1);
+    return authority.substr(0, authority.find(':'));
+}
+
+std::string VideoHtml(std::string_view video, std::string_view address, Context& context)
 {
     const std::string literal = "[video=" + std::string(video) + "]" + std::string(address) + "[/video]";
     if (video.empty() || address.empty() || !ValidUrl(address))
@@ -241,12 +255,11 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
     };
     const std::vector<std::string> path = Split(url.path, '/');
     auto part = [&](size_t i) { return i < path.size() ? path[i] : std::string(); };
-    std::string id, local, title;
+    std::string id, local;
     if (video == "dailymotion") {
         id = path.size() > 2 ? Split(path[2], '_')[0] : part(1);
     } else if (video == "metacafe") {
         id = part(2);
-        title = Text::SpecialChars(part(3));
     } else if (video == "myspacetv") {
         id = part(4);
     } else if (video == "facebook") {
@@ -302,10 +315,7 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
         return "<iframe frameborder=\"0\" width=\"480\" height=\"270\" src=\"//www.dailymotion.com/embed/video/" + id
             + "\" allowfullscreen=\"true\"></iframe>";
     if (video == "twitch") {
-        std::string host = context.options.boardUrl;
-        if (const size_t scheme = host.find("://"); scheme != npos)
-            host.erase(0, scheme + 3);
-        host = host.substr(0, host.find_first_of(":/"));
+        const std::string_view host = HostOf(context.options.boardUrl);
         return "<iframe src=\"https://player.twitch.tv/?" + id + "&amp;parent=" + Text::SpecialChars(host)
             + "&amp;autoplay=false\" frameborder=\"0\" allowfullscreen=\"true\" scrolling=\"no\" height=\"378\" "
               "width=\"620\"></iframe>";
@@ -313,11 +323,12 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
     if (video == "facebook")
         return "<iframe src=\"https://www.facebook.com/video/embed?video_id=" + id
             + "\" width=\"625\" height=\"350\" frameborder=\"0\"></iframe>";
-    if (video == "metacafe")
-        return "<iframe src=\"http://www.metacafe.com/embed/" + id
-            + "/\" width=\"440\" height=\"248\" "
-              "frameborder=\"0\" allowfullscreen=\"true\" title=\""
-            + title + "\"></iframe>";
+    if (video == "metacafe") {
+        // The board's player markup for this site is not well-formed, so
+        // its output check refuses the whole post.
+        context.refused = true;
+        return {};
+    }
     if (video == "liveleak")
         return "<iframe width=\"500\" height=\"300\" src=\"https://www.liveleak.com/ll_embed?i=" + id
             + "\" frameborder=\"0\" allowfullscreen=\"true\"></iframe>";
@@ -326,7 +337,9 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
             + "\" width=\"620\" height=\"349\" frameborder=\"0\" scrolling=\"no\"></iframe>";
     if (video == "yahoo")
         return "<iframe width=\"640\" height=\"360\" scrolling=\"no\" frameborder=\"0\" src=\"https://" + local
-            + "screen.yahoo.com/" + id + "?format=embed\" allowfullscreen=\"true\"></iframe>";
+            + "screen.yahoo.com/" + id
+            + "?format=embed\" allowfullscreen=\"true\" mozallowfullscreen=\"true\" webkitallowfullscreen=\"true\" "
+              "allowtransparency=\"true\"></iframe>";
     return "<iframe width=\"480\" height=\"270\" src=\"//media.myspace.com/play/video/" + id
         + "\" frameborder=\"0\" allowfullscreen=\"true\"></iframe>";
 }

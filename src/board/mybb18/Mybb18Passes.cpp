@@ -1004,7 +1004,7 @@ std::string Parse(std::string_view message, Context& context)
     // The board checks its output is well-formed and shows nothing when it
     // is not: a tag written inside another's attribute (MyCode inside a
     // picture's address) does that.
-    if (!WellFormed(text))
+    if (context.refused || !WellFormed(text))
         text.clear();
     return text;
 }
