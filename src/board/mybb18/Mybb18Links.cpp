@@ -9,6 +9,7 @@
 #include "board/common/UrlText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Mybb18::Passes {
 
@@ -145,8 +146,48 @@ struct Url {
     std::string scheme, host, path, query, fragment;
 };
 
-// PHP's FILTER_VALIDATE_URL, as far as video addresses need it, and the
-// parts parse_url() gives.
+// PHP's host name check: labels of letters, digits and inner hyphens, at
+// most 63 long and 253 in all, starting and ending with a letter or digit;
+// one final dot allowed.
+bool ValidHostName(std::string_view host)
+{
+    if (!host.empty() && host.back() == '.')
+        host.remove_suffix(1);
+    if (host.empty() || host.size() > 253 || !Ascii::IsAlnum(host.front()) || !Ascii::IsAlnum(host.back()))
+        return false;
+    size_t label = 0;
+    for (size_t at = 0; at < host.size(); ++at) {
+        if (host[at] == '.') {
+            if (!Ascii::IsAlnum(host[at - 1]) || !Ascii::IsAlnum(host[at + 1]))
+                return false;
+            label = 0;
+        } else if (++label > 63 || (host[at] != '-' && !Ascii::IsAlnum(host[at]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// An address's user or password: letters, digits, "-._~!$&'()*+,;=:" and
+// %HH escapes.
+bool ValidUserInfo(std::string_view s)
+{
+    for (size_t at = 0; at < s.size(); ++at) {
+        if (s[at] == '%') {
+            if (at + 2 >= s.size() || !Ascii::IsHexDigit(s[at + 1]) || !Ascii::IsHexDigit(s[at + 2]))
+                return false;
+            at += 2;
+        } else if (!Ascii::IsAlnum(s[at]) && std::string_view("-._~!$&'()*+,;=:").find(s[at]) == npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// PHP's FILTER_VALIDATE_URL: only the characters of addresses; a scheme;
+// a host unless the scheme is mailto, news or file; a user and password
+// of their characters; a port of at most 65535; and for http and https a
+// valid host name or a bracketed IPv6 address.
 bool ValidUrl(std::string_view s)
 {
     static constexpr std::string_view Allowed = "$-_.+!*'(),{}|\\^~[]`<>#%\";/?:@&=";
@@ -161,19 +202,67 @@ bool ValidUrl(std::string_view s)
     if (at >= s.size() || s[at] != ':')
         return false;
     const std::string_view scheme = s.substr(0, at);
-    if (!(Ascii::StartsWithIgnoringCase(scheme, "http")
-          && (scheme.size() == 4 || (scheme.size() == 5 && Ascii::Lower(scheme[4]) == 's'))))
+    const bool web = Ascii::EqualsIgnoringCase(scheme, "http") || Ascii::EqualsIgnoringCase(scheme, "https");
+    if (s.compare(at, 3, "://") != 0)
+        return !web && (scheme == "mailto" || scheme == "news" || scheme == "file");
+    std::string_view authority = s.substr(at + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != npos) {
+        const std::string_view info = authority.substr(0, user);
+        const size_t colon = info.find(':');
+        if (!ValidUserInfo(info.substr(0, colon)) || (colon != npos && !ValidUserInfo(info.substr(colon + 1))))
+            return false;
+        authority.remove_prefix(user + 1);
+    }
+    if (authority.empty())
+        return false;
+    std::string_view host = authority, port;
+    if (authority.front() == '[') {
+        const size_t bracket = authority.find(']');
+        if (bracket == npos || (bracket + 1 < authority.size() && authority[bracket + 1] != ':'))
+            return false;
+        host = authority.substr(0, bracket + 1);
+        port = authority.substr(std::min(authority.size(), bracket + 2));
+    } else if (const size_t colon = authority.rfind(':'); colon != npos) {
+        host = authority.substr(0, colon);
+        port = authority.substr(colon + 1);
+    }
+    if (host.empty())
+        return false;
+    if (!port.empty()) {
+        if (!Ascii::IsDigit(port.front()))
+            return false;
+        size_t digits = 0;
+        while (digits < port.size() && Ascii::IsDigit(port[digits]))
+            ++digits;
+        if (digits > 5 || Text::ToInt(port.substr(0, digits)) > 65535)
+            return false;
+    }
+    if (!web)
         return true;
-    if (!HasIgnoringCase(s, at, "://"))
-        return false;
-    at += 3;
-    size_t end = at;
-    while (end < s.size() && s[end] != '/' && s[end] != '?' && s[end] != '#' && s[end] != ':')
-        ++end;
-    const std::string_view host = s.substr(at, end - at);
-    if (host.empty() || host.front() == '.' || host.front() == '-')
-        return false;
-    return std::all_of(host.begin(), host.end(), [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '.'; });
+    if (host.front() == '[') {
+        const std::string_view address = host.substr(1, host.size() - 2);
+        return address.find(':') != npos && address.find("::") != npos
+            ? std::all_of(address.begin(), address.end(),
+                          [](char c) { return Ascii::IsHexDigit(c) || c == ':' || c == '.'; })
+            : std::count(address.begin(), address.end(), ':') == 7
+                && std::all_of(address.begin(), address.end(), [](char c) { return Ascii::IsHexDigit(c) || c == ':'; });
+    }
+    return ValidHostName(host);
+}
+
+// The host of an address as PHP's parse_url() gives it: no user, no port,
+// an IPv6 address with its brackets.
+std::string_view HostOf(std::string_view url)
+{
+    const size_t scheme = url.find("://");
+    std::string_view authority = scheme == npos ? std::string_view() : url.substr(scheme + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != npos)
+        authority.remove_prefix(user + 1);
+    if (!authority.empty() && authority.front() == '[')
+        return authority.substr(0, authority.find(']') + 1);
+    return authority.substr(0, authority.find(':'));
 }
 
 Url ParseUrl(std::string_view s)
@@ -187,9 +276,7 @@ Url ParseUrl(std::string_view s)
         size_t end = at;
         while (end < s.size() && s[end] != '/' && s[end] != '?' && s[end] != '#')
             ++end;
-        url.host = s.substr(at, end - at);
-        if (const size_t port = url.host.find(':'); port != npos)
-            url.host.resize(port);
+        url.host = HostOf(s);
         at = end;
     }
     const size_t hash = s.find('#', at);
@@ -215,20 +302,6 @@ std::vector<std::string> Split(std::string_view s, char by)
     }
 }
 
-// The host of an address as PHP's parse_url() gives it: no user, no port,
-// an IPv6 address with its brackets.
-std::string_view HostOf(std::string_view url)
-{
-    const size_t scheme = url.find("://");
-    std::string_view authority = scheme == npos ? std::string_view() : url.substr(scheme + 3);
-    authority = authority.substr(0, authority.find_first_of("/?#"));
-    if (const size_t user = authority.rfind('@'); user != npos)
-        authority.remove_prefix(user + 1);
-    if (!authority.empty() && authority.front() == '[')
-        return authority.substr(0, authority.find(']') + 1);
-    return authority.substr(0, authority.find(':'));
-}
-
 std::string VideoHtml(std::string_view video, std::string_view address, Context& context)
 {
     const std::string literal = "[video=" + std::string(video) + "]" + std::string(address) + "[/video]";
@@ -238,21 +311,30 @@ std::string VideoHtml(std::string_view video, std::string_view address, Context&
     std::string query = url.query;
     if (video == "liveleak" && !query.empty())
         query = "i" + query.substr(1);
-    std::vector<std::pair<std::string, std::string>> input;
+    // PHP's list($key, $value) = explode("=", $pair): the value is what
+    // lies between the first and a second "=", unset (null) without one;
+    // a later key replaces an earlier one.
+    std::vector<std::pair<std::string, std::optional<std::string>>> input;
     for (const std::string& pair : Split(query, '&')) {
-        const size_t eq = pair.find('=');
-        std::string key = pair.substr(0, eq);
-        for (size_t at = key.find("amp;"); at != npos; at = key.find("amp;"))
-            key.erase(at, 4);
-        input.emplace_back(key, eq == npos ? std::string() : pair.substr(eq + 1));
+        const std::vector<std::string> sides = Split(pair, '=');
+        std::string key;
+        for (size_t from = 0;;) {  // str_replace("amp;", "", $key): one pass
+            const size_t at = sides[0].find("amp;", from);
+            key.append(sides[0], from, at == npos ? npos : at - from);
+            if (at == npos)
+                break;
+            from = at + 4;
+        }
+        input.emplace_back(key, sides.size() > 1 ? std::optional<std::string>(sides[1]) : std::nullopt);
     }
-    auto get = [&](std::string_view key) {
-        std::string value;
+    auto lookup = [&](std::string_view key) {
+        std::optional<std::string> value;
         for (const auto& [k, v] : input)
             if (k == key)
                 value = v;
         return value;
     };
+    auto get = [&](std::string_view key) { return lookup(key).value_or(std::string()); };
     const std::vector<std::string> path = Split(url.path, '/');
     auto part = [&](size_t i) { return i < path.size() ? path[i] : std::string(); };
     std::string id, local;
@@ -263,7 +345,7 @@ std::string VideoHtml(std::string_view video, std::string_view address, Context&
     } else if (video == "myspacetv") {
         id = part(4);
     } else if (video == "facebook") {
-        if (!get("v").empty())
+        if (lookup("v"))  // isset(): an empty value counts, and then there is no video
             id = get("v");
         else if (part(3).substr(0, 3) == "vb.")
             id = part(4);
