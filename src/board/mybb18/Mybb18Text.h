@@ -16,6 +16,26 @@ namespace Mybb18::Text {
 // character that is not a letter) is found in any case, or npos.
 size_t Find(std::string_view s, std::string_view lower, size_t from);
 
+// The first `needle` at or after `from` for queries that mostly move
+// forward: the answer is kept, so a row of queries over the same stretch
+// reads it once.
+class Finder {
+public:
+    Finder(std::string_view text, std::string_view lower) : m_text(text), m_lower(lower) {}
+    size_t operator()(size_t from)
+    {
+        if (from < m_from || from > m_at) {
+            m_from = from;
+            m_at = from > m_text.size() ? std::string_view::npos : Find(m_text, m_lower, from);
+        }
+        return m_at;
+    }
+
+private:
+    std::string_view m_text, m_lower;
+    size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
+};
+
 // Code points in `s`, and the board's multi-byte cut (negative start:
 // from the end; length < 0: to the end).
 size_t Length(std::string_view s);
