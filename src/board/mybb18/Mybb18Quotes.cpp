@@ -223,17 +223,73 @@ private:
     std::array<Finder, 3> m_marks;
 };
 
-bool NamedQuotes(std::string& text, const Context& context)
+// PHP stops a regular expression search after a million backtracking
+// steps (pcre.backtrack_limit); the search then gives nothing, and the
+// board keeps the text of the round before and ends its quote rounds.
+constexpr double BacktrackLimit = 1000000;
+
+// The steps the board's named-quote pattern
+// "\[quote=([\"']|&quot;|)(.*?)\1(.*?)([\"']|&quot;)?\](.*?)\[/quote\]"
+// spends failing at an opening tag whose `rest` (the text after "[quote=",
+// L bytes) holds no closing tag after a "]". With the quote mark left out,
+// it tries every pair of positions for the two lazy groups, (L + 2)^2
+// steps, and from each "]" at q (and from a quote mark right before one)
+// searches on for the closing tag from every start before it. With a
+// quote mark first, it also tries each later copy of that mark at d as the
+// name's end: 2 (L - d) steps, and L - q more for each "]" at q after it
+// (and for each quote mark and "]" pair after it). Measured on PHP 8.2's
+// PCRE2 with JIT: exact for a name without quote marks, within about two
+// thousand steps otherwise. With no "]" after the tag (`bracketAfter`
+// false) PCRE gives up at once. Reads at most a thousand bytes.
+double FailedQuoteSteps(std::string_view rest, bool bracketAfter)
+{
+    if (!bracketAfter)
+        return 0;
+    if (rest.size() + 2 >= 1000)
+        return BacktrackLimit;
+    const double L = double(rest.size());
+    auto isMark = [](char c) { return c == '"' || c == '\''; };
+    double steps = (L + 2) * (L + 2);
+    for (size_t q = 0; q < rest.size(); ++q)
+        if (rest[q] == ']') {
+            steps += double(q + 1) * (L - double(q));
+            if (q > 0 && isMark(rest[q - 1]))
+                steps += double(q) * (L - double(q));
+        }
+    if (isMark(rest[0])) {
+        steps += L;
+        double brackets = 0, marked = 0;  // L - q summed over "]" after d, and over mark-"]" pairs after d + 1
+        for (size_t d = rest.size() - 1; d >= 1; --d) {
+            if (d + 1 < rest.size() && rest[d + 1] == ']')
+                brackets += L - double(d + 1);
+            if (d + 2 < rest.size() && rest[d + 2] == ']' && isMark(rest[d + 1]))
+                marked += L - double(d + 2);
+            if (rest[d] == rest[0])
+                steps += 2 * (L - double(d)) + brackets + marked;
+        }
+    }
+    return steps;
+}
+
+// One round of the named pattern; false when nothing changed. `overrun`:
+// an opening tag that fails cost the search more than the limit.
+bool NamedQuotes(std::string& text, const Context& context, bool& overrun)
 {
     const std::string_view in = text;
     NamedQuoteScanner scanner(in);
+    const size_t lastBracket = in.rfind(']');
     std::string out;
     size_t from = 0;
     bool changed = false;
     for (size_t at = Find(in, "[quote=", 0); at != npos; at = Find(in, "[quote=", at + 1)) {
         const NamedOpening opening = scanner.At(at + 7);
-        if (opening.end == npos)
+        if (opening.end == npos) {
+            if (FailedQuoteSteps(in.substr(at + 7), lastBracket != npos && lastBracket >= at + 7) >= BacktrackLimit) {
+                overrun = true;
+                return false;
+            }
             continue;
+        }
         out.append(in, from, at - from);
         out += NamedQuote(in.substr(opening.end, opening.close - opening.end), opening.name, context);
         from = opening.close + 8;
@@ -284,11 +340,13 @@ std::string Quotes(std::string text, const Context& context)
         return text;
     for (int round = 0; round < QuoteRounds; ++round) {
         std::string previous = text;
+        bool overrun = false;
         const bool plain = PlainQuotes(text);
-        const bool named = NamedQuotes(text, context);
+        const bool named = NamedQuotes(text, context, overrun);
         // A round that leaves nothing (PHP's falsy "" or "0": empty quotes
-        // were all there was) is taken back, and the rounds stop.
-        if (text.empty() || text == "0") {
+        // were all there was, or the search overran) is taken back, and
+        // the rounds stop.
+        if (overrun || text.empty() || text == "0") {
             text.swap(previous);
             break;
         }

@@ -183,7 +183,8 @@ std::string DecodeEntities(std::string_view s)
             numeric += s[at++];
         }
     }
-    static constexpr std::pair<std::string_view, char> Entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}};
+    static constexpr std::pair<std::string_view, char> Entities[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
     std::string out;
     out.reserve(numeric.size());
     for (size_t at = 0; at < numeric.size();) {

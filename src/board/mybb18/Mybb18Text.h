@@ -58,8 +58,9 @@ std::string SpecialChars(std::string_view s);
 // &amp; &lt; &gt; &quot; and the numeric references (decimal or hex) of
 // & " ' < > decoded (PHP's htmlspecialchars_decode).
 std::string DecodeSpecialChars(std::string_view s);
-// Decimal character references and &amp; &lt; &gt; decoded, as the board's
-// unhtmlentities does for the text an escaped post can hold.
+// Decimal character references and &amp; &lt; &gt; &quot; decoded, as the
+// board's unhtmlentities does for the text an escaped post (and an inner
+// quote's escaped name) can hold.
 std::string DecodeEntities(std::string_view s);
 
 // A shown address longer than 55 characters (BoardLength) as its first

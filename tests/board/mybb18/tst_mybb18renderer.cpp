@@ -190,7 +190,7 @@ void tst_Mybb18Renderer::pathologicalInputs_data()
     auto row = [](const char* name, const std::string& in, const std::string& hold = {}) {
         QTest::newRow(name) << Bytes(in) << Bytes(hold);
     };
-    for (const char* tag : {"[b]", "[quote]", "[quote=\"a", "[url=x ", "[url]http://", "[list][*]", "[color=red]",
+    for (const char* tag : {"[b]", "[quote]", "[quote=\"a", "[quote=a]", "[quote=\"a\"\"]", "[url=x ", "[url]http://", "[list][*]", "[color=red]",
                             "[code]", "[img]http://a", "[email=a@b.c]", "[video=youtube]", "[size=3]", "[font=a]"})
         row(qPrintable(QString("30,000 unclosed %1").arg(tag)), Repeat(tag, 30000));
     row("colours nested 30,000 deep", Repeat("[color=red]x", 30000) + Repeat("[/color]", 30000),
