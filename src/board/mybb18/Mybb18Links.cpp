@@ -9,6 +9,7 @@
 #include "board/common/UrlText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Mybb18::Passes {
 
@@ -145,8 +146,48 @@ struct Url {
     std::string scheme, host, path, query, fragment;
 };
 
-// PHP's FILTER_VALIDATE_URL, as far as video addresses need it, and the
-// parts parse_url() gives.
+// PHP's host name check: labels of letters, digits and inner hyphens, at
+// most 63 long and 253 in all, starting and ending with a letter or digit;
+// one final dot allowed.
+bool ValidHostName(std::string_view host)
+{
+    if (!host.empty() && host.back() == '.')
+        host.remove_suffix(1);
+    if (host.empty() || host.size() > 253 || !Ascii::IsAlnum(host.front()) || !Ascii::IsAlnum(host.back()))
+        return false;
+    size_t label = 0;
+    for (size_t at = 0; at < host.size(); ++at) {
+        if (host[at] == '.') {
+            if (!Ascii::IsAlnum(host[at - 1]) || !Ascii::IsAlnum(host[at + 1]))
+                return false;
+            label = 0;
+        } else if (++label > 63 || (host[at] != '-' && !Ascii::IsAlnum(host[at]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// An address's user or password: letters, digits, "-._~!$&'()*+,;=:" and
+// %HH escapes.
+bool ValidUserInfo(std::string_view s)
+{
+    for (size_t at = 0; at < s.size(); ++at) {
+        if (s[at] == '%') {
+            if (at + 2 >= s.size() || !Ascii::IsHexDigit(s[at + 1]) || !Ascii::IsHexDigit(s[at + 2]))
+                return false;
+            at += 2;
+        } else if (!Ascii::IsAlnum(s[at]) && std::string_view("-._~!$&'()*+,;=:").find(s[at]) == npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// PHP's FILTER_VALIDATE_URL: only the characters of addresses; a scheme;
+// a host unless the scheme is mailto, news or file; a user and password
+// of their characters; a port of at most 65535; and for http and https a
+// valid host name or a bracketed IPv6 address.
 bool ValidUrl(std::string_view s)
 {
     static constexpr std::string_view Allowed = "$-_.+!*'(),{}|\\^~[]`<>#%\";/?:@&=";
@@ -161,19 +202,67 @@ bool ValidUrl(std::string_view s)
     if (at >= s.size() || s[at] != ':')
         return false;
     const std::string_view scheme = s.substr(0, at);
-    if (!(Ascii::StartsWithIgnoringCase(scheme, "http")
-          && (scheme.size() == 4 || (scheme.size() == 5 && Ascii::Lower(scheme[4]) == 's'))))
+    const bool web = Ascii::EqualsIgnoringCase(scheme, "http") || Ascii::EqualsIgnoringCase(scheme, "https");
+    if (s.compare(at, 3, "://") != 0)
+        return !web && (scheme == "mailto" || scheme == "news" || scheme == "file");
+    std::string_view authority = s.substr(at + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != npos) {
+        const std::string_view info = authority.substr(0, user);
+        const size_t colon = info.find(':');
+        if (!ValidUserInfo(info.substr(0, colon)) || (colon != npos && !ValidUserInfo(info.substr(colon + 1))))
+            return false;
+        authority.remove_prefix(user + 1);
+    }
+    if (authority.empty())
+        return false;
+    std::string_view host = authority, port;
+    if (authority.front() == '[') {
+        const size_t bracket = authority.find(']');
+        if (bracket == npos || (bracket + 1 < authority.size() && authority[bracket + 1] != ':'))
+            return false;
+        host = authority.substr(0, bracket + 1);
+        port = authority.substr(std::min(authority.size(), bracket + 2));
+    } else if (const size_t colon = authority.rfind(':'); colon != npos) {
+        host = authority.substr(0, colon);
+        port = authority.substr(colon + 1);
+    }
+    if (host.empty())
+        return false;
+    if (!port.empty()) {
+        if (!Ascii::IsDigit(port.front()))
+            return false;
+        size_t digits = 0;
+        while (digits < port.size() && Ascii::IsDigit(port[digits]))
+            ++digits;
+        if (digits > 5 || Text::ToInt(port.substr(0, digits)) > 65535)
+            return false;
+    }
+    if (!web)
         return true;
-    if (!HasIgnoringCase(s, at, "://"))
-        return false;
-    at += 3;
-    size_t end = at;
-    while (end < s.size() && s[end] != '/' && s[end] != '?' && s[end] != '#' && s[end] != ':')
-        ++end;
-    const std::string_view host = s.substr(at, end - at);
-    if (host.empty() || host.front() == '.' || host.front() == '-')
-        return false;
-    return std::all_of(host.begin(), host.end(), [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '.'; });
+    if (host.front() == '[') {
+        const std::string_view address = host.substr(1, host.size() - 2);
+        return address.find(':') != npos && address.find("::") != npos
+            ? std::all_of(address.begin(), address.end(),
+                          [](char c) { return Ascii::IsHexDigit(c) || c == ':' || c == '.'; })
+            : std::count(address.begin(), address.end(), ':') == 7
+                && std::all_of(address.begin(), address.end(), [](char c) { return Ascii::IsHexDigit(c) || c == ':'; });
+    }
+    return ValidHostName(host);
+}
+
+// The host of an address as PHP's parse_url() gives it: no user, no port,
+// an IPv6 address with its brackets.
+std::string_view HostOf(std::string_view url)
+{
+    const size_t scheme = url.find("://");
+    std::string_view authority = scheme == npos ? std::string_view() : url.substr(scheme + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != npos)
+        authority.remove_prefix(user + 1);
+    if (!authority.empty() && authority.front() == '[')
+        return authority.substr(0, authority.find(']') + 1);
+    return authority.substr(0, authority.find(':'));
 }
 
 Url ParseUrl(std::string_view s)
@@ -187,9 +276,7 @@ Url ParseUrl(std::string_view s)
         size_t end = at;
         while (end < s.size() && s[end] != '/' && s[end] != '?' && s[end] != '#')
             ++end;
-        url.host = s.substr(at, end - at);
-        if (const size_t port = url.host.find(':'); port != npos)
-            url.host.resize(port);
+        url.host = HostOf(s);
         at = end;
     }
     const size_t hash = s.find('#', at);
@@ -215,7 +302,7 @@ std::vector<std::string> Split(std::string_view s, char by)
     }
 }
 
-std::string VideoHtml(std::string_view video, std::string_view address, const Context& context)
+std::string VideoHtml(std::string_view video, std::string_view address, Context& context)
 {
     const std::string literal = "[video=" + std::string(video) + "]" + std::string(address) + "[/video]";
     if (video.empty() || address.empty() || !ValidUrl(address))
@@ -224,33 +311,41 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
     std::string query = url.query;
     if (video == "liveleak" && !query.empty())
         query = "i" + query.substr(1);
-    std::vector<std::pair<std::string, std::string>> input;
+    // PHP's list($key, $value) = explode("=", $pair): the value is what
+    // lies between the first and a second "=", unset (null) without one;
+    // a later key replaces an earlier one.
+    std::vector<std::pair<std::string, std::optional<std::string>>> input;
     for (const std::string& pair : Split(query, '&')) {
-        const size_t eq = pair.find('=');
-        std::string key = pair.substr(0, eq);
-        for (size_t at = key.find("amp;"); at != npos; at = key.find("amp;"))
-            key.erase(at, 4);
-        input.emplace_back(key, eq == npos ? std::string() : pair.substr(eq + 1));
+        const std::vector<std::string> sides = Split(pair, '=');
+        std::string key;
+        for (size_t from = 0;;) {  // str_replace("amp;", "", $key): one pass
+            const size_t at = sides[0].find("amp;", from);
+            key.append(sides[0], from, at == npos ? npos : at - from);
+            if (at == npos)
+                break;
+            from = at + 4;
+        }
+        input.emplace_back(key, sides.size() > 1 ? std::optional<std::string>(sides[1]) : std::nullopt);
     }
-    auto get = [&](std::string_view key) {
-        std::string value;
+    auto lookup = [&](std::string_view key) {
+        std::optional<std::string> value;
         for (const auto& [k, v] : input)
             if (k == key)
                 value = v;
         return value;
     };
+    auto get = [&](std::string_view key) { return lookup(key).value_or(std::string()); };
     const std::vector<std::string> path = Split(url.path, '/');
     auto part = [&](size_t i) { return i < path.size() ? path[i] : std::string(); };
-    std::string id, local, title;
+    std::string id, local;
     if (video == "dailymotion") {
         id = path.size() > 2 ? Split(path[2], '_')[0] : part(1);
     } else if (video == "metacafe") {
         id = part(2);
-        title = Text::SpecialChars(part(3));
     } else if (video == "myspacetv") {
         id = part(4);
     } else if (video == "facebook") {
-        if (!get("v").empty())
+        if (lookup("v"))  // isset(): an empty value counts, and then there is no video
             id = get("v");
         else if (part(3).substr(0, 3) == "vb.")
             id = part(4);
@@ -302,10 +397,7 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
         return "<iframe frameborder=\"0\" width=\"480\" height=\"270\" src=\"//www.dailymotion.com/embed/video/" + id
             + "\" allowfullscreen=\"true\"></iframe>";
     if (video == "twitch") {
-        std::string host = context.options.boardUrl;
-        if (const size_t scheme = host.find("://"); scheme != npos)
-            host.erase(0, scheme + 3);
-        host = host.substr(0, host.find_first_of(":/"));
+        const std::string_view host = HostOf(context.options.boardUrl);
         return "<iframe src=\"https://player.twitch.tv/?" + id + "&amp;parent=" + Text::SpecialChars(host)
             + "&amp;autoplay=false\" frameborder=\"0\" allowfullscreen=\"true\" scrolling=\"no\" height=\"378\" "
               "width=\"620\"></iframe>";
@@ -313,11 +405,12 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
     if (video == "facebook")
         return "<iframe src=\"https://www.facebook.com/video/embed?video_id=" + id
             + "\" width=\"625\" height=\"350\" frameborder=\"0\"></iframe>";
-    if (video == "metacafe")
-        return "<iframe src=\"http://www.metacafe.com/embed/" + id
-            + "/\" width=\"440\" height=\"248\" "
-              "frameborder=\"0\" allowfullscreen=\"true\" title=\""
-            + title + "\"></iframe>";
+    if (video == "metacafe") {
+        // The board's player markup for this site is not well-formed, so
+        // its output check refuses the whole post.
+        context.refused = true;
+        return {};
+    }
     if (video == "liveleak")
         return "<iframe width=\"500\" height=\"300\" src=\"https://www.liveleak.com/ll_embed?i=" + id
             + "\" frameborder=\"0\" allowfullscreen=\"true\"></iframe>";
@@ -326,7 +419,9 @@ std::string VideoHtml(std::string_view video, std::string_view address, const Co
             + "\" width=\"620\" height=\"349\" frameborder=\"0\" scrolling=\"no\"></iframe>";
     if (video == "yahoo")
         return "<iframe width=\"640\" height=\"360\" scrolling=\"no\" frameborder=\"0\" src=\"https://" + local
-            + "screen.yahoo.com/" + id + "?format=embed\" allowfullscreen=\"true\"></iframe>";
+            + "screen.yahoo.com/" + id
+            + "?format=embed\" allowfullscreen=\"true\" mozallowfullscreen=\"true\" webkitallowfullscreen=\"true\" "
+              "allowtransparency=\"true\"></iframe>";
     return "<iframe width=\"480\" height=\"270\" src=\"//media.myspace.com/play/video/" + id
         + "\" frameborder=\"0\" allowfullscreen=\"true\"></iframe>";
 }
@@ -725,11 +820,13 @@ std::string AutoLinks(std::string_view in)
     for (size_t at = 1; at < s.size(); ++at) {
         const char c = s[at];
         if (c == '<') {
-            // An existing link is passed over whole.
+            // An existing link is passed over whole when its text holds no
+            // newline (the board's ".*?" stops at one); else the addresses
+            // in its text are looked at like any others.
             if (HasIgnoringCase(s, at, "<a") && at + 2 < s.size() && Ascii::IsSpace(s[at + 2])) {
                 const size_t tagEnd = s.find('>', at);
                 const size_t close = tagEnd == npos ? npos : Find(s, "</a>", tagEnd + 1);
-                if (close != npos)
+                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos)
                     at = close + 3;
             }
             continue;

@@ -6,6 +6,7 @@
 #include "board/mybb18/Mybb18Links.h"
 #include "board/mybb18/Mybb18Lists.h"
 #include "board/mybb18/Mybb18Php.h"
+#include "board/mybb18/Mybb18Quotes.h"
 #include "board/mybb18/Mybb18Text.h"
 
 #include <algorithm>
@@ -20,28 +21,9 @@ namespace {
 
 using Ascii::HasIgnoringCase;
 using Text::Find;
+using Text::Finder;
 constexpr size_t npos = std::string_view::npos;
 constexpr std::string_view Placeholder = "<mybb-code>\n";
-
-// The first `needle` at or after `from` for queries that mostly move
-// forward: the answer is kept, so a row of queries over the same stretch
-// reads it once.
-class Finder {
-public:
-    Finder(std::string_view text, std::string_view lower) : m_text(text), m_lower(lower) {}
-    size_t operator()(size_t from)
-    {
-        if (from < m_from || from > m_at) {
-            m_from = from;
-            m_at = from > m_text.size() ? npos : Find(m_text, m_lower, from);
-        }
-        return m_at;
-    }
-
-private:
-    std::string_view m_text, m_lower;
-    size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
-};
 
 // --- [code] and [php] ------------------------------------------------------
 
@@ -321,275 +303,6 @@ std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
     return out;
 }
 
-// --- quotes ----------------------------------------------------------------
-
-// One round of "\[quote\](.*?)\[/quote\]\n?": each opening tag with the
-// first closing tag after it.
-bool PlainQuotes(std::string& text)
-{
-    const std::string_view in = text;
-    std::string out;
-    size_t from = 0;
-    for (size_t at = Find(in, "[quote]", 0); at != npos;) {
-        const size_t close = Find(in, "[/quote]", at + 7);
-        if (close == npos)
-            break;
-        out.append(in, from, at - from);
-        out += "<blockquote class=\"mycode_quote\"><cite>Quote:</cite>";
-        out.append(in, at + 7, close - at - 7);
-        out += "</blockquote>\n";
-        from = close + 8;
-        if (from < in.size() && in[from] == '\n')
-            ++from;
-        at = Find(in, "[quote]", from);
-    }
-    if (from == 0)
-        return false;
-    out.append(in, from);
-    text.swap(out);
-    return true;
-}
-
-// Removes the first match of "(&quot;|"|')? NAME=(&quot;|"|')?([0-9]+)..."
-// style attributes from a quote's name and gives the first number.
-struct Attribute {
-    int64_t value = 0;
-    bool found = false;
-};
-
-size_t QuoteMark(std::string_view s, size_t at)
-{
-    if (at < s.size() && (s[at] == '"' || s[at] == '\''))
-        return 1;
-    return s.substr(at, 6) == "&quot;" ? 6 : 0;
-}
-
-// The number of the first "name=N" in `s` (any case, N in optional quotes).
-Attribute ReadAttribute(std::string_view s, std::string_view name)
-{
-    for (size_t at = Find(s, name, 0); at != npos; at = Find(s, name, at + 1)) {
-        size_t digits = at + name.size();
-        digits += QuoteMark(s, digits);
-        size_t end = digits;
-        while (end < s.size() && Ascii::IsDigit(s[end]))
-            ++end;
-        if (end > digits)
-            return {Text::ToInt(s.substr(digits, end - digits)), true};
-    }
-    return {};
-}
-
-// Every " name=N" with its optional quotes removed, as the board's pattern
-// "(?:&quot;|\"|')? name=(?:&quot;|\"|')?[0-9]+[\"']?(?:&quot;|\"|')?" does
-// (`pid` allows one more quote before the last).
-std::string RemoveAttribute(std::string_view s, std::string_view name, bool extraQuote)
-{
-    std::string out;
-    size_t from = 0;
-    for (size_t at = 0; at < s.size(); ++at) {
-        const size_t mark = QuoteMark(s, at);
-        const size_t space = at + mark;
-        if (space >= s.size() || s[space] != ' ' || !HasIgnoringCase(s, space + 1, name))
-            continue;
-        size_t end = space + 1 + name.size();
-        end += QuoteMark(s, end);
-        const size_t digits = end;
-        while (end < s.size() && Ascii::IsDigit(s[end]))
-            ++end;
-        if (end == digits)
-            continue;
-        if (extraQuote && end < s.size() && (s[end] == '"' || s[end] == '\''))
-            ++end;
-        end += QuoteMark(s, end);
-        out.append(s, from, at - from);
-        from = end;
-        at = end - 1;
-    }
-    out.append(s, from);
-    return out;
-}
-
-// The named quote's HTML (the board's mycode_parse_post_quotes).
-std::string NamedQuote(std::string_view content, std::string_view name, const Context& context)
-{
-    std::string_view message = Ascii::TrimPhp(content);
-    auto breakLength = [](std::string_view s, size_t at) -> size_t {
-        if (!HasIgnoringCase(s, at, "<br"))
-            return 0;
-        size_t end = at + 3;
-        if (end < s.size() && Ascii::IsSpace(s[end]))
-            ++end;
-        if (end < s.size() && s[end] == '/')
-            ++end;
-        return end < s.size() && s[end] == '>' ? end + 1 - at : 0;
-    };
-    if (const size_t n = breakLength(message, 0))
-        message.remove_prefix(n);
-    for (size_t k = 4; k <= 6 && k <= message.size(); ++k)
-        if (breakLength(message, message.size() - k) == k) {
-            message.remove_suffix(k);
-            break;
-        }
-    if (message.empty() || message == "0")
-        return {};
-
-    std::string username = std::string(name) + "'";
-    bool deleteQuote = true;
-    std::string linkback, date;
-    const Attribute pid = ReadAttribute(username, "pid=");
-    if (pid.found && pid.value != 0) {
-        const std::string number = std::to_string(pid.value);
-        linkback = "  <a href=\"" + context.options.boardUrl + "/showthread.php?pid=" + number + "#pid" + number
-            + "\" class=\"quick_jump\"></a>";
-        username = RemoveAttribute(username, "pid=", true);
-        deleteQuote = false;
-    }
-    const Attribute dateline = ReadAttribute(username, "dateline=");
-    if (dateline.found && dateline.value != 0) {
-        if (dateline.value < context.now)
-            date = " (" + Text::RelativeDate(dateline.value, context.now, context.options.timeZoneMinutes) + ")";
-        username = RemoveAttribute(username, "dateline=", false);
-        deleteQuote = false;
-    }
-    if (deleteQuote)  // the board cuts the added "'" counting the escaped name, so a name with entities keeps it
-        username = Text::SpecialChars(Text::Cut(Text::DecodeEntities(username), 0, long(Text::Length(username)) - 1));
-    std::string html = "<blockquote class=\"mycode_quote\"><cite>";
-    if (!deleteQuote)
-        html += "<span>" + date + "</span>";
-    html += username;
-    html += " Wrote:";
-    html += linkback;
-    html += "</cite>";
-    html += message;
-    html += "</blockquote><br />";
-    return html;
-}
-
-// Where a named opening tag ends and what its name is, by the board's
-// pattern "\[quote=([\"']|&quot;|)(.*?)\1(.*?)([\"']|&quot;)?\]" with a
-// closing tag after it; npos when it has none.
-struct NamedOpening {
-    size_t end = npos;    // after "]"
-    size_t close = npos;  // the closing tag
-    std::string name;
-};
-
-class NamedQuoteScanner {
-public:
-    explicit NamedQuoteScanner(std::string_view text)
-        : m_text(text), m_brackets{{{text, "]"}, {text, "]"}, {text, "]"}, {text, "]"}}},
-          m_closes{{{text, "[/quote]"}, {text, "[/quote]"}, {text, "[/quote]"}, {text, "[/quote]"}}},
-          m_marks{{{text, "\""}, {text, "'"}, {text, "&quot;"}}}
-    {
-    }
-
-    NamedOpening At(size_t start)  // start: after "[quote="
-    {
-        static constexpr std::string_view Marks[] = {"\"", "'", "&quot;", ""};
-        for (int g = 0; g < 4; ++g) {
-            const std::string_view mark = Marks[g];
-            if (m_text.substr(start, mark.size()) != mark)
-                continue;
-            size_t nameEnd = start, rest = start;
-            if (!mark.empty()) {
-                nameEnd = m_marks[g](start + mark.size());
-                if (nameEnd == npos)
-                    continue;
-                rest = nameEnd + mark.size();
-            }
-            const size_t bracket = m_brackets[g](rest);
-            if (bracket == npos)
-                continue;
-            const size_t close = m_closes[g](bracket + 1);
-            if (close == npos)
-                continue;
-            size_t restEnd = bracket;
-            if (bracket >= rest + 6 && m_text.substr(bracket - 6, 6) == "&quot;")
-                restEnd = bracket - 6;
-            else if (bracket >= rest + 1 && (m_text[bracket - 1] == '"' || m_text[bracket - 1] == '\''))
-                restEnd = bracket - 1;
-            NamedOpening opening;
-            opening.end = bracket + 1;
-            opening.close = close;
-            opening.name = std::string(m_text.substr(start + mark.size(), nameEnd - start - mark.size()));
-            opening.name += m_text.substr(rest, restEnd - rest);
-            return opening;
-        }
-        return {};
-    }
-
-private:
-    std::string_view m_text;
-    std::array<Finder, 4> m_brackets, m_closes;  // one per kind of mark, so each moves forward
-    std::array<Finder, 3> m_marks;
-};
-
-bool NamedQuotes(std::string& text, const Context& context)
-{
-    const std::string_view in = text;
-    NamedQuoteScanner scanner(in);
-    std::string out;
-    size_t from = 0;
-    bool changed = false;
-    for (size_t at = Find(in, "[quote=", 0); at != npos; at = Find(in, "[quote=", at + 1)) {
-        const NamedOpening opening = scanner.At(at + 7);
-        if (opening.end == npos)
-            continue;
-        out.append(in, from, at - from);
-        out += NamedQuote(in.substr(opening.end, opening.close - opening.end), opening.name, context);
-        from = opening.close + 8;
-        if (from < in.size() && in[from] == '\n')
-            ++from;
-        at = from - 1;
-        changed = true;
-    }
-    if (!changed)
-        return false;
-    out.append(in, from);
-    text.swap(out);
-    return true;
-}
-
-// Newlines around "</cite>" and before "</blockquote>" dropped; "</cite>"
-// followed by a break the later clean-up takes away again.
-std::string QuoteNewlines(std::string_view in)
-{
-    std::string out;
-    out.reserve(in.size());
-    for (size_t at = 0; at < in.size(); ++at) {
-        if (in[at] == '<' && in.substr(at, 7) == "</cite>") {
-            while (!out.empty() && out.back() == '\n')
-                out.pop_back();
-            out += "</cite><br />";
-            at += 7;
-            while (at < in.size() && in[at] == '\n')
-                ++at;
-            --at;
-        } else if (in[at] == '<' && in.substr(at, 13) == "</blockquote>") {
-            while (!out.empty() && out.back() == '\n')
-                out.pop_back();
-            out += "</blockquote>";
-            at += 12;
-        } else {
-            out += in[at];
-        }
-    }
-    return out;
-}
-
-std::string Quotes(std::string text, const Context& context)
-{
-    if (Find(text, "[quote", 0) == npos)
-        return text;
-    for (int round = 0; round < QuoteRounds; ++round) {
-        const bool plain = PlainQuotes(text);
-        const bool named = NamedQuotes(text, context);
-        if (!plain && !named)
-            break;
-    }
-    return QuoteNewlines(text);
-}
-
 // --- simple tags -----------------------------------------------------------
 
 // Every `from` (any case) replaced by `to`.
@@ -782,25 +495,14 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
     text.swap(out);
 }
 
-// "(?:[a-zA-Z]|#?[a-fA-F0-9]{3}|#?[a-fA-F0-9]{6})+"
+// "[a-zA-Z]*|\#?[\da-fA-F]{3}|\#?[\da-fA-F]{6}" up to the tag's "]": letters
+// only (none at all too, so "[color=]" pairs and writes "color: ;"), or one
+// colour of 3 or 6 hex digits with an optional "#".
 bool ValidColour(std::string_view v, std::string& value)
 {
-    auto hex = [&](size_t at) {
-        return at + 3 <= v.size() && std::all_of(v.begin() + long(at), v.begin() + long(at + 3), Ascii::IsHexDigit);
-    };
-    std::vector<bool> reach(v.size() + 1, false);
-    reach[0] = true;
-    for (size_t at = 0; at < v.size(); ++at) {
-        if (!reach[at])
-            continue;
-        if (Ascii::IsAlpha(v[at]))
-            reach[at + 1] = true;
-        if (hex(at))
-            reach[at + 3] = true;
-        if (v[at] == '#' && hex(at + 1))
-            reach[at + 4] = true;
-    }
-    if (v.empty() || !reach[v.size()])
+    const std::string_view hex = v.substr(!v.empty() && v[0] == '#');
+    const bool letters = std::all_of(v.begin(), v.end(), Ascii::IsAlpha);
+    if (!letters && !((hex.size() == 3 || hex.size() == 6) && std::all_of(hex.begin(), hex.end(), Ascii::IsHexDigit)))
         return false;
     value = v;
     return true;
@@ -1004,7 +706,7 @@ std::string Parse(std::string_view message, Context& context)
     // The board checks its output is well-formed and shows nothing when it
     // is not: a tag written inside another's attribute (MyCode inside a
     // picture's address) does that.
-    if (!WellFormed(text))
+    if (context.refused || !WellFormed(text))
         text.clear();
     return text;
 }

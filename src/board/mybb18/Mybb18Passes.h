@@ -20,6 +20,9 @@ struct Context {
     const std::vector<Smiley>& smilies;
     int64_t now = 0;
     bool clearNeeded = false;  // an aligned picture was written: the post ends with a clearing break
+    // Markup the board's output check refuses was written (its metacafe
+    // player is not well-formed): the board shows an empty post.
+    bool refused = false;
 };
 
 // [code] and [php] blocks taken out before anything else.

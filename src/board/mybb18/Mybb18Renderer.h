@@ -34,7 +34,7 @@ std::vector<Smiley> DefaultSmilies(std::string_view pictureFolder = "images/smil
 
 struct Limits {
     size_t maxBytes = 65535;  // the message's length in bytes; 0: no limit
-    size_t minChars = 5;      // characters, MyCode counted
+    size_t minChars = 5;      // characters as the board counts them (Text::BoardLength), MyCode counted
     size_t maxImages = 10;    // pictures and smilies in the rendered post; 0: no limit
     size_t maxVideos = 1;     // "[video=" in the post; 0: no limit
 };

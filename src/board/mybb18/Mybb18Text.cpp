@@ -5,6 +5,7 @@
 #include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -113,24 +114,54 @@ std::string SpecialChars(std::string_view s)
     return out;
 }
 
+namespace {
+
+// The character a numeric reference at `at` ("&#60;", "&#x3C;") stands
+// for when it is one of & " ' < >; its length in `length`.
+char SpecialReference(std::string_view s, size_t at, size_t& length)
+{
+    size_t p = at + 2;
+    if (s.compare(at, 2, "&#") != 0 || p >= s.size())
+        return 0;
+    const bool hex = s[p] == 'x' || s[p] == 'X';
+    p += hex;
+    const size_t digits = p;
+    uint32_t value = 0;
+    for (; p < s.size() && (hex ? Ascii::IsHexDigit(s[p]) : Ascii::IsDigit(s[p])); ++p) {
+        const char c = Ascii::Lower(s[p]);
+        value = std::min<uint32_t>(value * (hex ? 16 : 10) + uint32_t(c <= '9' ? c - '0' : c - 'a' + 10), 0x110000);
+    }
+    if (p == digits || p >= s.size() || s[p] != ';')
+        return 0;
+    length = p + 1 - at;
+    return value == '&' || value == '"' || value == '\'' || value == '<' || value == '>' ? char(value) : 0;
+}
+
+}  // namespace
+
 std::string DecodeSpecialChars(std::string_view s)
 {
-    static constexpr std::pair<std::string_view, char> Entities[] = {{"&amp;", '&'},  {"&quot;", '"'}, {"&#039;", '\''},
-                                                                     {"&#39;", '\''}, {"&lt;", '<'},   {"&gt;", '>'}};
+    static constexpr std::pair<std::string_view, char> Entities[] = {
+        {"&amp;", '&'}, {"&quot;", '"'}, {"&lt;", '<'}, {"&gt;", '>'}};
     std::string out;
     out.reserve(s.size());
     for (size_t at = 0; at < s.size();) {
-        bool done = false;
-        if (s[at] == '&')
+        size_t length = 0;
+        char decoded = 0;
+        if (s[at] == '&') {
+            decoded = SpecialReference(s, at, length);
             for (const auto& [entity, c] : Entities)
-                if (s.substr(at, entity.size()) == entity) {
-                    out += c;
-                    at += entity.size();
-                    done = true;
-                    break;
+                if (!decoded && s.substr(at, entity.size()) == entity) {
+                    decoded = c;
+                    length = entity.size();
                 }
-        if (!done)
+        }
+        if (decoded) {
+            out += decoded;
+            at += length;
+        } else {
             out += s[at++];
+        }
     }
     return out;
 }
@@ -152,7 +183,8 @@ std::string DecodeEntities(std::string_view s)
             numeric += s[at++];
         }
     }
-    static constexpr std::pair<std::string_view, char> Entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}};
+    static constexpr std::pair<std::string_view, char> Entities[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
     std::string out;
     out.reserve(numeric.size());
     for (size_t at = 0; at < numeric.size();) {
@@ -171,9 +203,31 @@ std::string DecodeEntities(std::string_view s)
     return out;
 }
 
+size_t BoardLength(std::string_view s)
+{
+    std::string counted;
+    counted.reserve(s.size());
+    for (size_t at = 0; at < s.size();) {
+        if (IsNumericReference(s, at)) {
+            counted += '-';
+            at = s.find(';', at) + 1;
+        } else if (s.compare(at, 3, "\u202E") == 0 || s.compare(at, 3, "\u202D") == 0) {
+            at += 3;
+        } else {
+            counted += s[at++];
+        }
+    }
+    return Length(Ascii::TrimPhp(counted));
+}
+
+std::string CutDecoded(std::string_view s, size_t length)
+{
+    return SpecialChars(Cut(DecodeEntities(s), 0, length == 0 ? -1 : long(length)));
+}
+
 std::string Shorten(std::string_view s)
 {
-    if (Length(s) <= 55)
+    if (BoardLength(s) <= 55)
         return std::string(s);
     return Cut(s, 0, 40) + "..." + Cut(s, -10);
 }

@@ -16,24 +16,55 @@ namespace Mybb18::Text {
 // character that is not a letter) is found in any case, or npos.
 size_t Find(std::string_view s, std::string_view lower, size_t from);
 
+// The first `needle` at or after `from` for queries that mostly move
+// forward: the answer is kept, so a row of queries over the same stretch
+// reads it once.
+class Finder {
+public:
+    Finder(std::string_view text, std::string_view lower) : m_text(text), m_lower(lower) {}
+    size_t operator()(size_t from)
+    {
+        if (from < m_from || from > m_at) {
+            m_from = from;
+            m_at = from > m_text.size() ? std::string_view::npos : Find(m_text, m_lower, from);
+        }
+        return m_at;
+    }
+
+private:
+    std::string_view m_text, m_lower;
+    size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
+};
+
 // Code points in `s`, and the board's multi-byte cut (negative start:
 // from the end; length < 0: to the end).
 size_t Length(std::string_view s);
 std::string Cut(std::string_view s, long start, long length = -1);
+// The board's my_strlen(): code points after each "&#digits;" is counted
+// as one, the right-to-left and left-to-right overrides (U+202E, U+202D)
+// are left out and PHP's trim() is applied, so leading white space does
+// not count.
+size_t BoardLength(std::string_view s);
+// The board's my_substr(s, 0, length, true): character references
+// decoded, the first `length` code points kept, escaped again. A length of
+// 0 counts as none given (PHP's 0 != null is false), keeping the whole.
+std::string CutDecoded(std::string_view s, size_t length);
 
 // "&" not starting "&#digits;", "<" and ">" escaped (the parser's own
 // escaping of a post).
 void AppendEscaped(std::string& out, std::string_view s);
 // The same and '"' as "&quot;" (the board's htmlspecialchars_uni).
 std::string SpecialChars(std::string_view s);
-// &amp; &lt; &gt; &quot; &#039; decoded (PHP's htmlspecialchars_decode).
+// &amp; &lt; &gt; &quot; and the numeric references (decimal or hex) of
+// & " ' < > decoded (PHP's htmlspecialchars_decode).
 std::string DecodeSpecialChars(std::string_view s);
-// Decimal character references and &amp; &lt; &gt; decoded, as the board's
-// unhtmlentities does for the text an escaped post can hold.
+// Decimal character references and &amp; &lt; &gt; &quot; decoded, as the
+// board's unhtmlentities does for the text an escaped post (and an inner
+// quote's escaped name) can hold.
 std::string DecodeEntities(std::string_view s);
 
-// A shown address longer than 55 characters as its first 40, "..." and its
-// last 10.
+// A shown address longer than 55 characters (BoardLength) as its first
+// 40, "..." and its last 10.
 std::string Shorten(std::string_view s);
 
 // The board's trim_blank_chrs(): what PHP's trim() takes away

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The MyBB 1.8 renderer: the board's own output for 164 posts, our own
 // cases for what that file does not reach, pathological posts with a bound,
-// and what the editor takes from the dialect (smilies, quote tags).
+// posts made by a seeded generator (generated-posts.jsonl: reference posts
+// joined, whose HTML is theirs joined; random posts of tricky fragments,
+// which keep the board's invariants), and what the editor takes from the
+// dialect (smilies, quote tags).
 //
 // Both case files are JSON lines: "name", "bbcode" (or "bytes" in hex for
 // byte sequences JSON cannot hold), "html", "errors", and optionally "now"
@@ -18,6 +21,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <map>
+#include <random>
 
 namespace {
 
@@ -76,12 +82,103 @@ private slots:
         QFETCH(QJsonObject, c);
         CheckCase(c);
     }
+    void generatedPosts_data() { AddCasesOf("generated-posts.jsonl"); }
+    void generatedPosts();
     void pathologicalInputs_data();
     void pathologicalInputs();
     void quoteOpeningRendersAsTheBoardsOwn_data();
     void quoteOpeningRendersAsTheBoardsOwn();
     void editorChoices();
 };
+
+namespace {
+
+std::vector<std::string> Strings(const QJsonValue& array)
+{
+    std::vector<std::string> strings;
+    for (const QJsonValue& v : array.toArray())
+        strings.push_back(v.toString().toStdString());
+    return strings;
+}
+
+// The reference posts by name: their MyCode and the board's HTML.
+const std::map<QString, std::pair<std::string, std::string>>& ReferencePosts()
+{
+    static const auto posts = [] {
+        std::map<QString, std::pair<std::string, std::string>> map;
+        QFile in(QStringLiteral(QF_MYBB18_CASES_DIR) + "render-cases.jsonl");
+        if (in.open(QIODevice::ReadOnly))
+            while (!in.atEnd()) {
+                const QJsonObject c = QJsonDocument::fromJson(in.readLine()).object();
+                map[c["name"].toString()] = {c["bbcode"].toString().toStdString(), c["html"].toString().toStdString()};
+            }
+        return map;
+    }();
+    return posts;
+}
+
+std::string WithCrlf(const std::string& post)
+{
+    std::string out;
+    for (const char c : post)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+}  // namespace
+
+void tst_Mybb18Renderer::generatedPosts()
+{
+    // A row names its check. "concatenation": reference posts joined by a
+    // separator the board renders on its own give their HTML joined by it.
+    // "invariants": random posts of fragments (random glue between them)
+    // render the same with CR LF newlines and with blank edges (the board
+    // drops CRs and trims), never show the code blocks' placeholder, write
+    // /me only for a known poster, and stay within a linear size.
+    QFETCH(QJsonObject, c);
+    static const std::vector<Mybb18::Smiley> smilies =
+        Mybb18::DefaultSmilies(std::string(Board).append("/images/smilies/"));
+    const Mybb18::Options options = BoardOptions(smilies);
+    Mybb18::Options anonymous = options;
+    anonymous.userName.clear();
+    std::mt19937 random(uint32_t(c["seed"].toInt()));
+    auto pick = [&](const std::vector<std::string>& from) -> const std::string& { return from[random() % from.size()]; };
+    const int posts = c["posts"].toInt();
+    if (c["check"] == "concatenation") {
+        const std::string separator = c["separator"].toString().toStdString();
+        const std::vector<std::string> pieces = Strings(c["pieces"]);
+        QVERIFY(!pieces.empty());
+        for (int n = 0; n < posts; ++n) {
+            std::string post, html;
+            for (size_t k = 0, count = 2 + random() % 4; k < count; ++k) {
+                const auto found = ReferencePosts().find(QString::fromStdString(pick(pieces)));
+                QVERIFY(found != ReferencePosts().end());
+                post += (k ? separator : "") + found->second.first;
+                html += (k ? separator : "") + found->second.second;
+            }
+            QCOMPARE(QString::fromStdString(Mybb18::Render(post, options).html), QString::fromStdString(html));
+        }
+        return;
+    }
+    QCOMPARE(c["check"].toString(), QString("invariants"));
+    const std::vector<std::string> fragments = Strings(c["fragments"]), glue = Strings(c["glue"]);
+    const int length = c["length"].toInt(6);
+    for (int n = 0; n < posts; ++n) {
+        std::string post;
+        for (int k = 0, count = 1 + int(random() % uint32_t(length)); k < count; ++k)
+            post += pick(fragments) + pick(glue);
+        const Mybb18::Result result = Mybb18::Render(post, options);
+        const QString html = QString::fromStdString(result.html);
+        QVERIFY2(result.html.size() <= 64 * post.size() + 1024, post.c_str());
+        QCOMPARE(QString::fromStdString(Mybb18::Render(WithCrlf(post), options).html), html);
+        QCOMPARE(QString::fromStdString(Mybb18::Render(" \n\t" + post + "\n \n", options).html), html);
+        QCOMPARE(result.bytes, Mybb18::CountBytes(post));
+        QVERIFY2(!html.contains("<mybb-code"), post.c_str());
+        QVERIFY2(!QString::fromStdString(Mybb18::Render(post, anonymous).html).contains("class=\"mycode_me\">"), post.c_str());
+        if (post.rfind("/me ", 0) == 0)
+            QVERIFY2(html.isEmpty() || html.startsWith("<span style=\"color: red;\" class=\"mycode_me\">* member "), post.c_str());
+    }
+}
 
 void tst_Mybb18Renderer::pathologicalInputs_data()
 {
@@ -93,7 +190,7 @@ void tst_Mybb18Renderer::pathologicalInputs_data()
     auto row = [](const char* name, const std::string& in, const std::string& hold = {}) {
         QTest::newRow(name) << Bytes(in) << Bytes(hold);
     };
-    for (const char* tag : {"[b]", "[quote]", "[quote=\"a", "[url=x ", "[url]http://", "[list][*]", "[color=red]",
+    for (const char* tag : {"[b]", "[quote]", "[quote=\"a", "[quote=a]", "[quote=\"a\"\"]", "[url=x ", "[url]http://", "[list][*]", "[color=red]",
                             "[code]", "[img]http://a", "[email=a@b.c]", "[video=youtube]", "[size=3]", "[font=a]"})
         row(qPrintable(QString("30,000 unclosed %1").arg(tag)), Repeat(tag, 30000));
     row("colours nested 30,000 deep", Repeat("[color=red]x", 30000) + Repeat("[/color]", 30000),
