@@ -56,7 +56,8 @@ void CheckTags(const std::string& html)
                 ++p;
             if (!Listed(s.substr(attribute, p - attribute),
                         {"style", "class", "href", "target", "rel", "src", "loading", "alt", "width", "height", "title",
-                         "frameborder", "allowfullscreen", "scrolling", "type", "dir"})
+                         "frameborder", "allowfullscreen", "mozallowfullscreen", "webkitallowfullscreen",
+                         "allowtransparency", "scrolling", "type", "dir"})
                 || s.compare(p, 2, "=\"") != 0)
                 Fail("unknown attribute", html);
             const size_t end = s.find('"', p + 2);
