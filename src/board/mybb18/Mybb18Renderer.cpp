@@ -132,13 +132,14 @@ Result Render(std::string_view post, const Options& options)
     result.videos = Count(message, "[video=");
 
     const Limits& limits = options.limits;
-    if (Text::BoardLength(message) == 0)
+    const size_t characters = Text::BoardLength(message);
+    if (characters == 0)
         result.errors.push_back("The message is missing. Please enter a message.");
     else if (limits.maxBytes && message.size() > limits.maxBytes)
         result.errors.push_back("The message is too long. Please enter a message shorter than "
                                 + std::to_string(limits.maxBytes) + " characters (currently "
                                 + std::to_string(message.size()) + ").");
-    else if (Text::BoardLength(message) < limits.minChars)
+    else if (characters < limits.minChars)
         result.errors.push_back("The message is too short. Please enter a message longer than "
                                 + std::to_string(limits.minChars) + " characters.");
     if (limits.maxImages && result.images > limits.maxImages)

@@ -67,7 +67,7 @@ namespace {
 bool IsNumericReference(std::string_view s, size_t pos)
 {
     size_t at = pos + 1;
-    if (at >= s.size() || s[at] != '#')
+    if (s[pos] != '&' || at >= s.size() || s[at] != '#')
         return false;
     const size_t digits = ++at;
     while (at < s.size() && Ascii::IsDigit(s[at]))
@@ -205,18 +205,25 @@ std::string DecodeEntities(std::string_view s)
 
 size_t BoardLength(std::string_view s)
 {
+    // Numeric references count one character each, the two direction
+    // overrides none; the rest is copied in runs between them.
+    constexpr std::string_view Marks = "&\xE2";
     std::string counted;
     counted.reserve(s.size());
-    for (size_t at = 0; at < s.size();) {
+    size_t from = 0;
+    for (size_t at = s.find_first_of(Marks); at != std::string_view::npos; at = s.find_first_of(Marks, at)) {
         if (IsNumericReference(s, at)) {
+            counted.append(s.substr(from, at - from));
             counted += '-';
-            at = s.find(';', at) + 1;
+            at = from = s.find(';', at) + 1;
         } else if (s.compare(at, 3, "\u202E") == 0 || s.compare(at, 3, "\u202D") == 0) {
-            at += 3;
+            counted.append(s.substr(from, at - from));
+            at = from = at + 3;
         } else {
-            counted += s[at++];
+            ++at;
         }
     }
+    counted.append(s.substr(from));
     return Length(Ascii::TrimPhp(counted));
 }
 
