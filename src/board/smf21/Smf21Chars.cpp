@@ -94,6 +94,16 @@ std::string SanitizeCharacters(std::string_view text)
     out.reserve(text.size());
     char32_t before = 0;
     for (size_t i = 0; i < text.size();) {
+        // ASCII below DEL other than CR stays as it is: copied in runs.
+        size_t run = i;
+        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x7F && text[run] != '\r')
+            ++run;
+        if (run > i) {
+            out.append(text, i, run - i);
+            before = static_cast<unsigned char>(text[run - 1]);
+            i = run;
+            continue;
+        }
         const size_t start = i;
         char32_t cp = Unicode::Decode(text, i);
         if (LineBreak(cp)) {
