@@ -187,9 +187,11 @@ void BBCodeWriter::Prepare(const TextLook& look, bool space)
             : tag == Tag::Italic             ? look.italic
                                              : look.underline;
         if (tag == Tag::Link && wanted && !open) {
-            if (look.link.size() > m_addressBudget)
+            // The budget pays for the address as written, percent-encoded.
+            const size_t cost = TagValue(look.link).size();
+            if (cost > m_addressBudget)
                 continue;
-            m_addressBudget -= look.link.size();
+            m_addressBudget -= cost;
         }
         if (wanted && !open)
             OpenInline(look, tag);

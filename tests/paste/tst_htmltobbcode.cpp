@@ -140,6 +140,8 @@ void tst_HtmlToBBCode::pathological_data()
     row("svg with a style element", "<svg><style>" + Repeat("<div>", MB));
     row("a long link across many paragraphs",
         "<a href=\"https://x.example/" + std::string(4000, 'y') + "\">" + Repeat("<p>x</p>", MB));
+    row("a long link of characters written percent-encoded, across paragraphs",
+        "<a href=\"https://x.example/" + Repeat("&gt;", 12000) + "\">" + Repeat("<p>x</p>", MB));
     row("an unclosed comment", "<p>a<!--" + Repeat("<b>x", MB));
     row("an unclosed tag", "<p>a<b title=\"" + Repeat("x>", MB));
     row("a megabyte attribute", "<p style=\"" + Repeat("color:red;", MB) + "\">text</p>");
