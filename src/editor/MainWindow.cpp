@@ -16,6 +16,8 @@
 #include "board/SmileyPictures.h"
 #include "editor/BodyEdit.h"
 #include "editor/EditCommands.h"
+#include "editor/FieldCommands.h"
+#include "editor/FindBar.h"
 #include "editor/ListWheelGuard.h"
 #include "editor/PostBackground.h"
 #include "post/PostDocument.h"
@@ -36,6 +38,7 @@
 #include "board/PreviewPage.h"
 #include "submit/SubmitCommand.h"
 #include "writing/BodyHighlighter.h"
+#include "writing/WordCount.h"
 #include "writing/WritingHelp.h"
 
 #include <algorithm>
@@ -126,11 +129,18 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     m_lengthTimer->setSingleShot(true);
     m_lengthTimer->setInterval(300);
     connect(m_lengthTimer, &QTimer::timeout, this, &MainWindow::ShowLength);
+    m_wordsTimer = new QTimer(this);
+    m_wordsTimer->setObjectName(QStringLiteral("wordsTimer"));
+    m_wordsTimer->setSingleShot(true);
+    m_wordsTimer->setInterval(300);
+    connect(m_wordsTimer, &QTimer::timeout, this, &MainWindow::ShowWords);
+    ShowWords();
     // (Not hidden, rather than visible: a post restored or opened before
     // the window shows is counted too.)
     connect(bodyEdit, &QPlainTextEdit::textChanged, this, [this] {
         if (!lengthPanel->isHidden())
             m_lengthTimer->start();
+        m_wordsTimer->start();
     });
     m_recovery = new RecoveryKeeper(*m_post, helpPanel, RecoverySlot::Folder(), this);
     connect(this, &MainWindow::programEnding, m_recovery, &RecoveryKeeper::Discard);
@@ -212,6 +222,7 @@ void MainWindow::CreateControls()
     bodyEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     bodyLabel->setBuddy(bodyEdit);
     CreateLivePreview(area);
+    findBar = new FindBar(bodyEdit, area);
 
     sizeList = new QComboBox(area);
     sizeList->setObjectName(QStringLiteral("sizeList"));
@@ -433,6 +444,8 @@ void MainWindow::LayOut(QWidget* submitFrame)
     right->addWidget(bodySplitter, 4, 2);
     right->setRowStretch(4, 1);
     right->setRowMinimumHeight(5, QuoteButton.top() - PostField.bottom() - 1);
+    // The find bar takes the gap under the body while it is shown.
+    right->addWidget(findBar, 5, 2);
     right->addLayout(commands, 6, 2);
     right->setRowMinimumHeight(7, SubmitFrame.top() - QuoteButton.bottom() - 1);
     // The frame lies behind the submission controls, in the same cell.
@@ -604,6 +617,15 @@ void MainWindow::CreateActions()
     connect(keepPastedLooksAction, &QAction::toggled, this,
             [this](bool on) { m_context.settings->setKeepPastedColoursAndSizes(on); });
     make(copyPostAction, "copyPostAction", tr("C&opy post to clipboard"), &MainWindow::copyPost);
+    make(findAction, "findAction", tr("&Find..."), &MainWindow::find);
+    findAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    make(replaceAction, "replaceAction", tr("R&eplace..."), &MainWindow::replace);
+    replaceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    make(findNextAction, "findNextAction", tr("Find &Next"), &MainWindow::findNext);
+    findNextAction->setShortcut(QKeySequence(Qt::Key_F3));
+    make(findPreviousAction, "findPreviousAction", tr("Find Pre&vious"), &MainWindow::findPrevious);
+    findPreviousAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    m_fieldCommands = new FieldCommands(bodyEdit, subjectEdit, this);
     make(previewAction, "previewAction", tr("Previe&w post..."), &MainWindow::preview);
     make(fontAction, "fontAction", tr("&Font..."), &MainWindow::chooseFont);
     make(optionsAction, "optionsAction", tr("Op&tions..."), &MainWindow::showOptions);
@@ -641,7 +663,12 @@ void MainWindow::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addActions({m_fieldCommands->UndoItem(), m_fieldCommands->RedoItem()});
+    edit->addSeparator();
     edit->addActions({copyAction, cutAction, pasteAction, pastePlainAction, keepPastedLooksAction});
+    edit->addAction(m_fieldCommands->SelectAllItem());
+    edit->addSeparator();
+    edit->addActions({findAction, replaceAction, findNextAction, findPreviousAction});
     edit->addSeparator();
     edit->addActions({copyPostAction, previewAction});
     edit->addSeparator();
@@ -696,6 +723,9 @@ void MainWindow::CreateToolBar()
         {copyAction, QT_TR_NOOP("Copy")},
         {cutAction, QT_TR_NOOP("Cut")},
         {pasteAction, QT_TR_NOOP("Paste")},
+        {nullptr, nullptr},
+        {m_fieldCommands->UndoItem(), QT_TR_NOOP("Undo")},
+        {m_fieldCommands->RedoItem(), QT_TR_NOOP("Redo")},
         {nullptr, nullptr},
         {copyPostAction, QT_TR_NOOP("Copy post to clipboard")},
         {previewAction, QT_TR_NOOP("Preview post")},
@@ -782,6 +812,13 @@ void MainWindow::CreateStatusBar()
     lengthPanel->setToolTip(tr("The post's length as the board counts it, and the most it takes"));
     bar->insertPermanentWidget(1, lengthPanel);  // right after the help panel
     lengthPanel->hide();
+    wordsPanel = new QLabel(bar);
+    wordsPanel->setObjectName(QStringLiteral("wordsPanel"));
+    wordsPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    wordsPanel->setAlignment(Qt::AlignCenter);
+    wordsPanel->setAccessibleName(tr("Words"));
+    wordsPanel->setToolTip(tr("The words a reader of the post will see; BBCode tags are not counted"));
+    bar->insertPermanentWidget(1, wordsPanel);  // before the length
     for (const Panel& each : panels)
         each.label->setAccessibleName(tr(each.accessibleName));
     m_clock = new QTimer(this);
@@ -926,6 +963,10 @@ void MainWindow::cut() { m_edit->Cut(); }
 void MainWindow::paste() { m_edit->Paste(); }
 void MainWindow::pastePlainText() { m_edit->PastePlainText(); }
 void MainWindow::copyPost() { m_edit->CopyPost(); }
+void MainWindow::find() { findBar->ShowFind(); }
+void MainWindow::replace() { findBar->ShowReplace(); }
+void MainWindow::findNext() { findBar->FindNext(); }
+void MainWindow::findPrevious() { findBar->FindPrevious(); }
 void MainWindow::chooseFont() { m_edit->Font(); }
 void MainWindow::runTagButton(int index) { m_tags->ButtonClick(index); }
 void MainWindow::insertSize() { m_tags->SizeChosen(); }
@@ -1028,6 +1069,12 @@ void MainWindow::ShowLength()
     const bool tooLong = most > 0 && length > most;
     lengthPanel->setText(text);
     lengthPanel->setStyleSheet(tooLong ? QStringLiteral("color: #C00000; font-weight: bold;") : QString());
+}
+
+void MainWindow::ShowWords()
+{
+    const size_t words = WordCount::Count(m_post->Post());
+    wordsPanel->setText(words == 1 ? tr("1 word") : tr("%1 words").arg(QLocale().toString(qulonglong(words))));
 }
 
 const std::vector<BoardSmiley>& MainWindow::BoardSmilies() const

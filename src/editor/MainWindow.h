@@ -30,6 +30,8 @@ class QTimer;
 class QToolBar;
 class AssistWindows;
 class EditCommands;
+class FieldCommands;
+class FindBar;
 class ForumChooser;
 class LivePreviewPane;
 class OptionsDialog;
@@ -106,6 +108,11 @@ public slots:
     void paste();
     void pastePlainText();
     void copyPost();
+    // Find and replace in the body, in the bar under it.
+    void find();
+    void replace();
+    void findNext();
+    void findPrevious();
     void preview();
     void chooseFont();
     void showOptions();
@@ -179,6 +186,8 @@ private:
     // against its maximum; shown for the boards that count
     // (BoardDialect::Count).
     void ShowLength();
+    // The words panel: the words a reader of the post will see.
+    void ShowWords();
     // The topic-number field usable or not, with its background colour.
     void EnableTopicNumber(bool enabled);
 
@@ -212,6 +221,8 @@ private:
     QLabel* timePanel = nullptr;
     QLabel* datePanel = nullptr;
     QLabel* lengthPanel = nullptr;  // the body's length as the board counts it
+    QLabel* wordsPanel = nullptr;   // the words of the post, tags not counted
+    FindBar* findBar = nullptr;     // under the body while finding
     QSplitter* bodySplitter = nullptr;
     LivePreviewPane* livePreview = nullptr;
 
@@ -235,6 +246,10 @@ private:
     QAction* pastePlainAction = nullptr;       // "Paste as Plain Text", Ctrl+Shift+V in the body
     QAction* keepPastedLooksAction = nullptr;  // "Keep Colours and Sizes When Pasting"
     QAction* copyPostAction = nullptr;
+    QAction* findAction = nullptr;          // "Find...", Ctrl+F
+    QAction* replaceAction = nullptr;       // "Replace...", Ctrl+H
+    QAction* findNextAction = nullptr;      // F3
+    QAction* findPreviousAction = nullptr;  // Shift+F3
     QAction* previewAction = nullptr;
     QAction* fontAction = nullptr;
     QAction* checkSpellingAction = nullptr;
@@ -253,11 +268,13 @@ private:
     RecoveryKeeper* m_recovery = nullptr;
     QTimer* m_clock = nullptr;
     QTimer* m_lengthTimer = nullptr;  // the length is counted after a pause in typing
+    QTimer* m_wordsTimer = nullptr;   // and so are the words
     QString m_site;                   // the site address the board profile is for
     bool m_ending = false;            // the close sequence has ended the program
     bool m_geometryKept = false;      // the window took the size it was closed with
     std::unique_ptr<TagInserter> m_tags;
     std::unique_ptr<EditCommands> m_edit;
+    FieldCommands* m_fieldCommands = nullptr;  // Undo, Redo and Select All
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
     WritingHelp* m_writing = nullptr;

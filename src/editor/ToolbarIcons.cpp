@@ -10,8 +10,9 @@ namespace ToolbarIcons {
 namespace {
 
 const char* const kThemeNames[Count] = {
-    "document-new",    "document-open",          "document-save", "edit-copy",          "edit-cut",   "edit-paste",
-    "edit-select-all", "document-print-preview", "view-dual",     "preferences-system", "help-about",
+    "document-new", "document-open",   "document-save",          "edit-copy", "edit-cut",
+    "edit-paste",   "edit-undo",       "edit-redo",              "edit-select-all",
+    "document-print-preview",          "view-dual",              "preferences-system", "help-about",
 };
 
 void Page(QPainter& p, QRectF r)
@@ -74,13 +75,28 @@ QPixmap Drawn(int index)
         p.drawRoundedRect(QRectF(3, 4, 14, 18), 2, 2);
         Page(p, {10, 9, 11, 13});
         break;
-    case 6:  // Copy post to clipboard: a page of text on a clipboard
+    case 6:  // Undo: an arrow bending back to the left
+    case 7: {  // Redo: the same, to the right
+        const bool back = index == 6;
+        QPainterPath arc;
+        arc.moveTo(back ? 19 : 5, 18);
+        arc.cubicTo(back ? 19 : 5, 8, 12, 7, back ? 6 : 18, 9);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(60, 90, 160), 2.4));
+        p.drawPath(arc);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 90, 160));
+        const qreal tip = back ? 2 : 22, base = back ? 9 : 15;
+        p.drawPolygon(QPolygonF({QPointF(tip, 9.5), QPointF(base, 4), QPointF(base, 15)}));
+        break;
+    }
+    case 8:  // Copy post to clipboard: a page of text on a clipboard
         p.setBrush(QColor(190, 140, 80));
         p.drawRoundedRect(QRectF(3, 3, 18, 19), 2, 2);
         Page(p, {6, 6, 12, 14});
         Lines(p, {6, 6, 12, 14});
         break;
-    case 7:  // Preview post: a magnifier over a page
+    case 9:  // Preview post: a magnifier over a page
         Page(p, {3, 2, 14, 19});
         Lines(p, {3, 2, 14, 19});
         p.setBrush(QColor(200, 230, 255, 200));
@@ -88,7 +104,7 @@ QPixmap Drawn(int index)
         p.setPen(QPen(QColor(60, 60, 80), 2.5));
         p.drawLine(QPointF(18.5, 17.5), QPointF(22, 21));
         break;
-    case 8:  // Live preview: a page of text beside a page of lines
+    case 10:  // Live preview: a page of text beside a page of lines
         Page(p, {2, 3, 9, 18});
         p.setPen(QPen(QColor(60, 60, 80), 1));
         for (qreal y = 6; y < 19; y += 3)
@@ -99,7 +115,7 @@ QPixmap Drawn(int index)
         for (qreal y = 7; y < 19; y += 4)
             p.drawLine(QPointF(15, y), QPointF(20, y));
         break;
-    case 9:  // Options: a gear
+    case 11:  // Options: a gear
         p.setBrush(QColor(150, 150, 160));
         for (int k = 0; k < 8; ++k) {
             p.save();

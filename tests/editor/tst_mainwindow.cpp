@@ -314,6 +314,7 @@ void tst_MainWindow::menus()
     struct Item {
         const char* name;
         const char* text;
+        const char* keys = "";  // the shortcut the menu shows
     };
     const QList<QList<Item>> expected = {
         {{"newPostAction", "&New Post"},
@@ -322,11 +323,20 @@ void tst_MainWindow::menus()
          {"saveAsAction", "Sa&ve Post as..."},
          {"", "-"},
          {"exitAction", "E&xit"}},
-        {{"copyAction", "&Copy"},
+        {{"undoAction", "&Undo", "Ctrl+Z"},
+         {"redoAction", "&Redo", "Ctrl+Shift+Z"},
+         {"", "-"},
+         {"copyAction", "&Copy"},
          {"cutAction", "Cu&t"},
          {"pasteAction", "&Paste"},
-         {"pastePlainAction", "Paste as Plain &Text"},
+         {"pastePlainAction", "Paste as Plain &Text", "Ctrl+Shift+V"},
          {"keepPastedLooksAction", "&Keep Colours and Sizes When Pasting"},
+         {"selectAllAction", "Select &All", "Ctrl+A"},
+         {"", "-"},
+         {"findAction", "&Find...", "Ctrl+F"},
+         {"replaceAction", "R&eplace...", "Ctrl+H"},
+         {"findNextAction", "Find &Next", "F3"},
+         {"findPreviousAction", "Find Pre&vious", "Shift+F3"},
          {"", "-"},
          {"copyPostAction", "C&opy post to clipboard"},
          {"previewAction", "Previe&w post..."},
@@ -355,9 +365,7 @@ void tst_MainWindow::menus()
             }
             QCOMPARE(items[i]->objectName(), QString(e.name));
             QCOMPARE(items[i]->text(), QString(e.text));
-            // Only Paste as Plain Text has a shortcut, the body's own.
-            const bool plainPaste = QString(e.name) == "pastePlainAction";
-            QCOMPARE(items[i]->shortcut(), plainPaste ? QKeySequence("Ctrl+Shift+V") : QKeySequence());
+            QCOMPARE(items[i]->shortcut(), QKeySequence(e.keys));
         }
     }
 }
@@ -365,12 +373,12 @@ void tst_MainWindow::menus()
 void tst_MainWindow::toolbar()
 {
     auto w = MakeWindow();
-    const QStringList expected = {
-        "New",          "Open",         "Save", "-",       "Copy", "Cut", "Paste", "-", "Copy post to clipboard",
-        "Preview post", "Live preview", "-",    "Options", "About"};
+    const QStringList expected = {"New",  "Open",         "Save",         "-",   "Copy", "Cut", "Paste", "-", "Undo",
+                                  "Redo", "-",            "Copy post to clipboard", "Preview post", "Live preview", "-",
+                                  "Options", "About"};
     const QList<QAction*> buttons = Controls(*w).toolBar->actions();
-    QCOMPARE(buttons.size(), 14);
-    for (int i = 0; i < 14; ++i) {
+    QCOMPARE(buttons.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
         if (expected[i] == "-") {
             QVERIFY(buttons[i]->isSeparator());
             continue;
@@ -409,15 +417,19 @@ void tst_MainWindow::toolbarButtonIsTheMenuItem_data()
                          << "Cut";
     QTest::newRow("Paste") << 6 << "pasteAction"
                            << "Paste";
-    QTest::newRow("Copy post to clipboard") << 8 << "copyPostAction"
+    QTest::newRow("Undo") << 8 << "undoAction"
+                          << "Undo";
+    QTest::newRow("Redo") << 9 << "redoAction"
+                          << "Redo";
+    QTest::newRow("Copy post to clipboard") << 11 << "copyPostAction"
                                             << "Copy post to clipboard";
-    QTest::newRow("Preview post") << 9 << "previewAction"
+    QTest::newRow("Preview post") << 12 << "previewAction"
                                   << "Preview post";
-    QTest::newRow("Live preview, beside Preview") << 10 << "livePreviewAction"
+    QTest::newRow("Live preview, beside Preview") << 13 << "livePreviewAction"
                                                   << "Live preview";
-    QTest::newRow("Options") << 12 << "optionsAction"
+    QTest::newRow("Options") << 15 << "optionsAction"
                              << "Options";
-    QTest::newRow("About") << 13 << "aboutAction"
+    QTest::newRow("About") << 16 << "aboutAction"
                            << "About";
 }
 
