@@ -174,6 +174,21 @@
     </message>
 </context>
 <context>
+    <name>BodyZoom</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrowserMode</name>
     <message>
         <source>Send Topic</source>
@@ -911,6 +926,10 @@ Do you want to replace it with your post?<byte value="xd"/>
 Yes replaces it, No saves your post under another name, Cancel does not save.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The post file &quot;%1&quot; is no longer there. It is taken off the list of recent posts.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewBackground</name>
@@ -959,6 +978,17 @@ Yes replaces it, No saves your post under another name, Cancel does not save.</s
     </message>
     <message>
         <source>No text selected, Do you want to Quote the whole post?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecentPosts</name>
+    <message>
+        <source>&amp;Recent Posts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

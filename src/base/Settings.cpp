@@ -17,6 +17,8 @@ const QString HighlightKey = QStringLiteral("HighlightBBCode");
 const QString KeepPastedLooksKey = QStringLiteral("KeepPastedColoursAndSizes");
 const QString LivePreviewKey = QStringLiteral("LivePreview");
 const QString LivePreviewSizesKey = QStringLiteral("LivePreviewSizes");
+const QString ZoomKey = QStringLiteral("Zoom");
+const QString RecentPostsGroup = QStringLiteral("RecentPosts");
 const QString NewTopicModeGroup = QStringLiteral("NewTopicMode");
 const QString WindowsGroup = QStringLiteral("Windows");
 const QString SitesGroup = QStringLiteral("Sites");
@@ -233,5 +235,35 @@ void Settings::forgetPostTarget(const QString& path)
 {
     QSettings settings(AppName, AppName);
     settings.remove(PostFileGroup(path));
+    settings.sync();
+}
+
+int Settings::zoom() const { return value(OptionsGroup, ZoomKey).toInt(); }
+
+void Settings::setZoom(int steps) { setValue(OptionsGroup, ZoomKey, QString::number(steps)); }
+
+QStringList Settings::recentPosts() const
+{
+    QStringList paths;
+    QSettings settings(AppName, AppName);
+    settings.beginGroup(RecentPostsGroup);
+    for (int number = 1;; ++number) {
+        const QString path = settings.value(QStringLiteral("File%1").arg(number)).toString();
+        if (path.isEmpty())
+            return paths;
+        paths.append(path);
+    }
+}
+
+void Settings::setRecentPosts(const QStringList& paths)
+{
+    if (paths == recentPosts())
+        return;
+    QSettings settings(AppName, AppName);
+    settings.remove(RecentPostsGroup);
+    settings.beginGroup(RecentPostsGroup);
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        settings.setValue(QStringLiteral("File%1").arg(i + 1), paths[i]);
+    settings.endGroup();
     settings.sync();
 }

@@ -10,7 +10,10 @@
 //                    HighlightBBCode, KeepPastedColoursAndSizes and
 //                    LivePreview ("1" on, "0" off); SpellingLanguage (a
 //                    dictionary's language tag); LivePreviewSizes (the body's
-//                    and the pane's widths, "540 400")
+//                    and the pane's widths, "540 400"); Zoom (the text
+//                    size's steps from the chosen font's, "0")
+//   [RecentPosts]    File1 ... File10: the post files last opened or saved,
+//                    newest first
 //   [NewTopicMode]   one key per site address, percent-encoded: the
 //                    new-topic mode that worked there ("post", "newtopic")
 //   [Boards/<site>]  what is known about each site's board, kept by
@@ -121,6 +124,15 @@ public:
     // when never set.
     QList<int> livePreviewSizes() const;
     void setLivePreviewSizes(const QList<int>& sizes);
+
+    // The text size of the body and the live preview, in steps from the
+    // chosen font's size: 0 unless zoomed.
+    int zoom() const;
+    void setZoom(int steps);
+
+    // The post files last opened or saved, newest first.
+    QStringList recentPosts() const;
+    void setRecentPosts(const QStringList& paths);
 
     // The name of the new-topic mode that worked for `siteAddress`; empty
     // when none is remembered.

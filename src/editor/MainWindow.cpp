@@ -15,6 +15,7 @@
 #include "board/SizeScale.h"
 #include "board/SmileyPictures.h"
 #include "editor/BodyEdit.h"
+#include "editor/BodyZoom.h"
 #include "editor/EditCommands.h"
 #include "editor/FieldCommands.h"
 #include "editor/FindBar.h"
@@ -24,6 +25,7 @@
 #include "editor/PostFiles.h"
 #include "editor/PostLayout.h"
 #include "editor/PostShortcuts.h"
+#include "editor/RecentPosts.h"
 #include "editor/StatusHelp.h"
 #include "editor/TagInserter.h"
 #include "recovery/RecoveryKeeper.h"
@@ -115,6 +117,7 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     m_post = new PostDocument(subjectEdit, bodyEdit, this);
     connect(m_post, &PostDocument::stateChanged, this, &MainWindow::ShowPostState);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
+    m_files->SetFileUsed([this](const QString& path) { m_recent->Add(path); });
     CreateCommands();
     // The client area (toolbar, central area, status bar) starts at its
     // designed size, the menu bar on top; the window can grow from there, and
@@ -626,6 +629,8 @@ void MainWindow::CreateActions()
     make(findPreviousAction, "findPreviousAction", tr("Find Pre&vious"), &MainWindow::findPrevious);
     findPreviousAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     m_fieldCommands = new FieldCommands(bodyEdit, subjectEdit, this);
+    m_zoom = new BodyZoom(bodyEdit, livePreview, *m_context.settings, this);
+    m_recent = new RecentPosts(*m_context.settings, [this](const QString& path) { openRecentPost(path); }, this);
     make(previewAction, "previewAction", tr("Previe&w post..."), &MainWindow::preview);
     make(fontAction, "fontAction", tr("&Font..."), &MainWindow::chooseFont);
     make(optionsAction, "optionsAction", tr("Op&tions..."), &MainWindow::showOptions);
@@ -657,7 +662,9 @@ void MainWindow::CreateMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    file->addActions({newPostAction, openPostAction, savePostAction, saveAsAction});
+    file->addActions({newPostAction, openPostAction});
+    file->addMenu(m_recent->Menu());
+    file->addActions({savePostAction, saveAsAction});
     file->addSeparator();
     file->addAction(exitAction);
 
@@ -690,6 +697,8 @@ void MainWindow::CreateMenus()
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addAction(livePreviewAction);
+    view->addSeparator();
+    view->addActions({m_zoom->ZoomInItem(), m_zoom->ZoomOutItem(), m_zoom->ActualSizeItem()});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -913,6 +922,14 @@ void MainWindow::openPost()
     RestoreTarget();
 }
 
+void MainWindow::openRecentPost(const QString& path)
+{
+    if (!m_files->OpenRecent(path))
+        m_recent->Remove(path);
+    else if (m_post->FileName() == path)
+        RestoreTarget();
+}
+
 bool MainWindow::savePost() { return RememberTarget(m_files->Save()); }
 bool MainWindow::saveAs() { return RememberTarget(m_files->SaveAs()); }
 
@@ -967,7 +984,13 @@ void MainWindow::find() { findBar->ShowFind(); }
 void MainWindow::replace() { findBar->ShowReplace(); }
 void MainWindow::findNext() { findBar->FindNext(); }
 void MainWindow::findPrevious() { findBar->FindPrevious(); }
-void MainWindow::chooseFont() { m_edit->Font(); }
+void MainWindow::chooseFont()
+{
+    // The dialog shows and changes the chosen font; the zoom scales it after.
+    bodyEdit->setFont(m_zoom->ChosenFont());
+    m_edit->Font();
+    m_zoom->SetChosenFont(bodyEdit->font());
+}
 void MainWindow::runTagButton(int index) { m_tags->ButtonClick(index); }
 void MainWindow::insertSize() { m_tags->SizeChosen(); }
 void MainWindow::insertColour() { m_tags->ColourChosen(); }

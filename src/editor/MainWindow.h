@@ -29,9 +29,11 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class AssistWindows;
+class BodyZoom;
 class EditCommands;
 class FieldCommands;
 class FindBar;
+class RecentPosts;
 class ForumChooser;
 class LivePreviewPane;
 class OptionsDialog;
@@ -99,6 +101,8 @@ public slots:
     // when the post file was written.
     bool newPost();
     void openPost();
+    // A file chosen in File > Recent Posts.
+    void openRecentPost(const QString& path);
     bool savePost();
     bool saveAs();
     void exitProgram();
@@ -275,6 +279,8 @@ private:
     std::unique_ptr<TagInserter> m_tags;
     std::unique_ptr<EditCommands> m_edit;
     FieldCommands* m_fieldCommands = nullptr;  // Undo, Redo and Select All
+    RecentPosts* m_recent = nullptr;           // File > Recent Posts
+    BodyZoom* m_zoom = nullptr;                // View > Zoom In, Zoom Out, Actual Size
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
     WritingHelp* m_writing = nullptr;

@@ -67,6 +67,8 @@ bool PostFiles::OpenFile(const QString& path)
     m_post.SetFileName(path);
     m_post.SetState(PostDocument::State::Unchanged);
     m_stamp = stamp;
+    if (m_used)
+        m_used(path);
     return true;
 }
 
@@ -80,6 +82,19 @@ void PostFiles::Open()
     if (path.isEmpty())
         return;
     OpenFile(path);
+}
+
+bool PostFiles::OpenRecent(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        ReportFailure(tr("The post file \"%1\" is no longer there. It is taken off the list of recent posts.")
+                          .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (AskToSaveChanges() == Unsaved::Keep)
+        return true;
+    OpenFile(path);
+    return true;
 }
 
 bool PostFiles::Save()
@@ -129,6 +144,8 @@ bool PostFiles::WriteTo(const QString& path)
     }
     m_stamp = FileStamp::Take(path, bytes);
     m_post.SetState(PostDocument::State::Saved);
+    if (m_used)
+        m_used(path);
     return true;
 }
 

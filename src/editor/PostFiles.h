@@ -28,6 +28,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 
 class PostDocument;
 class QWidget;
@@ -58,11 +59,17 @@ public:
     // When the post has unsaved changes, asks whether to save them (Yes saves).
     Unsaved AskToSaveChanges();
 
+    // `used` is told of each post file opened or written from now on.
+    void SetFileUsed(std::function<void(const QString& path)> used) { m_used = std::move(used); }
+
     // Loads the post file `path` into the editor; false, after a message, when
     // it cannot be read or is not a post file, and the editor is untouched.
     bool OpenFile(const QString& path);
     // Open: the question about unsaved changes, the file dialog, then OpenFile.
     void Open();
+    // A recent post chosen: gone, a message says so and false comes back;
+    // otherwise the question about unsaved changes, then OpenFile.
+    bool OpenRecent(const QString& path);
     // Save: writes to the post's file name, or runs Save As when the post has no file
     // yet. True when the file was written.
     bool Save();
@@ -80,4 +87,5 @@ private:
     AppContext m_context;
     QWidget* m_owner;
     FileStamp m_stamp;  // the post file as last read or written here
+    std::function<void(const QString&)> m_used;
 };

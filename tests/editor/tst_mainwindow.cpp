@@ -319,6 +319,7 @@ void tst_MainWindow::menus()
     const QList<QList<Item>> expected = {
         {{"newPostAction", "&New Post"},
          {"openPostAction", "&Open Post..."},
+         {"recentPostsItem", "&Recent Posts"},
          {"savePostAction", "&Save Post"},
          {"saveAsAction", "Sa&ve Post as..."},
          {"", "-"},
@@ -347,7 +348,11 @@ void tst_MainWindow::menus()
          {"checkSpellingAction", "Check &Spelling as You Type"},
          {"spellingLanguageItem", "Spelling &Language"},
          {"highlightAction", "&Highlight BBCode"}},
-        {{"livePreviewAction", "&Live Preview"}},
+        {{"livePreviewAction", "&Live Preview"},
+         {"", "-"},
+         {"zoomInAction", "Zoom &In", "Ctrl+="},
+         {"zoomOutAction", "Zoom &Out", "Ctrl+-"},
+         {"actualSizeAction", "&Actual Size", "Ctrl+0"}},
         {{"contactAction", "Contact Quillforge &Team"}, {"", "-"}, {"aboutAction", "&About..."}},
     };
     const QStringList titles = {"&File", "&Edit", "&View", "&Help"};
