@@ -228,6 +228,29 @@
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>&quot;%1&quot; is not a file: only a post file (.bbc) or a text file can be dropped here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture, and a post holds only text. Put the picture on the web, then add its address with the Img button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a text file: only a post file (.bbc) or a text file can be dropped here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than the editor can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 MB of text. Put all of it into the post?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FieldCommands</name>
     <message>
         <source>&amp;Undo</source>

@@ -4,6 +4,7 @@
 #include "base/Utf8.h"
 #include "post/LineBreaks.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 #include <QTextCursor>
 
@@ -25,12 +26,14 @@ std::string BodyEdit::PastedText(const QMimeData* data) const
 
 bool BodyEdit::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source && (source->hasHtml() || source->hasText());
+    return source && (source->hasHtml() || source->hasText() || source->hasUrls());
 }
 
 void BodyEdit::insertFromMimeData(const QMimeData* source)
 {
     if (isReadOnly())
+        return;
+    if (m_takeFiles && m_takeFiles(source))
         return;
     const std::string text = PastedText(source);
     if (text.empty())
@@ -38,4 +41,11 @@ void BodyEdit::insertFromMimeData(const QMimeData* source)
     // One edit: one step of the undo.
     textCursor().insertText(ToQString(LineBreaks::PostToField(text)));
     ensureCursorVisible();
+}
+
+void BodyEdit::dropEvent(QDropEvent* event)
+{
+    QPlainTextEdit::dropEvent(event);
+    if (event->isAccepted())
+        setFocus(Qt::MouseFocusReason);
 }

@@ -23,6 +23,15 @@ namespace {
 // The most matches marked at once: a screen holds fewer.
 constexpr int MostMarks = 2000;
 
+// The field merges typing that directly follows an insertion into the
+// insertion's undo step; ending the step with a removal (of a character put
+// there for the purpose) keeps the replacement a step of its own.
+void EndUndoStep(QTextCursor& cursor)
+{
+    cursor.insertText(QString(QChar(0x200B)));
+    cursor.deletePreviousChar();
+}
+
 QColor MarkColour(const QPalette& palette)
 {
     return Look::IsDark(palette) ? QColor(120, 95, 20) : QColor(255, 226, 110);
@@ -288,7 +297,10 @@ void FindBar::Replace()
     // Only a selected match is replaced; otherwise Replace finds the next one first.
     if (match && cursor.hasSelection() && match->start == cursor.selectionStart()
         && match->End() == cursor.selectionEnd()) {
+        cursor.beginEditBlock();
         cursor.insertText(m_search.Replacement(text, *match, replaceEdit->text()));
+        EndUndoStep(cursor);
+        cursor.endEditBlock();
         m_body->setTextCursor(cursor);
     }
     Find(true);
@@ -311,6 +323,7 @@ void FindBar::ReplaceAll()
         cursor.setPosition(span.start);
         cursor.setPosition(span.End(), QTextCursor::KeepAnchor);
         cursor.insertText(result.mid(span.start, result.size() - tail - span.start));
+        EndUndoStep(cursor);
         cursor.endEditBlock();
         Recount(result);
     }

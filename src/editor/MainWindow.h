@@ -29,6 +29,7 @@ class QSplitter;
 class QTimer;
 class QToolBar;
 class AssistWindows;
+class DroppedFiles;
 class BodyZoom;
 class EditCommands;
 class FieldCommands;
@@ -103,6 +104,9 @@ public slots:
     void openPost();
     // A file chosen in File > Recent Posts.
     void openRecentPost(const QString& path);
+    // A post file dropped on the window: the question about unsaved
+    // changes, then the file.
+    void openDroppedPost(const QString& path);
     bool savePost();
     bool saveAs();
     void exitProgram();
@@ -148,6 +152,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A post file or a text file dropped anywhere on the window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The site, forum and topic the post's file was meant for, kept in the
@@ -281,6 +289,7 @@ private:
     FieldCommands* m_fieldCommands = nullptr;  // Undo, Redo and Select All
     RecentPosts* m_recent = nullptr;           // File > Recent Posts
     BodyZoom* m_zoom = nullptr;                // View > Zoom In, Zoom Out, Actual Size
+    std::unique_ptr<DroppedFiles> m_drops;     // files dropped on the window
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
     WritingHelp* m_writing = nullptr;

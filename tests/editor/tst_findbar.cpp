@@ -214,7 +214,12 @@ void tst_FindBar::replaceAllIsOneUndoStep()
     QTest::mouseClick(w->findChild<QPushButton*>("replaceAllButton"), Qt::LeftButton);
     QCOMPARE(body->toPlainText(), replaced);
     QCOMPARE(bar.status->text(), status);
+    // Typing after it is a step of its own, even right after a replacement.
+    body->moveCursor(QTextCursor::End);
+    QTest::keyClicks(body, "!");
     QAction* undo = w->findChild<QAction*>("undoAction");
+    undo->trigger();
+    QCOMPARE(body->toPlainText(), replaced);
     QVERIFY(undo->isEnabled());
     undo->trigger();
     QCOMPARE(body->toPlainText(), text);

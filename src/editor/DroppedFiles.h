@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Files dropped on the main window (or pasted from a file manager into the
+// body). A post file (".bbc") is opened as File > Open opens one, with the
+// same question about unsaved changes. A text file's text goes into the body
+// at the drop point (the caret when dropped elsewhere) as one undo step,
+// decoded as post files are; over 1 MB, only after the user agrees. A
+// picture or any other file is refused with a message that says why. Only
+// the first file of several is taken. Dropped text and rich text from other
+// programs are not files: the body's own paste takes them.
+
+#include "base/AppContext.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <functional>
+
+class PostDocument;
+class QMimeData;
+class QWidget;
+
+class DroppedFiles {
+    Q_DECLARE_TR_FUNCTIONS(DroppedFiles)
+public:
+    // The largest text file inserted without a question.
+    static constexpr qint64 LargeText = qint64(1024) * 1024;
+
+    // `openPost` opens a post file after the question about unsaved changes.
+    DroppedFiles(PostDocument& post, const AppContext& context, std::function<void(const QString&)> openPost,
+                 QWidget* owner);
+
+    // The first local file `data` names; empty when it names none.
+    static QString FileOf(const QMimeData* data);
+    // Takes the file `data` names; false when it names none.
+    bool Drop(const QMimeData* data);
+
+private:
+    void InsertText(const QString& path, qint64 size);
+
+    PostDocument& m_post;
+    AppContext m_context;
+    std::function<void(const QString&)> m_openPost;
+    QWidget* m_owner;
+};
