@@ -91,6 +91,16 @@ void tst_Settings::writtenAsEarlierVersionsWrote()
     settings.setHighlightBBCode(false);
     QCOMPARE(Stored("Options", "CheckSpelling"), QString("1"));
     QCOMPARE(Stored("Options", "HighlightBBCode"), QString("0"));
+
+    settings.setZoom(-2);
+    QCOMPARE(Stored("Options", "Zoom"), QString("-2"));
+    settings.setRecentPosts({"/a/new.bbc", "/b/old.bbc"});
+    QCOMPARE(Stored("RecentPosts", "File1"), QString("/a/new.bbc"));
+    QCOMPARE(Stored("RecentPosts", "File2"), QString("/b/old.bbc"));
+    // A shorter list leaves no older entry behind.
+    settings.setRecentPosts({"/b/old.bbc"});
+    QCOMPARE(settings.recentPosts(), QStringList{"/b/old.bbc"});
+    QCOMPARE(Stored("RecentPosts", "File2"), QString("(none)"));
 }
 
 void tst_Settings::defaultsWhenNothingIsStored()
@@ -104,6 +114,8 @@ void tst_Settings::defaultsWhenNothingIsStored()
     QCOMPARE(settings.highlightBBCode(), true);
     QCOMPARE(settings.livePreview(), false);
     QCOMPARE(settings.livePreviewSizes(), QList<int>());
+    QCOMPARE(settings.zoom(), 0);
+    QCOMPARE(settings.recentPosts(), QStringList());
     // Sizes edited into something else are dropped whole.
     Settings().setValue("Options", "LivePreviewSizes", "540 wide");
     QCOMPARE(settings.livePreviewSizes(), QList<int>());
