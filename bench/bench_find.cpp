@@ -22,7 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     auto* body = window.Post().BodyField();
     auto* findEdit = window.findChild<QLineEdit*>("findEdit");
     auto* replaceEdit = window.findChild<QLineEdit*>("replaceEdit");
-    auto* regexBox = window.findChild<QCheckBox*>("regexBox");
+    auto* regexBox = window.findChild<QAbstractButton*>("regexBox");
     auto* replaceAll = window.findChild<QPushButton*>("replaceAllButton");
     auto* status = window.findChild<QLabel*>("findStatus");
     QAction* replaceItem = window.findChild<QAction*>("replaceAction");

@@ -30,8 +30,10 @@ FieldCommands::FieldCommands(QPlainTextEdit* body, QLineEdit* subject, QWidget* 
     // A command that changed a field from elsewhere (a tag button, the size
     // list) makes it the one to undo, unless the other field has the focus.
     connect(m_body->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (QApplication::focusWidget() != m_subject)
+        if (QApplication::focusWidget() != m_subject && m_field != m_body) {
             m_field = m_body;
+            UpdateItems();
+        }
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
     UpdateItems();

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,12 +63,18 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
         button->setAutoDefault(false);
         return button;
     };
-    auto option = [this](const char* name, const QString& text) {
-        auto* box = new QCheckBox(text, this);
-        box->setObjectName(QLatin1String(name));
-        box->setAccessibleName(text);
-        connect(box, &QCheckBox::toggled, this, &FindBar::PatternChanged);
-        return box;
+    // The options are small toggles, so the bar fits under a narrow body;
+    // their names are their tooltips and what screen readers say.
+    auto option = [this](const char* name, const QString& face, const QString& text) {
+        auto* toggle = new QToolButton(this);
+        toggle->setObjectName(QLatin1String(name));
+        toggle->setText(face);
+        toggle->setCheckable(true);
+        toggle->setAutoRaise(true);
+        toggle->setToolTip(text);
+        toggle->setAccessibleName(text);
+        connect(toggle, &QToolButton::toggled, this, &FindBar::PatternChanged);
+        return toggle;
     };
 
     findEdit = new QLineEdit(this);
@@ -82,11 +87,16 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
     nextButton = toolButton("findNextButton", QStringLiteral("\u25BC"), tr("Next"));
     connect(previousButton, &QToolButton::clicked, this, &FindBar::FindPrevious);
     connect(nextButton, &QToolButton::clicked, this, &FindBar::FindNext);
-    matchCaseBox = option("matchCaseBox", tr("Match Case"));
-    wholeWordsBox = option("wholeWordsBox", tr("Whole Words"));
-    regexBox = option("regexBox", tr("Regular Expression"));
+    matchCaseBox = option("matchCaseBox", QStringLiteral("Aa"), tr("Match Case"));
+    wholeWordsBox = option("wholeWordsBox", QStringLiteral("\u201Cab\u201D"), tr("Whole Words"));
+    regexBox = option("regexBox", QStringLiteral(".*"), tr("Regular Expression"));
+    findEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 14);
     statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("findStatus"));
+    // A long notice never widens the window: the label takes the room left,
+    // and its tooltip holds the whole text.
+    statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusLabel->setMinimumWidth(fontMetrics().averageCharWidth() * 10);
     statusLabel->setAccessibleName(tr("Find status"));
     statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     closeButton = toolButton("closeFindButton", QStringLiteral("\u2715"), tr("Close"));
@@ -125,7 +135,7 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
     replaceLine->addWidget(replaceAllButton);
     replaceLine->addStretch(1);
     auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(0, 4, 0, 0);
+    rows->setContentsMargins(0, 4, 0, 4);
     rows->setSpacing(3);
     rows->addLayout(findRow);
     rows->addWidget(replaceRow);
@@ -146,7 +156,7 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
         if (!isVisible())
             return;
         Recount(m_body->toPlainText());
-        ShowCount();
+        ShowCount(m_notice);
     });
     m_marking = new QTimer(this);
     m_marking->setSingleShot(true);
@@ -376,6 +386,7 @@ QString FindBar::Status() const { return statusLabel->text(); }
 
 void FindBar::ShowCount(const QString& notice)
 {
+    m_notice = notice;
     if (!m_error.isEmpty()) {
         ShowMessage(tr("Not a valid expression: %1").arg(m_error), true);
         return;
@@ -404,6 +415,7 @@ void FindBar::ShowCount(const QString& notice)
 void FindBar::ShowMessage(const QString& text, bool error)
 {
     statusLabel->setText(text);
+    statusLabel->setToolTip(text);
     statusLabel->setStyleSheet(error ? QStringLiteral("color: #C00000;") : QString());
 }
 

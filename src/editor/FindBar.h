@@ -2,8 +2,8 @@
 #pragma once
 // The find and replace bar under the message body: a Find field, a Replace
 // with field (shown by Replace...), Previous, Next, Replace, Replace All and
-// the options Match Case, Whole Words and Regular Expression. It never
-// covers the text.
+// the options Match Case, Whole Words and Regular Expression (toggles marked
+// Aa, "ab" and .*). It never covers the text.
 //
 // Typing in the Find field selects the first match from where the search
 // began; Enter and Shift+Enter (F3 and Shift+F3 anywhere in the window) go
@@ -21,7 +21,6 @@
 #include <QWidget>
 #include <vector>
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -66,6 +65,8 @@ private:
     // Every match counted in `text`; the marks on screen.
     void Recount(const QString& text);
     void MarkVisible();
+    // The count, after `notice` when one is given: the last notice stays
+    // until the next search, so a recount after a pause keeps it.
     void ShowCount(const QString& notice = QString());
     void ShowMessage(const QString& text, bool error);
     void UpdatePatternLook(bool error);
@@ -79,14 +80,15 @@ private:
     QPushButton* replaceButton = nullptr;
     QPushButton* replaceAllButton = nullptr;
     QToolButton* closeButton = nullptr;
-    QCheckBox* matchCaseBox = nullptr;
-    QCheckBox* wholeWordsBox = nullptr;
-    QCheckBox* regexBox = nullptr;
+    QToolButton* matchCaseBox = nullptr;
+    QToolButton* wholeWordsBox = nullptr;
+    QToolButton* regexBox = nullptr;
     QLabel* statusLabel = nullptr;
     QWidget* replaceRow = nullptr;
 
     TextSearch m_search;
     QString m_error;                             // why the pattern is not valid
+    QString m_notice;                            // what the last command did
     std::vector<TextSearch::Match> m_matches;    // every match, as last counted
     bool m_stale = true;                         // the post was edited since
     qsizetype m_origin = 0;                      // where typing in the Find field searches from

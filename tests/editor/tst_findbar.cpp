@@ -10,11 +10,12 @@
 #include "support/TestMain.h"
 
 #include <QAction>
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 struct Bar {
@@ -95,7 +96,7 @@ void tst_FindBar::findCountsAndSelects()
     QVERIFY(bar.bar->isVisible());
     QCOMPARE(QApplication::focusWidget(), bar.find);
     for (const QString& option : options)
-        w->findChild<QCheckBox*>(option)->setChecked(true);
+        w->findChild<QAbstractButton*>(option)->setChecked(true);
     QTest::keyClicks(bar.find, pattern);
     QCOMPARE(bar.status->text(), status);
     QCOMPARE(Selected(*w), selected);
@@ -204,15 +205,20 @@ void tst_FindBar::replaceAllIsOneUndoStep()
     QPlainTextEdit* body = Controls(*w).bodyEdit;
     EditorFixture::SetPost(*w, text, 0);
     body->document()->clearUndoRedoStacks();
-    body->setFocus();
+    // From the title: Undo then takes back the body's replacement.
+    Controls(*w).subjectEdit->setFocus();
     Press(Qt::Key_H, Qt::ControlModifier);
     const Bar bar = FindBarOf(*w);
     QVERIFY(bar.replace->isVisible());
-    w->findChild<QCheckBox*>("regexBox")->setChecked(regex);
+    w->findChild<QAbstractButton*>("regexBox")->setChecked(regex);
     QTest::keyClicks(bar.find, pattern);
     QTest::keyClicks(bar.replace, replacement);
     QTest::mouseClick(w->findChild<QPushButton*>("replaceAllButton"), Qt::LeftButton);
     QCOMPARE(body->toPlainText(), replaced);
+    QCOMPARE(bar.status->text(), status);
+    QVERIFY(w->findChild<QAction*>("undoAction")->isEnabled());
+    // The count taken again after the pause keeps what Replace All did.
+    QTRY_VERIFY(!w->findChild<QTimer*>("findPause")->isActive());
     QCOMPARE(bar.status->text(), status);
     // Typing after it is a step of its own, even right after a replacement.
     body->moveCursor(QTextCursor::End);
