@@ -156,7 +156,7 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
         if (!isVisible())
             return;
         Recount(m_body->toPlainText());
-        ShowCount(m_notice);
+        ShowCount();
     });
     m_marking = new QTimer(this);
     m_marking->setSingleShot(true);
@@ -335,6 +335,8 @@ void FindBar::ReplaceAll()
         cursor.insertText(result.mid(span.start, result.size() - tail - span.start));
         EndUndoStep(cursor);
         cursor.endEditBlock();
+        // Counted here: the pause the edit started would only drop the notice.
+        m_pause->stop();
         Recount(result);
     }
     ShowCount(count == 1 ? tr("1 replaced") : tr("%1 replaced").arg(QLocale().toString(qlonglong(count))));
@@ -386,7 +388,6 @@ QString FindBar::Status() const { return statusLabel->text(); }
 
 void FindBar::ShowCount(const QString& notice)
 {
-    m_notice = notice;
     if (!m_error.isEmpty()) {
         ShowMessage(tr("Not a valid expression: %1").arg(m_error), true);
         return;

@@ -65,8 +65,8 @@ private:
     // Every match counted in `text`; the marks on screen.
     void Recount(const QString& text);
     void MarkVisible();
-    // The count, after `notice` when one is given: the last notice stays
-    // until the next search, so a recount after a pause keeps it.
+    // The count, and `notice` after it when one is given; the next count,
+    // after the next command or edit, drops the notice.
     void ShowCount(const QString& notice = QString());
     void ShowMessage(const QString& text, bool error);
     void UpdatePatternLook(bool error);
@@ -88,7 +88,6 @@ private:
 
     TextSearch m_search;
     QString m_error;                             // why the pattern is not valid
-    QString m_notice;                            // what the last command did
     std::vector<TextSearch::Match> m_matches;    // every match, as last counted
     bool m_stale = true;                         // the post was edited since
     qsizetype m_origin = 0;                      // where typing in the Find field searches from
