@@ -184,9 +184,10 @@ void FindBar::Open(bool replacing)
 {
     const QTextCursor cursor = m_body->textCursor();
     m_origin = cursor.selectionStart();
-    // One line of selected text is what the user wants to find.
+    // One line of selected text is what the user wants to find, unless it
+    // is a match of what the bar already looks for (the bar selected it).
     const QString selected = cursor.selectedText();
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator)) {
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && !IsMatchSelected()) {
         const QSignalBlocker quiet(findEdit);
         findEdit->setText(regexBox->isChecked() ? QRegularExpression::escape(selected) : selected);
     }
@@ -197,6 +198,15 @@ void FindBar::Open(bool replacing)
     QLineEdit* field = replacing && !findEdit->text().isEmpty() ? replaceEdit : findEdit;
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
+}
+
+bool FindBar::IsMatchSelected() const
+{
+    const QTextCursor cursor = m_body->textCursor();
+    if (!isVisible() || m_search.FindsNothing() || !cursor.hasSelection())
+        return false;
+    const std::optional<TextSearch::Match> match = m_search.Next(m_body->toPlainText(), cursor.selectionStart());
+    return match && match->start == cursor.selectionStart() && match->End() == cursor.selectionEnd();
 }
 
 void FindBar::Close()
@@ -301,14 +311,13 @@ void FindBar::Replace()
 {
     if (m_search.FindsNothing())
         return;
-    const QString text = m_body->toPlainText();
-    QTextCursor cursor = m_body->textCursor();
-    const std::optional<TextSearch::Match> match = m_search.Next(text, cursor.selectionStart());
     // Only a selected match is replaced; otherwise Replace finds the next one first.
-    if (match && cursor.hasSelection() && match->start == cursor.selectionStart()
-        && match->End() == cursor.selectionEnd()) {
+    if (IsMatchSelected()) {
+        const QString text = m_body->toPlainText();
+        QTextCursor cursor = m_body->textCursor();
+        const TextSearch::Match match{cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
         cursor.beginEditBlock();
-        cursor.insertText(m_search.Replacement(text, *match, replaceEdit->text()));
+        cursor.insertText(m_search.Replacement(text, match, replaceEdit->text()));
         EndUndoStep(cursor);
         cursor.endEditBlock();
         m_body->setTextCursor(cursor);

@@ -62,6 +62,8 @@ private:
     void PatternChanged();
     void Find(bool forward);
     void Select(TextSearch::Match match);
+    // Whether the body's selection is a match of the search.
+    bool IsMatchSelected() const;
     // Every match counted in `text`; the marks on screen.
     void Recount(const QString& text);
     void MarkVisible();

@@ -255,6 +255,13 @@ void tst_FindBar::replaceChangesTheSelectedMatchOnly()
     bar.replace->setFocus();
     Press(Qt::Key_Return);
     QCOMPARE(body->toPlainText(), QString("blue, blue and red"));
+    // Replace... again with the match selected keeps the expression.
+    w->findChild<QAbstractButton*>("regexBox")->setChecked(true);
+    bar.find->setText("r.d");
+    QCOMPARE(Selected(*w), QString("red"));
+    w->findChild<QAction*>("replaceAction")->trigger();
+    QCOMPARE(bar.find->text(), QString("r.d"));
+    QCOMPARE(QApplication::focusWidget(), bar.replace);
 }
 
 QF_TEST_MAIN(tst_FindBar)
