@@ -117,13 +117,13 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
     auto* findRow = new QHBoxLayout;
     findRow->setContentsMargins(0, 0, 0, 0);
     findRow->addWidget(label(tr("Find:"), findEdit));
-    findRow->addWidget(findEdit, 2);
+    findRow->addWidget(findEdit, 1);
     findRow->addWidget(previousButton);
     findRow->addWidget(nextButton);
     findRow->addWidget(matchCaseBox);
     findRow->addWidget(wholeWordsBox);
     findRow->addWidget(regexBox);
-    findRow->addWidget(statusLabel, 1);
+    findRow->addWidget(statusLabel, 2);
     findRow->addWidget(closeButton);
     auto* replaceLine = new QHBoxLayout(replaceRow);
     replaceLine->setContentsMargins(0, 0, 0, 0);
