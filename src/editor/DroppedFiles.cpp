@@ -8,6 +8,7 @@
 #include "post/PostDocument.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeData>
@@ -16,9 +17,36 @@
 #include <QUrl>
 
 DroppedFiles::DroppedFiles(PostDocument& post, const AppContext& context,
-                           std::function<void(const QString&)> openPost, QWidget* owner)
-    : m_post(post), m_context(context), m_openPost(std::move(openPost)), m_owner(owner)
+                           std::function<void(const QString&)> openPost, QWidget* window, QWidget* title)
+    : QObject(window), m_post(post), m_context(context), m_openPost(std::move(openPost)), m_owner(window),
+      m_title(title)
 {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    // The title field would take a file's address as dropped text.
+    title->installEventFilter(this);
+}
+
+bool DroppedFiles::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_owner && watched != m_title)
+        return false;
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (FileOf(drop->mimeData()).isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        // Dropped beside the body, a text file goes in at the caret.
+        QPlainTextEdit* body = m_post.BodyField();
+        QTextCursor caret = body->textCursor();
+        caret.clearSelection();
+        body->setTextCursor(caret);
+        Drop(drop->mimeData());
+    }
+    return true;
 }
 
 QString DroppedFiles::FileOf(const QMimeData* data)

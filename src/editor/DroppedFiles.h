@@ -11,7 +11,7 @@
 
 #include "base/AppContext.h"
 
-#include <QCoreApplication>
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -19,20 +19,25 @@ class PostDocument;
 class QMimeData;
 class QWidget;
 
-class DroppedFiles {
-    Q_DECLARE_TR_FUNCTIONS(DroppedFiles)
+class DroppedFiles : public QObject {
+    Q_OBJECT
 public:
     // The largest text file inserted without a question.
     static constexpr qint64 LargeText = qint64(1024) * 1024;
 
     // `openPost` opens a post file after the question about unsaved changes.
+    // Files dragged over `window` or its `title` field are taken here; the
+    // body hands its own to Drop.
     DroppedFiles(PostDocument& post, const AppContext& context, std::function<void(const QString&)> openPost,
-                 QWidget* owner);
+                 QWidget* window, QWidget* title);
 
     // The first local file `data` names; empty when it names none.
     static QString FileOf(const QMimeData* data);
     // Takes the file `data` names; false when it names none.
     bool Drop(const QMimeData* data);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void InsertText(const QString& path, qint64 size);
@@ -41,4 +46,5 @@ private:
     AppContext m_context;
     std::function<void(const QString&)> m_openPost;
     QWidget* m_owner;
+    QWidget* m_title;
 };

@@ -54,8 +54,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,12 +119,9 @@ MainWindow::MainWindow(const AppContext& context, QWidget* parent)
     connect(m_post, &PostDocument::stateChanged, this, &MainWindow::ShowPostState);
     m_files = std::make_unique<PostFiles>(*m_post, m_context, this);
     m_files->SetFileUsed([this](const QString& path) { m_recent->Add(path); });
-    m_drops = std::make_unique<DroppedFiles>(
-        *m_post, m_context, [this](const QString& path) { openDroppedPost(path); }, this);
+    m_drops = new DroppedFiles(
+        *m_post, m_context, [this](const QString& path) { openDroppedPost(path); }, this, subjectEdit);
     static_cast<BodyEdit*>(bodyEdit)->SetFileTaker([this](const QMimeData* data) { return m_drops->Drop(data); });
-    setAcceptDrops(true);
-    // The title field takes dropped text as its own; files go to the window.
-    subjectEdit->installEventFilter(this);
     CreateCommands();
     // The client area (toolbar, central area, status bar) starts at its
     // designed size, the menu bar on top; the window can grow from there, and
@@ -935,40 +930,6 @@ void MainWindow::openDroppedPost(const QString& path)
 {
     if (m_files->AskToSaveChanges() != PostFiles::Unsaved::Keep && m_files->OpenFile(path))
         RestoreTarget();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!DroppedFiles::FileOf(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event)
-{
-    // Dropped beside the body, a text file goes in at the caret.
-    QTextCursor caret = bodyEdit->textCursor();
-    caret.clearSelection();
-    bodyEdit->setTextCursor(caret);
-    if (m_drops->Drop(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == subjectEdit && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!DroppedFiles::FileOf(drag->mimeData()).isEmpty()) {
-            drag->acceptProposedAction();
-            return true;
-        }
-    } else if (watched == subjectEdit && event->type() == QEvent::Drop) {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (!DroppedFiles::FileOf(drop->mimeData()).isEmpty()) {
-            dropEvent(drop);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::openRecentPost(const QString& path)

@@ -152,10 +152,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A post file or a text file dropped anywhere on the window.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The site, forum and topic the post's file was meant for, kept in the
@@ -289,7 +285,7 @@ private:
     FieldCommands* m_fieldCommands = nullptr;  // Undo, Redo and Select All
     RecentPosts* m_recent = nullptr;           // File > Recent Posts
     BodyZoom* m_zoom = nullptr;                // View > Zoom In, Zoom Out, Actual Size
-    std::unique_ptr<DroppedFiles> m_drops;     // files dropped on the window
+    DroppedFiles* m_drops = nullptr;           // files dropped on the window
     PostShortcuts* m_shortcuts = nullptr;
     StatusHelp* m_help = nullptr;
     WritingHelp* m_writing = nullptr;

@@ -50,10 +50,8 @@ private slots:
     void postFileOpens_data();
     void postFileOpens();
     void textFileGoesInAtTheDropPoint();
-    void largeTextFileAsksFirst_data();
-    void largeTextFileAsksFirst();
-    void otherFilesAreRefused_data();
-    void otherFilesAreRefused();
+    void askedOrRefused_data();
+    void askedOrRefused();
 
 private:
     QString Path(const QString& name) const { return m_fx->folder.filePath(name); }
@@ -121,47 +119,36 @@ void tst_DroppedFiles::textFileGoesInAtTheDropPoint()
     QCOMPARE(body->toPlainText(), QString("onecaf\u00e9\nsecond line two"));
 }
 
-void tst_DroppedFiles::largeTextFileAsksFirst_data()
+void tst_DroppedFiles::askedOrRefused_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<MsgAnswer>("answer");
-    QTest::newRow("Yes: inserted") << MsgAnswer::Yes;
-    QTest::newRow("No: nothing") << MsgAnswer::No;
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<bool>("inserted");
+    QTest::newRow("text over 1 MB, Yes: inserted") << "long.txt" << MsgAnswer::Yes << "MB of text" << true;
+    QTest::newRow("text over 1 MB, No: nothing") << "long.txt" << MsgAnswer::No << "MB of text" << false;
+    QTest::newRow("a picture") << "photo.png" << MsgAnswer::OK << "is a picture" << false;
+    QTest::newRow("an archive") << "archive.zip" << MsgAnswer::OK << "is not a text file" << false;
+    QTest::newRow("a folder") << "." << MsgAnswer::OK << "is not a file" << false;
 }
 
-void tst_DroppedFiles::largeTextFileAsksFirst()
+void tst_DroppedFiles::askedOrRefused()
 {
+    QFETCH(QString, file);
     QFETCH(MsgAnswer, answer);
+    QFETCH(QString, says);
+    QFETCH(bool, inserted);
     QByteArray large;
     while (large.size() <= 1024 * 1024)
         large += "a line of a long guide\n";
     QVERIFY(WriteAll(Path("long.txt"), large));
     auto w = m_fx->MakeWindow();
+    EditorFixture::SetPost(*w, "kept", 4);
     m_fx->platform.answers = {answer};
-    DropFile(Controls(*w).bodyEdit->viewport(), QPoint(5, 5), Path("long.txt"));
-    QCOMPARE(m_fx->platform.messages.size(), 1);
-    QVERIFY(m_fx->platform.messages[0].text.contains("MB of text"));
-    QCOMPARE(Controls(*w).bodyEdit->toPlainText().size(), answer == MsgAnswer::Yes ? large.size() : 0);
-}
-
-void tst_DroppedFiles::otherFilesAreRefused_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("a picture") << "photo.png" << "is a picture";
-    QTest::newRow("an archive") << "archive.zip" << "is not a text file";
-    QTest::newRow("a folder") << "." << "is not a file";
-}
-
-void tst_DroppedFiles::otherFilesAreRefused()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, says);
-    auto w = m_fx->MakeWindow();
-    EditorFixture::SetPost(*w, "kept", 2);
     DropFile(Controls(*w).bodyEdit->viewport(), QPoint(5, 5), Path(file));
     QCOMPARE(m_fx->platform.messages.size(), 1);
     QVERIFY2(m_fx->platform.messages[0].text.contains(says), qPrintable(m_fx->platform.messages[0].text));
-    QCOMPARE(Controls(*w).bodyEdit->toPlainText(), QString("kept"));
+    QCOMPARE(Controls(*w).bodyEdit->toPlainText().size(), inserted ? 4 + large.size() : 4);
 }
 
 QF_TEST_MAIN(tst_DroppedFiles)
