@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QUrl>
 
 DroppedFiles::DroppedFiles(PostDocument& post, const AppContext& context,
@@ -64,6 +65,17 @@ bool DroppedFiles::Drop(const QMimeData* data)
     const QString path = FileOf(data);
     if (path.isEmpty())
         return false;
+    // Taken once the drop has ended: the body's drop is one edit of its own
+    // that must not wrap a post being opened (it would mark it changed), and
+    // no question waits while the program the file came from waits for the
+    // drop's end. The caret, where the drop put it, follows edits meanwhile.
+    const QTextCursor at = m_post.BodyField()->textCursor();
+    QMetaObject::invokeMethod(this, [this, path, at] { Take(path, at); }, Qt::QueuedConnection);
+    return true;
+}
+
+void DroppedFiles::Take(const QString& path, const QTextCursor& at)
+{
     const QFileInfo file(path);
     const QString shown = QDir::toNativeSeparators(path);
     auto refuse = [&](const QString& message) {
@@ -71,14 +83,15 @@ bool DroppedFiles::Drop(const QMimeData* data)
     };
     if (!file.isFile()) {
         refuse(tr("\"%1\" is not a file: only a post file (.bbc) or a text file can be dropped here.").arg(shown));
-        return true;
+        return;
     }
     if (file.suffix().compare(QLatin1String("bbc"), Qt::CaseInsensitive) == 0) {
         m_openPost(path);
-        return true;
+        return;
     }
     const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
     if (type.inherits(QStringLiteral("text/plain"))) {
+        m_post.BodyField()->setTextCursor(at);
         InsertText(path, file.size());
     } else if (type.name().startsWith(QLatin1String("image/"))) {
         refuse(tr("\"%1\" is a picture, and a post holds only text. Put the picture on the web, "
@@ -88,7 +101,6 @@ bool DroppedFiles::Drop(const QMimeData* data)
         refuse(tr("\"%1\" is not a text file: only a post file (.bbc) or a text file can be dropped here.")
                    .arg(shown));
     }
-    return true;
 }
 
 void DroppedFiles::InsertText(const QString& path, qint64 size)

@@ -17,6 +17,7 @@
 
 class PostDocument;
 class QMimeData;
+class QTextCursor;
 class QWidget;
 
 class DroppedFiles : public QObject {
@@ -33,13 +34,16 @@ public:
 
     // The first local file `data` names; empty when it names none.
     static QString FileOf(const QMimeData* data);
-    // Takes the file `data` names; false when it names none.
+    // Takes the file `data` names, once the event loop turns; false when it
+    // names none.
     bool Drop(const QMimeData* data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The file at `path`; a text file goes in at `at`.
+    void Take(const QString& path, const QTextCursor& at);
     void InsertText(const QString& path, qint64 size);
 
     PostDocument& m_post;

@@ -31,6 +31,8 @@ void DropFile(QWidget* target, QPoint at, const QString& file)
     QApplication::sendEvent(target, &move);
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
+    // The file is taken once the drop has ended.
+    QCoreApplication::processEvents();
 }
 
 // The point of the body's viewport where character `position` starts.
@@ -100,6 +102,7 @@ void tst_DroppedFiles::postFileOpens()
     QCOMPARE(c.subjectEdit->text(), opened ? QString("Our trip") : QString());
     QCOMPARE(c.bodyEdit->toPlainText(), opened ? QString("Day one") : QString("unsaved"));
     QCOMPARE(w->Post().FileName(), opened ? Path("trip.bbc") : QString());
+    QCOMPARE(w->Post().IsChanged(), !opened);
 }
 
 void tst_DroppedFiles::textFileGoesInAtTheDropPoint()
