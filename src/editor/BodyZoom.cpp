@@ -30,7 +30,8 @@ BodyZoom::BodyZoom(QPlainTextEdit* body, LivePreviewPane* preview, Settings& set
     connect(m_actual, &QAction::triggered, this, &BodyZoom::ActualSize);
     // The pane's page is made when it is first shown, and may be made anew.
     connect(m_preview, &LivePreviewPane::updated, this, &BodyZoom::ApplyToPreview);
-    m_body->viewport()->installEventFilter(this);
+    m_viewport = m_body->viewport();
+    m_viewport->installEventFilter(this);
     m_level = std::clamp(m_settings.zoom(), Smallest, Largest);
     Apply();
 }
@@ -74,7 +75,9 @@ void BodyZoom::ApplyToPreview()
 
 bool BodyZoom::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_body->viewport() || event->type() != QEvent::Wheel)
+    // The viewport kept from the start: while the body is being destroyed
+    // its events still arrive, and the body may no longer be asked.
+    if (watched != m_viewport || event->type() != QEvent::Wheel)
         return false;
     const auto* wheel = static_cast<QWheelEvent*>(event);
     if (!(wheel->modifiers() & Qt::ControlModifier))

@@ -50,6 +50,7 @@ private:
     void ApplyToPreview();
 
     QPlainTextEdit* m_body;
+    QObject* m_viewport = nullptr;  // the body's viewport, whose wheel turns zoom
     LivePreviewPane* m_preview;
     Settings& m_settings;
     QFont m_chosen;

@@ -172,7 +172,8 @@ FindBar::FindBar(QPlainTextEdit* body, QWidget* parent) : QWidget(parent), m_bod
         if (isVisible())
             m_marking->start();
     });
-    m_body->viewport()->installEventFilter(this);
+    m_viewport = m_body->viewport();
+    m_viewport->installEventFilter(this);
     hide();
     EnableCommands();
 }
@@ -226,7 +227,9 @@ void FindBar::hideEvent(QHideEvent* event)
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_body->viewport()) {
+    // The viewport kept from the start: while the body is being destroyed
+    // its events still arrive, and the body may no longer be asked.
+    if (watched == m_viewport) {
         if (event->type() == QEvent::Resize && isVisible())
             m_marking->start();
         return false;
