@@ -75,8 +75,8 @@ private:
     void EnableCommands();
 
     QPlainTextEdit* m_body;
-
     QObject* m_viewport = nullptr;  // the body's viewport, watched for resizes
+
     QLineEdit* findEdit = nullptr;
     QLineEdit* replaceEdit = nullptr;
     QToolButton* previousButton = nullptr;
