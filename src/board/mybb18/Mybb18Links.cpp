@@ -9,6 +9,7 @@
 #include "board/common/UrlText.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace Mybb18::Passes {
@@ -105,9 +106,8 @@ bool ImageOpening(std::string_view in, size_t at, int form, size_t& end, std::st
     return true;
 }
 
-std::string ImageForm(std::string_view in, int form, Passes::Context& context)
+bool ImageForm(std::string_view in, int form, Passes::Context& context, std::string& out)
 {
-    std::string out;
     size_t copied = 0;
     for (size_t at = Find(in, "[img", 0); at != npos; at = Find(in, "[img", at + 1)) {
         size_t end;
@@ -135,9 +135,9 @@ std::string ImageForm(std::string_view in, int form, Passes::Context& context)
         at = copied - 1;
     }
     if (copied == 0)
-        return std::string(in);
+        return false;
     out.append(in, copied);
-    return out;
+    return true;
 }
 
 // --- videos ----------------------------------------------------------------
@@ -566,19 +566,19 @@ size_t LinkLength(std::string_view s, size_t start)
 
 }  // namespace
 
-std::string Images(std::string_view in, Context& context)
+void Images(std::string& text, std::string& spare, Context& context)
 {
-    if (Find(in, "[img", 0) == npos)
-        return std::string(in);
-    std::string text(in);
-    for (int form = 0; form < 4; ++form)
-        text = ImageForm(text, form, context);
-    return text;
+    if (Find(text, "[img", 0) == npos)
+        return;
+    for (int form = 0; form < 4; ++form) {
+        spare.clear();
+        if (ImageForm(text, form, context, spare))
+            text.swap(spare);
+    }
 }
 
-std::string Videos(std::string_view in, Context& context)
+bool Videos(std::string_view in, std::string& out, Context& context)
 {
-    std::string out;
     size_t copied = 0;
     for (size_t at = Find(in, "[video=", 0); at != npos; at = Find(in, "[video=", at + 1)) {
         size_t line = in.find('\n', at);
@@ -600,9 +600,9 @@ std::string Videos(std::string_view in, Context& context)
         at = copied - 1;
     }
     if (copied == 0)
-        return std::string(in);
+        return false;
     out.append(in, copied);
-    return out;
+    return true;
 }
 
 namespace {
@@ -686,16 +686,16 @@ std::string Link(std::string url, std::string name)
 
 }  // namespace
 
-std::string Links(std::string_view in)
+void Links(std::string& text, std::string& spare)
 {
-    if (Find(in, "[url", 0) == npos)
-        return std::string(in);
-    std::string text(in);
+    if (Find(text, "[url", 0) == npos)
+        return;
     // [url]scheme://...[/url], [url]...[/url], [url=scheme://...]text[/url], [url=...]text[/url]
     for (int form = 0; form < 4; ++form) {
         const std::string_view s = text;
         const bool named = form >= 2, scheme = form % 2 == 0;
-        std::string out;
+        std::string& out = spare;
+        out.clear();
         size_t copied = 0;
         for (size_t at = Find(s, named ? "[url=" : "[url]", 0); at != npos;
              at = Find(s, named ? "[url=" : "[url]", at + 1)) {
@@ -748,18 +748,17 @@ std::string Links(std::string_view in)
             text.swap(out);
         }
     }
-    return text;
 }
 
-std::string Emails(std::string_view in)
+void Emails(std::string& text, std::string& spare)
 {
-    if (Find(in, "[email", 0) == npos)
-        return std::string(in);
-    std::string text(in);
+    if (Find(text, "[email", 0) == npos)
+        return;
     for (int form = 0; form < 2; ++form) {
         const std::string_view s = text;
         const bool named = form == 1;
-        std::string out;
+        std::string& out = spare;
+        out.clear();
         size_t copied = 0;
         for (size_t at = Find(s, named ? "[email=" : "[email]", 0); at != npos;
              at = Find(s, named ? "[email=" : "[email]", at + 1)) {
@@ -805,20 +804,27 @@ std::string Emails(std::string_view in)
             text.swap(out);
         }
     }
-    return text;
 }
 
-std::string AutoLinks(std::string_view in)
+bool AutoLinks(std::string_view s, std::string& out)
 {
-    const std::string text = " " + std::string(in);
-    const std::string_view s = text;
-    std::string out;
-    out.reserve(s.size() + s.size() / 8);
+    // The bytes the walk stops at: "<" and the first letters of the
+    // prefixes below, in either case.
+    static constexpr auto Looked = [] {
+        std::array<bool, 256> looked{};
+        for (const char c : {'<', 'h', 'f', 'n', 'i', 'w'}) {
+            looked[static_cast<unsigned char>(c)] = true;
+            looked[static_cast<unsigned char>(Ascii::Upper(c))] = true;
+        }
+        return looked;
+    }();
     size_t copied = 0;
     size_t angle = 0;  // the next "<" or ">" at or after the last query, cached
     size_t angleFrom = 1;
-    for (size_t at = 1; at < s.size(); ++at) {
+    for (size_t at = 0; at < s.size(); ++at) {
         const char c = s[at];
+        if (!Looked[static_cast<unsigned char>(c)])
+            continue;
         if (c == '<') {
             // An existing link is passed over whole when its text holds no
             // newline (the board's ".*?" stops at one); else the addresses
@@ -831,16 +837,16 @@ std::string AutoLinks(std::string_view in)
             }
             continue;
         }
-        const char l = Ascii::Lower(c);
-        if (l != 'h' && l != 'f' && l != 'n' && l != 'i' && l != 'w')
-            continue;
-        // The character before: white space, "(", ")", "[" or ">".
-        const char b = s[at - 1];
-        bool before = b == '(' || b == ')' || b == '[' || b == '>' || Ascii::IsSpace(b);
-        if (!before && static_cast<unsigned char>(b) >= 0x80)
-            before = Unicode::IsSpaceChar(Unicode::DecodeBefore(s, at));
-        if (!before)
-            continue;
+        // The character before: white space, "(", ")", "[" or ">"; the
+        // board puts a space before the text, so the start counts as one.
+        if (at > 0) {
+            const char b = s[at - 1];
+            bool before = b == '(' || b == ')' || b == '[' || b == '>' || Ascii::IsSpace(b);
+            if (!before && static_cast<unsigned char>(b) >= 0x80)
+                before = Unicode::IsSpaceChar(Unicode::DecodeBefore(s, at));
+            if (!before)
+                continue;
+        }
         size_t prefix = 0;
         for (const std::string_view p :
              {"http://", "https://", "ftp://", "news://", "irc://", "ircs://", "irc6://", "www.", "ftp."})
@@ -875,14 +881,18 @@ std::string AutoLinks(std::string_view in)
             }
         }
         const std::string url = std::string(s.substr(at, prefix)) + link;
+        if (copied == 0)
+            out.reserve(s.size() + s.size() / 8);
         out.append(s, copied, at - copied);
         out += Link(url, url);
         out += external;
         copied = end;
         at = end - 1;
     }
+    if (copied == 0)
+        return false;
     out.append(s, copied);
-    return out.substr(1);
+    return true;
 }
 
 }  // namespace Mybb18::Passes

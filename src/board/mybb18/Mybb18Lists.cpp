@@ -121,7 +121,7 @@ void WriteList(std::vector<Piece> content, char type, size_t self, const std::ve
 
 }  // namespace
 
-std::string Lists(std::string_view in)
+bool Lists(std::string_view in, std::string& out)
 {
     std::vector<ListTag> tags;
     std::vector<int> open;
@@ -142,7 +142,7 @@ std::string Lists(std::string_view in)
         }
     }
     if (tags.empty())
-        return std::string(in);
+        return false;
 
     // The white space before an opening tag that its pattern takes, and the
     // first tag after each list.
@@ -208,7 +208,6 @@ std::string Lists(std::string_view in)
 
     // The pieces joined, lists inside lists through a stack rather than
     // recursion, as they may nest very deep.
-    std::string out;
     out.reserve(in.size() + in.size() / 2);
     ListHtml top;
     top.pieces = piecesOf(0, 0, in.size());
@@ -237,7 +236,7 @@ std::string Lists(std::string_view in)
             text.remove_suffix(1);
         out += text;
     }
-    return out;
+    return true;
 }
 
 }  // namespace Mybb18::Passes

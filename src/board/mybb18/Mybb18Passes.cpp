@@ -128,11 +128,10 @@ std::string CodeHtml(const CodeBlock& block)
 
 // The blocks written back into their placeholders, in order (with the
 // newline that follows a placeholder, when it is still there).
-std::string PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks)
+bool PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks, std::string& out)
 {
     if (blocks.empty())
-        return std::string(in);
-    std::string out;
+        return false;
     out.reserve(in.size() + in.size() / 4);
     size_t from = 0;
     for (const CodeBlock& block : blocks) {
@@ -146,14 +145,14 @@ std::string PutCodeBack(std::string_view in, const std::vector<CodeBlock>& block
             ++from;
     }
     out.append(in, from);
-    return out;
+    return true;
 }
 
 // --- /me and /slap ---------------------------------------------------------
 
-std::string MeAndSlap(std::string_view in, std::string_view command, std::string_view before, std::string_view after)
+bool MeAndSlap(std::string_view in, std::string_view command, std::string_view before, std::string_view after,
+               std::string& out)
 {
-    std::string out;
     size_t from = 0;
     for (size_t at = Find(in, command, 0); at != npos; at = Find(in, command, at + 1)) {
         if (at > 0 && in[at - 1] != '\n' && in[at - 1] != '>')
@@ -169,9 +168,9 @@ std::string MeAndSlap(std::string_view in, std::string_view command, std::string
         at = end - 1;
     }
     if (from == 0)
-        return std::string(in);
+        return false;
     out.append(in, from);
-    return out;
+    return true;
 }
 
 // --- smilies ---------------------------------------------------------------
@@ -275,16 +274,26 @@ size_t ProtectedLength(std::string_view s, size_t pos)
     return at - pos;
 }
 
-std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
+// Only bytes that may start a code or a protected stretch are looked at;
+// the text between them is copied in runs.
+void Smilies(std::string_view in, const std::vector<Smiley>& smilies, std::string& out)
 {
     const SmileyTrie trie(smilies);
-    std::string out;
+    std::array<bool, 256> looked{};
+    for (int c = 0; c < 256; ++c)
+        looked[size_t(c)] = trie.Starts(char(c));
+    for (const char c : {'[', 'h', 'H', 'f', 'F'})
+        looked[static_cast<unsigned char>(c)] = true;
     out.reserve(in.size() + in.size() / 8);
+    size_t copied = 0;
     for (size_t at = 0; at < in.size();) {
         const char c = in[at];
+        if (!looked[static_cast<unsigned char>(c)]) {
+            ++at;
+            continue;
+        }
         if (c == '[' || c == 'h' || c == 'H' || c == 'f' || c == 'F') {
             if (const size_t n = ProtectedLength(in, at)) {
-                out.append(in, at, n);
                 at += n;
                 continue;
             }
@@ -292,70 +301,109 @@ std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
         if (trie.Starts(c)) {
             const std::string* html = nullptr;
             if (const size_t n = trie.Match(in, at, html)) {
+                out.append(in, copied, at - copied);
                 out += *html;
                 at += n;
+                copied = at;
                 continue;
             }
         }
-        out += c;
         ++at;
     }
-    return out;
-}
-
-// --- simple tags -----------------------------------------------------------
-
-// Every `from` (any case) replaced by `to`.
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
-{
-    const std::string_view in = text;
-    size_t at = Find(in, from, 0);
-    if (at == npos)
-        return;
-    std::string out;
-    out.reserve(in.size() + in.size() / 8);
-    size_t copied = 0;
-    for (; at != npos; at = Find(in, from, at + from.size())) {
-        out.append(in, copied, at - copied);
-        out += to;
-        copied = at + from.size();
-    }
     out.append(in, copied);
-    text.swap(out);
 }
 
-// "\[b\](.*?)\[/b\]" and the like: each opening tag with the first closing
-// tag after it, once over the text.
-void SimpleTag(std::string& text, std::string_view open, std::string_view close, std::string_view before,
-               std::string_view after)
+// --- simple tags ---------------------------------------------------------
+
+// The board's replacements of "$", of "\[b\](.*?)\[/b\]" and the like for
+// underline, italic and strike, of "[hr]", "(c)", "(tm)" and "(r)", made in
+// one walk. They can share it: none of them writes or removes text another
+// looks for (their HTML holds no "$", "[" or "("), and their tags cannot
+// overlap, so each finds the same matches it would find alone. Each
+// opening tag pairs with the first closing tag after it, and the next
+// opening counts only after that closing tag, as the lazy pattern
+// replaced once over the text does.
+struct SimpleTag {
+    std::string_view open, close, before, after;
+};
+
+constexpr SimpleTag SimpleTags[] = {
+    {"[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>"},
+    {"[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>"},
+    {"[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>"},
+    {"[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>"},
+};
+
+bool SimpleTagsAndSigns(std::string_view in, std::string& out)
 {
-    const std::string_view in = text;
-    std::string out;
-    size_t from = 0;
-    for (size_t at = Find(in, open, 0); at != npos; at = Find(in, open, from)) {
-        const size_t end = Find(in, close, at + open.size());
-        if (end == npos)
-            break;
-        if (out.empty())
+    struct Pairing {
+        Finder closes;
+        size_t close = npos;  // the closing tag of the open pair
+        bool done = false;    // an opening tag found no closing tag: no more pairs
+    };
+    std::array<Pairing, std::size(SimpleTags)> pairings{
+        {{{in, SimpleTags[0].close}}, {{in, SimpleTags[1].close}}, {{in, SimpleTags[2].close}}, {{in, SimpleTags[3].close}}}};
+    bool changed = false;
+    size_t copied = 0;
+    auto replace = [&](size_t at, size_t length, std::string_view with) {
+        if (!changed)
             out.reserve(in.size() + in.size() / 4);
-        out.append(in, from, at - from);
-        out += before;
-        out.append(in, at + open.size(), end - at - open.size());
-        out += after;
-        from = end + close.size();
+        changed = true;
+        out.append(in, copied, at - copied);
+        out += with;
+        copied = at + length;
+    };
+    for (size_t at = 0; at < in.size(); ++at) {
+        const char c = in[at];
+        if (c == '$') {
+            replace(at, 1, "&#36;");
+        } else if (c == '(') {
+            if (HasIgnoringCase(in, at, "(c)"))
+                replace(at, 3, "&copy;");
+            else if (HasIgnoringCase(in, at, "(tm)"))
+                replace(at, 4, "&#153;");
+            else if (HasIgnoringCase(in, at, "(r)"))
+                replace(at, 3, "&reg;");
+            else
+                continue;
+            at = copied - 1;
+        } else if (c == '[') {
+            if (HasIgnoringCase(in, at, "[hr]")) {
+                replace(at, 4, "<hr class=\"mycode_hr\" />");
+                at = copied - 1;
+                continue;
+            }
+            for (size_t k = 0; k < pairings.size(); ++k) {
+                const SimpleTag& tag = SimpleTags[k];
+                Pairing& pairing = pairings[k];
+                if (at == pairing.close) {
+                    replace(at, tag.close.size(), tag.after);
+                    pairing.close = npos;
+                } else if (pairing.close == npos && !pairing.done && HasIgnoringCase(in, at, tag.open)) {
+                    pairing.close = pairing.closes(at + tag.open.size());
+                    if (pairing.close == npos) {
+                        pairing.done = true;
+                        continue;
+                    }
+                    replace(at, tag.open.size(), tag.before);
+                } else {
+                    continue;
+                }
+                at = copied - 1;
+                break;
+            }
+        }
     }
-    if (from == 0)
-        return;
-    out.append(in, from);
-    text.swap(out);
+    if (!changed)
+        return false;
+    out.append(in, copied);
+    return true;
 }
 
 // --- [size=N] --------------------------------------------------------------
 
-void NumericSizes(std::string& text)
+bool NumericSizes(std::string_view in, std::string& out)
 {
-    const std::string_view in = text;
-    std::string out;
     size_t from = 0;
     Finder closes(in, "[/size]");
     for (size_t at = Find(in, "[size=", 0); at != npos; at = Find(in, "[size=", at + 1)) {
@@ -381,9 +429,9 @@ void NumericSizes(std::string& text)
         at = from - 1;
     }
     if (from == 0)
-        return;
+        return false;
     out.append(in, from);
-    text.swap(out);
+    return true;
 }
 
 // --- nestable tags ---------------------------------------------------------
@@ -453,10 +501,10 @@ void PlayRounds(std::vector<Token>& tokens)
     }
 }
 
-void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::string_view, std::string&),
-                 std::string_view before, std::string_view middle, std::string_view after)
+bool NestableTag(std::string_view in, std::string& out, std::string_view name,
+                 bool (*valid)(std::string_view, std::string&), std::string_view before, std::string_view middle,
+                 std::string_view after)
 {
-    const std::string_view in = text;
     const std::string open = "[" + std::string(name) + "=";
     const std::string close = "[/" + std::string(name) + "]";
     std::vector<Token> tokens;
@@ -471,11 +519,10 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
         }
     }
     if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.open; }))
-        return;
+        return false;
     PlayRounds(tokens);
     if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
-        return;
-    std::string out;
+        return false;
     out.reserve(in.size() + in.size() / 2);
     size_t from = 0;
     for (const Token& t : tokens) {
@@ -492,7 +539,7 @@ void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::st
         from = t.end;
     }
     out.append(in, from);
-    text.swap(out);
+    return true;
 }
 
 // "[a-zA-Z]*|\#?[\da-fA-F]{3}|\#?[\da-fA-F]{6}" up to the tag's "]": letters
@@ -567,24 +614,32 @@ bool ValidAlignment(std::string_view v, std::string& value)
 
 // --- line breaks -----------------------------------------------------------
 
-// nl2br, then a break right after a block element's tag taken away (the
+// After nl2br, a break right after a block element's tag taken away (the
 // board's "(</?(?:html|head|body|div|p|form|table|thead|tbody|tfoot|tr|td|
 // th|ul|ol|li|div|p|blockquote|cite|hr)[^>]*>)\s*<br />").
-std::string LineBreaks(std::string_view in)
+// nl2br: "<br />" before every newline.
+bool NewlineBreaks(std::string_view in, std::string& out)
+{
+    size_t copied = 0;
+    for (size_t at = ByteScan::Find(in.data(), in.size(), 0, '\n'); at < in.size();
+         at = ByteScan::Find(in.data(), in.size(), at + 1, '\n')) {
+        if (copied == 0)
+            out.reserve(in.size() + in.size() / 4);
+        out.append(in, copied, at - copied);
+        out += "<br />";
+        copied = at;
+    }
+    if (copied == 0)
+        return false;
+    out.append(in, copied);
+    return true;
+}
+
+bool BlockBreaks(std::string_view s, std::string& out)
 {
     static constexpr std::string_view Blocks[] = {"html",  "head",  "body",       "div",  "p",  "form", "table",
                                                   "thead", "tbody", "tfoot",      "tr",   "td", "th",   "ul",
                                                   "ol",    "li",    "blockquote", "cite", "hr"};
-    std::string withBreaks;
-    withBreaks.reserve(in.size() + in.size() / 4);
-    for (const char c : in) {
-        if (c == '\n')
-            withBreaks += "<br />";
-        withBreaks += c;
-    }
-    const std::string_view s = withBreaks;
-    std::string out;
-    out.reserve(s.size());
     size_t from = 0;
     for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
         size_t name = at + 1;
@@ -608,12 +663,16 @@ std::string LineBreaks(std::string_view in)
             at = close;
             continue;
         }
+        if (from == 0)
+            out.reserve(s.size());
         out.append(s, from, close + 1 - from);
         from = next + 6;
         at = from - 1;
     }
+    if (from == 0)
+        return false;
     out.append(s, from);
-    return out;
+    return true;
 }
 
 // Whether every "<" starts a tag an XML reader accepts: a name, attributes
@@ -662,45 +721,57 @@ std::string Parse(std::string_view message, Context& context)
 {
     std::vector<CodeBlock> blocks;
     std::string text = CutCode(message, blocks);
+    // Each pass below that writes a new text writes it into `spare`, which
+    // then changes places with `text`: two buffers serve all the passes.
+    std::string spare;
+    auto run = [&](auto&& pass) {
+        spare.clear();
+        if (pass(std::string_view(text), spare))
+            text.swap(spare);
+    };
     if (!context.options.userName.empty()) {
         const std::string name = Text::SpecialChars(context.options.userName);
-        text = MeAndSlap(text, "/me ", "<span style=\"color: red;\" class=\"mycode_me\">* " + name + " ", "</span>");
-        text = MeAndSlap(text, "/slap ", "<span style=\"color: red;\" class=\"mycode_slap\">* " + name + " slaps ",
-                         " around a bit with a large trout.</span>");
+        const std::string me = "<span style=\"color: red;\" class=\"mycode_me\">* " + name + " ";
+        const std::string slap = "<span style=\"color: red;\" class=\"mycode_slap\">* " + name + " slaps ";
+        run([&](std::string_view in, std::string& out) { return MeAndSlap(in, "/me ", me, "</span>", out); });
+        run([&](std::string_view in, std::string& out) {
+            return MeAndSlap(in, "/slap ", slap, " around a bit with a large trout.</span>", out);
+        });
     }
-    text = Smilies(text, context.smilies);
-    text = Quotes(std::move(text), context);
+    run([&](std::string_view in, std::string& out) {
+        Smilies(in, context.smilies, out);
+        return true;
+    });
+    Quotes(text, spare, context);
     // The passes below whose tags the text does not hold are not run: each
     // would copy the text unchanged.
     auto holds = [&](std::string_view what) { return Find(text, what, 0) != npos; };
     if (holds("[img"))
-        text = Images(text, context);
+        Images(text, spare, context);
     if (holds("[video="))
-        text = Videos(text, context);
-    ReplaceAll(text, "$", "&#36;");
-    SimpleTag(text, "[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>");
-    SimpleTag(text, "[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>");
-    SimpleTag(text, "[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>");
-    SimpleTag(text, "[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>");
-    ReplaceAll(text, "[hr]", "<hr class=\"mycode_hr\" />");
-    ReplaceAll(text, "(c)", "&copy;");
-    ReplaceAll(text, "(tm)", "&#153;");
-    ReplaceAll(text, "(r)", "&reg;");
+        run([&](std::string_view in, std::string& out) { return Videos(in, out, context); });
+    run(SimpleTagsAndSigns);
     if (holds("[url"))
-        text = Links(text);
+        Links(text, spare);
     if (holds("[email"))
-        text = Emails(text);
-    NumericSizes(text);
-    NestableTag(text, "color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
-    NestableTag(text, "size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
-    NestableTag(text, "font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
-    NestableTag(text, "align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
+        Emails(text, spare);
+    run(NumericSizes);
+    auto nestable = [&](std::string_view name, bool (*valid)(std::string_view, std::string&),
+                        std::string_view before, std::string_view middle, std::string_view after) {
+        run([&](std::string_view in, std::string& out) {
+            return NestableTag(in, out, name, valid, before, middle, after);
+        });
+    };
+    nestable("color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
+    nestable("size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
+    nestable("font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
+    nestable("align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
     if (holds("[list"))
-        text = Lists(text);
-    text = AutoLinks(text);
-    if (!blocks.empty())
-        text = PutCodeBack(text, blocks);
-    text = LineBreaks(text);
+        run(Lists);
+    run(AutoLinks);
+    run([&](std::string_view in, std::string& out) { return PutCodeBack(in, blocks, out); });
+    run(NewlineBreaks);
+    run(BlockBreaks);
     if (context.clearNeeded)
         text += "<br class=\"clear\" />";
     // The board checks its output is well-formed and shows nothing when it
