@@ -5,6 +5,8 @@
 
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
+#include "board/common/Reserve.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -806,37 +808,80 @@ void Emails(std::string& text, std::string& spare)
     }
 }
 
+namespace {
+
+// The next ":", "." or "<" at or after `pos`, or the size: every address
+// prefix holds a ":" ("://") or a "." ("www.", "ftp.") three to five bytes
+// after its start. Eight bytes at a time; of the three flags the lowest is
+// exact, so their union's is too.
+size_t NextMark(std::string_view s, size_t pos)
+{
+    for (; pos + 8 <= s.size(); pos += 8) {
+        const uint64_t word = ByteScan::Load(s.data() + pos);
+        if (const uint64_t found =
+                ByteScan::HasByte(word, ':') | ByteScan::HasByte(word, '.') | ByteScan::HasByte(word, '<'))
+            return pos + size_t(__builtin_ctzll(found)) / 8;
+    }
+    while (pos < s.size() && s[pos] != ':' && s[pos] != '.' && s[pos] != '<')
+        ++pos;
+    return pos;
+}
+
+}  // namespace
+
 bool AutoLinks(std::string_view s, std::string& out)
 {
-    // The bytes the walk stops at: "<" and the first letters of the
-    // prefixes below, in either case.
-    static constexpr auto Looked = [] {
-        std::array<bool, 256> looked{};
-        for (const char c : {'<', 'h', 'f', 'n', 'i', 'w'}) {
-            looked[static_cast<unsigned char>(c)] = true;
-            looked[static_cast<unsigned char>(Ascii::Upper(c))] = true;
-        }
-        return looked;
-    }();
     size_t copied = 0;
     size_t angle = 0;  // the next "<" or ">" at or after the last query, cached
     size_t angleFrom = 1;
-    for (size_t at = 0; at < s.size(); ++at) {
-        const char c = s[at];
-        if (!Looked[static_cast<unsigned char>(c)])
+    // The board's pattern is tried at every position from left to right,
+    // skipping what a link or a passed-over link took. Only where a prefix
+    // starts can it match, and a prefix ends three to five bytes before a
+    // ":" or "."; so the walk goes from mark to mark and tries the
+    // positions a mark implies, in order (a prefix is letters, so these
+    // never lie before an earlier "<"). `next`: the first position still
+    // to try.
+    size_t next = 0;
+    for (size_t mark = NextMark(s, 0); mark < s.size(); mark = NextMark(s, mark + 1)) {
+        if (mark < next)
             continue;
-        if (c == '<') {
+        size_t at;
+        if (s[mark] == '<') {
+            next = mark + 1;
             // An existing link is passed over whole when its text holds no
             // newline (the board's ".*?" stops at one); else the addresses
             // in its text are looked at like any others.
-            if (HasIgnoringCase(s, at, "<a") && at + 2 < s.size() && Ascii::IsSpace(s[at + 2])) {
-                const size_t tagEnd = s.find('>', at);
+            if (HasIgnoringCase(s, mark, "<a") && mark + 2 < s.size() && Ascii::IsSpace(s[mark + 2])) {
+                const size_t tagEnd = s.find('>', mark);
                 const size_t close = tagEnd == npos ? npos : Find(s, "</a>", tagEnd + 1);
-                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos)
-                    at = close + 3;
+                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos) {
+                    next = close + 4;
+                    mark = close + 3;
+                }
             }
             continue;
         }
+        if (s[mark] == '.') {
+            if (mark < next + 3 || !(HasIgnoringCase(s, mark - 3, "www.") || HasIgnoringCase(s, mark - 3, "ftp.")))
+                continue;
+            at = mark - 3;
+        } else {
+            at = npos;
+            for (const size_t back : {5, 4, 3})  // "https", "http"/"news"/"ircs"/"irc6", "ftp"/"irc"
+                if (mark >= next + back && s.compare(mark, 3, "://") == 0) {
+                    const std::string_view word = s.substr(mark - back, back);
+                    for (const std::string_view scheme : {"https", "http", "news", "ircs", "irc6", "ftp", "irc"})
+                        if (scheme.size() == back && Ascii::EqualsIgnoringCase(word, scheme)) {
+                            at = mark - back;
+                            break;
+                        }
+                    if (at != npos)
+                        break;
+                }
+            if (at == npos)
+                continue;
+        }
+        next = at + 1;
         // The character before: white space, "(", ")", "[" or ">"; the
         // board puts a space before the text, so the start counts as one.
         if (at > 0) {
@@ -882,12 +927,13 @@ bool AutoLinks(std::string_view s, std::string& out)
         }
         const std::string url = std::string(s.substr(at, prefix)) + link;
         if (copied == 0)
-            out.reserve(s.size() + s.size() / 8);
+            bbcode::ReserveFor(out, s.size() + s.size() / 8);
         out.append(s, copied, at - copied);
         out += Link(url, url);
         out += external;
         copied = end;
-        at = end - 1;
+        next = end;
+        mark = end - 1;
     }
     if (copied == 0)
         return false;

@@ -16,6 +16,7 @@
 
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 
 #include <algorithm>
 #include <vector>
@@ -208,7 +209,7 @@ bool Lists(std::string_view in, std::string& out)
 
     // The pieces joined, lists inside lists through a stack rather than
     // recursion, as they may nest very deep.
-    out.reserve(in.size() + in.size() / 2);
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     ListHtml top;
     top.pieces = piecesOf(0, 0, in.size());
     struct Frame {

@@ -2,6 +2,7 @@
 #include "board/mybb18/Mybb18Passes.h"
 
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 #include "board/common/ByteScan.h"
 #include "board/mybb18/Mybb18Links.h"
 #include "board/mybb18/Mybb18Lists.h"
@@ -132,7 +133,7 @@ bool PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks, std:
 {
     if (blocks.empty())
         return false;
-    out.reserve(in.size() + in.size() / 4);
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     size_t from = 0;
     for (const CodeBlock& block : blocks) {
         const size_t at = in.find("<mybb-code>", from);
@@ -284,7 +285,7 @@ void Smilies(std::string_view in, const std::vector<Smiley>& smilies, std::strin
         looked[size_t(c)] = trie.Starts(char(c));
     for (const char c : {'[', 'h', 'H', 'f', 'F'})
         looked[static_cast<unsigned char>(c)] = true;
-    out.reserve(in.size() + in.size() / 8);
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     size_t copied = 0;
     for (size_t at = 0; at < in.size();) {
         const char c = in[at];
@@ -347,7 +348,7 @@ bool SimpleTagsAndSigns(std::string_view in, std::string& out)
     size_t copied = 0;
     auto replace = [&](size_t at, size_t length, std::string_view with) {
         if (!changed)
-            out.reserve(in.size() + in.size() / 4);
+            bbcode::ReserveFor(out, in.size() + in.size() / 8);
         changed = true;
         out.append(in, copied, at - copied);
         out += with;
@@ -523,7 +524,7 @@ bool NestableTag(std::string_view in, std::string& out, std::string_view name,
     PlayRounds(tokens);
     if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
         return false;
-    out.reserve(in.size() + in.size() / 2);
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     size_t from = 0;
     for (const Token& t : tokens) {
         if (!t.done)
@@ -624,7 +625,7 @@ bool NewlineBreaks(std::string_view in, std::string& out)
     for (size_t at = ByteScan::Find(in.data(), in.size(), 0, '\n'); at < in.size();
          at = ByteScan::Find(in.data(), in.size(), at + 1, '\n')) {
         if (copied == 0)
-            out.reserve(in.size() + in.size() / 4);
+            bbcode::ReserveFor(out, in.size() + in.size() / 8);
         out.append(in, copied, at - copied);
         out += "<br />";
         copied = at;
@@ -664,7 +665,7 @@ bool BlockBreaks(std::string_view s, std::string& out)
             continue;
         }
         if (from == 0)
-            out.reserve(s.size());
+            bbcode::ReserveFor(out, s.size());
         out.append(s, from, close + 1 - from);
         from = next + 6;
         at = from - 1;
@@ -717,13 +718,14 @@ bool WellFormed(std::string_view s)
 
 }  // namespace
 
-std::string Parse(std::string_view message, Context& context)
+std::string Parse(std::string message, Context& context)
 {
     std::vector<CodeBlock> blocks;
     std::string text = CutCode(message, blocks);
-    // Each pass below that writes a new text writes it into `spare`, which
-    // then changes places with `text`: two buffers serve all the passes.
-    std::string spare;
+    // Each pass below that writes a new text writes it into `spare` (the
+    // message's old buffer), which then changes places with `text`: two
+    // buffers serve all the passes.
+    std::string spare = std::move(message);
     auto run = [&](auto&& pass) {
         spare.clear();
         if (pass(std::string_view(text), spare))
@@ -743,18 +745,11 @@ std::string Parse(std::string_view message, Context& context)
         return true;
     });
     Quotes(text, spare, context);
-    // The passes below whose tags the text does not hold are not run: each
-    // would copy the text unchanged.
-    auto holds = [&](std::string_view what) { return Find(text, what, 0) != npos; };
-    if (holds("[img"))
-        Images(text, spare, context);
-    if (holds("[video="))
-        run([&](std::string_view in, std::string& out) { return Videos(in, out, context); });
+    Images(text, spare, context);
+    run([&](std::string_view in, std::string& out) { return Videos(in, out, context); });
     run(SimpleTagsAndSigns);
-    if (holds("[url"))
-        Links(text, spare);
-    if (holds("[email"))
-        Emails(text, spare);
+    Links(text, spare);
+    Emails(text, spare);
     run(NumericSizes);
     auto nestable = [&](std::string_view name, bool (*valid)(std::string_view, std::string&),
                         std::string_view before, std::string_view middle, std::string_view after) {
@@ -766,8 +761,7 @@ std::string Parse(std::string_view message, Context& context)
     nestable("size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
     nestable("font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
     nestable("align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
-    if (holds("[list"))
-        run(Lists);
+    run(Lists);
     run(AutoLinks);
     run([&](std::string_view in, std::string& out) { return PutCodeBack(in, blocks, out); });
     run(NewlineBreaks);

@@ -36,7 +36,7 @@ struct CodeBlock {
 inline constexpr int QuoteRounds = 64;
 
 // The whole parse of a message (newlines as LF, trimmed) into the post's
-// HTML.
-std::string Parse(std::string_view message, Context& context);
+// HTML. The message's buffer is reused for the passes' work.
+std::string Parse(std::string message, Context& context);
 
 }  // namespace Mybb18::Passes

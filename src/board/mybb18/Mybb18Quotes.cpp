@@ -5,6 +5,7 @@
 #include "board/mybb18/Mybb18Quotes.h"
 
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 #include "board/mybb18/Mybb18Text.h"
 
 #include <array>
@@ -305,7 +306,7 @@ bool NamedQuotes(std::string_view in, std::string& out, const Context& context, 
 // one "<" and the next is copied whole.
 void QuoteNewlines(std::string_view in, std::string& out)
 {
-    out.reserve(in.size());
+    bbcode::ReserveFor(out, in.size());
     size_t copied = 0;
     for (size_t at = in.find('<'); at != npos; at = in.find('<', at + 1)) {
         const bool cite = in.substr(at, 7) == "</cite>";

@@ -5,6 +5,7 @@
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Unicode.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace Mybb18 {
@@ -104,12 +105,8 @@ namespace {
 // The message as the board checks and stores it: valid UTF-8, no CR.
 std::string Stored(std::string_view post)
 {
-    std::string valid = Unicode::MakeValid(post);
-    std::string text;
-    text.reserve(valid.size());
-    for (const char c : valid)
-        if (c != '\r')
-            text += c;
+    std::string text = Unicode::MakeValid(post);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
@@ -120,25 +117,30 @@ size_t CountBytes(std::string_view post) { return Text::TrimBlank(Stored(post)).
 Result Render(std::string_view post, const Options& options)
 {
     static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
-    const std::string text = Stored(post);
-    const std::string_view message = Text::TrimBlank(text);
+    // The message is trimmed in place, so that the parse can take its
+    // buffer once it has read it.
+    std::string message = Stored(post);
+    const std::string_view trimmed = Text::TrimBlank(message);
+    const size_t lead = size_t(trimmed.data() - message.data());
+    message.resize(lead + trimmed.size());
+    message.erase(0, lead);
 
     Passes::Context context{options, options.smilies ? *options.smilies : defaultSmilies,
                             options.now ? options.now : int64_t(std::time(nullptr))};
     Result result;
-    result.html = Passes::Parse(message, context);
     result.bytes = message.size();
-    result.images = Count(result.html, "<img");
     result.videos = Count(message, "[video=");
+    const size_t characters = Text::BoardLength(message);
+    result.html = Passes::Parse(std::move(message), context);
+    result.images = Count(result.html, "<img");
 
     const Limits& limits = options.limits;
-    const size_t characters = Text::BoardLength(message);
     if (characters == 0)
         result.errors.push_back("The message is missing. Please enter a message.");
-    else if (limits.maxBytes && message.size() > limits.maxBytes)
+    else if (limits.maxBytes && result.bytes > limits.maxBytes)
         result.errors.push_back("The message is too long. Please enter a message shorter than "
                                 + std::to_string(limits.maxBytes) + " characters (currently "
-                                + std::to_string(message.size()) + ").");
+                                + std::to_string(result.bytes) + ").");
     else if (characters < limits.minChars)
         result.errors.push_back("The message is too short. Please enter a message longer than "
                                 + std::to_string(limits.minChars) + " characters.");
