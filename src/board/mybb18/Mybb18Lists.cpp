@@ -126,7 +126,7 @@ bool Lists(std::string_view in, std::string& out)
 {
     std::vector<ListTag> tags;
     std::vector<int> open;
-    for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
+    for (size_t at = Text::FindByte(in, 0, '['); at != npos; at = Text::FindByte(in, at + 1, '[')) {
         if (HasIgnoringCase(in, at, "[/list]")) {
             if (open.empty())
                 continue;
@@ -207,36 +207,50 @@ bool Lists(std::string_view in, std::string& out)
         spanEnd[k] = after;
     }
 
-    // The pieces joined, lists inside lists through a stack rather than
-    // recursion, as they may nest very deep.
+    // The text outside lists copied as it is, each outermost list's pieces
+    // joined, lists inside lists through a stack rather than recursion, as
+    // they may nest very deep.
     bbcode::ReserveFor(out, in.size() + in.size() / 8);
-    ListHtml top;
-    top.pieces = piecesOf(0, 0, in.size());
     struct Frame {
         const ListHtml* list;
         size_t piece;
     };
-    std::vector<Frame> stack{{&top, 0}};
-    while (!stack.empty()) {
-        Frame& frame = stack.back();
-        const ListHtml& list = *frame.list;
-        if (frame.piece == list.pieces.size()) {
-            stack.pop_back();
+    std::vector<Frame> stack;
+    auto writeNested = [&] {
+        while (!stack.empty()) {
+            Frame& frame = stack.back();
+            const ListHtml& list = *frame.list;
+            if (frame.piece == list.pieces.size()) {
+                stack.pop_back();
+                continue;
+            }
+            const size_t index = frame.piece++;
+            const Piece& piece = list.pieces[index];
+            if (piece.list >= 0) {
+                stack.push_back({&lists[size_t(piece.list)], 0});
+                continue;
+            }
+            std::string_view text = piece.text;
+            if (index == 0 && list.dropFirst && !text.empty())
+                text.remove_prefix(1);
+            if (index + 1 == list.pieces.size() && list.dropLast && !text.empty())
+                text.remove_suffix(1);
+            out += text;
+        }
+    };
+    size_t from = 0;
+    for (size_t j = 0; j < tags.size();) {
+        if (!tags[j].open) {
+            ++j;
             continue;
         }
-        const size_t index = frame.piece++;
-        const Piece& piece = list.pieces[index];
-        if (piece.list >= 0) {
-            stack.push_back({&lists[size_t(piece.list)], 0});
-            continue;
-        }
-        std::string_view text = piece.text;
-        if (index == 0 && list.dropFirst && !text.empty())
-            text.remove_prefix(1);
-        if (index + 1 == list.pieces.size() && list.dropLast && !text.empty())
-            text.remove_suffix(1);
-        out += text;
+        out.append(in, from, start[j] - from);
+        from = spanEnd[j];
+        stack.push_back({&lists[j], 0});
+        j = nextTag[j];
+        writeNested();
     }
+    out.append(in, from);
     return true;
 }
 

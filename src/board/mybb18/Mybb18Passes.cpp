@@ -22,6 +22,7 @@ namespace {
 
 using Ascii::HasIgnoringCase;
 using Text::Find;
+using Text::FindByte;
 using Text::Finder;
 constexpr size_t npos = std::string_view::npos;
 constexpr std::string_view Placeholder = "<mybb-code>\n";
@@ -50,7 +51,7 @@ std::string CutCode(std::string_view message, std::vector<CodeBlock>& blocks)
     out.reserve(message.size() + message.size() / 8);
     bool codeLeft = true, phpLeft = true;  // a closing tag may still follow
     size_t copied = 0;
-    for (size_t at = message.find('['); at != npos; at = message.find('[', at + 1)) {
+    for (size_t at = FindByte(message, 0, '['); at != npos; at = FindByte(message, at + 1, '[')) {
         const bool code = codeLeft && HasIgnoringCase(message, at, "[code]");
         const bool php = !code && phpLeft && HasIgnoringCase(message, at, "[php]");
         if (!code && !php)
@@ -509,7 +510,7 @@ bool NestableTag(std::string_view in, std::string& out, std::string_view name,
     const std::string open = "[" + std::string(name) + "=";
     const std::string close = "[/" + std::string(name) + "]";
     std::vector<Token> tokens;
-    for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
+    for (size_t at = FindByte(in, 0, '['); at != npos; at = FindByte(in, at + 1, '[')) {
         if (HasIgnoringCase(in, at, close)) {
             tokens.push_back({at, at + close.size(), false, {}});
         } else if (HasIgnoringCase(in, at, open)) {
@@ -642,7 +643,7 @@ bool BlockBreaks(std::string_view s, std::string& out)
                                                   "thead", "tbody", "tfoot",      "tr",   "td", "th",   "ul",
                                                   "ol",    "li",    "blockquote", "cite", "hr"};
     size_t from = 0;
-    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+    for (size_t at = FindByte(s, 0, '<'); at != npos; at = FindByte(s, at + 1, '<')) {
         size_t name = at + 1;
         if (name < s.size() && s[name] == '/')
             ++name;
@@ -682,7 +683,7 @@ bool BlockBreaks(std::string_view s, std::string& out)
 bool WellFormed(std::string_view s)
 {
     auto isName = [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '_' || c == ':'; };
-    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+    for (size_t at = FindByte(s, 0, '<'); at != npos; at = FindByte(s, at + 1, '<')) {
         size_t p = at + 1;
         const bool closing = p < s.size() && s[p] == '/';
         p += closing;

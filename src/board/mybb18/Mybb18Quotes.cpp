@@ -308,7 +308,7 @@ void QuoteNewlines(std::string_view in, std::string& out)
 {
     bbcode::ReserveFor(out, in.size());
     size_t copied = 0;
-    for (size_t at = in.find('<'); at != npos; at = in.find('<', at + 1)) {
+    for (size_t at = Text::FindByte(in, 0, '<'); at != npos; at = Text::FindByte(in, at + 1, '<')) {
         const bool cite = in.substr(at, 7) == "</cite>";
         if (!cite && in.substr(at, 13) != "</blockquote>")
             continue;

@@ -89,8 +89,12 @@ namespace {
 size_t Count(std::string_view text, std::string_view what)
 {
     size_t n = 0;
-    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
-        ++n;
+    for (size_t at = Text::FindByte(text, 0, what[0]); at != std::string_view::npos;
+         at = Text::FindByte(text, at + 1, what[0]))
+        if (text.compare(at, what.size(), what) == 0) {
+            ++n;
+            at += what.size() - 1;
+        }
     return n;
 }
 
