@@ -740,6 +740,8 @@ void Links(std::string& text, std::string& spare)
                 name = s.substr(bracket + 1, close - bracket - 1);
                 end = close + 6;
             }
+            if (copied == 0)
+                bbcode::ReserveFor(out, s.size() + s.size() / 4);
             out.append(s, copied, at - copied);
             out += Link(std::string(url), std::string(name));
             copied = end;
@@ -796,6 +798,8 @@ void Emails(std::string& text, std::string& spare)
                 name = s.substr(bracket + 1, close - bracket - 1);
                 end = close + 8;
             }
+            if (copied == 0)
+                bbcode::ReserveFor(out, s.size() + s.size() / 4);
             out.append(s, copied, at - copied);
             out += EmailHtml(email, name);
             copied = end;

@@ -349,7 +349,7 @@ bool SimpleTagsAndSigns(std::string_view in, std::string& out)
     size_t copied = 0;
     auto replace = [&](size_t at, size_t length, std::string_view with) {
         if (!changed)
-            bbcode::ReserveFor(out, in.size() + in.size() / 8);
+            bbcode::ReserveFor(out, in.size() + in.size() / 2);
         changed = true;
         out.append(in, copied, at - copied);
         out += with;

@@ -28,6 +28,8 @@ bool PlainQuotes(std::string_view in, std::string& out)
         const size_t close = Find(in, "[/quote]", at + 7);
         if (close == npos)
             break;
+        if (from == 0)
+            bbcode::ReserveFor(out, in.size() + in.size() / 4);
         out.append(in, from, at - from);
         out += "<blockquote class=\"mycode_quote\"><cite>Quote:</cite>";
         out.append(in, at + 7, close - at - 7);
@@ -287,6 +289,8 @@ bool NamedQuotes(std::string_view in, std::string& out, const Context& context, 
             }
             continue;
         }
+        if (!changed)
+            bbcode::ReserveFor(out, in.size() + in.size() / 4);
         out.append(in, from, at - from);
         out += NamedQuote(in.substr(opening.end, opening.close - opening.end), opening.name, context);
         from = opening.close + 8;

@@ -5,7 +5,7 @@
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Unicode.h"
 
-#include <algorithm>
+#include <cstring>
 #include <ctime>
 
 namespace Mybb18 {
@@ -106,11 +106,33 @@ size_t Count(std::string_view text, std::string_view what)
 // videos in the message. A refused post is still parsed and written.
 namespace {
 
-// The message as the board checks and stores it: valid UTF-8, no CR.
+// The message as the board checks and stores it: valid UTF-8 (each
+// ill-formed sequence U+FFFD), no CR. One copy: ASCII is passed over eight
+// bytes at a time, and copied in runs between CRs.
 std::string Stored(std::string_view post)
 {
-    std::string text = Unicode::MakeValid(post);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    std::string text;
+    text.reserve(post.size());
+    size_t done = 0;  // what is before this in `post` is in `text`
+    auto copyTo = [&](size_t end) {
+        while (done < end) {
+            const void* cr = std::memchr(post.data() + done, '\r', end - done);
+            const size_t stop = cr ? size_t(static_cast<const char*>(cr) - post.data()) : end;
+            text.append(post, done, stop - done);
+            done = cr ? stop + 1 : end;
+        }
+    };
+    for (size_t at = Unicode::NextNonAscii(post, 0); at < post.size(); at = Unicode::NextNonAscii(post, at)) {
+        if (const size_t length = Unicode::ValidSequenceLength(post, at)) {
+            at += length;
+            continue;
+        }
+        copyTo(at);
+        text += "\xEF\xBF\xBD";
+        at += Unicode::IllFormedLength(post, at);
+        done = at;
+    }
+    copyTo(post.size());
     return text;
 }
 
