@@ -5,7 +5,6 @@
 
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Ascii.h"
-#include "board/common/ByteScan.h"
 #include "board/common/Reserve.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
@@ -812,27 +811,6 @@ void Emails(std::string& text, std::string& spare)
     }
 }
 
-namespace {
-
-// The next ":", "." or "<" at or after `pos`, or the size: every address
-// prefix holds a ":" ("://") or a "." ("www.", "ftp.") three to five bytes
-// after its start. Eight bytes at a time; of the three flags the lowest is
-// exact, so their union's is too.
-size_t NextMark(std::string_view s, size_t pos)
-{
-    for (; pos + 8 <= s.size(); pos += 8) {
-        const uint64_t word = ByteScan::Load(s.data() + pos);
-        if (const uint64_t found =
-                ByteScan::HasByte(word, ':') | ByteScan::HasByte(word, '.') | ByteScan::HasByte(word, '<'))
-            return pos + size_t(__builtin_ctzll(found)) / 8;
-    }
-    while (pos < s.size() && s[pos] != ':' && s[pos] != '.' && s[pos] != '<')
-        ++pos;
-    return pos;
-}
-
-}  // namespace
-
 bool AutoLinks(std::string_view s, std::string& out)
 {
     size_t copied = 0;
@@ -846,7 +824,8 @@ bool AutoLinks(std::string_view s, std::string& out)
     // never lie before an earlier "<"). `next`: the first position still
     // to try.
     size_t next = 0;
-    for (size_t mark = NextMark(s, 0); mark < s.size(); mark = NextMark(s, mark + 1)) {
+    for (size_t mark = Text::FindAnyOf(s, 0, ':', '.', '<'); mark != npos;
+         mark = Text::FindAnyOf(s, mark + 1, ':', '.', '<')) {
         if (mark < next)
             continue;
         size_t at;

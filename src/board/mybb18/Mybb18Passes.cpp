@@ -22,6 +22,7 @@ namespace {
 
 using Ascii::HasIgnoringCase;
 using Text::Find;
+using Text::FindAnyOf;
 using Text::FindByte;
 using Text::Finder;
 constexpr size_t npos = std::string_view::npos;
@@ -355,7 +356,7 @@ bool SimpleTagsAndSigns(std::string_view in, std::string& out)
         out += with;
         copied = at + length;
     };
-    for (size_t at = 0; at < in.size(); ++at) {
+    for (size_t at = FindAnyOf(in, 0, '$', '(', '['); at != npos; at = FindAnyOf(in, at + 1, '$', '(', '[')) {
         const char c = in[at];
         if (c == '$') {
             replace(at, 1, "&#36;");
@@ -647,6 +648,9 @@ bool BlockBreaks(std::string_view s, std::string& out)
         size_t name = at + 1;
         if (name < s.size() && s[name] == '/')
             ++name;
+        // Only these letters start a block element's name.
+        if (name >= s.size() || std::string_view("bcdfhloptuBCDFHLOPTU").find(s[name]) == npos)
+            continue;
         bool block = false;
         for (const std::string_view b : Blocks)
             if (HasIgnoringCase(s, name, b)) {
