@@ -504,47 +504,6 @@ void PlayRounds(std::vector<Token>& tokens)
     }
 }
 
-bool NestableTag(std::string_view in, std::string& out, std::string_view name,
-                 bool (*valid)(std::string_view, std::string&), std::string_view before, std::string_view middle,
-                 std::string_view after)
-{
-    const std::string open = "[" + std::string(name) + "=";
-    const std::string close = "[/" + std::string(name) + "]";
-    std::vector<Token> tokens;
-    for (size_t at = FindByte(in, 0, '['); at != npos; at = FindByte(in, at + 1, '[')) {
-        if (HasIgnoringCase(in, at, close)) {
-            tokens.push_back({at, at + close.size(), false, {}});
-        } else if (HasIgnoringCase(in, at, open)) {
-            const size_t end = in.find(']', at + open.size());
-            std::string value;
-            if (end != npos && valid(in.substr(at + open.size(), end - at - open.size()), value))
-                tokens.push_back({at, end + 1, true, std::move(value)});
-        }
-    }
-    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.open; }))
-        return false;
-    PlayRounds(tokens);
-    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
-        return false;
-    bbcode::ReserveFor(out, in.size() + in.size() / 8);
-    size_t from = 0;
-    for (const Token& t : tokens) {
-        if (!t.done)
-            continue;
-        out.append(in, from, t.at - from);
-        if (t.open) {
-            out += before;
-            out += t.value;
-            out += middle;
-        } else {
-            out += after;
-        }
-        from = t.end;
-    }
-    out.append(in, from);
-    return true;
-}
-
 // "[a-zA-Z]*|\#?[\da-fA-F]{3}|\#?[\da-fA-F]{6}" up to the tag's "]": letters
 // only (none at all too, so "[color=]" pairs and writes "color: ;"), or one
 // colour of 3 or 6 hex digits with an optional "#".
@@ -613,6 +572,83 @@ bool ValidAlignment(std::string_view v, std::string& value)
             return true;
         }
     return false;
+}
+
+// The four nestable tags, in the board's order. Their replacements can
+// share one walk: their HTML holds no "[" and a valid value holds none
+// either, so no tag of one name is made, hidden or changed by replacing
+// those of another, and each name's rounds pair the same tags as when
+// its replacements run over the text alone.
+struct NestableKind {
+    std::string_view open, close;
+    bool (*valid)(std::string_view, std::string&);
+    std::string_view before, middle, after;
+};
+
+constexpr NestableKind NestableKinds[] = {
+    {"[color=", "[/color]", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>"},
+    {"[size=", "[/size]", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>"},
+    {"[font=", "[/font]", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>"},
+    {"[align=", "[/align]", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>"},
+};
+
+bool NestableTags(std::string_view in, std::string& out)
+{
+    constexpr size_t Kinds = std::size(NestableKinds);
+    std::array<std::vector<Token>, Kinds> tokens;
+    for (size_t at = FindByte(in, 0, '['); at != npos; at = FindByte(in, at + 1, '[')) {
+        for (size_t k = 0; k < Kinds; ++k) {
+            const NestableKind& kind = NestableKinds[k];
+            if (HasIgnoringCase(in, at, kind.close)) {
+                tokens[k].push_back({at, at + kind.close.size(), false, {}});
+                break;
+            }
+            if (HasIgnoringCase(in, at, kind.open)) {
+                const size_t end = in.find(']', at + kind.open.size());
+                std::string value;
+                if (end != npos && kind.valid(in.substr(at + kind.open.size(), end - at - kind.open.size()), value))
+                    tokens[k].push_back({at, end + 1, true, std::move(value)});
+                break;
+            }
+        }
+    }
+    // Each name's tags paired apart; the replaced ones then written in the
+    // order of the text, the lists merged as they go.
+    bool any = false;
+    for (std::vector<Token>& list : tokens)
+        if (std::any_of(list.begin(), list.end(), [](const Token& t) { return t.open; })) {
+            PlayRounds(list);
+            any = any || std::any_of(list.begin(), list.end(), [](const Token& t) { return t.done; });
+        }
+    if (!any)
+        return false;
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
+    std::array<size_t, Kinds> next{};
+    size_t from = 0;
+    while (true) {
+        size_t pick = Kinds;
+        for (size_t k = 0; k < Kinds; ++k) {
+            while (next[k] < tokens[k].size() && !tokens[k][next[k]].done)
+                ++next[k];
+            if (next[k] < tokens[k].size() && (pick == Kinds || tokens[k][next[k]].at < tokens[pick][next[pick]].at))
+                pick = k;
+        }
+        if (pick == Kinds)
+            break;
+        const Token& t = tokens[pick][next[pick]++];
+        const NestableKind& kind = NestableKinds[pick];
+        out.append(in, from, t.at - from);
+        if (t.open) {
+            out += kind.before;
+            out += t.value;
+            out += kind.middle;
+        } else {
+            out += kind.after;
+        }
+        from = t.end;
+    }
+    out.append(in, from);
+    return true;
 }
 
 // --- line breaks -----------------------------------------------------------
@@ -756,16 +792,7 @@ std::string Parse(std::string message, Context& context)
     Links(text, spare);
     Emails(text, spare);
     run(NumericSizes);
-    auto nestable = [&](std::string_view name, bool (*valid)(std::string_view, std::string&),
-                        std::string_view before, std::string_view middle, std::string_view after) {
-        run([&](std::string_view in, std::string& out) {
-            return NestableTag(in, out, name, valid, before, middle, after);
-        });
-    };
-    nestable("color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
-    nestable("size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
-    nestable("font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
-    nestable("align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
+    run(NestableTags);
     run(Lists);
     run(AutoLinks);
     run([&](std::string_view in, std::string& out) { return PutCodeBack(in, blocks, out); });
