@@ -289,6 +289,45 @@ void Smilies(std::string_view in, const std::vector<Smiley>& smilies, std::strin
         looked[static_cast<unsigned char>(c)] = true;
     bbcode::ReserveFor(out, in.size() + in.size() / 8);
     size_t copied = 0;
+    bool marksOnly = true;  // every code starts with ":", ";" or "&", as the board's own do
+    for (int c = 0; c < 256; ++c)
+        if (trie.Starts(char(c)) && c != ':' && c != ';' && c != '&')
+            marksOnly = false;
+    if (marksOnly) {
+        // Then the walk goes from one of those bytes or "[" to the next,
+        // eight bytes at a time. A protected address is found from its
+        // ":", three to five bytes after its start, and tried there before
+        // the ":" itself: no code starts on the letters between the two.
+        size_t next = 0;  // the walk has passed what is before this
+        for (size_t at = FindAnyOf(in, 0, ':', ';', '&', '['); at != npos;
+             at = FindAnyOf(in, std::max(at + 1, next), ':', ';', '&', '[')) {
+            if (at < next)
+                continue;
+            size_t n = 0;
+            if (in[at] == ':') {
+                for (const size_t back : {5, 4, 3})
+                    if (at >= next + back && (n = ProtectedLength(in, at - back))) {
+                        next = at - back + n;
+                        break;
+                    }
+            } else if (in[at] == '[') {
+                n = ProtectedLength(in, at);
+                next = at + (n ? n : 1);
+                continue;
+            }
+            if (n)
+                continue;
+            const std::string* html = nullptr;
+            if ((n = trie.Match(in, at, html))) {
+                out.append(in, copied, at - copied);
+                out += *html;
+                copied = at + n;
+            }
+            next = at + (n ? n : 1);
+        }
+        out.append(in, copied);
+        return;
+    }
     for (size_t at = 0; at < in.size();) {
         const char c = in[at];
         if (!looked[static_cast<unsigned char>(c)]) {

@@ -55,21 +55,20 @@ private:
     size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
 };
 
-// The first of the bytes `a`, `b` and `c` at or after `from`, or npos;
-// eight bytes at a time (of the three flags in a word the lowest is
-// exact, so their union's is too).
-inline size_t FindAnyOf(std::string_view s, size_t from, char a, char b, char c)
+// The first of the bytes `bytes` at or after `from`, or npos; eight bytes
+// at a time (of the flags for each byte in a word the lowest is exact, so
+// their union's is too).
+template <typename... Bytes>
+inline size_t FindAnyOf(std::string_view s, size_t from, Bytes... bytes)
 {
     size_t pos = from;
     for (; pos + 8 <= s.size(); pos += 8) {
         const uint64_t word = ByteScan::Load(s.data() + pos);
-        if (const uint64_t found = ByteScan::HasByte(word, static_cast<unsigned char>(a))
-                | ByteScan::HasByte(word, static_cast<unsigned char>(b))
-                | ByteScan::HasByte(word, static_cast<unsigned char>(c)))
+        if (const uint64_t found = (ByteScan::HasByte(word, static_cast<unsigned char>(bytes)) | ...))
             return pos + size_t(__builtin_ctzll(found)) / 8;
     }
     for (; pos < s.size(); ++pos)
-        if (s[pos] == a || s[pos] == b || s[pos] == c)
+        if (((s[pos] == bytes) || ...))
             return pos;
     return std::string_view::npos;
 }
