@@ -79,10 +79,9 @@ bool IsNumericReference(std::string_view s, size_t pos)
 void AppendEscaped(std::string& out, std::string_view s)
 {
     size_t from = 0;
-    for (size_t at = 0; at < s.size(); ++at) {
+    for (size_t at = FindAnyOf(s, 0, '&', '<', '>'); at != std::string_view::npos;
+         at = FindAnyOf(s, at + 1, '&', '<', '>')) {
         const char c = s[at];
-        if (c != '&' && c != '<' && c != '>')
-            continue;
         out.append(s, from, at - from);
         from = at + 1;
         if (c == '<')
