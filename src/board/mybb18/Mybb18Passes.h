@@ -2,7 +2,8 @@
 #pragma once
 // The MyBB 1.8 renderer's passes, in the order the board's parser makes its
 // replacements. Each pass reads the text the one before it wrote, as the
-// board's replacements do, and is one scan over it; the board's loops that
+// board's replacements do, and is one scan over it (replacements that
+// cannot see each other's work share one); the board's loops that
 // repeat a replacement until nothing changes are computed in one go where
 // the result allows it (nested colours, sizes, fonts, alignments; lists)
 // and otherwise bounded (quotes: see QuoteRounds). Qt-free.
