@@ -5,10 +5,12 @@
 
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace Mybb18::Passes {
@@ -105,9 +107,8 @@ bool ImageOpening(std::string_view in, size_t at, int form, size_t& end, std::st
     return true;
 }
 
-std::string ImageForm(std::string_view in, int form, Passes::Context& context)
+bool ImageForm(std::string_view in, int form, Passes::Context& context, std::string& out)
 {
-    std::string out;
     size_t copied = 0;
     for (size_t at = Find(in, "[img", 0); at != npos; at = Find(in, "[img", at + 1)) {
         size_t end;
@@ -135,9 +136,9 @@ std::string ImageForm(std::string_view in, int form, Passes::Context& context)
         at = copied - 1;
     }
     if (copied == 0)
-        return std::string(in);
+        return false;
     out.append(in, copied);
-    return out;
+    return true;
 }
 
 // --- videos ----------------------------------------------------------------
@@ -566,19 +567,19 @@ size_t LinkLength(std::string_view s, size_t start)
 
 }  // namespace
 
-std::string Images(std::string_view in, Context& context)
+void Images(std::string& text, std::string& spare, Context& context)
 {
-    if (Find(in, "[img", 0) == npos)
-        return std::string(in);
-    std::string text(in);
-    for (int form = 0; form < 4; ++form)
-        text = ImageForm(text, form, context);
-    return text;
+    if (Find(text, "[img", 0) == npos)
+        return;
+    for (int form = 0; form < 4; ++form) {
+        spare.clear();
+        if (ImageForm(text, form, context, spare))
+            text.swap(spare);
+    }
 }
 
-std::string Videos(std::string_view in, Context& context)
+bool Videos(std::string_view in, std::string& out, Context& context)
 {
-    std::string out;
     size_t copied = 0;
     for (size_t at = Find(in, "[video=", 0); at != npos; at = Find(in, "[video=", at + 1)) {
         size_t line = in.find('\n', at);
@@ -600,9 +601,9 @@ std::string Videos(std::string_view in, Context& context)
         at = copied - 1;
     }
     if (copied == 0)
-        return std::string(in);
+        return false;
     out.append(in, copied);
-    return out;
+    return true;
 }
 
 namespace {
@@ -686,16 +687,16 @@ std::string Link(std::string url, std::string name)
 
 }  // namespace
 
-std::string Links(std::string_view in)
+void Links(std::string& text, std::string& spare)
 {
-    if (Find(in, "[url", 0) == npos)
-        return std::string(in);
-    std::string text(in);
+    if (Find(text, "[url", 0) == npos)
+        return;
     // [url]scheme://...[/url], [url]...[/url], [url=scheme://...]text[/url], [url=...]text[/url]
     for (int form = 0; form < 4; ++form) {
         const std::string_view s = text;
         const bool named = form >= 2, scheme = form % 2 == 0;
-        std::string out;
+        std::string& out = spare;
+        out.clear();
         size_t copied = 0;
         for (size_t at = Find(s, named ? "[url=" : "[url]", 0); at != npos;
              at = Find(s, named ? "[url=" : "[url]", at + 1)) {
@@ -738,6 +739,8 @@ std::string Links(std::string_view in)
                 name = s.substr(bracket + 1, close - bracket - 1);
                 end = close + 6;
             }
+            if (copied == 0)
+                bbcode::ReserveFor(out, s.size() + s.size() / 4);
             out.append(s, copied, at - copied);
             out += Link(std::string(url), std::string(name));
             copied = end;
@@ -748,18 +751,17 @@ std::string Links(std::string_view in)
             text.swap(out);
         }
     }
-    return text;
 }
 
-std::string Emails(std::string_view in)
+void Emails(std::string& text, std::string& spare)
 {
-    if (Find(in, "[email", 0) == npos)
-        return std::string(in);
-    std::string text(in);
+    if (Find(text, "[email", 0) == npos)
+        return;
     for (int form = 0; form < 2; ++form) {
         const std::string_view s = text;
         const bool named = form == 1;
-        std::string out;
+        std::string& out = spare;
+        out.clear();
         size_t copied = 0;
         for (size_t at = Find(s, named ? "[email=" : "[email]", 0); at != npos;
              at = Find(s, named ? "[email=" : "[email]", at + 1)) {
@@ -795,6 +797,8 @@ std::string Emails(std::string_view in)
                 name = s.substr(bracket + 1, close - bracket - 1);
                 end = close + 8;
             }
+            if (copied == 0)
+                bbcode::ReserveFor(out, s.size() + s.size() / 4);
             out.append(s, copied, at - copied);
             out += EmailHtml(email, name);
             copied = end;
@@ -805,42 +809,72 @@ std::string Emails(std::string_view in)
             text.swap(out);
         }
     }
-    return text;
 }
 
-std::string AutoLinks(std::string_view in)
+bool AutoLinks(std::string_view s, std::string& out)
 {
-    const std::string text = " " + std::string(in);
-    const std::string_view s = text;
-    std::string out;
-    out.reserve(s.size() + s.size() / 8);
     size_t copied = 0;
     size_t angle = 0;  // the next "<" or ">" at or after the last query, cached
     size_t angleFrom = 1;
-    for (size_t at = 1; at < s.size(); ++at) {
-        const char c = s[at];
-        if (c == '<') {
+    // The board's pattern is tried at every position from left to right,
+    // skipping what a link or a passed-over link took. Only where a prefix
+    // starts can it match, and a prefix ends three to five bytes before a
+    // ":" or "."; so the walk goes from mark to mark and tries the
+    // positions a mark implies, in order (a prefix is letters, so these
+    // never lie before an earlier "<"). `next`: the first position still
+    // to try.
+    size_t next = 0;
+    for (size_t mark = Text::FindAnyOf(s, 0, ':', '.', '<'); mark != npos;
+         mark = Text::FindAnyOf(s, mark + 1, ':', '.', '<')) {
+        if (mark < next)
+            continue;
+        size_t at;
+        if (s[mark] == '<') {
+            next = mark + 1;
             // An existing link is passed over whole when its text holds no
             // newline (the board's ".*?" stops at one); else the addresses
             // in its text are looked at like any others.
-            if (HasIgnoringCase(s, at, "<a") && at + 2 < s.size() && Ascii::IsSpace(s[at + 2])) {
-                const size_t tagEnd = s.find('>', at);
+            if (HasIgnoringCase(s, mark, "<a") && mark + 2 < s.size() && Ascii::IsSpace(s[mark + 2])) {
+                const size_t tagEnd = s.find('>', mark);
                 const size_t close = tagEnd == npos ? npos : Find(s, "</a>", tagEnd + 1);
-                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos)
-                    at = close + 3;
+                if (close != npos && s.substr(tagEnd, close - tagEnd).find('\n') == npos) {
+                    next = close + 4;
+                    mark = close + 3;
+                }
             }
             continue;
         }
-        const char l = Ascii::Lower(c);
-        if (l != 'h' && l != 'f' && l != 'n' && l != 'i' && l != 'w')
-            continue;
-        // The character before: white space, "(", ")", "[" or ">".
-        const char b = s[at - 1];
-        bool before = b == '(' || b == ')' || b == '[' || b == '>' || Ascii::IsSpace(b);
-        if (!before && static_cast<unsigned char>(b) >= 0x80)
-            before = Unicode::IsSpaceChar(Unicode::DecodeBefore(s, at));
-        if (!before)
-            continue;
+        if (s[mark] == '.') {
+            if (mark < next + 3 || !(HasIgnoringCase(s, mark - 3, "www.") || HasIgnoringCase(s, mark - 3, "ftp.")))
+                continue;
+            at = mark - 3;
+        } else {
+            at = npos;
+            for (const size_t back : {5, 4, 3})  // "https", "http"/"news"/"ircs"/"irc6", "ftp"/"irc"
+                if (mark >= next + back && s.compare(mark, 3, "://") == 0) {
+                    const std::string_view word = s.substr(mark - back, back);
+                    for (const std::string_view scheme : {"https", "http", "news", "ircs", "irc6", "ftp", "irc"})
+                        if (scheme.size() == back && Ascii::EqualsIgnoringCase(word, scheme)) {
+                            at = mark - back;
+                            break;
+                        }
+                    if (at != npos)
+                        break;
+                }
+            if (at == npos)
+                continue;
+        }
+        next = at + 1;
+        // The character before: white space, "(", ")", "[" or ">"; the
+        // board puts a space before the text, so the start counts as one.
+        if (at > 0) {
+            const char b = s[at - 1];
+            bool before = b == '(' || b == ')' || b == '[' || b == '>' || Ascii::IsSpace(b);
+            if (!before && static_cast<unsigned char>(b) >= 0x80)
+                before = Unicode::IsSpaceChar(Unicode::DecodeBefore(s, at));
+            if (!before)
+                continue;
+        }
         size_t prefix = 0;
         for (const std::string_view p :
              {"http://", "https://", "ftp://", "news://", "irc://", "ircs://", "irc6://", "www.", "ftp."})
@@ -875,14 +909,19 @@ std::string AutoLinks(std::string_view in)
             }
         }
         const std::string url = std::string(s.substr(at, prefix)) + link;
+        if (copied == 0)
+            bbcode::ReserveFor(out, s.size() + s.size() / 8);
         out.append(s, copied, at - copied);
         out += Link(url, url);
         out += external;
         copied = end;
-        at = end - 1;
+        next = end;
+        mark = end - 1;
     }
+    if (copied == 0)
+        return false;
     out.append(s, copied);
-    return out.substr(1);
+    return true;
 }
 
 }  // namespace Mybb18::Passes

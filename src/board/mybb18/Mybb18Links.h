@@ -11,17 +11,22 @@
 
 namespace Mybb18::Passes {
 
+// Passes that take `text` and `spare` replace `text` with their result,
+// writing it into `spare` and swapping the two; the others write into
+// `out` and say whether they did (false: the text stays as it is).
+
 // [img] in its four forms (plain, with a size, aligned, both); an aligned
 // picture sets `context.clearNeeded`.
-std::string Images(std::string_view in, Context& context);
+void Images(std::string& text, std::string& spare, Context& context);
 // [video=site]address[/video] as the site's player.
-std::string Videos(std::string_view in, Context& context);
+bool Videos(std::string_view in, std::string& out, Context& context);
 // [url]address[/url] and [url=address]text[/url], with and without a
 // scheme.
-std::string Links(std::string_view in);
+void Links(std::string& text, std::string& spare);
 // [email]address[/email] and [email=address]text[/email].
-std::string Emails(std::string_view in);
-// Addresses in running text (outside links) made links.
-std::string AutoLinks(std::string_view in);
+void Emails(std::string& text, std::string& spare);
+// Addresses in running text (outside links) made links, written to `out`;
+// false (and `out` untouched) when there are none.
+bool AutoLinks(std::string_view in, std::string& out);
 
 }  // namespace Mybb18::Passes

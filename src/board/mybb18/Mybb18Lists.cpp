@@ -16,6 +16,7 @@
 
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 
 #include <algorithm>
 #include <vector>
@@ -121,11 +122,11 @@ void WriteList(std::vector<Piece> content, char type, size_t self, const std::ve
 
 }  // namespace
 
-std::string Lists(std::string_view in)
+bool Lists(std::string_view in, std::string& out)
 {
     std::vector<ListTag> tags;
     std::vector<int> open;
-    for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
+    for (size_t at = Text::FindByte(in, 0, '['); at != npos; at = Text::FindByte(in, at + 1, '[')) {
         if (HasIgnoringCase(in, at, "[/list]")) {
             if (open.empty())
                 continue;
@@ -142,7 +143,7 @@ std::string Lists(std::string_view in)
         }
     }
     if (tags.empty())
-        return std::string(in);
+        return false;
 
     // The white space before an opening tag that its pattern takes, and the
     // first tag after each list.
@@ -206,38 +207,51 @@ std::string Lists(std::string_view in)
         spanEnd[k] = after;
     }
 
-    // The pieces joined, lists inside lists through a stack rather than
-    // recursion, as they may nest very deep.
-    std::string out;
-    out.reserve(in.size() + in.size() / 2);
-    ListHtml top;
-    top.pieces = piecesOf(0, 0, in.size());
+    // The text outside lists copied as it is, each outermost list's pieces
+    // joined, lists inside lists through a stack rather than recursion, as
+    // they may nest very deep.
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     struct Frame {
         const ListHtml* list;
         size_t piece;
     };
-    std::vector<Frame> stack{{&top, 0}};
-    while (!stack.empty()) {
-        Frame& frame = stack.back();
-        const ListHtml& list = *frame.list;
-        if (frame.piece == list.pieces.size()) {
-            stack.pop_back();
+    std::vector<Frame> stack;
+    auto writeNested = [&] {
+        while (!stack.empty()) {
+            Frame& frame = stack.back();
+            const ListHtml& list = *frame.list;
+            if (frame.piece == list.pieces.size()) {
+                stack.pop_back();
+                continue;
+            }
+            const size_t index = frame.piece++;
+            const Piece& piece = list.pieces[index];
+            if (piece.list >= 0) {
+                stack.push_back({&lists[size_t(piece.list)], 0});
+                continue;
+            }
+            std::string_view text = piece.text;
+            if (index == 0 && list.dropFirst && !text.empty())
+                text.remove_prefix(1);
+            if (index + 1 == list.pieces.size() && list.dropLast && !text.empty())
+                text.remove_suffix(1);
+            out += text;
+        }
+    };
+    size_t from = 0;
+    for (size_t j = 0; j < tags.size();) {
+        if (!tags[j].open) {
+            ++j;
             continue;
         }
-        const size_t index = frame.piece++;
-        const Piece& piece = list.pieces[index];
-        if (piece.list >= 0) {
-            stack.push_back({&lists[size_t(piece.list)], 0});
-            continue;
-        }
-        std::string_view text = piece.text;
-        if (index == 0 && list.dropFirst && !text.empty())
-            text.remove_prefix(1);
-        if (index + 1 == list.pieces.size() && list.dropLast && !text.empty())
-            text.remove_suffix(1);
-        out += text;
+        out.append(in, from, start[j] - from);
+        from = spanEnd[j];
+        stack.push_back({&lists[j], 0});
+        j = nextTag[j];
+        writeNested();
     }
-    return out;
+    out.append(in, from);
+    return true;
 }
 
 }  // namespace Mybb18::Passes

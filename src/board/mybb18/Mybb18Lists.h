@@ -8,6 +8,8 @@
 
 namespace Mybb18::Passes {
 
-std::string Lists(std::string_view in);
+// The lists written into `out`; false (`out` untouched) when the text has
+// no list tags.
+bool Lists(std::string_view in, std::string& out);
 
 }  // namespace Mybb18::Passes

@@ -2,6 +2,7 @@
 #include "board/mybb18/Mybb18Passes.h"
 
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 #include "board/common/ByteScan.h"
 #include "board/mybb18/Mybb18Links.h"
 #include "board/mybb18/Mybb18Lists.h"
@@ -21,6 +22,8 @@ namespace {
 
 using Ascii::HasIgnoringCase;
 using Text::Find;
+using Text::FindAnyOf;
+using Text::FindByte;
 using Text::Finder;
 constexpr size_t npos = std::string_view::npos;
 constexpr std::string_view Placeholder = "<mybb-code>\n";
@@ -49,7 +52,7 @@ std::string CutCode(std::string_view message, std::vector<CodeBlock>& blocks)
     out.reserve(message.size() + message.size() / 8);
     bool codeLeft = true, phpLeft = true;  // a closing tag may still follow
     size_t copied = 0;
-    for (size_t at = message.find('['); at != npos; at = message.find('[', at + 1)) {
+    for (size_t at = FindByte(message, 0, '['); at != npos; at = FindByte(message, at + 1, '[')) {
         const bool code = codeLeft && HasIgnoringCase(message, at, "[code]");
         const bool php = !code && phpLeft && HasIgnoringCase(message, at, "[php]");
         if (!code && !php)
@@ -128,12 +131,11 @@ std::string CodeHtml(const CodeBlock& block)
 
 // The blocks written back into their placeholders, in order (with the
 // newline that follows a placeholder, when it is still there).
-std::string PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks)
+bool PutCodeBack(std::string_view in, const std::vector<CodeBlock>& blocks, std::string& out)
 {
     if (blocks.empty())
-        return std::string(in);
-    std::string out;
-    out.reserve(in.size() + in.size() / 4);
+        return false;
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
     size_t from = 0;
     for (const CodeBlock& block : blocks) {
         const size_t at = in.find("<mybb-code>", from);
@@ -146,14 +148,14 @@ std::string PutCodeBack(std::string_view in, const std::vector<CodeBlock>& block
             ++from;
     }
     out.append(in, from);
-    return out;
+    return true;
 }
 
 // --- /me and /slap ---------------------------------------------------------
 
-std::string MeAndSlap(std::string_view in, std::string_view command, std::string_view before, std::string_view after)
+bool MeAndSlap(std::string_view in, std::string_view command, std::string_view before, std::string_view after,
+               std::string& out)
 {
-    std::string out;
     size_t from = 0;
     for (size_t at = Find(in, command, 0); at != npos; at = Find(in, command, at + 1)) {
         if (at > 0 && in[at - 1] != '\n' && in[at - 1] != '>')
@@ -169,9 +171,9 @@ std::string MeAndSlap(std::string_view in, std::string_view command, std::string
         at = end - 1;
     }
     if (from == 0)
-        return std::string(in);
+        return false;
     out.append(in, from);
-    return out;
+    return true;
 }
 
 // --- smilies ---------------------------------------------------------------
@@ -275,16 +277,65 @@ size_t ProtectedLength(std::string_view s, size_t pos)
     return at - pos;
 }
 
-std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
+// Only bytes that may start a code or a protected stretch are looked at;
+// the text between them is copied in runs.
+void Smilies(std::string_view in, const std::vector<Smiley>& smilies, std::string& out)
 {
     const SmileyTrie trie(smilies);
-    std::string out;
-    out.reserve(in.size() + in.size() / 8);
+    std::array<bool, 256> looked{};
+    for (int c = 0; c < 256; ++c)
+        looked[size_t(c)] = trie.Starts(char(c));
+    for (const char c : {'[', 'h', 'H', 'f', 'F'})
+        looked[static_cast<unsigned char>(c)] = true;
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
+    size_t copied = 0;
+    bool marksOnly = true;  // every code starts with ":", ";" or "&", as the board's own do
+    for (int c = 0; c < 256; ++c)
+        if (trie.Starts(char(c)) && c != ':' && c != ';' && c != '&')
+            marksOnly = false;
+    if (marksOnly) {
+        // Then the walk goes from one of those bytes or "[" to the next,
+        // eight bytes at a time. A protected address is found from its
+        // ":", three to five bytes after its start, and tried there before
+        // the ":" itself: no code starts on the letters between the two.
+        size_t next = 0;  // the walk has passed what is before this
+        for (size_t at = FindAnyOf(in, 0, ':', ';', '&', '['); at != npos;
+             at = FindAnyOf(in, std::max(at + 1, next), ':', ';', '&', '[')) {
+            if (at < next)
+                continue;
+            size_t n = 0;
+            if (in[at] == ':') {
+                for (const size_t back : {5, 4, 3})
+                    if (at >= next + back && (n = ProtectedLength(in, at - back))) {
+                        next = at - back + n;
+                        break;
+                    }
+            } else if (in[at] == '[') {
+                n = ProtectedLength(in, at);
+                next = at + (n ? n : 1);
+                continue;
+            }
+            if (n)
+                continue;
+            const std::string* html = nullptr;
+            if ((n = trie.Match(in, at, html))) {
+                out.append(in, copied, at - copied);
+                out += *html;
+                copied = at + n;
+            }
+            next = at + (n ? n : 1);
+        }
+        out.append(in, copied);
+        return;
+    }
     for (size_t at = 0; at < in.size();) {
         const char c = in[at];
+        if (!looked[static_cast<unsigned char>(c)]) {
+            ++at;
+            continue;
+        }
         if (c == '[' || c == 'h' || c == 'H' || c == 'f' || c == 'F') {
             if (const size_t n = ProtectedLength(in, at)) {
-                out.append(in, at, n);
                 at += n;
                 continue;
             }
@@ -292,70 +343,109 @@ std::string Smilies(std::string_view in, const std::vector<Smiley>& smilies)
         if (trie.Starts(c)) {
             const std::string* html = nullptr;
             if (const size_t n = trie.Match(in, at, html)) {
+                out.append(in, copied, at - copied);
                 out += *html;
                 at += n;
+                copied = at;
                 continue;
             }
         }
-        out += c;
         ++at;
     }
-    return out;
-}
-
-// --- simple tags -----------------------------------------------------------
-
-// Every `from` (any case) replaced by `to`.
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
-{
-    const std::string_view in = text;
-    size_t at = Find(in, from, 0);
-    if (at == npos)
-        return;
-    std::string out;
-    out.reserve(in.size() + in.size() / 8);
-    size_t copied = 0;
-    for (; at != npos; at = Find(in, from, at + from.size())) {
-        out.append(in, copied, at - copied);
-        out += to;
-        copied = at + from.size();
-    }
     out.append(in, copied);
-    text.swap(out);
 }
 
-// "\[b\](.*?)\[/b\]" and the like: each opening tag with the first closing
-// tag after it, once over the text.
-void SimpleTag(std::string& text, std::string_view open, std::string_view close, std::string_view before,
-               std::string_view after)
+// --- simple tags ---------------------------------------------------------
+
+// The board's replacements of "$", of "\[b\](.*?)\[/b\]" and the like for
+// underline, italic and strike, of "[hr]", "(c)", "(tm)" and "(r)", made in
+// one walk. They can share it: none of them writes or removes text another
+// looks for (their HTML holds no "$", "[" or "("), and their tags cannot
+// overlap, so each finds the same matches it would find alone. Each
+// opening tag pairs with the first closing tag after it, and the next
+// opening counts only after that closing tag, as the lazy pattern
+// replaced once over the text does.
+struct SimpleTag {
+    std::string_view open, close, before, after;
+};
+
+constexpr SimpleTag SimpleTags[] = {
+    {"[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>"},
+    {"[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>"},
+    {"[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>"},
+    {"[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>"},
+};
+
+bool SimpleTagsAndSigns(std::string_view in, std::string& out)
 {
-    const std::string_view in = text;
-    std::string out;
-    size_t from = 0;
-    for (size_t at = Find(in, open, 0); at != npos; at = Find(in, open, from)) {
-        const size_t end = Find(in, close, at + open.size());
-        if (end == npos)
-            break;
-        if (out.empty())
-            out.reserve(in.size() + in.size() / 4);
-        out.append(in, from, at - from);
-        out += before;
-        out.append(in, at + open.size(), end - at - open.size());
-        out += after;
-        from = end + close.size();
+    struct Pairing {
+        Finder closes;
+        size_t close = npos;  // the closing tag of the open pair
+        bool done = false;    // an opening tag found no closing tag: no more pairs
+    };
+    std::array<Pairing, std::size(SimpleTags)> pairings{
+        {{{in, SimpleTags[0].close}}, {{in, SimpleTags[1].close}}, {{in, SimpleTags[2].close}}, {{in, SimpleTags[3].close}}}};
+    bool changed = false;
+    size_t copied = 0;
+    auto replace = [&](size_t at, size_t length, std::string_view with) {
+        if (!changed)
+            bbcode::ReserveFor(out, in.size() + in.size() / 2);
+        changed = true;
+        out.append(in, copied, at - copied);
+        out += with;
+        copied = at + length;
+    };
+    for (size_t at = FindAnyOf(in, 0, '$', '(', '['); at != npos; at = FindAnyOf(in, at + 1, '$', '(', '[')) {
+        const char c = in[at];
+        if (c == '$') {
+            replace(at, 1, "&#36;");
+        } else if (c == '(') {
+            if (HasIgnoringCase(in, at, "(c)"))
+                replace(at, 3, "&copy;");
+            else if (HasIgnoringCase(in, at, "(tm)"))
+                replace(at, 4, "&#153;");
+            else if (HasIgnoringCase(in, at, "(r)"))
+                replace(at, 3, "&reg;");
+            else
+                continue;
+            at = copied - 1;
+        } else if (c == '[') {
+            if (HasIgnoringCase(in, at, "[hr]")) {
+                replace(at, 4, "<hr class=\"mycode_hr\" />");
+                at = copied - 1;
+                continue;
+            }
+            for (size_t k = 0; k < pairings.size(); ++k) {
+                const SimpleTag& tag = SimpleTags[k];
+                Pairing& pairing = pairings[k];
+                if (at == pairing.close) {
+                    replace(at, tag.close.size(), tag.after);
+                    pairing.close = npos;
+                } else if (pairing.close == npos && !pairing.done && HasIgnoringCase(in, at, tag.open)) {
+                    pairing.close = pairing.closes(at + tag.open.size());
+                    if (pairing.close == npos) {
+                        pairing.done = true;
+                        continue;
+                    }
+                    replace(at, tag.open.size(), tag.before);
+                } else {
+                    continue;
+                }
+                at = copied - 1;
+                break;
+            }
+        }
     }
-    if (from == 0)
-        return;
-    out.append(in, from);
-    text.swap(out);
+    if (!changed)
+        return false;
+    out.append(in, copied);
+    return true;
 }
 
 // --- [size=N] --------------------------------------------------------------
 
-void NumericSizes(std::string& text)
+bool NumericSizes(std::string_view in, std::string& out)
 {
-    const std::string_view in = text;
-    std::string out;
     size_t from = 0;
     Finder closes(in, "[/size]");
     for (size_t at = Find(in, "[size=", 0); at != npos; at = Find(in, "[size=", at + 1)) {
@@ -381,9 +471,9 @@ void NumericSizes(std::string& text)
         at = from - 1;
     }
     if (from == 0)
-        return;
+        return false;
     out.append(in, from);
-    text.swap(out);
+    return true;
 }
 
 // --- nestable tags ---------------------------------------------------------
@@ -451,48 +541,6 @@ void PlayRounds(std::vector<Token>& tokens)
         }
         runs.swap(joined);
     }
-}
-
-void NestableTag(std::string& text, std::string_view name, bool (*valid)(std::string_view, std::string&),
-                 std::string_view before, std::string_view middle, std::string_view after)
-{
-    const std::string_view in = text;
-    const std::string open = "[" + std::string(name) + "=";
-    const std::string close = "[/" + std::string(name) + "]";
-    std::vector<Token> tokens;
-    for (size_t at = in.find('['); at != npos; at = in.find('[', at + 1)) {
-        if (HasIgnoringCase(in, at, close)) {
-            tokens.push_back({at, at + close.size(), false, {}});
-        } else if (HasIgnoringCase(in, at, open)) {
-            const size_t end = in.find(']', at + open.size());
-            std::string value;
-            if (end != npos && valid(in.substr(at + open.size(), end - at - open.size()), value))
-                tokens.push_back({at, end + 1, true, std::move(value)});
-        }
-    }
-    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.open; }))
-        return;
-    PlayRounds(tokens);
-    if (std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.done; }))
-        return;
-    std::string out;
-    out.reserve(in.size() + in.size() / 2);
-    size_t from = 0;
-    for (const Token& t : tokens) {
-        if (!t.done)
-            continue;
-        out.append(in, from, t.at - from);
-        if (t.open) {
-            out += before;
-            out += t.value;
-            out += middle;
-        } else {
-            out += after;
-        }
-        from = t.end;
-    }
-    out.append(in, from);
-    text.swap(out);
 }
 
 // "[a-zA-Z]*|\#?[\da-fA-F]{3}|\#?[\da-fA-F]{6}" up to the tag's "]": letters
@@ -565,31 +613,119 @@ bool ValidAlignment(std::string_view v, std::string& value)
     return false;
 }
 
+// The four nestable tags, in the board's order. Their replacements can
+// share one walk: their HTML holds no "[" and a valid value holds none
+// either, so no tag of one name is made, hidden or changed by replacing
+// those of another, and each name's rounds pair the same tags as when
+// its replacements run over the text alone.
+struct NestableKind {
+    std::string_view open, close;
+    bool (*valid)(std::string_view, std::string&);
+    std::string_view before, middle, after;
+};
+
+constexpr NestableKind NestableKinds[] = {
+    {"[color=", "[/color]", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>"},
+    {"[size=", "[/size]", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>"},
+    {"[font=", "[/font]", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>"},
+    {"[align=", "[/align]", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>"},
+};
+
+bool NestableTags(std::string_view in, std::string& out)
+{
+    constexpr size_t Kinds = std::size(NestableKinds);
+    std::array<std::vector<Token>, Kinds> tokens;
+    for (size_t at = FindByte(in, 0, '['); at != npos; at = FindByte(in, at + 1, '[')) {
+        for (size_t k = 0; k < Kinds; ++k) {
+            const NestableKind& kind = NestableKinds[k];
+            if (HasIgnoringCase(in, at, kind.close)) {
+                tokens[k].push_back({at, at + kind.close.size(), false, {}});
+                break;
+            }
+            if (HasIgnoringCase(in, at, kind.open)) {
+                const size_t end = in.find(']', at + kind.open.size());
+                std::string value;
+                if (end != npos && kind.valid(in.substr(at + kind.open.size(), end - at - kind.open.size()), value))
+                    tokens[k].push_back({at, end + 1, true, std::move(value)});
+                break;
+            }
+        }
+    }
+    // Each name's tags paired apart; the replaced ones then written in the
+    // order of the text, the lists merged as they go.
+    bool any = false;
+    for (std::vector<Token>& list : tokens)
+        if (std::any_of(list.begin(), list.end(), [](const Token& t) { return t.open; })) {
+            PlayRounds(list);
+            any = any || std::any_of(list.begin(), list.end(), [](const Token& t) { return t.done; });
+        }
+    if (!any)
+        return false;
+    bbcode::ReserveFor(out, in.size() + in.size() / 8);
+    std::array<size_t, Kinds> next{};
+    size_t from = 0;
+    while (true) {
+        size_t pick = Kinds;
+        for (size_t k = 0; k < Kinds; ++k) {
+            while (next[k] < tokens[k].size() && !tokens[k][next[k]].done)
+                ++next[k];
+            if (next[k] < tokens[k].size() && (pick == Kinds || tokens[k][next[k]].at < tokens[pick][next[pick]].at))
+                pick = k;
+        }
+        if (pick == Kinds)
+            break;
+        const Token& t = tokens[pick][next[pick]++];
+        const NestableKind& kind = NestableKinds[pick];
+        out.append(in, from, t.at - from);
+        if (t.open) {
+            out += kind.before;
+            out += t.value;
+            out += kind.middle;
+        } else {
+            out += kind.after;
+        }
+        from = t.end;
+    }
+    out.append(in, from);
+    return true;
+}
+
 // --- line breaks -----------------------------------------------------------
 
-// nl2br, then a break right after a block element's tag taken away (the
+// After nl2br, a break right after a block element's tag taken away (the
 // board's "(</?(?:html|head|body|div|p|form|table|thead|tbody|tfoot|tr|td|
 // th|ul|ol|li|div|p|blockquote|cite|hr)[^>]*>)\s*<br />").
-std::string LineBreaks(std::string_view in)
+// nl2br: "<br />" before every newline.
+bool NewlineBreaks(std::string_view in, std::string& out)
+{
+    size_t copied = 0;
+    for (size_t at = ByteScan::Find(in.data(), in.size(), 0, '\n'); at < in.size();
+         at = ByteScan::Find(in.data(), in.size(), at + 1, '\n')) {
+        if (copied == 0)
+            bbcode::ReserveFor(out, in.size() + in.size() / 8);
+        out.append(in, copied, at - copied);
+        out += "<br />";
+        copied = at;
+    }
+    if (copied == 0)
+        return false;
+    out.append(in, copied);
+    return true;
+}
+
+bool BlockBreaks(std::string_view s, std::string& out)
 {
     static constexpr std::string_view Blocks[] = {"html",  "head",  "body",       "div",  "p",  "form", "table",
                                                   "thead", "tbody", "tfoot",      "tr",   "td", "th",   "ul",
                                                   "ol",    "li",    "blockquote", "cite", "hr"};
-    std::string withBreaks;
-    withBreaks.reserve(in.size() + in.size() / 4);
-    for (const char c : in) {
-        if (c == '\n')
-            withBreaks += "<br />";
-        withBreaks += c;
-    }
-    const std::string_view s = withBreaks;
-    std::string out;
-    out.reserve(s.size());
     size_t from = 0;
-    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+    for (size_t at = FindByte(s, 0, '<'); at != npos; at = FindByte(s, at + 1, '<')) {
         size_t name = at + 1;
         if (name < s.size() && s[name] == '/')
             ++name;
+        // Only these letters start a block element's name.
+        if (name >= s.size() || std::string_view("bcdfhloptuBCDFHLOPTU").find(s[name]) == npos)
+            continue;
         bool block = false;
         for (const std::string_view b : Blocks)
             if (HasIgnoringCase(s, name, b)) {
@@ -608,12 +744,16 @@ std::string LineBreaks(std::string_view in)
             at = close;
             continue;
         }
+        if (from == 0)
+            bbcode::ReserveFor(out, s.size());
         out.append(s, from, close + 1 - from);
         from = next + 6;
         at = from - 1;
     }
+    if (from == 0)
+        return false;
     out.append(s, from);
-    return out;
+    return true;
 }
 
 // Whether every "<" starts a tag an XML reader accepts: a name, attributes
@@ -622,7 +762,7 @@ std::string LineBreaks(std::string_view in)
 bool WellFormed(std::string_view s)
 {
     auto isName = [](char c) { return Ascii::IsAlnum(c) || c == '-' || c == '_' || c == ':'; };
-    for (size_t at = s.find('<'); at != npos; at = s.find('<', at + 1)) {
+    for (size_t at = FindByte(s, 0, '<'); at != npos; at = FindByte(s, at + 1, '<')) {
         size_t p = at + 1;
         const bool closing = p < s.size() && s[p] == '/';
         p += closing;
@@ -658,49 +798,45 @@ bool WellFormed(std::string_view s)
 
 }  // namespace
 
-std::string Parse(std::string_view message, Context& context)
+std::string Parse(std::string message, Context& context)
 {
     std::vector<CodeBlock> blocks;
     std::string text = CutCode(message, blocks);
+    // Each pass below that writes a new text writes it into `spare` (the
+    // message's old buffer), which then changes places with `text`: two
+    // buffers serve all the passes.
+    std::string spare = std::move(message);
+    auto run = [&](auto&& pass) {
+        spare.clear();
+        if (pass(std::string_view(text), spare))
+            text.swap(spare);
+    };
     if (!context.options.userName.empty()) {
         const std::string name = Text::SpecialChars(context.options.userName);
-        text = MeAndSlap(text, "/me ", "<span style=\"color: red;\" class=\"mycode_me\">* " + name + " ", "</span>");
-        text = MeAndSlap(text, "/slap ", "<span style=\"color: red;\" class=\"mycode_slap\">* " + name + " slaps ",
-                         " around a bit with a large trout.</span>");
+        const std::string me = "<span style=\"color: red;\" class=\"mycode_me\">* " + name + " ";
+        const std::string slap = "<span style=\"color: red;\" class=\"mycode_slap\">* " + name + " slaps ";
+        run([&](std::string_view in, std::string& out) { return MeAndSlap(in, "/me ", me, "</span>", out); });
+        run([&](std::string_view in, std::string& out) {
+            return MeAndSlap(in, "/slap ", slap, " around a bit with a large trout.</span>", out);
+        });
     }
-    text = Smilies(text, context.smilies);
-    text = Quotes(std::move(text), context);
-    // The passes below whose tags the text does not hold are not run: each
-    // would copy the text unchanged.
-    auto holds = [&](std::string_view what) { return Find(text, what, 0) != npos; };
-    if (holds("[img"))
-        text = Images(text, context);
-    if (holds("[video="))
-        text = Videos(text, context);
-    ReplaceAll(text, "$", "&#36;");
-    SimpleTag(text, "[b]", "[/b]", "<span style=\"font-weight: bold;\" class=\"mycode_b\">", "</span>");
-    SimpleTag(text, "[u]", "[/u]", "<span style=\"text-decoration: underline;\" class=\"mycode_u\">", "</span>");
-    SimpleTag(text, "[i]", "[/i]", "<span style=\"font-style: italic;\" class=\"mycode_i\">", "</span>");
-    SimpleTag(text, "[s]", "[/s]", "<span style=\"text-decoration: line-through;\" class=\"mycode_s\">", "</span>");
-    ReplaceAll(text, "[hr]", "<hr class=\"mycode_hr\" />");
-    ReplaceAll(text, "(c)", "&copy;");
-    ReplaceAll(text, "(tm)", "&#153;");
-    ReplaceAll(text, "(r)", "&reg;");
-    if (holds("[url"))
-        text = Links(text);
-    if (holds("[email"))
-        text = Emails(text);
-    NumericSizes(text);
-    NestableTag(text, "color", ValidColour, "<span style=\"color: ", ";\" class=\"mycode_color\">", "</span>");
-    NestableTag(text, "size", ValidSizeName, "<span style=\"font-size: ", ";\" class=\"mycode_size\">", "</span>");
-    NestableTag(text, "font", ValidFont, "<span style=\"font-family: ", ";\" class=\"mycode_font\">", "</span>");
-    NestableTag(text, "align", ValidAlignment, "<div style=\"text-align: ", ";\" class=\"mycode_align\">", "</div>");
-    if (holds("[list"))
-        text = Lists(text);
-    text = AutoLinks(text);
-    if (!blocks.empty())
-        text = PutCodeBack(text, blocks);
-    text = LineBreaks(text);
+    run([&](std::string_view in, std::string& out) {
+        Smilies(in, context.smilies, out);
+        return true;
+    });
+    Quotes(text, spare, context);
+    Images(text, spare, context);
+    run([&](std::string_view in, std::string& out) { return Videos(in, out, context); });
+    run(SimpleTagsAndSigns);
+    Links(text, spare);
+    Emails(text, spare);
+    run(NumericSizes);
+    run(NestableTags);
+    run(Lists);
+    run(AutoLinks);
+    run([&](std::string_view in, std::string& out) { return PutCodeBack(in, blocks, out); });
+    run(NewlineBreaks);
+    run(BlockBreaks);
     if (context.clearNeeded)
         text += "<br class=\"clear\" />";
     // The board checks its output is well-formed and shows nothing when it

@@ -2,7 +2,8 @@
 #pragma once
 // The MyBB 1.8 renderer's passes, in the order the board's parser makes its
 // replacements. Each pass reads the text the one before it wrote, as the
-// board's replacements do, and is one scan over it; the board's loops that
+// board's replacements do, and is one scan over it (replacements that
+// cannot see each other's work share one); the board's loops that
 // repeat a replacement until nothing changes are computed in one go where
 // the result allows it (nested colours, sizes, fonts, alignments; lists)
 // and otherwise bounded (quotes: see QuoteRounds). Qt-free.
@@ -36,7 +37,7 @@ struct CodeBlock {
 inline constexpr int QuoteRounds = 64;
 
 // The whole parse of a message (newlines as LF, trimmed) into the post's
-// HTML.
-std::string Parse(std::string_view message, Context& context);
+// HTML. The message's buffer is reused for the passes' work.
+std::string Parse(std::string message, Context& context);
 
 }  // namespace Mybb18::Passes

@@ -5,6 +5,7 @@
 #include "board/mybb18/Mybb18Quotes.h"
 
 #include "board/common/Ascii.h"
+#include "board/common/Reserve.h"
 #include "board/mybb18/Mybb18Text.h"
 
 #include <array>
@@ -19,16 +20,16 @@ using Text::Finder;
 constexpr size_t npos = std::string_view::npos;
 
 // One round of "\[quote\](.*?)\[/quote\]\n?": each opening tag with the
-// first closing tag after it.
-bool PlainQuotes(std::string& text)
+// first closing tag after it, written into `out`; false when none.
+bool PlainQuotes(std::string_view in, std::string& out)
 {
-    const std::string_view in = text;
-    std::string out;
     size_t from = 0;
     for (size_t at = Find(in, "[quote]", 0); at != npos;) {
         const size_t close = Find(in, "[/quote]", at + 7);
         if (close == npos)
             break;
+        if (from == 0)
+            bbcode::ReserveFor(out, in.size() + in.size() / 4);
         out.append(in, from, at - from);
         out += "<blockquote class=\"mycode_quote\"><cite>Quote:</cite>";
         out.append(in, at + 7, close - at - 7);
@@ -41,7 +42,6 @@ bool PlainQuotes(std::string& text)
     if (from == 0)
         return false;
     out.append(in, from);
-    text.swap(out);
     return true;
 }
 
@@ -271,14 +271,13 @@ double FailedQuoteSteps(std::string_view rest, bool bracketAfter)
     return steps;
 }
 
-// One round of the named pattern; false when nothing changed. `overrun`:
-// an opening tag that fails cost the search more than the limit.
-bool NamedQuotes(std::string& text, const Context& context, bool& overrun)
+// One round of the named pattern, written into `out`; false when nothing
+// changed. `overrun`: an opening tag that fails cost the search more than
+// the limit.
+bool NamedQuotes(std::string_view in, std::string& out, const Context& context, bool& overrun)
 {
-    const std::string_view in = text;
     NamedQuoteScanner scanner(in);
     const size_t lastBracket = in.rfind(']');
-    std::string out;
     size_t from = 0;
     bool changed = false;
     for (size_t at = Find(in, "[quote=", 0); at != npos; at = Find(in, "[quote=", at + 1)) {
@@ -290,6 +289,8 @@ bool NamedQuotes(std::string& text, const Context& context, bool& overrun)
             }
             continue;
         }
+        if (!changed)
+            bbcode::ReserveFor(out, in.size() + in.size() / 4);
         out.append(in, from, at - from);
         out += NamedQuote(in.substr(opening.end, opening.close - opening.end), opening.name, context);
         from = opening.close + 8;
@@ -301,59 +302,69 @@ bool NamedQuotes(std::string& text, const Context& context, bool& overrun)
     if (!changed)
         return false;
     out.append(in, from);
-    text.swap(out);
     return true;
 }
 
 // Newlines around "</cite>" and before "</blockquote>" dropped; "</cite>"
-// followed by a break the later clean-up takes away again.
-std::string QuoteNewlines(std::string_view in)
+// followed by a break the later clean-up takes away again. The text between
+// one "<" and the next is copied whole.
+void QuoteNewlines(std::string_view in, std::string& out)
 {
-    std::string out;
-    out.reserve(in.size());
-    for (size_t at = 0; at < in.size(); ++at) {
-        if (in[at] == '<' && in.substr(at, 7) == "</cite>") {
-            while (!out.empty() && out.back() == '\n')
-                out.pop_back();
+    bbcode::ReserveFor(out, in.size());
+    size_t copied = 0;
+    for (size_t at = Text::FindByte(in, 0, '<'); at != npos; at = Text::FindByte(in, at + 1, '<')) {
+        const bool cite = in.substr(at, 7) == "</cite>";
+        if (!cite && in.substr(at, 13) != "</blockquote>")
+            continue;
+        out.append(in, copied, at - copied);
+        while (!out.empty() && out.back() == '\n')
+            out.pop_back();
+        if (cite) {
             out += "</cite><br />";
             at += 7;
             while (at < in.size() && in[at] == '\n')
                 ++at;
-            --at;
-        } else if (in[at] == '<' && in.substr(at, 13) == "</blockquote>") {
-            while (!out.empty() && out.back() == '\n')
-                out.pop_back();
-            out += "</blockquote>";
-            at += 12;
         } else {
-            out += in[at];
+            out += "</blockquote>";
+            at += 13;
         }
+        copied = at;
+        --at;
     }
-    return out;
+    out.append(in, copied);
 }
 
 }  // namespace
 
-std::string Quotes(std::string text, const Context& context)
+void Quotes(std::string& text, std::string& spare, const Context& context)
 {
     if (Find(text, "[quote", 0) == npos)
-        return text;
+        return;
+    // A round reads `text` and keeps it until the round is known to stand;
+    // its result is in `spare`, or in `third` when both patterns changed
+    // the text.
+    std::string third;
     for (int round = 0; round < QuoteRounds; ++round) {
-        std::string previous = text;
         bool overrun = false;
-        const bool plain = PlainQuotes(text);
-        const bool named = NamedQuotes(text, context, overrun);
+        spare.clear();
+        const bool plain = PlainQuotes(text, spare);
+        std::string& named = plain ? third : spare;
+        if (plain)
+            third.clear();
+        const bool namedChanged = NamedQuotes(plain ? spare : text, named, context, overrun);
+        if (!plain && !namedChanged)
+            break;
+        std::string& result = namedChanged ? named : spare;
         // A round that leaves nothing (PHP's falsy "" or "0": empty quotes
         // were all there was, or the search overran) is taken back, and
         // the rounds stop.
-        if (overrun || text.empty() || text == "0") {
-            text.swap(previous);
+        if (overrun || result.empty() || result == "0")
             break;
-        }
-        if (!plain && !named)
-            break;
+        text.swap(result);
     }
-    return QuoteNewlines(text);
+    spare.clear();
+    QuoteNewlines(text, spare);
+    text.swap(spare);
 }
 
 }  // namespace Mybb18::Passes

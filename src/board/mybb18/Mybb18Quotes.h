@@ -12,6 +12,6 @@ namespace Mybb18::Passes {
 // with their closing tags as blockquotes, inner ones first, until a round
 // changes nothing (at most QuoteRounds), then the newlines around the
 // quote's title and end tidied as the board tidies them.
-std::string Quotes(std::string text, const Context& context);
+void Quotes(std::string& text, std::string& spare, const Context& context);
 
 }  // namespace Mybb18::Passes

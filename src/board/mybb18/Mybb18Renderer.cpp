@@ -5,6 +5,7 @@
 #include "board/mybb18/Mybb18Text.h"
 #include "board/common/Unicode.h"
 
+#include <cstring>
 #include <ctime>
 
 namespace Mybb18 {
@@ -88,8 +89,12 @@ namespace {
 size_t Count(std::string_view text, std::string_view what)
 {
     size_t n = 0;
-    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
-        ++n;
+    for (size_t at = Text::FindByte(text, 0, what[0]); at != std::string_view::npos;
+         at = Text::FindByte(text, at + 1, what[0]))
+        if (text.compare(at, what.size(), what) == 0) {
+            ++n;
+            at += what.size() - 1;
+        }
     return n;
 }
 
@@ -101,15 +106,33 @@ size_t Count(std::string_view text, std::string_view what)
 // videos in the message. A refused post is still parsed and written.
 namespace {
 
-// The message as the board checks and stores it: valid UTF-8, no CR.
+// The message as the board checks and stores it: valid UTF-8 (each
+// ill-formed sequence U+FFFD), no CR. One copy: ASCII is passed over eight
+// bytes at a time, and copied in runs between CRs.
 std::string Stored(std::string_view post)
 {
-    std::string valid = Unicode::MakeValid(post);
     std::string text;
-    text.reserve(valid.size());
-    for (const char c : valid)
-        if (c != '\r')
-            text += c;
+    text.reserve(post.size());
+    size_t done = 0;  // what is before this in `post` is in `text`
+    auto copyTo = [&](size_t end) {
+        while (done < end) {
+            const void* cr = std::memchr(post.data() + done, '\r', end - done);
+            const size_t stop = cr ? size_t(static_cast<const char*>(cr) - post.data()) : end;
+            text.append(post, done, stop - done);
+            done = cr ? stop + 1 : end;
+        }
+    };
+    for (size_t at = Unicode::NextNonAscii(post, 0); at < post.size(); at = Unicode::NextNonAscii(post, at)) {
+        if (const size_t length = Unicode::ValidSequenceLength(post, at)) {
+            at += length;
+            continue;
+        }
+        copyTo(at);
+        text += "\xEF\xBF\xBD";
+        at += Unicode::IllFormedLength(post, at);
+        done = at;
+    }
+    copyTo(post.size());
     return text;
 }
 
@@ -120,25 +143,30 @@ size_t CountBytes(std::string_view post) { return Text::TrimBlank(Stored(post)).
 Result Render(std::string_view post, const Options& options)
 {
     static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
-    const std::string text = Stored(post);
-    const std::string_view message = Text::TrimBlank(text);
+    // The message is trimmed in place, so that the parse can take its
+    // buffer once it has read it.
+    std::string message = Stored(post);
+    const std::string_view trimmed = Text::TrimBlank(message);
+    const size_t lead = size_t(trimmed.data() - message.data());
+    message.resize(lead + trimmed.size());
+    message.erase(0, lead);
 
     Passes::Context context{options, options.smilies ? *options.smilies : defaultSmilies,
                             options.now ? options.now : int64_t(std::time(nullptr))};
     Result result;
-    result.html = Passes::Parse(message, context);
     result.bytes = message.size();
-    result.images = Count(result.html, "<img");
     result.videos = Count(message, "[video=");
+    const size_t characters = Text::BoardLength(message);
+    result.html = Passes::Parse(std::move(message), context);
+    result.images = Count(result.html, "<img");
 
     const Limits& limits = options.limits;
-    const size_t characters = Text::BoardLength(message);
     if (characters == 0)
         result.errors.push_back("The message is missing. Please enter a message.");
-    else if (limits.maxBytes && message.size() > limits.maxBytes)
+    else if (limits.maxBytes && result.bytes > limits.maxBytes)
         result.errors.push_back("The message is too long. Please enter a message shorter than "
                                 + std::to_string(limits.maxBytes) + " characters (currently "
-                                + std::to_string(message.size()) + ").");
+                                + std::to_string(result.bytes) + ").");
     else if (characters < limits.minChars)
         result.errors.push_back("The message is too short. Please enter a message longer than "
                                 + std::to_string(limits.minChars) + " characters.");

@@ -14,8 +14,7 @@ namespace Mybb18::Text {
 
 size_t Find(std::string_view s, std::string_view lower, size_t from)
 {
-    for (size_t at = ByteScan::Find(s.data(), s.size(), from, lower[0]); at < s.size();
-         at = ByteScan::Find(s.data(), s.size(), at + 1, lower[0]))
+    for (size_t at = FindByte(s, from, lower[0]); at != std::string_view::npos; at = FindByte(s, at + 1, lower[0]))
         if (Ascii::HasIgnoringCase(s, at, lower))
             return at;
     return std::string_view::npos;
@@ -80,10 +79,9 @@ bool IsNumericReference(std::string_view s, size_t pos)
 void AppendEscaped(std::string& out, std::string_view s)
 {
     size_t from = 0;
-    for (size_t at = 0; at < s.size(); ++at) {
+    for (size_t at = FindAnyOf(s, 0, '&', '<', '>'); at != std::string_view::npos;
+         at = FindAnyOf(s, at + 1, '&', '<', '>')) {
         const char c = s[at];
-        if (c != '&' && c != '<' && c != '>')
-            continue;
         out.append(s, from, at - from);
         from = at + 1;
         if (c == '<')
@@ -205,26 +203,59 @@ std::string DecodeEntities(std::string_view s)
 
 size_t BoardLength(std::string_view s)
 {
-    // Numeric references count one character each, the two direction
-    // overrides none; the rest is copied in runs between them.
-    constexpr std::string_view Marks = "&\xE2";
-    std::string counted;
-    counted.reserve(s.size());
-    size_t from = 0;
-    for (size_t at = s.find_first_of(Marks); at != std::string_view::npos; at = s.find_first_of(Marks, at)) {
-        if (IsNumericReference(s, at)) {
-            counted.append(s.substr(from, at - from));
-            counted += '-';
-            at = from = s.find(';', at) + 1;
-        } else if (s.compare(at, 3, "\u202E") == 0 || s.compare(at, 3, "\u202D") == 0) {
-            counted.append(s.substr(from, at - from));
-            at = from = at + 3;
+    // Counted without writing the text the board counts: all code points,
+    // less all but one for each numeric reference and all of each direction
+    // override, less the white space trim() would take from the ends of
+    // that text (which the overrides do not interrupt, and a reference
+    // does).
+    auto isOverride = [&](size_t at) { return s.compare(at, 3, "\u202E") == 0 || s.compare(at, 3, "\u202D") == 0; };
+    size_t first = 0, lead = 0;
+    while (first < s.size()) {
+        if (Ascii::IsPhpTrimmed(s[first])) {
+            ++lead;
+            ++first;
+        } else if (isOverride(first)) {
+            first += 3;
         } else {
-            ++at;
+            break;
         }
     }
-    counted.append(s.substr(from));
-    return Length(Ascii::TrimPhp(counted));
+    if (first == s.size())
+        return 0;
+    size_t last = s.size(), trail = 0;
+    while (true) {
+        if (Ascii::IsPhpTrimmed(s[last - 1])) {
+            ++trail;
+            --last;
+        } else if (last >= 3 && isOverride(last - 3)) {
+            last -= 3;
+        } else {
+            break;
+        }
+    }
+    size_t count = Length(s);
+    for (size_t at = 0; at < s.size(); ++at) {
+        // Eight bytes at a time to the next "&" or override's first byte.
+        while (at + 8 <= s.size()) {
+            const uint64_t word = ByteScan::Load(s.data() + at);
+            if (const uint64_t found = ByteScan::HasByte(word, '&') | ByteScan::HasByte(word, 0xE2)) {
+                at += size_t(__builtin_ctzll(found)) / 8;
+                break;
+            }
+            at += 8;
+        }
+        if (at >= s.size())
+            break;
+        if (IsNumericReference(s, at)) {
+            const size_t end = s.find(';', at);
+            count -= end - at;
+            at = end;
+        } else if (isOverride(at)) {
+            --count;
+            at += 2;
+        }
+    }
+    return count - lead - trail;
 }
 
 std::string CutDecoded(std::string_view s, size_t length)

@@ -5,12 +5,31 @@
 // cuts, trimming, integer reading, dates (ASCII classes, case and PHP's
 // trim() are in board/common/Ascii.h). Text is valid UTF-8. Qt-free.
 
+#include "board/common/ByteScan.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace Mybb18::Text {
+
+// The first `byte` at or after `from`, or npos. The bytes the passes look
+// for ("[", "<") are frequent, so up to 64 bytes are read inline, eight at
+// a time, before memchr is called: a call for each would cost more than
+// the search.
+inline size_t FindByte(std::string_view s, size_t from, char byte)
+{
+    size_t pos = from;
+    for (int k = 0; k < 8 && pos + 8 <= s.size(); ++k, pos += 8)
+        if (const uint64_t found = ByteScan::HasByte(ByteScan::Load(s.data() + pos), static_cast<unsigned char>(byte)))
+            return pos + size_t(__builtin_ctzll(found)) / 8;
+    if (pos >= s.size())
+        return std::string_view::npos;
+    const void* at = std::memchr(s.data() + pos, byte, s.size() - pos);
+    return at ? size_t(static_cast<const char*>(at) - s.data()) : std::string_view::npos;
+}
 
 // The first position at or after `from` where `lower` (which starts with a
 // character that is not a letter) is found in any case, or npos.
@@ -35,6 +54,24 @@ private:
     std::string_view m_text, m_lower;
     size_t m_from = 1, m_at = 0;  // the answer for queries in [m_from, m_at]; empty at first
 };
+
+// The first of the bytes `bytes` at or after `from`, or npos; eight bytes
+// at a time (of the flags for each byte in a word the lowest is exact, so
+// their union's is too).
+template <typename... Bytes>
+inline size_t FindAnyOf(std::string_view s, size_t from, Bytes... bytes)
+{
+    size_t pos = from;
+    for (; pos + 8 <= s.size(); pos += 8) {
+        const uint64_t word = ByteScan::Load(s.data() + pos);
+        if (const uint64_t found = (ByteScan::HasByte(word, static_cast<unsigned char>(bytes)) | ...))
+            return pos + size_t(__builtin_ctzll(found)) / 8;
+    }
+    for (; pos < s.size(); ++pos)
+        if (((s[pos] == bytes) || ...))
+            return pos;
+    return std::string_view::npos;
+}
 
 // Code points in `s`, and the board's multi-byte cut (negative start:
 // from the end; length < 0: to the end).

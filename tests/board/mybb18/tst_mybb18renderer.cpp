@@ -82,6 +82,8 @@ private slots:
         QFETCH(QJsonObject, c);
         CheckCase(c);
     }
+    void customSmilies_data();
+    void customSmilies();
     void generatedPosts_data() { AddCasesOf("generated-posts.jsonl"); }
     void generatedPosts();
     void pathologicalInputs_data();
@@ -126,6 +128,36 @@ std::string WithCrlf(const std::string& post)
 }
 
 }  // namespace
+
+// A board's own smilies whose codes start with letters and digits, so the
+// smilies pass cannot jump between ":", ";" and "&" and must look at
+// every byte that may start a code or an address. Expected HTML from the
+// renderer before that pass learnt to jump.
+void tst_Mybb18Renderer::customSmilies_data()
+{
+    QTest::addColumn<QString>("post");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("codes on letters and digits, an address keeps its own") << QString("hi 8) http://a.b/hi 8):) hi")
+                     << QString("<img src=\"h.png\" alt=\"Hi\" title=\"Hi\" class=\"smilie smilie_2\" /> <img src=\"c.png\" alt=\"Cool\" title=\"Cool\" class=\"smilie smilie_1\" /> <a href=\"http://a.b/hi\" target=\"_blank\" rel=\"noopener\" class=\"mycode_url\">http://a.b/hi</a> <img src=\"c.png\" alt=\"Cool\" title=\"Cool\" class=\"smilie smilie_1\" /><img src=\"s.png\" alt=\"Smile\" title=\"Smile\" class=\"smilie smilie_4\" /> <img src=\"h.png\" alt=\"Hi\" title=\"Hi\" class=\"smilie smilie_2\" />");
+    QTest::newRow("a protected address starting after a letter that starts no code") << QString("hhttp://x/hi ht")
+                     << QString("hhttp://x/hi <img src=\"t.png\" alt=\"Ht\" title=\"Ht\" class=\"smilie smilie_3\" />");
+    QTest::newRow("codes inside a link's text and a quote, not in its name") << QString("[url=hi]hi[/url] hi [quote=hi]8)[/quote]")
+                     << QString("<a href=\"http://hi\" target=\"_blank\" rel=\"noopener\" class=\"mycode_url\"><img src=\"h.png\" alt=\"Hi\" title=\"Hi\" class=\"smilie smilie_2\" /></a> <img src=\"h.png\" alt=\"Hi\" title=\"Hi\" class=\"smilie smilie_2\" /> <blockquote class=\"mycode_quote\"><cite>hi Wrote:</cite><img src=\"c.png\" alt=\"Cool\" title=\"Cool\" class=\"smilie smilie_1\" /></blockquote>");
+    QTest::newRow("ftp addresses protected up to white space, a code after one") << QString("ftp://hi.ht/8) ftps://x hit")
+                     << QString("<a href=\"ftp://hi.ht/8\" target=\"_blank\" rel=\"noopener\" class=\"mycode_url\">ftp://hi.ht/8</a>) ftps://x <img src=\"h.png\" alt=\"Hi\" title=\"Hi\" class=\"smilie smilie_2\" />t");
+}
+
+void tst_Mybb18Renderer::customSmilies()
+{
+    QFETCH(QString, post);
+    QFETCH(QString, html);
+    const std::vector<Mybb18::Smiley> smilies = {
+        {"8)", "Cool", "c.png", 1}, {"hi", "Hi", "h.png", 2}, {"ht", "Ht", "t.png", 3}, {":)", "Smile", "s.png", 4}};
+    Mybb18::Options options;
+    options.smilies = &smilies;
+    options.now = 1765000000;
+    QCOMPARE(QString::fromStdString(Mybb18::Render(post.toStdString(), options).html), html);
+}
 
 void tst_Mybb18Renderer::generatedPosts()
 {
