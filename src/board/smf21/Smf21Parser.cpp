@@ -5,6 +5,7 @@
 #include "board/smf21/Smf21Php.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -934,11 +935,15 @@ private:
 };
 
 // The smilies of one piece of text between tags.
+// `starts` marks the bytes some code begins with: other places are passed
+// over at the cost of one look-up.
 void AppendSmilies(std::string& out, std::string_view text, const std::vector<Smiley>& smilies,
-                   const std::vector<std::string>& codes, const std::vector<size_t>& order)
+                   const std::vector<std::string>& codes, const std::vector<size_t>& order, const bool (&starts)[256])
 {
     size_t at = 0;
     for (size_t i = 0; i < text.size(); ++i) {
+        if (!starts[static_cast<unsigned char>(text[i])])
+            continue;
         if (i > 0) {
             const char b = text[i - 1];
             const bool ok = b == '>' || b == ':' || b == '?' || b == '.' || b == '[' || b == ']' || b == '(' || b == ')'
@@ -1005,24 +1010,39 @@ std::string Parser::Finish() const
         }
         std::stable_sort(order.begin(), order.end(),
                          [&](size_t a, size_t b) { return codes[a].size() > codes[b].size(); });
+        bool starts[256] = {};
+        for (const std::string& code : codes) {
+            if (code.empty())
+                std::fill(std::begin(starts), std::end(starts), true);  // an empty code is found anywhere
+            else
+                starts[static_cast<unsigned char>(code[0])] = true;
+        }
         size_t part = 0, at = 0;
         for (size_t i = 0; i <= m_out.size(); ++i) {
             if (i < m_out.size() && m_out[i] != '\n')
                 continue;
             const std::string_view piece = std::string_view(m_out).substr(at, i - at);
             if (part % 2 == 0)
-                AppendSmilies(joined, piece, *m_env.smilies, codes, order);
+                AppendSmilies(joined, piece, *m_env.smilies, codes, order, starts);
             else
                 joined += piece;
             ++part;
             at = i + 1;
         }
     } else {
-        for (const char ch : m_out)
-            if (ch != '\n')
-                joined += ch;
+        for (size_t at = 0; at < m_out.size();) {
+            const size_t end = ByteScan::Find(m_out.data(), m_out.size(), at, '\n');
+            joined.append(m_out, at, end - at);
+            at = end + 1;
+        }
     }
     // The board's last white-space rules.
+    static constexpr auto Special = [] {
+        std::array<bool, 256> special{};
+        for (const unsigned char c : {'<', '&', ' ', '\r'})
+            special[c] = true;
+        return special;
+    }();
     std::string html;
     html.reserve(joined.size() + 16);
     size_t i = 0;
@@ -1031,6 +1051,16 @@ std::string Parser::Finish() const
         i = 1;
     }
     for (; i < joined.size(); ++i) {
+        // Bytes none of the rules below look at are copied a run at a time.
+        size_t plain = i;
+        while (plain < joined.size() && !Special[static_cast<unsigned char>(joined[plain])])
+            ++plain;
+        if (plain > i) {
+            html.append(joined, i, plain - i);
+            i = plain;
+            if (i == joined.size())
+                break;
+        }
         if (Has(joined, i, "<br> ")) {
             html += "<br>&nbsp;";
             i += 4;
