@@ -269,6 +269,21 @@ bool LinkUrls(std::string_view text, std::string& out)
     bool any = false;
     size_t at = 0, nakedSkip = 0, schemeSkip = 0, opaqueSkip = 0;
     for (size_t i = 0; i < text.size();) {
+        // Two kinds of place start nothing and are passed over at once:
+        // ASCII punctuation and blanks other than "/" (no scheme, "//" or
+        // domain starts there), and ASCII letters and digits after
+        // another (inside a word, where neither a scheme nor a domain
+        // may start).
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) < 0x80 && !Ascii::IsAlnum(c) && c != '/') {
+            ++i;
+            continue;
+        }
+        if (i > 0 && Ascii::IsAlnum(c) && Ascii::IsAlnum(text[i - 1])) {
+            while (i < text.size() && Ascii::IsAlnum(text[i]))
+                ++i;
+            continue;
+        }
         size_t length;
         const unsigned cls = ClassAt(text, i, length);
         const bool wordBefore = Text::WordBefore(text, i) || (i > 0 && text[i - 1] == '_');

@@ -623,7 +623,9 @@ public:
     static std::string Run(std::string text)
     {
         for (int round = 0; round < 3; ++round) {
+            bool repaired = false;
             if (text.find("[t") != std::string::npos || text.find("[/t") != std::string::npos) {
+                repaired = true;
                 text = NotFollowedBy(text, "[table]", {"[tr]"}, "[table][tr]");
                 text = NotFollowedBy(text, "[tr]", {"[td]"}, "[tr][td]");
                 text = NotFollowedBy(text, "[/td]", {"[td]", "[/tr]", "[/table]"}, "[/td][/tr]");
@@ -637,6 +639,7 @@ public:
                 text = Replace(text, "[/tr]", "[/td][/tr]");
             }
             if (text.find("[li]") != std::string::npos || text.find("[/li]") != std::string::npos) {
+                repaired = true;
                 text = OpenItems(text);
                 text = Pair(text, {"[/li]"}, "[/list]", "[_/li_]", "[/list]", true);
                 text = Pair(text, {"[/li]"}, "[li]", "[_/li_]", "[_li_]", true);
@@ -646,8 +649,15 @@ public:
                 text = Replace(text, "[li]", "[list][li]");
                 text = Replace(text, "[/li]", "[/li][/list]");
             }
-            text = PutBack(text);
-            text = DropEmptyPictures(text);
+            const size_t size = text.size();
+            text = PutBack(std::move(text));
+            text = DropEmptyPictures(std::move(text));
+            // A round that ran no repair and changed nothing leaves the
+            // text as the next round would find it: the rest would do
+            // the same again. (Both passes change the size when they
+            // change anything.)
+            if (!repaired && text.size() == size)
+                break;
         }
         return text;
     }
@@ -793,7 +803,7 @@ private:
         return out;
     }
 
-    static std::string PutBack(const std::string& in)
+    static std::string PutBack(std::string in)
     {
         if (in.find("[_") == std::string::npos)
             return in;
@@ -816,8 +826,10 @@ private:
     }
 
     // [img]http://…[/img] with at most seven characters after the scheme.
-    static std::string DropEmptyPictures(const std::string& in)
+    static std::string DropEmptyPictures(std::string in)
     {
+        if (in.find("[img]") == std::string::npos)
+            return in;
         std::string out;
         size_t at = 0;
         for (size_t i = in.find("[img]"); i != std::string::npos; i = in.find("[img]", i + 1)) {
