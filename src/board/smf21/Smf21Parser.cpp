@@ -1019,8 +1019,7 @@ std::string Parser::Finish() const
         }
         size_t part = 0, at = 0;
         for (size_t i = 0; i <= m_out.size(); ++i) {
-            if (i < m_out.size() && m_out[i] != '\n')
-                continue;
+            i = ByteScan::Find(m_out.data(), m_out.size(), i, '\n');
             const std::string_view piece = std::string_view(m_out).substr(at, i - at);
             if (part % 2 == 0)
                 AppendSmilies(joined, piece, *m_env.smilies, codes, order, starts);
@@ -1037,12 +1036,7 @@ std::string Parser::Finish() const
         }
     }
     // The board's last white-space rules.
-    static constexpr auto Special = [] {
-        std::array<bool, 256> special{};
-        for (const unsigned char c : {'<', '&', ' ', '\r'})
-            special[c] = true;
-        return special;
-    }();
+    static constexpr Text::ByteSet Special = Text::BytesOf("<& \r");
     std::string html;
     html.reserve(joined.size() + 16);
     size_t i = 0;
@@ -1052,9 +1046,7 @@ std::string Parser::Finish() const
     }
     for (; i < joined.size(); ++i) {
         // Bytes none of the rules below look at are copied a run at a time.
-        size_t plain = i;
-        while (plain < joined.size() && !Special[static_cast<unsigned char>(joined[plain])])
-            ++plain;
+        const size_t plain = Text::FindAny(joined, i, Special);
         if (plain > i) {
             html.append(joined, i, plain - i);
             i = plain;

@@ -4,6 +4,7 @@
 #include "board/smf21/Smf21Chars.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -93,7 +94,9 @@ std::string ShortenDots(const std::string& in)
     out.reserve(in.size());
     for (size_t i = 0; i < in.size();) {
         if (in[i] != '.') {
-            out += in[i++];
+            const size_t dot = ByteScan::Find(in.data(), in.size(), i, '.');
+            out.append(in, i, dot - i);
+            i = dot;
             continue;
         }
         size_t end = i;
@@ -932,9 +935,12 @@ std::string RemoveEmptyPairs(const std::string& in)
             ++i;
             continue;
         }
+        // No empty pair ends here or before the next "[" or blank.
+        static constexpr Text::ByteSet Attention = Text::BytesOf("[ \t\n\v\f\r");
+        const size_t next = Text::FindAny(in, i + 1, Attention);
         open.clear();
-        out += c;
-        ++i;
+        out.append(in, i, next - i);
+        i = next;
     }
     return out;
 }
@@ -945,7 +951,13 @@ std::string StoreWhiteSpace(const std::string& in)
 {
     std::string out;
     out.reserve(in.size() + in.size() / 4);
+    static constexpr Text::ByteSet Special = Text::BytesOf(" \n\xC2[");
     for (size_t i = 0; i < in.size(); ++i) {
+        const size_t plain = Text::FindAny(in, i, Special);
+        out.append(in, i, plain - i);
+        if (plain == in.size())
+            break;
+        i = plain;
         const char c = in[i];
         if (c == ' ' && i + 1 < in.size() && in[i + 1] == ' ') {
             out += "&nbsp; ";
@@ -971,7 +983,20 @@ std::string Escape(std::string_view text)
     const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::string(text)));
     std::string out;
     out.reserve(clean.size() + clean.size() / 8);
+    static constexpr Text::ByteSet Special = [] {
+        Text::ByteSet set = Text::BytesOf("&\"'<>");
+        for (int c = 0; c < 0x20; ++c)
+            set[c] = c != '\t' && c != '\n';
+        for (int c = 0xF0; c < 0x100; ++c)
+            set[c] = true;
+        return set;
+    }();
     for (size_t i = 0; i < clean.size();) {
+        const size_t plain = Text::FindAny(clean, i, Special);
+        out.append(clean, i, plain - i);
+        if (plain == clean.size())
+            break;
+        i = plain;
         const unsigned char c = static_cast<unsigned char>(clean[i]);
         if (c < 0x20 && c != '\t' && c != '\n') {
             static constexpr char Hex[] = "0123456789ABCDEF";

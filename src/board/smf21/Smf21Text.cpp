@@ -71,7 +71,14 @@ bool WordBefore(std::string_view s, size_t at)
 
 void AppendEscaped(std::string& out, std::string_view text)
 {
-    for (const char c : text) {
+    static constexpr ByteSet Escaped = BytesOf("&\"'<>");
+    for (size_t at = 0; at < text.size(); ++at) {
+        const size_t plain = FindAny(text, at, Escaped);
+        out.append(text, at, plain - at);
+        if (plain == text.size())
+            break;
+        at = plain;
+        const char c = text[at];
         switch (c) {
         case '&':
             out += "&amp;";

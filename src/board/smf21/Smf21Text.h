@@ -6,11 +6,32 @@
 // date format (ASCII classes and case are in board/common/Ascii.h).
 // Qt-free.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace Smf21::Text {
+
+// A set of bytes: passes look up whether a byte needs their attention
+// and copy the bytes between those a run at a time.
+using ByteSet = std::array<bool, 256>;
+
+constexpr ByteSet BytesOf(std::string_view bytes)
+{
+    ByteSet set{};
+    for (const char c : bytes)
+        set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+
+// The first byte at or after `at` that is in `set`, or s.size().
+inline size_t FindAny(std::string_view s, size_t at, const ByteSet& set)
+{
+    while (at < s.size() && !set[static_cast<unsigned char>(s[at])])
+        ++at;
+    return at;
+}
 
 inline bool Has(std::string_view s, size_t at, std::string_view lit)
 {
