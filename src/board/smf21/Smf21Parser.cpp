@@ -300,6 +300,7 @@ public:
             Emit(m_open.back().after);
             Pop();
         }
+        std::string().swap(m);  // the working copy is done with: free it before the last passes
         return Finish();
     }
 
@@ -924,7 +925,7 @@ private:
         return result;
     }
 
-    std::string Finish() const;
+    std::string Finish();
 
     const Environment& m_env;
     bool m_smilies;
@@ -995,7 +996,7 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
     out.append(text, at);
 }
 
-std::string Parser::Finish() const
+std::string Parser::Finish()
 {
     std::string joined;
     joined.reserve(m_out.size() + m_out.size() / 4);
@@ -1035,6 +1036,7 @@ std::string Parser::Finish() const
             at = end + 1;
         }
     }
+    std::string().swap(m_out);  // only `joined` is read from here on
     // The board's last white-space rules.
     static constexpr Text::ByteSet Special = Text::BytesOf("<& \r");
     std::string html;

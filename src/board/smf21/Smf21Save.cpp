@@ -978,9 +978,9 @@ std::string StoreWhiteSpace(const std::string& in)
 
 }  // namespace
 
-std::string Escape(std::string_view text)
+std::string Escape(std::string text)
 {
-    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::string(text)));
+    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::move(text)));
     std::string out;
     out.reserve(clean.size() + clean.size() / 8);
     static constexpr Text::ByteSet Special = [] {
