@@ -996,10 +996,72 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
     out.append(text, at);
 }
 
+// The board's last white-space rules, applied as the joined HTML is made,
+// so that it is never held whole beside the result: the rules read the
+// buffer left to right and look at most five bytes ahead, so all but its
+// last four bytes can be done before the rest has come.
+class Spacing {
+public:
+    explicit Spacing(std::string& html) : m_html(html) {}
+
+    // Where the joined HTML is appended; Flush() from time to time.
+    std::string& Buffer() { return m_joined; }
+
+    // The rules applied to the buffer, but to its last four bytes only
+    // when `last`; what was done is taken out of the buffer.
+    void Flush(bool last)
+    {
+        static constexpr Text::ByteSet Special = Text::BytesOf("<& \r");
+        const std::string& joined = m_joined;
+        size_t i = 0;
+        if (!m_started && !joined.empty()) {
+            m_started = true;
+            if (joined[0] == ' ') {
+                m_html += "&nbsp;";
+                i = 1;
+            }
+        }
+        const size_t stop = last ? joined.size() : joined.size() > 4 ? joined.size() - 4 : 0;
+        for (; i < stop; ++i) {
+            // Bytes none of the rules below look at are copied a run at a time.
+            const size_t plain = std::min(Text::FindAny(joined, i, Special), stop);
+            if (plain > i) {
+                m_html.append(joined, i, plain - i);
+                i = plain;
+                if (i == stop)
+                    break;
+            }
+            if (Has(joined, i, "<br> ")) {
+                m_html += "<br>&nbsp;";
+                i += 4;
+            } else if (Has(joined, i, "&#13;")) {
+                m_html += '\n';
+                i += 4;
+            } else if (joined[i] == ' ' && i + 1 < joined.size() && joined[i + 1] == ' ') {
+                m_html += " &nbsp;";
+                ++i;
+            } else if (joined[i] != '\r') {
+                m_html += joined[i];
+            }
+        }
+        m_joined.erase(0, std::min(i, m_joined.size()));
+    }
+
+private:
+    std::string& m_html;
+    std::string m_joined;
+    bool m_started = false;  // whether the first byte has been seen
+};
+
 std::string Parser::Finish()
 {
-    std::string joined;
-    joined.reserve(m_out.size() + m_out.size() / 4);
+    // The HTML is joined (smilies put in the text between the "\n"
+    // marks) a block at a time, and each block spaced as it fills.
+    constexpr size_t Block = 64 * 1024;
+    std::string html;
+    html.reserve(m_out.size() + m_out.size() / 8);
+    Spacing spacing(html);
+    std::string& joined = spacing.Buffer();
     if (m_smilies && m_env.smilies && !m_env.smilies->empty()) {
         std::vector<std::string> codes;
         std::vector<size_t> order;
@@ -1028,46 +1090,20 @@ std::string Parser::Finish()
                 joined += piece;
             ++part;
             at = i + 1;
+            if (joined.size() >= Block)
+                spacing.Flush(false);
         }
     } else {
         for (size_t at = 0; at < m_out.size();) {
             const size_t end = ByteScan::Find(m_out.data(), m_out.size(), at, '\n');
             joined.append(m_out, at, end - at);
             at = end + 1;
+            if (joined.size() >= Block)
+                spacing.Flush(false);
         }
     }
-    std::string().swap(m_out);  // only `joined` is read from here on
-    // The board's last white-space rules.
-    static constexpr Text::ByteSet Special = Text::BytesOf("<& \r");
-    std::string html;
-    html.reserve(joined.size() + 16);
-    size_t i = 0;
-    if (!joined.empty() && joined[0] == ' ') {
-        html += "&nbsp;";
-        i = 1;
-    }
-    for (; i < joined.size(); ++i) {
-        // Bytes none of the rules below look at are copied a run at a time.
-        const size_t plain = Text::FindAny(joined, i, Special);
-        if (plain > i) {
-            html.append(joined, i, plain - i);
-            i = plain;
-            if (i == joined.size())
-                break;
-        }
-        if (Has(joined, i, "<br> ")) {
-            html += "<br>&nbsp;";
-            i += 4;
-        } else if (Has(joined, i, "&#13;")) {
-            html += '\n';
-            i += 4;
-        } else if (joined[i] == ' ' && i + 1 < joined.size() && joined[i + 1] == ' ') {
-            html += " &nbsp;";
-            ++i;
-        } else if (joined[i] != '\r') {
-            html += joined[i];
-        }
-    }
+    std::string().swap(m_out);
+    spacing.Flush(true);
     return html;
 }
 
