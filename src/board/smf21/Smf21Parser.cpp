@@ -6,6 +6,7 @@
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
 #include "board/common/ByteScan.h"
+#include "board/common/Reserve.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -283,6 +284,15 @@ bool IsNumeric(std::string_view s)
     return s.size() <= 18;
 }
 
+// Room for `more` bytes after the end of `buffer`. When it must move, it
+// grows by half rather than doubling: while it moves, old and new room
+// are held together, 2.5 times the contents rather than 3.
+void Grow(std::string& buffer, size_t more)
+{
+    if (buffer.size() + more > buffer.capacity())
+        bbcode::ReserveExactly(buffer, std::max(buffer.size() + more, buffer.capacity() + buffer.capacity() / 2));
+}
+
 class Parser {
 public:
     Parser(const Environment& environment, bool smilies, NameSet allowed)
@@ -290,10 +300,11 @@ public:
     {
     }
 
-    std::string Run(std::string_view stored)
+    std::string Run(std::string stored)
     {
-        std::string m(Padding, ' ');
-        m += stored;
+        std::string m = std::move(stored);
+        m.insert(0, Padding, ' ');
+        m_out.reserve(m.size() + m.size() / 2);
         Cursor top{m, Padding, false};
         Scan(top, true);
         while (!m_open.empty()) {
@@ -310,6 +321,7 @@ private:
     // HTML by them.
     void Emit(std::string_view code)
     {
+        Grow(m_out, code.size() + 2);
         m_out += '\n';
         m_out += code;
         m_out += '\n';
@@ -393,6 +405,7 @@ private:
         std::string linked;
         const bool links = (m_allowed & Bit(Name::Url)) && m_noLinks == 0 && LinkAddresses(text, linked);
         if (!links && text.find('\t') == std::string_view::npos) {
+            Grow(m_out, text.size());
             m_out += text;
             return;
         }
@@ -406,6 +419,7 @@ private:
                 data += ch;
         }
         if (!links) {
+            Grow(m_out, data.size());
             m_out += data;
             return;
         }
@@ -425,7 +439,10 @@ private:
                 if (!c.linked && (firstChunk || length + marker >= 2))
                     Chunk(c, p);
                 else
+                {
+                    Grow(m_out, length);
                     m_out.append(m, c.r, length);
+                }
                 c.r = p;
             }
             firstChunk = false;
@@ -777,7 +794,7 @@ private:
                 return false;
             std::string data = Value(def, m.substr(pos1, end - pos1));
             if (def.type == Type::ParsedEquals)
-                data = Display(data, m_env, false, def.parsedTagsAllowed);
+                data = Display(std::move(data), m_env, false, def.parsedTagsAllowed);
             entry.after = Fill(def.after, data);
             std::string before = Fill(def.before, data);
             if (def.name == Name::Quote)
@@ -1021,6 +1038,7 @@ public:
                 i = 1;
             }
         }
+        Grow(m_html, joined.size() + joined.size() / 4);
         const size_t stop = last ? joined.size() : joined.size() > 4 ? joined.size() - 4 : 0;
         for (; i < stop; ++i) {
             // Bytes none of the rules below look at are copied a run at a time.
@@ -1109,10 +1127,10 @@ std::string Parser::Finish()
 
 }  // namespace
 
-std::string Display(std::string_view stored, const Environment& environment, bool smilies, NameSet allowed)
+std::string Display(std::string stored, const Environment& environment, bool smilies, NameSet allowed)
 {
     Parser parser(environment, smilies, allowed);
-    return parser.Run(stored);
+    return parser.Run(std::move(stored));
 }
 
 }  // namespace Smf21::Internal

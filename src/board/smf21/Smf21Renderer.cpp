@@ -200,12 +200,15 @@ Result Render(std::string_view post, const Options& options)
     const Save::Context context{options.memberName, options.scriptUrl, options.isAdministrator};
     // The text is not needed again: it is handed over, so that its memory
     // is freed as the save step goes.
-    const std::string stored = Save::Preparse(Save::Escape(std::move(text)), context);
+    std::string stored = Save::Preparse(Save::Escape(std::move(text)), context);
     const Internal::Environment environment{options.smilies ? options.smilies : &defaultSmilies, options.scriptUrl,
                                             options.siteOrigin, options.now, options.timeOffset};
-    result.html = Internal::Display(stored, environment);
+    result.html = Internal::Display(std::move(stored), environment);
+    // The display took the saved text over; the quick look, needed only
+    // when the HTML shows nothing, saves the post again.
     if (result.errors.empty() && ShowsNothing(result.html)
-        && ShowsNothing(Internal::Display(stored, environment, false)))
+        && ShowsNothing(Internal::Display(Save::Preparse(Save::Escape(Unicode::MakeValid(post)), context),
+                                          environment, false)))
         result.errors.push_back("The message body was left empty.");
     return result;
 }
