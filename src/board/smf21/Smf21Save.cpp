@@ -339,7 +339,7 @@ public:
         return "ftp://" + replace;
     }
 
-    std::string Fix(const std::string& in, const FixRule& rule) const
+    std::string Fix(std::string in, const FixRule& rule) const
     {
         const std::string name(rule.tag);
         const std::string open = "[" + name;
@@ -418,7 +418,7 @@ public:
 
     // Pictures cannot call the board's actions: "action=" in their address
     // becomes "action-" (attachments excepted).
-    static std::string DisarmPictures(const std::string& in)
+    static std::string DisarmPictures(std::string in)
     {
         if (Text::FindCi(in, "[img", 0) == std::string::npos)
             return in;
@@ -465,10 +465,26 @@ std::string FixTags(std::string text, std::string_view scriptUrl)
         {"iurl", false, false, false}, {"iurl", false, true, false},  {"ftp", true, false, false},
         {"ftp", true, true, false},    {"flash", false, false, true},
     };
+    // Which of the rules' tags the text holds, found in one pass; looked
+    // for again only after a rule has had something to do.
+    const auto present = [&text] {
+        unsigned found = 0;
+        for (size_t i = ByteScan::Find(text.data(), text.size(), 0, '['); i < text.size();
+             i = ByteScan::Find(text.data(), text.size(), i + 1, '['))
+            for (size_t r = 0; r < std::size(Rules); ++r)
+                if (HasIgnoringCase(text, i + 1, Rules[r].tag))
+                    found |= 1u << r;
+        return found;
+    };
     const TagFixer fixer(scriptUrl);
-    for (const FixRule& rule : Rules)
-        text = fixer.Fix(text, rule);
-    return TagFixer::DisarmPictures(text);
+    unsigned found = present();
+    for (size_t r = 0; r < std::size(Rules); ++r) {
+        if (!(found & (1u << r)))
+            continue;
+        text = fixer.Fix(std::move(text), Rules[r]);
+        found = present();
+    }
+    return TagFixer::DisarmPictures(std::move(text));
 }
 
 // "/me text" at the start of a line becomes [me=NAME]text[/me].
