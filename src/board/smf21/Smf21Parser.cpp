@@ -1042,7 +1042,7 @@ public:
         const size_t stop = last ? joined.size() : joined.size() > 4 ? joined.size() - 4 : 0;
         for (; i < stop; ++i) {
             // Bytes none of the rules below look at are copied a run at a time.
-            const size_t plain = std::min(Text::FindAny(joined, i, Special), stop);
+            const size_t plain = std::min(Text::FindAnyButLoneSpace(joined, i, Special), stop);
             if (plain > i) {
                 m_html.append(joined, i, plain - i);
                 i = plain;

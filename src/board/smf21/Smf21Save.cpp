@@ -969,7 +969,7 @@ std::string StoreWhiteSpace(const std::string& in)
     out.reserve(in.size() + in.size() / 4);
     static constexpr Text::ByteSet Special = Text::BytesOf(" \n\xC2[");
     for (size_t i = 0; i < in.size(); ++i) {
-        const size_t plain = Text::FindAny(in, i, Special);
+        const size_t plain = Text::FindAnyButLoneSpace(in, i, Special);
         out.append(in, i, plain - i);
         if (plain == in.size())
             break;

@@ -33,6 +33,17 @@ inline size_t FindAny(std::string_view s, size_t at, const ByteSet& set)
     return at;
 }
 
+// FindAny for passes whose only rule for a space is about two in a row:
+// a space counts only when another follows it.
+inline size_t FindAnyButLoneSpace(std::string_view s, size_t at, const ByteSet& set)
+{
+    for (;; ++at) {
+        at = FindAny(s, at, set);
+        if (at == s.size() || s[at] != ' ' || (at + 1 < s.size() && s[at + 1] == ' '))
+            return at;
+    }
+}
+
 inline bool Has(std::string_view s, size_t at, std::string_view lit)
 {
     return at <= s.size() && s.size() - at >= lit.size() && s.compare(at, lit.size(), lit) == 0;
