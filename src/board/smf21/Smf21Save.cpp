@@ -643,7 +643,8 @@ public:
     {
         for (int round = 0; round < 3; ++round) {
             bool repaired = false;
-            if (text.find("[t") != std::string::npos || text.find("[/t") != std::string::npos) {
+            Holds holds = Look(text);
+            if (holds.table) {
                 repaired = true;
                 text = NotFollowedBy(text, "[table]", {"[tr]"}, "[table][tr]");
                 text = NotFollowedBy(text, "[tr]", {"[td]"}, "[tr][td]");
@@ -656,8 +657,9 @@ public:
                 text = Replace(text, "[tr]", "[table][tr]");
                 text = Pair(text, {"[/td]"}, "[/tr]", "", "[_/tr_]", true);
                 text = Replace(text, "[/tr]", "[/td][/tr]");
+                holds = Look(text);
             }
-            if (text.find("[li]") != std::string::npos || text.find("[/li]") != std::string::npos) {
+            if (holds.list) {
                 repaired = true;
                 text = OpenItems(text);
                 text = Pair(text, {"[/li]"}, "[/list]", "[_/li_]", "[/list]", true);
@@ -667,10 +669,15 @@ public:
                 text = Pair(text, {"[/list]"}, "[li]", "", "[_li_]", true);
                 text = Replace(text, "[li]", "[list][li]");
                 text = Replace(text, "[/li]", "[/li][/list]");
+                holds = Look(text);
             }
             const size_t size = text.size();
-            text = PutBack(std::move(text));
-            text = DropEmptyPictures(std::move(text));
+            if (holds.marks) {
+                text = PutBack(std::move(text));
+                holds = Look(text);
+            }
+            if (holds.pictures)
+                text = DropEmptyPictures(std::move(text));
             // A round that ran no repair and changed nothing leaves the
             // text as the next round would find it: the rest would do
             // the same again. (Both passes change the size when they
@@ -682,6 +689,27 @@ public:
     }
 
 private:
+    // Which repairs the text may need, found in one walk over its brackets.
+    struct Holds {
+        bool table = false;     // "[t" or "[/t"
+        bool list = false;      // "[li]" or "[/li]"
+        bool marks = false;     // "[_", a tag set aside by the repairs
+        bool pictures = false;  // "[img]"
+    };
+
+    static Holds Look(const std::string& text)
+    {
+        Holds holds;
+        for (size_t i = ByteScan::Find(text.data(), text.size(), 0, '['); i < text.size();
+             i = ByteScan::Find(text.data(), text.size(), i + 1, '[')) {
+            holds.table = holds.table || Has(text, i, "[t") || Has(text, i, "[/t");
+            holds.list = holds.list || Has(text, i, "[li]") || Has(text, i, "[/li]");
+            holds.marks = holds.marks || Has(text, i, "[_");
+            holds.pictures = holds.pictures || Has(text, i, "[img]");
+        }
+        return holds;
+    }
+
     static std::string NotFollowedBy(const std::string& in, std::string_view tag,
                                      std::initializer_list<std::string_view> next, std::string_view with)
     {
