@@ -392,7 +392,7 @@ private:
 
     size_t NextTagStart(std::string_view m, size_t from) const
     {
-        for (size_t i = m.find('[', from); i != std::string_view::npos; i = m.find('[', i + 1))
+        for (size_t i = Text::FindByte(m, '[', from); i != std::string_view::npos; i = Text::FindByte(m, '[', i + 1))
             if (TagStartAt(m, i))
                 return i;
         return m.size();
@@ -438,8 +438,7 @@ private:
                 const size_t length = p - c.r;
                 if (!c.linked && (firstChunk || length + marker >= 2))
                     Chunk(c, p);
-                else
-                {
+                else {
                     Grow(m_out, length);
                     m_out.append(m, c.r, length);
                 }
@@ -525,7 +524,8 @@ private:
     {
         const size_t start = p + 1 + def.tag.size();
         size_t blobEnd = std::min(m.size(), start + MaxParamText);
-        for (size_t i = m.find('[', start); i != std::string_view::npos && i < blobEnd; i = m.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(m, '[', start); i != std::string_view::npos && i < blobEnd;
+             i = Text::FindByte(m, '[', i + 1)) {
             if (TagStartAt(m, i)) {
                 blobEnd = i;
                 break;

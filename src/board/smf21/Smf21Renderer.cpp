@@ -207,8 +207,8 @@ Result Render(std::string_view post, const Options& options)
     // The display took the saved text over; the quick look, needed only
     // when the HTML shows nothing, saves the post again.
     if (result.errors.empty() && ShowsNothing(result.html)
-        && ShowsNothing(Internal::Display(Save::Preparse(Save::Escape(Unicode::MakeValid(post)), context),
-                                          environment, false)))
+        && ShowsNothing(
+            Internal::Display(Save::Preparse(Save::Escape(Unicode::MakeValid(post)), context), environment, false)))
         result.errors.push_back("The message body was left empty.");
     return result;
 }

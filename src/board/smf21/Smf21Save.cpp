@@ -185,7 +185,7 @@ void BalanceCode(std::string& text)
 {
     bool inTag = false, hadTag = false, openAtStart = false;
     NextFinder bracket(text, "]", false);
-    for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
         bool closing;
         const size_t length = CodeTagAt(text, i, closing, true, bracket);
         if (!length)
@@ -217,7 +217,7 @@ struct CodeGuard {
         std::vector<std::string_view> parts;
         NextFinder bracket(text, "]", false);
         size_t start = 0;
-        for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
             bool closing;
             const size_t length = CodeTagAt(text, i, closing, false, bracket);
             if (!length)
@@ -253,7 +253,7 @@ struct CodeGuard {
         out.reserve(text.size() * 2);
         NextFinder bracket(text, "]", false);
         size_t at = 0;
-        for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
             bool closing;
             const size_t open = CodeTagAt(text, i, closing, false, bracket);
             if (!open)
@@ -545,7 +545,7 @@ std::string OldColourTags(const std::string& in)
     std::string out;
     out.reserve(in.size());
     size_t at = 0;
-    for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
         const bool closing = Has(in, i + 1, "/");
         for (std::string_view colour : Colours) {
             const size_t name = i + 1 + closing;
@@ -569,7 +569,7 @@ std::string NeutraliseLegacyTags(const std::string& in)
     std::string out;
     out.reserve(in.size());
     size_t at = 0;
-    for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
         const size_t name = i + 1 + Has(in, i + 1, "/");
         for (std::string_view tag : Legacy) {
             if (HasIgnoringCase(in, name, tag)
@@ -590,7 +590,7 @@ std::string LowerStructureTags(std::string text)
 {
     static constexpr std::string_view Names[] = {"list", "li", "table", "tr", "td"};
     NextFinder bracket(text, "]", false);
-    for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
         const size_t name = i + 1 + Has(text, i + 1, "/");
         for (std::string_view tag : Names) {
             const size_t after = name + tag.size();
@@ -738,7 +738,7 @@ private:
     {
         std::string out;
         size_t at = 0;
-        for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
             std::string_view matched;
             for (std::string_view f : first)
                 if (Has(in, i, f))
@@ -824,7 +824,7 @@ private:
         std::string out;
         NextFinder bracket(in, "]", false);
         size_t at = 0;
-        for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
             size_t end = 0;
             if (Has(in, i, "[/li]")) {
                 end = i + 5;
