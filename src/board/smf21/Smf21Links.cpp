@@ -97,6 +97,14 @@ bool StopAt(std::string_view s, size_t at)
 size_t RunEnd(std::string_view s, size_t at, unsigned classes, std::string_view extra)
 {
     while (at < s.size()) {
+        const char c = s[at];
+        if (static_cast<unsigned char>(c) < 0x80) {  // ClassAt's ASCII part, without the call
+            const unsigned cls = Ascii::IsDigit(c) ? Digit : Ascii::IsAlpha(c) ? Letter : 0;
+            if (!(cls & classes) && extra.find(c) == std::string_view::npos)
+                break;
+            ++at;
+            continue;
+        }
         size_t length;
         const unsigned cls = ClassAt(s, at, length);
         if (!(cls & classes) && extra.find(s[at]) == std::string_view::npos)
@@ -269,6 +277,32 @@ bool LinkUrls(std::string_view text, std::string& out)
     bool any = false;
     size_t at = 0, nakedSkip = 0, schemeSkip = 0, opaqueSkip = 0;
     for (size_t i = 0; i < text.size();) {
+        // Places that start nothing are passed over at once: ASCII
+        // punctuation and blanks other than "/" (no scheme, "//" or
+        // domain starts there); ASCII letters and digits after another
+        // (inside a word, where neither a scheme nor a domain may start);
+        // and a word of ASCII letters and digits followed by neither a
+        // letter nor one of "_-:." (no ":" to end a scheme, no dot for a
+        // domain). Passing over a word leaves the skip marks as checking
+        // it would: it sets them to the word's end at most.
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) < 0x80 && !Ascii::IsAlnum(c) && c != '/') {
+            ++i;
+            continue;
+        }
+        if (Ascii::IsAlnum(c)) {
+            size_t wordEnd = i + 1;
+            while (wordEnd < text.size() && Ascii::IsAlnum(text[wordEnd]))
+                ++wordEnd;
+            const bool inside = i > 0 && Ascii::IsAlnum(text[i - 1]);
+            const bool plainEnd = wordEnd == text.size()
+                || (static_cast<unsigned char>(text[wordEnd]) < 0x80 && text[wordEnd] != '_' && text[wordEnd] != '-'
+                    && text[wordEnd] != ':' && text[wordEnd] != '.');
+            if (inside || plainEnd) {
+                i = wordEnd;
+                continue;
+            }
+        }
         size_t length;
         const unsigned cls = ClassAt(text, i, length);
         const bool wordBefore = Text::WordBefore(text, i) || (i > 0 && text[i - 1] == '_');

@@ -5,6 +5,8 @@
 #include "board/smf21/Smf21Php.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
+#include "board/common/Reserve.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -282,6 +284,15 @@ bool IsNumeric(std::string_view s)
     return s.size() <= 18;
 }
 
+// Room for `more` bytes after the end of `buffer`. When it must move, it
+// grows by half rather than doubling: while it moves, old and new room
+// are held together, 2.5 times the contents rather than 3.
+void Grow(std::string& buffer, size_t more)
+{
+    if (buffer.size() + more > buffer.capacity())
+        bbcode::ReserveExactly(buffer, std::max(buffer.size() + more, buffer.capacity() + buffer.capacity() / 2));
+}
+
 class Parser {
 public:
     Parser(const Environment& environment, bool smilies, NameSet allowed)
@@ -289,16 +300,18 @@ public:
     {
     }
 
-    std::string Run(std::string_view stored)
+    std::string Run(std::string stored)
     {
-        std::string m(Padding, ' ');
-        m += stored;
+        std::string m = std::move(stored);
+        m.insert(0, Padding, ' ');
+        m_out.reserve(m.size() + m.size() / 2);
         Cursor top{m, Padding, false};
         Scan(top, true);
         while (!m_open.empty()) {
             Emit(m_open.back().after);
             Pop();
         }
+        std::string().swap(m);  // the working copy is done with: free it before the last passes
         return Finish();
     }
 
@@ -308,6 +321,7 @@ private:
     // HTML by them.
     void Emit(std::string_view code)
     {
+        Grow(m_out, code.size() + 2);
         m_out += '\n';
         m_out += code;
         m_out += '\n';
@@ -378,7 +392,7 @@ private:
 
     size_t NextTagStart(std::string_view m, size_t from) const
     {
-        for (size_t i = m.find('[', from); i != std::string_view::npos; i = m.find('[', i + 1))
+        for (size_t i = Text::FindByte(m, '[', from); i != std::string_view::npos; i = Text::FindByte(m, '[', i + 1))
             if (TagStartAt(m, i))
                 return i;
         return m.size();
@@ -391,6 +405,7 @@ private:
         std::string linked;
         const bool links = (m_allowed & Bit(Name::Url)) && m_noLinks == 0 && LinkAddresses(text, linked);
         if (!links && text.find('\t') == std::string_view::npos) {
+            Grow(m_out, text.size());
             m_out += text;
             return;
         }
@@ -404,6 +419,7 @@ private:
                 data += ch;
         }
         if (!links) {
+            Grow(m_out, data.size());
             m_out += data;
             return;
         }
@@ -422,8 +438,10 @@ private:
                 const size_t length = p - c.r;
                 if (!c.linked && (firstChunk || length + marker >= 2))
                     Chunk(c, p);
-                else
+                else {
+                    Grow(m_out, length);
                     m_out.append(m, c.r, length);
+                }
                 c.r = p;
             }
             firstChunk = false;
@@ -506,7 +524,8 @@ private:
     {
         const size_t start = p + 1 + def.tag.size();
         size_t blobEnd = std::min(m.size(), start + MaxParamText);
-        for (size_t i = m.find('[', start); i != std::string_view::npos && i < blobEnd; i = m.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(m, '[', start); i != std::string_view::npos && i < blobEnd;
+             i = Text::FindByte(m, '[', i + 1)) {
             if (TagStartAt(m, i)) {
                 blobEnd = i;
                 break;
@@ -775,7 +794,7 @@ private:
                 return false;
             std::string data = Value(def, m.substr(pos1, end - pos1));
             if (def.type == Type::ParsedEquals)
-                data = Display(data, m_env, false, def.parsedTagsAllowed);
+                data = Display(std::move(data), m_env, false, def.parsedTagsAllowed);
             entry.after = Fill(def.after, data);
             std::string before = Fill(def.before, data);
             if (def.name == Name::Quote)
@@ -923,7 +942,7 @@ private:
         return result;
     }
 
-    std::string Finish() const;
+    std::string Finish();
 
     const Environment& m_env;
     bool m_smilies;
@@ -934,11 +953,15 @@ private:
 };
 
 // The smilies of one piece of text between tags.
+// `starts` marks the bytes some code begins with: other places are passed
+// over at the cost of one look-up.
 void AppendSmilies(std::string& out, std::string_view text, const std::vector<Smiley>& smilies,
-                   const std::vector<std::string>& codes, const std::vector<size_t>& order)
+                   const std::vector<std::string>& codes, const std::vector<size_t>& order, const bool (&starts)[256])
 {
     size_t at = 0;
     for (size_t i = 0; i < text.size(); ++i) {
+        if (!starts[static_cast<unsigned char>(text[i])])
+            continue;
         if (i > 0) {
             const char b = text[i - 1];
             const bool ok = b == '>' || b == ':' || b == '?' || b == '.' || b == '[' || b == ']' || b == '(' || b == ')'
@@ -990,10 +1013,73 @@ void AppendSmilies(std::string& out, std::string_view text, const std::vector<Sm
     out.append(text, at);
 }
 
-std::string Parser::Finish() const
+// The board's last white-space rules, applied as the joined HTML is made,
+// so that it is never held whole beside the result: the rules read the
+// buffer left to right and look at most five bytes ahead, so all but its
+// last four bytes can be done before the rest has come.
+class Spacing {
+public:
+    explicit Spacing(std::string& html) : m_html(html) {}
+
+    // Where the joined HTML is appended; Flush() from time to time.
+    std::string& Buffer() { return m_joined; }
+
+    // The rules applied to the buffer, but to its last four bytes only
+    // when `last`; what was done is taken out of the buffer.
+    void Flush(bool last)
+    {
+        static constexpr Text::ByteSet Special = Text::BytesOf("<& \r");
+        const std::string& joined = m_joined;
+        size_t i = 0;
+        if (!m_started && !joined.empty()) {
+            m_started = true;
+            if (joined[0] == ' ') {
+                m_html += "&nbsp;";
+                i = 1;
+            }
+        }
+        Grow(m_html, joined.size() + joined.size() / 4);
+        const size_t stop = last ? joined.size() : joined.size() > 4 ? joined.size() - 4 : 0;
+        for (; i < stop; ++i) {
+            // Bytes none of the rules below look at are copied a run at a time.
+            const size_t plain = std::min(Text::FindAnyButLoneSpace(joined, i, Special), stop);
+            if (plain > i) {
+                m_html.append(joined, i, plain - i);
+                i = plain;
+                if (i == stop)
+                    break;
+            }
+            if (Has(joined, i, "<br> ")) {
+                m_html += "<br>&nbsp;";
+                i += 4;
+            } else if (Has(joined, i, "&#13;")) {
+                m_html += '\n';
+                i += 4;
+            } else if (joined[i] == ' ' && i + 1 < joined.size() && joined[i + 1] == ' ') {
+                m_html += " &nbsp;";
+                ++i;
+            } else if (joined[i] != '\r') {
+                m_html += joined[i];
+            }
+        }
+        m_joined.erase(0, std::min(i, m_joined.size()));
+    }
+
+private:
+    std::string& m_html;
+    std::string m_joined;
+    bool m_started = false;  // whether the first byte has been seen
+};
+
+std::string Parser::Finish()
 {
-    std::string joined;
-    joined.reserve(m_out.size() + m_out.size() / 4);
+    // The HTML is joined (smilies put in the text between the "\n"
+    // marks) a block at a time, and each block spaced as it fills.
+    constexpr size_t Block = 64 * 1024;
+    std::string html;
+    html.reserve(m_out.size() + m_out.size() / 8);
+    Spacing spacing(html);
+    std::string& joined = spacing.Buffer();
     if (m_smilies && m_env.smilies && !m_env.smilies->empty()) {
         std::vector<std::string> codes;
         std::vector<size_t> order;
@@ -1005,54 +1091,46 @@ std::string Parser::Finish() const
         }
         std::stable_sort(order.begin(), order.end(),
                          [&](size_t a, size_t b) { return codes[a].size() > codes[b].size(); });
+        bool starts[256] = {};
+        for (const std::string& code : codes) {
+            if (code.empty())
+                std::fill(std::begin(starts), std::end(starts), true);  // an empty code is found anywhere
+            else
+                starts[static_cast<unsigned char>(code[0])] = true;
+        }
         size_t part = 0, at = 0;
         for (size_t i = 0; i <= m_out.size(); ++i) {
-            if (i < m_out.size() && m_out[i] != '\n')
-                continue;
+            i = ByteScan::Find(m_out.data(), m_out.size(), i, '\n');
             const std::string_view piece = std::string_view(m_out).substr(at, i - at);
             if (part % 2 == 0)
-                AppendSmilies(joined, piece, *m_env.smilies, codes, order);
+                AppendSmilies(joined, piece, *m_env.smilies, codes, order, starts);
             else
                 joined += piece;
             ++part;
             at = i + 1;
+            if (joined.size() >= Block)
+                spacing.Flush(false);
         }
     } else {
-        for (const char ch : m_out)
-            if (ch != '\n')
-                joined += ch;
-    }
-    // The board's last white-space rules.
-    std::string html;
-    html.reserve(joined.size() + 16);
-    size_t i = 0;
-    if (!joined.empty() && joined[0] == ' ') {
-        html += "&nbsp;";
-        i = 1;
-    }
-    for (; i < joined.size(); ++i) {
-        if (Has(joined, i, "<br> ")) {
-            html += "<br>&nbsp;";
-            i += 4;
-        } else if (Has(joined, i, "&#13;")) {
-            html += '\n';
-            i += 4;
-        } else if (joined[i] == ' ' && i + 1 < joined.size() && joined[i + 1] == ' ') {
-            html += " &nbsp;";
-            ++i;
-        } else if (joined[i] != '\r') {
-            html += joined[i];
+        for (size_t at = 0; at < m_out.size();) {
+            const size_t end = ByteScan::Find(m_out.data(), m_out.size(), at, '\n');
+            joined.append(m_out, at, end - at);
+            at = end + 1;
+            if (joined.size() >= Block)
+                spacing.Flush(false);
         }
     }
+    std::string().swap(m_out);
+    spacing.Flush(true);
     return html;
 }
 
 }  // namespace
 
-std::string Display(std::string_view stored, const Environment& environment, bool smilies, NameSet allowed)
+std::string Display(std::string stored, const Environment& environment, bool smilies, NameSet allowed)
 {
     Parser parser(environment, smilies, allowed);
-    return parser.Run(stored);
+    return parser.Run(std::move(stored));
 }
 
 }  // namespace Smf21::Internal

@@ -22,8 +22,8 @@ struct Environment {
 // The HTML for `stored` (the text as the board saved it). With `smilies`
 // false the board's quick look is made: no smilies, no list item markers
 // (as for its emptiness check and for quote authors); `allowed` limits
-// the tags.
-std::string Display(std::string_view stored, const Environment& environment, bool smilies = true,
+// the tags. `stored` is taken over as the working copy.
+std::string Display(std::string stored, const Environment& environment, bool smilies = true,
                     NameSet allowed = AllNames);
 
 }  // namespace Smf21::Internal

@@ -185,7 +185,7 @@ Result Render(std::string_view post, const Options& options)
 {
     static const std::vector<Smiley> defaultSmilies = DefaultSmilies();
     Result result;
-    const std::string text = Unicode::MakeValid(post);
+    std::string text = Unicode::MakeValid(post);
     result.characters = CountValid(text);
     if (IsBlank(text)) {
         result.errors.push_back("The message body was left empty.");
@@ -198,12 +198,17 @@ Result Render(std::string_view post, const Options& options)
         result.errors.push_back("Knave! Masquerader! Charlatan!");
 
     const Save::Context context{options.memberName, options.scriptUrl, options.isAdministrator};
-    const std::string stored = Save::Preparse(Save::Escape(text), context);
+    // The text is not needed again: it is handed over, so that its memory
+    // is freed as the save step goes.
+    std::string stored = Save::Preparse(Save::Escape(std::move(text)), context);
     const Internal::Environment environment{options.smilies ? options.smilies : &defaultSmilies, options.scriptUrl,
                                             options.siteOrigin, options.now, options.timeOffset};
-    result.html = Internal::Display(stored, environment);
+    result.html = Internal::Display(std::move(stored), environment);
+    // The display took the saved text over; the quick look, needed only
+    // when the HTML shows nothing, saves the post again.
     if (result.errors.empty() && ShowsNothing(result.html)
-        && ShowsNothing(Internal::Display(stored, environment, false)))
+        && ShowsNothing(
+            Internal::Display(Save::Preparse(Save::Escape(Unicode::MakeValid(post)), context), environment, false)))
         result.errors.push_back("The message body was left empty.");
     return result;
 }

@@ -4,6 +4,7 @@
 #include "board/smf21/Smf21Chars.h"
 #include "board/smf21/Smf21Text.h"
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 #include "board/common/UrlText.h"
 
@@ -93,7 +94,9 @@ std::string ShortenDots(const std::string& in)
     out.reserve(in.size());
     for (size_t i = 0; i < in.size();) {
         if (in[i] != '.') {
-            out += in[i++];
+            const size_t dot = ByteScan::Find(in.data(), in.size(), i, '.');
+            out.append(in, i, dot - i);
+            i = dot;
             continue;
         }
         size_t end = i;
@@ -182,7 +185,7 @@ void BalanceCode(std::string& text)
 {
     bool inTag = false, hadTag = false, openAtStart = false;
     NextFinder bracket(text, "]", false);
-    for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
         bool closing;
         const size_t length = CodeTagAt(text, i, closing, true, bracket);
         if (!length)
@@ -214,7 +217,7 @@ struct CodeGuard {
         std::vector<std::string_view> parts;
         NextFinder bracket(text, "]", false);
         size_t start = 0;
-        for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
             bool closing;
             const size_t length = CodeTagAt(text, i, closing, false, bracket);
             if (!length)
@@ -250,7 +253,7 @@ struct CodeGuard {
         out.reserve(text.size() * 2);
         NextFinder bracket(text, "]", false);
         size_t at = 0;
-        for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
             bool closing;
             const size_t open = CodeTagAt(text, i, closing, false, bracket);
             if (!open)
@@ -336,7 +339,7 @@ public:
         return "ftp://" + replace;
     }
 
-    std::string Fix(const std::string& in, const FixRule& rule) const
+    std::string Fix(std::string in, const FixRule& rule) const
     {
         const std::string name(rule.tag);
         const std::string open = "[" + name;
@@ -415,7 +418,7 @@ public:
 
     // Pictures cannot call the board's actions: "action=" in their address
     // becomes "action-" (attachments excepted).
-    static std::string DisarmPictures(const std::string& in)
+    static std::string DisarmPictures(std::string in)
     {
         if (Text::FindCi(in, "[img", 0) == std::string::npos)
             return in;
@@ -462,10 +465,26 @@ std::string FixTags(std::string text, std::string_view scriptUrl)
         {"iurl", false, false, false}, {"iurl", false, true, false},  {"ftp", true, false, false},
         {"ftp", true, true, false},    {"flash", false, false, true},
     };
+    // Which of the rules' tags the text holds, found in one pass; looked
+    // for again only after a rule has had something to do.
+    const auto present = [&text] {
+        unsigned found = 0;
+        for (size_t i = ByteScan::Find(text.data(), text.size(), 0, '['); i < text.size();
+             i = ByteScan::Find(text.data(), text.size(), i + 1, '['))
+            for (size_t r = 0; r < std::size(Rules); ++r)
+                if (HasIgnoringCase(text, i + 1, Rules[r].tag))
+                    found |= 1u << r;
+        return found;
+    };
     const TagFixer fixer(scriptUrl);
-    for (const FixRule& rule : Rules)
-        text = fixer.Fix(text, rule);
-    return TagFixer::DisarmPictures(text);
+    unsigned found = present();
+    for (size_t r = 0; r < std::size(Rules); ++r) {
+        if (!(found & (1u << r)))
+            continue;
+        text = fixer.Fix(std::move(text), Rules[r]);
+        found = present();
+    }
+    return TagFixer::DisarmPictures(std::move(text));
 }
 
 // "/me text" at the start of a line becomes [me=NAME]text[/me].
@@ -526,7 +545,7 @@ std::string OldColourTags(const std::string& in)
     std::string out;
     out.reserve(in.size());
     size_t at = 0;
-    for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
         const bool closing = Has(in, i + 1, "/");
         for (std::string_view colour : Colours) {
             const size_t name = i + 1 + closing;
@@ -550,7 +569,7 @@ std::string NeutraliseLegacyTags(const std::string& in)
     std::string out;
     out.reserve(in.size());
     size_t at = 0;
-    for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
         const size_t name = i + 1 + Has(in, i + 1, "/");
         for (std::string_view tag : Legacy) {
             if (HasIgnoringCase(in, name, tag)
@@ -571,7 +590,7 @@ std::string LowerStructureTags(std::string text)
 {
     static constexpr std::string_view Names[] = {"list", "li", "table", "tr", "td"};
     NextFinder bracket(text, "]", false);
-    for (size_t i = text.find('['); i != std::string::npos; i = text.find('[', i + 1)) {
+    for (size_t i = Text::FindByte(text, '['); i != std::string::npos; i = Text::FindByte(text, '[', i + 1)) {
         const size_t name = i + 1 + Has(text, i + 1, "/");
         for (std::string_view tag : Names) {
             const size_t after = name + tag.size();
@@ -623,7 +642,10 @@ public:
     static std::string Run(std::string text)
     {
         for (int round = 0; round < 3; ++round) {
-            if (text.find("[t") != std::string::npos || text.find("[/t") != std::string::npos) {
+            bool repaired = false;
+            Holds holds = Look(text);
+            if (holds.table) {
+                repaired = true;
                 text = NotFollowedBy(text, "[table]", {"[tr]"}, "[table][tr]");
                 text = NotFollowedBy(text, "[tr]", {"[td]"}, "[tr][td]");
                 text = NotFollowedBy(text, "[/td]", {"[td]", "[/tr]", "[/table]"}, "[/td][/tr]");
@@ -635,8 +657,10 @@ public:
                 text = Replace(text, "[tr]", "[table][tr]");
                 text = Pair(text, {"[/td]"}, "[/tr]", "", "[_/tr_]", true);
                 text = Replace(text, "[/tr]", "[/td][/tr]");
+                holds = Look(text);
             }
-            if (text.find("[li]") != std::string::npos || text.find("[/li]") != std::string::npos) {
+            if (holds.list) {
+                repaired = true;
                 text = OpenItems(text);
                 text = Pair(text, {"[/li]"}, "[/list]", "[_/li_]", "[/list]", true);
                 text = Pair(text, {"[/li]"}, "[li]", "[_/li_]", "[_li_]", true);
@@ -645,14 +669,47 @@ public:
                 text = Pair(text, {"[/list]"}, "[li]", "", "[_li_]", true);
                 text = Replace(text, "[li]", "[list][li]");
                 text = Replace(text, "[/li]", "[/li][/list]");
+                holds = Look(text);
             }
-            text = PutBack(text);
-            text = DropEmptyPictures(text);
+            const size_t size = text.size();
+            if (holds.marks) {
+                text = PutBack(std::move(text));
+                holds = Look(text);
+            }
+            if (holds.pictures)
+                text = DropEmptyPictures(std::move(text));
+            // A round that ran no repair and changed nothing leaves the
+            // text as the next round would find it: the rest would do
+            // the same again. (Both passes change the size when they
+            // change anything.)
+            if (!repaired && text.size() == size)
+                break;
         }
         return text;
     }
 
 private:
+    // Which repairs the text may need, found in one walk over its brackets.
+    struct Holds {
+        bool table = false;     // "[t" or "[/t"
+        bool list = false;      // "[li]" or "[/li]"
+        bool marks = false;     // "[_", a tag set aside by the repairs
+        bool pictures = false;  // "[img]"
+    };
+
+    static Holds Look(const std::string& text)
+    {
+        Holds holds;
+        for (size_t i = ByteScan::Find(text.data(), text.size(), 0, '['); i < text.size();
+             i = ByteScan::Find(text.data(), text.size(), i + 1, '[')) {
+            holds.table = holds.table || Has(text, i, "[t") || Has(text, i, "[/t");
+            holds.list = holds.list || Has(text, i, "[li]") || Has(text, i, "[/li]");
+            holds.marks = holds.marks || Has(text, i, "[_");
+            holds.pictures = holds.pictures || Has(text, i, "[img]");
+        }
+        return holds;
+    }
+
     static std::string NotFollowedBy(const std::string& in, std::string_view tag,
                                      std::initializer_list<std::string_view> next, std::string_view with)
     {
@@ -681,7 +738,7 @@ private:
     {
         std::string out;
         size_t at = 0;
-        for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
             std::string_view matched;
             for (std::string_view f : first)
                 if (Has(in, i, f))
@@ -767,7 +824,7 @@ private:
         std::string out;
         NextFinder bracket(in, "]", false);
         size_t at = 0;
-        for (size_t i = in.find('['); i != std::string::npos; i = in.find('[', i + 1)) {
+        for (size_t i = Text::FindByte(in, '['); i != std::string::npos; i = Text::FindByte(in, '[', i + 1)) {
             size_t end = 0;
             if (Has(in, i, "[/li]")) {
                 end = i + 5;
@@ -793,7 +850,7 @@ private:
         return out;
     }
 
-    static std::string PutBack(const std::string& in)
+    static std::string PutBack(std::string in)
     {
         if (in.find("[_") == std::string::npos)
             return in;
@@ -816,8 +873,10 @@ private:
     }
 
     // [img]http://…[/img] with at most seven characters after the scheme.
-    static std::string DropEmptyPictures(const std::string& in)
+    static std::string DropEmptyPictures(std::string in)
     {
+        if (in.find("[img]") == std::string::npos)
+            return in;
         std::string out;
         size_t at = 0;
         for (size_t i = in.find("[img]"); i != std::string::npos; i = in.find("[img]", i + 1)) {
@@ -920,9 +979,12 @@ std::string RemoveEmptyPairs(const std::string& in)
             ++i;
             continue;
         }
+        // No empty pair ends here or before the next "[" or blank.
+        static constexpr Text::ByteSet Attention = Text::BytesOf("[ \t\n\v\f\r");
+        const size_t next = Text::FindAny(in, i + 1, Attention);
         open.clear();
-        out += c;
-        ++i;
+        out.append(in, i, next - i);
+        i = next;
     }
     return out;
 }
@@ -933,7 +995,13 @@ std::string StoreWhiteSpace(const std::string& in)
 {
     std::string out;
     out.reserve(in.size() + in.size() / 4);
+    static constexpr Text::ByteSet Special = Text::BytesOf(" \n\xC2[");
     for (size_t i = 0; i < in.size(); ++i) {
+        const size_t plain = Text::FindAnyButLoneSpace(in, i, Special);
+        out.append(in, i, plain - i);
+        if (plain == in.size())
+            break;
+        i = plain;
         const char c = in[i];
         if (c == ' ' && i + 1 < in.size() && in[i + 1] == ' ') {
             out += "&nbsp; ";
@@ -954,12 +1022,25 @@ std::string StoreWhiteSpace(const std::string& in)
 
 }  // namespace
 
-std::string Escape(std::string_view text)
+std::string Escape(std::string text)
 {
-    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::string(text)));
+    const std::string clean = Internal::SanitizeCharacters(Unicode::Nfc(std::move(text)));
     std::string out;
     out.reserve(clean.size() + clean.size() / 8);
+    static constexpr Text::ByteSet Special = [] {
+        Text::ByteSet set = Text::BytesOf("&\"'<>");
+        for (int c = 0; c < 0x20; ++c)
+            set[c] = c != '\t' && c != '\n';
+        for (int c = 0xF0; c < 0x100; ++c)
+            set[c] = true;
+        return set;
+    }();
     for (size_t i = 0; i < clean.size();) {
+        const size_t plain = Text::FindAny(clean, i, Special);
+        out.append(clean, i, plain - i);
+        if (plain == clean.size())
+            break;
+        i = plain;
         const unsigned char c = static_cast<unsigned char>(clean[i]);
         if (c < 0x20 && c != '\t' && c != '\n') {
             static constexpr char Hex[] = "0123456789ABCDEF";

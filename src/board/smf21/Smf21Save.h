@@ -24,7 +24,7 @@ struct Context {
 // U+FFFD (see Smf21Chars.h), and characters beyond the Basic Multilingual
 // Plane as numeric entities (the board's default database stores three
 // bytes a character). `text` is valid UTF-8.
-std::string Escape(std::string_view text);
+std::string Escape(std::string text);
 
 // The escaped text as the board stores it.
 std::string Preparse(std::string text, const Context& context);

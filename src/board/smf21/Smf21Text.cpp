@@ -2,6 +2,7 @@
 #include "board/smf21/Smf21Text.h"
 
 #include "board/common/Ascii.h"
+#include "board/common/ByteScan.h"
 #include "board/common/Unicode.h"
 
 #include <cstdio>
@@ -14,7 +15,19 @@ size_t FindCi(std::string_view s, std::string_view lower, size_t from)
         return from <= s.size() ? from : std::string_view::npos;
     const char first = lower[0];
     const char upper = Ascii::Upper(first);
-    for (size_t i = from; i + lower.size() <= s.size(); ++i) {
+    if (from > s.size() || s.size() - from < lower.size())
+        return std::string_view::npos;
+    const size_t last = s.size() - lower.size();  // the last place a match can start
+    if (first == upper) {
+        // The usual case, a needle starting with "[": jump from one
+        // candidate byte to the next.
+        for (size_t i = ByteScan::Find(s.data(), last + 1, from, first); i <= last;
+             i = ByteScan::Find(s.data(), last + 1, i + 1, first))
+            if (Ascii::HasIgnoringCase(s, i, lower))
+                return i;
+        return std::string_view::npos;
+    }
+    for (size_t i = from; i <= last; ++i) {
         if ((s[i] == first || s[i] == upper) && Ascii::HasIgnoringCase(s, i, lower))
             return i;
     }
@@ -58,7 +71,14 @@ bool WordBefore(std::string_view s, size_t at)
 
 void AppendEscaped(std::string& out, std::string_view text)
 {
-    for (const char c : text) {
+    static constexpr ByteSet Escaped = BytesOf("&\"'<>");
+    for (size_t at = 0; at < text.size(); ++at) {
+        const size_t plain = FindAny(text, at, Escaped);
+        out.append(text, at, plain - at);
+        if (plain == text.size())
+            break;
+        at = plain;
+        const char c = text[at];
         switch (c) {
         case '&':
             out += "&amp;";

@@ -6,11 +6,53 @@
 // date format (ASCII classes and case are in board/common/Ascii.h).
 // Qt-free.
 
+#include "board/common/ByteScan.h"
+
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace Smf21::Text {
+
+// A set of bytes: passes look up whether a byte needs their attention
+// and copy the bytes between those a run at a time.
+using ByteSet = std::array<bool, 256>;
+
+constexpr ByteSet BytesOf(std::string_view bytes)
+{
+    ByteSet set{};
+    for (const char c : bytes)
+        set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+
+// The first byte at or after `at` that is in `set`, or s.size().
+inline size_t FindAny(std::string_view s, size_t at, const ByteSet& set)
+{
+    while (at < s.size() && !set[static_cast<unsigned char>(s[at])])
+        ++at;
+    return at;
+}
+
+// FindAny for passes whose only rule for a space is about two in a row:
+// a space counts only when another follows it.
+inline size_t FindAnyButLoneSpace(std::string_view s, size_t at, const ByteSet& set)
+{
+    for (;; ++at) {
+        at = FindAny(s, at, set);
+        if (at == s.size() || s[at] != ' ' || (at + 1 < s.size() && s[at + 1] == ' '))
+            return at;
+    }
+}
+
+// The first `byte` at or after `from`, or npos: find() for a byte as
+// frequent as "[" in a post, without a library call for each one.
+inline size_t FindByte(std::string_view s, char byte, size_t from = 0)
+{
+    const size_t at = ByteScan::Find(s.data(), s.size(), from, byte);
+    return at < s.size() ? at : std::string_view::npos;
+}
 
 inline bool Has(std::string_view s, size_t at, std::string_view lit)
 {

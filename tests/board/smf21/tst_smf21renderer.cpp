@@ -98,6 +98,8 @@ private slots:
     void randomPosts();
     void pathologicalInputs_data();
     void pathologicalInputs();
+    void longPostEnding_data();
+    void longPostEnding();
     void quoteOpeningReadBack_data();
     void quoteOpeningReadBack();
     void defaultSmilies();
@@ -221,6 +223,31 @@ void tst_Smf21Renderer::pathologicalInputs()
     const Smf21::Result result = Smf21::Render(std::string_view(input.constData(), size_t(input.size())), options);
     QVERIFY(result.html.size() <= 64 * size_t(input.size()) + 1024);
     QVERIFY(Bytes(result.html).contains(mustHold));
+}
+
+// The last white-space rules run over the HTML a block at a time, so the
+// bytes one rule reads may come in two blocks. Letters put before a short
+// post, as many as make the post's HTML fall on a block's end, must leave
+// that HTML as it is alone.
+void tst_Smf21Renderer::longPostEnding_data()
+{
+    QTest::addColumn<QByteArray>("post");
+    QTest::newRow("space after a [br] tag") << QByteArray("[b]x[/b][br] y");
+    QTest::newRow("space after a [br] tag at the end") << QByteArray("[u]x[/u][br] ");
+    QTest::newRow("line break and a space after a tag") << QByteArray("[b]x[/b]\n y");
+}
+
+void tst_Smf21Renderer::longPostEnding()
+{
+    QFETCH(QByteArray, post);
+    Smf21::Options options;
+    options.maxLength = 0;
+    const std::string tail(post.constData(), size_t(post.size()));
+    const std::string alone = Smf21::Render(tail, options).html;
+    for (size_t letters = 64 * 1024 - 24; letters <= 64 * 1024 + 8; ++letters) {
+        const std::string before(letters, 'a');
+        QCOMPARE(Bytes(Smf21::Render(before + tail, options).html), Bytes(before + alone));
+    }
 }
 
 void tst_Smf21Renderer::quoteOpeningReadBack_data()
