@@ -7,7 +7,7 @@ QIcon Bundled()
 {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quillforge.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/appicon/hicolor/%1x%1/apps/quillforge.png").arg(size), QSize(size, size));
     return icon;
 }
 

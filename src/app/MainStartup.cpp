@@ -65,7 +65,6 @@ FontLibraryWarmUp g_fontLibraryWarmUp;
 
 void PrepareApplication()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     g_fontLibraryWarmUp.Start();
 }
 

@@ -9,12 +9,12 @@
 struct AppContext;
 class MainWindow;
 
-// What must be settled before the application object exists: the web
-// engine, loaded with the first browser window, needs the OpenGL contexts of
-// the program shared from the start. It also sets the font library reading
-// its configuration and font list on a thread of its own, while the
-// application object is made; MainStartup waits for it before the first
-// window. Call it first thing in main().
+// What must be settled before the application object exists: it sets the
+// font library reading its configuration and font list on a thread of its
+// own, while the application object is made; MainStartup waits for it
+// before the first window. (The shared OpenGL context the web engine needs
+// is made when the web module is loaded: base/GLShareContext.h.) Call it
+// first thing in main().
 void PrepareApplication();
 
 // Runs the start sequence, in order:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browser/WebModuleLoader.h"
 
+#include "base/GLShareContext.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +29,8 @@ QString LibraryFolder()
 
 QFunctionPointer Resolve(const char* name, QString* error)
 {
+    // The web engine looks for the shared OpenGL context as it loads.
+    EnsureGLShareContext();
     QLibrary module(LibraryFolder() + QStringLiteral("/libquillforge_web"));
     module.setLoadHints(QLibrary::PreventUnloadHint);
     const QFunctionPointer function = module.resolve(name);

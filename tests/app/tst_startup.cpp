@@ -4,6 +4,7 @@
 
 #include "base/AppContext.h"
 #include "base/AppFolder.h"
+#include "app/AppIcon.h"
 #include "app/MainStartup.h"
 #include "base/Settings.h"
 #include "post/PostDocument.h"
@@ -24,6 +25,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -73,6 +75,9 @@ private slots:
     void siteAddressDecidesNothingElse();
     void firstRunTakesTheBoardChosen();
     void loadsTheUsersTranslation();
+    void bundledIcon_data();
+    void bundledIcon();
+    void nothingBundledWhereIconThemesAreSearched();
 
 private:
     QTemporaryDir m_dir;
@@ -404,6 +409,37 @@ void tst_Startup::loadsTheUsersTranslation()
         }
     }
     QLocale::setDefault(before);
+}
+
+void tst_Startup::bundledIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::newRow(qPrintable(QStringLiteral("%1 pixels").arg(size))) << size;
+}
+
+void tst_Startup::bundledIcon()
+{
+    QFETCH(int, size);
+    // Drawn at each size it is bundled in, not scaled from another.
+    const QIcon icon = AppIcon::Bundled();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    QVERIFY2(picture.pixelColor(size / 2, size / 2).alpha() > 0, "the middle of the icon is empty");
+}
+
+void tst_Startup::nothingBundledWhereIconThemesAreSearched()
+{
+    // Qt searches every theme folder under each search path for each themed
+    // picture the windows ask for; one in the program's resources has no
+    // look-up cache, and costs the start-up thousands of look-ups.
+    for (const QString& path : QIcon::themeSearchPaths()) {
+        if (!path.startsWith(u':'))
+            continue;
+        QDirIterator found(path, QDir::AllEntries | QDir::NoDotAndDotDot);
+        QVERIFY2(!found.hasNext(), qPrintable(found.hasNext() ? found.next() : QString()));
+    }
 }
 
 QF_TEST_MAIN(tst_Startup)

@@ -11,6 +11,7 @@
 #include "support/TestMain.h"
 
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -46,6 +47,7 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY2(!WebEngineLoaded(), "the main window loaded the web engine");
+        QVERIFY2(!QOpenGLContext::globalShareContext(), "the main window made the shared OpenGL context");
     }
 
     QFile page(folder.filePath("page.htm"));
@@ -55,6 +57,9 @@ void tst_WebModule::loadedWithTheFirstBrowserWindow()
 
     BrowserWindow reader;
     QVERIFY(WebEngineLoaded());
+    // Made just before the engine was loaded, for it to share with.
+    QVERIFY(QOpenGLContext::globalShareContext());
+    QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
     QSignalSpy completed(&reader, &BrowserWindow::navigationCompleted);
     reader.Navigate(QUrl::fromLocalFile(page.fileName()));
     QVERIFY(reader.Busy());
