@@ -21,23 +21,23 @@ if [ "${1:-}" = --list ]; then
 fi
 mode="${1:-run}"
 
-# Building and running the editor.
+# Building and running the editor (Qt's private headers: the shared OpenGL
+# context is made only when the web module loads).
 run_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev libgl-dev libegl-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-private-dev qt6-webengine-dev libgl-dev libegl-dev libxkbcommon-dev
   libenchant-2-dev libgumbo-dev
   adwaita-icon-theme fonts-liberation2 hunspell-en-us
 )
 # The virtual X server and the picture grabber of the screenshot script.
 screenshot_packages=(xvfb xauth x11-utils imagemagick)
 # The test boards (PHP's own server, and npm for their rich editor), the
-# fuzzers and the second compiler, the private headers one test reads, the
-# translation tools, the install checks and the Debian package tools.
+# fuzzers and the second compiler, the translation tools, the install
+# checks and the Debian package tools.
 test_packages=(
   "${screenshot_packages[@]}"
   php-cli python3
   clang libclang-rt-14-dev
-  qt6-base-private-dev
   qt6-tools-dev qt6-l10n-tools
   desktop-file-utils appstream shared-mime-info dpkg-dev file
 )
